@@ -1,0 +1,218 @@
+// The application object.
+#include "app/Game.h"
+
+#include <algorithm>
+
+#include "app/CInput.h"
+#include "app/GUI_GameModeBase.h"
+#include "app/MainWindow.h"
+#include "engine/ConfigFile.h"
+#include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/GdiText.h"
+#include "engine/Utilities.h"
+#include "engine/Version.h"
+#include "gui/GUI_Backdrop.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuInternet.h"
+#include "gui/GUI_MenuLoad.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_MenuOptions.h"
+#include "gui/GUI_MenuSave.h"
+#include "gui/GUI_TextureSet.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Window.h"
+#include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_Person.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
+
+namespace {
+
+GUI_GameModeBase* ModeInstance(int mode) {
+  switch (mode) {
+    case GAMEMODE_MAINMENU: return &GUI_MenuMain::Instance();
+    case GAMEMODE_OPTIONS: return &GUI_MenuOptions::Instance();
+    case GAMEMODE_NEWGAME: return &GUI_MenuNew::Instance();
+    case GAMEMODE_INTRO: return &GUI_MenuIntro::Instance();
+    case GAMEMODE_SAVE: return &GUI_MenuSave::Instance();
+    case GAMEMODE_LOAD: return &GUI_MenuLoad::Instance();
+    case GAMEMODE_INTERNET: return &GUI_MenuInternet::Instance();
+    case GAMEMODE_INGAME: return &GUI_GUI::Instance();
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+Game& Game::Instance() {
+  static Game game;
+  return game;
+}
+
+Game::Game() : version_(kGameVersion) {}
+
+bool Game::Init() {
+  TraceEvent("app started");
+  uiScale_ = 1.0f;
+  shutDown_ = false;
+  DebugLog::Instance().Open();
+  InitUserFolders();
+  InitDisplay();
+  GUI_LoadScreen::Instance().Draw(0.0f);
+  CInput::Instance().Init(g_mainWindow);
+  currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set
+  GUI_LoadScreen::Instance().Draw(0.25f);
+  SIM_SIM::Instance().Init();
+  GUI_LoadScreen::Instance().Draw(0.5f);
+  GUI_GUI::Instance().LoadResources();
+  GUI_LoadScreen::Instance().Draw(1.0f);
+  inGame_ = false;
+  // A negative sleep would stall every frame, so it counts as none; the upper bound only keeps
+  // the conversion defined for absurd values.
+  const float sleep = SIM_GlobalVariables::Instance().Get("SLEEP_DURATION");
+  sleepMs_ = static_cast<int>(std::clamp(sleep, 0.0f, 60000.0f));
+  return true;
+}
+
+void Game::InitUserFolders() {
+  std::string base;
+  if (IsDocumentsFolderSupported()) {
+    if (!plat::DocumentsFolder(base)) FatalError("Failed to get mydocuments", "Game", 275);
+  } else {
+    base = "userdir";
+    EnsureDirectoryExists(base);
+  }
+  userFolder_ = base + "/tovel";
+  EnsureDirectoryExists(userFolder_);
+  saveFolder_ = base + "/tovel/savegames";
+  EnsureDirectoryExists(saveFolder_);
+  for (const char* sub : {"/tovel/mods", "/tovel/mods/avatars", "/tovel/mods/jobs",
+                          "/tovel/mods/portraits_m", "/tovel/mods/portraits_f"})
+    EnsureDirectoryExists(base + sub);
+}
+
+void Game::InitDisplay() {
+  ConfigFile pref;
+  pref.LoadSection("pref", kDisplayConfigFile);
+  int height = pref.GetInt("SCREEN_HEIGHT");
+  int width = pref.GetInt("SCREEN_WIDTH");
+  int depth = pref.GetInt("ColorDepth");
+
+  int desktopW = 0, desktopH = 0;
+  plat::GetDesktopSize(desktopW, desktopH);
+
+  if (height == 0 || width == 0) {
+    width = desktopW;
+    height = desktopH;
+    WriteProfileInt("config", "IsWindowed", 0, kDisplayConfigFile);
+  } else {
+    height = std::min(height, desktopH);
+    width = std::min(width, desktopW);
+    if (height == desktopH) WriteProfileInt("config", "IsWindowed", 0, kDisplayConfigFile);
+  }
+
+  // Only the width was range-checked originally; a negative height is just as unusable.
+  if (width < 0 || width > 2048 || height < 0) {
+    DebugLog::Instance().Write("invalid screen res config");
+    width = 800;
+    height = 600;
+    depth = 32;
+  }
+
+  D3DEngine::Instance().Init(g_mainWindow, width, height, depth);
+  uiScale_ = static_cast<float>(width) * 0.0009765625f;
+  D3DEngine::Instance().AddTextureFolder("data/bitmaps");
+  D3DEngine::Instance().AddTextureFolder(userFolder_);
+}
+
+void Game::Frame() {
+  if (shutDown_ || !currentMode_) return;
+  D3DEngine::Instance().BeginRender();
+  CInput::Instance().Update();
+  if (g_quitRequested) {
+    Shutdown();
+    return;
+  }
+  currentMode_->Update();
+  currentMode_->Draw();
+  D3DEngine::Instance().EndScene();
+  FlushGdiText(-1);
+  SetGdiCharacterBudget(-1);
+  D3DEngine::Instance().Flip();
+  plat::SleepMs(sleepMs_);
+}
+
+void Game::SetMode(int mode) {
+  if (GUI_GameModeBase* next = ModeInstance(mode)) currentMode_ = next;
+  if (currentMode_) currentMode_->OnEnter();
+}
+
+void Game::StartNewGame() {
+  TraceEvent("StartNewGame");
+  SIM_SIM::Instance().NewGame();
+  GUI_GUI::Instance().StartGame();
+  currentMode_ = &GUI_GUI::Instance();
+  currentMode_->OnEnter();
+  inGame_ = true;
+  SIM_Statistics::Instance().StartPlayTimer();
+}
+
+void Game::ToggleWindowed() {
+  ConfigFile config;
+  config.LoadSection("config", kDisplayConfigFile);
+  const int windowed = config.GetInt("IsWindowed");
+  WriteProfileInt("config", "IsWindowed", windowed == 1 ? 0 : 1, kDisplayConfigFile);
+  D3DEngine::Instance().Release();
+  InitDisplay();
+  CInput::Instance().Init(g_mainWindow);
+  RebuildSurfaces();
+  if (GUI_Backdrop::Instance().IsLoaded()) GUI_Backdrop::Instance().Load();
+}
+
+void Game::RebuildSurfaces() {
+  DebugLog::Instance().Write("Rebuild Surfaces");
+  D3DEngine::Instance().ReleaseTexturesAndSurfaces();
+  D3DEngine::Instance().RestoreSurfaces();
+  SIM_Person::ReloadAllPortraits();
+  GUI_TextureSet::Instance().Load();
+  if (GUI_Backdrop::Instance().IsLoaded()) GUI_Backdrop::Instance().Load();
+}
+
+void Game::Shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  TraceEvent("App ended");
+  GUI_GUI::Instance().ReleaseResources();
+  SIM_SIM::Instance().Shutdown();
+  D3DEngine::Instance().Release();
+  DebugLog::Instance().Close();
+  g_appActive = false;
+  PostQuitMessage(0);
+}
+
+void Game::Quit() { g_quitRequested = true; }
+
+void Game::OnKeyDown(int scanCode) {
+  if (currentMode_) currentMode_->OnKeyDown(scanCode);
+}
+
+void Game::OnWheelUp() {
+  if (currentMode_) currentMode_->OnWheelUp();
+}
+
+void Game::OnWheelDown() {
+  if (currentMode_) currentMode_->OnWheelDown();
+}
+
+void Game::OnLeftButtonDown() {
+  if (currentMode_) currentMode_->OnLeftButtonDown();
+}
+
+void Game::OnRightButtonDown() {
+  if (currentMode_ == &GUI_GUI::Instance()) GUI_GUI::Instance().OnRightButtonDown();
+}

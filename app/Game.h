@@ -1,0 +1,77 @@
+// The application object: start-up, the frame, the current screen mode, new games, the
+// windowed toggle, rebuilding surfaces and the orderly end.
+#pragma once
+
+#include <string>
+
+class GUI_GameModeBase;
+
+// The mode numbers of Game::SetMode.
+enum GameMode {
+  GAMEMODE_MAINMENU = 0,
+  GAMEMODE_OPTIONS = 1,
+  GAMEMODE_NEWGAME = 2,
+  GAMEMODE_INTRO = 3,
+  GAMEMODE_SAVE = 4,
+  GAMEMODE_LOAD = 5,
+  GAMEMODE_INTERNET = 6,
+  GAMEMODE_UNUSED = 7,
+  GAMEMODE_INGAME = 8,
+};
+
+class Game {
+ public:
+  static Game& Instance();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  // Start-up; always true.
+  bool Init();
+  void Frame();
+  // Makes the mode current and enters it; 7 or an unknown number re-enters the current mode.
+  void SetMode(int mode);
+  void StartNewGame();
+  void ToggleWindowed();
+  void RebuildSurfaces();
+  // The orderly end; a second call does nothing.
+  void Shutdown();
+  // Asks for the end: the next frame shuts down after its input step.
+  void Quit();
+
+  // Input forwarded by CInput.
+  void OnKeyDown(int scanCode);
+  void OnWheelUp();
+  void OnWheelDown();
+  void OnLeftButtonDown();
+  void OnRightButtonDown();  // reaches only the in-game screen
+
+  std::string GetUserFolder() const { return userFolder_; }
+  std::string GetSaveFolder() const { return saveFolder_; }
+  std::string GetVersion() const { return version_; }
+  float GetUIScale() const { return uiScale_; }
+  GUI_GameModeBase* GetCurrentMode() const { return currentMode_; }
+  bool IsInGame() const { return inGame_; }
+  void SetInGame(bool inGame) { inGame_ = inGame; }
+  // Makes a mode current without entering it (start-up does this with the main menu).
+  void SetCurrentMode(GUI_GameModeBase* mode) { currentMode_ = mode; }
+  int GetSleepMs() const { return sleepMs_; }
+  void SetSleepMs(int ms) { sleepMs_ = ms < 0 ? 0 : ms; }  // headless runs skip the pacing
+  bool IsShutDown() const { return shutDown_; }
+
+  // The display settings file and the start-up steps, public for the tests of each.
+  static constexpr const char* kDisplayConfigFile = "data\\config.muf";
+  void InitUserFolders();
+  void InitDisplay();
+
+ private:
+  Game();
+
+  float uiScale_ = 1.0f;
+  GUI_GameModeBase* currentMode_ = nullptr;
+  bool inGame_ = false;
+  std::string saveFolder_;
+  std::string userFolder_;
+  std::string version_;
+  int sleepMs_ = 0;
+  bool shutDown_ = false;
+};

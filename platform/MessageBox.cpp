@@ -1,0 +1,61 @@
+// Message boxes on SDL2, falling back to stderr when nothing can show them.
+#include "platform/MessageBox.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/System.h"
+#include "platform/Window.h"
+
+namespace plat {
+namespace {
+
+bool g_boxesEnabled = true;
+
+Uint32 SdlFlags(BoxIcon icon) {
+  switch (icon) {
+    case BoxIcon::Error: return SDL_MESSAGEBOX_ERROR;
+    case BoxIcon::Warning: return SDL_MESSAGEBOX_WARNING;
+    case BoxIcon::Information: return SDL_MESSAGEBOX_INFORMATION;
+  }
+  return SDL_MESSAGEBOX_INFORMATION;
+}
+
+void ToStderr(const std::string& title, const std::string& text) {
+  std::fprintf(stderr, "[%s] %s\n", Cp1252ToUtf8(title).c_str(), Cp1252ToUtf8(text).c_str());
+  std::fflush(stderr);
+}
+
+}  // namespace
+
+bool CanShowMessageBoxes() { return g_boxesEnabled && !IsHeadless(); }
+
+void SetMessageBoxesEnabled(bool enabled) { g_boxesEnabled = enabled; }
+
+void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
+  ToStderr(title, text);
+  if (!CanShowMessageBoxes()) return;
+  SDL_ShowSimpleMessageBox(SdlFlags(icon), Cp1252ToUtf8(title).c_str(),
+                           Cp1252ToUtf8(text).c_str(), nullptr);
+}
+
+int ShowButtonsBox(const std::string& title, const std::string& text,
+                   const std::vector<std::string>& buttons, BoxIcon icon) {
+  ToStderr(title, text);
+  if (!CanShowMessageBoxes() || buttons.empty()) return -1;
+  std::vector<std::string> labels;
+  for (const auto& b : buttons) labels.push_back(Cp1252ToUtf8(b));
+  std::vector<SDL_MessageBoxButtonData> data;
+  for (size_t i = 0; i < labels.size(); ++i)
+    data.push_back({0, static_cast<int>(i), labels[i].c_str()});
+  const std::string utfTitle = Cp1252ToUtf8(title);
+  const std::string utfText = Cp1252ToUtf8(text);
+  const SDL_MessageBoxData box{SdlFlags(icon), nullptr, utfTitle.c_str(), utfText.c_str(),
+                               static_cast<int>(data.size()), data.data(), nullptr};
+  int pressed = -1;
+  if (SDL_ShowMessageBox(&box, &pressed) != 0) return -1;
+  return pressed;
+}
+
+}  // namespace plat

@@ -1,0 +1,25 @@
+// Message boxes that can be shown before the window exists and after it is gone, and that
+// never block when no display can show them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace plat {
+
+enum class BoxIcon { Error, Warning, Information };
+
+// False when boxes cannot reach a screen (headless) or tests turned them off.
+bool CanShowMessageBoxes();
+void SetMessageBoxesEnabled(bool enabled);
+
+// Shows a box with an OK button and waits for it. The text always goes to stderr too.
+// Text is the game's Windows-1252.
+void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon);
+
+// Shows a box with the given buttons (left to right) and waits; the index of the button
+// pressed, or -1 when the box was closed or could not be shown.
+int ShowButtonsBox(const std::string& title, const std::string& text,
+                   const std::vector<std::string>& buttons, BoxIcon icon);
+
+}  // namespace plat

@@ -1,0 +1,71 @@
+// The game's one window and the event queue that feeds the message loop.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plat {
+
+struct PlatformWindow;  // opaque: only the platform layer knows what is behind it
+using WindowHandle = PlatformWindow*;
+
+// Starts the video and event subsystems (once). False with the reason when it cannot.
+bool InitVideo(std::string& error);
+bool IsVideoInitialised();
+// Ends every SDL subsystem; the last thing the program does with the platform.
+void ShutdownPlatform();
+
+// True when no window or box can reach a screen: the dummy or offscreen video driver,
+// or neither an X nor a Wayland display.
+bool IsHeadless();
+
+// A window that is shown but not resizable, with the icon read from `iconFile` when it loads.
+WindowHandle CreatePlatformWindow(const std::string& title, int width, int height,
+                                  const std::string& iconFile, std::string& error);
+void DestroyPlatformWindow(WindowHandle window);
+void ShowAndRaiseWindow(WindowHandle window);
+void SetWindowSize(WindowHandle window, int width, int height);
+void SetWindowFullscreen(WindowHandle window, bool fullscreen);
+std::string GetWindowTitle(WindowHandle window);
+
+// The primary desktop size in pixels. Tests inject a size with OverrideDesktopSize
+// (0, 0 removes the override).
+bool GetDesktopSize(int& width, int& height);
+void OverrideDesktopSize(int width, int height);
+
+enum class EventType {
+  Other,
+  Quit,          // the system asks the program to end (SIGTERM, SIGINT, last window closed)
+  WindowClose,   // the window's close button
+  WindowMoved,   // x, y: the new client position
+  FocusGained,
+  FocusLost,
+  Minimized,
+  Restored,
+  KeyDown,       // key: DirectInput scan code (0 for keys the game has no code for)
+  KeyUp,
+  MouseMove,     // x, y absolute; dx, dy relative
+  MouseButtonDown,  // button: 0 left, 1 right, 2 middle; x, y
+  MouseButtonUp,
+  MouseWheel,    // wheel: positive away from the user
+};
+
+struct Event {
+  EventType type = EventType::Other;
+  int x = 0, y = 0;
+  int dx = 0, dy = 0;
+  int key = 0;
+  int button = 0;
+  int wheel = 0;
+  uint32_t timeMs = 0;
+};
+
+// Takes the next waiting event; false when the queue is empty.
+bool PollEvent(Event& out);
+// Puts a Quit event on the queue (as a termination signal would).
+void PushQuitEvent();
+
+// The DirectInput scan code of an SDL scancode, 0 when there is none.
+int DirectInputScanCode(int sdlScancode);
+
+}  // namespace plat

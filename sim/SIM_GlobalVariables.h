@@ -1,0 +1,28 @@
+// The tuning values of "data\config.txt", looked up by name where they are used.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+class SIM_GlobalVariables {
+ public:
+  static SIM_GlobalVariables& Instance();
+  SIM_GlobalVariables(const SIM_GlobalVariables&) = delete;
+  SIM_GlobalVariables& operator=(const SIM_GlobalVariables&) = delete;
+
+  // Empties the table and reads section "config" of the file, one entry per name=value line
+  // in file order (names up to 1023 characters, values up to 30).
+  void Load(const std::string& file = "data\\config.txt");
+
+  // The first entry with exactly this name. A missing name is a fatal error: the data file
+  // must hold every name the game asks for.
+  float Get(const std::string& name) const;
+  bool Has(const std::string& name) const;
+
+  size_t Count() const { return entries_.size(); }
+
+ private:
+  SIM_GlobalVariables() = default;
+  std::vector<std::pair<std::string, float>> entries_;
+};

@@ -1,0 +1,362 @@
+// The application shell: display settings, user folders, modes, the frame, focus and the end.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/CInput.h"
+#include "app/GUI_GameModeBase.h"
+#include "app/GUI_Sounds.h"
+#include "app/Game.h"
+#include "app/MainWindow.h"
+#include "engine/CallTrace.h"
+#include "engine/ConfigFile.h"
+#include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuOptions.h"
+#include "platform/Window.h"
+#include "sim/SIM_GlobalVariables.h"
+#include "support/TestSupport.h"
+
+using testsupport::FatalCatcher;
+using testsupport::FatalStop;
+using testsupport::ReadFile;
+using testsupport::ScopedChdir;
+using testsupport::ScopedEnv;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+// A mode that counts its calls; a key press asks the game to quit.
+class RecordingMode : public GUI_GameModeBase {
+ public:
+  int updates = 0, draws = 0, enters = 0, keys = 0;
+  void Update() override { ++updates; }
+  void Draw() override { ++draws; }
+  void OnEnter() override { ++enters; }
+  void OnKeyDown(int) override {
+    ++keys;
+    Game::Instance().Quit();
+  }
+};
+
+std::string Muf(int w, int h, int windowed = 1) {
+  return "[pref]\r\nSCREEN_WIDTH=" + std::to_string(w) + "\r\nSCREEN_HEIGHT=" + std::to_string(h) +
+         "\r\nColorDepth=16\r\n\r\n[config]\r\nIsWindowed=" + std::to_string(windowed) + "\r\n";
+}
+
+// A game folder with data/ and debugdata/, a HOME without Documents, and an injected desktop.
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(dir.Path() / "data/config.muf", Muf(1024, 768));
+    WriteFile(dir.Path() / "data/config.txt", "[config]\nSLEEP_DURATION=0\n");
+    std::filesystem::create_directory(dir.Path() / "debugdata");
+    std::filesystem::create_directory(dir.Path() / "home");
+    plat::OverrideDesktopSize(1280, 1024);
+    OverrideDocumentsFolderSupport(-1);
+    ResetAppFlags();
+    ClearTracedCalls();
+  }
+  void TearDown() override {
+    Game::Instance().Shutdown();
+    DebugLog::Instance().Close();
+    plat::OverrideDesktopSize(0, 0);
+    OverrideDocumentsFolderSupport(-1);
+    ResetAppFlags();
+  }
+
+  int WindowedSetting() {
+    ConfigFile c;
+    c.LoadSection("config", Game::kDisplayConfigFile);
+    return c.GetInt("IsWindowed");
+  }
+
+  void StartGame() {
+    ASSERT_TRUE(Game::Instance().Init());
+    g_appActive = true;
+    g_appInitialised = true;
+  }
+
+  TempDir dir;
+  ScopedChdir cd{dir.Path()};
+  ScopedEnv home{"HOME", (dir.Path() / "home").c_str()};
+  ScopedEnv docs{"XDG_DOCUMENTS_DIR", nullptr};
+  ScopedEnv config{"XDG_CONFIG_HOME", nullptr};
+};
+
+TEST_F(GameTest, DisplayUsesTheConfiguredSizeAndLeavesTheFileAlone) {
+  const std::string before = ReadFile("data/config.muf");
+  Game::Instance().InitDisplay();
+  EXPECT_EQ(D3DEngine::Instance().GetWidth(), 1024);
+  EXPECT_EQ(D3DEngine::Instance().GetHeight(), 768);
+  EXPECT_EQ(D3DEngine::Instance().GetDepth(), 16);
+  EXPECT_FLOAT_EQ(Game::Instance().GetUIScale(), 1.0f);
+  EXPECT_EQ(ReadFile("data/config.muf"), before);
+}
+
+TEST_F(GameTest, DisplayZeroWidthTakesTheDesktopAndGoesFullScreen) {
+  WriteFile("data/config.muf", Muf(0, 768));
+  Game::Instance().InitDisplay();
+  EXPECT_EQ(D3DEngine::Instance().GetWidth(), 1280);
+  EXPECT_EQ(D3DEngine::Instance().GetHeight(), 1024);
+  EXPECT_EQ(WindowedSetting(), 0);
+}
+
+TEST_F(GameTest, DisplayIsClampedToTheDesktop) {
+  WriteFile("data/config.muf", Muf(3000, 700));
+  Game::Instance().InitDisplay();
+  EXPECT_EQ(D3DEngine::Instance().GetWidth(), 1280);
+  EXPECT_EQ(D3DEngine::Instance().GetHeight(), 700);
+  EXPECT_EQ(WindowedSetting(), 1);
+}
+
+TEST_F(GameTest, DisplayHeightOfTheDesktopForcesFullScreen) {
+  WriteFile("data/config.muf", Muf(800, 1024));
+  Game::Instance().InitDisplay();
+  EXPECT_EQ(D3DEngine::Instance().GetWidth(), 800);
+  EXPECT_EQ(WindowedSetting(), 0);
+  EXPECT_FLOAT_EQ(Game::Instance().GetUIScale(), 0.78125f);
+}
+
+TEST_F(GameTest, DisplayNegativeSizesFallBackTo800x600x32) {
+  DebugLog::Instance().Open();
+  for (const auto& [w, h] : {std::pair{-5, 600}, std::pair{1024, -3}}) {
+    WriteFile("data/config.muf", Muf(w, h));
+    Game::Instance().InitDisplay();
+    EXPECT_EQ(D3DEngine::Instance().GetWidth(), 800);
+    EXPECT_EQ(D3DEngine::Instance().GetHeight(), 600);
+    EXPECT_EQ(D3DEngine::Instance().GetDepth(), 32);
+  }
+  DebugLog::Instance().Close();
+  const std::string log = ReadFile("debugdata/debug.txt");
+  EXPECT_NE(log.find("invalid screen res config\ninvalid screen res config\n"), std::string::npos);
+}
+
+TEST_F(GameTest, TogglingWindowedFlipsTheSetting) {
+  StartGame();
+  Game::Instance().ToggleWindowed();
+  EXPECT_EQ(WindowedSetting(), 0);
+  Game::Instance().ToggleWindowed();
+  EXPECT_EQ(WindowedSetting(), 1);
+  WriteFile("data/config.muf", Muf(1024, 768, 5));
+  Game::Instance().ToggleWindowed();
+  EXPECT_EQ(WindowedSetting(), 1);
+  // The display is started again and every surface rebuilt.
+  const auto& calls = TracedCalls();
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "D3DEngine::Release"), calls.end());
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "GUI_TextureSet::Load"), calls.end());
+}
+
+TEST_F(GameTest, UserFoldersAreMadeUnderTheDocumentsFolder) {
+  Game::Instance().InitUserFolders();
+  const auto base = dir.Path() / "home/Documents/tovel";
+  EXPECT_EQ(Game::Instance().GetUserFolder(), base.string());
+  EXPECT_EQ(Game::Instance().GetSaveFolder(), (base / "savegames").string());
+  for (const char* sub : {"savegames", "mods", "mods/avatars", "mods/jobs", "mods/portraits_m",
+                          "mods/portraits_f"})
+    EXPECT_TRUE(std::filesystem::is_directory(base / sub)) << sub;
+}
+
+TEST_F(GameTest, UserFoldersFallBackToUserdir) {
+  OverrideDocumentsFolderSupport(0);
+  Game::Instance().InitUserFolders();
+  EXPECT_EQ(Game::Instance().GetUserFolder(), "userdir/tovel");
+  EXPECT_TRUE(std::filesystem::is_directory("userdir/tovel/mods/portraits_f"));
+}
+
+TEST_F(GameTest, NoHomeIsFatal) {
+  ScopedEnv noHome("HOME", nullptr);
+  FatalCatcher catcher;
+  try {
+    Game::Instance().InitUserFolders();
+    FAIL() << "no fatal stop";
+  } catch (const FatalStop& stop) {
+    EXPECT_EQ(stop.text, "Failed to get mydocuments:Game 275");
+  }
+}
+
+TEST_F(GameTest, InitLeavesTheMainMenuCurrentButNotEntered) {
+  StartGame();
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+  EXPECT_FALSE(Game::Instance().IsInGame());
+  const auto& calls = TracedCalls();
+  EXPECT_EQ(std::find(calls.begin(), calls.end(), "GUI_MenuMain::OnEnter"), calls.end());
+  const std::vector<std::string> order = {"GUI_LoadScreen::Draw 0.00", "GUI_LoadScreen::Draw 0.25",
+                                          "SIM_SIM::Init", "GUI_LoadScreen::Draw 0.50",
+                                          "GUI_GUI::LoadResources", "GUI_LoadScreen::Draw 1.00"};
+  auto it = calls.begin();
+  for (const auto& name : order) {
+    it = std::find(it, calls.end(), name);
+    EXPECT_NE(it, calls.end()) << name << " missing or out of order";
+  }
+  EXPECT_EQ(ReadFile("debugdata/debug.txt").rfind("----DEBUG FILE----\n", 0), 0u);
+}
+
+TEST_F(GameTest, SleepComesFromTheGameVariablesAndIsNeverNegative) {
+  WriteFile("data/config.txt", "[config]\nSLEEP_DURATION=-20\n");
+  StartGame();
+  EXPECT_EQ(Game::Instance().GetSleepMs(), 0);
+  WriteFile("data/config.txt", "[config]\nSLEEP_DURATION=7.9\n");
+  StartGame();
+  EXPECT_EQ(Game::Instance().GetSleepMs(), 7);
+}
+
+TEST_F(GameTest, MissingSleepVariableIsFatal) {
+  WriteFile("data/config.txt", "[config]\nOTHER=1\n");
+  FatalCatcher catcher;
+  EXPECT_THROW(Game::Instance().Init(), FatalStop);
+}
+
+TEST_F(GameTest, UnusedAndUnknownModesReEnterTheCurrentMode) {
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_OPTIONS);
+  ClearTracedCalls();
+  Game::Instance().SetMode(7);
+  Game::Instance().SetMode(42);
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuOptions::Instance());
+  EXPECT_EQ(TracedCalls(),
+            (std::vector<std::string>{"GUI_MenuOptions::OnEnter", "GUI_MenuOptions::OnEnter"}));
+}
+
+TEST_F(GameTest, NewGameEntersTheInGameScreen) {
+  StartGame();
+  ClearTracedCalls();
+  Game::Instance().StartNewGame();
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  EXPECT_TRUE(Game::Instance().IsInGame());
+  EXPECT_EQ(TracedCalls(),
+            (std::vector<std::string>{"SIM_SIM::NewGame", "GUI_GUI::StartGame", "GUI_GUI::OnEnter",
+                                      "SIM_Statistics::StartPlayTimer"}));
+}
+
+TEST_F(GameTest, AFrameUpdatesDrawsAndPresents) {
+  StartGame();
+  RecordingMode mode;
+  Game::Instance().SetCurrentMode(&mode);
+  const long presented = D3DEngine::Instance().GetFramesPresented();
+  Game::Instance().Frame();
+  EXPECT_EQ(mode.updates, 1);
+  EXPECT_EQ(mode.draws, 1);
+  EXPECT_EQ(D3DEngine::Instance().GetFramesPresented(), presented + 1);
+  EXPECT_FALSE(g_inScene);
+}
+
+TEST_F(GameTest, QuitDuringTheInputStepDrawsAndPresentsNothing) {
+  StartGame();
+  RecordingMode mode;
+  Game::Instance().SetCurrentMode(&mode);
+  plat::Event key;
+  key.type = plat::EventType::KeyDown;
+  key.key = 30;
+  MainWndProc(key);
+  ClearTracedCalls();
+  const long presented = D3DEngine::Instance().GetFramesPresented();
+  Game::Instance().Frame();
+  EXPECT_EQ(mode.keys, 1);
+  EXPECT_EQ(mode.updates, 0);
+  EXPECT_EQ(mode.draws, 0);
+  EXPECT_EQ(D3DEngine::Instance().GetFramesPresented(), presented);
+  EXPECT_TRUE(Game::Instance().IsShutDown());
+  EXPECT_TRUE(IsQuitPosted());
+  EXPECT_EQ(GetQuitExitCode(), 0);
+  EXPECT_FALSE(RunMessageLoopTurn());
+  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"GUI_GUI::ReleaseResources", "SIM_SIM::Shutdown",
+                                                     "D3DEngine::Release"}));
+  const std::string log = ReadFile("debugdata/debug.txt");
+  EXPECT_EQ(log.substr(log.size() - 13), "END DEBUG---\n");
+}
+
+TEST_F(GameTest, LosingFocusPausesWithoutQuitting) {
+  StartGame();
+  RecordingMode mode;
+  Game::Instance().SetCurrentMode(&mode);
+  plat::Event e;
+  e.type = plat::EventType::FocusLost;
+  MainWndProc(e);
+  EXPECT_FALSE(g_appActive);
+  EXPECT_TRUE(GUI_Sounds::Instance().IsMusicMuted());
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(RunMessageLoopTurn());
+  EXPECT_EQ(mode.updates, 0);
+  EXPECT_FALSE(Game::Instance().IsShutDown());
+
+  // Keys typed into another program never reach the game.
+  plat::Event key;
+  key.type = plat::EventType::KeyDown;
+  key.key = 30;
+  MainWndProc(key);
+
+  ClearTracedCalls();
+  e.type = plat::EventType::FocusGained;
+  MainWndProc(e);
+  EXPECT_TRUE(g_appActive);
+  EXPECT_FALSE(GUI_Sounds::Instance().IsMusicMuted());
+  const auto& calls = TracedCalls();
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "D3DEngine::RestoreSurfaces"), calls.end());
+  EXPECT_TRUE(RunMessageLoopTurn());
+  EXPECT_EQ(mode.updates, 1);
+  EXPECT_EQ(mode.keys, 0);
+  EXPECT_FALSE(Game::Instance().IsShutDown());
+}
+
+TEST_F(GameTest, FocusBeforeInitialisationRebuildsNothing) {
+  plat::Event e;
+  e.type = plat::EventType::FocusGained;
+  MainWndProc(e);
+  EXPECT_TRUE(g_appActive);
+  EXPECT_TRUE(TracedCalls().empty());
+}
+
+TEST_F(GameTest, WindowCloseShutsDownOnceInOrder) {
+  StartGame();
+  ClearTracedCalls();
+  plat::Event e;
+  e.type = plat::EventType::WindowClose;
+  MainWndProc(e);
+  e.type = plat::EventType::Quit;
+  MainWndProc(e);
+  EXPECT_TRUE(IsQuitPosted());
+  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"GUI_GUI::ReleaseResources", "SIM_SIM::Shutdown",
+                                                     "D3DEngine::Release"}));
+}
+
+TEST_F(GameTest, MovesReachTheRendererOnlyWhileActive) {
+  StartGame();
+  ClearTracedCalls();
+  plat::Event e;
+  e.type = plat::EventType::WindowMoved;
+  g_appActive = false;
+  MainWndProc(e);
+  EXPECT_TRUE(TracedCalls().empty());
+  g_appActive = true;
+  MainWndProc(e);
+  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"D3DEngine::UpdateClientRect"});
+}
+
+TEST_F(GameTest, RightClicksReachOnlyTheInGameScreen) {
+  StartGame();
+  ClearTracedCalls();
+  Game::Instance().OnRightButtonDown();
+  EXPECT_TRUE(TracedCalls().empty());
+  Game::Instance().SetMode(GAMEMODE_INGAME);
+  ClearTracedCalls();
+  Game::Instance().OnRightButtonDown();
+  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"GUI_GUI::OnRightButtonDown"});
+}
+
+TEST_F(GameTest, WindowIsTitledAndIconed) {
+  std::string error;
+  ASSERT_TRUE(plat::InitVideo(error)) << error;
+  std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/icon.ico",
+                             "data/icon.ico");
+  plat::WindowHandle window = CreateMainWindow("Tovel", "data/icon.ico");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(plat::GetWindowTitle(window), "Tovel");
+  plat::DestroyPlatformWindow(window);
+  plat::ShutdownPlatform();
+}
+
+}  // namespace

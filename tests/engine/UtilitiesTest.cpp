@@ -1,0 +1,45 @@
+// Number parsing and formatting that must not depend on the locale, and trimming.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "engine/Utilities.h"
+
+namespace {
+
+TEST(UtilitiesTest, IntPrefixBehavesLikeAtoiWithoutOverflow) {
+  EXPECT_EQ(ParseIntPrefix(" 12abc"), 12);
+  EXPECT_EQ(ParseIntPrefix("-5"), -5);
+  EXPECT_EQ(ParseIntPrefix("+7"), 7);
+  EXPECT_EQ(ParseIntPrefix("x1"), 0);
+  EXPECT_EQ(ParseIntPrefix(""), 0);
+  EXPECT_EQ(ParseIntPrefix(nullptr), 0);
+  EXPECT_EQ(ParseIntPrefix("99999999999999999999"), INT_MAX);
+  EXPECT_EQ(ParseIntPrefix("-99999999999999999999"), INT_MIN);
+}
+
+TEST(UtilitiesTest, FloatPrefixUsesAPointAndTakesTheLongestNumber) {
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("  0.25"), 0.25);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("-1.5e2xyz"), -150.0);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix(".5"), 0.5);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("+3"), 3.0);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("1,5"), 1.0);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("abc"), 0.0);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("--1"), 0.0);
+}
+
+TEST(UtilitiesTest, FixedFormatting) {
+  EXPECT_EQ(FormatFixed(0.256, 2), "0.26");
+  EXPECT_EQ(FormatFixed(-3.0, 1), "-3.0");
+  EXPECT_EQ(FormatFixed(1e300, 2).size(), 304u);
+}
+
+TEST(UtilitiesTest, TrimTrailingWhitespace) {
+  EXPECT_EQ(TrimTrailingWhitespace("name \r\n"), "name");
+  EXPECT_EQ(TrimTrailingWhitespace("  lead"), "  lead");
+  EXPECT_EQ(TrimTrailingWhitespace("tab\t"), "tab\t");
+  const std::string longText(1024, ' ');
+  EXPECT_EQ(TrimTrailingWhitespace(longText), longText);
+}
+
+}  // namespace
