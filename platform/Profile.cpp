@@ -20,13 +20,9 @@ std::vector<Line> SplitLines(const std::string& bytes) {
       lines.push_back({bytes.substr(start), ""});
       break;
     }
-    size_t end = nl;
-    std::string ending = "\n";
-    if (end > start && bytes[end - 1] == '\r') {
-      --end;
-      ending = "\r\n";
-    }
-    lines.push_back({bytes.substr(start, end - start), ending});
+    const bool crlf = nl > start && bytes[nl - 1] == '\r';
+    const size_t end = crlf ? nl - 1 : nl;
+    lines.push_back({bytes.substr(start, end - start), crlf ? "\r\n" : "\n"});
     start = nl + 1;
   }
   return lines;
