@@ -9,3 +9,5 @@ GUI_TextureSet& GUI_TextureSet::Instance() {
 }
 
 void GUI_TextureSet::Load() { TraceCall("GUI_TextureSet::Load"); }
+
+void GUI_TextureSet::RefreshWindowTextures() { TraceCall("GUI_TextureSet::RefreshWindowTextures"); }

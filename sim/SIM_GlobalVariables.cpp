@@ -1,9 +1,18 @@
 // Game variables from the data folder.
 #include "sim/SIM_GlobalVariables.h"
 
-#include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/Utilities.h"
+#include "platform/Profile.h"
+
+namespace {
+
+constexpr size_t kMaxName = 1023;
+constexpr size_t kMaxValue = 30;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
 
 SIM_GlobalVariables& SIM_GlobalVariables::Instance() {
   static SIM_GlobalVariables variables;
@@ -12,11 +21,16 @@ SIM_GlobalVariables& SIM_GlobalVariables::Instance() {
 
 void SIM_GlobalVariables::Load(const std::string& file) {
   entries_.clear();
-  ConfigFile config;
-  config.LoadSection("config", file);
-  std::string name, value;
-  while (config.ReadNextPair(name, 1024, value, 31)) {
-    if (name.empty() || name[0] == '/') continue;  // comment lines
+  // The section's lines one by one: a line without '=' is a note for the reader of the file
+  // and must never swallow the variable on the line after it.
+  for (const std::string& line : plat::ReadProfileSection("config", file)) {
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos) continue;
+    std::string name = line.substr(0, eq);
+    while (!name.empty() && IsBlank(name.back())) name.pop_back();
+    if (name.empty() || name[0] == '/') continue;
+    if (name.size() > kMaxName) name.resize(kMaxName);
+    const std::string value = line.substr(eq + 1, kMaxValue);
     entries_.emplace_back(name, static_cast<float>(ParseFloatPrefix(value.c_str())));
   }
 }

@@ -12,15 +12,18 @@ class SIM_GlobalVariables {
   SIM_GlobalVariables& operator=(const SIM_GlobalVariables&) = delete;
 
   // Empties the table and reads section "config" of the file, one entry per name=value line
-  // in file order (names up to 1023 characters, values up to 30).
+  // in file order (names up to 1023 characters, values up to 30). A name loses trailing
+  // blanks, so "NAME = 1" is found as "NAME"; lines without '=' and lines whose name begins
+  // with '/' are comments and skipped. A value that is not a number reads 0.
   void Load(const std::string& file = "data\\config.txt");
 
-  // The first entry with exactly this name. A missing name is a fatal error: the data file
-  // must hold every name the game asks for.
+  // The first entry with exactly this name (case-sensitive). A missing name is a fatal error:
+  // the data file must hold every name the game asks for.
   float Get(const std::string& name) const;
   bool Has(const std::string& name) const;
 
   size_t Count() const { return entries_.size(); }
+  const std::vector<std::pair<std::string, float>>& Entries() const { return entries_; }
 
  private:
   SIM_GlobalVariables() = default;

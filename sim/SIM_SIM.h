@@ -18,6 +18,11 @@ class SIM_SIM {
   void NewGame();
   void Shutdown();
 
+  // Set when the end-game screen opens; cleared at new game.
+  bool IsGameOver() const { return gameOver_; }
+  void SetGameOver(bool gameOver) { gameOver_ = gameOver; }
+
  private:
   SIM_SIM() = default;
+  bool gameOver_ = false;
 };

@@ -1,0 +1,11 @@
+// GUI_Date placeholder.
+#include "gui/GUI_Date.h"
+
+#include "engine/CallTrace.h"
+
+GUI_Date* GUI_Date::Instance() {
+  static GUI_Date panel;
+  return &panel;
+}
+
+void GUI_Date::Refresh() { TraceCall("GUI_Date::Refresh"); }

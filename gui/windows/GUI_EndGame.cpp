@@ -1,0 +1,14 @@
+// End-game window placeholder.
+#include "gui/windows/GUI_EndGame.h"
+
+#include "engine/CallTrace.h"
+
+GUI_EndGame* GUI_EndGame::Instance() {
+  static GUI_EndGame window;
+  return &window;
+}
+
+void GUI_EndGame::Show() {
+  TraceCall("GUI_EndGame::Show");
+  open_ = true;
+}

@@ -1,0 +1,15 @@
+// The year review window, opened when a review date is reached. Until the screen is built, a placeholder that records its calls.
+#pragma once
+
+class GUI_YearlyReview {
+ public:
+  // The panel's one instance (null while it is not shown).
+  static GUI_YearlyReview* Instance();
+  GUI_YearlyReview(const GUI_YearlyReview&) = delete;
+  GUI_YearlyReview& operator=(const GUI_YearlyReview&) = delete;
+
+  void Show();
+
+ private:
+  GUI_YearlyReview() = default;
+};

@@ -1,0 +1,6 @@
+// Royalty streams placeholder.
+#include "hooks/SIM_RoyaltyStream.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_RoyaltyStream::PayAll() { TraceCall("SIM_RoyaltyStream::PayAll"); }

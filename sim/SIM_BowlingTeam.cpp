@@ -1,0 +1,11 @@
+// Bowling team placeholder.
+#include "sim/SIM_BowlingTeam.h"
+
+#include "engine/CallTrace.h"
+
+SIM_BowlingTeam& SIM_BowlingTeam::Instance() {
+  static SIM_BowlingTeam team;
+  return team;
+}
+
+void SIM_BowlingTeam::DailyUpdate() { TraceCall("SIM_BowlingTeam::DailyUpdate"); }

@@ -1,0 +1,11 @@
+// Dirt placeholder.
+#include "sim/SIM_Dirt.h"
+
+#include "engine/CallTrace.h"
+
+SIM_Dirt& SIM_Dirt::Instance() {
+  static SIM_Dirt instance;
+  return instance;
+}
+
+void SIM_Dirt::DailyUpdate() { TraceCall("SIM_Dirt::DailyUpdate"); }
