@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "engine/DebugLog.h"
+#include "engine/Spreadsheet.h"
+#include "engine/StringTokenizer.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Indicator.h"
 #include "gui/windows/GUI_AttributeDetails.h"
@@ -79,6 +81,18 @@ void SIM_Attribute::ResolveParents(const SIM_NamedValueList& list) {
     for (SIM_Attribute* p = a->parent_; p; p = p->parent_)
       if (++steps > attributes.size()) ParentError();
   }
+}
+
+void SIM_Attribute::LoadTable(const std::string& file, SIM_NamedValueList& list) {
+  const std::unique_ptr<Spreadsheet> table = LoadSpreadsheet(file);
+  StringTokenizer tokens;
+  for (const std::string& row : *table) {
+    tokens.SetText(row);
+    std::vector<std::string> fields;
+    while (!tokens.AtEnd()) fields.push_back(tokens.NextString());
+    list.Add(FromRow(fields));
+  }
+  ResolveParents(list);
 }
 
 SIM_Attribute* SIM_Attribute::Find(const std::string& name) {

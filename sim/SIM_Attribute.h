@@ -27,6 +27,9 @@ class SIM_Attribute : public SIM_NamedValue {
   // so a parent may come after its children. A parent no attribute has, or a chain of
   // parents that comes back on itself, is a fatal error.
   static void ResolveParents(const SIM_NamedValueList& list);
+  // Reads a whole attributes table into the list (rows appended in file order), then
+  // resolves the parents.
+  static void LoadTable(const std::string& file, SIM_NamedValueList& list);
 
   // The first attribute in the registry with that name, or null.
   static SIM_Attribute* Find(const std::string& name);

@@ -1,0 +1,61 @@
+// Money and cheats.
+#include "sim/SIM_Finances.h"
+
+#include "engine/Spreadsheet.h"
+#include "engine/StringTokenizer.h"
+#include "gui/GUI_TextureSet.h"
+#include "platform/Files.h"
+#include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Vesk.h"
+
+namespace {
+
+constexpr int kHighestCash = 4;
+
+void RefreshBackgrounds() { GUI_TextureSet::Instance().RefreshWindowTextures(); }
+
+}  // namespace
+
+SIM_Finances& SIM_Finances::Instance() {
+  static SIM_Finances finances;
+  return finances;
+}
+
+void SIM_Finances::SetCash(float cash) {
+  cash_ = cash;
+  RefreshBackgrounds();
+}
+
+void SIM_Finances::Spend(float amount) {
+  cash_ -= amount;
+  RefreshBackgrounds();
+}
+
+void SIM_Finances::Earn(float amount) {
+  cash_ += amount;
+  SIM_Statistics::Instance().SetMaxFloat(cash_, kHighestCash);
+  RefreshBackgrounds();
+}
+
+void SIM_Finances::NewGameCash() {
+  const float difficulty = SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kDifficulty);
+  cash_ = SIM_GlobalVariables::Instance().Get("GV_STARTINGCASH") * (1.0f - difficulty);
+}
+
+void LoadCheats(const char* file) {
+  // Only a file that is really there: a player without one gets no log line.
+  if (!plat::PathExists(plat::ResolvePath(file))) return;
+  const std::unique_ptr<Spreadsheet> table = LoadSpreadsheet(file);
+  if (!table) return;
+  StringTokenizer tokens;
+  for (const std::string& row : *table) {
+    tokens.SetText(row);
+    tokens.NextToken();  // the '#' column
+    const std::string name = TrimField(tokens.NextString());
+    const float amount = tokens.NextFloat();
+    if (name.empty()) continue;
+    SIM_Vesk::Instance()->ModifyValue(name, amount, 1.0f, "cheat");
+  }
+}
