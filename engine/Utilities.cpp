@@ -1,8 +1,11 @@
 // Small shared helpers.
 #include "engine/Utilities.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "engine/DebugLog.h"
@@ -97,4 +100,153 @@ std::string FormatFixed(double value, int decimals) {
   const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
   if (result.ec != std::errc()) return "0";
   return std::string(buf, result.ptr);
+}
+
+// ---- Files and folders ----
+
+bool FileExists(const std::string& path) {
+  if (!plat::IsRegularFile(path)) return false;
+  FILE* f = plat::OpenFile(path, "rb");
+  if (!f) return false;
+  std::fclose(f);
+  return true;
+}
+
+std::string MakeUniqueFileName(const std::string& base, const std::string& extension) {
+  std::string name = base + "." + extension;
+  for (int i = 1; FileExists(name) && i < INT_MAX; ++i)
+    name = base + "(" + std::to_string(i) + ")." + extension;
+  return name;
+}
+
+void ShellOpen(const std::string& target) { plat::ShellOpen(target); }
+
+void FileList::AddFiles(const std::string& pattern) {
+  for (const plat::DirEntry& entry : plat::ListMatching(pattern)) files.push_back(prefix + entry.name);
+}
+
+void FileList::AddFolders(const std::string& pattern) {
+  for (const plat::DirEntry& entry : plat::ListMatching(pattern)) {
+    if (!entry.isDirectory || entry.name.empty() || entry.name[0] == '.') continue;
+    files.push_back(prefix + entry.name);
+  }
+}
+
+// ---- Geometry ----
+
+float PointDistance(float x1, float y1, float x2, float y2) {
+  const double dx = static_cast<double>(x2) - x1;
+  const double dy = static_cast<double>(y2) - y1;
+  return static_cast<float>(std::sqrt(dx * dx + dy * dy));
+}
+
+float AngleBetweenPoints(float x1, float y1, float x2, float y2) {
+  const double pi = 3.14159265358979323846;
+  const double angle = std::atan2(static_cast<double>(y2) - y1, static_cast<double>(x2) - x1);
+  double degrees = (angle + pi) * 57.2957763671875 - 90.0;
+  if (degrees < 0.0) degrees += 360.0;
+  return static_cast<float>(degrees);
+}
+
+// ---- Numbers and text entry ----
+
+std::string FormatThousands(int value) {
+  // The magnitude in 64 bits so INT_MIN has one.
+  long long magnitude = value;
+  const bool negative = magnitude < 0;
+  if (negative) magnitude = -magnitude;
+  const std::string digits = std::to_string(magnitude);
+  std::string out;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return negative ? "-" + out : out;
+}
+
+bool ReplaceTagWithNumber(std::string& text, const std::string& tag, int value) {
+  return ReplaceSubstring(text, tag, FormatThousands(value)) != 0;
+}
+
+char ScanCodeToChar(int scanCode) {
+  static const char* row1 = "qwertyuiop";
+  static const char* row2 = "asdfghjkl";
+  static const char* row3 = "zxcvbnm";
+  if (scanCode >= 2 && scanCode <= 10) return static_cast<char>('1' + scanCode - 2);
+  if (scanCode == 11) return '0';
+  if (scanCode == 12) return '-';
+  if (scanCode >= 16 && scanCode <= 25) return row1[scanCode - 16];
+  if (scanCode >= 30 && scanCode <= 38) return row2[scanCode - 30];
+  if (scanCode == 40) return '\'';
+  if (scanCode >= 44 && scanCode <= 50) return row3[scanCode - 44];
+  if (scanCode == 51) return ',';
+  if (scanCode == 52) return '.';
+  if (scanCode == 57) return ' ';
+  return 0;
+}
+
+// ---- Strings ----
+
+std::string ToLowerString(const std::string& text) {
+  std::string out = text;
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
+
+std::string ToUpperString(const std::string& text) {
+  std::string out = text;
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+std::string TruncateWithEllipsis(const std::string& text, int max) {
+  const size_t limit = max > 0 ? static_cast<size_t>(max) : 0;
+  if (text.size() <= limit) return text;
+  return text.substr(0, limit) + "...";
+}
+
+const char* EllipsizeString(const std::string& text, int max) {
+  static std::string shared;
+  shared = text;
+  const size_t limit = max > 0 ? static_cast<size_t>(max) : 0;
+  if (shared.size() > limit) {
+    shared.resize(limit);
+    if (limit >= 3) shared.replace(limit - 3, 3, "...");
+  }
+  return shared.c_str();
+}
+
+bool ParseKeyValueLine(const std::string& line, std::string& key, std::string& value) {
+  const size_t eq = line.find('=');
+  if (eq == std::string::npos) return false;
+  key = line.substr(0, eq);
+  size_t start = eq + 1;
+  while (start < line.size() && line[start] == ' ') ++start;
+  size_t end = line.size();
+  while (end > start && (line[end - 1] == '\n' || line[end - 1] == '\r' || line[end - 1] == ' '))
+    --end;
+  value = line.substr(start, end - start);
+  return true;
+}
+
+int ReplaceSubstring(std::string& text, const std::string& tag, const std::string& replacement) {
+  if (tag.empty()) return 0;
+  const size_t pos = text.find(tag);
+  if (pos == std::string::npos) return 0;
+  text.replace(pos, tag.size(), replacement);
+  return 1;
+}
+
+int ReplaceSubstring(char* buffer, size_t capacity, const char* tag, const char* replacement) {
+  if (!buffer || capacity == 0 || !tag || !replacement) return 0;
+  size_t length = 0;
+  while (length < capacity - 1 && buffer[length] != '\0') ++length;
+  std::string text(buffer, length);
+  if (!ReplaceSubstring(text, tag, replacement)) return 0;
+  const size_t n = std::min(text.size(), capacity - 1);
+  std::memcpy(buffer, text.data(), n);
+  buffer[n] = '\0';
+  return 1;
 }
