@@ -107,6 +107,9 @@ void MainWndProc(const plat::Event& event) {
     case plat::EventType::Restored:
       OnFocusGained();
       return;
+    case plat::EventType::RenderReset:
+      if (g_appInitialised) Game::Instance().RebuildSurfaces();
+      return;
     case plat::EventType::FocusLost:
     case plat::EventType::Minimized:
       OnFocusLost();

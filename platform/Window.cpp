@@ -176,6 +176,10 @@ bool PollEvent(Event& out) {
         out.x = e.button.x;
         out.y = e.button.y;
         return true;
+      case SDL_RENDER_TARGETS_RESET:
+      case SDL_RENDER_DEVICE_RESET:
+        out.type = EventType::RenderReset;
+        return true;
       case SDL_MOUSEWHEEL:
         out.type = EventType::MouseWheel;
         out.wheel = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;

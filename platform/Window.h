@@ -48,6 +48,7 @@ enum class EventType {
   MouseButtonDown,  // button: 0 left, 1 right, 2 middle; x, y
   MouseButtonUp,
   MouseWheel,    // wheel: positive away from the user
+  RenderReset,   // the renderer lost its textures or its device: rebuild every surface
 };
 
 struct Event {

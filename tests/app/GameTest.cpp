@@ -45,7 +45,8 @@ class RecordingMode : public GUI_GameModeBase {
 
 std::string Muf(int w, int h, int windowed = 1) {
   return "[pref]\r\nSCREEN_WIDTH=" + std::to_string(w) + "\r\nSCREEN_HEIGHT=" + std::to_string(h) +
-         "\r\nColorDepth=16\r\n\r\n[config]\r\nIsWindowed=" + std::to_string(windowed) + "\r\n";
+         "\r\nColorDepth=16\r\n\r\n[config]\r\nIsWindowed=" + std::to_string(windowed) +
+         "\r\nUseRGB=1\r\n";  // the headless video driver has only the software renderer
 }
 
 // A game folder with data/ and debugdata/, a HOME without Documents, and an injected desktop.
@@ -60,9 +61,17 @@ class GameTest : public ::testing::Test {
     OverrideDocumentsFolderSupport(-1);
     ResetAppFlags();
     ClearTracedCalls();
+    // The renderer opens its device on the main window (SDL's software renderer, headless).
+    std::string error;
+    ASSERT_TRUE(plat::InitVideo(error)) << error;
+    g_mainWindow = plat::CreatePlatformWindow("Tovel", 640, 480, "", error);
+    ASSERT_NE(g_mainWindow, nullptr) << error;
   }
   void TearDown() override {
     Game::Instance().Shutdown();
+    D3DEngine::Instance().Release();
+    plat::DestroyPlatformWindow(g_mainWindow);
+    g_mainWindow = nullptr;
     DebugLog::Instance().Close();
     plat::OverrideDesktopSize(0, 0);
     OverrideDocumentsFolderSupport(-1);

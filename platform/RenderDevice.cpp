@@ -1,0 +1,362 @@
+// The drawing device on SDL2's renderer.
+#include "platform/RenderDevice.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace plat {
+
+struct DeviceTexture {
+  SDL_Texture* texture = nullptr;
+  int width = 0, height = 0;
+  SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;
+  uint32_t modulation = 0xFFFFFFFFu;  // colour and alpha mod last set on the SDL texture
+};
+
+struct RenderDevice::Impl {
+  SDL_Window* window = nullptr;
+  SDL_Surface* surface = nullptr;  // off-screen devices draw here
+  SDL_Renderer* renderer = nullptr;
+  int width = 0, height = 0;
+  bool inScene = false;
+  bool fullscreen = false;
+  TextureHandle bound = nullptr;
+  TextureFilter filter = TextureFilter::Linear;
+  std::vector<SDL_Vertex> triangles;  // reused so a draw allocates nothing
+  std::vector<SDL_FPoint> points;
+  std::vector<DeviceTexture*> textures;
+
+  ~Impl() {
+    for (DeviceTexture* t : textures) {
+      SDL_DestroyTexture(t->texture);
+      delete t;
+    }
+    if (renderer) SDL_DestroyRenderer(renderer);
+    if (surface) SDL_FreeSurface(surface);
+  }
+
+  void ClearBlack() {
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+  }
+
+  // Everything draws blended; untextured geometry and lines use the renderer's mode.
+  void SetStates() {
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    ClearBlack();
+  }
+};
+
+namespace {
+
+SDL_Color ToColor(uint32_t argb) {
+  return SDL_Color{static_cast<Uint8>(argb >> 16), static_cast<Uint8>(argb >> 8),
+                   static_cast<Uint8>(argb), static_cast<Uint8>(argb >> 24)};
+}
+
+// SDL's software renderer refuses coordinates outside 0..1; the original device clamped to
+// the edge texel, which for the game's quads comes to the same thing.
+float Clamp01(float v) { return v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v); }
+
+SDL_Vertex ToSdl(const SpriteVertex& v) {
+  SDL_Vertex out;
+  out.position = SDL_FPoint{v.x, v.y};
+  out.color = ToColor(v.diffuse);
+  out.tex_coord = SDL_FPoint{Clamp01(v.tu), Clamp01(v.tv)};
+  return out;
+}
+
+// Twice the signed area with y pointing down: negative for a counter-clockwise triangle on
+// screen, which the original device culled.
+float Winding(const SpriteVertex& a, const SpriteVertex& b, const SpriteVertex& c) {
+  return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+}
+
+// An axis-aligned rectangle drawn as a strip (or two list triangles) in the order top-left,
+// top-right, bottom-left, bottom-right, with one colour and an axis-aligned texture mapping.
+// SDL copies such a quad exactly; its software renderer maps texture coordinates of general
+// triangles onto one texel too few, so sprites must not go that way.
+bool IsPlainQuad(const SpriteVertex* v) {
+  return v[0].y == v[1].y && v[2].y == v[3].y && v[0].x == v[2].x && v[1].x == v[3].x &&
+         v[0].tv == v[1].tv && v[2].tv == v[3].tv && v[0].tu == v[2].tu && v[1].tu == v[3].tu &&
+         v[0].diffuse == v[1].diffuse && v[0].diffuse == v[2].diffuse &&
+         v[0].diffuse == v[3].diffuse;
+}
+
+}  // namespace
+
+RenderDevice::RenderDevice(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+RenderDevice::~RenderDevice() = default;
+
+std::unique_ptr<RenderDevice> RenderDevice::CreateForWindow(WindowHandle window, int width,
+                                                            int height, bool fullscreen,
+                                                            bool software, std::string& error) {
+  if (!window) {
+    error = "no window";
+    return nullptr;
+  }
+  SDL_Window* sdlWindow = reinterpret_cast<SDL_Window*>(window);
+  if (fullscreen) {
+    SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    SDL_SetWindowFullscreen(sdlWindow, 0);
+    SDL_SetWindowSize(sdlWindow, width, height);
+  }
+  Uint32 flags = software ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
+  if (!software && fullscreen) flags |= SDL_RENDERER_PRESENTVSYNC;
+  SDL_Renderer* renderer = SDL_CreateRenderer(sdlWindow, -1, flags);
+  if (!renderer) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  auto impl = std::make_unique<Impl>();
+  impl->window = sdlWindow;
+  impl->renderer = renderer;
+  impl->width = width;
+  impl->height = height;
+  impl->fullscreen = fullscreen;
+  SDL_RenderSetLogicalSize(renderer, width, height);
+  impl->SetStates();
+  return std::unique_ptr<RenderDevice>(new RenderDevice(std::move(impl)));
+}
+
+std::unique_ptr<RenderDevice> RenderDevice::CreateOffscreen(int width, int height,
+                                                            std::string& error) {
+  if (width <= 0 || height <= 0) {
+    error = "bad size";
+    return nullptr;
+  }
+  SDL_Surface* surface =
+      SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  SDL_Renderer* renderer = SDL_CreateSoftwareRenderer(surface);
+  if (!renderer) {
+    error = SDL_GetError();
+    SDL_FreeSurface(surface);
+    return nullptr;
+  }
+  auto impl = std::make_unique<Impl>();
+  impl->surface = surface;
+  impl->renderer = renderer;
+  impl->width = width;
+  impl->height = height;
+  impl->SetStates();
+  return std::unique_ptr<RenderDevice>(new RenderDevice(std::move(impl)));
+}
+
+std::string RenderDevice::Name() const {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(impl_->renderer, &info) != 0 || !info.name) return "unknown";
+  return info.name;
+}
+
+int RenderDevice::Width() const { return impl_->width; }
+int RenderDevice::Height() const { return impl_->height; }
+
+void RenderDevice::BeginScene() { impl_->inScene = true; }
+void RenderDevice::EndScene() { impl_->inScene = false; }
+bool RenderDevice::InScene() const { return impl_->inScene; }
+
+TextureHandle RenderDevice::CreateTexture(int width, int height, const uint32_t* argb,
+                                          std::string& error) {
+  if (width <= 0 || height <= 0 || !argb) {
+    error = "empty image";
+    return nullptr;
+  }
+  SDL_Texture* tex = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888,
+                                       SDL_TEXTUREACCESS_STATIC, width, height);
+  if (!tex) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  if (SDL_UpdateTexture(tex, nullptr, argb, width * 4) != 0) {
+    error = SDL_GetError();
+    SDL_DestroyTexture(tex);
+    return nullptr;
+  }
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
+  auto* handle = new DeviceTexture{tex, width, height, SDL_ScaleModeLinear};
+  impl_->textures.push_back(handle);
+  return handle;
+}
+
+void RenderDevice::DestroyTexture(TextureHandle texture) {
+  if (!texture) return;
+  auto& list = impl_->textures;
+  auto it = std::find(list.begin(), list.end(), texture);
+  if (it == list.end()) return;  // not ours, or already gone
+  list.erase(it);
+  if (impl_->bound == texture) impl_->bound = nullptr;
+  SDL_DestroyTexture(texture->texture);
+  delete texture;
+}
+
+void RenderDevice::BindTexture(TextureHandle texture) { impl_->bound = texture; }
+TextureHandle RenderDevice::BoundTexture() const { return impl_->bound; }
+void RenderDevice::SetFilter(TextureFilter filter) { impl_->filter = filter; }
+TextureFilter RenderDevice::Filter() const { return impl_->filter; }
+
+bool RenderDevice::DrawPrimitive(PrimitiveType type, const SpriteVertex* v, int count,
+                                 std::string& error) {
+  if (!v || count <= 0) return true;
+  Impl& d = *impl_;
+  if (type == PrimitiveType::LineList || type == PrimitiveType::LineStrip) {
+    const SDL_Color c = ToColor(v[0].diffuse);
+    SDL_SetRenderDrawColor(d.renderer, c.r, c.g, c.b, c.a);
+    int rc = 0;
+    if (type == PrimitiveType::LineStrip) {
+      d.points.clear();
+      for (int i = 0; i < count; ++i) d.points.push_back(SDL_FPoint{v[i].x, v[i].y});
+      rc = SDL_RenderDrawLinesF(d.renderer, d.points.data(), count);
+    } else {
+      for (int i = 0; i + 1 < count && rc == 0; i += 2)
+        rc = SDL_RenderDrawLineF(d.renderer, v[i].x, v[i].y, v[i + 1].x, v[i + 1].y);
+    }
+    if (rc != 0) error = SDL_GetError();
+    return rc == 0;
+  }
+
+  if (type == PrimitiveType::TriangleStrip && count == 4 && IsPlainQuad(v))
+    return DrawQuad(v, error);
+
+  d.triangles.clear();
+  auto add = [&d](const SpriteVertex& a, const SpriteVertex& b, const SpriteVertex& c) {
+    if (Winding(a, b, c) < 0.0f) return;
+    d.triangles.push_back(ToSdl(a));
+    d.triangles.push_back(ToSdl(b));
+    d.triangles.push_back(ToSdl(c));
+  };
+  if (type == PrimitiveType::TriangleList) {
+    for (int i = 0; i + 2 < count; i += 3) add(v[i], v[i + 1], v[i + 2]);
+  } else {
+    // In a strip every second triangle runs the other way round; its winding is judged
+    // in the strip's own order.
+    for (int i = 0; i + 2 < count; ++i) {
+      if (i % 2 == 0)
+        add(v[i], v[i + 1], v[i + 2]);
+      else
+        add(v[i + 1], v[i], v[i + 2]);
+    }
+  }
+  if (d.triangles.empty()) return true;
+
+  SDL_Texture* tex = nullptr;
+  if (DeviceTexture* t = d.bound) {
+    tex = t->texture;
+    const SDL_ScaleMode mode =
+        d.filter == TextureFilter::Point ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    if (t->scaleMode != mode) {
+      SDL_SetTextureScaleMode(tex, mode);
+      t->scaleMode = mode;
+    }
+    SetModulation(t, 0xFFFFFFFFu);  // geometry takes its colour from the vertices
+  }
+  if (SDL_RenderGeometry(d.renderer, tex, d.triangles.data(),
+                         static_cast<int>(d.triangles.size()), nullptr, 0) != 0) {
+    error = SDL_GetError();
+    return false;
+  }
+  return true;
+}
+
+void RenderDevice::SetModulation(DeviceTexture* t, uint32_t argb) {
+  if (t->modulation == argb) return;
+  const SDL_Color c = ToColor(argb);
+  SDL_SetTextureColorMod(t->texture, c.r, c.g, c.b);
+  SDL_SetTextureAlphaMod(t->texture, c.a);
+  t->modulation = argb;
+}
+
+bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
+  Impl& d = *impl_;
+  // Mirrored or upside-down placements wind counter-clockwise and are culled.
+  if (Winding(v[0], v[1], v[2]) < 0.0f) return true;
+  const SDL_FRect dst{v[0].x, v[0].y, v[1].x - v[0].x, v[2].y - v[0].y};
+  if (dst.w <= 0.0f || dst.h <= 0.0f) return true;
+  const SDL_Color c = ToColor(v[0].diffuse);
+  int rc = 0;
+  if (DeviceTexture* t = d.bound) {
+    const SDL_ScaleMode mode =
+        d.filter == TextureFilter::Point ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+    if (t->scaleMode != mode) {
+      SDL_SetTextureScaleMode(t->texture, mode);
+      t->scaleMode = mode;
+    }
+    SetModulation(t, v[0].diffuse);
+    const float u0 = Clamp01(v[0].tu), u1 = Clamp01(v[1].tu);
+    const float v0 = Clamp01(v[0].tv), v1 = Clamp01(v[2].tv);
+    const int flip = (u0 > u1 ? SDL_FLIP_HORIZONTAL : 0) | (v0 > v1 ? SDL_FLIP_VERTICAL : 0);
+    const int left = static_cast<int>(std::lround(std::min(u0, u1) * static_cast<float>(t->width)));
+    const int right = static_cast<int>(std::lround(std::max(u0, u1) * static_cast<float>(t->width)));
+    const int top = static_cast<int>(std::lround(std::min(v0, v1) * static_cast<float>(t->height)));
+    const int bottom =
+        static_cast<int>(std::lround(std::max(v0, v1) * static_cast<float>(t->height)));
+    // A zero-width texture rectangle samples one edge texel, as a clamped device would.
+    SDL_Rect src{std::min(left, t->width - 1), std::min(top, t->height - 1),
+                 std::max(1, right - left), std::max(1, bottom - top)};
+    rc = SDL_RenderCopyExF(d.renderer, t->texture, &src, &dst, 0.0, nullptr,
+                           static_cast<SDL_RendererFlip>(flip));
+  } else {
+    SDL_SetRenderDrawColor(d.renderer, c.r, c.g, c.b, c.a);
+    rc = SDL_RenderFillRectF(d.renderer, &dst);
+  }
+  if (rc != 0) error = SDL_GetError();
+  return rc == 0;
+}
+
+bool RenderDevice::Present(std::string& error) {
+  SDL_RenderPresent(impl_->renderer);
+  // The game never clears; what SDL leaves behind after a present is undefined.
+  impl_->ClearBlack();
+  return true;
+}
+
+bool RenderDevice::ReadPixels(std::vector<uint32_t>& argb, int& width, int& height,
+                              std::string& error) {
+  int w = impl_->width, h = impl_->height;
+  if (impl_->surface) {
+    w = impl_->surface->w;
+    h = impl_->surface->h;
+  } else if (SDL_GetRendererOutputSize(impl_->renderer, &w, &h) != 0) {
+    error = SDL_GetError();
+    return false;
+  }
+  argb.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
+  if (SDL_RenderReadPixels(impl_->renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(),
+                           w * 4) != 0) {
+    error = SDL_GetError();
+    return false;
+  }
+  width = w;
+  height = h;
+  return true;
+}
+
+bool RenderDevice::IsFullscreen() const { return impl_->fullscreen; }
+
+void RenderDevice::SetFullscreen(bool fullscreen) {
+  if (!impl_->window) return;
+  SDL_SetWindowFullscreen(impl_->window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  impl_->fullscreen = fullscreen;
+}
+
+int DesktopBitsPerPixel() {
+  SDL_DisplayMode mode{};
+  if (!SDL_WasInit(SDL_INIT_VIDEO) || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 0;
+  return static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+}
+
+std::string AdapterName() {
+  SDL_RendererInfo info{};
+  if (SDL_GetNumRenderDrivers() > 0 && SDL_GetRenderDriverInfo(0, &info) == 0 && info.name)
+    return info.name;
+  return std::string();
+}
+
+}  // namespace plat

@@ -1,0 +1,96 @@
+// The small drawing device the renderer stands on: scenes, one texture stage, primitives of
+// pre-transformed vertices, filtering, present and read-back. Behind it is SDL2's renderer,
+// either on the game window or, for tests and benches, on an in-memory surface.
+//
+// What callers can rely on (the rules the game's drawing was written against):
+// - colour and alpha are texture x diffuse; with no texture bound, the diffuse alone;
+// - blending is source-alpha over the back buffer;
+// - triangles wound counter-clockwise on screen (y down) are not drawn;
+// - texture coordinates are clamped into 0..1;
+// - after a present the back buffer is opaque black.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Window.h"
+
+namespace plat {
+
+// One pre-transformed vertex: screen x, y; z and rhw are carried but unused; diffuse and
+// specular are packed ARGB (specular is unused); tu, tv the texture coordinates.
+struct SpriteVertex {
+  float x = 0.0f, y = 0.0f, z = 0.0f, rhw = 1.0f;
+  uint32_t diffuse = 0xFFFFFFFFu;
+  uint32_t specular = 0xFFFFFFFFu;
+  float tu = 0.0f, tv = 0.0f;
+};
+static_assert(sizeof(SpriteVertex) == 32, "callers build arrays of the 32-byte vertex layout");
+
+enum class PrimitiveType { TriangleList, TriangleStrip, LineList, LineStrip };
+enum class TextureFilter { Point, Linear };
+
+struct DeviceTexture;  // opaque: owned by the device that made it
+using TextureHandle = DeviceTexture*;
+
+class RenderDevice {
+ public:
+  // A renderer on the window. `software` asks for SDL's software renderer, otherwise a
+  // hardware one; `fullscreen` makes the window desktop full screen with the size as the
+  // logical size (letterboxed), otherwise the window takes the size. Vsync only in full screen.
+  static std::unique_ptr<RenderDevice> CreateForWindow(WindowHandle window, int width, int height,
+                                                       bool fullscreen, bool software,
+                                                       std::string& error);
+  // SDL's software renderer on an in-memory 32-bit surface (no window, no video driver).
+  static std::unique_ptr<RenderDevice> CreateOffscreen(int width, int height, std::string& error);
+
+  ~RenderDevice();
+  RenderDevice(const RenderDevice&) = delete;
+  RenderDevice& operator=(const RenderDevice&) = delete;
+
+  // The renderer's name ("software", "opengl", ...).
+  std::string Name() const;
+  int Width() const;
+  int Height() const;
+
+  // Scene bracketing. SDL needs none; kept so a scene can be checked for balance.
+  void BeginScene();
+  void EndScene();
+  bool InScene() const;
+
+  // A static texture from ARGB pixels, rows top-down, `width` pixels each. Null on failure.
+  TextureHandle CreateTexture(int width, int height, const uint32_t* argb, std::string& error);
+  void DestroyTexture(TextureHandle texture);
+  void BindTexture(TextureHandle texture);  // null: untextured
+  TextureHandle BoundTexture() const;
+  void SetFilter(TextureFilter filter);
+  TextureFilter Filter() const;
+
+  // Draws `count` vertices. Lines take the first vertex's diffuse colour and no texture.
+  bool DrawPrimitive(PrimitiveType type, const SpriteVertex* vertices, int count,
+                     std::string& error);
+  // Shows the back buffer, then clears it to opaque black.
+  bool Present(std::string& error);
+  // The back buffer as ARGB, rows top-down.
+  bool ReadPixels(std::vector<uint32_t>& argb, int& width, int& height, std::string& error);
+
+  // Window devices only: leave or re-enter desktop full screen (for boxes).
+  bool IsFullscreen() const;
+  void SetFullscreen(bool fullscreen);
+
+ private:
+  struct Impl;
+  explicit RenderDevice(std::unique_ptr<Impl> impl);
+  bool DrawQuad(const SpriteVertex* v, std::string& error);
+  void SetModulation(DeviceTexture* texture, uint32_t argb);
+  std::unique_ptr<Impl> impl_;
+};
+
+// Bits per pixel of the desktop (0 when unknown) and a name for the graphics adapter (the
+// first renderer SDL offers; SDL names no adapters).
+int DesktopBitsPerPixel();
+std::string AdapterName();
+
+}  // namespace plat

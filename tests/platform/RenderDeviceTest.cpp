@@ -1,0 +1,148 @@
+// The drawing device on SDL's software renderer, read back pixel by pixel.
+#include "platform/RenderDevice.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using plat::PrimitiveType;
+using plat::RenderDevice;
+using plat::SpriteVertex;
+
+SpriteVertex V(float x, float y, uint32_t argb, float u = 0, float v = 0) {
+  SpriteVertex out;
+  out.x = x;
+  out.y = y;
+  out.diffuse = out.specular = argb;
+  out.tu = u;
+  out.tv = v;
+  return out;
+}
+
+class RenderDeviceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string error;
+    device = RenderDevice::CreateOffscreen(64, 48, error);
+    ASSERT_NE(device, nullptr) << error;
+    device->SetFilter(plat::TextureFilter::Point);
+  }
+  uint32_t Pixel(int x, int y) {
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    std::string error;
+    EXPECT_TRUE(device->ReadPixels(px, w, h, error)) << error;
+    return px[static_cast<size_t>(y * w + x)];
+  }
+  void Quad(float l, float t, float r, float b, uint32_t argb) {
+    const SpriteVertex q[4] = {V(l, t, argb, 0, 0), V(r, t, argb, 1, 0), V(l, b, argb, 0, 1),
+                               V(r, b, argb, 1, 1)};
+    std::string error;
+    ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleStrip, q, 4, error)) << error;
+  }
+  std::unique_ptr<RenderDevice> device;
+};
+
+TEST_F(RenderDeviceTest, StartsOpaqueBlackAndHalfAlphaRedBlendsOverIt) {
+  EXPECT_EQ(Pixel(0, 0), 0xFF000000u);
+  Quad(10, 10, 20, 20, 0x80FF0000u);
+  const uint32_t p = Pixel(10, 10);
+  EXPECT_NEAR(static_cast<int>((p >> 16) & 0xFF), 128, 2);
+  EXPECT_EQ(p & 0xFFFF, 0u);
+  EXPECT_NE(Pixel(19, 19) & 0xFF0000, 0u);
+  EXPECT_EQ(Pixel(9, 10), 0xFF000000u);
+  EXPECT_EQ(Pixel(20, 15), 0xFF000000u);
+  EXPECT_EQ(Pixel(15, 20), 0xFF000000u);
+  EXPECT_EQ(Pixel(15, 9), 0xFF000000u);
+}
+
+TEST_F(RenderDeviceTest, TextureAlphaAndColourAreModulatedByTheDiffuse) {
+  // White at alpha 128 under a diffuse of half-alpha green: a quarter of green over black.
+  const std::vector<uint32_t> texels(4, 0x80FFFFFFu);
+  std::string error;
+  plat::TextureHandle tex = device->CreateTexture(2, 2, texels.data(), error);
+  ASSERT_NE(tex, nullptr) << error;
+  device->BindTexture(tex);
+  Quad(0, 0, 8, 8, 0x8000FF00u);
+  const uint32_t p = Pixel(4, 4);
+  EXPECT_NEAR(static_cast<int>((p >> 8) & 0xFF), 64, 3);
+  EXPECT_EQ(p & 0xFF00FF, 0u);
+  device->DestroyTexture(tex);
+  EXPECT_EQ(device->BoundTexture(), nullptr);  // a freed texture is never left bound
+}
+
+TEST_F(RenderDeviceTest, PointFilteredTextureMapsTexelsToItsQuarters) {
+  const std::vector<uint32_t> texels = {0xFFFF0000u, 0xFF00FF00u, 0xFF0000FFu, 0xFFFFFFFFu};
+  std::string error;
+  plat::TextureHandle tex = device->CreateTexture(2, 2, texels.data(), error);
+  ASSERT_NE(tex, nullptr) << error;
+  device->BindTexture(tex);
+  Quad(0, 0, 8, 8, 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(1, 1), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(6, 1), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(1, 6), 0xFF0000FFu);
+  EXPECT_EQ(Pixel(6, 6), 0xFFFFFFFFu);
+}
+
+TEST_F(RenderDeviceTest, CoordinatesOutsideTheTextureAreClampedNotRefused) {
+  const std::vector<uint32_t> texels(4, 0xFFFFFFFFu);
+  std::string error;
+  device->BindTexture(device->CreateTexture(2, 2, texels.data(), error));
+  const SpriteVertex q[4] = {V(0, 0, 0xFFFFFFFFu, -0.5f, 0), V(8, 0, 0xFFFFFFFFu, 1, 0),
+                             V(0, 8, 0xFFFFFFFFu, -0.5f, 2), V(8, 8, 0xFFFFFFFFu, 1, 2)};
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleStrip, q, 4, error)) << error;
+  EXPECT_EQ(Pixel(4, 4), 0xFFFFFFFFu);
+}
+
+TEST_F(RenderDeviceTest, GradientRunsFromTheLeftColourToTheRightColour) {
+  const SpriteVertex q[4] = {V(0, 0, 0xFFFF0000u), V(32, 0, 0xFF0000FFu), V(0, 8, 0xFFFF0000u),
+                             V(32, 8, 0xFF0000FFu)};
+  std::string error;
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleStrip, q, 4, error)) << error;
+  const uint32_t left = Pixel(0, 4), right = Pixel(31, 4);
+  EXPECT_GT((left >> 16) & 0xFF, 240u);
+  EXPECT_LT(left & 0xFF, 16u);
+  EXPECT_GT(right & 0xFF, 240u);
+  EXPECT_LT((right >> 16) & 0xFF, 16u);
+}
+
+TEST_F(RenderDeviceTest, CounterClockwiseTrianglesAreNotDrawn) {
+  std::string error;
+  const SpriteVertex ccw[3] = {V(0, 0, 0xFFFFFFFFu), V(0, 20, 0xFFFFFFFFu), V(20, 0, 0xFFFFFFFFu)};
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleList, ccw, 3, error));
+  EXPECT_EQ(Pixel(3, 3), 0xFF000000u);
+  const SpriteVertex cw[3] = {V(0, 0, 0xFFFFFFFFu), V(20, 0, 0xFFFFFFFFu), V(0, 20, 0xFFFFFFFFu)};
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleList, cw, 3, error));
+  EXPECT_EQ(Pixel(3, 3), 0xFFFFFFFFu);
+  // A strip given right to left is counter-clockwise throughout.
+  const SpriteVertex mirrored[4] = {V(40, 0, 0xFFFFFFFFu), V(30, 0, 0xFFFFFFFFu),
+                                    V(40, 10, 0xFFFFFFFFu), V(30, 10, 0xFFFFFFFFu)};
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleStrip, mirrored, 4, error));
+  EXPECT_EQ(Pixel(35, 5), 0xFF000000u);
+}
+
+TEST_F(RenderDeviceTest, LineStripOutlinesTouchOnlyTheEdges) {
+  const SpriteVertex loop[5] = {V(5, 5, 0xFFFFFFFFu), V(15, 5, 0xFFFFFFFFu), V(15, 12, 0xFFFFFFFFu),
+                                V(5, 12, 0xFFFFFFFFu), V(5, 5, 0xFFFFFFFFu)};
+  std::string error;
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::LineStrip, loop, 5, error)) << error;
+  EXPECT_EQ(Pixel(10, 5), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(10, 12), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(5, 8), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(15, 8), 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(10, 8), 0xFF000000u);
+  EXPECT_EQ(Pixel(4, 8), 0xFF000000u);
+}
+
+TEST_F(RenderDeviceTest, PresentLeavesTheBackBufferBlack) {
+  Quad(0, 0, 64, 48, 0xFFFFFFFFu);
+  EXPECT_EQ(Pixel(30, 30), 0xFFFFFFFFu);
+  std::string error;
+  ASSERT_TRUE(device->Present(error));
+  EXPECT_EQ(Pixel(30, 30), 0xFF000000u);
+  EXPECT_EQ(Pixel(0, 0), 0xFF000000u);
+}
+
+}  // namespace
