@@ -63,6 +63,13 @@ bool Game::Init() {
   DebugLog::Instance().Open();
   InitUserFolders();
   InitDisplay();
+  // The renderer has already shown why it could not start; with nothing to draw on, the game
+  // stops here rather than running blind.
+  if (!D3DEngine::Instance().IsInitialised()) {
+    DebugLog::Instance().Write("Renderer failed to start");
+    DebugLog::Instance().Close();
+    return false;
+  }
   GUI_LoadScreen::Instance().Draw(0.0f);
   CInput::Instance().Init(g_mainWindow);
   currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set

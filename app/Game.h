@@ -25,7 +25,7 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // Start-up; always true.
+  // Start-up; false only when the renderer cannot start.
   bool Init();
   void Frame();
   // Makes the mode current and enters it; 7 or an unknown number re-enters the current mode.

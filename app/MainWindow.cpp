@@ -144,7 +144,12 @@ int GameMain() {
   plat::ShowAndRaiseWindow(g_mainWindow);
 
   g_appActive = Game::Instance().Init();
-  if (!g_appActive) return 0;
+  if (!g_appActive) {
+    plat::DestroyPlatformWindow(g_mainWindow);
+    g_mainWindow = nullptr;
+    plat::ShutdownPlatform();
+    return 1;
+  }
   g_appInitialised = true;
 
   while (RunMessageLoopTurn()) {

@@ -369,3 +369,19 @@ TEST_F(GameTest, WindowIsTitledAndIconed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GameTest, StartUpStopsWhenTheRendererCannotStart) {
+  // With no window the renderer has nothing to draw on: start-up reports failure instead of
+  // running a game nobody can see.
+  plat::WindowHandle window = g_mainWindow;
+  g_mainWindow = nullptr;
+  EXPECT_FALSE(Game::Instance().Init());
+  g_mainWindow = window;
+  EXPECT_FALSE(D3DEngine::Instance().IsInitialised());
+  const std::string log = ReadFile("debugdata/debug.txt");
+  EXPECT_NE(log.find("Renderer failed to start\nEND DEBUG---\n"), std::string::npos);
+}
+
+}  // namespace
