@@ -20,6 +20,22 @@ std::string TrimKey(const std::string& key) {
 
 }  // namespace
 
+std::string UnescapeConfigValue(const std::string& raw) {
+  std::string value;
+  bool escaped = false;
+  for (const char c : raw) {
+    if (c == '\\') {
+      escaped = true;
+    } else if (c == '=' || c == '"' || c == '\n') {
+      if (escaped) value += c;
+      escaped = false;
+    } else {
+      value += c;
+    }
+  }
+  return value;
+}
+
 void ConfigFile::LoadSection(const std::string& section, const std::string& file) {
   entries_.clear();
   sectionName_ = section;
@@ -27,37 +43,23 @@ void ConfigFile::LoadSection(const std::string& section, const std::string& file
   buffer_.clear();
   readPos_ = 0;
 
-  for (const std::string& line : plat::ReadProfileSection(section, file)) {
+  const std::vector<std::string> lines = plat::ReadProfileSection(section, file);
+  for (const std::string& line : lines) {
     buffer_ += line;
     buffer_ += '\0';
   }
   length_ = buffer_.size();
   buffer_ += '\0';
 
-  size_t pos = 0;
-  while (pos < length_) {
-    std::string key;
-    while (buffer_[pos] != '=' && buffer_[pos] != '\0') key += buffer_[pos++];
-
-    std::string value;
-    bool escaped = false;
-    for (; buffer_[pos] != '\0'; ++pos) {
-      const char c = buffer_[pos];
-      if (c == '\\') {
-        escaped = true;
-      } else if (c == '=' || c == '"' || c == '\n') {
-        if (escaped) value += c;
-        escaped = false;
-      } else {
-        value += c;
-      }
-    }
-    ++pos;  // past the zero byte
-
+  for (const std::string& line : lines) {
+    const size_t eq = line.find('=');
+    const std::string key = line.substr(0, eq);
     if (!key.empty() && key[0] == '/') continue;
     ConfigEntry entry;
     entry.key = TrimKey(key).substr(0, ConfigEntry::kMaxKey);
-    entry.value = value.substr(0, ConfigEntry::kMaxValue);
+    // The separating '=' is part of the walk; unescaped, it is dropped like any other.
+    entry.value = UnescapeConfigValue(eq == std::string::npos ? std::string() : line.substr(eq))
+                      .substr(0, ConfigEntry::kMaxValue);
     entries_.push_back(std::move(entry));
   }
   readIndex_ = 0;

@@ -56,6 +56,10 @@ class ConfigFile {
   std::string fileName_;
 };
 
+// A value as the settings files write it: a backslash escapes the next '=', '"' or newline;
+// those characters unescaped are dropped.
+std::string UnescapeConfigValue(const std::string& raw);
+
 // Appends the name of every "[name]" line of a text file.
 void ListIniSections(const std::string& path, std::vector<std::string>& names);
 // A value of at most 31 characters as a float, or the fallback when it is empty.

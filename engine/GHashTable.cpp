@@ -24,22 +24,9 @@ void GHashTable::Fill(const std::string& section, const std::string& file) {
       const char c = line[pos];
       if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\v' && c != '\f') key += c;
     }
-    std::string value;
-    bool escaped = false;
-    for (; pos < line.size(); ++pos) {
-      const char c = line[pos];
-      if (c == '\\') {
-        escaped = true;
-      } else if (c == '=' || c == '"' || c == '\n') {
-        if (escaped) value += c;
-        escaped = false;
-      } else {
-        value += c;
-      }
-    }
     ConfigEntry entry;
     entry.key = key.substr(0, ConfigEntry::kMaxKey);
-    entry.value = value.substr(0, ConfigEntry::kMaxValue);
+    entry.value = UnescapeConfigValue(line.substr(pos)).substr(0, ConfigEntry::kMaxValue);
     buckets_[BucketOf(entry.key)].push_back(std::move(entry));
   }
 }
