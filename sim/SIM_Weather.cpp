@@ -64,7 +64,7 @@ int SIM_Weather::PickKind(int month, float r) const {
 }
 
 void SIM_Weather::Roll() {
-  daysToChange_ = RandomInt() % 4 + 1;
+  daysToChange_ = RandomBelow(4) + 1;
   const float r = RandomUnit();
   const int kind = PickKind(CurrentDate().GetMonth(), r);
   if (kind < 0) return;  // a month with no weather at all (Load never allows it)
