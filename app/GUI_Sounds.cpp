@@ -303,8 +303,8 @@ void GUI_Sounds::UpdateSounds() {
            playList_[currentTrack_].Path());
       playList_[currentTrack_].bad = true;
     }
-    if (AllTracksBad()) {
-      FreeMusic();
+    if (AllTracksBad() || !GetSoundWorldState().musicEnabled) {
+      FreeMusic();  // nothing more to play: stop checking every frame
     } else {
       PlayNextTrack();
     }

@@ -221,6 +221,19 @@ TEST_F(MusicFolderTest, ListsTheGameTracksThenTheUsersModsAndWraps) {
   sounds.RestartMusic();
   EXPECT_EQ(sounds.CurrentTrack(), 0);
   EXPECT_EQ(sounds.MusicOpenAttempts(), 6);
+
+  // Music switched off while a track plays: when it ends, nothing follows.
+  GetSoundWorldState().musicEnabled = false;
+  clock.Advance(30000);
+  plat::HaltMusic();
+  sounds.UpdateSounds();
+  EXPECT_FALSE(sounds.HasMusic());
+  EXPECT_EQ(sounds.CurrentTrack(), 0);
+  for (int frame = 0; frame < 10; ++frame) sounds.UpdateSounds();
+  EXPECT_EQ(sounds.CurrentTrack(), 0);
+  GetSoundWorldState().musicEnabled = true;
+  sounds.RestartMusic();
+  EXPECT_EQ(sounds.MusicOpenAttempts(), 7);
   sounds.StopMusic();
   EXPECT_FALSE(sounds.HasMusic());
   sounds.UpdateSounds();  // stopped music stays stopped
