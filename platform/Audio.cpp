@@ -46,6 +46,11 @@ bool OpenDevice(std::string& error) {
 }  // namespace
 
 bool OpenAudio(std::string& error) {
+  if (g_openCount > 0 && !SDL_WasInit(SDL_INIT_AUDIO)) {
+    // SDL was shut down under the mixer (SDL_Quit closes every subsystem): start afresh.
+    while (Mix_QuerySpec(nullptr, nullptr, nullptr) != 0) Mix_CloseAudio();
+    g_openCount = 0;
+  }
   if (g_openCount > 0) {
     ++g_openCount;
     return true;
@@ -83,7 +88,7 @@ void CloseAudio() {
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-bool IsAudioOpen() { return g_openCount > 0; }
+bool IsAudioOpen() { return g_openCount > 0 && SDL_WasInit(SDL_INIT_AUDIO) != 0; }
 
 std::string AudioDriverName() {
   if (g_openCount == 0) return {};
