@@ -28,6 +28,7 @@
 #include "platform/Window.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Person.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 
@@ -62,6 +63,7 @@ bool Game::Init() {
   shutDown_ = false;
   DebugLog::Instance().Open();
   InitUserFolders();
+  SIM_PlayerOptions::Instance().SetFolder(userFolder_);
   InitDisplay();
   GUI_LoadScreen::Instance().Draw(0.0f);
   CInput::Instance().Init(g_mainWindow);
