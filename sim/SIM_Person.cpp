@@ -96,6 +96,7 @@ void SIM_Person::ReloadAllPortraits() {
 }
 
 void SIM_Person::AddRelationship(SIM_Relationship* relationship) {
+  if (!relationship) return;
   if (std::find(relationships_.begin(), relationships_.end(), relationship) !=
       relationships_.end()) {
     LogWarning("relationship already added", __FILE__, __LINE__);
