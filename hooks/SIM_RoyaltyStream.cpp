@@ -4,3 +4,4 @@
 #include "engine/CallTrace.h"
 
 void SIM_RoyaltyStream::PayAll() { TraceCall("SIM_RoyaltyStream::PayAll"); }
+void SIM_RoyaltyStream::DeleteAll() { TraceCall("SIM_RoyaltyStream::DeleteAll"); }

@@ -5,4 +5,5 @@ class SIM_RoyaltyStream {
  public:
   // Pays every stream once (the first day of each week).
   static void PayAll();
+  static void DeleteAll();
 };

@@ -9,3 +9,6 @@ SIM_BowlingTeam& SIM_BowlingTeam::Instance() {
 }
 
 void SIM_BowlingTeam::DailyUpdate() { TraceCall("SIM_BowlingTeam::DailyUpdate"); }
+void SIM_BowlingTeam::Reset() { TraceCall("SIM_BowlingTeam::Reset"); }
+void SIM_BowlingTeam::ShowReminder() { TraceCall("SIM_BowlingTeam::ShowReminder"); }
+void HookBowlingMatch() { TraceCall("HookBowlingMatch"); }

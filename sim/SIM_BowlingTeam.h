@@ -8,7 +8,13 @@ class SIM_BowlingTeam {
   SIM_BowlingTeam& operator=(const SIM_BowlingTeam&) = delete;
 
   void DailyUpdate();
+  void Reset();
+  // Puts up the match-day reminder when one is due.
+  void ShowReminder();
 
  private:
   SIM_BowlingTeam() = default;
 };
+
+// The bowling match, reached through the hook table as "bowlingmatch".
+void HookBowlingMatch();

@@ -9,3 +9,4 @@ SIM_Dirt& SIM_Dirt::Instance() {
 }
 
 void SIM_Dirt::DailyUpdate() { TraceCall("SIM_Dirt::DailyUpdate"); }
+void SIM_Dirt::Reset() { TraceCall("SIM_Dirt::Reset"); }

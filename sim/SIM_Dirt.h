@@ -8,6 +8,7 @@ class SIM_Dirt {
   SIM_Dirt& operator=(const SIM_Dirt&) = delete;
 
   void DailyUpdate();
+  void Reset();
 
  private:
   SIM_Dirt() = default;

@@ -9,3 +9,9 @@ SIM_Health& SIM_Health::Instance() {
 }
 
 void SIM_Health::DailyUpdate() { TraceCall("SIM_Health::DailyUpdate"); }
+
+void SIM_Health::Reset() {
+  TraceCall("SIM_Health::Reset");
+  healthy_ = true;
+}
+void SIM_Health::CatchCold() { TraceCall("SIM_Health::CatchCold"); }

@@ -5,4 +5,6 @@ class SIM_Movie {
  public:
   // Called every day by the date advance; the programme changes once a week.
   static void AdvanceWeeklyMovie();
+  static void LoadAll();
+  static void DeleteAll();
 };

@@ -5,4 +5,9 @@ class SIM_NPC {
  public:
   // Every character's weekly money is filled again.
   static void RefillAllCash();
+  // New game: every character deleted, then the starting friends set up.
+  static void ResetAll();
+  static void DailyAll();
+  static void ClearInvitedToday();
+  static void DeleteAll();
 };

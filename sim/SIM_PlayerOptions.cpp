@@ -1,15 +1,126 @@
-// Player options.
+// Player options file.
 #include "sim/SIM_PlayerOptions.h"
+
+#include "engine/ConfigFile.h"
+#include "engine/DebugLog.h"
+#include "engine/Random.h"
+#include "engine/Utilities.h"
+#include "platform/Files.h"
+#include "sim/SIM_SIM.h"
+
+namespace {
+
+constexpr const char* kConfigKeys[SIM_PlayerOptions::kConfigCount] = {
+    "MASTERVOLUME", "MUSICVOLUME", "DIFFICULTY", "MOUSESPEED", "SNOWFALL"};
+constexpr const char* kToggleKeys[SIM_PlayerOptions::kToggleCount] = {
+    "NEWMAILSOUND",  "ENABLEMUSIC",   "ENABLEWEATHEREFFECTS",
+    "ENABLEAUTOSAVE", "ENABLESAMESEX", "ENABLECOMPBACKDROPS"};
+
+// Values on a first start (no file yet).
+constexpr float kFirstStartConfig[SIM_PlayerOptions::kConfigCount] = {1.0f, 1.0f, 0.5f, 0.5f,
+                                                                     0.5f};
+constexpr bool kFirstStartToggle[SIM_PlayerOptions::kToggleCount] = {true, true,  true,
+                                                                     true, false, true};
+// A key missing from an existing file.
+constexpr float kMissingConfig = 0.5f;
+constexpr bool kMissingToggle[SIM_PlayerOptions::kToggleCount] = {false, false, false,
+                                                                  false, false, true};
+
+constexpr size_t kMinIdLength = 7;
+constexpr int kNewIdLength = 9;
+
+std::string TrimBlanks(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  const size_t last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
 
 SIM_PlayerOptions& SIM_PlayerOptions::Instance() {
   static SIM_PlayerOptions options;
   return options;
 }
 
+void SIM_PlayerOptions::SetFolder(const std::string& folder) {
+  path_ = folder.empty() ? std::string() : folder + "/" + kFileName;
+}
+
+const char* SIM_PlayerOptions::ConfigKey(int index) {
+  return index >= 0 && index < kConfigCount ? kConfigKeys[index] : "";
+}
+
+const char* SIM_PlayerOptions::ToggleKey(int index) {
+  return index >= 0 && index < kToggleCount ? kToggleKeys[index] : "";
+}
+
 float SIM_PlayerOptions::GetConfig(int index) const {
-  return index >= 0 && index < 5 ? config_[index] : 0.0f;
+  return index >= 0 && index < kConfigCount ? config_[index] : 0.0f;
 }
 
 void SIM_PlayerOptions::SetConfig(int index, float value) {
-  if (index >= 0 && index < 5) config_[index] = value;
+  if (index >= 0 && index < kConfigCount) config_[index] = value;
+}
+
+bool SIM_PlayerOptions::GetToggle(int index) const {
+  return index >= 0 && index < kToggleCount && toggle_[index];
+}
+
+void SIM_PlayerOptions::SetToggle(int index, bool on) {
+  if (index >= 0 && index < kToggleCount) toggle_[index] = on;
+}
+
+void SIM_PlayerOptions::Clear() {
+  config_.fill(0.0f);
+  toggle_.fill(false);
+  id_.clear();
+}
+
+void SIM_PlayerOptions::Load() {
+  if (path_.empty() || !FileExists(path_)) {
+    for (int i = 0; i < kConfigCount; ++i) config_[i] = kFirstStartConfig[i];
+    for (int i = 0; i < kToggleCount; ++i) toggle_[i] = kFirstStartToggle[i];
+    Save();
+    return;
+  }
+
+  ConfigFile config;
+  config.LoadSection("config", path_);
+  for (int i = 0; i < kConfigCount; ++i) config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
+
+  ConfigFile toggles;
+  toggles.LoadSection("toggles", path_);
+  for (int i = 0; i < kToggleCount; ++i)
+    toggle_[i] = toggles.HasKey(kToggleKeys[i]) ? toggles.GetInt(kToggleKeys[i]) != 0
+                                                : kMissingToggle[i];
+
+  ConfigFile id;
+  id.LoadSection("ID", path_);
+  // The file is written "id = <digits>"; the blank after '=' is not part of the id (keeping it
+  // would add one more blank on every save).
+  id_ = TrimBlanks(id.GetValue("id"));
+
+  SeedRandomFromClock();
+  if (id_.size() < kMinIdLength) {
+    id_.clear();
+    for (int i = 0; i < kNewIdLength; ++i) id_ += static_cast<char>('0' + RandomBelow(9));
+  }
+
+  if (mouseSpeedSink_) mouseSpeedSink_(config_[kMouseSpeed]);
+}
+
+bool SIM_PlayerOptions::Save() const {
+  std::string text = "[config]\n";
+  for (int i = 0; i < kConfigCount; ++i)
+    text += std::string(kConfigKeys[i]) + " = " + FormatFixed(config_[i], 2) + "\n";
+  text += "\n[toggles]\n";
+  for (int i = 0; i < kToggleCount; ++i)
+    text += std::string(kToggleKeys[i]) + " = " + (toggle_[i] ? "1" : "0") + "\n";
+  text += "\n[ID]\nid = " + id_ + "\n";
+  if (path_.empty() || !plat::WriteFileAtomically(path_, text)) {
+    LogWarning("Failed to save variables", "SIM_PlayerOptions", 120);
+    return false;
+  }
+  return true;
 }

@@ -1,11 +1,27 @@
-// The simulation root. Until the simulation arrives it loads the game variables and records
-// the shell's calls.
+// The simulation root: loads the data tables once, builds a new game, frees everything at the
+// end, and runs the day cycle. A day has one or two activity slots; each activity ends with
+// EndAct, and the next-day button runs NextDay, which moves the world on one day in a fixed
+// order.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // A hook for tracing game events; its body is empty by design (nothing is written).
 void TraceEvent(const std::string& text);
+
+// Seeds the game's random generator from the millisecond clock, or with the fixed seed a
+// headless run asked for (both start-up seedings go through here, so one seed repeats a run).
+void SeedRandomFromClock();
+void SetFixedRandomSeed(uint32_t seed);
+void ClearFixedRandomSeed();
+
+// The phases of a day.
+enum DayPhase {
+  PHASE_DAYSTART = 0,   // from the start of NextDay until the work-day summary is closed
+  PHASE_ACTIVITIES = 1, // activities are open
+  PHASE_DAYOVER = 2,    // every slot of the day is used
+};
 
 class SIM_SIM {
  public:
@@ -13,16 +29,45 @@ class SIM_SIM {
   SIM_SIM(const SIM_SIM&) = delete;
   SIM_SIM& operator=(const SIM_SIM&) = delete;
 
-  // One-time start-up: game variables (and, as the simulation grows, every data table).
+  // Once per run: game variables, player options, the seed and every data table. A second
+  // call does nothing.
   void Init();
   void NewGame();
+  // Frees every table and instance and writes the player options; Init may run again after.
   void Shutdown();
+  // Moves the world on one day. Stops after the date advance when that opened the end-game
+  // screen.
+  void NextDay();
+  // An activity has used its slot. The last slot ends the day's activities (DayOver). A call
+  // when every slot is already used is a fault of the caller: it is reported and changes
+  // nothing, so an activity can never use two slots or end the day twice.
+  void EndAct();
+  // Phase 2 and the day-over steps; loading calls it when the loaded slots are all used.
+  void DayOver();
+  // Phase 1 runs the special-event check.
+  void SetPhase(int phase);
+  int GetPhase() const { return phase_; }
+  // The coming slot is the day's last.
+  bool IsLastAct() const;
+  int GetActsLeft() const { return actsPerDay_ - actsUsed_; }
+  // 1, or 2 for a player without work and on the weekend (days of the week 5 and 6).
+  void ComputeActsPerDay();
 
+  int GetActsPerDay() const { return actsPerDay_; }
+  int GetActsUsed() const { return actsUsed_; }
+  // The loader restores both from the save file.
+  void SetActs(int actsPerDay, int actsUsed);
+
+  bool IsInitialised() const { return initialised_; }
   // Set when the end-game screen opens; cleared at new game.
   bool IsGameOver() const { return gameOver_; }
   void SetGameOver(bool gameOver) { gameOver_ = gameOver; }
 
  private:
   SIM_SIM() = default;
+  bool initialised_ = false;
   bool gameOver_ = false;
+  int phase_ = PHASE_ACTIVITIES;
+  int actsPerDay_ = 1;
+  int actsUsed_ = 0;
 };

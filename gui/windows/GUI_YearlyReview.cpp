@@ -8,4 +8,8 @@ GUI_YearlyReview* GUI_YearlyReview::Instance() {
   return &panel;
 }
 
-void GUI_YearlyReview::Show() { TraceCall("GUI_YearlyReview::Show"); }
+void GUI_YearlyReview::Show() {
+  TraceCall("GUI_YearlyReview::Show");
+  open_ = true;
+  ++timesShown_;
+}

@@ -9,7 +9,14 @@ class GUI_YearlyReview {
   GUI_YearlyReview& operator=(const GUI_YearlyReview&) = delete;
 
   void Show();
+  // The continue button.
+  void Close() { open_ = false; }
+  bool IsOpen() const { return open_; }
+  // How many times it has opened since the program started.
+  int TimesShown() const { return timesShown_; }
 
  private:
   GUI_YearlyReview() = default;
+  bool open_ = false;
+  int timesShown_ = 0;
 };

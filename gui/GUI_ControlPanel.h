@@ -1,0 +1,7 @@
+// Stand-in for the control panel until they are built: each operation records its call.
+#pragma once
+
+class GUI_ControlPanel {
+ public:
+  static void OnActsUsedUp();
+};

@@ -1,0 +1,6 @@
+// GUI_RestaurantChooser stand-in.
+#include "gui/windows/GUI_RestaurantChooser.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_RestaurantChooser::Close() { TraceCall("GUI_RestaurantChooser::Close"); }

@@ -1,0 +1,6 @@
+// GUI_SocialInvitation stand-in.
+#include "gui/windows/GUI_SocialInvitation.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_SocialInvitation::CloseAll() { TraceCall("GUI_SocialInvitation::CloseAll"); }

@@ -1,0 +1,6 @@
+// GUI_SoloActivityChooser stand-in.
+#include "gui/windows/GUI_SoloActivityChooser.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_SoloActivityChooser::Close() { TraceCall("GUI_SoloActivityChooser::Close"); }

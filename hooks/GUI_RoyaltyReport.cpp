@@ -1,0 +1,6 @@
+// GUI_RoyaltyReport stand-in.
+#include "hooks/GUI_RoyaltyReport.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_RoyaltyReport::Close() { TraceCall("GUI_RoyaltyReport::Close"); }

@@ -1,0 +1,7 @@
+// Evening classes stand-in.
+#include "hooks/HOOK_EveningClassType.h"
+
+#include "engine/CallTrace.h"
+
+void LoadEveningClassTypes() { TraceCall("LoadEveningClassTypes"); }
+void RefreshEveningClassReminders() { TraceCall("RefreshEveningClassReminders"); }

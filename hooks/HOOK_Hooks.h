@@ -1,0 +1,23 @@
+// The hook functions of the hobby windows and mini-games, reached by name through
+// SIM_FunctionTable. Until the hobbies are built they are stand-ins that record the call.
+//
+// A hook reached from a solo activity must not spend the activity's cost, apply its
+// modifiers or end the slot: the solo activity's run does each of those exactly once (see
+// docs/architecture.md, "One activity, one slot").
+#pragma once
+
+void HookInvestigateStory();
+void HookWatchTV();
+void HookSurfWeb();
+void HookWriteScreenplay();
+void HookWriteSong();
+void HookDevelopTheory();
+void HookShopping();
+void HookEasyCrossword();
+void HookCrypticCrossword();
+void HookVideoGame();
+// Opens the evening-class enrolment window; enrolling uses no further slot.
+void HookEveningClasses();
+// The meeting's own consequences only; its cost, modifiers and slot belong to the solo
+// activity "alcoholicsmeeting".
+void HookAlcoholicsMeeting();

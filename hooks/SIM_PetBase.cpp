@@ -1,0 +1,6 @@
+// SIM_PetBase stand-in.
+#include "hooks/SIM_PetBase.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_PetBase::ClearPets() { TraceCall("SIM_PetBase::ClearPets"); }

@@ -1,0 +1,8 @@
+// SIM_Asset stand-in.
+#include "sim/SIM_Asset.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_Asset::DeleteAll() { TraceCall("SIM_Asset::DeleteAll"); }
+void SIM_Asset::DailyUpdateAll() { TraceCall("SIM_Asset::DailyUpdateAll"); }
+void LoadAssets() { TraceCall("LoadAssets"); }

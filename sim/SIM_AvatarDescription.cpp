@@ -1,0 +1,6 @@
+// SIM_AvatarDescription stand-in.
+#include "sim/SIM_AvatarDescription.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_AvatarDescription::Rebuild() { TraceCall("SIM_AvatarDescription::Rebuild"); }

@@ -1,0 +1,65 @@
+// The hook table.
+#include "sim/SIM_FunctionTable.h"
+
+#include "engine/DebugLog.h"
+#include "hooks/HOOK_Hooks.h"
+#include "sim/SIM_BowlingTeam.h"
+
+SIM_FunctionTable& SIM_FunctionTable::Instance() {
+  static SIM_FunctionTable table;
+  return table;
+}
+
+SIM_FunctionTable::SIM_FunctionTable() {
+  AddHook("investigatestory", HookInvestigateStory);
+  AddHook("watchtv", HookWatchTV);
+  AddHook("surfweb", HookSurfWeb);
+  AddHook("bowlingmatch", HookBowlingMatch);
+  AddHook("writescreenplay", HookWriteScreenplay);
+  AddHook("writesong", HookWriteSong);
+  AddHook("developtheory", HookDevelopTheory);
+  AddHook("shopping", HookShopping);
+  AddHook("easycrossword", HookEasyCrossword);
+  AddHook("crypticcrossword", HookCrypticCrossword);
+  AddHook("videogame", HookVideoGame);
+  AddHook("eveningclasses", HookEveningClasses);
+  AddHook("alcoholicsmeeting", HookAlcoholicsMeeting);
+}
+
+void SIM_FunctionTable::AddHook(const std::string& name, Hook hook) {
+  hooks_.emplace_back(name, std::move(hook));
+}
+
+void SIM_FunctionTable::CallHook(const std::string& name) {
+  for (auto& [hookName, hook] : hooks_) {
+    if (hookName == name) {
+      if (hook) hook();
+      return;
+    }
+  }
+  const std::string message = "Hook not found: " + name;
+  FatalError(message.c_str(), "SIM_FunctionTable", 76);
+}
+
+bool SIM_FunctionTable::HasHook(const std::string& name) const {
+  for (const auto& entry : hooks_)
+    if (entry.first == name) return true;
+  return false;
+}
+
+std::vector<std::string> SIM_FunctionTable::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : hooks_) names.push_back(entry.first);
+  return names;
+}
+
+SIM_FunctionTable::Hook SIM_FunctionTable::ReplaceHook(const std::string& name, Hook hook) {
+  for (auto& entry : hooks_) {
+    if (entry.first == name) {
+      Hook old = std::move(entry.second);
+      entry.second = std::move(hook);
+      return old;
+    }
+  }
+  return {};
+}

@@ -1,0 +1,40 @@
+// SIM_JobBase stand-in.
+#include "sim/SIM_JobBase.h"
+
+#include <memory>
+#include <vector>
+
+#include "engine/CallTrace.h"
+
+namespace {
+
+std::vector<std::unique_ptr<SIM_JobBase>>& Jobs() {
+  static std::vector<std::unique_ptr<SIM_JobBase>> jobs;
+  return jobs;
+}
+
+}  // namespace
+
+SIM_JobBase::SIM_JobBase(const std::string& name) { SetName(name); }
+
+void SIM_JobBase::LoadAll() {
+  TraceCall("SIM_JobBase::LoadAll");
+  Jobs().clear();
+  Jobs().push_back(std::make_unique<SIM_JobBase>("waiter_0"));
+  Jobs().push_back(std::make_unique<SIM_JobBase>("unemployed"));
+}
+
+void SIM_JobBase::DeleteAll() {
+  TraceCall("SIM_JobBase::DeleteAll");
+  Jobs().clear();
+}
+
+void SIM_JobBase::RollOpenings() { TraceCall("SIM_JobBase::RollOpenings"); }
+
+SIM_JobBase* SIM_JobBase::FindByName(const std::string& name) {
+  for (auto& job : Jobs())
+    if (job->GetName() == name) return job.get();
+  return nullptr;
+}
+
+void SIM_JobBase::WorkDay() { TraceCall("SIM_JobBase::WorkDay"); }

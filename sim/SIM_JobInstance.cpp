@@ -1,0 +1,6 @@
+// SIM_JobInstance stand-in.
+#include "sim/SIM_JobInstance.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_JobInstance::DailyUpdate() { TraceCall("SIM_JobInstance::DailyUpdate"); }

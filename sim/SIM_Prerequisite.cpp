@@ -1,0 +1,35 @@
+// Prerequisites.
+#include "sim/SIM_Prerequisite.h"
+
+#include "engine/Translate.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
+
+bool LookUpPlayerOrGlobalValue(const std::string& name, float& value) {
+  const SIM_Vesk* player = SIM_Vesk::Instance();
+  if (player->HasValue(name)) {
+    value = player->GetValue(name);
+    return true;
+  }
+  if (const SIM_NamedValue* global = GlobalNamedValues().Find(name)) {
+    value = global->GetValue();
+    return true;
+  }
+  return false;
+}
+
+SIM_Prerequisite::SIM_Prerequisite(const std::string& name, float threshold, bool first,
+                                   bool below)
+    : displayText_(Translate(("nv_" + name).c_str())),
+      name_(name),
+      threshold_(threshold),
+      first_(first),
+      below_(below) {}
+
+bool SIM_Prerequisite::IsMet() const {
+  if (name_ == "tovel") return SIM_Tovel::Instance().GetTotal() >= threshold_;
+  float value = 0.0f;
+  if (!LookUpPlayerOrGlobalValue(name_, value)) return false;
+  return below_ ? value <= threshold_ : value >= threshold_;
+}

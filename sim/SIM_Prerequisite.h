@@ -1,0 +1,35 @@
+// A condition an activity type puts on the player: a value at least (or, with the below flag,
+// at most) a threshold. The same record, with the threshold read as a weight, is a quality
+// factor of a social evening.
+#pragma once
+
+#include <string>
+
+class SIM_Prerequisite {
+ public:
+  SIM_Prerequisite(const std::string& name, float threshold, bool first, bool below);
+  SIM_Prerequisite(const SIM_Prerequisite&) = delete;
+  SIM_Prerequisite& operator=(const SIM_Prerequisite&) = delete;
+
+  // The value is the player's value of the name, else the global named value of the name; a
+  // name found nowhere is never met. "tovel" compares the social standing score and always
+  // means "at least".
+  bool IsMet() const;
+
+  const std::string& GetName() const { return name_; }
+  const std::string& GetDisplayText() const { return displayText_; }
+  float GetThreshold() const { return threshold_; }
+  // Stored from the loader and not read by the availability tests.
+  bool IsFirst() const { return first_; }
+  bool IsBelow() const { return below_; }
+
+ private:
+  std::string displayText_;
+  std::string name_;
+  float threshold_;
+  bool first_;
+  bool below_;
+};
+
+// The player's value of the name, else the global named value; false when neither exists.
+bool LookUpPlayerOrGlobalValue(const std::string& name, float& value);

@@ -1,0 +1,7 @@
+// SIM_SmallTalk stand-in.
+#include "sim/SIM_SmallTalk.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_SmallTalk::Clear() { TraceCall("SIM_SmallTalk::Clear"); }
+void SIM_SmallTalk::DailyUpdate() { TraceCall("SIM_SmallTalk::DailyUpdate"); }

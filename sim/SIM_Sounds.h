@@ -1,0 +1,24 @@
+// The sounds the simulation asks for. The sound manager lives in the application, which the
+// simulation does not include; it installs its operations here. Until it does, each request
+// records its call ("GUI_Sounds::PlaySound data/sounds/x.ogg", ...).
+#pragma once
+
+#include <functional>
+#include <string>
+
+class SIM_Sounds {
+ public:
+  struct Backend {
+    std::function<void(const std::string&)> playSound;
+    std::function<void(const std::string&)> stopSound;
+    std::function<void()> stopMusic;
+    std::function<void()> resetPersonSoundTimer;
+  };
+  // Operations left empty keep recording.
+  static void SetBackend(Backend backend);
+
+  static void PlaySound(const std::string& file);
+  static void StopSound(const std::string& file);
+  static void StopMusic();
+  static void ResetPersonSoundTimer();
+};

@@ -1,0 +1,143 @@
+// The player options file: first start, defaults of an older file, the id, number format and
+// failed writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "engine/DebugLog.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "support/TestSupport.h"
+
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+class SIM_PlayerOptionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    options.Clear();
+    options.SetFolder(dir.Str());
+  }
+  void TearDown() override {
+    options.SetFolder("");
+    options.SetMouseSpeedSink(nullptr);
+    options.Clear();
+  }
+  std::filesystem::path File() const { return dir.Path() / "player_options.txt"; }
+
+  SIM_PlayerOptions& options = SIM_PlayerOptions::Instance();
+  TempDir dir;
+};
+
+TEST_F(SIM_PlayerOptionsTest, AFirstStartWritesTheDefaultsAndTheNextStartMakesAnId) {
+  options.Load();
+  EXPECT_EQ(ReadFile(File()),
+            "[config]\nMASTERVOLUME = 1.00\nMUSICVOLUME = 1.00\nDIFFICULTY = 0.50\n"
+            "MOUSESPEED = 0.50\nSNOWFALL = 0.50\n\n[toggles]\nNEWMAILSOUND = 1\nENABLEMUSIC = 1\n"
+            "ENABLEWEATHEREFFECTS = 1\nENABLEAUTOSAVE = 1\nENABLESAMESEX = 0\n"
+            "ENABLECOMPBACKDROPS = 1\n\n[ID]\nid = \n");
+  EXPECT_TRUE(options.GetId().empty());
+
+  options.Clear();
+  options.Load();
+  const std::string id = options.GetId();
+  ASSERT_EQ(id.size(), 9u);
+  for (char c : id) EXPECT_TRUE(c >= '0' && c <= '8') << id;
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 1.0f);
+  EXPECT_TRUE(options.GetToggle(SIM_PlayerOptions::kEnableAutosave));
+  EXPECT_FALSE(options.GetToggle(SIM_PlayerOptions::kEnableSameSex));
+
+  // The id is written with the next save and kept from then on (the blank after '=' is not
+  // part of it).
+  options.Save();
+  EXPECT_NE(ReadFile(File()).find("\nid = " + id + "\n"), std::string::npos);
+  options.Clear();
+  options.Load();
+  EXPECT_EQ(options.GetId(), id);
+}
+
+TEST_F(SIM_PlayerOptionsTest, MissingKeysTakeTheirOwnDefaults) {
+  WriteFile(File(),
+            "[config]\nMASTERVOLUME = 0.20\nMUSICVOLUME =\nDIFFICULTY = hard\n\n"
+            "[toggles]\nNEWMAILSOUND = 1\nENABLEMUSIC = 0\nENABLEAUTOSAVE = 7\n\n[ID]\nid = 1234567\n");
+  options.Load();
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 0.2f);
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMusicVolume), 0.5f);  // empty
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.0f);   // not a number
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kSnowfall), 0.5f);     // missing
+  EXPECT_TRUE(options.GetToggle(SIM_PlayerOptions::kNewMailSound));
+  EXPECT_FALSE(options.GetToggle(SIM_PlayerOptions::kEnableMusic));
+  EXPECT_TRUE(options.GetToggle(SIM_PlayerOptions::kEnableAutosave));
+  EXPECT_FALSE(options.GetToggle(SIM_PlayerOptions::kEnableWeatherEffects));  // missing: off
+  EXPECT_TRUE(options.GetToggle(SIM_PlayerOptions::kEnableCompBackdrops));    // missing: on
+  EXPECT_EQ(options.GetId(), "1234567");
+}
+
+TEST_F(SIM_PlayerOptionsTest, AShortIdIsReplaced) {
+  WriteFile(File(), "[config]\n[toggles]\n[ID]\nid = 123456\n");
+  options.Load();
+  EXPECT_EQ(options.GetId().size(), 9u);
+  EXPECT_NE(options.GetId(), "123456");
+}
+
+TEST_F(SIM_PlayerOptionsTest, ValuesAreWrittenWithTwoDecimals) {
+  options.Load();
+  options.SetConfig(SIM_PlayerOptions::kMusicVolume, 0.333f);
+  ASSERT_TRUE(options.Save());
+  EXPECT_NE(ReadFile(File()).find("MUSICVOLUME = 0.33\n"), std::string::npos);
+  options.Clear();
+  options.Load();
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMusicVolume), 0.33f);
+}
+
+TEST_F(SIM_PlayerOptionsTest, SavingReplacesTheWholeFileAndLeavesNoTemporaryFile) {
+  WriteFile(File(), std::string(5000, 'x'));
+  options.SetToggle(SIM_PlayerOptions::kEnableMusic, true);
+  ASSERT_TRUE(options.Save());
+  const std::string text = ReadFile(File());
+  EXPECT_EQ(text.rfind("[config]\n", 0), 0u);
+  EXPECT_EQ(text.find('x'), std::string::npos);
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+    (void)entry;
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+}
+
+TEST_F(SIM_PlayerOptionsTest, AnUnwritableFileOnlyWarns) {
+  options.SetFolder((dir.Path() / "no/such/folder").string());
+  options.SetConfig(SIM_PlayerOptions::kDifficulty, 0.75f);
+  EXPECT_FALSE(options.Save());
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.75f);
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() / "no"));
+  // With no folder at all the options work in memory and only warn.
+  options.SetFolder("");
+  options.Load();
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 1.0f);
+}
+
+TEST_F(SIM_PlayerOptionsTest, IndexesOutsideTheTablesAreGuarded) {
+  options.SetConfig(5, 0.9f);
+  options.SetConfig(-1, 0.9f);
+  options.SetToggle(6, true);
+  EXPECT_FLOAT_EQ(options.GetConfig(5), 0.0f);
+  EXPECT_FLOAT_EQ(options.GetConfig(-1), 0.0f);
+  EXPECT_FALSE(options.GetToggle(6));
+  EXPECT_FALSE(options.GetToggle(-1));
+  options.SetToggle(SIM_PlayerOptions::kEnableCompBackdrops, true);
+  EXPECT_TRUE(options.GetToggle(5));
+}
+
+TEST_F(SIM_PlayerOptionsTest, LoadingTellsTheInputTheMouseSpeed) {
+  WriteFile(File(), "[config]\nMOUSESPEED = 0.80\n[toggles]\n[ID]\nid = 123456789\n");
+  float told = -1.0f;
+  options.SetMouseSpeedSink([&](float speed) { told = speed; });
+  options.Load();
+  EXPECT_FLOAT_EQ(told, 0.8f);
+}
+
+}  // namespace

@@ -1,0 +1,236 @@
+// The day cycle: the order of the next-day steps, the end of the game, the day's slots.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/CallTrace.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
+#include "engine/Random.h"
+#include "SimTestWorld.h"
+
+namespace {
+
+// The recorded calls restricted to the given names, in the order they happened.
+std::vector<std::string> CallsAmong(const std::vector<std::string>& names) {
+  const std::set<std::string> wanted(names.begin(), names.end());
+  std::vector<std::string> calls;
+  for (const std::string& call : TracedCalls())
+    if (wanted.count(call)) calls.push_back(call);
+  return calls;
+}
+
+int CountCalls(const std::string& name) {
+  const auto& calls = TracedCalls();
+  return static_cast<int>(std::count(calls.begin(), calls.end(), name));
+}
+
+const std::vector<std::string> kWorkdaySteps = {
+    "SIM_SIM::NextDay",
+    "GUI_SoloActivityChooser::Close",
+    "GUI_RestaurantChooser::Close",
+    "GUI_BookDetails::Close",
+    "GUI_RoyaltyReport::Close",
+    "GUI_Email::DeleteAll",
+    "GUI_Sounds::StopSound data/sounds/telephone.ogg",
+    "SIM_SocialInvitation::DeleteAll",
+    "GUI_SocialInvitation::CloseAll",
+    "GUI_PostMortem::Close",
+    "GUI_DirtSprites::Refresh",
+    "SIM_JobOffer::DailyUpdate",
+    "SIM_JobBase::RollOpenings",
+    "SIM_Dirt::DailyUpdate",  // inside the date advance
+    "SIM_Vesk::ModifyValue loneliness 0.100 0.500 dailygrind",
+    "SIM_Vesk::ModifyValue boredom 0.100 0.500 dailygrind",
+    "SIM_EntertainJob::UpdatePool",
+    "SIM_Crime::DailyUpdate",
+    "SIM_SmallTalk::DailyUpdate",
+    "SIM_BowlingTeam::ShowReminder",
+    "RefreshEveningClassReminders",
+    "SIM_Restaurant::DailyUpdateAll",
+    "SIM_Commute::DailyCommute",
+    "SIM_JobBase::WorkDay",
+    "SIM_JobInstance::DailyUpdate",
+    "SIM_Asset::DailyUpdateAll",
+    "SIM_Alcohol::DailyUpdate",
+    "SIM_Vesk::Recalculate",
+    "SIM_NPC::DailyAll",
+    "SIM_Tovel::DailyUpdate",
+    "SIM_Relationship::ClearFriendMadeToday",
+    "SIM_AvatarDescription::Rebuild",
+    "LayOutNPCIcons",
+    "GUI_WorkDay::Show",
+    "SIM_SaveGame::Save autosave",
+};
+
+using SIM_SIMTest = SimWorldTest;
+
+TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
+  ASSERT_EQ(CurrentDate().GetDayOfWeek(), 0);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_EQ(CallsAmong(kWorkdaySteps), kWorkdaySteps);
+  EXPECT_EQ(CurrentDate().GetDayOfWeek(), 1);
+  // The summary is open and the day waits for it: phase 0 until it is closed.
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_DAYSTART);
+  EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+  ClearTracedCalls();
+  GUI_WorkDay::Instance()->Close();
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"SIM_SpecialEvent::TriggerCheck"});
+}
+
+TEST_F(SIM_SIMTest, TheGrindFollowsTheDifficulty) {
+  SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kDifficulty, 1.0f);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_EQ(CountCalls("SIM_Vesk::ModifyValue loneliness 0.150 0.500 dailygrind"), 1);
+  EXPECT_EQ(CountCalls("SIM_Vesk::ModifyValue boredom 0.150 0.500 dailygrind"), 1);
+}
+
+TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
+  CurrentDate() = SIM_Date(2, 3, 2016);
+  SIM_SIM::Instance().SetActs(2, 2);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_TRUE(GUI_EndGame::Instance()->IsOpen());
+  EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
+  EXPECT_EQ(CountCalls("SIM_JobBase::RollOpenings"), 1);
+  EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
+  // Nothing after the date: slots, grind, work, summary and autosave stay untouched.
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 2);
+  for (const char* later : {"SIM_Vesk::ModifyValue loneliness 0.100 0.500 dailygrind",
+                            "SIM_Commute::DailyCommute", "GUI_WorkDay::Show",
+                            "SIM_SaveGame::Save autosave", "LayOutNPCIcons"})
+    EXPECT_EQ(CountCalls(later), 0) << later;
+}
+
+TEST_F(SIM_SIMTest, AWeekdayWithAJobHasOneSlotAndTheWeekendTwo) {
+  SIM_SIM::Instance().NextDay();  // day of week 1
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 1);
+  EXPECT_TRUE(SIM_SIM::Instance().IsLastAct());
+  CurrentDate().SetDayOfWeek(4);
+  SIM_SIM::Instance().NextDay();  // day of week 5
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsLeft(), 2);
+  EXPECT_FALSE(SIM_SIM::Instance().IsLastAct());
+  ClearTracedCalls();
+  SIM_SIM::Instance().NextDay();  // day of week 6: still the weekend, and no work
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
+  EXPECT_EQ(CountCalls("SIM_JobBase::WorkDay"), 0);
+  EXPECT_EQ(CountCalls("SIM_Commute::DailyCommute"), 0);
+}
+
+TEST_F(SIM_SIMTest, APlayerWithoutWorkHasTwoSlotsAndTheBenefit) {
+  SIM_Vesk::Instance()->SetJob(SIM_JobBase::FindByName("unemployed"));
+  const float cash = SIM_Finances::Instance().GetCash();
+  SIM_SIM::Instance().NextDay();
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
+  EXPECT_EQ(CountCalls("SIM_Commute::DailyCommute"), 0);
+  EXPECT_EQ(CountCalls("SIM_JobBase::WorkDay"), 0);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash() - cash, 12.0f);
+}
+
+TEST_F(SIM_SIMTest, AnIllPlayerSkipsOnlyTheCommuteAndWork) {
+  SIM_Health::Instance().SetHealthyForTesting(false);
+  SIM_SIM::Instance().NextDay();
+  std::vector<std::string> expected = kWorkdaySteps;
+  for (const char* skipped :
+       {"SIM_Commute::DailyCommute", "SIM_JobBase::WorkDay", "SIM_JobInstance::DailyUpdate"})
+    expected.erase(std::find(expected.begin(), expected.end(), skipped));
+  EXPECT_EQ(CallsAmong(kWorkdaySteps), expected);
+}
+
+TEST_F(SIM_SIMTest, AutosaveRunsOnlyWithItsToggle) {
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_EQ(CountCalls("SIM_SaveGame::Save autosave"), 0);
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, true);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_EQ(CountCalls("SIM_SaveGame::Save autosave"), 1);
+}
+
+TEST_F(SIM_SIMTest, EndActUsesEachSlotOnceAndEndsTheDayOnce) {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetActs(2, 0);
+  sim.SetPhase(PHASE_ACTIVITIES);
+  ClearTracedCalls();
+  sim.EndAct();
+  EXPECT_EQ(sim.GetActsUsed(), 1);
+  EXPECT_TRUE(sim.IsLastAct());
+  EXPECT_EQ(sim.GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"RefreshEveningClassReminders",
+                                                     "SIM_BowlingTeam::ShowReminder"}));
+  ClearTracedCalls();
+  sim.EndAct();
+  EXPECT_EQ(sim.GetPhase(), PHASE_DAYOVER);
+  const std::vector<std::string> dayOver = {"SIM_NPC::ClearInvitedToday",
+                                            "SIM_SocialInvitation::LapseAllOpen",
+                                            "GUI_ControlPanel::OnActsUsedUp"};
+  EXPECT_EQ(TracedCalls(), dayOver);
+  // A further end (an activity that tried to end its slot twice) changes nothing.
+  ClearTracedCalls();
+  sim.EndAct();
+  EXPECT_EQ(sim.GetActsUsed(), 2);
+  EXPECT_EQ(sim.GetActsLeft(), 0);
+  EXPECT_TRUE(TracedCalls().empty());
+}
+
+TEST_F(SIM_SIMTest, OneSlotDaysAreAlwaysOnTheLastAct) {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetActs(1, 0);
+  EXPECT_TRUE(sim.IsLastAct());
+  sim.EndAct();
+  EXPECT_TRUE(sim.IsLastAct());
+  EXPECT_EQ(sim.GetPhase(), PHASE_DAYOVER);
+}
+
+TEST_F(SIM_SIMTest, NewGameStartsWithOneSlotInTheActivityPhase) {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetActs(2, 2);
+  sim.SetGameOver(true);
+  sim.NewGame();
+  EXPECT_EQ(sim.GetActsPerDay(), 1);
+  EXPECT_EQ(sim.GetActsUsed(), 0);
+  EXPECT_EQ(sim.GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_FALSE(sim.IsGameOver());
+  EXPECT_TRUE(CurrentDate().Equals(3, 3, 2006));
+}
+
+TEST_F(SIM_SIMTest, InitRunsOnceAndShutdownWritesTheOptions) {
+  ClearTracedCalls();
+  SIM_SIM::Instance().Init();
+  EXPECT_TRUE(TracedCalls().empty());
+  const auto file = dir.Path() / "player_options.txt";
+  std::filesystem::remove(file);
+  SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, 0.25f);
+  SIM_SIM::Instance().Shutdown();
+  EXPECT_FALSE(SIM_SIM::Instance().IsInitialised());
+  ASSERT_TRUE(std::filesystem::exists(file));
+  EXPECT_NE(testsupport::ReadFile(file).find("SNOWFALL = 0.25\n"), std::string::npos);
+  SIM_SIM::Instance().Init();
+  EXPECT_TRUE(SIM_SIM::Instance().IsInitialised());
+}
+
+TEST_F(SIM_SIMTest, TheSameSeedReplaysTheSameDays) {
+  auto play = [] {
+    SIM_SIM::Instance().NewGame();
+    std::vector<int> weather;
+    for (int day = 0; day < 60; ++day) {
+      SIM_SIM::Instance().NextDay();
+      GUI_WorkDay::Instance()->Close();
+      weather.push_back(SIM_Weather::Instance().GetType());
+    }
+    return weather;
+  };
+  SeedRandom(99);
+  const auto first = play();
+  SeedRandom(99);
+  EXPECT_EQ(play(), first);
+}
+
+}  // namespace

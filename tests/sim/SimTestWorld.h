@@ -1,0 +1,39 @@
+// A started simulation for tests: the shipped data (tests run in the source folder), player
+// options in a temporary folder, a fixed seed and a new game, with the recorded calls cleared.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "engine/CallTrace.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
+#include "sim/SIM_Friends.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SIM.h"
+#include "support/TestSupport.h"
+
+class SimWorldTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SIM_PlayerOptions::Instance().Clear();
+    SIM_PlayerOptions::Instance().SetFolder(dir.Str());
+    SetFixedRandomSeed(1234);
+    SIM_SIM::Instance().Init();
+    SIM_SIM::Instance().NewGame();
+    ClearTracedCalls();
+  }
+  void TearDown() override {
+    SIM_SIM::Instance().Shutdown();
+    GUI_EndGame::Instance()->Close();
+    GUI_WorkDay::Instance()->Close();
+    GUI_YearlyReview::Instance()->Close();
+    SIM_Health::Instance().SetHealthyForTesting(true);
+    SetPlayerFriendCountForTesting(0);
+    ClearFixedRandomSeed();
+    SIM_PlayerOptions::Instance().SetFolder("");
+  }
+
+  testsupport::TempDir dir;
+};
