@@ -5,6 +5,7 @@
 
 #include "app/CInput.h"
 #include "app/GUI_GameModeBase.h"
+#include "app/GUI_Sounds.h"
 #include "app/MainWindow.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -30,7 +31,9 @@
 #include "sim/SIM_Person.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Sounds.h"
 #include "sim/SIM_Statistics.h"
 
 namespace {
@@ -47,6 +50,16 @@ GUI_GameModeBase* ModeInstance(int mode) {
     case GAMEMODE_INGAME: return &GUI_GUI::Instance();
     default: return nullptr;
   }
+}
+
+// The simulation asks for sounds by name; the sound manager above it plays them.
+void ConnectSimulationSounds() {
+  SIM_Sounds::Backend backend;
+  backend.playSound = [](const std::string& file) { GUI_Sounds::Instance().PlaySound(file); };
+  backend.stopSound = [](const std::string& file) { GUI_Sounds::Instance().StopSound(file); };
+  backend.stopMusic = [] { GUI_Sounds::Instance().StopMusic(); };
+  backend.resetPersonSoundTimer = [] { GUI_Sounds::Instance().ResetPersonSoundTimer(); };
+  SIM_Sounds::SetBackend(std::move(backend));
 }
 
 }  // namespace
@@ -66,6 +79,7 @@ bool Game::Init() {
   InitUserFolders();
   SIM_PlayerOptions::Instance().SetFolder(userFolder_);
   SIM_SaveGame::SetFolder(saveFolder_);
+  SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game
   // stops here rather than running blind.
@@ -78,6 +92,7 @@ bool Game::Init() {
   CInput::Instance().Init(g_mainWindow);
   currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set
   GUI_LoadScreen::Instance().Draw(0.25f);
+  ConnectSimulationSounds();
   SIM_SIM::Instance().Init();
   GUI_LoadScreen::Instance().Draw(0.5f);
   GUI_GUI::Instance().LoadResources();

@@ -11,6 +11,7 @@
 // With --save-every N the game is saved and loaded every N days, checking on the way that a
 // second trip changes nothing: save A, load A, save B, load B, save C, and B must equal C
 // (the play time aside). A difference is printed and the run exits 1.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,10 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
 #include "engine/Utilities.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -29,6 +34,7 @@
 #include "platform/MessageBox.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_LoadGame.h"
+#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
@@ -147,6 +153,9 @@ int main(int argc, char** argv) {
   SetFixedRandomSeed(static_cast<uint32_t>(seed));
   SIM_SIM& sim = SIM_SIM::Instance();
   sim.Init();
+  // What the new-game screen would have chosen: a name and a male avatar.
+  SIM_GameConfig::Instance().SetName("Sam Bench");
+  SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
   sim.NewGame();
 
   const auto start = Clock::now();
@@ -156,12 +165,15 @@ int main(int argc, char** argv) {
   bool over = false;
   int saveTrips = 0;
   double saveUs = 0.0;
+  SIM_Relationship::ResetFriendsLost();
+  int friendsMax = SIM_Vesk::Instance()->CountFriends();
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
     sim.NextDay();
     over = AnswerScreens();
     dayUs.push_back(MicrosecondsSince(dayStart));
+    friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
     ++played;
     if (saveEvery > 0 && played % saveEvery == 0) {
       const auto tripStart = Clock::now();
@@ -189,9 +201,14 @@ int main(int argc, char** argv) {
   std::printf("yearly_reviews %d\n", GUI_YearlyReview::Instance()->TimesShown());
   std::printf("game_over %d\n", sim.IsGameOver() ? 1 : 0);
   std::printf("cash %s\n", FormatFixed(SIM_Finances::Instance().GetCash(), 2).c_str());
-  // Not in the game yet: the social standing score, the player's attributes and jobs.
-  std::printf("tovel n/a\n");
-  std::printf("happiness n/a\n");
+  std::printf("npcs %zu\n", SIM_NPC::All().size());
+  std::printf("friends %d\n", SIM_Vesk::Instance()->CountFriends());
+  std::printf("friends_max %d\n", friendsMax);
+  std::printf("friends_lost %d\n", SIM_Relationship::GetFriendsLost());
+  std::printf("relationships %zu\n", SIM_Relationship::CountActive());
+  std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
+  std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
+  // Not in the game yet: jobs.
   std::printf("job n/a\n");
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);

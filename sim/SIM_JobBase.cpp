@@ -37,6 +37,8 @@ SIM_JobBase* SIM_JobBase::FindByName(const std::string& name) {
   return nullptr;
 }
 
+void SIM_JobBase::AssignLockedJobToNpc(SIM_NPC*) { TraceCall("SIM_JobBase::AssignLockedJobToNpc"); }
+
 void SIM_JobBase::WorkDay() { TraceCall("SIM_JobBase::WorkDay"); }
 
 SIM_JobBase* SIM_JobBase::Install(std::unique_ptr<SIM_JobBase> job) {
