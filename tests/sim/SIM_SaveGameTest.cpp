@@ -418,9 +418,9 @@ TEST_P(SaveRoundTripTest, ASecondTripChangesNothing) {
   EXPECT_NEAR(SIM_Tovel::Instance().GetComponent(1), earnedBefore, 0.0006f);
   EXPECT_EQ(SIM_Tovel::Instance().GetComponent(2), activitiesBefore);
   for (const auto& [name, base] : basesBefore) {
-    const auto* a = dynamic_cast<const SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find(name));
-    ASSERT_NE(a, nullptr) << name;
-    EXPECT_NEAR(a->GetBase(), base, 0.0006f) << name;
+    const auto* attribute = dynamic_cast<const SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find(name));
+    ASSERT_NE(attribute, nullptr) << name;
+    EXPECT_NEAR(attribute->GetBase(), base, 0.0006f) << name;
   }
   for (const SIM_NPC* npc : SIM_NPC::All()) EXPECT_NE(npc->GetCharacterType(), nullptr);
   ASSERT_NE(SIM_Vesk::Instance()->GetJob(), nullptr);
