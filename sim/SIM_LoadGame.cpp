@@ -988,8 +988,10 @@ bool SIM_LoadGame::LoadText(const std::string& text) {
 bool SIM_LoadGame::Load(const std::string& slot) {
   TraceCall("SIM_LoadGame::Load " + slot);
   LastErrorText().clear();
-  std::string why;
-  if (!SIM_SaveGame::IsValidSlotName(slot, &why) || SIM_SaveGame::GetFolder().empty()) {
+  // Any listed file may be loaded (one named by hand may start with '.'), but never a path
+  // out of the save folder.
+  if (slot.empty() || slot.find_first_of("/\\") != std::string::npos ||
+      SIM_SaveGame::GetFolder().empty()) {
     Fail("no such save");
     return false;
   }
