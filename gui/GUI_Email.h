@@ -4,4 +4,7 @@
 class GUI_Email {
  public:
   static void DeleteAll();
+  // The new-mail notifier drawn under the windows, and the clicks no window or icon took.
+  static void DrawNotifier();
+  static void OnLeftClick();
 };

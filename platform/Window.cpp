@@ -129,6 +129,10 @@ void OverrideDesktopSize(int width, int height) {
   g_desktopOverrideH = height;
 }
 
+void PumpEvents() {
+  if (SDL_WasInit(SDL_INIT_EVENTS)) SDL_PumpEvents();
+}
+
 bool PollEvent(Event& out) {
   if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
   SDL_Event e;

@@ -4,3 +4,14 @@
 #include "engine/CallTrace.h"
 
 void LayOutNPCIcons() { TraceCall("LayOutNPCIcons"); }
+
+void DrawNPCIcons() { TraceCall("DrawNPCIcons"); }
+
+void NPCIconsUpdateHover() { TraceCall("NPCIconsUpdateHover"); }
+
+bool NPCIconsOnLeftClick() {
+  TraceCall("NPCIconsOnLeftClick");
+  return false;
+}
+
+void NPCIconsOnRightClick() { TraceCall("NPCIconsOnRightClick"); }
