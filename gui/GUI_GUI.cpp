@@ -127,6 +127,8 @@ void GUI_GUI::StartGame() {
   LoadHints();
   CInput::Instance().OnLeftButtonUp();
   mode_ = kMainScreen;
+  // The first frame of the game measures from here, not from the menus before it.
+  frameTimer_.Start();
   GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Game::Instance().GetUIScale());
   GUI_Backdrop::Instance().Load();
   GUI_Assets::RebuildIcons();
