@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "app/Game.h"
+#include "engine/BaseSprite.h"
+#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "hooks/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
@@ -24,40 +26,47 @@ GUI_Avatar& GUI_Avatar::Instance() {
   return avatar;
 }
 
-GUI_Avatar::GUI_Avatar() {
-  SetMood(0);
+GUI_Avatar::GUI_Avatar() : sprite_(std::make_unique<BaseSprite>()) {
+  ApplyMood(0);
   Layout(g_screenWidth, g_screenHeight, Game::Instance().GetUIScale());
 }
 
+GUI_Avatar::~GUI_Avatar() = default;
+
 void GUI_Avatar::SetMood(int mood) {
+  TraceCall("GUI_Avatar::SetMood " + std::to_string(mood));
+  Instance().ApplyMood(mood);
+}
+
+void GUI_Avatar::ApplyMood(int mood) {
   mood_ = mood;
   switch (mood) {
-    case 0: sprite_.SetUV(0.0f, 0.0f, 0.333f, 1.0f); break;
-    case 1: sprite_.SetUV(0.333f, 0.0f, 0.666f, 1.0f); break;
-    case 2: sprite_.SetUV(0.666f, 0.0f, 1.0f, 1.0f); break;
+    case 0: sprite_->SetUV(0.0f, 0.0f, 0.333f, 1.0f); break;
+    case 1: sprite_->SetUV(0.333f, 0.0f, 0.666f, 1.0f); break;
+    case 2: sprite_->SetUV(0.666f, 0.0f, 1.0f, 1.0f); break;
     default: break;
   }
 }
 
 void GUI_Avatar::Layout(float screenWidth, float screenHeight, float scale) {
   scale_ = scale;
-  sprite_.width = 170.0f * scale;
-  sprite_.height = 512.0f * scale;
-  sprite_.SetPosition(screenWidth - 226.0f * scale, screenHeight / 2.0f);
+  sprite_->width = 170.0f * scale;
+  sprite_->height = 512.0f * scale;
+  sprite_->SetPosition(screenWidth - 226.0f * scale, screenHeight / 2.0f);
 }
 
 void GUI_Avatar::Draw() {
   D3DEngine::Instance().SetTextureByName(textureName_);
-  sprite_.Draw();
+  sprite_->Draw();
   DrawGlasses();
   DrawBowlingBall();
 }
 
 void GUI_Avatar::DrawWithMood(int mood) {
   const int kept = mood_;
-  SetMood(mood);
+  ApplyMood(mood);
   Draw();
-  SetMood(kept);
+  ApplyMood(kept);
 }
 
 int GUI_Avatar::GlassAlpha(float addiction, int i) {

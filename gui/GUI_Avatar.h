@@ -3,9 +3,10 @@
 // bowling team.
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "engine/BaseSprite.h"
+class BaseSprite;
 
 class GUI_Avatar {
  public:
@@ -16,8 +17,11 @@ class GUI_Avatar {
   GUI_Avatar(const GUI_Avatar&) = delete;
   GUI_Avatar& operator=(const GUI_Avatar&) = delete;
 
-  // 0, 1 or 2 shows that third of the strip; any other value is stored and changes nothing.
-  void SetMood(int mood);
+  ~GUI_Avatar();
+
+  // The player's mood update: 0, 1 or 2 shows that third of the strip; any other value is
+  // stored and changes nothing else.
+  static void SetMood(int mood);
   int GetMood() const { return mood_; }
   void SetTextureName(const std::string& name) { textureName_ = name; }
   const std::string& GetTextureName() const { return textureName_; }
@@ -31,15 +35,16 @@ class GUI_Avatar {
   // The alpha (0..255) of glass i for an addiction strength, 0 for a glass not drawn.
   static int GlassAlpha(float addiction, int i);
 
-  const BaseSprite& GetSprite() const { return sprite_; }
+  const BaseSprite& GetSprite() const { return *sprite_; }
 
  private:
   GUI_Avatar();
+  void ApplyMood(int mood);
   void DrawGlasses();
   void DrawBowlingBall();
 
   std::string textureName_ = kDefaultTexture;
-  BaseSprite sprite_;
+  std::unique_ptr<BaseSprite> sprite_;
   int mood_ = 0;
   float scale_ = 1.0f;
 };

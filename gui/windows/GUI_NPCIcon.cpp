@@ -3,6 +3,8 @@
 
 #include "engine/CallTrace.h"
 
+GUI_NPCIcon* CreateNPCIcon(SIM_NPC* npc) { return new GUI_NPCIcon(npc); }
+
 void LayOutNPCIcons() { TraceCall("LayOutNPCIcons"); }
 
 void DrawNPCIcons() { TraceCall("DrawNPCIcons"); }

@@ -7,6 +7,7 @@
 
 #include "app/CInput.h"
 #include "engine/CallTrace.h"
+#include "engine/BaseSprite.h"
 #include "engine/Timer.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Backdrop.h"
