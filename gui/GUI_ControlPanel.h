@@ -4,4 +4,7 @@
 class GUI_ControlPanel {
  public:
   static void OnActsUsedUp();
+  // Made once, when the first game starts; asks whether to quit the game.
+  static void CreateIfNeeded();
+  static void AskQuit();
 };

@@ -14,6 +14,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_LoadScreen.h"
 #include "gui/windows/GUI_NPCIcon.h"
@@ -753,6 +754,7 @@ void ApplyPlayer(const SavePlayer& p) {
   vesk->SetSLID(p.slid);
   SIM_GameConfig::Instance().SetName(p.forename);
   SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
+  GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
   vesk->SetFullName(p.forename);  // not the previous game's full name
   if (!p.avatarTexture.empty()) vesk->SetGenderFromAvatar(p.avatarTexture);

@@ -6,6 +6,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
+#include "gui/GUI_Avatar.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Attribute.h"
@@ -299,7 +300,9 @@ void CapturePlayer(SavePlayer& p) {
   }
   p.skills = CaptureValues(vesk->Skills());
   p.boredom = CaptureBoredom(vesk->GetBoredom());
-  p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+  // The avatar's picture; before the screen has been given one, the new-game choice.
+  p.avatarTexture = GUI_Avatar::Instance().GetTextureName();
+  if (p.avatarTexture.empty()) p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
 }
 
 SaveNPC CaptureNPC(SIM_NPC* npc) {

@@ -4,3 +4,7 @@
 #include "engine/CallTrace.h"
 
 void GUI_SoloActivityChooser::Close() { TraceCall("GUI_SoloActivityChooser::Close"); }
+
+void GUI_SoloActivityChooser::ScrollPrevious() { TraceCall("GUI_SoloActivityChooser::ScrollPrevious"); }
+
+void GUI_SoloActivityChooser::ScrollNext() { TraceCall("GUI_SoloActivityChooser::ScrollNext"); }

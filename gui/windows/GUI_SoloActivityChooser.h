@@ -4,4 +4,7 @@
 class GUI_SoloActivityChooser {
  public:
   static void Close();
+  // The mouse wheel steps through the types; nothing while the chooser is closed.
+  static void ScrollPrevious();
+  static void ScrollNext();
 };

@@ -25,3 +25,5 @@ void GUI_WorkDay::Close() {
   open_ = false;
   SIM_SIM::Instance().SetPhase(1);
 }
+
+void GUI_WorkDay::Draw() { TraceCall("GUI_WorkDay::Draw"); }

@@ -13,6 +13,8 @@ class GUI_WorkDay {
   void Close();
   bool IsOpen() const { return open_; }
 
+  // The summary screen, drawn in place of the main scene while the day phase is 0.
+  void Draw();
  private:
   GUI_WorkDay() = default;
   bool open_ = false;

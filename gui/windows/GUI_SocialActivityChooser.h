@@ -1,0 +1,9 @@
+// Stand-in for the social activity chooser until it is built: each operation records its call.
+#pragma once
+
+class GUI_SocialActivityChooser {
+ public:
+  // The mouse wheel steps through the types; nothing while the chooser is closed.
+  static void ScrollPrevious();
+  static void ScrollNext();
+};

@@ -1,0 +1,10 @@
+// GUI_SocialTovel stand-in.
+#include "gui/windows/GUI_SocialTovel.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_SocialTovel::Draw() { TraceCall("GUI_SocialTovel::Draw"); }
+
+void GUI_SocialTovel::Update() { TraceCall("GUI_SocialTovel::Update"); }
+
+void GUI_SocialTovel::OnClick(float /*x*/, float /*y*/) { TraceCall("GUI_SocialTovel::OnClick"); }
