@@ -757,7 +757,9 @@ void ApplyPlayer(const SavePlayer& p) {
   GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
   vesk->SetFullName(p.forename);  // not the previous game's full name
-  if (!p.avatarTexture.empty()) vesk->SetGenderFromAvatar(p.avatarTexture);
+  // The picture's first letter gives the gender; a save without a usable picture keeps it.
+  if (!p.avatarTexture.empty() && (p.avatarTexture[0] == 'm' || p.avatarTexture[0] == 'f'))
+    vesk->SetGenderFromAvatar(p.avatarTexture);
   // The table's attributes (with their parents, which a save does not carry), then the saved
   // fields and effects over them; a saved attribute the table lacks is added.
   vesk->LoadAttributes();

@@ -302,7 +302,8 @@ void CapturePlayer(SavePlayer& p) {
   p.boredom = CaptureBoredom(vesk->GetBoredom());
   // The avatar's picture; before the screen has been given one, the new-game choice.
   p.avatarTexture = GUI_Avatar::Instance().GetTextureName();
-  if (p.avatarTexture.empty()) p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+  if (p.avatarTexture.empty() || p.avatarTexture == GUI_Avatar::kDefaultTexture)
+    p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
 }
 
 SaveNPC CaptureNPC(SIM_NPC* npc) {
