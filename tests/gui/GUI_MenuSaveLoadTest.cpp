@@ -20,6 +20,7 @@
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SaveGameTestSupport.h"
+#include "gui/GuiFixture.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -256,6 +257,50 @@ TEST_F(MenuTest, TheOptionsMenuShowsAndSetsTheOptionsAndSavesThemOnLeaving) {
   Enter(GAMEMODE_OPTIONS);
   menu.OnKeyDown(kEscape);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+}
+
+}  // namespace
+
+namespace {
+
+// The three menus drawn on the offscreen renderer: titles, rows, the typed name and the caret.
+using MenuDrawTest = guitest::GuiTest;
+
+TEST_F(MenuDrawTest, TheMenusDrawTheirRowsTitlesAndName) {
+  testsupport::TempDir saves;
+  testsupport::WriteFile(saves.Path() / "first.xml", "x");
+  testsupport::WriteFile(saves.Path() / "Second.XML", "x");
+  SIM_SaveGame::SetFolder(saves.Str());
+
+  GUI_MenuLoad& load = GUI_MenuLoad::Instance();
+  load.OnEnter();
+  ASSERT_EQ(load.Files().size(), 2u);
+  load.Draw();
+  EXPECT_TRUE(Queued("first"));
+  EXPECT_TRUE(Queued("Second"));
+  EXPECT_TRUE(Queued(Translate("LOADGAME_TITLE")));
+  // Only the two named rows have delete icons; the up arrow is off on the first page.
+  EXPECT_EQ(load.DeleteButtons().size(), 2u);
+  EXPECT_FALSE(load.GetUpButton()->IsEnabled());
+  EXPECT_FALSE(load.GetDownButton()->IsEnabled());
+  // A row outline is drawn where the first row lies.
+  const GUI_Rect& row = load.Rows()[0]->GetRect();
+  EXPECT_NE(Pixel(row.left, row.top + 5) & 0x00FFFFFF, 0u);
+
+  GUI_Services::SetRecording(true);
+  GUI_MenuSave& save = GUI_MenuSave::Instance();
+  save.OnEnter();
+  save.SetName("abc");
+  save.Draw();
+  EXPECT_TRUE(Queued("abc"));
+  EXPECT_TRUE(Queued(Translate("SAVEGAME_TITLE")));
+  EXPECT_TRUE(Queued(Translate("SAVEGAME_EMPTY")));
+
+  GUI_MenuOptions& options = GUI_MenuOptions::Instance();
+  options.OnEnter();
+  options.Update();
+  options.Draw();
+  SIM_SaveGame::SetFolder("");
 }
 
 }  // namespace
