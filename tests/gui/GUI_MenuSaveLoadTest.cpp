@@ -44,10 +44,13 @@ class MenuTest : public SaveWorldTest {
   }
 
   // A left click at the centre of the element, through the current mode.
+  // Through the shell, as the input forwards a click to the current mode.
   static void ClickAt(float x, float y, GUI_GameModeBase& mode) {
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &mode);
     GUI_Services::SetMouseForTesting(x, y, false);
-    mode.OnLeftButtonDown();
+    Game::Instance().OnLeftButtonDown();
   }
+  static void Key(int scanCode) { Game::Instance().OnKeyDown(scanCode); }
   static void Click(const GUI_BaseElement* element, GUI_GameModeBase& mode) {
     const GUI_Rect& r = element->GetRect();
     ClickAt(static_cast<float>(r.left + r.right) / 2.0f, static_cast<float>(r.top + r.bottom) / 2.0f, mode);
@@ -69,11 +72,11 @@ TEST_F(MenuTest, TheSaveMenuTypesANameAndSavesUnderIt) {
   Enter(GAMEMODE_SAVE);
   ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
   menu.SetName("");
-  menu.OnKeyDown(kBackspace);  // nothing to drop
+  Key(kBackspace);  // nothing to drop
   EXPECT_EQ(menu.GetName(), "");
-  for (int key : {kG, kA, kM, kE, kE}) menu.OnKeyDown(key);
-  menu.OnKeyDown(kBackspace);
-  menu.OnKeyDown(59);  // a key without a character types nothing
+  for (int key : {kG, kA, kM, kE, kE}) Key(key);
+  Key(kBackspace);
+  Key(59);  // a key without a character types nothing
   EXPECT_EQ(menu.GetName(), "game");
 
   Click(menu.GetSaveButton(), menu);
@@ -92,9 +95,9 @@ TEST_F(MenuTest, TheSaveMenuKeepsThePlayerWhenTheNameIsRefused) {
 
   menu.SetName(std::string(70, 'x'));
   EXPECT_EQ(menu.GetName().size(), 63u);
-  menu.OnKeyDown(kA);  // a 64th character is refused
+  Key(kA);  // a 64th character is refused
   EXPECT_EQ(menu.GetName().size(), 63u);
-  menu.OnKeyDown(kEscape);
+  Key(kEscape);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
 }
 
@@ -237,7 +240,7 @@ TEST_F(MenuTest, TheOptionsMenuShowsAndSetsTheOptionsAndSavesThemOnLeaving) {
   // Return with no game running goes to the main menu, and the options are written.
   const fs::path file = dir.Path() / SIM_PlayerOptions::kFileName;
   fs::remove(file);
-  menu.OnKeyDown(kReturn);
+  Key(kReturn);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
   ASSERT_TRUE(fs::exists(file));
 
@@ -252,10 +255,10 @@ TEST_F(MenuTest, TheOptionsMenuShowsAndSetsTheOptionsAndSavesThemOnLeaving) {
   // With a game running, Return goes back to it; Escape always to the main menu.
   Game::Instance().SetInGame(true);
   Enter(GAMEMODE_OPTIONS);
-  menu.OnKeyDown(kReturn);
+  Key(kReturn);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
   Enter(GAMEMODE_OPTIONS);
-  menu.OnKeyDown(kEscape);
+  Key(kEscape);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
 }
 
