@@ -233,6 +233,11 @@ TEST_F(MenuTest, TheOptionsMenuShowsAndSetsTheOptionsAndSavesThemOnLeaving) {
   const bool sameSex = options.GetToggle(SIM_PlayerOptions::kEnableSameSex);
   clickBox(menu.GetCheck(GUI_MenuOptions::kSameSex));
   EXPECT_EQ(options.GetToggle(SIM_PlayerOptions::kEnableSameSex), !sameSex);
+  const bool music = options.GetToggle(SIM_PlayerOptions::kEnableMusic);
+  clickBox(menu.GetCheck(GUI_MenuOptions::kMusic));
+  EXPECT_EQ(options.GetToggle(SIM_PlayerOptions::kEnableMusic), !music);
+  clickBox(menu.GetCheck(GUI_MenuOptions::kMusic));
+  EXPECT_EQ(options.GetToggle(SIM_PlayerOptions::kEnableMusic), music);
   // The slider edits the option in place.
   EXPECT_EQ(menu.GetSlider(GUI_MenuOptions::kSnowfall)->GetValuePointer(),
             options.ConfigPointer(SIM_PlayerOptions::kSnowfall));
