@@ -19,5 +19,5 @@ class CInput : public CBaseInputManager {
  private:
   CInput() = default;
   bool frameFlag_ = false;  // cleared every frame; nothing reads it yet
-  float spare_ = 4.0f;      // kept from the design; nothing reads it yet
+  [[maybe_unused]] float spare_ = 4.0f;  // kept from the design; nothing reads it yet
 };
