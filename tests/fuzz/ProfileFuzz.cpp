@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr size_t kMaxSections = 8;
-constexpr size_t kMaxKeys = 32;
+constexpr size_t kMaxSections = 4;
+constexpr size_t kMaxKeys = 8;
 
 void ReadSection(const std::string& section, const std::string& path) {
   const std::vector<std::string> lines = plat::ReadProfileSection(section, path);

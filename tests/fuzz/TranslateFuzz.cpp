@@ -38,8 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string looked = table.Lookup(key);
     const char* translated = Translate(key.c_str());
     FUZZ_CHECK(translated != nullptr);
-    // The game's own table reads the same file the same way.
-    FUZZ_CHECK(looked.empty() ? translated == key : looked == translated);
+    // The game's own table reads the same file the same way (the game asks by C string, so
+    // a key holding a zero byte is never asked for as it stands).
+    if (key.find('\0') == std::string::npos)
+      FUZZ_CHECK(looked.empty() ? translated == key : looked == translated);
     (void)TranslateWithTokens(key.c_str(), "NAME=Ann,COUNT=3,<X>=y,,=,");
   }
 
