@@ -11,7 +11,7 @@ CInput& CInput::Instance() {
 
 void CInput::Update() {
   CBaseInputManager::Update();
-  frameFlag_ = false;
+  mouseTaken = false;
 }
 
 void CInput::OnWheelUp() { Game::Instance().OnWheelUp(); }

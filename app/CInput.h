@@ -16,8 +16,11 @@ class CInput : public CBaseInputManager {
   void OnRightButtonUp() override {}
   void OnKeyDown(int scanCode) override;
 
+  // Set by a window while the mouse is over it, cleared at every input update: buttons and
+  // icons under a window leave the mouse alone.
+  bool mouseTaken = false;
+  float spare = 4.0f;  // kept from the design; nothing reads it
+
  private:
   CInput() = default;
-  bool frameFlag_ = false;  // cleared every frame; nothing reads it yet
-  [[maybe_unused]] float spare_ = 4.0f;  // kept from the design; nothing reads it yet
 };

@@ -5,6 +5,7 @@
 
 #include "app/CInput.h"
 #include "app/GUI_GameModeBase.h"
+#include "app/GUI_Sounds.h"
 #include "app/MainWindow.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -30,6 +31,7 @@
 #include "sim/SIM_Person.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Sounds.h"
 #include "sim/SIM_Statistics.h"
 
 namespace {
@@ -46,6 +48,16 @@ GUI_GameModeBase* ModeInstance(int mode) {
     case GAMEMODE_INGAME: return &GUI_GUI::Instance();
     default: return nullptr;
   }
+}
+
+// The simulation asks for sounds by name; the sound manager above it plays them.
+void ConnectSimulationSounds() {
+  SIM_Sounds::Backend backend;
+  backend.playSound = [](const std::string& file) { GUI_Sounds::Instance().PlaySound(file); };
+  backend.stopSound = [](const std::string& file) { GUI_Sounds::Instance().StopSound(file); };
+  backend.stopMusic = [] { GUI_Sounds::Instance().StopMusic(); };
+  backend.resetPersonSoundTimer = [] { GUI_Sounds::Instance().ResetPersonSoundTimer(); };
+  SIM_Sounds::SetBackend(std::move(backend));
 }
 
 }  // namespace
@@ -76,6 +88,7 @@ bool Game::Init() {
   CInput::Instance().Init(g_mainWindow);
   currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set
   GUI_LoadScreen::Instance().Draw(0.25f);
+  ConnectSimulationSounds();
   SIM_SIM::Instance().Init();
   GUI_LoadScreen::Instance().Draw(0.5f);
   GUI_GUI::Instance().LoadResources();

@@ -1,33 +1,55 @@
 // Buffered input reads.
 #include "engine/CBaseInputManager.h"
 
-namespace {
-constexpr size_t kKeyboardBuffer = 32;
-constexpr size_t kMouseBuffer = 16;
-}  // namespace
+#include <cmath>
+
+#include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/Timer.h"
+#include "platform/MessageBox.h"
 
 bool CBaseInputManager::Init(plat::WindowHandle window) {
+  doubleClickTime = 500.0f;
   window_ = window;
+  doubleClick = false;
+  lastClickTime = static_cast<float>(Timer::NowMs());
   ClearBuffers();
-  keys_.fill(0);
+  keys.fill(0);
+  D3DEngine& engine = D3DEngine::Instance();
+  windowed_ = !engine.IsInitialised() || engine.IsWindowed();
+  std::string error;
+  if (window_ && !plat::SetRelativeMouseMode(!windowed_, error)) {
+    InputError("SetCooperativeLevel(mouse)", error);
+    return false;
+  }
   return true;
 }
 
 bool CBaseInputManager::IsKeyDown(int scanCode) const {
-  return scanCode >= 0 && scanCode < 256 && keys_[static_cast<size_t>(scanCode)] != 0;
+  return scanCode >= 0 && scanCode < 256 && keys[static_cast<size_t>(scanCode)] != 0;
 }
 
 void CBaseInputManager::QueueEvent(const plat::Event& event) {
   switch (event.type) {
     case plat::EventType::KeyDown:
     case plat::EventType::KeyUp:
+      if (event.key > 0 && event.key < 256)
+        liveKeys_[static_cast<size_t>(event.key)] =
+            event.type == plat::EventType::KeyDown ? 0x80 : 0;
       if (keyboardEvents_.size() >= kKeyboardBuffer) keyboardEvents_.pop_front();
       keyboardEvents_.push_back(event);
       break;
+    case plat::EventType::MouseWheel:
+      // Sideways scrolling has no vertical part; it must not count as a step up.
+      if (event.wheel == 0) break;
+      [[fallthrough]];
     case plat::EventType::MouseMove:
     case plat::EventType::MouseButtonDown:
     case plat::EventType::MouseButtonUp:
-    case plat::EventType::MouseWheel:
+      if ((event.type == plat::EventType::MouseButtonDown ||
+           event.type == plat::EventType::MouseButtonUp) &&
+          event.button != 0 && event.button != 1)
+        break;  // only the two buttons the game knows
       if (mouseEvents_.size() >= kMouseBuffer) mouseEvents_.pop_front();
       mouseEvents_.push_back(event);
       break;
@@ -39,52 +61,109 @@ void CBaseInputManager::QueueEvent(const plat::Event& event) {
 void CBaseInputManager::ClearBuffers() {
   keyboardEvents_.clear();
   mouseEvents_.clear();
+  liveKeys_.fill(0);
 }
 
 void CBaseInputManager::Update() {
   GetMouseData();
   GetKeyboardData();
+  frameFlag = false;
+}
+
+void CBaseInputManager::ApplyMovement() {
+  mouseX += static_cast<float>(moveX);
+  mouseY += static_cast<float>(moveY);
+  if (std::fabs(anchorX - mouseX) < kStillDistance && std::fabs(anchorY - mouseY) < kStillDistance) {
+    ++stillFrames;
+  } else {
+    stillFrames = 0;
+    anchorX = mouseX;
+    anchorY = mouseY;
+  }
+  if (mouseX < 0.0f) mouseX = 0.0f;
+  if (mouseY < 0.0f) mouseY = 0.0f;
+  if (mouseX > g_screenWidth) mouseX = g_screenWidth;
+  if (mouseY > g_screenHeight) mouseY = g_screenHeight;
+  if (windowed_) {
+    mouseX = static_cast<float>(cursorX_);
+    mouseY = static_cast<float>(cursorY_);
+  }
 }
 
 void CBaseInputManager::GetMouseData() {
+  moveX = moveY = wheel = 0;
   while (!mouseEvents_.empty()) {
     const plat::Event e = mouseEvents_.front();
     mouseEvents_.pop_front();
     switch (e.type) {
       case plat::EventType::MouseMove:
-        mouseX_ = static_cast<float>(e.x);
-        mouseY_ = static_cast<float>(e.y);
+        cursorX_ = e.x;
+        cursorY_ = e.y;
+        moveX += static_cast<int>(sensitivity * static_cast<float>(e.dx));
+        moveY += static_cast<int>(sensitivity * static_cast<float>(e.dy));
         break;
       case plat::EventType::MouseWheel:
         if (e.wheel >= 0) OnWheelUp(); else OnWheelDown();
+        wheel += e.wheel * kWheelStep;
         break;
       case plat::EventType::MouseButtonDown:
-        mouseX_ = static_cast<float>(e.x);
-        mouseY_ = static_cast<float>(e.y);
-        if (e.button == 0) OnLeftButtonDown();
-        else if (e.button == 1) OnRightButtonDown();
-        return;  // a button event ends this frame's read
-      case plat::EventType::MouseButtonUp:
-        if (e.button == 0 && leftDown_) OnLeftButtonUp();
-        else if (e.button == 1) OnRightButtonUp();
+      case plat::EventType::MouseButtonUp: {
+        const bool down = e.type == plat::EventType::MouseButtonDown;
+        if (e.button == 0 && !down && !leftDown) {  // a release nobody saw pressed
+          cursorX_ = e.x;
+          cursorY_ = e.y;
+          break;
+        }
+        // A button event ends this frame's read; the events after it stay for the next
+        // frame, so a press and its release in one frame both arrive. The motion before the
+        // click is applied first, so the click lands where the pointer was.
+        cursorX_ = e.x;
+        cursorY_ = e.y;
+        ApplyMovement();
+        if (e.button == 0) {
+          if (down) OnLeftButtonDown(); else OnLeftButtonUp();
+        } else {
+          if (down) OnRightButtonDown(); else OnRightButtonUp();
+        }
         return;
+      }
       default:
         break;
     }
   }
+  ApplyMovement();
 }
 
 void CBaseInputManager::GetKeyboardData() {
+  keys = liveKeys_;
   while (!keyboardEvents_.empty()) {
     const plat::Event e = keyboardEvents_.front();
     keyboardEvents_.pop_front();
-    if (e.key <= 0 || e.key >= 256) continue;
-    const bool down = e.type == plat::EventType::KeyDown;
-    keys_[static_cast<size_t>(e.key)] = down ? 0x80 : 0;
-    if (down) OnKeyDown(e.key);
+    if (e.type == plat::EventType::KeyDown && e.key > 0 && e.key < 256) OnKeyDown(e.key);
   }
 }
 
-void CBaseInputManager::OnLeftButtonDown() { leftDown_ = true; }
+void CBaseInputManager::OnLeftButtonDown() {
+  leftDown = true;
+  const float now = static_cast<float>(Timer::NowMs());
+  const float elapsed = now - lastClickTime;
+  lastClickTime = now;
+  doubleClick = false;
+  const float dx = lastClickX - mouseX, dy = lastClickY - mouseY;
+  if (elapsed < doubleClickTime && std::sqrt(dx * dx + dy * dy) < kDoubleClickDistance)
+    doubleClick = true;
+  lastClickX = mouseX;
+  lastClickY = mouseY;
+}
 
-void CBaseInputManager::OnLeftButtonUp() { leftDown_ = false; }
+void CBaseInputManager::OnLeftButtonUp() { leftDown = false; }
+
+void CBaseInputManager::InputError(const std::string& step, const std::string& text) {
+  const std::string shortText = text.substr(0, 128);
+  DebugLog::Instance().Write(step);
+  DebugLog::Instance().Write(shortText);
+  plat::RenderDevice* device = D3DEngine::Instance().GetDevice();
+  if (device && device->IsFullscreen()) device->SetFullscreen(false);
+  plat::ShowMessageBox("ERROR IN FUNCTION:", step, plat::BoxIcon::Warning);
+  plat::ShowMessageBox("D3DENGINE ERROR", shortText, plat::BoxIcon::Warning);
+}

@@ -6,6 +6,8 @@
 
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
+#include "engine/GVertexBuffer.h"
+#include "engine/GdiText.h"
 #include "engine/CallTrace.h"
 #include "engine/RenderStats.h"
 #include "engine/TextureImage.h"
@@ -250,8 +252,8 @@ void D3DEngine::Flip() {
 
 void D3DEngine::RestoreSurfaces() {
   TraceCall("D3DEngine::RestoreSurfaces");
-  // Nothing of SDL's survives a loss that needs restoring here; vertex buffers, which are
-  // re-created at this point, arrive with the bitmap-font text.
+  // Textures come back by name when next used; the batched-quad buffers are made again here.
+  RecreateVertexBuffers();
 }
 
 void D3DEngine::ReleaseTexturesAndSurfaces() {
@@ -265,6 +267,7 @@ void D3DEngine::ReleaseTexturesAndSurfaces() {
   if (device_) device_->BindTexture(nullptr);
   missingTextures_.clear();
   ClearTexturedSpritePointers();
+  ReleaseGdiTextTextures();
 }
 
 void D3DEngine::ReleaseDevice() {
@@ -273,6 +276,7 @@ void D3DEngine::ReleaseDevice() {
   textures_.clear();
   currentTextureName_.clear();
   missingTextures_.clear();
+  ReleaseGdiTextTextures();  // cached text textures belong to the device that goes now
   device_.reset();
   g_inScene = false;
 }

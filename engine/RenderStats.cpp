@@ -1,7 +1,7 @@
 #include "engine/RenderStats.h"
 
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
 #include "engine/Utilities.h"
 
 RenderStats& RenderStats::Instance() {
@@ -25,13 +25,13 @@ void RenderStats::DrawOverlay() {
   D3DEngine& engine = D3DEngine::Instance();
   engine.FillRect(32, 32, 232, 132, 0xFF000000u);
   engine.DrawRectOutline(32, 32, 232, 132, 0xFFFFFFFFu);
-  // The text goes through one GDI lock in "tahoma" 12. Until GDI text drawing exists the
-  // lock is counted as taking the back buffer's DC would, and the lines are recorded.
   const std::string lines[3] = {"GDILOCKS: " + FormatFixed(counters_[kGdiLocks], 2),
                                 "TEXTURESWAPS: " + FormatFixed(counters_[kTextureSwaps], 2),
                                 "PIXELSDRAWN: " + FormatFixed(counters_[kPixelsDrawn], 0)};
-  Add(kGdiLocks, 1.0f);
-  const int ys[3] = {42, 54, 66};
-  for (int i = 0; i < 3; ++i)
-    TraceCall("DrawGdiText 42 " + std::to_string(ys[i]) + " " + lines[i]);
+  // The counters are read before the overlay's own lock is counted.
+  BeginGdiDrawing();
+  SelectGdiFont("tahoma", 12, false);
+  const float ys[3] = {42.0f, 54.0f, 66.0f};
+  for (int i = 0; i < 3; ++i) DrawGdiTextString(42.0f, ys[i], lines[i], 0.0f);
+  EndGdiDrawing();
 }

@@ -32,6 +32,8 @@ void Timer::SetClock(TimerClock clock) {
 
 void Timer::RestoreRealClock() { CurrentClock() = RealClock(); }
 
+uint32_t Timer::NowMs() { return CurrentClock().tickMs(); }
+
 void Timer::ReadClocks() {
   const TimerClock& clock = CurrentClock();
   lastTime = clock.tickMs();

@@ -43,6 +43,8 @@ class Timer {
   static void SetClock(TimerClock clock);
   // Back to the platform's clocks.
   static void RestoreRealClock();
+  // The millisecond clock every Timer reads now (tests move it with ManualTimerClock).
+  static uint32_t NowMs();
 
   float speed = 1.0f;       // multiplier on real time
   bool paused = true;       // Update does nothing while set

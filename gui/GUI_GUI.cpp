@@ -1,12 +1,15 @@
 // The in-game screen mode.
 #include "gui/GUI_GUI.h"
 
+#include "app/GUI_Sounds.h"
 #include "engine/CallTrace.h"
 
 GUI_GUI& GUI_GUI::Instance() {
   static GUI_GUI screen;
   return screen;
 }
+
+void GUI_GUI::Draw() { GUI_Sounds::Instance().UpdateSounds(); }
 
 void GUI_GUI::OnEnter() { TraceCall("GUI_GUI::OnEnter"); }
 
@@ -17,6 +20,7 @@ void GUI_GUI::OnLeftButtonUp() {}
 void GUI_GUI::LoadResources() {
   if (resourcesLoaded_) return;
   TraceCall("GUI_GUI::LoadResources");
+  GUI_Sounds::Instance().BuildMusicPlayList();
   resourcesLoaded_ = true;
 }
 

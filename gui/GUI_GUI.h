@@ -9,6 +9,7 @@ class GUI_GUI : public GUI_GameModeBase {
   GUI_GUI(const GUI_GUI&) = delete;
   GUI_GUI& operator=(const GUI_GUI&) = delete;
 
+  void Draw() override;
   void OnEnter() override;
   virtual void OnRightButtonDown();
   // Ends a drag of a person icon; called on every left release whatever the mode.

@@ -181,6 +181,8 @@ bool PollEvent(Event& out) {
         out.type = EventType::RenderReset;
         return true;
       case SDL_MOUSEWHEEL:
+        // Sideways scrolling (touchpads) has no vertical part and would read as a step up.
+        if (e.wheel.y == 0) continue;
         out.type = EventType::MouseWheel;
         out.wheel = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
         return true;
@@ -196,6 +198,15 @@ void PushQuitEvent() {
   SDL_Event e{};
   e.type = SDL_QUIT;
   SDL_PushEvent(&e);
+}
+
+bool SetRelativeMouseMode(bool relative, std::string& error) {
+  if (!SDL_WasInit(SDL_INIT_VIDEO)) return true;
+  if (SDL_SetRelativeMouseMode(relative ? SDL_TRUE : SDL_FALSE) != 0) {
+    error = SDL_GetError();
+    return false;
+  }
+  return true;
 }
 
 int DirectInputScanCode(int sdlScancode) {

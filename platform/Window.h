@@ -66,6 +66,10 @@ bool PollEvent(Event& out);
 // Puts a Quit event on the queue (as a termination signal would).
 void PushQuitEvent();
 
+// Relative mouse: the system cursor is hidden and held, motion arrives as relative steps (full
+// screen, where the game draws its own cursor). False with the reason when refused.
+bool SetRelativeMouseMode(bool relative, std::string& error);
+
 // The DirectInput scan code of an SDL scancode, 0 when there is none.
 int DirectInputScanCode(int sdlScancode);
 

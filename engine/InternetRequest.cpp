@@ -1,0 +1,248 @@
+// Downloads from the game's web server.
+#include "engine/InternetRequest.h"
+
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "engine/DebugLog.h"
+#include "engine/StringTokenizer.h"
+#include "engine/Utilities.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+constexpr const char* kUpdaterAgent = "CorvantaGames - AutoUpdater";
+constexpr const char* kLibraryAgent = "CorvantaGames - Internet Library";
+
+// A failure the player should hear about: logged and shown once; the game goes on.
+void InternetError(const std::string& message, const std::string& detail = {}) {
+  const std::string text = "IERROR:  " + message;
+  DebugLog::Instance().Write(detail.empty() ? text : text + " (" + detail + ")");
+  plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
+}
+
+void InternetWarning(const std::string& message) {
+  DebugLog::Instance().Write("IWARNING:  " + message + "\n");
+}
+
+bool IsSuccess(long status) { return status >= 200 && status < 300; }
+
+}  // namespace
+
+InternetServer& GetInternetServer() {
+  static InternetServer server;
+  return server;
+}
+
+std::string InternetRequest::UrlFor(const std::string& remotePath) const {
+  const InternetServer& server = GetInternetServer();
+  std::string url = "http://" + server.host + ":" + std::to_string(server.port);
+  if (remotePath.empty() || (remotePath[0] != '/' && remotePath[0] != '\\')) url += '/';
+  for (char c : remotePath) {
+    if (c == '\\') {
+      url += '/';
+    } else if (c == ' ') {
+      url += "%20";
+    } else {
+      url += c;
+    }
+  }
+  return url;
+}
+
+bool InternetRequest::Connect() {
+  plat::HttpOptions options;
+  options.userAgent = kUpdaterAgent;
+  options.user = userName_;
+  options.password = password_;
+  std::string error;
+  if (!session_.Open(options, error)) {
+    InternetError("Internet: InternetOpen() Failed", error);
+    return false;
+  }
+  return true;
+}
+
+void InternetRequest::Disconnect() { session_.Close(); }
+
+bool InternetRequest::TestUrl(const std::string& url) {
+  plat::HttpSession session;
+  plat::HttpOptions options;
+  options.userAgent = kLibraryAgent;
+  std::string error;
+  if (!session.Open(options, error)) {
+    InternetError("Internet: InternetOpen() Failed", error);
+    return false;
+  }
+  const plat::HttpResult result = session.Head(url);
+  if (!result.completed || result.status <= 0 || result.status >= 400) {
+    InternetError("InternetOpenUrl() Failed",
+                  result.completed ? "HTTP status " + std::to_string(result.status) : result.error);
+    return false;
+  }
+  return true;
+}
+
+bool InternetRequest::DownloadFile(const std::string& remotePath, const std::string& localPath,
+                                   bool force) {
+  if (!force && FileExists(localPath)) {
+    InternetWarning("local copy found: " + localPath);
+    return false;
+  }
+  if (!session_.IsOpen()) {
+    InternetError("Internet: HttpOpenRequest() Failed", "not connected");
+    return false;
+  }
+
+  // The body goes to a side file that replaces the local file only when complete, so a
+  // failed download never leaves half a file or destroys the copy the player had.
+  const std::string target = plat::ResolvePath(localPath);
+  const std::string partial = target + ".part";
+  FILE* file = nullptr;
+  long status = 0;
+  bool noLength = false;
+  bool writeFailed = false;
+  bool headersSeen = false;
+  long long length = 0;
+  long long received = 0;
+
+  plat::HttpReceiver receiver;
+  receiver.onHeaders = [&](long code, long long contentLength) {
+    headersSeen = true;
+    status = code;
+    if (!IsSuccess(code)) return false;
+    if (contentLength < 0) {
+      noLength = true;
+      return false;
+    }
+    length = contentLength;
+    file = plat::OpenFile(partial, "wb");
+    if (!file) {
+      writeFailed = true;
+      return false;
+    }
+    if (length == 0 && progress_) progress_(localPath, 1.0f);
+    return true;
+  };
+  receiver.onData = [&](const char* data, size_t size) {
+    if (std::fwrite(data, 1, size, file) != size) {
+      writeFailed = true;
+      return false;
+    }
+    received += static_cast<long long>(size);
+    if (progress_) {
+      const float fraction =
+          length > 0 ? static_cast<float>(static_cast<double>(received) / length) : 1.0f;
+      progress_(localPath, fraction);
+    }
+    return true;
+  };
+
+  const plat::HttpResult result = session_.Get(UrlFor(remotePath), receiver);
+  if (file && std::fclose(file) != 0) writeFailed = true;
+  file = nullptr;
+
+  bool ok = false;
+  if (writeFailed) {
+    InternetError("Failed writing local web copy", localPath);
+  } else if (headersSeen && !IsSuccess(status)) {
+    InternetError("Internet: HttpSendRequest() Failed",
+                  remotePath + ": HTTP status " + std::to_string(status));
+  } else if (noLength) {
+    InternetWarning("no content length: " + remotePath);
+  } else if (!result.completed) {
+    InternetError(headersSeen ? "Internet: InternetReadFile() Failed"
+                              : "Internet: HttpSendRequest() Failed",
+                  remotePath + ": " + result.error);
+  } else {
+    std::error_code ec;
+    std::filesystem::rename(partial, target, ec);
+    if (ec) {
+      InternetError("Failed writing local web copy", localPath + ": " + ec.message());
+    } else {
+      ok = true;
+    }
+  }
+  if (!ok) {
+    plat::RemoveFile(partial);
+    return false;
+  }
+  if (!force) localResources_.push_back(localPath);
+  return true;
+}
+
+bool InternetRequest::IsSafeLocalPath(const std::string& path) {
+  if (path.empty() || path[0] == '/' || path[0] == '\\') return false;
+  if (path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':')
+    return false;
+  // ".." as a whole component, whichever separator surrounds it.
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of("/\\", start);
+    if (end == std::string::npos) end = path.size();
+    if (path.compare(start, end - start, "..") == 0) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+bool InternetRequest::LoadResourceList() {
+  // A second load replaces the list rather than adding to it.
+  resources_.clear();
+  DownloadFile(remoteListPath_, localListPath_, true);
+  std::string text;
+  if (!plat::ReadTextFile(localListPath_, text)) {
+    InternetError("Intenet: Local file resource list not found", localListPath_);
+    return false;
+  }
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    if (line.empty()) continue;
+    StringTokenizer tokens;
+    tokens.SetText(line);
+    ResourceEntry entry;
+    entry.remotePath = TrimField(tokens.NextString());
+    entry.localPath = TrimField(tokens.NextString());
+    if (entry.remotePath.empty() || entry.localPath.empty()) {
+      InternetWarning("incomplete resource line: " + line);
+      continue;
+    }
+    if (!IsSafeLocalPath(entry.localPath)) {
+      InternetWarning("unsafe local path rejected: " + entry.localPath);
+      continue;
+    }
+    resources_.push_back(std::move(entry));
+  }
+  return true;
+}
+
+void InternetRequest::DownloadAll() {
+  downloadedCount_ = 0;
+  for (const ResourceEntry& entry : resources_)
+    if (DownloadFile(entry.remotePath, entry.localPath, false)) ++downloadedCount_;
+}
+
+std::string FormatDownloadProgress(const std::string& text, float fraction) {
+  return "Downloading: " + text + "  (" + FormatFixed(static_cast<double>(fraction) * 100.0, 2) +
+         "%)";
+}
+
+DownloadProgressFrame& GetDownloadProgressFrame() {
+  static DownloadProgressFrame frame;
+  return frame;
+}
+
+void ShowDownloadProgress(const std::string& text, float fraction) {
+  // Drawing arrives with the text renderer; the frame's content is kept for now.
+  DownloadProgressFrame& frame = GetDownloadProgressFrame();
+  frame.lastText = FormatDownloadProgress(text, fraction);
+  frame.lastFraction = fraction;
+  ++frame.frames;
+}

@@ -1,0 +1,87 @@
+// Downloads from the game's web server: the list of downloadable resources, the files it
+// names, and a reachability test. Every call blocks; a download reports its progress through
+// a function the caller sets (the internet menu draws a frame per piece received).
+//
+// A network failure never stops the game: it is logged, shown once, and the call returns
+// false so the caller keeps what it had.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Http.h"
+
+// Where the game's web server lives. Tests point it at a server of their own.
+struct InternetServer {
+  std::string host = "downloads.tovel-game.org";
+  int port = 80;
+};
+InternetServer& GetInternetServer();
+
+struct ResourceEntry {
+  std::string remotePath;
+  std::string localPath;
+};
+
+using DownloadProgressFunction = std::function<void(const std::string& text, float fraction)>;
+
+class InternetRequest {
+ public:
+  InternetRequest() = default;
+  InternetRequest(const InternetRequest&) = delete;
+  InternetRequest& operator=(const InternetRequest&) = delete;
+
+  bool Connect();
+  void Disconnect();
+  bool IsConnected() const { return session_.IsOpen(); }
+  // Whether the address answers at all (any HTTP status below 400).
+  bool TestUrl(const std::string& url);
+  // Fetches the server's remote path into the local file. Without force, an existing local
+  // file is kept and false returned. Only a complete 2xx answer replaces the local file.
+  bool DownloadFile(const std::string& remotePath, const std::string& localPath, bool force);
+  // Fetches the list afresh, then reads the local copy (the old one when the fetch failed)
+  // into the resource entries, replacing those held. True when a list was read.
+  bool LoadResourceList();
+  // Fetches every entry that is not already present locally.
+  void DownloadAll();
+  void SetProgressCallback(DownloadProgressFunction progress) { progress_ = std::move(progress); }
+
+  // A local path from the server may only name a place below the folder it is joined to:
+  // no "..", no leading '/' or '\', no drive letter, not empty.
+  static bool IsSafeLocalPath(const std::string& path);
+
+  void SetListPaths(const std::string& remote, const std::string& local) {
+    remoteListPath_ = remote;
+    localListPath_ = local;
+  }
+  const std::vector<ResourceEntry>& Resources() const { return resources_; }
+  const std::vector<std::string>& LocalResources() const { return localResources_; }
+  int DownloadedCount() const { return downloadedCount_; }
+
+ private:
+  std::string UrlFor(const std::string& remotePath) const;
+
+  std::vector<std::string> localResources_;
+  plat::HttpSession session_;
+  std::string userName_ = "user";
+  std::string password_ = "wqzb";
+  std::string localListPath_;
+  std::string remoteListPath_;
+  std::vector<ResourceEntry> resources_;
+  int downloadedCount_ = 0;
+  DownloadProgressFunction progress_;
+};
+
+// The text of the download frame: "Downloading: <text>  (<percent with two decimals>%)".
+std::string FormatDownloadProgress(const std::string& text, float fraction);
+
+// The progress frame the internet menu passes to SetProgressCallback. Until the text drawing
+// exists it draws nothing; it keeps the last text and counts the frames.
+void ShowDownloadProgress(const std::string& text, float fraction);
+struct DownloadProgressFrame {
+  std::string lastText;
+  float lastFraction = 0.0f;
+  int frames = 0;
+};
+DownloadProgressFrame& GetDownloadProgressFrame();

@@ -1,0 +1,175 @@
+// HTTP requests on libcurl.
+#include "platform/Http.h"
+
+#include <curl/curl.h>
+
+namespace plat {
+namespace {
+
+constexpr long kChunkSize = 2048;
+
+CURL* Curl(void* handle) { return static_cast<CURL*>(handle); }
+
+void EnsureGlobalInit() {
+  static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+  (void)done;
+}
+
+struct GetState {
+  CURL* curl = nullptr;
+  const HttpReceiver* receiver = nullptr;
+  bool headersReported = false;
+  bool aborted = false;
+};
+
+long ResponseCode(CURL* curl) {
+  long code = 0;
+  curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &code);
+  return code;
+}
+
+bool ReportHeaders(GetState& state) {
+  if (state.headersReported) return true;
+  state.headersReported = true;
+  curl_off_t length = -1;
+  if (curl_easy_getinfo(state.curl, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) != CURLE_OK)
+    length = -1;
+  if (!state.receiver->onHeaders) return true;
+  return state.receiver->onHeaders(ResponseCode(state.curl), static_cast<long long>(length));
+}
+
+size_t WriteToReceiver(char* data, size_t size, size_t count, void* user) {
+  auto& state = *static_cast<GetState*>(user);
+  const size_t bytes = size * count;
+  if (!ReportHeaders(state)) {
+    state.aborted = true;
+    return 0;  // anything other than the byte count stops the transfer
+  }
+  if (state.receiver->onData && !state.receiver->onData(data, bytes)) {
+    state.aborted = true;
+    return 0;
+  }
+  return bytes;
+}
+
+size_t WriteToString(char* data, size_t size, size_t count, void* user) {
+  static_cast<std::string*>(user)->append(data, size * count);
+  return size * count;
+}
+
+size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
+
+}  // namespace
+
+bool HttpSession::Open(const HttpOptions& options, std::string& error) {
+  Close();
+  EnsureGlobalInit();
+  handle_ = curl_easy_init();
+  if (!handle_) {
+    error = "curl_easy_init failed";
+    return false;
+  }
+  options_ = options;
+  return true;
+}
+
+void HttpSession::Close() {
+  if (!handle_) return;
+  curl_easy_cleanup(Curl(handle_));
+  handle_ = nullptr;
+}
+
+// Settings shared by every request; the handle keeps its connection between requests.
+void HttpSession::Reset() {
+  CURL* curl = Curl(handle_);
+  curl_easy_reset(curl);
+  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  curl_easy_setopt(curl, CURLOPT_USERAGENT, options_.userAgent.c_str());
+  curl_easy_setopt(curl, CURLOPT_PROXY, "");
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, options_.connectTimeoutSeconds);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, options_.lowSpeedBytesPerSecond);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options_.lowSpeedSeconds);
+  curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  if (!options_.user.empty()) {
+    curl_easy_setopt(curl, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
+    curl_easy_setopt(curl, CURLOPT_USERNAME, options_.user.c_str());
+    curl_easy_setopt(curl, CURLOPT_PASSWORD, options_.password.c_str());
+  }
+}
+
+HttpResult HttpSession::Get(const std::string& url, const HttpReceiver& receiver) {
+  HttpResult result;
+  if (!handle_) {
+    result.error = "no session";
+    return result;
+  }
+  Reset();
+  CURL* curl = Curl(handle_);
+  GetState state{curl, &receiver};
+  curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kChunkSize);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteToReceiver);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &state);
+  const CURLcode code = curl_easy_perform(curl);
+  if (code == CURLE_OK) {
+    result.completed = true;
+    // An empty body never reached the write function: report the headers now.
+    if (!ReportHeaders(state)) state.aborted = true;
+  } else if (!state.aborted) {
+    result.error = curl_easy_strerror(code);
+  }
+  result.aborted = state.aborted;
+  result.status = ResponseCode(curl);
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+  curl_slist_free_all(headers);
+  return result;
+}
+
+HttpResult HttpSession::Head(const std::string& url) {
+  HttpResult result;
+  if (!handle_) {
+    result.error = "no session";
+    return result;
+  }
+  Reset();
+  CURL* curl = Curl(handle_);
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
+  const CURLcode code = curl_easy_perform(curl);
+  result.completed = code == CURLE_OK;
+  if (!result.completed) result.error = curl_easy_strerror(code);
+  result.status = ResponseCode(curl);
+  return result;
+}
+
+HttpResult HttpSession::Post(const std::string& url, const std::string& body,
+                             const std::string& contentType, std::string& response) {
+  HttpResult result;
+  response.clear();
+  if (!handle_) {
+    result.error = "no session";
+    return result;
+  }
+  Reset();
+  CURL* curl = Curl(handle_);
+  const std::string typeHeader = "Content-Type: " + contentType;
+  curl_slist* headers = curl_slist_append(nullptr, typeHeader.c_str());
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
+  curl_easy_setopt(curl, CURLOPT_POSTFIELDS, body.c_str());
+  curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteToString);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &response);
+  const CURLcode code = curl_easy_perform(curl);
+  result.completed = code == CURLE_OK;
+  if (!result.completed) result.error = curl_easy_strerror(code);
+  result.status = ResponseCode(curl);
+  curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+  curl_slist_free_all(headers);
+  return result;
+}
+
+}  // namespace plat

@@ -1,0 +1,131 @@
+// A loopback HTTP server for tests, run as a python3 script.
+#include "support/HttpTestServer.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
+
+#include "platform/Http.h"
+#include "support/TestSupport.h"
+
+namespace testsupport {
+namespace {
+
+constexpr const char* kScript = R"PY(
+import base64, http.server, os, sys, threading, urllib.parse
+
+root, port_file = sys.argv[1], sys.argv[2]
+files = os.path.join(root, "files")
+log_lock = threading.Lock()
+
+class Handler(http.server.BaseHTTPRequestHandler):
+    protocol_version = "HTTP/1.0"
+
+    def log_message(self, *args):
+        pass
+
+    def record(self):
+        fields = [self.command + " " + self.path,
+                  self.headers.get("Authorization", ""),
+                  self.headers.get("Cache-Control", ""),
+                  self.headers.get("User-Agent", ""),
+                  self.headers.get("Content-Type", "")]
+        with log_lock, open(os.path.join(root, "requests.log"), "a") as f:
+            f.write("|".join(fields) + "\n")
+
+    def send_body(self, code, body, length=True):
+        self.send_response(code)
+        if length:
+            self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if self.command != "HEAD":
+            self.wfile.write(body)
+
+    def read_file(self, name):
+        path = os.path.join(files, name)
+        if not os.path.isfile(path):
+            return None
+        with open(path, "rb") as f:
+            return f.read()
+
+    def do_GET(self):
+        self.record()
+        p = urllib.parse.unquote(self.path)
+        if p == "/__quit":
+            self.send_body(200, b"bye")
+            threading.Thread(target=self.server.shutdown).start()
+            return
+        if p.startswith("/status/"):
+            self.send_body(int(p[len("/status/"):]), b"<html>error page</html>")
+            return
+        if p.startswith("/auth/"):
+            expected = "Basic " + base64.b64encode(b"user:wqzb").decode()
+            if self.headers.get("Authorization", "") != expected:
+                self.send_response(401)
+                self.send_header("WWW-Authenticate", 'Basic realm="downloads"')
+                self.send_header("Content-Length", "0")
+                self.end_headers()
+                return
+            p = "/files/" + p[len("/auth/"):]
+        no_length = p.startswith("/nolength/")
+        name = p.split("/", 2)[2] if p.count("/") >= 2 else ""
+        data = self.read_file(name)
+        if data is None:
+            self.send_body(404, b"<html>not found</html>")
+            return
+        self.send_body(200, data, length=not no_length)
+
+    do_HEAD = do_GET
+
+    def do_POST(self):
+        self.record()
+        size = int(self.headers.get("Content-Length", "0"))
+        self.send_body(200, self.rfile.read(size))
+
+server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+server.daemon_threads = True
+tmp = port_file + ".tmp"
+with open(tmp, "w") as f:
+    f.write(str(server.server_address[1]))
+os.rename(tmp, port_file)
+# Never outlive a test run that forgot to stop it.
+threading.Timer(120, server.shutdown).start()
+server.serve_forever()
+os._exit(0)
+)PY";
+
+}  // namespace
+
+HttpTestServer::HttpTestServer() {
+  std::random_device rd;
+  root_ = std::filesystem::temp_directory_path() / ("tovel-http-" + std::to_string(rd()));
+  std::filesystem::create_directories(root_ / "files");
+  WriteFile(root_ / "server.py", kScript);
+  const std::filesystem::path portFile = root_ / "port";
+  const std::string command = "python3 '" + (root_ / "server.py").string() + "' '" + root_.string() +
+                              "' '" + portFile.string() + "' >/dev/null 2>&1 &";
+  if (std::system(command.c_str()) != 0) return;
+  for (int i = 0; i < 500 && !std::filesystem::exists(portFile); ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  if (std::filesystem::exists(portFile)) port_ = std::atoi(ReadFile(portFile).c_str());
+}
+
+HttpTestServer::~HttpTestServer() {
+  if (port_ > 0) {
+    plat::HttpSession session;
+    std::string error;
+    if (session.Open(plat::HttpOptions{}, error))
+      session.Get("http://127.0.0.1:" + std::to_string(port_) + "/__quit", plat::HttpReceiver{});
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(root_, ec);
+}
+
+void HttpTestServer::AddFile(const std::string& name, const std::string& bytes) {
+  WriteFile(FileRoot() / name, bytes);
+}
+
+std::string HttpTestServer::RequestLog() const { return ReadFile(root_ / "requests.log"); }
+
+}  // namespace testsupport

@@ -1,0 +1,362 @@
+#!/usr/bin/env python3
+"""Synthesises the game's sound effects and music tracks.
+
+Everything is made from code here (oscillators, filtered noise and envelopes), so the
+output is reproducible: the same script gives the same files. Files named .wav are written
+directly; files named .ogg are written as WAV and encoded with oggenc (Debian package
+vorbis-tools), which is needed only to run this tool, never by the game.
+
+Usage: tools/make_sounds.py [output folder, default data/sounds]
+"""
+
+import math
+import os
+import random
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import wave
+
+RATE = 22050
+TAU = 2.0 * math.pi
+
+
+# ---- building blocks -------------------------------------------------------------------
+
+def silence(seconds):
+    return [0.0] * int(seconds * RATE)
+
+
+def tone(freq, seconds, wave_form="sine", amp=1.0, vibrato=0.0, vib_rate=5.0, glide_to=None):
+    n = int(seconds * RATE)
+    out = []
+    phase = 0.0
+    for i in range(n):
+        t = i / RATE
+        f = freq if glide_to is None else freq + (glide_to - freq) * (i / max(1, n - 1))
+        f *= 1.0 + vibrato * math.sin(TAU * vib_rate * t)
+        phase += f / RATE
+        p = phase % 1.0
+        if wave_form == "sine":
+            v = math.sin(TAU * p)
+        elif wave_form == "square":
+            v = 1.0 if p < 0.5 else -1.0
+        elif wave_form == "saw":
+            v = 2.0 * p - 1.0
+        else:  # triangle
+            v = 4.0 * abs(p - 0.5) - 1.0
+        out.append(v * amp)
+    return out
+
+
+def noise(seconds, rng, amp=1.0):
+    return [rng.uniform(-1.0, 1.0) * amp for _ in range(int(seconds * RATE))]
+
+
+def lowpass(samples, cutoff):
+    """One-pole low-pass filter."""
+    a = 1.0 - math.exp(-TAU * cutoff / RATE)
+    out = []
+    y = 0.0
+    for s in samples:
+        y += a * (s - y)
+        out.append(y)
+    return out
+
+
+def highpass(samples, cutoff):
+    low = lowpass(samples, cutoff)
+    return [s - l for s, l in zip(samples, low)]
+
+
+def envelope(samples, attack, release, sustain=1.0):
+    n = len(samples)
+    a = max(1, int(attack * RATE))
+    r = max(1, int(release * RATE))
+    out = []
+    for i, s in enumerate(samples):
+        g = sustain
+        if i < a:
+            g *= i / a
+        if i > n - r:
+            g *= max(0.0, (n - i) / r)
+        out.append(s * g)
+    return out
+
+
+def decay(samples, time_constant):
+    return [s * math.exp(-(i / RATE) / time_constant) for i, s in enumerate(samples)]
+
+
+def mix(*tracks):
+    n = max(len(t) for t in tracks)
+    out = [0.0] * n
+    for t in tracks:
+        for i, s in enumerate(t):
+            out[i] += s
+    return out
+
+
+def place(target, samples, at_seconds, gain=1.0):
+    start = int(at_seconds * RATE)
+    if start + len(samples) > len(target):
+        target.extend([0.0] * (start + len(samples) - len(target)))
+    for i, s in enumerate(samples):
+        target[start + i] += s * gain
+
+
+def concat(*parts):
+    out = []
+    for p in parts:
+        out.extend(p)
+    return out
+
+
+def normalise(samples, peak=0.85):
+    top = max((abs(s) for s in samples), default=0.0)
+    if top == 0.0:
+        return samples
+    return [s * peak / top for s in samples]
+
+
+def midi(note):
+    return 440.0 * 2.0 ** ((note - 69) / 12.0)
+
+
+# ---- output ----------------------------------------------------------------------------
+
+def write_wav(path, samples):
+    frames = b"".join(struct.pack("<h", int(max(-1.0, min(1.0, s)) * 32767)) for s in samples)
+    with wave.open(path, "wb") as w:
+        w.setnchannels(1)
+        w.setsampwidth(2)
+        w.setframerate(RATE)
+        w.writeframes(frames)
+
+
+def write_sound(path, samples):
+    samples = normalise(samples)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    if path.endswith(".wav"):
+        write_wav(path, samples)
+        return
+    encoder = shutil.which("oggenc")
+    if not encoder:
+        sys.exit("oggenc not found: install the Debian package vorbis-tools")
+    with tempfile.TemporaryDirectory() as tmp:
+        wav = os.path.join(tmp, "in.wav")
+        write_wav(wav, samples)
+        # A fixed serial number keeps the output the same from run to run.
+        subprocess.run([encoder, "--quiet", "-q", "2", "--serial", "1", "-o", path, wav],
+                       check=True)
+
+
+# ---- effects ---------------------------------------------------------------------------
+
+def make_click(rng):
+    body = decay(tone(2200, 0.03, "sine"), 0.006)
+    tick = decay(noise(0.03, rng, 0.6), 0.003)
+    return mix(body, highpass(tick, 1500))
+
+
+def breath(rng, seconds, cutoff, attack, release):
+    return envelope(lowpass(noise(seconds, rng), cutoff), attack, release)
+
+
+def make_yawn(rng):
+    voice = envelope(tone(260, 1.6, "saw", 0.5, vibrato=0.02, glide_to=170), 0.3, 0.7)
+    return mix(lowpass(voice, 900), breath(rng, 1.6, 1200, 0.4, 0.8))
+
+
+def make_sigh(rng, pitch):
+    voice = envelope(tone(pitch, 1.1, "triangle", 0.3, glide_to=pitch * 0.7), 0.15, 0.6)
+    return mix(lowpass(voice, 1400), breath(rng, 1.1, 2500, 0.1, 0.7))
+
+
+def make_dog_bark(rng):
+    out = []
+    for k in range(2):
+        bark = mix(tone(480, 0.14, "saw", 0.7, glide_to=300), noise(0.14, rng, 0.3))
+        bark = decay(lowpass(bark, 1800), 0.05)
+        place(out, bark, 0.25 * k)
+    return concat(out, silence(0.1))
+
+
+def make_dog_howl(rng):
+    howl = tone(420, 2.4, "triangle", 0.8, vibrato=0.015, vib_rate=4.5, glide_to=610)
+    howl = envelope(howl, 0.4, 1.0)
+    return lowpass(mix(howl, noise(2.4, rng, 0.05)), 2000)
+
+
+def make_dog_growl(rng):
+    rumble = tone(95, 1.2, "saw", 0.8, vibrato=0.08, vib_rate=23)
+    return envelope(lowpass(mix(rumble, noise(1.2, rng, 0.2)), 700), 0.1, 0.3)
+
+
+def make_cat(rng):
+    meow = tone(650, 0.7, "saw", 0.5, vibrato=0.02, glide_to=900)
+    meow = envelope(meow, 0.08, 0.4)
+    tail = envelope(tone(900, 0.3, "saw", 0.5, glide_to=520), 0.01, 0.25)
+    return lowpass(concat(meow, tail), 2600)
+
+
+def make_sneeze(rng, pitch):
+    intake = breath(rng, 0.45, 1500, 0.35, 0.05)
+    burst = decay(mix(highpass(noise(0.35, rng), 900), tone(pitch, 0.35, "saw", 0.25)), 0.09)
+    return concat(intake, silence(0.05), burst)
+
+
+def make_cough(rng):
+    out = []
+    for k in range(3):
+        hit = decay(mix(lowpass(noise(0.2, rng), 1600), tone(150, 0.2, "saw", 0.3)), 0.05)
+        place(out, hit, 0.28 * k, 1.0 - 0.2 * k)
+    return concat(out, silence(0.1))
+
+
+def make_telephone(rng):
+    ring = mix(tone(440, 0.4, "sine", 0.5), tone(480, 0.4, "sine", 0.5))
+    ring = [s * (0.6 + 0.4 * math.sin(TAU * 20 * i / RATE)) for i, s in enumerate(ring)]
+    ring = envelope(ring, 0.01, 0.02)
+    return concat(ring, silence(0.2), ring, silence(1.0))
+
+
+def make_rain_loop(rng):
+    # A loop: the noise bed is cross-faded with its own start so the seam does not click.
+    seconds = 4.0
+    bed = lowpass(noise(seconds + 0.5, rng, 0.5), 2500)
+    drops = [0.0] * len(bed)
+    for _ in range(180):
+        drop = decay(highpass(noise(0.02, rng), 3000), 0.004)
+        place(drops, drop, rng.uniform(0.0, seconds), rng.uniform(0.1, 0.5))
+    body = mix(bed, drops)
+    n = int(seconds * RATE)
+    fade = int(0.5 * RATE)
+    out = body[:n]
+    for i in range(fade):
+        w = i / fade
+        out[i] = out[i] * w + body[n + i] * (1.0 - w)
+    return out
+
+
+def make_thunder(rng):
+    crack = decay(highpass(noise(0.3, rng), 1500), 0.05)
+    roll = decay(lowpass(noise(3.0, rng), 180), 1.0)
+    roll = [s * (0.7 + 0.3 * math.sin(TAU * 1.3 * i / RATE)) for i, s in enumerate(roll)]
+    out = list(roll)
+    place(out, crack, 0.0, 0.6)
+    return out
+
+
+# ---- music -----------------------------------------------------------------------------
+
+def kick():
+    return decay(tone(110, 0.25, "sine", 1.0, glide_to=45), 0.08)
+
+
+def hat(rng):
+    return decay(highpass(noise(0.06, rng), 5000), 0.015)
+
+
+def snare(rng):
+    return decay(mix(highpass(noise(0.2, rng), 1200), tone(190, 0.2, "triangle", 0.4)), 0.06)
+
+
+def pluck(freq, seconds, wave_form, amp):
+    return decay(envelope(tone(freq, seconds, wave_form, amp), 0.005, 0.05), seconds * 0.4)
+
+
+def pad(freqs, seconds, amp):
+    voices = [tone(f, seconds, "triangle", amp / len(freqs), vibrato=0.003) for f in freqs]
+    return envelope(mix(*voices), seconds * 0.2, seconds * 0.3)
+
+
+def song(rng, tempo, root, progression, scale, bars_per_chord, repeats, lead_wave, drums):
+    """A small arrangement: pad chords, a bass line, a random-walk melody and drums."""
+    beat = 60.0 / tempo
+    bar = 4 * beat
+    out = []
+    t = 0.0
+    degree = 0
+    for _ in range(repeats):
+        for chord in progression:
+            chord_notes = [root + chord + i for i in (0, 4 if chord in (0, 5, 7) else 3, 7)]
+            length = bar * bars_per_chord
+            place(out, pad([midi(n) for n in chord_notes], length, 0.35), t)
+            for b in range(4 * bars_per_chord):
+                bass_note = root - 12 + chord + (7 if b % 4 == 2 else 0)
+                place(out, pluck(midi(bass_note), beat * 0.9, "saw", 0.35), t + b * beat)
+                if drums:
+                    if b % 2 == 0:
+                        place(out, kick(), t + b * beat, 0.7)
+                    else:
+                        place(out, snare(rng), t + b * beat, 0.35)
+                    place(out, hat(rng), t + (b + 0.5) * beat, 0.2)
+                # Melody: eighth notes wandering over the scale, resting now and then.
+                for half in range(2):
+                    if rng.random() < 0.3:
+                        continue
+                    degree = max(-3, min(9, degree + rng.choice((-2, -1, -1, 0, 1, 1, 2))))
+                    octave, step = divmod(degree, len(scale))
+                    note = root + 12 + 12 * octave + scale[step]
+                    place(out, pluck(midi(note), beat * 0.5, lead_wave, 0.3),
+                          t + (b + 0.5 * half) * beat)
+            t += length
+    return concat(out, silence(0.5))
+
+
+MAJOR = (0, 2, 4, 5, 7, 9, 11)
+MINOR = (0, 2, 3, 5, 7, 8, 10)
+
+
+def make_track_1(rng):
+    return song(rng, 96, 60, (0, 7, 9, 5), MAJOR, 2, 2, "triangle", True)
+
+
+def make_track_2(rng):
+    return song(rng, 72, 57, (0, 5, 3, 7), MINOR, 2, 2, "sine", False)
+
+
+def make_track_3(rng):
+    return song(rng, 118, 62, (0, 5, 7, 5), MAJOR, 1, 4, "square", True)
+
+
+def make_dance_music(rng):
+    return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
+
+
+SOUNDS = {
+    "click.ogg": make_click,
+    "yawn.ogg": make_yawn,
+    "male_sigh.ogg": lambda rng: make_sigh(rng, 140),
+    "female_sigh.ogg": lambda rng: make_sigh(rng, 260),
+    "dogbark.wav": make_dog_bark,
+    "doghowl.ogg": make_dog_howl,
+    "dog_growl.ogg": make_dog_growl,
+    "cat.ogg": make_cat,
+    "sneeze1.wav": lambda rng: make_sneeze(rng, 330),
+    "sneeze2.wav": lambda rng: make_sneeze(rng, 250),
+    "cough.ogg": make_cough,
+    "telephone.ogg": make_telephone,
+    "dancemusic.ogg": make_dance_music,
+    "rain_loop.ogg": make_rain_loop,
+    "thunder.ogg": make_thunder,
+    "music/track01.ogg": make_track_1,
+    "music/track02.ogg": make_track_2,
+    "music/track03.ogg": make_track_3,
+}
+
+
+def main():
+    out_dir = sys.argv[1] if len(sys.argv) > 1 else "data/sounds"
+    for index, (name, maker) in enumerate(SOUNDS.items()):
+        rng = random.Random(1000 + index)
+        path = os.path.join(out_dir, name)
+        write_sound(path, maker(rng))
+        print(path)
+
+
+if __name__ == "__main__":
+    main()
