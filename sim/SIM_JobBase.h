@@ -2,6 +2,7 @@
 // and the no-job entry "unemployed", and operations that record their calls.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "sim/SIM_ModifierContainer.h"
@@ -25,6 +26,9 @@ class SIM_JobBase : public SIM_ModifierContainer {
   // The industry whose global value marks the player's job ("" for none).
   const std::string& GetIndustryName() const { return industry_; }
   bool ArePrerequisitesMet() const { return true; }
+  // Puts a job type into the table in place of the entry of the same name (a loaded game's
+  // own record of the player's job); returns it.
+  static SIM_JobBase* Install(std::unique_ptr<SIM_JobBase> job);
 
   // The player's work day on the current job.
   void WorkDay();
