@@ -65,6 +65,8 @@ std::string WriteInput(const std::string& name, const uint8_t* data, size_t size
 
 std::string SourceDir() { return TOVEL_SOURCE_DIR; }
 
+void UseSourceDirAsWorkingDir() { fs::current_path(SourceDir()); }
+
 void Fail(const char* what, const char* file, int line) {
   std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", what, file, line);
   std::fflush(stderr);

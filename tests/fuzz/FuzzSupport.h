@@ -26,6 +26,9 @@ std::string WriteInput(const std::string& name, const uint8_t* data, size_t size
 
 // The checked-out source tree, for shipped data a target needs beside its input.
 std::string SourceDir();
+// Makes the source tree the working directory, for targets that start the game on its
+// shipped data (their inputs still go to the private folder).
+void UseSourceDirAsWorkingDir();
 
 // A broken invariant: prints what broke and aborts, which both libFuzzer and the replay
 // driver report as a failure.
