@@ -31,6 +31,7 @@
 #include "sim/SIM_Person.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Sounds.h"
 #include "sim/SIM_Statistics.h"
@@ -78,6 +79,7 @@ bool Game::Init() {
   InitUserFolders();
   SIM_PlayerOptions::Instance().SetFolder(userFolder_);
   SIM_SaveGame::SetFolder(saveFolder_);
+  SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game
   // stops here rather than running blind.

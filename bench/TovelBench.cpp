@@ -33,8 +33,8 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Finances.h"
-#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_LoadGame.h"
+#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
@@ -163,10 +163,10 @@ int main(int argc, char** argv) {
   std::vector<double> dayUs;
   int played = 0;
   bool over = false;
-  SIM_Relationship::ResetFriendsLost();
-  int friendsMax = SIM_Vesk::Instance()->CountFriends();
   int saveTrips = 0;
   double saveUs = 0.0;
+  SIM_Relationship::ResetFriendsLost();
+  int friendsMax = SIM_Vesk::Instance()->CountFriends();
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
