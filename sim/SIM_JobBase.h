@@ -28,6 +28,7 @@ class SIM_JobBase : public SIM_ModifierContainer {
   static void AssignLockedJobToNpc(SIM_NPC* npc);
   // The industry whose global value marks the player's job ("" for none).
   const std::string& GetIndustryName() const { return industry_; }
+  void SetIndustryName(const std::string& industry) { industry_ = industry; }
   bool ArePrerequisitesMet() const { return true; }
 
   // The player's work day on the current job.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <memory>
 #include <set>
 #include <stdexcept>
@@ -25,7 +26,9 @@
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_AvatarDescription.h"
+#include "sim/SIM_Boredom.h"
 #include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Crime.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Dirt.h"
@@ -34,11 +37,15 @@
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Health.h"
+#include "sim/SIM_InterestType.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Memory.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PortraitDatabase.h"
+#include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_Rumour.h"
@@ -47,6 +54,7 @@
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityInstance.h"
 #include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
@@ -714,20 +722,120 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
   if (d.player.slid < 0) return bad("a person has a negative SLID");
   for (const SaveNPC& npc : d.npcs) {
     if (npc.slid < 0 || !slids.insert(npc.slid).second) return bad("two persons share an SLID");
-    if (npc.unlockable != st::kNullJob && !SIM_JobBase::FindByName(npc.unlockable))
+    if (npc.gender != 0 && npc.gender != 1) return bad("a character has no gender");
+    // The player's own job replaces the table entry of its name, so it counts as present.
+    if (npc.unlockable != st::kNullJob && npc.unlockable != d.jobType.name &&
+        !SIM_JobBase::FindByName(npc.unlockable))
       return bad("unknown unlockable job " + npc.unlockable);
+    if (!npc.characterType.empty() && !SIM_CharacterType::Find(npc.characterType))
+      return bad("unknown character type " + npc.characterType);
   }
   for (const SaveNamedValue& g : d.globals)
     if (g.name.empty()) return bad("a global value has no name");
   return true;
 }
 
+namespace {
+
+void ApplyBoredom(SIM_Boredom* boredom, const std::vector<SaveBoredomItem>& items) {
+  if (!boredom) return;
+  boredom->Clear();
+  for (const SaveBoredomItem& item : items) boredom->AddBoredom(item.name, item.value);
+}
+
+void ApplyValues(SIM_NamedValueList& list, const std::vector<SaveNamedValue>& values) {
+  list.Clear();
+  for (const SaveNamedValue& v : values) list.Add(new SIM_NamedValue(v.name, v.guiName, v.value));
+}
+
+void ApplyPlayer(const SavePlayer& p) {
+  SIM_Vesk* vesk = SIM_Vesk::Instance();
+  vesk->SetSLID(p.slid);
+  SIM_GameConfig::Instance().SetName(p.forename);
+  SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
+  vesk->SetNames(p.forename, "");
+  vesk->SetFullName(p.forename);  // not the previous game's full name
+  if (!p.avatarTexture.empty()) vesk->SetGenderFromAvatar(p.avatarTexture);
+  // The table's attributes (with their parents, which a save does not carry), then the saved
+  // fields and effects over them; a saved attribute the table lacks is added.
+  vesk->LoadAttributes();
+  for (const SaveAttribute& a : p.attributes) {
+    auto* attribute = dynamic_cast<SIM_Attribute*>(vesk->Attributes().Find(a.name));
+    if (!attribute) {
+      attribute = new SIM_Attribute(a.name, a.guiName, a.base);
+      vesk->Attributes().Add(attribute);
+    }
+    attribute->SetGuiName(a.guiName);
+    attribute->SetBase(a.base);
+    attribute->SetFlags(a.alwaysShow, a.highIsGood);
+    attribute->SetDescription(0, a.description);
+    attribute->SetDescription(1, a.highDesc);
+    attribute->SetDescription(2, a.lowDesc);
+    attribute->SetWarnLimit(a.criteria, a.warnLimit);
+    for (const SaveEffect& e : a.effects) attribute->RestoreEffect(e.amount, e.degrade, e.debugName);
+    attribute->Recalculate();
+  }
+  ApplyValues(vesk->Skills(), p.skills);
+  ApplyBoredom(vesk->GetBoredom(), p.boredom);
+}
+
+SIM_NPC* ApplyNPC(const SaveNPC& n) {
+  SIM_NPC* npc = SIM_NPC::CreateEmpty();
+  npc->SetSLID(n.slid);
+  npc->SetGender(n.gender);
+  npc->SetNames(n.forename, n.surname);
+  npc->SetFullName(n.fullName);
+  npc->SetPortraits(n.portrait, n.greyed);
+  npc->LoadPortraitTextures();
+  npc->SetDemands(n.tovel, n.iq, n.culture);
+  npc->SetIntroduced(n.introduced);
+  npc->SetSnubDelay(n.snubDelay);
+  npc->SetSnubCount(n.snubCount);
+  npc->SetVeskDays(n.veskDays);
+  npc->SetInviteDays(n.inviteDays);
+  // Setting the job clears the offered flag, so the flag comes after it.
+  npc->SetUnlockableJob(n.unlockable == st::kNullJob ? nullptr : SIM_JobBase::FindByName(n.unlockable));
+  npc->SetUnlockOffered(n.unlockOffered);
+  npc->SetAttraction(n.romanticCompatibility);
+  npc->SetCashPerWeekValue(n.cashPerWeek);
+  npc->SetCash(n.cash);
+  if (SIM_Date* dob = npc->GetBirthDate()) *dob = SIM_Date(n.birthDay, n.birthMonth, n.birthYear);
+  npc->ClearInterests();
+  for (const SaveInterest& i : n.interests) {
+    if (SIM_InterestType* type = SIM_InterestType::Find(i.name)) {
+      npc->AddInterest(type);
+    } else {
+      LogWarning(("Loaded interest not in the table: " + i.name).c_str(), "SIM_LoadGame", __LINE__);
+    }
+  }
+  ApplyValues(npc->NamedValues(), n.skills);
+  // A character saved without a type keeps the one drawn when it was made.
+  if (!n.characterType.empty()) npc->SetCharacterType(SIM_CharacterType::Find(n.characterType));
+  ApplyBoredom(npc->GetBoredom(), n.boredom);
+  if (SIM_Memory* memory = npc->GetMemory()) {
+    memory->Clear();
+    for (const SaveMemory& m : n.memories) {
+      // A memory of a kind the game no longer has would be saved again with no kind.
+      if (const SIM_SocialiseType* type = SIM_SocialiseType::FindByName(m.type)) {
+        memory->Add(type, m.happiness, m.strength);
+      } else {
+        LogWarning(("Loaded memory of an unknown kind: " + m.type).c_str(), "SIM_LoadGame", __LINE__);
+      }
+    }
+  }
+  return npc;
+}
+
+}  // namespace
+
 void SIM_LoadGame::Apply(const SaveGameData& d) {
   TraceCall("SIM_LoadGame::Apply");
   Progress(0.0f);
 
-  // Throw away the running game and rebuild the tables a game changes.
-  SIM_Vesk::Instance()->SetJob(nullptr);  // the job table is rebuilt under it
+  // Throw away the running game and rebuild the tables a game changes. The characters go
+  // first: they point at job types, and the job table is rebuilt under them.
+  SIM_NPC::DeleteAll();
+  SIM_Vesk::Instance()->SetJob(nullptr);
   SIM_JobBase::LoadAll();
   GlobalNamedValues().Clear();
   SIM_Attribute::ClearRegistry();
@@ -753,23 +861,50 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Statistics::Instance().Reset();
   SIM_SIM::Instance().SetGameOver(false);
 
-  // The player.
-  SIM_GameConfig::Instance().SetName(d.player.forename);
-  SIM_GameConfig::Instance().SetAvatarName(d.player.avatarTexture);
-  Progress(0.1f);
-  SIM_Finances::Instance().SetCash(d.cash);
-  Progress(0.25f);
-  SIM_NPC::DeleteAll();
-  Progress(0.5f);
-
-  // The job: the loaded record replaces the table's entry of that name.
+  // The player's job record replaces the table's entry of its name before any character is
+  // made, so no character is left pointing at the replaced entry.
   auto job = std::make_unique<SIM_JobBase>(d.jobType.name);
+  job->SetIndustryName(d.jobType.industryName);
   for (const SaveModifier& m : d.jobType.modifiers) {
     const size_t before = job->GetModifiers().size();
     job->AddModifier(m.name + "," + FormatFixed(m.value, 6) + "," + FormatFixed(m.degrade, 6));
     if (job->GetModifiers().size() > before) job->GetModifiers().back()->source = m.debugName;
   }
-  SIM_Vesk::Instance()->SetJob(SIM_JobBase::Install(std::move(job)));
+  SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
+
+  ApplyPlayer(d.player);
+  Progress(0.1f);
+  Progress(0.25f);
+  SIM_Finances::Instance().SetCash(d.cash);
+
+  std::map<int, SIM_Person*> bySLID{{d.player.slid, SIM_Vesk::Instance()}};
+  for (const SaveNPC& n : d.npcs) bySLID[n.slid] = ApplyNPC(n);
+  Progress(0.5f);
+
+  for (const SaveRelationship& r : d.relationships) {
+    const auto a = bySLID.find(r.person1);
+    const auto b = bySLID.find(r.person2);
+    if (a == bySLID.end() || b == bySLID.end() || a->second == b->second ||
+        a->second->FindRelationship(b->second)) {
+      LogWarning("Error: loaded in a relationship with someone non existant", "SIM_LoadGame",
+                 __LINE__);
+      continue;
+    }
+    SIM_Relationship* rel = SIM_Relationship::Create(a->second, b->second);
+    rel->SetStrength(r.strength);
+    rel->SetBalance(r.balance);
+    rel->SetFriendship(r.friendship);
+    rel->SetPlayerCreated(r.playerCreated);
+  }
+
+  SIM_Vesk::Instance()->SetJob(playerJob);
+  if (SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    instance->SetDaysInJob(d.jobInstance.daysInJob);
+    instance->SetCommuteDistance(d.jobType.commuteDistance);
+  }
+
+  SIM_Tovel::Instance().SetEarned(d.tovelEarned);
+  for (const std::string& activity : d.tovelActivities) SIM_Tovel::Instance().AddActivity(activity);
 
   // The calendar: the new-game dates first, then the saved ones.
   SetStartDate();
@@ -790,6 +925,17 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     }
   }
 
+  // A partner who is not among the loaded characters (or is the player) means no partner.
+  if (d.partner >= 0) {
+    const auto it = bySLID.find(d.partner);
+    auto* partner = it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
+    if (partner) {
+      SIM_Romance::Instance().SetPartner(partner);
+    } else {
+      LogWarning("Loaded romance partner is not among the characters", "SIM_LoadGame", __LINE__);
+    }
+  }
+
   SIM_Statistics& stats = SIM_Statistics::Instance();
   for (int i = 0; i < SIM_Statistics::kIntCount; ++i) stats.SetInt(i, d.statInts[i]);
   for (int i = 0; i < SIM_Statistics::kFloatCount; ++i) stats.SetFloat(i, d.statFloats[i]);
@@ -804,6 +950,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
 
   // Rebuild what the file does not carry.
   SIM_Vesk::Instance()->Recalculate();
+  SIM_Tovel::Instance().Recount();
+  SIM_Tovel::Instance().RecountMemberships();
+  SIM_Tovel::Instance().RecountActivities();
   SIM_EntertainJob::UpdatePool();
   SIM_SmallTalk::Clear();
   LayOutNPCIcons();

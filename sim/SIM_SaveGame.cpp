@@ -8,14 +8,27 @@
 #include "engine/Version.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_Boredom.h"
+#include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Effect.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Interest.h"
+#include "sim/SIM_InterestType.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 
 namespace st = savetag;
@@ -246,6 +259,88 @@ void WritePet(Writer& w, const char* tag, const SavePet& pet, bool dog, bool ham
   w.Close(tag);
 }
 
+std::vector<SaveBoredomItem> CaptureBoredom(const SIM_Boredom* boredom) {
+  std::vector<SaveBoredomItem> items;
+  if (boredom)
+    for (const auto& [name, value] : boredom->Items()) items.push_back({name, value});
+  return items;
+}
+
+std::vector<SaveNamedValue> CaptureValues(const SIM_NamedValueList& list) {
+  std::vector<SaveNamedValue> values;
+  for (const SIM_NamedValue* v : list.Values())
+    values.push_back({v->GetName(), v->GetGuiName(), v->GetValue()});
+  return values;
+}
+
+void CapturePlayer(SavePlayer& p) {
+  SIM_Vesk* vesk = SIM_Vesk::Instance();
+  p.slid = vesk->GetSLID();
+  p.forename = vesk->GetForename();
+  for (const SIM_NamedValue* v : vesk->Attributes().Values()) {
+    SaveAttribute a;
+    a.name = v->GetName();
+    a.guiName = v->GetGuiName();
+    a.base = v->GetValue();
+    if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(v)) {
+      // The base, not the value: the effects are saved beside it and added again on load.
+      a.base = attribute->GetBase();
+      a.description = attribute->GetDescription(0);
+      a.alwaysShow = attribute->GetFlag1();
+      a.highIsGood = attribute->IsRisingGood();
+      a.criteria = attribute->GetWarnCriterion();
+      a.warnLimit = attribute->GetWarnThreshold();
+      a.highDesc = attribute->GetDescription(1);
+      a.lowDesc = attribute->GetDescription(2);
+      for (const SIM_Effect* e : attribute->GetEffects())
+        a.effects.push_back({e->GetDebugName(), e->GetDegrade(), e->GetAmount()});
+    }
+    p.attributes.push_back(std::move(a));
+  }
+  p.skills = CaptureValues(vesk->Skills());
+  p.boredom = CaptureBoredom(vesk->GetBoredom());
+  p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+}
+
+SaveNPC CaptureNPC(SIM_NPC* npc) {
+  SaveNPC n;
+  n.slid = npc->GetSLID();
+  n.forename = npc->GetForename();
+  n.surname = npc->GetSurname();
+  n.fullName = npc->GetFullName();
+  n.portrait = npc->GetPortrait();
+  n.greyed = npc->GetGreyPortrait();
+  n.tovel = npc->GetTovelDemand();
+  n.iq = npc->GetIQDemand();
+  n.culture = npc->GetCultureDemand();
+  n.introduced = npc->IsIntroduced();
+  n.snubDelay = npc->GetSnubDelay();
+  n.snubCount = npc->GetSnubCount();
+  n.veskDays = npc->GetVeskDays();
+  n.inviteDays = npc->GetInviteDays();
+  n.unlockOffered = npc->IsUnlockOffered();
+  n.romanticCompatibility = npc->GetAttraction();
+  n.cashPerWeek = npc->GetCashPerWeek();
+  n.cash = npc->GetCash();
+  if (const SIM_Date* dob = npc->GetBirthDate()) {
+    n.birthDay = dob->GetDay();
+    n.birthMonth = dob->GetMonth();
+    n.birthYear = dob->GetYear();
+  }
+  n.gender = npc->GetGender();
+  n.unlockable = npc->GetUnlockableJob() ? npc->GetUnlockableJob()->GetName() : savetag::kNullJob;
+  for (const SIM_Interest* i : npc->GetInterests())
+    if (const SIM_InterestType* type = i->GetType())
+      n.interests.push_back({type->GetCategory(), type->GetName(), type->GetGuiName()});
+  n.skills = CaptureValues(npc->NamedValues());
+  n.characterType = npc->GetCharacterType() ? npc->GetCharacterType()->GetName() : "";
+  n.boredom = CaptureBoredom(npc->GetBoredom());
+  if (const SIM_Memory* memory = npc->GetMemory())
+    for (const SIM_MemoryItem* m : memory->Items())
+      if (m->type) n.memories.push_back({m->type->GetName(), m->happiness, m->strength});
+  return n;
+}
+
 void ReportFailure(const std::string& key, const std::string& slot) {
   LastErrorText() = key;
   LogWarning(("Save failed (" + key + "): " + slot).c_str(), "SIM_SaveGame", __LINE__);
@@ -301,17 +396,31 @@ SaveGameData SIM_SaveGame::Capture() {
   SaveGameData d;
   d.version = kGameVersion;
 
-  // The player: until persons are built, the new-game choices stand for the player.
-  d.player.forename = SIM_GameConfig::Instance().GetName();
-  d.player.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
-
+  CapturePlayer(d.player);
   d.cash = SIM_Finances::Instance().GetCash();
+
+  for (SIM_NPC* npc : SIM_NPC::All()) d.npcs.push_back(CaptureNPC(npc));
+  // Only live relationships between two persons that are still there.
+  for (const SIM_Relationship* r : SIM_Relationship::All()) {
+    if (!r->active || !r->GetPerson1() || !r->GetPerson2()) continue;
+    d.relationships.push_back({r->GetPerson1()->GetSLID(), r->GetPerson2()->GetSLID(),
+                               r->GetStrength(), r->GetBalance(), r->IsPlayerCreated(),
+                               r->IsFriendship()});
+  }
 
   if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) {
     d.jobType.name = job->GetName();
+    d.jobType.industryName = job->GetIndustryName();
     for (const SIM_Modifier* m : job->GetModifiers())
       d.jobType.modifiers.push_back({m->name, m->source, m->limit, m->amount});
   }
+  if (const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    d.jobInstance.daysInJob = instance->GetDaysInJob();
+    d.jobType.commuteDistance = instance->GetCommuteDistance();
+  }
+
+  d.tovelEarned = SIM_Tovel::Instance().GetComponent(1);
+  d.tovelActivities = SIM_Tovel::Instance().ActivitiesTried();
 
   const SIM_Date& today = CurrentDate();
   d.day = today.GetDay();
@@ -327,8 +436,8 @@ SaveGameData SIM_SaveGame::Capture() {
   d.endYear = GameEndDate().GetYear();
   d.tenYearsUp = SIM_SIM::Instance().IsGameOver();
 
-  for (const SIM_NamedValue* v : GlobalNamedValues().Values())
-    d.globals.push_back({v->GetName(), v->GetGuiName(), v->GetValue()});
+  d.globals = CaptureValues(GlobalNamedValues());
+  if (const SIM_NPC* partner = SIM_Romance::Instance().GetPartner()) d.partner = partner->GetSLID();
 
   SIM_Statistics& stats = SIM_Statistics::Instance();
   for (int i = 0; i < SIM_Statistics::kIntCount; ++i) d.statInts[i] = stats.GetInt(i);

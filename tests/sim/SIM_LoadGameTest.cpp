@@ -7,11 +7,20 @@
 
 #include "SaveGameTestSupport.h"
 #include "engine/CallTrace.h"
+#include "sim/SIM_Attribute.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Effect.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_LoadGame.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_InterestType.h"
+#include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -270,4 +279,80 @@ TEST_F(SIM_LoadGameTest, PersonsMadeAfterALoadGetFreshSLIDs) {
   d.npcs[1].unlockable = "astronaut_9";
   EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
   SIM_SaveGame::SetNextSLID(0);
+}
+
+// ---- The people ----
+
+class LoadPeopleTest : public SaveWorldTest {
+ protected:
+  SaveGameData Saved() { return MustParse(SIM_SaveGame::BuildText()); }
+};
+
+TEST_F(LoadPeopleTest, AnAttributeKeepsItsBaseAndEffectsOverManyTrips) {
+  auto* confidence = dynamic_cast<SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find("confidence"));
+  ASSERT_NE(confidence, nullptr);
+  confidence->SetBase(0.375f);
+  confidence->AddEffect(0.25f, 0.5f, "party");
+  const float value = confidence->GetValue();
+  for (int trip = 0; trip < 3; ++trip) ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText()));
+  confidence = dynamic_cast<SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find("confidence"));
+  ASSERT_NE(confidence, nullptr);
+  // The effect is added to the base once, however often the game is saved and loaded.
+  EXPECT_FLOAT_EQ(confidence->GetBase(), 0.375f);
+  EXPECT_NEAR(confidence->GetValue(), value, 0.001f);
+  ASSERT_EQ(confidence->GetEffects().size(), 1u);
+  EXPECT_EQ(confidence->GetEffects()[0]->GetDebugName(), "party");
+}
+
+TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
+  SaveGameData d = Saved();
+  ASSERT_GE(d.npcs.size(), 2u);
+  ASSERT_FALSE(d.relationships.empty());
+  SIM_SocialiseType::Add("pub_night");
+  d.npcs[0].memories = {{"pub_night", 0.75f, 0.5f}, {"no_such_evening", 0.1f, 1.0f}};
+  d.npcs[0].interests.push_back({"x", "no_such_interest", "X"});
+  d.partner = d.npcs[1].slid;
+  // One bond names a person who is not in the file, one names the same pair twice.
+  d.relationships.push_back({d.player.slid, 9999, 0.5f, 0.0f, true, true});
+  d.relationships.push_back(d.relationships.front());
+  const size_t goodBonds = d.relationships.size() - 2;
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d))) << SIM_LoadGame::LastError();
+  ASSERT_EQ(SIM_NPC::All().size(), d.npcs.size());
+  for (size_t i = 0; i < d.npcs.size(); ++i) {
+    EXPECT_EQ(SIM_NPC::All()[i]->GetSLID(), d.npcs[i].slid);
+    EXPECT_EQ(SIM_Person::FindBySLID(d.npcs[i].slid), SIM_NPC::All()[i]);
+  }
+  EXPECT_EQ(SIM_Relationship::CountActive(), goodBonds);
+  // The unknown kind of evening and the unknown interest are left out, the rest kept.
+  const SIM_NPC* first = SIM_NPC::All()[0];
+  ASSERT_EQ(first->GetMemory()->Items().size(), 1u);
+  EXPECT_EQ(first->GetMemory()->Items()[0]->type->GetName(), "pub_night");
+  EXPECT_EQ(first->GetInterests().size(), d.npcs[0].interests.size() - 1);
+  EXPECT_EQ(SIM_Romance::Instance().GetPartner(), SIM_NPC::All()[1]);
+  SIM_SocialiseType::ClearForTesting();
+}
+
+TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
+  SaveGameData d = Saved();
+  d.partner = 4242;
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+  d.partner = d.player.slid;  // the player is nobody's partner but a character's
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {
+  SaveGameData d = Saved();
+  ASSERT_FALSE(d.npcs.empty());
+  const size_t npcs = SIM_NPC::All().size();
+  const SIM_NPC* first = SIM_NPC::All()[0];
+  d.npcs[0].characterType = "no_such_type";
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_EQ(SIM_NPC::All().size(), npcs);
+  EXPECT_EQ(SIM_NPC::All()[0], first);
+  d.npcs[0].characterType = "";
+  d.npcs[0].gender = 7;
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
 }
