@@ -140,6 +140,8 @@ void GUI_MenuLoad::ClearRows() {
 
 void GUI_MenuLoad::RebuildRows() {
   ClearRows();
+  up_->SetEnabled(CanPageUp());
+  down_->SetEnabled(CanPageDown());
   const float w = ScreenW(), h = ScreenH();
   size_t next = static_cast<size_t>(firstRow_);
   for (int i = 0; i < kRows; ++i) {

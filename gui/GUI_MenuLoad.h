@@ -27,6 +27,8 @@ class GUI_LoadGameSlot : public GUI_ButtonBase {
  public:
   explicit GUI_LoadGameSlot(const std::string& fileName);
   void Draw() override;
+  // A row without a game takes no click, so it never hides a button behind it.
+  bool OnClick(float x, float y) override { return !name_.empty() && GUI_ButtonBase::OnClick(x, y); }
   // Asks the menu to load the row's game (after the click has been handled).
   void Activate() override;
   const std::string& GetName() const { return name_; }

@@ -91,6 +91,7 @@ void GUI_MenuSave::ClearRows() {
 
 void GUI_MenuSave::RebuildRows() {
   ClearRows();
+  up_->SetEnabled(firstRow_ > 0);
   const float w = ScreenW(), h = ScreenH();
   // Rows past the last file show the empty-slot text (as a file name: its last 4
   // characters are cut like ".xml").

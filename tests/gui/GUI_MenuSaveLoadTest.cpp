@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "app/GUI_Sounds.h"
 #include "app/Game.h"
+#include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_GUI.h"
@@ -15,10 +17,12 @@
 #include "gui/GUI_MenuSave.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_SliderControl.h"
+#include "gui/GUI_Tooltip.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SaveGameTestSupport.h"
 #include "gui/GuiFixture.h"
 #include "support/TestSupport.h"
@@ -34,13 +38,38 @@ class MenuTest : public SaveWorldTest {
  protected:
   void SetUp() override {
     SaveWorldTest::SetUp();
+    // A screen of the usual size, so the controls lie where the player sees them.
+    D3DEngine& engine = D3DEngine::Instance();
+    engine.ResetForTesting();
+    engine.SetLogPath((logDir.Path() / "drawdebug.txt").string());
+    engine.SetErrorBoxHandler([](const std::string&, const std::string&) {});
+    ASSERT_TRUE(engine.InitOffscreen(1024, 768));
+    GUI_Services::SetRecording(true);
     Game::Instance().SetInGame(false);
   }
   void TearDown() override {
     GUI_Services::ResetForTesting();
     Game::Instance().SetCurrentMode(nullptr);
     Game::Instance().SetInGame(false);
+    // A loaded game starts the play timer, and clicks may build the sound manager: neither
+    // may reach the next test.
+    SIM_Statistics::Instance().PausePlayTimer();
+    SIM_Statistics::Instance().SetPlayTime(0.0);
+    DrawTooltips();
+    GUI_Sounds::DestroyInstanceForTesting();
+    D3DEngine& engine = D3DEngine::Instance();
+    engine.Release();
+    engine.ResetForTesting();
+    engine.SetErrorBoxHandler(nullptr);
+    engine.SetLogPath(D3DEngine::kLogFile);
     SaveWorldTest::TearDown();
+  }
+  testsupport::TempDir logDir;
+
+  // The menus keep their first row between visits; the tests start from the top.
+  template <typename Menu>
+  static void ToTop(Menu& menu) {
+    while (menu.GetFirstRow() > 0) menu.PageUp();
   }
 
   // A left click at the centre of the element, through the current mode.
@@ -105,6 +134,7 @@ TEST_F(MenuTest, TheSaveMenuListsTheSavesAndARowGivesItsName) {
   WriteSaves(3);
   GUI_MenuSave& menu = GUI_MenuSave::Instance();
   Enter(GAMEMODE_SAVE);
+  ToTop(menu);
   ASSERT_EQ(menu.Rows().size(), 10u);
   EXPECT_EQ(menu.Rows()[0]->GetName(), "gamea0");
   EXPECT_EQ(menu.Rows()[2]->GetName(), "gamea2");
@@ -127,6 +157,7 @@ TEST_F(MenuTest, TheLoadMenuPagesThroughTwelveSaves) {
   WriteSaves(12);
   GUI_MenuLoad& menu = GUI_MenuLoad::Instance();
   Enter(GAMEMODE_LOAD);
+  ToTop(menu);
   ASSERT_EQ(menu.Files().size(), 12u);
   EXPECT_EQ(menu.GetFirstRow(), 0);
   EXPECT_EQ(menu.Rows()[0]->GetName(), "gamea0");
