@@ -309,17 +309,19 @@ TEST_F(MenuDrawTest, TheMenusDrawTheirRowsTitlesAndName) {
   testsupport::TempDir saves;
   testsupport::WriteFile(saves.Path() / "first.xml", "x");
   testsupport::WriteFile(saves.Path() / "Second.XML", "x");
+  testsupport::WriteFile(saves.Path() / ".third.xml", "x");
   SIM_SaveGame::SetFolder(saves.Str());
 
   GUI_MenuLoad& load = GUI_MenuLoad::Instance();
   load.OnEnter();
-  ASSERT_EQ(load.Files().size(), 2u);
+  ASSERT_EQ(load.Files().size(), 3u);  // any case, dot-files included
   load.Draw();
+  EXPECT_TRUE(Queued(".third"));
   EXPECT_TRUE(Queued("first"));
   EXPECT_TRUE(Queued("Second"));
   EXPECT_TRUE(Queued(Translate("LOADGAME_TITLE")));
   // Only the two named rows have delete icons; the up arrow is off on the first page.
-  EXPECT_EQ(load.DeleteButtons().size(), 2u);
+  EXPECT_EQ(load.DeleteButtons().size(), 3u);
   EXPECT_FALSE(load.GetUpButton()->IsEnabled());
   EXPECT_FALSE(load.GetDownButton()->IsEnabled());
   // A row outline is drawn where the first row lies.

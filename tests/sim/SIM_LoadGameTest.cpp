@@ -245,6 +245,17 @@ TEST_F(SIM_LoadGameTest, AMissingOrUnreadableSaveFails) {
   ExpectGameUntouched();
 }
 
+TEST_F(SIM_LoadGameTest, AnyListedFileLoadsWhateverTheCaseOfItsExtension) {
+  // The menus list "*.xml" ignoring case and dot-files included; each such file must load.
+  testsupport::WriteFile(saves.Path() / "Upper.XML", SampleText());
+  testsupport::WriteFile(saves.Path() / ".dotted.xml", SampleText());
+  ASSERT_TRUE(SIM_LoadGame::Load("Upper")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Finances::Instance().GetCash(), 321.0f);
+  SIM_Finances::Instance().SetCash(0.0f);
+  ASSERT_TRUE(SIM_LoadGame::Load(".dotted")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Finances::Instance().GetCash(), 321.0f);
+}
+
 TEST_F(SIM_LoadGameTest, AnOldFileWithoutSlotsStartsTheDayAfresh) {
   // A previous game ended its day: every slot used.
   SIM_SIM::Instance().SetActs(1, 1);
