@@ -18,6 +18,7 @@
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_LoadScreen.h"
 #include "gui/windows/GUI_NPCIcon.h"
+#include "gui/windows/GUI_Skills.h"
 #include "hooks/HOOK_Achievements.h"
 #include "hooks/HOOK_EveningClassType.h"
 #include "hooks/SIM_PetFood.h"
@@ -780,6 +781,7 @@ void ApplyPlayer(const SavePlayer& p) {
     attribute->Recalculate();
   }
   ApplyValues(vesk->Skills(), p.skills);
+  GUI_Skills::Refresh();
   ApplyBoredom(vesk->GetBoredom(), p.boredom);
 }
 
