@@ -878,8 +878,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   }
   SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
 
-  ApplyPlayer(d.player);
   Progress(0.1f);
+  ApplyPlayer(d.player);
   Progress(0.25f);
   SIM_Finances::Instance().SetCash(d.cash);
 

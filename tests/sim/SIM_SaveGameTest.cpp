@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <string>
 
 #include "SaveGameTestSupport.h"
@@ -210,6 +211,20 @@ TEST(SaveRecordTest, AnyTextSurvivesIncludingALongDescriptionFullOfMarkup) {
   EXPECT_EQ(read.jobType.maleDesc, description);
   EXPECT_EQ(read.player.forename, d.player.forename);
   EXPECT_EQ(read.npcs[0].fullName, d.npcs[0].fullName);
+}
+
+TEST(SaveRecordTest, ANumberGoneWrongIsSavedAsZeroSoTheSaveStaysReadable) {
+  SaveGameData d;
+  d.version = "Tovel 1.23";
+  d.cash = std::numeric_limits<float>::quiet_NaN();
+  d.statFloats[2] = std::numeric_limits<float>::infinity();
+  d.projects[1].chunks = {0.5f, -std::numeric_limits<float>::infinity()};
+  SaveGameData read;
+  std::string error;
+  ASSERT_TRUE(SIM_LoadGame::Parse(SIM_SaveGame::Serialize(d), read, error)) << error;
+  EXPECT_EQ(read.cash, 0.0f);
+  EXPECT_EQ(read.statFloats[2], 0.0f);
+  EXPECT_EQ(read.projects[1].chunks, (std::vector<float>{0.5f, 0.0f}));
 }
 
 TEST(SaveRecordTest, DecodingTouchesOnlyTheTwoSequences) {
