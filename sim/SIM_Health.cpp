@@ -15,6 +15,7 @@ void SIM_Health::DailyUpdate() { TraceCall("SIM_Health::DailyUpdate"); }
 void SIM_Health::Reset() {
   TraceCall("SIM_Health::Reset");
   state_ = kWell;
+  duration_ = 0;
 }
 
 void SIM_Health::CatchCold() { TraceCall("SIM_Health::CatchCold"); }
