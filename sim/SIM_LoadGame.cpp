@@ -931,6 +931,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     }
   }
 
+  SIM_Health::Instance().SetState(d.healthState);
+  SIM_Health::Instance().SetDuration(d.healthDuration);
+
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {
     const auto it = bySLID.find(d.partner);

@@ -12,6 +12,7 @@
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Health.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
@@ -353,6 +354,31 @@ TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
   d.partner = d.player.slid;  // the player is nobody's partner but a character's
   ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
   EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(LoadPeopleTest, TheIllnessAndItsDaysComeBack) {
+  SIM_Health& health = SIM_Health::Instance();
+  health.SetState(SIM_Health::kSneezing);
+  health.SetDuration(3);
+  SaveGameData d = Saved();
+  EXPECT_EQ(d.healthState, SIM_Health::kSneezing);
+  EXPECT_EQ(d.healthDuration, 3);
+  health.SetHealthyForTesting(true);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_EQ(health.GetState(), SIM_Health::kSneezing);
+  EXPECT_EQ(health.GetDuration(), 3);
+
+  // A well player saved and loaded over an ill one is well; a damaged state loads as well.
+  health.SetHealthyForTesting(true);
+  d = Saved();
+  health.SetState(SIM_Health::kCoughing);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_TRUE(health.IsHealthy());
+  d.healthState = 9;
+  d.healthDuration = -2;
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_TRUE(health.IsHealthy());
+  EXPECT_EQ(health.GetDuration(), 0);
 }
 
 TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {
