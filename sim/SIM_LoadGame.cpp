@@ -788,7 +788,7 @@ void ApplyPlayer(const SavePlayer& p) {
 SIM_NPC* ApplyNPC(const SaveNPC& n) {
   SIM_NPC* npc = SIM_NPC::CreateEmpty();
   npc->SetSLID(n.slid);
-  npc->SetGender(n.gender);
+  npc->RestoreGender(n.gender);
   npc->SetNames(n.forename, n.surname);
   npc->SetFullName(n.fullName);
   npc->SetPortraits(n.portrait, n.greyed);

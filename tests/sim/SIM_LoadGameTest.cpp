@@ -15,6 +15,7 @@
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
@@ -343,6 +344,20 @@ TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
   EXPECT_EQ(first->GetInterests().size(), d.npcs[0].interests.size() - 1);
   EXPECT_EQ(SIM_Romance::Instance().GetPartner(), SIM_NPC::All()[1]);
   SIM_SocialiseType::ClearForTesting();
+}
+
+TEST_F(LoadPeopleTest, ALoadedGameStartsWithEveryPortraitUnused) {
+  // The loaded characters bring their own portraits: the new people of the loaded game may
+  // still have every one before any repeats.
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText())) << SIM_LoadGame::LastError();
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedMale(), SIM_PortraitDatabase::AllMale().size());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedFemale(), SIM_PortraitDatabase::AllFemale().size());
+  for (const SIM_NPC* npc : SIM_NPC::All()) {
+    EXPECT_FALSE(npc->GetPortrait().empty());
+    EXPECT_EQ(npc->GetPortrait()[0], npc->GetGender() == kFemale ? 'f' : 'm');
+  }
 }
 
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
