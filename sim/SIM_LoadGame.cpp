@@ -757,6 +757,9 @@ void ApplyPlayer(const SavePlayer& p) {
   SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
   GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
+  // The class is not saved: it starts again from the working class and the recalculation
+  // after loading raises it by the loaded culture, never keeping the last game's.
+  vesk->SetSocialClass(kWorkingClass);
   vesk->SetFullName(p.forename);  // not the previous game's full name
   // The picture's first letter gives the gender; a save without a usable picture keeps it.
   if (!p.avatarTexture.empty() && (p.avatarTexture[0] == 'm' || p.avatarTexture[0] == 'f'))

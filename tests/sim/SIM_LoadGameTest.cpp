@@ -360,6 +360,22 @@ TEST_F(LoadPeopleTest, ALoadedGameStartsWithEveryPortraitUnused) {
   }
 }
 
+TEST_F(LoadPeopleTest, ThePlayersClassComesFromTheLoadedCultureNotTheLastGame) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  ASSERT_LT(player->GetValue("culture"), 0.5f);
+  const std::string working = SIM_SaveGame::BuildText();
+  for (const char* n : {"culture_arts", "culture_literature", "culture_knowledge"})
+    player->SetValue(n, 0.9f);
+  player->Recalculate();
+  ASSERT_EQ(player->GetSocialClass(), kUpperClass);
+  const std::string upper = SIM_SaveGame::BuildText();
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(working)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kWorkingClass);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(upper)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kUpperClass);
+}
+
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
   SaveGameData d = Saved();
   d.partner = 4242;
