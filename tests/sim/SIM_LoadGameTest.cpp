@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "SaveGameTestSupport.h"
@@ -374,6 +375,26 @@ TEST_F(LoadPeopleTest, ThePlayersClassComesFromTheLoadedCultureNotTheLastGame) {
   EXPECT_EQ(player->GetSocialClass(), kWorkingClass);
   ASSERT_TRUE(SIM_LoadGame::LoadText(upper)) << SIM_LoadGame::LastError();
   EXPECT_EQ(player->GetSocialClass(), kUpperClass);
+}
+
+TEST_F(LoadPeopleTest, CountersThatWouldOverflowFailTheCheck) {
+  const SaveGameData good = Saved();
+  ASSERT_FALSE(good.npcs.empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(good)));
+  constexpr int kTop = 2147483647;
+  const std::vector<std::function<void(SaveGameData&)>> edits = {
+      [](SaveGameData& d) { d.year = kTop; },
+      [](SaveGameData& d) { d.reviewYear = kTop; },
+      [](SaveGameData& d) { d.topSLID = kTop; },
+      [](SaveGameData& d) { d.npcs[0].veskDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].inviteDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].snubCount = kTop; },
+  };
+  for (const auto& edit : edits) {
+    SaveGameData d = good;
+    edit(d);
+    EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  }
 }
 
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
