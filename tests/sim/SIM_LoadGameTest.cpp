@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "SaveGameTestSupport.h"
@@ -16,6 +17,7 @@
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
@@ -344,6 +346,56 @@ TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
   EXPECT_EQ(first->GetInterests().size(), d.npcs[0].interests.size() - 1);
   EXPECT_EQ(SIM_Romance::Instance().GetPartner(), SIM_NPC::All()[1]);
   SIM_SocialiseType::ClearForTesting();
+}
+
+TEST_F(LoadPeopleTest, ALoadedGameStartsWithEveryPortraitUnused) {
+  // The loaded characters bring their own portraits: the new people of the loaded game may
+  // still have every one before any repeats.
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText())) << SIM_LoadGame::LastError();
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedMale(), SIM_PortraitDatabase::AllMale().size());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedFemale(), SIM_PortraitDatabase::AllFemale().size());
+  for (const SIM_NPC* npc : SIM_NPC::All()) {
+    EXPECT_FALSE(npc->GetPortrait().empty());
+    EXPECT_EQ(npc->GetPortrait()[0], npc->GetGender() == kFemale ? 'f' : 'm');
+  }
+}
+
+TEST_F(LoadPeopleTest, ThePlayersClassComesFromTheLoadedCultureNotTheLastGame) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  ASSERT_LT(player->GetValue("culture"), 0.5f);
+  const std::string working = SIM_SaveGame::BuildText();
+  for (const char* n : {"culture_arts", "culture_literature", "culture_knowledge"})
+    player->SetValue(n, 0.9f);
+  player->Recalculate();
+  ASSERT_EQ(player->GetSocialClass(), kUpperClass);
+  const std::string upper = SIM_SaveGame::BuildText();
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(working)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kWorkingClass);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(upper)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kUpperClass);
+}
+
+TEST_F(LoadPeopleTest, CountersThatWouldOverflowFailTheCheck) {
+  const SaveGameData good = Saved();
+  ASSERT_FALSE(good.npcs.empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(good)));
+  constexpr int kTop = 2147483647;
+  const std::vector<std::function<void(SaveGameData&)>> edits = {
+      [](SaveGameData& d) { d.year = kTop; },
+      [](SaveGameData& d) { d.reviewYear = kTop; },
+      [](SaveGameData& d) { d.topSLID = kTop; },
+      [](SaveGameData& d) { d.npcs[0].veskDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].inviteDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].snubCount = kTop; },
+  };
+  for (const auto& edit : edits) {
+    SaveGameData d = good;
+    edit(d);
+    EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  }
 }
 
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
