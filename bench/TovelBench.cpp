@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -143,7 +144,10 @@ int main(int argc, char** argv) {
   plat::SetMessageBoxesEnabled(false);
   plat::ChangeDirectory(TOVEL_SOURCE_DIR);
   // The player options go to a folder of the bench's own, never the player's.
-  const std::filesystem::path home = std::filesystem::temp_directory_path() / "tovel-bench-home";
+  // A folder of this run's own, so runs side by side never share (or overwrite) saves.
+  const std::filesystem::path home =
+      std::filesystem::temp_directory_path() /
+      ("tovel-bench-home-" + std::to_string(std::random_device{}()));
   std::filesystem::create_directories(home);
   SIM_PlayerOptions::Instance().SetFolder(home.string());
   // Saves likewise.
@@ -216,5 +220,7 @@ int main(int argc, char** argv) {
   }
 
   sim.Shutdown();
+  std::error_code ignored;
+  std::filesystem::remove_all(home, ignored);
   return 0;
 }
