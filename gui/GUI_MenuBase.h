@@ -6,7 +6,7 @@
 
 class GUI_MenuBase : public GUI_GameModeBase, public GUIButtonList {
  public:
-  void Draw() override { GUIButtonList::Draw(); }
+  void Draw() override { DrawButtons(); }
   void Update() override { GUIButtonList::Update(); }
-  void OnLeftButtonDown() override { OnClick(); }
+  void OnLeftButtonDown() override { ClickButtons(); }
 };

@@ -1,15 +1,32 @@
-// The weather icon of the main screen (its tooltip names today's weather). Until the screen is built, a placeholder that records its calls.
+// The weather icon of the main screen, with a tooltip naming today's weather (or the full
+// moon). It lives for the whole run, created on first use.
 #pragma once
 
-class GUI_Weather {
- public:
-  // The panel's one instance (null while it is not shown).
-  static GUI_Weather* Instance();
-  GUI_Weather(const GUI_Weather&) = delete;
-  GUI_Weather& operator=(const GUI_Weather&) = delete;
+#include <memory>
 
+#include "gui/GUI_WindowBase.h"
+
+class GUI_Tooltip;
+
+class GUI_Weather : public GUI_WindowBase {
+ public:
+  static GUI_Weather* Instance();
+  ~GUI_Weather() override;
+
+  // Today's weather text; the date calls it when the day changes.
   void RefreshTooltip();
+  // 60 x 65 at (185, 0).
+  void Layout();
+  void Draw() override;
+  void Update() override;
+
+  GUI_Tooltip* GetTooltip() const { return tooltip_.get(); }
+  // The texture the icon shows today (a set entry or the full moon).
+  const char* IconTexture() const;
 
  private:
-  GUI_Weather() = default;
+  GUI_Weather();
+  void SetTooltipText();
+  bool laidOut_ = false;
+  std::unique_ptr<GUI_Tooltip> tooltip_;
 };

@@ -1,0 +1,66 @@
+// The one seam between the toolkit and the engine's text, sound and input services. Every
+// widget reaches them through here, so the toolkit's tests can record what was queued and
+// played, and can feed text measurements without a font.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class GUI_Services {
+ public:
+  // A text queued (or drawn at once) by a widget, as the text queue received it.
+  struct TextItem {
+    float x = 0, y = 0;
+    std::string text;
+    std::string font;
+    int size = 0;
+    int wrapWidth = 0;
+    int align = 0;  // 0 left, 1 centred in the wrap width, 2 right-aligned
+    int r = 255, g = 255, b = 255;
+    bool immediate = false;  // drawn at once on the back buffer, not queued
+  };
+
+  // --- Text ---
+  static void QueueText(float x, float y, const std::string& text, const char* font, int size,
+                        int wrapWidth, int align, int r, int g, int b);
+  // Draws a text at once (check-button and slider labels).
+  static void DrawTextNow(float x, float y, const std::string& text, const char* font, int size,
+                          int r, int g, int b);
+  // Flushes the frame's queue (no character budget).
+  static void FlushText();
+  // One-line width and word-wrapped height in the named font; both work outside a frame.
+  static int MeasureWidth(const char* font, int size, const std::string& text);
+  static int MeasureHeight(const char* font, int size, const std::string& text, int width);
+
+  // --- Sound ---
+  static void PlayClick();
+  static void PlaySound(const char* file);
+
+  // --- Input ---
+  static float MouseX();
+  static float MouseY();
+  static bool LeftHeld();
+  // Set by a window that has the mouse over it, so buttons drawn below it show no hover.
+  static bool IsMouseTaken();
+  static void SetMouseTaken();
+  // Frames the mouse has rested within 12 px of its rest point.
+  static int MouseRestFrames();
+  // Start of an input frame: clears the mouse-taken flag and moves the rest counter.
+  static void BeginInputFrame();
+
+  // --- Test seams ---
+  // Records every queued or drawn text and every sound while set (cleared on each set).
+  static void SetRecording(bool on);
+  static std::vector<TextItem>& RecordedTexts();
+  static std::vector<std::string>& RecordedSounds();
+  // Replaces the text measurement: (font, size, text, wrap width or 0) -> width or height.
+  using Measurer = std::function<int(const std::string& font, int size, const std::string& text,
+                                     int wrapWidth)>;
+  static void SetMeasurer(Measurer width, Measurer height);
+  // Mouse state without events: position, left button, rest frames.
+  static void SetMouseForTesting(float x, float y, bool leftHeld);
+  static void SetRestFramesForTesting(int frames);
+  // Back to reading the real input and measuring with the real fonts.
+  static void ResetForTesting();
+};

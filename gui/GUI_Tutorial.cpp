@@ -1,0 +1,8 @@
+// GUI_Tutorial placeholder.
+#include "gui/GUI_Tutorial.h"
+
+#include "engine/CallTrace.h"
+
+bool GUI_Tutorial::IsAllowed(const void* /*button*/) { return true; }
+
+void GUI_Tutorial::ButtonUsed(const void* /*button*/) { TraceCall("GUI_Tutorial::ButtonUsed"); }

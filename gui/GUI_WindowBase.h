@@ -1,0 +1,68 @@
+// The base of every window, panel and pop-up: a button list with owned child windows, a
+// visible flag, registration with the window manager, an optional modal role, mouse blocking
+// and dragging. Deleting a window unlinks it from every list that holds it.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "gui/GUIButtonList.h"
+
+class GUI_WindowBase : public GUIButtonList {
+ public:
+  GUI_WindowBase();
+  ~GUI_WindowBase() override;
+
+  // Destroyed at once; the memory waits for the end of the dispatch (see GUI_WindowManager).
+  static void* operator new(std::size_t size);
+  static void operator delete(void* p);
+
+  void Draw() override;
+  void AddButton(GUI_ButtonBase* button) override;
+  void Update() override;
+  virtual void OnKeyDown(int /*key*/) {}
+  virtual bool OnClick(float x, float y);
+  virtual bool IsDialog() const { return false; }
+
+  // Puts the window on top of the manager's list (removing an earlier entry first).
+  void Open();
+  // Takes it off the manager's list without deleting it.
+  void Close();
+  void AddChild(GUI_WindowBase* child);
+  void RemoveChild(GUI_WindowBase* child);
+  void DeleteChildren();
+  void DrawChildren();
+  bool IsMouseOver() const;
+  // Bitmap-font text: no screen loads a bitmap font, so this draws nothing.
+  void DrawText(const char* text, float x, float y, unsigned argb);
+
+  bool IsVisible() const { return visible; }
+  void SetVisible(bool v) { visible = v; }
+  bool CloseOnNewGame() const { return closeOnNewGame; }
+  void SetCloseOnNewGame(bool v) { closeOnNewGame = v; }
+  bool IsRegistered() const { return registered; }
+  bool IsModal() const { return modal; }
+  // Registers the window as modal with the manager (once) and marks it, so its destructor
+  // leaves the modal list again.
+  void MakeModal();
+  bool IsDragging() const { return dragging; }
+  void SetDraggable(bool d) { draggable = d; }
+  void SetBlocksMouse(bool b) { blocksMouse = b; }
+  GUI_WindowBase* GetParent() const { return parent; }
+  const std::vector<GUI_WindowBase*>& Children() const { return children; }
+
+ protected:
+  void DragStep();
+
+  std::vector<GUI_WindowBase*> children;
+  bool visible = true;
+  bool registered = false;
+  GUI_WindowBase* parent = nullptr;
+  bool modal = false;
+  bool blocksMouse = true;
+  bool draggable = false;
+  float dragOffsetX = 0, dragOffsetY = 0;
+  bool dragging = false;
+  bool closeOnNewGame = true;
+};

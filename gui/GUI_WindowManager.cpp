@@ -1,0 +1,166 @@
+// Window manager.
+#include "gui/GUI_WindowManager.h"
+
+#include <algorithm>
+#include <new>
+
+#include "gui/GUI_Services.h"
+#include "gui/GUI_WindowBase.h"
+
+namespace {
+int g_dispatchDepth = 0;
+
+std::vector<void*>& Pending() {
+  static std::vector<void*> pending;
+  return pending;
+}
+
+template <class T>
+void EraseAll(std::vector<T*>& list, const T* item) {
+  list.erase(std::remove(list.begin(), list.end(), item), list.end());
+}
+}  // namespace
+
+GUI_WindowManager& GUI_WindowManager::Instance() {
+  static GUI_WindowManager manager;
+  return manager;
+}
+
+GUI_WindowManager::DispatchGuard::DispatchGuard() { ++g_dispatchDepth; }
+
+GUI_WindowManager::DispatchGuard::~DispatchGuard() {
+  if (--g_dispatchDepth > 0) return;
+  std::vector<void*> pending;
+  pending.swap(Pending());
+  for (void* p : pending) ::operator delete(p);
+}
+
+void GUI_WindowManager::FreeLater(void* p) {
+  if (!p) return;
+  if (g_dispatchDepth > 0) {
+    Pending().push_back(p);
+  } else {
+    ::operator delete(p);
+  }
+}
+
+size_t GUI_WindowManager::PendingFrees() { return Pending().size(); }
+
+void GUI_WindowManager::Add(GUI_WindowBase* window) {
+  if (window) windows_.push_back(window);
+}
+
+void GUI_WindowManager::Remove(GUI_WindowBase* window) { EraseAll(windows_, window); }
+
+void GUI_WindowManager::AddModal(GUI_WindowBase* window) {
+  if (window && !IsModal(window)) modal_.push_back(window);
+}
+
+void GUI_WindowManager::RemoveModal(GUI_WindowBase* window) { EraseAll(modal_, window); }
+
+void GUI_WindowManager::BringToFront(GUI_WindowBase* window) {
+  auto it = std::find(windows_.begin(), windows_.end(), window);
+  if (it == windows_.end()) return;
+  windows_.erase(it);
+  windows_.push_back(window);
+}
+
+bool GUI_WindowManager::Contains(const GUI_WindowBase* window) const {
+  return std::find(windows_.begin(), windows_.end(), window) != windows_.end();
+}
+
+bool GUI_WindowManager::IsModal(const GUI_WindowBase* window) const {
+  return std::find(modal_.begin(), modal_.end(), window) != modal_.end();
+}
+
+void GUI_WindowManager::UpdateAll() {
+  DispatchGuard guard;
+  // Work on a copy: an update may open or delete windows. A window deleted meanwhile has
+  // left the list it came from and is skipped.
+  const bool modalOpen = !modal_.empty();
+  const std::vector<GUI_WindowBase*> order = modalOpen ? modal_ : windows_;
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    const bool alive = modalOpen ? IsModal(*it) : Contains(*it);
+    if (alive) (*it)->Update();
+  }
+}
+
+bool GUI_WindowManager::ClickAll() {
+  DispatchGuard guard;
+  const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
+  const bool modalOpen = !modal_.empty();
+  const std::vector<GUI_WindowBase*> order = modalOpen ? modal_ : windows_;
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    const bool alive = modalOpen ? IsModal(*it) : Contains(*it);
+    if (alive && (*it)->OnClick(x, y)) return true;
+  }
+  if (!modalOpen) return false;
+  GUI_Services::PlaySound("data/sounds/error.ogg");
+  return true;
+}
+
+void GUI_WindowManager::DrawPanelText() {
+  if (panelTextDrawn_) return;
+  if (panelText_) panelText_();
+  panelTextDrawn_ = true;
+}
+
+void GUI_WindowManager::DrawAll() {
+  DispatchGuard guard;
+  const std::vector<GUI_WindowBase*> order = windows_;
+  for (GUI_WindowBase* window : order)
+    if (Contains(window) && window->IsVisible() && !window->IsDialog()) window->Draw();
+  for (GUI_WindowBase* window : order) {
+    if (Contains(window) && window->IsVisible() && window->IsDialog()) {
+      DrawPanelText();
+      window->Draw();
+    }
+  }
+  DrawPanelText();
+  GUI_Services::FlushText();
+}
+
+bool GUI_WindowManager::AnyDialogOpen() const {
+  return std::any_of(windows_.begin(), windows_.end(),
+                     [](const GUI_WindowBase* w) { return w->IsDialog(); });
+}
+
+void GUI_WindowManager::CloseTopDialog() {
+  if (!modal_.empty()) return;
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+    if ((*it)->IsDialog()) {
+      delete *it;
+      return;
+    }
+  }
+}
+
+void GUI_WindowManager::CloseAllWindows() {
+  DispatchGuard guard;
+  closingAll_ = true;
+  // Each deletion changes the list, and a destructor may open another window (a message):
+  // the search starts again each time, and a window opened during the teardown is not
+  // deleted by it, so the loop always ends.
+  const std::vector<GUI_WindowBase*> before = windows_;
+  for (;;) {
+    GUI_WindowBase* victim = nullptr;
+    for (GUI_WindowBase* w : windows_) {
+      if (w->CloseOnNewGame() &&
+          std::find(before.begin(), before.end(), w) != before.end()) {
+        victim = w;
+        break;
+      }
+    }
+    if (!victim) break;
+    delete victim;
+  }
+  closingAll_ = false;
+}
+
+void GUI_WindowManager::ResetForTesting() {
+  windows_.clear();
+  modal_.clear();
+  panelText_ = nullptr;
+  panelTextDrawn_ = false;
+  closingAll_ = false;
+}

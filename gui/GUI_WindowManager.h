@@ -1,0 +1,77 @@
+// The one object that knows every open window: z-order, the modal list, the per-frame update
+// and draw, and left clicks from the top down. Neither list owns its windows.
+//
+// Windows and buttons are often deleted from their own callbacks (a close button deletes its
+// window; an OK button opens a second box that replaces the first). Such an object is
+// destroyed at once (unregistered, its side effects run) but its memory is freed only when
+// the outermost dispatch (click, update, draw) has returned, so the code still on the stack
+// never touches freed memory.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+class GUI_WindowBase;
+
+class GUI_WindowManager {
+ public:
+  static GUI_WindowManager& Instance();
+  GUI_WindowManager(const GUI_WindowManager&) = delete;
+  GUI_WindowManager& operator=(const GUI_WindowManager&) = delete;
+
+  void Add(GUI_WindowBase* window);
+  void Remove(GUI_WindowBase* window);
+  // Adding a window that is already modal does nothing.
+  void AddModal(GUI_WindowBase* window);
+  void RemoveModal(GUI_WindowBase* window);
+  void BringToFront(GUI_WindowBase* window);
+
+  void UpdateAll();
+  bool ClickAll();
+  void DrawAll();
+
+  bool AnyDialogOpen() const;
+  // Deletes the topmost dialog; nothing while a modal dialog is open.
+  void CloseTopDialog();
+  // Deletes every window marked close-on-new-game, bottom first.
+  void CloseAllWindows();
+  // True while CloseAllWindows runs, so windows whose destruction ends the player's activity
+  // slot can tell a teardown from the player closing them.
+  bool IsClosingAll() const { return closingAll_; }
+
+  bool Contains(const GUI_WindowBase* window) const;
+  bool IsModal(const GUI_WindowBase* window) const;
+  const std::vector<GUI_WindowBase*>& Windows() const { return windows_; }
+  const std::vector<GUI_WindowBase*>& ModalWindows() const { return modal_; }
+
+  // The persistent panel texts, drawn once per frame under the dialogs. The in-game screen
+  // registers its panels' drawing here and clears the guard at the start of every frame.
+  void SetPanelTextDrawer(std::function<void()> drawer) { panelText_ = std::move(drawer); }
+  void BeginFrame() { panelTextDrawn_ = false; }
+  bool PanelTextDrawnThisFrame() const { return panelTextDrawn_; }
+
+  // Marks a dispatch in progress; memory freed meanwhile waits until the outermost ends.
+  class DispatchGuard {
+   public:
+    DispatchGuard();
+    ~DispatchGuard();
+    DispatchGuard(const DispatchGuard&) = delete;
+    DispatchGuard& operator=(const DispatchGuard&) = delete;
+  };
+  // The memory release of windows and buttons: at once outside a dispatch, else deferred.
+  static void FreeLater(void* p);
+  static size_t PendingFrees();
+
+  // Empties both lists without deleting anything (tests).
+  void ResetForTesting();
+
+ private:
+  GUI_WindowManager() = default;
+  void DrawPanelText();
+
+  std::vector<GUI_WindowBase*> windows_;
+  std::vector<GUI_WindowBase*> modal_;
+  std::function<void()> panelText_;
+  bool panelTextDrawn_ = false;
+  bool closingAll_ = false;
+};

@@ -1,0 +1,61 @@
+// Confirmation dialog.
+#include "gui/windows/GUI_ConfirmDialog.h"
+
+#include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Services.h"
+
+GUI_ConfirmDialog* GUI_ConfirmDialog::instance = nullptr;
+
+GUI_ConfirmDialog::GUI_ConfirmDialog(const std::string& title, const std::string& message,
+                                     GUI_ButtonCallback cb)
+    : GUI_Dialog(true), text(message), callback(cb) {
+  instance = this;
+  SetTitle(title);
+  SetSize(360, 140);
+  CentreOnScreen();
+  UpdateClientRect();
+  MakeModal();
+  ReportAssertion(cb != nullptr, "GUI_ConfirmDialog", 22);
+  const auto& c = clientRect;
+  okButton = new GUI_ButtonText(Translate("CONFIRM_OK"), OnOk, nullptr);
+  okButton->SetRect(static_cast<float>(c.right - 160), static_cast<float>(c.bottom - 30),
+                    static_cast<float>(c.right - 15), static_cast<float>(c.bottom - 9));
+  AddButton(okButton);
+  cancelButton = new GUI_ButtonText(Translate("CONFIRM_CANCEL"), Close, nullptr);
+  cancelButton->SetRect(static_cast<float>(c.left + 15), static_cast<float>(c.bottom - 30),
+                        static_cast<float>(c.left + 160), static_cast<float>(c.bottom - 9));
+  AddButton(cancelButton);
+}
+
+GUI_ConfirmDialog::~GUI_ConfirmDialog() {
+  if (instance == this) instance = nullptr;
+}
+
+void GUI_ConfirmDialog::OnOk(void* /*unused*/) {
+  GUI_ConfirmDialog* self = instance;
+  if (!self) return;
+  // The callback may open another confirmation, which deletes this one first: copy what is
+  // needed, and afterwards close only the dialog that is still this one.
+  const GUI_ButtonCallback cb = self->callback;
+  if (cb) cb(nullptr);
+  if (instance == self) delete self;
+}
+
+void GUI_ConfirmDialog::Close(void* /*unused*/) {
+  delete instance;  // the destructor clears the pointer
+}
+
+void GUI_ConfirmDialog::Draw() {
+  GUI_Dialog::Draw();
+  GUI_Services::QueueText(static_cast<float>(clientRect.left + 20),
+                          static_cast<float>(clientRect.top + 10), text, "tahoma bold", 16,
+                          clientRect.right - clientRect.left - 40, 0, 255, 255, 255);
+  GUI_Services::FlushText();
+}
+
+void ShowConfirm(std::string title, std::string text, GUI_ButtonCallback callback) {
+  GUI_ConfirmDialog::Close();
+  new GUI_ConfirmDialog(title, text, callback);
+}

@@ -1,0 +1,165 @@
+// Buttons: the first-taker rule, the click sound, the tutorial notice, disabled faces, tooltips
+// and the check box's own click area.
+#include "gui/GUI_ButtonBase.h"
+
+#include <algorithm>
+
+#include "engine/CallTrace.h"
+#include "gui/GUIButtonList.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CheckButton.h"
+#include "gui/GUI_DataButton.h"
+#include "gui/GUI_HelpButton.h"
+#include "gui/GUI_Tooltip.h"
+#include "gui/GuiFixture.h"
+
+namespace {
+
+using guitest::GuiTest;
+
+int g_clicks[3];
+void Count(void* arg) { ++g_clicks[reinterpret_cast<intptr_t>(arg)]; }
+
+class ButtonTest : public GuiTest {
+ protected:
+  void SetUp() override {
+    GuiTest::SetUp();
+    std::fill(std::begin(g_clicks), std::end(g_clicks), 0);
+    ClearTracedCalls();
+  }
+  static int Traced(const std::string& name) {
+    return static_cast<int>(std::count(TracedCalls().begin(), TracedCalls().end(), name));
+  }
+};
+
+TEST_F(ButtonTest, FirstButtonAddedTakesAnOverlappingClickAlone) {
+  GUIButtonList list;
+  auto* first = new GUI_ButtonText("one", Count, reinterpret_cast<void*>(0));
+  auto* second = new GUI_ButtonText("two", Count, reinterpret_cast<void*>(1));
+  first->SetRect(10, 10, 110, 40);
+  second->SetRect(50, 20, 150, 50);
+  list.AddButton(first);
+  list.AddButton(second);
+
+  MoveMouse(60, 30);  // inside both
+  EXPECT_TRUE(list.ClickButtons());
+  EXPECT_EQ(g_clicks[0], 1);
+  EXPECT_EQ(g_clicks[1], 0);
+  EXPECT_EQ(CountSound("data/sounds/click.ogg"), 1);
+
+  MoveMouse(140, 45);  // only the second
+  EXPECT_TRUE(list.ClickButtons());
+  EXPECT_EQ(g_clicks[1], 1);
+
+  MoveMouse(500, 500);
+  EXPECT_FALSE(list.ClickButtons());
+}
+
+TEST_F(ButtonTest, NullButtonIsReportedAndKeptOutOfTheList) {
+  GUIButtonList list;
+  list.AddButton(nullptr);
+  EXPECT_EQ(assertions.size(), 1u);
+  EXPECT_TRUE(list.Buttons().empty());
+  list.Update();
+  list.DrawButtons();
+  EXPECT_FALSE(list.ClickButtons());
+}
+
+TEST_F(ButtonTest, ButtonWithoutCallbackTellsTheTutorialButPlaysNoSound) {
+  GUI_ButtonText button("quiet", nullptr, nullptr);
+  button.SetRect(0, 0, 100, 30);
+  EXPECT_TRUE(button.OnClick(10, 10));
+  EXPECT_EQ(CountSound("data/sounds/click.ogg"), 0);
+  EXPECT_EQ(Traced("GUI_Tutorial::ButtonUsed"), 1);
+}
+
+TEST_F(ButtonTest, DisabledTextButtonIsDimTakesNoHoverAndNoClick) {
+  GUI_ButtonText button("Disabled", Count, reinterpret_cast<void*>(0));
+  button.SetRect(0, 0, 100, 30);
+  button.SetEnabled(false);
+  MoveMouse(10, 10);
+  NewFrame();
+  button.UpdateHover();
+  EXPECT_EQ(button.GetHover(), 0);
+  EXPECT_FALSE(button.OnClick(10, 10));
+  EXPECT_EQ(g_clicks[0], 0);
+  button.Draw();
+  const auto* label = FindText("Disabled");
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->r, 70);
+  EXPECT_EQ(label->align, 1);
+  EXPECT_EQ(label->wrapWidth, 100);
+  EXPECT_FLOAT_EQ(label->y, 15 - 8);
+
+  button.SetEnabled(true);
+  button.UpdateHover();
+  EXPECT_EQ(button.GetHover(), 1);
+}
+
+TEST_F(ButtonTest, HoverIsHiddenWhenAWindowAboveTookTheMouse) {
+  GUI_ButtonText button("b", nullptr, nullptr);
+  button.SetRect(0, 0, 100, 30);
+  MoveMouse(10, 10);
+  NewFrame();
+  GUI_Services::SetMouseTaken();
+  button.UpdateHover();
+  EXPECT_EQ(button.GetHover(), 0);
+}
+
+TEST_F(ButtonTest, LabelIsCutAt63Characters) {
+  GUI_ButtonText button(std::string(80, 'x'), nullptr, nullptr);
+  EXPECT_EQ(button.GetText().size(), 63u);
+  button.SetText(std::string(70, 'y'));
+  EXPECT_EQ(button.GetText(), std::string(63, 'y'));
+}
+
+TEST_F(ButtonTest, KeyedTooltipAlwaysWaitsSixtyFrames) {
+  GUI_ButtonText button("b", nullptr, nullptr);
+  button.SetTooltipKey("SOME_TOOLTIP", 30);
+  ASSERT_NE(button.GetTooltip(), nullptr);
+  EXPECT_EQ(button.GetTooltip()->GetDelay(), 60);
+  EXPECT_EQ(button.GetTooltip()->GetText(), "SOME_TOOLTIP");  // a missing key gives the key
+}
+
+TEST_F(ButtonTest, CheckBoxTakesClicksOnTheBoxOnly) {
+  GUIButtonList list;
+  auto* check = new GUI_CheckButton("Full screen", Count, reinterpret_cast<void*>(0));
+  check->SetRect(100, 100, 400, 126);
+  auto* behind = new GUI_ButtonText("behind", Count, reinterpret_cast<void*>(1));
+  behind->SetRect(100, 100, 400, 126);
+  list.AddButton(check);
+  list.AddButton(behind);
+
+  MoveMouse(200, 110);  // on the label
+  EXPECT_TRUE(list.ClickButtons());
+  EXPECT_FALSE(check->IsChecked());
+  EXPECT_EQ(g_clicks[1], 1);  // the button behind took it
+
+  MoveMouse(110, 110);  // on the box
+  EXPECT_TRUE(list.ClickButtons());
+  EXPECT_TRUE(check->IsChecked());
+  EXPECT_EQ(g_clicks[0], 1);
+  check->Draw();
+  const auto* label = FindText("Full screen");
+  ASSERT_NE(label, nullptr);
+  EXPECT_TRUE(label->immediate);
+  EXPECT_EQ(label->size, 18);
+  EXPECT_FLOAT_EQ(label->x, 139);
+}
+
+TEST_F(ButtonTest, DataButtonHandsItsDataAndHelpButtonOpensHelp) {
+  GUI_DataButton data("icon.dds", Count, reinterpret_cast<void*>(2));
+  data.SetRect(0, 0, 20, 20);
+  data.SetEnabled(false);  // data buttons have no enabled test
+  EXPECT_TRUE(data.OnClick(5, 5));
+  EXPECT_EQ(g_clicks[2], 1);
+  EXPECT_EQ(CountSound("data/sounds/click.ogg"), 1);
+
+  GUI_HelpButton help("HELP_JOBSEARCH");
+  help.SetRect(100, 100, 124, 124);
+  EXPECT_TRUE(help.OnClick(110, 110));
+  EXPECT_EQ(Traced("ShowHelpPopup:HELP_JOBSEARCH"), 1);
+  EXPECT_EQ(CountSound("data/sounds/click.ogg"), 1);  // no sound of its own
+}
+
+}  // namespace

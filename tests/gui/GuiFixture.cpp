@@ -1,0 +1,109 @@
+// GUI test fixture.
+#include "gui/GuiFixture.h"
+
+#include <filesystem>
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/DebugLog.h"
+#include "gui/GUI_Cursor.h"
+#include "gui/GUI_Tooltip.h"
+#include "gui/GUI_WindowBase.h"
+#include "gui/GUI_WindowManager.h"
+
+namespace guitest {
+
+void GuiTest::SetUp() {
+  std::filesystem::create_directory(dir.Path() / "debugdata");
+  engine.ResetForTesting();
+  engine.SetLogPath((dir.Path() / "debugdata/drawdebug.txt").string());
+  engine.SetErrorBoxHandler([](const std::string&, const std::string&) {});
+  ASSERT_TRUE(engine.InitOffscreen(1024, 768));
+  SetAssertionHandler([this](const std::string& report) { assertions.push_back(report); });
+  GUI_Services::ResetForTesting();
+  GUI_Services::SetRecording(true);
+  GUI_Services::SetMeasurer(
+      [](const std::string&, int, const std::string& text, int) {
+        return static_cast<int>(text.size()) * 8;
+      },
+      [](const std::string&, int, const std::string& text, int width) {
+        const int w = static_cast<int>(text.size()) * 8;
+        return width > 0 ? 20 * ((w + width - 1) / width) : 20;
+      });
+  GUI_WindowManager::Instance().ResetForTesting();
+  GUI_Cursor::Instance().SetDragged(nullptr);
+  Game::Instance().SetInGame(false);
+  CInput::Instance().ClearBuffers();
+  ReleaseLeft(0, 0);
+}
+
+void GuiTest::TearDown() {
+  // Whatever a test left open goes now, while the renderer still exists.
+  GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  while (!manager.Windows().empty()) delete manager.Windows().front();
+  manager.ResetForTesting();
+  DrawTooltips();
+  GUI_Services::ResetForTesting();
+  SetAssertionHandler(nullptr);
+  engine.Release();
+  engine.ResetForTesting();
+  engine.SetErrorBoxHandler(nullptr);
+  engine.SetLogPath(D3DEngine::kLogFile);
+}
+
+void GuiTest::MoveMouse(int x, int y) {
+  plat::Event e;
+  e.type = plat::EventType::MouseMove;
+  e.x = x;
+  e.y = y;
+  CInput::Instance().QueueEvent(e);
+  CInput::Instance().Update();
+}
+
+void GuiTest::PressLeft(int x, int y) {
+  MoveMouse(x, y);
+  plat::Event e;
+  e.type = plat::EventType::MouseButtonDown;
+  e.x = x;
+  e.y = y;
+  e.button = 0;
+  CInput::Instance().QueueEvent(e);
+  CInput::Instance().Update();
+}
+
+void GuiTest::ReleaseLeft(int x, int y) {
+  plat::Event e;
+  e.type = plat::EventType::MouseButtonUp;
+  e.x = x;
+  e.y = y;
+  e.button = 0;
+  CInput::Instance().QueueEvent(e);
+  CInput::Instance().Update();
+}
+
+void GuiTest::NewFrame() { GUI_Services::BeginInputFrame(); }
+
+uint32_t GuiTest::Pixel(int x, int y) {
+  std::vector<uint32_t> pixels;
+  int w = 0, h = 0;
+  std::string error;
+  if (!engine.GetDevice() || !engine.GetDevice()->ReadPixels(pixels, w, h, error)) return 0xDEADBEEF;
+  if (x < 0 || y < 0 || x >= w || y >= h) return 0;
+  return pixels[static_cast<size_t>(y * w + x)];
+}
+
+const GUI_Services::TextItem* GuiTest::FindText(const std::string& text) const {
+  for (const auto& item : GUI_Services::RecordedTexts())
+    if (item.text == text) return &item;
+  return nullptr;
+}
+
+bool GuiTest::Queued(const std::string& text) const { return FindText(text) != nullptr; }
+
+int GuiTest::CountSound(const std::string& file) const {
+  int n = 0;
+  for (const auto& s : GUI_Services::RecordedSounds()) n += s == file ? 1 : 0;
+  return n;
+}
+
+}  // namespace guitest
