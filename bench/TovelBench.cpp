@@ -6,6 +6,7 @@
 // and leaks over a whole game.
 //
 //   tovel-bench [--days N] [--seed S]     (defaults: 840 days, ten game years; seed 1)
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,10 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
 #include "engine/Utilities.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -105,12 +110,15 @@ int main(int argc, char** argv) {
   std::vector<double> dayUs;
   int played = 0;
   bool over = false;
+  SIM_Relationship::ResetFriendsLost();
+  int friendsMax = SIM_Vesk::Instance()->CountFriends();
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
     sim.NextDay();
     over = AnswerScreens();
     dayUs.push_back(MicrosecondsSince(dayStart));
+    friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
     ++played;
   }
   const double totalUs = MicrosecondsSince(start);
@@ -129,9 +137,14 @@ int main(int argc, char** argv) {
   std::printf("yearly_reviews %d\n", GUI_YearlyReview::Instance()->TimesShown());
   std::printf("game_over %d\n", sim.IsGameOver() ? 1 : 0);
   std::printf("cash %s\n", FormatFixed(SIM_Finances::Instance().GetCash(), 2).c_str());
-  // Not in the game yet: the social standing score, the player's attributes and jobs.
-  std::printf("tovel n/a\n");
-  std::printf("happiness n/a\n");
+  std::printf("npcs %zu\n", SIM_NPC::All().size());
+  std::printf("friends %d\n", SIM_Vesk::Instance()->CountFriends());
+  std::printf("friends_max %d\n", friendsMax);
+  std::printf("friends_lost %d\n", SIM_Relationship::GetFriendsLost());
+  std::printf("relationships %zu\n", SIM_Relationship::CountActive());
+  std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
+  std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
+  // Not in the game yet: jobs.
   std::printf("job n/a\n");
 
   sim.Shutdown();

@@ -37,4 +37,6 @@ SIM_JobBase* SIM_JobBase::FindByName(const std::string& name) {
   return nullptr;
 }
 
+void SIM_JobBase::AssignLockedJobToNpc(SIM_NPC*) { TraceCall("SIM_JobBase::AssignLockedJobToNpc"); }
+
 void SIM_JobBase::WorkDay() { TraceCall("SIM_JobBase::WorkDay"); }

@@ -6,6 +6,8 @@
 
 #include "sim/SIM_ModifierContainer.h"
 
+class SIM_NPC;
+
 class SIM_JobBase : public SIM_ModifierContainer {
  public:
   explicit SIM_JobBase(const std::string& name);
@@ -16,9 +18,19 @@ class SIM_JobBase : public SIM_ModifierContainer {
   static void RollOpenings();
   // Null when there is no such entry.
   static SIM_JobBase* FindByName(const std::string& name);
+  // The starting job, "waiter_0" (null before the jobs are loaded).
+  static SIM_JobBase* FindDefaultJob() { return FindByName("waiter_0"); }
+  // Gives the character a locked job it can open to the player (none yet).
+  static void AssignLockedJobToNpc(SIM_NPC* npc);
+  // The industry whose global value marks the player's job ("" for none).
+  const std::string& GetIndustryName() const { return industry_; }
+  bool ArePrerequisitesMet() const { return true; }
 
   // The player's work day on the current job.
   void WorkDay();
   // Only the no-job entry leaves the day free.
   bool IsDayFree() const { return GetName() == "unemployed"; }
+
+ private:
+  std::string industry_;
 };

@@ -1,9 +1,122 @@
-// The person base of the player and the other characters. For now only the portrait reload
-// the shell calls after the display is rebuilt.
+// The common base of the player and of every other character: names, portraits, gender,
+// social class, birth date, interests, boredom, relationships, job type and save identity.
+// Every person is in one global (non-owning) list for its whole life.
 #pragma once
 
-class SIM_Person {
- public:
-  // Loads every person's portrait texture again (after the display was lost).
-  static void ReloadAllPortraits();
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/RefCounted.h"
+
+class SIM_Boredom;
+class SIM_Date;
+class SIM_Interest;
+class SIM_InterestType;
+class SIM_JobBase;
+class SIM_Relationship;
+class SIM_SocialiseType;
+
+enum SocialClass { kWorkingClass = 0, kMiddleClass = 1, kUpperClass = 2 };
+enum Gender { kMale = 0, kFemale = 1 };
+
+// How much a person leans towards one interest type when interests are drawn.
+struct SIM_InterestWeight {
+  SIM_InterestType* type = nullptr;
+  float weight = 0.0f;
 };
+
+class SIM_Person : public RefCounted {
+ public:
+  SIM_Person();
+
+  // The picture of a file name, or null; the renderer installs the lookup, so the simulation
+  // never includes it. Without one every texture stays null (drawn untextured).
+  using TextureLookup = std::function<const void*(const std::string& fileName)>;
+  static void SetTextureLookup(TextureLookup lookup);
+
+  virtual bool IsIntroduced() const { return false; }
+  virtual void SetJob(SIM_JobBase* job) { job_ = job; }
+  // 0..1: the summed weights of the type's interest entries this person has.
+  virtual float GetInterestIn(const SIM_SocialiseType* type) const;
+
+  void SetSocialClass(int socialClass) { socialClass_ = socialClass; }
+  int GetSocialClass() const { return socialClass_; }
+  // Stores the gender and picks a portrait of that gender.
+  void SetGender(int gender);
+  void SetRandomGender();
+  int GetGender() const { return gender_; }
+  void PickNames();
+  void LoadPortraitTextures();
+  static void ReloadAllPortraits();
+
+  // Appends; one already there is reported and not added again.
+  void AddRelationship(SIM_Relationship* relationship);
+  void RemoveRelationship(SIM_Relationship* relationship);
+  SIM_Relationship* FindRelationship(const SIM_Person* other) const;
+  int CountFriends() const;
+  bool IsFriendOfPlayer() const;
+  // Takes every relationship of this person out of both persons' lists and ends it. The one
+  // way a person leaves the others: dropping, deleting and snubbing all come here.
+  void EndAllRelationships();
+  const std::vector<SIM_Relationship*>& GetRelationships() const { return relationships_; }
+
+  bool LikesActivity(const SIM_SocialiseType* type) const { return GetInterestIn(type) >= 0.5f; }
+  float GetCompatibility(const SIM_Person* other) const;
+  std::string GetStrongestSharedInterest(const SIM_Person* other) const;
+
+  // Interests (owned). Adding one of a type the person has already is refused.
+  bool HasInterest(const SIM_InterestType* type) const;
+  bool HasInterestNamed(const std::string& name) const;
+  void AddInterest(SIM_InterestType* type);
+  void ClearInterests();
+  const std::vector<SIM_Interest*>& GetInterests() const { return interests_; }
+  std::vector<SIM_InterestWeight>& InterestWeights() { return interestWeights_; }
+
+  const std::string& GetForename() const { return forename_; }
+  const std::string& GetSurname() const { return surname_; }
+  const std::string& GetFullName() const { return fullName_; }
+  void SetNames(const std::string& forename, const std::string& surname);
+  const std::string& GetPortrait() const { return portrait_; }
+  const std::string& GetGreyPortrait() const { return greyPortrait_; }
+  void SetPortraits(const std::string& portrait, const std::string& grey);
+  const void* GetPortraitTexture() const { return portraitTexture_; }
+  const void* GetGreyPortraitTexture() const { return greyTexture_; }
+  SIM_Date* GetBirthDate() const { return birthDate_; }
+  SIM_Boredom* GetBoredom() const { return boredom_; }
+  SIM_JobBase* GetJob() const { return job_; }
+  int GetSLID() const { return slid_; }
+  void SetSLID(int slid) { slid_ = slid; }
+
+  // The grey twin of a portrait file: the name cut at its first '.' plus "_grey.dds".
+  static std::string GreyNameOf(const std::string& portrait);
+
+  static const std::vector<SIM_Person*>& All();
+  static SIM_Person* FindBySLID(int slid);
+
+ protected:
+  ~SIM_Person() override;
+
+  std::vector<SIM_Relationship*> relationships_;
+  std::vector<SIM_Interest*> interests_;
+  std::vector<SIM_InterestWeight> interestWeights_;
+  std::string forename_;
+  std::string surname_;
+  std::string fullName_;
+  std::string portrait_;
+  std::string greyPortrait_;
+  SIM_Date* birthDate_ = nullptr;
+  int socialClass_ = kWorkingClass;
+  int gender_ = kMale;
+  std::string furtherText_;
+  SIM_Boredom* boredom_ = nullptr;
+  SIM_JobBase* job_ = nullptr;
+  int slid_ = 0;
+  const void* portraitTexture_ = nullptr;
+  const void* greyTexture_ = nullptr;
+};
+
+// Mean compatibility over every ordered pair of two different persons; 0.5 (neutral) when
+// there are fewer than two persons, where there is no pair to measure.
+float GetGroupChemistry(const std::vector<SIM_Person*>& persons);
+SIM_Person* FindPersonBySLID(int slid);

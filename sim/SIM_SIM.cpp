@@ -133,6 +133,8 @@ void SIM_SIM::NewGame() {
   SIM_Statistics::Instance().Reset();
   SIM_SocialInvitation::DeleteAll();
   SetStartDate();
+  // The last game's weather spell does not run on into the new one: the first day rolls.
+  SIM_Weather::Instance().SetDaysToChange(0);
   SIM_Romance::Reset();
   SIM_BowlingTeam::Instance().Reset();
   SIM_PortraitDatabase::Load();

@@ -6,4 +6,6 @@
 class SIM_SaveGame {
  public:
   static void Save(const std::string& name);
+  // A person's identifier, unique within the run.
+  static int NewSLID();
 };

@@ -1,7 +1,30 @@
 // SIM_SocialiseType stand-in.
 #include "sim/SIM_SocialiseType.h"
 
+#include <memory>
+
 #include "engine/CallTrace.h"
+
+namespace {
+
+std::vector<std::unique_ptr<SIM_SocialiseType>>& Types() {
+  static std::vector<std::unique_ptr<SIM_SocialiseType>> types;
+  return types;
+}
+
+}  // namespace
 
 void SIM_SocialiseType::Reload() { TraceCall("SIM_SocialiseType::Reload"); }
 void SIM_SocialiseType::DeleteAll() { TraceCall("SIM_SocialiseType::DeleteAll"); }
+
+SIM_SocialiseType* SIM_SocialiseType::ChooseForNpc(SIM_NPC*) {
+  return Types().empty() ? nullptr : Types().front().get();
+}
+
+SIM_SocialiseType* SIM_SocialiseType::Add(const std::string& name) {
+  Types().push_back(std::make_unique<SIM_SocialiseType>());
+  Types().back()->name_ = name;
+  return Types().back().get();
+}
+
+void SIM_SocialiseType::ClearForTesting() { Types().clear(); }

@@ -3,4 +3,6 @@
 
 #include "engine/CallTrace.h"
 
+GUI_NPCIcon* CreateNPCIcon(SIM_NPC* npc) { return new GUI_NPCIcon(npc); }
+
 void LayOutNPCIcons() { TraceCall("LayOutNPCIcons"); }

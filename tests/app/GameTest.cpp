@@ -246,6 +246,10 @@ TEST_F(GameTest, UnusedAndUnknownModesReEnterTheCurrentMode) {
 }
 
 TEST_F(GameTest, NewGameEntersTheInGameScreen) {
+  // A new game makes the starting friends, which needs the shipped tuning values.
+  std::string config = ReadFile(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/config.txt");
+  ReplaceSubstring(config, "SLEEP_DURATION=10", "SLEEP_DURATION=0");
+  WriteFile("data/config.txt", config);
   StartGame();
   ClearTracedCalls();
   Game::Instance().StartNewGame();

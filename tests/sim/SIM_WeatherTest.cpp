@@ -138,7 +138,10 @@ TEST(CheatsTest, EachRowChangesAPlayerValue) {
   LoadCheats((dir.Path() / "cheats.txt").string().c_str());
   const std::vector<std::string> expected = {"SIM_Vesk::ModifyValue happiness 0.300 1.000 cheat",
                                              "SIM_Vesk::ModifyValue tovel 50.000 1.000 cheat"};
-  EXPECT_EQ(TracedCalls(), expected);
+  std::vector<std::string> changes;  // the player's own refreshes are recorded too
+  for (const std::string& call : TracedCalls())
+    if (call.rfind("SIM_Vesk::ModifyValue", 0) == 0) changes.push_back(call);
+  EXPECT_EQ(changes, expected);
   ClearTracedCalls();
   LoadCheats((dir.Path() / "absent.txt").string().c_str());
   EXPECT_TRUE(TracedCalls().empty());

@@ -22,6 +22,7 @@ class SimWorldTest : public ::testing::Test {
     SetFixedRandomSeed(1234);
     SIM_SIM::Instance().Init();
     SIM_SIM::Instance().NewGame();
+    SetPlayerFriendCountForTesting(0);  // activity rules are tested as for a player alone
     ClearTracedCalls();
   }
   void TearDown() override {
@@ -30,7 +31,7 @@ class SimWorldTest : public ::testing::Test {
     GUI_WorkDay::Instance()->Close();
     GUI_YearlyReview::Instance()->Close();
     SIM_Health::Instance().SetHealthyForTesting(true);
-    SetPlayerFriendCountForTesting(0);
+    ClearPlayerFriendCountForTesting();
     ClearFixedRandomSeed();
     SIM_PlayerOptions::Instance().SetFolder("");
   }

@@ -1,0 +1,6 @@
+// GUI_Career stand-in.
+#include "gui/GUI_Career.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_Career::Refresh() { TraceCall("GUI_Career::Refresh"); }

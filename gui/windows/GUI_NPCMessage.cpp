@@ -1,0 +1,10 @@
+// Character message stand-in.
+#include "gui/windows/GUI_NPCMessage.h"
+
+#include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+
+void ShowNPCMessage(SIM_NPC* npc, const std::string& text) {
+  ReportAssertion(npc != nullptr, __FILE__, __LINE__);
+  TraceCall("ShowNPCMessage " + text);
+}

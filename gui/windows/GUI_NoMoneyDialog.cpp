@@ -1,0 +1,6 @@
+// GUI_NoMoneyDialog stand-in.
+#include "gui/windows/GUI_NoMoneyDialog.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_NoMoneyDialog::Open(SIM_SocialiseType*, SIM_NPC*) { TraceCall("GUI_NoMoneyDialog::Open"); }

@@ -1,0 +1,6 @@
+// GUI_Skills stand-in.
+#include "gui/windows/GUI_Skills.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_Skills::Refresh() { TraceCall("GUI_Skills::Refresh"); }

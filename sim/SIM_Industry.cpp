@@ -1,0 +1,6 @@
+// SIM_Industry stand-in.
+#include "sim/SIM_Industry.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_Industry::ResetGlobalValues() { TraceCall("SIM_Industry::ResetGlobalValues"); }

@@ -1,0 +1,6 @@
+// SIM_Subsidies stand-in.
+#include "sim/SIM_Subsidies.h"
+
+#include "engine/CallTrace.h"
+
+void SIM_Subsidies::Clear() { TraceCall("SIM_Subsidies::Clear"); }
