@@ -1,10 +1,9 @@
 // Toolkit services: text, sound and input as the widgets use them.
 #include "gui/GUI_Services.h"
 
-#include <cmath>
-#include <cstdlib>
 
 #include "app/CInput.h"
+#include "app/GUI_Sounds.h"
 #include "engine/GdiText.h"
 
 namespace {
@@ -17,47 +16,13 @@ struct State {
   bool mouseOverride = false;
   float mouseX = 0, mouseY = 0;
   bool left = false;
-  bool mouseTaken = false;
+  bool restOverride = false;
   int restFrames = 0;
-  float restX = -1000, restY = -1000;
 };
 
 State& S() {
   static State state;
   return state;
-}
-
-// Until the font renderer is wired in, text is measured as an average glyph of half the
-// cell height, and wrapped at spaces the way the renderer wraps.
-int EstimateWidth(int size, const std::string& text) {
-  return static_cast<int>(text.size()) * (size > 0 ? size : 16) / 2;
-}
-
-int EstimateHeight(int size, const std::string& text, int width) {
-  const int cell = size > 0 ? size : 16;
-  const int lineHeight = cell + cell / 5;
-  if (width <= 0) return lineHeight;
-  int lines = 1;
-  int lineWidth = 0;
-  size_t pos = 0;
-  while (pos <= text.size()) {
-    size_t end = text.find_first_of(" \n", pos);
-    if (end == std::string::npos) end = text.size();
-    const int word = EstimateWidth(cell, text.substr(pos, end - pos));
-    const int space = lineWidth > 0 ? cell / 2 : 0;
-    if (lineWidth > 0 && lineWidth + space + word > width) {
-      ++lines;
-      lineWidth = word;
-    } else {
-      lineWidth += space + word;
-    }
-    if (end < text.size() && text[end] == '\n') {
-      ++lines;
-      lineWidth = 0;
-    }
-    pos = end + 1;
-  }
-  return lines * lineHeight;
 }
 
 void Record(const GUI_Services::TextItem& item) {
@@ -69,29 +34,41 @@ void Record(const GUI_Services::TextItem& item) {
 void GUI_Services::QueueText(float x, float y, const std::string& text, const char* font,
                              int size, int wrapWidth, int align, int r, int g, int b) {
   Record({x, y, text, font ? font : "", size, wrapWidth, align, r, g, b, false});
+  QueueTextString(x, y, text, font, size, static_cast<float>(wrapWidth), align, r, g, b);
 }
 
 void GUI_Services::DrawTextNow(float x, float y, const std::string& text, const char* font,
                                int size, int r, int g, int b) {
   Record({x, y, text, font ? font : "", size, 0, 0, r, g, b, true});
+  BeginGdiDrawing();
+  SelectGdiFont(font ? font : "", size, false);
+  SetGdiTextColour(r, g, b);
+  DrawGdiTextString(x, y, text, 0.0f);
+  EndGdiDrawing();
 }
 
 void GUI_Services::FlushText() { FlushGdiText(-1); }
 
 int GUI_Services::MeasureWidth(const char* font, int size, const std::string& text) {
   if (S().width) return S().width(font ? font : "", size, text, 0);
-  return EstimateWidth(size, text);
+  SelectGdiFont(font ? font : "", size, false);
+  return static_cast<int>(MeasureGdiTextWidth(text));
 }
 
 int GUI_Services::MeasureHeight(const char* font, int size, const std::string& text, int width) {
   if (S().height) return S().height(font ? font : "", size, text, width);
-  return EstimateHeight(size, text, width);
+  SelectGdiFont(font ? font : "", size, false);
+  return MeasureGdiTextHeight(text, width);
 }
 
-void GUI_Services::PlayClick() { PlaySound("data/sounds/click.ogg"); }
+void GUI_Services::PlayClick() {
+  if (S().recording) S().sounds.emplace_back("data/sounds/click.ogg");
+  GUI_Sounds::Instance().PlayClick(0);
+}
 
 void GUI_Services::PlaySound(const char* file) {
   if (S().recording) S().sounds.emplace_back(file ? file : "");
+  if (file) GUI_Sounds::Instance().PlaySound(file, false);
 }
 
 float GUI_Services::MouseX() {
@@ -106,24 +83,15 @@ bool GUI_Services::LeftHeld() {
   return S().mouseOverride ? S().left : CInput::Instance().IsLeftDown();
 }
 
-bool GUI_Services::IsMouseTaken() { return S().mouseTaken; }
+bool GUI_Services::IsMouseTaken() { return CInput::Instance().mouseTaken; }
 
-void GUI_Services::SetMouseTaken() { S().mouseTaken = true; }
+void GUI_Services::SetMouseTaken() { CInput::Instance().mouseTaken = true; }
 
-int GUI_Services::MouseRestFrames() { return S().restFrames; }
-
-void GUI_Services::BeginInputFrame() {
-  State& s = S();
-  s.mouseTaken = false;
-  const float x = MouseX(), y = MouseY();
-  if (std::fabs(x - s.restX) < 12.0f && std::fabs(y - s.restY) < 12.0f) {
-    ++s.restFrames;
-  } else {
-    s.restFrames = 0;
-    s.restX = x;
-    s.restY = y;
-  }
+int GUI_Services::MouseRestFrames() {
+  return S().restOverride ? S().restFrames : CInput::Instance().stillFrames;
 }
+
+void GUI_Services::BeginInputFrame() { CInput::Instance().mouseTaken = false; }
 
 void GUI_Services::SetRecording(bool on) {
   S().recording = on;
@@ -147,6 +115,9 @@ void GUI_Services::SetMouseForTesting(float x, float y, bool leftHeld) {
   S().left = leftHeld;
 }
 
-void GUI_Services::SetRestFramesForTesting(int frames) { S().restFrames = frames; }
+void GUI_Services::SetRestFramesForTesting(int frames) {
+  S().restOverride = true;
+  S().restFrames = frames;
+}
 
 void GUI_Services::ResetForTesting() { S() = State(); }

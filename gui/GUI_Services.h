@@ -46,7 +46,7 @@ class GUI_Services {
   static void SetMouseTaken();
   // Frames the mouse has rested within 12 px of its rest point.
   static int MouseRestFrames();
-  // Start of an input frame: clears the mouse-taken flag and moves the rest counter.
+  // Start of the windows' update: clears the mouse-taken flag (the input update clears it too).
   static void BeginInputFrame();
 
   // --- Test seams ---
