@@ -3,6 +3,7 @@
 
 #include "app/GUI_Sounds.h"
 #include "engine/CallTrace.h"
+#include "gui/GUI_WindowBase.h"
 
 GUI_GUI& GUI_GUI::Instance() {
   static GUI_GUI screen;
@@ -30,3 +31,7 @@ void GUI_GUI::ReleaseResources() {
 }
 
 void GUI_GUI::StartGame() { TraceCall("GUI_GUI::StartGame"); }
+
+void GUI_GUI::OnKeyDown(int scanCode) {
+  if (keyCapture_) keyCapture_->OnKeyDown(scanCode);
+}

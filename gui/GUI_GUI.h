@@ -3,6 +3,8 @@
 
 #include "app/GUI_GameModeBase.h"
 
+class GUI_WindowBase;
+
 class GUI_GUI : public GUI_GameModeBase {
  public:
   static GUI_GUI& Instance();
@@ -23,7 +25,14 @@ class GUI_GUI : public GUI_GameModeBase {
 
   bool AreResourcesLoaded() const { return resourcesLoaded_; }
 
+  // A window that takes every key press of the screen while it is open (the choosers).
+  void OnKeyDown(int scanCode) override;
+  void SetKeyCapture(GUI_WindowBase* window) { keyCapture_ = window; }
+  void ReleaseKeyCapture() { keyCapture_ = nullptr; }
+  GUI_WindowBase* GetKeyCapture() const { return keyCapture_; }
+
  private:
   GUI_GUI() = default;
   bool resourcesLoaded_ = false;
+  GUI_WindowBase* keyCapture_ = nullptr;
 };

@@ -8,4 +8,8 @@ class GUI_Tutorial {
   static bool IsAllowed(const void* button);
   // A button was used; only its identity is passed, since it may be gone already.
   static void ButtonUsed(const void* button);
+  // Whether the tutorial is running (hints keep quiet meanwhile). Never until it is built;
+  // tests set it.
+  static bool IsActive();
+  static void SetActive(bool active);
 };
