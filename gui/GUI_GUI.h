@@ -1,4 +1,6 @@
-// The in-game screen mode. Until the screen arrives it records the shell's calls.
+// The in-game screen mode. Until the screen arrives it records the shell's calls and does the
+// least a day of play needs: the windows' update, draw and clicks, the work-day summary in
+// place of the scene while the day phase is 0, and the key capture of the choosers.
 #pragma once
 
 #include "app/GUI_GameModeBase.h"
@@ -12,6 +14,10 @@ class GUI_GUI : public GUI_GameModeBase {
   GUI_GUI& operator=(const GUI_GUI&) = delete;
 
   void Draw() override;
+  void Update() override;
+  void OnLeftButtonDown() override;
+  void OnWheelUp() override;
+  void OnWheelDown() override;
   void OnEnter() override;
   virtual void OnRightButtonDown();
   // Ends a drag of a person icon; called on every left release whatever the mode.

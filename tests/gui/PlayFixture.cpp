@@ -1,0 +1,75 @@
+// The fixture of a day of play.
+#include "gui/PlayFixture.h"
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/CallTrace.h"
+#include "engine/Random.h"
+#include "engine/Translate.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "hooks/HOOK_EveningClassType.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SIM.h"
+
+namespace guitest {
+
+void PlayTest::SetUp() {
+  GuiTest::SetUp();
+  ResetStringTable();
+  // Clicks reach the windows the way the in-game screen passes them on.
+  Game::Instance().SetCurrentMode(&GUI_GUI::Instance());
+  GUI_Tutorial::SetActive(false);
+  SetHintFolder(user.Str());
+  SIM_PlayerOptions::Instance().Clear();
+  SIM_PlayerOptions::Instance().SetFolder(user.Str());
+  SetFixedRandomSeed(1234);
+  SIM_SIM::Instance().Init();
+  SIM_SIM::Instance().NewGame();
+  LoadHints();
+  GUI_WorkDay::SetFactsSource(nullptr);
+  ClearTracedCalls();
+}
+
+void PlayTest::TearDown() {
+  GUI_SoloActivityChooser::Close();
+  GUI_WorkDay::Instance()->Close();
+  GUI_GUI::Instance().ReleaseKeyCapture();
+  GUI_WorkDay::SetFactsSource(nullptr);
+  EnrolledEveningClasses().clear();
+  SIM_SIM::Instance().Shutdown();
+  SIM_Health::Instance().SetHealthyForTesting(true);
+  ClearFixedRandomSeed();
+  SIM_PlayerOptions::Instance().SetFolder("");
+  ClearHints();
+  SetHintFolder("");
+  GUI_Tutorial::SetActive(false);
+  Game::Instance().SetCurrentMode(nullptr);
+  ResetStringTable();
+  GuiTest::TearDown();
+}
+
+void PlayTest::Click(int x, int y) {
+  PressLeft(x, y);
+  ReleaseLeft(x, y);
+}
+
+void PlayTest::Key(int scanCode) {
+  plat::Event e;
+  e.type = plat::EventType::KeyDown;
+  e.key = scanCode;
+  CInput::Instance().QueueEvent(e);
+  CInput::Instance().Update();
+}
+
+void PlayTest::InGameFrame() {
+  GUI_GUI::Instance().Update();
+  GUI_GUI::Instance().Draw();
+}
+
+}  // namespace guitest
