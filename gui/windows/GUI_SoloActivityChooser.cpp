@@ -125,8 +125,9 @@ void GUI_SoloActivityChooser::Refresh() {
     startButton->SetText("");
     return;
   }
-  startButton->SetText(current->IsAffordable() ? current->GetGuiName()
-                                               : std::string(Translate("INSUFFICIENT_CASH")));
+  // The table names the label and the text by their translation keys.
+  startButton->SetText(Translate(current->IsAffordable() ? current->GetGuiName().c_str()
+                                                         : "INSUFFICIENT_CASH"));
 }
 
 void GUI_SoloActivityChooser::Next() {
@@ -173,9 +174,9 @@ void GUI_SoloActivityChooser::Draw() {
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);
   const auto cr = static_cast<float>(clientRect.right);
   const int clientWidth = clientRect.right - clientRect.left;
-  GUI_Services::QueueText(cl, ct + 9, current->GetGuiName(), "tahoma bold", 28, clientWidth, 1,
+  GUI_Services::QueueText(cl, ct + 9, Translate(current->GetGuiName().c_str()), "tahoma bold", 28, clientWidth, 1,
                           255, 255, 255);
-  GUI_Services::QueueText(cl + 35, ct + 40, current->GetText(), "tahoma bold", 18,
+  GUI_Services::QueueText(cl + 35, ct + 40, Translate(current->GetText().c_str()), "tahoma bold", 18,
                           clientWidth - 70, 0, 255, 255, 255);
   const std::string& kind = current->GetPanelKind();
   if (kind == "default") DrawCostAndEffects();

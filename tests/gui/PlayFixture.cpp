@@ -13,6 +13,7 @@
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "hooks/HOOK_EveningClassType.h"
+#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
@@ -29,11 +30,15 @@ void PlayTest::SetUp() {
   SIM_PlayerOptions::Instance().Clear();
   SIM_PlayerOptions::Instance().SetFolder(user.Str());
   SetFixedRandomSeed(1234);
+  SIM_GameConfig::Instance().Reset();
+  SIM_GameConfig::Instance().SetAvatarName("f_bea.dds");
+  SIM_GameConfig::Instance().SetName("Bea");
   SIM_SIM::Instance().Init();
   SIM_SIM::Instance().NewGame();
   LoadHints();
   GUI_WorkDay::SetFactsSource(nullptr);
   ClearTracedCalls();
+  assertions.clear();
 }
 
 void PlayTest::TearDown() {
@@ -45,6 +50,7 @@ void PlayTest::TearDown() {
   SIM_SIM::Instance().Shutdown();
   SIM_Health::Instance().SetHealthyForTesting(true);
   ClearFixedRandomSeed();
+  SIM_GameConfig::Instance().Reset();
   SIM_PlayerOptions::Instance().SetFolder("");
   ClearHints();
   SetHintFolder("");
@@ -65,6 +71,12 @@ void PlayTest::Key(int scanCode) {
   e.key = scanCode;
   CInput::Instance().QueueEvent(e);
   CInput::Instance().Update();
+}
+
+int PlayTest::TracedCount(const std::string& call) {
+  int n = 0;
+  for (const std::string& traced : TracedCalls()) n += traced == call ? 1 : 0;
+  return n;
 }
 
 void PlayTest::InGameFrame() {

@@ -25,6 +25,8 @@ class PlayTest : public GuiTest {
     const auto& r = element->GetRect();
     Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   }
+  // How often a call was recorded since the last clear.
+  static int TracedCount(const std::string& call);
   // Runs the in-game screen's update and draw once, as a frame does.
   void InGameFrame();
 
