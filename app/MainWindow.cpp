@@ -142,6 +142,7 @@ int GameMain() {
     return 1;  // nothing can run without the window
   }
   plat::ShowAndRaiseWindow(g_mainWindow);
+  plat::ShowSystemCursor(false);  // the game draws its own cursor, windowed or not
 
   g_appActive = Game::Instance().Init();
   if (!g_appActive) {

@@ -28,6 +28,7 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -103,6 +104,9 @@ int main(int argc, char** argv) {
   SetFixedRandomSeed(static_cast<uint32_t>(seed));
   SIM_SIM& sim = SIM_SIM::Instance();
   sim.Init();
+  // What the new-game screen would have chosen: a name and a male avatar.
+  SIM_GameConfig::Instance().SetName("Sam Bench");
+  SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
   sim.NewGame();
 
   const auto start = Clock::now();

@@ -26,7 +26,16 @@ std::string& ReportBuffer() {
   return report;
 }
 
-std::string FileName(const char* file) { return file ? file : "?"; }
+// Reports name a source file by its class name; callers passing __FILE__ get the same form.
+std::string FileName(const char* file) {
+  if (!file) return "?";
+  std::string name = file;
+  const size_t slash = name.find_last_of("/\\");
+  if (slash != std::string::npos) name = name.substr(slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot != std::string::npos && dot > 0) name = name.substr(0, dot);
+  return name;
+}
 
 // Shared end of FatalError and ExitOnWindowsError.
 [[noreturn]] void Stop(const std::string& text, int exitCode) {

@@ -1,9 +1,50 @@
-// Stand-in for the player's avatar picture until it is built: setting the mood records it.
+// The player's portrait on the main screen: a strip of three moods side by side, with wine
+// glasses that pile up with the player's drinking and a bowling ball while the player is in a
+// bowling team.
 #pragma once
 
+#include <memory>
 #include <string>
+
+class BaseSprite;
 
 class GUI_Avatar {
  public:
+  static constexpr const char* kDefaultTexture = "notset.dds";
+  static constexpr int kGlasses = 5;
+
+  static GUI_Avatar& Instance();
+  GUI_Avatar(const GUI_Avatar&) = delete;
+  GUI_Avatar& operator=(const GUI_Avatar&) = delete;
+
+  ~GUI_Avatar();
+
+  // The player's mood update: 0, 1 or 2 shows that third of the strip; any other value is
+  // stored and changes nothing else.
   static void SetMood(int mood);
+  int GetMood() const { return mood_; }
+  void SetTextureName(const std::string& name) { textureName_ = name; }
+  const std::string& GetTextureName() const { return textureName_; }
+
+  // Places the portrait for the screen size and the UI scale (W - 226 s, H / 2).
+  void Layout(float screenWidth, float screenHeight, float scale);
+  void Draw();
+  // Draws with another mood and puts the current one back.
+  void DrawWithMood(int mood);
+
+  // The alpha (0..255) of glass i for an addiction strength, 0 for a glass not drawn.
+  static int GlassAlpha(float addiction, int i);
+
+  const BaseSprite& GetSprite() const { return *sprite_; }
+
+ private:
+  GUI_Avatar();
+  void ApplyMood(int mood);
+  void DrawGlasses();
+  void DrawBowlingBall();
+
+  std::string textureName_ = kDefaultTexture;
+  std::unique_ptr<BaseSprite> sprite_;
+  int mood_ = 0;
+  float scale_ = 1.0f;
 };

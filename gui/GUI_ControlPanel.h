@@ -15,7 +15,7 @@ class GUI_ControlPanel : public GUI_WindowBase {
   // The one panel, made on first use (again if a teardown deleted it).
   static GUI_ControlPanel& Instance();
   // Made once, when the first game starts.
-  static void CreateIfNeeded() { Instance(); }
+  static void CreateIfNeeded();
   // The simulation's notice that the day's last slot was used; the next frame's draw shows it.
   static void OnActsUsedUp();
   // The quit question (the quit button and the screen's Escape key).

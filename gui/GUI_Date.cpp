@@ -9,3 +9,5 @@ GUI_Date* GUI_Date::Instance() {
 }
 
 void GUI_Date::Refresh() { TraceCall("GUI_Date::Refresh"); }
+
+void GUI_Date::Draw() { TraceCall("GUI_Date::Draw"); }

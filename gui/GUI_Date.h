@@ -10,6 +10,8 @@ class GUI_Date {
 
   void Refresh();
 
+  // The panel's own draw in the main scene.
+  void Draw();
  private:
   GUI_Date() = default;
 };

@@ -10,3 +10,7 @@ void GUI_Email::AddNPCMessage(SIM_NPC*, const std::string& text) {
 }
 void GUI_Email::AddJobUnlock(SIM_NPC*, SIM_JobBase*) { TraceCall("GUI_Email::AddJobUnlock"); }
 void GUI_Email::DeleteAll() { TraceCall("GUI_Email::DeleteAll"); }
+
+void GUI_Email::DrawNotifier() { TraceCall("GUI_Email::DrawNotifier"); }
+
+void GUI_Email::OnLeftClick() { TraceCall("GUI_Email::OnLeftClick"); }

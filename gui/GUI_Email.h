@@ -10,6 +10,9 @@ class SIM_SocialInvitation;
 class GUI_Email {
  public:
   static void DeleteAll();
+  // The new-mail notifier drawn under the windows, and the clicks no window or icon took.
+  static void DrawNotifier();
+  static void OnLeftClick();
   static void AddInvitation(SIM_SocialInvitation* invitation);
   static void AddNewFriend(SIM_NPC* npc);
   static void AddNPCMessage(SIM_NPC* npc, const std::string& text);

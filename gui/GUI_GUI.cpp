@@ -1,70 +1,272 @@
 // The in-game screen mode.
 #include "gui/GUI_GUI.h"
 
+#include <algorithm>
+
+#include "app/CInput.h"
 #include "app/GUI_Sounds.h"
+#include "app/Game.h"
 #include "engine/CallTrace.h"
+#include "engine/D3DEngine.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_Assets.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_Backdrop.h"
+#include "gui/GUI_Calendar.h"
 #include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Cursor.h"
+#include "gui/GUI_Date.h"
+#include "gui/GUI_DirtSprites.h"
+#include "gui/GUI_Email.h"
+#include "gui/GUI_FishTank.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Postit.h"
+#include "gui/GUI_Rain.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_Snow.h"
+#include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Tooltip.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/GUI_Weather.h"
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_NPCIcon.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_Relationship.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SocialTovel.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
+#include "hooks/SIM_Alcohol.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
+
+namespace {
+
+constexpr int kKeyEscape = 1;
+constexpr int kKeyReturn = 28;
+constexpr int kKeyD = 32;
+constexpr int kKeyLeftShift = 42;
+constexpr int kKeyLeftAlt = 56;
+constexpr int kKeyRightAlt = 184;
+constexpr int kClickStatistic = 0;
+
+std::function<void()>& ToggleHandler() {
+  static std::function<void()> handler;
+  return handler;
+}
+
+bool KeyDown(int scanCode) { return CInput::Instance().IsKeyDown(scanCode); }
+
+}  // namespace
 
 GUI_GUI& GUI_GUI::Instance() {
   static GUI_GUI screen;
   return screen;
 }
 
-void GUI_GUI::Draw() {
-  GUI_Sounds::Instance().UpdateSounds();
-  GUI_WindowManager& manager = GUI_WindowManager::Instance();
-  manager.BeginFrame();
-  GUI_WorkDay* summary = GUI_WorkDay::Instance();
-  if (SIM_SIM::Instance().GetPhase() == 0 && summary->IsOpen()) summary->Draw();
-  manager.DrawAll();
-  DrawTooltips();
+GUI_GUI::GUI_GUI() { frameTimer_.Start(); }
+
+void GUI_GUI::ToggleWindowed() {
+  if (ToggleHandler())
+    ToggleHandler()();
+  else
+    Game::Instance().ToggleWindowed();
 }
 
-void GUI_GUI::Update() {
-  GUI_Services::BeginInputFrame();
-  GUI_WindowManager::Instance().UpdateAll();
+void GUI_GUI::SetToggleWindowedHandler(std::function<void()> handler) {
+  ToggleHandler() = std::move(handler);
 }
 
-void GUI_GUI::OnLeftButtonDown() { GUI_WindowManager::Instance().ClickAll(); }
-
-void GUI_GUI::OnWheelUp() { GUI_SoloActivityChooser::ScrollPrevious(); }
-
-void GUI_GUI::OnWheelDown() { GUI_SoloActivityChooser::ScrollNext(); }
+void GUI_GUI::ReleaseKeyCapture(GUI_WindowBase* window) {
+  if (keyCapture_ == window) keyCapture_ = nullptr;
+}
 
 void GUI_GUI::OnEnter() { TraceCall("GUI_GUI::OnEnter"); }
-
-void GUI_GUI::OnRightButtonDown() { TraceCall("GUI_GUI::OnRightButtonDown"); }
-
-void GUI_GUI::OnLeftButtonUp() {}
 
 void GUI_GUI::LoadResources() {
   if (resourcesLoaded_) return;
   TraceCall("GUI_GUI::LoadResources");
+  GUI_TextureSet::Instance().Load();
+  RandomiseIcicles();
+  GUI_Postit::PrepareSlots();
   GUI_Sounds::Instance().BuildMusicPlayList();
   resourcesLoaded_ = true;
 }
 
 void GUI_GUI::ReleaseResources() {
   TraceCall("GUI_GUI::ReleaseResources");
+  GUI_Postit::ReleaseSlots();
+  GUI_DirtSprites::Instance().Release();
+  // The hint list goes with the screen's resources: singletons do no teardown of their own.
+  ClearHints();
   resourcesLoaded_ = false;
 }
 
 void GUI_GUI::StartGame() {
   TraceCall("GUI_GUI::StartGame");
+  GUI_TextureSet::Instance().RefreshWindowTextures();
+  // Windows closed here must not end the player's activity slot: the window manager tells
+  // them a teardown is running.
   GUI_WindowManager::Instance().CloseAllWindows();
+  // Whatever held the keys is gone now.
   keyCapture_ = nullptr;
+  GUI_Email::DeleteAll();
+  if (GUI_Date* date = GUI_Date::Instance()) date->Refresh();
+  if (GUI_Weather* weather = GUI_Weather::Instance()) weather->Layout();
+  if (GUI_Calendar* calendar = GUI_Calendar::Instance()) calendar->Refresh();
   GUI_ControlPanel::CreateIfNeeded();
+  const D3DEngine& engine = D3DEngine::Instance();
+  GUI_DirtSprites::Instance().SetUp(engine.GetWidth(), engine.GetHeight());
+  GUI_Snow::ResetSnowdrops();
   LoadHints();
+  CInput::Instance().OnLeftButtonUp();
+  mode_ = kMainScreen;
+  // The first frame of the game measures from here, not from the menus before it.
+  frameTimer_.Start();
+  GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Game::Instance().GetUIScale());
+  GUI_Backdrop::Instance().Load();
+  GUI_Assets::RebuildIcons();
+}
+
+void GUI_GUI::Draw() {
+  GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  manager.BeginFrame();
+  frameTimer_.Update();
+  frameStep_ = std::min(frameTimer_.delta, kMaxFrameStep);
+  GUI_Sounds::Instance().UpdateSounds();
+  {
+    GUI_WindowManager::DispatchGuard guard;
+    if (mode_ == kSocialStanding) {
+      GUI_SocialTovel::Draw();
+    } else if (mode_ == kMainScreen) {
+      if (GUI_EndGame::Instance()->IsOpen())
+        GUI_EndGame::Instance()->Draw();
+      else if (GUI_YearlyReview::Instance()->IsOpen())
+        GUI_YearlyReview::Instance()->Draw();
+      else if (SIM_SIM::Instance().GetPhase() == 0) {
+        if (GUI_FMVScreen::IsActive())
+          GUI_FMVScreen::Draw();
+        else
+          GUI_WorkDay::Instance()->Draw();
+      } else if (GUI_PostMortem::IsOpen())
+        GUI_PostMortem::DrawOpen();
+      else if (GUI_SpecialEventPostMortem::IsOpen())
+        GUI_SpecialEventPostMortem::DrawOpen();
+      else
+        DrawMainScene();
+    }
+  }
+  DrawTooltips();
+  DrawDebugLine();
+  GUI_Cursor::Instance().Draw();
+}
+
+void GUI_GUI::DrawMainScene() {
+  GUI_Backdrop::Instance().Draw();
+  GUI_FishTank::Draw();
+  DrawRelationships();
+  GUI_Avatar::Instance().Draw();
+  GUI_Snow::Draw();
+  GUI_Snow::DrawSnowdrops();
+  GUI_Rain::Draw();
+  if (GUI_Date* date = GUI_Date::Instance()) date->Draw();
+  DrawNPCIcons();
+  // The scene's texts lie under every window.
+  GUI_Services::FlushText();
+  GUI_Email::DrawNotifier();
+  GUI_WindowManager::Instance().DrawAll();
+  GUI_Postit::DrawAll();
+  GUI_Tutorial::Draw();
+  // The icon being dragged is drawn by its own element; nothing is dragged until the
+  // contact icons exist.
+}
+
+void GUI_GUI::DrawDebugLine() {
+  if (!KeyDown(kKeyLeftShift) || !KeyDown(kKeyD)) return;
+  D3DEngine::Instance().FillRect(32, 32, 232, 232, 0xC0000000u);
+  GUI_Services::QueueText(42.0f, 38.0f,
+                          "blood-alcohol: " + FormatFixed(SIM_Alcohol::GetBloodAlcohol(), 2),
+                          "tahoma bold", 12, 0, 0, 255, 255, 255);
+  GUI_Services::FlushText();
+}
+
+void GUI_GUI::Update() {
+  GUI_WindowManager::DispatchGuard guard;
+  if (GUI_YearlyReview::Instance()->IsOpen()) {
+    GUI_YearlyReview::Instance()->Update();
+  } else if (GUI_PostMortem::IsOpen()) {
+    GUI_PostMortem::UpdateOpen();
+  } else if (mode_ == kMainScreen) {
+    GUI_WindowManager::Instance().UpdateAll();
+    NPCIconsUpdateHover();
+  } else if (mode_ == kSocialStanding) {
+    GUI_SocialTovel::Update();
+  }
+}
+
+void GUI_GUI::OnLeftButtonDown() {
+  SIM_Statistics::Instance().AddInt(1, kClickStatistic);
+  const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
+  if (GUI_Tutorial::IsActive()) GUI_Tutorial::OnClick(x, y);
+  GUI_WindowManager::DispatchGuard guard;
+  if (GUI_YearlyReview::Instance()->IsOpen()) {
+    GUI_YearlyReview::Instance()->OnClick(x, y);
+    return;
+  }
+  if (GUI_PostMortem::IsOpen()) {
+    GUI_PostMortem::ClickOpen(x, y);
+    return;
+  }
+  if (GUI_WindowManager::Instance().ClickAll()) return;
+  if (mode_ == kMainScreen) {
+    NPCIconsOnLeftClick();
+    // The e-mail items see the click whether or not an icon took it.
+    GUI_Email::OnLeftClick();
+  } else if (mode_ == kSocialStanding) {
+    GUI_SocialTovel::OnClick(x, y);
+  }
+}
+
+void GUI_GUI::OnRightButtonDown() {
+  TraceCall("GUI_GUI::OnRightButtonDown");
+  SIM_Statistics::Instance().AddInt(1, kClickStatistic);
+  if (mode_ == kMainScreen) NPCIconsOnRightClick();
+}
+
+void GUI_GUI::OnLeftButtonUp() {}
+
+void GUI_GUI::OnWheelUp() {
+  GUI_SoloActivityChooser::ScrollPrevious();
+  GUI_SocialActivityChooser::ScrollPrevious();
+}
+
+void GUI_GUI::OnWheelDown() {
+  GUI_SoloActivityChooser::ScrollNext();
+  GUI_SocialActivityChooser::ScrollNext();
 }
 
 void GUI_GUI::OnKeyDown(int scanCode) {
-  if (keyCapture_) keyCapture_->OnKeyDown(scanCode);
+  if (GUI_Tutorial::IsActive()) {
+    GUI_Tutorial::OnKeyDown(scanCode);
+    return;
+  }
+  if (keyCapture_) {
+    keyCapture_->OnKeyDown(scanCode);
+    return;
+  }
+  if (scanCode == kKeyEscape) {
+    GUI_WindowManager& manager = GUI_WindowManager::Instance();
+    if (manager.AnyDialogOpen())
+      manager.CloseTopDialog();
+    else
+      GUI_ControlPanel::AskQuit();
+    return;
+  }
+  if (scanCode == kKeyReturn && (KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt))) ToggleWindowed();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/Game.h"
+#include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/Spreadsheet.h"
@@ -74,6 +75,7 @@ const std::vector<HintRecord>& Hints() {
 }
 
 void LoadHints() {
+  TraceCall("LoadHints");
   // Open hint windows point at the old records: they go first.
   while (!OpenList().empty()) delete OpenList().back();
   ClearHints();

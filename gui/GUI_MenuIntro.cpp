@@ -6,11 +6,12 @@
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
 #include "engine/Translate.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_Backdrop.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
-#include "sim/SIM_GameConfig.h"
 
 namespace {
 constexpr int kEscape = 1;
@@ -60,19 +61,15 @@ void GUI_MenuIntro::Draw() {
     startButton->SetEnabled(true);
   }
   budget += 2.0f * g_speed;
-  // The room behind the player: the avatar's own background.
-  const std::string avatar = SIM_GameConfig::Instance().GetAvatarName();
-  if (!avatar.empty())
-    engine.DrawFullScreenImage((avatar.substr(0, avatar.rfind('.')) + "_background.dds").c_str());
+  GUI_Backdrop::Instance().Draw();
   DrawButtons();
-  if (!avatar.empty()) {
-    engine.SetTextureByName(avatar.c_str());
-    avatarSprite.SetColourARGB(0xFFFFFFFFu);
-    avatarSprite.SetPosition(w - 128, h / 2);
-    avatarSprite.DrawQuad();
-  }
+  engine.SetTextureByName(GUI_Avatar::Instance().GetTextureName().c_str());
+  avatarSprite.SetColourARGB(0xFFFFFFFFu);
+  avatarSprite.SetPosition(w - 128, h / 2);
+  avatarSprite.DrawQuad();
   GUI_Services::QueueText(w / 2 - 300, h / 2 - 100, Translate("INTRO_TEXT"), "tahoma bold", 20, 600,
                           0, 255, 255, 255);
   FlushGdiText(static_cast<int>(budget));
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
 }

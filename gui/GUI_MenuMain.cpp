@@ -1,11 +1,117 @@
-// The front-end menu mode GUI_MenuMain.
+// The main menu.
 #include "gui/GUI_MenuMain.h"
 
-#include "engine/CallTrace.h"
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/D3DEngine.h"
+#include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_Services.h"
+#include "gui/GUI_Tooltip.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_ConfirmDialog.h"
+
+namespace {
+
+struct EntryDef {
+  const char* label;
+  const char* tooltip;
+  GUI_ButtonCallback action;
+};
+
+void SetModeOf(int mode) { Game::Instance().SetMode(mode); }
+
+const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
+    {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL", [](void*) { GUI_Tutorial::Load(); }},
+    {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME", [](void*) { SetModeOf(GAMEMODE_NEWGAME); }},
+    {"MENU_OPTIONS", "TOOLTIP_MENU_OPTIONS", [](void*) { SetModeOf(GAMEMODE_OPTIONS); }},
+    {"MENU_SAVEGAME", "TOOLTIP_MENU_SAVEGAME", [](void*) { SetModeOf(GAMEMODE_SAVE); }},
+    {"MENU_LOADGAME", "TOOLTIP_MENU_LOADGAME", [](void*) { SetModeOf(GAMEMODE_LOAD); }},
+    {"MENU_QUITGAME", "TOOLTIP_MENU_QUITGAME", [](void*) { GUI_MenuMain::AskQuit(); }},
+    {"MENU_RESUMEGAME", "TOOLTIP_MENU_RESUMEGAME", [](void*) { SetModeOf(GAMEMODE_INGAME); }},
+    {"MENU_INTERNET", "TOOLTIP_MENU_INTERNET", [](void*) { SetModeOf(GAMEMODE_INTERNET); }},
+};
+
+bool AltHeld() {
+  const CInput& input = CInput::Instance();
+  return input.IsKeyDown(56) || input.IsKeyDown(184);
+}
+
+}  // namespace
 
 GUI_MenuMain& GUI_MenuMain::Instance() {
   static GUI_MenuMain menu;
   return menu;
 }
 
-void GUI_MenuMain::OnEnter() { TraceCall("GUI_MenuMain::OnEnter"); }
+GUI_MenuMain::GUI_MenuMain() {
+  for (int i = 0; i < kEntries; ++i) {
+    auto* button = new GUI_ButtonText(Translate(kEntryDefs[i].label), kEntryDefs[i].action, nullptr);
+    button->SetTooltipKey(kEntryDefs[i].tooltip, 60);
+    buttons_[i] = button;
+    AddButton(button);
+  }
+  Layout(static_cast<int>(g_screenHeight));
+}
+
+void GUI_MenuMain::Layout(int screenHeight) {
+  screenHeight_ = screenHeight;
+  const int top = screenHeight - kColumnLift;
+  for (int i = 0; i < kEntries; ++i) {
+    const float y = static_cast<float>(top + kRowStep * i);
+    buttons_[i]->SetRect(kLeft, y, kRight, y + kButtonHeight);
+  }
+}
+
+void GUI_MenuMain::RefreshButtons() {
+  const bool inGame = Game::Instance().IsInGame();
+  for (Entry entry : {SAVEGAME, RESUMEGAME}) {
+    buttons_[entry]->SetVisible(inGame);
+    buttons_[entry]->SetEnabled(inGame);
+  }
+}
+
+void GUI_MenuMain::Draw() {
+  RefreshButtons();
+  D3DEngine& engine = D3DEngine::Instance();
+  engine.DrawFullScreenImage(kBackground);
+  GUI_Services::QueueText(6.0f, static_cast<float>(screenHeight_ - 15), Game::Instance().GetVersion(),
+                          "tahoma", 14, 0, 0, 255, 255, 255);
+  GUI_WindowManager::DispatchGuard guard;
+  DrawButtons();
+  GUI_Services::FlushText();
+  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) confirm->Draw();
+  DrawTooltips();
+  GUI_Cursor::Instance().Draw();
+}
+
+void GUI_MenuMain::Update() {
+  GUI_WindowManager::DispatchGuard guard;
+  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance())
+    confirm->Update();
+  else
+    GUIButtonList::Update();
+}
+
+void GUI_MenuMain::OnLeftButtonDown() {
+  GUI_WindowManager::DispatchGuard guard;
+  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance())
+    confirm->OnClick(GUI_Services::MouseX(), GUI_Services::MouseY());
+  else
+    ClickButtons();
+}
+
+void GUI_MenuMain::OnKeyDown(int scanCode) {
+  if (scanCode == 1)
+    AskQuit();
+  else if (scanCode == 28 && AltHeld())
+    GUI_GUI::ToggleWindowed();
+}
+
+void GUI_MenuMain::AskQuit() {
+  ShowConfirm(Translate("CONFIRM_APP_QUIT_TITLE"), Translate("CONFIRM_APP_QUIT_TEXT"),
+              [](void*) { Game::Instance().Quit(); });
+}

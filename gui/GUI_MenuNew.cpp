@@ -11,7 +11,9 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_AttribAdjuster.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
@@ -64,8 +66,10 @@ std::vector<std::string> ListAvatars(const std::string& pattern) {
 }  // namespace
 
 GUI_MenuNew& GUI_MenuNew::Instance() {
-  static GUI_MenuNew menu;
-  return menu;
+  // Never destroyed: singletons do no teardown at exit, when the screens its windows would
+  // report to may be gone.
+  static GUI_MenuNew* menu = new GUI_MenuNew();
+  return *menu;
 }
 
 GUI_MenuNew::GUI_MenuNew() {
@@ -94,15 +98,13 @@ GUI_MenuNew::GUI_MenuNew() {
                                    "ATTRIBADJ_CONFIDENCE"};
   float y = cy + 40 * s;
   for (int i = 0; i < 4; ++i) {
-    auto adjuster = std::make_unique<GUI_AttribAdjuster>(i, kLabels[i]);
+    auto* adjuster = new GUI_AttribAdjuster(i, kLabels[i]);
     adjuster->SetRect(w - 240, y, w - 40, y + 34);
-    adjusters.push_back(std::move(adjuster));
+    adjusters.push_back(adjuster);
     y += 45;
   }
   caretTimer.Start();
 }
-
-GUI_MenuNew::~GUI_MenuNew() = default;
 
 void GUI_MenuNew::OnEnter() {}
 
@@ -145,6 +147,7 @@ void GUI_MenuNew::Start() {
   SIM_GameConfig& config = SIM_GameConfig::Instance();
   config.SetAvatarName(GetAvatar());
   config.SetName(name);
+  GUI_Avatar::Instance().SetTextureName(GetAvatar());
   SIM_Dirt::Instance().Reset();
   GUI_DirtSprites::Refresh();
   Game::Instance().SetMode(GAMEMODE_INTRO);
@@ -169,7 +172,7 @@ void GUI_MenuNew::OnKeyDown(int scanCode) {
 
 void GUI_MenuNew::OnLeftButtonDown() {
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
-  for (auto& adjuster : adjusters)
+  for (GUI_AttribAdjuster* adjuster : adjusters)
     if (adjuster->OnClick(x, y)) return;
   ClickButtons();
 }
@@ -191,7 +194,7 @@ void GUI_MenuNew::Draw() {
     avatarSprite.SetColourARGB(0xFFFFFFFFu);
     avatarSprite.DrawQuad();
   }
-  for (auto& adjuster : adjusters) adjuster->Draw();
+  for (GUI_AttribAdjuster* adjuster : adjusters) adjuster->Draw();
   DrawButtons();
   GUI_Services::QueueText(left - 200, top - 30, Translate("MENU_CHOOSE_AVATAR"), "tahoma bold", 20,
                           static_cast<int>(avatarSprite.width + 400), 1, 255, 255, 255);
@@ -210,4 +213,5 @@ void GUI_MenuNew::Draw() {
                     static_cast<int>(bottom + 30), 0xE0FFFFFFu);
   }
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
 }

@@ -19,7 +19,6 @@ class GUI_MenuNew : public GUI_MenuBase {
  public:
   static constexpr size_t kMaxName = 62;
   static GUI_MenuNew& Instance();
-  ~GUI_MenuNew() override;
 
   void Draw() override;
   void OnKeyDown(int scanCode) override;
@@ -46,7 +45,7 @@ class GUI_MenuNew : public GUI_MenuBase {
   GUI_ButtonBase* NextButton() const { return nextButton; }
   GUI_ButtonBase* PreviousButton() const { return previousButton; }
   GUI_ButtonBase* RandomButton() const { return randomButton; }
-  GUI_AttribAdjuster* Adjuster(int i) const { return adjusters[static_cast<size_t>(i)].get(); }
+  GUI_AttribAdjuster* Adjuster(int i) const { return adjusters[static_cast<size_t>(i)]; }
 
  private:
   GUI_MenuNew();
@@ -60,7 +59,7 @@ class GUI_MenuNew : public GUI_MenuBase {
   std::vector<std::string> avatars;
   size_t current = 0;
   std::string name;
-  std::vector<std::unique_ptr<GUI_AttribAdjuster>> adjusters;
+  std::vector<GUI_AttribAdjuster*> adjusters;  // kept for the run, like the menu
   Timer caretTimer;
   bool caretShown = false;
 };

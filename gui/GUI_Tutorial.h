@@ -1,5 +1,5 @@
-// The tutorial's gate on button clicks. Until the tutorial is built it allows every button
-// and records the buttons it is told were used.
+// The tutorial's gate on button clicks. Until the tutorial is built it allows every button,
+// records the buttons it is told were used, and records the calls the screens make on it.
 #pragma once
 
 class GUI_Tutorial {
@@ -8,8 +8,13 @@ class GUI_Tutorial {
   static bool IsAllowed(const void* button);
   // A button was used; only its identity is passed, since it may be gone already.
   static void ButtonUsed(const void* button);
-  // Whether the tutorial is running (hints keep quiet meanwhile). Never until it is built;
-  // tests set it.
+  // Starts the tutorial game (the main menu's first button).
+  static void Load();
+  // While the tutorial runs it sees every key (alone) and every click (first).
   static bool IsActive();
   static void SetActive(bool active);
+  static void OnKeyDown(int scanCode);
+  static void OnClick(float x, float y);
+  // Its highlight and window, drawn above the windows of the main scene.
+  static void Draw();
 };

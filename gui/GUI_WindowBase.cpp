@@ -6,6 +6,7 @@
 
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_Cursor.h"
+#include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
 
@@ -19,6 +20,8 @@ GUI_WindowBase::~GUI_WindowBase() {
   if (modal) manager.RemoveModal(this);
   // A window deleted in the middle of its own drag must not stay in the cursor's slot.
   if (GUI_Cursor::Instance().GetDragged() == this) GUI_Cursor::Instance().SetDragged(nullptr);
+  // A window never keeps the keyboard after it is gone.
+  GUI_GUI::Instance().ReleaseKeyCapture(this);
   // The buttons go with the button list.
 }
 

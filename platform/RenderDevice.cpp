@@ -99,6 +99,9 @@ std::unique_ptr<RenderDevice> RenderDevice::CreateForWindow(WindowHandle window,
   }
   SDL_Window* sdlWindow = reinterpret_cast<SDL_Window*>(window);
   if (fullscreen) {
+    // Sized first: where no window manager carries out the full-screen request, the window
+    // still shows the whole picture at its configured size.
+    SDL_SetWindowSize(sdlWindow, width, height);
     SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
   } else {
     SDL_SetWindowFullscreen(sdlWindow, 0);

@@ -129,6 +129,14 @@ void OverrideDesktopSize(int width, int height) {
   g_desktopOverrideH = height;
 }
 
+void PumpEvents() {
+  if (SDL_WasInit(SDL_INIT_EVENTS)) SDL_PumpEvents();
+}
+
+void ShowSystemCursor(bool show) {
+  if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
 bool PollEvent(Event& out) {
   if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
   SDL_Event e;

@@ -61,8 +61,14 @@ struct Event {
   uint32_t timeMs = 0;
 };
 
+// Shows or hides the system's pointer over the window (the game draws its own cursor).
+void ShowSystemCursor(bool show);
+
 // Takes the next waiting event; false when the queue is empty.
 bool PollEvent(Event& out);
+// Lets the system gather its events without taking any (long loading frames stay responsive;
+// the events wait in the queue for the message loop).
+void PumpEvents();
 // Puts a Quit event on the queue (as a termination signal would).
 void PushQuitEvent();
 

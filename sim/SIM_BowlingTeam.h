@@ -11,9 +11,13 @@ class SIM_BowlingTeam {
   void Reset();
   // Puts up the match-day reminder when one is due.
   void ShowReminder();
+  // Whether the player belongs to a team (the portrait shows a bowling ball meanwhile).
+  bool IsMember() const { return member_; }
+  void SetMember(bool member) { member_ = member; }
 
  private:
   SIM_BowlingTeam() = default;
+  bool member_ = false;
 };
 
 // The bowling match, reached through the hook table as "bowlingmatch".

@@ -12,3 +12,5 @@ void GUI_EndGame::Show() {
   TraceCall("GUI_EndGame::Show");
   open_ = true;
 }
+
+void GUI_EndGame::Draw() { TraceCall("GUI_EndGame::Draw"); }

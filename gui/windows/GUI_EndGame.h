@@ -12,6 +12,8 @@ class GUI_EndGame {
   void Close() { open_ = false; }
   bool IsOpen() const { return open_; }
 
+  // Drawn by the in-game screen in place of the main scene while it shows.
+  void Draw();
  private:
   GUI_EndGame() = default;
   bool open_ = false;

@@ -16,3 +16,9 @@ class GUI_NPCIcon {
 // The contact icon of a new character; the character owns and deletes it.
 GUI_NPCIcon* CreateNPCIcon(SIM_NPC* npc);
 void LayOutNPCIcons();
+// The contact icons on the main screen: drawn with the scene, hovered every update, offered
+// the clicks no window took. The left click returns whether an icon took it.
+void DrawNPCIcons();
+void NPCIconsUpdateHover();
+bool NPCIconsOnLeftClick();
+void NPCIconsOnRightClick();

@@ -12,3 +12,6 @@ class GUI_Relationship {
   explicit GUI_Relationship(SIM_Relationship* relationship) : relationship_(relationship) {}
   SIM_Relationship* relationship_;
 };
+
+// Draws the relationship lines of the main scene.
+void DrawRelationships();

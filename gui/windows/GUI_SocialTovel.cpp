@@ -4,3 +4,9 @@
 #include "engine/CallTrace.h"
 
 void GUI_SocialTovel::Show() { TraceCall("GUI_SocialTovel::Show"); }
+
+void GUI_SocialTovel::Draw() { TraceCall("GUI_SocialTovel::Draw"); }
+
+void GUI_SocialTovel::Update() { TraceCall("GUI_SocialTovel::Update"); }
+
+void GUI_SocialTovel::OnClick(float /*x*/, float /*y*/) { TraceCall("GUI_SocialTovel::OnClick"); }

@@ -66,10 +66,12 @@ void GUI_SoloActivityChooser::SelectByName(const char* name) {
 }
 
 void GUI_SoloActivityChooser::ScrollPrevious() {
+  TraceCall("GUI_SoloActivityChooser::ScrollPrevious");
   if (instance) instance->Previous();
 }
 
 void GUI_SoloActivityChooser::ScrollNext() {
+  TraceCall("GUI_SoloActivityChooser::ScrollNext");
   if (instance) instance->Next();
 }
 
@@ -116,7 +118,7 @@ GUI_SoloActivityChooser::GUI_SoloActivityChooser() : GUI_Dialog(true) {
 
 GUI_SoloActivityChooser::~GUI_SoloActivityChooser() {
   if (instance == this) instance = nullptr;
-  if (GUI_GUI::Instance().GetKeyCapture() == this) GUI_GUI::Instance().ReleaseKeyCapture();
+  GUI_GUI::Instance().ReleaseKeyCapture(this);
 }
 
 void GUI_SoloActivityChooser::Refresh() {

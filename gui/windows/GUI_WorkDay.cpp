@@ -10,11 +10,15 @@
 #include "engine/GdiText.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_Backdrop.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_Rain.h"
+#include "gui/GUI_Snow.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
 #include "sim/SIM_Date.h"
-#include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -26,7 +30,7 @@ namespace {
 
 GUI_WorkDay* g_workDay = nullptr;
 GUI_WorkDay::FactsSource g_source = nullptr;
-float g_frameStep = 1.0f;
+float g_frameStep = -1.0f;  // below 0: the in-game screen's frame step
 
 constexpr const char* kDayNames[7] = {"DAY_MONDAY", "DAY_TUESDAY",  "DAY_WEDNESDAY", "DAY_THURSDAY",
                                       "DAY_FRIDAY", "DAY_SATURDAY", "DAY_SUNDAY"};
@@ -66,7 +70,9 @@ std::string Pounds(float amount, bool spaced) {
 }  // namespace
 
 void GUI_WorkDay::SetFactsSource(FactsSource source) { g_source = source; }
-void GUI_WorkDay::SetFrameStep(float step) { g_frameStep = std::min(std::max(step, 0.0f), 3.0f); }
+void GUI_WorkDay::SetFrameStep(float step) {
+  g_frameStep = step < 0 ? -1.0f : std::min(step, GUI_GUI::kMaxFrameStep);
+}
 
 GUI_WorkDay* GUI_WorkDay::Instance() {
   if (!g_workDay) g_workDay = new GUI_WorkDay();
@@ -153,17 +159,16 @@ void GUI_WorkDay::QueueSection(const std::string& text) {
 }
 
 void GUI_WorkDay::Draw() {
+  TraceCall("GUI_WorkDay::Draw");
   if (!open_) return;
   cursorY = static_cast<float>(rect.top) + 120;
   cursorX = static_cast<float>(rect.left) + 80;
 
-  // The room behind the summary: the player's avatar background, then the button.
-  D3DEngine& engine = D3DEngine::Instance();
-  const std::string avatar = SIM_GameConfig::Instance().GetAvatarName();
-  if (!avatar.empty()) {
-    const std::string stem = avatar.substr(0, avatar.rfind('.'));
-    engine.DrawFullScreenImage((stem + "_background.dds").c_str());
-  }
+  // The room behind the summary (no frame), then the button.
+  GUI_Backdrop::Instance().Draw();
+  GUI_Avatar::Instance().Draw();
+  GUI_Snow::Draw();
+  GUI_Rain::Draw();
   DrawButtons();
 
   const SIM_Date& date = CurrentDate();
@@ -217,5 +222,5 @@ void GUI_WorkDay::Draw() {
     cursorY += 45;
   }
   FlushGdiText(static_cast<int>(typed));
-  typed += 2.0f * g_frameStep;
+  typed += 2.0f * (g_frameStep >= 0 ? g_frameStep : GUI_GUI::Instance().GetFrameStep());
 }

@@ -45,6 +45,7 @@ class GUI_WorkDay : public GUI_WindowBase {
   // The continue button: leaves the modal list, sets day phase 1, forgets the events.
   void Close();
   bool IsOpen() const { return open_; }
+  // The summary screen, drawn by the in-game screen in place of the main scene in phase 0.
   void Draw() override;
 
   const std::vector<std::string>& Lines() const { return lines; }
@@ -52,7 +53,8 @@ class GUI_WorkDay : public GUI_WindowBase {
   size_t QueuedEvents() const { return events.size(); }
   float TypedCharacters() const { return typed; }
   GUI_ButtonText* ContinueButton() const { return continueButton; }
-  // The step of the frame's typing (the in-game screen's frame delta, capped at 3).
+  // The typing step of a frame: the in-game screen's frame step (capped at 3) unless a test
+  // sets one; a negative step goes back to the screen's.
   static void SetFrameStep(float step);
 
  private:

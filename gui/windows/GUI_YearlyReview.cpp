@@ -13,3 +13,9 @@ void GUI_YearlyReview::Show() {
   open_ = true;
   ++timesShown_;
 }
+
+void GUI_YearlyReview::Draw() { TraceCall("GUI_YearlyReview::Draw"); }
+
+void GUI_YearlyReview::Update() { TraceCall("GUI_YearlyReview::Update"); }
+
+void GUI_YearlyReview::OnClick(float /*x*/, float /*y*/) { TraceCall("GUI_YearlyReview::OnClick"); }

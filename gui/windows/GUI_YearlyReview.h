@@ -15,6 +15,10 @@ class GUI_YearlyReview {
   // How many times it has opened since the program started.
   int TimesShown() const { return timesShown_; }
 
+  // While it shows it alone is drawn, updated and clicked.
+  void Draw();
+  void Update();
+  void OnClick(float x, float y);
  private:
   GUI_YearlyReview() = default;
   bool open_ = false;

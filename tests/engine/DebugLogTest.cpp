@@ -120,3 +120,18 @@ TEST_F(DebugLogTest, MailToEncodesTheReport) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DebugLogTest, ReportsNameTheSourceFileWithoutFolderOrExtension) {
+  std::filesystem::create_directory("debugdata");
+  DebugLog::Instance().Open();
+  LogWarning("w", "/home/dev/tovel/sim/SIM_Vesk.cpp", 189);
+  LogWarning("x", "GUI_Postit", 3);
+  DebugLog::Instance().Close();
+  const std::string log = ReadFile("debugdata/debug.txt");
+  EXPECT_NE(log.find("w:SIM_Vesk 189\n"), std::string::npos);
+  EXPECT_NE(log.find("x:GUI_Postit 3\n"), std::string::npos);
+}
+
+}  // namespace

@@ -73,3 +73,16 @@ TEST_F(StringsDataTest, MonthNamesAreExactlyZeroToEleven) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StringsDataTest, StringsIsTheLastSectionSoAppendedKeysLandInIt) {
+  std::vector<std::string> sections;
+  ListIniSections(kStringsFile, sections);
+  ASSERT_FALSE(sections.empty());
+  EXPECT_EQ(sections.back(), "strings");
+  // Every section name appears once: a second [strings] would hide its keys.
+  EXPECT_EQ(std::set<std::string>(sections.begin(), sections.end()).size(), sections.size());
+}
+
+}  // namespace

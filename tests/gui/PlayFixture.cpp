@@ -44,7 +44,7 @@ void PlayTest::SetUp() {
 void PlayTest::TearDown() {
   GUI_SoloActivityChooser::Close();
   GUI_WorkDay::Instance()->Close();
-  GUI_GUI::Instance().ReleaseKeyCapture();
+  GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());
   GUI_WorkDay::SetFactsSource(nullptr);
   EnrolledEveningClasses().clear();
   SIM_SIM::Instance().Shutdown();

@@ -1,0 +1,6 @@
+// GUI_Assets stand-in.
+#include "gui/GUI_Assets.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_Assets::RebuildIcons() { TraceCall("GUI_Assets::RebuildIcons"); }

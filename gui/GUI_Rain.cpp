@@ -1,0 +1,6 @@
+// GUI_Rain stand-in.
+#include "gui/GUI_Rain.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_Rain::Draw() { TraceCall("GUI_Rain::Draw"); }
