@@ -1,4 +1,4 @@
-// The main road through input events only: a new game from the new-game menu (name, picture,
+// The main road through input events only: from the main menu to a new game (name, picture,
 // starting attributes), the intro, then seven days of choosing solo activities, pressing next
 // day and reading the work-day summary.
 #include <gtest/gtest.h>
@@ -13,6 +13,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuNew.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
@@ -44,12 +45,14 @@ class PlayADayTest : public PlayTest {
   ManualTimerClock clock;
 };
 
-TEST_F(PlayADayTest, FromTheNewGameMenuThroughSevenDays) {
+TEST_F(PlayADayTest, FromTheMainMenuThroughSevenDays) {
   SIM_GameConfig::Instance().Reset();
   GUI_MenuNew& menu = GUI_MenuNew::Instance();
   menu.BuildAvatarList();
-  // The main menu's new-game button switches to this mode.
-  Game::Instance().SetMode(GAMEMODE_NEWGAME);
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  Frame();
+  ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
   Frame();
   for (int i = 0; i < 64; ++i) Key(kBackspace);
   for (int key : {kR, kO, kS, kS}) Key(key);
