@@ -5,7 +5,8 @@ standard library and the helpers of make_gui_art.py.
 
 Avatars go to data/bitmaps/avatars: each "m..." (male) or "f..." (female) picture is a strip
 of three mood cells side by side (neutral, happy, sad), 170 x 512 each, with a
-"<name>_background.dds" room picture beside it. Buttons and arrows go to data/bitmaps/gui.
+"<name>_background.dds" room picture beside it: the room of make_room_art.py (run it first)
+tinted in the avatar's colours. Buttons and arrows go to data/bitmaps/gui.
 
     python3 tools/make_play_art.py [data/bitmaps folder]
 """
@@ -18,7 +19,7 @@ from make_gui_art import (canvas, clamp, dds_bytes, disc, mix, over, round_butto
 
 CELL_W, CELL_H = 170, 512
 
-# name, skin, hair, top, trousers, long hair, room wall, room floor
+# name, skin, hair, top, trousers, long hair, room tint, (unused)
 AVATARS = [
     ("m_alex", (232, 190, 160), (70, 46, 30), (40, 90, 150), (50, 50, 70), False, (150, 170, 190), (110, 80, 60)),
     ("m_deon", (150, 100, 70), (25, 20, 20), (170, 60, 50), (60, 60, 60), False, (190, 170, 130), (90, 70, 50)),
@@ -80,20 +81,19 @@ def avatar(spec):
     return rows
 
 
-def background(spec, w=256, h=192):
-    wall, floor = spec[6], spec[7]
-    rows = []
-    for y in range(h):
-        t = y / h
-        colour = mix(wall, mix(wall, (0, 0, 0), 0.3), t / 0.7) if t < 0.7 else mix(floor, (0, 0, 0), (t - 0.7))
-        rows.append([colour + (255,)] * w)
-    rows = [list(r) for r in rows]
-    fill_rect(rows, 150, 30, 220, 100, (200, 225, 240, 255))   # window
-    fill_rect(rows, 183, 30, 187, 100, (90, 70, 50, 255))
-    fill_rect(rows, 150, 63, 220, 67, (90, 70, 50, 255))
-    fill_rect(rows, 20, 110, 110, 150, (120, 60, 50, 255))     # sofa
-    fill_rect(rows, 20, 100, 110, 115, (140, 75, 60, 255))
-    return rows
+def background(spec, room):
+    """The shared room picture (make_room_art.py) in the avatar's own colours: every opaque
+    pixel moves a quarter of the way towards the avatar's wall colour, so the window panes and
+    the open side stay transparent for the sky."""
+    wall = spec[6]
+    header, body = room[:128], bytearray(room[128:])
+    t = 0.25
+    for i in range(0, len(body), 4):
+        if body[i + 3]:
+            body[i] = int(body[i] + (wall[2] - body[i]) * t)
+            body[i + 1] = int(body[i + 1] + (wall[1] - body[i + 1]) * t)
+            body[i + 2] = int(body[i + 2] + (wall[0] - body[i + 2]) * t)
+    return header + bytes(body)
 
 
 def glyph_button(kind, hover):
@@ -160,10 +160,15 @@ def main():
     gui = os.path.join(root, "gui")
     os.makedirs(avatars, exist_ok=True)
     os.makedirs(gui, exist_ok=True)
+    room_file = os.path.join(root, "room", "notset_background.dds")
+    if not os.path.exists(room_file):
+        raise SystemExit(f"{room_file} is missing: run tools/make_room_art.py first")
+    room = open(room_file, "rb").read()
     made = {}
+    rooms = {}
     for spec in AVATARS:
         made[os.path.join(avatars, spec[0] + ".dds")] = avatar(spec)
-        made[os.path.join(avatars, spec[0] + "_background.dds")] = background(spec)
+        rooms[os.path.join(avatars, spec[0] + "_background.dds")] = background(spec, room)
     for kind in ("network", "eveningclasses", "solo", "social", "career", "nextday", "quit"):
         made[os.path.join(gui, f"button_{kind}.dds")] = glyph_button(kind, False)
         made[os.path.join(gui, f"button_{kind}_h.dds")] = glyph_button(kind, True)
@@ -175,7 +180,10 @@ def main():
     for path, rows in made.items():
         with open(path, "wb") as f:
             f.write(dds_bytes(rows))
-    print(f"wrote {len(made)} textures under {root}")
+    for path, data in rooms.items():
+        with open(path, "wb") as f:
+            f.write(data)
+    print(f"wrote {len(made) + len(rooms)} textures under {root}")
 
 
 if __name__ == "__main__":

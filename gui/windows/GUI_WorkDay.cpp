@@ -107,17 +107,21 @@ void GUI_WorkDay::Show() {
   continueButton->SetRect(w - 170, h - 30, w - 10, h - 8);
 
   facts = g_source ? g_source() : FactsFromSimulation();
-  // Replaced in a string of any length: long translations and names are never cut.
-  commuteText = Translate("WORKDAY_WEATHER_COMMENT");
   static const char* kWeather[4] = {"WORKDAY_WEATHER_SUN", "WORKDAY_WEATHER_CLOUD",
                                     "WORKDAY_WEATHER_RAIN", "WORKDAY_WEATHER_SNOW"};
-  ReplaceSubstring(commuteText, "<WEATHERCOMMENT>",
-                   facts.weather >= 0 && facts.weather < 4 ? Translate(kWeather[facts.weather]) : "");
+  const std::string weather =
+      facts.weather >= 0 && facts.weather < 4 ? Translate(kWeather[facts.weather]) : "";
+  // Replaced in a string of any length: long translations and names are never cut.
+  commuteText = Translate("WORKDAY_WEATHER_COMMENT");
+  ReplaceSubstring(commuteText, "<WEATHERCOMMENT>", weather);
   ReplaceSubstring(commuteText, "<METHODVERBDATA>", facts.methodVerb);
   ReplaceSubstring(commuteText, "<WORKPLACE>", facts.workplace);
   ReplaceSubstring(commuteText, "<PRIMARYEMOTE>", TranslateOrEmpty(CommuteEffectKey(facts.primaryEffect)));
   ReplaceSubstring(commuteText, "<SECONDARYEMOTE>",
                    TranslateOrEmpty(CommuteEffectKey(facts.secondaryEffect)));
+  // Without a way to work (none chosen yet) the sentence about the journey would be left
+  // with holes: the weather says it all.
+  if (facts.methodVerb.empty()) commuteText = weather;
 
   MakeModal();
   open_ = true;

@@ -143,6 +143,13 @@ TEST_F(WorkDayTest, EventsBecomeLinesInQueueOrderWithTheirSoundsOnce) {
   EXPECT_EQ(Summary().QueuedEvents(), 1u);
 }
 
+TEST_F(WorkDayTest, WithoutAWayToWorkOnlyTheWeatherIsTold) {
+  g_facts.methodVerb.clear();
+  ShowAndDraw();
+  EXPECT_EQ(Summary().CommuteText(), "It rained all day.");
+  EXPECT_FLOAT_EQ(Y("It rained all day."), 180);
+}
+
 TEST_F(WorkDayTest, LongTextsAreNeverCut) {
   g_facts.workplace = std::string(3000, 'w');
   Summary().Show();
