@@ -30,6 +30,7 @@
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Person.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Sounds.h"
@@ -77,6 +78,7 @@ bool Game::Init() {
   DebugLog::Instance().Open();
   InitUserFolders();
   SIM_PlayerOptions::Instance().SetFolder(userFolder_);
+  SIM_SaveGame::SetFolder(saveFolder_);
   SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game

@@ -5,7 +5,12 @@
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
-//   tovel-bench [--days N] [--seed S]     (defaults: 840 days, ten game years; seed 1)
+//   tovel-bench [--days N] [--seed S] [--save-every N]
+//     (defaults: 840 days, ten game years; seed 1; no saving)
+//
+// With --save-every N the game is saved and loaded every N days, checking on the way that a
+// second trip changes nothing: save A, load A, save B, load B, save C, and B must equal C
+// (the play time aside). A difference is printed and the run exits 1.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -28,9 +33,11 @@
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
@@ -72,6 +79,42 @@ bool AnswerScreens() {
   return GUI_EndGame::Instance()->IsOpen();
 }
 
+// The play time runs on between two saves of one state.
+std::string MaskPlayTime(const std::string& text) {
+  const size_t open = text.find("<elapsed>");
+  const size_t close = text.find("</elapsed>", open);
+  if (open == std::string::npos || close == std::string::npos) return text;
+  return text.substr(0, open) + "<elapsed>*" + text.substr(close);
+}
+
+std::string SaveAndRead(const std::string& slot) {
+  std::string text;
+  if (!SIM_SaveGame::Save(slot) || !plat::ReadFileBytes(SIM_SaveGame::PathFor(slot), text))
+    return "";
+  return text;
+}
+
+// Save A, load A, save B, load B, save C: true when B and C are the same save.
+bool SaveLoadTrip(int day) {
+  const std::string a = SaveAndRead("bench_a");
+  if (a.empty() || !SIM_LoadGame::Load("bench_a")) {
+    std::fprintf(stderr, "day %d: save or load of A failed\n", day);
+    return false;
+  }
+  const std::string b = SaveAndRead("bench_b");
+  if (b.empty() || !SIM_LoadGame::Load("bench_b")) {
+    std::fprintf(stderr, "day %d: save or load of B failed\n", day);
+    return false;
+  }
+  const std::string c = SaveAndRead("bench_c");
+  if (MaskPlayTime(b) != MaskPlayTime(c)) {
+    std::fprintf(stderr, "day %d: the second trip changed the save\n--- B\n%s--- C\n%s", day,
+                 b.c_str(), c.c_str());
+    return false;
+  }
+  return true;
+}
+
 std::string Average(double total, int count) {
   return count > 0 ? FormatFixed(total / count, 3) : "n/a";
 }
@@ -81,13 +124,16 @@ std::string Average(double total, int count) {
 int main(int argc, char** argv) {
   int days = 840;
   unsigned long seed = 1;
+  int saveEvery = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--days") == 0 && i + 1 < argc) {
       days = std::atoi(argv[++i]);
     } else if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
       seed = std::strtoul(argv[++i], nullptr, 10);
+    } else if (std::strcmp(argv[i], "--save-every") == 0 && i + 1 < argc) {
+      saveEvery = std::atoi(argv[++i]);
     } else {
-      std::fprintf(stderr, "usage: %s [--days N] [--seed S]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [--days N] [--seed S] [--save-every N]\n", argv[0]);
       return 2;
     }
   }
@@ -100,6 +146,9 @@ int main(int argc, char** argv) {
   const std::filesystem::path home = std::filesystem::temp_directory_path() / "tovel-bench-home";
   std::filesystem::create_directories(home);
   SIM_PlayerOptions::Instance().SetFolder(home.string());
+  // Saves likewise.
+  std::filesystem::create_directories(home / "savegames");
+  SIM_SaveGame::SetFolder((home / "savegames").string());
 
   SetFixedRandomSeed(static_cast<uint32_t>(seed));
   SIM_SIM& sim = SIM_SIM::Instance();
@@ -114,6 +163,8 @@ int main(int argc, char** argv) {
   std::vector<double> dayUs;
   int played = 0;
   bool over = false;
+  int saveTrips = 0;
+  double saveUs = 0.0;
   SIM_Relationship::ResetFriendsLost();
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
   while (played < days && !over) {
@@ -124,6 +175,15 @@ int main(int argc, char** argv) {
     dayUs.push_back(MicrosecondsSince(dayStart));
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
     ++played;
+    if (saveEvery > 0 && played % saveEvery == 0) {
+      const auto tripStart = Clock::now();
+      if (!SaveLoadTrip(played)) {
+        sim.Shutdown();
+        return 1;
+      }
+      saveUs += MicrosecondsSince(tripStart);
+      ++saveTrips;
+    }
   }
   const double totalUs = MicrosecondsSince(start);
 
@@ -150,6 +210,10 @@ int main(int argc, char** argv) {
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
   // Not in the game yet: jobs.
   std::printf("job n/a\n");
+  if (saveEvery > 0) {
+    std::printf("save_trips %d\n", saveTrips);
+    std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());
+  }
 
   sim.Shutdown();
   return 0;

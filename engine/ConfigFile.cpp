@@ -45,7 +45,8 @@ void ConfigFile::LoadSection(const std::string& section, const std::string& file
 
   const std::vector<std::string> lines = plat::ReadProfileSection(section, file);
   for (const std::string& line : lines) {
-    buffer_ += line;
+    // The walk ends a line at a zero byte, so a zero inside a line must not start another.
+    buffer_.append(line, 0, line.find('\0'));
     buffer_ += '\0';
   }
   length_ = buffer_.size();

@@ -33,7 +33,8 @@ class ConfigFile {
   // Walks the raw section text pair by pair (the game-variables reader uses this): the key up
   // to '=' (trailing blanks trimmed), the value raw up to the end of the line, each cut to its
   // size less one. A line without '=' gives its text as the key and an empty value. False,
-  // with both empty, at the end of the section or at a '[' inside a key.
+  // with both empty, at the end of the section or at a '[' inside a key. A line is read up to
+  // a zero byte in it, so each line gives at most one pair.
   bool ReadNextPair(std::string& key, size_t keySize, std::string& value, size_t valueSize);
 
   // Every entry with the key gets the value written "%.2f".

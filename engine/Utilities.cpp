@@ -88,6 +88,9 @@ double ParseFloatPrefix(const char* text) {
   bool negative = false;
   if (*text == '+' || *text == '-') negative = (*text++ == '-');
   if (*text == '-' || *text == '+') return 0.0;  // a second sign is no number
+  // Only digits make a number: the words "inf" and "nan", which the parser below would take,
+  // would put values no table means into the game.
+  if (!((*text >= '0' && *text <= '9') || *text == '.')) return 0.0;
   double value = 0.0;
   const char* end = text + std::strlen(text);
   const auto result = std::from_chars(text, end, value, std::chars_format::general);

@@ -24,7 +24,8 @@ void OpenMailTo(const std::string& subject, const std::string& body, const std::
 std::string TrimTrailingWhitespace(const std::string& text);
 
 // atoi and atof without the locale: leading blanks skipped, the longest numeric prefix
-// taken, 0 when there is none. Integers beyond the int range are clamped.
+// taken, 0 when there is none. Integers beyond the int range are clamped. A float is digits
+// only ("inf" and "nan" read 0); one beyond the double range reads 0.
 int ParseIntPrefix(const char* text);
 double ParseFloatPrefix(const char* text);
 

@@ -117,6 +117,10 @@ void SIM_Attribute::Recalculate() {
 
 void SIM_Attribute::ShowDetails() { GUI_AttributeDetails::Open(this); }
 
+void SIM_Attribute::RestoreEffect(float amount, float degrade, const std::string& debugName) {
+  new SIM_Effect(amount, degrade, debugName, &effects_);  // owned through the list
+}
+
 void SIM_Attribute::AddEffect(float amount, float degrade, const std::string& debugName) {
   new SIM_Effect(amount, degrade, debugName, &effects_);  // owned through effects_
   Recalculate();

@@ -65,6 +65,16 @@ class SIM_Attribute : public SIM_NamedValue {
   GUI_Indicator* GetBar() const { return bar_; }
   void SetBar(GUI_Indicator* bar) { bar_ = bar; }
   const std::vector<SIM_Effect*>& GetEffects() const { return effects_; }
+  // A loaded game's fields and effects, put back as they were saved (no display, no
+  // recalculation).
+  void SetFlags(bool alwaysShow, bool risingIsGood) {
+    flag1_ = alwaysShow;
+    risingIsGood_ = risingIsGood;
+  }
+  void SetDescription(int i, const std::string& text) {
+    if (i >= 0 && i < 3) descriptions_[i] = text;
+  }
+  void RestoreEffect(float amount, float degrade, const std::string& debugName);
 
  private:
   float base_ = 0.0f;

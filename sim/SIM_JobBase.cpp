@@ -40,3 +40,15 @@ SIM_JobBase* SIM_JobBase::FindByName(const std::string& name) {
 void SIM_JobBase::AssignLockedJobToNpc(SIM_NPC*) { TraceCall("SIM_JobBase::AssignLockedJobToNpc"); }
 
 void SIM_JobBase::WorkDay() { TraceCall("SIM_JobBase::WorkDay"); }
+
+SIM_JobBase* SIM_JobBase::Install(std::unique_ptr<SIM_JobBase> job) {
+  SIM_JobBase* installed = job.get();
+  for (auto& entry : Jobs()) {
+    if (entry->GetName() == job->GetName()) {
+      entry = std::move(job);
+      return installed;
+    }
+  }
+  Jobs().push_back(std::move(job));
+  return installed;
+}

@@ -102,6 +102,7 @@ class SIM_NPC : public SIM_Person {
   void SetSnubCount(int count) { snubCount_ = count; }
   void SetIntroduced(bool introduced) { introduced_ = introduced; }
   bool IsUnlockOffered() const { return unlockOffered_; }
+  void SetUnlockOffered(bool offered) { unlockOffered_ = offered; }
   SIM_CharacterType* GetCharacterType() const { return characterType_; }
   void SetCharacterType(SIM_CharacterType* type) { characterType_ = type; }
   SIM_Memory* GetMemory() const { return memory_; }

@@ -77,6 +77,8 @@ class SIM_Person : public RefCounted {
   const std::string& GetSurname() const { return surname_; }
   const std::string& GetFullName() const { return fullName_; }
   void SetNames(const std::string& forename, const std::string& surname);
+  // The shown name as saved (it need not be forename and surname).
+  void SetFullName(const std::string& fullName) { fullName_ = fullName; }
   const std::string& GetPortrait() const { return portrait_; }
   const std::string& GetGreyPortrait() const { return greyPortrait_; }
   void SetPortraits(const std::string& portrait, const std::string& grey);

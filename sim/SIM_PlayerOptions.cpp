@@ -1,6 +1,8 @@
 // Player options file.
 #include "sim/SIM_PlayerOptions.h"
 
+#include <cmath>
+
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
@@ -87,7 +89,11 @@ void SIM_PlayerOptions::Load() {
 
   ConfigFile config;
   config.LoadSection("config", path_);
-  for (int i = 0; i < kConfigCount; ++i) config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
+  for (int i = 0; i < kConfigCount; ++i) {
+    config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
+    // A value too large for a float would reach the mixer and the mouse as infinity.
+    if (!std::isfinite(config_[i])) config_[i] = kMissingConfig;
+  }
 
   ConfigFile toggles;
   toggles.LoadSection("toggles", path_);

@@ -1,11 +1,682 @@
-// SIM_SaveGame stand-in.
+// The save writer.
 #include "sim/SIM_SaveGame.h"
 
 #include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "engine/Version.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_Boredom.h"
+#include "sim/SIM_CharacterType.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Effect.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Interest.h"
+#include "sim/SIM_InterestType.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveTags.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
 
-int SIM_SaveGame::NewSLID() {
-  static int next = 0;
-  return next++;
+namespace st = savetag;
+
+namespace {
+
+std::string& Folder() {
+  static std::string folder;
+  return folder;
 }
 
-void SIM_SaveGame::Save(const std::string& name) { TraceCall("SIM_SaveGame::Save " + name); }
+std::string& LastErrorText() {
+  static std::string error;
+  return error;
+}
+
+int& NextSLID() {
+  static int next = 0;
+  return next;
+}
+
+// Builds the file text line by line.
+class Writer {
+ public:
+  void Line(const std::string& text) {
+    out_ += text;
+    out_ += '\n';
+  }
+  void Open(const char* tag) { Line(std::string("<") + tag + ">"); }
+  void Close(const char* tag) { Line(std::string("</") + tag + ">"); }
+  void Raw(const char* tag, const std::string& value) {
+    out_ += '<';
+    out_ += tag;
+    out_ += '>';
+    out_ += value;
+    out_ += "</";
+    out_ += tag;
+    out_ += ">\n";
+  }
+  void String(const char* tag, const std::string& text) { Raw(tag, SIM_SaveGame::EncodeValue(text)); }
+  void Int(const char* tag, int value) { Raw(tag, std::to_string(value)); }
+  void Flag(const char* tag, bool value) { Int(tag, value ? 1 : 0); }
+  void Float(const char* tag, float value) { Raw(tag, FormatFixed(value, 3)); }
+
+  std::string Take() { return std::move(out_); }
+
+ private:
+  std::string out_;
+};
+
+void WriteBoredom(Writer& w, const std::vector<SaveBoredomItem>& items) {
+  w.Open(st::kBoredom);
+  for (const SaveBoredomItem& item : items) {
+    w.Open(st::kBoredomItem);
+    w.String(st::kName, item.name);
+    w.Float(st::kValue, item.value);
+    w.Close(st::kBoredomItem);
+  }
+  w.Close(st::kBoredom);
+}
+
+void WriteSkills(Writer& w, const std::vector<SaveNamedValue>& skills) {
+  w.Open(st::kSkills);
+  for (const SaveNamedValue& skill : skills) {
+    w.Open(st::kSkill);
+    w.String(st::kName, skill.name);
+    w.String(st::kGuiName, skill.guiName);
+    w.Float(st::kValue, skill.value);
+    w.Close(st::kSkill);
+  }
+  w.Close(st::kSkills);
+}
+
+void WritePlayer(Writer& w, const SavePlayer& p) {
+  w.Open(st::kVesk);
+  w.Int(st::kSLID, p.slid);
+  w.String(st::kForename, p.forename);
+  w.Open(st::kAttributes);
+  for (const SaveAttribute& a : p.attributes) {
+    w.Open(st::kAttribute);
+    w.String(st::kName, a.name);
+    w.String(st::kGuiName, a.guiName);
+    w.String(st::kDescription, a.description);
+    w.Float(st::kBaseValue, a.base);
+    w.Flag(st::kAlwaysShow, a.alwaysShow);
+    w.Flag(st::kHighIsGood, a.highIsGood);
+    w.Int(st::kCriteria, a.criteria);
+    w.Float(st::kWarnLimit, a.warnLimit);
+    w.String(st::kHighDesc, a.highDesc);
+    w.String(st::kLowDesc, a.lowDesc);
+    for (const SaveEffect& e : a.effects) {
+      w.Open(st::kSimEffect);
+      w.String(st::kDebugName, e.debugName);
+      w.Float(st::kDegrade, e.degrade);
+      w.Float(st::kEffect, e.amount);
+      w.Close(st::kSimEffect);
+    }
+    w.Close(st::kAttribute);
+  }
+  w.Close(st::kAttributes);
+  WriteSkills(w, p.skills);
+  WriteBoredom(w, p.boredom);
+  w.String(st::kAvatarTexture, p.avatarTexture);
+  w.Close(st::kVesk);
+}
+
+void WriteNPC(Writer& w, const SaveNPC& n) {
+  w.Open(st::kNPC);
+  w.Int(st::kSLID, n.slid);
+  w.String(st::kForename, n.forename);
+  w.String(st::kSurname, n.surname);
+  w.String(st::kFullName, n.fullName);
+  w.String(st::kPortrait, n.portrait);
+  w.String(st::kGreyed, n.greyed);
+  w.Float(st::kTovel, n.tovel);
+  w.Float(st::kIQ, n.iq);
+  w.Float(st::kCulture, n.culture);
+  w.Flag(st::kIntroduced, n.introduced);
+  w.Int(st::kSnubDelay, n.snubDelay);
+  w.Int(st::kSnubCount, n.snubCount);
+  w.Int(st::kVeskDays, n.veskDays);
+  w.Int(st::kInviteDays, n.inviteDays);
+  w.Flag(st::kUnlockOffered, n.unlockOffered);
+  w.Float(st::kRomanticCompatibility, n.romanticCompatibility);
+  w.Float(st::kCashPerWeek, n.cashPerWeek);
+  w.Float(st::kCash, n.cash);
+  w.Raw(st::kDateOfBirth, std::to_string(n.birthDay) + "," + std::to_string(n.birthMonth) + "," +
+                              std::to_string(n.birthYear));
+  w.Int(st::kGender, n.gender);
+  w.String(st::kUnlockable, n.unlockable);
+  w.Open(st::kInterests);
+  for (const SaveInterest& i : n.interests) {
+    w.Open(st::kInterest);
+    w.String(st::kCategory, i.category);
+    w.String(st::kName, i.name);
+    w.String(st::kGuiName, i.guiName);
+    w.Close(st::kInterest);
+  }
+  w.Close(st::kInterests);
+  WriteSkills(w, n.skills);
+  w.String(st::kCharacterType, n.characterType);
+  WriteBoredom(w, n.boredom);
+  w.Open(st::kMemories);
+  for (const SaveMemory& m : n.memories) {
+    w.Open(st::kMemory);
+    w.String(st::kType, m.type);
+    w.Float(st::kHappiness, m.happiness);
+    w.Float(st::kStrength, m.strength);
+    w.Close(st::kMemory);
+  }
+  w.Close(st::kMemories);
+  w.Close(st::kNPC);
+}
+
+void WriteJobs(Writer& w, const SaveGameData& d) {
+  w.Open(st::kJobInstance);
+  w.Int(st::kGrade, d.jobInstance.grade);
+  w.Int(st::kDaysInJob, d.jobInstance.daysInJob);
+  w.Int(st::kDaysSincePromotion, d.jobInstance.daysSincePromotion);
+  for (const SaveJobPerf& perf : d.jobInstance.perf) {
+    w.Open(st::kJobPerf);
+    w.Raw(st::kData, std::string(perf.valid ? "1," : "0,") + FormatFixed(perf.value, 3));
+    w.Close(st::kJobPerf);
+  }
+  w.Close(st::kJobInstance);
+
+  const SaveJobType& j = d.jobType;
+  w.Open(st::kJobType);
+  w.String(st::kPromote1, j.promote[0]);
+  w.String(st::kPromote2, j.promote[1]);
+  w.String(st::kPromote3, j.promote[2]);
+  w.String(st::kName, j.name);
+  w.String(st::kGuiName, j.guiName);
+  w.String(st::kEmployerName, j.employerName);
+  w.String(st::kIndustryName, j.industryName);
+  w.String(st::kWorkplace, j.workplace);
+  w.String(st::kMaleDesc, j.maleDesc);
+  w.String(st::kFemaleDesc, j.femaleDesc);
+  w.Float(st::kCommuteDistance, j.commuteDistance);
+  w.Float(st::kMinTip, j.minTip);
+  w.Float(st::kMaxTip, j.maxTip);
+  w.Float(st::kMinSalary, j.minSalary);
+  w.Float(st::kMaxSalary, j.maxSalary);
+  w.Int(st::kDuration, j.duration);
+  w.Int(st::kDaysSinceLastFriend, j.daysSinceLastFriend);
+  w.Int(st::kLocked, j.locked);
+  w.Float(st::kRarity, j.rarity);
+  w.Float(st::kSociability, j.sociability);
+  w.Open(st::kModifiers);
+  for (const SaveModifier& m : j.modifiers) {
+    w.Open(st::kModifier);
+    w.String(st::kName, m.name);
+    w.String(st::kDebugName, m.debugName);
+    w.Float(st::kDegrade, m.degrade);
+    w.Float(st::kValue, m.value);
+    w.Close(st::kModifier);
+  }
+  w.Close(st::kModifiers);
+  w.Close(st::kJobType);
+
+  w.Open(st::kJobsApplied);
+  for (const SaveJobApplication& a : d.jobsApplied) {
+    w.Open(st::kJob);
+    w.String(st::kName, a.name);
+    w.Int(st::kAppliedTimer, a.timer);
+    w.Close(st::kJob);
+  }
+  w.Close(st::kJobsApplied);
+}
+
+void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
+  w.Open(tag);
+  w.Float(st::kProgress, p.progress);
+  w.Float(st::kQuality, p.quality);
+  w.String(st::kGuiName, p.guiName);
+  std::string chunks;
+  for (float c : p.chunks) chunks += FormatFixed(c, 3) + ",";
+  w.Raw(st::kChunks, chunks);
+  w.Close(tag);
+}
+
+void WritePet(Writer& w, const char* tag, const SavePet& pet, bool dog, bool hamster) {
+  w.Open(tag);
+  if (dog) w.Int(st::kBurglars, pet.burglars);
+  w.Int(st::kNoFood, pet.noFood);
+  w.String(st::kName, pet.name);
+  if (hamster) w.Int(st::kAge, pet.age);
+  w.Close(tag);
+}
+
+std::vector<SaveBoredomItem> CaptureBoredom(const SIM_Boredom* boredom) {
+  std::vector<SaveBoredomItem> items;
+  if (boredom)
+    for (const auto& [name, value] : boredom->Items()) items.push_back({name, value});
+  return items;
+}
+
+std::vector<SaveNamedValue> CaptureValues(const SIM_NamedValueList& list) {
+  std::vector<SaveNamedValue> values;
+  for (const SIM_NamedValue* v : list.Values())
+    values.push_back({v->GetName(), v->GetGuiName(), v->GetValue()});
+  return values;
+}
+
+void CapturePlayer(SavePlayer& p) {
+  SIM_Vesk* vesk = SIM_Vesk::Instance();
+  p.slid = vesk->GetSLID();
+  p.forename = vesk->GetForename();
+  for (const SIM_NamedValue* v : vesk->Attributes().Values()) {
+    SaveAttribute a;
+    a.name = v->GetName();
+    a.guiName = v->GetGuiName();
+    a.base = v->GetValue();
+    if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(v)) {
+      // The base, not the value: the effects are saved beside it and added again on load.
+      a.base = attribute->GetBase();
+      a.description = attribute->GetDescription(0);
+      a.alwaysShow = attribute->GetFlag1();
+      a.highIsGood = attribute->IsRisingGood();
+      a.criteria = attribute->GetWarnCriterion();
+      a.warnLimit = attribute->GetWarnThreshold();
+      a.highDesc = attribute->GetDescription(1);
+      a.lowDesc = attribute->GetDescription(2);
+      for (const SIM_Effect* e : attribute->GetEffects())
+        a.effects.push_back({e->GetDebugName(), e->GetDegrade(), e->GetAmount()});
+    }
+    p.attributes.push_back(std::move(a));
+  }
+  p.skills = CaptureValues(vesk->Skills());
+  p.boredom = CaptureBoredom(vesk->GetBoredom());
+  p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+}
+
+SaveNPC CaptureNPC(SIM_NPC* npc) {
+  SaveNPC n;
+  n.slid = npc->GetSLID();
+  n.forename = npc->GetForename();
+  n.surname = npc->GetSurname();
+  n.fullName = npc->GetFullName();
+  n.portrait = npc->GetPortrait();
+  n.greyed = npc->GetGreyPortrait();
+  n.tovel = npc->GetTovelDemand();
+  n.iq = npc->GetIQDemand();
+  n.culture = npc->GetCultureDemand();
+  n.introduced = npc->IsIntroduced();
+  n.snubDelay = npc->GetSnubDelay();
+  n.snubCount = npc->GetSnubCount();
+  n.veskDays = npc->GetVeskDays();
+  n.inviteDays = npc->GetInviteDays();
+  n.unlockOffered = npc->IsUnlockOffered();
+  n.romanticCompatibility = npc->GetAttraction();
+  n.cashPerWeek = npc->GetCashPerWeek();
+  n.cash = npc->GetCash();
+  if (const SIM_Date* dob = npc->GetBirthDate()) {
+    n.birthDay = dob->GetDay();
+    n.birthMonth = dob->GetMonth();
+    n.birthYear = dob->GetYear();
+  }
+  n.gender = npc->GetGender();
+  n.unlockable = npc->GetUnlockableJob() ? npc->GetUnlockableJob()->GetName() : savetag::kNullJob;
+  for (const SIM_Interest* i : npc->GetInterests())
+    if (const SIM_InterestType* type = i->GetType())
+      n.interests.push_back({type->GetCategory(), type->GetName(), type->GetGuiName()});
+  n.skills = CaptureValues(npc->NamedValues());
+  n.characterType = npc->GetCharacterType() ? npc->GetCharacterType()->GetName() : "";
+  n.boredom = CaptureBoredom(npc->GetBoredom());
+  if (const SIM_Memory* memory = npc->GetMemory())
+    for (const SIM_MemoryItem* m : memory->Items())
+      if (m->type) n.memories.push_back({m->type->GetName(), m->happiness, m->strength});
+  return n;
+}
+
+void ReportFailure(const std::string& key, const std::string& slot) {
+  LastErrorText() = key;
+  LogWarning(("Save failed (" + key + "): " + slot).c_str(), "SIM_SaveGame", __LINE__);
+  plat::ShowMessageBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()), plat::BoxIcon::Error);
+}
+
+}  // namespace
+
+void SIM_SaveGame::SetFolder(const std::string& folder) { Folder() = folder; }
+const std::string& SIM_SaveGame::GetFolder() { return Folder(); }
+
+std::string SIM_SaveGame::PathFor(const std::string& slot) {
+  return Folder() + "/" + slot + st::kExtension;
+}
+
+bool SIM_SaveGame::IsValidSlotName(const std::string& slot, std::string* why) {
+  const char* reason = nullptr;
+  if (slot.find_first_not_of(" \t\r\n") == std::string::npos) {
+    reason = "SAVEGAME_NAME_EMPTY";
+  } else if (slot.find('/') != std::string::npos || slot.find('\\') != std::string::npos ||
+             slot[0] == '.') {
+    // A slash would leave the save folder; a leading '.' hides the file from the listing.
+    reason = "SAVEGAME_NAME_BAD";
+  }
+  if (why) *why = reason ? reason : "";
+  return reason == nullptr;
+}
+
+bool SIM_SaveGame::Save(const std::string& slot) {
+  TraceCall("SIM_SaveGame::Save " + slot);
+  LastErrorText().clear();
+  std::string why;
+  if (!IsValidSlotName(slot, &why)) {
+    ReportFailure(why, slot);
+    return false;
+  }
+  if (Folder().empty()) {
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    return false;
+  }
+  // The whole text is ready before the file is touched; the rename then replaces an older
+  // save in one step, and a failed write leaves it as it was.
+  if (!plat::WriteFileAtomically(PathFor(slot), BuildText())) {
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    return false;
+  }
+  return true;
+}
+
+const std::string& SIM_SaveGame::LastError() { return LastErrorText(); }
+
+SaveGameData SIM_SaveGame::Capture() {
+  SaveGameData d;
+  d.version = kGameVersion;
+
+  CapturePlayer(d.player);
+  d.cash = SIM_Finances::Instance().GetCash();
+
+  for (SIM_NPC* npc : SIM_NPC::All()) d.npcs.push_back(CaptureNPC(npc));
+  // Only live relationships between two persons that are still there.
+  for (const SIM_Relationship* r : SIM_Relationship::All()) {
+    if (!r->active || !r->GetPerson1() || !r->GetPerson2()) continue;
+    d.relationships.push_back({r->GetPerson1()->GetSLID(), r->GetPerson2()->GetSLID(),
+                               r->GetStrength(), r->GetBalance(), r->IsPlayerCreated(),
+                               r->IsFriendship()});
+  }
+
+  if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) {
+    d.jobType.name = job->GetName();
+    d.jobType.industryName = job->GetIndustryName();
+    for (const SIM_Modifier* m : job->GetModifiers())
+      d.jobType.modifiers.push_back({m->name, m->source, m->limit, m->amount});
+  }
+  if (const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    d.jobInstance.daysInJob = instance->GetDaysInJob();
+    d.jobType.commuteDistance = instance->GetCommuteDistance();
+  }
+
+  d.tovelEarned = SIM_Tovel::Instance().GetComponent(1);
+  d.tovelActivities = SIM_Tovel::Instance().ActivitiesTried();
+
+  const SIM_Date& today = CurrentDate();
+  d.day = today.GetDay();
+  d.dayOfWeek = today.GetDayOfWeek();
+  d.daysToFullMoon = today.GetDaysToFullMoon();
+  d.month = today.GetMonth();
+  d.year = today.GetYear();
+  d.reviewDay = NextReviewDate().GetDay();
+  d.reviewMonth = NextReviewDate().GetMonth();
+  d.reviewYear = NextReviewDate().GetYear();
+  d.endDay = GameEndDate().GetDay();
+  d.endMonth = GameEndDate().GetMonth();
+  d.endYear = GameEndDate().GetYear();
+  d.tenYearsUp = SIM_SIM::Instance().IsGameOver();
+
+  d.globals = CaptureValues(GlobalNamedValues());
+  if (const SIM_NPC* partner = SIM_Romance::Instance().GetPartner()) d.partner = partner->GetSLID();
+
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  for (int i = 0; i < SIM_Statistics::kIntCount; ++i) d.statInts[i] = stats.GetInt(i);
+  for (int i = 0; i < SIM_Statistics::kFloatCount; ++i) d.statFloats[i] = stats.GetFloat(i);
+  d.elapsed = static_cast<float>(stats.GetPlayTime());
+  d.statActivities = stats.Activities();
+
+  d.maxActs = SIM_SIM::Instance().GetActsPerDay();
+  d.acts = SIM_SIM::Instance().GetActsUsed();
+  d.topSLID = NextSLID();
+  return d;
+}
+
+std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
+  Writer w;
+  w.Open(st::kXml);
+
+  w.Open(st::kHeader);
+  w.String(st::kVersion, d.version);
+  w.Close(st::kHeader);
+
+  WritePlayer(w, d.player);
+
+  w.Open(st::kFinances);
+  w.Float(st::kCash, d.cash);
+  w.Close(st::kFinances);
+
+  w.Open(st::kNPCs);
+  for (const SaveNPC& npc : d.npcs) WriteNPC(w, npc);
+  w.Close(st::kNPCs);
+
+  w.Open(st::kRelationships);
+  for (const SaveRelationship& r : d.relationships) {
+    w.Open(st::kRelationship);
+    w.Int(st::kPerson1, r.person1);
+    w.Int(st::kPerson2, r.person2);
+    w.Float(st::kStrength, r.strength);
+    w.Float(st::kBalance, r.balance);
+    w.Flag(st::kPlayerCreated, r.playerCreated);
+    w.Flag(st::kFriendship, r.friendship);
+    w.Close(st::kRelationship);
+  }
+  w.Close(st::kRelationships);
+
+  WriteJobs(w, d);
+
+  w.Open(st::kTovel);
+  w.Float(st::kEarned, d.tovelEarned);
+  for (const std::string& a : d.tovelActivities) {
+    w.Open(st::kActivity);
+    w.String(st::kName, a);
+    w.Close(st::kActivity);
+  }
+  w.Close(st::kTovel);
+
+  w.Open(st::kCommute);
+  w.String(st::kName, d.commute);
+  w.Close(st::kCommute);
+
+  w.Open(st::kAssets);
+  for (const auto& [name, owned] : d.assets) {
+    w.Open(st::kAsset);
+    w.String(st::kName, name);
+    w.Flag(st::kOwned, owned);
+    w.Close(st::kAsset);
+  }
+  w.Close(st::kAssets);
+
+  w.Open(st::kCrime);
+  w.Int(st::kDaysToMugging, d.daysToMugging);
+  w.Int(st::kDaysToBurglary, d.daysToBurglary);
+  w.Close(st::kCrime);
+
+  w.Open(st::kDate);
+  w.Int(st::kDay, d.day);
+  w.Int(st::kDayOfWeek, d.dayOfWeek);
+  w.Int(st::kDaysToFullMoon, d.daysToFullMoon);
+  w.Int(st::kMonth, d.month);
+  w.Int(st::kYear, d.year);
+  w.Int(st::kYearEndDay, d.reviewDay);
+  w.Int(st::kYearEndMonth, d.reviewMonth);
+  w.Int(st::kYearEndYear, d.reviewYear);
+  w.Int(st::kGameEndDay, d.endDay);
+  w.Int(st::kGameEndMonth, d.endMonth);
+  w.Int(st::kGameEndYear, d.endYear);
+  w.Flag(st::kTenYearsUp, d.tenYearsUp);
+  w.Close(st::kDate);
+
+  w.Open(st::kGlobals);
+  for (const SaveNamedValue& g : d.globals) {
+    w.Open(st::kGlobal);
+    w.String(st::kName, g.name);
+    w.String(st::kGuiName, g.guiName);
+    w.Float(st::kValue, g.value);
+    w.Close(st::kGlobal);
+  }
+  w.Close(st::kGlobals);
+
+  w.Open(st::kHealth);
+  w.Int(st::kState, d.healthState);
+  w.Int(st::kDuration, d.healthDuration);
+  w.Close(st::kHealth);
+
+  w.Open(st::kRomance);
+  w.Int(st::kPartner, d.partner);
+  w.Int(st::kDuration, d.romanceDuration);
+  w.Float(st::kCynicism, d.cynicism);
+  w.Close(st::kRomance);
+
+  w.Open(st::kStatistics);
+  std::string ints, floats;
+  for (int v : d.statInts) ints += std::to_string(v) + ",";
+  for (float v : d.statFloats) floats += FormatFixed(v, 2) + ",";
+  w.Raw(st::kInts, ints);
+  w.Raw(st::kFloats, floats);
+  w.Float(st::kElapsed, d.elapsed);
+  w.Open(st::kActivities);
+  for (const auto& [guiName, count] : d.statActivities) {
+    w.Open(st::kActivity);
+    w.String(st::kGuiName, guiName);
+    w.Int(st::kCount, count);
+    w.Close(st::kActivity);
+  }
+  w.Close(st::kActivities);
+  w.Close(st::kStatistics);
+
+  w.Open(st::kAlcohol);
+  w.Float(st::kAddictionStrength, d.addictionStrength);
+  w.Flag(st::kAlcoholic, d.alcoholic);
+  w.Float(st::kBloodAlcohol, d.bloodAlcohol);
+  w.Close(st::kAlcohol);
+
+  w.Open(st::kBooks);
+  for (const auto& [name, read] : d.books) {
+    w.Open(st::kBook);
+    w.String(st::kName, name);
+    w.Int(st::kRead, read);
+    w.Close(st::kBook);
+  }
+  w.Close(st::kBooks);
+
+  w.Open(st::kEvents);
+  for (const auto& [name, triggered] : d.events) {
+    w.Open(st::kEvent);
+    w.String(st::kName, name);
+    w.Flag(st::kTriggered, triggered);
+    w.Close(st::kEvent);
+  }
+  w.Close(st::kEvents);
+
+  w.Open(st::kAchievements);
+  WriteProject(w, st::kSong, d.projects[0]);
+  WriteProject(w, st::kScreenplay, d.projects[1]);
+  WriteProject(w, st::kTheory, d.projects[2]);
+  WriteProject(w, st::kStory, d.projects[3]);
+  w.Open(st::kRoyalties);
+  for (const SaveRoyalty& r : d.royalties) {
+    w.Open(st::kRoyalty);
+    w.Float(st::kIncome, r.income);
+    w.Float(st::kTotal, r.total);
+    w.Float(st::kLastCheque, r.lastCheque);
+    w.String(st::kGuiName, r.guiName);
+    w.Int(st::kType, r.type);
+    w.Close(st::kRoyalty);
+  }
+  w.Close(st::kRoyalties);
+  w.Open(st::kStrings);
+  for (const std::string& key : d.achievements) {
+    w.Open(st::kString);
+    w.String(st::kKey, key);
+    w.Close(st::kString);
+  }
+  w.Close(st::kStrings);
+  w.Close(st::kAchievements);
+
+  w.Open(st::kBowling);
+  w.Int(st::kPracticeNight, d.practiceNight);
+  w.Flag(st::kOnTeam, d.onTeam);
+  w.Flag(st::kBeenOnTeam, d.beenOnTeam);
+  w.Close(st::kBowling);
+
+  w.Open(st::kClasses);
+  for (const std::string& name : d.classes) {
+    w.Open(st::kClass);
+    w.String(st::kName, name);
+    w.Close(st::kClass);
+  }
+  w.Close(st::kClasses);
+
+  w.Open(st::kHiscore);
+  w.Int(st::kScore, d.hiscore);
+  w.Close(st::kHiscore);
+  WritePet(w, st::kDog, d.dog, true, false);
+  WritePet(w, st::kCat, d.cat, false, false);
+  WritePet(w, st::kFish, d.fish, false, false);
+  WritePet(w, st::kParrot, d.parrot, false, false);
+  WritePet(w, st::kHamster, d.hamster, false, true);
+
+  w.Open(st::kPetFood);
+  w.Int(st::kCatFood, d.petFood[0]);
+  w.Int(st::kDogFood, d.petFood[1]);
+  w.Int(st::kFishFood, d.petFood[2]);
+  w.Int(st::kParrotFood, d.petFood[3]);
+  w.Int(st::kHamsterFood, d.petFood[4]);
+  w.Close(st::kPetFood);
+
+  w.Open(st::kSimSim);
+  w.Int(st::kMaxActs, d.maxActs);
+  w.Int(st::kActs, d.acts);
+  w.Close(st::kSimSim);
+
+  w.Open(st::kMisc);
+  w.Int(st::kTopSLID, d.topSLID);
+  w.Close(st::kMisc);
+
+  w.Close(st::kXml);
+  return w.Take();
+}
+
+std::string SIM_SaveGame::EncodeValue(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '<') {
+      out += "&lt;";
+    } else if (c == '&') {
+      out += "&amp;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int SIM_SaveGame::NewSLID() { return NextSLID()++; }
+
+void SIM_SaveGame::SetNextSLID(int next) {
+  ReportAssertion(next >= 0, "SIM_SaveGame", __LINE__);
+  NextSLID() = next;
+}
+
+int SIM_SaveGame::GetNextSLID() { return NextSLID(); }

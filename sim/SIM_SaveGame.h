@@ -1,11 +1,288 @@
-// Stand-in for the save writer until it is built: a save records its name.
+// Saving the running game, and the identifiers (SLIDs) that persons carry in a save.
+//
+// A save is built in two steps: Capture copies what a save keeps of the running game into a
+// SaveGameData record, and Serialize turns the record into the file's text. The reader
+// (SIM_LoadGame) parses the text back into the same record before it touches the game, so
+// the record is the one description of a save's content. Parts of the game that are not built
+// yet keep their new-game defaults in the record (lists empty), so every element is always
+// written.
 #pragma once
 
+#include <array>
 #include <string>
+#include <utility>
+#include <vector>
+
+struct SaveEffect {
+  std::string debugName;
+  float degrade = 0.0f;
+  float amount = 0.0f;
+  bool operator==(const SaveEffect&) const = default;
+};
+
+struct SaveAttribute {
+  std::string name;
+  std::string guiName;
+  std::string description;
+  float base = 0.0f;  // the base, never base + effects: the effects are saved beside it
+  bool alwaysShow = false;
+  bool highIsGood = false;
+  int criteria = 0;
+  float warnLimit = 0.0f;
+  std::string highDesc;
+  std::string lowDesc;
+  std::vector<SaveEffect> effects;
+  bool operator==(const SaveAttribute&) const = default;
+};
+
+// A skill or a global value.
+struct SaveNamedValue {
+  std::string name;
+  std::string guiName;
+  float value = 0.0f;
+  bool operator==(const SaveNamedValue&) const = default;
+};
+
+struct SaveBoredomItem {
+  std::string name;
+  float value = 0.0f;
+  bool operator==(const SaveBoredomItem&) const = default;
+};
+
+struct SavePlayer {
+  int slid = 0;
+  std::string forename;
+  std::vector<SaveAttribute> attributes;
+  std::vector<SaveNamedValue> skills;
+  std::vector<SaveBoredomItem> boredom;
+  std::string avatarTexture;
+  bool operator==(const SavePlayer&) const = default;
+};
+
+struct SaveInterest {
+  std::string category;
+  std::string name;
+  std::string guiName;
+  bool operator==(const SaveInterest&) const = default;
+};
+
+struct SaveMemory {
+  std::string type;
+  float happiness = 0.0f;
+  float strength = 0.0f;
+  bool operator==(const SaveMemory&) const = default;
+};
+
+struct SaveNPC {
+  int slid = 0;
+  std::string forename;
+  std::string surname;
+  std::string fullName;
+  std::string portrait;
+  std::string greyed;
+  float tovel = 0.0f;
+  float iq = 0.0f;
+  float culture = 0.0f;
+  bool introduced = false;
+  int snubDelay = 0;
+  int snubCount = 0;
+  int veskDays = 0;
+  int inviteDays = 0;
+  bool unlockOffered = false;
+  float romanticCompatibility = 0.0f;
+  float cashPerWeek = 0.0f;
+  float cash = 0.0f;
+  int birthDay = 0;
+  int birthMonth = 0;
+  int birthYear = 0;
+  int gender = 0;
+  std::string unlockable = "NULL";
+  std::vector<SaveInterest> interests;
+  std::vector<SaveNamedValue> skills;
+  std::string characterType;
+  std::vector<SaveBoredomItem> boredom;
+  std::vector<SaveMemory> memories;
+  bool operator==(const SaveNPC&) const = default;
+};
+
+struct SaveRelationship {
+  int person1 = 0;
+  int person2 = 0;
+  float strength = 0.0f;
+  float balance = 0.0f;
+  bool playerCreated = false;
+  bool friendship = false;
+  bool operator==(const SaveRelationship&) const = default;
+};
+
+struct SaveJobPerf {
+  bool valid = false;
+  float value = 0.0f;
+  bool operator==(const SaveJobPerf&) const = default;
+};
+
+struct SaveJobInstance {
+  int grade = 0;
+  int daysInJob = 0;
+  int daysSincePromotion = 0;
+  std::array<SaveJobPerf, 10> perf = {};
+  bool operator==(const SaveJobInstance&) const = default;
+};
+
+struct SaveModifier {
+  std::string name;       // the value it changes
+  std::string debugName;  // its source
+  float degrade = 0.0f;   // its limit
+  float value = 0.0f;     // its amount
+  bool operator==(const SaveModifier&) const = default;
+};
+
+struct SaveJobType {
+  std::string promote[3];
+  std::string name = "unemployed";
+  std::string guiName;
+  std::string employerName;
+  std::string industryName;
+  std::string workplace;
+  std::string maleDesc;
+  std::string femaleDesc;
+  float commuteDistance = 0.0f;
+  float minTip = 0.0f;
+  float maxTip = 0.0f;
+  float minSalary = 0.0f;
+  float maxSalary = 0.0f;
+  int duration = 0;
+  int daysSinceLastFriend = 0;
+  int locked = 0;
+  float rarity = 0.0f;
+  float sociability = 0.0f;
+  std::vector<SaveModifier> modifiers;
+  bool operator==(const SaveJobType&) const = default;
+};
+
+struct SaveJobApplication {
+  std::string name;
+  int timer = 0;
+  bool operator==(const SaveJobApplication&) const = default;
+};
+
+struct SaveProject {
+  float progress = 0.0f;
+  float quality = 0.0f;
+  std::string guiName;
+  std::vector<float> chunks;
+  bool operator==(const SaveProject&) const = default;
+};
+
+struct SaveRoyalty {
+  float income = 0.0f;
+  float total = 0.0f;
+  float lastCheque = 0.0f;
+  std::string guiName;
+  int type = 0;
+  bool operator==(const SaveRoyalty&) const = default;
+};
+
+struct SavePet {
+  int burglars = 0;  // the dog only
+  int noFood = 0;
+  std::string name;
+  int age = 0;  // the hamster only
+  bool operator==(const SavePet&) const = default;
+};
+
+// Everything a save holds, in file order.
+struct SaveGameData {
+  std::string version;     // the header text
+  float fileVersion = 0;   // the number read from it (reading only)
+
+  SavePlayer player;
+  float cash = 0.0f;
+  std::vector<SaveNPC> npcs;
+  std::vector<SaveRelationship> relationships;
+  SaveJobInstance jobInstance;
+  SaveJobType jobType;
+  std::vector<SaveJobApplication> jobsApplied;
+  float tovelEarned = 0.0f;
+  std::vector<std::string> tovelActivities;
+  std::string commute = "walk";
+  std::vector<std::pair<std::string, bool>> assets;  // every asset, owned or not
+  int daysToMugging = 0;
+  int daysToBurglary = 0;
+
+  int day = 0, dayOfWeek = 0, daysToFullMoon = 15, month = 0, year = 0;
+  int reviewDay = 0, reviewMonth = 0, reviewYear = 0;
+  int endDay = 0, endMonth = 0, endYear = 0;
+  bool tenYearsUp = false;
+
+  std::vector<SaveNamedValue> globals;
+  int healthState = 0;
+  int healthDuration = 0;
+  int partner = -1;
+  int romanceDuration = 0;
+  float cynicism = 0.0f;
+
+  std::array<int, 13> statInts = {};
+  std::array<float, 6> statFloats = {};
+  float elapsed = 0.0f;  // play time in ms
+  std::vector<std::pair<std::string, int>> statActivities;
+
+  float addictionStrength = 0.0f;
+  bool alcoholic = false;
+  float bloodAlcohol = 0.0f;
+  std::vector<std::pair<std::string, int>> books;
+  std::vector<std::pair<std::string, bool>> events;
+  std::array<SaveProject, 4> projects;  // song, screenplay, theory, story
+  std::vector<SaveRoyalty> royalties;
+  std::vector<std::string> achievements;  // unlocked keys in unlock order
+
+  int practiceNight = 0;
+  bool onTeam = false;
+  bool beenOnTeam = false;
+  std::vector<std::string> classes;
+  int hiscore = 0;
+  SavePet dog, cat, fish, parrot, hamster;
+  std::array<int, 5> petFood = {};  // cat, dog, fish, parrot, hamster
+  bool hasSimSim = true;  // false for files of 1.17 and below
+  int maxActs = 1;
+  int acts = 0;
+  int topSLID = 0;
+
+  bool operator==(const SaveGameData&) const = default;
+};
 
 class SIM_SaveGame {
  public:
-  static void Save(const std::string& name);
-  // A person's identifier, unique within the run.
+  // The folder saves go to (the shell sets the user's save folder at start). Without one,
+  // saving fails and says so.
+  static void SetFolder(const std::string& folder);
+  static const std::string& GetFolder();
+  // "<folder>/<slot>.xml".
+  static std::string PathFor(const std::string& slot);
+
+  // A slot name the player may use: not empty or blank, no '/' or '\', not starting with
+  // '.'. On refusal `why` gets the translation key of the reason.
+  static bool IsValidSlotName(const std::string& slot, std::string* why = nullptr);
+
+  // Writes the running game to the slot through a temporary file and a rename, so a failed
+  // write keeps an older save of that name whole. On failure the player is told once and the
+  // result is false.
+  static bool Save(const std::string& slot);
+  // The key of the last failure's reason ("" after a success).
+  static const std::string& LastError();
+
+  // What a save keeps of the running game.
+  static SaveGameData Capture();
+  // The file text of a record; numbers with '.' whatever the locale.
+  static std::string Serialize(const SaveGameData& data);
+  static std::string BuildText() { return Serialize(Capture()); }
+
+  // '<' and '&' as "&lt;" and "&amp;".
+  static std::string EncodeValue(const std::string& text);
+
+  // SLIDs: every person takes the next one when made; a load continues from the file's
+  // counter.
   static int NewSLID();
+  static void SetNextSLID(int next);
+  static int GetNextSLID();
 };

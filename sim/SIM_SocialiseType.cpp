@@ -27,4 +27,10 @@ SIM_SocialiseType* SIM_SocialiseType::Add(const std::string& name) {
   return Types().back().get();
 }
 
+SIM_SocialiseType* SIM_SocialiseType::FindByName(const std::string& name) {
+  for (const auto& type : Types())
+    if (type->name_ == name) return type.get();
+  return nullptr;
+}
+
 void SIM_SocialiseType::ClearForTesting() { Types().clear(); }

@@ -16,6 +16,8 @@ class SIM_SocialiseType {
   // A kind the character would host; null when there is none.
   static SIM_SocialiseType* ChooseForNpc(SIM_NPC* npc);
   static SIM_SocialiseType* Add(const std::string& name);
+  // The kind of that name, or null (a saved memory of a kind the game no longer has).
+  static SIM_SocialiseType* FindByName(const std::string& name);
   static void ClearForTesting();
 
   const std::string& GetName() const { return name_; }

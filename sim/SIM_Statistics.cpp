@@ -84,3 +84,8 @@ double SIM_Statistics::GetPlayTime() {
   timer_.Update();
   return timer_.elapsed;
 }
+
+void SIM_Statistics::SetPlayTime(double ms) {
+  timer_.Update();
+  timer_.elapsed = ms;
+}

@@ -32,6 +32,10 @@ class SIM_Statistics {
   // The most counted activity; the first counted on a tie; "" when none.
   std::string GetFavouriteActivity() const;
   const std::vector<std::pair<std::string, int>>& Activities() const { return activities_; }
+  // A loaded game's counters, in their saved order.
+  void SetActivities(const std::vector<std::pair<std::string, int>>& activities) {
+    activities_ = activities;
+  }
 
   // After the yearly review: activity counters gone, integers 1, 2 and 3 back to 0.
   void ResetYear();
@@ -45,6 +49,8 @@ class SIM_Statistics {
   bool IsPlayTimerRunning() const { return !timer_.paused; }
   // Play time in ms.
   double GetPlayTime();
+  // A loaded game's play time; the timer keeps its running or paused state.
+  void SetPlayTime(double ms);
 
  private:
   SIM_Statistics() = default;

@@ -35,10 +35,10 @@ void SIM_Weather::Load(const std::string& file) {
   for (int m = 0; m < rows; ++m) {
     double sum = 0.0;
     for (float share : shares_[m]) {
-      if (share < 0.0f) valid = false;
+      if (!(share >= 0.0f)) valid = false;  // negative or not a number
       sum += share;
     }
-    if (std::fabs(sum - 1.0) > 1e-3) valid = false;
+    if (!(std::fabs(sum - 1.0) <= 1e-3)) valid = false;  // written so a NaN sum fails too
   }
   if (!valid) FatalError("Weather percentages are invalid", "SIM_Weather", 50);
 }

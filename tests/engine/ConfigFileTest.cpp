@@ -80,6 +80,22 @@ TEST_F(ConfigFileTest, ReadNextPairNeverSwallowsTheNextLine) {
   EXPECT_FALSE(c.ReadNextPair(key, 1024, value, 31));
 }
 
+TEST_F(ConfigFileTest, AZeroByteInsideALineNeverMakesAnotherPair) {
+  // Found by fuzzing: the walk ends lines at zero bytes, so "A=1<zero>B=2" gave a hidden
+  // second pair B=2 (and more pairs than the section has lines).
+  WriteFile(file, std::string("[config]\nA=1\0B=2\nC=3\n", 21));
+  ConfigFile c;
+  c.LoadSection("config", file);
+  std::string key, value;
+  ASSERT_TRUE(c.ReadNextPair(key, 64, value, 64));
+  EXPECT_EQ(key, "A");
+  EXPECT_EQ(value, "1");
+  ASSERT_TRUE(c.ReadNextPair(key, 64, value, 64));
+  EXPECT_EQ(key, "C");
+  EXPECT_EQ(value, "3");
+  EXPECT_FALSE(c.ReadNextPair(key, 64, value, 64));
+}
+
 TEST_F(ConfigFileTest, LongKeysAndValuesAreCut) {
   WriteFile(file, "[s]\n" + std::string(300, 'k') + "=" + std::string(3000, 'v') + "\n");
   ConfigFile c;

@@ -28,6 +28,15 @@ TEST(UtilitiesTest, FloatPrefixUsesAPointAndTakesTheLongestNumber) {
   EXPECT_DOUBLE_EQ(ParseFloatPrefix("--1"), 0.0);
 }
 
+TEST(UtilitiesTest, FloatPrefixReadsNoWordsAndNothingBeyondTheRange) {
+  // Found by fuzzing: "nan" and "inf" came back as such and passed checks that compare.
+  for (const char* text : {"nan", "NAN", "-nan", "inf", "+Infinity", " nan(1)", "infinity7"})
+    EXPECT_DOUBLE_EQ(ParseFloatPrefix(text), 0.0) << text;
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("1e400"), 0.0);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("-.5x"), -0.5);
+  EXPECT_DOUBLE_EQ(ParseFloatPrefix("7nan"), 7.0);
+}
+
 TEST(UtilitiesTest, FixedFormatting) {
   EXPECT_EQ(FormatFixed(0.256, 2), "0.26");
   EXPECT_EQ(FormatFixed(-3.0, 1), "-3.0");

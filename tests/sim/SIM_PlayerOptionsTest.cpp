@@ -76,6 +76,24 @@ TEST_F(SIM_PlayerOptionsTest, MissingKeysTakeTheirOwnDefaults) {
   EXPECT_EQ(options.GetId(), "1234567");
 }
 
+TEST_F(SIM_PlayerOptionsTest, ValuesThatAreNoFiniteNumbersReadAsMissing) {
+  // Found by fuzzing: "1e39" read as an infinite volume, "nan" as NaN, and both went on to
+  // the mixer and the mouse and back into the file.
+  WriteFile(File(),
+            "[config]\nMASTERVOLUME = nan\nMUSICVOLUME = 1e39\nDIFFICULTY = -inf\n"
+            "MOUSESPEED = -1e39\nSNOWFALL = 0.25\n[toggles]\n[ID]\nid = 1234567\n");
+  options.Load();
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 0.0f);  // no number
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMusicVolume), 0.5f);   // too large
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.0f);
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMouseSpeed), 0.5f);
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kSnowfall), 0.25f);
+  ASSERT_TRUE(options.Save());
+  const std::string text = ReadFile(File());
+  EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+  EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+}
+
 TEST_F(SIM_PlayerOptionsTest, AShortIdIsReplaced) {
   WriteFile(File(), "[config]\n[toggles]\n[ID]\nid = 123456\n");
   options.Load();

@@ -69,6 +69,20 @@ TEST_F(WeatherTest, ExtraRowsAreIgnoredAndBadTablesStopAtLoad) {
   EXPECT_FLOAT_EQ(SIM_Weather::Instance().GetShare(3, WEATHER_SNOW), 0.75f);
 }
 
+TEST_F(WeatherTest, SharesThatAreNoNumbersStopAtLoad) {
+  // Found by fuzzing: a share of "nan" made the row's sum NaN, which passed the check, and
+  // the month then had no weather at all. Shares beyond the float range are no better.
+  FatalCatcher catcher;
+  const std::string good = Table("#,m,1,0,0,0", 11);
+  EXPECT_THROW(Load(good + "#,m,nan,0,0,0\n"), FatalStop);
+  Load(good + "#,m,1,nan,0,0\n");  // the word reads 0, as any text that is no number
+  EXPECT_EQ(SIM_Weather::Instance().GetShare(11, WEATHER_CLOUD), 0.0f);
+  EXPECT_THROW(Load(good + "#,m,1e39,-1e39,1,0\n"), FatalStop);
+  EXPECT_THROW(Load(good + "#,m,inf,0,0,0\n"), FatalStop);
+  Load(good + "#,m,0,0,0,1\n");
+  EXPECT_EQ(SIM_Weather::Instance().PickKind(11, 0.5f), WEATHER_SNOW);
+}
+
 TEST_F(WeatherTest, RolledWeatherHoldsOneToFourDaysWithOneIntensity) {
   Load(Table("#,m,0.25,0.25,0.25,0.25", 12));
   GlobalNamedValues().Clear();

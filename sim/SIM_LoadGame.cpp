@@ -1,0 +1,1004 @@
+// The save reader: parse the whole file into a record, check it, and only then reset the game
+// and apply the record.
+#include "sim/SIM_LoadGame.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <set>
+#include <stdexcept>
+
+#include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_DirtSprites.h"
+#include "gui/GUI_LoadScreen.h"
+#include "gui/windows/GUI_NPCIcon.h"
+#include "hooks/HOOK_Achievements.h"
+#include "hooks/HOOK_EveningClassType.h"
+#include "hooks/SIM_PetFood.h"
+#include "hooks/SIM_RoyaltyStream.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_AvatarDescription.h"
+#include "sim/SIM_Boredom.h"
+#include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_CharacterType.h"
+#include "sim/SIM_Crime.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Dirt.h"
+#include "sim/SIM_EntertainJob.h"
+#include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_InterestType.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_Movie.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PortraitDatabase.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Restaurant.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_Rumour.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveTags.h"
+#include "sim/SIM_SmallTalk.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SoloActivityInstance.h"
+#include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
+
+namespace st = savetag;
+
+namespace {
+
+std::string& LastErrorText() {
+  static std::string error;
+  return error;
+}
+
+// Why a file cannot be loaded; caught by Parse.
+struct BadSave : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+std::string Trim(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t\r\n");
+  if (first == std::string::npos) return "";
+  const size_t last = text.find_last_not_of(" \t\r\n");
+  return text.substr(first, last - first + 1);
+}
+
+bool ToInt(const std::string& text, int& out) {
+  const std::string t = Trim(text);
+  if (t.empty()) return false;
+  const char* end = t.data() + t.size();
+  const auto [ptr, ec] = std::from_chars(t.data(), end, out);
+  return ec == std::errc() && ptr == end;
+}
+
+// Locale-free: from_chars never looks at LC_NUMERIC.
+bool ToFloat(const std::string& text, float& out) {
+  const std::string t = Trim(text);
+  if (t.empty()) return false;
+  const char* begin = t.data();
+  if (*begin == '+') ++begin;
+  const char* end = t.data() + t.size();
+  const auto [ptr, ec] = std::from_chars(begin, end, out, std::chars_format::fixed);
+  return ec == std::errc() && ptr == end && std::isfinite(out);
+}
+
+// Fields of a comma list; the writer ends every field with a comma, so one empty field at the
+// end is not a field.
+std::vector<std::string> SplitList(const std::string& text) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  while (start <= text.size()) {
+    const size_t comma = text.find(',', start);
+    if (comma == std::string::npos) {
+      const std::string last = text.substr(start);
+      if (!Trim(last).empty()) fields.push_back(last);
+      break;
+    }
+    fields.push_back(text.substr(start, comma - start));
+    start = comma + 1;
+  }
+  return fields;
+}
+
+// The tag reader over the whole file held in memory. Every read stops at the end of the text
+// and every tag and value has a length cap, so a cut-off or damaged file fails cleanly.
+class Reader {
+ public:
+  explicit Reader(const std::string& text) : text_(text) {}
+
+  float version = 0.0f;
+
+  std::string ReadTag() {
+    while (pos_ < text_.size() && text_[pos_] != '<') ++pos_;
+    if (pos_ >= text_.size()) throw BadSave("the file ends too early");
+    ++pos_;
+    const size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != '>') {
+      if (pos_ - start > st::kMaxTagLength) throw BadSave("a tag is too long");
+      ++pos_;
+    }
+    if (pos_ >= text_.size()) throw BadSave("the file ends inside a tag");
+    std::string tag = text_.substr(start, pos_ - start);
+    ++pos_;
+    return tag;
+  }
+
+  void Expect(const std::string& name) {
+    const std::string found = ReadTag();
+    if (found != name) throw BadSave("tag " + name + " expected, found " + found);
+  }
+  void Open(const char* name) { Expect(name); }
+  void Close(const char* name) { Expect(std::string("/") + name); }
+
+  // The next tag is exactly that name (nothing is consumed); false at the end of the text.
+  bool Peek(const char* name) {
+    const size_t saved = pos_;
+    bool match = false;
+    try {
+      match = ReadTag() == name;
+    } catch (const BadSave&) {
+      match = false;
+    }
+    pos_ = saved;
+    return match;
+  }
+
+  std::string Value(const char* name) {
+    Open(name);
+    const size_t start = pos_;
+    while (pos_ < text_.size() && text_[pos_] != '<') {
+      if (pos_ - start >= st::kMaxValueLength) throw BadSave(std::string("value too long: ") + name);
+      ++pos_;
+    }
+    if (pos_ >= text_.size()) throw BadSave("the file ends inside a value");
+    std::string value = text_.substr(start, pos_ - start);
+    Close(name);
+    return SIM_LoadGame::DecodeValue(value);
+  }
+
+  std::string String(const char* name) { return Value(name); }
+  int Int(const char* name) {
+    int v = 0;
+    if (!ToInt(Value(name), v)) throw BadSave(std::string("not a whole number: ") + name);
+    return v;
+  }
+  bool Flag(const char* name) { return Int(name) != 0; }
+  float Float(const char* name) {
+    float v = 0.0f;
+    if (!ToFloat(Value(name), v)) throw BadSave(std::string("not a number: ") + name);
+    return v;
+  }
+  // A number truncated to a whole one (the bowling values are read this way).
+  int Truncated(const char* name) {
+    const float v = Float(name);
+    if (v < -2.0e9f || v > 2.0e9f) throw BadSave(std::string("number out of range: ") + name);
+    return static_cast<int>(v);
+  }
+  std::vector<int> IntList(const char* name) {
+    std::vector<int> out;
+    for (const std::string& f : SplitList(Value(name))) {
+      int v = 0;
+      if (!ToInt(f, v)) throw BadSave(std::string("bad number list: ") + name);
+      out.push_back(v);
+    }
+    return out;
+  }
+  std::vector<float> FloatList(const char* name) {
+    std::vector<float> out;
+    for (const std::string& f : SplitList(Value(name))) {
+      float v = 0.0f;
+      if (!ToFloat(f, v)) throw BadSave(std::string("bad number list: ") + name);
+      out.push_back(v);
+    }
+    return out;
+  }
+
+ private:
+  const std::string& text_;
+  size_t pos_ = 0;
+};
+
+std::vector<SaveBoredomItem> ReadBoredom(Reader& r) {
+  std::vector<SaveBoredomItem> items;
+  r.Open(st::kBoredom);
+  while (r.Peek(st::kBoredomItem)) {
+    r.Open(st::kBoredomItem);
+    SaveBoredomItem item;
+    item.name = r.String(st::kName);
+    item.value = r.Float(st::kValue);
+    r.Close(st::kBoredomItem);
+    items.push_back(std::move(item));
+  }
+  r.Close(st::kBoredom);
+  return items;
+}
+
+std::vector<SaveNamedValue> ReadSkills(Reader& r) {
+  std::vector<SaveNamedValue> skills;
+  r.Open(st::kSkills);
+  while (r.Peek(st::kSkill)) {
+    r.Open(st::kSkill);
+    SaveNamedValue s;
+    s.name = r.String(st::kName);
+    s.guiName = r.String(st::kGuiName);
+    s.value = r.Float(st::kValue);
+    r.Close(st::kSkill);
+    skills.push_back(std::move(s));
+  }
+  r.Close(st::kSkills);
+  return skills;
+}
+
+void ReadPlayer(Reader& r, SavePlayer& p) {
+  r.Open(st::kVesk);
+  p.slid = r.Int(st::kSLID);
+  p.forename = r.String(st::kForename);
+  r.Open(st::kAttributes);
+  while (r.Peek(st::kAttribute)) {
+    r.Open(st::kAttribute);
+    SaveAttribute a;
+    a.name = r.String(st::kName);
+    a.guiName = r.String(st::kGuiName);
+    a.description = r.String(st::kDescription);
+    a.base = r.Float(st::kBaseValue);
+    a.alwaysShow = r.Flag(st::kAlwaysShow);
+    a.highIsGood = r.Flag(st::kHighIsGood);
+    a.criteria = r.Int(st::kCriteria);
+    a.warnLimit = r.Float(st::kWarnLimit);
+    a.highDesc = r.String(st::kHighDesc);
+    a.lowDesc = r.String(st::kLowDesc);
+    while (r.Peek(st::kSimEffect)) {
+      r.Open(st::kSimEffect);
+      SaveEffect e;
+      e.debugName = r.String(st::kDebugName);
+      e.degrade = r.Float(st::kDegrade);
+      e.amount = r.Float(st::kEffect);
+      r.Close(st::kSimEffect);
+      a.effects.push_back(std::move(e));
+    }
+    r.Close(st::kAttribute);
+    p.attributes.push_back(std::move(a));
+  }
+  r.Close(st::kAttributes);
+  p.skills = ReadSkills(r);
+  p.boredom = ReadBoredom(r);
+  p.avatarTexture = r.String(st::kAvatarTexture);
+  r.Close(st::kVesk);
+}
+
+void ReadNPC(Reader& r, SaveNPC& n) {
+  r.Open(st::kNPC);
+  n.slid = r.Int(st::kSLID);
+  n.forename = r.String(st::kForename);
+  n.surname = r.String(st::kSurname);
+  n.fullName = r.String(st::kFullName);
+  n.portrait = r.String(st::kPortrait);
+  n.greyed = r.String(st::kGreyed);
+  n.tovel = r.Float(st::kTovel);
+  n.iq = r.Float(st::kIQ);
+  n.culture = r.Float(st::kCulture);
+  n.introduced = r.Flag(st::kIntroduced);
+  n.snubDelay = r.Int(st::kSnubDelay);
+  n.snubCount = r.Int(st::kSnubCount);
+  n.veskDays = r.Int(st::kVeskDays);
+  n.inviteDays = r.Int(st::kInviteDays);
+  n.unlockOffered = r.Flag(st::kUnlockOffered);
+  n.romanticCompatibility = r.Float(st::kRomanticCompatibility);
+  n.cashPerWeek = r.Float(st::kCashPerWeek);
+  n.cash = r.Float(st::kCash);
+  const std::vector<int> dob = r.IntList(st::kDateOfBirth);
+  if (dob.size() != 3) throw BadSave("bad date of birth");
+  n.birthDay = dob[0];
+  n.birthMonth = dob[1];
+  n.birthYear = dob[2];
+  n.gender = r.Int(st::kGender);
+  n.unlockable = r.String(st::kUnlockable);
+  r.Open(st::kInterests);
+  while (r.Peek(st::kInterest)) {
+    r.Open(st::kInterest);
+    SaveInterest i;
+    i.category = r.String(st::kCategory);
+    i.name = r.String(st::kName);
+    i.guiName = r.String(st::kGuiName);
+    r.Close(st::kInterest);
+    n.interests.push_back(std::move(i));
+  }
+  r.Close(st::kInterests);
+  n.skills = ReadSkills(r);
+  n.characterType = r.String(st::kCharacterType);
+  n.boredom = ReadBoredom(r);
+  r.Open(st::kMemories);
+  while (r.Peek(st::kMemory)) {
+    r.Open(st::kMemory);
+    SaveMemory m;
+    m.type = r.String(st::kType);
+    m.happiness = r.Float(st::kHappiness);
+    m.strength = r.Float(st::kStrength);
+    r.Close(st::kMemory);
+    n.memories.push_back(std::move(m));
+  }
+  r.Close(st::kMemories);
+  r.Close(st::kNPC);
+}
+
+void ReadJobs(Reader& r, SaveGameData& d) {
+  r.Open(st::kJobInstance);
+  d.jobInstance.grade = r.Int(st::kGrade);
+  d.jobInstance.daysInJob = r.Int(st::kDaysInJob);
+  d.jobInstance.daysSincePromotion = r.Int(st::kDaysSincePromotion);
+  for (SaveJobPerf& perf : d.jobInstance.perf) {
+    r.Open(st::kJobPerf);
+    const std::vector<std::string> fields = SplitList(r.Value(st::kData));
+    int valid = 0;
+    if (fields.size() != 2 || !ToInt(fields[0], valid) || !ToFloat(fields[1], perf.value))
+      throw BadSave("bad job performance entry");
+    perf.valid = valid != 0;
+    r.Close(st::kJobPerf);
+  }
+  r.Close(st::kJobInstance);
+
+  SaveJobType& j = d.jobType;
+  r.Open(st::kJobType);
+  j.promote[0] = r.String(st::kPromote1);
+  j.promote[1] = r.String(st::kPromote2);
+  j.promote[2] = r.String(st::kPromote3);
+  j.name = r.String(st::kName);
+  j.guiName = r.String(st::kGuiName);
+  j.employerName = r.String(st::kEmployerName);
+  j.industryName = r.String(st::kIndustryName);
+  j.workplace = r.String(st::kWorkplace);
+  j.maleDesc = r.String(st::kMaleDesc);
+  j.femaleDesc = r.String(st::kFemaleDesc);
+  j.commuteDistance = r.Float(st::kCommuteDistance);
+  j.minTip = r.Float(st::kMinTip);
+  j.maxTip = r.Float(st::kMaxTip);
+  j.minSalary = r.Float(st::kMinSalary);
+  j.maxSalary = r.Float(st::kMaxSalary);
+  j.duration = r.Int(st::kDuration);
+  j.daysSinceLastFriend = r.Int(st::kDaysSinceLastFriend);
+  if (r.version >= st::kVersionLocked) j.locked = r.Int(st::kLocked);
+  j.rarity = r.Float(st::kRarity);
+  j.sociability = r.Float(st::kSociability);
+  r.Open(st::kModifiers);
+  while (r.Peek(st::kModifier)) {
+    r.Open(st::kModifier);
+    SaveModifier m;
+    m.name = r.String(st::kName);
+    m.debugName = r.String(st::kDebugName);
+    m.degrade = r.Float(st::kDegrade);
+    m.value = r.Float(st::kValue);
+    r.Close(st::kModifier);
+    j.modifiers.push_back(std::move(m));
+  }
+  r.Close(st::kModifiers);
+  r.Close(st::kJobType);
+
+  r.Open(st::kJobsApplied);
+  while (r.Peek(st::kJob)) {
+    r.Open(st::kJob);
+    SaveJobApplication a;
+    a.name = r.String(st::kName);
+    a.timer = r.Int(st::kAppliedTimer);
+    r.Close(st::kJob);
+    d.jobsApplied.push_back(std::move(a));
+  }
+  r.Close(st::kJobsApplied);
+}
+
+void ReadProject(Reader& r, const char* tag, SaveProject& p) {
+  r.Open(tag);
+  p.progress = r.Float(st::kProgress);
+  p.quality = r.Float(st::kQuality);
+  p.guiName = r.String(st::kGuiName);
+  p.chunks = r.FloatList(st::kChunks);
+  r.Close(tag);
+}
+
+void ReadPet(Reader& r, const char* tag, SavePet& pet, bool dog, bool hamster) {
+  r.Open(tag);
+  if (dog) pet.burglars = r.Int(st::kBurglars);
+  pet.noFood = r.Int(st::kNoFood);
+  pet.name = r.String(st::kName);
+  if (hamster) pet.age = r.Int(st::kAge);
+  r.Close(tag);
+}
+
+void ReadAll(Reader& r, SaveGameData& d) {
+  r.Open(st::kXml);
+  r.Open(st::kHeader);
+  d.version = r.String(st::kVersion);
+  if (!SIM_LoadGame::ParseVersion(d.version, d.fileVersion))
+    throw BadSave("the header holds no version");
+  r.version = d.fileVersion;
+  r.Close(st::kHeader);
+
+  ReadPlayer(r, d.player);
+
+  r.Open(st::kFinances);
+  d.cash = r.Float(st::kCash);
+  r.Close(st::kFinances);
+
+  r.Open(st::kNPCs);
+  while (r.Peek(st::kNPC)) {
+    d.npcs.emplace_back();
+    ReadNPC(r, d.npcs.back());
+  }
+  r.Close(st::kNPCs);
+
+  r.Open(st::kRelationships);
+  while (r.Peek(st::kRelationship)) {
+    r.Open(st::kRelationship);
+    SaveRelationship rel;
+    rel.person1 = r.Int(st::kPerson1);
+    rel.person2 = r.Int(st::kPerson2);
+    rel.strength = r.Float(st::kStrength);
+    rel.balance = r.Float(st::kBalance);
+    rel.playerCreated = r.Flag(st::kPlayerCreated);
+    rel.friendship = r.Flag(st::kFriendship);
+    r.Close(st::kRelationship);
+    d.relationships.push_back(rel);
+  }
+  r.Close(st::kRelationships);
+
+  ReadJobs(r, d);
+
+  r.Open(st::kTovel);
+  d.tovelEarned = r.Float(st::kEarned);
+  while (r.Peek(st::kActivity)) {
+    r.Open(st::kActivity);
+    d.tovelActivities.push_back(r.String(st::kName));
+    r.Close(st::kActivity);
+  }
+  r.Close(st::kTovel);
+
+  r.Open(st::kCommute);
+  d.commute = r.String(st::kName);
+  r.Close(st::kCommute);
+
+  r.Open(st::kAssets);
+  while (r.Peek(st::kAsset)) {
+    r.Open(st::kAsset);
+    std::string name = r.String(st::kName);
+    const bool owned = r.Flag(st::kOwned);
+    r.Close(st::kAsset);
+    d.assets.emplace_back(std::move(name), owned);
+  }
+  r.Close(st::kAssets);
+
+  r.Open(st::kCrime);
+  d.daysToMugging = r.Int(st::kDaysToMugging);
+  d.daysToBurglary = r.Int(st::kDaysToBurglary);
+  r.Close(st::kCrime);
+
+  r.Open(st::kDate);
+  d.day = r.Int(st::kDay);
+  d.dayOfWeek = r.Int(st::kDayOfWeek);
+  d.daysToFullMoon = r.Int(st::kDaysToFullMoon);
+  d.month = r.Int(st::kMonth);
+  d.year = r.Int(st::kYear);
+  d.reviewDay = r.Int(st::kYearEndDay);
+  d.reviewMonth = r.Int(st::kYearEndMonth);
+  d.reviewYear = r.Int(st::kYearEndYear);
+  d.endDay = r.Int(st::kGameEndDay);
+  d.endMonth = r.Int(st::kGameEndMonth);
+  d.endYear = r.Int(st::kGameEndYear);
+  d.tenYearsUp = r.version >= st::kVersionTenYearsUp ? r.Flag(st::kTenYearsUp) : false;
+  r.Close(st::kDate);
+
+  r.Open(st::kGlobals);
+  while (r.Peek(st::kGlobal)) {
+    r.Open(st::kGlobal);
+    SaveNamedValue g;
+    g.name = r.String(st::kName);
+    g.guiName = r.String(st::kGuiName);
+    g.value = r.Float(st::kValue);
+    r.Close(st::kGlobal);
+    d.globals.push_back(std::move(g));
+  }
+  r.Close(st::kGlobals);
+
+  r.Open(st::kHealth);
+  d.healthState = r.Int(st::kState);
+  d.healthDuration = r.Int(st::kDuration);
+  r.Close(st::kHealth);
+
+  r.Open(st::kRomance);
+  d.partner = r.Int(st::kPartner);
+  d.romanceDuration = r.Int(st::kDuration);
+  d.cynicism = r.version >= st::kVersionCynicism ? r.Float(st::kCynicism) : 0.0f;
+  r.Close(st::kRomance);
+
+  r.Open(st::kStatistics);
+  const std::vector<int> ints = r.IntList(st::kInts);
+  const std::vector<float> floats = r.FloatList(st::kFloats);
+  if (ints.size() != d.statInts.size() || floats.size() != d.statFloats.size())
+    throw BadSave("bad statistics lists");
+  std::copy(ints.begin(), ints.end(), d.statInts.begin());
+  std::copy(floats.begin(), floats.end(), d.statFloats.begin());
+  d.elapsed = r.Float(st::kElapsed);
+  r.Open(st::kActivities);
+  while (r.Peek(st::kActivity)) {
+    r.Open(st::kActivity);
+    std::string guiName = r.String(st::kGuiName);
+    const int count = r.Int(st::kCount);
+    r.Close(st::kActivity);
+    d.statActivities.emplace_back(std::move(guiName), count);
+  }
+  r.Close(st::kActivities);
+  r.Close(st::kStatistics);
+
+  r.Open(st::kAlcohol);
+  d.addictionStrength = r.Float(st::kAddictionStrength);
+  d.alcoholic = r.Flag(st::kAlcoholic);
+  d.bloodAlcohol = r.Float(st::kBloodAlcohol);
+  r.Close(st::kAlcohol);
+
+  r.Open(st::kBooks);
+  while (r.Peek(st::kBook)) {
+    r.Open(st::kBook);
+    std::string name = r.String(st::kName);
+    const int read = r.Int(st::kRead);
+    r.Close(st::kBook);
+    d.books.emplace_back(std::move(name), read);
+  }
+  r.Close(st::kBooks);
+
+  r.Open(st::kEvents);
+  while (r.Peek(st::kEvent)) {
+    r.Open(st::kEvent);
+    std::string name = r.String(st::kName);
+    const bool triggered = r.Flag(st::kTriggered);
+    r.Close(st::kEvent);
+    d.events.emplace_back(std::move(name), triggered);
+  }
+  r.Close(st::kEvents);
+
+  r.Open(st::kAchievements);
+  ReadProject(r, st::kSong, d.projects[0]);
+  ReadProject(r, st::kScreenplay, d.projects[1]);
+  ReadProject(r, st::kTheory, d.projects[2]);
+  ReadProject(r, st::kStory, d.projects[3]);
+  r.Open(st::kRoyalties);
+  while (r.Peek(st::kRoyalty)) {
+    r.Open(st::kRoyalty);
+    SaveRoyalty roy;
+    roy.income = r.Float(st::kIncome);
+    roy.total = r.Float(st::kTotal);
+    roy.lastCheque = r.Float(st::kLastCheque);
+    roy.guiName = r.String(st::kGuiName);
+    roy.type = r.Int(st::kType);
+    r.Close(st::kRoyalty);
+    d.royalties.push_back(std::move(roy));
+  }
+  r.Close(st::kRoyalties);
+  if (r.version >= st::kVersionStrings) {
+    r.Open(st::kStrings);
+    while (r.Peek(st::kString)) {
+      r.Open(st::kString);
+      d.achievements.push_back(r.String(st::kKey));
+      r.Close(st::kString);
+    }
+    r.Close(st::kStrings);
+  }
+  r.Close(st::kAchievements);
+
+  r.Open(st::kBowling);
+  d.practiceNight = r.Truncated(st::kPracticeNight);
+  d.onTeam = r.Truncated(st::kOnTeam) != 0;
+  d.beenOnTeam = r.Truncated(st::kBeenOnTeam) != 0;
+  r.Close(st::kBowling);
+
+  r.Open(st::kClasses);
+  while (r.Peek(st::kClass)) {
+    r.Open(st::kClass);
+    d.classes.push_back(r.String(st::kName));
+    r.Close(st::kClass);
+  }
+  r.Close(st::kClasses);
+
+  r.Open(st::kHiscore);
+  d.hiscore = r.Int(st::kScore);
+  r.Close(st::kHiscore);
+  ReadPet(r, st::kDog, d.dog, true, false);
+  ReadPet(r, st::kCat, d.cat, false, false);
+  ReadPet(r, st::kFish, d.fish, false, false);
+  ReadPet(r, st::kParrot, d.parrot, false, false);
+  ReadPet(r, st::kHamster, d.hamster, false, true);
+
+  r.Open(st::kPetFood);
+  d.petFood[0] = r.Int(st::kCatFood);
+  d.petFood[1] = r.Int(st::kDogFood);
+  d.petFood[2] = r.Int(st::kFishFood);
+  d.petFood[3] = r.Int(st::kParrotFood);
+  d.petFood[4] = r.Int(st::kHamsterFood);
+  r.Close(st::kPetFood);
+
+  // Compared in double on purpose: a file of "1.17" (1.1699999 as a float) has no SIM_SIM.
+  d.hasSimSim = static_cast<double>(r.version) > st::kVersionSimSim;
+  if (d.hasSimSim) {
+    r.Open(st::kSimSim);
+    d.maxActs = r.Int(st::kMaxActs);
+    d.acts = r.Int(st::kActs);
+    r.Close(st::kSimSim);
+  } else {
+    d.maxActs = 0;
+    d.acts = 0;
+  }
+
+  r.Open(st::kMisc);
+  d.topSLID = r.Int(st::kTopSLID);
+  r.Close(st::kMisc);
+  // Nothing after misc is read: the closing xml tag is optional.
+}
+
+void Fail(const std::string& reason) {
+  LastErrorText() = reason;
+  LogWarning(("Load failed: " + reason).c_str(), "SIM_LoadGame", __LINE__);
+  plat::ShowMessageBox(Translate("LOADGAME_TITLE"),
+                       std::string(Translate("LOADGAME_FAILED")) + "\n" + reason,
+                       plat::BoxIcon::Error);
+}
+
+void Progress(float progress) { GUI_LoadScreen::Instance().Draw(progress); }
+
+}  // namespace
+
+bool SIM_LoadGame::ParseVersion(const std::string& header, float& version) {
+  if (header.size() <= st::kVersionOffset) return false;
+  const char* begin = header.data() + st::kVersionOffset;
+  const char* end = header.data() + header.size();
+  float v = 0.0f;
+  const auto [ptr, ec] = std::from_chars(begin, end, v, std::chars_format::fixed);
+  if (ec != std::errc() || ptr == begin || !std::isfinite(v) || v < 0.0f) return false;
+  version = v;
+  return true;
+}
+
+std::string SIM_LoadGame::DecodeValue(const std::string& text) {
+  if (text.find('&') == std::string::npos) return text;
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 4, "&lt;") == 0) {
+      out += '<';
+      i += 3;
+    } else if (text.compare(i, 5, "&amp;") == 0) {
+      out += '&';
+      i += 4;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+bool SIM_LoadGame::Parse(const std::string& text, SaveGameData& out, std::string& error) {
+  SaveGameData data;
+  Reader reader(text);
+  try {
+    ReadAll(reader, data);
+  } catch (const BadSave& bad) {
+    error = bad.what();
+    return false;
+  }
+  out = std::move(data);
+  return true;
+}
+
+bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
+  auto bad = [&error](const std::string& why) {
+    error = why;
+    return false;
+  };
+  if (d.day < 0 || d.day >= SIM_Date::kDaysPerMonth || d.month < 0 ||
+      d.month >= SIM_Date::kMonthsPerYear || d.dayOfWeek < 0 || d.dayOfWeek > 6 ||
+      d.daysToFullMoon < 0 || d.daysToFullMoon >= SIM_Date::kMoonCycle || d.year < 0)
+    return bad("the date is out of range");
+  if (d.hasSimSim && (d.maxActs < 1 || d.maxActs > 2 || d.acts < 0 || d.acts > d.maxActs))
+    return bad("the day's slots are out of range");
+  if (d.topSLID < 0) return bad("the person counter is negative");
+  if (d.jobType.name.empty()) return bad("the job has no name");
+  // Every person's SLID is its own.
+  std::set<int> slids{d.player.slid};
+  if (d.player.slid < 0) return bad("a person has a negative SLID");
+  for (const SaveNPC& npc : d.npcs) {
+    if (npc.slid < 0 || !slids.insert(npc.slid).second) return bad("two persons share an SLID");
+    if (npc.gender != 0 && npc.gender != 1) return bad("a character has no gender");
+    // The player's own job replaces the table entry of its name, so it counts as present.
+    if (npc.unlockable != st::kNullJob && npc.unlockable != d.jobType.name &&
+        !SIM_JobBase::FindByName(npc.unlockable))
+      return bad("unknown unlockable job " + npc.unlockable);
+    if (!npc.characterType.empty() && !SIM_CharacterType::Find(npc.characterType))
+      return bad("unknown character type " + npc.characterType);
+  }
+  for (const SaveNamedValue& g : d.globals)
+    if (g.name.empty()) return bad("a global value has no name");
+  return true;
+}
+
+namespace {
+
+void ApplyBoredom(SIM_Boredom* boredom, const std::vector<SaveBoredomItem>& items) {
+  if (!boredom) return;
+  boredom->Clear();
+  for (const SaveBoredomItem& item : items) boredom->AddBoredom(item.name, item.value);
+}
+
+void ApplyValues(SIM_NamedValueList& list, const std::vector<SaveNamedValue>& values) {
+  list.Clear();
+  for (const SaveNamedValue& v : values) list.Add(new SIM_NamedValue(v.name, v.guiName, v.value));
+}
+
+void ApplyPlayer(const SavePlayer& p) {
+  SIM_Vesk* vesk = SIM_Vesk::Instance();
+  vesk->SetSLID(p.slid);
+  SIM_GameConfig::Instance().SetName(p.forename);
+  SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
+  vesk->SetNames(p.forename, "");
+  vesk->SetFullName(p.forename);  // not the previous game's full name
+  if (!p.avatarTexture.empty()) vesk->SetGenderFromAvatar(p.avatarTexture);
+  // The table's attributes (with their parents, which a save does not carry), then the saved
+  // fields and effects over them; a saved attribute the table lacks is added.
+  vesk->LoadAttributes();
+  for (const SaveAttribute& a : p.attributes) {
+    auto* attribute = dynamic_cast<SIM_Attribute*>(vesk->Attributes().Find(a.name));
+    if (!attribute) {
+      attribute = new SIM_Attribute(a.name, a.guiName, a.base);
+      vesk->Attributes().Add(attribute);
+    }
+    attribute->SetGuiName(a.guiName);
+    attribute->SetBase(a.base);
+    attribute->SetFlags(a.alwaysShow, a.highIsGood);
+    attribute->SetDescription(0, a.description);
+    attribute->SetDescription(1, a.highDesc);
+    attribute->SetDescription(2, a.lowDesc);
+    attribute->SetWarnLimit(a.criteria, a.warnLimit);
+    for (const SaveEffect& e : a.effects) attribute->RestoreEffect(e.amount, e.degrade, e.debugName);
+    attribute->Recalculate();
+  }
+  ApplyValues(vesk->Skills(), p.skills);
+  ApplyBoredom(vesk->GetBoredom(), p.boredom);
+}
+
+SIM_NPC* ApplyNPC(const SaveNPC& n) {
+  SIM_NPC* npc = SIM_NPC::CreateEmpty();
+  npc->SetSLID(n.slid);
+  npc->SetGender(n.gender);
+  npc->SetNames(n.forename, n.surname);
+  npc->SetFullName(n.fullName);
+  npc->SetPortraits(n.portrait, n.greyed);
+  npc->LoadPortraitTextures();
+  npc->SetDemands(n.tovel, n.iq, n.culture);
+  npc->SetIntroduced(n.introduced);
+  npc->SetSnubDelay(n.snubDelay);
+  npc->SetSnubCount(n.snubCount);
+  npc->SetVeskDays(n.veskDays);
+  npc->SetInviteDays(n.inviteDays);
+  // Setting the job clears the offered flag, so the flag comes after it.
+  npc->SetUnlockableJob(n.unlockable == st::kNullJob ? nullptr : SIM_JobBase::FindByName(n.unlockable));
+  npc->SetUnlockOffered(n.unlockOffered);
+  npc->SetAttraction(n.romanticCompatibility);
+  npc->SetCashPerWeekValue(n.cashPerWeek);
+  npc->SetCash(n.cash);
+  if (SIM_Date* dob = npc->GetBirthDate()) *dob = SIM_Date(n.birthDay, n.birthMonth, n.birthYear);
+  npc->ClearInterests();
+  for (const SaveInterest& i : n.interests) {
+    if (SIM_InterestType* type = SIM_InterestType::Find(i.name)) {
+      npc->AddInterest(type);
+    } else {
+      LogWarning(("Loaded interest not in the table: " + i.name).c_str(), "SIM_LoadGame", __LINE__);
+    }
+  }
+  ApplyValues(npc->NamedValues(), n.skills);
+  // A character saved without a type keeps the one drawn when it was made.
+  if (!n.characterType.empty()) npc->SetCharacterType(SIM_CharacterType::Find(n.characterType));
+  ApplyBoredom(npc->GetBoredom(), n.boredom);
+  if (SIM_Memory* memory = npc->GetMemory()) {
+    memory->Clear();
+    for (const SaveMemory& m : n.memories) {
+      // A memory of a kind the game no longer has would be saved again with no kind.
+      if (const SIM_SocialiseType* type = SIM_SocialiseType::FindByName(m.type)) {
+        memory->Add(type, m.happiness, m.strength);
+      } else {
+        LogWarning(("Loaded memory of an unknown kind: " + m.type).c_str(), "SIM_LoadGame", __LINE__);
+      }
+    }
+  }
+  return npc;
+}
+
+}  // namespace
+
+void SIM_LoadGame::Apply(const SaveGameData& d) {
+  TraceCall("SIM_LoadGame::Apply");
+  Progress(0.0f);
+
+  // Throw away the running game and rebuild the tables a game changes. The characters go
+  // first: they point at job types, and the job table is rebuilt under them.
+  SIM_NPC::DeleteAll();
+  SIM_Vesk::Instance()->SetJob(nullptr);
+  SIM_JobBase::LoadAll();
+  GlobalNamedValues().Clear();
+  SIM_Attribute::ClearRegistry();
+  SIM_Tovel::Instance().Reset();
+  SIM_Dirt::Instance().Reset();
+  SIM_Health::Instance().Reset();
+  GUI_DirtSprites::Refresh();
+  SIM_Crime::ResetTimers();
+  SIM_PortraitDatabase::Load();
+  ClearAchievements();
+  SIM_SocialInvitation::DeleteAll();
+  SIM_EventCalendar::Instance().Reset();
+  SIM_SocialiseInstance::DeleteAll();
+  SIM_SoloActivityInstance::DeleteAll();
+  SIM_Rumour::DeleteAll();
+  SIM_Restaurant::LoadAll();
+  SIM_Movie::LoadAll();
+  SIM_PetFood::ClearStocks();
+  LoadAssets();
+  // Not carried over from the game that was running either.
+  SIM_Romance::Reset();
+  SIM_BowlingTeam::Instance().Reset();
+  SIM_Statistics::Instance().Reset();
+  SIM_SIM::Instance().SetGameOver(false);
+
+  // The player's job record replaces the table's entry of its name before any character is
+  // made, so no character is left pointing at the replaced entry.
+  auto job = std::make_unique<SIM_JobBase>(d.jobType.name);
+  job->SetIndustryName(d.jobType.industryName);
+  for (const SaveModifier& m : d.jobType.modifiers) {
+    const size_t before = job->GetModifiers().size();
+    job->AddModifier(m.name + "," + FormatFixed(m.value, 6) + "," + FormatFixed(m.degrade, 6));
+    if (job->GetModifiers().size() > before) job->GetModifiers().back()->source = m.debugName;
+  }
+  SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
+
+  ApplyPlayer(d.player);
+  Progress(0.1f);
+  Progress(0.25f);
+  SIM_Finances::Instance().SetCash(d.cash);
+
+  std::map<int, SIM_Person*> bySLID{{d.player.slid, SIM_Vesk::Instance()}};
+  for (const SaveNPC& n : d.npcs) bySLID[n.slid] = ApplyNPC(n);
+  Progress(0.5f);
+
+  for (const SaveRelationship& r : d.relationships) {
+    const auto a = bySLID.find(r.person1);
+    const auto b = bySLID.find(r.person2);
+    if (a == bySLID.end() || b == bySLID.end() || a->second == b->second ||
+        a->second->FindRelationship(b->second)) {
+      LogWarning("Error: loaded in a relationship with someone non existant", "SIM_LoadGame",
+                 __LINE__);
+      continue;
+    }
+    SIM_Relationship* rel = SIM_Relationship::Create(a->second, b->second);
+    rel->SetStrength(r.strength);
+    rel->SetBalance(r.balance);
+    rel->SetFriendship(r.friendship);
+    rel->SetPlayerCreated(r.playerCreated);
+  }
+
+  SIM_Vesk::Instance()->SetJob(playerJob);
+  if (SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    instance->SetDaysInJob(d.jobInstance.daysInJob);
+    instance->SetCommuteDistance(d.jobType.commuteDistance);
+  }
+
+  SIM_Tovel::Instance().SetEarned(d.tovelEarned);
+  for (const std::string& activity : d.tovelActivities) SIM_Tovel::Instance().AddActivity(activity);
+
+  // The calendar: the new-game dates first, then the saved ones.
+  SetStartDate();
+  CurrentDate() = SIM_Date(d.day, d.month, d.year);
+  CurrentDate().SetDayOfWeek(d.dayOfWeek);
+  CurrentDate().SetDaysToFullMoon(d.daysToFullMoon);
+  CurrentDate().UpdateFullMoon();
+  NextReviewDate() = SIM_Date(d.reviewDay, d.reviewMonth, d.reviewYear);
+  GameEndDate() = SIM_Date(d.endDay, d.endMonth, d.endYear);
+  SIM_SIM::Instance().SetGameOver(d.tenYearsUp);
+
+  for (const SaveNamedValue& g : d.globals) {
+    if (SIM_NamedValue* v = GlobalNamedValues().Find(g.name)) {
+      v->SetGuiName(g.guiName);
+      v->SetValue(g.value);
+    } else {
+      GlobalNamedValues().Add(new SIM_NamedValue(g.name, g.guiName, g.value));
+    }
+  }
+
+  // A partner who is not among the loaded characters (or is the player) means no partner.
+  if (d.partner >= 0) {
+    const auto it = bySLID.find(d.partner);
+    auto* partner = it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
+    if (partner) {
+      SIM_Romance::Instance().SetPartner(partner);
+    } else {
+      LogWarning("Loaded romance partner is not among the characters", "SIM_LoadGame", __LINE__);
+    }
+  }
+
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  for (int i = 0; i < SIM_Statistics::kIntCount; ++i) stats.SetInt(i, d.statInts[i]);
+  for (int i = 0; i < SIM_Statistics::kFloatCount; ++i) stats.SetFloat(i, d.statFloats[i]);
+  stats.SetPlayTime(d.elapsed);
+  stats.SetActivities(d.statActivities);
+
+  // SLIDs continue above every loaded person, even when the file's counter lags behind.
+  int top = std::max(d.topSLID, d.player.slid + 1);
+  for (const SaveNPC& npc : d.npcs) top = std::max(top, npc.slid + 1);
+  SIM_SaveGame::SetNextSLID(top);
+  Progress(0.75f);
+
+  // Rebuild what the file does not carry.
+  SIM_Vesk::Instance()->Recalculate();
+  SIM_Tovel::Instance().Recount();
+  SIM_Tovel::Instance().RecountMemberships();
+  SIM_Tovel::Instance().RecountActivities();
+  SIM_EntertainJob::UpdatePool();
+  SIM_SmallTalk::Clear();
+  LayOutNPCIcons();
+  LayOutNPCIcons();
+  SIM_AvatarDescription::Rebuild();
+
+  // The day resumes where it was saved. Files without the slots get the day's own count,
+  // none used (values left from an earlier load would end the day at once).
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetPhase(PHASE_ACTIVITIES);
+  if (d.hasSimSim) {
+    sim.SetActs(d.maxActs, d.acts);
+  } else {
+    sim.ComputeActsPerDay();
+    sim.SetActs(sim.GetActsPerDay(), 0);
+  }
+  if (sim.GetActsUsed() >= sim.GetActsPerDay()) sim.DayOver();
+  Progress(1.0f);
+}
+
+bool SIM_LoadGame::LoadText(const std::string& text) {
+  LastErrorText().clear();
+  SaveGameData data;
+  std::string error;
+  if (!Parse(text, data, error) || !Check(data, error)) {
+    Fail(error);
+    return false;
+  }
+  Apply(data);
+  return true;
+}
+
+bool SIM_LoadGame::Load(const std::string& slot) {
+  TraceCall("SIM_LoadGame::Load " + slot);
+  LastErrorText().clear();
+  std::string why;
+  if (!SIM_SaveGame::IsValidSlotName(slot, &why) || SIM_SaveGame::GetFolder().empty()) {
+    Fail("no such save");
+    return false;
+  }
+  std::string text;
+  if (!plat::ReadFileBytes(SIM_SaveGame::PathFor(slot), text)) {
+    Fail("the file cannot be read");
+    return false;
+  }
+  return LoadText(text);
+}
+
+const std::string& SIM_LoadGame::LastError() { return LastErrorText(); }

@@ -1,0 +1,250 @@
+// The element names, version gates and limits of a saved game, shared by the writer
+// (SIM_SaveGame) and the reader (SIM_LoadGame) so the two can never drift apart.
+//
+// A save is a small fixed subset of XML: tags without attributes, one value per element, no
+// indentation. A value element is one line "<name>text</name>"; a container has its opening
+// and closing tags on lines of their own. Lists have no count: the reader reads entries while
+// the next tag is the entry's opening tag. In values, '<' and '&' are written as "&lt;" and
+// "&amp;", so any text survives the trip.
+#pragma once
+
+#include <cstddef>
+
+namespace savetag {
+
+// ---- Version gates: elements read only from files at least (or above) this version ----
+inline constexpr float kVersionLocked = 1.09f;      // job_type/locked, from 1.09 on
+inline constexpr float kVersionTenYearsUp = 1.14f;  // date/tenyearsup, from 1.14 on
+inline constexpr float kVersionStrings = 1.14f;     // achievements/strings, from 1.14 on
+inline constexpr float kVersionCynicism = 1.15f;    // romance/cynicism, from 1.15 on
+inline constexpr double kVersionSimSim = 1.17;      // SIM_SIM, only above 1.17 (strictly)
+// The version number starts at this character of the header's version text.
+inline constexpr size_t kVersionOffset = 6;
+
+// ---- Limits ----
+inline constexpr size_t kMaxTagLength = 127;
+// Far above anything the writer produces (a job description is at most 2,047 characters); a
+// longer value means a damaged file.
+inline constexpr size_t kMaxValueLength = 65536;
+// Performance history entries of a job instance, always all written.
+inline constexpr int kJobPerfCount = 10;
+inline constexpr const char* kNullJob = "NULL";
+inline constexpr const char* kNoJob = "unemployed";
+inline constexpr const char* kAutosave = "autosave";
+inline constexpr const char* kExtension = ".xml";
+
+// ---- Top level ----
+inline constexpr const char* kXml = "xml";
+inline constexpr const char* kHeader = "header";
+inline constexpr const char* kVersion = "version";
+
+// ---- Entries shared by several sections ----
+inline constexpr const char* kName = "name";
+inline constexpr const char* kGuiName = "guiname";
+inline constexpr const char* kValue = "value";
+inline constexpr const char* kSLID = "SLID";
+inline constexpr const char* kForename = "forename";
+inline constexpr const char* kSkills = "skills";
+inline constexpr const char* kSkill = "skill";
+inline constexpr const char* kBoredom = "boredom";
+inline constexpr const char* kBoredomItem = "boredom_item";
+inline constexpr const char* kNoFood = "nofood";
+inline constexpr const char* kActivity = "activity";
+
+// ---- The player ----
+inline constexpr const char* kVesk = "vesk";
+inline constexpr const char* kAttributes = "attributes";
+inline constexpr const char* kAttribute = "attribute";
+inline constexpr const char* kDescription = "description";
+inline constexpr const char* kBaseValue = "basevalue";
+inline constexpr const char* kAlwaysShow = "alwaysshow";
+inline constexpr const char* kHighIsGood = "highisgood";
+inline constexpr const char* kCriteria = "criteria";
+inline constexpr const char* kWarnLimit = "warnlimit";
+inline constexpr const char* kHighDesc = "highdesc";
+inline constexpr const char* kLowDesc = "lowdesc";
+inline constexpr const char* kSimEffect = "sim_effect";
+inline constexpr const char* kDebugName = "debugname";
+inline constexpr const char* kDegrade = "degrade";
+inline constexpr const char* kEffect = "effect";
+inline constexpr const char* kAvatarTexture = "avatar_texture";
+
+// ---- Cash ----
+inline constexpr const char* kFinances = "finances";
+inline constexpr const char* kCash = "cash";
+
+// ---- Non-player characters ----
+inline constexpr const char* kNPCs = "npcs";
+inline constexpr const char* kNPC = "npc";
+inline constexpr const char* kSurname = "surname";
+inline constexpr const char* kFullName = "fullname";
+inline constexpr const char* kPortrait = "portrait";
+inline constexpr const char* kGreyed = "greyed";
+inline constexpr const char* kTovel = "tovel";
+inline constexpr const char* kIQ = "iq";
+inline constexpr const char* kCulture = "culture";
+inline constexpr const char* kIntroduced = "bintroduced";
+inline constexpr const char* kSnubDelay = "snubdelay";
+inline constexpr const char* kSnubCount = "snubcount";
+inline constexpr const char* kVeskDays = "veskdays";
+inline constexpr const char* kInviteDays = "invitedays";
+inline constexpr const char* kUnlockOffered = "unlockoffered";
+inline constexpr const char* kRomanticCompatibility = "romanticcompatibility";
+inline constexpr const char* kCashPerWeek = "cashperweek";
+inline constexpr const char* kDateOfBirth = "dob";
+inline constexpr const char* kGender = "gender";
+inline constexpr const char* kUnlockable = "unlockable";
+inline constexpr const char* kInterests = "interests";
+inline constexpr const char* kInterest = "interest";
+inline constexpr const char* kCategory = "category";
+inline constexpr const char* kCharacterType = "character_type";
+inline constexpr const char* kMemories = "memories";
+inline constexpr const char* kMemory = "memory";
+inline constexpr const char* kType = "type";
+inline constexpr const char* kHappiness = "happiness";
+inline constexpr const char* kStrength = "strength";
+
+// ---- Relationships ----
+inline constexpr const char* kRelationships = "relationships";
+inline constexpr const char* kRelationship = "relationship";
+inline constexpr const char* kPerson1 = "pers1_id";
+inline constexpr const char* kPerson2 = "pers2_id";
+inline constexpr const char* kBalance = "balance";
+inline constexpr const char* kPlayerCreated = "playercreated";
+inline constexpr const char* kFriendship = "friendship";
+
+// ---- The job: ten <jobperf> containers, each holding one <data> "valid,performance" ----
+inline constexpr const char* kJobInstance = "job_instance";
+inline constexpr const char* kGrade = "grade";
+inline constexpr const char* kDaysInJob = "daysinjob";
+inline constexpr const char* kDaysSincePromotion = "dayssincepromotion";
+inline constexpr const char* kJobPerf = "jobperf";
+inline constexpr const char* kData = "data";
+inline constexpr const char* kJobType = "job_type";
+inline constexpr const char* kPromote1 = "promote1";
+inline constexpr const char* kPromote2 = "promote2";
+inline constexpr const char* kPromote3 = "promote3";
+inline constexpr const char* kEmployerName = "employername";
+inline constexpr const char* kIndustryName = "industryname";
+inline constexpr const char* kWorkplace = "workplace";
+inline constexpr const char* kMaleDesc = "maledesc";
+inline constexpr const char* kFemaleDesc = "femaledesc";
+inline constexpr const char* kCommuteDistance = "commutedistance";
+inline constexpr const char* kMinTip = "mintip";
+inline constexpr const char* kMaxTip = "maxtip";
+inline constexpr const char* kMinSalary = "minsalary";
+inline constexpr const char* kMaxSalary = "maxsalary";
+inline constexpr const char* kDuration = "duration";
+inline constexpr const char* kDaysSinceLastFriend = "dayasincelastfriend";
+inline constexpr const char* kLocked = "locked";
+inline constexpr const char* kRarity = "rarity";
+inline constexpr const char* kSociability = "sociability";
+inline constexpr const char* kModifiers = "modifiers";
+inline constexpr const char* kModifier = "modifier";
+inline constexpr const char* kJobsApplied = "jobs_applied";
+inline constexpr const char* kJob = "job";
+inline constexpr const char* kAppliedTimer = "appliedtimer";
+
+// ---- Social standing (reuses kTovel), commute, possessions, crime ----
+inline constexpr const char* kEarned = "earned";
+inline constexpr const char* kCommute = "commute";
+inline constexpr const char* kAssets = "assets";
+inline constexpr const char* kAsset = "asset";
+inline constexpr const char* kOwned = "owned";
+inline constexpr const char* kCrime = "crime";
+inline constexpr const char* kDaysToMugging = "daystonextmugging";
+inline constexpr const char* kDaysToBurglary = "daystonextburglary";
+
+// ---- Date ----
+inline constexpr const char* kDate = "date";
+inline constexpr const char* kDay = "day";
+inline constexpr const char* kDayOfWeek = "dayofweek";
+inline constexpr const char* kDaysToFullMoon = "daystofullmoon";
+inline constexpr const char* kMonth = "month";
+inline constexpr const char* kYear = "year";
+inline constexpr const char* kYearEndDay = "yearend_day";
+inline constexpr const char* kYearEndMonth = "yearend_month";
+inline constexpr const char* kYearEndYear = "yearend_year";
+inline constexpr const char* kGameEndDay = "gameend_day";
+inline constexpr const char* kGameEndMonth = "gameend_month";
+inline constexpr const char* kGameEndYear = "gameend_year";
+inline constexpr const char* kTenYearsUp = "tenyearsup";
+
+// ---- Globals, health, romance ----
+inline constexpr const char* kGlobals = "globals";
+inline constexpr const char* kGlobal = "global";
+inline constexpr const char* kHealth = "health";
+inline constexpr const char* kState = "state";
+inline constexpr const char* kRomance = "romance";
+inline constexpr const char* kPartner = "partner";
+inline constexpr const char* kCynicism = "cynicism";
+
+// ---- Statistics ----
+inline constexpr const char* kStatistics = "statistics";
+inline constexpr const char* kInts = "ints";
+inline constexpr const char* kFloats = "floats";
+inline constexpr const char* kElapsed = "elapsed";
+inline constexpr const char* kActivities = "activities";
+inline constexpr const char* kCount = "count";
+
+// ---- Drinking, books, events ----
+inline constexpr const char* kAlcohol = "alcohol";
+inline constexpr const char* kAddictionStrength = "addictionstrength";
+inline constexpr const char* kAlcoholic = "alcoholic";
+inline constexpr const char* kBloodAlcohol = "bloodalcohol";
+inline constexpr const char* kBooks = "books";
+inline constexpr const char* kBook = "book";
+inline constexpr const char* kRead = "read";
+inline constexpr const char* kEvents = "events";
+inline constexpr const char* kEvent = "event";
+inline constexpr const char* kTriggered = "triggered";
+
+// ---- Achievements: four projects, royalties, unlocked keys ----
+inline constexpr const char* kAchievements = "achievements";
+inline constexpr const char* kSong = "song";
+inline constexpr const char* kScreenplay = "screenplay";
+inline constexpr const char* kTheory = "theory";
+inline constexpr const char* kStory = "story";
+inline constexpr const char* kProgress = "progress";
+inline constexpr const char* kQuality = "quality";
+inline constexpr const char* kChunks = "chunks";
+inline constexpr const char* kRoyalties = "royalties";
+inline constexpr const char* kRoyalty = "royalty";
+inline constexpr const char* kIncome = "income";
+inline constexpr const char* kTotal = "total";
+inline constexpr const char* kLastCheque = "lastcheque";
+inline constexpr const char* kStrings = "strings";
+inline constexpr const char* kString = "string";
+inline constexpr const char* kKey = "key";
+
+// ---- Bowling, classes ----
+inline constexpr const char* kBowling = "bowling";
+inline constexpr const char* kPracticeNight = "practicenight";
+inline constexpr const char* kOnTeam = "onteam";
+inline constexpr const char* kBeenOnTeam = "beenonteam";
+inline constexpr const char* kClasses = "classes";
+inline constexpr const char* kClass = "class";
+
+// ---- The closing block ----
+inline constexpr const char* kHiscore = "videogame_hiscore";
+inline constexpr const char* kScore = "score";
+inline constexpr const char* kDog = "dog";
+inline constexpr const char* kBurglars = "burglars";
+inline constexpr const char* kCat = "cat";
+inline constexpr const char* kFish = "fish";
+inline constexpr const char* kParrot = "parrot";
+inline constexpr const char* kHamster = "hamster";
+inline constexpr const char* kAge = "age";
+inline constexpr const char* kPetFood = "petfood";
+inline constexpr const char* kCatFood = "catfood";
+inline constexpr const char* kDogFood = "dogfood";
+inline constexpr const char* kFishFood = "fishfood";
+inline constexpr const char* kParrotFood = "parrotfood";
+inline constexpr const char* kHamsterFood = "hamsterfood";
+inline constexpr const char* kSimSim = "SIM_SIM";
+inline constexpr const char* kMaxActs = "max_acts";
+inline constexpr const char* kActs = "acts";
+inline constexpr const char* kMisc = "misc";
+inline constexpr const char* kTopSLID = "TopSLID";
+
+}  // namespace savetag

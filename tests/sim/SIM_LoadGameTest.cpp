@@ -1,0 +1,358 @@
+// Loading: version gates of older files, and every kind of bad file failing cleanly with the
+// running game left exactly as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "SaveGameTestSupport.h"
+#include "engine/CallTrace.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Effect.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_LoadGame.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_InterestType.h"
+#include "sim/SIM_Vesk.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A saved game as text, with something in the elements the version gates leave out.
+std::string SampleText() {
+  SaveGameData d;
+  d.version = "Tovel 1.23";
+  d.jobType.name = "waiter_0";
+  d.jobType.locked = 1;
+  d.tenYearsUp = true;
+  d.achievements = {"ACH_ONE"};
+  d.cynicism = 0.5f;
+  d.maxActs = 2;
+  d.acts = 1;
+  d.cash = 321.0f;
+  d.day = 2;
+  d.month = 5;
+  d.year = 2008;
+  d.dayOfWeek = 5;
+  d.globals = {{"glob_dirt", "Dirt", 0.5f}};
+  return SIM_SaveGame::Serialize(d);
+}
+
+// The sample as a file of an older version: the header says so and the elements that version
+// did not have are gone.
+std::string AsVersion(const std::string& version) {
+  std::string text = ReplaceFirst(SampleText(), "Tovel 1.23", "Tovel " + version);
+  const float v = std::stof(version);
+  if (v < 1.09f) text = RemoveElement(text, "locked");
+  if (v < 1.14f) text = RemoveElement(RemoveElement(text, "tenyearsup"), "strings");
+  if (v < 1.15f) text = RemoveElement(text, "cynicism");
+  if (static_cast<double>(v) <= 1.17) text = RemoveElement(text, "SIM_SIM");
+  return text;
+}
+
+SaveGameData MustParse(const std::string& text) {
+  SaveGameData d;
+  std::string error;
+  EXPECT_TRUE(SIM_LoadGame::Parse(text, d, error)) << error;
+  return d;
+}
+
+std::string ParseError(const std::string& text) {
+  SaveGameData d;
+  std::string error;
+  EXPECT_FALSE(SIM_LoadGame::Parse(text, d, error));
+  return error;
+}
+
+}  // namespace
+
+TEST(LoadVersionTest, TheVersionIsTheNumberFromTheSeventhCharacterOn) {
+  float v = 0.0f;
+  EXPECT_TRUE(SIM_LoadGame::ParseVersion("Tovel 1.23", v));
+  EXPECT_FLOAT_EQ(v, 1.23f);
+  EXPECT_TRUE(SIM_LoadGame::ParseVersion("abcdef1.05beta", v));
+  EXPECT_FLOAT_EQ(v, 1.05f);
+  for (const char* bad : {"", "Tovel", "Tovel ", "Tovel x1.2", "Tovel -1.0", "Tovel .", "Tovel nan"})
+    EXPECT_FALSE(SIM_LoadGame::ParseVersion(bad, v)) << bad;
+}
+
+TEST(LoadVersionTest, OlderFilesLackTheGatedElementsAndReadWithoutThem) {
+  const SaveGameData v108 = MustParse(AsVersion("1.08"));
+  EXPECT_EQ(v108.jobType.locked, 0);
+  EXPECT_FALSE(v108.tenYearsUp);
+  EXPECT_TRUE(v108.achievements.empty());
+  EXPECT_EQ(v108.cynicism, 0.0f);
+  EXPECT_FALSE(v108.hasSimSim);
+
+  const SaveGameData v110 = MustParse(AsVersion("1.10"));
+  EXPECT_EQ(v110.jobType.locked, 1);
+  EXPECT_FALSE(v110.tenYearsUp);
+  EXPECT_EQ(v110.cynicism, 0.0f);
+
+  const SaveGameData v114 = MustParse(AsVersion("1.14"));
+  EXPECT_TRUE(v114.tenYearsUp);
+  EXPECT_EQ(v114.achievements, std::vector<std::string>{"ACH_ONE"});
+  EXPECT_EQ(v114.cynicism, 0.0f);
+  EXPECT_FALSE(v114.hasSimSim);
+
+  // 1.17 as a float is just under the double 1.17: still no slots.
+  const SaveGameData v117 = MustParse(AsVersion("1.17"));
+  EXPECT_EQ(v117.cynicism, 0.5f);
+  EXPECT_FALSE(v117.hasSimSim);
+
+  const SaveGameData v118 = MustParse(AsVersion("1.18"));
+  EXPECT_TRUE(v118.hasSimSim);
+  EXPECT_EQ(v118.maxActs, 2);
+  EXPECT_EQ(v118.acts, 1);
+
+  // A gated element the version does not have is a wrong tag when present.
+  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
+            std::string::npos);
+}
+
+TEST(LoadTextTest, ACrlfFileAndAFileWithoutTheClosingTagReadTheSame) {
+  const std::string text = SampleText();
+  std::string crlf;
+  for (char c : text) {
+    if (c == '\n') crlf += '\r';
+    crlf += c;
+  }
+  EXPECT_EQ(MustParse(crlf), MustParse(text));
+  EXPECT_EQ(MustParse(ReplaceFirst(text, "</xml>\n", "")), MustParse(text));
+}
+
+TEST(LoadTextTest, ValuesAreCheckedForNumbersAndLengths) {
+  const std::string text = SampleText();
+  // Numbers must be whole numbers (a cut or mangled number is not silently 0).
+  EXPECT_NE(ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>12abc</cash>")).find("cash"),
+            std::string::npos);
+  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash></cash>"));
+  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>321,000</cash>"));
+  ParseError(ReplaceFirst(text, "<day>2</day>", "<day>2.5</day>"));
+  ParseError(ReplaceFirst(text, "<day>2</day>", "<day>99999999999</day>"));
+  ParseError(ReplaceFirst(text, "<ints>0,0,0,0,0,0,0,0,0,0,0,0,0,</ints>", "<ints>0,0,</ints>"));
+  ParseError(ReplaceFirst(text, "<data>0,0.000</data>", "<data>0</data>"));
+  // A 5,000-character text is a text like any other; as a number it is damage.
+  const std::string longName(5000, 'x');
+  EXPECT_EQ(MustParse(ReplaceFirst(text, "<forename></forename>", "<forename>" + longName + "</forename>"))
+                .player.forename,
+            longName);
+  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>" + std::string(5000, '9') + "</cash>"));
+  // Past the cap, and a tag name past its cap.
+  EXPECT_NE(ParseError(ReplaceFirst(text, "<forename></forename>",
+                                    "<forename>" + std::string(70000, 'y') + "</forename>"))
+                .find("too long"),
+            std::string::npos);
+  EXPECT_NE(ParseError(ReplaceFirst(text, "<forename>", "<" + std::string(200, 'f') + ">")).find("too long"),
+            std::string::npos);
+}
+
+TEST(LoadTextTest, BrokenStructureFails) {
+  const std::string text = SampleText();
+  EXPECT_NE(ParseError(ReplaceFirst(text, "<finances>", "<finance>")).find("finances expected, found finance"),
+            std::string::npos);
+  // A '<' that was never encoded ends the value early and leaves a stray tag.
+  ParseError(ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tovel</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tovel x</version>"));
+  ParseError("");
+  ParseError("garbage without tags");
+  ParseError("<xml>\n<header>\n<version>Tovel 1.23</vers");
+}
+
+TEST(LoadTextTest, AFileCutAnywhereBeforeItsLastElementFails) {
+  const std::string text = SampleText();
+  const size_t end = text.find("</misc>") + std::string("</misc>").size();
+  for (size_t cut = 0; cut < end; cut += 7) ParseError(text.substr(0, cut));
+  ParseError(text.substr(0, end - 1));
+  MustParse(text.substr(0, end));
+}
+
+// ---- Loading into a running game ----
+
+class SIM_LoadGameTest : public SaveWorldTest {
+ protected:
+  // What a failed load must leave alone.
+  void ExpectGameUntouched() {
+    EXPECT_EQ(SIM_Finances::Instance().GetCash(), 999.0f);
+    EXPECT_TRUE(CurrentDate().Equals(3, 3, 2006));
+    EXPECT_EQ(GlobalNamedValues().GetValue("glob_marker"), 0.25f);
+    EXPECT_EQ(SIM_GameConfig::Instance().GetName(), "Running");
+    for (const std::string& call : TracedCalls()) EXPECT_NE(call, "SIM_LoadGame::Apply");
+    EXPECT_FALSE(SIM_LoadGame::LastError().empty());
+  }
+  void MarkGame() {
+    SIM_Finances::Instance().SetCash(999.0f);
+    SetGlobalValue("glob_marker", 0.25f);
+    SIM_GameConfig::Instance().SetName("Running");
+    ClearTracedCalls();
+  }
+};
+
+TEST_F(SIM_LoadGameTest, AGoodFileReplacesTheGame) {
+  MarkGame();
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SampleText())) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Finances::Instance().GetCash(), 321.0f);
+  EXPECT_TRUE(CurrentDate().Equals(2, 5, 2008));
+  EXPECT_EQ(CurrentDate().GetDayOfWeek(), 5);
+  EXPECT_FALSE(GlobalNamedValues().Has("glob_marker"));
+  EXPECT_EQ(GlobalNamedValues().GetValue("glob_dirt"), 0.5f);
+  EXPECT_EQ(GlobalNamedValues().Find("glob_dirt")->GetGuiName(), "Dirt");
+  EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_TRUE(SIM_LoadGame::LastError().empty());
+}
+
+TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
+  const std::string text = SampleText();
+  const std::string bad[] = {
+      text.substr(0, text.size() / 3),
+      text.substr(0, text.find("<globals>") + 4),
+      ReplaceFirst(text, "<date>", "<dat>"),
+      ReplaceFirst(text, "<cash>321.000</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
+      ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"),
+      ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tov</version>"),
+      ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
+      ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
+      ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),
+  };
+  for (const std::string& file : bad) {
+    MarkGame();
+    EXPECT_FALSE(SIM_LoadGame::LoadText(file));
+    ExpectGameUntouched();
+  }
+}
+
+TEST_F(SIM_LoadGameTest, AMissingOrUnreadableSaveFails) {
+  MarkGame();
+  EXPECT_FALSE(SIM_LoadGame::Load("nothing"));
+  ExpectGameUntouched();
+  EXPECT_FALSE(SIM_LoadGame::Load(""));
+  EXPECT_FALSE(SIM_LoadGame::Load("../x"));
+  fs::create_directory(saves.Path() / "folder.xml");
+  EXPECT_FALSE(SIM_LoadGame::Load("folder"));
+  ExpectGameUntouched();
+}
+
+TEST_F(SIM_LoadGameTest, AnOldFileWithoutSlotsStartsTheDayAfresh) {
+  // A previous game ended its day: every slot used.
+  SIM_SIM::Instance().SetActs(1, 1);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(AsVersion("1.10")));
+  // Saturday: two slots, none used, activities open (not the day over at once).
+  EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_FALSE(SIM_SIM::Instance().IsGameOver());
+}
+
+TEST_F(SIM_LoadGameTest, ADaySavedWithEverySlotUsedOpensWithTheDayOver) {
+  const std::string full = ReplaceFirst(SampleText(), "<acts>1</acts>", "<acts>2</acts>");
+  ASSERT_TRUE(SIM_LoadGame::LoadText(full));
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_DAYOVER);
+}
+
+TEST_F(SIM_LoadGameTest, PersonsMadeAfterALoadGetFreshSLIDs) {
+  SaveGameData d = MustParse(SampleText());
+  d.player.slid = 4;
+  d.npcs.resize(2);
+  d.npcs[0].slid = 11;
+  d.npcs[1].slid = 2;
+  d.topSLID = 5;  // behind a saved person
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_EQ(SIM_SaveGame::NewSLID(), 12);
+
+  // Two persons with one SLID, or an unlockable job the tables do not have, fail the check.
+  d.npcs[1].slid = 11;
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  d.npcs[1].slid = 2;
+  d.npcs[1].unlockable = "astronaut_9";
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  SIM_SaveGame::SetNextSLID(0);
+}
+
+// ---- The people ----
+
+class LoadPeopleTest : public SaveWorldTest {
+ protected:
+  SaveGameData Saved() { return MustParse(SIM_SaveGame::BuildText()); }
+};
+
+TEST_F(LoadPeopleTest, AnAttributeKeepsItsBaseAndEffectsOverManyTrips) {
+  auto* confidence = dynamic_cast<SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find("confidence"));
+  ASSERT_NE(confidence, nullptr);
+  confidence->SetBase(0.375f);
+  confidence->AddEffect(0.25f, 0.5f, "party");
+  const float value = confidence->GetValue();
+  for (int trip = 0; trip < 3; ++trip) ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText()));
+  confidence = dynamic_cast<SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find("confidence"));
+  ASSERT_NE(confidence, nullptr);
+  // The effect is added to the base once, however often the game is saved and loaded.
+  EXPECT_FLOAT_EQ(confidence->GetBase(), 0.375f);
+  EXPECT_NEAR(confidence->GetValue(), value, 0.001f);
+  ASSERT_EQ(confidence->GetEffects().size(), 1u);
+  EXPECT_EQ(confidence->GetEffects()[0]->GetDebugName(), "party");
+}
+
+TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
+  SaveGameData d = Saved();
+  ASSERT_GE(d.npcs.size(), 2u);
+  ASSERT_FALSE(d.relationships.empty());
+  SIM_SocialiseType::Add("pub_night");
+  d.npcs[0].memories = {{"pub_night", 0.75f, 0.5f}, {"no_such_evening", 0.1f, 1.0f}};
+  d.npcs[0].interests.push_back({"x", "no_such_interest", "X"});
+  d.partner = d.npcs[1].slid;
+  // One bond names a person who is not in the file, one names the same pair twice.
+  d.relationships.push_back({d.player.slid, 9999, 0.5f, 0.0f, true, true});
+  d.relationships.push_back(d.relationships.front());
+  const size_t goodBonds = d.relationships.size() - 2;
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d))) << SIM_LoadGame::LastError();
+  ASSERT_EQ(SIM_NPC::All().size(), d.npcs.size());
+  for (size_t i = 0; i < d.npcs.size(); ++i) {
+    EXPECT_EQ(SIM_NPC::All()[i]->GetSLID(), d.npcs[i].slid);
+    EXPECT_EQ(SIM_Person::FindBySLID(d.npcs[i].slid), SIM_NPC::All()[i]);
+  }
+  EXPECT_EQ(SIM_Relationship::CountActive(), goodBonds);
+  // The unknown kind of evening and the unknown interest are left out, the rest kept.
+  const SIM_NPC* first = SIM_NPC::All()[0];
+  ASSERT_EQ(first->GetMemory()->Items().size(), 1u);
+  EXPECT_EQ(first->GetMemory()->Items()[0]->type->GetName(), "pub_night");
+  EXPECT_EQ(first->GetInterests().size(), d.npcs[0].interests.size() - 1);
+  EXPECT_EQ(SIM_Romance::Instance().GetPartner(), SIM_NPC::All()[1]);
+  SIM_SocialiseType::ClearForTesting();
+}
+
+TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
+  SaveGameData d = Saved();
+  d.partner = 4242;
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+  d.partner = d.player.slid;  // the player is nobody's partner but a character's
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {
+  SaveGameData d = Saved();
+  ASSERT_FALSE(d.npcs.empty());
+  const size_t npcs = SIM_NPC::All().size();
+  const SIM_NPC* first = SIM_NPC::All()[0];
+  d.npcs[0].characterType = "no_such_type";
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_EQ(SIM_NPC::All().size(), npcs);
+  EXPECT_EQ(SIM_NPC::All()[0], first);
+  d.npcs[0].characterType = "";
+  d.npcs[0].gender = 7;
+  EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+}

@@ -1,0 +1,434 @@
+// Saving: the save -> load -> save round trip of played games, the record's trip through the
+// file text for every section, value encoding, slot names, the atomic write and SLIDs.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "SaveGameTestSupport.h"
+#include "engine/CallTrace.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_LoadGame.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+using testsupport::ReadFile;
+
+namespace {
+
+// A record with something other than the default in every element of every section.
+SaveGameData FullRecord() {
+  SaveGameData d;
+  d.version = "Tovel 1.23";
+  d.fileVersion = 1.23f;
+  d.player.slid = 3;
+  d.player.forename = "Ann";
+  SaveAttribute a{"happiness", "nv_happiness", "desc_happiness", 0.625f, true, true, 1, 0.25f,
+                  "hi", "lo", {{"dailygrind", 0.5f, -0.125f}, {"film", 0.75f, 0.25f}}};
+  d.player.attributes = {a, SaveAttribute{"iq", "nv_iq", "", 0.5f, false, false, 2, 0.0f, "", "", {}}};
+  d.player.skills = {{"guitar", "nv_guitar", 0.375f}};
+  d.player.boredom = {{"watchtv", 0.5f}, {"reading", 0.125f}};
+  d.player.avatarTexture = "f_avatar2.dds";
+  d.cash = -42.5f;
+  SaveNPC n;
+  n.slid = 7;
+  n.forename = "Bo";
+  n.surname = "Reed";
+  n.fullName = "Bo Reed";
+  n.portrait = "m_12.dds";
+  n.greyed = "m_12_grey.dds";
+  n.tovel = 0.25f;
+  n.iq = 0.5f;
+  n.culture = 0.75f;
+  n.introduced = true;
+  n.snubDelay = 2;
+  n.snubCount = 1;
+  n.veskDays = 30;
+  n.inviteDays = 4;
+  n.unlockOffered = true;
+  n.romanticCompatibility = 0.875f;
+  n.cashPerWeek = 120.0f;
+  n.cash = 35.5f;
+  n.birthDay = 3;
+  n.birthMonth = 11;
+  n.birthYear = 1979;
+  n.gender = 1;
+  n.unlockable = "waiter_0";
+  n.interests = {{"music", "jazz", "INTEREST_JAZZ"}};
+  n.skills = {{"piano", "nv_piano", 0.5f}};
+  n.characterType = "joker";
+  n.boredom = {{"pub", 0.25f}};
+  n.memories = {{"pub", 0.5f, 0.125f}, {"cinema", -0.25f, 1.0f}};
+  d.npcs = {n, SaveNPC{}};
+  d.npcs[1].slid = 8;
+  d.relationships = {{3, 7, 0.5f, -0.25f, true, true}, {7, 8, 0.125f, 0.0f, false, false}};
+  d.jobInstance.grade = 2;
+  d.jobInstance.daysInJob = 100;
+  d.jobInstance.daysSincePromotion = 12;
+  for (int i = 0; i < 10; ++i) d.jobInstance.perf[i] = {i % 2 == 0, 0.125f * static_cast<float>(i % 8)};
+  d.jobType.promote[0] = "iq";
+  d.jobType.promote[1] = "confidence";
+  d.jobType.promote[2] = "fitness";
+  d.jobType.name = "clerk_1";
+  d.jobType.guiName = "JOB_CLERK";
+  d.jobType.employerName = "Hollow & Sons";
+  d.jobType.industryName = "office";
+  d.jobType.workplace = "office.dds";
+  d.jobType.maleDesc = "He files <things>";
+  d.jobType.femaleDesc = "She files &lt;things&gt;";
+  d.jobType.commuteDistance = 2.5f;
+  d.jobType.minTip = 1.0f;
+  d.jobType.maxTip = 3.0f;
+  d.jobType.minSalary = 100.0f;
+  d.jobType.maxSalary = 400.0f;
+  d.jobType.duration = 5;
+  d.jobType.daysSinceLastFriend = 9;
+  d.jobType.locked = 1;
+  d.jobType.rarity = 0.5f;
+  d.jobType.sociability = 0.25f;
+  d.jobType.modifiers = {{"stress", "clerk_1", 0.5f, 0.125f}};
+  d.jobsApplied = {{"chef_0", 3}};
+  d.tovelEarned = 0.375f;
+  d.tovelActivities = {"pub", "opera"};
+  d.commute = "bicycle";
+  d.assets = {{"tv", true}, {"piano", false}};
+  d.daysToMugging = 40;
+  d.daysToBurglary = 80;
+  d.day = 4;
+  d.dayOfWeek = 6;
+  d.daysToFullMoon = 30;
+  d.month = 11;
+  d.year = 2009;
+  d.reviewDay = 3;
+  d.reviewMonth = 3;
+  d.reviewYear = 2010;
+  d.endDay = 3;
+  d.endMonth = 3;
+  d.endYear = 2016;
+  d.tenYearsUp = true;
+  d.globals = {{"glob_dirt", "Dirt", 0.25f}, {"weather_rain", "", 1.5f}};
+  d.healthState = 2;
+  d.healthDuration = 3;
+  d.partner = 7;
+  d.romanceDuration = 14;
+  d.cynicism = 0.5f;
+  for (int i = 0; i < 13; ++i) d.statInts[i] = i * 3 - 4;
+  for (int i = 0; i < 6; ++i) d.statFloats[i] = 0.25f * static_cast<float>(i) + 1000.0f;
+  d.elapsed = 123456.5f;
+  d.statActivities = {{"SOLO_YOGA_TITLE", 4}, {"SOLO_STARGAZING_TITLE", 1}};
+  d.addictionStrength = 0.125f;
+  d.alcoholic = true;
+  d.bloodAlcohol = 0.05f;
+  d.books = {{"book_war", 120}};
+  d.events = {{"lottery", true}, {"flood", false}};
+  d.projects[0] = {0.5f, 0.25f, "My Song", {0.125f, 0.5f, 1.0f}};
+  d.projects[3] = {1.0f, 0.75f, "Scoop", {}};
+  d.royalties = {{10.0f, 120.5f, 2.25f, "My Song", 1}};
+  d.achievements = {"ACH_FIRST", "ACH_SECOND"};
+  d.practiceNight = 3;
+  d.onTeam = true;
+  d.beenOnTeam = true;
+  d.classes = {"pottery", "french"};
+  d.hiscore = 9001;
+  d.dog = {2, 1, "Rex", 0};
+  d.cat = {0, 3, "Tom", 0};
+  d.fish = {0, 0, "Bubbles", 0};
+  d.parrot = {0, 0, "", 0};
+  d.hamster = {0, 2, "Nibbles", 4};
+  d.petFood = {1, 2, 3, 4, 5};
+  d.hasSimSim = true;
+  d.maxActs = 2;
+  d.acts = 1;
+  d.topSLID = 9;
+  return d;
+}
+
+}  // namespace
+
+TEST(SaveRecordTest, EverySectionSurvivesTheTripThroughTheFileText) {
+  const SaveGameData written = FullRecord();
+  const std::string text = SIM_SaveGame::Serialize(written);
+  SaveGameData read;
+  std::string error;
+  ASSERT_TRUE(SIM_LoadGame::Parse(text, read, error)) << error;
+  EXPECT_EQ(read, written);
+  // And the text of what was read is the text that was written.
+  EXPECT_EQ(SIM_SaveGame::Serialize(read), text);
+}
+
+TEST(SaveRecordTest, TheFileHasTheFixedShape) {
+  const std::string text = SIM_SaveGame::Serialize(SaveGameData{});
+  // One element per line, containers on their own lines, no indentation, "\n" line ends.
+  EXPECT_EQ(text.rfind("<xml>\n<header>\n<version></version>\n</header>\n<vesk>\n<SLID>0</SLID>\n", 0), 0u);
+  EXPECT_NE(text.find("<finances>\n<cash>0.000</cash>\n</finances>\n"), std::string::npos);
+  EXPECT_NE(text.find("<npcs>\n</npcs>\n<relationships>\n</relationships>\n"), std::string::npos);
+  EXPECT_NE(text.find("<partner>-1</partner>"), std::string::npos);
+  EXPECT_NE(text.find("<ints>0,0,0,0,0,0,0,0,0,0,0,0,0,</ints>"), std::string::npos);
+  EXPECT_NE(text.find("<floats>0.00,0.00,0.00,0.00,0.00,0.00,</floats>"), std::string::npos);
+  EXPECT_NE(text.find("<jobperf>\n<data>0,0.000</data>\n</jobperf>\n"), std::string::npos);
+  EXPECT_NE(text.find("<misc>\n<TopSLID>0</TopSLID>\n</misc>\n</xml>\n"), std::string::npos);
+  EXPECT_EQ(text.find('\r'), std::string::npos);
+  EXPECT_EQ(text.find("\n "), std::string::npos);
+  // Ten job performance entries, always.
+  size_t count = 0;
+  for (size_t at = text.find("<jobperf>"); at != std::string::npos; at = text.find("<jobperf>", at + 1))
+    ++count;
+  EXPECT_EQ(count, 10u);
+}
+
+TEST(SaveRecordTest, AnyTextSurvivesIncludingALongDescriptionFullOfMarkup) {
+  SaveGameData d;
+  d.version = "Tovel 1.23";
+  std::string description;
+  const std::string pieces[] = {"&", "<", "&lt;", "&amp;", "a&b", "</maledesc>", "<x>", "&&<<"};
+  for (size_t i = 0; description.size() < 2047; ++i) description += pieces[i % 8];
+  description.resize(2047);
+  d.jobType.maleDesc = description;
+  d.player.forename = "<Zed> & &lt;co&gt;";
+  d.npcs.emplace_back();
+  d.npcs[0].unlockable = "NULL";
+  d.npcs[0].fullName = std::string(5000, '&');
+
+  const std::string text = SIM_SaveGame::Serialize(d);
+  // Neither '<' nor a bare '&' of the values reaches the file.
+  EXPECT_NE(text.find("<forename>&lt;Zed> &amp; &amp;lt;co&amp;gt;</forename>"), std::string::npos);
+  SaveGameData read;
+  std::string error;
+  ASSERT_TRUE(SIM_LoadGame::Parse(text, read, error)) << error;
+  EXPECT_EQ(read.jobType.maleDesc, description);
+  EXPECT_EQ(read.player.forename, d.player.forename);
+  EXPECT_EQ(read.npcs[0].fullName, d.npcs[0].fullName);
+}
+
+TEST(SaveRecordTest, DecodingTouchesOnlyTheTwoSequences) {
+  EXPECT_EQ(SIM_LoadGame::DecodeValue("Tom & Jerry &gt; &quot; &"), "Tom & Jerry &gt; &quot; &");
+  EXPECT_EQ(SIM_LoadGame::DecodeValue("&amp;lt;"), "&lt;");
+  EXPECT_EQ(SIM_LoadGame::DecodeValue("&lt;&amp;&lt"), "<&&lt");
+  EXPECT_EQ(SIM_SaveGame::EncodeValue("<&>"), "&lt;&amp;>");
+}
+
+TEST(SaveRecordTest, NumbersAreWrittenWithAPointWhateverTheLocale) {
+  const char* names[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8",
+                         "ru_RU.UTF-8", "de_DE", "fr_FR"};
+  const std::string old = std::setlocale(LC_NUMERIC, nullptr);
+  const char* found = nullptr;
+  for (const char* name : names)
+    if (std::setlocale(LC_NUMERIC, name)) {
+      found = name;
+      break;
+    }
+  // None installed: build one from the system's locale sources into a folder of the test's.
+  testsupport::TempDir localeDir;
+  testsupport::ScopedEnv locpath("LOCPATH", localeDir.Str().c_str());
+  if (!found) {
+    const std::string command = "localedef -i de_DE -f UTF-8 '" + localeDir.Str() +
+                                "/de_DE.UTF-8' >/dev/null 2>&1";
+    if (std::system(command.c_str()) >= 0 && std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+      found = "de_DE.UTF-8 (built)";
+  }
+  if (!found) GTEST_SKIP() << "no locale with a decimal comma can be had";
+  ASSERT_EQ(*std::localeconv()->decimal_point, ',');
+  SaveGameData d;
+  d.version = "Tovel 1.23";
+  d.cash = 1234.5f;
+  d.statFloats[0] = 0.25f;
+  d.projects[0].chunks = {0.5f, 1.25f};
+  const std::string text = SIM_SaveGame::Serialize(d);
+  SaveGameData read;
+  std::string error;
+  const bool parsed = SIM_LoadGame::Parse(text, read, error);
+  std::setlocale(LC_NUMERIC, old.c_str());
+  EXPECT_NE(text.find("<cash>1234.500</cash>"), std::string::npos) << found;
+  EXPECT_NE(text.find("<chunks>0.500,1.250,</chunks>"), std::string::npos);
+  ASSERT_TRUE(parsed) << error;
+  EXPECT_EQ(read.cash, 1234.5f);
+  EXPECT_EQ(read.projects[0].chunks, d.projects[0].chunks);
+}
+
+TEST(SaveRecordTest, SlotNamesThatCannotBeSavedOrListedAreRefused) {
+  std::string why;
+  for (const char* bad : {"", "   ", "\t", "a/b", "a\\b", "..", ".hidden", "/abs"}) {
+    EXPECT_FALSE(SIM_SaveGame::IsValidSlotName(bad, &why)) << bad;
+    EXPECT_FALSE(why.empty());
+  }
+  EXPECT_TRUE(SIM_SaveGame::IsValidSlotName("autosave", &why));
+  EXPECT_TRUE(why.empty());
+  EXPECT_TRUE(SIM_SaveGame::IsValidSlotName("my game. 2", &why));
+}
+
+TEST(SaveRecordTest, SLIDsComeFromOneCounter) {
+  SIM_SaveGame::SetNextSLID(5);
+  EXPECT_EQ(SIM_SaveGame::NewSLID(), 5);
+  EXPECT_EQ(SIM_SaveGame::NewSLID(), 6);
+  EXPECT_EQ(SIM_SaveGame::GetNextSLID(), 7);
+  SIM_SaveGame::SetNextSLID(0);
+}
+
+// ---- Saving a running game ----
+
+class SIM_SaveGameTest : public SaveWorldTest {};
+
+TEST_F(SIM_SaveGameTest, ASaveIsWrittenToItsSlotAndReplacesAnOlderOne) {
+  ASSERT_TRUE(SIM_SaveGame::Save("first"));
+  const fs::path file = saves.Path() / "first.xml";
+  ASSERT_TRUE(fs::exists(file));
+  EXPECT_EQ(ReadFile(file), SIM_SaveGame::BuildText());
+
+  SIM_Finances::Instance().SetCash(777.0f);
+  ASSERT_TRUE(SIM_SaveGame::Save("first"));
+  EXPECT_NE(ReadFile(file).find("<cash>777.000</cash>"), std::string::npos);
+  // Nothing but the save is left in the folder.
+  int entries = 0;
+  for (const auto& entry : fs::directory_iterator(saves.Path())) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+TEST_F(SIM_SaveGameTest, ARefusedNameWritesNothing) {
+  EXPECT_FALSE(SIM_SaveGame::Save(""));
+  EXPECT_EQ(SIM_SaveGame::LastError(), "SAVEGAME_NAME_EMPTY");
+  EXPECT_FALSE(SIM_SaveGame::Save("../escape"));
+  EXPECT_EQ(SIM_SaveGame::LastError(), "SAVEGAME_NAME_BAD");
+  EXPECT_TRUE(fs::is_empty(saves.Path()));
+  EXPECT_FALSE(fs::exists(saves.Path().parent_path() / "escape.xml"));
+}
+
+TEST_F(SIM_SaveGameTest, AFailedWriteKeepsTheOldSaveAndReportsFailure) {
+  ASSERT_TRUE(SIM_SaveGame::Save("slot"));
+  const fs::path file = saves.Path() / "slot.xml";
+  const std::string before = ReadFile(file);
+
+  SIM_Finances::Instance().SetCash(5.0f);
+  fs::permissions(saves.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  // A privileged user writes into read-only folders; block the temporary file's name instead
+  // (a folder there makes its creation fail just the same).
+  const fs::path probe = saves.Path() / "probe";
+  bool readOnlyHolds = true;
+  {
+    std::error_code ec;
+    testsupport::WriteFile(probe, "x");
+    if (fs::exists(probe)) {
+      readOnlyHolds = false;
+      fs::remove(probe, ec);
+    }
+  }
+  if (!readOnlyHolds) {
+    fs::permissions(saves.Path(), fs::perms::owner_all);
+    const std::string pid = fs::read_symlink("/proc/self").string();
+    fs::create_directory(saves.Path() / ("slot.xml.tmp" + pid));
+  }
+  EXPECT_FALSE(SIM_SaveGame::Save("slot"));
+  EXPECT_EQ(SIM_SaveGame::LastError(), "SAVEGAME_WRITE_FAILED");
+  fs::permissions(saves.Path(), fs::perms::owner_all);
+  EXPECT_EQ(ReadFile(file), before);
+  // No half-written file is left next to it.
+  for (const auto& entry : fs::directory_iterator(saves.Path()))
+    if (entry.is_regular_file()) {
+      EXPECT_EQ(entry.path().filename(), "slot.xml");
+    }
+}
+
+TEST_F(SIM_SaveGameTest, WithoutASaveFolderSavingFails) {
+  SIM_SaveGame::SetFolder("");
+  EXPECT_FALSE(SIM_SaveGame::Save("slot"));
+  EXPECT_EQ(SIM_SaveGame::LastError(), "SAVEGAME_WRITE_FAILED");
+}
+
+TEST_F(SIM_SaveGameTest, TheAutosaveWritesItsSlotWhenTheToggleIsOn) {
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, true);
+  PlayDays(1);
+  EXPECT_TRUE(fs::exists(saves.Path() / "autosave.xml"));
+}
+
+// ---- The round trip: new game -> N days -> save A -> load A -> save B -> load B -> save C ----
+
+class SaveRoundTripTest : public SaveWorldTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SaveRoundTripTest, ASecondTripChangesNothing) {
+  SIM_Vesk::Instance()->SetNames("Pat <the> & cat", "");
+  SIM_GameConfig::Instance().SetAvatarName("f_avatar1.dds");
+  PlayDays(GetParam());
+  const SIM_Date dateBefore = CurrentDate();
+  const size_t npcsBefore = SIM_NPC::All().size();
+  const size_t relationshipsBefore = SIM_Relationship::CountActive();
+  const int friendsBefore = SIM_Vesk::Instance()->CountFriends();
+  // The score's earned part and tried activities are saved; its relationship part is
+  // recounted on load from the bonds, whose strengths are kept to three decimals like every
+  // float of a save (a bond at 0.2001 comes back at 0.200 and no longer counts).
+  const float earnedBefore = SIM_Tovel::Instance().GetComponent(1);
+  const float activitiesBefore = SIM_Tovel::Instance().GetComponent(2);
+  // Attribute bases are saved (to three decimals); values are worked out again from them.
+  std::vector<std::pair<std::string, float>> basesBefore;
+  for (const SIM_NamedValue* v : SIM_Vesk::Instance()->Attributes().Values())
+    if (const auto* a = dynamic_cast<const SIM_Attribute*>(v)) basesBefore.emplace_back(a->GetName(), a->GetBase());
+  ASSERT_FALSE(basesBefore.empty());
+  ASSERT_GT(npcsBefore, 0u);
+  const float cashBefore = SIM_Finances::Instance().GetCash();
+  const size_t globalsBefore = GlobalNamedValues().Size();
+
+  ASSERT_TRUE(SIM_SaveGame::Save("A"));
+  const std::string a = ReadFile(saves.Path() / "A.xml");
+  ASSERT_TRUE(SIM_LoadGame::Load("A")) << SIM_LoadGame::LastError();
+  ASSERT_TRUE(SIM_SaveGame::Save("B"));
+  const std::string b = ReadFile(saves.Path() / "B.xml");
+  ASSERT_TRUE(SIM_LoadGame::Load("B")) << SIM_LoadGame::LastError();
+  ASSERT_TRUE(SIM_SaveGame::Save("C"));
+  const std::string c = ReadFile(saves.Path() / "C.xml");
+
+  EXPECT_EQ(MaskPlayTime(b), MaskPlayTime(c));
+  // A and B differ only by what a load re-derives instead of reading. With the parts of the
+  // game built so far that is:
+  //  - the play time, which runs on between saves;
+  //  - TopSLID: a load continues the person counter above every loaded SLID (the player's
+  //    included), so a counter that lagged behind a saved person comes back raised.
+  // Every other saved value is read back as written. A part that re-derives a saved value on
+  // load lists it here.
+  static const std::regex topSLID("<TopSLID>[^<]*</TopSLID>");
+  EXPECT_EQ(std::regex_replace(MaskPlayTime(a), topSLID, ""),
+            std::regex_replace(MaskPlayTime(b), topSLID, ""));
+  SaveGameData loaded;
+  std::string error;
+  ASSERT_TRUE(SIM_LoadGame::Parse(b, loaded, error)) << error;
+  EXPECT_GT(loaded.topSLID, loaded.player.slid);
+
+  // The loaded game is the saved one.
+  EXPECT_TRUE(CurrentDate().Equals(dateBefore.GetDay(), dateBefore.GetMonth(), dateBefore.GetYear()));
+  EXPECT_EQ(CurrentDate().GetDayOfWeek(), dateBefore.GetDayOfWeek());
+  EXPECT_EQ(CurrentDate().GetDaysToFullMoon(), dateBefore.GetDaysToFullMoon());
+  EXPECT_NEAR(SIM_Finances::Instance().GetCash(), cashBefore, 0.0006f);
+  EXPECT_EQ(GlobalNamedValues().Size(), globalsBefore);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetForename(), "Pat <the> & cat");
+  EXPECT_EQ(SIM_NPC::All().size(), npcsBefore);
+  EXPECT_EQ(SIM_Relationship::CountActive(), relationshipsBefore);
+  EXPECT_EQ(SIM_Vesk::Instance()->CountFriends(), friendsBefore);
+  EXPECT_NEAR(SIM_Tovel::Instance().GetComponent(1), earnedBefore, 0.0006f);
+  EXPECT_EQ(SIM_Tovel::Instance().GetComponent(2), activitiesBefore);
+  for (const auto& [name, base] : basesBefore) {
+    const auto* attribute = dynamic_cast<const SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find(name));
+    ASSERT_NE(attribute, nullptr) << name;
+    EXPECT_NEAR(attribute->GetBase(), base, 0.0006f) << name;
+  }
+  for (const SIM_NPC* npc : SIM_NPC::All()) EXPECT_NE(npc->GetCharacterType(), nullptr);
+  ASSERT_NE(SIM_Vesk::Instance()->GetJob(), nullptr);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJob(), SIM_JobBase::FindByName(SIM_Vesk::Instance()->GetJob()->GetName()));
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+
+  // And it plays on.
+  PlayDays(3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, SaveRoundTripTest, ::testing::Values(0, 30, 400));
