@@ -125,6 +125,9 @@ void GUI_WorkDay::Show() {
 
   MakeModal();
   open_ = true;
+  // The events stay queued until Close; a second Show before it rebuilds the lines rather than
+  // repeating them.
+  lines.clear();
   static const char* kKeys[10] = {nullptr,
                                   "CRIME_TEXT_MUGGERARRESTED",
                                   "CRIME_TEXT_MUGGERDEFEATED",

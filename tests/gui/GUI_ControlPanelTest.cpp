@@ -53,6 +53,22 @@ TEST_F(ControlPanelTest, SevenButtonsAlongTheBottomRight) {
   EXPECT_TRUE(GUI_ControlPanel::Exists());
 }
 
+TEST_F(ControlPanelTest, AtTheSmallestScreenItSpans214To800) {
+  engine.Release();
+  ASSERT_TRUE(engine.InitOffscreen(800, 600));
+  const GUI_Rect panel = Panel().GetRect();
+  EXPECT_EQ(panel.left, 214);
+  EXPECT_EQ(panel.right, 800);
+  EXPECT_EQ(panel.top, 530);
+  EXPECT_EQ(panel.bottom, 590);
+  EXPECT_EQ(Panel().QuitButton()->GetRect().left, 740);
+  EXPECT_EQ(Panel().QuitButton()->GetRect().right, 800);
+  EXPECT_EQ(Panel().NextDayButton()->GetRect().left, 584);
+  EXPECT_EQ(Panel().NextDayButton()->GetRect().right, 644);
+  delete &Panel();
+  EXPECT_FALSE(GUI_ControlPanel::Exists());
+}
+
 TEST_F(ControlPanelTest, TheDayPhaseDecidesWhichButtonsWork) {
   //                        network classes solo social career next quit
   SIM_SIM::Instance().SetPhase(1);

@@ -135,6 +135,9 @@ TEST_F(WorkDayTest, EventsBecomeLinesInQueueOrderWithTheirSoundsOnce) {
   // Drawing again plays nothing more.
   Summary().Draw();
   EXPECT_EQ(CountSound("data/sounds/police.wav"), 2);
+  // A second summary before the first is closed shows each event once.
+  Summary().Show();
+  EXPECT_EQ(Summary().Lines().size(), 4u);
   Summary().Close();
   EXPECT_EQ(Summary().QueuedEvents(), 0u);
   EXPECT_TRUE(Summary().Lines().empty());
