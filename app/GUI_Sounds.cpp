@@ -25,9 +25,20 @@ std::string CacheKey(const std::string& file) {
 
 }  // namespace
 
+namespace {
+
+GUI_Sounds* g_instance = nullptr;  // deliberately never destroyed by the game
+
+}  // namespace
+
 GUI_Sounds& GUI_Sounds::Instance() {
-  static GUI_Sounds* sounds = new GUI_Sounds();  // deliberately never destroyed
-  return *sounds;
+  if (!g_instance) g_instance = new GUI_Sounds();
+  return *g_instance;
+}
+
+void GUI_Sounds::DestroyInstanceForTesting() {
+  delete g_instance;
+  g_instance = nullptr;
 }
 
 GUI_Sounds::GUI_Sounds() {

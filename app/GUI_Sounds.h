@@ -21,6 +21,9 @@ class GUI_Sounds {
 
   // Built on first use and never destroyed: the process's end releases the device.
   static GUI_Sounds& Instance();
+  // For tests only: destroys the manager Instance built, releasing its device, so the next
+  // Instance call builds a fresh one. Does nothing when none was built. The game never calls it.
+  static void DestroyInstanceForTesting();
 
   // Opens the audio device. Tests build their own managers.
   GUI_Sounds();

@@ -30,7 +30,7 @@ class ConfigFile {
   int GetInt(const std::string& key) const;
   float GetFloat(const std::string& key, float fallback) const;
 
-  // Walks the raw section text pair by pair (the game-variables reader uses this): the key up
+  // Walks the raw section text pair by pair, for readers that need every line: the key up
   // to '=' (trailing blanks trimmed), the value raw up to the end of the line, each cut to its
   // size less one. A line without '=' gives its text as the key and an empty value. False,
   // with both empty, at the end of the section or at a '[' inside a key. A line is read up to

@@ -46,7 +46,9 @@ struct TextState {
   std::vector<std::unique_ptr<GdiTextItem>> queue;
   GdiTextList persistent;
   bool held = false;
-  std::vector<std::unique_ptr<FontEntry>> fonts;  // never emptied: fonts live for the run
+  // The game never empties it: fonts live for the run (only ResetGdiTextState forgets them;
+  // the opened faces belong to the platform layer and stay open).
+  std::vector<std::unique_ptr<FontEntry>> fonts;
   FontEntry* selected = nullptr;
   std::string defaultName;
   int defaultSize = 0;
@@ -517,6 +519,7 @@ void ResetGdiTextState() {
   s.persistent.Clear();
   s.held = false;
   s.selected = nullptr;
+  s.fonts.clear();
   s.defaultName.clear();
   s.defaultSize = 0;
   s.r = s.g = s.b = 255;

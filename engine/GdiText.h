@@ -81,7 +81,8 @@ std::vector<std::string> WrapGdiText(const std::string& text, float width);
 // --- Resources ---
 // Destroys every cached text texture (the renderer calls this when it releases textures).
 void ReleaseGdiTextTextures();
-// Back to a fresh start: empty queue and lists, no default font, budget off.
+// Back to a fresh start: empty queue and lists, no font selected or remembered, no default
+// font, budget off. For tests; the game never calls it.
 void ResetGdiTextState();
 
 // --- Looking inside (tests, the statistics overlay) ---

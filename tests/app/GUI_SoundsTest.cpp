@@ -74,6 +74,8 @@ class SoundsTest : public ::testing::Test {
     SeedRandom(7);
   }
   void TearDown() override {
+    // A manager built by Instance read this test's clock and holds the device open.
+    GUI_Sounds::DestroyInstanceForTesting();
     DebugLog::Instance().Close();
     DebugLog::Instance().SetPath("./debugdata/debug.txt");
     GetSoundWorldState() = SoundWorldState{};

@@ -12,12 +12,17 @@
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/GdiText.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
 #include "platform/Window.h"
+#include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_PortraitDatabase.h"
+#include "sim/SIM_Sounds.h"
 #include "support/TestSupport.h"
 
 using testsupport::FatalCatcher;
@@ -83,7 +88,20 @@ class GameTest : public ::testing::Test {
   }
   void TearDown() override {
     Game::Instance().Shutdown();
+    // What start-up and a new game left behind goes too, so later tests find the process as
+    // it started: the simulation records its sounds again, no player's attributes can be
+    // found, no mode (perhaps one on this test's stack) is current, no folder of this test's
+    // temporary tree is remembered, and the sound manager and queued texts are gone.
+    SIM_Sounds::SetBackend({});
+    SIM_Attribute::ClearRegistry();
+    Game::Instance().SetCurrentMode(nullptr);
+    Game::Instance().SetInGame(false);
+    SIM_PlayerOptions::Instance().SetFolder("");
+    SIM_PortraitDatabase::SetUserFolder("");
+    GUI_Sounds::DestroyInstanceForTesting();
+    ResetGdiTextState();
     D3DEngine::Instance().Release();
+    CInput::Instance().Init(nullptr);  // the window it reads goes next
     plat::DestroyPlatformWindow(g_mainWindow);
     g_mainWindow = nullptr;
     DebugLog::Instance().Close();

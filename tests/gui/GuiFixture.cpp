@@ -4,8 +4,10 @@
 #include <filesystem>
 
 #include "app/CInput.h"
+#include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "engine/DebugLog.h"
+#include "engine/GdiText.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowBase.h"
@@ -44,6 +46,10 @@ void GuiTest::TearDown() {
   manager.ResetForTesting();
   DrawTooltips();
   GUI_Services::ResetForTesting();
+  // Clicks may have built the sound manager and drawing may have queued texts: neither may
+  // reach the next test.
+  GUI_Sounds::DestroyInstanceForTesting();
+  ResetGdiTextState();
   SetAssertionHandler(nullptr);
   engine.Release();
   engine.ResetForTesting();

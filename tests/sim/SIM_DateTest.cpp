@@ -5,6 +5,7 @@
 
 #include "engine/CallTrace.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
 #include "sim/SIM_SIM.h"
@@ -27,10 +28,26 @@ class DateTest : public ::testing::Test {
     SIM_Weather::Instance().SetDaysToChange(1000000);
     ClearTracedCalls();
   }
+  // The dates, the end of the game and the calendar are the whole process's: put them back.
+  void TearDown() override {
+    CurrentDate() = today;
+    NextReviewDate() = nextReview;
+    GameEndDate() = gameEnd;
+    SIM_Weather::Instance().SetDaysToChange(weatherDays);
+    SIM_EventCalendar::Instance().Reset();
+    SIM_SIM::Instance().SetGameOver(false);
+    GUI_EndGame::Instance()->Close();
+    GUI_YearlyReview::Instance()->Close();
+  }
   static void SetToday(int day, int month, int year, int dayOfWeek) {
     CurrentDate() = SIM_Date(day, month, year);
     CurrentDate().SetDayOfWeek(dayOfWeek);
   }
+
+  const SIM_Date today = CurrentDate();
+  const SIM_Date nextReview = NextReviewDate();
+  const SIM_Date gameEnd = GameEndDate();
+  const int weatherDays = SIM_Weather::Instance().GetDaysToChange();
 };
 
 TEST_F(DateTest, ConstructorKeepsFieldsInRange) {

@@ -66,6 +66,8 @@ TEST_F(GlobalVariablesTest, MissingNameOrMissingFileIsFatal) {
 class GameConfigTest : public ::testing::Test {
  protected:
   void SetUp() override { SIM_GameConfig::Instance().Reset(); }
+  // The next new game must not start from this test's percentages.
+  void TearDown() override { SIM_GameConfig::Instance().Reset(); }
   SIM_GameConfig& config = SIM_GameConfig::Instance();
   void Expect(int a, int b, int c, int d) {
     EXPECT_EQ(config.GetPercent(0), a);

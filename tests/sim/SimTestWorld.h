@@ -8,6 +8,7 @@
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
+#include "sim/SIM_Attribute.h"
 #include "sim/SIM_Friends.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
@@ -27,6 +28,7 @@ class SimWorldTest : public ::testing::Test {
   }
   void TearDown() override {
     SIM_SIM::Instance().Shutdown();
+    SIM_Attribute::ClearRegistry();  // the player's attributes are no one else's to find
     GUI_EndGame::Instance()->Close();
     GUI_WorkDay::Instance()->Close();
     GUI_YearlyReview::Instance()->Close();

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "engine/DebugLog.h"
+#include "engine/Translate.h"
 
 namespace testsupport {
 
@@ -24,13 +25,26 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ec);
 }
 
+namespace {
+
+// The text tables are read relative to the working directory on first use and then kept, so
+// texts read in one folder must not answer for another.
+void ForgetTextsReadFromTheFolder() {
+  ResetStringTable();
+  ReleaseStringCaches();
+}
+
+}  // namespace
+
 ScopedChdir::ScopedChdir(const std::filesystem::path& dir) : old_(std::filesystem::current_path()) {
+  ForgetTextsReadFromTheFolder();
   std::filesystem::current_path(dir);
 }
 
 ScopedChdir::~ScopedChdir() {
   std::error_code ec;
   std::filesystem::current_path(old_, ec);
+  ForgetTextsReadFromTheFolder();
 }
 
 ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {

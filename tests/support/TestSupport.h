@@ -26,6 +26,8 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Changes the working directory for its lifetime. The text tables read from the old folder
+// are forgotten on the way in and those read from the new one on the way out.
 class ScopedChdir {
  public:
   explicit ScopedChdir(const std::filesystem::path& dir);
