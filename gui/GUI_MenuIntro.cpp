@@ -27,10 +27,7 @@ GUI_MenuIntro& GUI_MenuIntro::Instance() {
 }
 
 GUI_MenuIntro::GUI_MenuIntro() {
-  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
   startButton = new GUI_ButtonText(Translate("MENU_INTROSTART"), OnStart, nullptr);
-  startButton->SetRect(w / 2 - 120, h - 40, w / 2 + 120, h - 15);
   startButton->SetTooltipKey("TOOLTIP_MENU_INTROSTART", 60);
   AddButton(startButton);
   avatarSprite.width = 170;
@@ -40,6 +37,10 @@ GUI_MenuIntro::GUI_MenuIntro() {
 
 void GUI_MenuIntro::OnEnter() {
   TraceCall("GUI_MenuIntro::OnEnter");
+  // Placed at every visit: the display may have changed size since the last.
+  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
+  const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
+  startButton->SetRect(w / 2 - 120, h - 40, w / 2 + 120, h - 15);
   timer.Start();
   budget = 0;
   startButton->SetVisible(false);

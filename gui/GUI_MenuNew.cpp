@@ -32,19 +32,15 @@ void OnNext(void*) { GUI_MenuNew::Instance().NextAvatar(); }
 void OnPrevious(void*) { GUI_MenuNew::Instance().PreviousAvatar(); }
 void OnRandom(void*) { GUI_MenuNew::Instance().RandomName(); }
 
-GUI_ButtonBase* TextButton(const char* key, const char* tooltip, GUI_ButtonCallback callback,
-                           float l, float t, float r, float b) {
+GUI_ButtonBase* TextButton(const char* key, const char* tooltip, GUI_ButtonCallback callback) {
   auto* button = new GUI_ButtonText(Translate(key), callback, nullptr);
-  button->SetRect(l, t, r, b);
-  if (tooltip) button->SetTooltipKey(tooltip, 60);
+  button->SetTooltipKey(tooltip, 60);
   return button;
 }
 
-GUI_ButtonBase* Arrow(const char* texture, const char* hover, GUI_ButtonCallback callback,
-                      float l, float t, float r, float b) {
+GUI_ButtonBase* Arrow(const char* texture, const char* hover, GUI_ButtonCallback callback) {
   auto* button = new GUI_IconButton(texture, callback, nullptr);
   button->SetHighlightTexture(hover);
-  button->SetRect(l, t, r, b);
   return button;
 }
 
@@ -73,40 +69,44 @@ GUI_MenuNew& GUI_MenuNew::Instance() {
 }
 
 GUI_MenuNew::GUI_MenuNew() {
-  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
-  const float s = w / 1024.0f, cx = w / 2, cy = h / 2;
-  startButton = TextButton("MENU_START", "TOOLTIP_MENU_START", OnStart, w - 200, h - 45, w - 20,
-                           h - 20);
-  mainMenuButton = TextButton("MENU_MAINMENU", "TOOLTIP_MENU_MAINMENU", OnMainMenu, 20, h - 45,
-                              220, h - 20);
-  nextButton = Arrow("right.dds", "right_h.dds", OnNext, cx + 100 * s, cy - 30 * s, cx + 130 * s,
-                     cy + 30 * s);
-  previousButton = Arrow("left.dds", "left_h.dds", OnPrevious, cx - 130 * s, cy - 30 * s,
-                         cx - 100 * s, cy + 30 * s);
-  randomButton = TextButton("NAME_RANDOMISE", "NAME_RANDOMISE_MAINMENU", OnRandom, cx - 85 * s,
-                            cy + 300 * s, cx + 85 * s, cy + 300 * s + 25);
+  startButton = TextButton("MENU_START", "TOOLTIP_MENU_START", OnStart);
+  mainMenuButton = TextButton("MENU_MAINMENU", "TOOLTIP_MENU_MAINMENU", OnMainMenu);
+  nextButton = Arrow("right.dds", "right_h.dds", OnNext);
+  previousButton = Arrow("left.dds", "left_h.dds", OnPrevious);
+  randomButton = TextButton("NAME_RANDOMISE", "NAME_RANDOMISE_MAINMENU", OnRandom);
   for (GUI_ButtonBase* button :
        {startButton, mainMenuButton, nextButton, previousButton, randomButton})
     AddButton(button);
-  avatarSprite.width = 170 * s;
-  avatarSprite.height = 512 * s;
   avatarSprite.SetUV(0, 0, 0.333f, 1);
   BuildAvatarList();
   SetName(SIM_Names::PickForename(0, 1, "English", false));
   static const char* kLabels[4] = {"ATTRIBADJ_IQ", "ATTRIBADJ_CULTURE", "ATTRIBADJ_HAPPINESS",
                                    "ATTRIBADJ_CONFIDENCE"};
-  float y = cy + 40 * s;
-  for (int i = 0; i < 4; ++i) {
-    auto* adjuster = new GUI_AttribAdjuster(i, kLabels[i]);
-    adjuster->SetRect(w - 240, y, w - 40, y + 34);
-    adjusters.push_back(adjuster);
-    y += 45;
-  }
+  for (int i = 0; i < 4; ++i) adjusters.push_back(new GUI_AttribAdjuster(i, kLabels[i]));
+  Layout();
   caretTimer.Start();
 }
 
-void GUI_MenuNew::OnEnter() {}
+void GUI_MenuNew::Layout() {
+  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
+  const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
+  const float s = w / 1024.0f, cx = w / 2, cy = h / 2;
+  startButton->SetRect(w - 200, h - 45, w - 20, h - 20);
+  mainMenuButton->SetRect(20, h - 45, 220, h - 20);
+  nextButton->SetRect(cx + 100 * s, cy - 30 * s, cx + 130 * s, cy + 30 * s);
+  previousButton->SetRect(cx - 130 * s, cy - 30 * s, cx - 100 * s, cy + 30 * s);
+  randomButton->SetRect(cx - 85 * s, cy + 300 * s, cx + 85 * s, cy + 300 * s + 25);
+  avatarSprite.width = 170 * s;
+  avatarSprite.height = 512 * s;
+  float y = cy + 40 * s;
+  for (GUI_AttribAdjuster* adjuster : adjusters) {
+    adjuster->SetRect(w - 240, y, w - 40, y + 34);
+    y += 45;
+  }
+}
+
+// The choices stay as they were; only the layout follows a display that changed size since.
+void GUI_MenuNew::OnEnter() { Layout(); }
 
 void GUI_MenuNew::BuildAvatarList() {
   avatars = ListAvatars("data/bitmaps/avatars/*.dds");

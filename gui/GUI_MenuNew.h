@@ -49,6 +49,7 @@ class GUI_MenuNew : public GUI_MenuBase {
 
  private:
   GUI_MenuNew();
+  void Layout();
 
   GUI_ButtonBase* nextButton = nullptr;
   GUI_ButtonBase* previousButton = nullptr;

@@ -3,8 +3,12 @@
 // day and reading the work-day summary.
 #include <gtest/gtest.h>
 
+#include "app/CInput.h"
+#include "app/GUI_GameModeBase.h"
 #include "app/Game.h"
 #include "engine/CallTrace.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
 #include "engine/Timer.h"
 #include "gui/GUI_AttribAdjuster.h"
 #include "gui/GUI_ButtonText.h"
@@ -32,9 +36,19 @@ constexpr int kBackspace = 14, kR = 19, kO = 24, kS = 31, kReturn = 28, kRight =
 
 class PlayADayTest : public PlayTest {
  protected:
+  // The steps of Game::Frame (which does nothing once an earlier test in the process has
+  // shut the game down): input, the mode's update and draw, the text, the present.
   void Frame() {
     clock.Advance(16);
-    Game::Instance().Frame();
+    D3DEngine::Instance().BeginRender();
+    CInput::Instance().Update();
+    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+    ASSERT_NE(mode, nullptr);
+    mode->Update();
+    mode->Draw();
+    D3DEngine::Instance().EndScene();
+    FlushGdiText(-1);
+    D3DEngine::Instance().Flip();
   }
   void CloseHints() {
     while (GUI_HintHelp::IsAnyOpen()) {

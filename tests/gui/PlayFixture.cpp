@@ -6,13 +6,21 @@
 #include "engine/CallTrace.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
 #include "hooks/HOOK_EveningClassType.h"
+#include "sim/SIM_Attribute.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
@@ -27,6 +35,16 @@ void PlayTest::SetUp() {
   Game::Instance().SetCurrentMode(&GUI_GUI::Instance());
   GUI_Tutorial::SetActive(false);
   SetHintFolder(user.Str());
+  // The in-game screen shows its main scene with the windows, whatever an earlier test left.
+  GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
+  GUI_GUI::Instance().SetKeyCapture(nullptr);
+  GUI_PostMortem::SetOpen(false);
+  GUI_SpecialEventPostMortem::SetOpen(false);
+  GUI_FMVScreen::SetActive(false);
+  GUI_EndGame::Instance()->Close();
+  GUI_YearlyReview::Instance()->Close();
+  // A panel an earlier test left behind (unregistered, laid out for another screen) goes.
+  if (GUI_ControlPanel::Exists()) delete &GUI_ControlPanel::Instance();
   SIM_PlayerOptions::Instance().Clear();
   SIM_PlayerOptions::Instance().SetFolder(user.Str());
   SetFixedRandomSeed(1234);
@@ -48,6 +66,12 @@ void PlayTest::TearDown() {
   GUI_WorkDay::SetFactsSource(nullptr);
   EnrolledEveningClasses().clear();
   SIM_SIM::Instance().Shutdown();
+  // What the game left behind goes too, so later tests find the process as it started.
+  SIM_Attribute::ClearRegistry();
+  GUI_EndGame::Instance()->Close();
+  GUI_YearlyReview::Instance()->Close();
+  Game::Instance().SetInGame(false);
+  GUI_Avatar::Instance().SetTextureName(GUI_Avatar::kDefaultTexture);
   SIM_Health::Instance().SetHealthyForTesting(true);
   ClearFixedRandomSeed();
   SIM_GameConfig::Instance().Reset();
