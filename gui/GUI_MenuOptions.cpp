@@ -1,11 +1,182 @@
-// The front-end menu mode GUI_MenuOptions.
+// The options menu.
 #include "gui/GUI_MenuOptions.h"
 
+#include "app/CInput.h"
+#include "app/GUI_Sounds.h"
+#include "app/Game.h"
 #include "engine/CallTrace.h"
+#include "engine/ConfigFile.h"
+#include "engine/D3DEngine.h"
+#include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CheckButton.h"
+#include "gui/GUI_MenuLoad.h"
+#include "gui/GUI_Services.h"
+#include "gui/GUI_SliderControl.h"
+#include "gui/GUI_Tooltip.h"
+#include "sim/SIM_PlayerOptions.h"
+
+namespace {
+
+constexpr int kScanEscape = 1;
+constexpr int kScanReturn = 28;
+
+SIM_PlayerOptions& Options() { return SIM_PlayerOptions::Instance(); }
+
+void GoToMainMenu(void*) { GUI_MenuOptions::Instance().Leave(GAMEMODE_MAINMENU); }
+
+void FlipToggle(void* arg) {
+  const int i = static_cast<int>(reinterpret_cast<intptr_t>(arg));
+  Options().SetToggle(i, !Options().GetToggle(i));
+}
+
+void FlipMusic(void*) {
+  const bool on = !Options().GetToggle(SIM_PlayerOptions::kEnableMusic);
+  Options().SetToggle(SIM_PlayerOptions::kEnableMusic, on);
+  if (on) {
+    GUI_Sounds::Instance().RestartMusic();
+  } else {
+    GUI_Sounds::Instance().StopMusic();
+  }
+}
+
+void FlipFullScreen(void*) { Game::Instance().ToggleWindowed(); }
+
+void Difficulty(void* arg) {
+  GUI_MenuOptions::Instance().ChooseDifficulty(static_cast<int>(reinterpret_cast<intptr_t>(arg)));
+}
+
+void MouseSpeedChanged() {
+  CInput::Instance().SetMouseSensitivity(Options().GetConfig(SIM_PlayerOptions::kMouseSpeed));
+}
+void MusicVolumeChanged() { GUI_Sounds::Instance().RefreshMusicVolume(); }
+void MasterVolumeChanged() { GUI_Sounds::Instance().SetMasterVolume(); }
+
+void* Arg(int i) { return reinterpret_cast<void*>(static_cast<intptr_t>(i)); }
+
+struct CheckSpec {
+  const char* label;
+  const char* tooltip;
+  GUI_ButtonCallback action;
+  int arg;
+};
+
+const CheckSpec kChecks[GUI_MenuOptions::kCheckCount] = {
+    {"OPTIONS_FULLSCREEN", "OPTIONS_TOOLTIP_FULLSCREEN", FlipFullScreen, 0},
+    {"OPTIONS_NEWMAIL", "OPTIONS_NEWMAIL_TOOLTIP", FlipToggle, SIM_PlayerOptions::kNewMailSound},
+    {"OPTIONS_WEATHER", "OPTIONS_WEATHER_TOOLTIP", FlipToggle,
+     SIM_PlayerOptions::kEnableWeatherEffects},
+    {"OPTIONS_TOGGLEMUSIC", "OPTIONS_TOGGLEMUSIC_TOOLTIP", FlipMusic, 0},
+    {"OPTIONS_TOGGLEAUTOSAVE", "OPTIONS_TOGGLEAUTOSAVE_TOOLTIP", FlipToggle,
+     SIM_PlayerOptions::kEnableAutosave},
+    {"OPTIONS_TOGGLESAMESEX", "OPTIONS_TOGGLESAMESEX_TOOLTIP", FlipToggle,
+     SIM_PlayerOptions::kEnableSameSex},
+    {"OPTIONS_TOGGLEBACKDROP", "OPTIONS_TOGGLEBACKDROP_TOOLTIP", FlipToggle,
+     SIM_PlayerOptions::kEnableCompBackdrops},
+    {"OPTIONS_DIFF_EASY", "OPTIONS_OPTIONS_DIFF_EASY", Difficulty, 0},
+    {"OPTIONS_DIFF_NORMAL", "OPTIONS_OPTIONS_DIFF_NORMAL", Difficulty, 1},
+    {"OPTIONS_DIFF_HARD", "OPTIONS_OPTIONS_DIFF_HARD", Difficulty, 2},
+};
+
+// Rectangles (left, top, right, bottom) in the order of the checks above.
+const int kCheckRects[GUI_MenuOptions::kCheckCount][4] = {
+    {200, 440, 456, 462}, {200, 480, 456, 502}, {200, 520, 456, 542}, {600, 440, 856, 462},
+    {600, 480, 856, 502}, {600, 520, 856, 542}, {600, 560, 856, 582}, {200, 400, 400, 422},
+    {400, 400, 600, 422}, {600, 400, 800, 422},
+};
+
+}  // namespace
 
 GUI_MenuOptions& GUI_MenuOptions::Instance() {
   static GUI_MenuOptions menu;
   return menu;
 }
 
-void GUI_MenuOptions::OnEnter() { TraceCall("GUI_MenuOptions::OnEnter"); }
+GUI_MenuOptions::GUI_MenuOptions() {
+  mainMenu_ = new GUI_ButtonText(Translate("MENU_MAINMENU"), GoToMainMenu, nullptr);
+  mainMenu_->SetTooltipKey("TOOLTIP_MENU_MAINMENU", 60);
+  AddButton(mainMenu_);
+  for (int i = 0; i < kCheckCount; ++i) {
+    checks_[i] = new GUI_CheckButton(Translate(kChecks[i].label), kChecks[i].action, Arg(kChecks[i].arg));
+    checks_[i]->SetTooltipKey(kChecks[i].tooltip, 60);
+    checks_[i]->SetRect(static_cast<float>(kCheckRects[i][0]), static_cast<float>(kCheckRects[i][1]),
+                        static_cast<float>(kCheckRects[i][2]), static_cast<float>(kCheckRects[i][3]));
+    AddButton(checks_[i]);
+  }
+  SIM_PlayerOptions& o = Options();
+  sliders_[kSnowfall] = std::make_unique<GUI_SliderControl>(
+      o.ConfigPointer(SIM_PlayerOptions::kSnowfall), Translate("OPTIONS_SNOWFALL"), nullptr);
+  sliders_[kMouseSpeed] = std::make_unique<GUI_SliderControl>(
+      o.ConfigPointer(SIM_PlayerOptions::kMouseSpeed), Translate("OPTIONS_MOUSESPEED"), MouseSpeedChanged);
+  sliders_[kMusicVolume] = std::make_unique<GUI_SliderControl>(
+      o.ConfigPointer(SIM_PlayerOptions::kMusicVolume), Translate("OPTIONS_MUSIC_VOLUME"), MusicVolumeChanged);
+  sliders_[kMasterVolume] = std::make_unique<GUI_SliderControl>(
+      o.ConfigPointer(SIM_PlayerOptions::kMasterVolume), Translate("OPTIONS_MASTER_VOLUME"),
+      MasterVolumeChanged);
+  for (int i = 0; i < kSliderCount; ++i) {
+    const float top = 200.0f + 50.0f * static_cast<float>(i);
+    sliders_[i]->SetRect(400, top, 600, top + 22);
+  }
+}
+
+GUI_MenuOptions::~GUI_MenuOptions() = default;
+
+GUI_ButtonBase* GUI_MenuOptions::GetMainMenuButton() const { return mainMenu_; }
+
+void GUI_MenuOptions::Layout() {
+  const float w = static_cast<float>(D3DEngine::Instance().GetWidth());
+  const float h = static_cast<float>(D3DEngine::Instance().GetHeight());
+  mainMenu_->SetRect(w - 200, h - 65, w - 20, h - 40);
+}
+
+void GUI_MenuOptions::OnEnter() {
+  TraceCall("GUI_MenuOptions::OnEnter");  // the shell's mode changes are checked by their calls
+  Layout();
+  ConfigFile config;
+  config.LoadSection("config", Game::kDisplayConfigFile);
+  checks_[kFullScreen]->SetChecked(config.GetInt("IsWindowed") == 0);
+  const SIM_PlayerOptions& o = Options();
+  checks_[kNewMail]->SetChecked(o.GetToggle(SIM_PlayerOptions::kNewMailSound));
+  checks_[kMusic]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableMusic));
+  checks_[kWeather]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableWeatherEffects));
+  checks_[kAutosave]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableAutosave));
+  checks_[kSameSex]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableSameSex));
+  checks_[kBackdrop]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableCompBackdrops));
+  const float d = o.GetConfig(SIM_PlayerOptions::kDifficulty);
+  checks_[kEasy]->SetChecked(d == 0.0f);
+  checks_[kHard]->SetChecked(d == 1.0f);
+  checks_[kNormal]->SetChecked(d != 0.0f && d != 1.0f);
+}
+
+void GUI_MenuOptions::ChooseDifficulty(int choice) {
+  if (choice < 0 || choice > 2) return;
+  for (int i = 0; i < 3; ++i) checks_[kEasy + i]->SetChecked(i == choice);
+  Options().SetConfig(SIM_PlayerOptions::kDifficulty, 0.5f * static_cast<float>(choice));
+}
+
+void GUI_MenuOptions::Leave(int mode) {
+  Options().Save();
+  Game::Instance().SetMode(mode);
+}
+
+void GUI_MenuOptions::OnKeyDown(int scanCode) {
+  if (scanCode == kScanEscape) {
+    Leave(GAMEMODE_MAINMENU);
+  } else if (scanCode == kScanReturn) {
+    // Back to the game only when there is one to go back to.
+    Leave(Game::Instance().IsInGame() ? GAMEMODE_INGAME : GAMEMODE_MAINMENU);
+  }
+}
+
+void GUI_MenuOptions::Update() {
+  GUIButtonList::Update();
+  for (auto& slider : sliders_) slider->Update();
+}
+
+void GUI_MenuOptions::Draw() {
+  DrawMenuBackground();
+  DrawButtons();
+  for (auto& slider : sliders_) slider->Draw();
+  GUI_Services::FlushText();
+  DrawTooltips();
+}

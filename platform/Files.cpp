@@ -198,6 +198,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   if (!f) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = (std::fflush(f) == 0) && ok;
+  ok = (::fsync(::fileno(f)) == 0) && ok;  // on disk before it replaces the old file
   ok = (std::fclose(f) == 0) && ok;
   struct stat st{};
   if (ok && StatOk(target, st)) ::chmod(temp.c_str(), st.st_mode & 07777);

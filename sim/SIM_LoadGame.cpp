@@ -14,9 +14,11 @@
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_LoadScreen.h"
 #include "gui/windows/GUI_NPCIcon.h"
+#include "gui/windows/GUI_Skills.h"
 #include "hooks/HOOK_Achievements.h"
 #include "hooks/HOOK_EveningClassType.h"
 #include "hooks/SIM_PetFood.h"
@@ -753,9 +755,12 @@ void ApplyPlayer(const SavePlayer& p) {
   vesk->SetSLID(p.slid);
   SIM_GameConfig::Instance().SetName(p.forename);
   SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
+  GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
   vesk->SetFullName(p.forename);  // not the previous game's full name
-  if (!p.avatarTexture.empty()) vesk->SetGenderFromAvatar(p.avatarTexture);
+  // The picture's first letter gives the gender; a save without a usable picture keeps it.
+  if (!p.avatarTexture.empty() && (p.avatarTexture[0] == 'm' || p.avatarTexture[0] == 'f'))
+    vesk->SetGenderFromAvatar(p.avatarTexture);
   // The table's attributes (with their parents, which a save does not carry), then the saved
   // fields and effects over them; a saved attribute the table lacks is added.
   vesk->LoadAttributes();
@@ -776,6 +781,7 @@ void ApplyPlayer(const SavePlayer& p) {
     attribute->Recalculate();
   }
   ApplyValues(vesk->Skills(), p.skills);
+  GUI_Skills::Refresh();
   ApplyBoredom(vesk->GetBoredom(), p.boredom);
 }
 
@@ -872,8 +878,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   }
   SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
 
-  ApplyPlayer(d.player);
   Progress(0.1f);
+  ApplyPlayer(d.player);
   Progress(0.25f);
   SIM_Finances::Instance().SetCash(d.cash);
 
@@ -988,8 +994,10 @@ bool SIM_LoadGame::LoadText(const std::string& text) {
 bool SIM_LoadGame::Load(const std::string& slot) {
   TraceCall("SIM_LoadGame::Load " + slot);
   LastErrorText().clear();
-  std::string why;
-  if (!SIM_SaveGame::IsValidSlotName(slot, &why) || SIM_SaveGame::GetFolder().empty()) {
+  // Any listed file may be loaded (one named by hand may start with '.'), but never a path
+  // out of the save folder.
+  if (slot.empty() || slot.find_first_of("/\\") != std::string::npos ||
+      SIM_SaveGame::GetFolder().empty()) {
     Fail("no such save");
     return false;
   }

@@ -41,6 +41,10 @@ class SIM_PlayerOptions {
   float GetConfig(int index) const;
   // Ignored outside 0..4.
   void SetConfig(int index, float value);
+  // Where config value i lives, for a control that edits it in place (null outside 0..4).
+  float* ConfigPointer(int index) {
+    return index >= 0 && index < kConfigCount ? &config_[index] : nullptr;
+  }
   // Toggle by index; false outside 0..5.
   bool GetToggle(int index) const;
   // Ignored outside 0..5.

@@ -1,11 +1,14 @@
 // The save writer.
 #include "sim/SIM_SaveGame.h"
 
+#include <cmath>
+
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
+#include "gui/GUI_Avatar.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Attribute.h"
@@ -71,7 +74,15 @@ class Writer {
   void String(const char* tag, const std::string& text) { Raw(tag, SIM_SaveGame::EncodeValue(text)); }
   void Int(const char* tag, int value) { Raw(tag, std::to_string(value)); }
   void Flag(const char* tag, bool value) { Int(tag, value ? 1 : 0); }
-  void Float(const char* tag, float value) { Raw(tag, FormatFixed(value, 3)); }
+  void Float(const char* tag, float value) { Raw(tag, FormatFixed(Finite(tag, value), 3)); }
+
+  // A value gone to infinity or NaN would make the save unreadable; it is written as 0.
+  static float Finite(const char* tag, float value) {
+    if (std::isfinite(value)) return value;
+    LogWarning((std::string("Saved a number that is not finite as 0: ") + tag).c_str(),
+               "SIM_SaveGame", __LINE__);
+    return 0.0f;
+  }
 
   std::string Take() { return std::move(out_); }
 
@@ -190,7 +201,8 @@ void WriteJobs(Writer& w, const SaveGameData& d) {
   w.Int(st::kDaysSincePromotion, d.jobInstance.daysSincePromotion);
   for (const SaveJobPerf& perf : d.jobInstance.perf) {
     w.Open(st::kJobPerf);
-    w.Raw(st::kData, std::string(perf.valid ? "1," : "0,") + FormatFixed(perf.value, 3));
+    w.Raw(st::kData, std::string(perf.valid ? "1," : "0,") +
+                         FormatFixed(Writer::Finite(st::kData, perf.value), 3));
     w.Close(st::kJobPerf);
   }
   w.Close(st::kJobInstance);
@@ -245,7 +257,7 @@ void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
   w.Float(st::kQuality, p.quality);
   w.String(st::kGuiName, p.guiName);
   std::string chunks;
-  for (float c : p.chunks) chunks += FormatFixed(c, 3) + ",";
+  for (float c : p.chunks) chunks += FormatFixed(Writer::Finite(st::kChunks, c), 3) + ",";
   w.Raw(st::kChunks, chunks);
   w.Close(tag);
 }
@@ -299,7 +311,10 @@ void CapturePlayer(SavePlayer& p) {
   }
   p.skills = CaptureValues(vesk->Skills());
   p.boredom = CaptureBoredom(vesk->GetBoredom());
-  p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+  // The avatar's picture; before the screen has been given one, the new-game choice.
+  p.avatarTexture = GUI_Avatar::Instance().GetTextureName();
+  if (p.avatarTexture.empty() || p.avatarTexture == GUI_Avatar::kDefaultTexture)
+    p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
 }
 
 SaveNPC CaptureNPC(SIM_NPC* npc) {
@@ -550,7 +565,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Open(st::kStatistics);
   std::string ints, floats;
   for (int v : d.statInts) ints += std::to_string(v) + ",";
-  for (float v : d.statFloats) floats += FormatFixed(v, 2) + ",";
+  for (float v : d.statFloats) floats += FormatFixed(Writer::Finite(st::kFloats, v), 2) + ",";
   w.Raw(st::kInts, ints);
   w.Raw(st::kFloats, floats);
   w.Float(st::kElapsed, d.elapsed);

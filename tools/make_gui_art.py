@@ -191,6 +191,29 @@ def help_icon(hover):
     return rows
 
 
+def arrow_icon(up, hover):
+    rows = round_button((52, 120, 86), hover)
+    # A bold chevron pointing up or down.
+    tip, base = (22, 40) if up else (42, 24)
+    segment(rows, 19, base, 32, tip, 4.0, (255, 250, 240, 255))
+    segment(rows, 45, base, 32, tip, 4.0, (255, 250, 240, 255))
+    return rows
+
+
+def delete_icon(hover):
+    rows = round_button((150, 60, 40), hover)
+    ink = (255, 250, 240, 255)
+    # A waste bin: lid with its handle, a tapered body and three ribs.
+    segment(rows, 20, 22, 44, 22, 2.4, ink)
+    segment(rows, 28, 18, 36, 18, 2.0, ink)
+    segment(rows, 22, 26, 25, 46, 2.2, ink)
+    segment(rows, 42, 26, 39, 46, 2.2, ink)
+    segment(rows, 25, 46, 39, 46, 2.2, ink)
+    for x in (28, 32, 36):
+        segment(rows, x, 29, x, 42, 1.4, ink)
+    return rows
+
+
 def checkbox(checked):
     size = 64
     rows = canvas(size, size)
@@ -397,6 +420,11 @@ def textures():
     t["gui_close_icon_h.dds"] = close_icon(True)
     t["gui_helpbutton.dds"] = help_icon(False)
     t["gui_helpbutton_h.dds"] = help_icon(True)
+    t["up.dds"] = arrow_icon(True, False)
+    t["up_h.dds"] = arrow_icon(True, True)
+    t["down.dds"] = arrow_icon(False, False)
+    t["down_h.dds"] = arrow_icon(False, True)
+    t["delete.dds"] = delete_icon(False)
     t["gui_checkbox.dds"] = checkbox(False)
     t["gui_checkbox_checked.dds"] = checkbox(True)
     for kind in ("sun", "cloudy", "rain", "snow", "fullmoon"):

@@ -161,6 +161,12 @@ def make_click(rng):
     return mix(body, highpass(tick, 1500))
 
 
+def make_error(rng):
+    # Two short low buzzes: "not there", without being harsh.
+    buzz = lambda: envelope(lowpass(tone(150, 0.09, "square", 0.5), 1200), 0.004, 0.03)
+    return concat(buzz(), silence(0.05), buzz())
+
+
 def breath(rng, seconds, cutoff, attack, release):
     return envelope(lowpass(noise(seconds, rng), cutoff), attack, release)
 
@@ -346,6 +352,8 @@ SOUNDS = {
     "music/track01.ogg": make_track_1,
     "music/track02.ogg": make_track_2,
     "music/track03.ogg": make_track_3,
+    # New effects go last: each sound's random seed follows its place in this table.
+    "error.ogg": make_error,
 }
 
 

@@ -245,6 +245,17 @@ TEST_F(SIM_LoadGameTest, AMissingOrUnreadableSaveFails) {
   ExpectGameUntouched();
 }
 
+TEST_F(SIM_LoadGameTest, AnyListedFileLoadsWhateverTheCaseOfItsExtension) {
+  // The menus list "*.xml" ignoring case and dot-files included; each such file must load.
+  testsupport::WriteFile(saves.Path() / "Upper.XML", SampleText());
+  testsupport::WriteFile(saves.Path() / ".dotted.xml", SampleText());
+  ASSERT_TRUE(SIM_LoadGame::Load("Upper")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Finances::Instance().GetCash(), 321.0f);
+  SIM_Finances::Instance().SetCash(0.0f);
+  ASSERT_TRUE(SIM_LoadGame::Load(".dotted")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Finances::Instance().GetCash(), 321.0f);
+}
+
 TEST_F(SIM_LoadGameTest, AnOldFileWithoutSlotsStartsTheDayAfresh) {
   // A previous game ended its day: every slot used.
   SIM_SIM::Instance().SetActs(1, 1);
@@ -263,22 +274,23 @@ TEST_F(SIM_LoadGameTest, ADaySavedWithEverySlotUsedOpensWithTheDayOver) {
 }
 
 TEST_F(SIM_LoadGameTest, PersonsMadeAfterALoadGetFreshSLIDs) {
+  // SLIDs above any this run has handed out, so the test leaves the counter only higher.
+  const int base = SIM_SaveGame::GetNextSLID() + 100;
   SaveGameData d = MustParse(SampleText());
-  d.player.slid = 4;
+  d.player.slid = base + 4;
   d.npcs.resize(2);
-  d.npcs[0].slid = 11;
-  d.npcs[1].slid = 2;
-  d.topSLID = 5;  // behind a saved person
+  d.npcs[0].slid = base + 11;
+  d.npcs[1].slid = base + 2;
+  d.topSLID = base + 5;  // behind a saved person
   ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
-  EXPECT_EQ(SIM_SaveGame::NewSLID(), 12);
+  EXPECT_EQ(SIM_SaveGame::NewSLID(), base + 12);
 
   // Two persons with one SLID, or an unlockable job the tables do not have, fail the check.
-  d.npcs[1].slid = 11;
+  d.npcs[1].slid = base + 11;
   EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
-  d.npcs[1].slid = 2;
+  d.npcs[1].slid = base + 2;
   d.npcs[1].unlockable = "astronaut_9";
   EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
-  SIM_SaveGame::SetNextSLID(0);
 }
 
 // ---- The people ----
