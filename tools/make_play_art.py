@@ -73,19 +73,19 @@ def person(rows, ox, mood, skin, hair, top, trousers, long_hair):
         segment(rows, cx - 10, 119, cx + 10, 119, 2, mouth)
 
 
-def avatar(spec):
-    _, skin, hair, top, trousers, long_hair, _, _ = spec
+def avatar(look):
+    _, skin, hair, top, trousers, long_hair, _, _ = look
     rows = canvas(CELL_W * 3 + 2, CELL_H)
     for mood in range(3):
         person(rows, mood * CELL_W, mood, skin, hair, top, trousers, long_hair)
     return rows
 
 
-def background(spec, room):
+def background(look, room):
     """The shared room picture (make_room_art.py) in the avatar's own colours: every opaque
     pixel moves a quarter of the way towards the avatar's wall colour, so the window panes and
     the open side stay transparent for the sky."""
-    wall = spec[6]
+    wall = look[6]
     header, body = room[:128], bytearray(room[128:])
     t = 0.25
     for i in range(0, len(body), 4):
@@ -166,9 +166,9 @@ def main():
     room = open(room_file, "rb").read()
     made = {}
     rooms = {}
-    for spec in AVATARS:
-        made[os.path.join(avatars, spec[0] + ".dds")] = avatar(spec)
-        rooms[os.path.join(avatars, spec[0] + "_background.dds")] = background(spec, room)
+    for look in AVATARS:
+        made[os.path.join(avatars, look[0] + ".dds")] = avatar(look)
+        rooms[os.path.join(avatars, look[0] + "_background.dds")] = background(look, room)
     for kind in ("network", "eveningclasses", "solo", "social", "career", "nextday", "quit"):
         made[os.path.join(gui, f"button_{kind}.dds")] = glyph_button(kind, False)
         made[os.path.join(gui, f"button_{kind}_h.dds")] = glyph_button(kind, True)
