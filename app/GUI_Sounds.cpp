@@ -4,11 +4,15 @@
 #include <filesystem>
 
 #include "app/Game.h"
-#include "app/SoundWorldState.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Utilities.h"
 #include "platform/Files.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Vesk.h"
 
 namespace {
 
@@ -22,6 +26,11 @@ void Warn(const char* message, int line, const std::string& detail = {}) {
 std::string CacheKey(const std::string& file) {
   return std::filesystem::path(plat::ResolvePath(file)).lexically_normal().generic_string();
 }
+
+// The player's sound options.
+float MasterVolume() { return SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kMasterVolume); }
+float MusicVolume() { return SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kMusicVolume); }
+bool MusicEnabled() { return SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableMusic); }
 
 }  // namespace
 
@@ -189,7 +198,7 @@ void GUI_Sounds::FreeMusic() {
 }
 
 void GUI_Sounds::PlayMusicTrack() {
-  if (!audioOpen_ || !GetSoundWorldState().musicEnabled) return;
+  if (!audioOpen_ || !MusicEnabled()) return;
   if (playList_.empty()) return;
   // A track that will not open is marked and the next one tried; each track at most once.
   for (size_t tries = 0; tries < playList_.size(); ++tries) {
@@ -235,8 +244,7 @@ void GUI_Sounds::StopMusic() { FreeMusic(); }
 
 void GUI_Sounds::ApplyMusicVolume() {
   // The mixer's master volume leaves the music alone, so the music carries both factors.
-  const SoundWorldState& options = GetSoundWorldState();
-  plat::SetMusicVolume(musicMuted_ ? 0.0f : options.musicVolume * options.masterVolume);
+  plat::SetMusicVolume(musicMuted_ ? 0.0f : MusicVolume() * MasterVolume());
 }
 
 void GUI_Sounds::MuteMusic() {
@@ -252,7 +260,7 @@ void GUI_Sounds::RefreshMusicVolume() {
 }
 
 void GUI_Sounds::SetMasterVolume() {
-  plat::SetMasterVolume(GetSoundWorldState().masterVolume);
+  plat::SetMasterVolume(MasterVolume());
   if (music_) ApplyMusicVolume();
 }
 
@@ -288,15 +296,19 @@ void GUI_Sounds::ResetCatSoundTimer() {
 
 void GUI_Sounds::PlayerSound(double now) {
   if (now - personTimerStart_ <= personInterval_) return;
-  const SoundWorldState& player = GetSoundWorldState();
-  if (player.IsPlayerIll()) {
+  const SIM_Health& health = SIM_Health::Instance();
+  const SIM_Vesk& player = *SIM_Vesk::Instance();
+  if (!health.IsHealthy()) {
     ResetPersonSoundTimer();
-    PlayIllnessSound(*this);
-  } else if (player.tiredness > 0.8f) {
+    const std::string sound = health.PickIllnessSound();
+    if (!sound.empty()) PlaySound(sound, false);
+  } else if (player.IsExhausted()) {
     PlaySound("data/sounds/yawn.ogg", false);
     ResetPersonSoundTimer();
-  } else if (player.happiness < 0.5f) {
-    PlaySound(player.gender == 1 ? "data/sounds/female_sigh.ogg" : "data/sounds/male_sigh.ogg",
+  } else if (player.HasValue("happiness") && player.GetValue("happiness") < 0.5f) {
+    // A player without a happiness value (no game started) has no mood to sigh about.
+    PlaySound(player.GetGender() == kFemale ? "data/sounds/female_sigh.ogg"
+                                            : "data/sounds/male_sigh.ogg",
               false);
     ResetPersonSoundTimer();
   }
@@ -314,7 +326,7 @@ void GUI_Sounds::UpdateSounds() {
            playList_[currentTrack_].Path());
       playList_[currentTrack_].bad = true;
     }
-    if (AllTracksBad() || !GetSoundWorldState().musicEnabled) {
+    if (AllTracksBad() || !MusicEnabled()) {
       FreeMusic();  // nothing more to play: stop checking every frame
     } else {
       PlayNextTrack();
@@ -330,12 +342,13 @@ void GUI_Sounds::UpdateSounds() {
 
   PlayerSound(now);
 
-  const SoundWorldState& world = GetSoundWorldState();
-  if (world.ownsDog && now - dogTimerStart_ > dogInterval_) {
-    PlaySound(world.fullMoon ? "data/sounds/doghowl.ogg" : "data/sounds/dogbark.wav", false);
+  const SIM_NamedValueList& flags = GlobalNamedValues();
+  if (flags.IsSet("dog") && now - dogTimerStart_ > dogInterval_) {
+    PlaySound(CurrentDate().IsFullMoon() ? "data/sounds/doghowl.ogg" : "data/sounds/dogbark.wav",
+              false);
     ResetDogSoundTimer();
   }
-  if (world.ownsCat && now - catTimerStart_ > catInterval_) {
+  if (flags.IsSet("cat") && now - catTimerStart_ > catInterval_) {
     PlaySound("data/sounds/cat.ogg", false);
     ResetCatSoundTimer();
   }

@@ -62,6 +62,12 @@ void ConnectSimulationSounds() {
   SIM_Sounds::SetBackend(std::move(backend));
 }
 
+// The player's mouse-speed option scales the mouse; the options tell the input when they load.
+void ConnectMouseSpeed() {
+  SIM_PlayerOptions::Instance().SetMouseSpeedSink(
+      [](float speed) { CInput::Instance().SetMouseSensitivity(speed); });
+}
+
 }  // namespace
 
 Game& Game::Instance() {
@@ -93,6 +99,7 @@ bool Game::Init() {
   currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set
   GUI_LoadScreen::Instance().Draw(0.25f);
   ConnectSimulationSounds();
+  ConnectMouseSpeed();
   SIM_SIM::Instance().Init();
   GUI_LoadScreen::Instance().Draw(0.5f);
   GUI_GUI::Instance().LoadResources();

@@ -8,6 +8,22 @@
 #include "engine/Timer.h"
 #include "platform/MessageBox.h"
 
+namespace {
+
+// One motion step times the sensitivity, truncated. The sensitivity comes from a file the
+// player can edit: a step far beyond any screen (or not a number) must not reach the integer
+// conversion, whose result would be undefined; the pointer is clamped to the screen anyway.
+int ScaledStep(float sensitivity, int delta) {
+  constexpr double kLimit = 1.0e6;
+  const double step = static_cast<double>(sensitivity) * static_cast<double>(delta);
+  if (!(step == step)) return 0;
+  if (step > kLimit) return static_cast<int>(kLimit);
+  if (step < -kLimit) return -static_cast<int>(kLimit);
+  return static_cast<int>(static_cast<float>(step));
+}
+
+}  // namespace
+
 bool CBaseInputManager::Init(plat::WindowHandle window) {
   doubleClickTime = 500.0f;
   window_ = window;
@@ -99,8 +115,8 @@ void CBaseInputManager::GetMouseData() {
       case plat::EventType::MouseMove:
         cursorX_ = e.x;
         cursorY_ = e.y;
-        moveX += static_cast<int>(sensitivity * static_cast<float>(e.dx));
-        moveY += static_cast<int>(sensitivity * static_cast<float>(e.dy));
+        moveX += ScaledStep(sensitivity, e.dx);
+        moveY += ScaledStep(sensitivity, e.dy);
         break;
       case plat::EventType::MouseWheel:
         if (e.wheel >= 0) OnWheelUp(); else OnWheelDown();

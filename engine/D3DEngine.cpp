@@ -271,6 +271,9 @@ void D3DEngine::ReleaseTexturesAndSurfaces() {
 }
 
 void D3DEngine::ReleaseDevice() {
+  // Textured sprites keep raw pointers to these textures: a device replaced without a
+  // release first (a second Init) must not leave them pointing at freed textures.
+  if (!textures_.empty()) ClearTexturedSpritePointers();
   for (auto& record : textures_)
     if (device_) device_->DestroyTexture(record->texture);
   textures_.clear();

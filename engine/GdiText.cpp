@@ -278,19 +278,8 @@ std::string CacheKey(const FontEntry& font, int wrapWidth, const std::string& te
 void AppendItem(std::vector<std::unique_ptr<GdiTextItem>>& list, float x, float y,
                 const std::string& text, const char* fontName, int fontSize, float width,
                 int alignment, bool italic, int r, int g, int b) {
-  auto item = std::make_unique<GdiTextItem>();
-  item->x = x;
-  item->y = y;
-  item->text = text;
-  item->fontName = fontName ? fontName : "";
-  item->fontSize = fontSize;
-  item->width = width;
-  item->alignment = alignment;
-  item->italic = italic;
-  item->r = r;
-  item->g = g;
-  item->b = b;
-  list.push_back(std::move(item));
+  list.push_back(
+      GdiTextItem::Make(x, y, text, fontName, fontSize, width, alignment, italic, r, g, b));
 }
 
 }  // namespace

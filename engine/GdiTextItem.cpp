@@ -3,6 +3,24 @@
 
 #include "engine/GdiText.h"
 
+std::unique_ptr<GdiTextItem> GdiTextItem::Make(float x, float y, const std::string& text,
+                                               const char* fontName, int fontSize, float width,
+                                               int alignment, bool italic, int r, int g, int b) {
+  auto item = std::make_unique<GdiTextItem>();
+  item->x = x;
+  item->y = y;
+  item->text = text;
+  item->fontName = fontName ? fontName : "";
+  item->fontSize = fontSize;
+  item->width = width;
+  item->alignment = alignment;
+  item->italic = italic;
+  item->r = r;
+  item->g = g;
+  item->b = b;
+  return item;
+}
+
 void GdiTextItem::Draw() {
   if (fontSize == -1)
     SelectDefaultGdiFont(italic);

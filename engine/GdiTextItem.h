@@ -2,11 +2,17 @@
 // is aligned in that box. Items live in the frame's queue or in a window's GdiTextList.
 #pragma once
 
+#include <memory>
 #include <string>
 
 class GdiTextItem {
  public:
   GdiTextItem() = default;
+
+  // A new item with every field given; a null font name is "".
+  static std::unique_ptr<GdiTextItem> Make(float x, float y, const std::string& text,
+                                           const char* fontName, int fontSize, float width,
+                                           int alignment, bool italic, int r, int g, int b);
 
   // Selects the item's font, aligns it (once: a kept item is left-aligned at the result
   // afterwards), sets its colour and draws it on the open text drawing.

@@ -5,18 +5,8 @@
 
 void GdiTextList::AddText(float x, float y, const std::string& text, const char* fontName,
                           int fontSize, float width, int alignment, int r, int g, int b) {
-  auto item = std::make_unique<GdiTextItem>();
-  item->x = x;
-  item->y = y;
-  item->text = text;
-  item->fontName = fontName ? fontName : "";
-  item->fontSize = fontSize;
-  item->width = width;
-  item->alignment = alignment;
-  item->r = r;
-  item->g = g;
-  item->b = b;
-  items_.push_back(std::move(item));
+  items_.push_back(
+      GdiTextItem::Make(x, y, text, fontName, fontSize, width, alignment, false, r, g, b));
 }
 
 void GdiTextList::DrawAll(int r, int g, int b) {

@@ -6,9 +6,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/GdiText.h"
 #include "engine/StringTokenizer.h"
 #include "engine/Utilities.h"
+#include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 
@@ -239,10 +242,26 @@ DownloadProgressFrame& GetDownloadProgressFrame() {
   return frame;
 }
 
+void DrawDownloadProgress(const std::string& text, float fraction) {
+  const D3DEngine& engine = D3DEngine::Instance();
+  const auto width = static_cast<float>(engine.GetWidth());
+  const auto middle = static_cast<float>(engine.GetHeight() / 2);
+  QueueTextString(0.0f, middle, FormatDownloadProgress(text, fraction), "tahoma bold", 18, width,
+                  1, 255, 255, 255);
+  FlushGdiText(-1);
+}
+
 void ShowDownloadProgress(const std::string& text, float fraction) {
-  // Drawing arrives with the text renderer; the frame's content is kept for now.
   DownloadProgressFrame& frame = GetDownloadProgressFrame();
   frame.lastText = FormatDownloadProgress(text, fraction);
   frame.lastFraction = fraction;
   ++frame.frames;
+  D3DEngine& engine = D3DEngine::Instance();
+  if (!engine.IsInitialised()) return;
+  // The back buffer is cleared after every present, so the frame starts black.
+  engine.BeginRender();
+  DrawDownloadProgress(text, fraction);
+  engine.EndScene();
+  engine.Flip();
+  plat::SleepMs(1);
 }

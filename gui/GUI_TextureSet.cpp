@@ -4,9 +4,10 @@
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Vesk.h"
 
 namespace {
-float g_playerSalary = 0.0f;
 const char* const kFixed[GUI_TextureSet::kEntries] = {
     "window_green.dds",   "window_shadow.dds",  "window_black.dds",   "frame_greenfill.dds",
     "frame_redfill.dds",  "window_light.dds",   "postit.dds",         "raindrop.dds",
@@ -35,13 +36,14 @@ void GUI_TextureSet::Load() {
 
 bool GUI_TextureSet::IsWealthy(float salary, float cash) { return salary > 19999.0f || cash > 1000.0f; }
 
-void GUI_TextureSet::SetPlayerSalary(float salary) { g_playerSalary = salary; }
-
-float GUI_TextureSet::GetPlayerSalary() { return g_playerSalary; }
+float GUI_TextureSet::GetPlayerSalary() {
+  const SIM_JobInstance* job = SIM_Vesk::Instance()->GetJobInstance();
+  return job ? job->GetSalary() : 0.0f;
+}
 
 void GUI_TextureSet::RefreshWindowTextures() {
   TraceCall("GUI_TextureSet::RefreshWindowTextures");
-  rich_ = IsWealthy(g_playerSalary, SIM_Finances::Instance().GetCash());
+  rich_ = IsWealthy(GetPlayerSalary(), SIM_Finances::Instance().GetCash());
   names_[0] = rich_ ? "window_rich.dds" : "window_green.dds";
   names_[5] = rich_ ? "window_light_rich.dds" : "window_light.dds";
 }

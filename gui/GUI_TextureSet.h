@@ -15,7 +15,8 @@ class GUI_TextureSet {
   // Looks the shared textures up in the renderer (again after the textures were rebuilt),
   // then picks the window backgrounds.
   void Load();
-  // Picks the window backgrounds again by the player's wealth (after the cash or job changes).
+  // Picks the window backgrounds again by the player's wealth: the current job's salary and
+  // the cash (after either changes).
   void RefreshWindowTextures();
   // Binds entry i to the renderer; nothing for an index outside 0..17. An entry whose file
   // is missing binds no texture, so it draws untextured.
@@ -25,9 +26,7 @@ class GUI_TextureSet {
 
   // Wealthy: a job paying more than 19999 a year, or more than 1000 in cash.
   static bool IsWealthy(float salary, float cash);
-  // The player's job salary as the skin reads it. The job classes set it when the player
-  // gets or loses a job; 0 means no job.
-  static void SetPlayerSalary(float salary);
+  // The salary of the player's current job; 0 without one.
   static float GetPlayerSalary();
 
  private:

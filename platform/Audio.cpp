@@ -96,16 +96,23 @@ std::string AudioDriverName() {
   return name ? name : "";
 }
 
-SoundChunk* LoadSound(const std::string& path, std::string& error) {
+// The file to decode, or empty with the reason when audio is closed or the file is missing.
+static std::string LoadablePath(const std::string& path, std::string& error) {
   if (g_openCount == 0) {
     error = "audio is not open";
-    return nullptr;
+    return {};
   }
   const std::string resolved = ResolvePath(path);
   if (!IsRegularFile(resolved)) {
     error = "file not found: " + path;
-    return nullptr;
+    return {};
   }
+  return resolved;
+}
+
+SoundChunk* LoadSound(const std::string& path, std::string& error) {
+  const std::string resolved = LoadablePath(path, error);
+  if (resolved.empty()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(resolved.c_str());
   if (!chunk) {
     error = Mix_GetError();
@@ -162,15 +169,8 @@ void SetChannelPan(int channel, float pan) {
 }
 
 MusicTrack* LoadMusic(const std::string& path, std::string& error) {
-  if (g_openCount == 0) {
-    error = "audio is not open";
-    return nullptr;
-  }
-  const std::string resolved = ResolvePath(path);
-  if (!IsRegularFile(resolved)) {
-    error = "file not found: " + path;
-    return nullptr;
-  }
+  const std::string resolved = LoadablePath(path, error);
+  if (resolved.empty()) return nullptr;
   Mix_Music* music = Mix_LoadMUS(resolved.c_str());
   if (!music) {
     error = Mix_GetError();

@@ -31,10 +31,13 @@ float StandingNear(float low, float high) {
   return t > kStandingBase ? RandomFloat(low, high) * t : RandomFloat(0.0f, kStandingBase);
 }
 
+// The draws are made one statement at a time: the order in which a call's arguments are
+// worked out is the compiler's choice, and one seed must give the same people everywhere.
 void SetPlayerLikeDemands(SIM_NPC* npc, float tovel) {
   const SIM_Vesk* player = SIM_Vesk::Instance();
-  npc->SetDemands(tovel, RandomFloat(0.9f, 1.1f) * player->GetValue("iq"),
-                  RandomFloat(0.9f, 1.1f) * player->GetValue("culture"));
+  const float iq = RandomFloat(0.9f, 1.1f) * player->GetValue("iq");
+  const float culture = RandomFloat(0.9f, 1.1f) * player->GetValue("culture");
+  npc->SetDemands(tovel, iq, culture);
 }
 
 void FillCashAndTraits(SIM_NPC* npc) {
@@ -120,9 +123,10 @@ void BringFriends(SIM_NPC* friendNpc) {
     SIM_NPC* npc = SIM_NPC::Create(2);
     npc->SetSocialClass(friendNpc->GetSocialClass());
     npc->PickNames();
-    npc->SetDemands(RandomFloat(0.8f, 1.2f) * friendNpc->GetTovelDemand(),
-                    RandomFloat(0.8f, 1.2f) * friendNpc->GetIQDemand(),
-                    RandomFloat(0.8f, 1.2f) * friendNpc->GetCultureDemand());
+    const float tovel = RandomFloat(0.8f, 1.2f) * friendNpc->GetTovelDemand();
+    const float iq = RandomFloat(0.8f, 1.2f) * friendNpc->GetIQDemand();
+    const float culture = RandomFloat(0.8f, 1.2f) * friendNpc->GetCultureDemand();
+    npc->SetDemands(tovel, iq, culture);
     SIM_Relationship* r = SIM_Relationship::Create(friendNpc, npc);
     r->SetStrength(RandomFloat(0.27f, 1.0f));
     r->SetFriendship(true);

@@ -717,7 +717,15 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
     return bad("the date is out of range");
   if (d.hasSimSim && (d.maxActs < 1 || d.maxActs > 2 || d.acts < 0 || d.acts > d.maxActs))
     return bad("the day's slots are out of range");
+  // Counters and years go up by one a day; from a value near the top of the integers that
+  // would overflow. A ten-year game never comes close to these bounds.
+  constexpr int kMaxYear = 1000000;
+  constexpr int kMaxCount = 1000000000;
+  if (d.year > kMaxYear || d.reviewYear > kMaxYear || d.endYear > kMaxYear)
+    return bad("a year is out of range");
   if (d.topSLID < 0) return bad("the person counter is negative");
+  if (d.topSLID > kMaxCount || d.jobInstance.daysInJob > kMaxCount)
+    return bad("a counter is out of range");
   if (d.jobType.name.empty()) return bad("the job has no name");
   // Every person's SLID is its own.
   std::set<int> slids{d.player.slid};
@@ -725,6 +733,9 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
   for (const SaveNPC& npc : d.npcs) {
     if (npc.slid < 0 || !slids.insert(npc.slid).second) return bad("two persons share an SLID");
     if (npc.gender != 0 && npc.gender != 1) return bad("a character has no gender");
+    if (npc.slid > kMaxCount || npc.veskDays > kMaxCount || npc.inviteDays > kMaxCount ||
+        npc.snubCount > kMaxCount || npc.snubDelay > kMaxCount)
+      return bad("a character's counter is out of range");
     // The player's own job replaces the table entry of its name, so it counts as present.
     if (npc.unlockable != st::kNullJob && npc.unlockable != d.jobType.name &&
         !SIM_JobBase::FindByName(npc.unlockable))
@@ -757,6 +768,9 @@ void ApplyPlayer(const SavePlayer& p) {
   SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
   GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
+  // The class is not saved: it starts again from the working class and the recalculation
+  // after loading raises it by the loaded culture, never keeping the last game's.
+  vesk->SetSocialClass(kWorkingClass);
   vesk->SetFullName(p.forename);  // not the previous game's full name
   // The picture's first letter gives the gender; a save without a usable picture keeps it.
   if (!p.avatarTexture.empty() && (p.avatarTexture[0] == 'm' || p.avatarTexture[0] == 'f'))
@@ -788,7 +802,7 @@ void ApplyPlayer(const SavePlayer& p) {
 SIM_NPC* ApplyNPC(const SaveNPC& n) {
   SIM_NPC* npc = SIM_NPC::CreateEmpty();
   npc->SetSLID(n.slid);
-  npc->SetGender(n.gender);
+  npc->RestoreGender(n.gender);
   npc->SetNames(n.forename, n.surname);
   npc->SetFullName(n.fullName);
   npc->SetPortraits(n.portrait, n.greyed);
@@ -930,6 +944,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
       GlobalNamedValues().Add(new SIM_NamedValue(g.name, g.guiName, g.value));
     }
   }
+
+  SIM_Health::Instance().SetState(d.healthState);
+  SIM_Health::Instance().SetDuration(d.healthDuration);
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {

@@ -45,6 +45,9 @@ class SIM_Person : public RefCounted {
   // Stores the gender and picks a portrait of that gender.
   void SetGender(int gender);
   void SetRandomGender();
+  // Only the gender: a loaded person brings its own portraits, and picking one would use up a
+  // portrait the new people of the game should still get.
+  void RestoreGender(int gender) { gender_ = gender; }
   int GetGender() const { return gender_; }
   void PickNames();
   void LoadPortraitTextures();

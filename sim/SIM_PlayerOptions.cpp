@@ -84,6 +84,8 @@ void SIM_PlayerOptions::Load() {
     for (int i = 0; i < kConfigCount; ++i) config_[i] = kFirstStartConfig[i];
     for (int i = 0; i < kToggleCount; ++i) toggle_[i] = kFirstStartToggle[i];
     Save();
+    // The first start's mouse moves as every later start's will with the same option.
+    if (mouseSpeedSink_) mouseSpeedSink_(config_[kMouseSpeed]);
     return;
   }
 

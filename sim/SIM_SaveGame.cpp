@@ -26,6 +26,7 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_Health.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
@@ -452,6 +453,8 @@ SaveGameData SIM_SaveGame::Capture() {
   d.tenYearsUp = SIM_SIM::Instance().IsGameOver();
 
   d.globals = CaptureValues(GlobalNamedValues());
+  d.healthState = SIM_Health::Instance().GetState();
+  d.healthDuration = SIM_Health::Instance().GetDuration();
   if (const SIM_NPC* partner = SIM_Romance::Instance().GetPartner()) d.partner = partner->GetSLID();
 
   SIM_Statistics& stats = SIM_Statistics::Instance();

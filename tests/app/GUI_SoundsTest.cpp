@@ -5,13 +5,21 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "app/GUI_Sounds.h"
-#include "app/SoundWorldState.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Timer.h"
 #include "platform/Audio.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -62,7 +70,49 @@ int SlotsNamed(const GUI_Sounds& sounds, const std::string& file) {
   return count;
 }
 
-// Every test logs into its own folder and starts from default options and a fixed seed.
+// One named value changed for a test and put back afterwards: the old value (and an
+// attribute's base), or no entry at all when the test made it. Values the test makes land in
+// `madeIn`.
+class RestoredValue {
+ public:
+  RestoredValue(std::function<SIM_NamedValue*()> find, SIM_NamedValueList& madeIn)
+      : find_(std::move(find)), madeIn_(madeIn), existing_(find_()) {
+    if (!existing_) return;
+    value_ = existing_->GetValue();
+    if (auto* attribute = dynamic_cast<SIM_Attribute*>(existing_)) base_ = attribute->GetBase();
+  }
+  ~RestoredValue() {
+    if (existing_) {
+      existing_->SetValue(value_);
+      if (auto* attribute = dynamic_cast<SIM_Attribute*>(existing_)) attribute->SetBase(base_);
+    } else if (SIM_NamedValue* made = find_()) {
+      madeIn_.Remove(made);
+      delete made;
+    }
+  }
+  RestoredValue(const RestoredValue&) = delete;
+  RestoredValue& operator=(const RestoredValue&) = delete;
+
+ private:
+  std::function<SIM_NamedValue*()> find_;
+  SIM_NamedValueList& madeIn_;
+  SIM_NamedValue* existing_;
+  float value_ = 0.0f, base_ = 0.0f;
+};
+
+SIM_Vesk& Player() { return *SIM_Vesk::Instance(); }
+SIM_PlayerOptions& Options() { return SIM_PlayerOptions::Instance(); }
+
+RestoredValue PlayerValue(const std::string& name) {
+  return RestoredValue([name] { return Player().GetNamedValue(name, false); }, Player().Skills());
+}
+RestoredValue GlobalValue(const std::string& name) {
+  return RestoredValue([name] { return GlobalNamedValues().Find(name); }, GlobalNamedValues());
+}
+
+// Every test logs into its own folder and starts from a fixed seed, full volumes with the
+// music on, and a well, rested, happy male player without pets on a day without a full moon.
+// What the sound manager reads from the game is put back as it was afterwards.
 class SoundsTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -70,7 +120,19 @@ class SoundsTest : public ::testing::Test {
     DebugLog::Instance().Close();
     DebugLog::Instance().SetPath((logDir.Path() / "debugdata/debug.txt").string());
     DebugLog::Instance().Open();
-    GetSoundWorldState() = SoundWorldState{};
+    for (int i = 0; i < SIM_PlayerOptions::kConfigCount; ++i) savedConfig_[i] = Options().GetConfig(i);
+    for (int i = 0; i < SIM_PlayerOptions::kToggleCount; ++i) savedToggle_[i] = Options().GetToggle(i);
+    Options().SetConfig(SIM_PlayerOptions::kMasterVolume, 1.0f);
+    Options().SetConfig(SIM_PlayerOptions::kMusicVolume, 1.0f);
+    Options().SetToggle(SIM_PlayerOptions::kEnableMusic, true);
+    savedGender_ = Player().GetGender();
+    Player().SetGenderFromAvatar("m_test");
+    Player().SetValue("happiness", 1.0f);
+    Player().SetValue("tiredness", 0.0f);
+    SIM_Health::Instance().SetState(SIM_Health::kWell);
+    SetGlobalValue("dog", 0.0f);
+    SetGlobalValue("cat", 0.0f);
+    CurrentDate().SetDaysToFullMoon(15);
     SeedRandom(7);
   }
   void TearDown() override {
@@ -78,12 +140,27 @@ class SoundsTest : public ::testing::Test {
     GUI_Sounds::DestroyInstanceForTesting();
     DebugLog::Instance().Close();
     DebugLog::Instance().SetPath("./debugdata/debug.txt");
-    GetSoundWorldState() = SoundWorldState{};
+    for (int i = 0; i < SIM_PlayerOptions::kConfigCount; ++i) Options().SetConfig(i, savedConfig_[i]);
+    for (int i = 0; i < SIM_PlayerOptions::kToggleCount; ++i) Options().SetToggle(i, savedToggle_[i]);
+    Player().SetGenderFromAvatar(savedGender_ == kMale ? "m_saved" : "f_saved");
+    SIM_Health::Instance().SetState(savedIllness_);
+    CurrentDate() = savedDate_;
   }
   std::string Log() const { return ReadFile(logDir.Path() / "debugdata/debug.txt"); }
 
   TempDir logDir;
   ManualTimerClock clock;  // before any manager, so their timers read it
+
+ private:
+  float savedConfig_[SIM_PlayerOptions::kConfigCount] = {};
+  bool savedToggle_[SIM_PlayerOptions::kToggleCount] = {};
+  int savedGender_ = kMale;
+  int savedIllness_ = SIM_Health::Instance().GetState();
+  SIM_Date savedDate_ = CurrentDate();
+  RestoredValue happiness_ = PlayerValue("happiness");
+  RestoredValue tiredness_ = PlayerValue("tiredness");
+  RestoredValue dog_ = GlobalValue("dog");
+  RestoredValue cat_ = GlobalValue("cat");
 };
 
 // A game folder of its own: data/sounds/music with the given tracks, and a user folder.
@@ -225,7 +302,7 @@ TEST_F(MusicFolderTest, ListsTheGameTracksThenTheUsersModsAndWraps) {
   EXPECT_EQ(sounds.MusicOpenAttempts(), 6);
 
   // Music switched off while a track plays: when it ends, nothing follows.
-  GetSoundWorldState().musicEnabled = false;
+  Options().SetToggle(SIM_PlayerOptions::kEnableMusic, false);
   clock.Advance(30000);
   plat::HaltMusic();
   sounds.UpdateSounds();
@@ -233,7 +310,7 @@ TEST_F(MusicFolderTest, ListsTheGameTracksThenTheUsersModsAndWraps) {
   EXPECT_EQ(sounds.CurrentTrack(), 0);
   for (int frame = 0; frame < 10; ++frame) sounds.UpdateSounds();
   EXPECT_EQ(sounds.CurrentTrack(), 0);
-  GetSoundWorldState().musicEnabled = true;
+  Options().SetToggle(SIM_PlayerOptions::kEnableMusic, true);
   sounds.RestartMusic();
   EXPECT_EQ(sounds.MusicOpenAttempts(), 7);
   sounds.StopMusic();
@@ -253,7 +330,7 @@ TEST_F(MusicFolderTest, ATrackInModsPlaysFromThere) {
 
 TEST_F(MusicFolderTest, MusicSwitchedOffStartsNoTrack) {
   ShippedTrack("track01.ogg", "data/sounds/music/one.ogg");
-  GetSoundWorldState().musicEnabled = false;
+  Options().SetToggle(SIM_PlayerOptions::kEnableMusic, false);
   ScopedChdir cd(game.Path());
   GUI_Sounds sounds;
   sounds.BuildMusicPlayList(User());
@@ -325,7 +402,7 @@ TEST_F(MusicFolderTest, ATrackThatEndsAtOnceIsNotRestarted) {
 }
 
 TEST_F(SoundsTest, NightclubMusicMutesThePlayListUntilItEnds) {
-  GetSoundWorldState().musicVolume = 0.8f;
+  Options().SetConfig(SIM_PlayerOptions::kMusicVolume, 0.8f);
   GUI_Sounds sounds;
   sounds.BuildMusicPlayList("");
   ASSERT_TRUE(sounds.IsMusicPlaying());
@@ -364,8 +441,8 @@ TEST_F(SoundsTest, AMissingNightclubTrackLeavesTheMusicAlone) {
 }
 
 TEST_F(SoundsTest, VolumesComeFromThePlayerOptions) {
-  GetSoundWorldState().masterVolume = 0.5f;
-  GetSoundWorldState().musicVolume = 0.5f;
+  Options().SetConfig(SIM_PlayerOptions::kMasterVolume, 0.5f);
+  Options().SetConfig(SIM_PlayerOptions::kMusicVolume, 0.5f);
   GUI_Sounds sounds;
   sounds.BuildMusicPlayList("");
   EXPECT_NEAR(plat::GetMasterVolume(), 0.5f, 0.01f);
@@ -373,14 +450,14 @@ TEST_F(SoundsTest, VolumesComeFromThePlayerOptions) {
   sounds.MuteMusic();
   EXPECT_TRUE(sounds.IsMusicMuted());
   EXPECT_EQ(plat::GetMusicVolume(), 0.0f);
-  GetSoundWorldState().musicVolume = 1.0f;
+  Options().SetConfig(SIM_PlayerOptions::kMusicVolume, 1.0f);
   sounds.RefreshMusicVolume();
   EXPECT_FALSE(sounds.IsMusicMuted());
   EXPECT_NEAR(plat::GetMusicVolume(), 0.5f, 0.001f);
 }
 
 TEST_F(SoundsTest, PlayerSoundsFollowTheirOrderAndTimer) {
-  SoundWorldState& player = GetSoundWorldState();
+  SIM_Health& health = SIM_Health::Instance();
   GUI_Sounds sounds;
 
   // Healthy, rested and happy: silent however long, and the timer is left run out.
@@ -391,12 +468,12 @@ TEST_F(SoundsTest, PlayerSoundsFollowTheirOrderAndTimer) {
     EXPECT_FALSE(AnySlotNamed(sounds, file)) << file;
 
   // So unhappiness is heard on the very next frame.
-  player.happiness = 0.4f;
+  Player().SetValue("happiness", 0.4f);
   sounds.UpdateSounds();
   EXPECT_EQ(SlotsNamed(sounds, "data/sounds/male_sigh.ogg"), 1);
 
   // The timer restarted: nothing more until 15 to 25 seconds have passed.
-  player.tiredness = 0.9f;
+  Player().SetValue("tiredness", 0.9f);
   clock.Advance(14000);
   sounds.UpdateSounds();
   EXPECT_FALSE(AnySlotNamed(sounds, "data/sounds/yawn.ogg"));
@@ -405,24 +482,24 @@ TEST_F(SoundsTest, PlayerSoundsFollowTheirOrderAndTimer) {
   EXPECT_TRUE(AnySlotNamed(sounds, "data/sounds/yawn.ogg"));  // tiredness comes before mood
 
   // Illness comes before everything: coughing.
-  player.illnessState = 2;
+  health.SetState(SIM_Health::kCoughing);
   clock.Advance(25001);
   sounds.UpdateSounds();
   EXPECT_TRUE(AnySlotNamed(sounds, "data/sounds/cough.ogg"));
 
   // Sneezing picks one of the two sneezes; ill from stress is silent but restarts the timer.
-  player.illnessState = 1;
+  health.SetState(SIM_Health::kSneezing);
   clock.Advance(25001);
   sounds.UpdateSounds();
   EXPECT_TRUE(AnySlotNamed(sounds, "data/sounds/sneeze1.wav") ||
               AnySlotNamed(sounds, "data/sounds/sneeze2.wav"));
   for (int slot = 0; slot < GUI_Sounds::kSlotCount; ++slot) sounds.StopSlot(slot);
-  player.illnessState = 3;
+  health.SetState(SIM_Health::kStressed);
   clock.Advance(25001);
   sounds.UpdateSounds();
-  player.illnessState = 0;
-  player.tiredness = 0.0f;
-  player.gender = 1;
+  health.SetState(SIM_Health::kWell);
+  Player().SetValue("tiredness", 0.0f);
+  Player().SetGenderFromAvatar("f_test");
   sounds.UpdateSounds();  // the stress illness restarted the timer: no sigh yet
   EXPECT_FALSE(AnySlotNamed(sounds, "data/sounds/female_sigh.ogg"));
   clock.Advance(25001);
@@ -431,21 +508,20 @@ TEST_F(SoundsTest, PlayerSoundsFollowTheirOrderAndTimer) {
 }
 
 TEST_F(SoundsTest, PetsSoundOnTheirOwnTimers) {
-  SoundWorldState& world = GetSoundWorldState();
   GUI_Sounds sounds;
   clock.Advance(60000);
   sounds.UpdateSounds();  // no pets: nothing
   EXPECT_FALSE(AnySlotNamed(sounds, "data/sounds/dogbark.wav"));
   EXPECT_FALSE(AnySlotNamed(sounds, "data/sounds/cat.ogg"));
 
-  world.ownsDog = true;
-  world.ownsCat = true;
+  SetGlobalValue("dog", 1.0f);
+  SetGlobalValue("cat", 1.0f);
   sounds.UpdateSounds();
   EXPECT_EQ(SlotsNamed(sounds, "data/sounds/dogbark.wav"), 1);
   EXPECT_EQ(SlotsNamed(sounds, "data/sounds/cat.ogg"), 1);
 
   // Both restarted: at least 24 seconds of quiet, and a full moon makes the dog howl.
-  world.fullMoon = true;
+  CurrentDate().SetDaysToFullMoon(0);
   clock.Advance(23000);
   sounds.UpdateSounds();
   EXPECT_FALSE(AnySlotNamed(sounds, "data/sounds/doghowl.ogg"));

@@ -93,6 +93,8 @@ class GameTest : public ::testing::Test {
     // found, no mode (perhaps one on this test's stack) is current, no folder of this test's
     // temporary tree is remembered, and the sound manager and queued texts are gone.
     SIM_Sounds::SetBackend({});
+    SIM_PlayerOptions::Instance().SetMouseSpeedSink(nullptr);
+    CInput::Instance().sensitivity = savedSensitivity;
     SIM_Attribute::ClearRegistry();
     Game::Instance().SetCurrentMode(nullptr);
     Game::Instance().SetInGame(false);
@@ -122,6 +124,7 @@ class GameTest : public ::testing::Test {
     g_appInitialised = true;
   }
 
+  float savedSensitivity = CInput::Instance().sensitivity;
   TempDir dir;
   ScopedChdir cd{dir.Path()};
   ScopedEnv home{"HOME", (dir.Path() / "home").c_str()};
@@ -235,6 +238,20 @@ TEST_F(GameTest, InitLeavesTheMainMenuCurrentButNotEntered) {
     EXPECT_NE(it, calls.end()) << name << " missing or out of order";
   }
   EXPECT_EQ(ReadFile("debugdata/debug.txt").rfind("----DEBUG FILE----\n", 0), 0u);
+}
+
+TEST_F(GameTest, StartUpSetsTheMouseSpeedFromThePlayerOptions) {
+  Game::Instance().InitUserFolders();
+  WriteFile(std::filesystem::path(Game::Instance().GetUserFolder()) / "player_options.txt",
+            "[config]\nMOUSESPEED = 0.20\n\n[toggles]\n\n[ID]\nid = 123456789\n");
+  StartGame();
+  EXPECT_FLOAT_EQ(CInput::Instance().sensitivity, 0.2f * 2.5f + 0.6f);
+
+  // Loading the options again tells the input again.
+  SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kMouseSpeed, 1.0f);
+  ASSERT_TRUE(SIM_PlayerOptions::Instance().Save());
+  SIM_PlayerOptions::Instance().Load();
+  EXPECT_FLOAT_EQ(CInput::Instance().sensitivity, 3.1f);
 }
 
 TEST_F(GameTest, SleepComesFromTheGameVariablesAndIsNeverNegative) {

@@ -176,6 +176,24 @@ TEST_F(SpriteDrawTest, TexturedSpritesAndCopiesFindTheirTextureAgainAfterAReleas
   EXPECT_EQ(CTexturedSprite::Count(), before);
 }
 
+TEST_F(SpriteDrawTest, TexturedSpritesForgetTexturesOfADeviceThatIsReplaced) {
+  CTexturedSprite s;
+  s.width = 8;
+  s.height = 8;
+  s.SetPosition(4, 4);
+  s.SetTexture("sheet.bmp");
+  ASSERT_NE(s.GetTexturePtr(), nullptr);
+  // A second start replaces the device and every texture it held, without a release first.
+  ASSERT_TRUE(engine.InitOffscreen(64, 48));
+  EXPECT_EQ(s.GetTexturePtr(), nullptr);
+  engine.AddTextureFolder("data/bitmaps");
+  engine.BeginRender();
+  engine.SetPointFiltering();
+  s.Draw();
+  EXPECT_NE(s.GetTexturePtr(), nullptr);
+  EXPECT_EQ(Pixel(1, 1), 0xFFFF0000u);
+}
+
 TEST_F(SpriteDrawTest, SmartTexturesRebindAfterARelease) {
   SmartTexture t;
   t.name = "sheet.bmp";

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -130,6 +131,26 @@ TEST_F(InputTest, SensitivityScalesEachMotionStepAndThePointerStaysOnTheScreen) 
   EXPECT_FLOAT_EQ(input.mouseX, 800.0f);
   EXPECT_FLOAT_EQ(input.mouseY, 600.0f);
   EXPECT_EQ(input.GetMousePoint().x, 800);
+}
+
+TEST_F(InputTest, AnAbsurdSensitivityFromAnEditedOptionsFileOnlyReachesTheScreenEdge) {
+  input.SetMouseSensitivity(1.0e30f);
+  Move(1, 1);
+  Move(1, 1);
+  input.Update();
+  EXPECT_FLOAT_EQ(input.mouseX, 800.0f);
+  EXPECT_FLOAT_EQ(input.mouseY, 600.0f);
+  Move(-1, -1);
+  Move(-1, -1);
+  input.Update();
+  EXPECT_FLOAT_EQ(input.mouseX, 0.0f);
+  EXPECT_FLOAT_EQ(input.mouseY, 0.0f);
+  input.sensitivity = std::numeric_limits<float>::quiet_NaN();
+  Move(5, 5);
+  input.Update();
+  EXPECT_EQ(input.moveX, 0);
+  EXPECT_FLOAT_EQ(input.mouseX, 0.0f);
+  input.SetMouseSensitivity(0.16f);
 }
 
 TEST_F(InputTest, AButtonEventEndsTheReadButNothingAfterItIsLost) {

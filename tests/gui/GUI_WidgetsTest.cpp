@@ -18,6 +18,9 @@
 #include "gui/windows/GUI_ConfirmDialog.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_Vesk.h"
 #include "engine/Translate.h"
 
 namespace {
@@ -219,12 +222,48 @@ TEST_F(WidgetTest, WindowSkinFollowsWealth) {
   EXPECT_EQ(set.GetName(5), "window_light_rich.dds");
   SIM_Finances::Instance().SetCash(1000.0f);
   EXPECT_EQ(set.GetName(0), "window_green.dds");
-  GUI_TextureSet::SetPlayerSalary(25000.0f);
+
+  // The salary is the player's current job's: a promotion past 19999 makes the skin rich, and
+  // a change of job picks the skin again at once by the new job's salary.
+  SIM_Vesk& player = *SIM_Vesk::Instance();
+  SIM_JobBase* previousJob = player.GetJob();
+  const float previousSalary = GUI_TextureSet::GetPlayerSalary();
+  const SIM_JobInstance* held = player.GetJobInstance();
+  const int previousDays = held ? held->GetDaysInJob() : 0;
+  const float previousCommute = held ? held->GetCommuteDistance() : 0.0f;
+  SIM_JobBase job("skin_test_job");
+  player.SetJob(&job);
+  ASSERT_NE(player.GetJobInstance(), nullptr);
+  player.GetJobInstance()->SetSalary(19999.0f);
+  set.RefreshWindowTextures();
+  EXPECT_FALSE(set.IsRich());
+  player.GetJobInstance()->SetSalary(25000.0f);
   set.RefreshWindowTextures();
   EXPECT_TRUE(set.IsRich());
-  GUI_TextureSet::SetPlayerSalary(0.0f);
+  EXPECT_EQ(set.GetName(0), "window_rich.dds");
+  EXPECT_EQ(set.GetName(5), "window_light_rich.dds");
+  EXPECT_FLOAT_EQ(GUI_TextureSet::GetPlayerSalary(), 25000.0f);
+  player.SetJob(nullptr);  // losing the job
+  EXPECT_FALSE(set.IsRich());
+  EXPECT_EQ(set.GetName(0), "window_green.dds");
+  EXPECT_EQ(GUI_TextureSet::GetPlayerSalary(), 0.0f);
+  player.SetJob(&job);
+  player.GetJobInstance()->SetSalary(30000.0f);
+  set.RefreshWindowTextures();
+  ASSERT_TRUE(set.IsRich());
+  SIM_JobBase other("skin_test_other_job");
+  player.SetJob(&other);  // a new job starts without the old one's salary
+  EXPECT_FALSE(set.IsRich());
   SIM_Finances::Instance().SetCash(0.0f);
   EXPECT_FALSE(set.IsRich());
+  // The player goes back to the job held before, so later tests find it as it was.
+  player.SetJob(previousJob);
+  if (SIM_JobInstance* again = player.GetJobInstance()) {
+    again->SetSalary(previousSalary);
+    again->SetDaysInJob(previousDays);
+    again->SetCommuteDistance(previousCommute);
+  }
+  set.RefreshWindowTextures();
   EXPECT_EQ(set.GetName(18), "");
   EXPECT_EQ(set.GetName(-1), "");
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "SaveGameTestSupport.h"
@@ -12,9 +13,11 @@
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Health.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
@@ -345,6 +348,56 @@ TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
   SIM_SocialiseType::ClearForTesting();
 }
 
+TEST_F(LoadPeopleTest, ALoadedGameStartsWithEveryPortraitUnused) {
+  // The loaded characters bring their own portraits: the new people of the loaded game may
+  // still have every one before any repeats.
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText())) << SIM_LoadGame::LastError();
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedMale(), SIM_PortraitDatabase::AllMale().size());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedFemale(), SIM_PortraitDatabase::AllFemale().size());
+  for (const SIM_NPC* npc : SIM_NPC::All()) {
+    EXPECT_FALSE(npc->GetPortrait().empty());
+    EXPECT_EQ(npc->GetPortrait()[0], npc->GetGender() == kFemale ? 'f' : 'm');
+  }
+}
+
+TEST_F(LoadPeopleTest, ThePlayersClassComesFromTheLoadedCultureNotTheLastGame) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  ASSERT_LT(player->GetValue("culture"), 0.5f);
+  const std::string working = SIM_SaveGame::BuildText();
+  for (const char* n : {"culture_arts", "culture_literature", "culture_knowledge"})
+    player->SetValue(n, 0.9f);
+  player->Recalculate();
+  ASSERT_EQ(player->GetSocialClass(), kUpperClass);
+  const std::string upper = SIM_SaveGame::BuildText();
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(working)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kWorkingClass);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(upper)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(player->GetSocialClass(), kUpperClass);
+}
+
+TEST_F(LoadPeopleTest, CountersThatWouldOverflowFailTheCheck) {
+  const SaveGameData good = Saved();
+  ASSERT_FALSE(good.npcs.empty());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(good)));
+  constexpr int kTop = 2147483647;
+  const std::vector<std::function<void(SaveGameData&)>> edits = {
+      [](SaveGameData& d) { d.year = kTop; },
+      [](SaveGameData& d) { d.reviewYear = kTop; },
+      [](SaveGameData& d) { d.topSLID = kTop; },
+      [](SaveGameData& d) { d.npcs[0].veskDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].inviteDays = kTop; },
+      [](SaveGameData& d) { d.npcs[0].snubCount = kTop; },
+  };
+  for (const auto& edit : edits) {
+    SaveGameData d = good;
+    edit(d);
+    EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  }
+}
+
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
   SaveGameData d = Saved();
   d.partner = 4242;
@@ -353,6 +406,31 @@ TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {
   d.partner = d.player.slid;  // the player is nobody's partner but a character's
   ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
   EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(LoadPeopleTest, TheIllnessAndItsDaysComeBack) {
+  SIM_Health& health = SIM_Health::Instance();
+  health.SetState(SIM_Health::kSneezing);
+  health.SetDuration(3);
+  SaveGameData d = Saved();
+  EXPECT_EQ(d.healthState, SIM_Health::kSneezing);
+  EXPECT_EQ(d.healthDuration, 3);
+  health.SetHealthyForTesting(true);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_EQ(health.GetState(), SIM_Health::kSneezing);
+  EXPECT_EQ(health.GetDuration(), 3);
+
+  // A well player saved and loaded over an ill one is well; a damaged state loads as well.
+  health.SetHealthyForTesting(true);
+  d = Saved();
+  health.SetState(SIM_Health::kCoughing);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_TRUE(health.IsHealthy());
+  d.healthState = 9;
+  d.healthDuration = -2;
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+  EXPECT_TRUE(health.IsHealthy());
+  EXPECT_EQ(health.GetDuration(), 0);
 }
 
 TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {

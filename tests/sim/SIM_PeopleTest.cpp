@@ -441,6 +441,65 @@ TEST_F(PeopleTest, CharactersInviteOnlyWhenATypeExistsAndCashIsFloored) {
   EXPECT_GE(host->GetCashPerWeek(), 20.0f * 0.6f);  // the 20 floor times the lowest share
 }
 
+// The next n draws of RandomFloat(lo, hi) from the generator's present state, which is left
+// as it was.
+std::vector<float> NextFloats(float lo, float hi, int n) {
+  const uint32_t state = GetRandomState();
+  std::vector<float> draws;
+  for (int i = 0; i < n; ++i) draws.push_back(RandomFloat(lo, hi));
+  SetRandomState(state);
+  return draws;
+}
+
+// True when three consecutive draws, in this order, give the three values.
+bool DrawnInOrder(const std::vector<float>& draws, const float (&bases)[3],
+                  const float (&values)[3]) {
+  for (size_t k = 0; k + 2 < draws.size(); ++k) {
+    if (draws[k] * bases[0] == values[0] && draws[k + 1] * bases[1] == values[1] &&
+        draws[k + 2] * bases[2] == values[2])
+      return true;
+  }
+  return false;
+}
+
+TEST_F(PeopleTest, NewPeoplesDemandsAreDrawnInAFixedOrder) {
+  // One seed must make the same people whatever the compiler: standing, then intelligence,
+  // then culture.
+  SIM_NPC* host = SIM_NPC::Create(2);
+  host->SetDemands(10.0f, 0.5f, 0.25f);
+  const std::vector<float> acquaintance = NextFloats(0.8f, 1.2f, 1000);
+  const size_t before = SIM_NPC::All().size();
+  BringFriends(host);
+  ASSERT_GT(SIM_NPC::All().size(), before);
+  for (size_t i = before; i < SIM_NPC::All().size(); ++i) {
+    const SIM_NPC* npc = SIM_NPC::All()[i];
+    const float values[3] = {npc->GetTovelDemand(), npc->GetIQDemand(), npc->GetCultureDemand()};
+    EXPECT_TRUE(DrawnInOrder(acquaintance, {10.0f, 0.5f, 0.25f}, values)) << i;
+  }
+
+  // A met friend: standing (one draw), then the player's intelligence and culture each
+  // scaled by a draw of 0.9 to 1.1.
+  player->SetValue("iq_reasoning", 0.8f);
+  player->SetValue("culture_arts", 0.9f);
+  player->Recalculate();
+  const float iq = player->GetValue("iq");
+  const float culture = player->GetValue("culture");
+  ASSERT_NE(iq, culture);
+  const float t = SIM_Tovel::Instance().GetTotal();
+  std::vector<float> standing = NextFloats(0.0f, 5.0f, 1000);
+  if (t > 5.0f) {
+    standing = NextFloats(0.7f, 0.9f, 1000);
+    for (float& v : standing) v *= t;
+  }
+  const std::vector<float> scale = NextFloats(0.9f, 1.1f, 1000);
+  SIM_NPC* met = MeetNewFriend();
+  bool found = false;
+  for (size_t k = 0; k + 2 < scale.size() && !found; ++k)
+    found = standing[k] == met->GetTovelDemand() && scale[k + 1] * iq == met->GetIQDemand() &&
+            scale[k + 2] * culture == met->GetCultureDemand();
+  EXPECT_TRUE(found);
+}
+
 TEST(NamesTest, ClassesTrimmedAvoidsThePlayerAndEmptyClassGivesNothing) {
   testsupport::TempDir dir;
   testsupport::WriteFile(dir.Path() / "n.csv", "x\r\n#,Ann,UPPERCLASS\r\n#,Bea,UPPERCLASS \r\n#,Cat,WORKINGCLASS");

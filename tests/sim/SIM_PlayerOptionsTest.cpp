@@ -156,6 +156,13 @@ TEST_F(SIM_PlayerOptionsTest, LoadingTellsTheInputTheMouseSpeed) {
   options.SetMouseSpeedSink([&](float speed) { told = speed; });
   options.Load();
   EXPECT_FLOAT_EQ(told, 0.8f);
+
+  // A first start tells the default, so the mouse does not speed up on the second start.
+  std::filesystem::remove(File());
+  told = -1.0f;
+  options.Load();
+  EXPECT_TRUE(std::filesystem::exists(File()));
+  EXPECT_FLOAT_EQ(told, 0.5f);
 }
 
 }  // namespace
