@@ -40,7 +40,7 @@ GUI_WorkDay::Facts FactsFromSimulation() {
   SIM_Vesk* player = SIM_Vesk::Instance();
   const SIM_JobBase* job = player ? player->GetJob() : nullptr;
   facts.unemployed = job == nullptr || job->IsDayFree();
-  facts.illness = SIM_Health::Instance().IsHealthy() ? 0 : 1;
+  facts.illness = SIM_Health::Instance().GetState();
   facts.weather = SIM_Weather::Instance().GetType();
   if (const SIM_JobInstance* instance = player ? player->GetJobInstance() : nullptr) {
     facts.daysWorked = instance->GetDaysInJob();

@@ -7,7 +7,10 @@
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_JobBase.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Vesk.h"
 
 namespace guitest {
 namespace {
@@ -144,6 +147,20 @@ TEST_F(WorkDayTest, EventsBecomeLinesInQueueOrderWithTheirSoundsOnce) {
   // Events queued while hidden wait for the next summary.
   Summary().AddLine(5, 0);
   EXPECT_EQ(Summary().QueuedEvents(), 1u);
+}
+
+TEST_F(WorkDayTest, TheSimulationTellsIllnessAndUnemployment) {
+  GUI_WorkDay::SetFactsSource(nullptr);
+  SIM_Health::Instance().SetState(SIM_Health::kCoughing);
+  ShowAndDraw();
+  EXPECT_TRUE(Queued("You were too ill to go to work today."));
+  Summary().Close();
+  SIM_Health::Instance().SetState(SIM_Health::kWell);
+  SIM_JobBase* unemployed = SIM_JobBase::FindByName("unemployed");
+  ASSERT_NE(unemployed, nullptr);
+  SIM_Vesk::Instance()->SetJob(unemployed);
+  ShowAndDraw();
+  EXPECT_TRUE(Queued("You have no job to go to. The benefit cheque arrived; it does not go far."));
 }
 
 TEST_F(WorkDayTest, WithoutAWayToWorkOnlyTheWeatherIsTold) {
