@@ -20,7 +20,7 @@
 #include "gui/GUI_Email.h"
 #include "gui/GUI_FishTank.h"
 #include "gui/GUI_Frame.h"
-#include "gui/GUI_Hints.h"
+#include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Services.h"

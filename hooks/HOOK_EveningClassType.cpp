@@ -5,3 +5,8 @@
 
 void LoadEveningClassTypes() { TraceCall("LoadEveningClassTypes"); }
 void RefreshEveningClassReminders() { TraceCall("RefreshEveningClassReminders"); }
+
+std::vector<SIM_SoloActivityType*>& EnrolledEveningClasses() {
+  static std::vector<SIM_SoloActivityType*> enrolled;
+  return enrolled;
+}

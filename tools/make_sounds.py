@@ -229,6 +229,30 @@ def make_telephone(rng):
     return concat(ring, silence(0.2), ring, silence(1.0))
 
 
+def make_police(rng):
+    # A two-tone siren passing by: alternating notes, loud in the middle, fading at both ends.
+    out = []
+    for k in range(6):
+        note = tone(760 if k % 2 == 0 else 580, 0.35, "square", 0.35)
+        place(out, envelope(lowpass(note, 2400), 0.02, 0.03), 0.35 * k)
+    swell = [math.sin(math.pi * i / max(len(out) - 1, 1)) for i in range(len(out))]
+    return [s * w for s, w in zip(out, swell)]
+
+
+def make_applause(rng):
+    # Many short hand claps, thick in the middle, thinning out towards the end.
+    seconds = 2.4
+    out = silence(seconds)
+    for _ in range(260):
+        at = rng.uniform(0.0, seconds - 0.05)
+        density = 1.0 - (at / seconds) ** 2
+        if rng.random() > density:
+            continue
+        clap = decay(highpass(noise(0.04, rng, rng.uniform(0.3, 0.7)), 800), 0.008)
+        place(out, lowpass(clap, rng.uniform(2500, 5000)), at)
+    return envelope(out, 0.15, 0.6)
+
+
 def make_rain_loop(rng):
     # A loop: the noise bed is cross-faded with its own start so the seam does not click.
     seconds = 4.0
@@ -354,6 +378,8 @@ SOUNDS = {
     "music/track03.ogg": make_track_3,
     # New effects go last: each sound's random seed follows its place in this table.
     "error.ogg": make_error,
+    "police.wav": make_police,
+    "applause.ogg": make_applause,
 }
 
 

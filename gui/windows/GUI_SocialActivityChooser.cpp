@@ -3,6 +3,10 @@
 
 #include "engine/CallTrace.h"
 
+void GUI_SocialActivityChooser::Open() { TraceCall("GUI_SocialActivityChooser::Open"); }
+
+void GUI_SocialActivityChooser::Close() { TraceCall("GUI_SocialActivityChooser::Close"); }
+
 void GUI_SocialActivityChooser::ScrollPrevious() { TraceCall("GUI_SocialActivityChooser::ScrollPrevious"); }
 
 void GUI_SocialActivityChooser::ScrollNext() { TraceCall("GUI_SocialActivityChooser::ScrollNext"); }

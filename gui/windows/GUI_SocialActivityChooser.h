@@ -3,6 +3,8 @@
 
 class GUI_SocialActivityChooser {
  public:
+  static void Open();
+  static void Close();
   // The mouse wheel steps through the types; nothing while the chooser is closed.
   static void ScrollPrevious();
   static void ScrollNext();

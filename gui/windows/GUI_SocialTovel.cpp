@@ -3,6 +3,8 @@
 
 #include "engine/CallTrace.h"
 
+void GUI_SocialTovel::Show() { TraceCall("GUI_SocialTovel::Show"); }
+
 void GUI_SocialTovel::Draw() { TraceCall("GUI_SocialTovel::Draw"); }
 
 void GUI_SocialTovel::Update() { TraceCall("GUI_SocialTovel::Update"); }

@@ -4,6 +4,8 @@
 
 class GUI_SocialTovel {
  public:
+  // The control panel's network button.
+  static void Show();
   static void Draw();
   static void Update();
   static void OnClick(float x, float y);

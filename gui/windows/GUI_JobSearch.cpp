@@ -1,0 +1,8 @@
+// GUI_JobSearch stand-in.
+#include "gui/windows/GUI_JobSearch.h"
+
+#include "engine/CallTrace.h"
+
+void GUI_JobSearch::Open() { TraceCall("GUI_JobSearch::Open"); }
+
+void GUI_JobSearch::Close() { TraceCall("GUI_JobSearch::Close"); }

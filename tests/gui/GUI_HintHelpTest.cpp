@@ -1,0 +1,203 @@
+// One-time hints and the help pop-up.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "engine/DebugLog.h"
+#include "gui/GUI_CloseButton.h"
+#include "gui/GUI_HelpWindow.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/PlayFixture.h"
+
+using testsupport::FatalCatcher;
+using testsupport::FatalStop;
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace guitest {
+namespace {
+
+class HintTest : public PlayTest {
+ protected:
+  const HintRecord* Find(const std::string& key) {
+    for (const HintRecord& hint : Hints())
+      if (hint.key == key) {
+        found = hint;
+        return &found;
+      }
+    return nullptr;
+  }
+  HintRecord found;
+};
+
+TEST_F(HintTest, AHintShowsOnceAndIsRememberedAcrossARestart) {
+  ShowHint("solo_dialog");
+  ASSERT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
+  GUI_HintHelp* window = GUI_HintHelp::OpenHints().front();
+  EXPECT_TRUE(GUI_WindowManager::Instance().IsModal(window));
+  EXPECT_EQ(window->GetRect().left, 40);
+  EXPECT_EQ(window->GetRect().top, 60);
+  // The file is written as soon as the hint opens, before any save.
+  const std::string file = ReadFile(user.Path() / "hints.txt");
+  EXPECT_EQ(file.rfind("[hints]\n", 0), 0u);
+  EXPECT_NE(file.find("solo_dialog = 1\n"), std::string::npos);
+  EXPECT_NE(file.find("social_dialog = 0\n"), std::string::npos);
+
+  ShowHint("solo_dialog");
+  EXPECT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
+
+  // Its close button takes it away.
+  window->Draw();
+  ClickOn(window->Buttons().front());
+  EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
+
+  // A new run reads the file: the hint stays shown, the others do not.
+  ClearHints();
+  LoadHints();
+  ShowHint("solo_dialog");
+  EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
+  ShowHint("social_dialog");
+  EXPECT_TRUE(GUI_HintHelp::IsAnyOpen());
+}
+
+TEST_F(HintTest, TheWindowGrowsToItsTextAndDrawsTitleTextAndDisclaimer) {
+  ShowHint("ill");
+  GUI_HintHelp* window = GUI_HintHelp::OpenHints().front();
+  GUI_Services::RecordedTexts().clear();
+  window->Draw();
+  const std::string& text = window->GetHint()->text;
+  // 8 px a character wrapped at 260, 20 px a line.
+  const int lines = (static_cast<int>(text.size()) * 8 + 259) / 260;
+  EXPECT_EQ(window->GetRect().bottom - window->GetRect().top, 70 + 20 * lines);
+  ASSERT_NE(FindText(text), nullptr);
+  EXPECT_EQ(FindText(text)->wrapWidth, 260);
+  EXPECT_TRUE(Queued("Hint"));
+  EXPECT_TRUE(Queued("This hint will not be shown again."));
+}
+
+TEST_F(HintTest, DuringTheTutorialAHintNeitherOpensNorCountsAsShown) {
+  GUI_Tutorial::SetActive(true);
+  ShowHint("solo_dialog");
+  EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
+  ASSERT_NE(Find("solo_dialog"), nullptr);
+  EXPECT_FALSE(found.shown);
+  EXPECT_FALSE(std::filesystem::exists(user.Path() / "hints.txt"));
+  GUI_Tutorial::SetActive(false);
+  ShowHint("solo_dialog");
+  EXPECT_TRUE(GUI_HintHelp::IsAnyOpen());
+}
+
+TEST_F(HintTest, AnyNonZeroValueInTheUserFileMarksAHintShown) {
+  WriteFile(user.Path() / "hints.txt", "[hints]\r\nsolo_dialog = 2\r\nsocial_dialog = 0\r\n");
+  LoadHints();
+  ASSERT_NE(Find("solo_dialog"), nullptr);
+  EXPECT_TRUE(found.shown);
+  ASSERT_NE(Find("social_dialog"), nullptr);
+  EXPECT_FALSE(found.shown);
+  ASSERT_NE(Find("ill"), nullptr);  // no line: not shown
+  EXPECT_FALSE(found.shown);
+}
+
+TEST_F(HintTest, AnUnknownKeyStopsTheGame) {
+  FatalCatcher catcher;
+  EXPECT_THROW(ShowHint("no_such_hint"), FatalStop);
+  // Without a table every key is unknown.
+  ClearHints();
+  EXPECT_THROW(ShowHint("solo_dialog"), FatalStop);
+}
+
+TEST_F(HintTest, AnUnwritableUserFileStillShowsTheHint) {
+  SetHintFolder((user.Path() / "missing" / "folder").string());
+  ShowHint("ill");
+  EXPECT_TRUE(GUI_HintHelp::IsAnyOpen());
+}
+
+TEST_F(HintTest, ClickOpenOffersTheClickToTheOpenHints) {
+  ShowHint("ill");
+  GUI_HintHelp* window = GUI_HintHelp::OpenHints().front();
+  window->Draw();
+  EXPECT_TRUE(GUI_HintHelp::ClickOpen(static_cast<float>(window->GetRect().left + 50),
+                                      static_cast<float>(window->GetRect().top + 50)));
+  EXPECT_FALSE(GUI_HintHelp::ClickOpen(1000, 10));
+  const GUI_Rect close = window->Buttons().front()->GetRect();
+  MoveMouse((close.left + close.right) / 2, (close.top + close.bottom) / 2);
+  EXPECT_TRUE(GUI_HintHelp::ClickOpen(static_cast<float>((close.left + close.right) / 2),
+                                      static_cast<float>((close.top + close.bottom) / 2)));
+  EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
+}
+
+// Every key the code asks for, and every key the game's screens will ask for, is in the table.
+TEST_F(HintTest, TheShippedTableHasEveryKeyTheGameUses) {
+  std::set<std::string> keys = {"solo_dialog",        "social_dialog",   "jobsearch_dialog",
+                                "jobinstance_dialog", "commute_dialog",  "classes_dialog",
+                                "postmortem_gen",     "postmortem_eff",  "moviechoose_dialog",
+                                "pet_name",           "lost_friend",     "dirt_threshhold",
+                                "ill"};
+  const std::regex call(R"(ShowHint\(\s*\"([A-Za-z0-9_]+)\"\s*\))");
+  for (const char* folder : {"app", "gui", "hooks", "sim"}) {
+    for (const auto& entry :
+         std::filesystem::recursive_directory_iterator(std::filesystem::path(TOVEL_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".cpp") continue;
+      const std::string text = ReadFile(entry.path());
+      for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it)
+        keys.insert((*it)[1]);
+    }
+  }
+  std::set<std::string> table;
+  for (const HintRecord& hint : Hints()) {
+    EXPECT_TRUE(table.insert(hint.key).second) << "twice: " << hint.key;
+    EXPECT_FALSE(hint.text.empty()) << hint.key;
+    EXPECT_GE(hint.x, 0);
+    EXPECT_GE(hint.y, 0);
+    EXPECT_LE(hint.x + 300, 800) << hint.key;  // on screen at the smallest resolution
+    EXPECT_LE(hint.y + 200, 600) << hint.key;
+  }
+  for (const std::string& key : keys) EXPECT_EQ(table.count(key), 1u) << key;
+}
+
+TEST_F(HintTest, HelpOpensBesideItsIconAndStaysOnScreen) {
+  // Left of and above an icon past the centre; right of and below one before it.
+  ShowHelpPopup("HELP_SOLOACTIVITY", 700, 500);
+  GUI_HelpWindow* help = GUI_HelpWindow::Current();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->GetRect().left, 380);
+  EXPECT_EQ(help->GetRect().top, 380);
+  EXPECT_TRUE(GUI_WindowManager::Instance().IsModal(help));
+  EXPECT_EQ(help->GetText().rfind("Here you choose", 0), 0u);
+
+  // A second one replaces the first.
+  ShowHelpPopup("HELP_SOLOACTIVITY", 100, 100);
+  EXPECT_NE(GUI_HelpWindow::Current(), nullptr);
+  EXPECT_EQ(GUI_WindowManager::Instance().ModalWindows().size(), 1u);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().left, 120);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().top, 120);
+
+  // Above an icon low on the screen, but never past the bottom edge.
+  ShowHelpPopup("HELP_SOLOACTIVITY", 500, 700);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().left, 520);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().top, 468);  // 768 - 300
+  ShowHelpPopup("HELP_SOLOACTIVITY", 1020, 5);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().left, 700);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetRect().top, 25);
+
+  // The first draw fits the height to the text; the close button closes it.
+  help = GUI_HelpWindow::Current();
+  GUI_Services::RecordedTexts().clear();
+  help->Draw();
+  const int lines = (static_cast<int>(help->GetText().size()) * 8 + 259) / 260;
+  EXPECT_EQ(help->GetRect().bottom - help->GetRect().top, 50 + 20 * lines);
+  ASSERT_NE(FindText(help->GetText()), nullptr);
+  EXPECT_EQ(FindText(help->GetText())->font, "tahoma");
+  ClickOn(help->Buttons().front());
+  EXPECT_EQ(GUI_HelpWindow::Current(), nullptr);
+  EXPECT_TRUE(GUI_WindowManager::Instance().ModalWindows().empty());
+}
+
+}  // namespace
+}  // namespace guitest

@@ -1,0 +1,148 @@
+// The main road through input events only: from the main menu to a new game (name, picture,
+// starting attributes), the intro, then seven days of choosing solo activities, pressing next
+// day and reading the work-day summary.
+#include <gtest/gtest.h>
+
+#include "app/CInput.h"
+#include "app/GUI_GameModeBase.h"
+#include "app/Game.h"
+#include "engine/CallTrace.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Timer.h"
+#include "gui/GUI_AttribAdjuster.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_Vesk.h"
+
+namespace guitest {
+namespace {
+
+constexpr int kBackspace = 14, kR = 19, kO = 24, kS = 31, kReturn = 28, kRight = 205;
+
+class PlayADayTest : public PlayTest {
+ protected:
+  // The steps of Game::Frame (which does nothing once an earlier test in the process has
+  // shut the game down): input, the mode's update and draw, the text, the present.
+  void Frame() {
+    clock.Advance(16);
+    D3DEngine::Instance().BeginRender();
+    CInput::Instance().Update();
+    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+    ASSERT_NE(mode, nullptr);
+    mode->Update();
+    mode->Draw();
+    D3DEngine::Instance().EndScene();
+    FlushGdiText(-1);
+    D3DEngine::Instance().Flip();
+  }
+  void CloseHints() {
+    while (GUI_HintHelp::IsAnyOpen()) {
+      Frame();
+      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
+    }
+  }
+  ManualTimerClock clock;
+};
+
+TEST_F(PlayADayTest, FromTheMainMenuThroughSevenDays) {
+  SIM_GameConfig::Instance().Reset();
+  GUI_MenuNew& menu = GUI_MenuNew::Instance();
+  menu.BuildAvatarList();
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  Frame();
+  ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+  Frame();
+  for (int i = 0; i < 64; ++i) Key(kBackspace);
+  for (int key : {kR, kO, kS, kS}) Key(key);
+  ClickOn(menu.NextButton());
+  const std::string avatar = menu.GetAvatar();
+  for (int i = 0; i < 3; ++i) ClickOn(menu.Adjuster(1)->RaiseButton());
+  Frame();
+  ClickOn(menu.StartButton());
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuIntro::Instance());
+  EXPECT_EQ(SIM_GameConfig::Instance().GetPercent(1), 68);
+
+  // The intro's button comes after three seconds.
+  for (int i = 0; i < 200; ++i) Frame();
+  ClickOn(GUI_MenuIntro::Instance().StartButton());
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  EXPECT_EQ(SIM_Vesk::Instance()->GetForename(), "Ross");
+  EXPECT_EQ(SIM_Vesk::Instance()->GetGender(), avatar[0] == 'm' ? 0 : 1);
+  ASSERT_TRUE(GUI_ControlPanel::Exists());
+  GUI_ControlPanel& panel = GUI_ControlPanel::Instance();
+
+  const SIM_Date start = CurrentDate();
+  int activities = 0, summaries = 0;
+  for (int day = 0; day < 7; ++day) {
+    Frame();
+    ASSERT_EQ(SIM_SIM::Instance().GetPhase(), 1) << "day " << day;
+    const int slots = SIM_SIM::Instance().GetActsPerDay();
+    for (int slot = 0; slot < slots; ++slot) {
+      ClickOn(panel.SoloButton());
+      ASSERT_NE(GUI_SoloActivityChooser::Instance(), nullptr);
+      CloseHints();
+      Frame();
+      GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::Instance();
+      // Step on to something affordable (every list has free activities).
+      for (size_t i = 0; i < chooser->Available().size() && !chooser->StartButton()->IsEnabled();
+           ++i) {
+        Key(kRight);
+        Frame();
+      }
+      ASSERT_TRUE(chooser->StartButton()->IsEnabled());
+      const float cash = SIM_Finances::Instance().GetCash();
+      const float cost = chooser->Current()->GetCost();
+      const int used = SIM_SIM::Instance().GetActsUsed();
+      if (slot % 2 == 0) {
+        ClickOn(chooser->StartButton());
+      } else {
+        Key(kReturn);
+      }
+      EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
+      EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used + 1);
+      if (cost > 0) {
+        EXPECT_NEAR(SIM_Finances::Instance().GetCash(), cash - cost, 0.01f);
+      }
+      ++activities;
+      Frame();
+    }
+    ASSERT_EQ(SIM_SIM::Instance().GetPhase(), 2);
+    Frame();
+    ClickOn(panel.SoloButton());  // no activity once the day is over
+    EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
+    ClickOn(panel.NextDayButton());
+    ASSERT_EQ(SIM_SIM::Instance().GetPhase(), 0);
+    ASSERT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+    ++summaries;
+    for (int i = 0; i < 30; ++i) Frame();
+    ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+    EXPECT_FALSE(GUI_WorkDay::Instance()->IsOpen());
+  }
+  Frame();
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), 1);
+  EXPECT_EQ(summaries, 7);
+  EXPECT_GE(activities, 7);
+  // A week later: the same day of the week, one month on (a month has seven days).
+  EXPECT_EQ(CurrentDate().GetDayOfWeek(), start.GetDayOfWeek());
+  EXPECT_EQ((CurrentDate().GetMonth() + 12 - start.GetMonth()) % 12, 1);
+  EXPECT_TRUE(Game::Instance().IsInGame());
+}
+
+}  // namespace
+}  // namespace guitest

@@ -1,0 +1,111 @@
+// The fixture of a day of play.
+#include "gui/PlayFixture.h"
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/CallTrace.h"
+#include "engine/Random.h"
+#include "engine/Translate.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
+#include "hooks/HOOK_EveningClassType.h"
+#include "sim/SIM_Attribute.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SIM.h"
+
+namespace guitest {
+
+void PlayTest::SetUp() {
+  GuiTest::SetUp();
+  ResetStringTable();
+  // Clicks reach the windows the way the in-game screen passes them on.
+  Game::Instance().SetCurrentMode(&GUI_GUI::Instance());
+  GUI_Tutorial::SetActive(false);
+  SetHintFolder(user.Str());
+  // The in-game screen shows its main scene with the windows, whatever an earlier test left.
+  GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
+  GUI_GUI::Instance().SetKeyCapture(nullptr);
+  GUI_PostMortem::SetOpen(false);
+  GUI_SpecialEventPostMortem::SetOpen(false);
+  GUI_FMVScreen::SetActive(false);
+  GUI_EndGame::Instance()->Close();
+  GUI_YearlyReview::Instance()->Close();
+  // A panel an earlier test left behind (unregistered, laid out for another screen) goes.
+  if (GUI_ControlPanel::Exists()) delete &GUI_ControlPanel::Instance();
+  SIM_PlayerOptions::Instance().Clear();
+  SIM_PlayerOptions::Instance().SetFolder(user.Str());
+  SetFixedRandomSeed(1234);
+  SIM_GameConfig::Instance().Reset();
+  SIM_GameConfig::Instance().SetAvatarName("f_bea.dds");
+  SIM_GameConfig::Instance().SetName("Bea");
+  SIM_SIM::Instance().Init();
+  SIM_SIM::Instance().NewGame();
+  LoadHints();
+  GUI_WorkDay::SetFactsSource(nullptr);
+  ClearTracedCalls();
+  assertions.clear();
+}
+
+void PlayTest::TearDown() {
+  GUI_SoloActivityChooser::Close();
+  GUI_WorkDay::Instance()->Close();
+  GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());
+  GUI_WorkDay::SetFactsSource(nullptr);
+  EnrolledEveningClasses().clear();
+  SIM_SIM::Instance().Shutdown();
+  // What the game left behind goes too, so later tests find the process as it started.
+  SIM_Attribute::ClearRegistry();
+  GUI_EndGame::Instance()->Close();
+  GUI_YearlyReview::Instance()->Close();
+  Game::Instance().SetInGame(false);
+  GUI_Avatar::Instance().SetTextureName(GUI_Avatar::kDefaultTexture);
+  SIM_Health::Instance().SetHealthyForTesting(true);
+  ClearFixedRandomSeed();
+  SIM_GameConfig::Instance().Reset();
+  SIM_PlayerOptions::Instance().SetFolder("");
+  ClearHints();
+  SetHintFolder("");
+  GUI_Tutorial::SetActive(false);
+  Game::Instance().SetCurrentMode(nullptr);
+  ResetStringTable();
+  GuiTest::TearDown();
+}
+
+void PlayTest::Click(int x, int y) {
+  PressLeft(x, y);
+  ReleaseLeft(x, y);
+}
+
+void PlayTest::Key(int scanCode) {
+  plat::Event e;
+  e.type = plat::EventType::KeyDown;
+  e.key = scanCode;
+  CInput::Instance().QueueEvent(e);
+  CInput::Instance().Update();
+}
+
+int PlayTest::TracedCount(const std::string& call) {
+  int n = 0;
+  for (const std::string& traced : TracedCalls()) n += traced == call ? 1 : 0;
+  return n;
+}
+
+void PlayTest::InGameFrame() {
+  GUI_GUI::Instance().Update();
+  GUI_GUI::Instance().Draw();
+}
+
+}  // namespace guitest

@@ -1,0 +1,37 @@
+// A started game for the screens of a day of play: the GUI fixture's headless renderer and
+// recordings, run from the source folder so the shipped tables and texts are read, with the
+// player options and the hints file in a temporary folder, a fixed seed and a new game.
+#pragma once
+
+#include <string>
+
+#include "gui/GuiFixture.h"
+#include "support/TestSupport.h"
+
+namespace guitest {
+
+class PlayTest : public GuiTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A left click at (x, y) through the input object, as the message loop delivers it.
+  void Click(int x, int y);
+  // A key press through the input object.
+  void Key(int scanCode);
+  // Clicks the centre of an element.
+  template <typename T>
+  void ClickOn(const T* element) {
+    const auto& r = element->GetRect();
+    Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+  // How often a call was recorded since the last clear.
+  static int TracedCount(const std::string& call);
+  // Runs the in-game screen's update and draw once, as a frame does.
+  void InGameFrame();
+
+  testsupport::TempDir user;
+  testsupport::ScopedChdir source{TOVEL_SOURCE_DIR};
+};
+
+}  // namespace guitest
