@@ -21,6 +21,9 @@ RICH = (104, 36, 52)
 GOLD = (214, 178, 92)
 CREAM = (236, 232, 214)
 CREAM_RICH = (240, 226, 206)
+# The "light" window backgrounds carry white text, so they stay dark enough to read it on.
+PANEL = (58, 86, 78)
+PANEL_RICH = (94, 68, 54)
 SLATE = (44, 48, 58)
 INK = (24, 24, 28)
 
@@ -406,8 +409,8 @@ def textures():
     t = {}
     t["window_green.dds"] = frame_sheet(GREEN_DARK, GREEN, GREEN, GREEN_LIGHT, glow=(150, 210, 170))
     t["window_rich.dds"] = frame_sheet(RICH_DARK, RICH, RICH, GOLD, glow=(255, 226, 150))
-    t["window_light.dds"] = frame_sheet((196, 190, 168), CREAM, CREAM, (150, 144, 120), radius=10)
-    t["window_light_rich.dds"] = frame_sheet((210, 186, 160), CREAM_RICH, CREAM_RICH, GOLD, radius=10)
+    t["window_light.dds"] = frame_sheet((40, 60, 54), PANEL, PANEL, (150, 176, 160), radius=10)
+    t["window_light_rich.dds"] = frame_sheet((70, 48, 38), PANEL_RICH, PANEL_RICH, GOLD, radius=10)
     t["window_shadow.dds"] = frame_sheet((28, 34, 40), SLATE, SLATE, (90, 100, 110), radius=10)
     t["window_black.dds"] = frame_sheet(INK, (34, 34, 40), (34, 34, 40), (110, 110, 120), radius=10)
     t["frame_greenfill.dds"] = frame_sheet((30, 110, 60), (60, 170, 90), (60, 170, 90), (140, 220, 160), radius=8)

@@ -65,10 +65,11 @@ TEST_F(ScreenshotTest, DialogWithButtonTabsAndSliderOverTheBackdrop) {
   const uint32_t shadow = Pixel(450, 553);
   EXPECT_LT(B(shadow), 0xA0);
   EXPECT_GT(B(shadow), 0x10);
-  // The selected tab page is the light background.
+  // The selected tab page is the "light" background: a muted green panel that carries white text.
   const uint32_t pageFill = Pixel(450, 300);
-  EXPECT_GT(R(pageFill), 200);
-  EXPECT_GT(G(pageFill), 200);
+  EXPECT_NEAR(static_cast<int>(R(pageFill)), 58, 12);
+  EXPECT_NEAR(static_cast<int>(G(pageFill)), 86, 12);
+  EXPECT_NEAR(static_cast<int>(B(pageFill)), 78, 12);
   // The slider knob at a quarter of the track, and the track itself.
   EXPECT_EQ(Pixel(375, 415) & 0xFFFFFF, 0xC0C0C0u);
   EXPECT_EQ(Pixel(500, 415) & 0xFFFFFF, 0x808080u);
