@@ -3,6 +3,7 @@
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "platform/Files.h"
 #include "sim/SIM_Person.h"
@@ -18,15 +19,8 @@ std::vector<SIM_InterestType*>& List() {
 
 void SIM_InterestType::LoadAll(const std::string& path) {
   DeleteAll();
-  std::string text;
-  if (!plat::ReadTextFile(path, text)) return;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string line = text.substr(start, end - start);
-    start = end + 1;
-    if (line.empty() || line[0] != '#') continue;
+  const std::unique_ptr<Spreadsheet> table = LoadSpreadsheet(path);
+  for (const std::string& line : *table) {
     StringTokenizer tokens;
     tokens.SetText(line);
     tokens.NextToken();

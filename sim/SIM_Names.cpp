@@ -3,6 +3,7 @@
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "platform/Files.h"
 #include "sim/SIM_Vesk.h"
@@ -56,24 +57,16 @@ void SIM_Names::Clear() {
 }
 
 void SIM_Names::LoadFile(const std::string& path, std::vector<Entry>& list) {
-  std::string text;
-  if (plat::ReadTextFile(path, text)) {
-    size_t start = 0;
-    while (start < text.size()) {
-      size_t end = text.find('\n', start);
-      if (end == std::string::npos) end = text.size();
-      const std::string line = text.substr(start, end - start);
-      start = end + 1;
-      if (line.empty() || line[0] != '#') continue;
-      StringTokenizer tokens;
-      tokens.SetText(line);
-      tokens.NextToken();  // the '#' column
-      Entry entry;
-      entry.name = TrimField(tokens.NextString());
-      // The class word is the row's last field: trimmed so line endings never spoil it.
-      entry.socialClass = ParseSocialClass(tokens.NextTrimmedString());
-      if (!entry.name.empty()) list.push_back(entry);
-    }
+  const std::unique_ptr<Spreadsheet> table = LoadSpreadsheet(path);
+  for (const std::string& line : *table) {
+    StringTokenizer tokens;
+    tokens.SetText(line);
+    tokens.NextToken();  // the '#' column
+    Entry entry;
+    entry.name = TrimField(tokens.NextString());
+    // The class word is the row's last field: trimmed so line endings never spoil it.
+    entry.socialClass = ParseSocialClass(tokens.NextTrimmedString());
+    if (!entry.name.empty()) list.push_back(entry);
   }
   if (list.empty()) Report("No names found", __LINE__);
 }
