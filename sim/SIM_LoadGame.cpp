@@ -866,6 +866,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Crime::ResetTimers();
   SIM_PortraitDatabase::Load();
   ClearAchievements();
+  SIM_Relationship::ClearFriendMadeToday();  // the loaded day has made no friend yet
   SIM_SocialInvitation::DeleteAll();
   SIM_EventCalendar::Instance().Reset();
   SIM_SocialiseInstance::DeleteAll();

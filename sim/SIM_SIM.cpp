@@ -131,6 +131,7 @@ void SIM_SIM::NewGame() {
   Progress(0.0f);
 
   SIM_Statistics::Instance().Reset();
+  SIM_Relationship::ClearFriendMadeToday();  // a friend made in the last game's day does not count here
   SIM_SocialInvitation::DeleteAll();
   SetStartDate();
   // The last game's weather spell does not run on into the new one: the first day rolls.

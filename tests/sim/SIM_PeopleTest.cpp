@@ -16,6 +16,7 @@
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Interest.h"
 #include "sim/SIM_InterestType.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Names.h"
@@ -23,6 +24,8 @@
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
@@ -602,6 +605,29 @@ TEST(MemoryTest, FadesTowardsNeutralAndIsForgotten) {
   m.DailyUpdate();
   EXPECT_TRUE(m.Items().empty());
   SIM_GlobalVariables::Instance().Load();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PeopleTest, ANewGameOrALoadedGameStartsWithoutTheDaysFriend) {
+  // A friend made today blocks another until tomorrow; that day ends with its game.
+  const auto makeFriendToday = [&] {
+    SIM_Relationship* r = SIM_Relationship::Create(SIM_Vesk::Instance(), Stranger());
+    for (int i = 0; i < 3; ++i) r->AddEveningTogether();
+    SIM_Relationship::ClearFriendMadeToday();
+    r->ChangeStrength(0.9f);
+    ASSERT_TRUE(SIM_Relationship::IsFriendMadeToday());
+  };
+  makeFriendToday();
+  const std::string saved = SIM_SaveGame::BuildText();
+  SIM_SIM::Instance().NewGame();
+  EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
+
+  makeFriendToday();
+  ASSERT_TRUE(SIM_LoadGame::LoadText(saved));
+  EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
 }
 
 }  // namespace
