@@ -280,7 +280,14 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
   Impl& d = *impl_;
   // Mirrored or upside-down placements wind counter-clockwise and are culled.
   if (Winding(v[0], v[1], v[2]) < 0.0f) return true;
-  const SDL_FRect dst{v[0].x, v[0].y, v[1].x - v[0].x, v[2].y - v[0].y};
+  // The original device lit the pixels whose centres, at whole coordinates, lie inside the
+  // quad, left and top edges included. SDL's software renderer instead truncates the corner
+  // and the size each on its own, so two quads sharing a fractional edge (the half-pixel
+  // cells of a 9-slice frame) leave a one-pixel seam between them. Snapping both edges the
+  // original's way first makes neighbours meet exactly on every backend.
+  const float x0 = std::ceil(v[0].x), x1 = std::ceil(v[1].x);
+  const float y0 = std::ceil(v[0].y), y1 = std::ceil(v[2].y);
+  const SDL_FRect dst{x0, y0, x1 - x0, y1 - y0};
   if (dst.w <= 0.0f || dst.h <= 0.0f) return true;
   const SDL_Color c = ToColor(v[0].diffuse);
   int rc = 0;

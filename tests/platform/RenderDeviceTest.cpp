@@ -136,6 +136,27 @@ TEST_F(RenderDeviceTest, LineStripOutlinesTouchOnlyTheEdges) {
   EXPECT_EQ(Pixel(4, 8), 0xFF000000u);
 }
 
+TEST_F(RenderDeviceTest, QuadsOnFractionalEdgesMeetWithoutAGapOrAnOverlap) {
+  // Red over 9.75..20.25 covers the pixels whose whole-number centres lie inside: 10..20.
+  Quad(9.75f, 2, 20.25f, 6, 0xFFFF0000u);
+  EXPECT_EQ(Pixel(9, 4), 0xFF000000u);
+  EXPECT_EQ(Pixel(10, 4), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(20, 4), 0xFFFF0000u);
+  EXPECT_EQ(Pixel(21, 4), 0xFF000000u);
+  EXPECT_EQ(Pixel(15, 1), 0xFF000000u);
+  // Green and blue share the edge at 30.5 (and 40.5 down the side): every pixel between is
+  // one colour or the other, none is left black.
+  Quad(20.5f, 10, 30.5f, 20.5f, 0xFF00FF00u);
+  Quad(30.5f, 10, 41.25f, 20.5f, 0xFF0000FFu);
+  Quad(20.5f, 20.5f, 41.25f, 30, 0xFFFFFFFFu);
+  for (int x = 21; x <= 41; ++x)
+    for (int y = 10; y < 30; ++y) ASSERT_NE(Pixel(x, y), 0xFF000000u) << x << "," << y;
+  EXPECT_EQ(Pixel(30, 15), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(31, 15), 0xFF0000FFu);
+  EXPECT_EQ(Pixel(25, 20), 0xFF00FF00u);
+  EXPECT_EQ(Pixel(25, 21), 0xFFFFFFFFu);
+}
+
 TEST_F(RenderDeviceTest, PresentLeavesTheBackBufferBlack) {
   Quad(0, 0, 64, 48, 0xFFFFFFFFu);
   EXPECT_EQ(Pixel(30, 30), 0xFFFFFFFFu);
