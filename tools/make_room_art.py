@@ -208,7 +208,129 @@ def sky(kind):
                 c.blend(int(x + k * 0.3), int(y + k), (200, 205, 215), 0.35)
     city = {"sun": (96, 104, 120), "cloud": (92, 96, 106), "rain": (66, 70, 80)}[kind]
     skyline(c, rng, 225, city, {"sun": 0.0, "cloud": 0.08, "rain": 0.25}[kind])
+    calm_behind_walls(c, lambda y: mix(top, bottom, y / h))
     return c
+
+
+# --- Where the room falls on the sky --------------------------------------------------------
+
+# The game stretches the sky over W x (H - 167), centred on the screen, and draws the room over
+# it as a square of side (H - 167) x 1.28 whose left edge is at x 0 and whose bottom is at
+# H - 88, at a fixed alpha of 206: a fifth of whatever lies behind the room's walls shows
+# through them. So the sky is only bright where the room is open (the window panes and the
+# open right-hand view); behind the walls it is a calm tone close to the room's own.
+LAYOUTS = ((1024, 768), (800, 600))  # the first is the main one: the sky is fitted to it
+OPEN_FEATHER = 6.0   # sky pixels over which the bright sky eases into the calm tone
+OPEN_MARGIN = 2.0    # bright sky reaches this far under the frames around an opening
+CALM_BLUR = 10       # radius (sky pixels) of the blur that turns the room into the calm tone
+
+
+def room_to_sky(layout, rx, ry, sky_w=512, sky_h=256):
+    """Where the room pixel (rx, ry) falls on the sky picture in a W x H layout."""
+    w, h = layout
+    view = h - 167
+    side = view * 1.28
+    x = rx * side / ROOM
+    y = h - 88 - side + ry * side / ROOM
+    return x / w * sky_w, (y - (h - view) / 2) / view * sky_h
+
+
+def sky_to_room(layout, u, v, sky_w=512, sky_h=256):
+    w, h = layout
+    view = h - 167
+    side = view * 1.28
+    x = u / sky_w * w
+    y = v / sky_h * view + (h - view) / 2
+    return x * ROOM / side, (y - (h - 88 - side)) * ROOM / side
+
+
+def sky_openings(sky_w=512, sky_h=256):
+    """Boxes of the sky (u0, v0, u1, v1) seen through the room: the first list in the main
+    layout, the second in any of them."""
+    main, some = [], []
+    for x0, y0, x1, y1 in (PANES, OPENING):
+        per = []
+        for l in LAYOUTS:
+            (u0, v0), (u1, v1) = room_to_sky(l, x0, y0, sky_w, sky_h), room_to_sky(l, x1, y1, sky_w, sky_h)
+            per.append((u0 - OPEN_MARGIN, v0 - OPEN_MARGIN, u1 + OPEN_MARGIN, v1 + OPEN_MARGIN))
+        main.append(per[0])
+        some.append((min(b[0] for b in per), min(b[1] for b in per), max(b[2] for b in per), max(b[3] for b in per)))
+    # Right of the room the sky shows whole; the room ends soonest at the narrowest layout.
+    ends = [room_to_sky(l, ROOM, 0, sky_w, sky_h)[0] for l in LAYOUTS]
+    main.append((ends[0], -1e9, 1e9, 1e9))
+    some.append((min(ends), -1e9, 1e9, 1e9))
+    return main, some
+
+
+_room_cache = None
+
+
+def room_once():
+    global _room_cache
+    if _room_cache is None:
+        _room_cache = room()
+    return _room_cache
+
+
+def calm_tone(w, h):
+    """The room as it falls on the sky in the main layout, blurred so that it never shows
+    edges of its own: alpha-weighted, so the transparent openings do not darken it."""
+    r = room_once()
+    acc = []
+    for v in range(h):
+        for u in range(w):
+            rx, ry = sky_to_room(LAYOUTS[0], u + 0.5, v + 0.5, w, h)
+            ix, iy = int(rx), int(ry)
+            if 0 <= ix < ROOM and 0 <= iy < ROOM:
+                p = r.px[iy * ROOM + ix]
+                acc.append([p[0] * p[3], p[1] * p[3], p[2] * p[3], p[3]])
+            else:
+                acc.append([0.0, 0.0, 0.0, 0.0])
+
+    def box_blur(data, step, count, stride, lines):
+        # Running sums along lines of `count` samples, `step` apart, one line per `stride`.
+        for line in range(lines):
+            base = line * stride
+            src = [data[base + k * step] for k in range(count)]
+            total = [0.0] * 4
+            for k in range(-CALM_BLUR, CALM_BLUR + 1):
+                if 0 <= k < count:
+                    total = [total[i] + src[k][i] for i in range(4)]
+            for k in range(count):
+                data[base + k * step] = list(total)
+                out_k, in_k = k - CALM_BLUR, k + CALM_BLUR + 1
+                if 0 <= out_k < count:
+                    total = [total[i] - src[out_k][i] for i in range(4)]
+                if in_k < count:
+                    total = [total[i] + src[in_k][i] for i in range(4)]
+
+    box_blur(acc, 1, w, w, h)      # along the rows
+    box_blur(acc, w, h, 1, w)      # down the columns
+    return [(p[0] / p[3], p[1] / p[3], p[2] / p[3]) if p[3] > 1e-6 else None for p in acc]
+
+
+def calm_behind_walls(c, plain):
+    """Keeps the bright sky only where the room opens onto it in the main layout; where it
+    opens in another layout only (the openings sit a little differently at other screen
+    shapes) the sky is its plain gradient, without clouds or sun; elsewhere it turns into a blurred,
+    slightly weather-dimmed echo of the room, so nothing bright bleeds through the walls.
+    plain(v) is the sky's gradient colour at row v."""
+    main, some = sky_openings(c.w, c.h)
+    calm = calm_tone(c.w, c.h)
+    for v in range(c.h):
+        for u in range(c.w):
+            x, y = u + 0.5, v + 0.5
+            full = max(smooth_box(x, y, b[0], b[1], b[2], b[3], OPEN_FEATHER) for b in main)
+            if full >= 1.0:
+                continue
+            part = max(smooth_box(x, y, b[0], b[1], b[2], b[3], OPEN_FEATHER) for b in some)
+            p = c.px[v * c.w + u]
+            grey = 0.3 * p[0] + 0.59 * p[1] + 0.11 * p[2]
+            dim = (grey * 0.55,) * 3  # the weather, darkened and without colour
+            tone = calm[v * c.w + u]
+            tone = mix(tone, dim, 0.2) if tone else dim
+            tone = mix(tone, plain(y), part)
+            p[0], p[1], p[2] = mix(tone, p[:3], full)
 
 
 # --- The room -------------------------------------------------------------------------------
@@ -220,6 +342,8 @@ def sky(kind):
 ROOM = 512
 VP = (230.0, 250.0)
 BACK = (110.0, 130.0, 380.0, 340.0)  # the back wall's rectangle
+PANES = (170, 160, 320, 270)          # the back wall's window panes (transparent)
+OPENING = (BACK[2] + 24, BACK[1] - 4, ROOM - 18, BACK[3] + 10)  # the open right-hand view
 
 WALL = (206, 186, 150)
 WALL_SIDE = (176, 154, 122)
@@ -257,7 +381,7 @@ def room():
            shade=lambda x, y: mix(WALL_SIDE, (150, 128, 100), 1 - x / L))
     # The back wall with a window of four panes (transparent: the sky shows through).
     c.rect(L, T, R, B, WALL)
-    wx0, wy0, wx1, wy1 = 170, 160, 320, 270
+    wx0, wy0, wx1, wy1 = PANES
     c.rect(wx0 - 8, wy0 - 8, wx1 + 8, wy1 + 12, (238, 234, 226))  # frame and sill
     c.rect(wx0 - 14, wy1 + 6, wx1 + 14, wy1 + 14, (226, 222, 212))
     c.clear_rect(wx0, wy0, wx1, wy1)
@@ -273,7 +397,7 @@ def room():
     c.poly([(R, T), (R + 24, T - 12), (R + 24, B + 10), (R, B)], WALL_SIDE)
     c.poly([(R + 24, T - 12), (ROOM, -60), (ROOM, 0), (R + 24, T - 4)], (236, 232, 222))
     c.rect(ROOM - 18, 0, ROOM, ROOM, (236, 232, 222))
-    c.clear_rect(R + 24, T - 4, ROOM - 18, B + 10)
+    c.clear_rect(*OPENING)
     c.poly([(R + 24, B + 10), (ROOM - 18, B + 24), (ROOM - 18, B + 34), (R + 24, B + 18)], (226, 222, 212))
     # A picture on the left wall, drawn in perspective.
     c.poly([(30, 150), (80, 168), (80, 236), (30, 236)], WOOD_DARK)
