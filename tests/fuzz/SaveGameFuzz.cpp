@@ -23,27 +23,11 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "support/PlayDays.h"
 
 namespace {
 
-// Plays days the way the headless driver does: random offered and affordable activities,
-// every screen answered with "continue".
-void PlayDays(int days) {
-  SIM_SIM& sim = SIM_SIM::Instance();
-  for (int d = 0; d < days; ++d) {
-    while (sim.GetActsLeft() > 0) {
-      std::vector<SIM_SoloActivityType*> choices;
-      for (const auto& type : SIM_SoloActivityType::All())
-        if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
-      if (choices.empty()) break;
-      choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
-    }
-    sim.NextDay();
-    if (GUI_YearlyReview::Instance()->IsOpen()) GUI_YearlyReview::Instance()->Close();
-    if (GUI_WorkDay::Instance()->IsOpen()) GUI_WorkDay::Instance()->Close();
-    if (GUI_EndGame::Instance()->IsOpen()) return;
-  }
-}
+using testsupport::PlayDays;
 
 void WriteSeed(const std::string& folder, const std::string& name) {
   std::filesystem::create_directories(folder);

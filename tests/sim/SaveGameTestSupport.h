@@ -14,6 +14,7 @@
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "SimTestWorld.h"
+#include "support/PlayDays.h"
 
 class SaveWorldTest : public SimWorldTest {
  protected:
@@ -26,24 +27,7 @@ class SaveWorldTest : public SimWorldTest {
     SimWorldTest::TearDown();
   }
 
-  // Every free slot gets a random offered and affordable activity, then the next day; the
-  // screens the day opens are answered with "continue". Stops early when the game ends.
-  static void PlayDays(int days) {
-    SIM_SIM& sim = SIM_SIM::Instance();
-    for (int d = 0; d < days; ++d) {
-      while (sim.GetActsLeft() > 0) {
-        std::vector<SIM_SoloActivityType*> choices;
-        for (const auto& type : SIM_SoloActivityType::All())
-          if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
-        if (choices.empty()) break;
-        choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
-      }
-      sim.NextDay();
-      if (GUI_YearlyReview::Instance()->IsOpen()) GUI_YearlyReview::Instance()->Close();
-      if (GUI_WorkDay::Instance()->IsOpen()) GUI_WorkDay::Instance()->Close();
-      if (GUI_EndGame::Instance()->IsOpen()) return;
-    }
-  }
+  static void PlayDays(int days) { testsupport::PlayDays(days); }
 
   testsupport::TempDir saves;
 };
