@@ -3,8 +3,9 @@
 
 #include <algorithm>
 
+#include "app/AppShell.h"
 #include "app/CInput.h"
-#include "app/GUI_GameModeBase.h"
+#include "gui/GUI_GameModeBase.h"
 #include "app/GUI_Sounds.h"
 #include "app/MainWindow.h"
 #include "engine/ConfigFile.h"
@@ -23,7 +24,9 @@
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
+#include "gui/GUI_SimScreens.h"
 #include "gui/GUI_TextureSet.h"
+#include "hooks/HOOK_Hooks.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Window.h"
@@ -31,6 +34,7 @@
 #include "sim/SIM_Person.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Sounds.h"
@@ -62,6 +66,14 @@ void ConnectSimulationSounds() {
   SIM_Sounds::SetBackend(std::move(backend));
 }
 
+// The screens reach the application, and the simulation the screens and the hobbies, only
+// through what each declares; this is where the application plugs them together.
+void ConnectLayers() {
+  InstallShell(&AppShell::Instance());
+  InstallScreens(&GUI_SimScreens::Instance());
+  RegisterHobbyHooks();
+}
+
 // The player's mouse-speed option scales the mouse; the options tell the input when they load.
 void ConnectMouseSpeed() {
   SIM_PlayerOptions::Instance().SetMouseSpeedSink(
@@ -79,6 +91,7 @@ Game::Game() : version_(kGameVersion) {}
 
 bool Game::Init() {
   TraceEvent("app started");
+  ConnectLayers();
   uiScale_ = 1.0f;
   shutDown_ = false;
   DebugLog::Instance().Open();
@@ -211,7 +224,6 @@ void Game::RebuildSurfaces() {
   DebugLog::Instance().Write("Rebuild Surfaces");
   D3DEngine::Instance().ReleaseTexturesAndSurfaces();
   D3DEngine::Instance().RestoreSurfaces();
-  SIM_Person::ReloadAllPortraits();
   GUI_TextureSet::Instance().Load();
   if (GUI_Backdrop::Instance().IsLoaded()) GUI_Backdrop::Instance().Load();
 }

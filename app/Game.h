@@ -4,20 +4,9 @@
 
 #include <string>
 
-class GUI_GameModeBase;
+#include "gui/GUI_Shell.h"
 
-// The mode numbers of Game::SetMode.
-enum GameMode {
-  GAMEMODE_MAINMENU = 0,
-  GAMEMODE_OPTIONS = 1,
-  GAMEMODE_NEWGAME = 2,
-  GAMEMODE_INTRO = 3,
-  GAMEMODE_SAVE = 4,
-  GAMEMODE_LOAD = 5,
-  GAMEMODE_INTERNET = 6,
-  GAMEMODE_UNUSED = 7,
-  GAMEMODE_INGAME = 8,
-};
+class GUI_GameModeBase;
 
 class Game {
  public:
@@ -59,7 +48,7 @@ class Game {
   bool IsShutDown() const { return shutDown_; }
 
   // The display settings file and the start-up steps, public for the tests of each.
-  static constexpr const char* kDisplayConfigFile = "data\\config.muf";
+  static constexpr const char* kDisplayConfigFile = ::kDisplayConfigFile;
   void InitUserFolders();
   void InitDisplay();
 

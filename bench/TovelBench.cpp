@@ -28,9 +28,6 @@
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 #include "engine/Utilities.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_WorkDay.h"
-#include "gui/windows/GUI_YearlyReview.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_Finances.h"
@@ -39,6 +36,7 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
@@ -74,11 +72,7 @@ void PlayTheDay() {
 
 // What a player clicking "continue" does with the screens a day opens. True when the game
 // has ended.
-bool AnswerScreens() {
-  if (GUI_YearlyReview::Instance()->IsOpen()) GUI_YearlyReview::Instance()->Close();
-  if (GUI_WorkDay::Instance()->IsOpen()) GUI_WorkDay::Instance()->Close();
-  return GUI_EndGame::Instance()->IsOpen();
-}
+bool AnswerScreens() { return SIM_HeadlessScreens::Instance().AnswerScreens(); }
 
 // The play time runs on between two saves of one state.
 std::string MaskPlayTime(const std::string& text) {
@@ -202,7 +196,7 @@ int main(int argc, char** argv) {
   std::printf("us_per_day_first_year %s\n", Average(firstYearUs, firstCount).c_str());
   std::printf("us_per_day_last_year %s\n", Average(lastYearUs, lastCount).c_str());
   std::printf("peak_rss_kb %ld\n", PeakRssKb());
-  std::printf("yearly_reviews %d\n", GUI_YearlyReview::Instance()->TimesShown());
+  std::printf("yearly_reviews %d\n", SIM_HeadlessScreens::Instance().YearlyReviewsShown());
   std::printf("game_over %d\n", sim.IsGameOver() ? 1 : 0);
   std::printf("cash %s\n", FormatFixed(SIM_Finances::Instance().GetCash(), 2).c_str());
   std::printf("npcs %zu\n", SIM_NPC::All().size());

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
-#include "hooks/SIM_Alcohol.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
 
 namespace {
@@ -28,7 +28,7 @@ GUI_Avatar& GUI_Avatar::Instance() {
 
 GUI_Avatar::GUI_Avatar() : sprite_(std::make_unique<BaseSprite>()) {
   ApplyMood(0);
-  Layout(g_screenWidth, g_screenHeight, Game::Instance().GetUIScale());
+  Layout(g_screenWidth, g_screenHeight, Shell().GetUIScale());
 }
 
 GUI_Avatar::~GUI_Avatar() = default;

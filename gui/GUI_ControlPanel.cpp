@@ -1,7 +1,7 @@
 // The control panel.
 #include "gui/GUI_ControlPanel.h"
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
@@ -15,7 +15,7 @@
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SocialTovel.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
-#include "hooks/GUI_BookDetails.h"
+#include "gui/windows/GUI_BookDetails.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_SIM.h"
 
@@ -30,7 +30,7 @@ void OnSocial(void*) { GUI_SocialActivityChooser::Open(); }
 void OnCareer(void*) { GUI_JobSearch::Open(); }
 void OnNextDay(void*) { GUI_ControlPanel::NextDay(); }
 void OnQuit(void*) { GUI_ControlPanel::AskQuit(); }
-void OnQuitConfirmed(void*) { Game::Instance().SetMode(GAMEMODE_MAINMENU); }
+void OnQuitConfirmed(void*) { Shell().SetMode(GAMEMODE_MAINMENU); }
 
 GUI_IconButton* MakeButton(const char* texture, const char* hover, const char* tooltip,
                            GUI_ButtonCallback callback, float left, float top) {

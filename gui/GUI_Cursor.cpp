@@ -1,7 +1,7 @@
 // The game's mouse cursor.
 #include "gui/GUI_Cursor.h"
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
 #include "gui/GUI_Services.h"
@@ -14,7 +14,7 @@ GUI_Cursor& GUI_Cursor::Instance() {
 void GUI_Cursor::Draw() {
   D3DEngine& engine = D3DEngine::Instance();
   if (hidden_ || engine.cursorOff) return;
-  const float size = kSize * Game::Instance().GetUIScale();
+  const float size = kSize * Shell().GetUIScale();
   BaseSprite sprite;
   sprite.width = size;
   sprite.height = size;

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
 #include "engine/Random.h"
@@ -69,7 +69,7 @@ void DrawFrame(float left, float top, float right, float bottom, float border, f
   Cell(14, f.MidX(), bottom - half, innerW, corner, c);
   Cell(4, left + half, f.MidY(), corner, innerH, c);
   Cell(7, right - half, f.MidY(), corner, innerH, c);
-  if (Game::Instance().IsInGame()) DrawDirtCorners(left, top, right, bottom, border);
+  if (Shell().IsInGame()) DrawDirtCorners(left, top, right, bottom, border);
 }
 
 void DrawFrameById(float left, float top, float right, float bottom, int id, float border,

@@ -3,9 +3,7 @@
 
 #include <algorithm>
 
-#include "app/CInput.h"
-#include "app/GUI_Sounds.h"
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Utilities.h"
@@ -42,7 +40,7 @@
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
-#include "hooks/SIM_Alcohol.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 
@@ -61,7 +59,7 @@ std::function<void()>& ToggleHandler() {
   return handler;
 }
 
-bool KeyDown(int scanCode) { return CInput::Instance().IsKeyDown(scanCode); }
+bool KeyDown(int scanCode) { return Shell().IsKeyDown(scanCode); }
 
 }  // namespace
 
@@ -76,7 +74,7 @@ void GUI_GUI::ToggleWindowed() {
   if (ToggleHandler())
     ToggleHandler()();
   else
-    Game::Instance().ToggleWindowed();
+    Shell().ToggleWindowed();
 }
 
 void GUI_GUI::SetToggleWindowedHandler(std::function<void()> handler) {
@@ -95,7 +93,7 @@ void GUI_GUI::LoadResources() {
   GUI_TextureSet::Instance().Load();
   RandomiseIcicles();
   GUI_Postit::PrepareSlots();
-  GUI_Sounds::Instance().BuildMusicPlayList();
+  Shell().BuildMusicPlayList();
   resourcesLoaded_ = true;
 }
 
@@ -125,11 +123,11 @@ void GUI_GUI::StartGame() {
   GUI_DirtSprites::Instance().SetUp(engine.GetWidth(), engine.GetHeight());
   GUI_Snow::ResetSnowdrops();
   LoadHints();
-  CInput::Instance().OnLeftButtonUp();
+  Shell().OnLeftButtonUp();
   mode_ = kMainScreen;
   // The first frame of the game measures from here, not from the menus before it.
   frameTimer_.Start();
-  GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Game::Instance().GetUIScale());
+  GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Shell().GetUIScale());
   GUI_Backdrop::Instance().Load();
   GUI_Assets::RebuildIcons();
 }
@@ -139,7 +137,7 @@ void GUI_GUI::Draw() {
   manager.BeginFrame();
   frameTimer_.Update();
   frameStep_ = std::min(frameTimer_.delta, kMaxFrameStep);
-  GUI_Sounds::Instance().UpdateSounds();
+  Shell().UpdateSounds();
   {
     GUI_WindowManager::DispatchGuard guard;
     if (mode_ == kSocialStanding) {

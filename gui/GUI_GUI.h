@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "app/GUI_GameModeBase.h"
+#include "gui/GUI_GameModeBase.h"
 #include "engine/Timer.h"
 
 class GUI_WindowBase;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
@@ -58,7 +58,7 @@ void SetHintFolder(const std::string& folder) { FolderOverride() = folder; }
 
 std::string HintUserFile() {
   const std::string folder =
-      FolderOverride().empty() ? Game::Instance().GetUserFolder() : FolderOverride();
+      FolderOverride().empty() ? Shell().GetUserFolder() : FolderOverride();
   return (folder.empty() ? std::string(".") : folder) + "/hints.txt";
 }
 

@@ -4,6 +4,8 @@
 
 #include "gui/GUI_ChangePopup.h"
 
+class SIM_Attribute;
+
 class GUI_Indicator {
  public:
   GUI_Indicator(float left, float top, float right, float bottom)
@@ -14,6 +16,11 @@ class GUI_Indicator {
   float GetRight() const { return right_; }
   float GetBottom() const { return bottom_; }
   GUI_ChangePopup& GetChangePopup() { return popup_; }
+
+  // The bar that shows an attribute, found by the attribute: the attribute holds no screen
+  // pointer. Binding null forgets the attribute's bar.
+  static void Bind(const SIM_Attribute* attribute, GUI_Indicator* bar);
+  static GUI_Indicator* Find(const SIM_Attribute* attribute);
 
  private:
   float left_, top_, right_, bottom_;

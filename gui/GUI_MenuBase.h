@@ -1,7 +1,7 @@
 // A front-end menu: a game mode whose drawing, hover update and clicks are its button list's.
 #pragma once
 
-#include "app/GUI_GameModeBase.h"
+#include "gui/GUI_GameModeBase.h"
 #include "gui/GUIButtonList.h"
 
 class GUI_MenuBase : public GUI_GameModeBase, public GUIButtonList {

@@ -1,7 +1,7 @@
 // The intro screen.
 #include "gui/GUI_MenuIntro.h"
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
@@ -16,7 +16,7 @@
 namespace {
 constexpr int kEscape = 1;
 float g_speed = 1.0f;
-void OnStart(void*) { Game::Instance().StartNewGame(); }
+void OnStart(void*) { Shell().StartNewGame(); }
 }  // namespace
 
 void GUI_MenuIntro::SetSpeed(float speed) { g_speed = speed; }
@@ -49,7 +49,7 @@ void GUI_MenuIntro::OnEnter() {
 }
 
 void GUI_MenuIntro::OnKeyDown(int scanCode) {
-  if (scanCode == kEscape) Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  if (scanCode == kEscape) Shell().SetMode(GAMEMODE_MAINMENU);
 }
 
 void GUI_MenuIntro::Draw() {

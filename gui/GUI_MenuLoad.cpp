@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-void GoToMainMenu(void*) { Game::Instance().SetMode(GAMEMODE_MAINMENU); }
+void GoToMainMenu(void*) { Shell().SetMode(GAMEMODE_MAINMENU); }
 void Up(void*) { GUI_MenuLoad::Instance().PageUp(); }
 void Down(void*) { GUI_MenuLoad::Instance().PageDown(); }
 
@@ -202,8 +202,8 @@ void GUI_MenuLoad::RunPending() {
     // said why.
     if (!SIM_LoadGame::Load(name)) return;
     GUI_GUI::Instance().StartGame();
-    Game::Instance().SetInGame(true);
-    Game::Instance().SetMode(GAMEMODE_INGAME);
+    Shell().SetInGame(true);
+    Shell().SetMode(GAMEMODE_INGAME);
     SIM_Statistics::Instance().StartPlayTimer();
   }
 }

@@ -1,8 +1,7 @@
 // The main menu.
 #include "gui/GUI_MenuMain.h"
 
-#include "app/CInput.h"
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
@@ -22,7 +21,7 @@ struct EntryDef {
   GUI_ButtonCallback action;
 };
 
-void SetModeOf(int mode) { Game::Instance().SetMode(mode); }
+void SetModeOf(int mode) { Shell().SetMode(mode); }
 
 const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
     {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL", [](void*) { GUI_Tutorial::Load(); }},
@@ -36,7 +35,7 @@ const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
 };
 
 bool AltHeld() {
-  const CInput& input = CInput::Instance();
+  const GUI_Shell& input = Shell();
   return input.IsKeyDown(56) || input.IsKeyDown(184);
 }
 
@@ -67,7 +66,7 @@ void GUI_MenuMain::Layout(int screenHeight) {
 }
 
 void GUI_MenuMain::RefreshButtons() {
-  const bool inGame = Game::Instance().IsInGame();
+  const bool inGame = Shell().IsInGame();
   for (Entry entry : {SAVEGAME, RESUMEGAME}) {
     buttons_[entry]->SetVisible(inGame);
     buttons_[entry]->SetEnabled(inGame);
@@ -78,7 +77,7 @@ void GUI_MenuMain::Draw() {
   RefreshButtons();
   D3DEngine& engine = D3DEngine::Instance();
   engine.DrawFullScreenImage(kBackground);
-  GUI_Services::QueueText(6.0f, static_cast<float>(screenHeight_ - 15), Game::Instance().GetVersion(),
+  GUI_Services::QueueText(6.0f, static_cast<float>(screenHeight_ - 15), Shell().GetVersion(),
                           "tahoma", 14, 0, 0, 255, 255, 255);
   GUI_WindowManager::DispatchGuard guard;
   DrawButtons();
@@ -113,5 +112,5 @@ void GUI_MenuMain::OnKeyDown(int scanCode) {
 
 void GUI_MenuMain::AskQuit() {
   ShowConfirm(Translate("CONFIRM_APP_QUIT_TITLE"), Translate("CONFIRM_APP_QUIT_TEXT"),
-              [](void*) { Game::Instance().Quit(); });
+              [](void*) { Shell().Quit(); });
 }

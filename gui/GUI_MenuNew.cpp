@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
@@ -27,7 +27,7 @@ namespace {
 constexpr int kEscape = 1, kBackspace = 14;
 
 void OnStart(void*) { GUI_MenuNew::Instance().Start(); }
-void OnMainMenu(void*) { Game::Instance().SetMode(GAMEMODE_MAINMENU); }
+void OnMainMenu(void*) { Shell().SetMode(GAMEMODE_MAINMENU); }
 void OnNext(void*) { GUI_MenuNew::Instance().NextAvatar(); }
 void OnPrevious(void*) { GUI_MenuNew::Instance().PreviousAvatar(); }
 void OnRandom(void*) { GUI_MenuNew::Instance().RandomName(); }
@@ -110,7 +110,7 @@ void GUI_MenuNew::OnEnter() { Layout(); }
 
 void GUI_MenuNew::BuildAvatarList() {
   avatars = ListAvatars("data/bitmaps/avatars/*.dds");
-  for (const std::string& mod : ListAvatars(Game::Instance().GetUserFolder() + "/mods/avatars/*.dds"))
+  for (const std::string& mod : ListAvatars(Shell().GetUserFolder() + "/mods/avatars/*.dds"))
     avatars.push_back(mod);
   // A room background is not a picture of the player.
   avatars.erase(std::remove_if(avatars.begin(), avatars.end(),
@@ -150,12 +150,12 @@ void GUI_MenuNew::Start() {
   GUI_Avatar::Instance().SetTextureName(GetAvatar());
   SIM_Dirt::Instance().Reset();
   GUI_DirtSprites::Refresh();
-  Game::Instance().SetMode(GAMEMODE_INTRO);
+  Shell().SetMode(GAMEMODE_INTRO);
 }
 
 void GUI_MenuNew::OnKeyDown(int scanCode) {
   if (scanCode == kEscape) {
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    Shell().SetMode(GAMEMODE_MAINMENU);
     return;
   }
   if (scanCode == kBackspace) {

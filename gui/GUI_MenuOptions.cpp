@@ -1,9 +1,7 @@
 // The options menu.
 #include "gui/GUI_MenuOptions.h"
 
-#include "app/CInput.h"
-#include "app/GUI_Sounds.h"
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -34,23 +32,23 @@ void FlipMusic(void*) {
   const bool on = !Options().GetToggle(SIM_PlayerOptions::kEnableMusic);
   Options().SetToggle(SIM_PlayerOptions::kEnableMusic, on);
   if (on) {
-    GUI_Sounds::Instance().RestartMusic();
+    Shell().RestartMusic();
   } else {
-    GUI_Sounds::Instance().StopMusic();
+    Shell().StopMusic();
   }
 }
 
-void FlipFullScreen(void*) { Game::Instance().ToggleWindowed(); }
+void FlipFullScreen(void*) { Shell().ToggleWindowed(); }
 
 void Difficulty(void* arg) {
   GUI_MenuOptions::Instance().ChooseDifficulty(static_cast<int>(reinterpret_cast<intptr_t>(arg)));
 }
 
 void MouseSpeedChanged() {
-  CInput::Instance().SetMouseSensitivity(Options().GetConfig(SIM_PlayerOptions::kMouseSpeed));
+  Shell().SetMouseSensitivity(Options().GetConfig(SIM_PlayerOptions::kMouseSpeed));
 }
-void MusicVolumeChanged() { GUI_Sounds::Instance().RefreshMusicVolume(); }
-void MasterVolumeChanged() { GUI_Sounds::Instance().SetMasterVolume(); }
+void MusicVolumeChanged() { Shell().RefreshMusicVolume(); }
+void MasterVolumeChanged() { Shell().SetMasterVolume(); }
 
 void* Arg(int i) { return reinterpret_cast<void*>(static_cast<intptr_t>(i)); }
 
@@ -133,7 +131,7 @@ void GUI_MenuOptions::OnEnter() {
   TraceCall("GUI_MenuOptions::OnEnter");  // the shell's mode changes are checked by their calls
   Layout();
   ConfigFile config;
-  config.LoadSection("config", Game::kDisplayConfigFile);
+  config.LoadSection("config", kDisplayConfigFile);
   checks_[kFullScreen]->SetChecked(config.GetInt("IsWindowed") == 0);
   const SIM_PlayerOptions& o = Options();
   checks_[kNewMail]->SetChecked(o.GetToggle(SIM_PlayerOptions::kNewMailSound));
@@ -156,7 +154,7 @@ void GUI_MenuOptions::ChooseDifficulty(int choice) {
 
 void GUI_MenuOptions::Leave(int mode) {
   Options().Save();
-  Game::Instance().SetMode(mode);
+  Shell().SetMode(mode);
 }
 
 void GUI_MenuOptions::OnKeyDown(int scanCode) {
@@ -164,7 +162,7 @@ void GUI_MenuOptions::OnKeyDown(int scanCode) {
     Leave(GAMEMODE_MAINMENU);
   } else if (scanCode == kScanReturn) {
     // Back to the game only when there is one to go back to.
-    Leave(Game::Instance().IsInGame() ? GAMEMODE_INGAME : GAMEMODE_MAINMENU);
+    Leave(Shell().IsInGame() ? GAMEMODE_INGAME : GAMEMODE_MAINMENU);
   }
 }
 

@@ -1,7 +1,7 @@
 // The save menu.
 #include "gui/GUI_MenuSave.h"
 
-#include "app/Game.h"
+#include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
@@ -17,7 +17,7 @@ namespace {
 constexpr int kScanEscape = 1;
 constexpr int kScanBackspace = 14;
 
-void GoToMainMenu(void*) { Game::Instance().SetMode(GAMEMODE_MAINMENU); }
+void GoToMainMenu(void*) { Shell().SetMode(GAMEMODE_MAINMENU); }
 void Up(void*) { GUI_MenuSave::Instance().PageUp(); }
 void Down(void*) { GUI_MenuSave::Instance().PageDown(); }
 void Save(void*) { GUI_MenuSave::Instance().SaveGame(); }
@@ -120,12 +120,12 @@ void GUI_MenuSave::PageDown() {
 void GUI_MenuSave::SaveGame() {
   // The writer refuses an empty or unusable name and reports a failed write; either way the
   // player stays here to try again.
-  if (SIM_SaveGame::Save(name_)) Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  if (SIM_SaveGame::Save(name_)) Shell().SetMode(GAMEMODE_MAINMENU);
 }
 
 void GUI_MenuSave::OnKeyDown(int scanCode) {
   if (scanCode == kScanEscape) {
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    Shell().SetMode(GAMEMODE_MAINMENU);
   } else if (scanCode == kScanBackspace) {
     if (!name_.empty()) name_.pop_back();
   } else if (name_.size() < kMaxName) {

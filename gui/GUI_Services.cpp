@@ -2,8 +2,7 @@
 #include "gui/GUI_Services.h"
 
 
-#include "app/CInput.h"
-#include "app/GUI_Sounds.h"
+#include "gui/GUI_Shell.h"
 #include "engine/GdiText.h"
 
 namespace {
@@ -63,35 +62,35 @@ int GUI_Services::MeasureHeight(const char* font, int size, const std::string& t
 
 void GUI_Services::PlayClick() {
   if (S().recording) S().sounds.emplace_back("data/sounds/click.ogg");
-  GUI_Sounds::Instance().PlayClick(0);
+  Shell().PlayClick(0);
 }
 
 void GUI_Services::PlaySound(const char* file) {
   if (S().recording) S().sounds.emplace_back(file ? file : "");
-  if (file) GUI_Sounds::Instance().PlaySound(file, false);
+  if (file) Shell().PlaySound(file, false);
 }
 
 float GUI_Services::MouseX() {
-  return S().mouseOverride ? S().mouseX : CInput::Instance().GetMouseX();
+  return S().mouseOverride ? S().mouseX : Shell().GetMouseX();
 }
 
 float GUI_Services::MouseY() {
-  return S().mouseOverride ? S().mouseY : CInput::Instance().GetMouseY();
+  return S().mouseOverride ? S().mouseY : Shell().GetMouseY();
 }
 
 bool GUI_Services::LeftHeld() {
-  return S().mouseOverride ? S().left : CInput::Instance().IsLeftDown();
+  return S().mouseOverride ? S().left : Shell().IsLeftDown();
 }
 
-bool GUI_Services::IsMouseTaken() { return CInput::Instance().mouseTaken; }
+bool GUI_Services::IsMouseTaken() { return Shell().IsMouseTaken(); }
 
-void GUI_Services::SetMouseTaken() { CInput::Instance().mouseTaken = true; }
+void GUI_Services::SetMouseTaken() { Shell().SetMouseTaken(true); }
 
 int GUI_Services::MouseRestFrames() {
-  return S().restOverride ? S().restFrames : CInput::Instance().stillFrames;
+  return S().restOverride ? S().restFrames : Shell().GetStillFrames();
 }
 
-void GUI_Services::BeginInputFrame() { CInput::Instance().mouseTaken = false; }
+void GUI_Services::BeginInputFrame() { Shell().SetMouseTaken(false); }
 
 void GUI_Services::SetRecording(bool on) {
   S().recording = on;

@@ -6,6 +6,10 @@
 // docs/architecture.md, "One activity, one slot").
 #pragma once
 
+// Puts the hobby hooks into the simulation's function table (once, at start-up).
+void RegisterHobbyHooks();
+
+
 void HookInvestigateStory();
 void HookWatchTV();
 void HookSurfWeb();

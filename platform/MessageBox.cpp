@@ -4,9 +4,9 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/System.h"
-#include "platform/Window.h"
 
 namespace plat {
 namespace {
@@ -28,6 +28,17 @@ void ToStderr(const std::string& title, const std::string& text) {
 }
 
 }  // namespace
+
+bool IsHeadless() {
+  const char* driver = nullptr;
+  if (SDL_WasInit(SDL_INIT_VIDEO)) driver = SDL_GetCurrentVideoDriver();
+  if (!driver) driver = std::getenv("SDL_VIDEODRIVER");
+  if (driver && (SDL_strcasecmp(driver, "dummy") == 0 || SDL_strcasecmp(driver, "offscreen") == 0))
+    return true;
+  const char* x = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return !(x && *x) && !(wayland && *wayland);
+}
 
 bool CanShowMessageBoxes() { return g_boxesEnabled && !IsHeadless(); }
 

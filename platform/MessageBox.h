@@ -7,6 +7,10 @@
 
 namespace plat {
 
+// True when no window or box can reach a screen: the dummy or offscreen video driver,
+// or neither an X nor a Wayland display.
+bool IsHeadless();
+
 enum class BoxIcon { Error, Warning, Information };
 
 // False when boxes cannot reach a screen (headless) or tests turned them off.

@@ -58,17 +58,6 @@ bool IsVideoInitialised() { return SDL_WasInit(SDL_INIT_VIDEO) != 0; }
 
 void ShutdownPlatform() { SDL_Quit(); }
 
-bool IsHeadless() {
-  const char* driver = nullptr;
-  if (SDL_WasInit(SDL_INIT_VIDEO)) driver = SDL_GetCurrentVideoDriver();
-  if (!driver) driver = std::getenv("SDL_VIDEODRIVER");
-  if (driver && (SDL_strcasecmp(driver, "dummy") == 0 || SDL_strcasecmp(driver, "offscreen") == 0))
-    return true;
-  const char* x = std::getenv("DISPLAY");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return !(x && *x) && !(wayland && *wayland);
-}
-
 WindowHandle CreatePlatformWindow(const std::string& title, int width, int height,
                                   const std::string& iconFile, std::string& error) {
   if (!InitVideo(error)) return nullptr;

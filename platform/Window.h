@@ -1,6 +1,8 @@
 // The game's one window and the event queue that feeds the message loop.
 #pragma once
 
+#include "platform/MessageBox.h"
+
 #include <cstdint>
 #include <string>
 
@@ -15,9 +17,7 @@ bool IsVideoInitialised();
 // Ends every SDL subsystem; the last thing the program does with the platform.
 void ShutdownPlatform();
 
-// True when no window or box can reach a screen: the dummy or offscreen video driver,
-// or neither an X nor a Wayland display.
-bool IsHeadless();
+// IsHeadless (no window or box can reach a screen) lives with the message boxes.
 
 // A window that is shown but not resizable, with the icon read from `iconFile` when it loads.
 WindowHandle CreatePlatformWindow(const std::string& title, int width, int height,

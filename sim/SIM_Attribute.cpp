@@ -7,10 +7,9 @@
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_Indicator.h"
-#include "gui/windows/GUI_AttributeDetails.h"
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -115,7 +114,7 @@ void SIM_Attribute::Recalculate() {
   value_ = v < 0.0f ? 0.0f : (v > 1.0f ? 1.0f : v);
 }
 
-void SIM_Attribute::ShowDetails() { GUI_AttributeDetails::Open(this); }
+void SIM_Attribute::ShowDetails() { Screens().OpenAttributeDetails(this); }
 
 void SIM_Attribute::RestoreEffect(float amount, float degrade, const std::string& debugName) {
   new SIM_Effect(amount, degrade, debugName, &effects_);  // owned through the list
@@ -129,11 +128,7 @@ void SIM_Attribute::AddEffect(float amount, float degrade, const std::string& de
   float shown = amount;
   int steps = 0;
   for (SIM_Attribute* a = this; a && steps < 64; a = a->parent_, ++steps) {
-    if (a->bar_) {
-      GUI_Indicator& bar = *a->bar_;
-      bar.GetChangePopup().Show(shown, bar.GetLeft(), (bar.GetTop() + bar.GetBottom()) * 0.5f,
-                                a->risingIsGood_);
-    }
+    Screens().ShowAttributeChange(a, shown);
     shown *= a->parentFactor_;
   }
 }

@@ -7,7 +7,6 @@
 
 #include "sim/SIM_NamedValue.h"
 
-class GUI_Indicator;
 class SIM_Effect;
 class SIM_NamedValueList;
 
@@ -62,8 +61,6 @@ class SIM_Attribute : public SIM_NamedValue {
   const std::string& GetParentName() const { return parentName_; }
   float GetParentFactor() const { return parentFactor_; }
   void SetParent(SIM_Attribute* parent, float factor);
-  GUI_Indicator* GetBar() const { return bar_; }
-  void SetBar(GUI_Indicator* bar) { bar_ = bar; }
   const std::vector<SIM_Effect*>& GetEffects() const { return effects_; }
   // A loaded game's fields and effects, put back as they were saved (no display, no
   // recalculation).
@@ -83,7 +80,6 @@ class SIM_Attribute : public SIM_NamedValue {
   std::string descriptions_[3];
   int warnCriterion_ = kWarnNone;
   float warnThreshold_ = 0.0f;
-  GUI_Indicator* bar_ = nullptr;
   SIM_Attribute* parent_ = nullptr;
   std::string parentName_;
   float parentFactor_ = 1.0f;

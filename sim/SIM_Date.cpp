@@ -6,11 +6,7 @@
 #include "engine/ConfigFile.h"
 #include "engine/Translate.h"
 
-#include "gui/GUI_Date.h"
-#include "gui/GUI_Weather.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_YearlyReview.h"
-#include "hooks/SIM_RoyaltyStream.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Dirt.h"
 #include "sim/SIM_EventCalendar.h"
@@ -19,6 +15,7 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -66,7 +63,7 @@ void SIM_Date::Step(int n) {
 
 void SIM_Date::AddDays(int n) {
   Step(n);
-  if (GUI_Date* panel = GUI_Date::Instance()) panel->Refresh();
+  Screens().RefreshDate();
 }
 
 SIM_Date SIM_Date::DaysLater(int n) const {
@@ -88,7 +85,7 @@ void SIM_Date::AdvanceDay(int n) {
   UpdateFullMoon();
 
   SIM_Weather::Instance().DailyUpdate();
-  if (GUI_Weather* icon = GUI_Weather::Instance()) icon->RefreshTooltip();
+  Screens().RefreshWeatherTooltip();
   SIM_Dirt::Instance().DailyUpdate();
   SIM_Health::Instance().DailyUpdate();
   SIM_Movie::AdvanceWeeklyMovie();
@@ -100,7 +97,7 @@ void SIM_Date::AdvanceDay(int n) {
   }
   CheckYearEnd();
   // The panel shows the new day (the arithmetic above does not refresh it).
-  if (GUI_Date* panel = GUI_Date::Instance()) panel->Refresh();
+  Screens().RefreshDate();
 }
 
 void SIM_Date::CopyDate(const SIM_Date& other) {
@@ -155,12 +152,12 @@ void CheckYearEnd() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (!sim.IsGameOver() && Reached(now, GameEndDate())) {
     sim.SetGameOver(true);
-    if (GUI_EndGame* window = GUI_EndGame::Instance()) window->Show();
+    Screens().ShowEndGame();
     return;
   }
   if (Reached(now, NextReviewDate())) {
     NextReviewDate() = SIM_Date(now.GetDay(), now.GetMonth(), now.GetYear() + 1);
-    if (GUI_YearlyReview* window = GUI_YearlyReview::Instance()) window->Show();
+    Screens().ShowYearlyReview();
   }
 }
 

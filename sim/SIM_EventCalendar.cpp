@@ -1,7 +1,7 @@
 // The event calendar.
 #include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_Screens.h"
 
-#include "gui/GUI_Calendar.h"
 
 SIM_EventCalendar& SIM_EventCalendar::Instance() {
   static SIM_EventCalendar calendar;
@@ -32,7 +32,7 @@ void SIM_EventCalendar::Refresh() {
     for (const Entry& e : entries_)
       if (date.Equals(e.day, e.month, e.year)) dayLists_[i].push_back(&e);
   }
-  if (GUI_Calendar* panel = GUI_Calendar::Instance()) panel->Refresh();
+  Screens().RefreshCalendar();
 }
 
 void SIM_EventCalendar::Reset() {

@@ -3,18 +3,18 @@
 
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
-#include "gui/GUI_TextureSet.h"
 #include "platform/Files.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
 constexpr int kHighestCash = 4;
 
-void RefreshBackgrounds() { GUI_TextureSet::Instance().RefreshWindowTextures(); }
+void RefreshBackgrounds() { Screens().RefreshWindowTextures(); }
 
 }  // namespace
 

@@ -7,14 +7,13 @@
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_Messages.h"
-#include "gui/windows/GUI_NPCIcon.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -109,10 +108,10 @@ SIM_NPC* MeetNewFriend() {
   npc->SetIntroduced(true);
   FillCashAndTraits(npc);
   SIM_JobBase::AssignLockedJobToNpc(npc);
-  LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
   std::string text = Translate("MET_NEW_FRIEND_TEXT");
   ReplaceSubstring(text, "<FRIENDSNAME>", npc->GetFullName());
-  ShowTextureMessage(npc->GetPortrait(), text, Translate("MET_NEW_FRIEND_TITLE"));
+  Screens().ShowTextureMessage(npc->GetPortrait(), text, Translate("MET_NEW_FRIEND_TITLE"));
   return npc;
 }
 

@@ -11,7 +11,7 @@ class SIM_FunctionTable {
  public:
   using Hook = std::function<void()>;
 
-  // Built on first use with the game's 13 hooks.
+  // Built on first use with the game's 13 hook names.
   static SIM_FunctionTable& Instance();
   SIM_FunctionTable(const SIM_FunctionTable&) = delete;
   SIM_FunctionTable& operator=(const SIM_FunctionTable&) = delete;

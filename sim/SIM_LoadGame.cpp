@@ -14,17 +14,11 @@
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_Avatar.h"
-#include "gui/GUI_DirtSprites.h"
-#include "gui/GUI_LoadScreen.h"
-#include "gui/windows/GUI_NPCIcon.h"
-#include "gui/windows/GUI_Skills.h"
-#include "hooks/HOOK_Achievements.h"
-#include "hooks/HOOK_EveningClassType.h"
-#include "hooks/SIM_PetFood.h"
-#include "hooks/SIM_RoyaltyStream.h"
+#include "sim/HOOK_Achievements.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_PetFood.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_AvatarDescription.h"
@@ -53,6 +47,7 @@
 #include "sim/SIM_Rumour.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
@@ -655,12 +650,11 @@ void ReadAll(Reader& r, SaveGameData& d) {
 void Fail(const std::string& reason) {
   LastErrorText() = reason;
   LogWarning(("Load failed: " + reason).c_str(), "SIM_LoadGame", __LINE__);
-  plat::ShowMessageBox(Translate("LOADGAME_TITLE"),
-                       std::string(Translate("LOADGAME_FAILED")) + "\n" + reason,
-                       plat::BoxIcon::Error);
+  Screens().ShowErrorBox(Translate("LOADGAME_TITLE"),
+                         std::string(Translate("LOADGAME_FAILED")) + "\n" + reason);
 }
 
-void Progress(float progress) { GUI_LoadScreen::Instance().Draw(progress); }
+void Progress(float progress) { Screens().DrawLoadScreen(progress); }
 
 }  // namespace
 
@@ -766,7 +760,6 @@ void ApplyPlayer(const SavePlayer& p) {
   vesk->SetSLID(p.slid);
   SIM_GameConfig::Instance().SetName(p.forename);
   SIM_GameConfig::Instance().SetAvatarName(p.avatarTexture);
-  GUI_Avatar::Instance().SetTextureName(p.avatarTexture);
   vesk->SetNames(p.forename, "");
   // The class is not saved: it starts again from the working class and the recalculation
   // after loading raises it by the loaded culture, never keeping the last game's.
@@ -795,7 +788,7 @@ void ApplyPlayer(const SavePlayer& p) {
     attribute->Recalculate();
   }
   ApplyValues(vesk->Skills(), p.skills);
-  GUI_Skills::Refresh();
+  Screens().RefreshSkills();
   ApplyBoredom(vesk->GetBoredom(), p.boredom);
 }
 
@@ -806,7 +799,6 @@ SIM_NPC* ApplyNPC(const SaveNPC& n) {
   npc->SetNames(n.forename, n.surname);
   npc->SetFullName(n.fullName);
   npc->SetPortraits(n.portrait, n.greyed);
-  npc->LoadPortraitTextures();
   npc->SetDemands(n.tovel, n.iq, n.culture);
   npc->SetIntroduced(n.introduced);
   npc->SetSnubDelay(n.snubDelay);
@@ -852,35 +844,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   TraceCall("SIM_LoadGame::Apply");
   Progress(0.0f);
 
-  // Throw away the running game and rebuild the tables a game changes. The characters go
-  // first: they point at job types, and the job table is rebuilt under them.
-  SIM_NPC::DeleteAll();
-  SIM_Vesk::Instance()->SetJob(nullptr);
-  SIM_JobBase::LoadAll();
-  GlobalNamedValues().Clear();
-  SIM_Attribute::ClearRegistry();
-  SIM_Tovel::Instance().Reset();
-  SIM_Dirt::Instance().Reset();
-  SIM_Health::Instance().Reset();
-  GUI_DirtSprites::Refresh();
-  SIM_Crime::ResetTimers();
-  SIM_PortraitDatabase::Load();
-  ClearAchievements();
-  SIM_Relationship::ClearFriendMadeToday();  // the loaded day has made no friend yet
-  SIM_SocialInvitation::DeleteAll();
-  SIM_EventCalendar::Instance().Reset();
-  SIM_SocialiseInstance::DeleteAll();
-  SIM_SoloActivityInstance::DeleteAll();
-  SIM_Rumour::DeleteAll();
-  SIM_Restaurant::LoadAll();
-  SIM_Movie::LoadAll();
-  SIM_PetFood::ClearStocks();
-  LoadAssets();
-  // Not carried over from the game that was running either.
-  SIM_Romance::Reset();
-  SIM_BowlingTeam::Instance().Reset();
-  SIM_Statistics::Instance().Reset();
-  SIM_SIM::Instance().SetGameOver(false);
+  // The running game goes; a load differs from a new game only in what it builds on top:
+  // the saved date, cash, player and characters instead of new ones.
+  SIM_SIM::Instance().ResetWorld();
 
   // The player's job record replaces the table's entry of its name before any character is
   // made, so no character is left pointing at the replaced entry.
@@ -979,8 +945,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Tovel::Instance().RecountActivities();
   SIM_EntertainJob::UpdatePool();
   SIM_SmallTalk::Clear();
-  LayOutNPCIcons();
-  LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();
 
   // The day resumes where it was saved. Files without the slots get the day's own count,

@@ -8,11 +8,6 @@
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_Email.h"
-#include "gui/GUI_Messages.h"
-#include "gui/windows/GUI_NPCIcon.h"
-#include "gui/windows/GUI_NPCMessage.h"
-#include "gui/windows/GUI_NoMoneyDialog.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Friends.h"
@@ -30,6 +25,7 @@
 #include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -56,7 +52,7 @@ constexpr int kSnubLimit = 4;
 }  // namespace
 
 SIM_NPC::SIM_NPC() {
-  icon_ = CreateNPCIcon(this);
+  Screens().AddNPCIcon(this);
   veskDays_ = RandomBelow(10);
   inviteDays_ = RandomBelow(60);
   characterType_ = SIM_CharacterType::ChooseRandom();
@@ -66,7 +62,6 @@ SIM_NPC::SIM_NPC() {
 
 SIM_NPC::~SIM_NPC() {
   Unlink();
-  delete icon_;
   delete memory_;
 }
 
@@ -158,7 +153,7 @@ bool SIM_NPC::AcceptsInvitation(SIM_SocialiseType* type, SIM_Person* inviter) {
     } else if (HasBadMemoryOf(type)) {
       refusal = Translate("NPC_BADACTIVITYMEMORY");
     } else if (CannotAfford(type)) {
-      GUI_NoMoneyDialog::Open(type, this);
+      Screens().OpenNoMoneyDialog(type, this);
       return false;
     } else if (IsTooGrubby(type)) {
       refusal = Translate("NPC_TOOGRUBBY");
@@ -166,7 +161,7 @@ bool SIM_NPC::AcceptsInvitation(SIM_SocialiseType* type, SIM_Person* inviter) {
       return true;
     }
   }
-  ShowNPCMessage(this, refusal);
+  Screens().ShowNPCMessage(this, refusal);
   return false;
 }
 
@@ -194,13 +189,13 @@ void SIM_NPC::InvalidateJobUnlock(SIM_JobBase* job) {
 
 void SIM_NPC::BecomeFriend() {
   if (SIM_Relationship* r = FindRelationship(SIM_Vesk::Instance())) r->SetPlayerCreated(true);
-  GUI_Email::AddNewFriend(this);
+  Screens().AddNewFriend(this);
   BringFriends(this);
-  LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
 }
 
 void SIM_NPC::LoseFriend() {
-  ShowHint("lost_friend");
+  Screens().ShowHint("lost_friend");
   Remove();
 }
 
@@ -228,8 +223,7 @@ void SIM_NPC::Remove() {
     if (it == live.end()) break;
     (*it)->Remove();
   }
-  delete icon_;
-  icon_ = nullptr;
+  Screens().RemoveNPCIcon(this);
 }
 
 void SIM_NPC::OnSnubbed(SIM_SocialInvitation* invitation) {
@@ -254,9 +248,9 @@ void SIM_NPC::OnSnubbed(bool important) {
     if (romance.IsPartner(this)) {
       std::string text = Translate("SNUBBED_IMPORTANT_PARTNER");
       ReplaceSubstring(text, "<VESKSNAME>", player->GetForename());
-      GUI_Email::AddNPCMessage(this, text);
+      Screens().AddNPCMessage(this, text);
     } else {
-      GUI_Email::AddNPCMessage(this, RandomLine("SNUBBED_IMPORTANT"));
+      Screens().AddNPCMessage(this, RandomLine("SNUBBED_IMPORTANT"));
     }
     return;
   }
@@ -266,7 +260,7 @@ void SIM_NPC::OnSnubbed(bool important) {
   if (partner)
     romance.DumpedByPartner();
   else
-    ShowNPCMessage(this, Translate("NPC_TOOMANYSNUBS"));
+    Screens().ShowNPCMessage(this, Translate("NPC_TOOMANYSNUBS"));
 }
 
 bool SIM_NPC::ConsiderInvitation() {
@@ -313,14 +307,14 @@ bool SIM_NPC::InvitePlayer() {
   if (withPlayer && withPlayer->GetBalance() < 0.0f && cash_ >= type->GetCost() + hostShare)
     invitation->SetPayOffer(true);
   invitation->BuildText();
-  GUI_Email::AddInvitation(invitation);
+  Screens().AddInvitation(invitation);
   return true;
 }
 
 void SIM_NPC::ConsiderJobUnlock() {
   if (!unlockable_ || unlockOffered_ || !RandomChance(0.1f)) return;
   if (!unlockable_->ArePrerequisitesMet() || !IsFriendOfPlayer()) return;
-  GUI_Email::AddJobUnlock(this, unlockable_);
+  Screens().AddJobUnlock(this, unlockable_);
   unlockOffered_ = true;
 }
 

@@ -12,7 +12,6 @@
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Person.h"
 
-class GUI_NPCIcon;
 class SIM_CharacterType;
 class SIM_Memory;
 class SIM_SocialInvitation;
@@ -77,7 +76,6 @@ class SIM_NPC : public SIM_Person {
   bool IsRemoved() const { return removed_; }
   bool IsInvitedToday() const { return invitedToday_; }
   void SetInvitedToday(bool invited) { invitedToday_ = invited; }
-  GUI_NPCIcon* GetIcon() const { return icon_; }
   float GetCashPerWeek() const { return cashPerWeek_; }
   void SetCashPerWeekValue(float cash) { cashPerWeek_ = cash; }
   float GetCash() const { return cash_; }
@@ -119,7 +117,6 @@ class SIM_NPC : public SIM_Person {
 
   bool removed_ = false;
   bool invitedToday_ = false;
-  GUI_NPCIcon* icon_ = nullptr;
   float cashPerWeek_ = 0.0f;
   float cash_ = 0.0f;
   float tovelDemand_ = 0.0f;

@@ -24,11 +24,6 @@ std::vector<SIM_Person*>& PersonList() {
   return list;
 }
 
-SIM_Person::TextureLookup& Lookup() {
-  static SIM_Person::TextureLookup lookup;
-  return lookup;
-}
-
 }  // namespace
 
 SIM_Person::SIM_Person() {
@@ -51,14 +46,11 @@ SIM_Person::~SIM_Person() {
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 
-void SIM_Person::SetTextureLookup(TextureLookup lookup) { Lookup() = std::move(lookup); }
-
 void SIM_Person::SetGender(int gender) {
   gender_ = gender;
   const std::string portrait = gender == kFemale ? SIM_PortraitDatabase::PickFemale()
                                                  : SIM_PortraitDatabase::PickMale();
   SetPortraits(portrait, GreyNameOf(portrait));
-  LoadPortraitTextures();
 }
 
 void SIM_Person::SetRandomGender() { SetGender(RandomUnit() >= 0.5f ? kFemale : kMale); }
@@ -83,16 +75,6 @@ void SIM_Person::SetPortraits(const std::string& portrait, const std::string& gr
 std::string SIM_Person::GreyNameOf(const std::string& portrait) {
   if (portrait.empty()) return "";
   return portrait.substr(0, portrait.find('.')) + "_grey.dds";
-}
-
-void SIM_Person::LoadPortraitTextures() {
-  const TextureLookup& lookup = Lookup();
-  portraitTexture_ = lookup && !portrait_.empty() ? lookup(portrait_) : nullptr;
-  greyTexture_ = lookup && !greyPortrait_.empty() ? lookup(greyPortrait_) : nullptr;
-}
-
-void SIM_Person::ReloadAllPortraits() {
-  for (SIM_Person* person : PersonList()) person->LoadPortraitTextures();
 }
 
 void SIM_Person::AddRelationship(SIM_Relationship* relationship) {

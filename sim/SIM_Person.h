@@ -30,11 +30,6 @@ class SIM_Person : public RefCounted {
  public:
   SIM_Person();
 
-  // The picture of a file name, or null; the renderer installs the lookup, so the simulation
-  // never includes it. Without one every texture stays null (drawn untextured).
-  using TextureLookup = std::function<const void*(const std::string& fileName)>;
-  static void SetTextureLookup(TextureLookup lookup);
-
   virtual bool IsIntroduced() const { return false; }
   virtual void SetJob(SIM_JobBase* job) { job_ = job; }
   // 0..1: the summed weights of the type's interest entries this person has.
@@ -50,8 +45,6 @@ class SIM_Person : public RefCounted {
   void RestoreGender(int gender) { gender_ = gender; }
   int GetGender() const { return gender_; }
   void PickNames();
-  void LoadPortraitTextures();
-  static void ReloadAllPortraits();
 
   // Appends; one already there is reported and not added again.
   void AddRelationship(SIM_Relationship* relationship);
@@ -82,11 +75,12 @@ class SIM_Person : public RefCounted {
   void SetNames(const std::string& forename, const std::string& surname);
   // The shown name as saved (it need not be forename and surname).
   void SetFullName(const std::string& fullName) { fullName_ = fullName; }
+  // The portrait's picture names. The screens draw them by name: the renderer loads a
+  // picture when first used and again after the device is replaced, so a person holds no
+  // texture of its own.
   const std::string& GetPortrait() const { return portrait_; }
   const std::string& GetGreyPortrait() const { return greyPortrait_; }
   void SetPortraits(const std::string& portrait, const std::string& grey);
-  const void* GetPortraitTexture() const { return portraitTexture_; }
-  const void* GetGreyPortraitTexture() const { return greyTexture_; }
   SIM_Date* GetBirthDate() const { return birthDate_; }
   SIM_Boredom* GetBoredom() const { return boredom_; }
   SIM_JobBase* GetJob() const { return job_; }
@@ -117,8 +111,6 @@ class SIM_Person : public RefCounted {
   SIM_Boredom* boredom_ = nullptr;
   SIM_JobBase* job_ = nullptr;
   int slid_ = 0;
-  const void* portraitTexture_ = nullptr;
-  const void* greyTexture_ = nullptr;
 };
 
 // Mean compatibility over every ordered pair of two different persons; 0.5 (neutral) when

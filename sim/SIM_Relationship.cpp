@@ -5,7 +5,7 @@
 
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
-#include "gui/windows/GUI_Relationship.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_PlayerOptions.h"
@@ -37,7 +37,7 @@ SIM_Relationship::SIM_Relationship(SIM_Person* a, SIM_Person* b) : person1_(a), 
   List().push_back(this);
   a->AddRelationship(this);
   b->AddRelationship(this);
-  view_ = GUI_Relationship::Create(this);
+  Screens().AddRelationshipView(this);
   const SIM_Person* player = SIM_Vesk::Instance();
   playerInvolved_ = a == player || b == player;
 }
@@ -46,6 +46,7 @@ SIM_Relationship::~SIM_Relationship() {
   // Normally ended (and so unlinked) before; a relationship deleted while still linked must
   // not leave the persons holding a freed pointer.
   if (person1_ || person2_) Detach();
+  Screens().RemoveRelationshipView(this);
   auto& list = List();
   list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -54,8 +55,7 @@ void SIM_Relationship::End() {
   active = false;
   person1_ = nullptr;
   person2_ = nullptr;
-  delete view_;
-  view_ = nullptr;
+  Screens().RemoveRelationshipView(this);
 }
 
 void SIM_Relationship::Detach() {

@@ -8,7 +8,6 @@
 
 #include "engine/ProcessBase.h"
 
-class GUI_Relationship;
 class SIM_Person;
 
 class SIM_Relationship : public ProcessBase {
@@ -49,7 +48,6 @@ class SIM_Relationship : public ProcessBase {
   bool IsPlayerInvolved() const { return playerInvolved_; }
   bool IsPlayerCreated() const { return playerCreated_; }
   void SetPlayerCreated(bool created) { playerCreated_ = created; }
-  GUI_Relationship* GetView() const { return view_; }
 
   static const std::vector<SIM_Relationship*>& All();
   // Active relationships only.
@@ -68,7 +66,6 @@ class SIM_Relationship : public ProcessBase {
   SIM_Person* person2_;
   float strength_ = 0.0f;
   float balance_ = 0.0f;
-  GUI_Relationship* view_ = nullptr;
   bool playerInvolved_ = false;
   bool friendship_ = false;
   int eveningsTogether_ = 0;

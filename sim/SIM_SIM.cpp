@@ -9,25 +9,12 @@
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_ControlPanel.h"
-#include "gui/GUI_DirtSprites.h"
-#include "gui/GUI_Email.h"
-#include "gui/GUI_LoadScreen.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_NPCIcon.h"
-#include "gui/windows/GUI_PostMortem.h"
-#include "gui/windows/GUI_RestaurantChooser.h"
-#include "gui/windows/GUI_SocialInvitation.h"
-#include "gui/windows/GUI_SoloActivityChooser.h"
-#include "gui/windows/GUI_WorkDay.h"
-#include "hooks/GUI_BookDetails.h"
-#include "hooks/GUI_RoyaltyReport.h"
-#include "hooks/HOOK_Achievements.h"
-#include "hooks/HOOK_EveningClassType.h"
-#include "hooks/SIM_Alcohol.h"
-#include "hooks/SIM_PetBase.h"
-#include "hooks/SIM_PetFood.h"
-#include "hooks/SIM_RoyaltyStream.h"
+#include "sim/HOOK_Achievements.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_Alcohol.h"
+#include "sim/SIM_PetBase.h"
+#include "sim/SIM_PetFood.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "platform/Clock.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
@@ -60,6 +47,7 @@
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_Rumour.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
@@ -80,7 +68,7 @@ std::optional<uint32_t>& FixedSeed() {
   return seed;
 }
 
-void Progress(float progress) { GUI_LoadScreen::Instance().Draw(progress); }
+void Progress(float progress) { Screens().DrawLoadScreen(progress); }
 
 bool PlayerHasNoJob() {
   const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
@@ -121,61 +109,64 @@ void SIM_SIM::Init() {
   initialised_ = true;
 }
 
-void SIM_SIM::NewGame() {
-  TraceCall("SIM_SIM::NewGame");
+void SIM_SIM::ResetWorld() {
+  // Throws the running game away and rebuilds the tables a game changes; nothing here draws
+  // a random number. Both a new game and a load start here; what each then builds on top
+  // (new characters and a start date, or the saved ones) is theirs.
   gameOver_ = false;
-  ClearAchievements();
+  // The characters go first: they point at job types, and the job table is rebuilt under them.
+  SIM_NPC::DeleteAll();
+  SIM_Vesk::Instance()->SetJob(nullptr);
   SIM_JobBase::LoadAll();
+  ClearAchievements();
   GlobalNamedValues().Clear();
   SIM_Attribute::ClearRegistry();
-  Progress(0.0f);
-
   SIM_Statistics::Instance().Reset();
   SIM_Relationship::ClearFriendMadeToday();  // a friend made in the last game's day does not count here
   SIM_SocialInvitation::DeleteAll();
-  SetStartDate();
-  // The last game's weather spell does not run on into the new one: the first day rolls.
-  SIM_Weather::Instance().SetDaysToChange(0);
   SIM_Romance::Reset();
   SIM_BowlingTeam::Instance().Reset();
   SIM_PortraitDatabase::Load();
   SIM_EventCalendar::Instance().Reset();
-  Progress(0.125f);
-
   SIM_RoyaltyStream::DeleteAll();
-  SIM_Finances::Instance().NewGameCash();
   SIM_Dirt::Instance().Reset();
-  SIM_Vesk::Instance()->NewGame();
   SIM_SocialiseInstance::DeleteAll();
   SIM_SoloActivityInstance::DeleteAll();
-  Progress(0.25f);
-
   SIM_Tovel::Instance().Reset();
-  SIM_NPC::ResetAll();
-  Progress(0.375f);
-
   LoadEveningClassTypes();
   SIM_Health::Instance().Reset();
-  GUI_DirtSprites::Refresh();
+  Screens().RefreshDirtSprites();
   SIM_Crime::ResetTimers();
-  Progress(0.5f);
-
   SIM_Rumour::DeleteAll();
   SIM_Restaurant::LoadAll();
-  Progress(0.6f);
   SIM_Movie::LoadAll();
   SIM_SpecialEvent::LoadAll();
-  Progress(0.75f);
-
   SIM_PetFood::ClearStocks();
   LoadAssets();
+  SIM_Sounds::ResetPersonSoundTimer();
+  // A run without screens answers its windows itself; nothing of the last game stays open.
+  if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens())) headless->Reset();
+}
+
+void SIM_SIM::NewGame() {
+  TraceCall("SIM_SIM::NewGame");
+  Progress(0.0f);
+  ResetWorld();
+  Progress(0.25f);
+
+  SetStartDate();
+  SIM_Finances::Instance().NewGameCash();
+  SIM_Vesk::Instance()->NewGame();
+  Progress(0.5f);
+  SIM_NPC::ResetAll();
+  Progress(0.75f);
+
   SIM_Vesk::Instance()->Recalculate();
   SIM_Tovel::Instance().DailyUpdate();
   SIM_EntertainJob::UpdatePool();
-  SIM_Sounds::ResetPersonSoundTimer();
   SIM_SmallTalk::Clear();
-  LayOutNPCIcons();
-  LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
+  Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();
 
   phase_ = PHASE_ACTIVITIES;
@@ -213,26 +204,27 @@ void SIM_SIM::NextDay() {
   TraceCall("SIM_SIM::NextDay");
   // 1. Close what belongs to the day that ends. The day's unopened e-mail items (special
   // events, invitations) go with it.
-  GUI_SoloActivityChooser::Close();
-  GUI_RestaurantChooser::Close();
-  GUI_BookDetails::Close();
-  GUI_RoyaltyReport::Close();
-  GUI_Email::DeleteAll();
+  SIM_Screens& screens = Screens();
+  screens.CloseSoloActivityChooser();
+  screens.CloseRestaurantChooser();
+  screens.CloseBookDetails();
+  screens.CloseRoyaltyReport();
+  screens.DeleteAllEmail();
   SIM_Sounds::StopSound("data/sounds/telephone.ogg");
   SIM_SocialInvitation::DeleteAll();
-  GUI_SocialInvitation::CloseAll();
-  GUI_PostMortem::Close();
+  screens.CloseSocialInvitations();
+  screens.ClosePostMortem();
 
   // 2. The daily processes.
   SIM_Effect::DailyUpdateAll();
-  GUI_DirtSprites::Refresh();
+  screens.RefreshDirtSprites();
   SIM_JobOffer::DailyUpdate();
   SIM_JobBase::RollOpenings();
   ProcessBase::ProcessAll();
 
   // 3. The date; nothing more happens once the game has ended.
   CurrentDate().AdvanceDay(1);
-  if (GUI_EndGame::Instance()->IsOpen()) return;
+  if (screens.IsEndGameOpen()) return;
 
   // 4. The new day's slots.
   actsUsed_ = 0;
@@ -278,10 +270,10 @@ void SIM_SIM::NextDay() {
   SIM_Tovel::Instance().DailyUpdate();
   SIM_Relationship::ClearFriendMadeToday();
   SIM_AvatarDescription::Rebuild();
-  LayOutNPCIcons();
+  screens.LayOutNPCIcons();
 
   // 11. The summary, whose closing opens the activities.
-  GUI_WorkDay::Instance()->Show();
+  screens.ShowWorkDay();
 
   // 12.
   if (SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave))
@@ -312,7 +304,7 @@ void SIM_SIM::DayOver() {
   phase_ = PHASE_DAYOVER;
   SIM_NPC::ClearInvitedToday();
   SIM_SocialInvitation::LapseAllOpen();
-  GUI_ControlPanel::OnActsUsedUp();
+  Screens().OnActsUsedUp();
 }
 
 void SIM_SIM::SetPhase(int phase) {

@@ -33,6 +33,10 @@ class SIM_SIM {
   // call does nothing.
   void Init();
   void NewGame();
+  // The one reset of the world a new game and a load both start with: every part of the
+  // running game is thrown away and the tables a game changes are read again. It draws no
+  // random number, so a seed plays the same new game whatever ran before.
+  void ResetWorld();
   // Frees every table and instance and writes the player options; Init may run again after.
   void Shutdown();
   // Moves the world on one day. Stops after the date advance when that opened the end-game

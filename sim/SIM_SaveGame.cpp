@@ -8,9 +8,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
-#include "gui/GUI_Avatar.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_CharacterType.h"
@@ -30,6 +28,7 @@
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
@@ -312,10 +311,7 @@ void CapturePlayer(SavePlayer& p) {
   }
   p.skills = CaptureValues(vesk->Skills());
   p.boredom = CaptureBoredom(vesk->GetBoredom());
-  // The avatar's picture; before the screen has been given one, the new-game choice.
-  p.avatarTexture = GUI_Avatar::Instance().GetTextureName();
-  if (p.avatarTexture.empty() || p.avatarTexture == GUI_Avatar::kDefaultTexture)
-    p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
+  p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
 }
 
 SaveNPC CaptureNPC(SIM_NPC* npc) {
@@ -360,7 +356,7 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
 void ReportFailure(const std::string& key, const std::string& slot) {
   LastErrorText() = key;
   LogWarning(("Save failed (" + key + "): " + slot).c_str(), "SIM_SaveGame", __LINE__);
-  plat::ShowMessageBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()), plat::BoxIcon::Error);
+  Screens().ShowErrorBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()));
 }
 
 }  // namespace

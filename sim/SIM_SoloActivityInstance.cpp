@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/GUI_DirtSprites.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_Sounds.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ void SIM_SoloActivityInstance::Run() {
   SIM_Finances::Instance().Spend(type_->GetCost());
   if (!type_->GetSkipModifiers()) type_->ApplyModifiers(1.0f);
   SIM_TimeChunk::Run();
-  if (type_->GetTypeName() == "clean") GUI_DirtSprites::Refresh();
+  Screens().RefreshDirtSprites();
   type_->TryMeetNewFriend();
   SIM_Statistics::Instance().AddInt(1, 2);
   SIM_Statistics::Instance().CountActivity(type_->GetGuiName());

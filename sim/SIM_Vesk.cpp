@@ -8,10 +8,6 @@
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Utilities.h"
-#include "gui/GUI_Avatar.h"
-#include "gui/GUI_Career.h"
-#include "gui/GUI_TextureSet.h"
-#include "gui/windows/GUI_Skills.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_AvatarDescription.h"
 #include "sim/SIM_Boredom.h"
@@ -23,6 +19,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
+#include "sim/SIM_Screens.h"
 
 namespace {
 
@@ -49,12 +46,12 @@ void SIM_Vesk::SetJob(SIM_JobBase* job) {
   SIM_CommuteMethod::ValidateChoice();
   delete jobInstance_;
   jobInstance_ = job ? SIM_JobInstance::Create(job) : nullptr;
-  GUI_Career::Refresh();
+  Screens().RefreshCareer();
   SIM_AvatarDescription::Rebuild();
   SIM_Industry::ResetGlobalValues();
   if (job && !job->GetIndustryName().empty()) SetGlobalValue(job->GetIndustryName(), 1.0f);
   TraceEvent("vesks job now " + (job ? job->GetName() : std::string("none")));
-  GUI_TextureSet::Instance().RefreshWindowTextures();
+  Screens().RefreshWindowTextures();
 }
 
 float SIM_Vesk::GetValue(const std::string& name) const {
@@ -109,7 +106,7 @@ void SIM_Vesk::ModifyValue(const std::string& name, float amount, float degrade,
       // A new skill starts inside 0..1 like every later change keeps it.
       skills_.Add(new SIM_NamedValue(name, "nv_" + name, Clamp01(amount)));
     }
-    GUI_Skills::Refresh();
+    Screens().RefreshSkills();
   }
   RecalculateValues();
 }
@@ -136,7 +133,7 @@ void SIM_Vesk::RecalculateValues() {
     if (salary < 5.0f) h -= 0.15f;
     h = Clamp01(h);
     happiness->SetValue(h);
-    GUI_Avatar::SetMood(h < 0.25f ? 2 : h >= 0.75f ? 1 : 0);
+    Screens().SetAvatarMood(h < 0.25f ? 2 : h >= 0.75f ? 1 : 0);
   }
   if (SIM_NamedValue* v = attributes_.Find("_energy")) v->SetValue(1.0f - GetValue("tiredness"));
   if (SIM_NamedValue* v = attributes_.Find("_sobriety")) v->SetValue(1.0f - GetValue("alcohol"));
@@ -204,7 +201,7 @@ void SIM_Vesk::LoadAttributes(const std::string& path) {
     SetAttributeBase(n, config.Get(1) * 0.5f);
   SetAttributeBase("happiness", config.Get(2) * 0.25f + 0.25f);
   SetAttributeBase("confidence", config.Get(3) * 0.125f + 0.125f);
-  GUI_Skills::Refresh();
+  Screens().RefreshSkills();
 }
 
 void SIM_Vesk::SetAttributeBase(const std::string& name, float value) {
@@ -230,7 +227,7 @@ void SIM_Vesk::NewGame() {
     jobInstance_->SetCommuteDistance(RandomFloat(0.1f, 3.0f));
     jobInstance_->SetDaysInJob(2);
     SIM_CommuteMethod::SelectByName("walk");
-    GUI_Career::Refresh();
+    Screens().RefreshCareer();
   }
   RecalculateValues();
 }

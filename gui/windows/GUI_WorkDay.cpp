@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/GUI_Sounds.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"

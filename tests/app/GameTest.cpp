@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "app/CInput.h"
-#include "app/GUI_GameModeBase.h"
+#include "gui/GUI_GameModeBase.h"
 #include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "app/MainWindow.h"

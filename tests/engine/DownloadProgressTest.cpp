@@ -9,6 +9,7 @@
 
 #include "RenderFixture.h"
 #include "engine/GdiText.h"
+#include "engine/DownloadProgress.h"
 #include "engine/InternetRequest.h"
 
 namespace {

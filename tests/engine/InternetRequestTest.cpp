@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/DebugLog.h"
+#include "engine/DownloadProgress.h"
 #include "engine/InternetRequest.h"
 #include "support/HttpTestServer.h"
 #include "support/TestSupport.h"

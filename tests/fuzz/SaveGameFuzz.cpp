@@ -13,9 +13,6 @@
 
 #include "FuzzSupport.h"
 #include "engine/Random.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_WorkDay.h"
-#include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_LoadGame.h"

@@ -11,7 +11,7 @@
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
-#include "hooks/HOOK_EveningClassType.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_SIM.h"

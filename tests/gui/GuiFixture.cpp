@@ -12,10 +12,14 @@
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/GUI_SimScreens.h"
+#include "support/RecordingScreens.h"
 
 namespace guitest {
 
 void GuiTest::SetUp() {
+  // Screen tests see the simulation talk to the real screens.
+  InstallScreens(&GUI_SimScreens::Instance());
   std::filesystem::create_directory(dir.Path() / "debugdata");
   engine.ResetForTesting();
   engine.SetLogPath((dir.Path() / "debugdata/drawdebug.txt").string());
@@ -40,6 +44,7 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
+  InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();
   while (!manager.Windows().empty()) delete manager.Windows().front();

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CInput.h"
-#include "app/GUI_GameModeBase.h"
+#include "gui/GUI_GameModeBase.h"
 #include "app/Game.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"

@@ -19,7 +19,7 @@
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
-#include "hooks/HOOK_EveningClassType.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Health.h"

@@ -5,6 +5,8 @@
 
 #include "engine/CallTrace.h"
 #include "gui/GUI_Indicator.h"
+#include "gui/GUI_SimScreens.h"
+#include "support/RecordingScreens.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_NamedValueList.h"
@@ -131,6 +133,7 @@ TEST(AttributeTest, UnknownParentAndCyclesAreFatal) {
 }
 
 TEST(AttributeTest, ChangeShowsOnEveryBarUpTheChainScaledByEachFactor) {
+  testsupport::ScopedScreens screens(&GUI_SimScreens::Instance());
   SIM_Attribute top("culture", "CULT", 0.1f);
   SIM_Attribute mid("culture_arts", "ARTS", 0.1f);
   SIM_Attribute leaf("painting", "PAINT", 0.1f);
@@ -138,8 +141,8 @@ TEST(AttributeTest, ChangeShowsOnEveryBarUpTheChainScaledByEachFactor) {
   mid.SetParent(&top, 0.5f);
   GUI_Indicator leafBar(100, 10, 200, 20);
   GUI_Indicator topBar(300, 40, 400, 60);
-  leaf.SetBar(&leafBar);
-  top.SetBar(&topBar);  // mid has no bar shown: skipped
+  GUI_Indicator::Bind(&leaf, &leafBar);
+  GUI_Indicator::Bind(&top, &topBar);  // mid has no bar shown: skipped
   ClearTracedCalls();
   leaf.AddEffect(0.4f, 0.9f, "evening class");
   std::vector<std::string> popups;
@@ -148,6 +151,8 @@ TEST(AttributeTest, ChangeShowsOnEveryBarUpTheChainScaledByEachFactor) {
   ASSERT_EQ(popups.size(), 2u);
   EXPECT_EQ(popups[0], "GUI_ChangePopup::Show 0.400 100 15 bad");
   EXPECT_EQ(popups[1], "GUI_ChangePopup::Show 0.100 300 50 bad");
+  GUI_Indicator::Bind(&leaf, nullptr);
+  GUI_Indicator::Bind(&top, nullptr);
   EXPECT_FLOAT_EQ(leaf.GetValue(), 0.5f);
   EXPECT_FLOAT_EQ(top.GetValue(), 0.1f);  // only the leaf itself changes
 }

@@ -4,12 +4,11 @@
 #include <algorithm>
 
 #include "engine/CallTrace.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
+#include "support/RecordingScreens.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ class DateTest : public ::testing::Test {
  protected:
   void SetUp() override {
     SIM_SIM::Instance().SetGameOver(false);
-    GUI_EndGame::Instance()->Close();
+    testsupport::RecordingScreens::Instance().Reset();
     SIM_EventCalendar::Instance().Reset();
     // A weather that never changes during the test: no table is needed.
     SIM_Weather::Instance().SetDaysToChange(1000000);
@@ -36,8 +35,8 @@ class DateTest : public ::testing::Test {
     SIM_Weather::Instance().SetDaysToChange(weatherDays);
     SIM_EventCalendar::Instance().Reset();
     SIM_SIM::Instance().SetGameOver(false);
-    GUI_EndGame::Instance()->Close();
-    GUI_YearlyReview::Instance()->Close();
+    testsupport::RecordingScreens::Instance().Reset();
+    testsupport::RecordingScreens::Instance().AnswerScreens();
   }
   static void SetToday(int day, int month, int year, int dayOfWeek) {
     CurrentDate() = SIM_Date(day, month, year);
@@ -129,7 +128,7 @@ TEST_F(DateTest, TenYearGameHasNineReviewsThenTheEnd) {
   EXPECT_EQ(days, 840);
   EXPECT_EQ(reviews, 9);
   EXPECT_TRUE(CurrentDate().Equals(3, 3, 2016));
-  EXPECT_TRUE(GUI_EndGame::Instance()->IsOpen());
+  EXPECT_TRUE(Screens().IsEndGameOpen());
 }
 
 TEST_F(DateTest, EndDayOpensTheEndGameAndNoReview) {

@@ -2,6 +2,8 @@
 // portraits, character types, interests, memories and friends, on the shipped data.
 #include <gtest/gtest.h>
 
+#include "support/RecordingScreens.h"
+
 #include <algorithm>
 #include <set>
 
@@ -68,6 +70,7 @@ TEST_F(PeopleTest, NewGameGivesThreeFriendsEachWithTwoToFourAcquaintances) {
     EXPECT_NE(npc->GetCharacterType(), nullptr);
     EXPECT_FALSE(npc->GetInterests().empty());
     EXPECT_FALSE(npc->GetPortrait().empty());
+    EXPECT_TRUE(testsupport::RecordingScreens::Instance().HasIcon(npc));
     EXPECT_EQ(npc->GetGreyPortrait(), SIM_Person::GreyNameOf(npc->GetPortrait()));
     EXPECT_GE(npc->GetBirthDate()->GetDay(), 0);
     EXPECT_LE(npc->GetBirthDate()->GetDay(), 6);
@@ -99,8 +102,7 @@ TEST_F(PeopleTest, TwoHundredDaysMakeAndLoseFriendsWithoutDanglingPointers) {
       ++made;
     }
     SIM_SIM::Instance().NextDay();
-    GUI_WorkDay::Instance()->Close();
-    GUI_YearlyReview::Instance()->Close();
+    testsupport::RecordingScreens::Instance().AnswerScreens();
     // Every relationship a person holds is live and names that person.
     for (SIM_Person* person : SIM_Person::All()) {
       for (SIM_Relationship* r : person->GetRelationships()) {
@@ -114,7 +116,7 @@ TEST_F(PeopleTest, TwoHundredDaysMakeAndLoseFriendsWithoutDanglingPointers) {
   EXPECT_FALSE(SIM_NPC::Dropped().empty());
   for (SIM_NPC* npc : SIM_NPC::Dropped()) {
     EXPECT_TRUE(npc->GetRelationships().empty());
-    EXPECT_EQ(npc->GetIcon(), nullptr);
+    EXPECT_FALSE(testsupport::RecordingScreens::Instance().HasIcon(npc));
   }
   // A new game frees everyone and leaves the player with only the new friends.
   SIM_SIM::Instance().NewGame();
@@ -154,7 +156,7 @@ TEST_F(PeopleTest, LosingAFriendDropsOnlyTheUnconnected) {
   if (!onlyA.empty()) {
     EXPECT_FALSE(SIM_Romance::Instance().HasPartner());  // partner gone quietly
   }
-  EXPECT_EQ(a->GetIcon(), nullptr);
+  EXPECT_FALSE(testsupport::RecordingScreens::Instance().HasIcon(a));
   const float before = SIM_Tovel::Instance().GetComponent(0);
   SIM_Tovel::Instance().Recount();
   EXPECT_FLOAT_EQ(SIM_Tovel::Instance().GetComponent(0), before);  // ended ones do not count

@@ -15,6 +15,7 @@
 #include "sim/SIM_Weather.h"
 #include "engine/Random.h"
 #include "SimTestWorld.h"
+#include "support/RecordingScreens.h"
 
 namespace {
 
@@ -79,9 +80,9 @@ TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 1);
   // The summary is open and the day waits for it: phase 0 until it is closed.
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_DAYSTART);
-  EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+  EXPECT_TRUE(testsupport::RecordingScreens::Instance().IsWorkDayOpen());
   ClearTracedCalls();
-  GUI_WorkDay::Instance()->Close();
+  testsupport::RecordingScreens::Instance().AnswerScreens();
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
   EXPECT_EQ(TracedCalls(), std::vector<std::string>{"SIM_SpecialEvent::TriggerCheck"});
 }
@@ -97,7 +98,7 @@ TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
   CurrentDate() = SIM_Date(2, 3, 2016);
   SIM_SIM::Instance().SetActs(2, 2);
   SIM_SIM::Instance().NextDay();
-  EXPECT_TRUE(GUI_EndGame::Instance()->IsOpen());
+  EXPECT_TRUE(Screens().IsEndGameOpen());
   EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
   EXPECT_EQ(CountCalls("SIM_JobBase::RollOpenings"), 1);
   EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
@@ -218,11 +219,13 @@ TEST_F(SIM_SIMTest, InitRunsOnceAndShutdownWritesTheOptions) {
 
 TEST_F(SIM_SIMTest, TheSameSeedReplaysTheSameDays) {
   auto play = [] {
+    // A new game keeps the running weather spell, so each run starts from the same one.
+    SIM_Weather::Instance().SetDaysToChange(0);
     SIM_SIM::Instance().NewGame();
     std::vector<int> weather;
     for (int day = 0; day < 60; ++day) {
       SIM_SIM::Instance().NextDay();
-      GUI_WorkDay::Instance()->Close();
+      testsupport::RecordingScreens::Instance().AnswerScreens();
       weather.push_back(SIM_Weather::Instance().GetType());
     }
     return weather;

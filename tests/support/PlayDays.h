@@ -7,15 +7,16 @@
 #include <vector>
 
 #include "engine/Random.h"
-#include "gui/windows/GUI_EndGame.h"
-#include "gui/windows/GUI_WorkDay.h"
-#include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace testsupport {
 
+// The days run on the headless screens, whatever screens were installed, and put those back.
 inline void PlayDays(int days) {
+  SIM_Screens* before = &Screens();
+  InstallScreens(&SIM_HeadlessScreens::Instance());
   SIM_SIM& sim = SIM_SIM::Instance();
   for (int d = 0; d < days; ++d) {
     while (sim.GetActsLeft() > 0) {
@@ -26,10 +27,9 @@ inline void PlayDays(int days) {
       choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
     }
     sim.NextDay();
-    if (GUI_YearlyReview::Instance()->IsOpen()) GUI_YearlyReview::Instance()->Close();
-    if (GUI_WorkDay::Instance()->IsOpen()) GUI_WorkDay::Instance()->Close();
-    if (GUI_EndGame::Instance()->IsOpen()) return;
+    if (SIM_HeadlessScreens::Instance().AnswerScreens()) break;
   }
+  InstallScreens(before);
 }
 
 }  // namespace testsupport

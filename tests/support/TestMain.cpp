@@ -3,12 +3,22 @@
 
 #include <cstdlib>
 
+#include "app/AppShell.h"
+#include "hooks/HOOK_Hooks.h"
 #include "platform/MessageBox.h"
+#include "sim/SIM_Screens.h"
+#include "support/RecordingScreens.h"
 
 int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   plat::SetMessageBoxesEnabled(false);
+  // The layers are plugged together as the game does it, except that the simulation talks to
+  // screens that record its requests; the screens' tests install the real ones
+  // (GuiFixture, PlayFixture).
+  InstallShell(&AppShell::Instance());
+  InstallScreens(&testsupport::RecordingScreens::Instance());
+  RegisterHobbyHooks();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

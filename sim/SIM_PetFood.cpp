@@ -1,5 +1,5 @@
 // SIM_PetFood stand-in.
-#include "hooks/SIM_PetFood.h"
+#include "sim/SIM_PetFood.h"
 
 #include "engine/CallTrace.h"
 

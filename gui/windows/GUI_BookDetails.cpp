@@ -1,5 +1,5 @@
 // GUI_BookDetails stand-in.
-#include "hooks/GUI_BookDetails.h"
+#include "gui/windows/GUI_BookDetails.h"
 
 #include "engine/CallTrace.h"
 

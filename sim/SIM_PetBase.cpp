@@ -1,5 +1,5 @@
 // SIM_PetBase stand-in.
-#include "hooks/SIM_PetBase.h"
+#include "sim/SIM_PetBase.h"
 
 #include "engine/CallTrace.h"
 

@@ -1,5 +1,5 @@
 // Royalty streams placeholder.
-#include "hooks/SIM_RoyaltyStream.h"
+#include "sim/SIM_RoyaltyStream.h"
 
 #include "engine/CallTrace.h"
 

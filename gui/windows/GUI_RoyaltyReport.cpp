@@ -1,5 +1,5 @@
 // GUI_RoyaltyReport stand-in.
-#include "hooks/GUI_RoyaltyReport.h"
+#include "gui/windows/GUI_RoyaltyReport.h"
 
 #include "engine/CallTrace.h"
 

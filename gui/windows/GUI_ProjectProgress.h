@@ -1,9 +1,7 @@
-// Stand-in for the achievements until they are built: clearing records its call.
-#pragma once
-
-void ClearAchievements();
 // The progress panels of the four writing projects, drawn by the solo chooser in the client
 // area from (left, top) to right. Until the projects are built they record their calls.
+#pragma once
+
 void DrawScienceTheoryProgress(float left, float top, float right);
 void DrawSongProgress(float left, float top, float right);
 void DrawScreenplayProgress(float left, float top, float right);

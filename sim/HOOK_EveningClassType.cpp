@@ -1,5 +1,5 @@
 // Evening classes stand-in.
-#include "hooks/HOOK_EveningClassType.h"
+#include "sim/HOOK_EveningClassType.h"
 
 #include "engine/CallTrace.h"
 

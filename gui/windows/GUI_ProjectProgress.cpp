@@ -1,9 +1,7 @@
-// Achievements stand-in.
-#include "hooks/HOOK_Achievements.h"
+// Writing projects' progress panels stand-in.
+#include "gui/windows/GUI_ProjectProgress.h"
 
 #include "engine/CallTrace.h"
-
-void ClearAchievements() { TraceCall("ClearAchievements"); }
 
 void DrawScienceTheoryProgress(float, float, float) { TraceCall("DrawScienceTheoryProgress"); }
 void DrawSongProgress(float, float, float) { TraceCall("DrawSongProgress"); }

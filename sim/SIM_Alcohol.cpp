@@ -1,5 +1,5 @@
 // SIM_Alcohol stand-in.
-#include "hooks/SIM_Alcohol.h"
+#include "sim/SIM_Alcohol.h"
 
 #include "engine/CallTrace.h"
 

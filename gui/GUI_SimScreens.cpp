@@ -1,0 +1,145 @@
+// What the simulation asks of the screens, done by the screens.
+#include "gui/GUI_SimScreens.h"
+
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_Calendar.h"
+#include "gui/GUI_Career.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Date.h"
+#include "gui/GUI_DirtSprites.h"
+#include "gui/GUI_Email.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Indicator.h"
+#include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_TextureMessage.h"
+#include "gui/GUI_TextureSet.h"
+#include "gui/GUI_Weather.h"
+#include "gui/windows/GUI_AttributeDetails.h"
+#include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_NPCIcon.h"
+#include "gui/windows/GUI_NPCMessage.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_Relationship.h"
+#include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_RoyaltyReport.h"
+#include "gui/windows/GUI_Skills.h"
+#include "gui/windows/GUI_SocialInvitation.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
+#include "platform/MessageBox.h"
+#include "sim/SIM_Attribute.h"
+
+GUI_SimScreens& GUI_SimScreens::Instance() {
+  static GUI_SimScreens* screens = new GUI_SimScreens();  // lives until the process ends
+  return *screens;
+}
+
+GUI_SimScreens::~GUI_SimScreens() = default;
+
+GUI_NPCIcon* GUI_SimScreens::IconOf(const SIM_NPC* npc) const {
+  const auto it = icons_.find(npc);
+  return it == icons_.end() ? nullptr : it->second.get();
+}
+
+GUI_Relationship* GUI_SimScreens::ViewOf(const SIM_Relationship* relationship) const {
+  const auto it = views_.find(relationship);
+  return it == views_.end() ? nullptr : it->second.get();
+}
+
+void GUI_SimScreens::DrawLoadScreen(float progress) { GUI_LoadScreen::Instance().Draw(progress); }
+
+void GUI_SimScreens::ShowErrorBox(const std::string& title, const std::string& text) {
+  plat::ShowMessageBox(title, text, plat::BoxIcon::Error);
+}
+
+void GUI_SimScreens::RefreshDate() {
+  if (GUI_Date* panel = GUI_Date::Instance()) panel->Refresh();
+}
+
+void GUI_SimScreens::RefreshWeatherTooltip() {
+  if (GUI_Weather* icon = GUI_Weather::Instance()) icon->RefreshTooltip();
+}
+
+void GUI_SimScreens::RefreshCalendar() {
+  if (GUI_Calendar* panel = GUI_Calendar::Instance()) panel->Refresh();
+}
+
+void GUI_SimScreens::RefreshCareer() { GUI_Career::Refresh(); }
+void GUI_SimScreens::RefreshSkills() { GUI_Skills::Refresh(); }
+void GUI_SimScreens::RefreshDirtSprites() { GUI_DirtSprites::Refresh(); }
+void GUI_SimScreens::RefreshWindowTextures() { GUI_TextureSet::Instance().RefreshWindowTextures(); }
+void GUI_SimScreens::SetAvatarMood(int mood) { GUI_Avatar::SetMood(mood); }
+void GUI_SimScreens::OnActsUsedUp() { GUI_ControlPanel::OnActsUsedUp(); }
+void GUI_SimScreens::ShowWorkDay() { GUI_WorkDay::Instance()->Show(); }
+
+void GUI_SimScreens::ShowYearlyReview() {
+  if (GUI_YearlyReview* window = GUI_YearlyReview::Instance()) window->Show();
+}
+
+void GUI_SimScreens::ShowEndGame() {
+  if (GUI_EndGame* window = GUI_EndGame::Instance()) window->Show();
+}
+
+bool GUI_SimScreens::IsEndGameOpen() { return GUI_EndGame::Instance()->IsOpen(); }
+void GUI_SimScreens::CloseSoloActivityChooser() { GUI_SoloActivityChooser::Close(); }
+void GUI_SimScreens::CloseRestaurantChooser() { GUI_RestaurantChooser::Close(); }
+void GUI_SimScreens::CloseBookDetails() { GUI_BookDetails::Close(); }
+void GUI_SimScreens::CloseRoyaltyReport() { GUI_RoyaltyReport::Close(); }
+void GUI_SimScreens::CloseSocialInvitations() { GUI_SocialInvitation::CloseAll(); }
+void GUI_SimScreens::ClosePostMortem() { GUI_PostMortem::Close(); }
+void GUI_SimScreens::DeleteAllEmail() { GUI_Email::DeleteAll(); }
+
+void GUI_SimScreens::AddInvitation(SIM_SocialInvitation* invitation) {
+  GUI_Email::AddInvitation(invitation);
+}
+
+void GUI_SimScreens::AddNewFriend(SIM_NPC* npc) { GUI_Email::AddNewFriend(npc); }
+
+void GUI_SimScreens::AddNPCMessage(SIM_NPC* npc, const std::string& text) {
+  GUI_Email::AddNPCMessage(npc, text);
+}
+
+void GUI_SimScreens::AddJobUnlock(SIM_NPC* npc, SIM_JobBase* job) {
+  GUI_Email::AddJobUnlock(npc, job);
+}
+
+void GUI_SimScreens::ShowHint(const std::string& key) { ::ShowHint(key); }
+
+void GUI_SimScreens::ShowTextureMessage(const std::string& picture, const std::string& text,
+                                        const std::string& title) {
+  ::ShowTextureMessage(picture, text, title);
+}
+
+void GUI_SimScreens::ShowNPCMessage(SIM_NPC* npc, const std::string& text) {
+  ::ShowNPCMessage(npc, text);
+}
+
+void GUI_SimScreens::OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) {
+  GUI_NoMoneyDialog::Open(type, npc);
+}
+
+void GUI_SimScreens::OpenAttributeDetails(SIM_Attribute* attribute) {
+  GUI_AttributeDetails::Open(attribute);
+}
+
+void GUI_SimScreens::ShowAttributeChange(SIM_Attribute* attribute, float amount) {
+  GUI_Indicator* bar = GUI_Indicator::Find(attribute);
+  if (!bar) return;
+  bar->GetChangePopup().Show(amount, bar->GetLeft(), (bar->GetTop() + bar->GetBottom()) * 0.5f,
+                             attribute->IsRisingGood());
+}
+
+void GUI_SimScreens::AddNPCIcon(SIM_NPC* npc) { icons_[npc].reset(CreateNPCIcon(npc)); }
+void GUI_SimScreens::RemoveNPCIcon(SIM_NPC* npc) { icons_.erase(npc); }
+void GUI_SimScreens::LayOutNPCIcons() { ::LayOutNPCIcons(); }
+
+void GUI_SimScreens::AddRelationshipView(SIM_Relationship* relationship) {
+  views_[relationship].reset(GUI_Relationship::Create(relationship));
+}
+
+void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
+  views_.erase(relationship);
+}

@@ -1,0 +1,64 @@
+// The screens the simulation talks to, as the application installs them.
+#pragma once
+
+#include <map>
+#include <memory>
+
+#include "sim/SIM_Screens.h"
+
+class GUI_NPCIcon;
+class GUI_Relationship;
+
+class GUI_SimScreens : public SIM_Screens {
+ public:
+  static GUI_SimScreens& Instance();
+  ~GUI_SimScreens() override;
+
+  // The contact icon of a character and the view of a relationship, or null.
+  GUI_NPCIcon* IconOf(const SIM_NPC* npc) const;
+  GUI_Relationship* ViewOf(const SIM_Relationship* relationship) const;
+
+  void DrawLoadScreen(float progress) override;
+  void ShowErrorBox(const std::string& title, const std::string& text) override;
+  void RefreshDate() override;
+  void RefreshWeatherTooltip() override;
+  void RefreshCalendar() override;
+  void RefreshCareer() override;
+  void RefreshSkills() override;
+  void RefreshDirtSprites() override;
+  void RefreshWindowTextures() override;
+  void SetAvatarMood(int mood) override;
+  void OnActsUsedUp() override;
+  void ShowWorkDay() override;
+  void ShowYearlyReview() override;
+  void ShowEndGame() override;
+  bool IsEndGameOpen() override;
+  void CloseSoloActivityChooser() override;
+  void CloseRestaurantChooser() override;
+  void CloseBookDetails() override;
+  void CloseRoyaltyReport() override;
+  void CloseSocialInvitations() override;
+  void ClosePostMortem() override;
+  void DeleteAllEmail() override;
+  void AddInvitation(SIM_SocialInvitation* invitation) override;
+  void AddNewFriend(SIM_NPC* npc) override;
+  void AddNPCMessage(SIM_NPC* npc, const std::string& text) override;
+  void AddJobUnlock(SIM_NPC* npc, SIM_JobBase* job) override;
+  void ShowHint(const std::string& key) override;
+  void ShowTextureMessage(const std::string& picture, const std::string& text,
+                          const std::string& title) override;
+  void ShowNPCMessage(SIM_NPC* npc, const std::string& text) override;
+  void OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) override;
+  void OpenAttributeDetails(SIM_Attribute* attribute) override;
+  void ShowAttributeChange(SIM_Attribute* attribute, float amount) override;
+  void AddNPCIcon(SIM_NPC* npc) override;
+  void RemoveNPCIcon(SIM_NPC* npc) override;
+  void LayOutNPCIcons() override;
+  void AddRelationshipView(SIM_Relationship* relationship) override;
+  void RemoveRelationshipView(SIM_Relationship* relationship) override;
+
+ private:
+  GUI_SimScreens() = default;
+  std::map<const SIM_NPC*, std::unique_ptr<GUI_NPCIcon>> icons_;
+  std::map<const SIM_Relationship*, std::unique_ptr<GUI_Relationship>> views_;
+};

@@ -1,0 +1,6 @@
+// Achievements stand-in.
+#include "sim/HOOK_Achievements.h"
+
+#include "engine/CallTrace.h"
+
+void ClearAchievements() { TraceCall("ClearAchievements"); }

@@ -1,0 +1,53 @@
+// The installed screens and the headless ones.
+#include "sim/SIM_Screens.h"
+
+#include <cstdio>
+
+#include "engine/DebugLog.h"
+#include "sim/SIM_SIM.h"
+
+namespace {
+
+SIM_Screens*& Installed() {
+  static SIM_Screens* screens = nullptr;
+  return screens;
+}
+
+}  // namespace
+
+SIM_Screens& Screens() {
+  SIM_Screens* screens = Installed();
+  return screens ? *screens : SIM_HeadlessScreens::Instance();
+}
+
+void InstallScreens(SIM_Screens* screens) { Installed() = screens; }
+
+SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
+  static SIM_HeadlessScreens* screens = new SIM_HeadlessScreens();  // lives until the process ends
+  return *screens;
+}
+
+bool SIM_HeadlessScreens::AnswerScreens() {
+  yearlyReviewOpen_ = false;
+  if (workDayOpen_) {
+    workDayOpen_ = false;
+    SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
+  }
+  return endGameOpen_;
+}
+
+void SIM_HeadlessScreens::Reset() {
+  workDayOpen_ = false;
+  yearlyReviewOpen_ = false;
+  endGameOpen_ = false;
+}
+
+void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {
+  // Nobody can answer a box here: the text goes where a maintainer will see it.
+  std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+}
+
+void SIM_HeadlessScreens::ShowYearlyReview() {
+  yearlyReviewOpen_ = true;
+  ++yearlyReviewsShown_;
+}

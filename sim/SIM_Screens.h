@@ -1,0 +1,146 @@
+// What the simulation asks of the screens. The simulation never includes a screen: it calls
+// these operations, and the application installs the screens' implementation at start-up.
+// Until one is installed (the simulation's own tests, the headless bench) the headless
+// implementation answers as a player's defaults would.
+//
+// The operations keep the names of the screens' own: the yearly review's Show is
+// ShowYearlyReview, the mail items' AddInvitation is AddInvitation, and so on.
+#pragma once
+
+#include <string>
+
+class SIM_Attribute;
+class SIM_JobBase;
+class SIM_NPC;
+class SIM_Relationship;
+class SIM_SocialInvitation;
+class SIM_SocialiseType;
+
+class SIM_Screens {
+ public:
+  virtual ~SIM_Screens() = default;
+
+  // The loading screen: one whole frame with the bar at progress (0..1).
+  virtual void DrawLoadScreen(float progress) = 0;
+  // A box with an error icon (a failed save or load).
+  virtual void ShowErrorBox(const std::string& title, const std::string& text) = 0;
+
+  // Panels of the main screen that show simulation state and are told when it changes.
+  virtual void RefreshDate() = 0;
+  virtual void RefreshWeatherTooltip() = 0;
+  virtual void RefreshCalendar() = 0;
+  virtual void RefreshCareer() = 0;
+  virtual void RefreshSkills() = 0;
+  virtual void RefreshDirtSprites() = 0;
+  // The window backgrounds follow the player's wealth.
+  virtual void RefreshWindowTextures() = 0;
+  // 0 neutral, 1 happy, 2 sad.
+  virtual void SetAvatarMood(int mood) = 0;
+  // The day's last slot is used: the control panel points at the next day.
+  virtual void OnActsUsedUp() = 0;
+
+  // Windows the day opens. The work-day summary's continue moves the day to its activities
+  // (SIM_SIM::SetPhase); the end-game screen stays open once shown.
+  virtual void ShowWorkDay() = 0;
+  virtual void ShowYearlyReview() = 0;
+  virtual void ShowEndGame() = 0;
+  virtual bool IsEndGameOpen() = 0;
+
+  // What closes when a day ends.
+  virtual void CloseSoloActivityChooser() = 0;
+  virtual void CloseRestaurantChooser() = 0;
+  virtual void CloseBookDetails() = 0;
+  virtual void CloseRoyaltyReport() = 0;
+  virtual void CloseSocialInvitations() = 0;
+  virtual void ClosePostMortem() = 0;
+
+  // The main screen's mail and phone items.
+  virtual void DeleteAllEmail() = 0;
+  virtual void AddInvitation(SIM_SocialInvitation* invitation) = 0;
+  virtual void AddNewFriend(SIM_NPC* npc) = 0;
+  virtual void AddNPCMessage(SIM_NPC* npc, const std::string& text) = 0;
+  virtual void AddJobUnlock(SIM_NPC* npc, SIM_JobBase* job) = 0;
+
+  // Messages and windows about one person or value.
+  virtual void ShowHint(const std::string& key) = 0;
+  virtual void ShowTextureMessage(const std::string& picture, const std::string& text,
+                                  const std::string& title) = 0;
+  virtual void ShowNPCMessage(SIM_NPC* npc, const std::string& text) = 0;
+  virtual void OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) = 0;
+  virtual void OpenAttributeDetails(SIM_Attribute* attribute) = 0;
+  // An effect changed the attribute by amount: its bar, where one shows it, pops the change.
+  virtual void ShowAttributeChange(SIM_Attribute* attribute, float amount) = 0;
+
+  // The contact icon of each character and the line of each relationship on the main scene.
+  // The screens keep them; the simulation says when a character or relationship comes and goes.
+  virtual void AddNPCIcon(SIM_NPC* npc) = 0;
+  virtual void RemoveNPCIcon(SIM_NPC* npc) = 0;
+  virtual void LayOutNPCIcons() = 0;
+  virtual void AddRelationshipView(SIM_Relationship* relationship) = 0;
+  virtual void RemoveRelationshipView(SIM_Relationship* relationship) = 0;
+};
+
+// The installed screens; the headless ones when none is installed.
+SIM_Screens& Screens();
+// Installs screens (null goes back to the headless ones). The caller keeps ownership.
+void InstallScreens(SIM_Screens* screens);
+
+// The screens of a run without any: nothing is drawn, the work-day summary and the yearly
+// review wait for AnswerScreens, which answers them the way a player's "continue" does.
+class SIM_HeadlessScreens : public SIM_Screens {
+ public:
+  static SIM_HeadlessScreens& Instance();
+
+  // Closes the yearly review and the work-day summary as their continue buttons do. True
+  // when the game has ended.
+  bool AnswerScreens();
+  bool IsWorkDayOpen() const { return workDayOpen_; }
+  bool IsYearlyReviewOpen() const { return yearlyReviewOpen_; }
+  int YearlyReviewsShown() const { return yearlyReviewsShown_; }
+  // A new game or a load starts with nothing open.
+  void Reset();
+
+  void DrawLoadScreen(float) override {}
+  void ShowErrorBox(const std::string& title, const std::string& text) override;
+  void RefreshDate() override {}
+  void RefreshWeatherTooltip() override {}
+  void RefreshCalendar() override {}
+  void RefreshCareer() override {}
+  void RefreshSkills() override {}
+  void RefreshDirtSprites() override {}
+  void RefreshWindowTextures() override {}
+  void SetAvatarMood(int) override {}
+  void OnActsUsedUp() override {}
+  void ShowWorkDay() override { workDayOpen_ = true; }
+  void ShowYearlyReview() override;
+  void ShowEndGame() override { endGameOpen_ = true; }
+  bool IsEndGameOpen() override { return endGameOpen_; }
+  void CloseSoloActivityChooser() override {}
+  void CloseRestaurantChooser() override {}
+  void CloseBookDetails() override {}
+  void CloseRoyaltyReport() override {}
+  void CloseSocialInvitations() override {}
+  void ClosePostMortem() override {}
+  void DeleteAllEmail() override {}
+  void AddInvitation(SIM_SocialInvitation*) override {}
+  void AddNewFriend(SIM_NPC*) override {}
+  void AddNPCMessage(SIM_NPC*, const std::string&) override {}
+  void AddJobUnlock(SIM_NPC*, SIM_JobBase*) override {}
+  void ShowHint(const std::string&) override {}
+  void ShowTextureMessage(const std::string&, const std::string&, const std::string&) override {}
+  void ShowNPCMessage(SIM_NPC*, const std::string&) override {}
+  void OpenNoMoneyDialog(SIM_SocialiseType*, SIM_NPC*) override {}
+  void OpenAttributeDetails(SIM_Attribute*) override {}
+  void ShowAttributeChange(SIM_Attribute*, float) override {}
+  void AddNPCIcon(SIM_NPC*) override {}
+  void RemoveNPCIcon(SIM_NPC*) override {}
+  void LayOutNPCIcons() override {}
+  void AddRelationshipView(SIM_Relationship*) override {}
+  void RemoveRelationshipView(SIM_Relationship*) override {}
+
+ private:
+  bool workDayOpen_ = false;
+  bool yearlyReviewOpen_ = false;
+  bool endGameOpen_ = false;
+  int yearlyReviewsShown_ = 0;
+};

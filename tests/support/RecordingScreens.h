@@ -1,0 +1,99 @@
+// Screens that record what the simulation asked of them, in the shared call record, as
+// "<screen>::<operation>" (the screens' own names), and otherwise answer as the headless ones.
+// Tests read the order of these requests beside the stand-ins' calls.
+#pragma once
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "engine/CallTrace.h"
+#include "sim/SIM_Screens.h"
+
+namespace testsupport {
+
+class RecordingScreens : public SIM_HeadlessScreens {
+ public:
+  static RecordingScreens& Instance() {
+    static RecordingScreens* screens = new RecordingScreens();  // lives until the process ends
+    return *screens;
+  }
+
+  void DrawLoadScreen(float progress) override { Record("GUI_LoadScreen::Draw"); }
+  void ShowErrorBox(const std::string& title, const std::string& text) override {
+    Record("ShowErrorBox " + title + "|" + text);
+  }
+  void RefreshDate() override { Record("GUI_Date::Refresh"); }
+  void RefreshWeatherTooltip() override { Record("GUI_Weather::RefreshTooltip"); }
+  void RefreshCalendar() override { Record("GUI_Calendar::Refresh"); }
+  void RefreshCareer() override { Record("GUI_Career::Refresh"); }
+  void RefreshSkills() override { Record("GUI_Skills::Refresh"); }
+  void RefreshDirtSprites() override { Record("GUI_DirtSprites::Refresh"); }
+  void RefreshWindowTextures() override { Record("GUI_TextureSet::RefreshWindowTextures"); }
+  void SetAvatarMood(int mood) override { Record("GUI_Avatar::SetMood " + std::to_string(mood)); }
+  void OnActsUsedUp() override { Record("GUI_ControlPanel::OnActsUsedUp"); }
+  void ShowWorkDay() override {
+    Record("GUI_WorkDay::Show");
+    SIM_HeadlessScreens::ShowWorkDay();
+  }
+  void ShowYearlyReview() override {
+    Record("GUI_YearlyReview::Show");
+    SIM_HeadlessScreens::ShowYearlyReview();
+  }
+  void ShowEndGame() override {
+    Record("GUI_EndGame::Show");
+    SIM_HeadlessScreens::ShowEndGame();
+  }
+  void CloseSoloActivityChooser() override { Record("GUI_SoloActivityChooser::Close"); }
+  void CloseRestaurantChooser() override { Record("GUI_RestaurantChooser::Close"); }
+  void CloseBookDetails() override { Record("GUI_BookDetails::Close"); }
+  void CloseRoyaltyReport() override { Record("GUI_RoyaltyReport::Close"); }
+  void CloseSocialInvitations() override { Record("GUI_SocialInvitation::CloseAll"); }
+  void ClosePostMortem() override { Record("GUI_PostMortem::Close"); }
+  void DeleteAllEmail() override { Record("GUI_Email::DeleteAll"); }
+  void AddInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::AddInvitation"); }
+  void AddNewFriend(SIM_NPC*) override { Record("GUI_Email::AddNewFriend"); }
+  void AddNPCMessage(SIM_NPC*, const std::string& text) override {
+    Record("GUI_Email::AddNPCMessage " + text);
+  }
+  void AddJobUnlock(SIM_NPC*, SIM_JobBase*) override { Record("GUI_Email::AddJobUnlock"); }
+  void ShowHint(const std::string& key) override { Record("ShowHint " + key); }
+  void ShowTextureMessage(const std::string& picture, const std::string& text,
+                          const std::string& title) override {
+    Record("ShowTextureMessage " + picture + "|" + text + "|" + title);
+  }
+  void ShowNPCMessage(SIM_NPC*, const std::string& text) override {
+    Record("ShowNPCMessage " + text);
+  }
+  void OpenNoMoneyDialog(SIM_SocialiseType*, SIM_NPC*) override { Record("GUI_NoMoneyDialog::Open"); }
+  void OpenAttributeDetails(SIM_Attribute*) override { Record("GUI_AttributeDetails::Open"); }
+  void ShowAttributeChange(SIM_Attribute*, float amount) override {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", amount);
+    Record(std::string("ShowAttributeChange ") + text);
+  }
+  void LayOutNPCIcons() override { Record("LayOutNPCIcons"); }
+  // The characters whose contact icon the screens would show.
+  void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
+  void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
+  bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+
+ private:
+  RecordingScreens() = default;
+  std::set<const SIM_NPC*> icons_;
+  static void Record(const std::string& call) { TraceCall(call); }
+};
+
+// Installs the screens for a test's lifetime and puts the earlier ones back.
+class ScopedScreens {
+ public:
+  explicit ScopedScreens(SIM_Screens* screens) : before_(&Screens()) { InstallScreens(screens); }
+  ~ScopedScreens() { InstallScreens(before_); }
+  ScopedScreens(const ScopedScreens&) = delete;
+  ScopedScreens& operator=(const ScopedScreens&) = delete;
+
+ private:
+  SIM_Screens* before_;
+};
+
+}  // namespace testsupport
