@@ -281,17 +281,17 @@ void GUI_Sounds::PlayNightclubMusic(const std::string& file) {
 
 void GUI_Sounds::ResetPersonSoundTimer() {
   personTimerStart_ = Now();
-  personInterval_ = RandomFloat(15000.0f, 25000.0f);
+  personInterval_ = LookRandomFloat(15000.0f, 25000.0f);
 }
 
 void GUI_Sounds::ResetDogSoundTimer() {
   dogTimerStart_ = Now();
-  dogInterval_ = RandomFloat(24000.0f, 48000.0f);
+  dogInterval_ = LookRandomFloat(24000.0f, 48000.0f);
 }
 
 void GUI_Sounds::ResetCatSoundTimer() {
   catTimerStart_ = Now();
-  catInterval_ = RandomFloat(24000.0f, 48000.0f);
+  catInterval_ = LookRandomFloat(24000.0f, 48000.0f);
 }
 
 void GUI_Sounds::PlayerSound(double now) {

@@ -24,3 +24,10 @@ float RandomFloat(float min, float max);
 float RandomUnit();
 // True when p is strictly above RandomUnit(): never for p <= 0.
 bool RandomChance(float p);
+
+// A second generator for what only looks random (ambient sounds, icicles, dirt blots, weather
+// particles, flies). These are drawn as frames pass, so they must never move the game's own
+// numbers: the player's choices, not the number of frames drawn, decide the game.
+void SeedLookRandom(uint32_t seed);
+int LookRandomBelow(int n);
+float LookRandomFloat(float min, float max);

@@ -69,18 +69,18 @@ void GUI_DirtSprites::SetUp(int screenWidth, int screenHeight) {
   const int count = std::max(0, static_cast<int>(SIM_GlobalVariables::Instance().Get("GV_MAXDIRTSPRITES")));
   sprites_->blots.clear();
   for (int i = 0; i < count; ++i) {
-    const float rotation = static_cast<float>(RandomBelow(360));
-    const float size = RandomFloat(64.0f, 256.0f);
-    sprites_->blots.push_back(MakeSprite(size, RandomFloat(0.0f, w), RandomFloat(0.0f, h), rotation));
+    const float rotation = static_cast<float>(LookRandomBelow(360));
+    const float size = LookRandomFloat(64.0f, 256.0f);
+    sprites_->blots.push_back(MakeSprite(size, LookRandomFloat(0.0f, w), LookRandomFloat(0.0f, h), rotation));
   }
   sprites_->stains[0] = MakeSprite(256.0f, w - 130.0f, h - 145.0f, 0.0f);
   // The second ring sits on the floor at the left of the room picture, a little smaller.
   sprites_->stains[1] = MakeSprite(200.0f, 170.0f, h - 190.0f, 40.0f);
   sprites_->paws.clear();
   for (int i = 0; i < kPawPrints; ++i) {
-    const float rotation = static_cast<float>(RandomBelow(360));
+    const float rotation = static_cast<float>(LookRandomBelow(360));
     sprites_->paws.push_back(
-        MakeSprite(100.0f, RandomFloat(0.0f, w), RandomFloat(0.0f, h), rotation));
+        MakeSprite(100.0f, LookRandomFloat(0.0f, w), LookRandomFloat(0.0f, h), rotation));
   }
   Read();
 }

@@ -156,7 +156,7 @@ void DrawIceEdge(float left, float /*top*/, float right, float bottom) {
 
 void RandomiseIcicles() {
   for (int i = 0; i < kIcicles; ++i) {
-    g_icicleSize[i] = RandomFloat(6.0f, 36.0f);
-    g_icicleGap[i] = RandomFloat(4.0f, 14.0f);
+    g_icicleSize[i] = LookRandomFloat(6.0f, 36.0f);
+    g_icicleGap[i] = LookRandomFloat(4.0f, 14.0f);
   }
 }

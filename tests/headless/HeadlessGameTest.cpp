@@ -1,0 +1,60 @@
+// The simulation on its own: this program links the simulation, the engine's core and the
+// platform's core only, so a simulation that reached for a screen, the renderer or the
+// application would not link. It plays a seeded game with the headless screens.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
+#include "support/PlayDays.h"
+
+namespace {
+
+TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
+  const std::filesystem::path home =
+      std::filesystem::temp_directory_path() / "tovel-headless-game-test";
+  std::filesystem::remove_all(home);
+  std::filesystem::create_directories(home / "savegames");
+  SIM_PlayerOptions::Instance().SetFolder(home.string());
+  SIM_SaveGame::SetFolder((home / "savegames").string());
+
+  SetFixedRandomSeed(7);
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.Init();
+  SIM_GameConfig::Instance().SetName("Robin Headless");
+  SIM_GameConfig::Instance().SetAvatarName("f_avatar01.dds");
+  sim.NewGame();
+  ASSERT_EQ(&Screens(), &SIM_HeadlessScreens::Instance());
+
+  testsupport::PlayDays(400);
+  // 400 days are almost five years: the reviews came, the game has not ended, people came
+  // and went, and the day cycle still hands out slots.
+  EXPECT_EQ(SIM_HeadlessScreens::Instance().YearlyReviewsShown(), 4);
+  EXPECT_FALSE(sim.IsGameOver());
+  EXPECT_FALSE(SIM_NPC::All().empty());
+  EXPECT_GE(sim.GetActsLeft(), 0);
+  EXPECT_GE(SIM_Tovel::Instance().GetTotal(), 0.0f);
+  EXPECT_TRUE(std::filesystem::exists(home / "savegames" / "autosave.xml") ||
+              !SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave));
+  sim.Shutdown();
+  std::filesystem::remove_all(home);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  plat::SetMessageBoxesEnabled(false);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
