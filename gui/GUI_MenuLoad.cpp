@@ -123,8 +123,8 @@ void GUI_MenuLoad::OnEnter() {
 void GUI_MenuLoad::Rescan() {
   files_.Clear();
   if (!SIM_SaveGame::GetFolder().empty()) files_.AddFiles(SIM_SaveGame::GetFolder() + "/*.xml");
-  // A list that shrank (files deleted elsewhere) never leaves the view past its end.
-  firstRow_ = std::clamp(firstRow_, 0, std::max(0, static_cast<int>(files_.files.size()) - kRows));
+  // The first row stays where the player left it, even past the end of a list that shrank:
+  // rows beyond the end are empty and the up arrow leads back.
   RebuildRows();
 }
 

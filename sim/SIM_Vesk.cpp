@@ -183,10 +183,11 @@ void SIM_Vesk::SetGenderFromAvatar(const std::string& avatar) {
     return;
   }
   if (first != 'f') {
+    // A picture named neither way says nothing of the gender: it stays as it was.
     LogWarning("avatar filename must start with m or f", __FILE__, __LINE__);
     ReportAssertion(false, __FILE__, __LINE__);
+    return;
   }
-  // The new-game screen shows every avatar that is not a man's as a woman's.
   gender_ = kFemale;
 }
 

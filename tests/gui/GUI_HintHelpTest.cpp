@@ -14,6 +14,9 @@
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/GUI_TextureMessage.h"
+#include "sim/SIM_Friends.h"
+#include "sim/SIM_NPC.h"
 
 using testsupport::FatalCatcher;
 using testsupport::FatalStop;
@@ -197,6 +200,27 @@ TEST_F(HintTest, HelpOpensBesideItsIconAndStaysOnScreen) {
   ClickOn(help->Buttons().front());
   EXPECT_EQ(GUI_HelpWindow::Current(), nullptr);
   EXPECT_TRUE(GUI_WindowManager::Instance().ModalWindows().empty());
+}
+
+}  // namespace
+}  // namespace guitest
+
+namespace guitest {
+namespace {
+
+// The simulation's own requests (through its screens interface) open the real windows.
+TEST_F(HintTest, TheSimulationsHintAndPictureMessageReachTheRealWindows) {
+  SIM_NPC* met = MeetNewFriend();
+  ASSERT_NE(met, nullptr);
+  const GUI_TextureMessage* message = nullptr;
+  for (GUI_WindowBase* window : GUI_WindowManager::Instance().Windows())
+    if (auto* m = dynamic_cast<GUI_TextureMessage*>(window)) message = m;
+  ASSERT_NE(message, nullptr);
+  EXPECT_EQ(message->GetPicture(), met->GetPortrait());
+
+  met->LoseFriend();
+  ASSERT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
+  EXPECT_EQ(Find("lost_friend")->shown, true);
 }
 
 }  // namespace

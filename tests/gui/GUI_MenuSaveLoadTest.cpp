@@ -177,6 +177,23 @@ TEST_F(MenuTest, TheLoadMenuPagesThroughTwelveSaves) {
   EXPECT_EQ(menu.GetFirstRow(), 0);
 }
 
+TEST_F(MenuTest, ARescanKeepsTheFirstRowWhereThePlayerLeftIt) {
+  WriteSaves(12);
+  GUI_MenuLoad& menu = GUI_MenuLoad::Instance();
+  Enter(GAMEMODE_LOAD);
+  ToTop(menu);
+  menu.PageDown();
+  menu.PageDown();
+  ASSERT_EQ(menu.GetFirstRow(), 2);
+  for (int i = 0; i < 10; ++i) fs::remove(saves.Path() / ("gamea" + std::to_string(i) + ".xml"));
+  Enter(GAMEMODE_LOAD);
+  EXPECT_EQ(menu.GetFirstRow(), 2);  // past the end of the two files left: empty rows
+  EXPECT_TRUE(menu.DeleteButtons().empty());
+  EXPECT_TRUE(menu.CanPageUp());
+  ToTop(menu);
+  EXPECT_EQ(menu.Rows()[0]->GetName(), "gameb0");
+}
+
 TEST_F(MenuTest, AClickedRowLoadsItsGameAndEntersIt) {
   SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
   SIM_Finances::Instance().SetCash(4321.0f);

@@ -28,6 +28,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SaveGame.h"
@@ -196,6 +197,23 @@ TEST_F(PlayADayTest, FramesBetweenTheInputsDoNotChangeTheGame) {
   EXPECT_FALSE(few.empty());
   EXPECT_EQ(few, many);
   SIM_SaveGame::SetFolder("");
+}
+
+// The screens draw a character's portraits by their picture names; every name the portrait
+// table hands out is a picture the renderer finds, and finds again after the device is
+// replaced.
+TEST_F(PlayTest, EveryCharactersPortraitsAreFoundByTheirNames) {
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  D3DEngine& engine = D3DEngine::Instance();
+  engine.AddTextureFolder("data/bitmaps");  // as the game's start-up does
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const SIM_NPC* npc : SIM_NPC::All()) {
+      EXPECT_NE(engine.GetTexture(npc->GetPortrait()), nullptr) << npc->GetPortrait();
+      EXPECT_NE(engine.GetTexture(npc->GetGreyPortrait()), nullptr) << npc->GetGreyPortrait();
+    }
+    engine.ReleaseTexturesAndSurfaces();
+    engine.RestoreSurfaces();
+  }
 }
 
 }  // namespace

@@ -312,6 +312,10 @@ TEST_F(PeopleTest, PlayerValuesRecalculationAndSkills) {
   EXPECT_EQ(player->GetGender(), kMale);
   player->SetGenderFromAvatar("f_02.dds");
   EXPECT_EQ(player->GetGender(), kFemale);
+  // A picture named neither way leaves the gender as it was.
+  player->SetGenderFromAvatar("m_01.dds");
+  player->SetGenderFromAvatar("x_03.dds");
+  EXPECT_EQ(player->GetGender(), kMale);
 }
 
 TEST_F(PeopleTest, NewGameForgetsTheLastGamesBoredomAndClass) {

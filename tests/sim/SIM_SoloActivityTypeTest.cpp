@@ -169,12 +169,17 @@ TEST_F(SIM_SoloActivityTypeTest, FewFriendsDoubleTheMeetChanceAndManyPreventTheR
   EXPECT_EQ(CountCalls("MeetNewFriend"), 0);
 }
 
-TEST_F(SIM_SoloActivityTypeTest, CleaningRefreshesTheDirtPicture) {
-  auto clean = SIM_SoloActivityType::FromRow(
-      "#,clean,C_T,C_X,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,0,\"glob_dirt,-0.5,0\",#\n");
-  SIM_SIM::Instance().SetActs(1, 0);
-  clean->Start();
-  EXPECT_EQ(CountCalls("GUI_DirtSprites::Refresh"), 1);
+TEST_F(SIM_SoloActivityTypeTest, EveryActivityRefreshesTheDirtPicture) {
+  // Any activity may change the dirt (baking bread makes a mess as cleaning removes it).
+  for (const char* name : {"clean", "bakebread"}) {
+    auto type = SIM_SoloActivityType::FromRow(std::string("#,") + name +
+                                              ",C_T,C_X,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,0,"
+                                              "\"glob_dirt,0.5,0\",#\n");
+    SIM_SIM::Instance().SetActs(1, 0);
+    ClearTracedCalls();
+    type->Start();
+    EXPECT_EQ(CountCalls("GUI_DirtSprites::Refresh"), 1) << name;
+  }
 }
 
 TEST_F(SIM_SoloActivityTypeTest, AffordableWhenFreeOrCovered) {
