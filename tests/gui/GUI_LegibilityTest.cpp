@@ -1,0 +1,209 @@
+// Every text a screen draws must stand out from what lies behind it. Each screen is drawn
+// headless with the shipped art and the real fonts; just before each text goes on, the pixels
+// under its box are averaged and the contrast between that mean and the text's colour must be
+// at least 4.5 : 1 (the usual contrast ratio of relative luminances).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/Game.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Timer.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuLoad.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_MenuOptions.h"
+#include "gui/GUI_MenuSave.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Weather.h"
+
+namespace guitest {
+namespace {
+
+double Linear(double channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Luminance(double r, double g, double b) {
+  return 0.2126 * Linear(r) + 0.7152 * Linear(g) + 0.0722 * Linear(b);
+}
+
+double Contrast(double a, double b) {
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+struct Reading {
+  std::string text;
+  int left, top, width, height;
+  double ratio;
+};
+
+GUI_WorkDay::Facts WorkedDay() {
+  GUI_WorkDay::Facts facts;
+  facts.weather = 0;
+  facts.methodVerb = "cycled";
+  facts.workplace = "the office";
+  facts.primaryEffect = 3;
+  facts.secondaryEffect = 1;
+  facts.performance = 0.8f;
+  facts.daysWorked = 9;
+  facts.pay = 85.0f;
+  facts.tips = 4.5f;
+  facts.newFriend = "Sam Smith";
+  facts.commuteCost = 3.2f;
+  return facts;
+}
+
+// A screen by name, at a screen width (the height follows at 4 : 3).
+using Param = std::tuple<const char*, int>;
+
+class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Param> {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    const int width = std::get<1>(GetParam());
+    if (width != engine.GetWidth()) {
+      engine.Release();
+      ASSERT_TRUE(engine.InitOffscreen(width, width * 3 / 4));
+    }
+    engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+    engine.ReleaseTexturesAndSurfaces();  // the new game's loading screen missed them
+    // The real fonts measure what they draw, so centred texts land where they are drawn.
+    GUI_Services::SetMeasurer(nullptr, nullptr);
+    // The brightest sky.
+    SIM_Weather::Instance().SetWeather(0, 1.0f);
+    SIM_SaveGame::SetFolder(user.Str());
+    for (const std::string& name : {std::string("autosave"), std::string("Bea in the spring"),
+                                    std::string(63, 'W')})
+      std::ofstream(user.Path() / (name + ".xml")) << "x";
+    SetGdiTextDrawObserver([this](const std::string& text, int left, int top, int width,
+                                  int height, int r, int g, int b) {
+      if (observing) Measure(text, left, top, width, height, r, g, b);
+    });
+  }
+  void TearDown() override {
+    SetGdiTextDrawObserver(nullptr);
+    SIM_SaveGame::SetFolder("");
+    GUI_MenuIntro::SetSpeed(1.0f);
+    GUI_WorkDay::SetFrameStep(-1.0f);
+    PlayTest::TearDown();
+  }
+
+  void Measure(const std::string& text, int left, int top, int width, int height, int r, int g,
+               int b) {
+    std::vector<uint32_t> pixels;
+    int w = 0, h = 0;
+    std::string error;
+    ASSERT_TRUE(engine.GetDevice()->ReadPixels(pixels, w, h, error)) << error;
+    double sr = 0, sg = 0, sb = 0;
+    int n = 0;
+    for (int y = std::max(top, 0); y < std::min(top + height, h); ++y) {
+      for (int x = std::max(left, 0); x < std::min(left + width, w); ++x) {
+        const uint32_t p = pixels[static_cast<size_t>(y * w + x)];
+        sr += p >> 16 & 0xFF, sg += p >> 8 & 0xFF, sb += p & 0xFF;
+        ++n;
+      }
+    }
+    if (n == 0) return;  // nothing of it is on the screen
+    const double behind = Luminance(sr / n, sg / n, sb / n);
+    readings.push_back({text, left, top, width, height, Contrast(Luminance(r, g, b), behind)});
+  }
+
+  // One frame of the current mode, as the frame loop draws it.
+  void Frame(GUI_GameModeBase& mode) {
+    engine.BeginRender();
+    mode.Draw();
+    engine.EndScene();
+    FlushGdiText(-1);
+  }
+
+  void DrawScreen(const std::string& screen) {
+    Game& game = Game::Instance();
+    if (screen == "main") {
+      game.SetInGame(true);  // every button shows
+      Frame(GUI_MenuMain::Instance());
+    } else if (screen == "options") {
+      GUI_MenuOptions::Instance().OnEnter();
+      Frame(GUI_MenuOptions::Instance());
+    } else if (screen == "new") {
+      GUI_MenuNew& menu = GUI_MenuNew::Instance();
+      menu.BuildAvatarList();
+      menu.SetName(std::string(62, 'W'));
+      menu.OnEnter();
+      Frame(menu);
+    } else if (screen == "intro") {
+      ManualTimerClock clock;
+      GUI_MenuIntro::SetSpeed(1000.0f);  // the whole text at once
+      GUI_MenuIntro::Instance().OnEnter();
+      clock.Advance(3500);  // and the start button
+      Frame(GUI_MenuIntro::Instance());
+    } else if (screen == "save") {
+      GUI_MenuSave::Instance().OnEnter();
+      Frame(GUI_MenuSave::Instance());
+    } else if (screen == "load") {
+      GUI_MenuLoad::Instance().OnEnter();
+      Frame(GUI_MenuLoad::Instance());
+    } else if (screen == "ingame") {
+      GUI_GUI::Instance().StartGame();
+      SIM_SIM::Instance().SetPhase(2);  // the day is over: the panel points at the next day
+      Frame(GUI_GUI::Instance());
+    } else {
+      static GUI_WorkDay::Facts facts;
+      facts = WorkedDay();
+      GUI_WorkDay::SetFactsSource([] { return facts; });
+      GUI_GUI::Instance().StartGame();
+      CurrentDate().SetDayOfWeek(screen == "weekend" ? 5 : 2);
+      SIM_SIM::Instance().SetPhase(0);
+      GUI_WorkDay::Instance()->AddLine(7, 0);
+      GUI_WorkDay::Instance()->AddLine(4, 0);
+      GUI_WorkDay::Instance()->Show();
+      // Typed out in full first; only the last frame is measured.
+      observing = false;
+      GUI_Services::RecordedTexts().clear();
+      Frame(GUI_GUI::Instance());
+      size_t characters = 0;
+      for (const auto& item : GUI_Services::RecordedTexts()) characters += item.text.size();
+      GUI_WorkDay::SetFrameStep(GUI_GUI::kMaxFrameStep);
+      while (GUI_WorkDay::Instance()->TypedCharacters() < static_cast<float>(characters))
+        Frame(GUI_GUI::Instance());
+      observing = true;
+      Frame(GUI_GUI::Instance());
+    }
+  }
+
+  std::vector<Reading> readings;
+  bool observing = true;
+};
+
+TEST_P(LegibilityTest, EveryTextStandsOutFromWhatIsBehindIt) {
+  DrawScreen(std::get<0>(GetParam()));
+  ASSERT_FALSE(readings.empty());
+  double lowest = 100.0;
+  for (const Reading& r : readings) {
+    lowest = std::min(lowest, r.ratio);
+    EXPECT_GE(r.ratio, 4.5) << '"' << r.text << "\" at (" << r.left << ", " << r.top << ") "
+                            << r.width << " x " << r.height;
+  }
+  RecordProperty("lowest_contrast", std::to_string(lowest));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
+                         ::testing::Combine(::testing::Values("main", "options", "new", "intro",
+                                                              "save", "load", "ingame", "weekday",
+                                                              "weekend"),
+                                            ::testing::Values(1024, 800)));
+
+}  // namespace
+}  // namespace guitest
