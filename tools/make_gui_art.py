@@ -428,7 +428,8 @@ def textures():
     t["window_black.dds"] = frame_sheet(INK, (34, 34, 40), (34, 34, 40), (110, 110, 120), radius=10)
     t["frame_greenfill.dds"] = frame_sheet((30, 110, 60), (60, 170, 90), (60, 170, 90), (140, 220, 160), radius=8)
     t["frame_redfill.dds"] = frame_sheet((120, 24, 24), (196, 52, 46), (196, 52, 46), (240, 140, 120), radius=8)
-    t["textbutton_highlight.dds"] = frame_sheet((60, 140, 100), (96, 190, 136), (96, 190, 136), (210, 250, 220), radius=12)
+    # Lighter than the button it lights up, yet dark enough for its white label.
+    t["textbutton_highlight.dds"] = frame_sheet((30, 92, 64), (48, 124, 88), (48, 124, 88), (170, 236, 196), radius=12)
     t["window_help.dds"] = frame_sheet((40, 70, 120), (70, 110, 170), (70, 110, 170), (170, 200, 240), radius=12)
     t["window_hint.dds"] = frame_sheet((120, 90, 30), (190, 150, 60), (190, 150, 60), (250, 220, 140))
     t["window_dropshadow.dds"] = drop_shadow()

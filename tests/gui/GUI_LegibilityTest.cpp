@@ -14,6 +14,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
 #include "engine/Timer.h"
+#include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_MenuIntro.h"
 #include "gui/GUI_MenuLoad.h"
@@ -133,6 +134,12 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     Game& game = Game::Instance();
     if (screen == "main") {
       game.SetInGame(true);  // every button shows
+      // The mouse rests on a button, so its tooltip shows over the picture.
+      const GUI_Rect& r = GUI_MenuMain::Instance().GetButton(GUI_MenuMain::OPTIONS)->GetRect();
+      GUI_Services::SetMouseForTesting(static_cast<float>(r.right - 5),
+                                       static_cast<float>(r.top + 5), false);
+      GUI_Services::SetRestFramesForTesting(1000);
+      GUI_MenuMain::Instance().Update();
       Frame(GUI_MenuMain::Instance());
     } else if (screen == "options") {
       GUI_MenuOptions::Instance().OnEnter();
