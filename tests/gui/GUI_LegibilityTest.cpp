@@ -184,7 +184,11 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                          ::testing::Combine(::testing::Values("main", "options", "new", "intro",
                                                               "save", "load", "ingame", "weekday",
                                                               "weekend"),
-                                            ::testing::Values(1024, 800)));
+                                            ::testing::Values(1024, 800)),
+                         [](const ::testing::TestParamInfo<Param>& p) {
+                           return std::string(std::get<0>(p.param)) + "_" +
+                                  std::to_string(std::get<1>(p.param));
+                         });
 
 }  // namespace
 }  // namespace guitest
