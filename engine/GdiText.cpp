@@ -59,6 +59,7 @@ struct TextState {
   std::list<CachedText> lru;  // most recently used first
   std::unordered_map<std::string, std::list<CachedText>::iterator> index;
   long renders = 0;
+  GdiTextDrawObserver observer;
 };
 
 TextState& State() {
@@ -239,7 +240,7 @@ const CachedText* RenderedText(FontEntry& font, const std::string& key,
   return result;
 }
 
-void DrawCached(const CachedText& text, float x, float y) {
+void DrawCached(const CachedText& text, const std::string& shown, float x, float y) {
   if (!text.texture) return;
   D3DEngine& engine = D3DEngine::Instance();
   plat::RenderDevice* device = engine.GetDevice();
@@ -252,6 +253,9 @@ void DrawCached(const CachedText& text, float x, float y) {
   const auto top = static_cast<float>(static_cast<int>(y) + text.offsetY);
   const auto right = left + static_cast<float>(text.width);
   const auto bottom = top + static_cast<float>(text.height);
+  if (s.observer)
+    s.observer(shown, static_cast<int>(left), static_cast<int>(top), text.width, text.height, s.r,
+               s.g, s.b);
   SpriteVertex v[4];
   v[0].x = left, v[0].y = top, v[0].tu = 0.0f, v[0].tv = 0.0f;
   v[1].x = right, v[1].y = top, v[1].tu = 1.0f, v[1].tv = 0.0f;
@@ -437,7 +441,7 @@ int DrawGdiTextString(float x, float y, const std::string& text, float width) {
     if (text.empty()) return font->height;
     const CachedText* t =
         RenderedText(*font, CacheKey(*font, 0, text), {text}, font->height, 0, 0);
-    if (t) DrawCached(*t, x, y);
+    if (t) DrawCached(*t, text, x, y);
     return font->height;
   }
   // The budget counts what was asked for, and cuts a copy: the caller's text stays whole.
@@ -455,7 +459,7 @@ int DrawGdiTextString(float x, float y, const std::string& text, float width) {
   if (boxWidth > 0) {
     const CachedText* t = RenderedText(*font, CacheKey(*font, boxWidth, shown), lines,
                                        font->height, boxWidth, kClipDepth);
-    if (t) DrawCached(*t, x, y);
+    if (t) DrawCached(*t, shown, x, y);
   }
   return height;
 }
@@ -515,6 +519,7 @@ void ResetGdiTextState() {
   s.colourKnown = true;
   s.budget = -1;
   s.charactersDrawn = 0;
+  s.observer = nullptr;
   ReleaseGdiTextTextures();
 }
 
@@ -523,6 +528,10 @@ size_t GdiTextCacheSize() { return State().lru.size(); }
 long GdiTextRenderCount() { return State().renders; }
 
 size_t GdiFontCacheSize() { return State().fonts.size(); }
+
+void SetGdiTextDrawObserver(GdiTextDrawObserver observer) {
+  State().observer = std::move(observer);
+}
 
 std::string SelectedGdiFontFile() {
   const FontEntry* f = State().selected;

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -93,3 +94,9 @@ size_t GdiFontCacheSize();
 // The font file behind the selected font (empty when none is selected).
 std::string SelectedGdiFontFile();
 int SelectedGdiFontHeight();
+// Called with every text just before it is drawn: its text, the box its pixels cover (left,
+// top, width, height) and its colour. Tests read what lies behind the text there; the game
+// never sets it. An empty function stops it.
+using GdiTextDrawObserver = std::function<void(const std::string& text, int left, int top,
+                                               int width, int height, int r, int g, int b)>;
+void SetGdiTextDrawObserver(GdiTextDrawObserver observer);

@@ -55,10 +55,14 @@ float FrameDirtLevel() {
 
 float FrameSnowIntensity() { return SIM_Weather::Instance().GetIntensity(3); }
 
-void DrawFrame(float left, float top, float right, float bottom, float border, float alpha) {
+namespace {
+
+// The bound texture as a 9-slice frame; corners and edges reach `overlap` px into their
+// neighbours.
+void DrawCells(float left, float top, float right, float bottom, float border, float overlap,
+               uint32_t c) {
   const Box f{left, top, right, bottom, border};
-  const uint32_t c = White(alpha);
-  const float corner = border + 0.5f, half = border / 2.0f;
+  const float corner = border + overlap, half = border / 2.0f;
   const float innerW = f.Width() - 2.0f * border, innerH = f.Height() - 2.0f * border;
   Cell(0, left + half, top + half, corner, corner, c);
   Cell(3, right - half, top + half, corner, corner, c);
@@ -69,7 +73,21 @@ void DrawFrame(float left, float top, float right, float bottom, float border, f
   Cell(14, f.MidX(), bottom - half, innerW, corner, c);
   Cell(4, left + half, f.MidY(), corner, innerH, c);
   Cell(7, right - half, f.MidY(), corner, innerH, c);
+}
+
+}  // namespace
+
+void DrawFrame(float left, float top, float right, float bottom, float border, float alpha) {
+  DrawCells(left, top, right, bottom, border, 0.5f, White(alpha));
   if (Shell().IsInGame()) DrawDirtCorners(left, top, right, bottom, border);
+}
+
+void DrawTextVeil(float left, float top, float right, float bottom) {
+  D3DEngine::Instance().SetTextureByName(kTextVeilTexture);
+  // See-through cells must not overlap (the overlap would show as darker seams), so the
+  // veil lies on whole pixels and its cells just meet.
+  DrawCells(std::round(left), std::round(top), std::round(right), std::round(bottom),
+            kTextVeilBorder, 0.0f, White(1.0f));
 }
 
 void DrawFrameById(float left, float top, float right, float bottom, int id, float border,

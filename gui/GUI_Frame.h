@@ -10,6 +10,12 @@ void DrawFrameById(float left, float top, float right, float bottom, int id, flo
                    float alpha);
 void DrawFrameByFile(float left, float top, float right, float bottom, const char* texture,
                      float border, float alpha);
+// A soft dark veil with rounded, feathered edges, drawn under text that the layout puts on a
+// picture so the text stays readable whatever lies behind. Keep text kTextVeilBorder inside
+// its edges, where the veil is at full strength. No dirt marks: it is not a window.
+constexpr const char* kTextVeilTexture = "text_veil.dds";
+constexpr float kTextVeilBorder = 20.0f;
+void DrawTextVeil(float left, float top, float right, float bottom);
 // A frame without its bottom row (a tab opening onto the page below); upside down, its top
 // row runs along the bottom edge instead.
 void DrawTabFrame(float left, float top, float right, float bottom, int id, float border,

@@ -10,6 +10,7 @@
 #include "gui/GUI_Backdrop.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
 
@@ -63,13 +64,20 @@ void GUI_MenuIntro::Draw() {
   }
   budget += 2.0f * g_speed;
   GUI_Backdrop::Instance().Draw();
+  // The veil takes the whole text's size from the start, so it stays still while the text
+  // types itself out over the room.
+  const std::string text = Translate("INTRO_TEXT");
+  const float textLeft = w / 2 - 300, textTop = h / 2 - 100;
+  const int textHeight = GUI_Services::MeasureHeight("tahoma bold", 20, text, 600);
+  DrawTextVeil(textLeft - kTextVeilBorder, textTop - kTextVeilBorder,
+               textLeft + 600 + kTextVeilBorder,
+               textTop + static_cast<float>(textHeight) + kTextVeilBorder);
   DrawButtons();
   engine.SetTextureByName(GUI_Avatar::Instance().GetTextureName().c_str());
   avatarSprite.SetColourARGB(0xFFFFFFFFu);
   avatarSprite.SetPosition(w - 128, h / 2);
   avatarSprite.DrawQuad();
-  GUI_Services::QueueText(w / 2 - 300, h / 2 - 100, Translate("INTRO_TEXT"), "tahoma bold", 20, 600,
-                          0, 255, 255, 255);
+  GUI_Services::QueueText(textLeft, textTop, text, "tahoma bold", 20, 600, 0, 255, 255, 255);
   FlushGdiText(static_cast<int>(budget));
   DrawTooltips();
   GUI_Cursor::Instance().Draw();

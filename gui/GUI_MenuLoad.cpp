@@ -9,8 +9,10 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_Tooltip.h"
 #include "platform/Files.h"
 #include "sim/SIM_LoadGame.h"
@@ -25,6 +27,9 @@ void Down(void*) { GUI_MenuLoad::Instance().PageDown(); }
 
 float ScreenW() { return static_cast<float>(D3DEngine::Instance().GetWidth()); }
 float ScreenH() { return static_cast<float>(D3DEngine::Instance().GetHeight()); }
+
+// A row's name keeps this far from its outline.
+constexpr int kRowTextInset = 4;
 
 void DrawBackground() {
   CTexturedSprite background;
@@ -45,19 +50,35 @@ void DrawSaveSlotRow(const GUI_Rect& r, const std::string& name, bool hovered) {
   D3DEngine& engine = D3DEngine::Instance();
   if (hovered && !name.empty()) engine.FillRect(r.left, r.top, r.right, r.bottom, 0x40FFFFFF);
   engine.DrawRectOutline(r.left, r.top, r.right, r.bottom, 0xB6FFFFFF);
-  if (!name.empty())
-    GUI_Services::QueueText(static_cast<float>(r.left), static_cast<float>(r.top + 3), name,
-                            "tahoma bold", 20, r.right - r.left, 1, 255, 255, 255);
+  if (name.empty()) return;
+  // A name wider than the row would run over the outline and the icons beside it.
+  const int width = r.right - r.left;
+  const std::string shown = FitTextToWidth("tahoma bold", 20, name, width - 2 * kRowTextInset);
+  GUI_Services::QueueText(static_cast<float>(r.left), static_cast<float>(r.top + 3), shown,
+                          "tahoma bold", 20, width, 1, 255, 255, 255);
 }
 
-// Draws the menu's title and help text, centred under each other.
+// Draws the menu's title and help text, centred under each other on a veil as wide as the
+// wider of the two.
 void DrawMenuTitle(const char* titleKey, const char* helpKey) {
   const float s = ScreenW() / 1024.0f;
   const int wrap = static_cast<int>(ScreenW()) - 160;
-  GUI_Services::QueueText(80.0f, 64.0f * s, Translate(titleKey), "tahoma bold", 24, wrap, 1, 255,
-                          255, 255);
-  GUI_Services::QueueText(80.0f, 164.0f * s, Translate(helpKey), "tahoma bold", 18, wrap, 1, 255,
-                          255, 255);
+  const std::string title = Translate(titleKey), help = Translate(helpKey);
+  const int textWidth = std::min(wrap, std::max(GUI_Services::MeasureWidth("tahoma bold", 24, title),
+                                                GUI_Services::MeasureWidth("tahoma bold", 18, help)));
+  const float half = static_cast<float>(textWidth) / 2.0f + kTextVeilBorder + 8.0f;
+  const float helpBottom =
+      164.0f * s + static_cast<float>(GUI_Services::MeasureHeight("tahoma bold", 18, help, wrap));
+  DrawTextVeil(ScreenW() / 2.0f - half, 64.0f * s - kTextVeilBorder, ScreenW() / 2.0f + half,
+               helpBottom + kTextVeilBorder);
+  GUI_Services::QueueText(80.0f, 64.0f * s, title, "tahoma bold", 24, wrap, 1, 255, 255, 255);
+  GUI_Services::QueueText(80.0f, 164.0f * s, help, "tahoma bold", 18, wrap, 1, 255, 255, 255);
+}
+
+void DrawSaveListVeil(float bottom) {
+  const float half = static_cast<float>(kSaveNameShownWidth) / 2.0f + kTextVeilBorder;
+  DrawTextVeil(ScreenW() / 2.0f - half, ScreenH() / 2.0f - 150.0f - kTextVeilBorder,
+               ScreenW() / 2.0f + half, bottom);
 }
 
 void DrawMenuBackground() { DrawBackground(); }
@@ -212,9 +233,11 @@ void GUI_MenuLoad::Draw() {
   up_->SetEnabled(CanPageUp());
   down_->SetEnabled(CanPageDown());
   DrawBackground();
+  DrawSaveListVeil(ScreenH() / 2.0f + 150.0f + kTextVeilBorder);
+  // Its veil lies under the rows where a small screen brings them close.
+  DrawMenuTitle("LOADGAME_TITLE", "LOADGAME_HELP");
   DrawButtons();
   for (GUI_LoadGameSlot* row : rows_) row->Draw();
-  DrawMenuTitle("LOADGAME_TITLE", "LOADGAME_HELP");
   GUI_Services::FlushText();
   DrawTooltips();
   RunPending();

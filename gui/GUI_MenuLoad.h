@@ -17,11 +17,17 @@ class GUI_ButtonText;
 // name too short to have them shows nothing.
 std::string SaveSlotShownName(const std::string& fileName);
 
-// Draws a row of a save list: a light fill under the mouse, an outline, the centred name.
+// Draws a row of a save list: a light fill under the mouse, an outline, the centred name (cut
+// with "..." when it is wider than the row).
 void DrawSaveSlotRow(const GUI_Rect& rect, const std::string& name, bool hovered);
-// The save and load menus' backdrop, and their title and help text.
+// The save and load menus' backdrop, and their title and help text on a veil.
 void DrawMenuBackground();
 void DrawMenuTitle(const char* titleKey, const char* helpKey);
+// The veil under a save list (its rows, delete icons and arrows), from above the first row
+// down to `bottom`.
+void DrawSaveListVeil(float bottom);
+// The widest a typed save name is shown, centred on the list's veil.
+constexpr int kSaveNameShownWidth = 280;
 
 class GUI_LoadGameSlot : public GUI_ButtonBase {
  public:

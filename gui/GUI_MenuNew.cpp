@@ -15,8 +15,10 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_DirtSprites.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_Tooltip.h"
 #include "sim/SIM_Dirt.h"
 #include "sim/SIM_GameConfig.h"
@@ -186,6 +188,21 @@ void GUI_MenuNew::Draw() {
   avatarSprite.SetPosition(cx, cy);
   const float left = cx - avatarSprite.width / 2, right = cx + avatarSprite.width / 2;
   const float top = cy - avatarSprite.height / 2, bottom = cy + avatarSprite.height / 2;
+  // Veils, before the avatar's band, under the texts that lie on the picture: the heading
+  // over the avatar and the adjusters' labels (their buttons reach 8 px below them).
+  const std::string heading = Translate("MENU_CHOOSE_AVATAR");
+  const float headingHalf =
+      static_cast<float>(GUI_Services::MeasureWidth("tahoma bold", 20, heading)) / 2 + kTextVeilBorder;
+  DrawTextVeil(cx - headingHalf, top - 30 - kTextVeilBorder, cx + headingHalf,
+               top - 10 + kTextVeilBorder);
+  if (!adjusters.empty()) {
+    const GUI_Rect& first = adjusters.front()->GetRect();
+    const GUI_Rect& last = adjusters.back()->GetRect();
+    DrawTextVeil(static_cast<float>(first.left) - kTextVeilBorder,
+                 static_cast<float>(first.top) - kTextVeilBorder,
+                 static_cast<float>(first.right) + kTextVeilBorder,
+                 static_cast<float>(last.bottom + 8) + kTextVeilBorder);
+  }
   engine.FillRect(static_cast<int>(left - 5), 0, static_cast<int>(right + 5), static_cast<int>(h),
                   0xC8000000u);
   const std::string avatar = GetAvatar();
@@ -196,11 +213,14 @@ void GUI_MenuNew::Draw() {
   }
   for (GUI_AttribAdjuster* adjuster : adjusters) adjuster->Draw();
   DrawButtons();
-  GUI_Services::QueueText(left - 200, top - 30, Translate("MENU_CHOOSE_AVATAR"), "tahoma bold", 20,
+  GUI_Services::QueueText(left - 200, top - 30, heading, "tahoma bold", 20,
                           static_cast<int>(avatarSprite.width + 400), 1, 255, 255, 255);
-  GUI_Services::QueueText(left, bottom + 10, name, "tahoma bold", 24,
+  // A name wider than the picture shows its end, so the caret follows the last letter typed.
+  const std::string shown =
+      FitTextEndToWidth("tahoma bold", 24, name, static_cast<int>(avatarSprite.width));
+  GUI_Services::QueueText(left, bottom + 10, shown, "tahoma bold", 24,
                           static_cast<int>(avatarSprite.width), 1, 255, 255, 255);
-  const int nameWidth = GUI_Services::MeasureWidth("tahoma bold", 24, name);
+  const int nameWidth = GUI_Services::MeasureWidth("tahoma bold", 24, shown);
   GUI_Services::FlushText();
   caretTimer.Update();
   if (caretTimer.elapsed >= 200.0) {

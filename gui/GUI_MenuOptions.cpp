@@ -1,6 +1,8 @@
 // The options menu.
 #include "gui/GUI_MenuOptions.h"
 
+#include <algorithm>
+
 #include "gui/GUI_Shell.h"
 #include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
@@ -8,6 +10,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CheckButton.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_SliderControl.h"
@@ -18,6 +21,7 @@ namespace {
 
 constexpr int kScanEscape = 1;
 constexpr int kScanReturn = 28;
+constexpr int kSliderLabelHeight = 16;  // "tahoma bold" 16
 
 SIM_PlayerOptions& Options() { return SIM_PlayerOptions::Instance(); }
 
@@ -173,6 +177,24 @@ void GUI_MenuOptions::Update() {
 
 void GUI_MenuOptions::Draw() {
   DrawMenuBackground();
+  // One veil under the check boxes and the sliders with their labels (a slider's label lies
+  // 20 px below its track).
+  GUI_Rect area = checks_[0]->GetRect();
+  auto take = [&area](int l, int t, int r, int b) {
+    area = {std::min(area.left, l), std::min(area.top, t), std::max(area.right, r),
+            std::max(area.bottom, b)};
+  };
+  for (const GUI_CheckButton* check : checks_) {
+    const GUI_Rect& r = check->GetRect();
+    take(r.left, r.top, r.right, r.bottom);
+  }
+  for (const auto& slider : sliders_) {
+    const GUI_Rect& r = slider->GetRect();
+    take(r.left, r.top, r.right, r.top + 20 + kSliderLabelHeight);
+  }
+  const float pad = kTextVeilBorder + 8.0f;
+  DrawTextVeil(static_cast<float>(area.left) - pad, static_cast<float>(area.top) - pad,
+               static_cast<float>(area.right) + pad, static_cast<float>(area.bottom) + pad);
   DrawButtons();
   for (auto& slider : sliders_) slider->Draw();
   GUI_Services::FlushText();

@@ -6,9 +6,11 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_Tooltip.h"
 #include "sim/SIM_SaveGame.h"
 
@@ -142,14 +144,18 @@ void GUI_MenuSave::OnLeftButtonDown() {
 
 void GUI_MenuSave::Draw() {
   up_->SetEnabled(firstRow_ > 0);
+  const float w = ScreenW(), h = ScreenH();
   DrawMenuBackground();
+  // The veil runs on under the typed name.
+  DrawSaveListVeil(h / 2 + 194 + kTextVeilBorder);
+  DrawMenuTitle("SAVEGAME_TITLE", "SAVEGAME_HELP");
   for (GUI_SaveGameSlot* row : rows_) row->Draw();
   DrawButtons();
-  const float w = ScreenW(), h = ScreenH();
-  const int nameWidth = GUI_Services::MeasureWidth("tahoma bold", 24, name_);
-  GUI_Services::QueueText(0.0f, h / 2 + 170, name_, "tahoma bold", 24, static_cast<int>(w), 1, 255,
+  // A long name shows its end, so what is being typed stays beside the caret.
+  const std::string shown = FitTextEndToWidth("tahoma bold", 24, name_, kSaveNameShownWidth);
+  const int nameWidth = GUI_Services::MeasureWidth("tahoma bold", 24, shown);
+  GUI_Services::QueueText(0.0f, h / 2 + 170, shown, "tahoma bold", 24, static_cast<int>(w), 1, 255,
                           255, 255);
-  DrawMenuTitle("SAVEGAME_TITLE", "SAVEGAME_HELP");
   GUI_Services::FlushText();
   caretTimer_.Update();
   if (caretTimer_.elapsed >= 200.0) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws every texture of the GUI toolkit and writes them to data/bitmaps/gui: window frame
 sheets (4 x 4 cells, drawn as 9-slice frames) for both wealth levels, the drop shadow, button
-skins and icons, the check box, weather icons, dirt marks, icicles, rain and snow, stains and
+skins and icons, the veil under text on pictures, the check box, weather icons, dirt marks, icicles, rain and snow, stains and
 the divider strip. Deterministic (a fixed seed); needs only the standard library.
 
     python3 tools/make_gui_art.py [output folder]
@@ -117,6 +117,19 @@ def frame_sheet(outer, inner, fill, rim, radius=14, rim_width=3.0, size=128, glo
             if glow and depth < 1.2:
                 col = mix(col, glow, 0.6)
             rows[y][x] = col + (int(255 * cover),)
+    return rows
+
+
+def text_veil(size=128, radius=20, feather=24, colour=(12, 16, 22), strength=0.8):
+    """A dark, see-through panel laid under text that sits on a picture. The alpha rises from
+    the rounded edge over `feather` pixels of the sheet (inside the 32-px border cells) and is
+    even across the middle, so white text inside the border reads on any picture."""
+    rows = canvas(size, size)
+    for y in range(size):
+        for x in range(size):
+            d = rounded_box_distance(x + 0.5, y + 0.5, size, size, radius)
+            a = strength * smooth(0.0, feather, -d)
+            rows[y][x] = colour + (int(round(255 * a)),)
     return rows
 
 
@@ -415,10 +428,12 @@ def textures():
     t["window_black.dds"] = frame_sheet(INK, (34, 34, 40), (34, 34, 40), (110, 110, 120), radius=10)
     t["frame_greenfill.dds"] = frame_sheet((30, 110, 60), (60, 170, 90), (60, 170, 90), (140, 220, 160), radius=8)
     t["frame_redfill.dds"] = frame_sheet((120, 24, 24), (196, 52, 46), (196, 52, 46), (240, 140, 120), radius=8)
-    t["textbutton_highlight.dds"] = frame_sheet((60, 140, 100), (96, 190, 136), (96, 190, 136), (210, 250, 220), radius=12)
+    # Lighter than the button it lights up, yet dark enough for its white label.
+    t["textbutton_highlight.dds"] = frame_sheet((30, 92, 64), (48, 124, 88), (48, 124, 88), (170, 236, 196), radius=12)
     t["window_help.dds"] = frame_sheet((40, 70, 120), (70, 110, 170), (70, 110, 170), (170, 200, 240), radius=12)
     t["window_hint.dds"] = frame_sheet((120, 90, 30), (190, 150, 60), (190, 150, 60), (250, 220, 140))
     t["window_dropshadow.dds"] = drop_shadow()
+    t["text_veil.dds"] = text_veil()
     t["gui_close_icon.dds"] = close_icon(False)
     t["gui_close_icon_h.dds"] = close_icon(True)
     t["gui_helpbutton.dds"] = help_icon(False)

@@ -12,6 +12,7 @@
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Backdrop.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Snow.h"
@@ -162,6 +163,8 @@ void GUI_WorkDay::Close() {
 void GUI_WorkDay::QueueSection(const std::string& text) {
   GUI_Services::QueueText(cursorX, cursorY, text, "tahoma bold", 16, static_cast<int>(wrapWidth),
                           0, 255, 255, 255);
+  textBottom = std::max(textBottom, cursorY + static_cast<float>(GUI_Services::MeasureHeight(
+                                                  "tahoma bold", 16, text, static_cast<int>(wrapWidth))));
 }
 
 void GUI_WorkDay::Draw() {
@@ -182,6 +185,9 @@ void GUI_WorkDay::Draw() {
   const std::string dateLine = std::string(Translate(kDayNames[dow])) + " " +
                                GetMonthName(date.GetMonth()) + " " + std::to_string(date.GetYear());
   GUI_Services::QueueText(0, cursorY, dateLine, "tahoma bold", 22, width, 1, 255, 255, 255);
+  const float dateTop = cursorY;
+  const float dateHalf = static_cast<float>(GUI_Services::MeasureWidth("tahoma bold", 22, dateLine)) / 2;
+  textBottom = cursorY + 22;
   cursorY += 60;
 
   if (facts.unemployed) {
@@ -227,6 +233,12 @@ void GUI_WorkDay::Draw() {
     QueueSection(line);
     cursorY += 45;
   }
+  // One veil under the whole summary (the texts are drawn over it when flushed), the size of
+  // all of it from the first frame on while the text types itself out.
+  const float mid = static_cast<float>(rect.left) + static_cast<float>(width) / 2;
+  DrawTextVeil(std::min(cursorX, mid - dateHalf) - kTextVeilBorder, dateTop - kTextVeilBorder,
+               std::max(cursorX + wrapWidth, mid + dateHalf) + kTextVeilBorder,
+               textBottom + kTextVeilBorder);
   FlushGdiText(static_cast<int>(typed));
   typed += 2.0f * (g_frameStep >= 0 ? g_frameStep : GUI_GUI::Instance().GetFrameStep());
 }

@@ -72,6 +72,7 @@ class GUI_WorkDay : public GUI_WindowBase {
   float cursorY = 0;
   float cursorX = 0;
   float wrapWidth = 600.0f;
+  float textBottom = 0;  // the lowest pixel row of the frame's section texts
   float typed = 0;
   GUI_ButtonText* continueButton = nullptr;
   bool open_ = false;

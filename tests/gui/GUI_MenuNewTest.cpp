@@ -7,6 +7,7 @@
 #include "app/Game.h"
 #include "engine/CallTrace.h"
 #include "engine/Timer.h"
+#include "gui/GUI_Services.h"
 #include "engine/Translate.h"
 #include "gui/GUI_AttribAdjuster.h"
 #include "gui/GUI_ButtonText.h"
@@ -77,6 +78,40 @@ TEST_F(MenuNewTest, TypingTakesLettersApostrophesAndHyphensUpTo62) {
   for (int i = 0; i < 70; ++i) Key(kA);
   EXPECT_EQ(Menu().GetName().size(), 62u);
   EXPECT_EQ(Menu().GetName().substr(0, 2), "Aa");
+}
+
+// A name wider than the picture shows "..." and its end, centred under the picture, with the
+// caret right after the last shown letter; the name itself stays whole.
+TEST_F(MenuNewTest, ALongNameShowsItsEndCentredWithTheCaretAfterIt) {
+  GUI_Services::SetMeasurer(nullptr, nullptr);  // the real font, as drawn
+  ManualTimerClock clock;
+  for (int i = 0; i < 62; ++i) Key(i % 3 == 2 ? kHyphen : kM);
+  ASSERT_EQ(Menu().GetName().size(), 62u);
+  const float w = static_cast<float>(engine.GetWidth()), h = static_cast<float>(engine.GetHeight());
+  const float pictureWidth = 170.0f * w / 1024.0f;
+  const float bottom = h / 2 + 256.0f * w / 1024.0f;
+  // Two frames 200 ms apart: the caret blinks, so only its pixels differ between them.
+  uint32_t caretPixel[2] = {0, 0};
+  for (uint32_t& pixel : caretPixel) {
+    GUI_Services::SetRecording(true);
+    Menu().Draw();
+    const GUI_Services::TextItem* item = nullptr;
+    for (const auto& t : GUI_Services::RecordedTexts())
+      if (t.y == bottom + 10) item = &t;
+    ASSERT_NE(item, nullptr);
+    const std::string& end = item->text;
+    ASSERT_GT(end.size(), 3u);
+    EXPECT_EQ(end, "..." + Menu().GetName().substr(62 - (end.size() - 3)));
+    const int width = GUI_Services::MeasureWidth("tahoma bold", 24, end);
+    EXPECT_LE(width, static_cast<int>(pictureWidth));
+    EXPECT_EQ(item->x, w / 2 - pictureWidth / 2);  // centred in the picture's width
+    EXPECT_EQ(item->wrapWidth, static_cast<int>(pictureWidth));
+    EXPECT_EQ(item->align, 1);
+    pixel = Pixel(static_cast<int>(w / 2 + static_cast<float>(width) / 2) + 3,
+                  static_cast<int>(bottom + 22));
+    clock.Advance(200);
+  }
+  EXPECT_NE(caretPixel[0], caretPixel[1]);
 }
 
 TEST_F(MenuNewTest, TheRandomNameFollowsThePicturesGender) {

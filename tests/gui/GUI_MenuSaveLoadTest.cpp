@@ -8,6 +8,7 @@
 #include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "engine/D3DEngine.h"
+#include "engine/Timer.h"
 #include "engine/Translate.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_GUI.h"
@@ -358,6 +359,71 @@ TEST_F(MenuDrawTest, TheMenusDrawTheirRowsTitlesAndName) {
   options.OnEnter();
   options.Update();
   options.Draw();
+  SIM_SaveGame::SetFolder("");
+}
+
+// The text queued at a given height, or null.
+const GUI_Services::TextItem* TextAt(float y) {
+  for (const auto& item : GUI_Services::RecordedTexts())
+    if (item.y == y) return &item;
+  return nullptr;
+}
+
+int Width(const std::string& text, int size) {
+  return GUI_Services::MeasureWidth("tahoma bold", size, text);
+}
+
+// Names longer than their boxes, measured in the real font: a row shows the beginning of its
+// name and "...", the typed name "..." and its end, centred, with the caret right after it.
+TEST_F(MenuDrawTest, LongNamesAreCutToTheirBoxesAndTheCaretFollowsTheShownEnd) {
+  GUI_Services::SetMeasurer(nullptr, nullptr);
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  ManualTimerClock clock;  // the caret shows from the menu's entry until the clock moves
+  std::string name;
+  while (name.size() < 63) name += "Weekend-at-Bea's ";
+  name.resize(63);
+  testsupport::TempDir saves;
+  testsupport::WriteFile(saves.Path() / (name + ".xml"), "x");
+  SIM_SaveGame::SetFolder(saves.Str());
+  const float w = static_cast<float>(engine.GetWidth()), h = static_cast<float>(engine.GetHeight());
+
+  GUI_MenuLoad& load = GUI_MenuLoad::Instance();
+  load.OnEnter();
+  load.Draw();
+  const GUI_Rect& row = load.Rows()[0]->GetRect();
+  const int rowWidth = row.right - row.left;
+  const GUI_Services::TextItem* inRow = TextAt(static_cast<float>(row.top + 3));
+  ASSERT_NE(inRow, nullptr);
+  const std::string cut = inRow->text;
+  ASSERT_GT(cut.size(), 3u);
+  EXPECT_EQ(cut, name.substr(0, cut.size() - 3) + "...");
+  EXPECT_LE(Width(cut, 20), rowWidth);
+  // Cut no shorter than it must be: a character more would leave no room at the edges.
+  EXPECT_GT(Width(name.substr(0, cut.size() - 2) + "...", 20), rowWidth - 10);
+  EXPECT_EQ(inRow->wrapWidth, rowWidth);  // centred in the row as before
+  EXPECT_EQ(inRow->align, 1);
+
+  GUI_Services::SetRecording(true);
+  GUI_MenuSave& save = GUI_MenuSave::Instance();
+  save.OnEnter();
+  save.SetName(name);
+  save.Draw();
+  EXPECT_TRUE(Queued(cut));  // the save list cuts its rows the same way
+  const GUI_Services::TextItem* typed = TextAt(h / 2 + 170);
+  ASSERT_NE(typed, nullptr);
+  const std::string end = typed->text;
+  ASSERT_GT(end.size(), 3u);
+  EXPECT_EQ(end, "..." + name.substr(name.size() - (end.size() - 3)));
+  EXPECT_LE(Width(end, 24), kSaveNameShownWidth);
+  EXPECT_EQ(typed->align, 1);
+  EXPECT_EQ(typed->wrapWidth, static_cast<int>(w));
+  // The caret blinks just right of the shown text's end: 200 ms later only it has changed.
+  const int caretX = static_cast<int>(w / 2) + Width(end, 24) / 2 + 3;
+  const int caretY = static_cast<int>(h / 2 + 182);
+  const uint32_t shown = Pixel(caretX, caretY);
+  clock.Advance(200);
+  save.Draw();
+  EXPECT_NE(Pixel(caretX, caretY), shown);
   SIM_SaveGame::SetFolder("");
 }
 

@@ -1,0 +1,39 @@
+// Fitting one-line texts to their boxes.
+#include "gui/GUI_TextFit.h"
+
+#include "engine/Utilities.h"
+#include "gui/GUI_Services.h"
+
+namespace {
+
+// The largest n in 0..limit for which fits(n) holds, given fits(0) and that fits only turns
+// false as n grows.
+template <typename Fits>
+size_t LongestFitting(size_t limit, Fits fits) {
+  size_t lo = 0, hi = limit;
+  while (lo < hi) {
+    const size_t mid = lo + (hi - lo + 1) / 2;
+    if (fits(mid)) lo = mid;
+    else hi = mid - 1;
+  }
+  return lo;
+}
+
+}  // namespace
+
+std::string FitTextToWidth(const char* font, int size, const std::string& text, int width) {
+  if (GUI_Services::MeasureWidth(font, size, text) <= width) return text;
+  const size_t keep = LongestFitting(text.size() - 1, [&](size_t n) {
+    return GUI_Services::MeasureWidth(font, size, TruncateWithEllipsis(text, static_cast<int>(n))) <=
+           width;
+  });
+  return TruncateWithEllipsis(text, static_cast<int>(keep));
+}
+
+std::string FitTextEndToWidth(const char* font, int size, const std::string& text, int width) {
+  if (GUI_Services::MeasureWidth(font, size, text) <= width) return text;
+  const size_t keep = LongestFitting(text.size() - 1, [&](size_t n) {
+    return GUI_Services::MeasureWidth(font, size, "..." + text.substr(text.size() - n)) <= width;
+  });
+  return "..." + text.substr(text.size() - keep);
+}

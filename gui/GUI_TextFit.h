@@ -1,0 +1,13 @@
+// Cutting a one-line text to the width of its box, so a long name never runs out of the place
+// the layout gives it. Widths are measured through GUI_Services (the real font, or a test's
+// measure).
+#pragma once
+
+#include <string>
+
+// The text when it fits in `width` pixels; otherwise its longest beginning that fits with
+// "..." after it (just "..." when nothing more fits).
+std::string FitTextToWidth(const char* font, int size, const std::string& text, int width);
+// For a name being typed: the text when it fits, otherwise "..." and its longest ending that
+// fits, so the last typed characters stay in view next to the caret.
+std::string FitTextEndToWidth(const char* font, int size, const std::string& text, int width);

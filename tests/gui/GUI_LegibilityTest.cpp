@@ -1,0 +1,194 @@
+// Every text a screen draws must stand out from what lies behind it. Each screen is drawn
+// headless with the shipped art and the real fonts; just before each text goes on, the pixels
+// under its box are averaged and the contrast between that mean and the text's colour must be
+// at least 4.5 : 1 (the usual contrast ratio of relative luminances).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/Game.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Timer.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuLoad.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_MenuOptions.h"
+#include "gui/GUI_MenuSave.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Weather.h"
+
+namespace guitest {
+namespace {
+
+// Relative luminance of an sRGB colour (channels 0..255).
+double Luminance(double r, double g, double b) {
+  auto linear = [](double v) {
+    v /= 255.0;
+    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+}
+
+// A screen by name, at a screen width (the height follows at 4 : 3).
+using Param = std::tuple<const char*, int>;
+
+class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Param> {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    const int screenWidth = std::get<1>(GetParam());
+    if (screenWidth != engine.GetWidth()) {
+      engine.Release();
+      ASSERT_TRUE(engine.InitOffscreen(screenWidth, screenWidth * 3 / 4));
+    }
+    engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+    engine.ReleaseTexturesAndSurfaces();  // the new game's loading screen missed them
+    // The real fonts measure what they draw, so centred texts land where they are drawn.
+    GUI_Services::SetMeasurer(nullptr, nullptr);
+    // The brightest sky.
+    SIM_Weather::Instance().SetWeather(0, 1.0f);
+    SIM_SaveGame::SetFolder(user.Str());
+    for (const std::string& name : {std::string("autosave"), std::string("Bea in the spring"),
+                                    std::string(63, 'W')})
+      std::ofstream(user.Path() / (name + ".xml")) << "x";
+    SetGdiTextDrawObserver([this](const std::string& text, int left, int top, int width,
+                                  int height, int r, int g, int b) {
+      if (observing) Measure(text, left, top, width, height, r, g, b);
+    });
+  }
+  void TearDown() override {
+    SetGdiTextDrawObserver(nullptr);
+    SIM_SaveGame::SetFolder("");
+    GUI_MenuIntro::SetSpeed(1.0f);
+    GUI_WorkDay::SetFrameStep(-1.0f);
+    PlayTest::TearDown();
+  }
+
+  // The mean colour under the text's box against the text's colour.
+  void Measure(const std::string& text, int left, int top, int width, int height, int r, int g,
+               int b) {
+    std::vector<uint32_t> pixels;
+    int w = 0, h = 0;
+    std::string error;
+    ASSERT_TRUE(engine.GetDevice()->ReadPixels(pixels, w, h, error)) << error;
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int y = std::max(top, 0); y < std::min(top + height, h); ++y) {
+      for (int x = std::max(left, 0); x < std::min(left + width, w); ++x, ++n) {
+        const uint32_t p = pixels[static_cast<size_t>(y * w + x)];
+        for (int c = 0; c < 3; ++c) sum[c] += p >> (16 - 8 * c) & 0xFF;
+      }
+    }
+    if (n == 0) return;  // nothing of it is on the screen
+    const double fore = Luminance(r, g, b), behind = Luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+    const double ratio = (std::max(fore, behind) + 0.05) / (std::min(fore, behind) + 0.05);
+    EXPECT_GE(ratio, 4.5) << '"' << text << "\" at (" << left << ", " << top << ") " << width
+                          << " x " << height;
+    lowest = std::min(lowest, ratio);
+    ++measured;
+  }
+
+  // One frame of the current mode, as the frame loop draws it.
+  void Frame(GUI_GameModeBase& mode) {
+    engine.BeginRender();
+    mode.Draw();
+    engine.EndScene();
+    FlushGdiText(-1);
+  }
+
+  void DrawScreen(const std::string& screen) {
+    Game& game = Game::Instance();
+    if (screen == "main") {
+      game.SetInGame(true);  // every button shows
+      // The mouse rests on a button, so its tooltip shows over the picture.
+      const GUI_Rect& r = GUI_MenuMain::Instance().GetButton(GUI_MenuMain::OPTIONS)->GetRect();
+      GUI_Services::SetMouseForTesting(static_cast<float>(r.right - 5),
+                                       static_cast<float>(r.top + 5), false);
+      GUI_Services::SetRestFramesForTesting(1000);
+      GUI_MenuMain::Instance().Update();
+      Frame(GUI_MenuMain::Instance());
+    } else if (screen == "options") {
+      GUI_MenuOptions::Instance().OnEnter();
+      Frame(GUI_MenuOptions::Instance());
+    } else if (screen == "new") {
+      GUI_MenuNew& menu = GUI_MenuNew::Instance();
+      menu.BuildAvatarList();
+      menu.SetName(std::string(62, 'W'));
+      menu.OnEnter();
+      Frame(menu);
+    } else if (screen == "intro") {
+      ManualTimerClock clock;
+      GUI_MenuIntro::SetSpeed(1000.0f);  // the whole text at once
+      GUI_MenuIntro::Instance().OnEnter();
+      clock.Advance(3500);  // and the start button
+      Frame(GUI_MenuIntro::Instance());
+    } else if (screen == "save") {
+      GUI_MenuSave::Instance().OnEnter();
+      Frame(GUI_MenuSave::Instance());
+    } else if (screen == "load") {
+      GUI_MenuLoad::Instance().OnEnter();
+      Frame(GUI_MenuLoad::Instance());
+    } else if (screen == "ingame") {
+      GUI_GUI::Instance().StartGame();
+      SIM_SIM::Instance().SetPhase(2);  // the day is over: the panel points at the next day
+      Frame(GUI_GUI::Instance());
+    } else {
+      GUI_WorkDay::SetFactsSource([] {
+        return GUI_WorkDay::Facts{.methodVerb = "cycled", .workplace = "the office", .pay = 85.0f,
+                                  .tips = 4.5f, .newFriend = "Sam Smith", .commuteCost = 3.2f};
+      });
+      GUI_GUI::Instance().StartGame();
+      CurrentDate().SetDayOfWeek(screen == "weekend" ? 5 : 2);
+      SIM_SIM::Instance().SetPhase(0);
+      GUI_WorkDay::Instance()->AddLine(7, 0);
+      GUI_WorkDay::Instance()->AddLine(4, 0);
+      GUI_WorkDay::Instance()->Show();
+      // Typed out in full first; only the last frame is measured.
+      observing = false;
+      GUI_Services::RecordedTexts().clear();
+      Frame(GUI_GUI::Instance());
+      size_t characters = 0;
+      for (const auto& item : GUI_Services::RecordedTexts()) characters += item.text.size();
+      GUI_WorkDay::SetFrameStep(GUI_GUI::kMaxFrameStep);
+      while (GUI_WorkDay::Instance()->TypedCharacters() < static_cast<float>(characters))
+        Frame(GUI_GUI::Instance());
+      observing = true;
+      Frame(GUI_GUI::Instance());
+    }
+  }
+
+  bool observing = true;
+  int measured = 0;
+  double lowest = 100.0;
+};
+
+TEST_P(LegibilityTest, EveryTextStandsOutFromWhatIsBehindIt) {
+  DrawScreen(std::get<0>(GetParam()));
+  EXPECT_GT(measured, 0);
+  RecordProperty("lowest_contrast", std::to_string(lowest));
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
+                         ::testing::Combine(::testing::Values("main", "options", "new", "intro",
+                                                              "save", "load", "ingame", "weekday",
+                                                              "weekend"),
+                                            ::testing::Values(1024, 800)),
+                         [](const ::testing::TestParamInfo<Param>& p) {
+                           return std::string(std::get<0>(p.param)) + "_" +
+                                  std::to_string(std::get<1>(p.param));
+                         });
+
+}  // namespace
+}  // namespace guitest
