@@ -22,6 +22,8 @@
 #include "gui/GUI_MenuIntro.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuNew.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -57,12 +59,27 @@ class PlayADayTest : public PlayTest {
     FlushGdiText(-1);
     D3DEngine::Instance().Flip();
   }
+  // Closes the hints and the message boxes (a new friend's picture message) the way a player
+  // does, with their close buttons.
   void CloseHints() {
     while (GUI_HintHelp::IsAnyOpen()) {
       Frame();
       ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
     }
+    for (GUI_Message* box = OpenMessage(); box; box = OpenMessage()) {
+      Frame();
+      ASSERT_FALSE(box->Buttons().empty());
+      ClickOn(box->Buttons().front());
+      ASSERT_NE(OpenMessage(), box);
+      ++messagesClosed;
+    }
   }
+  static GUI_Message* OpenMessage() {
+    for (GUI_WindowBase* window : GUI_WindowManager::Instance().Windows())
+      if (auto* box = dynamic_cast<GUI_Message*>(window)) return box;
+    return nullptr;
+  }
+  int messagesClosed = 0;
   ManualTimerClock clock;
 };
 
@@ -128,6 +145,7 @@ TEST_F(PlayADayTest, FromTheMainMenuThroughSevenDays) {
       }
       ++activities;
       Frame();
+      CloseHints();  // a new friend met on the way is announced in a picture message
     }
     ASSERT_EQ(SIM_SIM::Instance().GetPhase(), 2);
     Frame();
@@ -180,6 +198,7 @@ TEST_F(PlayADayTest, FramesBetweenTheInputsDoNotChangeTheGame) {
           Key(kRight);
         Key(kReturn);
         frames();
+        CloseHints();
       }
       ClickOn(panel.NextDayButton());
       frames();
