@@ -1,10 +1,12 @@
 // The save writer.
 #include "sim/SIM_SaveGame.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
+#include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
@@ -25,6 +27,7 @@
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_Romance.h"
@@ -34,6 +37,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
 
 namespace st = savetag;
 
@@ -75,7 +79,9 @@ class Writer {
   void String(const char* tag, const std::string& text) { Raw(tag, SIM_SaveGame::EncodeValue(text)); }
   void Int(const char* tag, int value) { Raw(tag, std::to_string(value)); }
   void Flag(const char* tag, bool value) { Int(tag, value ? 1 : 0); }
-  void Float(const char* tag, float value) { Raw(tag, FormatFixed(Finite(tag, value), 3)); }
+  void Float(const char* tag, float value) { Raw(tag, Number(Finite(tag, value))); }
+
+  static std::string Number(float value) { return SIM_SaveGame::FormatNumber(value); }
 
   // A value gone to infinity or NaN would make the save unreadable; it is written as 0.
   static float Finite(const char* tag, float value) {
@@ -138,12 +144,14 @@ void WritePlayer(Writer& w, const SavePlayer& p) {
       w.Float(st::kEffect, e.amount);
       w.Close(st::kSimEffect);
     }
+    w.Float(st::kValue, a.value);
     w.Close(st::kAttribute);
   }
   w.Close(st::kAttributes);
   WriteSkills(w, p.skills);
   WriteBoredom(w, p.boredom);
   w.String(st::kAvatarTexture, p.avatarTexture);
+  w.Int(st::kSocialClass, p.socialClass);
   w.Close(st::kVesk);
 }
 
@@ -192,6 +200,8 @@ void WriteNPC(Writer& w, const SaveNPC& n) {
     w.Close(st::kMemory);
   }
   w.Close(st::kMemories);
+  w.Flag(st::kInvitedToday, n.invitedToday);
+  w.Int(st::kSocialClass, n.socialClass);
   w.Close(st::kNPC);
 }
 
@@ -203,7 +213,7 @@ void WriteJobs(Writer& w, const SaveGameData& d) {
   for (const SaveJobPerf& perf : d.jobInstance.perf) {
     w.Open(st::kJobPerf);
     w.Raw(st::kData, std::string(perf.valid ? "1," : "0,") +
-                         FormatFixed(Writer::Finite(st::kData, perf.value), 3));
+                         Writer::Number(Writer::Finite(st::kData, perf.value)));
     w.Close(st::kJobPerf);
   }
   w.Close(st::kJobInstance);
@@ -258,7 +268,7 @@ void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
   w.Float(st::kQuality, p.quality);
   w.String(st::kGuiName, p.guiName);
   std::string chunks;
-  for (float c : p.chunks) chunks += FormatFixed(Writer::Finite(st::kChunks, c), 3) + ",";
+  for (float c : p.chunks) chunks += Writer::Number(Writer::Finite(st::kChunks, c)) + ",";
   w.Raw(st::kChunks, chunks);
   w.Close(tag);
 }
@@ -295,6 +305,7 @@ void CapturePlayer(SavePlayer& p) {
     a.name = v->GetName();
     a.guiName = v->GetGuiName();
     a.base = v->GetValue();
+    a.value = v->GetValue();
     if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(v)) {
       // The base, not the value: the effects are saved beside it and added again on load.
       a.base = attribute->GetBase();
@@ -310,6 +321,7 @@ void CapturePlayer(SavePlayer& p) {
     }
     p.attributes.push_back(std::move(a));
   }
+  p.socialClass = vesk->GetSocialClass();
   p.skills = CaptureValues(vesk->Skills());
   p.boredom = CaptureBoredom(vesk->GetBoredom());
   // The avatar's picture; before the screen has been given one, the new-game choice.
@@ -335,6 +347,8 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
   n.veskDays = npc->GetVeskDays();
   n.inviteDays = npc->GetInviteDays();
   n.unlockOffered = npc->IsUnlockOffered();
+  n.invitedToday = npc->IsInvitedToday();
+  n.socialClass = npc->GetSocialClass();
   n.romanticCompatibility = npc->GetAttraction();
   n.cashPerWeek = npc->GetCashPerWeek();
   n.cash = npc->GetCash();
@@ -421,7 +435,7 @@ SaveGameData SIM_SaveGame::Capture() {
     if (!r->active || !r->GetPerson1() || !r->GetPerson2()) continue;
     d.relationships.push_back({r->GetPerson1()->GetSLID(), r->GetPerson2()->GetSLID(),
                                r->GetStrength(), r->GetBalance(), r->IsPlayerCreated(),
-                               r->IsFriendship()});
+                               r->IsFriendship(), r->GetEveningsTogether()});
   }
 
   if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) {
@@ -466,6 +480,10 @@ SaveGameData SIM_SaveGame::Capture() {
   d.maxActs = SIM_SIM::Instance().GetActsPerDay();
   d.acts = SIM_SIM::Instance().GetActsUsed();
   d.topSLID = NextSLID();
+  d.randomState = GetRandomState();
+  d.weatherDays = SIM_Weather::Instance().GetDaysToChange();
+  d.friendMadeToday = SIM_Relationship::IsFriendMadeToday();
+  d.portraitsUsed = SIM_PortraitDatabase::Used();
   return d;
 }
 
@@ -496,6 +514,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
     w.Float(st::kBalance, r.balance);
     w.Flag(st::kPlayerCreated, r.playerCreated);
     w.Flag(st::kFriendship, r.friendship);
+    w.Int(st::kEvenings, r.evenings);
     w.Close(st::kRelationship);
   }
   w.Close(st::kRelationships);
@@ -568,7 +587,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Open(st::kStatistics);
   std::string ints, floats;
   for (int v : d.statInts) ints += std::to_string(v) + ",";
-  for (float v : d.statFloats) floats += FormatFixed(Writer::Finite(st::kFloats, v), 2) + ",";
+  for (float v : d.statFloats) floats += Writer::Number(Writer::Finite(st::kFloats, v)) + ",";
   w.Raw(st::kInts, ints);
   w.Raw(st::kFloats, floats);
   w.Float(st::kElapsed, d.elapsed);
@@ -669,6 +688,12 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
 
   w.Open(st::kMisc);
   w.Int(st::kTopSLID, d.topSLID);
+  w.Raw(st::kRandom, std::to_string(d.randomState));
+  w.Int(st::kWeatherDays, d.weatherDays);
+  w.Flag(st::kFriendToday, d.friendMadeToday);
+  w.Open(st::kPortraitsUsed);
+  for (const std::string& name : d.portraitsUsed) w.String(st::kName, name);
+  w.Close(st::kPortraitsUsed);
   w.Close(st::kMisc);
 
   w.Close(st::kXml);
@@ -688,6 +713,14 @@ std::string SIM_SaveGame::EncodeValue(const std::string& text) {
     }
   }
   return out;
+}
+
+std::string SIM_SaveGame::FormatNumber(float value) {
+  // Without an exponent, and at most 39 digits before the point and 45 after it.
+  char buf[128];
+  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buf, result.ptr);
 }
 
 int SIM_SaveGame::NewSLID() { return NextSLID()++; }

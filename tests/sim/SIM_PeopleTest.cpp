@@ -612,7 +612,8 @@ TEST(MemoryTest, FadesTowardsNeutralAndIsForgotten) {
 namespace {
 
 TEST_F(PeopleTest, ANewGameOrALoadedGameStartsWithoutTheDaysFriend) {
-  // A friend made today blocks another until tomorrow; that day ends with its game.
+  // A friend made today blocks another until tomorrow; that day ends with its game (a loaded
+  // game has the saved day's own).
   const auto makeFriendToday = [&] {
     SIM_Relationship* r = SIM_Relationship::Create(SIM_Vesk::Instance(), Stranger());
     for (int i = 0; i < 3; ++i) r->AddEveningTogether();
@@ -620,14 +621,17 @@ TEST_F(PeopleTest, ANewGameOrALoadedGameStartsWithoutTheDaysFriend) {
     r->ChangeStrength(0.9f);
     ASSERT_TRUE(SIM_Relationship::IsFriendMadeToday());
   };
+  const std::string savedBefore = SIM_SaveGame::BuildText();
   makeFriendToday();
-  const std::string saved = SIM_SaveGame::BuildText();
+  const std::string savedAfter = SIM_SaveGame::BuildText();
   SIM_SIM::Instance().NewGame();
   EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
 
   makeFriendToday();
-  ASSERT_TRUE(SIM_LoadGame::LoadText(saved));
+  ASSERT_TRUE(SIM_LoadGame::LoadText(savedBefore));
   EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(savedAfter));
+  EXPECT_TRUE(SIM_Relationship::IsFriendMadeToday());
 }
 
 }  // namespace
