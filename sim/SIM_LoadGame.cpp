@@ -781,7 +781,7 @@ void ApplyValues(SIM_NamedValueList& list, const std::vector<SaveNamedValue>& va
   for (const SaveNamedValue& v : values) list.Add(new SIM_NamedValue(v.name, v.guiName, v.value));
 }
 
-void ApplyPlayer(const SavePlayer& p) {
+void ApplyPlayer(const SavePlayer& p, bool exact) {
   SIM_Vesk* vesk = SIM_Vesk::Instance();
   vesk->SetSLID(p.slid);
   SIM_GameConfig::Instance().SetName(p.forename);
@@ -800,6 +800,9 @@ void ApplyPlayer(const SavePlayer& p) {
   vesk->LoadAttributes();
   for (const SaveAttribute& a : p.attributes) {
     auto* attribute = dynamic_cast<SIM_Attribute*>(vesk->Attributes().Find(a.name));
+    // Files before 1.24 wrote the table's three texts under each other's names; the table's
+    // own texts stand for those.
+    const bool texts = exact || !attribute;
     if (!attribute) {
       attribute = new SIM_Attribute(a.name, a.guiName, a.base);
       vesk->Attributes().Add(attribute);
@@ -807,9 +810,11 @@ void ApplyPlayer(const SavePlayer& p) {
     attribute->SetGuiName(a.guiName);
     attribute->SetBase(a.base);
     attribute->SetFlags(a.alwaysShow, a.highIsGood);
-    attribute->SetDescription(0, a.description);
-    attribute->SetDescription(1, a.highDesc);
-    attribute->SetDescription(2, a.lowDesc);
+    if (texts) {
+      attribute->SetDescription(SIM_Attribute::kDescription, a.description);
+      attribute->SetDescription(SIM_Attribute::kDescriptionHigh, a.highDesc);
+      attribute->SetDescription(SIM_Attribute::kDescriptionLow, a.lowDesc);
+    }
     attribute->SetWarnLimit(a.criteria, a.warnLimit);
     for (const SaveEffect& e : a.effects) attribute->RestoreEffect(e.amount, e.degrade, e.debugName);
     attribute->Recalculate();
@@ -917,7 +922,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
 
   Progress(0.1f);
-  ApplyPlayer(d.player);
+  ApplyPlayer(d.player, d.fileVersion >= st::kVersionExact);
   Progress(0.25f);
   SIM_Finances::Instance().SetCash(d.cash);
 

@@ -309,13 +309,13 @@ void CapturePlayer(SavePlayer& p) {
     if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(v)) {
       // The base, not the value: the effects are saved beside it and added again on load.
       a.base = attribute->GetBase();
-      a.description = attribute->GetDescription(0);
+      a.description = attribute->GetDescription(SIM_Attribute::kDescription);
       a.alwaysShow = attribute->GetFlag1();
       a.highIsGood = attribute->IsRisingGood();
       a.criteria = attribute->GetWarnCriterion();
       a.warnLimit = attribute->GetWarnThreshold();
-      a.highDesc = attribute->GetDescription(1);
-      a.lowDesc = attribute->GetDescription(2);
+      a.highDesc = attribute->GetDescription(SIM_Attribute::kDescriptionHigh);
+      a.lowDesc = attribute->GetDescription(SIM_Attribute::kDescriptionLow);
       for (const SIM_Effect* e : attribute->GetEffects())
         a.effects.push_back({e->GetDebugName(), e->GetDegrade(), e->GetAmount()});
     }

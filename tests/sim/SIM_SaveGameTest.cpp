@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <limits>
+#include <set>
 #include <string>
 
 #include "SaveGameTestSupport.h"
@@ -153,6 +154,15 @@ SaveGameData FullRecord() {
   d.maxActs = 2;
   d.acts = 1;
   d.topSLID = 9;
+  d.player.attributes[0].value = 0.5f;
+  d.player.socialClass = 2;
+  d.npcs[0].invitedToday = true;
+  d.npcs[0].socialClass = 1;
+  d.relationships[0].evenings = 3;
+  d.randomState = 4000000000u;
+  d.weatherDays = 2;
+  d.friendMadeToday = true;
+  d.portraitsUsed = {"m_12.dds", "f_03.dds"};
   return d;
 }
 
@@ -167,6 +177,57 @@ TEST(SaveRecordTest, EverySectionSurvivesTheTripThroughTheFileText) {
   EXPECT_EQ(read, written);
   // And the text of what was read is the text that was written.
   EXPECT_EQ(SIM_SaveGame::Serialize(read), text);
+}
+
+TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
+  // Every element name of the format in the order it first appears; spelt out here, not
+  // taken from the writer's table, so a misspelt or misplaced tag shows.
+  const std::string expected =
+      "xml header version vesk SLID forename attributes attribute name guiname description "
+      "basevalue alwaysshow highisgood criteria warnlimit highdesc lowdesc sim_effect debugname "
+      "degrade effect value skills skill boredom boredom_item avatar_texture socialclass finances "
+      "cash npcs npc surname fullname portrait greyed tovel iq culture bintroduced snubdelay "
+      "snubcount veskdays invitedays unlockoffered romanticcompatibility cashperweek dob gender "
+      "unlockable interests interest category character_type memories memory type happiness "
+      "strength invitedtoday relationships relationship pers1_id pers2_id balance playercreated "
+      "friendship evenings job_instance grade daysinjob dayssincepromotion jobperf data job_type "
+      "promote1 promote2 promote3 employername industryname workplace maledesc femaledesc "
+      "commutedistance mintip maxtip minsalary maxsalary duration dayasincelastfriend locked "
+      "rarity sociability modifiers modifier jobs_applied job appliedtimer earned activity "
+      "commute assets asset owned crime daystonextmugging daystonextburglary date day dayofweek "
+      "daystofullmoon month year yearend_day yearend_month yearend_year gameend_day "
+      "gameend_month gameend_year tenyearsup globals global health state romance partner "
+      "cynicism statistics ints floats elapsed activities count alcohol addictionstrength "
+      "alcoholic bloodalcohol books book read events event triggered achievements song progress "
+      "quality chunks screenplay theory story royalties royalty income total lastcheque strings "
+      "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
+      "dog burglars nofood cat fish parrot hamster age petfood catfood dogfood fishfood "
+      "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
+      "portraitsused";
+  const std::string text = SIM_SaveGame::Serialize(FullRecord());
+  std::string found;
+  std::set<std::string> seen;
+  for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    const std::string tag = text.substr(at + 1, text.find('>', at) - at - 1);
+    if (tag[0] != '/' && seen.insert(tag).second) found += (found.empty() ? "" : " ") + tag;
+  }
+  EXPECT_EQ(found, expected);
+  // Which value stands under which name, for the elements whose neighbours share a kind.
+  EXPECT_NE(text.find("<description>desc_happiness</description>\n<basevalue>0.625</basevalue>\n"
+                      "<alwaysshow>1</alwaysshow>\n<highisgood>1</highisgood>\n<criteria>1</criteria>\n"
+                      "<warnlimit>0.25</warnlimit>\n<highdesc>hi</highdesc>\n<lowdesc>lo</lowdesc>\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("<pers1_id>3</pers1_id>\n<pers2_id>7</pers2_id>\n<strength>0.5</strength>\n"
+                      "<balance>-0.25</balance>\n<playercreated>1</playercreated>\n"
+                      "<friendship>1</friendship>\n<evenings>3</evenings>\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("<name>stress</name>\n<debugname>clerk_1</debugname>\n<degrade>0.5</degrade>\n"
+                      "<value>0.125</value>\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("<TopSLID>9</TopSLID>\n<random>4000000000</random>\n<weatherdays>2</weatherdays>\n"
+                      "<friendtoday>1</friendtoday>\n<portraitsused>\n<name>m_12.dds</name>\n"
+                      "<name>f_03.dds</name>\n</portraitsused>\n</misc>\n"),
+            std::string::npos);
 }
 
 TEST(SaveRecordTest, TheFileHasTheFixedShape) {
@@ -360,6 +421,19 @@ TEST_F(SIM_SaveGameTest, AFailedWriteKeepsTheOldSaveAndReportsFailure) {
     }
 }
 
+TEST_F(SIM_SaveGameTest, EachAttributeTextIsSavedUnderItsOwnName) {
+  // The description (what the details window shows), then the texts for a high and a low
+  // value, as the table has them.
+  const std::string text = SIM_SaveGame::BuildText();
+  EXPECT_NE(text.find("<name>happiness</name>\n<guiname>nv_happiness</guiname>\n"
+                      "<description>ATTR_HAPPINESS_DESC</description>\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("<highdesc>ATTR_HAPPINESS_HIGH</highdesc>\n<lowdesc>ATTR_HAPPINESS_LOW</lowdesc>\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("<highdesc>ATTR_STRESS_HIGH</highdesc>\n<lowdesc>ATTR_STRESS_LOW</lowdesc>\n"),
+            std::string::npos);
+}
+
 TEST_F(SIM_SaveGameTest, WithoutASaveFolderSavingFails) {
   SIM_SaveGame::SetFolder("");
   EXPECT_FALSE(SIM_SaveGame::Save("slot"));
@@ -440,6 +514,11 @@ TEST_F(SIM_SaveGameTest, AGameSavedBeforeNumbersWereExactStillLoadsAndPlays) {
   EXPECT_EQ(SIM_NPC::All()[0]->GetForename(), "Lisa");
   EXPECT_EQ(SIM_NPC::All()[0]->GetCash(), 27.394f);
   EXPECT_EQ(SIM_Relationship::CountActive(), 4u);
+  // Its attribute texts stood under each other's names; the table's own are kept.
+  const auto* happiness = dynamic_cast<const SIM_Attribute*>(SIM_Vesk::Instance()->Attributes().Find("happiness"));
+  ASSERT_NE(happiness, nullptr);
+  EXPECT_EQ(happiness->GetDescription(SIM_Attribute::kDescription), "ATTR_HAPPINESS_DESC");
+  EXPECT_EQ(happiness->GetDescription(SIM_Attribute::kDescriptionLow), "ATTR_HAPPINESS_LOW");
   PlayDays(5);
   // Saved in today's form, it loads back to the same save.
   const std::string now = SIM_SaveGame::BuildText();
