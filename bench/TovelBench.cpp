@@ -49,7 +49,6 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
-#include "sim/SIM_SaveTags.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
@@ -205,7 +204,7 @@ int main(int argc, char** argv) {
     // Where the game writes it: at the end of the next-day step, before the summary closes.
     if (autosave) {
       const auto saveStart = Clock::now();
-      if (!SIM_SaveGame::Save(savetag::kAutosave)) std::fprintf(stderr, "the autosave failed\n");
+      if (!SIM_SaveGame::Autosave()) std::fprintf(stderr, "the autosave failed\n");
       autosaveUs += MicrosecondsSince(saveStart);
       ++autosaves;
     }

@@ -371,10 +371,37 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
   return n;
 }
 
-void ReportFailure(const std::string& key, const std::string& slot) {
+// Set once the player has been told that the autosave fails; cleared by a save that works.
+bool& AutosaveFailureTold() {
+  static bool told = false;
+  return told;
+}
+
+// The one place a failed save reaches the player.
+void TellPlayer(const std::string& key) {
+  plat::ShowMessageBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()), plat::BoxIcon::Error);
+}
+
+// The log keeps every failure. The player hears of every save they asked for that failed,
+// but of a failing autosave only once until a save works again: a full disk or a read-only
+// folder would otherwise raise a box every day.
+void ReportFailure(const std::string& key, const std::string& slot, bool autosave) {
   LastErrorText() = key;
   LogWarning(("Save failed (" + key + "): " + slot).c_str(), "SIM_SaveGame", __LINE__);
-  plat::ShowMessageBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()), plat::BoxIcon::Error);
+  if (autosave) {
+    if (AutosaveFailureTold()) return;
+    AutosaveFailureTold() = true;
+  }
+  TellPlayer(key);
+}
+
+// The temporary file a save writes before its rename: "<slot>.xml.tmp<process id>".
+bool IsInterruptedSaveName(const std::string& name) {
+  const std::string mark = std::string(st::kExtension) + ".tmp";
+  const size_t at = name.rfind(mark);
+  if (at == std::string::npos || at == 0) return false;
+  const std::string pid = name.substr(at + mark.size());
+  return !pid.empty() && pid.find_first_not_of("0123456789") == std::string::npos;
 }
 
 }  // namespace
@@ -399,25 +426,43 @@ bool SIM_SaveGame::IsValidSlotName(const std::string& slot, std::string* why) {
   return reason == nullptr;
 }
 
-bool SIM_SaveGame::Save(const std::string& slot) {
+bool SIM_SaveGame::Save(const std::string& slot) { return Write(slot, false); }
+
+bool SIM_SaveGame::Autosave() { return Write(st::kAutosave, true); }
+
+bool SIM_SaveGame::Write(const std::string& slot, bool autosave) {
   TraceCall("SIM_SaveGame::Save " + slot);
   LastErrorText().clear();
   std::string why;
   if (!IsValidSlotName(slot, &why)) {
-    ReportFailure(why, slot);
+    ReportFailure(why, slot, autosave);
     return false;
   }
   if (Folder().empty()) {
-    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot, autosave);
     return false;
   }
   // The whole text is ready before the file is touched; the rename then replaces an older
   // save in one step, and a failed write leaves it as it was.
   if (!plat::WriteFileAtomically(PathFor(slot), BuildText())) {
-    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot, autosave);
     return false;
   }
+  AutosaveFailureTold() = false;
   return true;
+}
+
+int SIM_SaveGame::RemoveInterruptedSaves() {
+  if (Folder().empty()) return 0;
+  int removed = 0;
+  for (const plat::DirEntry& entry : plat::ListMatching(Folder() + "/*" + st::kExtension + ".tmp*")) {
+    if (entry.isDirectory || !IsInterruptedSaveName(entry.name)) continue;
+    if (plat::RemoveFile(Folder() + "/" + entry.name)) {
+      LogWarning(("Removed an interrupted save: " + entry.name).c_str(), "SIM_SaveGame", __LINE__);
+      ++removed;
+    }
+  }
+  return removed;
 }
 
 const std::string& SIM_SaveGame::LastError() { return LastErrorText(); }

@@ -276,9 +276,15 @@ class SIM_SaveGame {
   static bool IsValidSlotName(const std::string& slot, std::string* why = nullptr);
 
   // Writes the running game to the slot through a temporary file and a rename, so a failed
-  // write keeps an older save of that name whole. On failure the player is told once and the
-  // result is false.
+  // write keeps an older save of that name whole. On failure the player is told (each time)
+  // and the result is false.
   static bool Save(const std::string& slot);
+  // The end-of-day save to "autosave". Every failure is logged, but the player is told only
+  // of the first until a save works again.
+  static bool Autosave();
+  // Deletes what saves cut off before their rename left in the save folder (this game's own
+  // "<slot>.xml.tmp<process id>" files, nothing else); run at start. The number removed.
+  static int RemoveInterruptedSaves();
   // The key of the last failure's reason ("" after a success).
   static const std::string& LastError();
 
@@ -300,4 +306,7 @@ class SIM_SaveGame {
   static int NewSLID();
   static void SetNextSLID(int next);
   static int GetNextSLID();
+
+ private:
+  static bool Write(const std::string& slot, bool autosave);
 };

@@ -11,6 +11,7 @@
 
 #include "SaveGameTestSupport.h"
 #include "engine/CallTrace.h"
+#include "engine/Translate.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
@@ -432,6 +433,77 @@ TEST_F(SIM_SaveGameTest, EachAttributeTextIsSavedUnderItsOwnName) {
             std::string::npos);
   EXPECT_NE(text.find("<highdesc>ATTR_STRESS_HIGH</highdesc>\n<lowdesc>ATTR_STRESS_LOW</lowdesc>\n"),
             std::string::npos);
+}
+
+// Makes saving into the folder fail: read-only, or (for a user who writes anywhere) with a
+// folder standing where the slot's temporary file would go.
+void BlockSaving(const fs::path& folder, const std::string& slot) {
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path probe = folder / "probe";
+  testsupport::WriteFile(probe, "x");
+  if (!fs::exists(probe)) return;
+  std::error_code ec;
+  fs::remove(probe, ec);
+  fs::permissions(folder, fs::perms::owner_all);
+  fs::create_directory(folder / (slot + ".xml.tmp" + fs::read_symlink("/proc/self").string()));
+}
+
+size_t Occurrences(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+TEST_F(SIM_SaveGameTest, AFailingAutosaveTellsThePlayerOnceAndLogsEveryDay) {
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, true);
+  PlayDays(1);
+  ASSERT_TRUE(SIM_SaveGame::Save("mine"));
+  const std::string autosave = ReadFile(saves.Path() / "autosave.xml");
+  const std::string mine = ReadFile(saves.Path() / "mine.xml");
+  BlockSaving(saves.Path(), "autosave");
+  const std::string box = "[" + std::string(Translate("SAVEGAME_TITLE")) + "]";
+
+  testing::internal::CaptureStderr();
+  PlayDays(5);
+  const std::string days = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(Occurrences(days, box), 1u);
+  EXPECT_EQ(Occurrences(days, "Save failed (SAVEGAME_WRITE_FAILED): autosave"), 5u);
+
+  // A save the player asks for says so every time.
+  BlockSaving(saves.Path(), "mine");
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(SIM_SaveGame::Save("mine"));
+  EXPECT_FALSE(SIM_SaveGame::Save("mine"));
+  EXPECT_EQ(Occurrences(testing::internal::GetCapturedStderr(), box), 2u);
+
+  fs::permissions(saves.Path(), fs::perms::owner_all);
+  EXPECT_EQ(ReadFile(saves.Path() / "autosave.xml"), autosave);
+  EXPECT_EQ(ReadFile(saves.Path() / "mine.xml"), mine);
+  // Once a save works again, the next failing autosave is told again.
+  ASSERT_TRUE(SIM_SaveGame::Save("other"));
+  BlockSaving(saves.Path(), "autosave");
+  testing::internal::CaptureStderr();
+  PlayDays(1);
+  EXPECT_EQ(Occurrences(testing::internal::GetCapturedStderr(), box), 1u);
+  fs::permissions(saves.Path(), fs::perms::owner_all);
+  EXPECT_TRUE(SIM_SaveGame::Save("other"));  // and the next test starts from a working save
+}
+
+TEST_F(SIM_SaveGameTest, WhatAnInterruptedSaveLeftIsRemovedAtStart) {
+  ASSERT_TRUE(SIM_SaveGame::Save("slot"));
+  const std::string slot = ReadFile(saves.Path() / "slot.xml");
+  testsupport::WriteFile(saves.Path() / "slot.xml.tmp4242", "<xml>\n<hea");
+  testsupport::WriteFile(saves.Path() / "autosave.xml.tmp7", "");
+  // Names the game never writes are someone else's.
+  for (const char* other : {"notes.txt", "slot.xml.tmp", "slot.xml.tmp12a", "slot.txt.tmp5"})
+    testsupport::WriteFile(saves.Path() / other, other);
+
+  EXPECT_EQ(SIM_SaveGame::RemoveInterruptedSaves(), 2);
+  EXPECT_FALSE(fs::exists(saves.Path() / "slot.xml.tmp4242"));
+  EXPECT_FALSE(fs::exists(saves.Path() / "autosave.xml.tmp7"));
+  EXPECT_EQ(ReadFile(saves.Path() / "slot.xml"), slot);
+  for (const char* other : {"notes.txt", "slot.xml.tmp", "slot.xml.tmp12a", "slot.txt.tmp5"})
+    EXPECT_EQ(ReadFile(saves.Path() / other), other);
 }
 
 TEST_F(SIM_SaveGameTest, WithoutASaveFolderSavingFails) {
