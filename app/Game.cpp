@@ -98,6 +98,7 @@ bool Game::Init() {
   InitUserFolders();
   SIM_PlayerOptions::Instance().SetFolder(userFolder_);
   SIM_SaveGame::SetFolder(saveFolder_);
+  SIM_SaveGame::RemoveInterruptedSaves();
   SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game

@@ -2,6 +2,7 @@
 #include "platform/Files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -203,8 +204,20 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   struct stat st{};
   if (ok && StatOk(target, st)) ::chmod(temp.c_str(), st.st_mode & 07777);
   if (ok) ok = std::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  // The rename itself lives in the folder: sync the folder too, or a crash can bring back the
+  // old file (or none) after the new one was reported written.
+  const size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
 }
 
 bool WildcardMatch(const std::string& pattern, const std::string& name) {

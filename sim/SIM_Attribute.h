@@ -50,6 +50,11 @@ class SIM_Attribute : public SIM_NamedValue {
   void SetBase(float base) { base_ = base; }
   bool GetFlag1() const { return flag1_; }
   bool IsRisingGood() const { return risingIsGood_; }
+  // The table's three texts: what the attribute is (shown in its details), the text for a
+  // high value and the text for a low value.
+  static constexpr int kDescription = 0;
+  static constexpr int kDescriptionHigh = 1;
+  static constexpr int kDescriptionLow = 2;
   const std::string& GetDescription(int i) const { return descriptions_[i < 0 || i > 2 ? 0 : i]; }
   int GetWarnCriterion() const { return warnCriterion_; }
   float GetWarnThreshold() const { return warnThreshold_; }

@@ -12,6 +12,7 @@
 
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
+#include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "sim/HOOK_Achievements.h"
@@ -57,6 +58,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
 
 namespace st = savetag;
 
@@ -272,6 +274,7 @@ void ReadPlayer(Reader& r, SavePlayer& p) {
       r.Close(st::kSimEffect);
       a.effects.push_back(std::move(e));
     }
+    if (r.version >= st::kVersionExact) a.value = r.Float(st::kValue);
     r.Close(st::kAttribute);
     p.attributes.push_back(std::move(a));
   }
@@ -279,6 +282,7 @@ void ReadPlayer(Reader& r, SavePlayer& p) {
   p.skills = ReadSkills(r);
   p.boredom = ReadBoredom(r);
   p.avatarTexture = r.String(st::kAvatarTexture);
+  if (r.version >= st::kVersionExact) p.socialClass = r.Int(st::kSocialClass);
   r.Close(st::kVesk);
 }
 
@@ -334,6 +338,10 @@ void ReadNPC(Reader& r, SaveNPC& n) {
     n.memories.push_back(std::move(m));
   }
   r.Close(st::kMemories);
+  if (r.version >= st::kVersionExact) {
+    n.invitedToday = r.Flag(st::kInvitedToday);
+    n.socialClass = r.Int(st::kSocialClass);
+  }
   r.Close(st::kNPC);
 }
 
@@ -451,6 +459,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
     rel.balance = r.Float(st::kBalance);
     rel.playerCreated = r.Flag(st::kPlayerCreated);
     rel.friendship = r.Flag(st::kFriendship);
+    if (r.version >= st::kVersionExact) rel.evenings = r.Int(st::kEvenings);
     r.Close(st::kRelationship);
     d.relationships.push_back(rel);
   }
@@ -643,6 +652,17 @@ void ReadAll(Reader& r, SaveGameData& d) {
 
   r.Open(st::kMisc);
   d.topSLID = r.Int(st::kTopSLID);
+  if (r.version >= st::kVersionExact) {
+    const std::string random = Trim(r.String(st::kRandom));
+    const char* end = random.data() + random.size();
+    const auto [ptr, ec] = std::from_chars(random.data(), end, d.randomState);
+    if (random.empty() || ec != std::errc() || ptr != end) throw BadSave("bad random state");
+    d.weatherDays = r.Int(st::kWeatherDays);
+    d.friendMadeToday = r.Flag(st::kFriendToday);
+    r.Open(st::kPortraitsUsed);
+    while (r.Peek(st::kName)) d.portraitsUsed.push_back(r.String(st::kName));
+    r.Close(st::kPortraitsUsed);
+  }
   r.Close(st::kMisc);
   // Nothing after misc is read: the closing xml tag is optional.
 }
@@ -755,7 +775,7 @@ void ApplyValues(SIM_NamedValueList& list, const std::vector<SaveNamedValue>& va
   for (const SaveNamedValue& v : values) list.Add(new SIM_NamedValue(v.name, v.guiName, v.value));
 }
 
-void ApplyPlayer(const SavePlayer& p) {
+void ApplyPlayer(const SavePlayer& p, bool exact) {
   SIM_Vesk* vesk = SIM_Vesk::Instance();
   vesk->SetSLID(p.slid);
   SIM_GameConfig::Instance().SetName(p.forename);
@@ -773,6 +793,9 @@ void ApplyPlayer(const SavePlayer& p) {
   vesk->LoadAttributes();
   for (const SaveAttribute& a : p.attributes) {
     auto* attribute = dynamic_cast<SIM_Attribute*>(vesk->Attributes().Find(a.name));
+    // Files before 1.24 wrote the table's three texts under each other's names; the table's
+    // own texts stand for those.
+    const bool texts = exact || !attribute;
     if (!attribute) {
       attribute = new SIM_Attribute(a.name, a.guiName, a.base);
       vesk->Attributes().Add(attribute);
@@ -780,9 +803,11 @@ void ApplyPlayer(const SavePlayer& p) {
     attribute->SetGuiName(a.guiName);
     attribute->SetBase(a.base);
     attribute->SetFlags(a.alwaysShow, a.highIsGood);
-    attribute->SetDescription(0, a.description);
-    attribute->SetDescription(1, a.highDesc);
-    attribute->SetDescription(2, a.lowDesc);
+    if (texts) {
+      attribute->SetDescription(SIM_Attribute::kDescription, a.description);
+      attribute->SetDescription(SIM_Attribute::kDescriptionHigh, a.highDesc);
+      attribute->SetDescription(SIM_Attribute::kDescriptionLow, a.lowDesc);
+    }
     attribute->SetWarnLimit(a.criteria, a.warnLimit);
     for (const SaveEffect& e : a.effects) attribute->RestoreEffect(e.amount, e.degrade, e.debugName);
     attribute->Recalculate();
@@ -808,6 +833,8 @@ SIM_NPC* ApplyNPC(const SaveNPC& n) {
   // Setting the job clears the offered flag, so the flag comes after it.
   npc->SetUnlockableJob(n.unlockable == st::kNullJob ? nullptr : SIM_JobBase::FindByName(n.unlockable));
   npc->SetUnlockOffered(n.unlockOffered);
+  npc->SetInvitedToday(n.invitedToday);
+  npc->SetSocialClass(n.socialClass);
   npc->SetAttraction(n.romanticCompatibility);
   npc->SetCashPerWeekValue(n.cashPerWeek);
   npc->SetCash(n.cash);
@@ -854,18 +881,26 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   job->SetIndustryName(d.jobType.industryName);
   for (const SaveModifier& m : d.jobType.modifiers) {
     const size_t before = job->GetModifiers().size();
-    job->AddModifier(m.name + "," + FormatFixed(m.value, 6) + "," + FormatFixed(m.degrade, 6));
+    job->AddModifier(m.name + "," + SIM_SaveGame::FormatNumber(m.value) + "," +
+                     SIM_SaveGame::FormatNumber(m.degrade));
     if (job->GetModifiers().size() > before) job->GetModifiers().back()->source = m.debugName;
   }
   SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
 
   Progress(0.1f);
-  ApplyPlayer(d.player);
+  ApplyPlayer(d.player, d.fileVersion >= st::kVersionExact);
   Progress(0.25f);
   SIM_Finances::Instance().SetCash(d.cash);
 
   std::map<int, SIM_Person*> bySLID{{d.player.slid, SIM_Vesk::Instance()}};
   for (const SaveNPC& n : d.npcs) bySLID[n.slid] = ApplyNPC(n);
+  // The faces already handed out are not handed out again; an older file names only those
+  // of the characters it holds.
+  if (d.fileVersion >= st::kVersionExact) {
+    for (const std::string& name : d.portraitsUsed) SIM_PortraitDatabase::MarkUsed(name);
+  } else {
+    for (const SaveNPC& n : d.npcs) SIM_PortraitDatabase::MarkUsed(n.portrait);
+  }
   Progress(0.5f);
 
   for (const SaveRelationship& r : d.relationships) {
@@ -882,6 +917,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     rel->SetBalance(r.balance);
     rel->SetFriendship(r.friendship);
     rel->SetPlayerCreated(r.playerCreated);
+    rel->SetEveningsTogether(r.evenings);
   }
 
   SIM_Vesk::Instance()->SetJob(playerJob);
@@ -902,6 +938,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   NextReviewDate() = SIM_Date(d.reviewDay, d.reviewMonth, d.reviewYear);
   GameEndDate() = SIM_Date(d.endDay, d.endMonth, d.endYear);
   SIM_SIM::Instance().SetGameOver(d.tenYearsUp);
+  SIM_Weather::Instance().SetDaysToChange(d.weatherDays);
 
   for (const SaveNamedValue& g : d.globals) {
     if (SIM_NamedValue* v = GlobalNamedValues().Find(g.name)) {
@@ -911,6 +948,10 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
       GlobalNamedValues().Add(new SIM_NamedValue(g.name, g.guiName, g.value));
     }
   }
+
+  // The weather the loaded globals describe, not the one of the game that was running.
+  SIM_Weather::Instance().RestoreFromGlobals();
+  SIM_Relationship::SetFriendMadeToday(d.friendMadeToday);
 
   SIM_Health::Instance().SetState(d.healthState);
   SIM_Health::Instance().SetDuration(d.healthDuration);
@@ -940,6 +981,14 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
 
   // Rebuild what the file does not carry.
   SIM_Vesk::Instance()->Recalculate();
+  if (d.fileVersion >= st::kVersionExact) {
+    // The values and the class as the saved game had them: worked out again they can differ
+    // (the game may have been saved after its values last moved without a recalculation,
+    // and the class only ever rises).
+    SIM_Vesk::Instance()->SetSocialClass(d.player.socialClass);
+    for (const SaveAttribute& a : d.player.attributes)
+      if (SIM_NamedValue* v = SIM_Vesk::Instance()->Attributes().Find(a.name)) v->SetValue(a.value);
+  }
   SIM_Tovel::Instance().Recount();
   SIM_Tovel::Instance().RecountMemberships();
   SIM_Tovel::Instance().RecountActivities();
@@ -960,6 +1009,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     sim.SetActs(sim.GetActsPerDay(), 0);
   }
   if (sim.GetActsUsed() >= sim.GetActsPerDay()) sim.DayOver();
+  // Last: the steps above draw numbers of their own (a character made empty draws its
+  // counters), and the game goes on from the saved draw. An older file keeps the running one.
+  if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);
   Progress(1.0f);
 }
 

@@ -67,3 +67,21 @@ const std::vector<std::string>& SIM_PortraitDatabase::AllMale() { return L().mal
 const std::vector<std::string>& SIM_PortraitDatabase::AllFemale() { return L().female; }
 size_t SIM_PortraitDatabase::UnusedMale() { return L().unusedMale.size(); }
 size_t SIM_PortraitDatabase::UnusedFemale() { return L().unusedFemale.size(); }
+
+std::vector<std::string> SIM_PortraitDatabase::Used() {
+  std::vector<std::string> used;
+  const auto add = [&used](const std::vector<std::string>& all, const std::vector<std::string>& unused) {
+    for (const std::string& name : all)
+      if (std::find(unused.begin(), unused.end(), name) == unused.end() &&
+          std::find(used.begin(), used.end(), name) == used.end())
+        used.push_back(name);
+  };
+  add(L().male, L().unusedMale);
+  add(L().female, L().unusedFemale);
+  return used;
+}
+
+void SIM_PortraitDatabase::MarkUsed(const std::string& name) {
+  std::erase(L().unusedMale, name);
+  std::erase(L().unusedFemale, name);
+}

@@ -20,4 +20,8 @@ class SIM_PortraitDatabase {
   static const std::vector<std::string>& AllFemale();
   static size_t UnusedMale();
   static size_t UnusedFemale();
+  // The portraits handed out so far (both genders), and marking one as handed out (a load
+  // puts back the state of the saved game, so the same faces come next).
+  static std::vector<std::string> Used();
+  static void MarkUsed(const std::string& name);
 };

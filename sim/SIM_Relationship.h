@@ -45,6 +45,7 @@ class SIM_Relationship : public ProcessBase {
   void SetBalance(float balance) { balance_ = balance; }
   int GetEveningsTogether() const { return eveningsTogether_; }
   void AddEveningTogether() { ++eveningsTogether_; }
+  void SetEveningsTogether(int evenings) { eveningsTogether_ = evenings; }
   bool IsPlayerInvolved() const { return playerInvolved_; }
   bool IsPlayerCreated() const { return playerCreated_; }
   void SetPlayerCreated(bool created) { playerCreated_ = created; }
@@ -53,6 +54,7 @@ class SIM_Relationship : public ProcessBase {
   // Active relationships only.
   static size_t CountActive();
   static void ClearFriendMadeToday();
+  static void SetFriendMadeToday(bool made) { friendMadeToday_ = made; }
   static bool IsFriendMadeToday() { return friendMadeToday_; }
   // Friendships of the player lost since the counter was last reset (bench figure).
   static int GetFriendsLost() { return friendsLost_; }

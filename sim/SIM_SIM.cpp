@@ -277,7 +277,7 @@ void SIM_SIM::NextDay() {
 
   // 12.
   if (SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave))
-    SIM_SaveGame::Save("autosave");
+    SIM_SaveGame::Autosave();
 
   // 13.
   TraceEvent("Next Day, Finance is " + FormatFixed(SIM_Finances::Instance().GetCash(), 6) +

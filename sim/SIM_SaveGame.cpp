@@ -1,10 +1,12 @@
 // The save writer.
 #include "sim/SIM_SaveGame.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
+#include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
@@ -23,6 +25,7 @@
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_Romance.h"
@@ -33,6 +36,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
 
 namespace st = savetag;
 
@@ -74,7 +78,9 @@ class Writer {
   void String(const char* tag, const std::string& text) { Raw(tag, SIM_SaveGame::EncodeValue(text)); }
   void Int(const char* tag, int value) { Raw(tag, std::to_string(value)); }
   void Flag(const char* tag, bool value) { Int(tag, value ? 1 : 0); }
-  void Float(const char* tag, float value) { Raw(tag, FormatFixed(Finite(tag, value), 3)); }
+  void Float(const char* tag, float value) { Raw(tag, Number(Finite(tag, value))); }
+
+  static std::string Number(float value) { return SIM_SaveGame::FormatNumber(value); }
 
   // A value gone to infinity or NaN would make the save unreadable; it is written as 0.
   static float Finite(const char* tag, float value) {
@@ -137,12 +143,14 @@ void WritePlayer(Writer& w, const SavePlayer& p) {
       w.Float(st::kEffect, e.amount);
       w.Close(st::kSimEffect);
     }
+    w.Float(st::kValue, a.value);
     w.Close(st::kAttribute);
   }
   w.Close(st::kAttributes);
   WriteSkills(w, p.skills);
   WriteBoredom(w, p.boredom);
   w.String(st::kAvatarTexture, p.avatarTexture);
+  w.Int(st::kSocialClass, p.socialClass);
   w.Close(st::kVesk);
 }
 
@@ -191,6 +199,8 @@ void WriteNPC(Writer& w, const SaveNPC& n) {
     w.Close(st::kMemory);
   }
   w.Close(st::kMemories);
+  w.Flag(st::kInvitedToday, n.invitedToday);
+  w.Int(st::kSocialClass, n.socialClass);
   w.Close(st::kNPC);
 }
 
@@ -202,7 +212,7 @@ void WriteJobs(Writer& w, const SaveGameData& d) {
   for (const SaveJobPerf& perf : d.jobInstance.perf) {
     w.Open(st::kJobPerf);
     w.Raw(st::kData, std::string(perf.valid ? "1," : "0,") +
-                         FormatFixed(Writer::Finite(st::kData, perf.value), 3));
+                         Writer::Number(Writer::Finite(st::kData, perf.value)));
     w.Close(st::kJobPerf);
   }
   w.Close(st::kJobInstance);
@@ -257,7 +267,7 @@ void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
   w.Float(st::kQuality, p.quality);
   w.String(st::kGuiName, p.guiName);
   std::string chunks;
-  for (float c : p.chunks) chunks += FormatFixed(Writer::Finite(st::kChunks, c), 3) + ",";
+  for (float c : p.chunks) chunks += Writer::Number(Writer::Finite(st::kChunks, c)) + ",";
   w.Raw(st::kChunks, chunks);
   w.Close(tag);
 }
@@ -294,21 +304,23 @@ void CapturePlayer(SavePlayer& p) {
     a.name = v->GetName();
     a.guiName = v->GetGuiName();
     a.base = v->GetValue();
+    a.value = v->GetValue();
     if (const auto* attribute = dynamic_cast<const SIM_Attribute*>(v)) {
       // The base, not the value: the effects are saved beside it and added again on load.
       a.base = attribute->GetBase();
-      a.description = attribute->GetDescription(0);
+      a.description = attribute->GetDescription(SIM_Attribute::kDescription);
       a.alwaysShow = attribute->GetFlag1();
       a.highIsGood = attribute->IsRisingGood();
       a.criteria = attribute->GetWarnCriterion();
       a.warnLimit = attribute->GetWarnThreshold();
-      a.highDesc = attribute->GetDescription(1);
-      a.lowDesc = attribute->GetDescription(2);
+      a.highDesc = attribute->GetDescription(SIM_Attribute::kDescriptionHigh);
+      a.lowDesc = attribute->GetDescription(SIM_Attribute::kDescriptionLow);
       for (const SIM_Effect* e : attribute->GetEffects())
         a.effects.push_back({e->GetDebugName(), e->GetDegrade(), e->GetAmount()});
     }
     p.attributes.push_back(std::move(a));
   }
+  p.socialClass = vesk->GetSocialClass();
   p.skills = CaptureValues(vesk->Skills());
   p.boredom = CaptureBoredom(vesk->GetBoredom());
   p.avatarTexture = SIM_GameConfig::Instance().GetAvatarName();
@@ -331,6 +343,8 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
   n.veskDays = npc->GetVeskDays();
   n.inviteDays = npc->GetInviteDays();
   n.unlockOffered = npc->IsUnlockOffered();
+  n.invitedToday = npc->IsInvitedToday();
+  n.socialClass = npc->GetSocialClass();
   n.romanticCompatibility = npc->GetAttraction();
   n.cashPerWeek = npc->GetCashPerWeek();
   n.cash = npc->GetCash();
@@ -353,10 +367,37 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
   return n;
 }
 
-void ReportFailure(const std::string& key, const std::string& slot) {
+// Set once the player has been told that the autosave fails; cleared by a save that works.
+bool& AutosaveFailureTold() {
+  static bool told = false;
+  return told;
+}
+
+// The one place a failed save reaches the player.
+void TellPlayer(const std::string& key) {
+  Screens().ShowErrorBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()));
+}
+
+// The log keeps every failure. The player hears of every save they asked for that failed,
+// but of a failing autosave only once until a save works again: a full disk or a read-only
+// folder would otherwise raise a box every day.
+void ReportFailure(const std::string& key, const std::string& slot, bool autosave) {
   LastErrorText() = key;
   LogWarning(("Save failed (" + key + "): " + slot).c_str(), "SIM_SaveGame", __LINE__);
-  Screens().ShowErrorBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()));
+  if (autosave) {
+    if (AutosaveFailureTold()) return;
+    AutosaveFailureTold() = true;
+  }
+  TellPlayer(key);
+}
+
+// The temporary file a save writes before its rename: "<slot>.xml.tmp<process id>".
+bool IsInterruptedSaveName(const std::string& name) {
+  const std::string mark = std::string(st::kExtension) + ".tmp";
+  const size_t at = name.rfind(mark);
+  if (at == std::string::npos || at == 0) return false;
+  const std::string pid = name.substr(at + mark.size());
+  return !pid.empty() && pid.find_first_not_of("0123456789") == std::string::npos;
 }
 
 }  // namespace
@@ -381,25 +422,43 @@ bool SIM_SaveGame::IsValidSlotName(const std::string& slot, std::string* why) {
   return reason == nullptr;
 }
 
-bool SIM_SaveGame::Save(const std::string& slot) {
+bool SIM_SaveGame::Save(const std::string& slot) { return Write(slot, false); }
+
+bool SIM_SaveGame::Autosave() { return Write(st::kAutosave, true); }
+
+bool SIM_SaveGame::Write(const std::string& slot, bool autosave) {
   TraceCall("SIM_SaveGame::Save " + slot);
   LastErrorText().clear();
   std::string why;
   if (!IsValidSlotName(slot, &why)) {
-    ReportFailure(why, slot);
+    ReportFailure(why, slot, autosave);
     return false;
   }
   if (Folder().empty()) {
-    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot, autosave);
     return false;
   }
   // The whole text is ready before the file is touched; the rename then replaces an older
   // save in one step, and a failed write leaves it as it was.
   if (!plat::WriteFileAtomically(PathFor(slot), BuildText())) {
-    ReportFailure("SAVEGAME_WRITE_FAILED", slot);
+    ReportFailure("SAVEGAME_WRITE_FAILED", slot, autosave);
     return false;
   }
+  AutosaveFailureTold() = false;
   return true;
+}
+
+int SIM_SaveGame::RemoveInterruptedSaves() {
+  if (Folder().empty()) return 0;
+  int removed = 0;
+  for (const plat::DirEntry& entry : plat::ListMatching(Folder() + "/*" + st::kExtension + ".tmp*")) {
+    if (entry.isDirectory || !IsInterruptedSaveName(entry.name)) continue;
+    if (plat::RemoveFile(Folder() + "/" + entry.name)) {
+      LogWarning(("Removed an interrupted save: " + entry.name).c_str(), "SIM_SaveGame", __LINE__);
+      ++removed;
+    }
+  }
+  return removed;
 }
 
 const std::string& SIM_SaveGame::LastError() { return LastErrorText(); }
@@ -417,7 +476,7 @@ SaveGameData SIM_SaveGame::Capture() {
     if (!r->active || !r->GetPerson1() || !r->GetPerson2()) continue;
     d.relationships.push_back({r->GetPerson1()->GetSLID(), r->GetPerson2()->GetSLID(),
                                r->GetStrength(), r->GetBalance(), r->IsPlayerCreated(),
-                               r->IsFriendship()});
+                               r->IsFriendship(), r->GetEveningsTogether()});
   }
 
   if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) {
@@ -462,6 +521,10 @@ SaveGameData SIM_SaveGame::Capture() {
   d.maxActs = SIM_SIM::Instance().GetActsPerDay();
   d.acts = SIM_SIM::Instance().GetActsUsed();
   d.topSLID = NextSLID();
+  d.randomState = GetRandomState();
+  d.weatherDays = SIM_Weather::Instance().GetDaysToChange();
+  d.friendMadeToday = SIM_Relationship::IsFriendMadeToday();
+  d.portraitsUsed = SIM_PortraitDatabase::Used();
   return d;
 }
 
@@ -492,6 +555,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
     w.Float(st::kBalance, r.balance);
     w.Flag(st::kPlayerCreated, r.playerCreated);
     w.Flag(st::kFriendship, r.friendship);
+    w.Int(st::kEvenings, r.evenings);
     w.Close(st::kRelationship);
   }
   w.Close(st::kRelationships);
@@ -564,7 +628,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Open(st::kStatistics);
   std::string ints, floats;
   for (int v : d.statInts) ints += std::to_string(v) + ",";
-  for (float v : d.statFloats) floats += FormatFixed(Writer::Finite(st::kFloats, v), 2) + ",";
+  for (float v : d.statFloats) floats += Writer::Number(Writer::Finite(st::kFloats, v)) + ",";
   w.Raw(st::kInts, ints);
   w.Raw(st::kFloats, floats);
   w.Float(st::kElapsed, d.elapsed);
@@ -665,6 +729,12 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
 
   w.Open(st::kMisc);
   w.Int(st::kTopSLID, d.topSLID);
+  w.Raw(st::kRandom, std::to_string(d.randomState));
+  w.Int(st::kWeatherDays, d.weatherDays);
+  w.Flag(st::kFriendToday, d.friendMadeToday);
+  w.Open(st::kPortraitsUsed);
+  for (const std::string& name : d.portraitsUsed) w.String(st::kName, name);
+  w.Close(st::kPortraitsUsed);
   w.Close(st::kMisc);
 
   w.Close(st::kXml);
@@ -684,6 +754,14 @@ std::string SIM_SaveGame::EncodeValue(const std::string& text) {
     }
   }
   return out;
+}
+
+std::string SIM_SaveGame::FormatNumber(float value) {
+  // Without an exponent, and at most 39 digits before the point and 45 after it.
+  char buf[128];
+  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buf, result.ptr);
 }
 
 int SIM_SaveGame::NewSLID() { return NextSLID()++; }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,6 +33,7 @@ struct SaveAttribute {
   std::string highDesc;
   std::string lowDesc;
   std::vector<SaveEffect> effects;
+  float value = 0.0f;  // as last worked out; from 1.24 on
   bool operator==(const SaveAttribute&) const = default;
 };
 
@@ -56,6 +58,7 @@ struct SavePlayer {
   std::vector<SaveNamedValue> skills;
   std::vector<SaveBoredomItem> boredom;
   std::string avatarTexture;
+  int socialClass = 0;  // from 1.24 on
   bool operator==(const SavePlayer&) const = default;
 };
 
@@ -102,6 +105,8 @@ struct SaveNPC {
   std::string characterType;
   std::vector<SaveBoredomItem> boredom;
   std::vector<SaveMemory> memories;
+  bool invitedToday = false;  // from 1.24 on
+  int socialClass = 0;        // from 1.24 on
   bool operator==(const SaveNPC&) const = default;
 };
 
@@ -112,6 +117,7 @@ struct SaveRelationship {
   float balance = 0.0f;
   bool playerCreated = false;
   bool friendship = false;
+  int evenings = 0;  // evenings spent together, from 1.24 on
   bool operator==(const SaveRelationship&) const = default;
 };
 
@@ -247,6 +253,11 @@ struct SaveGameData {
   int maxActs = 1;
   int acts = 0;
   int topSLID = 0;
+  // From 1.24 on:
+  uint32_t randomState = 0;      // the random generator's state
+  int weatherDays = 0;           // days the weather holds; 0 rolls a new one the next day
+  bool friendMadeToday = false;  // the day has made its one friend
+  std::vector<std::string> portraitsUsed;  // handed out to characters, dropped ones included
 
   bool operator==(const SaveGameData&) const = default;
 };
@@ -265,9 +276,15 @@ class SIM_SaveGame {
   static bool IsValidSlotName(const std::string& slot, std::string* why = nullptr);
 
   // Writes the running game to the slot through a temporary file and a rename, so a failed
-  // write keeps an older save of that name whole. On failure the player is told once and the
-  // result is false.
+  // write keeps an older save of that name whole. On failure the player is told (each time)
+  // and the result is false.
   static bool Save(const std::string& slot);
+  // The end-of-day save to "autosave". Every failure is logged, but the player is told only
+  // of the first until a save works again.
+  static bool Autosave();
+  // Deletes what saves cut off before their rename left in the save folder (this game's own
+  // "<slot>.xml.tmp<process id>" files, nothing else); run at start. The number removed.
+  static int RemoveInterruptedSaves();
   // The key of the last failure's reason ("" after a success).
   static const std::string& LastError();
 
@@ -277,6 +294,10 @@ class SIM_SaveGame {
   static std::string Serialize(const SaveGameData& data);
   static std::string BuildText() { return Serialize(Capture()); }
 
+  // The shortest decimal text (with a '.', never an exponent) that reads back as the same
+  // float, so a game saved and loaded plays on exactly as before.
+  static std::string FormatNumber(float value);
+
   // '<' and '&' as "&lt;" and "&amp;".
   static std::string EncodeValue(const std::string& text);
 
@@ -285,4 +306,7 @@ class SIM_SaveGame {
   static int NewSLID();
   static void SetNextSLID(int next);
   static int GetNextSLID();
+
+ private:
+  static bool Write(const std::string& slot, bool autosave);
 };

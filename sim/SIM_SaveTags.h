@@ -18,6 +18,10 @@ inline constexpr float kVersionTenYearsUp = 1.14f;  // date/tenyearsup, from 1.1
 inline constexpr float kVersionStrings = 1.14f;     // achievements/strings, from 1.14 on
 inline constexpr float kVersionCynicism = 1.15f;    // romance/cynicism, from 1.15 on
 inline constexpr double kVersionSimSim = 1.17;      // SIM_SIM, only above 1.17 (strictly)
+// From 1.24 on numbers are written exactly and the file holds the state a game needs to play
+// on as if it had never been saved (misc/random, ...). Older files load these with their
+// new-game defaults.
+inline constexpr float kVersionExact = 1.24f;
 // The version number starts at this character of the header's version text.
 inline constexpr size_t kVersionOffset = 6;
 
@@ -68,6 +72,8 @@ inline constexpr const char* kDebugName = "debugname";
 inline constexpr const char* kDegrade = "degrade";
 inline constexpr const char* kEffect = "effect";
 inline constexpr const char* kAvatarTexture = "avatar_texture";
+inline constexpr const char* kSocialClass = "socialclass";  // the player's and each character's
+// An attribute's value as the game last worked it out (kValue, after its effects), from 1.24 on.
 
 // ---- Cash ----
 inline constexpr const char* kFinances = "finances";
@@ -103,6 +109,7 @@ inline constexpr const char* kMemory = "memory";
 inline constexpr const char* kType = "type";
 inline constexpr const char* kHappiness = "happiness";
 inline constexpr const char* kStrength = "strength";
+inline constexpr const char* kInvitedToday = "invitedtoday";
 
 // ---- Relationships ----
 inline constexpr const char* kRelationships = "relationships";
@@ -112,6 +119,7 @@ inline constexpr const char* kPerson2 = "pers2_id";
 inline constexpr const char* kBalance = "balance";
 inline constexpr const char* kPlayerCreated = "playercreated";
 inline constexpr const char* kFriendship = "friendship";
+inline constexpr const char* kEvenings = "evenings";
 
 // ---- The job: ten <jobperf> containers, each holding one <data> "valid,performance" ----
 inline constexpr const char* kJobInstance = "job_instance";
@@ -246,5 +254,10 @@ inline constexpr const char* kMaxActs = "max_acts";
 inline constexpr const char* kActs = "acts";
 inline constexpr const char* kMisc = "misc";
 inline constexpr const char* kTopSLID = "TopSLID";
+inline constexpr const char* kRandom = "random";
+inline constexpr const char* kWeatherDays = "weatherdays";
+inline constexpr const char* kFriendToday = "friendtoday";
+// The portraits handed out so far: a container of name entries.
+inline constexpr const char* kPortraitsUsed = "portraitsused";
 
 }  // namespace savetag

@@ -82,6 +82,22 @@ void SIM_Weather::SetWeather(int kind, float intensity) {
   SetGlobalValue("weather_cloud", intensity_[WEATHER_CLOUD]);
 }
 
+void SIM_Weather::RestoreFromGlobals() {
+  static const char* const kNames[kKinds] = {"weather_sun", "weather_cloud", "weather_rain",
+                                            "weather_snow"};
+  intensity_ = {};
+  type_ = 0;
+  float highest = 0.0f;
+  const SIM_NamedValueList& globals = GlobalNamedValues();
+  for (int k = 0; k < kKinds; ++k) {
+    intensity_[k] = globals.Has(kNames[k]) ? globals.GetValue(kNames[k]) : 0.0f;
+    if (intensity_[k] > highest) {
+      highest = intensity_[k];
+      type_ = k;
+    }
+  }
+}
+
 float SIM_Weather::GetIntensity(int kind) const {
   return kind >= 0 && kind < kKinds ? intensity_[kind] : 0.0f;
 }

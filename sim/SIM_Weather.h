@@ -31,6 +31,9 @@ class SIM_Weather {
   int PickKind(int month, float r) const;
   // Makes kind today's weather with the intensity and publishes the global values.
   void SetWeather(int kind, float intensity);
+  // Today's weather again from the published global values (after a load): the kind with
+  // the highest intensity, or none while all are 0.
+  void RestoreFromGlobals();
 
   // 0 for a kind outside 0..3.
   float GetIntensity(int kind) const;

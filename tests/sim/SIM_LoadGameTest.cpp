@@ -33,7 +33,7 @@ namespace {
 // A saved game as text, with something in the elements the version gates leave out.
 std::string SampleText() {
   SaveGameData d;
-  d.version = "Tovel 1.23";
+  d.version = "Tovel 1.24";
   d.jobType.name = "waiter_0";
   d.jobType.locked = 1;
   d.tenYearsUp = true;
@@ -47,18 +47,26 @@ std::string SampleText() {
   d.year = 2008;
   d.dayOfWeek = 5;
   d.globals = {{"glob_dirt", "Dirt", 0.5f}};
+  d.player.socialClass = 2;
+  d.randomState = 77;
+  d.weatherDays = 3;
+  d.friendMadeToday = true;
+  d.portraitsUsed = {"m_01.dds"};
   return SIM_SaveGame::Serialize(d);
 }
 
 // The sample as a file of an older version: the header says so and the elements that version
 // did not have are gone.
 std::string AsVersion(const std::string& version) {
-  std::string text = ReplaceFirst(SampleText(), "Tovel 1.23", "Tovel " + version);
+  std::string text = ReplaceFirst(SampleText(), "Tovel 1.24", "Tovel " + version);
   const float v = std::stof(version);
   if (v < 1.09f) text = RemoveElement(text, "locked");
   if (v < 1.14f) text = RemoveElement(RemoveElement(text, "tenyearsup"), "strings");
   if (v < 1.15f) text = RemoveElement(text, "cynicism");
   if (static_cast<double>(v) <= 1.17) text = RemoveElement(text, "SIM_SIM");
+  if (v < 1.24f)
+    for (const char* tag : {"socialclass", "random", "weatherdays", "friendtoday", "portraitsused"})
+      text = RemoveElement(text, tag);
   return text;
 }
 
@@ -117,8 +125,23 @@ TEST(LoadVersionTest, OlderFilesLackTheGatedElementsAndReadWithoutThem) {
   EXPECT_EQ(v118.maxActs, 2);
   EXPECT_EQ(v118.acts, 1);
 
+  // Before 1.24 the state a game needs to play on exactly is not in the file.
+  const SaveGameData v123 = MustParse(AsVersion("1.23"));
+  EXPECT_EQ(v123.player.socialClass, 0);
+  EXPECT_EQ(v123.weatherDays, 0);
+  EXPECT_FALSE(v123.friendMadeToday);
+  EXPECT_TRUE(v123.portraitsUsed.empty());
+  const SaveGameData v124 = MustParse(SampleText());
+  EXPECT_EQ(v124.player.socialClass, 2);
+  EXPECT_EQ(v124.randomState, 77u);
+  EXPECT_EQ(v124.weatherDays, 3);
+  EXPECT_TRUE(v124.friendMadeToday);
+  EXPECT_EQ(v124.portraitsUsed, std::vector<std::string>{"m_01.dds"});
+
   // A gated element the version does not have is a wrong tag when present.
-  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
+  EXPECT_NE(ParseError(ReplaceFirst(AsVersion("1.23"), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
+            std::string::npos);
+  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.24", "Tovel 1.23")).find("socialclass"),
             std::string::npos);
 }
 
@@ -136,20 +159,20 @@ TEST(LoadTextTest, ACrlfFileAndAFileWithoutTheClosingTagReadTheSame) {
 TEST(LoadTextTest, ValuesAreCheckedForNumbersAndLengths) {
   const std::string text = SampleText();
   // Numbers must be whole numbers (a cut or mangled number is not silently 0).
-  EXPECT_NE(ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>12abc</cash>")).find("cash"),
+  EXPECT_NE(ParseError(ReplaceFirst(text, "<cash>321</cash>", "<cash>12abc</cash>")).find("cash"),
             std::string::npos);
-  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash></cash>"));
-  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>321,000</cash>"));
+  ParseError(ReplaceFirst(text, "<cash>321</cash>", "<cash></cash>"));
+  ParseError(ReplaceFirst(text, "<cash>321</cash>", "<cash>321,000</cash>"));
   ParseError(ReplaceFirst(text, "<day>2</day>", "<day>2.5</day>"));
   ParseError(ReplaceFirst(text, "<day>2</day>", "<day>99999999999</day>"));
   ParseError(ReplaceFirst(text, "<ints>0,0,0,0,0,0,0,0,0,0,0,0,0,</ints>", "<ints>0,0,</ints>"));
-  ParseError(ReplaceFirst(text, "<data>0,0.000</data>", "<data>0</data>"));
+  ParseError(ReplaceFirst(text, "<data>0,0</data>", "<data>0</data>"));
   // A 5,000-character text is a text like any other; as a number it is damage.
   const std::string longName(5000, 'x');
   EXPECT_EQ(MustParse(ReplaceFirst(text, "<forename></forename>", "<forename>" + longName + "</forename>"))
                 .player.forename,
             longName);
-  ParseError(ReplaceFirst(text, "<cash>321.000</cash>", "<cash>" + std::string(5000, '9') + "</cash>"));
+  ParseError(ReplaceFirst(text, "<cash>321</cash>", "<cash>" + std::string(5000, '9') + "</cash>"));
   // Past the cap, and a tag name past its cap.
   EXPECT_NE(ParseError(ReplaceFirst(text, "<forename></forename>",
                                     "<forename>" + std::string(70000, 'y') + "</forename>"))
@@ -165,11 +188,11 @@ TEST(LoadTextTest, BrokenStructureFails) {
             std::string::npos);
   // A '<' that was never encoded ends the value early and leaves a stray tag.
   ParseError(ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tovel</version>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tovel x</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tovel</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tovel x</version>"));
   ParseError("");
   ParseError("garbage without tags");
-  ParseError("<xml>\n<header>\n<version>Tovel 1.23</vers");
+  ParseError("<xml>\n<header>\n<version>Tovel 1.24</vers");
 }
 
 TEST(LoadTextTest, AFileCutAnywhereBeforeItsLastElementFails) {
@@ -223,9 +246,9 @@ TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
       text.substr(0, text.size() / 3),
       text.substr(0, text.find("<globals>") + 4),
       ReplaceFirst(text, "<date>", "<dat>"),
-      ReplaceFirst(text, "<cash>321.000</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
+      ReplaceFirst(text, "<cash>321</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
       ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"),
-      ReplaceFirst(text, "<version>Tovel 1.23</version>", "<version>Tov</version>"),
+      ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tov</version>"),
       ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
       ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
       ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),
@@ -348,14 +371,20 @@ TEST_F(LoadPeopleTest, CharactersComeBackWithTheirSLIDsAndTheirBonds) {
   SIM_SocialiseType::ClearForTesting();
 }
 
-TEST_F(LoadPeopleTest, ALoadedGameStartsWithEveryPortraitUnused) {
-  // The loaded characters bring their own portraits: the new people of the loaded game may
-  // still have every one before any repeats.
+TEST_F(LoadPeopleTest, ALoadedGameHandsOutTheFacesTheSavedGameWouldHave) {
+  // The faces already given (to dropped characters too) are not given again; the running
+  // game's own count does not carry over.
   ASSERT_FALSE(SIM_NPC::All().empty());
-  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText())) << SIM_LoadGame::LastError();
+  const size_t unusedMale = SIM_PortraitDatabase::UnusedMale();
+  const size_t unusedFemale = SIM_PortraitDatabase::UnusedFemale();
+  ASSERT_LT(unusedMale + unusedFemale,
+            SIM_PortraitDatabase::AllMale().size() + SIM_PortraitDatabase::AllFemale().size());
+  const std::string saved = SIM_SaveGame::BuildText();
+  SIM_PortraitDatabase::Load();
+  ASSERT_TRUE(SIM_LoadGame::LoadText(saved)) << SIM_LoadGame::LastError();
   ASSERT_FALSE(SIM_NPC::All().empty());
-  EXPECT_EQ(SIM_PortraitDatabase::UnusedMale(), SIM_PortraitDatabase::AllMale().size());
-  EXPECT_EQ(SIM_PortraitDatabase::UnusedFemale(), SIM_PortraitDatabase::AllFemale().size());
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedMale(), unusedMale);
+  EXPECT_EQ(SIM_PortraitDatabase::UnusedFemale(), unusedFemale);
   for (const SIM_NPC* npc : SIM_NPC::All()) {
     EXPECT_FALSE(npc->GetPortrait().empty());
     EXPECT_EQ(npc->GetPortrait()[0], npc->GetGender() == kFemale ? 'f' : 'm');

@@ -28,6 +28,7 @@
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_JobBase.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
@@ -618,7 +619,8 @@ TEST(MemoryTest, FadesTowardsNeutralAndIsForgotten) {
 namespace {
 
 TEST_F(PeopleTest, ANewGameOrALoadedGameStartsWithoutTheDaysFriend) {
-  // A friend made today blocks another until tomorrow; that day ends with its game.
+  // A friend made today blocks another until tomorrow; that day ends with its game (a loaded
+  // game has the saved day's own).
   const auto makeFriendToday = [&] {
     SIM_Relationship* r = SIM_Relationship::Create(SIM_Vesk::Instance(), Stranger());
     for (int i = 0; i < 3; ++i) r->AddEveningTogether();
@@ -626,14 +628,78 @@ TEST_F(PeopleTest, ANewGameOrALoadedGameStartsWithoutTheDaysFriend) {
     r->ChangeStrength(0.9f);
     ASSERT_TRUE(SIM_Relationship::IsFriendMadeToday());
   };
+  const std::string savedBefore = SIM_SaveGame::BuildText();
   makeFriendToday();
-  const std::string saved = SIM_SaveGame::BuildText();
+  const std::string savedAfter = SIM_SaveGame::BuildText();
   SIM_SIM::Instance().NewGame();
   EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
 
   makeFriendToday();
-  ASSERT_TRUE(SIM_LoadGame::LoadText(saved));
+  ASSERT_TRUE(SIM_LoadGame::LoadText(savedBefore));
   EXPECT_FALSE(SIM_Relationship::IsFriendMadeToday());
+  ASSERT_TRUE(SIM_LoadGame::LoadText(savedAfter));
+  EXPECT_TRUE(SIM_Relationship::IsFriendMadeToday());
 }
 
 }  // namespace
+
+namespace {
+
+// One day of the characters' own step with only `host` free to act; the number of
+// invitations it sent.
+int HostDays(SIM_NPC* host, int days) {
+  int invitations = 0;
+  for (int d = 0; d < days; ++d) {
+    for (SIM_NPC* npc : SIM_NPC::All()) npc->SetSnubDelay(npc == host ? 0 : 1000000);
+    host->SetVeskDays(1000);  // the chance by days known is at its top
+    host->SetInvitedToday(false);
+    SIM_NPC::DailyAll();
+    invitations += static_cast<int>(SIM_SocialInvitation::All().size());
+    SIM_SocialInvitation::DeleteAll();
+  }
+  return invitations;
+}
+
+}  // namespace
+
+TEST_F(PeopleTest, ACharactersDayInvitesByBondAndFriendsAndOffersItsJobOnce) {
+  SIM_SocialiseType* type = SIM_SocialiseType::Add("drinks");
+  type->maxGuests = 10;
+  type->interests = {{"drinking", 1.0f}};
+  SIM_NPC* host = nullptr;
+  for (SIM_NPC* n : SIM_NPC::All())
+    if (n->IsFriendOfPlayer()) host = n;
+  ASSERT_NE(host, nullptr);
+  ASSERT_EQ(Friends(), 3);
+  host->FindRelationship(player)->SetStrength(0.9f);
+
+  // A snubbed character waits out its delay, a day at a time, before it asks again.
+  for (SIM_NPC* npc : SIM_NPC::All()) npc->SetSnubDelay(npc == host ? 3 : 1000000);
+  host->SetVeskDays(1000);
+  for (int d = 0; d < 3; ++d) {
+    SIM_NPC::DailyAll();
+    EXPECT_TRUE(SIM_SocialInvitation::All().empty()) << d;
+    EXPECT_EQ(host->GetSnubDelay(), 2 - d);
+  }
+
+  // With up to three friends the chance is the bond's strength; five divide it by three.
+  const int days = 600;
+  const double alone = static_cast<double>(HostDays(host, days)) / days;
+  EXPECT_GT(alone, 0.82);
+  for (int i = 0; i < 2; ++i) SIM_Relationship::Create(player, Stranger())->SetFriendship(true);
+  ASSERT_EQ(Friends(), 5);
+  const double shared = static_cast<double>(HostDays(host, days)) / days;
+  EXPECT_GT(shared, 0.25);
+  EXPECT_LT(shared, 0.35);
+
+  // A day without an invitation may bring the offer of the character's job, once.
+  SIM_JobBase* job = SIM_JobBase::FindDefaultJob();
+  ASSERT_NE(job, nullptr);
+  host->SetUnlockableJob(job);
+  host->FindRelationship(player)->SetStrength(0.0f);
+  host->FindRelationship(player)->SetFriendship(true);
+  ClearTracedCalls();
+  HostDays(host, 200);
+  EXPECT_TRUE(host->IsUnlockOffered());
+  EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), "GUI_Email::AddJobUnlock"), 1);
+}

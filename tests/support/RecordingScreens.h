@@ -21,8 +21,11 @@ class RecordingScreens : public SIM_HeadlessScreens {
 
   void DrawLoadScreen(float progress) override { Record("GUI_LoadScreen::Draw"); }
   void ShowErrorBox(const std::string& title, const std::string& text) override {
+    ++errorBoxes_;
     Record("ShowErrorBox " + title + "|" + text);
   }
+  // How many error boxes the simulation has raised since the program started.
+  int ErrorBoxes() const { return errorBoxes_; }
   void RefreshDate() override { Record("GUI_Date::Refresh"); }
   void RefreshWeatherTooltip() override { Record("GUI_Weather::RefreshTooltip"); }
   void RefreshCalendar() override { Record("GUI_Calendar::Refresh"); }
@@ -81,6 +84,7 @@ class RecordingScreens : public SIM_HeadlessScreens {
  private:
   RecordingScreens() = default;
   std::set<const SIM_NPC*> icons_;
+  int errorBoxes_ = 0;
   static void Record(const std::string& call) { TraceCall(call); }
 };
 
