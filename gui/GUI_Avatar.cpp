@@ -9,6 +9,7 @@
 #include "engine/D3DEngine.h"
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_GameConfig.h"
 
 namespace {
 
@@ -20,6 +21,15 @@ constexpr GlassPlace kGlassPlaces[GUI_Avatar::kGlasses] = {
     {689, 580, 0}, {725, 580, 0}, {706, 600, 0}, {758, 590, 0}, {784, 638, 90}};
 
 }  // namespace
+
+void GUI_Avatar::SetTextureName(const std::string& name) {
+  SIM_GameConfig::Instance().SetAvatarName(name);
+}
+
+std::string GUI_Avatar::GetTextureName() const {
+  const std::string name = SIM_GameConfig::Instance().GetAvatarName();
+  return name.empty() ? kDefaultTexture : name;
+}
 
 GUI_Avatar& GUI_Avatar::Instance() {
   static GUI_Avatar avatar;
@@ -56,7 +66,7 @@ void GUI_Avatar::Layout(float screenWidth, float screenHeight, float scale) {
 }
 
 void GUI_Avatar::Draw() {
-  D3DEngine::Instance().SetTextureByName(textureName_);
+  D3DEngine::Instance().SetTextureByName(GetTextureName());
   sprite_->Draw();
   DrawGlasses();
   DrawBowlingBall();

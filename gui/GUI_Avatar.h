@@ -23,8 +23,10 @@ class GUI_Avatar {
   // stored and changes nothing else.
   static void SetMood(int mood);
   int GetMood() const { return mood_; }
-  void SetTextureName(const std::string& name) { textureName_ = name; }
-  const std::string& GetTextureName() const { return textureName_; }
+  // The picture is the player's choice, which the simulation keeps (SIM_GameConfig, saved
+  // with the game); before any choice, "notset.dds".
+  void SetTextureName(const std::string& name);
+  std::string GetTextureName() const;
 
   // Places the portrait for the screen size and the UI scale (W - 226 s, H / 2).
   void Layout(float screenWidth, float screenHeight, float scale);
@@ -43,7 +45,6 @@ class GUI_Avatar {
   void DrawGlasses();
   void DrawBowlingBall();
 
-  std::string textureName_ = kDefaultTexture;
   std::unique_ptr<BaseSprite> sprite_;
   int mood_ = 0;
   float scale_ = 1.0f;

@@ -71,7 +71,7 @@ void PlayTest::TearDown() {
   GUI_EndGame::Instance()->Close();
   GUI_YearlyReview::Instance()->Close();
   Game::Instance().SetInGame(false);
-  GUI_Avatar::Instance().SetTextureName(GUI_Avatar::kDefaultTexture);
+  SIM_GameConfig::Instance().SetAvatarName("");
   SIM_Health::Instance().SetHealthyForTesting(true);
   ClearFixedRandomSeed();
   SIM_GameConfig::Instance().Reset();
