@@ -2,7 +2,6 @@
 #include "gui/GUI_MenuOptions.h"
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
@@ -128,7 +127,6 @@ void GUI_MenuOptions::Layout() {
 }
 
 void GUI_MenuOptions::OnEnter() {
-  TraceCall("GUI_MenuOptions::OnEnter");  // the shell's mode changes are checked by their calls
   Layout();
   ConfigFile config;
   config.LoadSection("config", kDisplayConfigFile);

@@ -3,7 +3,6 @@
 
 #include <cmath>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
@@ -382,7 +381,6 @@ bool SIM_SaveGame::IsValidSlotName(const std::string& slot, std::string* why) {
 }
 
 bool SIM_SaveGame::Save(const std::string& slot) {
-  TraceCall("SIM_SaveGame::Save " + slot);
   LastErrorText().clear();
   std::string why;
   if (!IsValidSlotName(slot, &why)) {
