@@ -1,5 +1,6 @@
-// A record of calls into subsystems that are still stand-ins, so tests can check the order in
-// which the shell calls them. Each stand-in records "Class::Operation" when called.
+// A record of calls into subsystems that are still stand-ins (each marked "// STAND-IN: ..."),
+// so tests can check the order in which the game calls them. Each stand-in records
+// "Class::Operation" when called; finished code never records.
 #pragma once
 
 #include <string>

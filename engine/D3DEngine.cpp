@@ -8,7 +8,6 @@
 #include "engine/CTexturedSprite.h"
 #include "engine/GVertexBuffer.h"
 #include "engine/GdiText.h"
-#include "engine/CallTrace.h"
 #include "engine/RenderStats.h"
 #include "engine/TextureImage.h"
 #include "engine/Utilities.h"
@@ -210,7 +209,6 @@ bool D3DEngine::InitOffscreen(int width, int height) {
 }
 
 void D3DEngine::UpdateClientRect(int x, int y) {
-  TraceCall("D3DEngine::UpdateClientRect");
   // SDL presents to the window itself; the position is kept for parity only.
   clientX_ = x;
   clientY_ = y;
@@ -251,7 +249,6 @@ void D3DEngine::Flip() {
 }
 
 void D3DEngine::RestoreSurfaces() {
-  TraceCall("D3DEngine::RestoreSurfaces");
   // Textures come back by name when next used; the batched-quad buffers are made again here.
   RecreateVertexBuffers();
 }
@@ -285,7 +282,6 @@ void D3DEngine::ReleaseDevice() {
 }
 
 void D3DEngine::Release() {
-  TraceCall("D3DEngine::Release");
   if (!device_) {
     Log("Engine already released");
     return;

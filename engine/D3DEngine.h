@@ -97,6 +97,9 @@ class D3DEngine {
   // --- State ---
   int GetWidth() const { return width_; }
   int GetHeight() const { return height_; }
+  // Where the window last moved to, as UpdateClientRect was told.
+  int GetClientX() const { return clientX_; }
+  int GetClientY() const { return clientY_; }
   // The colour depth the display rules settled on (the device itself is always 32-bit).
   int GetDepth() const { return colourDepth_; }
   bool IsInitialised() const { return device_ != nullptr; }

@@ -1,4 +1,4 @@
-// GUI_Assets stand-in.
+// STAND-IN: the possessions' icons.
 #include "gui/GUI_Assets.h"
 
 #include "engine/CallTrace.h"

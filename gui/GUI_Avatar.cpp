@@ -5,7 +5,6 @@
 
 #include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
@@ -44,7 +43,6 @@ GUI_Avatar::GUI_Avatar() : sprite_(std::make_unique<BaseSprite>()) {
 GUI_Avatar::~GUI_Avatar() = default;
 
 void GUI_Avatar::SetMood(int mood) {
-  TraceCall("GUI_Avatar::SetMood " + std::to_string(mood));
   Instance().ApplyMood(mood);
 }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_DirtSprites.h"
@@ -38,7 +37,6 @@ GUI_Backdrop& GUI_Backdrop::Instance() {
 }
 
 void GUI_Backdrop::Load() {
-  TraceCall("GUI_Backdrop::Load");
   // Textures are found again by name at every draw, so a rebuilt device needs nothing more.
   D3DEngine::Instance().GetTexture(kPlainPicture);
   loaded_ = true;

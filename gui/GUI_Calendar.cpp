@@ -1,4 +1,4 @@
-// GUI_Calendar placeholder.
+// STAND-IN: the calendar panel.
 #include "gui/GUI_Calendar.h"
 
 #include "engine/CallTrace.h"

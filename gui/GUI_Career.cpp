@@ -1,4 +1,4 @@
-// GUI_Career stand-in.
+// STAND-IN: the career panel.
 #include "gui/GUI_Career.h"
 
 #include "engine/CallTrace.h"

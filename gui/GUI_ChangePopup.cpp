@@ -1,4 +1,4 @@
-// Change marker placeholder.
+// STAND-IN: the change marker that rises from a changed value.
 #include "gui/GUI_ChangePopup.h"
 
 #include "engine/CallTrace.h"

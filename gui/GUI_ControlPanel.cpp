@@ -49,16 +49,15 @@ GUI_ControlPanel& GUI_ControlPanel::Instance() {
 }
 
 void GUI_ControlPanel::CreateIfNeeded() {
-  TraceCall("GUI_ControlPanel::CreateIfNeeded");
   Instance();
 }
 
 bool GUI_ControlPanel::Exists() { return g_panel != nullptr; }
 
+// STAND-IN: the panel's end-of-day state.
 void GUI_ControlPanel::OnActsUsedUp() { TraceCall("GUI_ControlPanel::OnActsUsedUp"); }
 
 void GUI_ControlPanel::AskQuit() {
-  TraceCall("GUI_ControlPanel::AskQuit");
   ShowConfirm(Translate("CONFIRM_ATTEMPT_QUIT_TITLE"), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"),
               OnQuitConfirmed);
 }

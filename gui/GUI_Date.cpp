@@ -1,4 +1,4 @@
-// GUI_Date placeholder.
+// STAND-IN: the date panel.
 #include "gui/GUI_Date.h"
 
 #include "engine/CallTrace.h"

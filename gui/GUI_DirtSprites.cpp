@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/Random.h"
 #include "gui/GUI_TextureSet.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -45,7 +44,6 @@ GUI_DirtSprites::GUI_DirtSprites() : sprites_(std::make_unique<Sprites>()) {}
 GUI_DirtSprites::~GUI_DirtSprites() = default;
 
 void GUI_DirtSprites::Refresh() {
-  TraceCall("GUI_DirtSprites::Refresh");
   Instance().Read();
 }
 

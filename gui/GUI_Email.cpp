@@ -1,4 +1,4 @@
-// GUI_Email stand-in.
+// STAND-IN: the e-mail panel.
 #include "gui/GUI_Email.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_FishTank stand-in.
+// STAND-IN: the fish tank and its flies.
 #include "gui/GUI_FishTank.h"
 
 #include "engine/CallTrace.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Assets.h"
@@ -85,11 +84,10 @@ void GUI_GUI::ReleaseKeyCapture(GUI_WindowBase* window) {
   if (keyCapture_ == window) keyCapture_ = nullptr;
 }
 
-void GUI_GUI::OnEnter() { TraceCall("GUI_GUI::OnEnter"); }
+void GUI_GUI::OnEnter() {}
 
 void GUI_GUI::LoadResources() {
   if (resourcesLoaded_) return;
-  TraceCall("GUI_GUI::LoadResources");
   GUI_TextureSet::Instance().Load();
   RandomiseIcicles();
   GUI_Postit::PrepareSlots();
@@ -98,7 +96,6 @@ void GUI_GUI::LoadResources() {
 }
 
 void GUI_GUI::ReleaseResources() {
-  TraceCall("GUI_GUI::ReleaseResources");
   GUI_Postit::ReleaseSlots();
   GUI_DirtSprites::Instance().Release();
   // The hint list goes with the screen's resources: singletons do no teardown of their own.
@@ -107,7 +104,6 @@ void GUI_GUI::ReleaseResources() {
 }
 
 void GUI_GUI::StartGame() {
-  TraceCall("GUI_GUI::StartGame");
   GUI_TextureSet::Instance().RefreshWindowTextures();
   // Windows closed here must not end the player's activity slot: the window manager tells
   // them a teardown is running.
@@ -232,7 +228,6 @@ void GUI_GUI::OnLeftButtonDown() {
 }
 
 void GUI_GUI::OnRightButtonDown() {
-  TraceCall("GUI_GUI::OnRightButtonDown");
   SIM_Statistics::Instance().AddInt(1, kClickStatistic);
   if (mode_ == kMainScreen) NPCIconsOnRightClick();
 }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_CloseButton.h"
@@ -18,7 +17,6 @@ constexpr int kSize = 300;
 GUI_HelpWindow* GUI_HelpWindow::Current() { return g_helpWindow; }
 
 void ShowHelpPopup(const char* key, float x, float y) {
-  TraceCall(std::string("ShowHelpPopup:") + (key ? key : ""));
   delete g_helpWindow;  // its destructor clears the pointer
   new GUI_HelpWindow(key ? key : "", x, y);
 }

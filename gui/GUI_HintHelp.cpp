@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/Spreadsheet.h"
@@ -75,7 +74,6 @@ const std::vector<HintRecord>& Hints() {
 }
 
 void LoadHints() {
-  TraceCall("LoadHints");
   // Open hint windows point at the old records: they go first.
   while (!OpenList().empty()) delete OpenList().back();
   ClearHints();

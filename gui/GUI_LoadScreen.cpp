@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Utilities.h"
 #include "platform/Clock.h"
@@ -20,7 +19,6 @@ GUI_LoadScreen::Bar GUI_LoadScreen::BarRect(int screenWidth, int screenHeight) {
 }
 
 void GUI_LoadScreen::Draw(float progress) {
-  TraceCall("GUI_LoadScreen::Draw " + FormatFixed(progress, 2));
   lastProgress_ = progress;
   D3DEngine& engine = D3DEngine::Instance();
   if (!engine.IsInitialised()) return;

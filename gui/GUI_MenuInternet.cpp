@@ -1,4 +1,4 @@
-// The front-end menu mode GUI_MenuInternet.
+// STAND-IN: the internet menu mode (its screen arrives with the front end).
 #include "gui/GUI_MenuInternet.h"
 
 #include "engine/CallTrace.h"

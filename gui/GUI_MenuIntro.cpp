@@ -2,7 +2,6 @@
 #include "gui/GUI_MenuIntro.h"
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
 #include "engine/Translate.h"
@@ -37,7 +36,6 @@ GUI_MenuIntro::GUI_MenuIntro() {
 }
 
 void GUI_MenuIntro::OnEnter() {
-  TraceCall("GUI_MenuIntro::OnEnter");
   // Placed at every visit: the display may have changed size since the last.
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
   const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());

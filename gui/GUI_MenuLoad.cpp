@@ -5,7 +5,6 @@
 
 #include "gui/GUI_Shell.h"
 #include "engine/CTexturedSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
@@ -136,7 +135,6 @@ void GUI_MenuLoad::Layout() {
 }
 
 void GUI_MenuLoad::OnEnter() {
-  TraceCall("GUI_MenuLoad::OnEnter");
   Layout();
   Rescan();
 }

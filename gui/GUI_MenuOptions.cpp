@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
@@ -132,7 +131,6 @@ void GUI_MenuOptions::Layout() {
 }
 
 void GUI_MenuOptions::OnEnter() {
-  TraceCall("GUI_MenuOptions::OnEnter");  // the shell's mode changes are checked by their calls
   Layout();
   ConfigFile config;
   config.LoadSection("config", kDisplayConfigFile);

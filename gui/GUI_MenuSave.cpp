@@ -2,7 +2,6 @@
 #include "gui/GUI_MenuSave.h"
 
 #include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
@@ -77,7 +76,6 @@ void GUI_MenuSave::Layout() {
 }
 
 void GUI_MenuSave::OnEnter() {
-  TraceCall("GUI_MenuSave::OnEnter");
   Layout();
   files_.Clear();
   if (!SIM_SaveGame::GetFolder().empty()) files_.AddFiles(SIM_SaveGame::GetFolder() + "/*.xml");

@@ -1,4 +1,4 @@
-// GUI_Postit stand-in.
+// STAND-IN: the post-it notes.
 #include "gui/GUI_Postit.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_Rain stand-in.
+// STAND-IN: rain.
 #include "gui/GUI_Rain.h"
 
 #include "engine/CallTrace.h"

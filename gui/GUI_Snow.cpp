@@ -1,4 +1,4 @@
-// GUI_Snow stand-in.
+// STAND-IN: snow and snowdrops.
 #include "gui/GUI_Snow.h"
 
 #include "engine/CallTrace.h"

@@ -1,7 +1,6 @@
 // The shared GUI textures.
 #include "gui/GUI_TextureSet.h"
 
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobInstance.h"
@@ -26,7 +25,6 @@ GUI_TextureSet::GUI_TextureSet() {
 }
 
 void GUI_TextureSet::Load() {
-  TraceCall("GUI_TextureSet::Load");
   D3DEngine& engine = D3DEngine::Instance();
   // A missing file is reported by the renderer once, here rather than mid-frame.
   for (int i = 0; i < kEntries; ++i)
@@ -42,7 +40,6 @@ float GUI_TextureSet::GetPlayerSalary() {
 }
 
 void GUI_TextureSet::RefreshWindowTextures() {
-  TraceCall("GUI_TextureSet::RefreshWindowTextures");
   rich_ = IsWealthy(GetPlayerSalary(), SIM_Finances::Instance().GetCash());
   names_[0] = rich_ ? "window_rich.dds" : "window_green.dds";
   names_[5] = rich_ ? "window_light_rich.dds" : "window_light.dds";

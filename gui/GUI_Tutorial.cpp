@@ -1,4 +1,4 @@
-// GUI_Tutorial placeholder.
+// STAND-IN: the tutorial (allows every button).
 #include "gui/GUI_Tutorial.h"
 
 #include "engine/CallTrace.h"

@@ -2,7 +2,6 @@
 #include "gui/GUI_Weather.h"
 
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_TextureSet.h"
@@ -41,7 +40,6 @@ void GUI_Weather::SetTooltipText() {
 }
 
 void GUI_Weather::RefreshTooltip() {
-  TraceCall("GUI_Weather::RefreshTooltip");
   SetTooltipText();
 }
 

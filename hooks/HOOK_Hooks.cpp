@@ -1,4 +1,4 @@
-// Stand-ins for the hobby hooks: each records its call.
+// STAND-IN: the hobby hooks (each records its call).
 #include "hooks/HOOK_Hooks.h"
 
 #include "engine/CallTrace.h"

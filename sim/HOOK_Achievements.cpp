@@ -1,4 +1,4 @@
-// Achievements stand-in.
+// STAND-IN: achievements.
 #include "sim/HOOK_Achievements.h"
 
 #include "engine/CallTrace.h"

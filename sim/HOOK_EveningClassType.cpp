@@ -1,4 +1,4 @@
-// Evening classes stand-in.
+// STAND-IN: evening classes (only the enrolled list is kept).
 #include "sim/HOOK_EveningClassType.h"
 
 #include "engine/CallTrace.h"

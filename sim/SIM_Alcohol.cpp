@@ -1,4 +1,4 @@
-// SIM_Alcohol stand-in.
+// STAND-IN: drinking (a settable state only).
 #include "sim/SIM_Alcohol.h"
 
 #include "engine/CallTrace.h"

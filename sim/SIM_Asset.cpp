@@ -1,4 +1,4 @@
-// SIM_Asset stand-in.
+// STAND-IN: the player's possessions.
 #include "sim/SIM_Asset.h"
 
 #include "engine/CallTrace.h"

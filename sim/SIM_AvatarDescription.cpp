@@ -1,4 +1,4 @@
-// SIM_AvatarDescription stand-in.
+// STAND-IN: the player's description.
 #include "sim/SIM_AvatarDescription.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// Bowling team placeholder.
+// STAND-IN: the bowling team.
 #include "sim/SIM_BowlingTeam.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_Commute stand-in.
+// STAND-IN: the daily commute.
 #include "sim/SIM_Commute.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_CommuteMethod stand-in.
+// STAND-IN: ways of getting to work (the commute methods table).
 #include "sim/SIM_CommuteMethod.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_Crime stand-in.
+// STAND-IN: crime.
 #include "sim/SIM_Crime.h"
 
 #include "engine/CallTrace.h"

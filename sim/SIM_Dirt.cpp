@@ -1,4 +1,4 @@
-// Dirt placeholder.
+// STAND-IN: the home's dirt.
 #include "sim/SIM_Dirt.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_EntertainJob stand-in.
+// STAND-IN: entertainment jobs.
 #include "sim/SIM_EntertainJob.h"
 
 #include "engine/CallTrace.h"

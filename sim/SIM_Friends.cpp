@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "engine/CallTrace.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
@@ -97,7 +96,6 @@ void MakeInitialFriends() {
 }
 
 SIM_NPC* MeetNewFriend() {
-  TraceCall("MeetNewFriend");
   SIM_NPC* npc = SIM_NPC::Create(2);
   SetPlayerLikeDemands(npc, StandingNear(0.7f, 0.9f));
   FriendOfPlayer(npc, 0.27f, 0.35f);

@@ -10,14 +10,15 @@ SIM_Health& SIM_Health::Instance() {
   return instance;
 }
 
+// STAND-IN: the illness's daily course.
 void SIM_Health::DailyUpdate() { TraceCall("SIM_Health::DailyUpdate"); }
 
 void SIM_Health::Reset() {
-  TraceCall("SIM_Health::Reset");
   state_ = kWell;
   duration_ = 0;
 }
 
+// STAND-IN: catching a cold.
 void SIM_Health::CatchCold() { TraceCall("SIM_Health::CatchCold"); }
 
 void SIM_Health::SetState(int state) {

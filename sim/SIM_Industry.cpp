@@ -1,4 +1,4 @@
-// SIM_Industry stand-in.
+// STAND-IN: industries.
 #include "sim/SIM_Industry.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_JobBase stand-in.
+// STAND-IN: the job table (two fixed jobs until it is read).
 #include "sim/SIM_JobBase.h"
 
 #include <memory>

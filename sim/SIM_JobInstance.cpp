@@ -1,4 +1,4 @@
-// SIM_JobInstance stand-in.
+// STAND-IN: the player's job instance day.
 #include "sim/SIM_JobInstance.h"
 
 #include "engine/CallTrace.h"

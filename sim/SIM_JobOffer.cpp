@@ -1,4 +1,4 @@
-// SIM_JobOffer stand-in.
+// STAND-IN: job offers.
 #include "sim/SIM_JobOffer.h"
 
 #include "engine/CallTrace.h"

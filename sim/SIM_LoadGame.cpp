@@ -10,7 +10,6 @@
 #include <set>
 #include <stdexcept>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
@@ -868,7 +867,6 @@ SIM_NPC* ApplyNPC(const SaveNPC& n) {
 }  // namespace
 
 void SIM_LoadGame::Apply(const SaveGameData& d) {
-  TraceCall("SIM_LoadGame::Apply");
   Progress(0.0f);
 
   // The running game goes; a load differs from a new game only in what it builds on top:
@@ -1028,7 +1026,6 @@ bool SIM_LoadGame::LoadText(const std::string& text) {
 }
 
 bool SIM_LoadGame::Load(const std::string& slot) {
-  TraceCall("SIM_LoadGame::Load " + slot);
   LastErrorText().clear();
   // Any listed file may be loaded (one named by hand may start with '.'), but never a path
   // out of the save folder.

@@ -1,4 +1,4 @@
-// Films placeholder.
+// STAND-IN: the films showing each week.
 #include "sim/SIM_Movie.h"
 
 #include "engine/CallTrace.h"

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
@@ -107,7 +106,6 @@ void SIM_NPC::SetCashPerWeek() {
 }
 
 void SIM_NPC::RefillAllCash() {
-  TraceCall("SIM_NPC::RefillAllCash");
   for (SIM_NPC* npc : Live()) npc->RefillCash();
 }
 
@@ -319,7 +317,6 @@ void SIM_NPC::ConsiderJobUnlock() {
 }
 
 void SIM_NPC::DailyAll() {
-  TraceCall("SIM_NPC::DailyAll");
   const std::vector<SIM_NPC*> npcs = Live();
   for (SIM_NPC* npc : npcs) {
     if (npc->removed_) continue;
@@ -337,12 +334,10 @@ void SIM_NPC::DailyAll() {
 }
 
 void SIM_NPC::ClearInvitedToday() {
-  TraceCall("SIM_NPC::ClearInvitedToday");
   for (SIM_NPC* npc : Live()) npc->invitedToday_ = false;
 }
 
 void SIM_NPC::DeleteAll() {
-  TraceCall("SIM_NPC::DeleteAll");
   // The subsidies point at characters.
   SIM_Subsidies::Clear();
   std::vector<SIM_NPC*> all = Live();
@@ -355,7 +350,6 @@ void SIM_NPC::DeleteAll() {
 }
 
 void SIM_NPC::ResetAll() {
-  TraceCall("SIM_NPC::ResetAll");
   DeleteAll();
   MakeInitialFriends();
 }

@@ -1,4 +1,4 @@
-// SIM_PetBase stand-in.
+// STAND-IN: pets.
 #include "sim/SIM_PetBase.h"
 
 #include "engine/CallTrace.h"

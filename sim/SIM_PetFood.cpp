@@ -1,4 +1,4 @@
-// SIM_PetFood stand-in.
+// STAND-IN: pet food stocks.
 #include "sim/SIM_PetFood.h"
 
 #include "engine/CallTrace.h"

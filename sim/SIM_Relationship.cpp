@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -149,7 +148,6 @@ float SIM_Relationship::GetTovel() const {
 }
 
 void SIM_Relationship::ClearFriendMadeToday() {
-  TraceCall("SIM_Relationship::ClearFriendMadeToday");
   friendMadeToday_ = false;
 }
 

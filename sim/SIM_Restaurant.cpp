@@ -1,4 +1,4 @@
-// SIM_Restaurant stand-in.
+// STAND-IN: restaurants.
 #include "sim/SIM_Restaurant.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_Romance stand-in.
+// STAND-IN: romance (only the partner is kept).
 #include "sim/SIM_Romance.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// Royalty streams placeholder.
+// STAND-IN: royalty streams.
 #include "sim/SIM_RoyaltyStream.h"
 
 #include "engine/CallTrace.h"

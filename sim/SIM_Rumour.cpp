@@ -1,4 +1,4 @@
-// SIM_Rumour stand-in.
+// STAND-IN: rumours.
 #include "sim/SIM_Rumour.h"
 
 #include "engine/CallTrace.h"

@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/ProcessBase.h"
 #include "engine/Random.h"
@@ -90,7 +89,6 @@ SIM_SIM& SIM_SIM::Instance() {
 
 void SIM_SIM::Init() {
   if (initialised_) return;
-  TraceCall("SIM_SIM::Init");
   SIM_GlobalVariables::Instance().Load();
   SIM_PlayerOptions::Instance().Load();
   SeedRandomFromClock();
@@ -149,7 +147,6 @@ void SIM_SIM::ResetWorld() {
 }
 
 void SIM_SIM::NewGame() {
-  TraceCall("SIM_SIM::NewGame");
   Progress(0.0f);
   ResetWorld();
   Progress(0.25f);
@@ -177,7 +174,6 @@ void SIM_SIM::NewGame() {
 }
 
 void SIM_SIM::Shutdown() {
-  TraceCall("SIM_SIM::Shutdown");
   SIM_SpecialEvent::DeleteAll();
   SIM_CommuteMethod::DeleteAll();
   SIM_Movie::DeleteAll();
@@ -201,7 +197,6 @@ void SIM_SIM::Shutdown() {
 }
 
 void SIM_SIM::NextDay() {
-  TraceCall("SIM_SIM::NextDay");
   // 1. Close what belongs to the day that ends. The day's unopened e-mail items (special
   // events, invitations) go with it.
   SIM_Screens& screens = Screens();

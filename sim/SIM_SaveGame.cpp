@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
@@ -427,7 +426,6 @@ bool SIM_SaveGame::Save(const std::string& slot) { return Write(slot, false); }
 bool SIM_SaveGame::Autosave() { return Write(st::kAutosave, true); }
 
 bool SIM_SaveGame::Write(const std::string& slot, bool autosave) {
-  TraceCall("SIM_SaveGame::Save " + slot);
   LastErrorText().clear();
   std::string why;
   if (!IsValidSlotName(slot, &why)) {

@@ -1,4 +1,4 @@
-// SIM_SmallTalk stand-in.
+// STAND-IN: small talk.
 #include "sim/SIM_SmallTalk.h"
 
 #include "engine/CallTrace.h"

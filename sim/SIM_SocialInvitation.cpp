@@ -1,4 +1,4 @@
-// SIM_SocialInvitation stand-in.
+// STAND-IN: social invitations (kept in a list, no text yet).
 #include "sim/SIM_SocialInvitation.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// SIM_SocialiseInstance stand-in.
+// STAND-IN: social outings under way.
 #include "sim/SIM_SocialiseInstance.h"
 
 #include "engine/CallTrace.h"

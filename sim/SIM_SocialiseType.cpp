@@ -1,4 +1,4 @@
-// SIM_SocialiseType stand-in.
+// STAND-IN: the kinds of social outing (the table is not read yet).
 #include "sim/SIM_SocialiseType.h"
 
 #include <memory>

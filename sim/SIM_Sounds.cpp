@@ -3,8 +3,6 @@
 
 #include <utility>
 
-#include "engine/CallTrace.h"
-
 namespace {
 
 SIM_Sounds::Backend& TheBackend() {
@@ -17,21 +15,17 @@ SIM_Sounds::Backend& TheBackend() {
 void SIM_Sounds::SetBackend(Backend backend) { TheBackend() = std::move(backend); }
 
 void SIM_Sounds::PlaySound(const std::string& file) {
-  if (TheBackend().playSound) return TheBackend().playSound(file);
-  TraceCall("GUI_Sounds::PlaySound " + file);
+  if (TheBackend().playSound) TheBackend().playSound(file);
 }
 
 void SIM_Sounds::StopSound(const std::string& file) {
-  if (TheBackend().stopSound) return TheBackend().stopSound(file);
-  TraceCall("GUI_Sounds::StopSound " + file);
+  if (TheBackend().stopSound) TheBackend().stopSound(file);
 }
 
 void SIM_Sounds::StopMusic() {
-  if (TheBackend().stopMusic) return TheBackend().stopMusic();
-  TraceCall("GUI_Sounds::StopMusic");
+  if (TheBackend().stopMusic) TheBackend().stopMusic();
 }
 
 void SIM_Sounds::ResetPersonSoundTimer() {
-  if (TheBackend().resetPersonSoundTimer) return TheBackend().resetPersonSoundTimer();
-  TraceCall("GUI_Sounds::ResetPersonSoundTimer");
+  if (TheBackend().resetPersonSoundTimer) TheBackend().resetPersonSoundTimer();
 }

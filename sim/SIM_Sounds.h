@@ -1,6 +1,6 @@
 // The sounds the simulation asks for. The sound manager lives in the application, which the
-// simulation does not include; it installs its operations here. Until it does, each request
-// records its call ("GUI_Sounds::PlaySound data/sounds/x.ogg", ...).
+// simulation does not include; it installs its operations here. Until it does, requests are
+// dropped (a run without sound, such as the simulation alone).
 #pragma once
 
 #include <functional>
@@ -14,7 +14,7 @@ class SIM_Sounds {
     std::function<void()> stopMusic;
     std::function<void()> resetPersonSoundTimer;
   };
-  // Operations left empty keep recording.
+  // Operations left empty do nothing.
   static void SetBackend(Backend backend);
 
   static void PlaySound(const std::string& file);

@@ -1,4 +1,4 @@
-// SIM_SpecialEvent stand-in.
+// STAND-IN: special events.
 #include "sim/SIM_SpecialEvent.h"
 
 #include "engine/CallTrace.h"

@@ -1,7 +1,6 @@
 // Play statistics.
 #include "sim/SIM_Statistics.h"
 
-#include "engine/CallTrace.h"
 
 namespace {
 
@@ -67,7 +66,6 @@ void SIM_Statistics::Reset() {
 }
 
 void SIM_Statistics::StartPlayTimer() {
-  TraceCall("SIM_Statistics::StartPlayTimer");
   if (timer_.paused && timer_.elapsed > 0.0) {
     timer_.Resume();
   } else {

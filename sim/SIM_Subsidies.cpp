@@ -1,4 +1,4 @@
-// SIM_Subsidies stand-in.
+// STAND-IN: subsidies.
 #include "sim/SIM_Subsidies.h"
 
 #include "engine/CallTrace.h"

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "engine/CallTrace.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Relationship.h"
@@ -64,7 +63,6 @@ void SIM_Tovel::Degrade() {
 }
 
 void SIM_Tovel::DailyUpdate() {
-  TraceCall("SIM_Tovel::DailyUpdate");
   RecountActivities();
   RecountMemberships();
   Recount();

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Utilities.h"
@@ -86,8 +85,6 @@ void SIM_Vesk::SetValue(const std::string& name, float value) {
 
 void SIM_Vesk::ModifyValue(const std::string& name, float amount, float degrade,
                            const std::string& source) {
-  TraceCall("SIM_Vesk::ModifyValue " + name + " " + FormatFixed(amount, 3) + " " +
-            FormatFixed(degrade, 3) + " " + source);
   ReportAssertion(amount < 1000.0f, __FILE__, __LINE__);
   ReportAssertion(amount > -1000.0f, __FILE__, __LINE__);
   if (name == "tiredness" && amount > 0.0f) amount *= 1.0f - 0.8f * GetValue("fitness");
@@ -116,7 +113,6 @@ void SIM_Vesk::ApplyOperation(SIM_NamedValue* value, const std::string& operatio
 }
 
 void SIM_Vesk::Recalculate() {
-  TraceCall("SIM_Vesk::Recalculate");
   RecalculateValues();
 }
 

@@ -1,4 +1,4 @@
-// Attribute details placeholder.
+// STAND-IN: the attribute details window.
 #include "gui/windows/GUI_AttributeDetails.h"
 
 #include "engine/CallTrace.h"

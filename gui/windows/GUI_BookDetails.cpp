@@ -1,4 +1,4 @@
-// GUI_BookDetails stand-in.
+// STAND-IN: the book details window.
 #include "gui/windows/GUI_BookDetails.h"
 
 #include "engine/CallTrace.h"

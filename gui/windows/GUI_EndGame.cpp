@@ -1,4 +1,4 @@
-// End-game window placeholder.
+// STAND-IN: the end-game window.
 #include "gui/windows/GUI_EndGame.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_EveningClasses stand-in.
+// STAND-IN: the evening classes window.
 #include "gui/windows/GUI_EveningClasses.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_FMVScreen stand-in.
+// STAND-IN: the film screen.
 #include "gui/windows/GUI_FMVScreen.h"
 
 #include "engine/CallTrace.h"

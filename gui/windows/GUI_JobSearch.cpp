@@ -1,4 +1,4 @@
-// GUI_JobSearch stand-in.
+// STAND-IN: the job search window.
 #include "gui/windows/GUI_JobSearch.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// Contact icons stand-in.
+// STAND-IN: the contact icons.
 #include "gui/windows/GUI_NPCIcon.h"
 
 #include "engine/CallTrace.h"

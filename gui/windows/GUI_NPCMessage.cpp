@@ -1,4 +1,4 @@
-// Character message stand-in.
+// STAND-IN: the character message window.
 #include "gui/windows/GUI_NPCMessage.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_NoMoneyDialog stand-in.
+// STAND-IN: the not-enough-money dialog.
 #include "gui/windows/GUI_NoMoneyDialog.h"
 
 #include "engine/CallTrace.h"

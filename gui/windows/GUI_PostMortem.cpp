@@ -1,4 +1,4 @@
-// GUI_PostMortem stand-in.
+// STAND-IN: the activity result window.
 #include "gui/windows/GUI_PostMortem.h"
 
 #include "engine/CallTrace.h"

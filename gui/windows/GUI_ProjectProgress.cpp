@@ -1,4 +1,4 @@
-// Writing projects' progress panels stand-in.
+// STAND-IN: the writing projects' progress panels.
 #include "gui/windows/GUI_ProjectProgress.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_Relationship stand-in.
+// STAND-IN: relationship lines.
 #include "gui/windows/GUI_Relationship.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_RestaurantChooser stand-in.
+// STAND-IN: the restaurant chooser.
 #include "gui/windows/GUI_RestaurantChooser.h"
 
 #include "engine/CallTrace.h"

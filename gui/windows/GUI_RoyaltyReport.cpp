@@ -1,4 +1,4 @@
-// GUI_RoyaltyReport stand-in.
+// STAND-IN: the royalty report.
 #include "gui/windows/GUI_RoyaltyReport.h"
 
 #include "engine/CallTrace.h"

@@ -1,4 +1,4 @@
-// GUI_Skills stand-in.
+// STAND-IN: the skills panel.
 #include "gui/windows/GUI_Skills.h"
 
 #include "engine/CallTrace.h"

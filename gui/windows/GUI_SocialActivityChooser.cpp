@@ -1,4 +1,4 @@
-// GUI_SocialActivityChooser stand-in.
+// STAND-IN: the social activity chooser.
 #include "gui/windows/GUI_SocialActivityChooser.h"
 
 #include "engine/CallTrace.h"

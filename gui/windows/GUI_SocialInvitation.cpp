@@ -1,4 +1,4 @@
-// GUI_SocialInvitation stand-in.
+// STAND-IN: the invitation windows.
 #include "gui/windows/GUI_SocialInvitation.h"
 
 #include "engine/CallTrace.h"

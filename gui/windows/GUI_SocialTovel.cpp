@@ -1,4 +1,4 @@
-// GUI_SocialTovel stand-in.
+// STAND-IN: the social standing screen.
 #include "gui/windows/GUI_SocialTovel.h"
 
 #include "engine/CallTrace.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/GdiText.h"
@@ -49,7 +48,6 @@ void GUI_SoloActivityChooser::Open() {
 }
 
 void GUI_SoloActivityChooser::Close() {
-  TraceCall("GUI_SoloActivityChooser::Close");
   delete instance;
 }
 
@@ -66,12 +64,10 @@ void GUI_SoloActivityChooser::SelectByName(const char* name) {
 }
 
 void GUI_SoloActivityChooser::ScrollPrevious() {
-  TraceCall("GUI_SoloActivityChooser::ScrollPrevious");
   if (instance) instance->Previous();
 }
 
 void GUI_SoloActivityChooser::ScrollNext() {
-  TraceCall("GUI_SoloActivityChooser::ScrollNext");
   if (instance) instance->Next();
 }
 

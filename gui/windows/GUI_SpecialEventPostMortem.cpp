@@ -1,4 +1,4 @@
-// GUI_SpecialEventPostMortem stand-in.
+// STAND-IN: the special event's result window.
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 
 #include "engine/CallTrace.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
 #include "engine/Translate.h"
@@ -94,12 +93,10 @@ GUI_WorkDay::~GUI_WorkDay() {
 }
 
 void GUI_WorkDay::AddLine(int kind, int value) {
-  TraceCall("GUI_WorkDay::AddLine " + std::to_string(kind) + " " + std::to_string(value));
   events.push_back({kind, value});
 }
 
 void GUI_WorkDay::Show() {
-  TraceCall("GUI_WorkDay::Show");
   // The screen may have changed size since the summary was made.
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
   const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
@@ -168,7 +165,6 @@ void GUI_WorkDay::QueueSection(const std::string& text) {
 }
 
 void GUI_WorkDay::Draw() {
-  TraceCall("GUI_WorkDay::Draw");
   if (!open_) return;
   cursorY = static_cast<float>(rect.top) + 120;
   cursorX = static_cast<float>(rect.left) + 80;

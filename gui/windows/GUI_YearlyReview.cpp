@@ -1,4 +1,4 @@
-// GUI_YearlyReview placeholder.
+// STAND-IN: the yearly review.
 #include "gui/windows/GUI_YearlyReview.h"
 
 #include "engine/CallTrace.h"

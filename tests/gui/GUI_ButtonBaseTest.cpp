@@ -5,11 +5,13 @@
 #include <algorithm>
 
 #include "engine/CallTrace.h"
+#include "engine/Translate.h"
 #include "gui/GUIButtonList.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_DataButton.h"
 #include "gui/GUI_HelpButton.h"
+#include "gui/GUI_HelpWindow.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GuiFixture.h"
 
@@ -158,7 +160,8 @@ TEST_F(ButtonTest, DataButtonHandsItsDataAndHelpButtonOpensHelp) {
   GUI_HelpButton help("HELP_JOBSEARCH");
   help.SetRect(100, 100, 124, 124);
   EXPECT_TRUE(help.OnClick(110, 110));
-  EXPECT_EQ(Traced("ShowHelpPopup:HELP_JOBSEARCH"), 1);
+  ASSERT_NE(GUI_HelpWindow::Current(), nullptr);
+  EXPECT_EQ(GUI_HelpWindow::Current()->GetText(), std::string(Translate("HELP_JOBSEARCH")));
   EXPECT_EQ(CountSound("data/sounds/click.ogg"), 1);  // no sound of its own
 }
 

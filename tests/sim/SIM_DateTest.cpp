@@ -6,6 +6,7 @@
 #include "engine/CallTrace.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
 #include "support/RecordingScreens.h"
@@ -82,18 +83,25 @@ TEST_F(DateTest, YearEndRunsTheWeeklyStepsInOrder) {
   CurrentDate().SetDaysToFullMoon(10);
   NextReviewDate() = SIM_Date(3, 3, 2007);
   GameEndDate() = SIM_Date(3, 3, 2016);
+  SIM_NPC* npc = SIM_NPC::CreateEmpty();  // the characters' weekly cash comes back
+  npc->SetCashPerWeekValue(40.0f);
+  npc->SetCash(5.0f);
   CurrentDate().AdvanceDay(1);
   EXPECT_TRUE(CurrentDate().Equals(0, 0, 2007));
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 0);
   const std::vector<std::string> expected = {
       "GUI_Weather::RefreshTooltip", "SIM_Dirt::DailyUpdate",       "SIM_Health::DailyUpdate",
       "SIM_Movie::AdvanceWeeklyMovie", "SIM_BowlingTeam::DailyUpdate", "GUI_Calendar::Refresh",
-      "SIM_RoyaltyStream::PayAll",   "SIM_NPC::RefillAllCash",     "GUI_Date::Refresh"};
+      "SIM_RoyaltyStream::PayAll",   "GUI_Date::Refresh"};
   EXPECT_EQ(TracedCalls(), expected);
+  EXPECT_FLOAT_EQ(npc->GetCash(), 40.0f);
   ClearTracedCalls();
+  npc->SetCash(5.0f);
   CurrentDate().AdvanceDay(1);  // day of week 1: no weekly steps
   EXPECT_EQ(CountCalls("SIM_RoyaltyStream::PayAll"), 0);
   EXPECT_EQ(CountCalls("GUI_Date::Refresh"), 1);
+  EXPECT_FLOAT_EQ(npc->GetCash(), 5.0f);
+  SIM_NPC::DeleteAll();
 }
 
 TEST_F(DateTest, MoonCountsDownAndWraps) {

@@ -11,13 +11,14 @@
 #include "engine/Random.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_Sounds.h"
+#include "support/RecordingSounds.h"
 
 namespace {
 
 class SIM_HealthTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SIM_Sounds::SetBackend({});  // requests are recorded
+    SIM_Sounds::SetBackend(testsupport::RecordingSounds());  // requests are recorded
     ClearTracedCalls();
     SeedRandom(11);
   }
@@ -81,7 +82,7 @@ TEST_F(SIM_HealthTest, TheIllnessSoundGoesToTheSoundManager) {
   SIM_Sounds::SetBackend(std::move(backend));
   health.SetState(SIM_Health::kSneezing);
   health.PlayIllnessSound();
-  SIM_Sounds::SetBackend({});
+  SIM_Sounds::SetBackend(testsupport::RecordingSounds());
   ASSERT_EQ(played.size(), 1u);
   EXPECT_EQ(played[0].rfind("data/sounds/sneeze", 0), 0u);
 }

@@ -11,6 +11,8 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SIM_Weather.h"
 #include "engine/Random.h"
@@ -33,8 +35,27 @@ int CountCalls(const std::string& name) {
   return static_cast<int>(std::count(calls.begin(), calls.end(), name));
 }
 
+// The day's grind on a player attribute: the effect it left (none before the first day).
+const SIM_Effect* Grind(const char* attribute) {
+  const std::vector<const SIM_Effect*> effects = PlayerEffects(attribute, "dailygrind");
+  return effects.empty() ? nullptr : effects.back();
+}
+
+// Saves go to the test's folder, so the autosave can be seen.
+class SIM_SIMTest : public SimWorldTest {
+ protected:
+  void SetUp() override {
+    SimWorldTest::SetUp();
+    SIM_SaveGame::SetFolder(dir.Str());
+  }
+  void TearDown() override {
+    SIM_SaveGame::SetFolder("");
+    SimWorldTest::TearDown();
+  }
+  static bool Autosaved() { return std::filesystem::exists(SIM_SaveGame::PathFor("autosave")); }
+};
+
 const std::vector<std::string> kWorkdaySteps = {
-    "SIM_SIM::NextDay",
     "GUI_SoloActivityChooser::Close",
     "GUI_RestaurantChooser::Close",
     "GUI_BookDetails::Close",
@@ -48,8 +69,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "SIM_JobOffer::DailyUpdate",
     "SIM_JobBase::RollOpenings",
     "SIM_Dirt::DailyUpdate",  // inside the date advance
-    "SIM_Vesk::ModifyValue loneliness 0.100 0.500 dailygrind",
-    "SIM_Vesk::ModifyValue boredom 0.100 0.500 dailygrind",
     "SIM_EntertainJob::UpdatePool",
     "SIM_Crime::DailyUpdate",
     "SIM_SmallTalk::DailyUpdate",
@@ -61,23 +80,29 @@ const std::vector<std::string> kWorkdaySteps = {
     "SIM_JobInstance::DailyUpdate",
     "SIM_Asset::DailyUpdateAll",
     "SIM_Alcohol::DailyUpdate",
-    "SIM_Vesk::Recalculate",
-    "SIM_NPC::DailyAll",
-    "SIM_Tovel::DailyUpdate",
-    "SIM_Relationship::ClearFriendMadeToday",
     "SIM_AvatarDescription::Rebuild",
     "LayOutNPCIcons",
     "GUI_WorkDay::Show",
-    "SIM_SaveGame::Save autosave",
 };
 
-using SIM_SIMTest = SimWorldTest;
 
 TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
   ASSERT_EQ(CurrentDate().GetDayOfWeek(), 0);
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  SIM_NPC* npc = SIM_NPC::All().front();
+  const int inviteDays = npc->GetInviteDays();
   SIM_SIM::Instance().NextDay();
   EXPECT_EQ(CallsAmong(kWorkdaySteps), kWorkdaySteps);
+  EXPECT_EQ(npc->GetInviteDays(), inviteDays + 1);  // the characters' day
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 1);
+  // The grind on the player, and the autosave after the summary opened.
+  for (const char* attribute : {"loneliness", "boredom"}) {
+    const SIM_Effect* grind = Grind(attribute);
+    ASSERT_NE(grind, nullptr) << attribute;
+    EXPECT_FLOAT_EQ(grind->GetAmount(), 0.1f);
+    EXPECT_FLOAT_EQ(grind->GetDegrade(), 0.5f);
+  }
+  EXPECT_TRUE(Autosaved());
   // The summary is open and the day waits for it: phase 0 until it is closed.
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_DAYSTART);
   EXPECT_TRUE(testsupport::RecordingScreens::Instance().IsWorkDayOpen());
@@ -90,8 +115,10 @@ TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
 TEST_F(SIM_SIMTest, TheGrindFollowsTheDifficulty) {
   SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kDifficulty, 1.0f);
   SIM_SIM::Instance().NextDay();
-  EXPECT_EQ(CountCalls("SIM_Vesk::ModifyValue loneliness 0.150 0.500 dailygrind"), 1);
-  EXPECT_EQ(CountCalls("SIM_Vesk::ModifyValue boredom 0.150 0.500 dailygrind"), 1);
+  for (const char* attribute : {"loneliness", "boredom"}) {
+    ASSERT_NE(Grind(attribute), nullptr) << attribute;
+    EXPECT_FLOAT_EQ(Grind(attribute)->GetAmount(), 0.15f);
+  }
 }
 
 TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
@@ -104,10 +131,10 @@ TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
   EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
   // Nothing after the date: slots, grind, work, summary and autosave stay untouched.
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 2);
-  for (const char* later : {"SIM_Vesk::ModifyValue loneliness 0.100 0.500 dailygrind",
-                            "SIM_Commute::DailyCommute", "GUI_WorkDay::Show",
-                            "SIM_SaveGame::Save autosave", "LayOutNPCIcons"})
+  for (const char* later : {"SIM_Commute::DailyCommute", "GUI_WorkDay::Show", "LayOutNPCIcons"})
     EXPECT_EQ(CountCalls(later), 0) << later;
+  EXPECT_EQ(Grind("loneliness"), nullptr);
+  EXPECT_FALSE(Autosaved());
 }
 
 TEST_F(SIM_SIMTest, AWeekdayWithAJobHasOneSlotAndTheWeekendTwo) {
@@ -149,10 +176,10 @@ TEST_F(SIM_SIMTest, AnIllPlayerSkipsOnlyTheCommuteAndWork) {
 TEST_F(SIM_SIMTest, AutosaveRunsOnlyWithItsToggle) {
   SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
   SIM_SIM::Instance().NextDay();
-  EXPECT_EQ(CountCalls("SIM_SaveGame::Save autosave"), 0);
+  EXPECT_FALSE(Autosaved());
   SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, true);
   SIM_SIM::Instance().NextDay();
-  EXPECT_EQ(CountCalls("SIM_SaveGame::Save autosave"), 1);
+  EXPECT_TRUE(Autosaved());
 }
 
 TEST_F(SIM_SIMTest, EndActUsesEachSlotOnceAndEndsTheDayOnce) {
@@ -167,10 +194,12 @@ TEST_F(SIM_SIMTest, EndActUsesEachSlotOnceAndEndsTheDayOnce) {
   EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"RefreshEveningClassReminders",
                                                      "SIM_BowlingTeam::ShowReminder"}));
   ClearTracedCalls();
+  ASSERT_FALSE(SIM_NPC::All().empty());
+  SIM_NPC::All().front()->SetInvitedToday(true);
   sim.EndAct();
   EXPECT_EQ(sim.GetPhase(), PHASE_DAYOVER);
-  const std::vector<std::string> dayOver = {"SIM_NPC::ClearInvitedToday",
-                                            "SIM_SocialInvitation::LapseAllOpen",
+  EXPECT_FALSE(SIM_NPC::All().front()->IsInvitedToday());
+  const std::vector<std::string> dayOver = {"SIM_SocialInvitation::LapseAllOpen",
                                             "GUI_ControlPanel::OnActsUsedUp"};
   EXPECT_EQ(TracedCalls(), dayOver);
   // A further end (an activity that tried to end its slot twice) changes nothing.

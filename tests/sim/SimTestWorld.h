@@ -9,11 +9,24 @@
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_Effect.h"
 #include "sim/SIM_Friends.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "support/TestSupport.h"
+
+#include <string>
+#include <vector>
+
+// The effects one source left on one of the player's attributes, oldest first.
+inline std::vector<const SIM_Effect*> PlayerEffects(const char* attribute, const std::string& source) {
+  std::vector<const SIM_Effect*> found;
+  if (const SIM_Attribute* a = SIM_Attribute::Find(attribute))
+    for (const SIM_Effect* effect : a->GetEffects())
+      if (effect->GetDebugName() == source) found.push_back(effect);
+  return found;
+}
 
 class SimWorldTest : public ::testing::Test {
  protected:
