@@ -9,6 +9,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
@@ -217,5 +218,6 @@ void GUI_MenuLoad::Draw() {
   DrawMenuTitle("LOADGAME_TITLE", "LOADGAME_HELP");
   GUI_Services::FlushText();
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
   RunPending();
 }

@@ -6,6 +6,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_Services.h"
@@ -162,4 +163,5 @@ void GUI_MenuSave::Draw() {
                                    static_cast<int>(h / 2 + 190), 0xE0FFFFFF);
   }
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
 }
