@@ -70,7 +70,12 @@ DebugLog& DebugLog::Instance() {
 void DebugLog::Open() {
   if (file_) std::fclose(file_);
   file_ = plat::OpenFile(path_, "w");
-  if (file_) Write("----DEBUG FILE----");
+  if (file_) {
+    Write("----DEBUG FILE----");
+  } else {
+    // The log is kept only where its folder exists; say so once, so it can be turned on.
+    plat::DebugOutput("No debug log: make the folder \"debugdata\" in the game's folder to keep one.");
+  }
 }
 
 void DebugLog::Write(const std::string& text) {

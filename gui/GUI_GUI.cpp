@@ -28,6 +28,7 @@
 #include "gui/GUI_Weather.h"
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_NPCIcon.h"
@@ -155,10 +156,21 @@ void GUI_GUI::Draw() {
       else
         DrawMainScene();
     }
+    // A question asked over a full-screen page (Escape's quit question over the work-day
+    // summary) is drawn over that page, where it takes the clicks; the main scene draws it
+    // with the other windows.
+    if (mode_ == kMainScreen && !ShowsMainScene())
+      if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) confirm->Draw();
   }
   DrawTooltips();
   DrawDebugLine();
   GUI_Cursor::Instance().Draw();
+}
+
+bool GUI_GUI::ShowsMainScene() const {
+  return mode_ == kMainScreen && !GUI_EndGame::Instance()->IsOpen() &&
+         !GUI_YearlyReview::Instance()->IsOpen() && SIM_SIM::Instance().GetPhase() != 0 &&
+         !GUI_PostMortem::IsOpen() && !GUI_SpecialEventPostMortem::IsOpen();
 }
 
 void GUI_GUI::DrawMainScene() {
@@ -192,7 +204,10 @@ void GUI_GUI::DrawDebugLine() {
 
 void GUI_GUI::Update() {
   GUI_WindowManager::DispatchGuard guard;
-  if (GUI_YearlyReview::Instance()->IsOpen()) {
+  GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
+  if (confirm && (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen())) {
+    confirm->Update();  // the question over the page answers before the page
+  } else if (GUI_YearlyReview::Instance()->IsOpen()) {
     GUI_YearlyReview::Instance()->Update();
   } else if (GUI_PostMortem::IsOpen()) {
     GUI_PostMortem::UpdateOpen();
@@ -209,6 +224,11 @@ void GUI_GUI::OnLeftButtonDown() {
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
   if (GUI_Tutorial::IsActive()) GUI_Tutorial::OnClick(x, y);
   GUI_WindowManager::DispatchGuard guard;
+  GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
+  if (confirm && (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen())) {
+    confirm->OnClick(x, y);
+    return;
+  }
   if (GUI_YearlyReview::Instance()->IsOpen()) {
     GUI_YearlyReview::Instance()->OnClick(x, y);
     return;

@@ -43,6 +43,8 @@ class GUI_GUI : public GUI_GameModeBase {
 
   void SetMode(int mode) { mode_ = mode; }
   int GetMode() const { return mode_; }
+  // Whether a frame now shows the main scene rather than one of the full-screen pages.
+  bool ShowsMainScene() const;
   // A window that takes every key press (text entry, the activity choosers) until it gives
   // it back. Releasing clears the capture only when that window holds it.
   void SetKeyCapture(GUI_WindowBase* window) { keyCapture_ = window; }

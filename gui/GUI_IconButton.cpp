@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "gui/GUI_Services.h"
+
 GUI_IconButton::GUI_IconButton(const char* texture, GUI_ButtonCallback cb, void* arg)
     : GUI_ButtonBase(cb, arg) {
   if (texture && std::strlen(texture) > 1) {
@@ -22,8 +24,14 @@ void GUI_IconButton::PlaceSprite(BaseSprite& sprite, float scale) const {
                      static_cast<float>(rect.top + rect.bottom) / 2.0f);
 }
 
+bool GUI_IconButton::MouseOver() const {
+  return HitTest(GUI_Services::MouseX(), GUI_Services::MouseY());
+}
+
 void GUI_IconButton::Draw() {
-  CTexturedSprite& face = hover == 1 ? highlight : normal;
+  // The face follows the mouse itself, not the hover state: a disabled button keeps its old
+  // hover value, and a window whose updates stop (under a modal dialog) would keep a stale one.
+  CTexturedSprite& face = MouseOver() ? highlight : normal;
   face.SetColour(255, 255, 255, enabled ? 255 : 32);
   PlaceSprite(face, 1.0f);
   face.Draw();

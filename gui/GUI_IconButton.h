@@ -18,6 +18,8 @@ class GUI_IconButton : public GUI_ButtonBase {
  protected:
   // Sizes a sprite to scale x the button and centres it on the button.
   void PlaceSprite(BaseSprite& sprite, float scale) const;
+  // Whether the mouse is over the button now, whatever its hover state says.
+  bool MouseOver() const;
   CTexturedSprite normal;
   CTexturedSprite highlight;
 };

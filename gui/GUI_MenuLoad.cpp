@@ -8,6 +8,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
@@ -238,5 +239,6 @@ void GUI_MenuLoad::Draw() {
   for (GUI_LoadGameSlot* row : rows_) row->Draw();
   GUI_Services::FlushText();
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
   RunPending();
 }

@@ -146,6 +146,8 @@ void GUI_MenuNew::RandomName() {
 
 void GUI_MenuNew::Start() {
   if (avatars.empty()) return;
+  // Nobody starts a life without a name: an empty one gets a random one, as the button gives.
+  if (name.empty()) RandomName();
   SIM_GameConfig& config = SIM_GameConfig::Instance();
   config.SetAvatarName(GetAvatar());
   config.SetName(name);

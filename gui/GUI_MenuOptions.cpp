@@ -9,6 +9,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CheckButton.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_Services.h"
@@ -197,4 +198,5 @@ void GUI_MenuOptions::Draw() {
   for (auto& slider : sliders_) slider->Draw();
   GUI_Services::FlushText();
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
 }

@@ -5,6 +5,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Cursor.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuLoad.h"
@@ -166,4 +167,5 @@ void GUI_MenuSave::Draw() {
                                    static_cast<int>(h / 2 + 190), 0xE0FFFFFF);
   }
   DrawTooltips();
+  GUI_Cursor::Instance().Draw();
 }

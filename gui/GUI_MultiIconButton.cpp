@@ -22,7 +22,7 @@ void GUI_MultiIconButton::Draw() {
   }
   PlaceSprite(normal, 1.1f);
   normal.Draw();
-  const std::string& icon = hover == 1 && !hoverIcon_.empty() ? hoverIcon_ : icon_;
+  const std::string& icon = MouseOver() && !hoverIcon_.empty() ? hoverIcon_ : icon_;
   if (!icon.empty()) {
     iconSprite_.SetTextureString(icon);
     iconSprite_.SetColour(255, 255, 255, enabled ? 255 : 128);

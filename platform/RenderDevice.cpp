@@ -85,6 +85,25 @@ bool IsPlainQuad(const SpriteVertex* v) {
          v[0].diffuse == v[3].diffuse;
 }
 
+// Desktop full screen. The window is first moved to the display's corner and given the
+// display's size: where no window manager carries out the full-screen request (a bare X
+// server), SDL still takes the window for display-sized and scales the picture for that, so
+// a window left at its old size would show an enlarged corner of the picture.
+void EnterDesktopFullscreen(SDL_Window* window) {
+  SDL_Rect bounds{};
+  const int display = SDL_GetWindowDisplayIndex(window);
+  if (display >= 0 && SDL_GetDisplayBounds(display, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) {
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
+  }
+  SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void LeaveFullscreen(SDL_Window* window, int width, int height) {
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowSize(window, width, height);
+}
+
 }  // namespace
 
 RenderDevice::RenderDevice(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
@@ -99,13 +118,9 @@ std::unique_ptr<RenderDevice> RenderDevice::CreateForWindow(WindowHandle window,
   }
   SDL_Window* sdlWindow = reinterpret_cast<SDL_Window*>(window);
   if (fullscreen) {
-    // Sized first: where no window manager carries out the full-screen request, the window
-    // still shows the whole picture at its configured size.
-    SDL_SetWindowSize(sdlWindow, width, height);
-    SDL_SetWindowFullscreen(sdlWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    EnterDesktopFullscreen(sdlWindow);
   } else {
-    SDL_SetWindowFullscreen(sdlWindow, 0);
-    SDL_SetWindowSize(sdlWindow, width, height);
+    LeaveFullscreen(sdlWindow, width, height);
   }
   Uint32 flags = software ? SDL_RENDERER_SOFTWARE : SDL_RENDERER_ACCELERATED;
   if (!software && fullscreen) flags |= SDL_RENDERER_PRESENTVSYNC;
@@ -352,7 +367,11 @@ bool RenderDevice::IsFullscreen() const { return impl_->fullscreen; }
 
 void RenderDevice::SetFullscreen(bool fullscreen) {
   if (!impl_->window) return;
-  SDL_SetWindowFullscreen(impl_->window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (fullscreen) {
+    EnterDesktopFullscreen(impl_->window);
+  } else {
+    LeaveFullscreen(impl_->window, impl_->width, impl_->height);
+  }
   impl_->fullscreen = fullscreen;
 }
 

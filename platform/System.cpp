@@ -57,7 +57,10 @@ void AppendUtf8(std::string& out, unsigned cp) {
 }  // namespace
 
 void DebugOutput(const std::string& text) {
+  // A debugger shows every message on a line of its own; on the console a message without
+  // its line end would run into whatever is written next.
   std::fputs(text.c_str(), stderr);
+  if (text.empty() || text.back() != '\n') std::fputc('\n', stderr);
   std::fflush(stderr);
 }
 

@@ -7,7 +7,7 @@
 
 namespace plat {
 
-// Debugger output: goes to stderr.
+// Debugger output: goes to stderr, each message ending its line.
 void DebugOutput(const std::string& text);
 
 // Opens a web page, folder or mailto: address with the desktop's handler (xdg-open), started

@@ -87,6 +87,11 @@ void SetWindowSize(WindowHandle window, int width, int height) {
   if (window) SDL_SetWindowSize(Sdl(window), width, height);
 }
 
+void GetWindowSize(WindowHandle window, int& width, int& height) {
+  width = height = 0;
+  if (window) SDL_GetWindowSize(Sdl(window), &width, &height);
+}
+
 void SetWindowFullscreen(WindowHandle window, bool fullscreen) {
   if (window) SDL_SetWindowFullscreen(Sdl(window), fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
 }

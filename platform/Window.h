@@ -25,6 +25,8 @@ WindowHandle CreatePlatformWindow(const std::string& title, int width, int heigh
 void DestroyPlatformWindow(WindowHandle window);
 void ShowAndRaiseWindow(WindowHandle window);
 void SetWindowSize(WindowHandle window, int width, int height);
+// The window's size in pixels as the system reports it (0 x 0 without a window).
+void GetWindowSize(WindowHandle window, int& width, int& height);
 void SetWindowFullscreen(WindowHandle window, bool fullscreen);
 std::string GetWindowTitle(WindowHandle window);
 

@@ -353,6 +353,32 @@ def make_track_3(rng):
     return song(rng, 118, 62, (0, 5, 7, 5), MAJOR, 1, 4, "square", True)
 
 
+def make_piano(rng):
+    # A short practice phrase: struck notes with a bright start and a slow fade.
+    out = []
+    for k, note in enumerate((60, 64, 67, 72, 67, 64, 60)):
+        f = midi(note)
+        key = mix(tone(f, 1.2, "triangle", 0.6), tone(2 * f, 1.2, "sine", 0.2),
+                  tone(3 * f, 1.2, "sine", 0.08))
+        place(out, decay(envelope(key, 0.005, 0.3), 0.35), 0.32 * k)
+    return lowpass(concat(out, silence(0.3)), 3000)
+
+
+def make_chime(rng):
+    # A meditation bell: inharmonic partials that ring on and die away slowly.
+    base = 528.0
+    partials = ((1.0, 0.6, 2.5), (2.76, 0.25, 1.4), (5.4, 0.12, 0.7), (8.93, 0.05, 0.4))
+    rings = [decay(tone(base * ratio, 4.0, "sine", amp), tau) for ratio, amp, tau in partials]
+    return envelope(mix(*rings), 0.003, 0.5)
+
+
+def make_calm(rng):
+    # A slow, soft chord that swells and fades, with a breath of wind under it.
+    chord = pad([midi(n) for n in (57, 64, 69, 72)], 6.0, 0.4)
+    wind = lowpass(noise(6.0, rng, 0.08), 500)
+    return envelope(mix(chord, wind), 1.5, 2.0)
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -380,6 +406,9 @@ SOUNDS = {
     "error.ogg": make_error,
     "police.wav": make_police,
     "applause.ogg": make_applause,
+    "piano.ogg": make_piano,
+    "chime.ogg": make_chime,
+    "calm.ogg": make_calm,
 }
 
 

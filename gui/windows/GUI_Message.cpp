@@ -3,11 +3,15 @@
 
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
+#include "sim/SIM_Vesk.h"
 
 namespace {
 // The player's forename as messages address the player; "You" until the character has a
-// name. The people classes supply the name.
-std::string PlayerForename() { return "You"; }
+// name.
+std::string PlayerForename() {
+  const std::string& forename = SIM_Vesk::Instance()->GetForename();
+  return forename.empty() ? "You" : forename;
+}
 }  // namespace
 
 GUI_Message::GUI_Message(const std::string& message) : GUI_Dialog(true) {

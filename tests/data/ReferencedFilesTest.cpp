@@ -13,6 +13,7 @@
 #include "engine/ConfigFile.h"
 #include "platform/Files.h"
 #include "platform/Profile.h"
+#include "sim/SIM_FunctionTable.h"
 
 namespace fs = std::filesystem;
 
@@ -82,6 +83,57 @@ TEST(ReferencedFilesTest, EveryPictureAndSoundTheCodeNamesIsShipped) {
       missing.push_back(name);
     }
   }
+  EXPECT_TRUE(missing.empty()) << "not shipped: " << ::testing::PrintToString(missing);
+}
+
+// The records (lines beginning with '#') of every table under data/simulation: what the game reads.
+std::vector<std::pair<std::string, std::string>> TableRecords() {
+  std::vector<std::pair<std::string, std::string>> records;
+  for (const auto& e : fs::directory_iterator(kRoot / "data/simulation")) {
+    if (!e.is_regular_file()) continue;
+    std::istringstream in(Slurp(e.path()));
+    std::string line;
+    while (std::getline(in, line))
+      if (!line.empty() && line[0] == '#') records.emplace_back(e.path().filename().string(), line);
+  }
+  return records;
+}
+
+TEST(ReferencedFilesTest, EverySoundPictureAndHookTheDataTablesNameExists) {
+  const std::regex play(R"re(\bplay ([A-Za-z0-9_./\\-]+))re");
+  const std::regex call(R"re(\bcall ([A-Za-z0-9_]+))re");
+  const std::regex file(R"re(([A-Za-z0-9_./\\-]+\.(?:dds|jpg|bmp|ogg|wav))\b)re", std::regex::icase);
+  const std::set<std::string> textures = NamesUnder(kRoot / "data/bitmaps");
+  std::vector<std::string> missing;
+  int sounds = 0, hooks = 0;
+  for (const auto& [table, line] : TableRecords()) {
+    std::set<std::string> played;
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), play); it != std::sregex_iterator(); ++it) {
+      const std::string name = (*it)[1].str();
+      played.insert(name);
+      ++sounds;
+      if (!plat::PathExists((kRoot / "data/sounds" / plat::NormalizeSlashes(name)).string()))
+        missing.push_back(table + ": sound " + name);
+    }
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), call); it != std::sregex_iterator(); ++it) {
+      ++hooks;
+      if (!SIM_FunctionTable::Instance().HasHook((*it)[1].str()))
+        missing.push_back(table + ": hook " + (*it)[1].str());
+    }
+    // Any other picture or sound a record names: pictures are found by name, sounds under
+    // data/sounds.
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), file); it != std::sregex_iterator(); ++it) {
+      const std::string name = (*it)[1].str();
+      if (played.count(name)) continue;
+      const std::string ext = Lower(fs::path(name).extension().string());
+      const bool found = ext == ".ogg" || ext == ".wav"
+                             ? plat::PathExists((kRoot / "data/sounds" / plat::NormalizeSlashes(name)).string())
+                             : textures.count(Lower(fs::path(name).filename().string())) > 0;
+      if (!found) missing.push_back(table + ": file " + name);
+    }
+  }
+  EXPECT_GT(sounds, 0);  // the scan itself works
+  EXPECT_GT(hooks, 10);
   EXPECT_TRUE(missing.empty()) << "not shipped: " << ::testing::PrintToString(missing);
 }
 

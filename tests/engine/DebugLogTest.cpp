@@ -39,6 +39,23 @@ TEST_F(DebugLogTest, NoLogWithoutTheDebugFolder) {
   EXPECT_FALSE(std::filesystem::exists("debugdata"));
 }
 
+// The console stands in for the debugger output: every log line ends its own line there, so
+// it never runs into the next message; without the folder one line says how to keep a log.
+TEST_F(DebugLogTest, EchoedLinesEndTheirLinesAndAMissingFolderIsExplained) {
+  ::testing::internal::CaptureStderr();
+  DebugLog::Instance().Open();
+  const std::string note = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(note.find("debugdata"), std::string::npos);
+  EXPECT_EQ(note.back(), '\n');
+  std::filesystem::create_directory("debugdata");
+  DebugLog::Instance().Open();
+  ::testing::internal::CaptureStderr();
+  DebugLog::Instance().Write("first");
+  DebugLog::Instance().Write("second");
+  plat::DebugOutput("ended\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "first\nsecond\nended\n");
+}
+
 TEST_F(DebugLogTest, LogHasHeaderLinesAndFooterAndNothingAfterClose) {
   std::filesystem::create_directory("debugdata");
   DebugLog::Instance().Open();

@@ -12,6 +12,8 @@
 #include "gui/GUI_DataButton.h"
 #include "gui/GUI_HelpButton.h"
 #include "gui/GUI_HelpWindow.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MultiIconButton.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GuiFixture.h"
 
@@ -106,6 +108,43 @@ TEST_F(ButtonTest, HoverIsHiddenWhenAWindowAboveTookTheMouse) {
   GUI_Services::SetMouseTaken();
   button.UpdateHover();
   EXPECT_EQ(button.GetHover(), 0);
+}
+
+// The picture buttons show their highlight while the mouse is over them: a disabled button
+// (whose hover state stays as it was) too, and not a hover left over from a frame whose window
+// has since stopped updating.
+TEST_F(ButtonTest, PictureButtonsHighlightWhileTheMouseIsOverThem) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  GUI_IconButton icon("button_nextday.dds", nullptr, nullptr);
+  icon.SetHighlightTexture("button_nextday_h.dds");
+  GUI_MultiIconButton multi("button_solo.dds", "up.dds", nullptr, nullptr);
+  multi.SetHoverIcon("down.dds");
+  for (GUI_IconButton* button : {&icon, static_cast<GUI_IconButton*>(&multi)}) {
+    button->SetRect(100, 100, 160, 160);
+    auto face = [&](int mouse) {
+      GUI_Services::SetMouseForTesting(static_cast<float>(mouse), static_cast<float>(mouse), false);
+      engine.BeginRender();
+      engine.FillRect(0, 0, 1024, 768, 0xFF000000u);
+      button->Draw();
+      engine.EndScene();
+      const std::vector<uint32_t> screen = Screen();
+      std::vector<uint32_t> square;
+      for (int y = 95; y < 165; ++y)
+        for (int x = 95; x < 165; ++x) square.push_back(screen[static_cast<size_t>(y * 1024 + x)]);
+      return square;
+    };
+    const std::vector<uint32_t> normal = face(10);
+    GUI_Services::SetMouseForTesting(130, 130, false);
+    button->UpdateHover();
+    ASSERT_EQ(button->GetHover(), 1);
+    const std::vector<uint32_t> lit = face(130);
+    ASSERT_NE(lit, normal);
+    EXPECT_EQ(face(10), normal);  // the mouse has left; no update has cleared the hover yet
+    button->SetHover(0);
+    button->SetEnabled(false);
+    EXPECT_NE(face(130), face(10));  // disabled, never hovered, yet lit under the mouse
+    button->SetEnabled(true);
+  }
 }
 
 TEST_F(ButtonTest, LabelIsCutAt63Characters) {

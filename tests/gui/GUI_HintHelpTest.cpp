@@ -5,6 +5,7 @@
 #include <fstream>
 #include <regex>
 #include <set>
+#include <vector>
 #include <sstream>
 
 #include "engine/DebugLog.h"
@@ -142,16 +143,39 @@ TEST_F(HintTest, TheShippedTableHasEveryKeyTheGameUses) {
                                 "postmortem_gen",     "postmortem_eff",  "moviechoose_dialog",
                                 "pet_name",           "lost_friend",     "dirt_threshhold",
                                 "ill"};
-  const std::regex call(R"(ShowHint\(\s*\"([A-Za-z0-9_]+)\"\s*\))");
-  for (const char* folder : {"app", "gui", "hooks", "sim"}) {
+  // Every call in the code, not only those that happen to be written with a literal: a call
+  // whose key the scan cannot read is itself a failure, and commented-out calls do not count.
+  const std::regex literal(R"(^ShowHint\(\s*\"([A-Za-z0-9_]+)\"\s*\))");
+  const std::regex anyCall(R"(\bShowHint\s*\()");
+  const std::regex definition(R"(void\s+(\w+::)?ShowHint\s*\($)");
+  const std::regex comment(R"(//[^\n]*)");
+  std::vector<std::string> unreadable;
+  int calls = 0;
+  for (const char* folder : {"app", "gui", "hooks", "sim", "engine"}) {
     for (const auto& entry :
          std::filesystem::recursive_directory_iterator(std::filesystem::path(TOVEL_SOURCE_DIR) / folder)) {
-      if (entry.path().extension() != ".cpp") continue;
-      const std::string text = ReadFile(entry.path());
-      for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it)
-        keys.insert((*it)[1]);
+      if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+      // The screens' side of the simulation's interface only passes the simulation's keys on;
+      // those are read at the simulation's calls.
+      if (entry.path().filename() == "GUI_SimScreens.cpp") continue;
+      const std::string text = std::regex_replace(ReadFile(entry.path()), comment, "");
+      for (std::sregex_iterator it(text.begin(), text.end(), anyCall), end; it != end; ++it) {
+        const size_t at = static_cast<size_t>(it->position());
+        const std::string head = text.substr(at >= 40 ? at - 40 : 0, at >= 40 ? 40 : at) + it->str();
+        if (std::regex_search(head, definition)) continue;  // a declaration or definition
+        std::smatch m;
+        const std::string rest = text.substr(at, 120);
+        ++calls;
+        if (std::regex_search(rest, m, literal))
+          keys.insert(m[1]);
+        else
+          unreadable.push_back(entry.path().filename().string() + ": " + rest.substr(0, rest.find(';')));
+      }
     }
   }
+  EXPECT_GT(calls, 0);
+  EXPECT_TRUE(unreadable.empty()) << "hint keys the check cannot read: "
+                                  << ::testing::PrintToString(unreadable);
   std::set<std::string> table;
   for (const HintRecord& hint : Hints()) {
     EXPECT_TRUE(table.insert(hint.key).second) << "twice: " << hint.key;

@@ -10,6 +10,7 @@
 #include "gui/GUI_Services.h"
 #include "engine/Translate.h"
 #include "gui/GUI_AttribAdjuster.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_IconButton.h"
@@ -187,6 +188,38 @@ TEST_F(MenuNewTest, StartStoresTheChoicesAndTheIntroBeginsTheGame) {
   ClickOn(intro.StartButton());
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
   EXPECT_TRUE(Game::Instance().IsInGame());
+}
+
+TEST_F(MenuNewTest, TheIntroTextAppearsOnScreenAFewLettersAFrame) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  GUI_Avatar::Instance().SetTextureName("f_bea.dds");  // the room behind the text is a picture
+  GUI_MenuIntro& intro = GUI_MenuIntro::Instance();
+  intro.OnEnter();
+  // The text's box: 600 wide from the middle's left, from 100 above the middle.
+  auto frame = [&] {
+    engine.BeginRender();
+    engine.FillRect(0, 0, 1024, 768, 0xFF000000u);
+    intro.Draw();
+    engine.EndScene();
+    return WhitePixels(512 - 300, 384 - 100, 512 + 300, 384 + 200);
+  };
+  const int first = frame();
+  int later = first;
+  for (int i = 0; i < 30; ++i) later = frame();
+  EXPECT_GT(later, first + 150);
+}
+
+TEST_F(MenuNewTest, AnEmptyNameStartsWithARandomOneAsTheButtonGives) {
+  const auto& avatars = Menu().Avatars();
+  ASSERT_FALSE(avatars.empty());
+  ASSERT_EQ(Menu().GetName(), "");
+  const bool male = Menu().GetAvatar()[0] == 'm';
+  ClickOn(Menu().StartButton());
+  const std::string name = SIM_GameConfig::Instance().GetName();
+  EXPECT_FALSE(name.empty());
+  EXPECT_EQ(Menu().GetName(), name);
+  EXPECT_TRUE(IsIn(male ? SIM_Names::MaleForenames() : SIM_Names::FemaleForenames(), name)) << name;
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuIntro::Instance());
 }
 
 TEST_F(MenuNewTest, EscapeLeavesTheMenuAndTheIntroForTheMainMenu) {

@@ -10,8 +10,10 @@
 #include "engine/D3DEngine.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_GUI.h"
+#include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
@@ -245,6 +247,30 @@ TEST_F(MenuTest, TheDeleteIconRemovesItsFileAndTheListIsRebuilt) {
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
 }
 
+// ---- Online page ----
+
+TEST_F(MenuTest, TheOnlinePageShowsItsTitleAndANoteAndLeadsBackToTheMainMenu) {
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  Enter(GAMEMODE_INTERNET);
+  GUI_Services::SetRecording(true);
+  menu.Update();
+  menu.Draw();
+  bool title = false, note = false;
+  for (const auto& item : GUI_Services::RecordedTexts()) {
+    title |= item.text == Translate("INTERNET_TITLE");
+    note |= item.text == Translate("INTERNET_UNAVAILABLE");
+  }
+  EXPECT_TRUE(title);
+  EXPECT_TRUE(note);
+  Key(kEscape);  // as the full page will, it ignores keys: its button is the way back
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
+  const GUI_Rect& r = menu.GetMainMenuButton()->GetRect();
+  EXPECT_EQ(r.right, 1024 - 20);
+  EXPECT_EQ(r.bottom, 768 - 40);
+  Click(menu.GetMainMenuButton(), menu);
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+}
+
 TEST(SaveSlotNameTest, ShortTextsShowNothingRatherThanUnderflow) {
   EXPECT_EQ(SaveSlotShownName("game.xml"), "game");
   EXPECT_EQ(SaveSlotShownName(".xml"), "");
@@ -355,10 +381,47 @@ TEST_F(MenuDrawTest, TheMenusDrawTheirRowsTitlesAndName) {
   EXPECT_TRUE(Queued(Translate("SAVEGAME_TITLE")));
   EXPECT_TRUE(Queued(Translate("SAVEGAME_EMPTY")));
 
+  // The options: check labels drawn at once beside their boxes, slider labels under their
+  // bars, the track and the knob at the option's value, and the way back.
+  SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, 0.5f);
+  GUI_Services::SetRecording(true);
   GUI_MenuOptions& options = GUI_MenuOptions::Instance();
   options.OnEnter();
   options.Update();
+  engine.BeginRender();
   options.Draw();
+  engine.EndScene();
+  const GUI_Services::TextItem* mail = FindText(Translate("OPTIONS_NEWMAIL"));
+  ASSERT_NE(mail, nullptr);
+  EXPECT_TRUE(mail->immediate);
+  const GUI_Rect& box = options.GetCheck(GUI_MenuOptions::kNewMail)->GetRect();
+  EXPECT_EQ(mail->x, static_cast<float>(box.left + 39));
+  const GUI_Services::TextItem* snow = FindText(Translate("OPTIONS_SNOWFALL"));
+  ASSERT_NE(snow, nullptr);
+  const GUI_Rect& bar = options.GetSlider(GUI_MenuOptions::kSnowfall)->GetRect();
+  EXPECT_EQ(snow->y, static_cast<float>(bar.top + 20));
+  const int mid = (bar.top + bar.bottom) / 2;
+  EXPECT_EQ(Pixel((bar.left + bar.right) / 2, mid) & 0xFFFFFF, 0xC0C0C0u);  // the knob at 0.5
+  EXPECT_EQ(Pixel(bar.left + 20, mid) & 0xFFFFFF, 0x808080u);               // the track
+  EXPECT_TRUE(Queued(Translate("MENU_MAINMENU")));
+  SIM_SaveGame::SetFolder("");
+}
+
+// Every front-end screen draws the game's own pointer: the system's is hidden for the run.
+TEST_F(MenuDrawTest, EveryFrontEndScreenDrawsThePointer) {
+  testsupport::TempDir saves;
+  testsupport::WriteFile(saves.Path() / "first.xml", "x");
+  SIM_SaveGame::SetFolder(saves.Str());
+  GUI_MenuOptions::Instance().OnEnter();
+  GUI_MenuSave::Instance().OnEnter();
+  GUI_MenuLoad::Instance().OnEnter();
+  GUI_MenuInternet::Instance().OnEnter();
+  const std::pair<const char*, GUI_GameModeBase*> screens[] = {
+      {"main", &GUI_MenuMain::Instance()},    {"options", &GUI_MenuOptions::Instance()},
+      {"save", &GUI_MenuSave::Instance()},    {"load", &GUI_MenuLoad::Instance()},
+      {"online", &GUI_MenuInternet::Instance()}};
+  for (const auto& [name, screen] : screens)
+    EXPECT_TRUE(FrameShowsCursor([screen = screen] { screen->Draw(); }, 40, 300)) << name;
   SIM_SaveGame::SetFolder("");
 }
 

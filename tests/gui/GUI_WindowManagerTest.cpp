@@ -9,6 +9,7 @@
 #include "gui/GUI_HelpButton.h"
 #include "gui/GuiFixture.h"
 #include "gui/windows/GUI_Message.h"
+#include "sim/SIM_Vesk.h"
 
 namespace {
 
@@ -79,10 +80,19 @@ TEST_F(ManagerTest, ModalDialogBlocksOtherWindowsAndBuzzesOutsideClicks) {
   panelButton->SetRect(10, 10, 100, 40);
   panel->AddButton(panelButton);
   g_hits = 0;
+  SIM_Vesk& player = *SIM_Vesk::Instance();
+  const std::string forename = player.GetForename(), surname = player.GetSurname();
+  player.SetNames("", "");
+  ShowMessage("Hello <VESKSNAME>", "Note");
+  // Until the player has a name a message says "You"; then the forename, the first token only.
+  EXPECT_EQ(static_cast<GUI_Message*>(m.ModalWindows().back())->GetText(), "Hello You");
+  delete m.ModalWindows().back();
+  player.SetNames("Bea", "Stone");
   ShowMessage("Hello <VESKSNAME>, <VESKSNAME>", "Note");
+  player.SetNames(forename, surname);
   ASSERT_EQ(m.ModalWindows().size(), 1u);
   auto* box = static_cast<GUI_Message*>(m.ModalWindows().back());
-  EXPECT_EQ(box->GetText(), "Hello You, <VESKSNAME>");  // the first only
+  EXPECT_EQ(box->GetText(), "Hello Bea, <VESKSNAME>");
   EXPECT_EQ(box->GetWidth(), 420);
 
   MoveMouse(20, 20);

@@ -3,6 +3,7 @@
 
 #include "engine/CallTrace.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_GUI.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -175,6 +176,25 @@ TEST_F(WorkDayTest, LongTextsAreNeverCut) {
   Summary().Show();
   EXPECT_NE(Summary().CommuteText().find(g_facts.workplace), std::string::npos);
   EXPECT_NE(Summary().CommuteText().find("arrived tired and stressed."), std::string::npos);
+}
+
+TEST_F(WorkDayTest, TheTextAppearsOnScreenAFewLettersAFrame) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  GUI_WorkDay::SetFrameStep(1.0f);
+  Summary().Show();
+  auto frame = [this] {
+    engine.BeginRender();
+    engine.FillRect(0, 0, 1024, 768, 0xFF000000u);
+    GUI_GUI::Instance().Draw();
+    engine.EndScene();
+    return WhitePixels(0, 0, 1024, 768);
+  };
+  const int first = frame();
+  const int second = frame();
+  int later = second;
+  for (int i = 0; i < 12; ++i) later = frame();
+  EXPECT_GT(second, first);
+  EXPECT_GT(later, second + 300);
 }
 
 TEST_F(WorkDayTest, TheTextTypesOutAndContinueOpensTheDay) {

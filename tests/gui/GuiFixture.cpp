@@ -1,6 +1,7 @@
 // GUI test fixture.
 #include "gui/GuiFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/CInput.h"
@@ -101,6 +102,52 @@ uint32_t GuiTest::Pixel(int x, int y) {
   if (!engine.GetDevice() || !engine.GetDevice()->ReadPixels(pixels, w, h, error)) return 0xDEADBEEF;
   if (x < 0 || y < 0 || x >= w || y >= h) return 0;
   return pixels[static_cast<size_t>(y * w + x)];
+}
+
+std::vector<uint32_t> GuiTest::Screen() {
+  std::vector<uint32_t> pixels;
+  int w = 0, h = 0;
+  std::string error;
+  if (engine.GetDevice()) engine.GetDevice()->ReadPixels(pixels, w, h, error);
+  return pixels;
+}
+
+int GuiTest::WhitePixels(int left, int top, int right, int bottom) {
+  std::vector<uint32_t> pixels;
+  int w = 0, h = 0;
+  std::string error;
+  if (!engine.GetDevice() || !engine.GetDevice()->ReadPixels(pixels, w, h, error)) return -1;
+  int n = 0;
+  for (int y = std::max(top, 0); y < std::min(bottom, h); ++y)
+    for (int x = std::max(left, 0); x < std::min(right, w); ++x) {
+      const uint32_t c = pixels[static_cast<size_t>(y * w + x)];
+      n += (c >> 16 & 0xFF) > 200 && (c >> 8 & 0xFF) > 200 && (c & 0xFF) > 200 ? 1 : 0;
+    }
+  return n;
+}
+
+bool GuiTest::FrameShowsCursor(const std::function<void()>& frame, int x, int y) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  GUI_Services::SetMouseForTesting(static_cast<float>(x), static_cast<float>(y), false);
+  const int size = static_cast<int>(GUI_Cursor::kSize * Game::Instance().GetUIScale());
+  auto shot = [&](bool hidden) {
+    GUI_Cursor::Instance().SetHidden(hidden);
+    engine.BeginRender();
+    engine.FillRect(0, 0, engine.GetWidth(), engine.GetHeight(), 0xFF000000u);
+    frame();
+    engine.EndScene();
+    std::vector<uint32_t> pixels, square;
+    int w = 0, h = 0;
+    std::string error;
+    if (!engine.GetDevice() || !engine.GetDevice()->ReadPixels(pixels, w, h, error)) return square;
+    for (int j = y; j < std::min(y + size, h); ++j)
+      for (int i = x; i < std::min(x + size, w); ++i) square.push_back(pixels[static_cast<size_t>(j * w + i)]);
+    return square;
+  };
+  const std::vector<uint32_t> without = shot(true);
+  const std::vector<uint32_t> with = shot(false);
+  GUI_Cursor::Instance().SetHidden(false);
+  return with != without;
 }
 
 const GUI_Services::TextItem* GuiTest::FindText(const std::string& text) const {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@ class GuiTest : public ::testing::Test {
   // A frame's input step for the toolkit (rest counter, mouse-taken flag).
   void NewFrame();
   uint32_t Pixel(int x, int y);
+  // The whole back buffer, rows top-down (read once; Pixel reads it on every call).
+  std::vector<uint32_t> Screen();
+  // Pixels of the rectangle (right and bottom exclusive) whose colour is near white.
+  int WhitePixels(int left, int top, int right, int bottom);
+  // Whether drawing a frame (inside a scene begun on a black screen) shows the game's cursor
+  // with the mouse at (x, y): the cursor's square differs from the same frame with the cursor
+  // hidden. The shipped pictures are used, so the cursor has its real face.
+  bool FrameShowsCursor(const std::function<void()>& frame, int x, int y);
   bool Queued(const std::string& text) const;
   const GUI_Services::TextItem* FindText(const std::string& text) const;
   int CountSound(const std::string& file) const;

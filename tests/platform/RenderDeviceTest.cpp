@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/Window.h"
+
 namespace {
 
 using plat::PrimitiveType;
@@ -44,6 +46,33 @@ class RenderDeviceTest : public ::testing::Test {
   }
   std::unique_ptr<RenderDevice> device;
 };
+
+// Full screen covers the display and letterboxes the configured picture into it; leaving it
+// (as an error box does) gives the window back its configured size.
+TEST(RenderDeviceWindowTest, FullScreenCoversTheDisplayAndLeavingItRestoresTheSize) {
+  std::string error;
+  plat::WindowHandle window = plat::CreatePlatformWindow("Tovel", 640, 480, "", error);
+  ASSERT_NE(window, nullptr) << error;
+  int displayW = 0, displayH = 0;
+  ASSERT_TRUE(plat::GetDesktopSize(displayW, displayH));
+  {
+    auto device = RenderDevice::CreateForWindow(window, 640, 480, true, true, error);
+    ASSERT_NE(device, nullptr) << error;
+    int w = 0, h = 0;
+    plat::GetWindowSize(window, w, h);
+    EXPECT_EQ(w, displayW);
+    EXPECT_EQ(h, displayH);
+    device->SetFullscreen(false);
+    plat::GetWindowSize(window, w, h);
+    EXPECT_EQ(w, 640);
+    EXPECT_EQ(h, 480);
+    device->SetFullscreen(true);
+    plat::GetWindowSize(window, w, h);
+    EXPECT_EQ(w, displayW);
+    EXPECT_EQ(h, displayH);
+  }
+  plat::DestroyPlatformWindow(window);
+}
 
 TEST_F(RenderDeviceTest, StartsOpaqueBlackAndHalfAlphaRedBlendsOverIt) {
   EXPECT_EQ(Pixel(0, 0), 0xFF000000u);

@@ -1,0 +1,138 @@
+// The in-game screen drawn headless with the shipped pictures, as the player sees it: the room
+// and the portrait, the pointer, the tooltips after the hover delay, and the quit question
+// asked over the work-day summary.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Game.h"
+#include "engine/BaseSprite.h"
+#include "engine/Translate.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_SIM.h"
+
+namespace guitest {
+namespace {
+
+constexpr int kEscape = 1;
+
+class InGameDrawTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+    GUI_Avatar::Instance().SetTextureName("f_bea.dds");
+    screen.StartGame();
+    SIM_SIM::Instance().SetPhase(1);
+  }
+  void TearDown() override {
+    GUI_ConfirmDialog::Close();
+    GUI_Avatar::Instance().SetTextureName(GUI_Avatar::kDefaultTexture);
+    PlayTest::TearDown();
+  }
+  void Frame() {
+    NewFrame();
+    screen.Update();
+    engine.BeginRender();
+    engine.FillRect(0, 0, 1024, 768, 0xFF000000u);
+    screen.Draw();
+    engine.EndScene();
+  }
+  GUI_GUI& screen = GUI_GUI::Instance();
+};
+
+TEST_F(InGameDrawTest, TheMainSceneShowsTheRoomAndThePortrait) {
+  Frame();
+  ASSERT_TRUE(screen.ShowsMainScene());
+  // The room picture fills the screen behind the panels.
+  const std::vector<uint32_t> room = Screen();
+  int lit = 0;
+  for (int y = 100; y < 500; y += 20)
+    for (int x = 40; x < 500; x += 20) lit += (room[static_cast<size_t>(y * 1024 + x)] & 0xFFFFFF) != 0 ? 1 : 0;
+  EXPECT_GT(lit, 300);
+
+  // The portrait: another mood (another third of the picture strip) changes its place on
+  // screen and nothing else.
+  GUI_Avatar::SetMood(0);
+  Frame();
+  const std::vector<uint32_t> calm = Screen();
+  GUI_Avatar::SetMood(2);
+  Frame();
+  GUI_Avatar::SetMood(0);
+  const std::vector<uint32_t> cross = Screen();
+  const BaseSprite& sprite = GUI_Avatar::Instance().GetSprite();
+  const int left = static_cast<int>(sprite.vertices[0].x), top = static_cast<int>(sprite.vertices[0].y);
+  const int right = static_cast<int>(sprite.vertices[3].x), bottom = static_cast<int>(sprite.vertices[3].y);
+  ASSERT_GT(right - left, 50);
+  int changed = 0, changedOutside = 0;
+  for (int y = 0; y < 768; ++y)
+    for (int x = 0; x < 1024; ++x) {
+      const size_t i = static_cast<size_t>(y * 1024 + x);
+      if (calm[i] == cross[i]) continue;
+      (x >= left && x < right && y >= top && y < bottom ? changed : changedOutside) += 1;
+    }
+  EXPECT_GT(changed, 1000);
+  EXPECT_LT(changedOutside, changed / 4);
+}
+
+TEST_F(InGameDrawTest, TheScreenDrawsThePointerOverItsPagesAndTheScene) {
+  EXPECT_TRUE(FrameShowsCursor([this] { screen.Draw(); }, 300, 300));
+  SIM_SIM::Instance().SetPhase(0);
+  GUI_WorkDay::Instance()->Show();
+  EXPECT_TRUE(FrameShowsCursor([this] { screen.Draw(); }, 300, 300));
+}
+
+TEST_F(InGameDrawTest, AButtonsTooltipShowsOnlyAfterTheMouseHasRested) {
+  const GUI_Rect r = GUI_ControlPanel::Instance().QuitButton()->GetRect();
+  GUI_Services::SetMouseForTesting(static_cast<float>(r.left + r.right) / 2,
+                                   static_cast<float>(r.top + r.bottom) / 2, false);
+  const std::string tip = Translate("TOOLTIP_QUITGAMEBUTTON");
+  GUI_Services::SetRestFramesForTesting(10);
+  Frame();
+  EXPECT_FALSE(Queued(tip));
+  GUI_Services::SetRestFramesForTesting(61);
+  Frame();
+  const GUI_Services::TextItem* item = FindText(tip);
+  ASSERT_NE(item, nullptr);
+  EXPECT_LT(item->x, static_cast<float>(r.left));  // turned back at the screen's right edge
+}
+
+TEST_F(InGameDrawTest, EscapeOverTheWorkDaySummaryAsksWhereItCanBeAnswered) {
+  SIM_SIM::Instance().SetPhase(0);
+  GUI_WorkDay::Instance()->Show();
+  Frame();
+  Key(kEscape);
+  GUI_ConfirmDialog* question = GUI_ConfirmDialog::Instance();
+  ASSERT_NE(question, nullptr);
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  EXPECT_TRUE(Queued(Translate("CONFIRM_ATTEMPT_QUIT_TEXT")));
+  EXPECT_TRUE(Queued(Translate("CONFIRM_OK")));
+  // Drawn over the summary: once answered, the middle of the screen is the summary again.
+  const GUI_Rect q = question->GetRect();
+  const size_t centre = static_cast<size_t>((q.top + q.bottom) / 2 * 1024 + (q.left + q.right) / 2);
+  const uint32_t asked = Screen()[centre];
+  ClickOn(question->GetCancelButton());
+  EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+  EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+  Frame();
+  EXPECT_NE(Screen()[centre], asked);
+
+  Key(kEscape);
+  ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+  Frame();
+  ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+}
+
+}  // namespace
+}  // namespace guitest
