@@ -23,6 +23,7 @@ struct RenderDevice::Impl {
   bool inScene = false;
   bool fullscreen = false;
   TextureHandle bound = nullptr;
+  BindCounts binds;
   TextureFilter filter = TextureFilter::Linear;
   std::vector<SDL_Vertex> triangles;  // reused so a draw allocates nothing
   std::vector<SDL_FPoint> points;
@@ -200,7 +201,16 @@ void RenderDevice::DestroyTexture(TextureHandle texture) {
   delete texture;
 }
 
-void RenderDevice::BindTexture(TextureHandle texture) { impl_->bound = texture; }
+void RenderDevice::BindTexture(TextureHandle texture) {
+  if (impl_->bound == texture) {
+    ++impl_->binds.repeats;
+    return;
+  }
+  ++impl_->binds.changes;
+  impl_->bound = texture;
+}
+
+RenderDevice::BindCounts RenderDevice::GetBindCounts() const { return impl_->binds; }
 TextureHandle RenderDevice::BoundTexture() const { return impl_->bound; }
 void RenderDevice::SetFilter(TextureFilter filter) { impl_->filter = filter; }
 TextureFilter RenderDevice::Filter() const { return impl_->filter; }
