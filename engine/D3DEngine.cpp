@@ -222,7 +222,7 @@ void D3DEngine::LogCaps() {
 void D3DEngine::BeginRender() {
   if (!device_ || g_inScene) return;
   device_->BeginScene();
-  device_->BindTexture(nullptr);
+  SetTexture(0, nullptr);
   device_->SetFilter(plat::TextureFilter::Linear);
   g_inScene = true;
   ++begunThisFrame_;
@@ -261,7 +261,7 @@ void D3DEngine::ReleaseTexturesAndSurfaces() {
   textures_.clear();
   // Nothing bound or remembered may outlive the textures; missing names get searched again.
   currentTextureName_.clear();
-  if (device_) device_->BindTexture(nullptr);
+  SetTexture(0, nullptr);
   missingTextures_.clear();
   ClearTexturedSpritePointers();
   ReleaseGdiTextTextures();
@@ -325,6 +325,8 @@ bool D3DEngine::CreateVertexBuffer(int count, std::vector<SpriteVertex>& out) {
 
 void D3DEngine::SetTexture(int stage, TexturePtr texture) {
   if (!device_ || stage != 0) return;
+  // The texture already bound stays bound, and so does the name it was bound by.
+  if (device_->BoundTexture() == texture) return;
   device_->BindTexture(texture);
   currentTextureName_.clear();
 }

@@ -39,6 +39,7 @@ struct CachedText {
   TexturePtr texture = nullptr;
   int width = 0, height = 0;
   int offsetY = 0;  // the texture's top relative to the text's y (negative: glyphs above)
+  int lines = 0;    // how many lines the text broke into
   long lastFrame = 0;
 };
 
@@ -153,20 +154,24 @@ void EvictIdle() {
   }
 }
 
-// Renders lines of text (Windows-1252) into a white texture, line i at i x lineAdvance,
-// cut to clipWidth x clipHeight when those are positive.
-const CachedText* RenderedText(FontEntry& font, const std::string& key,
-                               const std::vector<std::string>& lines, int lineAdvance,
-                               int clipWidth, int clipHeight) {
+// The text rendered before under this key, marked as used now; null when there is none.
+const CachedText* FindRendered(const std::string& key) {
+  TextState& s = State();
+  auto found = s.index.find(key);
+  if (found == s.index.end()) return nullptr;
+  found->second->lastFrame = D3DEngine::Instance().GetFramesPresented();
+  s.lru.splice(s.lru.begin(), s.lru, found->second);
+  return &*found->second;
+}
+
+// Renders lines of text (Windows-1252) into a white texture kept under `key`, line i at
+// i x lineAdvance, cut to clipWidth x clipHeight when those are positive.
+const CachedText* RenderText(FontEntry& font, const std::string& key,
+                             const std::vector<std::string>& lines, int lineAdvance,
+                             int clipWidth, int clipHeight) {
   TextState& s = State();
   D3DEngine& engine = D3DEngine::Instance();
   const long now = engine.GetFramesPresented();
-  auto found = s.index.find(key);
-  if (found != s.index.end()) {
-    found->second->lastFrame = now;
-    s.lru.splice(s.lru.begin(), s.lru, found->second);
-    return &*found->second;
-  }
   plat::RenderDevice* device = engine.GetDevice();
   if (!device) return nullptr;
 
@@ -202,6 +207,7 @@ const CachedText* RenderedText(FontEntry& font, const std::string& key,
 
   CachedText entry;
   entry.key = key;
+  entry.lines = static_cast<int>(lines.size());
   entry.lastFrame = now;
   if (width > 0 && height > 0) {
     std::vector<uint32_t> argb(static_cast<size_t>(width) * static_cast<size_t>(height),
@@ -262,12 +268,11 @@ void DrawCached(const CachedText& text, const std::string& shown, float x, float
   v[2].x = left, v[2].y = bottom, v[2].tu = 0.0f, v[2].tv = 1.0f;
   v[3].x = right, v[3].y = bottom, v[3].tu = 1.0f, v[3].tv = 1.0f;
   for (SpriteVertex& vertex : v) vertex.diffuse = vertex.specular = argb;
-  device->BindTexture(text.texture);
+  // Bound through the renderer, which then forgets the name it last bound.
+  engine.SetTexture(0, text.texture);
   std::string error;
   if (!device->DrawPrimitive(plat::PrimitiveType::TriangleStrip, v, 4, error))
     DebugLog::Instance().Write("RenderText failed: " + error);
-  // The renderer's idea of the bound texture must not survive this bind.
-  engine.SetTexture(0, nullptr);
 }
 
 std::string CacheKey(const FontEntry& font, int wrapWidth, const std::string& text) {
@@ -439,8 +444,9 @@ int DrawGdiTextString(float x, float y, const std::string& text, float width) {
   if (width == 0.0f) {
     // One line, literal, unclipped; not counted against the budget.
     if (text.empty()) return font->height;
-    const CachedText* t =
-        RenderedText(*font, CacheKey(*font, 0, text), {text}, font->height, 0, 0);
+    const std::string key = CacheKey(*font, 0, text);
+    const CachedText* t = FindRendered(key);
+    if (!t) t = RenderText(*font, key, {text}, font->height, 0, 0);
     if (t) DrawCached(*t, text, x, y);
     return font->height;
   }
@@ -453,12 +459,20 @@ int DrawGdiTextString(float x, float y, const std::string& text, float width) {
     if (keep <= 0) return 0;
     shown.resize(static_cast<size_t>(keep));
   }
+  // Text drawn before keeps its texture and its line count: it is not broken again.
+  const std::string key = CacheKey(*font, boxWidth, shown);
+  if (boxWidth > 0) {
+    if (const CachedText* t = FindRendered(key)) {
+      DrawCached(*t, shown, x, y);
+      return t->lines * font->height;
+    }
+  }
   const std::vector<std::string> lines = BreakLines(font->font, StripPrefixes(shown), boxWidth);
   const int height = static_cast<int>(lines.size()) * font->height;
   if (height == 0) return 0;
   if (boxWidth > 0) {
-    const CachedText* t = RenderedText(*font, CacheKey(*font, boxWidth, shown), lines,
-                                       font->height, boxWidth, kClipDepth);
+    const CachedText* t =
+        RenderText(*font, key, lines, font->height, boxWidth, kClipDepth);
     if (t) DrawCached(*t, shown, x, y);
   }
   return height;

@@ -41,8 +41,12 @@ void GUI_Tooltip::SizeFor(int measured, int wrappedHeight, int& outWidth, int& o
 }
 
 void GUI_Tooltip::SetText(const char* text) {
-  text_ = text ? text : "";
-  if (text_.size() > kMaxText) text_.resize(kMaxText);
+  std::string next = text ? text : "";
+  if (next.size() > kMaxText) next.resize(kMaxText);
+  // Owners set their text again and again; the size only changes with the text.
+  if (measured_ && next == text_) return;
+  text_ = std::move(next);
+  measured_ = true;
   int w = 0, h = 0;
   const int measured = GUI_Services::MeasureWidth(kFont, kFontSize, text_);
   const int wrapped = measured + 6 >= 241 ? GUI_Services::MeasureHeight(kFont, kFontSize, text_, 240) : 0;

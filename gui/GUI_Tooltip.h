@@ -16,7 +16,8 @@ class GUI_Tooltip : public GUI_BaseElement {
   GUI_Tooltip(const GUI_Tooltip&) = delete;
   GUI_Tooltip& operator=(const GUI_Tooltip&) = delete;
 
-  // Measured width + 6; from 241 px on the text wraps at 240.
+  // Measured width + 6; from 241 px on the text wraps at 240. The text is measured when it
+  // changes, not each time it is set.
   void SetText(const char* text);
   void Trigger();
   void PlaceAtMouse();
@@ -41,6 +42,7 @@ class GUI_Tooltip : public GUI_BaseElement {
   int delay_ = 0;
   float fade_ = 0.0f;
   bool followMouse_ = false;
+  bool measured_ = false;
 };
 
 // Draws the frame's queued tooltips (only the first visible one shows) and empties the queue.

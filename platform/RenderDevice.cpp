@@ -8,11 +8,27 @@
 
 namespace plat {
 
+struct DeviceTexture;
+
+// A texture's picture already stretched to a size it is drawn at (software renderer only).
+struct ScaledCopy {
+  SDL_Rect source{};  // the part of the texture stretched
+  int width = 0, height = 0;
+  DeviceTexture* copy = nullptr;
+  long lastUsed = 0;
+};
+
 struct DeviceTexture {
   SDL_Texture* texture = nullptr;
   int width = 0, height = 0;
   SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;
   uint32_t modulation = 0xFFFFFFFFu;  // colour and alpha mod last set on the SDL texture
+  SDL_BlendMode blend = SDL_BLENDMODE_BLEND;  // last set on the SDL texture
+  bool opaque = false;  // every texel has alpha 255
+  std::vector<ScaledCopy> scaled;
+  // The last stretch asked for that has no copy yet: a size asked for twice gets one.
+  SDL_Rect pendingSource{};
+  int pendingWidth = 0, pendingHeight = 0;
 };
 
 struct RenderDevice::Impl {
@@ -23,13 +39,18 @@ struct RenderDevice::Impl {
   bool inScene = false;
   bool fullscreen = false;
   TextureHandle bound = nullptr;
+  BindCounts binds;
   TextureFilter filter = TextureFilter::Linear;
   std::vector<SDL_Vertex> triangles;  // reused so a draw allocates nothing
   std::vector<SDL_FPoint> points;
   std::vector<DeviceTexture*> textures;
+  bool software = false;  // SDL's software renderer: stretched copies pay off
+  size_t scaledBytes = 0;
+  long draws = 0;  // a clock for the stretched copies' last use
 
   ~Impl() {
     for (DeviceTexture* t : textures) {
+      DropScaledCopies(*t);
       SDL_DestroyTexture(t->texture);
       delete t;
     }
@@ -45,8 +66,23 @@ struct RenderDevice::Impl {
   // Everything draws blended; untextured geometry and lines use the renderer's mode.
   void SetStates() {
     SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+    SDL_RendererInfo info{};
+    software = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE);
     ClearBlack();
   }
+
+  void DropScaledCopies(DeviceTexture& t) {
+    for (ScaledCopy& c : t.scaled) {
+      scaledBytes -= static_cast<size_t>(c.width) * static_cast<size_t>(c.height) * 4u;
+      SDL_DestroyTexture(c.copy->texture);
+      delete c.copy;
+    }
+    t.scaled.clear();
+  }
+
+  DeviceTexture* MakeTexture(int width, int height, const uint32_t* argb, std::string& error);
+  DeviceTexture* ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source, int width, int height);
+  void TrimScaledCopies(const DeviceTexture* keep);
 };
 
 namespace {
@@ -104,7 +140,132 @@ void LeaveFullscreen(SDL_Window* window, int width, int height) {
   SDL_SetWindowSize(window, width, height);
 }
 
+
+bool AllOpaque(const uint32_t* argb, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if ((argb[i] >> 24) != 0xFFu) return false;
+  return true;
+}
+
+void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
+  if (t.blend == mode) return;
+  SDL_SetTextureBlendMode(t.texture, mode);
+  t.blend = mode;
+}
+
+// Stretched copies kept at most, per texture and in all.
+constexpr size_t kScaledPerTexture = 2;
+constexpr size_t kScaledBudgetBytes = size_t{48} << 20;
+
 }  // namespace
+
+DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint32_t* argb,
+                                               std::string& error) {
+  // On the software renderer a streaming texture is the picture itself, which stretched
+  // copies are made from; elsewhere the texture lives on the graphics card.
+  SDL_Texture* tex =
+      SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888,
+                        software ? SDL_TEXTUREACCESS_STREAMING : SDL_TEXTUREACCESS_STATIC, width,
+                        height);
+  if (!tex) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  if (SDL_UpdateTexture(tex, nullptr, argb, width * 4) != 0) {
+    error = SDL_GetError();
+    SDL_DestroyTexture(tex);
+    return nullptr;
+  }
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
+  auto* handle = new DeviceTexture;
+  handle->texture = tex;
+  handle->width = width;
+  handle->height = height;
+  handle->opaque = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
+  return handle;
+}
+
+// SDL's software renderer stretches a linearly filtered texture into a fresh surface of the
+// destination's size at every draw and then blends that surface, unstretched, with the
+// texture's modulation. The stretch depends only on the texture, the part of it and the size,
+// so it is made once with the same stretch and kept; drawing the copy unstretched gives the
+// same pixels. Null when there is (or should be) no copy yet.
+DeviceTexture* RenderDevice::Impl::ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source,
+                                                int width, int height) {
+  ++draws;
+  for (ScaledCopy& c : t.scaled) {
+    if (c.width == width && c.height == height && SDL_RectEquals(&c.source, &source)) {
+      c.lastUsed = draws;
+      return c.copy;
+    }
+  }
+  // A size seen once may never come back (a zoom in progress): only the second ask copies.
+  if (!(t.pendingWidth == width && t.pendingHeight == height &&
+        SDL_RectEquals(&t.pendingSource, &source))) {
+    t.pendingSource = source;
+    t.pendingWidth = width;
+    t.pendingHeight = height;
+    return nullptr;
+  }
+  const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4u;
+  if (bytes > kScaledBudgetBytes / 4) return nullptr;
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(t.texture, nullptr, &pixels, &pitch) != 0) return nullptr;
+  SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(pixels, t.width, t.height, 32, pitch,
+                                                         SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Rect part = source;
+  const bool stretched = from && to && SDL_SoftStretchLinear(from, &part, to, nullptr) == 0;
+  SDL_UnlockTexture(t.texture);
+  DeviceTexture* copy = nullptr;
+  if (stretched && to->pitch == width * 4) {
+    std::string error;
+    copy = MakeTexture(width, height, static_cast<const uint32_t*>(to->pixels), error);
+  }
+  if (from) SDL_FreeSurface(from);
+  if (to) SDL_FreeSurface(to);
+  if (!copy) return nullptr;
+  copy->scaleMode = t.scaleMode;
+  SDL_SetTextureScaleMode(copy->texture, t.scaleMode);
+  if (t.scaled.size() >= kScaledPerTexture) {
+    auto oldest = std::min_element(t.scaled.begin(), t.scaled.end(),
+                                   [](const ScaledCopy& a, const ScaledCopy& b) {
+                                     return a.lastUsed < b.lastUsed;
+                                   });
+    scaledBytes -= static_cast<size_t>(oldest->width) * static_cast<size_t>(oldest->height) * 4u;
+    SDL_DestroyTexture(oldest->copy->texture);
+    delete oldest->copy;
+    t.scaled.erase(oldest);
+  }
+  t.scaled.push_back(ScaledCopy{source, width, height, copy, draws});
+  scaledBytes += bytes;
+  TrimScaledCopies(&t);
+  return copy;
+}
+
+// Over the budget, the copies unused longest go (never those of `keep`).
+void RenderDevice::Impl::TrimScaledCopies(const DeviceTexture* keep) {
+  while (scaledBytes > kScaledBudgetBytes) {
+    DeviceTexture* owner = nullptr;
+    size_t index = 0;
+    for (DeviceTexture* t : textures) {
+      if (t == keep) continue;
+      for (size_t i = 0; i < t->scaled.size(); ++i)
+        if (!owner || t->scaled[i].lastUsed < owner->scaled[index].lastUsed) {
+          owner = t;
+          index = i;
+        }
+    }
+    if (!owner) return;
+    ScaledCopy& c = owner->scaled[index];
+    scaledBytes -= static_cast<size_t>(c.width) * static_cast<size_t>(c.height) * 4u;
+    SDL_DestroyTexture(c.copy->texture);
+    delete c.copy;
+    owner->scaled.erase(owner->scaled.begin() + static_cast<std::ptrdiff_t>(index));
+  }
+}
 
 RenderDevice::RenderDevice(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 RenderDevice::~RenderDevice() = default;
@@ -186,21 +347,8 @@ TextureHandle RenderDevice::CreateTexture(int width, int height, const uint32_t*
     error = "empty image";
     return nullptr;
   }
-  SDL_Texture* tex = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888,
-                                       SDL_TEXTUREACCESS_STATIC, width, height);
-  if (!tex) {
-    error = SDL_GetError();
-    return nullptr;
-  }
-  if (SDL_UpdateTexture(tex, nullptr, argb, width * 4) != 0) {
-    error = SDL_GetError();
-    SDL_DestroyTexture(tex);
-    return nullptr;
-  }
-  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
-  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
-  auto* handle = new DeviceTexture{tex, width, height, SDL_ScaleModeLinear};
-  impl_->textures.push_back(handle);
+  DeviceTexture* handle = impl_->MakeTexture(width, height, argb, error);
+  if (handle) impl_->textures.push_back(handle);
   return handle;
 }
 
@@ -211,11 +359,21 @@ void RenderDevice::DestroyTexture(TextureHandle texture) {
   if (it == list.end()) return;  // not ours, or already gone
   list.erase(it);
   if (impl_->bound == texture) impl_->bound = nullptr;
+  impl_->DropScaledCopies(*texture);
   SDL_DestroyTexture(texture->texture);
   delete texture;
 }
 
-void RenderDevice::BindTexture(TextureHandle texture) { impl_->bound = texture; }
+void RenderDevice::BindTexture(TextureHandle texture) {
+  if (impl_->bound == texture) {
+    ++impl_->binds.repeats;
+    return;
+  }
+  ++impl_->binds.changes;
+  impl_->bound = texture;
+}
+
+RenderDevice::BindCounts RenderDevice::GetBindCounts() const { return impl_->binds; }
 TextureHandle RenderDevice::BoundTexture() const { return impl_->bound; }
 void RenderDevice::SetFilter(TextureFilter filter) { impl_->filter = filter; }
 TextureFilter RenderDevice::Filter() const { return impl_->filter; }
@@ -274,6 +432,7 @@ bool RenderDevice::DrawPrimitive(PrimitiveType type, const SpriteVertex* v, int 
       t->scaleMode = mode;
     }
     SetModulation(t, 0xFFFFFFFFu);  // geometry takes its colour from the vertices
+    SetBlend(*t, SDL_BLENDMODE_BLEND);
   }
   if (SDL_RenderGeometry(d.renderer, tex, d.triangles.data(),
                          static_cast<int>(d.triangles.size()), nullptr, 0) != 0) {
@@ -313,7 +472,6 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
       SDL_SetTextureScaleMode(t->texture, mode);
       t->scaleMode = mode;
     }
-    SetModulation(t, v[0].diffuse);
     const float u0 = Clamp01(v[0].tu), u1 = Clamp01(v[1].tu);
     const float v0 = Clamp01(v[0].tv), v1 = Clamp01(v[2].tv);
     const int flip = (u0 > u1 ? SDL_FLIP_HORIZONTAL : 0) | (v0 > v1 ? SDL_FLIP_VERTICAL : 0);
@@ -325,7 +483,27 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
     // A zero-width texture rectangle samples one edge texel, as a clamped device would.
     SDL_Rect src{std::min(left, t->width - 1), std::min(top, t->height - 1),
                  std::max(1, right - left), std::max(1, bottom - top)};
-    rc = SDL_RenderCopyExF(d.renderer, t->texture, &src, &dst, 0.0, nullptr,
+    DeviceTexture* drawn = t;
+    // Only whole-pixel destinations are stretched the same way by the copy (they are, after
+    // the snapping above, unless they are huge).
+    const int dw = static_cast<int>(dst.w), dh = static_cast<int>(dst.h);
+    const bool stretch = dw != src.w || dh != src.h;
+    if (stretch && flip == 0 && d.software && mode == SDL_ScaleModeLinear &&
+        static_cast<float>(dw) == dst.w && static_cast<float>(dh) == dst.h) {
+      if (DeviceTexture* copy = d.ScaledCopyOf(*t, src, dw, dh)) {
+        drawn = copy;
+        src = SDL_Rect{0, 0, dw, dh};
+      }
+    }
+    SetModulation(drawn, v[0].diffuse);
+    // An opaque picture at full alpha covers what is under it whatever the blending: copied
+    // without it, the pixels are the same and cost far less. Stretched or mirrored copies keep
+    // blending, as SDL samples those differently without it.
+    const bool unstretched = src.w == dw && src.h == dh && flip == 0;
+    SetBlend(*drawn, unstretched && drawn->opaque && (v[0].diffuse >> 24) == 0xFFu
+                         ? SDL_BLENDMODE_NONE
+                         : SDL_BLENDMODE_BLEND);
+    rc = SDL_RenderCopyExF(d.renderer, drawn->texture, &src, &dst, 0.0, nullptr,
                            static_cast<SDL_RendererFlip>(flip));
   } else {
     SDL_SetRenderDrawColor(d.renderer, c.r, c.g, c.b, c.a);

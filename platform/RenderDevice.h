@@ -65,6 +65,12 @@ class RenderDevice {
   void DestroyTexture(TextureHandle texture);
   void BindTexture(TextureHandle texture);  // null: untextured
   TextureHandle BoundTexture() const;
+  // Binds since the device was made: those that changed the texture bound, and the redundant
+  // ones that named the texture already bound (callers are expected to skip those).
+  struct BindCounts {
+    long changes = 0, repeats = 0;
+  };
+  BindCounts GetBindCounts() const;
   void SetFilter(TextureFilter filter);
   TextureFilter Filter() const;
 

@@ -226,6 +226,24 @@ TEST_F(TextureTest, ABindOfTheBoundNameIsRedundantUntilTheSceneEnds) {
   EXPECT_TRUE(g_inScene);  // binding opened the scene
 }
 
+
+TEST_F(TextureTest, TheDeviceSeesOnlyBindsThatChangeTheTexture) {
+  plat::RenderDevice& device = *engine.GetDevice();
+  const auto before = device.GetBindCounts();
+  TexturePtr red = engine.GetTexture("Red.bmp");
+  for (int i = 0; i < 3; ++i) engine.SetTextureByName("Red.bmp");
+  engine.SetTexture(0, red);  // as a textured sprite binds: by pointer, the same texture
+  EXPECT_EQ(engine.GetCurrentTextureName(), "Red.bmp");
+  EXPECT_EQ(DrawnColour(), 0xFFFF0000u);
+  engine.FillRect(0, 0, 4, 4, 0xFF00FF00u);
+  engine.FillRect(4, 4, 8, 8, 0xFF00FF00u);
+  EXPECT_EQ(engine.GetCurrentTextureName(), "");
+  engine.SetTextureByName("Red.bmp");
+  EXPECT_EQ(DrawnColour(), 0xFFFF0000u);
+  const auto after = device.GetBindCounts();
+  EXPECT_EQ(after.changes - before.changes, 3);  // red, untextured, red again
+  EXPECT_EQ(after.repeats - before.repeats, 0);
+}
 TEST_F(TextureTest, ReleaseMidSceneForgetsTheBindingAndTexturesComeBackByName) {
   engine.SetTextureByName("Red.bmp");
   engine.ReleaseTexturesAndSurfaces();

@@ -128,6 +128,29 @@ TEST_F(WidgetTest, TooltipSizeWrapsFrom241Pixels) {
   EXPECT_EQ(longTip.GetHeight(), 44);
 }
 
+TEST_F(WidgetTest, TooltipMeasuresOnlyWhenItsTextChanges) {
+  int measures = 0;
+  GUI_Services::SetMeasurer(
+      [&measures](const std::string&, int, const std::string& text, int) {
+        ++measures;
+        return static_cast<int>(text.size()) * 8;
+      },
+      [](const std::string&, int, const std::string&, int) { return 40; });
+  GUI_Tooltip tip("abc", 10);
+  for (int i = 0; i < 5; ++i) tip.SetText("abc");
+  EXPECT_EQ(measures, 1);
+  EXPECT_EQ(tip.GetWidth(), 30);
+  tip.SetText(std::string(40, 'x').c_str());
+  EXPECT_EQ(measures, 2);
+  EXPECT_EQ(tip.GetWidth(), 240);
+  EXPECT_EQ(tip.GetHeight(), 44);
+  tip.SetText("abc");  // back to the short text: its own size again
+  EXPECT_EQ(tip.GetWidth(), 30);
+  EXPECT_EQ(tip.GetHeight(), 20);
+  GUI_Tooltip empty(nullptr, 10);  // an empty text is measured too
+  EXPECT_EQ(empty.GetWidth(), 6);
+}
+
 TEST_F(WidgetTest, TooltipShowsAfterItsDelayFadesAndOnlyTheFirstDraws) {
   GUI_Tooltip first("first", 50);
   GUI_Tooltip second("second", 50);

@@ -195,4 +195,43 @@ TEST_F(RenderDeviceTest, PresentLeavesTheBackBufferBlack) {
   EXPECT_EQ(Pixel(0, 0), 0xFF000000u);
 }
 
+// Stretched pictures are drawn from copies kept at the size drawn, opaque ones without
+// blending: neither may change a pixel. The first frame draws through SDL's own stretch.
+TEST_F(RenderDeviceTest, KeptStretchesAndOpaqueCopiesDrawTheSamePixelsFrameAfterFrame) {
+  std::vector<uint32_t> translucent(8 * 4), opaque(8 * 4);
+  for (uint32_t i = 0; i < translucent.size(); ++i) {
+    translucent[i] = (i * 8u) << 24 | (i * 37u % 256u) << 16 | (i * 91u % 256u) << 8 | 0x40u;
+    opaque[i] = 0xFF000000u | (i * 53u % 256u) << 16 | (i * 7u % 256u);
+  }
+  std::string error;
+  plat::TextureHandle a = device->CreateTexture(8, 4, translucent.data(), error);
+  plat::TextureHandle b = device->CreateTexture(8, 4, opaque.data(), error);
+  ASSERT_NE(a, nullptr);
+  ASSERT_NE(b, nullptr);
+  device->SetFilter(plat::TextureFilter::Linear);
+  auto frame = [&] {
+    device->BindTexture(nullptr);
+    Quad(0, 0, 64, 48, 0xFF3060A0u);
+    device->BindTexture(b);
+    Quad(0, 0, 40, 30, 0xFFFFFFFFu);   // stretched, opaque
+    Quad(30, 20, 38, 24, 0xFFFFFFFFu);  // unstretched, opaque
+    Quad(40, 0, 48, 4, 0x80FFFFFFu);    // unstretched at half alpha: still blends
+    device->BindTexture(a);
+    Quad(-10, 10, 30, 50, 0xC0FF8040u);  // stretched, modulated, partly off the screen
+    Quad(20, 5, 61, 27, 0xFFFFFFFFu);
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    EXPECT_TRUE(device->ReadPixels(px, w, h, error));
+    EXPECT_TRUE(device->Present(error));
+    return px;
+  };
+  const std::vector<uint32_t> first = frame();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(frame(), first) << "frame " << i + 2;
+  // Half alpha over the backdrop is a mix, not the texel.
+  EXPECT_NE(first[static_cast<size_t>(2 * 64 + 44)] & 0xFFFFFF, opaque[2 * 8 + 4] & 0xFFFFFF);
+  device->DestroyTexture(a);  // its kept stretches go with it
+  device->BindTexture(b);
+  Quad(0, 0, 40, 30, 0xFFFFFFFFu);
+}
+
 }  // namespace
