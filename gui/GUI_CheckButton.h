@@ -15,6 +15,7 @@ class GUI_CheckButton : public GUI_ButtonBase {
   void Draw() override;
   bool OnClick(float x, float y) override;
   bool IsChecked() const { return checked; }
+  const std::string& GetLabel() const { return label_; }
   void SetChecked(bool c) { checked = c; }
 
  private:

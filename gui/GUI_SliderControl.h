@@ -19,6 +19,7 @@ class GUI_SliderControl : public GUI_BaseElement {
   void Update();
 
   bool IsDragging() const { return dragging_; }
+  const std::string& GetLabel() const { return label_; }
   float* GetValuePointer() const { return value_; }
   // The knob's rectangle for the current value.
   GUI_Rect KnobRect() const;

@@ -28,6 +28,8 @@
 #include "sim/SIM_Sounds.h"
 #include "support/RecordingSounds.h"
 #include "support/TestSupport.h"
+#include "sim/SIM_Screens.h"
+#include "support/RecordingScreens.h"
 
 using testsupport::FatalCatcher;
 using testsupport::FatalStop;
@@ -118,6 +120,7 @@ class GameTest : public ::testing::Test {
     // found, no mode (perhaps one on this test's stack) is current, no folder of this test's
     // temporary tree is remembered, and the sound manager and queued texts are gone.
     SIM_Sounds::SetBackend(testsupport::RecordingSounds());
+    InstallScreens(&testsupport::RecordingScreens::Instance());  // start-up installed the real ones
     SIM_PlayerOptions::Instance().SetMouseSpeedSink(nullptr);
     CInput::Instance().sensitivity = savedSensitivity;
     SIM_Attribute::ClearRegistry();

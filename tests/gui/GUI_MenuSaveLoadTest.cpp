@@ -391,19 +391,23 @@ TEST_F(MenuDrawTest, TheMenusDrawTheirRowsTitlesAndName) {
   engine.BeginRender();
   options.Draw();
   engine.EndScene();
-  const GUI_Services::TextItem* mail = FindText(Translate("OPTIONS_NEWMAIL"));
+  // The labels are the menu's own, translated once when the menu was made (perhaps by an
+  // earlier test in another folder).
+  const GUI_Services::TextItem* mail =
+      FindText(options.GetCheck(GUI_MenuOptions::kNewMail)->GetLabel());
   ASSERT_NE(mail, nullptr);
   EXPECT_TRUE(mail->immediate);
   const GUI_Rect& box = options.GetCheck(GUI_MenuOptions::kNewMail)->GetRect();
   EXPECT_EQ(mail->x, static_cast<float>(box.left + 39));
-  const GUI_Services::TextItem* snow = FindText(Translate("OPTIONS_SNOWFALL"));
+  const GUI_Services::TextItem* snow =
+      FindText(options.GetSlider(GUI_MenuOptions::kSnowfall)->GetLabel());
   ASSERT_NE(snow, nullptr);
   const GUI_Rect& bar = options.GetSlider(GUI_MenuOptions::kSnowfall)->GetRect();
   EXPECT_EQ(snow->y, static_cast<float>(bar.top + 20));
   const int mid = (bar.top + bar.bottom) / 2;
   EXPECT_EQ(Pixel((bar.left + bar.right) / 2, mid) & 0xFFFFFF, 0xC0C0C0u);  // the knob at 0.5
   EXPECT_EQ(Pixel(bar.left + 20, mid) & 0xFFFFFF, 0x808080u);               // the track
-  EXPECT_TRUE(Queued(Translate("MENU_MAINMENU")));
+  EXPECT_TRUE(Queued(static_cast<GUI_ButtonText*>(options.GetMainMenuButton())->GetText()));
   SIM_SaveGame::SetFolder("");
 }
 
