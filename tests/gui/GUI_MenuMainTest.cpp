@@ -9,6 +9,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_MenuMain.h"
+#include "gui/GUI_Shell.h"
 #include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_MenuNew.h"
@@ -150,8 +151,12 @@ TEST_F(MenuMainTest, AltReturnTogglesWindowedAndOtherKeysDoNothing) {
 }
 
 TEST_F(MenuMainTest, FrameShowsTheBackgroundAndSixButtonsWithRowsThreeAndSixEmpty) {
+  ASSERT_FALSE(Shell().IsInGame());
   engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  // The mouse away from every button: no hover and no tooltip is left from an earlier frame.
   GUI_Services::SetMouseForTesting(5.0f, 5.0f, false);
+  GUI_Services::SetRestFramesForTesting(0);
+  menu.Update();
   // The background alone, for comparison.
   engine.BeginRender();
   engine.DrawFullScreenImage(GUI_MenuMain::kBackground);
@@ -176,7 +181,7 @@ TEST_F(MenuMainTest, FrameShowsTheBackgroundAndSixButtonsWithRowsThreeAndSixEmpt
     for (int x = 602; x < 778; x += 4)
       for (int y = top + 2; y < top + 23; y += 4) differing += Pixel(x, y) != bg(x, y) ? 1 : 0;
     if (n == GUI_MenuMain::SAVEGAME || n == GUI_MenuMain::RESUMEGAME)
-      EXPECT_EQ(differing, 0) << "row " << n << " should be empty";
+      EXPECT_EQ(differing, 0) << "row " << n << " should be empty ";
     else
       EXPECT_GT(differing, 100) << "row " << n << " should show a button";
   }
