@@ -166,7 +166,7 @@ int main(int argc, char** argv) {
   // A new game as the new-game screen starts it, without the tutorial's windows.
   GUI_Tutorial::SetActive(false);
   SIM_GameConfig::Instance().SetName("Sam Bench");
-  SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
+  SIM_GameConfig::Instance().SetAvatarName("m_alex.dds");  // a shipped picture, with its room
   game.StartNewGame();
   const Figures inGame = RunFrames(frames);
   if (!shot.empty()) WriteShot(shot + "_game.bmp");
