@@ -106,3 +106,5 @@ void DrawTooltips() {
   if (!restored) engine.SetLinearFiltering();
   Queue().clear();
 }
+
+void ClearQueuedTooltips() { Queue().clear(); }

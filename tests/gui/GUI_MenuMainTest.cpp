@@ -157,6 +157,12 @@ TEST_F(MenuMainTest, FrameShowsTheBackgroundAndSixButtonsWithRowsThreeAndSixEmpt
   GUI_Services::SetMouseForTesting(5.0f, 5.0f, false);
   GUI_Services::SetRestFramesForTesting(0);
   menu.Update();
+  // A tooltip shown by an earlier frame fades out over the next two draws.
+  for (int i = 0; i < 2; ++i) {
+    engine.BeginRender();
+    menu.Draw();
+    engine.EndScene();
+  }
   // The background alone, for comparison.
   engine.BeginRender();
   engine.DrawFullScreenImage(GUI_MenuMain::kBackground);
