@@ -51,22 +51,6 @@ void OnFocusLost() {
   plat::DebugOutput("WM_ACTIVATEAPP - Application Lost focus\n");
 }
 
-// The relative paths of the game ("data/...", "debugdata/...") need the game folder as the
-// working directory. When started from elsewhere, look beside the executable and above it.
-void FindGameFolder() {
-  if (plat::IsDirectory("data")) return;
-  std::string dir = plat::ExecutableDirectory();
-  for (int depth = 0; depth < 4 && !dir.empty(); ++depth) {
-    if (plat::IsRegularFile(dir + "/data/config.muf")) {
-      plat::ChangeDirectory(dir);
-      return;
-    }
-    const size_t slash = dir.rfind('/');
-    if (slash == std::string::npos || slash == 0) break;
-    dir = dir.substr(0, slash);
-  }
-}
-
 }  // namespace
 
 void PostQuitMessage(int exitCode) {
@@ -135,7 +119,7 @@ bool RunMessageLoopTurn() {
 }
 
 int GameMain() {
-  FindGameFolder();
+  plat::FindGameFolder();
   g_mainWindow = CreateMainWindow("Tovel", "data/icon.ico");
   if (!g_mainWindow) {
     plat::ShutdownPlatform();

@@ -115,22 +115,6 @@ bool SaveLoadTrip(int day) {
   return true;
 }
 
-// The game's own search for its folder: the working folder when it holds data/, else the
-// executable's folder or the nearest parent holding data/config.muf.
-void FindGameFolder() {
-  if (plat::IsDirectory("data")) return;
-  std::string dir = plat::ExecutableDirectory();
-  for (int depth = 0; depth < 4 && !dir.empty(); ++depth) {
-    if (plat::IsRegularFile(dir + "/data/config.muf")) {
-      plat::ChangeDirectory(dir);
-      return;
-    }
-    const size_t slash = dir.rfind('/');
-    if (slash == std::string::npos || slash == 0) break;
-    dir = dir.substr(0, slash);
-  }
-}
-
 std::string Average(double total, int count) {
   return count > 0 ? FormatFixed(total / count, 3) : "n/a";
 }
@@ -157,7 +141,7 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   plat::SetMessageBoxesEnabled(false);
-  FindGameFolder();
+  plat::FindGameFolder();
   // The player options go to a folder of the bench's own, never the player's.
   // A folder of this run's own, so runs side by side never share (or overwrite) saves.
   const std::filesystem::path home =

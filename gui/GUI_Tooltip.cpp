@@ -106,5 +106,3 @@ void DrawTooltips() {
   if (!restored) engine.SetLinearFiltering();
   Queue().clear();
 }
-
-void ClearQueuedTooltips() { Queue().clear(); }

@@ -47,5 +47,3 @@ class GUI_Tooltip : public GUI_BaseElement {
 
 // Draws the frame's queued tooltips (only the first visible one shows) and empties the queue.
 void DrawTooltips();
-// Empties the queue without drawing (a frame that ends without its tooltips; tests).
-void ClearQueuedTooltips();

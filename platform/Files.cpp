@@ -318,6 +318,20 @@ std::string ExecutableDirectory() {
 
 bool ChangeDirectory(const std::string& path) { return ::chdir(ResolvePath(path).c_str()) == 0; }
 
+void FindGameFolder() {
+  if (IsDirectory("data")) return;
+  std::string dir = ExecutableDirectory();
+  for (int depth = 0; depth < 4 && !dir.empty(); ++depth) {
+    if (IsRegularFile(dir + "/data/config.muf")) {
+      ChangeDirectory(dir);
+      return;
+    }
+    const size_t slash = dir.rfind('/');
+    if (slash == std::string::npos || slash == 0) break;
+    dir = dir.substr(0, slash);
+  }
+}
+
 std::string CurrentDirectory() {
   char buf[4096];
   return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string();

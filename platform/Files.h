@@ -62,6 +62,10 @@ bool DocumentsFolder(std::string& out);
 std::string ExecutableDirectory();
 bool ChangeDirectory(const std::string& path);
 std::string CurrentDirectory();
+// The game's relative paths ("data/...", "debugdata/...") need the game folder as the working
+// directory: stays when the working folder holds data/, else moves to the executable's folder
+// or the nearest parent (up to four levels) holding data/config.muf.
+void FindGameFolder();
 
 // The last system error code and the system's text for an error code.
 int LastErrorCode();

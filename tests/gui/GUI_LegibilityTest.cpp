@@ -119,11 +119,6 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       GUI_Services::SetRestFramesForTesting(1000);
       GUI_MenuMain::Instance().Update();
       Frame(GUI_MenuMain::Instance());
-      // The menu is the program's one: its button leaves the hover and the tooltip again.
-      GUI_Services::SetMouseForTesting(0.0f, 0.0f, false);
-      GUI_Services::SetRestFramesForTesting(0);
-      GUI_MenuMain::Instance().Update();
-      GUI_Services::ResetForTesting();
     } else if (screen == "options") {
       GUI_MenuOptions::Instance().OnEnter();
       Frame(GUI_MenuOptions::Instance());

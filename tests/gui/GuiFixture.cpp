@@ -45,7 +45,6 @@ void GuiTest::SetUp() {
 }
 
 void GuiTest::TearDown() {
-  ClearQueuedTooltips();  // queued by a draw whose frame never drew its tooltips
   InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();
