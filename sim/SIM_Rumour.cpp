@@ -4,3 +4,8 @@
 #include "engine/CallTrace.h"
 
 void SIM_Rumour::DeleteAll() { TraceCall("SIM_Rumour::DeleteAll"); }
+
+SIM_Rumour* SIM_Rumour::PickRandom() {
+  TraceCall("SIM_Rumour::PickRandom");
+  return nullptr;
+}

@@ -4,4 +4,6 @@
 class SIM_Rumour {
  public:
   static void DeleteAll();
+  // A rumour to pass on; none until rumours are built.
+  static SIM_Rumour* PickRandom();
 };
