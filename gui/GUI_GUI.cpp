@@ -5,6 +5,7 @@
 
 #include "gui/GUI_Shell.h"
 #include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Assets.h"
 #include "gui/GUI_Avatar.h"
@@ -23,6 +24,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Snow.h"
 #include "gui/GUI_TextureSet.h"
+#include "gui/GUI_ValuePanel.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_Weather.h"
@@ -60,6 +62,20 @@ std::function<void()>& ToggleHandler() {
 }
 
 bool KeyDown(int scanCode) { return Shell().IsKeyDown(scanCode); }
+
+// The main-screen panels' kept texts, drawn once a frame in one text drawing, under the
+// dialogs (the window manager calls it). A panel no longer registered draws nothing.
+void DrawPanelTexts() {
+  const GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  BeginGdiDrawing();
+  if (manager.Contains(GUI_Calendar::Instance())) GUI_Calendar::Instance()->DrawTexts();
+  // >>> The mind state's and the attribute panel's texts go here, between the calendar and
+  // >>> the date panel (GUI_MindState::DrawTexts()).
+  if (manager.Contains(GUI_Date::Instance())) GUI_Date::Instance()->DrawTexts();
+  if (manager.Contains(GUI_Cash::Instance())) GUI_Cash::Instance()->DrawTexts();
+  if (manager.Contains(GUI_Tovel::Instance())) GUI_Tovel::Instance()->DrawTexts();
+  EndGdiDrawing();
+}
 
 }  // namespace
 
@@ -112,9 +128,13 @@ void GUI_GUI::StartGame() {
   // Whatever held the keys is gone now.
   keyCapture_ = nullptr;
   GUI_Email::DeleteAll();
-  if (GUI_Date* date = GUI_Date::Instance()) date->Refresh();
+  // The status panels, registered once per game, and their texts' once-a-frame drawing.
+  GUI_Date::Instance()->SetUp();
   if (GUI_Weather* weather = GUI_Weather::Instance()) weather->Layout();
-  if (GUI_Calendar* calendar = GUI_Calendar::Instance()) calendar->Refresh();
+  GUI_Cash::Instance()->SetUp();
+  GUI_Calendar::Instance()->SetUp();
+  GUI_Tovel::Instance()->SetUp();
+  GUI_WindowManager::Instance().SetPanelTextDrawer(DrawPanelTexts);
   GUI_ControlPanel::CreateIfNeeded();
   const D3DEngine& engine = D3DEngine::Instance();
   GUI_DirtSprites::Instance().SetUp(engine.GetWidth(), engine.GetHeight());
@@ -181,7 +201,6 @@ void GUI_GUI::DrawMainScene() {
   GUI_Snow::Draw();
   GUI_Snow::DrawSnowdrops();
   GUI_Rain::Draw();
-  if (GUI_Date* date = GUI_Date::Instance()) date->Draw();
   DrawNPCIcons();
   // The scene's texts lie under every window.
   GUI_Services::FlushText();

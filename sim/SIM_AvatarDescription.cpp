@@ -4,3 +4,8 @@
 #include "engine/CallTrace.h"
 
 void SIM_AvatarDescription::Rebuild() { TraceCall("SIM_AvatarDescription::Rebuild"); }
+
+const std::string& SIM_AvatarDescription::GetText() {
+  static const std::string none;
+  return none;
+}

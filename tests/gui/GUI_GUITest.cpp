@@ -12,12 +12,15 @@
 #include "engine/Timer.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Backdrop.h"
+#include "gui/GUI_Calendar.h"
+#include "gui/GUI_Date.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Tutorial.h"
+#include "gui/GUI_ValuePanel.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/GuiFixture.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
@@ -94,8 +97,10 @@ class InGameTest : public GuiTest {
 
 TEST_F(InGameTest, MainSceneIsDrawnInItsOrder) {
   Frame();
+  // The status panels are windows: that they lie over the scene and under the dialogs is
+  // checked by what is drawn (GUI_StatusPanelsTest).
   EXPECT_TRUE(InOrder({"GUI_FishTank::DrawFlies", "GUI_FishTank::Draw", "DrawRelationships",
-                       "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw", "GUI_Date::Draw",
+                       "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw",
                        "DrawNPCIcons", "GUI_Email::DrawNotifier", "GUI_Postit::DrawAll"}));
 }
 
@@ -249,8 +254,13 @@ TEST_F(InGameTest, StartGameClosesWindowsDropsTheCaptureAndLoadsTheBackdrop) {
   EXPECT_EQ(GUI_DirtSprites::Instance().GetBlotCount(), 12);
   EXPECT_TRUE(GUI_ControlPanel::Exists());
   EXPECT_FALSE(Hints().empty());
-  EXPECT_TRUE(InOrder({"GUI_Email::DeleteAll", "GUI_Date::Refresh", "GUI_Calendar::Refresh",
-                       "GUI_Snow::ResetSnowdrops", "GUI_Assets::RebuildIcons"}));
+  EXPECT_TRUE(InOrder({"GUI_Email::DeleteAll", "GUI_Snow::ResetSnowdrops", "GUI_Assets::RebuildIcons"}));
+  // The status panels are registered once, whatever the number of games.
+  screen.StartGame();
+  for (const GUI_WindowBase* panel : std::vector<const GUI_WindowBase*>{
+           GUI_Date::Instance(), GUI_Cash::Instance(), GUI_Tovel::Instance(), GUI_Calendar::Instance()})
+    EXPECT_EQ(std::count(GUI_WindowManager::Instance().Windows().begin(),
+                         GUI_WindowManager::Instance().Windows().end(), panel), 1);
   ClearHints();
 }
 
