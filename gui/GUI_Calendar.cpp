@@ -2,6 +2,7 @@
 #include "gui/GUI_Calendar.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
@@ -22,14 +23,19 @@ constexpr int kPointerWidth = 24, kPointerHeight = 8, kPointerBelow = 5;
 constexpr int kTooltipDelay = 30;
 // Cells are centred 38 px apart, the first at (377, 30) on a 1024 px screen (scaled across).
 constexpr float kFirstX = 377.0f, kCentreY = 30.0f, kStep = 38.0f;
+// The neighbours the week keeps clear of: the weather icon ends at x 245, the money panel
+// begins 340 px from the right edge.
+constexpr float kWeatherRight = 245.0f, kMoneyFromRight = 340.0f, kGap = 6.0f;
+constexpr float kMinScale = 0.5f;
+constexpr int kMinLabelSize = 10;
 
 GUI_Calendar* g_calendar = nullptr;
 
-void DrawCentred(const char* texture, float cx, float cy, int w, int h) {
+void DrawCentred(const char* texture, float cx, float cy, float w, float h) {
   D3DEngine::Instance().SetTextureByName(texture);
   BaseSprite sprite;
-  sprite.width = static_cast<float>(w);
-  sprite.height = static_cast<float>(h);
+  sprite.width = w;
+  sprite.height = h;
   sprite.SetColourARGB(0xFFFFFFFFu);
   sprite.SetPosition(cx, cy);
   sprite.DrawQuad();
@@ -59,15 +65,17 @@ void GUI_CalendarDay::Draw() {
   if (!visible) return;
   const float cx = static_cast<float>(rect.left + rect.right) / 2.0f;
   const float cy = static_cast<float>(rect.top + rect.bottom) / 2.0f;
-  DrawCentred("gui_checkbox.dds", cx, cy, kCheckBoxSize, kCheckBoxSize);
+  // Sprites keep their share of the cell when a narrow screen shrinks the week.
+  const float k = static_cast<float>(rect.right - rect.left) / kSize;
+  DrawCentred("gui_checkbox.dds", cx, cy, kCheckBoxSize * k, kCheckBoxSize * k);
   if (hasEvents_) {
-    DrawCentred("postit.dds", cx, cy, kNoteSize, kNoteSize);
+    DrawCentred("postit.dds", cx, cy, kNoteSize * k, kNoteSize * k);
     tooltip_->Draw();
   }
   if (offset_ == 0)
     DrawCentred("calendar_pointer.dds", cx,
-                static_cast<float>(rect.bottom + kPointerBelow) + kPointerHeight / 2.0f,
-                kPointerWidth, kPointerHeight);
+                static_cast<float>(rect.bottom + kPointerBelow) + kPointerHeight * k / 2.0f,
+                kPointerWidth * k, kPointerHeight * k);
 }
 
 void GUI_CalendarDay::Update() {
@@ -100,14 +108,22 @@ GUI_Calendar::~GUI_Calendar() {
 }
 
 void GUI_Calendar::Layout() {
-  const float s = static_cast<float>(D3DEngine::Instance().GetWidth()) / 1024.0f;
-  const float half = GUI_CalendarDay::kSize / 2.0f;
-  // Across it scales with the screen; down it never rises so far that the day labels over
-  // the cells leave the screen or sink into the check boxes.
-  const float x0 = kFirstX * s, y = std::max(kCentreY * s, kCentreY);
-  SetRect(x0 - half, y - half, x0 + kStep * (kDays - 1) + half, y + half);
+  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
+  const float s = w / 1024.0f;
+  // Narrower screens would run the week into the money panel: there it shrinks and moves
+  // left to fit between the weather icon and the money panel.
+  const float roomLeft = kWeatherRight + kGap, roomRight = w - kMoneyFromRight - kGap;
+  const float full = kStep * (kDays - 1) + GUI_CalendarDay::kSize;
+  scale_ = std::clamp((roomRight - roomLeft) / full, kMinScale, 1.0f);
+  const float step = kStep * scale_, half = GUI_CalendarDay::kSize * scale_ / 2.0f;
+  float x0 = std::min(kFirstX * s, roomRight - half - step * (kDays - 1));
+  x0 = std::max(x0, roomLeft + half);
+  // Down it never rises so far that the day labels over the cells leave the screen or sink
+  // into the check boxes.
+  const float y = std::max(kCentreY * s, kCentreY);
+  SetRect(x0 - half, y - half, x0 + step * (kDays - 1) + half, y + half);
   for (int i = 0; i < kDays; ++i) {
-    const float cx = x0 + kStep * static_cast<float>(i);
+    const float cx = x0 + step * static_cast<float>(i);
     days_[static_cast<size_t>(i)]->SetRect(cx - half, y - half, cx + half, y + half);
   }
 }
@@ -124,7 +140,7 @@ void GUI_Calendar::Refresh() {
     day->Refresh();
     const GUI_Rect& r = day->GetRect();
     labels_->AddText(static_cast<float>(r.left), static_cast<float>(r.top - kLabelAbove),
-                     day->GetAbbreviation(), kFont, kLabelSize,
+                     day->GetAbbreviation(), kFont, LabelSize(),
                      static_cast<float>(r.right - r.left), 1, 255, 255, 255);
   }
 }
@@ -137,6 +153,10 @@ void GUI_Calendar::Draw() {
                static_cast<float>(rect.right) + kTextVeilBorder,
                static_cast<float>(rect.bottom + kPointerBelow + kPointerHeight) + kTextVeilBorder / 2);
   DrawChildren();
+}
+
+int GUI_Calendar::LabelSize() const {
+  return std::max(kMinLabelSize, static_cast<int>(std::lround(kLabelSize * scale_)));
 }
 
 void GUI_Calendar::DrawTexts() { labels_->DrawAll(255, 255, 255); }

@@ -63,6 +63,9 @@ class GUI_Calendar : public GUI_WindowBase {
 
   GUI_CalendarDay* Day(int i) const { return days_[static_cast<size_t>(i)]; }
   const GdiTextList& Labels() const { return *labels_; }
+  // 1 where the week has its full size; less on screens too narrow for it.
+  float GetScale() const { return scale_; }
+  int LabelSize() const;
 
  private:
   GUI_Calendar();
@@ -70,4 +73,5 @@ class GUI_Calendar : public GUI_WindowBase {
 
   std::array<GUI_CalendarDay*, kDays> days_{};
   std::unique_ptr<GdiTextList> labels_;
+  float scale_ = 1.0f;
 };

@@ -225,5 +225,22 @@ TEST_F(StatusPanelsTest, PanelsLieOverTheRoomAndUnderTheDialogs) {
   delete dialog;
 }
 
+TEST_F(StatusPanelsTest, OnANarrowScreenTheWeekShrinksBetweenTheWeatherAndTheMoney) {
+  engine.Release();
+  ASSERT_TRUE(engine.InitOffscreen(800, 600));
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  screen.StartGame();
+  Frame();
+  const GUI_Calendar* week = GUI_Calendar::Instance();
+  EXPECT_LT(week->GetScale(), 1.0f);
+  EXPECT_GE(week->Day(0)->GetRect().left, 245);
+  EXPECT_LE(week->Day(6)->GetRect().right, GUI_Cash::Instance()->GetRect().left);
+  for (int i = 1; i < 7; ++i)
+    EXPECT_LE(week->Day(i - 1)->GetRect().right, week->Day(i)->GetRect().left);
+  EXPECT_GE(week->Labels().Item(0).fontSize, 10);
+  EXPECT_EQ(GUI_Cash::Instance()->GetRect().left, 800 - 340);
+  EXPECT_EQ(GUI_Tovel::Instance()->GetRect().left, 800 - 150);
+}
+
 }  // namespace
 }  // namespace guitest
