@@ -18,6 +18,7 @@
 #include "gui/GUI_FishTank.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_HintHelp.h"
+#include "gui/GUI_MindState.h"
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Services.h"
@@ -115,6 +116,8 @@ void GUI_GUI::StartGame() {
   if (GUI_Date* date = GUI_Date::Instance()) date->Refresh();
   if (GUI_Weather* weather = GUI_Weather::Instance()) weather->Layout();
   if (GUI_Calendar* calendar = GUI_Calendar::Instance()) calendar->Refresh();
+  // The player's attribute bars, built afresh for this game's attributes.
+  GUI_MindState::SetUp();
   GUI_ControlPanel::CreateIfNeeded();
   const D3DEngine& engine = D3DEngine::Instance();
   GUI_DirtSprites::Instance().SetUp(engine.GetWidth(), engine.GetHeight());
