@@ -8,6 +8,7 @@
 #include "gui/GUI_Indicator.h"
 #include "gui/GUI_MindState.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_ValueBar.h"
 #include "sim/SIM_Attribute.h"
 
@@ -17,7 +18,11 @@ GUI_AttributeDetails* g_details = nullptr;
 constexpr const char* kTitleFont = "tahoma bold";
 constexpr const char* kTextFont = "tahoma";
 constexpr int kTextSize = 14;
-constexpr int kGap = 10;  // between the window and the bar it explains
+// Between the window and the bar it explains: room for the bar's change pop-up, whose number
+// would otherwise show through the window.
+constexpr int kGap = 52;
+constexpr int kRowBarRight = 120;  // a row's bar starts this far left of the window's right
+constexpr int kRowNameLeft = 20;
 
 const std::vector<std::string>& IqParts() {
   static const std::vector<std::string> parts = {"iq_reasoning", "iq_logic", "iq_knowledge",
@@ -84,6 +89,8 @@ const std::vector<std::string>& GUI_AttributeDetails::SubAttributes() const {
   return iq_ ? IqParts() : culture_ ? CultureParts() : none;
 }
 
+int GUI_AttributeDetails::RowNameWidth() { return kWidth - kRowBarRight - kRowNameLeft - 4; }
+
 int GUI_AttributeDetails::RowTop(size_t i) const {
   return rect.bottom - 25 - 16 * static_cast<int>(i);
 }
@@ -108,9 +115,11 @@ void GUI_AttributeDetails::Draw() {
     const SIM_Attribute* part = SIM_Attribute::Find(parts[i]);
     if (!part) continue;
     const float y = static_cast<float>(RowTop(i));
-    GUI_Services::QueueText(l + 20, y, ShownName(*part), kTextFont, kTextSize, 0, 0, 255, 255,
-                            255);
-    DrawValueBar(r - 120, y + 5, part->GetValue(), 100, 1.0f, part->IsPastWarnLimit());
+    // A long name is cut before it runs into its bar.
+    const std::string label =
+        FitTextToWidth(kTextFont, kTextSize, ShownName(*part), RowNameWidth());
+    GUI_Services::QueueText(l + kRowNameLeft, y, label, kTextFont, kTextSize, 0, 0, 255, 255, 255);
+    DrawValueBar(r - kRowBarRight, y + 5, part->GetValue(), 100, 1.0f, part->IsPastWarnLimit());
   }
 }
 

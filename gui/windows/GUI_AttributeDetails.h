@@ -30,6 +30,8 @@ class GUI_AttributeDetails : public GUI_WindowBase {
   const std::vector<std::string>& SubAttributes() const;
   // The top of row i: the first row 25 px above the bottom, each further one 16 px higher.
   int RowTop(size_t i) const;
+  // The room a row's name has before its bar.
+  static int RowNameWidth();
   // The window's height for a description measured this high.
   static int HeightFor(const std::string& name, int descriptionHeight);
 

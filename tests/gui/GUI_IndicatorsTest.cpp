@@ -2,7 +2,10 @@
 // change pop-ups a paid activity leaves beside them, and the details an attribute's bar opens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/D3DEngine.h"
@@ -16,6 +19,7 @@
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Indicator.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_MindState.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowManager.h"
@@ -83,6 +87,13 @@ class IndicatorsTest : public PlayTest {
   }
   static std::string Percent(const std::string& name) {
     return FormatFixed(SIM_Attribute::Find(name)->GetValue() * 100.0, 0);
+  }
+  static double Luminance(double r, double g, double b) {
+    auto linear = [](double v) {
+      v /= 255.0;
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
   }
   static bool Greenish(uint32_t p) {
     const int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
@@ -175,7 +186,27 @@ TEST_F(IndicatorsTest, PaidActivityPopsEachChangeLeftOfItsBarGreenOrRedAndFadesI
   EXPECT_FALSE(Bar("fitness").GetChangePopup().IsActive());
 
   clock.Advance(2000);
+  // The numbers are drawn white over the box and must read against it (the usual 4.5 : 1
+  // contrast of relative luminances, taken over what lies under each number).
+  GUI_Services::SetMeasurer(nullptr, nullptr);  // the real font, so the box is where it draws
+  std::vector<std::pair<std::string, double>> contrasts;
+  SetGdiTextDrawObserver([&](const std::string& text, int left, int top, int width, int height,
+                             int r, int g, int b) {
+    if (text != "+4" && text != "+5") return;
+    const std::vector<uint32_t> screen = Screen();
+    double sum[3] = {0, 0, 0};
+    int n = 0;
+    for (int y = top; y < top + height; ++y)
+      for (int x = left; x < left + width; ++x, ++n)
+        for (int c = 0; c < 3; ++c)
+          sum[c] += screen[static_cast<size_t>(y * 1024 + x)] >> (16 - 8 * c) & 0xFF;
+    const double fore = Luminance(r, g, b), back = Luminance(sum[0] / n, sum[1] / n, sum[2] / n);
+    contrasts.emplace_back(text, (std::max(fore, back) + 0.05) / (std::min(fore, back) + 0.05));
+  });
   Frame();
+  SetGdiTextDrawObserver(nullptr);
+  ASSERT_EQ(contrasts.size(), 2u);
+  for (const auto& [text, ratio] : contrasts) EXPECT_GE(ratio, 4.5) << text;
   const GUI_Rect good = Bar("happiness").GetChangePopup().GetBox();
   const GUI_Rect bad = Bar("stress").GetChangePopup().GetBox();
   // Sampled right of the number, inside the box's body.
@@ -234,7 +265,8 @@ TEST_F(IndicatorsTest, ClickingIntelligenceOpensItsDetailsWithItsPartsBesideItsB
   const int measured = GUI_Services::MeasureHeight("tahoma", 14, description, 210);
   EXPECT_EQ(details->GetHeight(), measured + 49 + 64);
   EXPECT_EQ(details->GetWidth(), 230);
-  EXPECT_EQ(details->GetRect().right, Bar("iq").GetRect().left - 10);  // left of the bar
+  // Left of the bar, leaving the bar's change pop-up in view.
+  EXPECT_EQ(details->GetRect().right, Bar("iq").GetRect().left - 52);
 
   Frame();
   EXPECT_NE(FindText("Intelligence (" + Percent("iq") + "%)"), nullptr);
@@ -244,8 +276,12 @@ TEST_F(IndicatorsTest, ClickingIntelligenceOpensItsDetailsWithItsPartsBesideItsB
   const std::vector<std::string> parts = {"Reasoning", "Logic", "General knowledge",
                                           "Problem solving"};
   for (size_t i = 0; i < parts.size(); ++i) {
-    const GUI_Services::TextItem* row = FindText(parts[i]);
+    // A name too long for the room before its bar is cut.
+    const GUI_Services::TextItem* row = FindText(
+        FitTextToWidth("tahoma", 14, parts[i], GUI_AttributeDetails::RowNameWidth()));
     ASSERT_NE(row, nullptr) << parts[i];
+    EXPECT_LE(GUI_Services::MeasureWidth("tahoma", 14, row->text),
+              GUI_AttributeDetails::RowNameWidth());  // never into its bar
     EXPECT_EQ(static_cast<int>(row->x), details->GetRect().left + 20);
     EXPECT_EQ(static_cast<int>(row->y), details->GetRect().bottom - 25 - 16 * static_cast<int>(i));
   }
@@ -255,8 +291,8 @@ TEST_F(IndicatorsTest, ClickingIntelligenceOpensItsDetailsWithItsPartsBesideItsB
   details = GUI_AttributeDetails::Instance();
   ASSERT_NE(details, nullptr);
   EXPECT_EQ(details->SubAttributes().size(), 3u);
-  EXPECT_EQ(details->GetHeight(),
-            GUI_Services::MeasureHeight("tahoma", 14, Translate("ATTR_CULTURE_DESC"), 210) + 49 + 48);
+  const std::string culture = Translate("ATTR_CULTURE_DESC");
+  EXPECT_EQ(details->GetHeight(), GUI_Services::MeasureHeight("tahoma", 14, culture, 210) + 49 + 48);
   int open = 0;
   for (GUI_WindowBase* w : GUI_WindowManager::Instance().Windows())
     open += dynamic_cast<GUI_AttributeDetails*>(w) != nullptr;
