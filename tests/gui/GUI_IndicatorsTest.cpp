@@ -128,6 +128,19 @@ TEST_F(IndicatorsTest, MindStateStacksOneBarPerShownAttributeOncePerGame) {
   ASSERT_EQ(Mind().Texts().Size(), 1 + shown.size());
   EXPECT_EQ(Mind().Texts().Item(1).text, "Happiness");
   EXPECT_EQ(Mind().FindIndicator("no_such_value"), nullptr);
+  // The panels' text bracket draws them.
+  std::vector<std::string> drawn;
+  SetGdiTextDrawObserver([&](const std::string& text, int, int, int, int, int, int, int) {
+    drawn.push_back(text);
+  });
+  engine.BeginRender();
+  BeginGdiDrawing();
+  GUI_MindState::DrawTexts();
+  EndGdiDrawing();
+  SetGdiTextDrawObserver(nullptr);
+  ASSERT_EQ(drawn.size(), 1 + shown.size());
+  EXPECT_EQ(drawn.front(), "You");
+  EXPECT_EQ(drawn.back(), "Culture");
 
   // A loaded game sets it up again: still one mind state, bars for the new attributes.
   GUI_GUI::Instance().StartGame();
