@@ -30,7 +30,6 @@
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
-#include "sim/SIM_Screens.h"
 #include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
 
@@ -95,13 +94,11 @@ class IndicatorsTest : public PlayTest {
     };
     return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
   }
-  static bool Greenish(uint32_t p) {
+  // The box's body, right of its number: clearly green (good) or red (bad).
+  bool BoxLooks(const GUI_Rect& box, bool green) {
+    const uint32_t p = Pixel(box.right - 8, (box.top + box.bottom) / 2);
     const int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-    return g > r + 25 && g > b + 15;
-  }
-  static bool Reddish(uint32_t p) {
-    const int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-    return r > g + 40 && r > b + 40;
+    return green ? g > r + 25 && g > b + 15 : r > g + 40 && r > b + 40;
   }
 };
 
@@ -111,10 +108,8 @@ TEST_F(IndicatorsTest, MindStateStacksOneBarPerShownAttributeOncePerGame) {
   ASSERT_EQ(Mind().Indicators().size(), shown.size());
   const GUI_Rect& r = Mind().GetRect();
   const int h = 24 * 11 + 40;
-  EXPECT_EQ(r.left, 1024 - 130);
-  EXPECT_EQ(r.right - r.left, 149);
-  EXPECT_EQ(r.top, 768 / 2 - h / 2);
-  EXPECT_EQ(r.bottom - r.top, h);
+  EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}),
+            (std::vector<int>{1024 - 130, 384 - h / 2, 1024 - 130 + 149, 384 - h / 2 + h}));
   int expectedTop = r.top + 10;
   for (size_t i = 0; i < shown.size(); ++i) {
     const GUI_Indicator& bar = *Mind().Indicators()[i];
@@ -152,30 +147,33 @@ TEST_F(IndicatorsTest, MindStateStacksOneBarPerShownAttributeOncePerGame) {
 }
 
 TEST_F(IndicatorsTest, HoveringABarNamesTheValueBesideIt) {
-  GUI_Indicator& iq = Bar("iq");
-  const GUI_Rect r = iq.GetRect();
-  GUI_Services::SetMouseForTesting(static_cast<float>(r.left + 60), static_cast<float>(r.top + 10),
-                                   false);
   GUI_Services::SetRestFramesForTesting(100);
-  GUI_Services::BeginInputFrame();
-  Mind().Update();
+  const auto hover = [&](const GUI_Indicator& bar, bool taken) {
+    GUI_Services::SetMouseForTesting(bar.GetRect().left + 60.0f, bar.GetRect().top + 10.0f, false);
+    GUI_Services::BeginInputFrame();
+    if (taken) GUI_Services::SetMouseTaken();
+    Mind().Update();
+  };
+  GUI_Indicator& iq = Bar("iq");
+  hover(iq, false);
   EXPECT_EQ(iq.GetTooltip()->GetText(), "Intelligence ( " + Percent("iq") + "%)");
   EXPECT_GT(iq.GetTooltip()->GetFade(), 0.0f);
-  // Moved beside the bar's left end.
-  EXPECT_EQ(iq.GetTooltip()->GetRect().left, r.left - 40);
+  EXPECT_EQ(iq.GetTooltip()->GetRect().left, iq.GetRect().left - 40);
   // A window above that has the mouse keeps the tooltip away.
   GUI_Indicator& stress = Bar("stress");
   const std::string before = stress.GetTooltip()->GetText();
-  GUI_Services::SetMouseForTesting(static_cast<float>(stress.GetRect().left + 60),
-                                   static_cast<float>(stress.GetRect().top + 10), false);
-  GUI_Services::SetMouseTaken();
-  Mind().Update();
+  hover(stress, true);
   EXPECT_EQ(stress.GetTooltip()->GetText(), before);
 }
 
 TEST_F(IndicatorsTest, PaidActivityPopsEachChangeLeftOfItsBarGreenOrRedAndFadesIn4500Ms) {
   ManualTimerClock clock;
+  // A skills-window bar of the same name is no attribute's bar: the change skips it.
+  auto skillBar =
+      GUI_Indicator::Create(SIM_Vesk::Instance()->Attributes(), "stress", 0, 0, 130, 24);
+  EXPECT_EQ(skillBar->GetTooltip()->GetText(), "Stress");
   PlayPaidActivity();
+  EXPECT_FALSE(skillBar->GetChangePopup().IsActive());
 
   struct Expected {
     const char* name;
@@ -220,13 +218,8 @@ TEST_F(IndicatorsTest, PaidActivityPopsEachChangeLeftOfItsBarGreenOrRedAndFadesI
   SetGdiTextDrawObserver(nullptr);
   ASSERT_EQ(contrasts.size(), 2u);
   for (const auto& [text, ratio] : contrasts) EXPECT_GE(ratio, 4.5) << text;
-  const GUI_Rect good = Bar("happiness").GetChangePopup().GetBox();
-  const GUI_Rect bad = Bar("stress").GetChangePopup().GetBox();
-  // Sampled right of the number, inside the box's body.
-  EXPECT_TRUE(Greenish(Pixel(good.right - 8, (good.top + good.bottom) / 2)))
-      << std::hex << Pixel(good.right - 8, (good.top + good.bottom) / 2);
-  EXPECT_TRUE(Reddish(Pixel(bad.right - 8, (bad.top + bad.bottom) / 2)))
-      << std::hex << Pixel(bad.right - 8, (bad.top + bad.bottom) / 2);
+  EXPECT_TRUE(BoxLooks(Bar("happiness").GetChangePopup().GetBox(), true));
+  EXPECT_TRUE(BoxLooks(Bar("stress").GetChangePopup().GetBox(), false));
   EXPECT_NE(FindText("+4"), nullptr);
   EXPECT_NE(FindText("+5"), nullptr);
 
@@ -249,10 +242,7 @@ TEST(ChangePopupTest, TextColourAndFadeFollowTheChange) {
   GUI_ChangePopup popup;
   popup.Show(-0.05f, 300, 100, false);  // a fall of a value whose rise is bad: good
   EXPECT_TRUE(popup.IsGood());
-  EXPECT_EQ(popup.GetBox().left, 255);
-  EXPECT_EQ(popup.GetBox().top, 88);
-  EXPECT_EQ(popup.GetBox().bottom, 112);
-  EXPECT_EQ(popup.GetConnector().left, 296);
+  EXPECT_EQ(popup.GetConnector().left, 296);  // from inside the box to just over the bar
   EXPECT_EQ(popup.GetConnector().right, 303);
   popup.Show(-0.05f, 300, 100, true);
   EXPECT_FALSE(popup.IsGood());
@@ -262,8 +252,6 @@ TEST(ChangePopupTest, TextColourAndFadeFollowTheChange) {
   EXPECT_FLOAT_EQ(GUI_ChangePopup::AlphaAt(2000), 0.85f);  // never fully opaque
   EXPECT_FLOAT_EQ(GUI_ChangePopup::AlphaAt(4250), 0.5f);
   EXPECT_FLOAT_EQ(GUI_ChangePopup::AlphaAt(4500), 0.0f);
-  clock.Advance(1000);
-  EXPECT_DOUBLE_EQ(popup.ElapsedMs(), 1000.0);
 }
 
 TEST_F(IndicatorsTest, ClickingIntelligenceOpensItsDetailsWithItsPartsBesideItsBar) {
@@ -305,36 +293,14 @@ TEST_F(IndicatorsTest, ClickingIntelligenceOpensItsDetailsWithItsPartsBesideItsB
   ASSERT_NE(details, nullptr);
   EXPECT_EQ(details->SubAttributes().size(), 3u);
   const std::string culture = Translate("ATTR_CULTURE_DESC");
-  EXPECT_EQ(details->GetHeight(), GUI_Services::MeasureHeight("tahoma", 14, culture, 210) + 49 + 48);
+  EXPECT_EQ(details->GetHeight(),
+            GUI_Services::MeasureHeight("tahoma", 14, culture, 210) + 49 + 48);
   int open = 0;
   for (GUI_WindowBase* w : GUI_WindowManager::Instance().Windows())
     open += dynamic_cast<GUI_AttributeDetails*>(w) != nullptr;
   EXPECT_EQ(open, 1);
   ClickOn(details);
   EXPECT_EQ(GUI_AttributeDetails::Instance(), nullptr);
-
-  // Happiness has no parts: only its description's height.
-  ClickOn(&Bar("happiness"));
-  ASSERT_NE(GUI_AttributeDetails::Instance(), nullptr);
-  EXPECT_TRUE(GUI_AttributeDetails::Instance()->SubAttributes().empty());
-  EXPECT_EQ(GUI_AttributeDetails::Instance()->GetHeight(),
-            GUI_Services::MeasureHeight("tahoma", 14, Translate("ATTR_HAPPINESS_DESC"), 210) + 49);
-}
-
-TEST_F(IndicatorsTest, AChangeOfAnAttributeWithoutABarShowsNowhere) {
-  ManualTimerClock clock;
-  SIM_Attribute* part = SIM_Attribute::Find("culture_arts");
-  ASSERT_NE(part, nullptr);
-  Screens().ShowAttributeChange(part, 0.1f);
-  for (GUI_Indicator* bar : GUI_Indicator::All())
-    EXPECT_FALSE(bar->GetChangePopup().IsActive()) << bar->GetName();
-  // A skills-window bar of the same name is not an attribute's bar.
-  auto skillBar = GUI_Indicator::Create(SIM_Vesk::Instance()->Attributes(), "culture_arts", 0, 0,
-                                        130, 24);
-  Screens().ShowAttributeChange(part, 0.1f);
-  EXPECT_FALSE(skillBar->GetChangePopup().IsActive());
-  EXPECT_EQ(skillBar->GetPlacement(), GUI_Indicator::kAtMouse);
-  EXPECT_EQ(skillBar->GetTooltip()->GetText(), "Arts");
 }
 
 }  // namespace
