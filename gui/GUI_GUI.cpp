@@ -19,6 +19,7 @@
 #include "gui/GUI_FishTank.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_HintHelp.h"
+#include "gui/GUI_MindState.h"
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Services.h"
@@ -69,8 +70,7 @@ void DrawPanelTexts() {
   const GUI_WindowManager& manager = GUI_WindowManager::Instance();
   BeginGdiDrawing();
   if (manager.Contains(GUI_Calendar::Instance())) GUI_Calendar::Instance()->DrawTexts();
-  // >>> The mind state's and the attribute panel's texts go here, between the calendar and
-  // >>> the date panel (GUI_MindState::DrawTexts()).
+  GUI_MindState::DrawTexts();
   if (manager.Contains(GUI_Date::Instance())) GUI_Date::Instance()->DrawTexts();
   if (manager.Contains(GUI_Cash::Instance())) GUI_Cash::Instance()->DrawTexts();
   if (manager.Contains(GUI_Tovel::Instance())) GUI_Tovel::Instance()->DrawTexts();
@@ -134,6 +134,8 @@ void GUI_GUI::StartGame() {
   GUI_Cash::Instance()->SetUp();
   GUI_Calendar::Instance()->SetUp();
   GUI_Tovel::Instance()->SetUp();
+  // The player's attribute bars, built afresh for this game's attributes.
+  GUI_MindState::SetUp();
   GUI_WindowManager::Instance().SetPanelTextDrawer(DrawPanelTexts);
   GUI_ControlPanel::CreateIfNeeded();
   const D3DEngine& engine = D3DEngine::Instance();

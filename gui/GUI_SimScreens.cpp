@@ -11,6 +11,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Indicator.h"
 #include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_Services.h"
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Weather.h"
@@ -122,13 +123,19 @@ void GUI_SimScreens::OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) {
 }
 
 void GUI_SimScreens::OpenAttributeDetails(SIM_Attribute* attribute) {
+  GUI_Services::PlayClick();
   GUI_AttributeDetails::Open(attribute);
 }
 
 void GUI_SimScreens::ShowAttributeChange(SIM_Attribute* attribute, float amount) {
-  GUI_Indicator* bar = GUI_Indicator::Find(attribute);
+  // The bar is found by the attribute's name: an attribute without one (a part of intelligence
+  // or culture) shows nothing.
+  if (!attribute) return;
+  GUI_Indicator* bar = GUI_Indicator::FindAttributeBar(attribute->GetName());
   if (!bar) return;
-  bar->GetChangePopup().Show(amount, bar->GetLeft(), (bar->GetTop() + bar->GetBottom()) * 0.5f,
+  const GUI_Rect& r = bar->GetRect();
+  bar->GetChangePopup().Show(amount, static_cast<float>(r.left),
+                             static_cast<float>(r.top + r.bottom) * 0.5f,
                              attribute->IsRisingGood());
 }
 

@@ -426,8 +426,9 @@ def textures():
     t["window_light_rich.dds"] = frame_sheet((70, 48, 38), PANEL_RICH, PANEL_RICH, GOLD, radius=10)
     t["window_shadow.dds"] = frame_sheet((28, 34, 40), SLATE, SLATE, (90, 100, 110), radius=10)
     t["window_black.dds"] = frame_sheet(INK, (34, 34, 40), (34, 34, 40), (110, 110, 120), radius=10)
-    t["frame_greenfill.dds"] = frame_sheet((30, 110, 60), (60, 170, 90), (60, 170, 90), (140, 220, 160), radius=8)
-    t["frame_redfill.dds"] = frame_sheet((120, 24, 24), (196, 52, 46), (196, 52, 46), (240, 140, 120), radius=8)
+    # The change pop-ups' boxes: deep enough that their white numbers read at 85 % opacity.
+    t["frame_greenfill.dds"] = frame_sheet((16, 64, 34), (30, 104, 56), (30, 104, 56), (110, 190, 130), radius=8)
+    t["frame_redfill.dds"] = frame_sheet((84, 14, 14), (146, 32, 28), (146, 32, 28), (220, 120, 100), radius=8)
     # Lighter than the button it lights up, yet dark enough for its white label.
     t["textbutton_highlight.dds"] = frame_sheet((30, 92, 64), (48, 124, 88), (48, 124, 88), (170, 236, 196), radius=12)
     t["window_help.dds"] = frame_sheet((40, 70, 120), (70, 110, 170), (70, 110, 170), (170, 200, 240), radius=12)
