@@ -446,6 +446,7 @@ TEST_F(GameTest, RightClicksReachOnlyTheInGameScreen) {
   EXPECT_TRUE(TracedCalls().empty());
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(0), clicks);
   Game::Instance().SetMode(GAMEMODE_INGAME);
+  GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
   ClearTracedCalls();
   Game::Instance().OnRightButtonDown();
   // The in-game screen counts the click and offers it to the contact icons.

@@ -81,6 +81,7 @@ class InGameTest : public GuiTest {
     GUI_PostMortem::SetOpen(false);
     GUI_FMVScreen::SetActive(false);
     GUI_YearlyReview::Instance()->Close();
+    screen.SetMode(GUI_GUI::kMainScreen);
     CInput::Instance().keys.fill(0);
     GlobalNamedValues().Clear();
     GUI_DirtSprites::Instance().Release();

@@ -115,7 +115,9 @@ TEST_F(StatusPanelsTest, AStartedGameShowsTheDateMoneyStandingAndTheWeek) {
         Translate(("DAY_ABBV_" + std::to_string((today.GetDayOfWeek() + i) % 7)).c_str());
     EXPECT_EQ(week->Day(i)->GetAbbreviation(), abbreviation);
     EXPECT_EQ(week->Labels().Item(static_cast<size_t>(i)).text, abbreviation);
-    if (i > 0) EXPECT_EQ(week->Day(i)->GetRect().left - week->Day(i - 1)->GetRect().left, 38);
+    if (i > 0) {
+      EXPECT_EQ(week->Day(i)->GetRect().left - week->Day(i - 1)->GetRect().left, 38);
+    }
   }
   EXPECT_EQ(week->Day(0)->GetRect().left, 377 - 18);
   // The pointer (gold) shows under today's cell only.
