@@ -8,6 +8,7 @@
 #include "engine/CallTrace.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
+#include "gui/GUI_Dialog.h"
 #include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_TextureMessage.h"
@@ -33,11 +34,10 @@ class EmailTest : public PlayTest {
     PlayTest::SetUp();
     ASSERT_NE(SIM_SIM::Instance().GetPhase(), 0);
     SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kNewMailSound, true);
-    GUI_Email::DeleteAll();
+    // The screen's start measures frames from here, on the test clock: each Advance(12) is
+    // one frame step.
+    GUI_GUI::Instance().StartGame();
     GUI_Email::DrawAll();  // no batch left pending from before
-    // A first frame on the test clock, so each later one is one frame step.
-    clock.Advance(12);
-    InGameFrame();
     GUI_Services::SetRecording(true);
   }
   void TearDown() override {
@@ -103,6 +103,36 @@ TEST_F(EmailTest, NewFriendRingsOnceSlidesInOpensTheGreetingAndGoesWithTheDay) {
   ASSERT_EQ(GUI_Email::Items().size(), 1u);
   SIM_SIM::Instance().NextDay();
   EXPECT_TRUE(GUI_Email::Items().empty());
+}
+
+// In the main scene the items lie over the room and under every window.
+TEST_F(EmailTest, ItemsAreDrawnOverTheSceneAndUnderTheWindows) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  auto frame = [this] {
+    clock.Advance(12);
+    NewFrame();
+    GUI_GUI::Instance().Update();
+    engine.BeginRender();
+    GUI_GUI::Instance().Draw();
+    engine.EndScene();
+  };
+  const int x = 512 + 41 + 20, y = 768 / 2 + 266 + 20;  // the first item's middle
+  frame();
+  const uint32_t scene = Pixel(x, y);
+  GUI_Email::AddTextureMessage("p.dds", "text", "title");
+  SlideHome();
+  frame();
+  const uint32_t item = Pixel(x, y);
+  EXPECT_NE(item, scene);
+  auto* window = new GUI_Dialog(false);
+  window->SetRect(static_cast<float>(x - 60), static_cast<float>(y - 60),
+                  static_cast<float>(x + 60), static_cast<float>(y + 60));
+  window->Open();
+  frame();
+  EXPECT_NE(Pixel(x, y), item);
+  delete window;
+  frame();
+  EXPECT_EQ(Pixel(x, y), item);
 }
 
 TEST_F(EmailTest, ThreeItemsSlideToTheirPlacesAndCloseUpAfterADeletion) {
