@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "app/GUI_Sounds.h"
 #include "engine/CallTrace.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
@@ -34,6 +35,7 @@ class EmailTest : public PlayTest {
     PlayTest::SetUp();
     ASSERT_NE(SIM_SIM::Instance().GetPhase(), 0);
     SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kNewMailSound, true);
+    SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
     // The screen's start measures frames from here, on the test clock: each Advance(12) is
     // one frame step.
     GUI_GUI::Instance().StartGame();
@@ -171,8 +173,10 @@ TEST_F(EmailTest, ALaptopGivesEnvelopesAndTheMailSoundAndLeavesTheTelephoneRingi
   letter->Open();
   EXPECT_EQ(letter->GetIcon(false), std::string("envelope_open.dds"));
   EXPECT_EQ(Stops(kTelephone), 0);
+  EXPECT_TRUE(GUI_Sounds::Instance().IsSoundPlaying(kTelephone));  // still ringing (2 s long)
   phone->Open();
   EXPECT_EQ(Stops(kTelephone), 1);
+  EXPECT_FALSE(GUI_Sounds::Instance().IsSoundPlaying(kTelephone));
 }
 
 TEST_F(EmailTest, WithTheSoundOffTheBatchWaitsForIt) {
