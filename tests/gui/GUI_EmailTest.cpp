@@ -22,6 +22,7 @@
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
 
 namespace guitest {
 namespace {
@@ -240,7 +241,7 @@ TEST_F(EmailTest, EachTypeOpensItsWindowAndAnAnsweredInvitationLeaves) {
     EXPECT_EQ(TracedCount(call), 1) << call;
   EXPECT_EQ(OpenPictureMessage(), nullptr);
 
-  GUI_Email::RemoveInvitation(a);
+  Screens().RemoveInvitation(a);  // as the simulation says it
   EXPECT_EQ(GUI_Email::Items().front(), other);
   EXPECT_EQ(GUI_Email::Items().size(), 4u);
 
