@@ -36,6 +36,9 @@ void AppShell::PlayClick(int which) { GUI_Sounds::Instance().PlayClick(which); }
 void AppShell::PlaySound(const char* file, bool loop) {
   if (file) GUI_Sounds::Instance().PlaySound(file, loop);
 }
+void AppShell::StopSound(const char* file) {
+  if (file) GUI_Sounds::Instance().StopSound(file);
+}
 void AppShell::UpdateSounds() { GUI_Sounds::Instance().UpdateSounds(); }
 void AppShell::BuildMusicPlayList() { GUI_Sounds::Instance().BuildMusicPlayList(); }
 void AppShell::RestartMusic() { GUI_Sounds::Instance().RestartMusic(); }

@@ -29,6 +29,7 @@ class AppShell : public GUI_Shell {
 
   void PlayClick(int which) override;
   void PlaySound(const char* file, bool loop) override;
+  void StopSound(const char* file) override;
   void UpdateSounds() override;
   void BuildMusicPlayList() override;
   void RestartMusic() override;

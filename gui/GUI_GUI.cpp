@@ -206,7 +206,7 @@ void GUI_GUI::DrawMainScene() {
   DrawNPCIcons();
   // The scene's texts lie under every window.
   GUI_Services::FlushText();
-  GUI_Email::DrawNotifier();
+  GUI_Email::DrawAll();
   GUI_WindowManager::Instance().DrawAll();
   GUI_Postit::DrawAll();
   GUI_Tutorial::Draw();
@@ -262,7 +262,7 @@ void GUI_GUI::OnLeftButtonDown() {
   if (mode_ == kMainScreen) {
     NPCIconsOnLeftClick();
     // The e-mail items see the click whether or not an icon took it.
-    GUI_Email::OnLeftClick();
+    GUI_Email::ClickAll();
   } else if (mode_ == kSocialStanding) {
     GUI_SocialTovel::OnClick(x, y);
   }

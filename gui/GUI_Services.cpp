@@ -11,6 +11,7 @@ struct State {
   bool recording = false;
   std::vector<GUI_Services::TextItem> texts;
   std::vector<std::string> sounds;
+  std::vector<std::string> stops;
   GUI_Services::Measurer width, height;
   bool mouseOverride = false;
   float mouseX = 0, mouseY = 0;
@@ -70,6 +71,11 @@ void GUI_Services::PlaySound(const char* file) {
   if (file) Shell().PlaySound(file, false);
 }
 
+void GUI_Services::StopSound(const char* file) {
+  if (S().recording) S().stops.emplace_back(file ? file : "");
+  if (file) Shell().StopSound(file);
+}
+
 float GUI_Services::MouseX() {
   return S().mouseOverride ? S().mouseX : Shell().GetMouseX();
 }
@@ -96,11 +102,14 @@ void GUI_Services::SetRecording(bool on) {
   S().recording = on;
   S().texts.clear();
   S().sounds.clear();
+  S().stops.clear();
 }
 
 std::vector<GUI_Services::TextItem>& GUI_Services::RecordedTexts() { return S().texts; }
 
 std::vector<std::string>& GUI_Services::RecordedSounds() { return S().sounds; }
+
+std::vector<std::string>& GUI_Services::RecordedStops() { return S().stops; }
 
 void GUI_Services::SetMeasurer(Measurer width, Measurer height) {
   S().width = std::move(width);

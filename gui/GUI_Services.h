@@ -36,6 +36,8 @@ class GUI_Services {
   // --- Sound ---
   static void PlayClick();
   static void PlaySound(const char* file);
+  // Stops every slot playing that file.
+  static void StopSound(const char* file);
 
   // --- Input ---
   static float MouseX();
@@ -54,6 +56,8 @@ class GUI_Services {
   static void SetRecording(bool on);
   static std::vector<TextItem>& RecordedTexts();
   static std::vector<std::string>& RecordedSounds();
+  // The files StopSound was asked to stop while recording.
+  static std::vector<std::string>& RecordedStops();
   // Replaces the text measurement: (font, size, text, wrap width or 0) -> width or height.
   using Measurer = std::function<int(const std::string& font, int size, const std::string& text,
                                      int wrapWidth)>;

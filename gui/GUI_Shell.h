@@ -53,6 +53,8 @@ class GUI_Shell {
   // The sound manager.
   virtual void PlayClick(int which) {}
   virtual void PlaySound(const char* file, bool loop) {}
+  // Stops every slot playing that file.
+  virtual void StopSound(const char* file) {}
   virtual void UpdateSounds() {}
   virtual void BuildMusicPlayList() {}
   virtual void RestartMusic() {}

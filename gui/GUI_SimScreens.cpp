@@ -150,3 +150,21 @@ void GUI_SimScreens::AddRelationshipView(SIM_Relationship* relationship) {
 void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
   views_.erase(relationship);
 }
+
+void GUI_SimScreens::AddJobOffer(SIM_JobOffer* offer) { GUI_Email::AddJobOffer(offer); }
+void GUI_SimScreens::AddRumour(SIM_NPC* npc) { GUI_Email::AddRumour(npc); }
+
+void GUI_SimScreens::AddRoyaltyReport(SIM_RoyaltyStream* stream) {
+  GUI_Email::AddRoyaltyReport(stream);
+}
+
+void GUI_SimScreens::AddTextureMessage(const std::string& picture, const std::string& text,
+                                       const std::string& title) {
+  GUI_Email::AddTextureMessage(picture, text, title);
+}
+
+void GUI_SimScreens::AddSpecialEvent(SIM_SpecialEvent* event) { GUI_Email::AddSpecialEvent(event); }
+
+void GUI_SimScreens::RemoveInvitation(SIM_SocialInvitation* invitation) {
+  GUI_Email::RemoveInvitation(invitation);
+}

@@ -56,6 +56,13 @@ class GUI_SimScreens : public SIM_Screens {
   void LayOutNPCIcons() override;
   void AddRelationshipView(SIM_Relationship* relationship) override;
   void RemoveRelationshipView(SIM_Relationship* relationship) override;
+  void AddJobOffer(SIM_JobOffer* offer) override;
+  void AddRumour(SIM_NPC* npc) override;
+  void AddRoyaltyReport(SIM_RoyaltyStream* stream) override;
+  void AddTextureMessage(const std::string& picture, const std::string& text,
+                         const std::string& title) override;
+  void AddSpecialEvent(SIM_SpecialEvent* event) override;
+  void RemoveInvitation(SIM_SocialInvitation* invitation) override;
 
  private:
   GUI_SimScreens() = default;

@@ -1,9 +1,17 @@
 // Stand-in for the rumours until they are built: each operation records its call.
 #pragma once
 
+#include <string>
+
 class SIM_Rumour {
  public:
+  virtual ~SIM_Rumour() = default;
+  // The gossip the rumour tells.
+  const std::string& GetText() const { return text_; }
   static void DeleteAll();
   // A rumour to pass on; none until rumours are built.
   static SIM_Rumour* PickRandom();
+
+ private:
+  std::string text_;
 };

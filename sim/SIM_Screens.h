@@ -11,10 +11,13 @@
 
 class SIM_Attribute;
 class SIM_JobBase;
+class SIM_JobOffer;
 class SIM_NPC;
 class SIM_Relationship;
+class SIM_RoyaltyStream;
 class SIM_SocialInvitation;
 class SIM_SocialiseType;
+class SIM_SpecialEvent;
 
 class SIM_Screens {
  public:
@@ -78,6 +81,16 @@ class SIM_Screens {
   virtual void LayOutNPCIcons() = 0;
   virtual void AddRelationshipView(SIM_Relationship* relationship) = 0;
   virtual void RemoveRelationshipView(SIM_Relationship* relationship) = 0;
+
+  // The other mail items, each opening its own window, and the answered invitation's item
+  // leaving. A picture message takes (picture, text, title), as ShowTextureMessage does.
+  virtual void AddJobOffer(SIM_JobOffer* offer) = 0;
+  virtual void AddRumour(SIM_NPC* npc) = 0;
+  virtual void AddRoyaltyReport(SIM_RoyaltyStream* stream) = 0;
+  virtual void AddTextureMessage(const std::string& picture, const std::string& text,
+                                 const std::string& title) = 0;
+  virtual void AddSpecialEvent(SIM_SpecialEvent* event) = 0;
+  virtual void RemoveInvitation(SIM_SocialInvitation* invitation) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -137,6 +150,12 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void LayOutNPCIcons() override {}
   void AddRelationshipView(SIM_Relationship*) override {}
   void RemoveRelationshipView(SIM_Relationship*) override {}
+  void AddJobOffer(SIM_JobOffer*) override {}
+  void AddRumour(SIM_NPC*) override {}
+  void AddRoyaltyReport(SIM_RoyaltyStream*) override {}
+  void AddTextureMessage(const std::string&, const std::string&, const std::string&) override {}
+  void AddSpecialEvent(SIM_SpecialEvent*) override {}
+  void RemoveInvitation(SIM_SocialInvitation*) override {}
 
  private:
   bool workDayOpen_ = false;

@@ -6,7 +6,7 @@ output is reproducible: the same script gives the same files. Files named .wav a
 directly; files named .ogg are written as WAV and encoded with oggenc (Debian package
 vorbis-tools), which is needed only to run this tool, never by the game.
 
-Usage: tools/make_sounds.py [output folder, default data/sounds]
+Usage: tools/make_sounds.py [output folder, default data/sounds] [file names to make]
 """
 
 import math
@@ -379,6 +379,16 @@ def make_calm(rng):
     return envelope(mix(chord, wind), 1.5, 2.0)
 
 
+def make_you_have_mail(rng):
+    # A bright rising three-note ping, each note a short bell: a letter has arrived.
+    out = []
+    for k, note in enumerate((76, 81, 88)):
+        bell = mix(decay(tone(midi(note), 0.6, "sine", 0.6), 0.18),
+                   decay(tone(midi(note) * 2.0, 0.6, "sine", 0.15), 0.08))
+        place(out, envelope(bell, 0.004, 0.1), 0.13 * k)
+    return concat(out, silence(0.15))
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -409,12 +419,17 @@ SOUNDS = {
     "piano.ogg": make_piano,
     "chime.ogg": make_chime,
     "calm.ogg": make_calm,
+    "youhavemail.ogg": make_you_have_mail,
 }
 
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "data/sounds"
+    # Names after the folder make only those files (the others keep their bytes).
+    only = set(sys.argv[2:])
     for index, (name, maker) in enumerate(SOUNDS.items()):
+        if only and name not in only:
+            continue
         rng = random.Random(1000 + index)
         path = os.path.join(out_dir, name)
         write_sound(path, maker(rng))

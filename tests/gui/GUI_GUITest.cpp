@@ -16,6 +16,7 @@
 #include "gui/GUI_Date.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_DirtSprites.h"
+#include "gui/GUI_Email.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
@@ -102,7 +103,7 @@ TEST_F(InGameTest, MainSceneIsDrawnInItsOrder) {
   // checked by what is drawn (GUI_StatusPanelsTest).
   EXPECT_TRUE(InOrder({"GUI_FishTank::DrawFlies", "GUI_FishTank::Draw", "DrawRelationships",
                        "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw",
-                       "DrawNPCIcons", "GUI_Email::DrawNotifier", "GUI_Postit::DrawAll"}));
+                       "DrawNPCIcons", "GUI_Postit::DrawAll"}));
 }
 
 TEST_F(InGameTest, ExactlyOneFullScreenThingIsShown) {
@@ -204,8 +205,12 @@ TEST_F(InGameTest, EscapeClosesOnlyTheTopDialog) {
 TEST_F(InGameTest, UnclaimedClicksReachTheIconsThenTheMailAndTheReviewAloneWhenShown) {
   const int before = SIM_Statistics::Instance().GetInt(0);
   GUI_Services::SetMouseForTesting(500.0f, 400.0f, false);
+  // A rumour item under the mouse: opening it asks for a rumour (there is none, so no window).
+  GUI_Email::AddRumour(nullptr)->MoveTo(480.0f, 390.0f);
   screen.OnLeftButtonDown();
-  EXPECT_TRUE(InOrder({"NPCIconsOnLeftClick", "GUI_Email::OnLeftClick"}));
+  EXPECT_TRUE(InOrder({"NPCIconsOnLeftClick", "SIM_Rumour::PickRandom"}));
+  EXPECT_TRUE(GUI_Email::Items().front()->IsOpened());
+  GUI_Email::DeleteAll();
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(0), before + 1);
 
   GUI_YearlyReview::Instance()->Show();
@@ -247,7 +252,9 @@ TEST_F(InGameTest, StartGameClosesWindowsDropsTheCaptureAndLoadsTheBackdrop) {
   std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/simulation/hints.csv",
                              "data/simulation/hints.csv");
   ClearHints();
+  GUI_Email::AddRumour(nullptr);
   screen.StartGame();
+  EXPECT_TRUE(GUI_Email::Items().empty());
   EXPECT_FALSE(GUI_WindowManager::Instance().Contains(capture));
   EXPECT_EQ(screen.GetKeyCapture(), nullptr);
   EXPECT_EQ(screen.GetMode(), GUI_GUI::kMainScreen);
@@ -255,7 +262,7 @@ TEST_F(InGameTest, StartGameClosesWindowsDropsTheCaptureAndLoadsTheBackdrop) {
   EXPECT_EQ(GUI_DirtSprites::Instance().GetBlotCount(), 12);
   EXPECT_TRUE(GUI_ControlPanel::Exists());
   EXPECT_FALSE(Hints().empty());
-  EXPECT_TRUE(InOrder({"GUI_Email::DeleteAll", "GUI_Snow::ResetSnowdrops", "GUI_Assets::RebuildIcons"}));
+  EXPECT_TRUE(InOrder({"GUI_Snow::ResetSnowdrops", "GUI_Assets::RebuildIcons"}));
   // The status panels are registered once, whatever the number of games.
   screen.StartGame();
   for (const GUI_WindowBase* panel : std::vector<const GUI_WindowBase*>{

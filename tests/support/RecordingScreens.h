@@ -80,6 +80,15 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+  void AddJobOffer(SIM_JobOffer*) override { Record("GUI_Email::AddJobOffer"); }
+  void AddRumour(SIM_NPC*) override { Record("GUI_Email::AddRumour"); }
+  void AddRoyaltyReport(SIM_RoyaltyStream*) override { Record("GUI_Email::AddRoyaltyReport"); }
+  void AddTextureMessage(const std::string& picture, const std::string& text,
+                         const std::string& title) override {
+    Record("GUI_Email::AddTextureMessage " + picture + "|" + text + "|" + title);
+  }
+  void AddSpecialEvent(SIM_SpecialEvent*) override { Record("GUI_Email::AddSpecialEvent"); }
+  void RemoveInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::RemoveInvitation"); }
 
  private:
   RecordingScreens() = default;
