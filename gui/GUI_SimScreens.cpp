@@ -11,6 +11,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Indicator.h"
 #include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_Postit.h"
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Weather.h"
@@ -143,3 +144,12 @@ void GUI_SimScreens::AddRelationshipView(SIM_Relationship* relationship) {
 void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
   views_.erase(relationship);
 }
+
+int GUI_SimScreens::AddPostit(const std::string& text, int action, const std::string& activity) {
+  GUI_Postit* note = GUI_Postit::AddPostit(text, action);
+  if (!note) return 0;
+  note->SetSecondText(activity);
+  return note->GetId();
+}
+
+void GUI_SimScreens::DeletePostit(int id) { GUI_Postit::Delete(id); }

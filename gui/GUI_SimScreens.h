@@ -56,6 +56,8 @@ class GUI_SimScreens : public SIM_Screens {
   void LayOutNPCIcons() override;
   void AddRelationshipView(SIM_Relationship* relationship) override;
   void RemoveRelationshipView(SIM_Relationship* relationship) override;
+  int AddPostit(const std::string& text, int action, const std::string& activity) override;
+  void DeletePostit(int id) override;
 
  private:
   GUI_SimScreens() = default;

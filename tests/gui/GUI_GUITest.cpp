@@ -96,7 +96,7 @@ TEST_F(InGameTest, MainSceneIsDrawnInItsOrder) {
   Frame();
   EXPECT_TRUE(InOrder({"GUI_FishTank::DrawFlies", "GUI_FishTank::Draw", "DrawRelationships",
                        "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw", "GUI_Date::Draw",
-                       "DrawNPCIcons", "GUI_Email::DrawNotifier", "GUI_Postit::DrawAll"}));
+                       "DrawNPCIcons", "GUI_Email::DrawNotifier"}));
 }
 
 TEST_F(InGameTest, ExactlyOneFullScreenThingIsShown) {

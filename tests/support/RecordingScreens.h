@@ -80,11 +80,18 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+  // Notes get ids 1, 2, ... in the order they are asked for; none is ever refused.
+  int AddPostit(const std::string& text, int action, const std::string& activity) override {
+    Record("GUI_Postit::AddPostit " + text + "|" + std::to_string(action) + "|" + activity);
+    return ++lastPostit_;
+  }
+  void DeletePostit(int id) override { Record("GUI_Postit::Delete " + std::to_string(id)); }
 
  private:
   RecordingScreens() = default;
   std::set<const SIM_NPC*> icons_;
   int errorBoxes_ = 0;
+  int lastPostit_ = 0;
   static void Record(const std::string& call) { TraceCall(call); }
 };
 
