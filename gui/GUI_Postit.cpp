@@ -4,6 +4,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/windows/GUI_Shopping.h"
@@ -11,6 +12,9 @@
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
+
+constexpr float kLayoutWidth = 1024.0f;
+constexpr float kLayoutHeight = 768.0f;
 
 struct Notes {
   std::list<GUI_Postit*> all;
@@ -49,6 +53,10 @@ GUI_Postit::GUI_Postit(const std::string& noteText, int noteAction, int noteSlot
   closeOnNewGame = false;
   SetRect(static_cast<float>(kSlotLeft[slot]), static_cast<float>(kSlotTop[slot]),
           static_cast<float>(kSlotLeft[slot] + kSize), static_cast<float>(kSlotTop[slot] + kSize));
+  // The places are laid out for 1024 x 768 (where the last note hangs a little over the bottom
+  // edge, as a stuck-on note may). On a smaller screen the last two would lie largely or
+  // wholly off it, out of sight and out of reach, so there a note is pulled onto the screen.
+  if (g_screenWidth < kLayoutWidth || g_screenHeight < kLayoutHeight) ClampToScreen();
   Open();
 }
 
@@ -122,8 +130,15 @@ void GUI_Postit::DrawNote() {
   GUI_Services::FlushText();
 }
 
+void GUI_Postit::Update() {
+  // A note not drawn (a full-screen page shows) hides nothing under it.
+  if (GUI_GUI::Instance().ShowsMainScene()) GUI_WindowBase::Update();
+}
+
 bool GUI_Postit::OnClick(float x, float y) {
-  if (!IsVisible() || !HitTest(x, y)) return false;
+  // Notes are drawn only with the main scene; an unseen note must not take a click meant for
+  // the page that shows instead (a movie, the end of the game, the social standing).
+  if (!IsVisible() || !GUI_GUI::Instance().ShowsMainScene() || !HitTest(x, y)) return false;
   RunAction();
   // Taken even when nothing could open: the click was on the note.
   return true;

@@ -26,7 +26,8 @@ class GUI_Postit : public GUI_WindowBase {
  public:
   static constexpr int kSlotCount = 4;
   static constexpr int kSize = 155;
-  // The notes' places on the screen, left and top in pixels, never scaled.
+  // The notes' places on the screen, left and top in pixels, never scaled (on a screen smaller
+  // than 1024 x 768 a note that would pass its edge is moved back onto it).
   static constexpr int kSlotLeft[kSlotCount] = {292, 92, 754, 359};
   static constexpr int kSlotTop[kSlotCount] = {32, 203, 298, 618};
   // The shop's tab the shopping note opens: the pets' (its only sender is the pet food).
@@ -58,7 +59,9 @@ class GUI_Postit : public GUI_WindowBase {
   ~GUI_Postit() override;
   // The window manager draws nothing of a note: DrawAll does, over every window.
   void Draw() override {}
-  // Runs the note's action when the point is on it; the note stays.
+  // Only while the main scene shows, where the notes are drawn.
+  void Update() override;
+  // Runs the note's action when the point is on it and the main scene shows; the note stays.
   bool OnClick(float x, float y) override;
 
   // The solo activity a kPostitSoloActivity note turns the chooser to.

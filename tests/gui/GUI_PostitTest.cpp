@@ -15,6 +15,7 @@
 #include "gui/GUI_SimScreens.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -114,6 +115,25 @@ TEST_F(PostitTest, AFifthNoteIsRefusedWithAWarningAndADeletedNoteFreesItsSlot) {
   EXPECT_NE(again->GetId(), ids[1]);
 }
 
+TEST_F(PostitTest, OnAnEightHundredPixelScreenEveryNoteCanBeSeenAndClicked) {
+  engine.Release();
+  ASSERT_TRUE(engine.InitOffscreen(800, 600));
+  for (int i = 0; i < 4; ++i) {
+    GUI_Postit* note = GUI_Postit::AddPostit("x", kPostitSoloActivity);
+    ASSERT_NE(note, nullptr);
+    const GUI_Rect& r = note->GetRect();
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.right, 800) << "slot " << i;
+    EXPECT_LE(r.bottom, 600) << "slot " << i;
+    EXPECT_EQ(r.right - r.left, 155);
+    EXPECT_EQ(r.bottom - r.top, 155);
+  }
+  // The first two places fit as they are.
+  EXPECT_EQ(GUI_Postit::InSlot(1)->GetRect().left, 92);
+  EXPECT_EQ(GUI_Postit::InSlot(1)->GetRect().top, 203);
+  EXPECT_EQ(GUI_Postit::InSlot(3)->GetRect().top, 600 - 155);
+}
+
 TEST_F(PostitTest, ANoteSurvivesCloseAllWindowsAndANewGame) {
   GUI_Postit* note = GUI_Postit::AddPostit("Feed the cat", kPostitShopping);
   ASSERT_NE(note, nullptr);
@@ -133,6 +153,13 @@ TEST_F(PostitTest, TheShoppingNoteOpensThePetsTabOrNothingWithoutAShop) {
   ClickOn(note);
   EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
   EXPECT_EQ(TracedCount("GUI_Shopping::SelectTab 2"), 1);
+
+  // While a page fills the screen instead of the main scene, the unseen note takes no click.
+  GUI_EndGame::Instance()->Show();
+  ClearTracedCalls();
+  ClickOn(note);
+  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 0);
+  GUI_EndGame::Instance()->Close();
 
   // A table with neither shop: asking whether one exists must not stop the game, and the
   // click is still the note's.
