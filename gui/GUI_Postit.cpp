@@ -1,6 +1,8 @@
 // Post-it notes.
 #include "gui/GUI_Postit.h"
 
+#include <algorithm>
+
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
@@ -95,12 +97,12 @@ GUI_Postit* GUI_Postit::InSlot(int slotIndex) {
 }
 
 void GUI_Postit::DrawAll() {
-  // The window manager has drawn the panels' texts before the notes, so the notes' own
-  // flushes never put those texts over a note. A copy: nothing may change the list while it
-  // draws, but a note must never be drawn after it is gone.
+  // The window manager has drawn the panels' texts before the notes, so a note's own flush
+  // never puts those texts over it. The walk is on a copy and skips a note that is gone.
   const std::list<GUI_Postit*> notes = N().all;
   for (GUI_Postit* note : notes)
-    if (note->IsVisible()) note->DrawNote();
+    if (std::find(N().all.begin(), N().all.end(), note) != N().all.end() && note->IsVisible())
+      note->DrawNote();
 }
 
 float GUI_Postit::TextX() const { return static_cast<float>(rect.left + (flipped ? 34 : 25)); }
