@@ -7,4 +7,6 @@
 
 void GUI_Shopping::Open() { TraceCall("GUI_Shopping::Open"); }
 
-void GUI_Shopping::SelectTab(int tab) { TraceCall("GUI_Shopping::SelectTab " + std::to_string(tab)); }
+void GUI_Shopping::SelectTab(int tab) {
+  TraceCall("GUI_Shopping::SelectTab " + std::to_string(tab));
+}
