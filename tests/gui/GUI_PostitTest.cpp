@@ -92,9 +92,10 @@ TEST_F(PostitTest, AFifthNoteIsRefusedWithAWarningAndADeletedNoteFreesItsSlot) {
 TEST_F(PostitTest, ANoteSurvivesCloseAllWindowsAndANewGame) {
   GUI_Postit* note = GUI_Postit::AddPostit("Feed the cat", kPostitShopping);
   ASSERT_NE(note, nullptr);
+  const int id = note->GetId();
   GUI_WindowManager::Instance().CloseAllWindows();
   GUI_GUI::Instance().StartGame();
-  EXPECT_EQ(GUI_Postit::Find(note->GetId()), note);
+  EXPECT_EQ(GUI_Postit::Find(id), note);
   EXPECT_TRUE(GUI_WindowManager::Instance().Contains(note));
 }
 
