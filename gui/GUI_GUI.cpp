@@ -113,7 +113,7 @@ void GUI_GUI::LoadResources() {
 }
 
 void GUI_GUI::ReleaseResources() {
-  GUI_Postit::ReleaseSlots();
+  GUI_Postit::DeleteAll();
   GUI_DirtSprites::Instance().Release();
   // The hint list goes with the screen's resources: singletons do no teardown of their own.
   ClearHints();

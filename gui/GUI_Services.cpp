@@ -37,6 +37,12 @@ void GUI_Services::QueueText(float x, float y, const std::string& text, const ch
   QueueTextString(x, y, text, font, size, static_cast<float>(wrapWidth), align, r, g, b);
 }
 
+void GUI_Services::QueueItalicText(float x, float y, const std::string& text, const char* font,
+                                   int size, int wrapWidth, int align, int r, int g, int b) {
+  Record({x, y, text, font ? font : "", size, wrapWidth, align, r, g, b, false, true});
+  QueueItalicTextString(x, y, text, font, size, static_cast<float>(wrapWidth), align, r, g, b);
+}
+
 void GUI_Services::DrawTextNow(float x, float y, const std::string& text, const char* font,
                                int size, int r, int g, int b) {
   Record({x, y, text, font ? font : "", size, 0, 0, r, g, b, true});

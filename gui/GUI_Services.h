@@ -19,11 +19,15 @@ class GUI_Services {
     int align = 0;  // 0 left, 1 centred in the wrap width, 2 right-aligned
     int r = 255, g = 255, b = 255;
     bool immediate = false;  // drawn at once on the back buffer, not queued
+    bool italic = false;
   };
 
   // --- Text ---
   static void QueueText(float x, float y, const std::string& text, const char* font, int size,
                         int wrapWidth, int align, int r, int g, int b);
+  // The same in the italic cut of the font (the handwriting of the post-it notes).
+  static void QueueItalicText(float x, float y, const std::string& text, const char* font,
+                              int size, int wrapWidth, int align, int r, int g, int b);
   // Draws a text at once (check-button and slider labels).
   static void DrawTextNow(float x, float y, const std::string& text, const char* font, int size,
                           int r, int g, int b);

@@ -12,6 +12,7 @@
 #include "gui/GUI_Indicator.h"
 #include "gui/GUI_LoadScreen.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_Postit.h"
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Weather.h"
@@ -168,3 +169,11 @@ void GUI_SimScreens::AddSpecialEvent(SIM_SpecialEvent* event) { GUI_Email::AddSp
 void GUI_SimScreens::RemoveInvitation(SIM_SocialInvitation* invitation) {
   GUI_Email::RemoveInvitation(invitation);
 }
+int GUI_SimScreens::AddPostit(const std::string& text, int action, const std::string& activity) {
+  GUI_Postit* note = GUI_Postit::AddPostit(text, action);
+  if (!note) return 0;
+  note->SetSecondText(activity);
+  return note->GetId();
+}
+
+void GUI_SimScreens::DeletePostit(int id) { GUI_Postit::Delete(id); }

@@ -63,6 +63,8 @@ class GUI_SimScreens : public SIM_Screens {
                          const std::string& title) override;
   void AddSpecialEvent(SIM_SpecialEvent* event) override;
   void RemoveInvitation(SIM_SocialInvitation* invitation) override;
+  int AddPostit(const std::string& text, int action, const std::string& activity) override;
+  void DeletePostit(int id) override;
 
  private:
   GUI_SimScreens() = default;

@@ -91,6 +91,12 @@ class SIM_Screens {
                                  const std::string& title) = 0;
   virtual void AddSpecialEvent(SIM_SpecialEvent* event) = 0;
   virtual void RemoveInvitation(SIM_SocialInvitation* invitation) = 0;
+  // Reminder notes on the main screen. A note is made for its owner, which keeps the id
+  // (0: no note, when all four places are taken or nothing is shown) and removes the note by
+  // it when the reminder ends or the owner resets. Action 0 opens the shop, 1 the solo
+  // chooser on `activity`, 2 the solo chooser on the bowling match.
+  virtual int AddPostit(const std::string& text, int action, const std::string& activity) = 0;
+  virtual void DeletePostit(int id) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -156,6 +162,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddTextureMessage(const std::string&, const std::string&, const std::string&) override {}
   void AddSpecialEvent(SIM_SpecialEvent*) override {}
   void RemoveInvitation(SIM_SocialInvitation*) override {}
+  int AddPostit(const std::string&, int, const std::string&) override { return 0; }
+  void DeletePostit(int) override {}
 
  private:
   bool workDayOpen_ = false;

@@ -18,6 +18,7 @@
 #include "gui/GUI_LoadScreen.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
+#include "gui/GUI_Postit.h"
 #include "platform/Window.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -73,12 +74,13 @@ bool RecordedInOrder(const std::vector<std::string>& names) {
 }
 
 // The game has shut down: screen resources, simulation and renderer are all gone, the
-// screens' before the simulation's (the stand-ins each calls show the order).
+// screens' notes with them.
 void ExpectShutDownInOrder() {
   EXPECT_FALSE(GUI_GUI::Instance().AreResourcesLoaded());
+  EXPECT_TRUE(GUI_Postit::All().empty());
   EXPECT_FALSE(SIM_SIM::Instance().IsInitialised());
   EXPECT_FALSE(D3DEngine::Instance().IsInitialised());
-  EXPECT_TRUE(RecordedInOrder({"GUI_Postit::ReleaseSlots", "SIM_SpecialEvent::DeleteAll"}));
+  EXPECT_TRUE(RecordedInOrder({"SIM_SpecialEvent::DeleteAll"}));
 }
 
 std::string Muf(int w, int h, int windowed = 1) {
@@ -266,7 +268,7 @@ TEST_F(GameTest, InitLeavesTheMainMenuCurrentButNotEntered) {
   EXPECT_FLOAT_EQ(GUI_LoadScreen::Instance().GetLastProgress(), 1.0f);
   EXPECT_TRUE(SIM_SIM::Instance().IsInitialised());
   EXPECT_TRUE(GUI_GUI::Instance().AreResourcesLoaded());
-  EXPECT_TRUE(RecordedInOrder({"SIM_PetBase::ClearPets", "GUI_Postit::PrepareSlots"}));
+  EXPECT_TRUE(RecordedInOrder({"SIM_PetBase::ClearPets"}));
   EXPECT_EQ(ReadFile("debugdata/debug.txt").rfind("----DEBUG FILE----\n", 0), 0u);
 }
 
@@ -409,6 +411,7 @@ TEST_F(GameTest, FocusBeforeInitialisationRebuildsNothing) {
 
 TEST_F(GameTest, WindowCloseShutsDownOnceInOrder) {
   StartGame();
+  ASSERT_NE(GUI_Postit::AddPostit("reminder", 0), nullptr);
   ClearTracedCalls();
   plat::Event e;
   e.type = plat::EventType::WindowClose;
@@ -417,7 +420,7 @@ TEST_F(GameTest, WindowCloseShutsDownOnceInOrder) {
   MainWndProc(e);
   EXPECT_TRUE(IsQuitPosted());
   ExpectShutDownInOrder();
-  EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), "GUI_Postit::ReleaseSlots"), 1);
+  EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), "SIM_SpecialEvent::DeleteAll"), 1);
 }
 
 TEST_F(GameTest, MovesReachTheRendererOnlyWhileActive) {

@@ -103,7 +103,7 @@ TEST_F(InGameTest, MainSceneIsDrawnInItsOrder) {
   // checked by what is drawn (GUI_StatusPanelsTest).
   EXPECT_TRUE(InOrder({"GUI_FishTank::DrawFlies", "GUI_FishTank::Draw", "DrawRelationships",
                        "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw",
-                       "DrawNPCIcons", "GUI_Postit::DrawAll"}));
+                       "DrawNPCIcons"}));
 }
 
 TEST_F(InGameTest, ExactlyOneFullScreenThingIsShown) {

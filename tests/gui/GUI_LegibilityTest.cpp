@@ -22,6 +22,7 @@
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
+#include "gui/GUI_Postit.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "sim/SIM_Date.h"
@@ -143,6 +144,10 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     } else if (screen == "ingame") {
       GUI_GUI::Instance().StartGame();
       SIM_SIM::Instance().SetPhase(2);  // the day is over: the panel points at the next day
+      // A reminder note in each of the four places.
+      for (const char* note : {"Bowling match today!", "Evening class tonight", "Buy cat food",
+                               "Feed the fish"})
+        ASSERT_NE(GUI_Postit::AddPostit(note, 0), nullptr);
       Frame(GUI_GUI::Instance());
     } else {
       GUI_WorkDay::SetFactsSource([] {

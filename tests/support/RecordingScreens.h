@@ -89,11 +89,18 @@ class RecordingScreens : public SIM_HeadlessScreens {
   }
   void AddSpecialEvent(SIM_SpecialEvent*) override { Record("GUI_Email::AddSpecialEvent"); }
   void RemoveInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::RemoveInvitation"); }
+  // Notes get ids 1, 2, ... in the order they are asked for; none is ever refused.
+  int AddPostit(const std::string& text, int action, const std::string& activity) override {
+    Record("GUI_Postit::AddPostit " + text + "|" + std::to_string(action) + "|" + activity);
+    return ++lastPostit_;
+  }
+  void DeletePostit(int id) override { Record("GUI_Postit::Delete " + std::to_string(id)); }
 
  private:
   RecordingScreens() = default;
   std::set<const SIM_NPC*> icons_;
   int errorBoxes_ = 0;
+  int lastPostit_ = 0;
   static void Record(const std::string& call) { TraceCall(call); }
 };
 

@@ -1,0 +1,185 @@
+// The post-it notes of a started game: their slots, their clicks through input events, their
+// look, and how they outlive the windows a new game closes.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+#include "engine/Random.h"
+#include "gui/GUI_Dialog.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Postit.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
+#include "sim/SIM_ReminderNote.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SoloActivityType.h"
+#include "support/TestSupport.h"
+
+using testsupport::ReadFile;
+using testsupport::WriteFile;
+
+namespace guitest {
+namespace {
+
+class PostitTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    GUI_Postit::DeleteAll();
+    // The chooser's one-time hint is modal: these tests meet it already read.
+    WriteFile(user.Path() / "hints.txt", "[hints]\nsolo_dialog = 1\n");
+    LoadHints();
+    SIM_SIM::Instance().SetPhase(1);
+  }
+  void TearDown() override {
+    GUI_Postit::DeleteAll();
+    PlayTest::TearDown();
+  }
+  static std::string Shown() {
+    GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::Instance();
+    return chooser && chooser->Current() ? chooser->Current()->GetName() : "";
+  }
+};
+
+TEST_F(PostitTest, AClassNoteTakesTheFirstFreeSlotAndItsClickOpensTheChooserOnItsActivity) {
+  GUI_Postit* note = GUI_Postit::AddPostit("Class tonight", kPostitSoloActivity);
+  ASSERT_NE(note, nullptr);
+  note->SetSecondText("readnovel");
+  EXPECT_EQ(GUI_Postit::InSlot(0), note);
+  EXPECT_EQ(note->GetRect().left, 292);
+  EXPECT_EQ(note->GetRect().bottom, 32 + 155);
+  InGameFrame();
+  ClickOn(note);
+  EXPECT_EQ(Shown(), "readnovel");
+  EXPECT_EQ(GUI_Postit::Find(note->GetId()), note);  // a click never removes the note
+
+  // The next note turns the chooser to its own activity, not to the list's first.
+  GUI_Postit* jog = GUI_Postit::AddPostit("Run!", kPostitSoloActivity);
+  ASSERT_NE(jog, nullptr);
+  jog->SetSecondText("jogging");
+  EXPECT_EQ(jog->GetSlot(), 1);
+  ClickOn(jog);
+  EXPECT_EQ(Shown(), "jogging");
+}
+
+TEST_F(PostitTest, AFifthNoteIsRefusedWithAWarningAndADeletedNoteFreesItsSlot) {
+  for (int i = 0; i < 4; ++i) ASSERT_NE(GUI_Postit::AddPostit("n", kPostitBowlingMatch), nullptr);
+  EXPECT_EQ(GUI_Postit::InSlot(3)->GetRect().top, 618);
+  const std::string log = (user.Path() / "debug.txt").string();
+  const std::string before = DebugLog::Instance().GetPath();
+  DebugLog::Instance().SetPath(log);
+  DebugLog::Instance().Open();
+  EXPECT_EQ(GUI_Postit::AddPostit("fifth", 0), nullptr);
+  DebugLog::Instance().Close();
+  DebugLog::Instance().SetPath(before);
+  EXPECT_NE(ReadFile(log).find("Not enough postit slots:GUI_Postit"), std::string::npos);
+  EXPECT_EQ(GUI_Postit::All().size(), 4u);
+
+  const int second = GUI_Postit::InSlot(1)->GetId();
+  EXPECT_TRUE(GUI_Postit::Delete(second));
+  EXPECT_FALSE(GUI_Postit::Delete(second));
+  GUI_Postit* again = GUI_Postit::AddPostit("again", 0);
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(again->GetSlot(), 1);
+  EXPECT_NE(again->GetId(), second);  // an old id never finds the new note
+}
+
+TEST_F(PostitTest, ANoteSurvivesCloseAllWindowsAndANewGame) {
+  GUI_Postit* note = GUI_Postit::AddPostit("Feed the cat", kPostitShopping);
+  ASSERT_NE(note, nullptr);
+  const int id = note->GetId();
+  GUI_WindowManager::Instance().CloseAllWindows();
+  GUI_GUI::Instance().StartGame();
+  EXPECT_EQ(GUI_Postit::Find(id), note);
+  EXPECT_TRUE(GUI_WindowManager::Instance().Contains(note));
+}
+
+TEST_F(PostitTest, TheShoppingNoteOpensThePetsTabOrNothing) {
+  GUI_Postit* note = GUI_Postit::AddPostit("Pet food", kPostitShopping);
+  ASSERT_NE(note, nullptr);
+  ClickOn(note);
+  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
+  EXPECT_EQ(TracedCount("GUI_Shopping::SelectTab 2"), 1);
+
+  // While a page fills the screen instead of the main scene, the unseen note takes no click.
+  GUI_EndGame::Instance()->Show();
+  ClickOn(note);
+  GUI_EndGame::Instance()->Close();
+  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
+
+  // Without either shop, asking whether one exists must not stop the game.
+  WriteFile(user.Path() / "solo.csv", "#,jogging,J,J,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,0,#\n");
+  SIM_SoloActivityType::Reload((user.Path() / "solo.csv").string());
+  ClickOn(note);
+  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
+  EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
+}
+
+// A dialog lying where the first note goes.
+class Cover : public GUI_Dialog {
+ public:
+  Cover() : GUI_Dialog(false) { SetRect(250, 0, 500, 250); }
+};
+
+TEST_F(PostitTest, NotesAreDrawnOverTheWindowsInHandwritingAndGlowUnderTheMouse) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  auto* cover = new Cover();
+  const uint32_t gameRandom = GetRandomState();
+  GUI_Postit* note = GUI_Postit::AddPostit("Bowling at eight", kPostitBowlingMatch);
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(GetRandomState(), gameRandom);  // mirroring is a look, not a game draw
+  GUI_Services::SetMouseForTesting(10, 700, false);
+  InGameFrame();
+  const uint32_t middle = Pixel(292 + 77, 32 + 100);  // the note's yellow, not the dialog
+  EXPECT_GT((middle >> 8) & 0xFF, 180u);
+  EXPECT_LT(middle & 0xFF, 140u);
+  const GUI_Services::TextItem* text = FindText("Bowling at eight");
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->italic);
+  EXPECT_EQ(text->font, "Wee Bairn");
+  EXPECT_EQ(text->r + text->g + text->b, 0);
+  EXPECT_EQ(text->x, 292 + (note->IsFlipped() ? 34 : 25));
+
+  const uint32_t before = Pixel(292 - 2, 32 + 77);
+  GUI_Services::SetMouseForTesting(292 + 77, 32 + 77, false);
+  InGameFrame();
+  EXPECT_NE(Pixel(292 - 2, 32 + 77), before);
+  delete cover;
+}
+
+TEST_F(PostitTest, OnAnEightHundredPixelScreenEveryNoteCanBeSeen) {
+  engine.Release();
+  ASSERT_TRUE(engine.InitOffscreen(800, 600));
+  for (int i = 0; i < 4; ++i) {
+    GUI_Postit* note = GUI_Postit::AddPostit("x", kPostitSoloActivity);
+    ASSERT_NE(note, nullptr);
+    EXPECT_LE(note->GetRect().right, 800);
+    EXPECT_LE(note->GetRect().bottom, 600);
+  }
+  EXPECT_EQ(GUI_Postit::InSlot(1)->GetRect().left, 92);  // places that fit stay
+}
+
+TEST_F(PostitTest, AnOwnerHoldsItsNoteByIdThroughTheScreens) {
+  SIM_ReminderNote owner;
+  ASSERT_TRUE(owner.Show("Class", kPostitSoloActivity, "jogging"));
+  ASSERT_TRUE(owner.Show("Class", kPostitSoloActivity, "jogging"));  // still one note
+  ASSERT_EQ(GUI_Postit::All().size(), 1u);
+  EXPECT_EQ(GUI_Postit::Find(owner.GetId())->GetSecondText(), "jogging");
+  for (int i = 0; i < 3; ++i) GUI_Postit::AddPostit("more", 0);
+  owner.Drop();
+  EXPECT_EQ(GUI_Postit::All().size(), 3u);
+  owner.Drop();  // resetting twice takes down nothing else
+  EXPECT_EQ(GUI_Postit::All().size(), 3u);
+  GUI_Postit::AddPostit("full", 0);
+  SIM_ReminderNote late;
+  EXPECT_FALSE(late.Show("No room", 0));
+  EXPECT_FALSE(late.IsShown());
+}
+
+}  // namespace
+}  // namespace guitest
