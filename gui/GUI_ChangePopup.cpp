@@ -18,7 +18,9 @@ std::string GUI_ChangePopup::TextFor(float amount) {
   const double hundredths = static_cast<double>(amount) * 100.0;
   // Whole hundredths, cut toward zero; the nudge keeps a float's 0.29 (28.99999...) a 29.
   const int whole = static_cast<int>(hundredths + (hundredths < 0 ? -1e-3 : 1e-3));
-  return hundredths > 0 ? "+" + std::to_string(whole) : std::to_string(whole);
+  std::string text = hundredths > 0 ? "+" : "";
+  text += std::to_string(whole);
+  return text;
 }
 
 void GUI_ChangePopup::Show(float amount, float x, float y, bool riseIsGood) {

@@ -120,7 +120,10 @@ std::string GUI_Cash::FormatMoney(double amount) {
                                   static_cast<double>(std::numeric_limits<int>::max()));
     digits = FormatThousands(static_cast<int>(whole));
   }
-  return (debt ? "-" : "") + std::string(kPound) + digits;
+  std::string text = debt ? "-" : "";
+  text += kPound;
+  text += digits;
+  return text;
 }
 
 std::string GUI_Cash::FormatValue(double value) const { return FormatMoney(value); }
