@@ -150,3 +150,5 @@ void GUI_SimScreens::AddRelationshipView(SIM_Relationship* relationship) {
 void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
   views_.erase(relationship);
 }
+
+void GUI_SimScreens::OpenPostMortem(SIM_SocialiseInstance* evening) { GUI_PostMortem::Open(evening); }

@@ -56,6 +56,7 @@ class GUI_SimScreens : public SIM_Screens {
   void LayOutNPCIcons() override;
   void AddRelationshipView(SIM_Relationship* relationship) override;
   void RemoveRelationshipView(SIM_Relationship* relationship) override;
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override;
 
  private:
   GUI_SimScreens() = default;

@@ -14,6 +14,7 @@ class SIM_JobBase;
 class SIM_NPC;
 class SIM_Relationship;
 class SIM_SocialInvitation;
+class SIM_SocialiseInstance;
 class SIM_SocialiseType;
 
 class SIM_Screens {
@@ -78,6 +79,10 @@ class SIM_Screens {
   virtual void LayOutNPCIcons() = 0;
   virtual void AddRelationshipView(SIM_Relationship* relationship) = 0;
   virtual void RemoveRelationshipView(SIM_Relationship* relationship) = 0;
+
+  // Social evenings: the report of a finished evening (the evening stays with the
+  // simulation until the next new game or load).
+  virtual void OpenPostMortem(SIM_SocialiseInstance* evening) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -120,7 +125,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void CloseBookDetails() override {}
   void CloseRoyaltyReport() override {}
   void CloseSocialInvitations() override {}
-  void ClosePostMortem() override {}
+  void ClosePostMortem() override { postMortem_ = nullptr; }
   void DeleteAllEmail() override {}
   void AddInvitation(SIM_SocialInvitation*) override {}
   void AddNewFriend(SIM_NPC*) override {}
@@ -137,10 +142,14 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void LayOutNPCIcons() override {}
   void AddRelationshipView(SIM_Relationship*) override {}
   void RemoveRelationshipView(SIM_Relationship*) override {}
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override { postMortem_ = evening; }
+  // The evening whose report waits for AnswerScreens, or null.
+  SIM_SocialiseInstance* OpenPostMortemEvening() const { return postMortem_; }
 
  private:
   bool workDayOpen_ = false;
   bool yearlyReviewOpen_ = false;
   bool endGameOpen_ = false;
   int yearlyReviewsShown_ = 0;
+  SIM_SocialiseInstance* postMortem_ = nullptr;
 };

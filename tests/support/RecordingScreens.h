@@ -80,6 +80,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override {
+    SIM_HeadlessScreens::OpenPostMortem(evening);
+    Record("GUI_PostMortem::Open");
+  }
 
  private:
   RecordingScreens() = default;
