@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/CInput.h"
 #include "app/Game.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
+#include "engine/Random.h"
 #include "engine/Timer.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_ControlPanel.h"
@@ -237,6 +239,76 @@ TEST_F(SocialEveningTest, NoStartOutsideTheActivitiesAndAnEmptyDayOffersNothing)
   EXPECT_TRUE(chooser->Invitees().empty());
   EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+}
+
+TEST_F(SocialEveningTest, PlacesFillTwoCentredRowsAndTheReportStacksItsGuests) {
+  SIM_SocialiseType::ClearForTesting();
+  SIM_SocialiseType* party = SIM_SocialiseType::Add("party");
+  party->category = "BEER";
+  party->maxGuests = 99;
+  party->minGuests = 3;
+  GUI_SocialActivityChooser::Open();
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  CloseHints();
+  // Ten places at most, the first two required (three people counting the player).
+  const auto& icons = chooser->Icons();
+  ASSERT_EQ(icons.size(), 10u);
+  EXPECT_TRUE(icons[0]->IsRequired());
+  EXPECT_TRUE(icons[1]->IsRequired());
+  EXPECT_FALSE(icons[2]->IsRequired());
+  const auto& box = chooser->GetRect();
+  const int centre = (box.left + box.right) / 2;
+  EXPECT_NEAR(icons[0]->GetRect().left, centre - 5 * 45 / 2, 1);
+  EXPECT_EQ(icons[4]->GetRect().left, icons[0]->GetRect().left + 4 * 45);
+  EXPECT_EQ(icons[5]->GetRect().left, icons[0]->GetRect().left);
+  EXPECT_EQ(icons[5]->GetRect().top, icons[0]->GetRect().top + 50);
+
+  std::vector<SIM_NPC*> guests(SIM_NPC::All().begin(), SIM_NPC::All().end());
+  ASSERT_GE(guests.size(), 3u);
+  SIM_Finances::Instance().SetCash(500.0f);
+  GUI_SocialActivityChooser::AddInvitee(guests[0]);
+  Frame();
+  EXPECT_FALSE(chooser->StartButton()->IsEnabled());  // two required places, one filled
+  GUI_SocialActivityChooser::AddInvitee(guests[1]);
+  GUI_SocialActivityChooser::AddInvitee(guests[2]);
+  Frame();
+  EXPECT_TRUE(chooser->StartButton()->IsEnabled());
+  EXPECT_EQ(icons.size(), 10u);
+  EXPECT_EQ(icons[0]->GetPerson(), guests[2]);  // the latest guest stands first
+  ClickOn(chooser->StartButton());
+
+  // Three guests: icons from the screen's middle less 78, 62 apart.
+  GUI_PostMortem* report = GUI_PostMortem::Instance();
+  ASSERT_NE(report, nullptr);
+  ASSERT_EQ(report->Icons().size(), 3u);
+  const int h = D3DEngine::Instance().GetHeight();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(report->Icons()[i]->GetRect().top, h / 2 - 78 + 62 * i) << i;
+  EXPECT_EQ(report->FortuneCookie(), nullptr);  // no Chinese meal, no cookie
+  CloseHints();
+  Frame();
+  ClickOn(report->Icons()[2]);
+  EXPECT_EQ(report->Selected(), report->GetEvening()->Reports()[2].get());
+}
+
+TEST_F(SocialEveningTest, AChineseMealLeavesACookieWithoutTouchingTheGamesDraws) {
+  SIM_SocialiseType::ClearForTesting();
+  SIM_SocialiseType* chinese = SIM_SocialiseType::Add("chineserestaurant");
+  SIM_SocialiseInstance* evening = SIM_SocialiseInstance::CreateForType(chinese);
+  ASSERT_NE(evening, nullptr);
+  const uint32_t state = GetRandomState();
+  GUI_PostMortem* report = GUI_PostMortem::Open(evening);
+  EXPECT_EQ(GetRandomState(), state);
+  ASSERT_NE(report->FortuneCookie(), nullptr);
+  EXPECT_FALSE(report->Fortune().empty());
+  EXPECT_EQ(report->Selected(), nullptr);  // nobody came: nothing to pick
+  report->AddLine("first");
+  report->AddLine("second");
+  EXPECT_EQ(report->Lines().size(), 2u);
+  CloseHints();
+  Frame();  // an evening without guests draws its page alone
+  GUI_PostMortem::Close();
+  EXPECT_FALSE(GUI_PostMortem::IsOpen());
 }
 
 }  // namespace
