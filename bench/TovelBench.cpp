@@ -47,6 +47,8 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
+#include "sim/SIM_HeadlessPlayer.h"
+#include "sim/SIM_Memory.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
@@ -68,9 +70,13 @@ long PeakRssKb() {
   return 0;
 }
 
-// Fills every free slot of the day with a random activity that is offered and affordable.
+int g_evenings = 0;
+
+// Organises an evening on the day's first free slot when friends will come, then fills every
+// free slot with a random activity that is offered and affordable.
 void PlayTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
+  if (headless::OrganiseEvening()) ++g_evenings;
   while (sim.GetActsLeft() > 0) {
     std::vector<SIM_SoloActivityType*> choices;
     for (const auto& type : SIM_SoloActivityType::All())
@@ -229,6 +235,11 @@ int main(int argc, char** argv) {
   std::printf("relationships %zu\n", SIM_Relationship::CountActive());
   std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
+  std::printf("evenings %d\n", g_evenings);
+  size_t memories = 0;
+  for (const SIM_NPC* npc : SIM_NPC::All())
+    if (npc->GetMemory()) memories += npc->GetMemory()->Items().size();
+  std::printf("memories %zu\n", memories);
   // Not in the game yet: jobs.
   std::printf("job n/a\n");
   if (saveEvery > 0) {

@@ -177,3 +177,4 @@ int GUI_SimScreens::AddPostit(const std::string& text, int action, const std::st
 }
 
 void GUI_SimScreens::DeletePostit(int id) { GUI_Postit::Delete(id); }
+void GUI_SimScreens::OpenPostMortem(SIM_SocialiseInstance* evening) { GUI_PostMortem::Open(evening); }

@@ -65,6 +65,7 @@ class GUI_SimScreens : public SIM_Screens {
   void RemoveInvitation(SIM_SocialInvitation* invitation) override;
   int AddPostit(const std::string& text, int action, const std::string& activity) override;
   void DeletePostit(int id) override;
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override;
 
  private:
   GUI_SimScreens() = default;

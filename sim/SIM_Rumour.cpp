@@ -9,3 +9,5 @@ SIM_Rumour* SIM_Rumour::PickRandom() {
   TraceCall("SIM_Rumour::PickRandom");
   return nullptr;
 }
+
+std::string SIM_Rumour::TextOf(const SIM_Rumour*) { return ""; }

@@ -14,4 +14,6 @@ class SIM_Rumour {
 
  private:
   std::string text_;
+  // The rumour's text as a report shows it; none until rumours are built.
+  static std::string TextOf(const SIM_Rumour* rumour);
 };

@@ -184,8 +184,10 @@ void SIM_SIM::Shutdown() {
   SIM_Asset::DeleteAll();
   SIM_SoloActivityInstance::DeleteAll();
   SIM_SoloActivityType::DeleteAll();
-  SIM_SocialiseType::DeleteAll();
+  // Invitations hold characters and kinds of evening: they go before either.
+  SIM_SocialInvitation::DeleteAll();
   SIM_SocialiseInstance::DeleteAll();
+  SIM_SocialiseType::DeleteAll();
   SIM_NPC::DeleteAll();
   SIM_InterestType::DeleteAll();
   SIM_Names::Clear();

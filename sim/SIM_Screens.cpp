@@ -29,6 +29,7 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 
 bool SIM_HeadlessScreens::AnswerScreens() {
   yearlyReviewOpen_ = false;
+  postMortem_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
     SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
@@ -40,6 +41,7 @@ void SIM_HeadlessScreens::Reset() {
   workDayOpen_ = false;
   yearlyReviewOpen_ = false;
   endGameOpen_ = false;
+  postMortem_ = nullptr;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {

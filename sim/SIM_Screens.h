@@ -16,6 +16,7 @@ class SIM_NPC;
 class SIM_Relationship;
 class SIM_RoyaltyStream;
 class SIM_SocialInvitation;
+class SIM_SocialiseInstance;
 class SIM_SocialiseType;
 class SIM_SpecialEvent;
 
@@ -97,6 +98,9 @@ class SIM_Screens {
   // chooser on `activity`, 2 the solo chooser on the bowling match.
   virtual int AddPostit(const std::string& text, int action, const std::string& activity) = 0;
   virtual void DeletePostit(int id) = 0;
+  // Social evenings: the report of a finished evening (the evening stays with the
+  // simulation until the next new game or load).
+  virtual void OpenPostMortem(SIM_SocialiseInstance* evening) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -139,7 +143,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void CloseBookDetails() override {}
   void CloseRoyaltyReport() override {}
   void CloseSocialInvitations() override {}
-  void ClosePostMortem() override {}
+  void ClosePostMortem() override { postMortem_ = nullptr; }
   void DeleteAllEmail() override {}
   void AddInvitation(SIM_SocialInvitation*) override {}
   void AddNewFriend(SIM_NPC*) override {}
@@ -164,10 +168,14 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void RemoveInvitation(SIM_SocialInvitation*) override {}
   int AddPostit(const std::string&, int, const std::string&) override { return 0; }
   void DeletePostit(int) override {}
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override { postMortem_ = evening; }
+  // The evening whose report waits for AnswerScreens, or null.
+  SIM_SocialiseInstance* OpenPostMortemEvening() const { return postMortem_; }
 
  private:
   bool workDayOpen_ = false;
   bool yearlyReviewOpen_ = false;
   bool endGameOpen_ = false;
   int yearlyReviewsShown_ = 0;
+  SIM_SocialiseInstance* postMortem_ = nullptr;
 };

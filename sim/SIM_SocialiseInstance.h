@@ -1,7 +1,115 @@
-// Stand-in for the running social evenings until they are built: each operation records its call.
+// One social evening: the player and one or more characters spend one of the day's slots
+// together. Running it rates the evening, assesses every invitee, moves money, loneliness,
+// boredom, memories, relationships, the partner's feelings, the player's people skills and
+// the social standing, uses the slot and opens the report. Evenings are kept in one list
+// until the next new game, load or shutdown (the report reads them); they are not saved.
 #pragma once
 
-class SIM_SocialiseInstance {
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sim/SIM_Date.h"
+#include "sim/SIM_TimeChunk.h"
+
+class SIM_Person;
+class SIM_Rumour;
+class SIM_SocialInvitation;
+class SIM_SocialiseType;
+
+// One invitee's share of an evening: how it went for them and the report's lines.
+class SIM_SocialiseReport {
  public:
+  SIM_SocialiseReport(SIM_Person* person, const SIM_SocialiseType* type);
+
+  // "Got on with <PERSON> over <INTEREST>" when the chemistry is good and there was someone
+  // to get on with; otherwise the no-chemistry text.
+  std::string GetChemistryText() const;
+  // The evening's quality in words, with the type's noun.
+  std::string GetQualityText() const;
+  // The four report lines from the numbers (the organiser is not the player for the
+  // character text).
+  void BuildTexts();
+
+  SIM_Person* person;
+  float mood = 0.0f;
+  float quality = 0.0f;
+  float activityMatch = 0.0f;
+  float chemistry = 0.0f;
+  float overall = 0.0f;
+  const SIM_SocialiseType* type;
+  SIM_Rumour* rumour = nullptr;
+  bool enjoyed = false;
+  SIM_Person* bestMatch = nullptr;
+  std::string overallText;
+  std::string chemistryOrMoodText;
+  std::string activityText;
+  std::string characterText;
+  // The change made to the player's relationship with the person.
+  float relationshipBoost = 0.0f;
+};
+
+class SIM_SocialiseInstance : public SIM_TimeChunk {
+ public:
+  SIM_SocialiseInstance();
+  ~SIM_SocialiseInstance() override;
+
+  // The evening of the type's category (a plain evening until the venues exist); plays the
+  // type's start sound. Null for no type.
+  static SIM_SocialiseInstance* CreateForType(SIM_SocialiseType* type);
+  // The chooser's start: the persons as invitees, the type's own cost, then the run.
+  static SIM_SocialiseInstance* StartEvening(const std::vector<SIM_Person*>& persons,
+                                             SIM_SocialiseType* type, SIM_Person* organiser);
+  // The player accepted an invitation: its guests, type and cost.
+  static SIM_SocialiseInstance* StartFromInvitation(SIM_SocialInvitation* invitation,
+                                                    SIM_Person* organiser);
   static void DeleteAll();
+  static const std::vector<SIM_SocialiseInstance*>& All();
+
+  void Run() override;
+  virtual void ShowPostMortem();
+  virtual void RateEvening();
+  // The standing earned from the guests' verdicts (2, 4, 8, 16 for liked evenings; a
+  // disliked one takes 1 off) and the novelty bonus; true when the type is new to the player.
+  virtual bool ComputeTovel();
+
+  // True for exactly one other person of a sex the player may date; other receives them.
+  bool IsDate(SIM_Person*& other) const;
+
+  void AddInvitee(SIM_Person* person);
+  void SetType(SIM_SocialiseType* type) { type_ = type; }
+  void SetOrganiser(SIM_Person* organiser) { organiser_ = organiser; }
+  void SetCost(int cost) { cost_ = cost; }
+
+  const std::vector<std::unique_ptr<SIM_SocialiseReport>>& Reports() const { return reports_; }
+  const std::vector<SIM_Person*>& Invitees() const { return invitees_; }
+  SIM_Person* GetOrganiser() const { return organiser_; }
+  bool OrganisedByPlayer() const;
+  SIM_SocialiseType* GetType() const { return type_; }
+  const SIM_Date& GetDate() const { return date_; }
+  float GetMood() const { return mood_; }
+  float GetQuality() const { return quality_; }
+  const std::string& GetPicture() const { return picture_; }
+  float GetTovelValue() const { return tovelValue_; }
+  float GetNoveltyBonus() const { return noveltyBonus_; }
+  float GetTotalTovel() const { return tovelValue_ + noveltyBonus_; }
+  int GetCost() const { return cost_; }
+
+ protected:
+  void Assess(SIM_Person* person);
+  void Pay();
+  void BoostMeetings();
+  void CheckPartner();
+
+  std::vector<std::unique_ptr<SIM_SocialiseReport>> reports_;
+  std::vector<SIM_Person*> invitees_;
+  SIM_Person* organiser_ = nullptr;
+  SIM_Date date_;
+  SIM_SocialiseType* type_ = nullptr;
+  float mood_ = 0.0f;
+  float quality_ = 0.0f;
+  std::string picture_ = "loadscreen.jpg";
+  float tovelValue_ = 0.0f;
+  float noveltyBonus_ = 0.0f;
+  int cost_ = 0;
 };

@@ -5,4 +5,6 @@
 class SIM_Subsidies {
  public:
   static void Clear();
+  // Pays the evening's cost for every subsidised character (the player's money).
+  static void PayFor(int cost);
 };

@@ -38,7 +38,7 @@ void PlayTest::SetUp() {
   // The in-game screen shows its main scene with the windows, whatever an earlier test left.
   GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
   GUI_GUI::Instance().SetKeyCapture(nullptr);
-  GUI_PostMortem::SetOpen(false);
+  GUI_PostMortem::Close();
   GUI_SpecialEventPostMortem::SetOpen(false);
   GUI_FMVScreen::SetActive(false);
   GUI_EndGame::Instance()->Close();

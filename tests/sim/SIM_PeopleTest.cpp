@@ -44,6 +44,7 @@ class PeopleTest : public SimWorldTest {
   void SetUp() override {
     SimWorldTest::SetUp();
     ClearPlayerFriendCountForTesting();
+    SIM_SocialiseType::ClearForTesting();  // the kinds of evening are the tests' own
   }
   void TearDown() override {
     SIM_SocialiseType::ClearForTesting();

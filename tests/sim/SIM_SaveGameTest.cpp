@@ -2,6 +2,8 @@
 // file text for every section, value encoding, slot names, the atomic write and SLIDs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +25,8 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
+#include "sim/SIM_Memory.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
 #include "support/RecordingScreens.h"
@@ -540,6 +544,13 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   ASSERT_FALSE(valuesBefore.empty());
   ASSERT_GT(npcsBefore, 0u);
   const float cashBefore = SIM_Finances::Instance().GetCash();
+  const std::vector<std::string> triedBefore = SIM_Tovel::Instance().ActivitiesTried();
+  if (GetParam() >= 400) {
+    // A long game has had its evenings: their kinds are among the activities tried.
+    EXPECT_TRUE(std::any_of(triedBefore.begin(), triedBefore.end(), [](const std::string& name) {
+      return SIM_SocialiseType::FindByName(name) != nullptr;
+    }));
+  }
 
   ASSERT_TRUE(SIM_SaveGame::Save("A"));
   const std::string a = ReadFile(saves.Path() / "A.xml");
@@ -562,6 +573,11 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   for (const auto& [name, value] : valuesBefore)
     EXPECT_EQ(SIM_Vesk::Instance()->GetValue(name), value) << name;
   for (const SIM_NPC* npc : SIM_NPC::All()) EXPECT_NE(npc->GetCharacterType(), nullptr);
+  EXPECT_EQ(SIM_Tovel::Instance().ActivitiesTried(), triedBefore);
+  // Memories come back holding the game's own kinds of evening.
+  for (const SIM_NPC* npc : SIM_NPC::All())
+    for (const SIM_MemoryItem* memory : npc->GetMemory()->Items())
+      EXPECT_EQ(memory->type, SIM_SocialiseType::FindByName(memory->type->GetName()));
   ASSERT_NE(SIM_Vesk::Instance()->GetJob(), nullptr);
   EXPECT_EQ(SIM_Vesk::Instance()->GetJob(), SIM_JobBase::FindByName(SIM_Vesk::Instance()->GetJob()->GetName()));
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);

@@ -2,6 +2,7 @@
 // there, so no lookup in play can stop the game. Later tables join these checks.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@
 #include "platform/Files.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_InterestType.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Weather.h"
 #include "support/TestSupport.h"
 
@@ -100,6 +103,9 @@ TEST_F(ShippedDataTest, EveryModifierAndPrerequisiteInEveryTableResolves) {
   // Modifier and prerequisite fields are the quoted "name,amount[,limit]" fields of a row.
   int checked = 0;
   for (const plat::DirEntry& entry : plat::ListMatching("data/simulation/*.csv")) {
+    // The social events' quoted fields are also interest pairs and quality factors: their
+    // own test reads them through the table's reader.
+    if (entry.name == "social_events.csv") continue;
     const auto table = LoadSpreadsheet("data/simulation/" + entry.name);
     StringTokenizer row;
     for (const std::string& line : *table) {
@@ -165,6 +171,61 @@ TEST_F(ShippedDataTest, MonthNamesAndGlobalValueTexts) {
                            "weather_cloud", "weather_rain", "weather_snow"})
     EXPECT_TRUE(HasText(std::string("nv_") + name)) << name;
   EXPECT_FALSE(plat::PathExists("data/cheats.txt"));
+}
+
+TEST_F(ShippedDataTest, SocialEventsCoverEveryCategoryWithKnownInterestsValuesAndSounds) {
+  FatalCatcher catcher;
+  SIM_InterestType::LoadAll();
+  SIM_SocialiseType::Reload();
+  std::set<std::string> categories;
+  bool energy = false;
+  for (const auto& type : SIM_SocialiseType::All()) {
+    const std::string& name = type->GetName();
+    categories.insert(type->GetCategory());
+    EXPECT_TRUE(HasText(type->GetGuiName())) << name;
+    EXPECT_TRUE(HasText(type->GetText())) << name;
+    EXPECT_TRUE(HasText(type->GetNoun())) << name;
+    EXPECT_TRUE(HasText(type->GetInviteText())) << name;
+    EXPECT_FALSE(type->GetInterests().empty()) << name;
+    for (const auto& [interest, weight] : type->GetInterests()) {
+      EXPECT_NE(SIM_InterestType::Find(interest), nullptr) << name << ": " << interest;
+      EXPECT_GT(weight, 0.0f) << name << ": " << interest;
+    }
+    for (const SIM_Modifier* modifier : type->GetModifiers())
+      EXPECT_TRUE(HasText("nv_" + modifier->name)) << name << ": " << modifier->name;
+    for (const auto& prerequisite : type->GetPrerequisites()) {
+      EXPECT_TRUE(HasText("nv_" + prerequisite->GetName())) << name;
+      if (prerequisite->GetName() == "_energy") energy = true;
+    }
+    for (const auto& factor : type->GetQualityFactors())
+      EXPECT_TRUE(factor->GetName() == "_random" || HasText("nv_" + factor->GetName())) << name;
+    if (!type->GetStartSound().empty())
+      EXPECT_TRUE(plat::PathExists("data/sounds/" + type->GetStartSound())) << name;
+    EXPECT_GE(type->minGuests, 2) << name;
+    EXPECT_GE(type->maxGuests, type->minGuests) << name;
+  }
+  EXPECT_EQ(categories, (std::set<std::string>{"RESTAURANT", "MOVIE", "ROULETTE", "BEER",
+                                               "NIGHTCLUB", "BOWLING", "GAME", "ROMANTIC"}));
+  EXPECT_TRUE(energy);
+  ASSERT_NE(SIM_SocialiseType::FindByName("chineserestaurant"), nullptr);
+  ASSERT_NE(SIM_SocialiseType::FindByName("bowling"), nullptr);
+  EXPECT_EQ(SIM_SocialiseType::FindByName("bowling")->GetCategory(), "BOWLING");
+  SIM_SocialiseType::DeleteAll();
+  SIM_InterestType::DeleteAll();
+}
+
+TEST_F(ShippedDataTest, EveningTextsFortunesAndTheirPicturesAreShipped) {
+  EXPECT_GE(GetCachedConfig("cookies", "data/simulation/fortunes.txt")->GetEntries().size(), 40u);
+  for (const char* section :
+       {"post_mortem_overall", "post_mortem_mood", "post_mortem_activitymatch",
+        "SOCIALISE_EVENTQUALITY", "POSTMORTEM_COMMONINTEREST", "POSTMORTEM_NOCHEMISTRY",
+        "ROMANCE_DATE_WITHOUT_ME"}) {
+    const ConfigFile* texts = GetCachedConfig(section, kStringsFile);
+    ASSERT_FALSE(texts->GetEntries().empty()) << section;
+    for (const ConfigEntry& entry : texts->GetEntries()) EXPECT_FALSE(entry.value.empty()) << section;
+  }
+  for (const char* picture : {"blank_person.dds", "link_direct.dds", "link_indirect.dds", "fortune.dds"})
+    EXPECT_TRUE(plat::PathExists(std::string("data/bitmaps/gui/") + picture)) << picture;
 }
 
 }  // namespace

@@ -95,6 +95,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
     return ++lastPostit_;
   }
   void DeletePostit(int id) override { Record("GUI_Postit::Delete " + std::to_string(id)); }
+  void OpenPostMortem(SIM_SocialiseInstance* evening) override {
+    SIM_HeadlessScreens::OpenPostMortem(evening);
+    Record("GUI_PostMortem::Open");
+  }
 
  private:
   RecordingScreens() = default;

@@ -1,0 +1,16 @@
+// What a player without screens does with a day's social side: the headless bench and the
+// tests' day driver both organise their evenings here, so they play the same way.
+#pragma once
+
+class SIM_SocialiseInstance;
+
+namespace headless {
+
+// On a free slot of the activities part of the day, an evening for two: of the kinds offered
+// today and affordable, with the friends not yet asked today, the pair in which the friend is
+// keenest (the first found of equals), when the player's mood and that keenness promise an
+// evening the friend will like and the friend accepts. Returns the evening run, or null when
+// none was organised.
+SIM_SocialiseInstance* OrganiseEvening();
+
+}  // namespace headless

@@ -1,0 +1,315 @@
+// A social evening through input events only: from the main menu to a new game, the control
+// panel's social button, the chooser (stepping, inviting, starting), the report drawn in place
+// of the main scene, and continue back to the main scene.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/CallTrace.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Random.h"
+#include "engine/Timer.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_GameModeBase.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_Services.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Subsidies.h"
+#include "sim/SIM_Vesk.h"
+
+namespace guitest {
+namespace {
+
+constexpr int kReturn = 28, kLeft = 203, kRight = 205;
+
+class SocialEveningTest : public PlayTest {
+ protected:
+  void TearDown() override {
+    GUI_SocialActivityChooser::Close();
+    GUI_PostMortem::Close();
+    GUI_Services::SetRecording(false);
+    PlayTest::TearDown();
+  }
+  void Frame() {
+    clock.Advance(16);
+    D3DEngine::Instance().BeginRender();
+    CInput::Instance().Update();
+    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+    ASSERT_NE(mode, nullptr);
+    mode->Update();
+    mode->Draw();
+    D3DEngine::Instance().EndScene();
+    FlushGdiText(-1);
+    D3DEngine::Instance().Flip();
+  }
+  void CloseHints() {
+    while (GUI_HintHelp::IsAnyOpen()) {
+      Frame();
+      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
+    }
+  }
+  // From the main menu to the first day of a new game.
+  void StartGame() {
+    SIM_GameConfig::Instance().Reset();
+    GUI_MenuNew& menu = GUI_MenuNew::Instance();
+    menu.BuildAvatarList();
+    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    Frame();
+    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    Frame();
+    ClickOn(menu.NextButton());
+    Frame();
+    ClickOn(menu.StartButton());
+    for (int i = 0; i < 200; ++i) Frame();
+    ClickOn(GUI_MenuIntro::Instance().StartButton());
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+    Frame();
+    CloseHints();
+  }
+  // Drops a person with the mouse at (x, y), as a dragged contact icon does when released.
+  void Drop(SIM_Person* person, float x, float y) {
+    MoveMouse(static_cast<int>(x), static_cast<int>(y));
+    GUI_SocialActivityChooser::DropPerson(person);
+  }
+  static bool RecordedText(const std::string& text) {
+    for (const auto& item : GUI_Services::RecordedTexts())
+      if (item.text == text) return true;
+    return false;
+  }
+  ManualTimerClock clock;
+};
+
+TEST_F(SocialEveningTest, FromTheSocialButtonToTheReportAndBack) {
+  StartGame();
+  ASSERT_EQ(SIM_SIM::Instance().GetPhase(), 1);
+  GUI_ControlPanel& panel = GUI_ControlPanel::Instance();
+  ClickOn(panel.SocialButton());
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  EXPECT_EQ(GUI_GUI::Instance().GetKeyCapture(), chooser);
+  CloseHints();
+  Frame();
+  ASSERT_GE(chooser->Available().size(), 2u);
+
+  // The arrows and keys step without wrapping; the first kind hides the previous arrow.
+  EXPECT_FALSE(chooser->PreviousArrow()->IsVisible());
+  Key(kLeft);
+  EXPECT_EQ(chooser->Current(), chooser->Available().front());
+  ClickOn(chooser->NextArrow());
+  EXPECT_EQ(chooser->Current(), chooser->Available()[1]);
+  Key(kLeft);
+  EXPECT_EQ(chooser->Current(), chooser->Available().front());
+  GUI_GUI::Instance().OnWheelDown();
+  EXPECT_EQ(chooser->Current(), chooser->Available()[1]);
+  GUI_GUI::Instance().OnWheelUp();
+  // A kind the player's friends will come to, a bowling night where there is one.
+  SIM_SocialiseType* wanted = SIM_SocialiseType::FindByName("bowling");
+  for (size_t i = 0; i < chooser->Available().size() && chooser->Current() != wanted; ++i) Key(kRight);
+  if (chooser->Current() != wanted) {
+    while (chooser->PreviousArrow()->IsVisible()) Key(kLeft);
+    while (chooser->Current()->category == "ROMANTIC" || chooser->Current()->minGuests > 2)
+      Key(kRight);
+  }
+  SIM_SocialiseType* type = chooser->Current();
+  Frame();
+  EXPECT_FALSE(chooser->StartButton()->IsEnabled());  // nobody invited
+  const int places = std::min(type->maxGuests - 1, 10);
+  ASSERT_EQ(static_cast<int>(chooser->Icons().size()), places);
+  Key(kReturn);  // a disabled start: Return starts nothing either
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+
+  // Invite: a drop outside the chooser is ignored, one over it joins, once.
+  SIM_NPC* guest = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) guest = npc;
+  ASSERT_NE(guest, nullptr);
+  guest->SetCash(500.0f);
+  const auto& r = chooser->GetRect();
+  Drop(guest, static_cast<float>(r.right + 50), static_cast<float>(r.top + 50));
+  EXPECT_TRUE(chooser->Invitees().empty());
+  Drop(guest, static_cast<float>(r.left + 50), static_cast<float>(r.top + 50));
+  ASSERT_EQ(chooser->Invitees().size(), 1u);
+  Drop(guest, static_cast<float>(r.left + 50), static_cast<float>(r.top + 50));
+  EXPECT_EQ(chooser->Invitees().size(), 1u);
+  EXPECT_EQ(chooser->Icons().front()->GetPerson(), guest);
+  EXPECT_EQ(static_cast<int>(chooser->Icons().size()), places);  // the guest took a place
+
+  // Changing the kind drops the guests and the subsidies; stepping back, invite again.
+  ClearTracedCalls();
+  if (chooser->NextArrow()->IsVisible()) {
+    Key(kRight);
+    EXPECT_TRUE(chooser->Invitees().empty());
+    EXPECT_GT(TracedCount("SIM_Subsidies::Clear"), 0);
+    Key(kLeft);
+  }
+  ASSERT_EQ(chooser->Current(), type);
+  if (chooser->Invitees().empty()) Drop(guest, static_cast<float>(r.left + 50), static_cast<float>(r.top + 50));
+  ASSERT_EQ(chooser->Invitees().size(), 1u);
+
+  // Start: the slot is used, the cost paid, the report stands in for the main scene.
+  SIM_Finances::Instance().SetCash(500.0f);
+  Frame();
+  ASSERT_TRUE(chooser->StartButton()->IsEnabled());
+  const int used = SIM_SIM::Instance().GetActsUsed();
+  ClickOn(chooser->StartButton());
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used + 1);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - static_cast<float>(type->GetHostCost()));
+  ASSERT_TRUE(GUI_PostMortem::IsOpen());
+  GUI_PostMortem* report = GUI_PostMortem::Instance();
+  ASSERT_EQ(report->Icons().size(), 1u);
+  EXPECT_EQ(report->Selected(), report->GetEvening()->Reports()[0].get());
+
+  // A click while a hint is open but on none of them beeps and reaches nothing: continue,
+  // away from the hints, leaves the report open.
+  ASSERT_TRUE(GUI_HintHelp::IsAnyOpen());
+  GUI_Services::SetRecording(true);
+  ClickOn(report->ContinueButton());
+  EXPECT_EQ(GUI_Services::RecordedSounds(), std::vector<std::string>{"data/sounds/error.ogg"});
+  EXPECT_TRUE(GUI_PostMortem::IsOpen());
+  CloseHints();
+  GUI_Services::SetRecording(true);
+  Frame();
+  EXPECT_TRUE(RecordedText(guest->GetFullName()));
+  EXPECT_TRUE(RecordedText(report->GetEvening()->Reports()[0]->overallText));
+  ClickOn(report->Icons().front());
+  EXPECT_EQ(report->Selected(), report->GetEvening()->Reports()[0].get());
+
+  ClickOn(report->ContinueButton());
+  EXPECT_FALSE(GUI_PostMortem::IsOpen());
+  Frame();
+  EXPECT_TRUE(GUI_GUI::Instance().ShowsMainScene());
+}
+
+TEST_F(SocialEveningTest, NoStartOutsideTheActivitiesAndAnEmptyDayOffersNothing) {
+  StartGame();
+  GUI_SocialActivityChooser::Open();
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  CloseHints();
+  SIM_NPC* guest = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) guest = npc;
+  ASSERT_NE(guest, nullptr);
+  while (chooser->Current() && chooser->Current()->category == "ROMANTIC") Key(kRight);
+  GUI_SocialActivityChooser::AddInvitee(guest);
+  SIM_Finances::Instance().SetCash(500.0f);
+  SIM_SIM::Instance().SetPhase(2);
+  Frame();
+  EXPECT_FALSE(chooser->StartButton()->IsEnabled());
+  Key(kReturn);
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+  SIM_SIM::Instance().SetPhase(1);
+  Frame();
+  EXPECT_TRUE(chooser->StartButton()->IsEnabled());
+  GUI_SocialActivityChooser::Close();
+
+  // No kind offered today: an empty page, a disabled start, arrows and Return doing nothing.
+  SIM_SocialiseType::ClearForTesting();
+  GUI_SocialActivityChooser::Open();
+  chooser = GUI_SocialActivityChooser::Instance();
+  CloseHints();
+  Frame();
+  EXPECT_EQ(chooser->Current(), nullptr);
+  EXPECT_TRUE(chooser->Icons().empty());
+  EXPECT_FALSE(chooser->StartButton()->IsEnabled());
+  EXPECT_FALSE(chooser->NextArrow()->IsVisible());
+  Key(kRight);
+  Key(kReturn);
+  GUI_SocialActivityChooser::DropPerson(guest);
+  EXPECT_TRUE(chooser->Invitees().empty());
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+}
+
+TEST_F(SocialEveningTest, PlacesFillTwoCentredRowsAndTheReportStacksItsGuests) {
+  SIM_SocialiseType::ClearForTesting();
+  SIM_SocialiseType* party = SIM_SocialiseType::Add("party");
+  party->category = "BEER";
+  party->maxGuests = 99;
+  party->minGuests = 3;
+  GUI_SocialActivityChooser::Open();
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  CloseHints();
+  // Ten places at most, the first two required (three people counting the player).
+  const auto& icons = chooser->Icons();
+  ASSERT_EQ(icons.size(), 10u);
+  EXPECT_TRUE(icons[0]->IsRequired());
+  EXPECT_TRUE(icons[1]->IsRequired());
+  EXPECT_FALSE(icons[2]->IsRequired());
+  const auto& box = chooser->GetRect();
+  const int centre = (box.left + box.right) / 2;
+  EXPECT_NEAR(icons[0]->GetRect().left, centre - 5 * 45 / 2, 1);
+  EXPECT_EQ(icons[4]->GetRect().left, icons[0]->GetRect().left + 4 * 45);
+  EXPECT_EQ(icons[5]->GetRect().left, icons[0]->GetRect().left);
+  EXPECT_EQ(icons[5]->GetRect().top, icons[0]->GetRect().top + 50);
+
+  std::vector<SIM_NPC*> guests(SIM_NPC::All().begin(), SIM_NPC::All().end());
+  ASSERT_GE(guests.size(), 3u);
+  SIM_Finances::Instance().SetCash(500.0f);
+  GUI_SocialActivityChooser::AddInvitee(guests[0]);
+  Frame();
+  EXPECT_FALSE(chooser->StartButton()->IsEnabled());  // two required places, one filled
+  GUI_SocialActivityChooser::AddInvitee(guests[1]);
+  GUI_SocialActivityChooser::AddInvitee(guests[2]);
+  Frame();
+  EXPECT_TRUE(chooser->StartButton()->IsEnabled());
+  EXPECT_EQ(icons.size(), 10u);
+  EXPECT_EQ(icons[0]->GetPerson(), guests[2]);  // the latest guest stands first
+  ClickOn(chooser->StartButton());
+
+  // Three guests: icons from the screen's middle less 78, 62 apart.
+  GUI_PostMortem* report = GUI_PostMortem::Instance();
+  ASSERT_NE(report, nullptr);
+  ASSERT_EQ(report->Icons().size(), 3u);
+  const int h = D3DEngine::Instance().GetHeight();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(report->Icons()[i]->GetRect().top, h / 2 - 78 + 62 * i) << i;
+  EXPECT_EQ(report->FortuneCookie(), nullptr);  // no Chinese meal, no cookie
+  CloseHints();
+  Frame();
+  ClickOn(report->Icons()[2]);
+  EXPECT_EQ(report->Selected(), report->GetEvening()->Reports()[2].get());
+}
+
+TEST_F(SocialEveningTest, AChineseMealLeavesACookieWithoutTouchingTheGamesDraws) {
+  SIM_SocialiseType::ClearForTesting();
+  SIM_SocialiseType* chinese = SIM_SocialiseType::Add("chineserestaurant");
+  SIM_SocialiseInstance* evening = SIM_SocialiseInstance::CreateForType(chinese);
+  ASSERT_NE(evening, nullptr);
+  const uint32_t state = GetRandomState();
+  GUI_PostMortem* report = GUI_PostMortem::Open(evening);
+  EXPECT_EQ(GetRandomState(), state);
+  ASSERT_NE(report->FortuneCookie(), nullptr);
+  EXPECT_FALSE(report->Fortune().empty());
+  EXPECT_EQ(report->Selected(), nullptr);  // nobody came: nothing to pick
+  report->AddLine("first");
+  report->AddLine("second");
+  EXPECT_EQ(report->Lines().size(), 2u);
+  CloseHints();
+  Frame();  // an evening without guests draws its page alone
+  GUI_PostMortem::Close();
+  EXPECT_FALSE(GUI_PostMortem::IsOpen());
+}
+
+}  // namespace
+}  // namespace guitest
