@@ -33,6 +33,8 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Tovel.h"
@@ -174,6 +176,13 @@ int main(int argc, char** argv) {
   double saveUs = 0.0;
   SIM_Relationship::ResetFriendsLost();
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
+  // Promotions: a grade above the one held the day before in the same job.
+  int promotions = 0;
+  auto grade = [] {
+    const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+    return std::make_pair(held ? held->GetJob() : nullptr, held ? held->GetLevel() : 0);
+  };
+  auto lastGrade = grade();
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
@@ -192,6 +201,11 @@ int main(int argc, char** argv) {
     simUs += us;
     dayUs.push_back(us);
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
+    const auto nowGrade = grade();
+    if (nowGrade.second > lastGrade.second && nowGrade.first &&
+        lastGrade.first && nowGrade.first->GetName() == lastGrade.first->GetName())
+      promotions += nowGrade.second - lastGrade.second;
+    lastGrade = nowGrade;
     ++played;
     if (saveEvery > 0 && played % saveEvery == 0) {
       const auto tripStart = Clock::now();
@@ -229,8 +243,11 @@ int main(int argc, char** argv) {
   std::printf("relationships %zu\n", SIM_Relationship::CountActive());
   std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
-  // Not in the game yet: jobs.
-  std::printf("job n/a\n");
+  const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  std::printf("job %s\n", job ? job->GetName().c_str() : "none");
+  std::printf("promotions %d\n", promotions);
+  std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());
