@@ -178,9 +178,11 @@ int main(int argc, char** argv) {
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
   // Promotions: a grade above the one held the day before in the same job.
   int promotions = 0;
+  // By name: a load rebuilds the job types, so no pointer outlives a save trip.
   auto grade = [] {
     const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
-    return std::make_pair(held ? held->GetJob() : nullptr, held ? held->GetLevel() : 0);
+    const SIM_JobBase* job = held ? held->GetJob() : nullptr;
+    return std::make_pair(job ? job->GetName() : std::string(), held ? held->GetLevel() : 0);
   };
   auto lastGrade = grade();
   while (played < days && !over) {
@@ -202,8 +204,7 @@ int main(int argc, char** argv) {
     dayUs.push_back(us);
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
     const auto nowGrade = grade();
-    if (nowGrade.second > lastGrade.second && nowGrade.first &&
-        lastGrade.first && nowGrade.first->GetName() == lastGrade.first->GetName())
+    if (nowGrade.second > lastGrade.second && nowGrade.first == lastGrade.first)
       promotions += nowGrade.second - lastGrade.second;
     lastGrade = nowGrade;
     ++played;
