@@ -33,6 +33,8 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Tovel.h"
@@ -180,6 +182,15 @@ int main(int argc, char** argv) {
   double saveUs = 0.0;
   SIM_Relationship::ResetFriendsLost();
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
+  // Promotions: a grade above the one held the day before in the same job.
+  int promotions = 0;
+  // By name: a load rebuilds the job types, so no pointer outlives a save trip.
+  auto grade = [] {
+    const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+    const SIM_JobBase* job = held ? held->GetJob() : nullptr;
+    return std::make_pair(job ? job->GetName() : std::string(), held ? held->GetLevel() : 0);
+  };
+  auto lastGrade = grade();
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
@@ -198,6 +209,10 @@ int main(int argc, char** argv) {
     simUs += us;
     dayUs.push_back(us);
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
+    const auto nowGrade = grade();
+    if (nowGrade.second > lastGrade.second && nowGrade.first == lastGrade.first)
+      promotions += nowGrade.second - lastGrade.second;
+    lastGrade = nowGrade;
     ++played;
     if (saveEvery > 0 && played % saveEvery == 0) {
       const auto tripStart = Clock::now();
@@ -240,8 +255,11 @@ int main(int argc, char** argv) {
   for (const SIM_NPC* npc : SIM_NPC::All())
     if (npc->GetMemory()) memories += npc->GetMemory()->Items().size();
   std::printf("memories %zu\n", memories);
-  // Not in the game yet: jobs.
-  std::printf("job n/a\n");
+  const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  std::printf("job %s\n", job ? job->GetName().c_str() : "none");
+  std::printf("promotions %d\n", promotions);
+  std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

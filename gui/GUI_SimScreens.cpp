@@ -19,6 +19,8 @@
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_NPCMessage.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
@@ -178,3 +180,10 @@ int GUI_SimScreens::AddPostit(const std::string& text, int action, const std::st
 
 void GUI_SimScreens::DeletePostit(int id) { GUI_Postit::Delete(id); }
 void GUI_SimScreens::OpenPostMortem(SIM_SocialiseInstance* evening) { GUI_PostMortem::Open(evening); }
+void GUI_SimScreens::AddWorkDayLine(int kind, int value) { GUI_WorkDay::Instance()->AddLine(kind, value); }
+
+void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key); }
+
+void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
+  ::ShowMessage(text, title);
+}

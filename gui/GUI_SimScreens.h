@@ -66,6 +66,9 @@ class GUI_SimScreens : public SIM_Screens {
   int AddPostit(const std::string& text, int action, const std::string& activity) override;
   void DeletePostit(int id) override;
   void OpenPostMortem(SIM_SocialiseInstance* evening) override;
+  void AddWorkDayLine(int kind, int value) override;
+  void ShowFMV(const std::string& key) override;
+  void ShowMessage(const std::string& text, const std::string& title) override;
 
  private:
   GUI_SimScreens() = default;

@@ -101,6 +101,11 @@ class SIM_Screens {
   // Social evenings: the report of a finished evening (the evening stays with the
   // simulation until the next new game or load).
   virtual void OpenPostMortem(SIM_SocialiseInstance* evening) = 0;
+  // Careers: a line of the next work-day summary (kind 1..9), the full-screen interlude of a
+  // text key, and a plain message box.
+  virtual void AddWorkDayLine(int kind, int value) = 0;
+  virtual void ShowFMV(const std::string& key) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -171,6 +176,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void OpenPostMortem(SIM_SocialiseInstance* evening) override { postMortem_ = evening; }
   // The evening whose report waits for AnswerScreens, or null.
   SIM_SocialiseInstance* OpenPostMortemEvening() const { return postMortem_; }
+  void AddWorkDayLine(int, int) override {}
+  void ShowFMV(const std::string&) override {}
+  void ShowMessage(const std::string&, const std::string&) override {}
 
  private:
   bool workDayOpen_ = false;

@@ -21,6 +21,7 @@
 #include "sim/SIM_Health.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SIM_Weather.h"
@@ -44,6 +45,19 @@ GUI_WorkDay::Facts FactsFromSimulation() {
   if (const SIM_JobInstance* instance = player ? player->GetJobInstance() : nullptr) {
     facts.daysWorked = instance->GetDaysInJob();
     facts.salary = instance->GetSalary();
+  }
+  if (job && !facts.unemployed) {
+    facts.workplace = job->GetWorkplace().empty() ? "" : Translate(job->GetWorkplace().c_str());
+    facts.performance = player->GetWorkPerformance();
+    facts.pay = job->GetLastPay();
+    facts.tips = job->GetTodaysTip();
+    // A colleague made on today's work day (the counter starts again at 0 then); one who has
+    // since left the world is not named.
+    const SIM_NPC* colleague = job->GetColleague();
+    const auto& live = SIM_NPC::All();
+    if (colleague && job->GetDaysSinceLastColleague() == 0 &&
+        std::find(live.begin(), live.end(), colleague) != live.end())
+      facts.newFriend = colleague->GetFullName();
   }
   return facts;
 }

@@ -98,6 +98,12 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void OpenPostMortem(SIM_SocialiseInstance* evening) override {
     SIM_HeadlessScreens::OpenPostMortem(evening);
     Record("GUI_PostMortem::Open");
+  void AddWorkDayLine(int kind, int value) override {
+    Record("GUI_WorkDay::AddLine " + std::to_string(kind) + " " + std::to_string(value));
+  }
+  void ShowFMV(const std::string& key) override { Record("GUI_FMVScreen::Show " + key); }
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    Record("ShowMessage " + text + "|" + title);
   }
 
  private:
