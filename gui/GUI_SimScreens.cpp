@@ -180,6 +180,7 @@ int GUI_SimScreens::AddPostit(const std::string& text, int action, const std::st
 
 void GUI_SimScreens::DeletePostit(int id) { GUI_Postit::Delete(id); }
 void GUI_SimScreens::OpenPostMortem(SIM_SocialiseInstance* evening) { GUI_PostMortem::Open(evening); }
+
 void GUI_SimScreens::AddWorkDayLine(int kind, int value) { GUI_WorkDay::Instance()->AddLine(kind, value); }
 
 void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key); }

@@ -11,9 +11,9 @@ class SIM_Rumour {
   static void DeleteAll();
   // A rumour to pass on; none until rumours are built.
   static SIM_Rumour* PickRandom();
+  // The rumour's text as a report shows it; none until rumours are built.
+  static std::string TextOf(const SIM_Rumour* rumour);
 
  private:
   std::string text_;
-  // The rumour's text as a report shows it; none until rumours are built.
-  static std::string TextOf(const SIM_Rumour* rumour);
 };

@@ -201,8 +201,9 @@ TEST_F(ShippedDataTest, SocialEventsCoverEveryCategoryWithKnownInterestsValuesAn
     }
     for (const auto& factor : type->GetQualityFactors())
       EXPECT_TRUE(factor->GetName() == "_random" || HasText("nv_" + factor->GetName())) << name;
-    if (!type->GetStartSound().empty())
+    if (!type->GetStartSound().empty()) {
       EXPECT_TRUE(plat::PathExists("data/sounds/" + type->GetStartSound())) << name;
+    }
     EXPECT_GE(type->minGuests, 2) << name;
     EXPECT_GE(type->maxGuests, type->minGuests) << name;
   }

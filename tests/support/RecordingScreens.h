@@ -98,6 +98,7 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void OpenPostMortem(SIM_SocialiseInstance* evening) override {
     SIM_HeadlessScreens::OpenPostMortem(evening);
     Record("GUI_PostMortem::Open");
+  }
   void AddWorkDayLine(int kind, int value) override {
     Record("GUI_WorkDay::AddLine " + std::to_string(kind) + " " + std::to_string(value));
   }
