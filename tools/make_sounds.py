@@ -6,7 +6,9 @@ output is reproducible: the same script gives the same files. Files named .wav a
 directly; files named .ogg are written as WAV and encoded with oggenc (Debian package
 vorbis-tools), which is needed only to run this tool, never by the game.
 
-Usage: tools/make_sounds.py [output folder, default data/sounds]
+Usage: tools/make_sounds.py [output folder, default data/sounds] [file names...]
+With file names, only those sounds are written (the others keep their bytes whatever the
+local encoder's version).
 """
 
 import math
@@ -379,6 +381,14 @@ def make_calm(rng):
     return envelope(mix(chord, wind), 1.5, 2.0)
 
 
+def make_mouseover(rng):
+    # A soft, short rising blip for the pointer passing over a list entry: quieter and
+    # rounder than the click, so sweeping across a list never grates.
+    blip = decay(tone(880, 0.07, "sine", glide_to=1320), 0.02)
+    air = decay(lowpass(noise(0.07, rng, 0.15), 3000), 0.01)
+    return envelope(mix(blip, air), 0.004, 0.03)
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -409,12 +419,19 @@ SOUNDS = {
     "piano.ogg": make_piano,
     "chime.ogg": make_chime,
     "calm.ogg": make_calm,
+    "mouseover.ogg": make_mouseover,
 }
 
 
 def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "data/sounds"
+    only = set(sys.argv[2:])
+    unknown = only - set(SOUNDS)
+    if unknown:
+        sys.exit("unknown sounds: " + ", ".join(sorted(unknown)))
     for index, (name, maker) in enumerate(SOUNDS.items()):
+        if only and name not in only:
+            continue
         rng = random.Random(1000 + index)
         path = os.path.join(out_dir, name)
         write_sound(path, maker(rng))
