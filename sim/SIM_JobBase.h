@@ -5,12 +5,15 @@
 #include <memory>
 #include <string>
 
-#include "sim/SIM_ModifierContainer.h"
+#include <vector>
+
+#include "sim/SIM_TimeChunkType.h"
 
 class SIM_NPC;
 
-class SIM_JobBase : public SIM_ModifierContainer {
+class SIM_JobBase : public SIM_TimeChunkType {
  public:
+  static constexpr int kApplyCooldownDays = 7;
   explicit SIM_JobBase(const std::string& name);
 
   // Makes the two entries again.
@@ -31,6 +34,30 @@ class SIM_JobBase : public SIM_ModifierContainer {
   void SetIndustryName(const std::string& industry) { industry_ = industry; }
   bool ArePrerequisitesMet() const { return true; }
 
+  // Appends a job type to the table; returns it.
+  static SIM_JobBase* Add(std::unique_ptr<SIM_JobBase> job);
+  // Fills SearchResult() with the industry's jobs open today that are not the player's and
+  // not in cool-down; with `qualifiedOnly` also not locked and with the prerequisites met.
+  static void SearchJobs(const std::string& industry, bool qualifiedOnly);
+  static const std::vector<SIM_JobBase*>& SearchResult();
+  const std::string& GetEmployer() const { return employer_; }
+  const std::string& GetPromoteAttribute(int i) const { return promote_[i]; }
+  float GetMinSalary() const { return minSalary_; }
+  float GetMaxSalary() const { return maxSalary_; }
+  void SetSalaryRange(float minSalary, float maxSalary) {
+    minSalary_ = minSalary;
+    maxSalary_ = maxSalary;
+  }
+  bool IsLocked() const { return locked_; }
+  void SetLocked(bool locked) { locked_ = locked; }
+  bool IsOpenToday() const { return openToday_; }
+  void SetOpenToday(bool open) { openToday_ = open; }
+  void StartApplyCooldown() { applyCooldown_ = kApplyCooldownDays; }
+  int GetApplyCooldown() const { return applyCooldown_; }
+  float GetCommuteDistance() const { return commuteDistance_; }
+  void SetCommuteDistance(float miles) { commuteDistance_ = miles; }
+  float EnsureCommuteDistance() { return commuteDistance_; }
+
   // The player's work day on the current job.
   void WorkDay();
   // Only the no-job entry leaves the day free.
@@ -38,4 +65,12 @@ class SIM_JobBase : public SIM_ModifierContainer {
 
  private:
   std::string industry_;
+  std::string employer_;
+  std::string promote_[3] = {"confidence", "confidence", "confidence"};
+  float minSalary_ = 0.0f;
+  float maxSalary_ = 0.0f;
+  bool locked_ = false;
+  bool openToday_ = false;
+  int applyCooldown_ = 0;
+  float commuteDistance_ = 0.0f;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 class SIM_JobBase;
+class SIM_NamedValue;
 
 class SIM_JobInstance {
  public:
@@ -16,6 +17,13 @@ class SIM_JobInstance {
   float GetCommuteDistance() const { return commuteDistance_; }
   void SetDaysInJob(int days) { daysInJob_ = days; }
   int GetDaysInJob() const { return daysInJob_; }
+  int GetLevel() const { return level_; }
+  void SetLevel(int level) { level_ = level; }
+  float GetAveragePerformance() const { return 0.5f; }
+  bool IsTopLevel() const { return level_ >= 5; }
+  bool IsPromotionTooSoon() const { return daysSincePromotion_ < 20; }
+  void SetDaysSincePromotion(int days) { daysSincePromotion_ = days; }
+  const SIM_NamedValue* GetBoundAttribute(int) const { return nullptr; }
 
  private:
   explicit SIM_JobInstance(SIM_JobBase* job) : job_(job) {}
@@ -23,4 +31,6 @@ class SIM_JobInstance {
   float salary_ = 0.0f;
   float commuteDistance_ = 0.0f;
   int daysInJob_ = 0;
+  int level_ = 0;
+  int daysSincePromotion_ = 0;
 };
