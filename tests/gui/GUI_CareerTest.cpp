@@ -301,5 +301,66 @@ TEST_F(CareerTest, TheCommuteChooserPagesFromTheChosenMethod) {
   EXPECT_TRUE(PanelShows("walk"));
 }
 
+
+// The way by input: the career button, an industry, a job, Apply; a new game closing the
+// search; the new job in the career panel and its two buttons. (The offer letter that brings
+// the job comes with the mail items; here the job is taken as accepting it does.)
+TEST_F(CareerTest, FromTheCareerButtonThroughAnApplicationToTheNewJobsWindows) {
+  REQUIRE_INDUSTRIES();
+  SIM_JobBase* wanted = AddJob("test_wanted");
+  GUI_ControlPanel& panel = GUI_ControlPanel::Instance();
+
+  // A new game closing the search uses no slot and gives the keys back.
+  Frame();
+  ClickOn(panel.CareerButton());
+  ASSERT_NE(GUI_JobSearch::Instance(), nullptr);
+  screen.StartGame();
+  EXPECT_EQ(GUI_JobSearch::Instance(), nullptr);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+  EXPECT_EQ(screen.GetKeyCapture(), nullptr);
+  SIM_SIM::Instance().SetPhase(1);
+
+  Frame();
+  ClickOn(panel.CareerButton());
+  GUI_JobSearch* search = GUI_JobSearch::Instance();
+  ASSERT_NE(search, nullptr);
+  EXPECT_TRUE(GUI_WindowManager::Instance().IsModal(search));
+  EXPECT_EQ(screen.GetKeyCapture(), search);
+  Frame();
+  ClickOn(search->IndustryButtons().front());
+  Frame();
+  while (search->GetSelectedJob() != wanted && search->NextButton()->IsEnabled()) {
+    ClickOn(search->NextButton());
+    Frame();
+  }
+  ASSERT_EQ(search->GetSelectedJob(), wanted);
+  EXPECT_TRUE(Queued(Translate("REQUIREMENTS")));
+  ASSERT_TRUE(search->ApplyButton()->IsEnabled());
+  const int used = SIM_SIM::Instance().GetActsUsed();
+  ClickOn(search->ApplyButton());
+  EXPECT_EQ(GUI_JobSearch::Instance(), nullptr);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used + 1);
+  EXPECT_EQ(screen.GetKeyCapture(), nullptr);
+  EXPECT_EQ(wanted->GetApplyCooldown(), SIM_JobBase::kApplyCooldownDays);
+
+  SIM_Vesk::Instance()->SetJob(wanted);
+  Frame();
+  EXPECT_TRUE(PanelShows("test_wanted"));
+  ClickOn(GUI_Career::Instance()->DetailsButton());
+  ASSERT_NE(GUI_JobInstanceDetails::Instance(), nullptr);
+  Frame();
+  EXPECT_TRUE(Queued("test_wanted"));
+  ClickOn(GUI_JobInstanceDetails::Instance()->GetCloseButton());
+  EXPECT_EQ(GUI_JobInstanceDetails::Instance(), nullptr);
+  ClickOn(GUI_Career::Instance()->CommuteButton());
+  GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  Frame();
+  // No ways to work yet: nothing to page through or choose.
+  EXPECT_FALSE(chooser->ChooseButton()->IsEnabled());
+  EXPECT_FALSE(chooser->NextArrow()->IsEnabled());
+  EXPECT_FALSE(chooser->PreviousArrow()->IsEnabled());
+}
+
 }  // namespace
 }  // namespace guitest
