@@ -1,25 +1,27 @@
-// Stand-in for the industries until they are built: a list that callers fill; resetting their
-// global values records it.
+// An industry groups job types for the job search: its name (also the name of the global
+// value that marks the player's job in it), its display text key, the picture of a job offer
+// from it and its 32x32 icon in the job search.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
 class SIM_Industry {
  public:
-  SIM_Industry(std::string name, std::string text, std::string offerPicture)
-      : name_(std::move(name)), text_(std::move(text)), offerPicture_(std::move(offerPicture)) {}
+  SIM_Industry(std::string name, std::string text, std::string offerPicture);
 
-  static void ResetGlobalValues();
-  static const std::vector<SIM_Industry*>& All();
-  // Appends an industry to the list (which owns it); returns it.
-  static SIM_Industry* Add(std::unique_ptr<SIM_Industry> industry);
+  // Reads the industries table (appended to the list).
+  static void LoadAll(const std::string& file = "data/simulation/industries.csv");
   static void DeleteAll();
+  static SIM_Industry* FindByName(const std::string& name);
+  static const std::vector<SIM_Industry*>& All();
+  // Every industry's global value back to 0 (the player is taking a job).
+  static void ResetGlobalValues();
 
   const std::string& GetName() const { return name_; }
   const std::string& GetText() const { return text_; }
   const std::string& GetOfferPicture() const { return offerPicture_; }
+  // "jobs_<name>.bmp".
   std::string GetIconName() const { return "jobs_" + name_ + ".bmp"; }
 
  private:
