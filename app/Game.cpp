@@ -35,6 +35,7 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
+#include "sim/SIM_JobBase.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Sounds.h"
@@ -100,6 +101,7 @@ bool Game::Init() {
   SIM_SaveGame::SetFolder(saveFolder_);
   SIM_SaveGame::RemoveInterruptedSaves();
   SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
+  SIM_JobBase::SetUserFolder(userFolder_);         // and their own job files
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game
   // stops here rather than running blind.

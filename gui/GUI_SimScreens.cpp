@@ -18,6 +18,8 @@
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_NPCMessage.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
@@ -149,4 +151,12 @@ void GUI_SimScreens::AddRelationshipView(SIM_Relationship* relationship) {
 
 void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
   views_.erase(relationship);
+}
+
+void GUI_SimScreens::AddWorkDayLine(int kind, int value) { GUI_WorkDay::Instance()->AddLine(kind, value); }
+
+void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key); }
+
+void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
+  ::ShowMessage(text, title);
 }

@@ -2,6 +2,8 @@
 // and apply the record.
 #include "sim/SIM_LoadGame.h"
 
+#include <array>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -406,6 +408,33 @@ void ReadJobs(Reader& r, SaveGameData& d) {
     d.jobsApplied.push_back(std::move(a));
   }
   r.Close(st::kJobsApplied);
+
+  if (r.Peek(st::kJobStates)) {
+    d.hasJobStates = true;
+    r.Open(st::kJobStates);
+    while (r.Peek(st::kJobState)) {
+      r.Open(st::kJobState);
+      SaveJobState js;
+      js.name = r.String(st::kName);
+      js.openToday = r.Flag(st::kOpenToday);
+      js.commuteDistance = r.Float(st::kCommuteDistance);
+      js.daysSinceLastFriend = r.Int(st::kDaysSinceLastFriend);
+      js.inLockedList = r.Flag(st::kInLockedList);
+      r.Close(st::kJobState);
+      d.jobStates.push_back(std::move(js));
+    }
+    r.Close(st::kJobStates);
+  }
+  if (r.Peek(st::kLegalCase)) {
+    r.Open(st::kLegalCase);
+    d.legalCase.present = true;
+    d.legalCase.difficulty = r.Float(st::kCaseDifficulty);
+    d.legalCase.title = r.String(st::kCaseTitle);
+    d.legalCase.length = r.Int(st::kCaseLength);
+    d.legalCase.daysInto = r.Int(st::kDaysIntoCase);
+    d.legalCase.value = r.Float(st::kCaseValue);
+    r.Close(st::kLegalCase);
+  }
 }
 
 void ReadProject(Reader& r, const char* tag, SaveProject& p) {
@@ -758,6 +787,13 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
   }
   for (const SaveNamedValue& g : d.globals)
     if (g.name.empty()) return bad("a global value has no name");
+  for (const SaveJobApplication& a : d.jobsApplied)
+    if (a.name != d.jobType.name && !SIM_JobBase::FindByName(a.name))
+      return bad("unknown applied-for job " + a.name);
+  if (d.jobInstance.grade < 0 || d.jobInstance.grade > SIM_JobInstance::kTopLevel)
+    return bad("the job grade is out of range");
+  if (d.jobInstance.daysSincePromotion > kMaxCount || d.jobType.daysSinceLastFriend > kMaxCount)
+    return bad("a counter is out of range");
   return true;
 }
 
@@ -866,6 +902,42 @@ SIM_NPC* ApplyNPC(const SaveNPC& n) {
 
 }  // namespace
 
+namespace {
+
+// The catalogue's day: openings, distances, colleague counters and the locked list as saved;
+// an older file rolls the openings and leaves out of the locked list the jobs that
+// characters or the player already hold. Then the apply cool-downs.
+void ApplyJobDay(const SaveGameData& d) {
+  if (d.hasJobStates) {
+    SIM_JobBase::ClearLockedList();
+    std::vector<SIM_JobBase*> jobs;
+    for (SIM_JobBase* job : SIM_JobBase::All())
+      if (job->IsCatalogueJob()) jobs.push_back(job);
+    // Entry i belongs to catalogue job i when the names agree (duplicate names stay apart);
+    // otherwise the first job of that name takes it.
+    for (size_t i = 0; i < d.jobStates.size(); ++i) {
+      const SaveJobState& js = d.jobStates[i];
+      SIM_JobBase* job = i < jobs.size() && jobs[i]->GetName() == js.name
+                             ? jobs[i]
+                             : SIM_JobBase::FindByName(js.name);
+      if (!job) continue;
+      job->SetOpenToday(js.openToday);
+      job->SetCommuteDistance(js.commuteDistance);
+      job->SetDaysSinceLastColleague(js.daysSinceLastFriend);
+      if (js.inLockedList) SIM_JobBase::AddToLockedList(job);
+    }
+  } else {
+    SIM_JobBase::RollOpenings();
+    for (const SIM_NPC* npc : SIM_NPC::All())
+      SIM_JobBase::RemoveFromLockedList(npc->GetUnlockableJob());
+    SIM_JobBase::RemoveFromLockedList(SIM_JobBase::FindByName(d.jobType.name));
+  }
+  for (const SaveJobApplication& a : d.jobsApplied)
+    if (SIM_JobBase* job = SIM_JobBase::FindByName(a.name)) job->SetApplyCooldown(a.timer);
+}
+
+}  // namespace
+
 void SIM_LoadGame::Apply(const SaveGameData& d) {
   Progress(0.0f);
 
@@ -875,14 +947,13 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
 
   // The player's job record replaces the table's entry of its name before any character is
   // made, so no character is left pointing at the replaced entry.
-  auto job = std::make_unique<SIM_JobBase>(d.jobType.name);
-  job->SetIndustryName(d.jobType.industryName);
-  for (const SaveModifier& m : d.jobType.modifiers) {
-    const size_t before = job->GetModifiers().size();
-    job->AddModifier(m.name + "," + SIM_SaveGame::FormatNumber(m.value) + "," +
-                     SIM_SaveGame::FormatNumber(m.degrade));
-    if (job->GetModifiers().size() > before) job->GetModifiers().back()->source = m.debugName;
-  }
+  // A generated entertainment job (known by its industry) has no table twin to copy from or
+  // replace; the loaded record is never deleted to make room for another.
+  auto job = SIM_JobBase::FromSave(d.jobType);
+  const bool entertainment =
+      d.jobType.industryName == "acting" || d.jobType.industryName == "music";
+  if (!entertainment) job->CopyPrerequisites();
+  if (d.jobType.name == st::kNoJob) job->SetWorksInTheDay(false);
   SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
 
   Progress(0.1f);
@@ -918,10 +989,21 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     rel->SetEveningsTogether(r.evenings);
   }
 
+  ApplyJobDay(d);
   SIM_Vesk::Instance()->SetJob(playerJob);
   if (SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    instance->SetLevel(d.jobInstance.grade);
     instance->SetDaysInJob(d.jobInstance.daysInJob);
-    instance->SetCommuteDistance(d.jobType.commuteDistance);
+    instance->SetDaysSincePromotion(d.jobInstance.daysSincePromotion);
+    std::array<SIM_JobInstance::Performance, SIM_JobInstance::kHistory> history;
+    for (int i = 0; i < SIM_JobInstance::kHistory; ++i)
+      history[i] = {d.jobInstance.perf[i].valid, d.jobInstance.perf[i].value};
+    instance->SetHistory(history);
+    instance->BindAttributes();
+    auto* legal = dynamic_cast<SIM_LegalJob*>(instance);
+    if (legal && d.legalCase.present)
+      legal->SetCase(d.legalCase.difficulty, d.legalCase.title, d.legalCase.length,
+                     d.legalCase.daysInto, d.legalCase.value);
   }
 
   SIM_Tovel::Instance().SetEarned(d.tovelEarned);

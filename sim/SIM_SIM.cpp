@@ -149,6 +149,7 @@ void SIM_SIM::ResetWorld() {
 void SIM_SIM::NewGame() {
   Progress(0.0f);
   ResetWorld();
+  SIM_JobBase::RollOpenings();
   Progress(0.25f);
 
   SetStartDate();
@@ -248,7 +249,8 @@ void SIM_SIM::NextDay() {
   if (SIM_Health::Instance().IsHealthy() && job && !noJob && CurrentDate().GetDayOfWeek() < 5) {
     SIM_Commute::DailyCommute();
     job->WorkDay();
-    SIM_JobInstance::DailyUpdate();
+    // A contract that runs out moves the player to "unemployed" after the update.
+    SIM_JobInstance::DailyUpdatePlayer();
   }
 
   // 9. A day without work.

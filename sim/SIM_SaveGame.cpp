@@ -1,6 +1,8 @@
 // The save writer.
 #include "sim/SIM_SaveGame.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cmath>
 
@@ -258,6 +260,29 @@ void WriteJobs(Writer& w, const SaveGameData& d) {
     w.Close(st::kJob);
   }
   w.Close(st::kJobsApplied);
+
+  if (d.hasJobStates) {
+  w.Open(st::kJobStates);
+  for (const SaveJobState& js : d.jobStates) {
+    w.Open(st::kJobState);
+    w.String(st::kName, js.name);
+    w.Flag(st::kOpenToday, js.openToday);
+    w.Float(st::kCommuteDistance, js.commuteDistance);
+    w.Int(st::kDaysSinceLastFriend, js.daysSinceLastFriend);
+    w.Flag(st::kInLockedList, js.inLockedList);
+    w.Close(st::kJobState);
+  }
+  w.Close(st::kJobStates);
+  }
+  if (d.legalCase.present) {
+    w.Open(st::kLegalCase);
+    w.Float(st::kCaseDifficulty, d.legalCase.difficulty);
+    w.String(st::kCaseTitle, d.legalCase.title);
+    w.Int(st::kCaseLength, d.legalCase.length);
+    w.Int(st::kDaysIntoCase, d.legalCase.daysInto);
+    w.Float(st::kCaseValue, d.legalCase.value);
+    w.Close(st::kLegalCase);
+  }
 }
 
 void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
@@ -461,6 +486,33 @@ int SIM_SaveGame::RemoveInterruptedSaves() {
 
 const std::string& SIM_SaveGame::LastError() { return LastErrorText(); }
 
+namespace {
+
+void CaptureJobs(SaveGameData& d) {
+  if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) job->ToSave(d.jobType);
+  if (const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    d.jobInstance.grade = instance->GetLevel();
+    d.jobInstance.daysInJob = instance->GetDaysInJob();
+    d.jobInstance.daysSincePromotion = instance->GetDaysSincePromotion();
+    for (int i = 0; i < SIM_JobInstance::kHistory; ++i)
+      d.jobInstance.perf[i] = {instance->GetHistory()[i].valid, instance->GetHistory()[i].value};
+    if (const auto* legal = dynamic_cast<const SIM_LegalJob*>(instance))
+      d.legalCase = {true, legal->GetCaseDifficulty(), legal->GetCaseTitle(),
+                     legal->GetCaseLength(), legal->GetDaysIntoCase(), legal->GetCaseValue()};
+  }
+  const auto& locked = SIM_JobBase::LockedJobs();
+  d.hasJobStates = true;
+  for (const SIM_JobBase* job : SIM_JobBase::All()) {
+    if (!job->IsCatalogueJob()) continue;
+    if (job->GetApplyCooldown() > 0) d.jobsApplied.push_back({job->GetName(), job->GetApplyCooldown()});
+    const bool inLocked = std::find(locked.begin(), locked.end(), job) != locked.end();
+    d.jobStates.push_back({job->GetName(), job->IsOpenToday(), job->GetCommuteDistance(),
+                           job->GetDaysSinceLastColleague(), inLocked});
+  }
+}
+
+}  // namespace
+
 SaveGameData SIM_SaveGame::Capture() {
   SaveGameData d;
   d.version = kGameVersion;
@@ -477,16 +529,7 @@ SaveGameData SIM_SaveGame::Capture() {
                                r->IsFriendship(), r->GetEveningsTogether()});
   }
 
-  if (const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob()) {
-    d.jobType.name = job->GetName();
-    d.jobType.industryName = job->GetIndustryName();
-    for (const SIM_Modifier* m : job->GetModifiers())
-      d.jobType.modifiers.push_back({m->name, m->source, m->limit, m->amount});
-  }
-  if (const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
-    d.jobInstance.daysInJob = instance->GetDaysInJob();
-    d.jobType.commuteDistance = instance->GetCommuteDistance();
-  }
+  CaptureJobs(d);
 
   d.tovelEarned = SIM_Tovel::Instance().GetComponent(1);
   d.tovelActivities = SIM_Tovel::Instance().ActivitiesTried();

@@ -166,6 +166,26 @@ struct SaveJobType {
   bool operator==(const SaveJobType&) const = default;
 };
 
+// A catalogue job's state of the day (see st::kJobStates).
+struct SaveJobState {
+  std::string name;
+  bool openToday = false;
+  float commuteDistance = -1.0f;  // below 0: not drawn yet
+  int daysSinceLastFriend = 0;
+  bool inLockedList = false;
+  bool operator==(const SaveJobState&) const = default;
+};
+
+struct SaveLegalCase {
+  bool present = false;
+  float difficulty = 0.0f;
+  std::string title;
+  int length = 5;
+  int daysInto = 0;
+  float value = 0.0f;
+  bool operator==(const SaveLegalCase&) const = default;
+};
+
 struct SaveJobApplication {
   std::string name;
   int timer = 0;
@@ -208,7 +228,10 @@ struct SaveGameData {
   std::vector<SaveRelationship> relationships;
   SaveJobInstance jobInstance;
   SaveJobType jobType;
-  std::vector<SaveJobApplication> jobsApplied;
+  std::vector<SaveJobApplication> jobsApplied;  // every job in its apply cool-down
+  bool hasJobStates = false;                    // false for files without the element
+  std::vector<SaveJobState> jobStates;
+  SaveLegalCase legalCase;
   float tovelEarned = 0.0f;
   std::vector<std::string> tovelActivities;
   std::string commute = "walk";

@@ -152,6 +152,19 @@ inline constexpr const char* kModifier = "modifier";
 inline constexpr const char* kJobsApplied = "jobs_applied";
 inline constexpr const char* kJob = "job";
 inline constexpr const char* kAppliedTimer = "appliedtimer";
+// Career state the original layout leaves out; files without these elements load without it.
+// Every catalogue job's open-today flag, drawn commute distance, colleague counter and whether
+// it still waits in the list of jobs contacts can unlock; the current legal case.
+inline constexpr const char* kJobStates = "job_states";
+inline constexpr const char* kJobState = "job_state";
+inline constexpr const char* kOpenToday = "opentoday";
+inline constexpr const char* kInLockedList = "inlockedlist";
+inline constexpr const char* kLegalCase = "legal_case";
+inline constexpr const char* kCaseDifficulty = "difficulty";
+inline constexpr const char* kCaseTitle = "title";
+inline constexpr const char* kCaseLength = "length";
+inline constexpr const char* kDaysIntoCase = "daysinto";
+inline constexpr const char* kCaseValue = "casevalue";
 
 // ---- Social standing (reuses kTovel), commute, possessions, crime ----
 inline constexpr const char* kEarned = "earned";

@@ -78,6 +78,12 @@ class SIM_Screens {
   virtual void LayOutNPCIcons() = 0;
   virtual void AddRelationshipView(SIM_Relationship* relationship) = 0;
   virtual void RemoveRelationshipView(SIM_Relationship* relationship) = 0;
+
+  // Careers: a line of the next work-day summary (kind 1..9), the full-screen interlude of a
+  // text key, and a plain message box.
+  virtual void AddWorkDayLine(int kind, int value) = 0;
+  virtual void ShowFMV(const std::string& key) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -137,6 +143,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void LayOutNPCIcons() override {}
   void AddRelationshipView(SIM_Relationship*) override {}
   void RemoveRelationshipView(SIM_Relationship*) override {}
+  void AddWorkDayLine(int, int) override {}
+  void ShowFMV(const std::string&) override {}
+  void ShowMessage(const std::string&, const std::string&) override {}
 
  private:
   bool workDayOpen_ = false;

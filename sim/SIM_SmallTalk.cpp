@@ -5,3 +5,4 @@
 
 void SIM_SmallTalk::Clear() { TraceCall("SIM_SmallTalk::Clear"); }
 void SIM_SmallTalk::DailyUpdate() { TraceCall("SIM_SmallTalk::DailyUpdate"); }
+void SIM_SmallTalk::AddNews(const std::string& key, int) { TraceCall("SIM_SmallTalk::AddNews " + key); }

@@ -48,6 +48,10 @@ class SIM_Vesk : public SIM_Person {
   void NewGame();
   void Cheat(const std::string& name, float amount) { ModifyValue(name, amount, 1.0f, "cheat"); }
 
+  // How well the last work day went, 0..1 (the work-day summary's text).
+  float GetWorkPerformance() const { return workPerformance_; }
+  void SetWorkPerformance(float performance) { workPerformance_ = performance; }
+
   SIM_NamedValueList& Attributes() { return attributes_; }
   SIM_NamedValueList& Skills() { return skills_; }
 
@@ -58,4 +62,5 @@ class SIM_Vesk : public SIM_Person {
   SIM_NamedValueList attributes_{"attributes"};
   SIM_NamedValueList skills_{"skills"};
   SIM_JobInstance* jobInstance_ = nullptr;
+  float workPerformance_ = 0.5f;
 };

@@ -250,17 +250,18 @@ TEST_F(WidgetTest, WindowSkinFollowsWealth) {
   // a change of job picks the skin again at once by the new job's salary.
   SIM_Vesk& player = *SIM_Vesk::Instance();
   SIM_JobBase* previousJob = player.GetJob();
-  const float previousSalary = GUI_TextureSet::GetPlayerSalary();
   const SIM_JobInstance* held = player.GetJobInstance();
   const int previousDays = held ? held->GetDaysInJob() : 0;
   const float previousCommute = held ? held->GetCommuteDistance() : 0.0f;
   SIM_JobBase job("skin_test_job");
   player.SetJob(&job);
   ASSERT_NE(player.GetJobInstance(), nullptr);
-  player.GetJobInstance()->SetSalary(19999.0f);
+  // Grade 0 pays the minimum; grade 1 a fifth of the range more.
+  job.SetSalaryRange(19999.0f, 45004.0f);
+  player.SetJob(&job);
   set.RefreshWindowTextures();
   EXPECT_FALSE(set.IsRich());
-  player.GetJobInstance()->SetSalary(25000.0f);
+  player.GetJobInstance()->SetLevel(1);
   set.RefreshWindowTextures();
   EXPECT_TRUE(set.IsRich());
   EXPECT_EQ(set.GetName(0), "window_rich.dds");
@@ -271,7 +272,7 @@ TEST_F(WidgetTest, WindowSkinFollowsWealth) {
   EXPECT_EQ(set.GetName(0), "window_green.dds");
   EXPECT_EQ(GUI_TextureSet::GetPlayerSalary(), 0.0f);
   player.SetJob(&job);
-  player.GetJobInstance()->SetSalary(30000.0f);
+  player.GetJobInstance()->SetLevel(2);
   set.RefreshWindowTextures();
   ASSERT_TRUE(set.IsRich());
   SIM_JobBase other("skin_test_other_job");
@@ -282,7 +283,6 @@ TEST_F(WidgetTest, WindowSkinFollowsWealth) {
   // The player goes back to the job held before, so later tests find it as it was.
   player.SetJob(previousJob);
   if (SIM_JobInstance* again = player.GetJobInstance()) {
-    again->SetSalary(previousSalary);
     again->SetDaysInJob(previousDays);
     again->SetCommuteDistance(previousCommute);
   }

@@ -289,7 +289,10 @@ TEST_F(PeopleTest, PlayerValuesRecalculationAndSkills) {
   const float happiness = player->GetValue("happiness");
   player->ModifyValue("tovel", 10.0f, 1.0f, "test");
   EXPECT_FLOAT_EQ(player->GetValue("happiness"), happiness);
-  EXPECT_FLOAT_EQ(player->GetValue("income"), 0.0f);  // the stand-in job pays nothing
+  // The income is the held job's salary at its grade: the starting job's minimum.
+  ASSERT_NE(player->GetJobInstance(), nullptr);
+  EXPECT_FLOAT_EQ(player->GetValue("income"), player->GetJob()->GetMinSalary());
+  EXPECT_GT(player->GetValue("income"), 5.0f);
 
   for (const char* n : {"iq_reasoning", "iq_logic", "iq_knowledge", "iq_problemsolving"})
     player->SetValue(n, 0.6f);
@@ -302,8 +305,8 @@ TEST_F(PeopleTest, PlayerValuesRecalculationAndSkills) {
   player->RecalculateValues();
   EXPECT_NEAR(player->GetValue("iq"), 0.6f, 1e-6);
   EXPECT_EQ(player->GetSocialClass(), kUpperClass);
-  // Stress, boredom, loneliness and no salary (the player has three friends): 0.9 - 0.6.
-  EXPECT_NEAR(player->GetValue("happiness"), 0.3f, 1e-5);
+  // Stress, boredom and loneliness (the player has three friends and a salary): 0.9 - 0.45.
+  EXPECT_NEAR(player->GetValue("happiness"), 0.45f, 1e-5);
   for (const char* n : {"culture_arts", "culture_literature", "culture_knowledge"})
     player->SetValue(n, 0.1f);
   player->RecalculateValues();

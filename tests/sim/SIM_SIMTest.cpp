@@ -11,6 +11,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Vesk.h"
@@ -67,7 +68,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "GUI_PostMortem::Close",
     "GUI_DirtSprites::Refresh",
     "SIM_JobOffer::DailyUpdate",
-    "SIM_JobBase::RollOpenings",
     "SIM_Dirt::DailyUpdate",  // inside the date advance
     "SIM_EntertainJob::UpdatePool",
     "SIM_Crime::DailyUpdate",
@@ -76,8 +76,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "RefreshEveningClassReminders",
     "SIM_Restaurant::DailyUpdateAll",
     "SIM_Commute::DailyCommute",
-    "SIM_JobBase::WorkDay",
-    "SIM_JobInstance::DailyUpdate",
     "SIM_Asset::DailyUpdateAll",
     "SIM_Alcohol::DailyUpdate",
     "SIM_AvatarDescription::Rebuild",
@@ -91,8 +89,12 @@ TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
   ASSERT_FALSE(SIM_NPC::All().empty());
   SIM_NPC* npc = SIM_NPC::All().front();
   const int inviteDays = npc->GetInviteDays();
+  const int daysInJob = SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob();
   SIM_SIM::Instance().NextDay();
   EXPECT_EQ(CallsAmong(kWorkdaySteps), kWorkdaySteps);
+  // The work day paid and the job's day was counted.
+  EXPECT_GT(SIM_Vesk::Instance()->GetJob()->GetLastPay(), 0.0f);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob(), daysInJob + 1);
   EXPECT_EQ(npc->GetInviteDays(), inviteDays + 1);  // the characters' day
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 1);
   // The grind on the player, and the autosave after the summary opened.
@@ -127,7 +129,6 @@ TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
   SIM_SIM::Instance().NextDay();
   EXPECT_TRUE(Screens().IsEndGameOpen());
   EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
-  EXPECT_EQ(CountCalls("SIM_JobBase::RollOpenings"), 1);
   EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
   // Nothing after the date: slots, grind, work, summary and autosave stay untouched.
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 2);
@@ -147,9 +148,10 @@ TEST_F(SIM_SIMTest, AWeekdayWithAJobHasOneSlotAndTheWeekendTwo) {
   EXPECT_EQ(SIM_SIM::Instance().GetActsLeft(), 2);
   EXPECT_FALSE(SIM_SIM::Instance().IsLastAct());
   ClearTracedCalls();
+  const int daysInJob = SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob();
   SIM_SIM::Instance().NextDay();  // day of week 6: still the weekend, and no work
   EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
-  EXPECT_EQ(CountCalls("SIM_JobBase::WorkDay"), 0);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob(), daysInJob);
   EXPECT_EQ(CountCalls("SIM_Commute::DailyCommute"), 0);
 }
 
@@ -159,18 +161,18 @@ TEST_F(SIM_SIMTest, APlayerWithoutWorkHasTwoSlotsAndTheBenefit) {
   SIM_SIM::Instance().NextDay();
   EXPECT_EQ(SIM_SIM::Instance().GetActsPerDay(), 2);
   EXPECT_EQ(CountCalls("SIM_Commute::DailyCommute"), 0);
-  EXPECT_EQ(CountCalls("SIM_JobBase::WorkDay"), 0);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob(), 0);
   EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash() - cash, 12.0f);
 }
 
 TEST_F(SIM_SIMTest, AnIllPlayerSkipsOnlyTheCommuteAndWork) {
   SIM_Health::Instance().SetHealthyForTesting(false);
+  const int daysInJob = SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob();
   SIM_SIM::Instance().NextDay();
   std::vector<std::string> expected = kWorkdaySteps;
-  for (const char* skipped :
-       {"SIM_Commute::DailyCommute", "SIM_JobBase::WorkDay", "SIM_JobInstance::DailyUpdate"})
-    expected.erase(std::find(expected.begin(), expected.end(), skipped));
+  expected.erase(std::find(expected.begin(), expected.end(), "SIM_Commute::DailyCommute"));
   EXPECT_EQ(CallsAmong(kWorkdaySteps), expected);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJobInstance()->GetDaysInJob(), daysInJob);
 }
 
 TEST_F(SIM_SIMTest, AutosaveRunsOnlyWithItsToggle) {

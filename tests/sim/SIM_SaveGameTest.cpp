@@ -165,6 +165,9 @@ SaveGameData FullRecord() {
   d.weatherDays = 2;
   d.friendMadeToday = true;
   d.portraitsUsed = {"m_12.dds", "f_03.dds"};
+  d.hasJobStates = true;
+  d.jobStates = {{"waiter_0", true, 2.5f, 3, false}, {"food_critic", false, -1.0f, 0, true}};
+  d.legalCase = {true, 1.125f, "People vs Crane", 5, 2, 18.0f};
   return d;
 }
 
@@ -195,7 +198,8 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "friendship evenings job_instance grade daysinjob dayssincepromotion jobperf data job_type "
       "promote1 promote2 promote3 employername industryname workplace maledesc femaledesc "
       "commutedistance mintip maxtip minsalary maxsalary duration dayasincelastfriend locked "
-      "rarity sociability modifiers modifier jobs_applied job appliedtimer earned activity "
+      "rarity sociability modifiers modifier jobs_applied job appliedtimer job_states job_state "
+      "opentoday inlockedlist legal_case difficulty title length daysinto casevalue earned activity "
       "commute assets asset owned crime daystonextmugging daystonextburglary date day dayofweek "
       "daystofullmoon month year yearend_day yearend_month yearend_year gameend_day "
       "gameend_month gameend_year tenyearsup globals global health state romance partner "

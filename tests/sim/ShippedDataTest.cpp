@@ -101,12 +101,14 @@ TEST_F(ShippedDataTest, EveryModifierAndPrerequisiteInEveryTableResolves) {
   int checked = 0;
   for (const plat::DirEntry& entry : plat::ListMatching("data/simulation/*.csv")) {
     const auto table = LoadSpreadsheet("data/simulation/" + entry.name);
+    // The jobs table's quoted descriptions and tip pairs come before its prerequisites.
+    const int firstEffectColumn = entry.name == "jobs.csv" ? 20 : 0;
     StringTokenizer row;
     for (const std::string& line : *table) {
       row.SetText(line);
-      while (!row.AtEnd()) {
+      for (int column = 0; !row.AtEnd(); ++column) {
         const std::string field = TrimField(row.NextString());
-        if (field.find(',') == std::string::npos) continue;
+        if (column < firstEffectColumn || field.find(',') == std::string::npos) continue;
         StringTokenizer parts;
         parts.SetText(field);
         const std::string name = parts.NextString();

@@ -80,6 +80,13 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+  void AddWorkDayLine(int kind, int value) override {
+    Record("GUI_WorkDay::AddLine " + std::to_string(kind) + " " + std::to_string(value));
+  }
+  void ShowFMV(const std::string& key) override { Record("GUI_FMVScreen::Show " + key); }
+  void ShowMessage(const std::string& text, const std::string& title) override {
+    Record("ShowMessage " + text + "|" + title);
+  }
 
  private:
   RecordingScreens() = default;
