@@ -153,6 +153,7 @@ void GUI_SimScreens::RemoveRelationshipView(SIM_Relationship* relationship) {
   views_.erase(relationship);
 }
 
+void GUI_SimScreens::AddJobOffer(SIM_JobOffer* offer) { GUI_Email::AddJobOffer(offer); }
 void GUI_SimScreens::AddWorkDayLine(int kind, int value) { GUI_WorkDay::Instance()->AddLine(kind, value); }
 
 void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key); }

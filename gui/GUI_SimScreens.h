@@ -56,6 +56,7 @@ class GUI_SimScreens : public SIM_Screens {
   void LayOutNPCIcons() override;
   void AddRelationshipView(SIM_Relationship* relationship) override;
   void RemoveRelationshipView(SIM_Relationship* relationship) override;
+  void AddJobOffer(SIM_JobOffer* offer) override;
   void AddWorkDayLine(int kind, int value) override;
   void ShowFMV(const std::string& key) override;
   void ShowMessage(const std::string& text, const std::string& title) override;

@@ -11,6 +11,7 @@
 
 class SIM_Attribute;
 class SIM_JobBase;
+class SIM_JobOffer;
 class SIM_NPC;
 class SIM_Relationship;
 class SIM_SocialInvitation;
@@ -79,6 +80,8 @@ class SIM_Screens {
   virtual void AddRelationshipView(SIM_Relationship* relationship) = 0;
   virtual void RemoveRelationshipView(SIM_Relationship* relationship) = 0;
 
+  // An application's answer arrives as a mail item that opens the job-offer window.
+  virtual void AddJobOffer(SIM_JobOffer* offer) = 0;
   // Careers: a line of the next work-day summary (kind 1..9), the full-screen interlude of a
   // text key, and a plain message box.
   virtual void AddWorkDayLine(int kind, int value) = 0;
@@ -143,6 +146,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void LayOutNPCIcons() override {}
   void AddRelationshipView(SIM_Relationship*) override {}
   void RemoveRelationshipView(SIM_Relationship*) override {}
+  void AddJobOffer(SIM_JobOffer*) override {}
   void AddWorkDayLine(int, int) override {}
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}

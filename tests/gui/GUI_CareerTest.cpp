@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "engine/GdiText.h"
 #include "engine/GdiTextList.h"
@@ -24,7 +25,11 @@
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_CommuteMethodChooser.h"
 #include "gui/windows/GUI_JobInstanceDetails.h"
+#include "gui/windows/GUI_JobOffer.h"
 #include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "gui/GUI_Email.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Industry.h"
 #include "sim/SIM_JobBase.h"
@@ -303,11 +308,16 @@ TEST_F(CareerTest, TheCommuteChooserPagesFromTheChosenMethod) {
 
 
 // The way by input: the career button, an industry, a job, Apply; a new game closing the
-// search; the new job in the career panel and its two buttons. (The offer letter that brings
-// the job comes with the mail items; here the job is taken as accepting it does.)
+// search; the next days until the offer arrives as a mail item; the offer accepted; the new
+// job in the career panel and its two buttons.
 TEST_F(CareerTest, FromTheCareerButtonThroughAnApplicationToTheNewJobsWindows) {
   REQUIRE_INDUSTRIES();
   SIM_JobBase* wanted = AddJob("test_wanted");
+  // A player the interview cannot fault.
+  for (const auto& [name, value] :
+       {std::pair<const char*, float>{"alcohol", 0.0f}, {"confidence", 1.0f}, {"tiredness", 0.0f},
+        {"happiness", 1.0f}})
+    SIM_Vesk::Instance()->SetValue(name, value);
   GUI_ControlPanel& panel = GUI_ControlPanel::Instance();
 
   // A new game closing the search uses no slot and gives the keys back.
@@ -343,7 +353,36 @@ TEST_F(CareerTest, FromTheCareerButtonThroughAnApplicationToTheNewJobsWindows) {
   EXPECT_EQ(screen.GetKeyCapture(), nullptr);
   EXPECT_EQ(wanted->GetApplyCooldown(), SIM_JobBase::kApplyCooldownDays);
 
-  SIM_Vesk::Instance()->SetJob(wanted);
+  ASSERT_EQ(SIM_JobOffer::All().size(), 1u);
+  ASSERT_TRUE(SIM_JobOffer::All().front()->IsSuccess());
+
+  // The answer comes as a mail item after the next days; the day's slots go on looking.
+  GUI_Email* letter = nullptr;
+  for (int day = 0; day < 4 && !letter; ++day) {
+    while (SIM_SIM::Instance().GetPhase() == 1) {
+      Frame();
+      ClickOn(panel.CareerButton());
+      ASSERT_NE(GUI_JobSearch::Instance(), nullptr);
+      Key(kEscape);
+    }
+    Frame();
+    ClickOn(panel.NextDayButton());
+    ASSERT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+    Frame();
+    ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+    for (GUI_Email* item : GUI_Email::Items())
+      if (item->GetType() == EMAIL_JOBOFFER) letter = item;
+  }
+  ASSERT_NE(letter, nullptr);
+  auto* offer = static_cast<SIM_JobOffer*>(letter->GetData());
+  EXPECT_EQ(offer->GetJob(), wanted);
+  // The mail panel opens the letter (its item buttons come with the mail items).
+  GUI_JobOffer::Open(offer, letter);
+  ASSERT_NE(GUI_JobOffer::Instance(), nullptr);
+  Frame();
+  ClickOn(GUI_JobOffer::Instance()->GetAcceptButton());
+  EXPECT_EQ(GUI_JobOffer::Instance(), nullptr);
+  ASSERT_EQ(SIM_Vesk::Instance()->GetJob(), wanted);
   Frame();
   EXPECT_TRUE(PanelShows("test_wanted"));
   ClickOn(GUI_Career::Instance()->DetailsButton());

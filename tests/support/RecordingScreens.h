@@ -80,6 +80,7 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
+  void AddJobOffer(SIM_JobOffer*) override { Record("GUI_Email::AddJobOffer"); }
   void AddWorkDayLine(int kind, int value) override {
     Record("GUI_WorkDay::AddLine " + std::to_string(kind) + " " + std::to_string(value));
   }
