@@ -45,6 +45,9 @@
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
@@ -72,6 +75,34 @@ long PeakRssKb() {
   return 0;
 }
 
+int g_applications = 0;
+int g_jobChanges = 0;
+
+float PlayerSalary() {
+  const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance();
+  return instance ? instance->GetSalary() : 0.0f;
+}
+
+// Now and then a free slot goes on a job application, as the job search spends it: a random
+// job open to the player today that pays at least nine tenths of the present one (the answer
+// is taken only when it pays more).
+void MaybeApplyForAJob() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetActsLeft() <= 0 || !RandomChance(0.35f)) return;
+  std::vector<SIM_JobBase*> better;
+  const float salary = PlayerSalary();
+  for (SIM_JobBase* job : SIM_JobBase::All())
+    if (job != SIM_Vesk::Instance()->GetJob() && job->CanApply() &&
+        job->GetMinSalary() >= 0.9f * salary)
+      better.push_back(job);
+  if (better.empty()) return;
+  SIM_JobBase* job = better[RandomBelow(static_cast<int>(better.size()))];
+  SIM_JobOffer::Apply(job);
+  job->StartApplyCooldown();
+  ++g_applications;
+  sim.EndAct();
+}
+
 int g_evenings = 0;
 
 // Organises an evening on the day's first free slot when friends will come, then fills every
@@ -79,6 +110,7 @@ int g_evenings = 0;
 void PlayTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (headless::OrganiseEvening()) ++g_evenings;
+  MaybeApplyForAJob();
   while (sim.GetActsLeft() > 0) {
     std::vector<SIM_SoloActivityType*> choices;
     for (const auto& type : SIM_SoloActivityType::All())
@@ -88,9 +120,21 @@ void PlayTheDay() {
   }
 }
 
-// What a player clicking "continue" does with the screens a day opens. True when the game
-// has ended.
-bool AnswerScreens() { return SIM_HeadlessScreens::Instance().AnswerScreens(); }
+// What a player clicking "continue" does with the screens a day opens, and with the day's
+// answers to applications: a successful one that pays more is accepted, every other one is
+// put aside (its letter goes with the day's mail). True when the game has ended.
+bool AnswerScreens() {
+  const std::vector<SIM_JobOffer*> offers = SIM_JobOffer::All();
+  for (SIM_JobOffer* offer : offers) {
+    if (offer->IsPending()) continue;
+    if (offer->IsSuccess() && offer->GetJob()->GetMinSalary() > PlayerSalary()) {
+      offer->Accept();
+      ++g_jobChanges;
+    }
+    delete offer;
+  }
+  return SIM_HeadlessScreens::Instance().AnswerScreens();
+}
 
 // The play time runs on between two saves of one state.
 std::string MaskPlayTime(const std::string& text) {
@@ -260,6 +304,8 @@ int main(int argc, char** argv) {
   std::printf("job %s\n", job ? job->GetName().c_str() : "none");
   std::printf("promotions %d\n", promotions);
   std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
+  std::printf("applications %d\n", g_applications);
+  std::printf("job_changes %d\n", g_jobChanges);
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

@@ -35,8 +35,10 @@ bool GUIButtonList::ClickButtons() {
   // stays valid until the outermost dispatch has returned.
   GUI_WindowManager::DispatchGuard guard;
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
+  // A hidden button takes no click: it may lie under a shown one (the job search's filter box
+  // under its apply button).
   for (size_t i = 0; i < buttons.size(); ++i)
-    if (buttons[i]->OnClick(x, y)) return true;
+    if (buttons[i]->IsVisible() && buttons[i]->OnClick(x, y)) return true;
   return false;
 }
 

@@ -2,6 +2,7 @@
 #include "gui/GUI_CheckButton.h"
 
 #include "gui/GUI_Services.h"
+#include "gui/GUI_Tutorial.h"
 
 GUI_CheckButton::GUI_CheckButton(const std::string& label, GUI_ButtonCallback cb, void* arg)
     : GUI_ButtonBase(cb, arg), label_(label.substr(0, kMaxLabel)) {
@@ -29,6 +30,9 @@ void GUI_CheckButton::Draw() {
 }
 
 bool GUI_CheckButton::OnClick(float x, float y) {
+  // As every button: a hidden or disabled box, or one the tutorial holds back, takes no click
+  // and keeps its state.
+  if (!visible || !enabled || !GUI_Tutorial::IsAllowed(this)) return false;
   PlaceBox();
   if (!box_.ContainsPoint(x, y)) return false;
   checked = !checked;

@@ -1,5 +1,5 @@
-// A 26 x 26 check box with its label beside it. Only the box takes clicks; a click toggles it
-// and runs the callback. Owners read the checked flag.
+// A 26 x 26 check box with its label beside it. Only the box takes clicks, and only while it
+// is shown and enabled; a click toggles it and runs the callback. Owners read the checked flag.
 #pragma once
 
 #include <string>

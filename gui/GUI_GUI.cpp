@@ -11,6 +11,7 @@
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Backdrop.h"
 #include "gui/GUI_Calendar.h"
+#include "gui/GUI_Career.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_Date.h"
@@ -71,6 +72,7 @@ void DrawPanelTexts() {
   BeginGdiDrawing();
   if (manager.Contains(GUI_Calendar::Instance())) GUI_Calendar::Instance()->DrawTexts();
   GUI_MindState::DrawTexts();
+  if (manager.Contains(GUI_Career::Instance())) GUI_Career::Instance()->DrawTexts();
   if (manager.Contains(GUI_Date::Instance())) GUI_Date::Instance()->DrawTexts();
   if (manager.Contains(GUI_Cash::Instance())) GUI_Cash::Instance()->DrawTexts();
   if (manager.Contains(GUI_Tovel::Instance())) GUI_Tovel::Instance()->DrawTexts();
@@ -134,6 +136,7 @@ void GUI_GUI::StartGame() {
   GUI_Cash::Instance()->SetUp();
   GUI_Calendar::Instance()->SetUp();
   GUI_Tovel::Instance()->SetUp();
+  GUI_Career::Instance()->SetUp();
   // The player's attribute bars, built afresh for this game's attributes.
   GUI_MindState::SetUp();
   GUI_WindowManager::Instance().SetPanelTextDrawer(DrawPanelTexts);

@@ -1,7 +1,112 @@
-// Stand-in for the entertainment jobs until they are built: each operation records its call.
+// The rolling pool of short-lived acting and music jobs, 20 of each. Each is a job type made
+// at random from a quality level and the word lists of data/simulation/entertainment.txt: its
+// name, employer, salary, prerequisites and effects. They show up in the job search like any
+// other job, live two days unless the player applies for or holds one, and are topped up
+// daily.
+//
+// The catalogue owns them like every other job type (they all share the name
+// "procedural_job"; a save tells them by their industry, "acting" or "music"). Three lists
+// point at them: every entertainment job, the acting jobs and the music jobs; each job joins
+// its lists when made and leaves them when deleted.
 #pragma once
 
-class SIM_EntertainJob {
+#include <string>
+#include <vector>
+
+#include "sim/SIM_JobBase.h"
+
+struct SaveEntertainJob;
+
+class SIM_EntertainJob : public SIM_JobBase {
  public:
+  static constexpr int kPoolSize = 20;
+  static constexpr int kLifeDays = 2;
+  static constexpr const char* kName = "procedural_job";
+  static constexpr const char* kWordFile = "data/simulation/entertainment.txt";
+
+  ~SIM_EntertainJob() override;
+  // The pool saves its jobs whole (they share one name), apart from the catalogue's day.
+  bool IsCatalogueJob() const override { return false; }
+
+  // The day's step (also new game and load): every job ages a day; the old ones nobody
+  // applied for or holds go; the pool is topped up, music first.
   static void UpdatePool();
+  // Makes one job of the family and puts it into the catalogue (returns it).
+  static SIM_EntertainJob* MakeActing();
+  static SIM_EntertainJob* MakeMusic();
+  // A loaded game's job: the family's kind with the saved record's fields (not generated).
+  static std::unique_ptr<SIM_EntertainJob> MakeForIndustry(const std::string& industry);
+  static bool IsEntertainmentIndustry(const std::string& industry) {
+    return industry == "acting" || industry == "music";
+  }
+
+  // The save's copy of the pool in its order, and the place of the player's job in it (-1).
+  static std::vector<SaveEntertainJob> CapturePool(int& held);
+  // A loaded game's pool in place of the running one's (put into the catalogue). Returns the
+  // job at `held` (null for -1 or a place outside the pool).
+  static SIM_EntertainJob* RestorePool(const std::vector<SaveEntertainJob>& pool, int held);
+  // A loaded job from its record (not in the catalogue); null when the industry is neither.
+  static std::unique_ptr<SIM_EntertainJob> FromSave(const SaveEntertainJob& record);
+
+  static const std::vector<SIM_EntertainJob*>& All();
+  static const std::vector<SIM_EntertainJob*>& Acting();
+  static const std::vector<SIM_EntertainJob*>& Music();
+
+  // Texts, employer, prerequisites and effects, from the level and the word lists.
+  void Generate();
+
+  int GetAge() const { return age_; }
+  void SetAge(int age) { age_ = age; }
+  float GetLevel() const { return level_; }
+  void SetLevel(float level) { level_ = level; }
+  const std::string& GetSpecialty() const { return specialty_; }
+  void SetSpecialty(const std::string& specialty) { specialty_ = specialty; }
+  const std::string& GetFamily() const { return family_; }
+  void SetFamily(const std::string& family) { family_ = family; }
+
+  // The salary a level gives before the final spread of 10 per cent either way (the middle
+  // of the spread below a level of 0.8).
+  static float BaseSalary(float level);
+
+ protected:
+  // Draws the level and the salary (`draw` false: a loaded job whose fields come from its
+  // record draws nothing).
+  explicit SIM_EntertainJob(bool draw);
+
+  virtual void PickProduction() {}
+  virtual void BuildName() {}
+  virtual void BuildPrerequisites() {}
+  virtual void BuildModifiers() {}
+  virtual void BuildRejectionText() {}
+
+  int age_ = 0;
+  float level_ = 0.0f;
+  std::string specialty_;
+  std::string family_;
+};
+
+class SIM_ActingJob : public SIM_EntertainJob {
+ public:
+  explicit SIM_ActingJob(bool draw = true);
+  ~SIM_ActingJob() override;
+
+ protected:
+  void PickProduction() override;
+  void BuildName() override;
+  void BuildPrerequisites() override;
+  void BuildModifiers() override;
+  void BuildRejectionText() override;
+};
+
+class SIM_MusicJob : public SIM_EntertainJob {
+ public:
+  explicit SIM_MusicJob(bool draw = true);
+  ~SIM_MusicJob() override;
+
+ protected:
+  void PickProduction() override;
+  void BuildName() override;
+  void BuildPrerequisites() override;
+  void BuildModifiers() override;
+  void BuildRejectionText() override;
 };

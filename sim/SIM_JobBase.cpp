@@ -479,3 +479,17 @@ std::unique_ptr<SIM_JobBase> SIM_JobBase::FromSave(const SaveJobType& in) {
   }
   return job;
 }
+
+void SIM_JobBase::Remove(SIM_JobBase* job) {
+  auto& jobs = C().jobs;
+  const auto it = std::find_if(jobs.begin(), jobs.end(),
+                               [job](const auto& entry) { return entry.get() == job; });
+  if (it == jobs.end()) return;
+  for (SIM_NPC* npc : SIM_NPC::All()) {
+    if (npc->GetJob() == job) npc->SetJob(nullptr);
+    if (npc->GetUnlockableJob() == job) npc->SetUnlockableJob(nullptr);
+  }
+  Erase(C().search, job);
+  Erase(C().locked, job);
+  jobs.erase(it);
+}

@@ -195,4 +195,10 @@ class SIM_JobBase : public SIM_TimeChunkType {
   int duration_ = -1;
   int daysSinceLastColleague_ = 0;
   bool loaded_ = false;
+
+ public:
+  // ---- The acting and music pool ----
+  // Deletes one job type of the catalogue (characters holding it lose it first; the player
+  // never holds a job deleted here).
+  static void Remove(SIM_JobBase* job);
 };

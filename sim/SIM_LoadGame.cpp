@@ -31,6 +31,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Dirt.h"
 #include "sim/SIM_EntertainJob.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_EventCalendar.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
@@ -344,6 +345,82 @@ void ReadNPC(Reader& r, SaveNPC& n) {
     n.socialClass = r.Int(st::kSocialClass);
   }
   r.Close(st::kNPC);
+}
+
+// The acting and music pool and the answers to applications, when the file has them.
+void ReadCareerPool(Reader& r, SaveGameData& d) {
+  if (!r.Peek(st::kEntertainJobs)) return;
+  d.hasEntertainJobs = true;
+  r.Open(st::kEntertainJobs);
+  d.heldPoolJob = r.Int(st::kHeldPoolJob);
+  while (r.Peek(st::kEntertainJob)) {
+    r.Open(st::kEntertainJob);
+    SaveEntertainJob j;
+    j.industryName = r.String(st::kIndustryName);
+    j.guiName = r.String(st::kGuiName);
+    j.employerName = r.String(st::kEmployerName);
+    j.workplace = r.String(st::kWorkplace);
+    j.maleDesc = r.String(st::kMaleDesc);
+    j.femaleDesc = r.String(st::kFemaleDesc);
+    j.rejectionText = r.String(st::kRejectionText);
+    j.specialty = r.String(st::kSpecialty);
+    j.family = r.String(st::kFamily);
+    j.level = r.Float(st::kLevel);
+    j.age = r.Int(st::kAge);
+    j.cooldown = r.Int(st::kCooldown);
+    j.openToday = r.Flag(st::kOpenToday);
+    j.commuteDistance = r.Float(st::kCommuteDistance);
+    j.minSalary = r.Float(st::kMinSalary);
+    j.maxSalary = r.Float(st::kMaxSalary);
+    j.duration = r.Int(st::kDuration);
+    j.daysSinceLastFriend = r.Int(st::kDaysSinceLastFriend);
+    j.rarity = r.Float(st::kRarity);
+    j.sociability = r.Float(st::kSociability);
+    j.socialTovel = r.Float(st::kSocialTovel);
+    r.Open(st::kPrereqs);
+    while (r.Peek(st::kPrereq)) {
+      r.Open(st::kPrereq);
+      SavePrerequisite p;
+      p.name = r.String(st::kName);
+      p.value = r.Float(st::kValue);
+      p.first = r.Flag(st::kFirst);
+      p.below = r.Flag(st::kBelow);
+      r.Close(st::kPrereq);
+      j.prereqs.push_back(std::move(p));
+    }
+    r.Close(st::kPrereqs);
+    r.Open(st::kModifiers);
+    while (r.Peek(st::kModifier)) {
+      r.Open(st::kModifier);
+      SaveModifier m;
+      m.name = r.String(st::kName);
+      m.debugName = r.String(st::kDebugName);
+      m.degrade = r.Float(st::kDegrade);
+      m.value = r.Float(st::kValue);
+      r.Close(st::kModifier);
+      j.modifiers.push_back(std::move(m));
+    }
+    r.Close(st::kModifiers);
+    r.Close(st::kEntertainJob);
+    d.entertainJobs.push_back(std::move(j));
+  }
+  r.Close(st::kEntertainJobs);
+
+  r.Open(st::kJobOffers);
+  while (r.Peek(st::kJobOffer)) {
+    r.Open(st::kJobOffer);
+    SaveJobOffer o;
+    o.job = r.String(st::kName);
+    o.pool = r.Int(st::kPoolIndex);
+    o.success = r.Flag(st::kSuccess);
+    o.pending = r.Flag(st::kPending);
+    o.daysLeft = r.Int(st::kDaysLeft);
+    o.reason = r.Int(st::kReason);
+    o.rejectionApplied = r.Flag(st::kRejectionApplied);
+    r.Close(st::kJobOffer);
+    d.jobOffers.push_back(std::move(o));
+  }
+  r.Close(st::kJobOffers);
 }
 
 void ReadJobs(Reader& r, SaveGameData& d) {
@@ -692,7 +769,41 @@ void ReadAll(Reader& r, SaveGameData& d) {
     r.Close(st::kPortraitsUsed);
   }
   r.Close(st::kMisc);
-  // Nothing after misc is read: the closing xml tag is optional.
+  ReadCareerPool(r, d);
+  // Nothing more is read: the closing xml tag is optional.
+}
+
+// The pool's jobs are of the two kinds, and every offer names a job the loaded game has.
+bool CheckCareerPool(const SaveGameData& d, std::string& error) {
+  const int poolSize = static_cast<int>(d.entertainJobs.size());
+  for (const SaveEntertainJob& j : d.entertainJobs) {
+    if (!SIM_EntertainJob::IsEntertainmentIndustry(j.industryName)) {
+      error = "an entertainment job of industry " + j.industryName;
+      return false;
+    }
+    if (j.age < 0 || j.cooldown < 0) {
+      error = "an entertainment job's counter is out of range";
+      return false;
+    }
+  }
+  if (d.heldPoolJob < -1 || d.heldPoolJob >= poolSize) {
+    error = "the player's pool job is out of range";
+    return false;
+  }
+  for (const SaveJobOffer& o : d.jobOffers) {
+    const bool known = o.pool >= 0 ? o.pool < poolSize
+                                   : o.pool == -1 && (o.job == d.jobType.name ||
+                                                      SIM_JobBase::FindByName(o.job));
+    if (!known) {
+      error = "an offer of an unknown job " + o.job;
+      return false;
+    }
+    if (o.daysLeft < 0 || o.daysLeft > SIM_JobOffer::kDaysToAnswer) {
+      error = "an offer's days are out of range";
+      return false;
+    }
+  }
+  return true;
 }
 
 void Fail(const std::string& reason) {
@@ -787,6 +898,7 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
   }
   for (const SaveNamedValue& g : d.globals)
     if (g.name.empty()) return bad("a global value has no name");
+  if (!CheckCareerPool(d, error)) return false;
   for (const SaveJobApplication& a : d.jobsApplied)
     if (a.name != d.jobType.name && !SIM_JobBase::FindByName(a.name))
       return bad("unknown applied-for job " + a.name);
@@ -949,12 +1061,18 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   // made, so no character is left pointing at the replaced entry.
   // A generated entertainment job (known by its industry) has no table twin to copy from or
   // replace; the loaded record is never deleted to make room for another.
-  auto job = SIM_JobBase::FromSave(d.jobType);
-  const bool entertainment =
-      d.jobType.industryName == "acting" || d.jobType.industryName == "music";
-  if (!entertainment) job->CopyPrerequisites();
-  if (d.jobType.name == st::kNoJob) job->SetWorksInTheDay(false);
-  SIM_JobBase* playerJob = SIM_JobBase::Install(std::move(job));
+  // The file's acting and music pool comes back whole; a pool job the player holds is the
+  // pool's own object, not a second copy from the job record.
+  SIM_JobBase* playerJob =
+      d.hasEntertainJobs ? SIM_EntertainJob::RestorePool(d.entertainJobs, d.heldPoolJob) : nullptr;
+  if (!playerJob) {
+    auto job = SIM_JobBase::FromSave(d.jobType);
+    const bool entertainment =
+        d.jobType.industryName == "acting" || d.jobType.industryName == "music";
+    if (!entertainment) job->CopyPrerequisites();
+    if (d.jobType.name == st::kNoJob) job->SetWorksInTheDay(false);
+    playerJob = SIM_JobBase::Install(std::move(job));
+  }
 
   Progress(0.1f);
   ApplyPlayer(d.player, d.fileVersion >= st::kVersionExact);
@@ -1072,7 +1190,10 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Tovel::Instance().Recount();
   SIM_Tovel::Instance().RecountMemberships();
   SIM_Tovel::Instance().RecountActivities();
-  SIM_EntertainJob::UpdatePool();
+  // A file with the pool holds it as the day's update left it; an older one makes the day's.
+  if (!d.hasEntertainJobs) SIM_EntertainJob::UpdatePool();
+  // The answers on their way, and today's delivered ones with their mail items.
+  SIM_JobOffer::Restore(d.jobOffers);
   SIM_SmallTalk::Clear();
   Screens().LayOutNPCIcons();
   Screens().LayOutNPCIcons();

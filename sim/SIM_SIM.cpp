@@ -115,6 +115,8 @@ void SIM_SIM::ResetWorld() {
   // The characters go first: they point at job types, and the job table is rebuilt under them.
   SIM_NPC::DeleteAll();
   SIM_Vesk::Instance()->SetJob(nullptr);
+  // The offers point into the job table: they go before it is read again.
+  SIM_JobOffer::DeleteAll();
   SIM_JobBase::LoadAll();
   ClearAchievements();
   GlobalNamedValues().Clear();
@@ -179,6 +181,7 @@ void SIM_SIM::Shutdown() {
   SIM_CommuteMethod::DeleteAll();
   SIM_Movie::DeleteAll();
   SIM_Rumour::DeleteAll();
+  SIM_JobOffer::DeleteAll();
   SIM_JobBase::DeleteAll();
   SIM_Vesk::Instance()->SetJob(nullptr);  // the job types are gone
   SIM_SmallTalk::Clear();

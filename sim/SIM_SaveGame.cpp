@@ -17,12 +17,14 @@
 #include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Effect.h"
+#include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_Interest.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
@@ -283,6 +285,73 @@ void WriteJobs(Writer& w, const SaveGameData& d) {
     w.Float(st::kCaseValue, d.legalCase.value);
     w.Close(st::kLegalCase);
   }
+}
+
+// The acting and music pool, whole, and the answers to applications.
+void WriteCareerPool(Writer& w, const SaveGameData& d) {
+  if (!d.hasEntertainJobs) return;
+  w.Open(st::kEntertainJobs);
+  w.Int(st::kHeldPoolJob, d.heldPoolJob);
+  for (const SaveEntertainJob& j : d.entertainJobs) {
+    w.Open(st::kEntertainJob);
+    w.String(st::kIndustryName, j.industryName);
+    w.String(st::kGuiName, j.guiName);
+    w.String(st::kEmployerName, j.employerName);
+    w.String(st::kWorkplace, j.workplace);
+    w.String(st::kMaleDesc, j.maleDesc);
+    w.String(st::kFemaleDesc, j.femaleDesc);
+    w.String(st::kRejectionText, j.rejectionText);
+    w.String(st::kSpecialty, j.specialty);
+    w.String(st::kFamily, j.family);
+    w.Float(st::kLevel, j.level);
+    w.Int(st::kAge, j.age);
+    w.Int(st::kCooldown, j.cooldown);
+    w.Flag(st::kOpenToday, j.openToday);
+    w.Float(st::kCommuteDistance, j.commuteDistance);
+    w.Float(st::kMinSalary, j.minSalary);
+    w.Float(st::kMaxSalary, j.maxSalary);
+    w.Int(st::kDuration, j.duration);
+    w.Int(st::kDaysSinceLastFriend, j.daysSinceLastFriend);
+    w.Float(st::kRarity, j.rarity);
+    w.Float(st::kSociability, j.sociability);
+    w.Float(st::kSocialTovel, j.socialTovel);
+    w.Open(st::kPrereqs);
+    for (const SavePrerequisite& p : j.prereqs) {
+      w.Open(st::kPrereq);
+      w.String(st::kName, p.name);
+      w.Float(st::kValue, p.value);
+      w.Flag(st::kFirst, p.first);
+      w.Flag(st::kBelow, p.below);
+      w.Close(st::kPrereq);
+    }
+    w.Close(st::kPrereqs);
+    w.Open(st::kModifiers);
+    for (const SaveModifier& m : j.modifiers) {
+      w.Open(st::kModifier);
+      w.String(st::kName, m.name);
+      w.String(st::kDebugName, m.debugName);
+      w.Float(st::kDegrade, m.degrade);
+      w.Float(st::kValue, m.value);
+      w.Close(st::kModifier);
+    }
+    w.Close(st::kModifiers);
+    w.Close(st::kEntertainJob);
+  }
+  w.Close(st::kEntertainJobs);
+
+  w.Open(st::kJobOffers);
+  for (const SaveJobOffer& o : d.jobOffers) {
+    w.Open(st::kJobOffer);
+    w.String(st::kName, o.job);
+    w.Int(st::kPoolIndex, o.pool);
+    w.Flag(st::kSuccess, o.success);
+    w.Flag(st::kPending, o.pending);
+    w.Int(st::kDaysLeft, o.daysLeft);
+    w.Int(st::kReason, o.reason);
+    w.Flag(st::kRejectionApplied, o.rejectionApplied);
+    w.Close(st::kJobOffer);
+  }
+  w.Close(st::kJobOffers);
 }
 
 void WriteProject(Writer& w, const char* tag, const SaveProject& p) {
@@ -566,6 +635,9 @@ SaveGameData SIM_SaveGame::Capture() {
   d.weatherDays = SIM_Weather::Instance().GetDaysToChange();
   d.friendMadeToday = SIM_Relationship::IsFriendMadeToday();
   d.portraitsUsed = SIM_PortraitDatabase::Used();
+  d.hasEntertainJobs = true;
+  d.entertainJobs = SIM_EntertainJob::CapturePool(d.heldPoolJob);
+  d.jobOffers = SIM_JobOffer::Capture();
   return d;
 }
 
@@ -777,6 +849,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   for (const std::string& name : d.portraitsUsed) w.String(st::kName, name);
   w.Close(st::kPortraitsUsed);
   w.Close(st::kMisc);
+  WriteCareerPool(w, d);
 
   w.Close(st::kXml);
   return w.Take();

@@ -217,6 +217,55 @@ struct SavePet {
   bool operator==(const SavePet&) const = default;
 };
 
+struct SavePrerequisite {
+  std::string name;
+  float value = 0.0f;
+  bool first = false;
+  bool below = false;
+  bool operator==(const SavePrerequisite&) const = default;
+};
+
+// One acting or music job, whole: the pool's jobs are made at random, so nothing of them can
+// be read again from the tables.
+struct SaveEntertainJob {
+  std::string industryName;  // "acting" or "music": which kind of job it is
+  std::string guiName;
+  std::string employerName;
+  std::string workplace;
+  std::string maleDesc;
+  std::string femaleDesc;
+  std::string rejectionText;
+  std::string specialty;
+  std::string family;
+  float level = 0.0f;
+  int age = 0;
+  int cooldown = 0;
+  bool openToday = false;
+  float commuteDistance = 0.0f;
+  float minSalary = 0.0f;
+  float maxSalary = 0.0f;
+  int duration = -1;
+  int daysSinceLastFriend = 0;
+  float rarity = 0.0f;
+  float sociability = 0.0f;
+  float socialTovel = 0.0f;
+  std::vector<SavePrerequisite> prereqs;
+  std::vector<SaveModifier> modifiers;
+  bool operator==(const SaveEntertainJob&) const = default;
+};
+
+// The answer to an application, on its way or delivered today.
+struct SaveJobOffer {
+  std::string job;  // the catalogue job's name
+  int pool = -1;    // else the place of the pool job in the pool
+  bool success = false;
+  bool pending = true;
+  int daysLeft = 0;
+  int reason = 0;
+  bool rejectionApplied = false;
+  bool operator==(const SaveJobOffer&) const = default;
+};
+
 // Everything a save holds, in file order.
 struct SaveGameData {
   std::string version;     // the header text
@@ -281,6 +330,11 @@ struct SaveGameData {
   int weatherDays = 0;           // days the weather holds; 0 rolls a new one the next day
   bool friendMadeToday = false;  // the day has made its one friend
   std::vector<std::string> portraitsUsed;  // handed out to characters, dropped ones included
+  // After misc; files without them have no offers and make a new pool:
+  bool hasEntertainJobs = false;
+  std::vector<SaveEntertainJob> entertainJobs;  // the pool in its order
+  int heldPoolJob = -1;                         // the player's job's place in it, or -1
+  std::vector<SaveJobOffer> jobOffers;
 
   bool operator==(const SaveGameData&) const = default;
 };

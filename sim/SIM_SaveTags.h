@@ -274,3 +274,32 @@ inline constexpr const char* kFriendToday = "friendtoday";
 inline constexpr const char* kPortraitsUsed = "portraitsused";
 
 }  // namespace savetag
+
+namespace savetag {
+
+// ---- Offers and the acting and music pool (files without them load as a new day's) ----
+// After misc: the answers to applications and every entertainment job, whole. An offer names
+// its job (a pool job by its place in the pool, -1 for a catalogue job).
+inline constexpr const char* kJobOffers = "job_offers";
+inline constexpr const char* kJobOffer = "job_offer";
+inline constexpr const char* kPoolIndex = "pool";
+inline constexpr const char* kSuccess = "success";
+inline constexpr const char* kPending = "pending";
+inline constexpr const char* kDaysLeft = "daysleft";
+inline constexpr const char* kReason = "reason";
+inline constexpr const char* kRejectionApplied = "rejectionapplied";
+inline constexpr const char* kEntertainJobs = "entertainment_jobs";
+inline constexpr const char* kHeldPoolJob = "held";
+inline constexpr const char* kEntertainJob = "entertainment_job";
+inline constexpr const char* kLevel = "level";
+inline constexpr const char* kSpecialty = "specialty";
+inline constexpr const char* kFamily = "family";
+inline constexpr const char* kCooldown = "cooldown";
+inline constexpr const char* kSocialTovel = "socialtovel";
+inline constexpr const char* kRejectionText = "rejectiontext";
+inline constexpr const char* kPrereqs = "prereqs";
+inline constexpr const char* kPrereq = "prereq";
+inline constexpr const char* kFirst = "first";
+inline constexpr const char* kBelow = "below";
+
+}  // namespace savetag

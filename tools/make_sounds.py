@@ -6,7 +6,9 @@ output is reproducible: the same script gives the same files. Files named .wav a
 directly; files named .ogg are written as WAV and encoded with oggenc (Debian package
 vorbis-tools), which is needed only to run this tool, never by the game.
 
-Usage: tools/make_sounds.py [output folder, default data/sounds] [file names to make]
+Usage: tools/make_sounds.py [output folder, default data/sounds] [file names...]
+With file names, only those sounds are written (the others keep their bytes whatever the
+local encoder's version).
 """
 
 import math
@@ -389,6 +391,14 @@ def make_you_have_mail(rng):
     return concat(out, silence(0.15))
 
 
+def make_mouseover(rng):
+    # A soft, short rising blip for the pointer passing over a list entry: quieter and
+    # rounder than the click, so sweeping across a list never grates.
+    blip = decay(tone(880, 0.07, "sine", glide_to=1320), 0.02)
+    air = decay(lowpass(noise(0.07, rng, 0.15), 3000), 0.01)
+    return envelope(mix(blip, air), 0.004, 0.03)
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -420,6 +430,7 @@ SOUNDS = {
     "chime.ogg": make_chime,
     "calm.ogg": make_calm,
     "youhavemail.ogg": make_you_have_mail,
+    "mouseover.ogg": make_mouseover,
 }
 
 
@@ -427,6 +438,9 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else "data/sounds"
     # Names after the folder make only those files (the others keep their bytes).
     only = set(sys.argv[2:])
+    unknown = only - set(SOUNDS)
+    if unknown:
+        sys.exit("unknown sounds: " + ", ".join(sorted(unknown)))
     for index, (name, maker) in enumerate(SOUNDS.items()):
         if only and name not in only:
             continue

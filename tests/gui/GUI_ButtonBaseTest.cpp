@@ -188,6 +188,39 @@ TEST_F(ButtonTest, CheckBoxTakesClicksOnTheBoxOnly) {
   EXPECT_FLOAT_EQ(label->x, 139);
 }
 
+TEST_F(ButtonTest, HiddenOrDisabledCheckBoxLetsTheClickThroughUnchanged) {
+  // A hidden filter box lying over a shown button (the job search's apply button) must
+  // neither toggle nor swallow the click.
+  GUIButtonList list;
+  auto* check = new GUI_CheckButton("Hide", Count, reinterpret_cast<void*>(0));
+  check->SetRect(100, 100, 250, 126);
+  auto* behind = new GUI_ButtonText("apply", Count, reinterpret_cast<void*>(1));
+  behind->SetRect(100, 100, 400, 126);
+  list.AddButton(check);
+  list.AddButton(behind);
+  MoveMouse(110, 110);  // on the box
+
+  check->SetVisible(false);
+  EXPECT_TRUE(list.ClickButtons());
+  EXPECT_EQ(g_clicks[1], 1);
+  EXPECT_FALSE(check->OnClick(110, 110));
+
+  check->SetVisible(true);
+  check->SetEnabled(false);
+  behind->SetEnabled(false);
+  EXPECT_FALSE(list.ClickButtons());
+  EXPECT_FALSE(check->IsChecked());
+  EXPECT_EQ(g_clicks[0], 0);
+
+  // A hidden plain button is skipped the same way.
+  behind->SetEnabled(true);
+  behind->SetVisible(false);
+  check->SetEnabled(true);
+  MoveMouse(300, 110);
+  EXPECT_FALSE(list.ClickButtons());
+  EXPECT_EQ(g_clicks[1], 1);
+}
+
 TEST_F(ButtonTest, DataButtonHandsItsDataAndHelpButtonOpensHelp) {
   GUI_DataButton data("icon.dds", Count, reinterpret_cast<void*>(2));
   data.SetRect(0, 0, 20, 20);

@@ -18,6 +18,8 @@
 #include "gui/windows/GUI_JobOffer.h"
 #include "gui/windows/GUI_JobUnlock.h"
 #include "gui/windows/GUI_NPCMessage.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PlayerOptions.h"
@@ -195,11 +197,14 @@ TEST_F(EmailTest, WithTheSoundOffTheBatchWaitsForIt) {
 // The job dialogs keep the item they answer with. The day's end deletes every item; the
 // dialog holding one closes with it instead of answering through a freed item later.
 TEST_F(EmailTest, TheDaysEndClosesTheJobDialogsHoldingTheirItems) {
-  GUI_Email* offer = GUI_Email::AddJobOffer(nullptr);
+  SIM_JobBase* job = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(job, nullptr);
+  GUI_Email* offer = GUI_Email::AddJobOffer(new SIM_JobOffer(job, true, SIM_JobOffer::kOther));
   offer->Open();
   ASSERT_TRUE(GUI_JobOffer::IsOpen());
   EXPECT_EQ(GUI_JobOffer::HeldItem(), offer);
-  GUI_Email::AddJobUnlock(AnyNpc(), nullptr)->Open();
+  AnyNpc()->SetUnlockableJob(job);
+  GUI_Email::AddJobUnlock(AnyNpc(), job)->Open();
   ASSERT_TRUE(GUI_JobUnlock::IsOpen());
 
   SIM_SIM::Instance().NextDay();
@@ -207,21 +212,24 @@ TEST_F(EmailTest, TheDaysEndClosesTheJobDialogsHoldingTheirItems) {
   EXPECT_FALSE(GUI_JobOffer::IsOpen());
   EXPECT_FALSE(GUI_JobUnlock::IsOpen());
   EXPECT_EQ(GUI_JobOffer::HeldItem(), nullptr);
-  GUI_JobOffer::Answer();  // nothing left to answer through
-  GUI_JobUnlock::Answer();
+  GUI_JobOffer::Accept();  // nothing left to answer through
+  GUI_JobUnlock::Accept();
   EXPECT_TRUE(GUI_Email::Items().empty());
 }
 
 TEST_F(EmailTest, ADialogClosedWithoutAnAnswerNoLongerHangsOnItsItem) {
-  GUI_Email* first = GUI_Email::AddJobUnlock(AnyNpc(), nullptr);
-  GUI_Email* second = GUI_Email::AddJobUnlock(AnyNpc(), nullptr);
+  SIM_JobBase* job = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(job, nullptr);
+  AnyNpc()->SetUnlockableJob(job);
+  GUI_Email* first = GUI_Email::AddJobUnlock(AnyNpc(), job);
+  GUI_Email* second = GUI_Email::AddJobUnlock(AnyNpc(), job);
   first->Open();
   GUI_JobUnlock::Close();  // the close button keeps the item
   EXPECT_FALSE(first->HasHolder());
   second->Open();
   delete first;  // not the held one: the dialog stays
   EXPECT_TRUE(GUI_JobUnlock::IsOpen());
-  GUI_JobUnlock::Answer();  // the answer uses up the item it holds
+  GUI_JobUnlock::Reject();  // the answer uses up the item it holds
   EXPECT_FALSE(GUI_JobUnlock::IsOpen());
   EXPECT_TRUE(GUI_Email::Items().empty());
 }

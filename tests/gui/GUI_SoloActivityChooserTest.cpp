@@ -10,6 +10,7 @@
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "sim/HOOK_EveningClassType.h"
@@ -211,11 +212,16 @@ TEST_F(ChooserTest, AnEmptyListShowsNothingAndStartsNothing) {
 TEST_F(ChooserTest, OpeningClosesTheOtherChoosersReplacesItselfAndShowsItsHint) {
   std::filesystem::remove(user.Path() / "hints.txt");
   LoadHints();
+  GUI_JobSearch::Open();
+  while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();
   GUI_SoloActivityChooser::Open();
   GUI_SoloActivityChooser* first = Chooser();
   EXPECT_EQ(TracedCount("GUI_EveningClasses::Close"), 1);
   EXPECT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
   EXPECT_EQ(TracedCount("GUI_JobSearch::Close"), 1);
+  EXPECT_EQ(TracedCount("GUI_EveningClasses::Close"), 2);  // the job search closed it too
+  EXPECT_EQ(TracedCount("GUI_SocialActivityChooser::Close"), 2);
+  EXPECT_EQ(GUI_JobSearch::Instance(), nullptr);
   EXPECT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
   EXPECT_EQ(GUI_GUI::Instance().GetKeyCapture(), first);
   GUI_SoloActivityChooser::Open();

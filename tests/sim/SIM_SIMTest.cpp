@@ -67,9 +67,7 @@ const std::vector<std::string> kWorkdaySteps = {
     "GUI_SocialInvitation::CloseAll",
     "GUI_PostMortem::Close",
     "GUI_DirtSprites::Refresh",
-    "SIM_JobOffer::DailyUpdate",
     "SIM_Dirt::DailyUpdate",  // inside the date advance
-    "SIM_EntertainJob::UpdatePool",
     "SIM_Crime::DailyUpdate",
     "SIM_SmallTalk::DailyUpdate",
     "SIM_BowlingTeam::ShowReminder",

@@ -169,6 +169,25 @@ SaveGameData FullRecord() {
   d.weatherDays = 2;
   d.friendMadeToday = true;
   d.portraitsUsed = {"m_12.dds", "f_03.dds"};
+  d.hasEntertainJobs = true;
+  SaveEntertainJob acting;
+  acting.industryName = "acting";
+  acting.guiName = "Drama Actor";
+  acting.employerName = "Harbour <Lights> & co";
+  acting.specialty = "drama";
+  acting.family = "acting";
+  acting.level = 0.71875f;
+  acting.age = 1;
+  acting.cooldown = 6;
+  acting.openToday = true;
+  acting.minSalary = acting.maxSalary = 27123.5f;
+  acting.duration = 12;
+  acting.prereqs = {{"weight", 0.5f, false, true}, {"tovel", 43.125f, false, false}};
+  acting.modifiers = {{"boredom", "procedural_job", 0.25f, 0.125f}};
+  d.entertainJobs = {acting, acting};
+  d.entertainJobs[1].industryName = "music";
+  d.heldPoolJob = 1;
+  d.jobOffers = {{"clerk_1", -1, true, true, 1, 3, false}, {"procedural_job", 0, false, false, 0, 1, true}};
   d.hasJobStates = true;
   d.jobStates = {{"waiter_0", true, 2.5f, 3, false}, {"food_critic", false, -1.0f, 0, true}};
   d.legalCase = {true, 1.125f, "People vs Crane", 5, 2, 18.0f};
@@ -213,7 +232,9 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
       "dog burglars nofood cat fish parrot hamster age petfood catfood dogfood fishfood "
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
-      "portraitsused";
+      "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
+      "level cooldown socialtovel prereqs prereq first below job_offers job_offer pool "
+      "success pending daysleft reason rejectionapplied";
   const std::string text = SIM_SaveGame::Serialize(FullRecord());
   std::string found;
   std::set<std::string> seen;
