@@ -441,6 +441,9 @@ TEST_F(PeopleTest, CharactersInviteOnlyWhenATypeExistsAndCashIsFloored) {
   SIM_SocialiseType* type = SIM_SocialiseType::Add("drinks");
   type->maxGuests = 10;
   type->interests = {{"drinking", 1.0f}};
+  // A character chooses only an evening someone cares for: make sure the host does, whatever
+  // interests the new game drew.
+  if (!host->HasInterestNamed("drinking")) host->AddInterest(SIM_InterestType::Find("drinking"));
   ClearTracedCalls();
   EXPECT_TRUE(host->InvitePlayer());
   EXPECT_TRUE(host->IsInvitedToday());
@@ -674,6 +677,7 @@ TEST_F(PeopleTest, ACharactersDayInvitesByBondAndFriendsAndOffersItsJobOnce) {
   for (SIM_NPC* n : SIM_NPC::All())
     if (n->IsFriendOfPlayer()) host = n;
   ASSERT_NE(host, nullptr);
+  if (!host->HasInterestNamed("drinking")) host->AddInterest(SIM_InterestType::Find("drinking"));
   ASSERT_EQ(Friends(), 3);
   host->FindRelationship(player)->SetStrength(0.9f);
 
