@@ -18,7 +18,7 @@ namespace {
 
 // The player's mood for an evening and a guest's interest must together promise an evening
 // the guest likes (a lone guest's chemistry and an average quality make up the rest).
-constexpr float kEnough = 1.1f;
+constexpr float kEnough = 1.0f;
 
 }  // namespace
 
