@@ -463,16 +463,21 @@ def textures():
     return t
 
 
-def main():
+def write_textures(made):
+    """Writes named pictures (.bmp or .dds by name) into the folder given on the command line,
+    by default the game's GUI textures; every GUI art tool ends here."""
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..", "data", "bitmaps", "gui")
     os.makedirs(out, exist_ok=True)
-    made = textures()
     for name, rows in made.items():
         data = bmp_bytes(rows) if name.endswith(".bmp") else dds_bytes(rows)
         with open(os.path.join(out, name), "wb") as f:
             f.write(data)
     print(f"wrote {len(made)} textures to {out}")
+
+
+def main():
+    write_textures(textures())
 
 
 if __name__ == "__main__":

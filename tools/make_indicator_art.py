@@ -10,7 +10,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_gui_art import canvas, dds_bytes, segment  # noqa: E402
+from make_gui_art import write_textures, canvas, segment  # noqa: E402
 
 SIZE = 32
 EDGE = (20, 20, 24, 200)
@@ -30,14 +30,7 @@ def sign(plus):
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "data", "bitmaps", "gui")
-    os.makedirs(out, exist_ok=True)
-    made = {"minus.dds": sign(False), "plus.dds": sign(True)}
-    for name, rows in made.items():
-        with open(os.path.join(out, name), "wb") as f:
-            f.write(dds_bytes(rows))
-    print(f"wrote {len(made)} textures to {out}")
+    write_textures({"minus.dds": sign(False), "plus.dds": sign(True)})
 
 
 if __name__ == "__main__":

@@ -11,7 +11,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_gui_art import canvas, clamp, dds_bytes, disc, mix, over  # noqa: E402
+from make_gui_art import write_textures, canvas, clamp, disc, mix, over  # noqa: E402
 
 GOLD_DARK = (120, 84, 20)
 GOLD = (222, 176, 58)
@@ -124,14 +124,7 @@ def textures():
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "data", "bitmaps", "gui")
-    os.makedirs(out, exist_ok=True)
-    made = textures()
-    for name, rows in made.items():
-        with open(os.path.join(out, name), "wb") as f:
-            f.write(dds_bytes(rows))
-    print(f"wrote {len(made)} textures to {out}")
+    write_textures(textures())
 
 
 if __name__ == "__main__":

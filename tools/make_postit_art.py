@@ -10,7 +10,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_gui_art import canvas, clamp, dds_bytes, mix, rounded_box_distance, smooth  # noqa: E402
+from make_gui_art import write_textures, canvas, clamp, mix, rounded_box_distance, smooth  # noqa: E402
 
 SIZE = 128
 # Bright enough to stand out on the dark room and the green panels, and unlike the note's
@@ -35,12 +35,7 @@ def postit_highlight():
 
 
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "data", "bitmaps", "gui")
-    os.makedirs(out, exist_ok=True)
-    with open(os.path.join(out, "postit_highlight.dds"), "wb") as f:
-        f.write(dds_bytes(postit_highlight()))
-    print(f"wrote postit_highlight.dds to {out}")
+    write_textures({"postit_highlight.dds": postit_highlight()})
 
 
 if __name__ == "__main__":
