@@ -31,6 +31,7 @@ bool AppShell::IsLeftDown() const { return CInput::Instance().IsLeftDown(); }
 bool AppShell::IsMouseTaken() const { return CInput::Instance().mouseTaken; }
 void AppShell::SetMouseTaken(bool taken) { CInput::Instance().mouseTaken = taken; }
 int AppShell::GetStillFrames() const { return CInput::Instance().stillFrames; }
+bool AppShell::IsDoubleClick() const { return CInput::Instance().IsDoubleClick(); }
 
 void AppShell::PlayClick(int which) { GUI_Sounds::Instance().PlayClick(which); }
 void AppShell::PlaySound(const char* file, bool loop) {

@@ -26,6 +26,7 @@ class AppShell : public GUI_Shell {
   bool IsMouseTaken() const override;
   void SetMouseTaken(bool taken) override;
   int GetStillFrames() const override;
+  bool IsDoubleClick() const override;
 
   void PlayClick(int which) override;
   void PlaySound(const char* file, bool loop) override;

@@ -33,12 +33,14 @@
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Relationship.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialTovel.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
@@ -76,6 +78,7 @@ void DrawPanelTexts() {
   if (manager.Contains(GUI_Date::Instance())) GUI_Date::Instance()->DrawTexts();
   if (manager.Contains(GUI_Cash::Instance())) GUI_Cash::Instance()->DrawTexts();
   if (manager.Contains(GUI_Tovel::Instance())) GUI_Tovel::Instance()->DrawTexts();
+  if (manager.Contains(GUI_Skills::Instance())) GUI_Skills::DrawTexts();
   EndGdiDrawing();
 }
 
@@ -139,6 +142,7 @@ void GUI_GUI::StartGame() {
   GUI_Career::Instance()->SetUp();
   // The player's attribute bars, built afresh for this game's attributes.
   GUI_MindState::SetUp();
+  GUI_Skills::SetUp();
   GUI_WindowManager::Instance().SetPanelTextDrawer(DrawPanelTexts);
   GUI_ControlPanel::CreateIfNeeded();
   const D3DEngine& engine = D3DEngine::Instance();
@@ -163,7 +167,7 @@ void GUI_GUI::Draw() {
   {
     GUI_WindowManager::DispatchGuard guard;
     if (mode_ == kSocialStanding) {
-      GUI_SocialTovel::Draw();
+      GUI_SocialTovel::DrawOpen();
     } else if (mode_ == kMainScreen) {
       if (GUI_EndGame::Instance()->IsOpen())
         GUI_EndGame::Instance()->Draw();
@@ -207,14 +211,14 @@ void GUI_GUI::DrawMainScene() {
   GUI_Snow::DrawSnowdrops();
   GUI_Rain::Draw();
   DrawNPCIcons();
+  DrawNPCIconNames();
   // The scene's texts lie under every window.
   GUI_Services::FlushText();
   GUI_Email::DrawAll();
   GUI_WindowManager::Instance().DrawAll();
   GUI_Postit::DrawAll();
   GUI_Tutorial::Draw();
-  // The icon being dragged is drawn by its own element; nothing is dragged until the
-  // contact icons exist.
+  GUI_DragIcon::DrawCurrent();
 }
 
 void GUI_GUI::DrawDebugLine() {
@@ -239,7 +243,7 @@ void GUI_GUI::Update() {
     GUI_WindowManager::Instance().UpdateAll();
     NPCIconsUpdateHover();
   } else if (mode_ == kSocialStanding) {
-    GUI_SocialTovel::Update();
+    GUI_SocialTovel::UpdateOpen();
   }
 }
 
@@ -267,7 +271,7 @@ void GUI_GUI::OnLeftButtonDown() {
     // The e-mail items see the click whether or not an icon took it.
     GUI_Email::ClickAll();
   } else if (mode_ == kSocialStanding) {
-    GUI_SocialTovel::OnClick(x, y);
+    GUI_SocialTovel::ClickOpen(x, y);
   }
 }
 
@@ -276,7 +280,7 @@ void GUI_GUI::OnRightButtonDown() {
   if (mode_ == kMainScreen) NPCIconsOnRightClick();
 }
 
-void GUI_GUI::OnLeftButtonUp() {}
+void GUI_GUI::OnLeftButtonUp() { GUI_DragIcon::EndDrag(); }
 
 void GUI_GUI::OnWheelUp() {
   GUI_SoloActivityChooser::ScrollPrevious();

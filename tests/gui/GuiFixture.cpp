@@ -21,6 +21,7 @@ namespace guitest {
 void GuiTest::SetUp() {
   // Screen tests see the simulation talk to the real screens.
   InstallScreens(&GUI_SimScreens::Instance());
+  GUI_SimScreens::Instance().PruneViews();
   std::filesystem::create_directory(dir.Path() / "debugdata");
   engine.ResetForTesting();
   engine.SetLogPath((dir.Path() / "debugdata/drawdebug.txt").string());

@@ -106,6 +106,7 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowMessage(const std::string& text, const std::string& title) override {
     Record("ShowMessage " + text + "|" + title);
   }
+  void DeleteNPCViews(SIM_NPC* npc) override { icons_.erase(npc); }
 
  private:
   RecordingScreens() = default;
