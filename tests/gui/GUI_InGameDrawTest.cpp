@@ -17,7 +17,9 @@
 #include "gui/GUI_MenuMain.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 
 namespace guitest {
@@ -132,6 +134,46 @@ TEST_F(InGameDrawTest, EscapeOverTheWorkDaySummaryAsksWhereItCanBeAnswered) {
   Frame();
   ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+}
+
+TEST_F(InGameDrawTest, TheSceneShowsTheFriendsWithTheirNamesAndBands) {
+  LayOutNPCIcons();
+  std::vector<GUI_NPCIcon*> shown;
+  for (GUI_NPCIcon* icon : AllNPCIcons())
+    if (icon->IsShown()) shown.push_back(icon);
+  ASSERT_GE(shown.size(), 2u);
+  Frame();
+  const std::vector<uint32_t> with = Screen();
+  for (GUI_NPCIcon* icon : shown) icon->SetShown(false);
+  Frame();
+  const std::vector<uint32_t> without = Screen();
+  for (GUI_NPCIcon* icon : shown) icon->SetShown(true);
+
+  const BaseSprite& avatar = GUI_Avatar::Instance().GetSprite();
+  const float ax = (avatar.vertices[0].x + avatar.vertices[3].x) / 2.0f;
+  const float ay = (avatar.vertices[0].y + avatar.vertices[3].y) / 2.0f;
+  auto differs = [&](int x, int y) {
+    const size_t i = static_cast<size_t>(y * 1024 + x);
+    return with[i] != without[i];
+  };
+  for (const GUI_NPCIcon* icon : shown) {
+    SCOPED_TRACE(icon->GetNPC()->GetFullName());
+    // The portrait covers most of its square.
+    const GUI_Rect& r = icon->GetRect();
+    int changed = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) changed += differs(x, y) ? 1 : 0;
+    EXPECT_GT(changed, (r.right - r.left) * (r.bottom - r.top) / 2);
+    // The band lies along the line from the portrait of the player to the icon.
+    const int bx = static_cast<int>(ax + (icon->GetCentreX() - ax) * 0.6f);
+    const int by = static_cast<int>(ay + (icon->GetCentreY() - ay) * 0.6f);
+    EXPECT_TRUE(differs(bx, by)) << bx << "," << by;
+    // The name, right-aligned, ends just left of the icon.
+    int name = 0;
+    for (int y = static_cast<int>(icon->GetCentreY()) + 10; y < static_cast<int>(icon->GetCentreY()) + 24; ++y)
+      for (int x = r.left - 60; x < r.left - 10; ++x) name += differs(x, y) ? 1 : 0;
+    EXPECT_GT(name, 20);
+  }
 }
 
 }  // namespace
