@@ -19,6 +19,7 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 
 namespace {
@@ -40,6 +41,17 @@ const SIM_NamedValueList* SkillsOf(SIM_Person* person) {
   if (auto* npc = dynamic_cast<SIM_NPC*>(person)) return &npc->NamedValues();
   if (auto* player = dynamic_cast<SIM_Vesk*>(person)) return &player->Skills();
   return nullptr;
+}
+
+// A skill's name as the player reads it. A character's game skills are named after the kind
+// of evening that trains them, whose own shown name stands in when the skill has no text.
+std::string SkillName(const SIM_NamedValue& skill) {
+  const std::string& key = skill.GetGuiName();
+  if (!key.empty() && Translate(key.c_str()) != key) return Translate(key.c_str());
+  for (const auto& type : SIM_SocialiseType::All())
+    if (type->GetTypeName() == skill.GetName() && !type->GetGuiName().empty())
+      return Translate(type->GetGuiName().c_str());
+  return skill.GetName();
 }
 
 }  // namespace
@@ -139,7 +151,7 @@ void GUI_NPCSkillsTab::Draw() {
   float y = F(rect.top) + 15;
   for (const SIM_NamedValue* skill : skills->Values()) {
     if (!(F(rect.bottom) - 20 > y)) break;
-    Text(l, y, Translate(skill->GetGuiName().c_str()), 16, 140, 2);
+    Text(l, y, SkillName(*skill), 16, 140, 2);
     DrawValueBar(l + 150, y + 5, skill->GetValue(), F(std::max(0, width - 170)), 1.0f, false);
     y += 20;
   }

@@ -130,15 +130,22 @@ TEST_F(PeopleWindowsTest, OneWindowPerPersonOnTheScreenWithItsFourPages) {
   EXPECT_EQ(first[0], types[0]->GetGuiName());
   EXPECT_EQ(second[1], types[6]->GetGuiName());
 
-  // Skills: one bar per skill while it fits; the window's small page holds only a few.
-  for (int i = 0; i < 12; ++i)
-    npc->ModifyNamedValue("skill" + std::to_string(i), 0.5f);
+  // Skills: one bar per skill while it fits, named as the player reads them: a game skill by
+  // its kind of evening, another by its own name when it has no text.
+  const SIM_SocialiseType* bowling = SIM_SocialiseType::FindByName("bowling");
+  ASSERT_NE(bowling, nullptr);
+  npc->NamedValues().Clear();
+  npc->ModifyNamedValue("bowling", 0.5f);
+  for (int i = 1; i < 12; ++i) npc->ModifyNamedValue("skill" + std::to_string(i), 0.5f);
   window->Tabs()->SelectTabByIndex(3);
   DrawWindow(window);
-  int labels = 0;
-  for (const auto& item : GUI_Services::RecordedTexts()) labels += item.align == 2 ? 1 : 0;
-  EXPECT_GT(labels, 0);
-  EXPECT_LT(labels, 12);
+  std::vector<std::string> labels;
+  for (const auto& item : GUI_Services::RecordedTexts())
+    if (item.align == 2) labels.push_back(item.text);
+  ASSERT_GE(labels.size(), 2u);
+  EXPECT_LT(labels.size(), 12u);  // the small page holds only a few
+  EXPECT_EQ(labels[0], Translate(bowling->GetGuiName().c_str()));
+  EXPECT_EQ(labels[1], "skill1");
 }
 
 TEST_F(PeopleWindowsTest, APersonWithoutTypeOrWithAnUnknownInterestShowsEmptyText) {
@@ -337,6 +344,17 @@ TEST_F(PeopleWindowsTest, StandingScreenGivesTheKeysBackToTheWindowThatHeldThem)
   screen.OnKeyDown(1);
   EXPECT_EQ(screen.GetKeyCapture(), nullptr);
   EXPECT_FALSE(GUI_WindowManager::Instance().IsModal(&GUI_SocialTovel::Instance()));
+
+  // The quit button closes it too; a click elsewhere on it is taken and does nothing.
+  GUI_SocialTovel::Show();
+  GUI_Services::SetMouseForTesting(500, 700, false);
+  screen.OnLeftButtonDown();
+  EXPECT_TRUE(GUI_SocialTovel::IsShown());
+  const GUI_Rect& quit = GUI_SocialTovel::Instance().QuitButton()->GetRect();
+  GUI_Services::SetMouseForTesting(static_cast<float>(quit.left + 5), static_cast<float>(quit.top + 5), false);
+  screen.OnLeftButtonDown();
+  EXPECT_FALSE(GUI_SocialTovel::IsShown());
+  EXPECT_EQ(screen.GetMode(), GUI_GUI::kMainScreen);
 }
 
 TEST_F(PeopleWindowsTest, SkillsPanelGrowsByColumnsAndExpandsPastThirty) {
