@@ -38,6 +38,8 @@ class Game {
   std::string GetSaveFolder() const { return saveFolder_; }
   std::string GetVersion() const { return version_; }
   float GetUIScale() const { return uiScale_; }
+  // Tests that draw on a display of their own size set the scale that size gives.
+  void SetUIScaleForTesting(float scale) { uiScale_ = scale; }
   GUI_GameModeBase* GetCurrentMode() const { return currentMode_; }
   bool IsInGame() const { return inGame_; }
   void SetInGame(bool inGame) { inGame_ = inGame; }

@@ -27,6 +27,8 @@ void GuiTest::SetUp() {
   engine.SetLogPath((dir.Path() / "debugdata/drawdebug.txt").string());
   engine.SetErrorBoxHandler([](const std::string&, const std::string&) {});
   ASSERT_TRUE(engine.InitOffscreen(1024, 768));
+  // The scale a 1024-wide display gives, whatever display an earlier test started.
+  Game::Instance().SetUIScaleForTesting(1.0f);
   SetAssertionHandler([this](const std::string& report) { assertions.push_back(report); });
   GUI_Services::ResetForTesting();
   GUI_Services::SetRecording(true);
