@@ -130,6 +130,8 @@ void GUI_GUI::StartGame() {
   // Windows closed here must not end the player's activity slot: the window manager tells
   // them a teardown is running.
   GUI_WindowManager::Instance().CloseAllWindows();
+  // The standing screen is no window of the game's: it leaves the modal list itself.
+  if (GUI_SocialTovel::IsShown()) GUI_SocialTovel::Close();
   // Whatever held the keys is gone now.
   keyCapture_ = nullptr;
   GUI_Email::DeleteAll();

@@ -355,6 +355,13 @@ TEST_F(PeopleWindowsTest, StandingScreenGivesTheKeysBackToTheWindowThatHeldThem)
   screen.OnLeftButtonDown();
   EXPECT_FALSE(GUI_SocialTovel::IsShown());
   EXPECT_EQ(screen.GetMode(), GUI_GUI::kMainScreen);
+
+  // A game starting while it is up leaves nothing modal behind to swallow the clicks.
+  GUI_SocialTovel::Show();
+  screen.StartGame();
+  EXPECT_FALSE(GUI_SocialTovel::IsShown());
+  EXPECT_TRUE(GUI_WindowManager::Instance().ModalWindows().empty());
+  EXPECT_EQ(screen.GetKeyCapture(), nullptr);
 }
 
 TEST_F(PeopleWindowsTest, SkillsPanelGrowsByColumnsAndExpandsPastThirty) {
