@@ -10,6 +10,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Backdrop.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
@@ -56,6 +57,8 @@ void GUI_ST_Relate::Draw() {
   const float l = static_cast<float>(rect.left), t = static_cast<float>(rect.top);
   const float r = static_cast<float>(rect.right), b = static_cast<float>(rect.bottom);
   const float cx = (l + r) / 2.0f, cy = (t + b) / 2.0f;
+  // The names and the figure lie on the room picture: a veil keeps them readable.
+  DrawTextVeil(l - 10, t - 10, r + 10, b + 16);
   // A strength a save brought in from outside 0..1 still gives an opacity within range.
   float strength = relationship_->GetStrength();
   strength = std::isnan(strength) ? 0.0f : std::clamp(strength, 0.0f, 1.0f);
@@ -175,6 +178,9 @@ void GUI_SocialTovel::ClickOpen(float x, float y) { Instance().OnClick(x, y); }
 void GUI_SocialTovel::Draw() {
   const float w = ScreenW(), h = ScreenH();
   GUI_Backdrop::Instance().Draw();
+  const float helpHeight = static_cast<float>(
+      GUI_Services::MeasureHeight("tahoma", 18, help_, static_cast<int>(w - 80)));
+  DrawTextVeil(20, 44, w - 20, 64 + helpHeight + 20);
   DrawButtons();
   DrawChildren();
   GUI_Services::QueueText(0, 32, title_, "tahoma bold", 24, static_cast<int>(w), 1, 255, 255, 255);
