@@ -34,6 +34,7 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 
@@ -113,6 +114,13 @@ TEST_F(PeopleWindowsTest, OneWindowPerPersonOnTheScreenWithItsFourPages) {
   DrawWindow(window);
   EXPECT_TRUE(Queued(npc->GetForename() + " " + npc->GetSurname()));
   EXPECT_TRUE(Queued(Translate("RELATIONSHIP_STRENGTH")));
+  EXPECT_FALSE(window->ShowedHeart());
+  // The heart shows for the partner only, and goes when the romance ends.
+  SIM_Romance::Instance().SetPartner(npc);
+  DrawWindow(window);
+  EXPECT_TRUE(window->ShowedHeart());
+  SIM_Romance::Instance().SetPartner(nullptr);
+  DrawWindow(window);
   EXPECT_FALSE(window->ShowedHeart());
 
   // Interests: seven give five in the first column and two in the second.
