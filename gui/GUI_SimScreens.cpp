@@ -31,6 +31,7 @@
 #include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WebTV.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
@@ -188,3 +189,7 @@ void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key);
 void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
   ::ShowMessage(text, title);
 }
+
+void GUI_SimScreens::OpenSurfWeb() { GUI_SurfWeb::Open(); }
+
+void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }

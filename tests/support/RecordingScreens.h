@@ -106,6 +106,14 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowMessage(const std::string& text, const std::string& title) override {
     Record("ShowMessage " + text + "|" + title);
   }
+  void OpenSurfWeb() override {
+    Record("GUI_SurfWeb::Open");
+    SIM_HeadlessScreens::OpenSurfWeb();
+  }
+  void OpenWatchTV() override {
+    Record("GUI_WatchTV::Open");
+    SIM_HeadlessScreens::OpenWatchTV();
+  }
 
  private:
   RecordingScreens() = default;
