@@ -217,6 +217,12 @@ int main(int argc, char** argv) {
   // What the new-game screen would have chosen: a name and a male avatar.
   SIM_GameConfig::Instance().SetName("Sam Bench");
   SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
+  // A starting character leaning to intelligence and culture (three raises each, in turn),
+  // clever and cultured enough for the writing and research projects.
+  for (int i = 0; i < 3; ++i) {
+    SIM_GameConfig::Instance().Raise(0);
+    SIM_GameConfig::Instance().Raise(1);
+  }
   sim.NewGame();
   // The bench writes the daily autosave itself, so the days are timed without it.
   SIM_PlayerOptions& options = SIM_PlayerOptions::Instance();

@@ -99,7 +99,7 @@ void ChooseWebsite(SIM_Website* site) {
 bool ChooseTVChannel(SIM_TVChannel* channel) {
   if (!channel || !channel->IsAvailable()) return false;
   channel->ApplyModifiers(1.0f);
-  SIM_Statistics::Instance().AddInt(kStatTVWatched, 1);
+  SIM_Statistics::Instance().AddInt(1, kStatTVWatched);
   return true;
 }
 
