@@ -99,7 +99,10 @@ void SIM_AchievementBase::Judge(const Outcome& o) {
   ++g_completed;
   quality_ = GetAverageQuality();
   SIM_Vesk* player = SIM_Vesk::Instance();
-  if (RandomChance(quality_)) {
+  // The chance test alone fails a perfect project on the generator's top draw (a unit draw
+  // of exactly 1 is not below 1): a project whose every step was perfect always succeeds.
+  const bool success = RandomChance(quality_) || quality_ >= 1.0f;
+  if (success) {
     if (!o.tovelAfterSound) SIM_Tovel::Instance().Add(o.tovel);
     if (o.confidence != 0.0f)
       player->ModifyValue("confidence", o.confidence, o.confidenceDegrade, o.confidenceSource);
