@@ -15,8 +15,10 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_WebTV.h"
 #include "support/PlayDays.h"
 
 namespace {
@@ -45,6 +47,9 @@ TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
   EXPECT_FALSE(SIM_NPC::All().empty());
   EXPECT_GE(sim.GetActsLeft(), 0);
   EXPECT_GE(SIM_Tovel::Instance().GetTotal(), 0.0f);
+  // The TV was watched through its window, and every window the hooks asked for was answered.
+  EXPECT_GT(SIM_Statistics::Instance().GetInt(kStatTVWatched), 0);
+  EXPECT_EQ(SIM_HeadlessScreens::Instance().OpenWindows(), 0);
   EXPECT_TRUE(std::filesystem::exists(home / "savegames" / "autosave.xml") ||
               !SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave));
   sim.Shutdown();
