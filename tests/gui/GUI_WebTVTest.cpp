@@ -149,6 +149,35 @@ TEST_F(WebTVPlayTest, WithCableTVEveryChannelCanBeWatched) {
   EXPECT_EQ(Registered<GUI_WatchTV>(), 1);
 }
 
+TEST_F(WebTVPlayTest, ACableChannelWithoutCableIsDrawnDimmedAndTheSameChannelWithCableIsNot) {
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  std::ofstream(user.Path() / "one.csv") << "#,Sport,o,tv_arenasport.dds,1,tip\n";
+  LoadTVChannels((user.Path() / "one.csv").string());
+  // The brightness of the button's picture, away from the warning strip and the pointer.
+  auto brightness = [this] {
+    MoveMouse(0, 0);
+    NewFrame();
+    engine.BeginRender();
+    GUI_WatchTV::Instance()->Draw();
+    engine.EndScene();
+    // The channel's button comes last (a close button comes first while nothing can be watched).
+    const auto& r = GUI_WatchTV::Instance()->Buttons().back()->GetRect();
+    int sum = 0;
+    for (int x = r.left + 100; x < r.right - 20; x += 7) {
+      const uint32_t c = Pixel(x, (r.top + r.bottom) / 2 - 12);
+      sum += static_cast<int>((c >> 16 & 0xFF) + (c >> 8 & 0xFF) + (c & 0xFF));
+    }
+    return sum;
+  };
+  GUI_WatchTV::Open();
+  const int dimmed = brightness();
+  SetGlobalValue("cabletv", 1.0f);
+  GUI_WatchTV::Open();  // availability is decided when the window opens
+  const int lit = brightness();
+  EXPECT_GT(dimmed, 0);
+  EXPECT_LT(dimmed * 10, lit * 7);  // half as bright, give or take the filtering
+}
+
 TEST_F(WebTVPlayTest, WhenNothingCanBeWatchedACloseButtonLeavesWithNothingApplied) {
   std::ofstream(user.Path() / "cable.csv")
       << "#,Paid one,o,tv_arenasport.dds,1,tip,\"boredom,-0.3,0.5\"\n"
