@@ -22,6 +22,7 @@
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -58,6 +59,7 @@ class WebTVPlayTest : public PlayTest {
     std::ofstream(user.Path() / "hints.txt") << "[hints]\nsolo_dialog = 1\n";
     LoadHints();
     SIM_SIM::Instance().SetActs(2, 0);
+    SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
   }
   void TearDown() override {
     GUI_SurfWeb::Close();
@@ -214,6 +216,16 @@ TEST_F(WebTVPlayTest, SurfingTheWebAppliesTheChosenSiteAndTheProjectHooksOpenNot
   Frame();
   Frame();
   EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), 1);
+  // Back and forth over one button: once; onto another and back: once more each.
+  MoveMouse((r.left + r.right) / 2 + 30, (r.top + r.bottom) / 2);
+  Frame();
+  EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), 1);
+  const auto& next = web->Buttons()[1]->GetRect();
+  MoveMouse((next.left + next.right) / 2, (next.top + next.bottom) / 2);
+  Frame();
+  MoveMouse((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  Frame();
+  EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), 3);
   const int watched = SIM_Statistics::Instance().GetInt(kStatTVWatched);
   ClickOn(web->Buttons()[0]);
   EXPECT_EQ(GUI_SurfWeb::Instance(), nullptr);
