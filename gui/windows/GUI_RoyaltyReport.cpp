@@ -12,7 +12,11 @@ GUI_RoyaltyReport* GUI_RoyaltyReport::instance = nullptr;
 namespace {
 
 // Pounds and pence after the pound sign (a Windows-1252 byte, converted when drawn).
-std::string Pounds(float amount) { return "\xA3" + FormatFixed(amount, 2); }
+std::string Pounds(float amount) {
+  std::string text(1, '\xA3');
+  text += FormatFixed(amount, 2);
+  return text;
+}
 
 }  // namespace
 

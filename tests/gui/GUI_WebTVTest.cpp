@@ -279,7 +279,9 @@ TEST_F(WebTVPlayTest, ARoyaltyReportShowsItsStreamIsReplacedByTheNextAndGoesWith
   EXPECT_EQ(report->GetTitle(), Translate("ROYALTY_REPORT_TITLE"));
   Frame();
   EXPECT_TRUE(Queued("Kettle Blues"));
-  EXPECT_TRUE(Queued("\xA3" + FormatFixed(first->GetLastCheque(), 2)));
+  std::string cheque(1, '\xA3');
+  cheque += FormatFixed(first->GetLastCheque(), 2);
+  EXPECT_TRUE(Queued(cheque));
   const GUI_Services::TextItem* label = FindText(Translate("ROYALTY_REPORT_TEXT1"));
   const GUI_Services::TextItem* value = FindText("Kettle Blues");
   ASSERT_NE(label, nullptr);
