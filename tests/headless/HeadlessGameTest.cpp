@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "platform/Files.h"
@@ -24,8 +25,10 @@
 namespace {
 
 TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
+  // A folder of this run's own: runs side by side (other build folders) never share it.
   const std::filesystem::path home =
-      std::filesystem::temp_directory_path() / "tovel-headless-game-test";
+      std::filesystem::temp_directory_path() /
+      ("tovel-headless-game-test-" + std::to_string(std::random_device{}()));
   std::filesystem::remove_all(home);
   std::filesystem::create_directories(home / "savegames");
   SIM_PlayerOptions::Instance().SetFolder(home.string());
