@@ -55,6 +55,10 @@
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/HOOK_Achievements.h"
+#include "sim/SIM_RoyaltyStream.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_WebTV.h"
 
 namespace {
 
@@ -117,6 +121,8 @@ void PlayTheDay() {
       if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
     if (choices.empty()) return;
     choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
+    // A web or TV window the activity opened is answered at once, as a player would.
+    SIM_HeadlessScreens::Instance().AnswerHobbyWindows();
   }
 }
 
@@ -211,6 +217,12 @@ int main(int argc, char** argv) {
   // What the new-game screen would have chosen: a name and a male avatar.
   SIM_GameConfig::Instance().SetName("Sam Bench");
   SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
+  // A starting character leaning to intelligence and culture (three raises each, in turn),
+  // clever and cultured enough for the writing and research projects.
+  for (int i = 0; i < 3; ++i) {
+    SIM_GameConfig::Instance().Raise(0);
+    SIM_GameConfig::Instance().Raise(1);
+  }
   sim.NewGame();
   // The bench writes the daily autosave itself, so the days are timed without it.
   SIM_PlayerOptions& options = SIM_PlayerOptions::Instance();
@@ -306,6 +318,14 @@ int main(int argc, char** argv) {
   std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
   std::printf("applications %d\n", g_applications);
   std::printf("job_changes %d\n", g_jobChanges);
+  std::printf("tv_watched %d\n", SIM_Statistics::Instance().GetInt(kStatTVWatched));
+  std::printf("projects_completed %d\n", ProjectsCompleted());
+  std::printf("achievements %zu\n", AchievementList().size());
+  std::printf("royalty_cheques %d\n", SIM_RoyaltyStream::ChequesPaid());
+  double royalties = 0.0;
+  for (const auto& stream : SIM_RoyaltyStream::All()) royalties += stream->GetTotal();
+  std::printf("royalties_total %s\n", FormatFixed(royalties, 2).c_str());
+  std::printf("open_windows %d\n", SIM_HeadlessScreens::Instance().OpenWindows());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

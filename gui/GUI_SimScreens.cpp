@@ -35,6 +35,7 @@
 #include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "gui/windows/GUI_WebTV.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
@@ -212,3 +213,6 @@ void GUI_SimScreens::DeleteNPCViews(SIM_NPC* npc) {
   GUI_NPC::CloseFor(npc);
   GUI_DebugWatcher::CloseFor(npc);
 }
+void GUI_SimScreens::OpenSurfWeb() { GUI_SurfWeb::Open(); }
+
+void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }

@@ -4,12 +4,6 @@
 #include "engine/CallTrace.h"
 #include "sim/SIM_FunctionTable.h"
 
-void HookInvestigateStory() { TraceCall("HookInvestigateStory"); }
-void HookWatchTV() { TraceCall("HookWatchTV"); }
-void HookSurfWeb() { TraceCall("HookSurfWeb"); }
-void HookWriteScreenplay() { TraceCall("HookWriteScreenplay"); }
-void HookWriteSong() { TraceCall("HookWriteSong"); }
-void HookDevelopTheory() { TraceCall("HookDevelopTheory"); }
 void HookShopping() { TraceCall("HookShopping"); }
 void HookEasyCrossword() { TraceCall("HookEasyCrossword"); }
 void HookCrypticCrossword() { TraceCall("HookCrypticCrossword"); }
@@ -19,12 +13,6 @@ void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 
 void RegisterHobbyHooks() {
   SIM_FunctionTable& table = SIM_FunctionTable::Instance();
-  table.ReplaceHook("investigatestory", HookInvestigateStory);
-  table.ReplaceHook("watchtv", HookWatchTV);
-  table.ReplaceHook("surfweb", HookSurfWeb);
-  table.ReplaceHook("writescreenplay", HookWriteScreenplay);
-  table.ReplaceHook("writesong", HookWriteSong);
-  table.ReplaceHook("developtheory", HookDevelopTheory);
   table.ReplaceHook("shopping", HookShopping);
   table.ReplaceHook("easycrossword", HookEasyCrossword);
   table.ReplaceHook("crypticcrossword", HookCrypticCrossword);

@@ -6,16 +6,13 @@
 // docs/architecture.md, "One activity, one slot").
 #pragma once
 
+// The writing projects' hooks and the web and TV hooks belong to the simulation
+// (sim/HOOK_Achievements.h, sim/SIM_WebTV.h), which puts them in the table itself.
+//
 // Puts the hobby hooks into the simulation's function table (once, at start-up).
 void RegisterHobbyHooks();
 
 
-void HookInvestigateStory();
-void HookWatchTV();
-void HookSurfWeb();
-void HookWriteScreenplay();
-void HookWriteSong();
-void HookDevelopTheory();
 void HookShopping();
 void HookEasyCrossword();
 void HookCrypticCrossword();

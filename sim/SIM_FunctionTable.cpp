@@ -2,7 +2,9 @@
 #include "sim/SIM_FunctionTable.h"
 
 #include "engine/DebugLog.h"
+#include "sim/HOOK_Achievements.h"
 #include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_WebTV.h"
 
 SIM_FunctionTable& SIM_FunctionTable::Instance() {
   static SIM_FunctionTable table;
@@ -13,9 +15,16 @@ SIM_FunctionTable::SIM_FunctionTable() {
   // Every name the data may call is known from the start; the hobbies, which open windows,
   // fill in their functions at start-up (RegisterHobbyHooks). Until then, or in a run
   // without screens, a hobby's hook does nothing.
-  for (const char* name : {"investigatestory", "watchtv", "surfweb"}) AddHook(name, nullptr);
+  // The writing projects are simulation alone; the web and TV hooks ask the screens for
+  // their windows.
+  AddHook("investigatestory", HookInvestigateStory);
+  AddHook("watchtv", HookWatchTV);
+  AddHook("surfweb", HookSurfWeb);
   AddHook("bowlingmatch", HookBowlingMatch);
-  for (const char* name : {"writescreenplay", "writesong", "developtheory", "shopping",
+  AddHook("writescreenplay", HookWriteScreenplay);
+  AddHook("writesong", HookWriteSong);
+  AddHook("developtheory", HookDevelopTheory);
+  for (const char* name : {"shopping",
                            "easycrossword", "crypticcrossword", "videogame", "eveningclasses",
                            "alcoholicsmeeting"})
     AddHook(name, nullptr);

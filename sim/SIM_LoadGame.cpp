@@ -1171,6 +1171,15 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   stats.SetPlayTime(d.elapsed);
   stats.SetActivities(d.statActivities);
 
+  // The projects, the royalties (the world's reset has emptied them) and the achievements.
+  const std::vector<SIM_AchievementBase*> projects = AllProjects();
+  for (size_t i = 0; i < projects.size(); ++i)
+    projects[i]->Restore(d.projects[i].progress, d.projects[i].quality, d.projects[i].guiName,
+                         d.projects[i].chunks);
+  for (const SaveRoyalty& r : d.royalties)
+    CreateRoyaltyStream(r.guiName, r.income, r.type)->Restore(r.total, r.lastCheque);
+  for (const std::string& key : d.achievements) UnlockAchievement(key);
+
   // SLIDs continue above every loaded person, even when the file's counter lags behind.
   int top = std::max(d.topSLID, d.player.slid + 1);
   for (const SaveNPC& npc : d.npcs) top = std::max(top, npc.slid + 1);

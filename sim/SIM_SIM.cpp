@@ -119,6 +119,7 @@ void SIM_SIM::ResetWorld() {
   SIM_JobOffer::DeleteAll();
   SIM_JobBase::LoadAll();
   ClearAchievements();
+  ClearProjects();
   GlobalNamedValues().Clear();
   SIM_Attribute::ClearRegistry();
   SIM_Statistics::Instance().Reset();
@@ -152,6 +153,7 @@ void SIM_SIM::NewGame() {
   Progress(0.0f);
   ResetWorld();
   SIM_JobBase::RollOpenings();
+  ResetProjects();
   Progress(0.25f);
 
   SetStartDate();

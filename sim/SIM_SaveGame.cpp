@@ -12,6 +12,7 @@
 #include "engine/Utilities.h"
 #include "engine/Version.h"
 #include "platform/Files.h"
+#include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_CharacterType.h"
@@ -32,6 +33,7 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
@@ -638,6 +640,15 @@ SaveGameData SIM_SaveGame::Capture() {
   d.hasEntertainJobs = true;
   d.entertainJobs = SIM_EntertainJob::CapturePool(d.heldPoolJob);
   d.jobOffers = SIM_JobOffer::Capture();
+  const std::vector<SIM_AchievementBase*> projects = AllProjects();
+  for (size_t i = 0; i < projects.size(); ++i) {
+    d.projects[i] = {projects[i]->GetProgress(), projects[i]->GetQuality(),
+                     projects[i]->GetTitle(), projects[i]->GetStepQualities()};
+  }
+  for (const auto& stream : SIM_RoyaltyStream::All())
+    d.royalties.push_back({stream->GetIncome(), stream->GetTotal(), stream->GetLastCheque(),
+                           stream->GetTitle(), stream->GetType()});
+  d.achievements = AchievementList();
   return d;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/DebugLog.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_WebTV.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 }
 
 bool SIM_HeadlessScreens::AnswerScreens() {
+  AnswerHobbyWindows();
   yearlyReviewOpen_ = false;
   postMortem_ = nullptr;
   if (workDayOpen_) {
@@ -37,7 +39,27 @@ bool SIM_HeadlessScreens::AnswerScreens() {
   return endGameOpen_;
 }
 
+void SIM_HeadlessScreens::AnswerHobbyWindows() {
+  if (surfWebOpen_) {
+    surfWebOpen_ = false;
+    if (!WebsiteList().empty()) ChooseWebsite(WebsiteList().front().get());
+  }
+  if (watchTVOpen_) {
+    watchTVOpen_ = false;
+    for (const auto& channel : TVChannelList()) {
+      if (ChooseTVChannel(channel.get())) break;
+    }
+  }
+}
+
+int SIM_HeadlessScreens::OpenWindows() const {
+  return (workDayOpen_ ? 1 : 0) + (yearlyReviewOpen_ ? 1 : 0) + (postMortem_ ? 1 : 0) +
+         (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0);
+}
+
 void SIM_HeadlessScreens::Reset() {
+  surfWebOpen_ = false;
+  watchTVOpen_ = false;
   workDayOpen_ = false;
   yearlyReviewOpen_ = false;
   endGameOpen_ = false;

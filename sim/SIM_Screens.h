@@ -109,6 +109,10 @@ class SIM_Screens {
   // A character is deleted (a new game, a load): its contact icon and every window that shows
   // it go.
   virtual void DeleteNPCViews(SIM_NPC* npc) = 0;
+  // Hobbies: the web-surfing and TV windows, where the player chooses a site or a channel
+  // for an activity already started (SIM_WebTV: ChooseWebsite, ChooseTVChannel).
+  virtual void OpenSurfWeb() = 0;
+  virtual void OpenWatchTV() = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -183,8 +187,17 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
   void DeleteNPCViews(SIM_NPC*) override {}
+  // The web and TV windows wait for AnswerScreens (or AnswerHobbyWindows), which chooses the
+  // first entry the player may choose, or leaves when there is none.
+  void OpenSurfWeb() override { surfWebOpen_ = true; }
+  void OpenWatchTV() override { watchTVOpen_ = true; }
+  void AnswerHobbyWindows();
+  // Windows asked for and not answered yet (the end-game screen, which stays, not counted).
+  int OpenWindows() const;
 
  private:
+  bool surfWebOpen_ = false;
+  bool watchTVOpen_ = false;
   bool workDayOpen_ = false;
   bool yearlyReviewOpen_ = false;
   bool endGameOpen_ = false;

@@ -399,6 +399,49 @@ def make_mouseover(rng):
     return envelope(mix(blip, air), 0.004, 0.03)
 
 
+def make_laboratory(rng):
+    # Glassware at work: a few bubbling blips over a low hum, and a clink of two flasks.
+    seconds = 1.6
+    out = lowpass(tone(100, seconds, "sine", 0.12), 400)
+    for _ in range(22):
+        at = rng.uniform(0.0, seconds - 0.1)
+        pitch = rng.uniform(500, 1100)
+        bubble = decay(tone(pitch, 0.06, "sine", 0.35, glide_to=pitch * 1.6), 0.015)
+        place(out, bubble, at)
+    clink = mix(decay(tone(2600, 0.4, "sine", 0.4), 0.09),
+                decay(tone(3900, 0.4, "sine", 0.15), 0.05))
+    place(out, clink, 1.05)
+    return envelope(out, 0.05, 0.3)
+
+
+def make_typing(rng):
+    # Uneven key strokes with now and then a heavier space bar, then the carriage bell.
+    seconds = 1.5
+    out = silence(seconds)
+    at = 0.02
+    while at < seconds - 0.35:
+        heavy = rng.random() < 0.15
+        key = decay(highpass(noise(0.03, rng, 0.8 if heavy else 0.5), 600 if heavy else 1500),
+                    0.006 if heavy else 0.004)
+        place(out, lowpass(key, rng.uniform(3000, 6000)), at)
+        at += rng.uniform(0.06, 0.14)
+    bell = decay(tone(midi(93), 0.3, "sine", 0.35), 0.08)
+    place(out, bell, seconds - 0.32)
+    return out
+
+
+def make_cash(rng):
+    # A till: the drawer rattles open and a bright bell rings twice.
+    rattle = decay(lowpass(noise(0.18, rng, 0.6), 2500), 0.06)
+    ring = lambda: mix(decay(tone(midi(88), 0.45, "sine", 0.5), 0.12),
+                       decay(tone(midi(100), 0.45, "sine", 0.2), 0.06))
+    out = silence(0.8)
+    place(out, rattle, 0.0)
+    place(out, ring(), 0.12)
+    place(out, ring(), 0.3)
+    return out
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -431,6 +474,9 @@ SOUNDS = {
     "calm.ogg": make_calm,
     "youhavemail.ogg": make_you_have_mail,
     "mouseover.ogg": make_mouseover,
+    "laboratory.ogg": make_laboratory,
+    "typing.ogg": make_typing,
+    "cash.ogg": make_cash,
 }
 
 

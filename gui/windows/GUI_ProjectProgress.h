@@ -1,5 +1,5 @@
 // The progress panels of the four writing projects, drawn by the solo chooser in the client
-// area from (left, top) to right. Until the projects are built they record their calls.
+// area from (left, top) to right: the project's title, its progress in per cent and a bar.
 #pragma once
 
 void DrawScienceTheoryProgress(float left, float top, float right);

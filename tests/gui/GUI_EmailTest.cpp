@@ -11,6 +11,8 @@
 #include "engine/Translate.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_Email.h"
+#include "gui/windows/GUI_RoyaltyReport.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_WindowManager.h"
@@ -241,11 +243,16 @@ TEST_F(EmailTest, EachTypeOpensItsWindowAndAnAnsweredInvitationLeaves) {
   auto* b = reinterpret_cast<SIM_SocialInvitation*>(&invitations[1]);
   GUI_Email::AddInvitation(a)->Open();
   GUI_Email* other = GUI_Email::AddInvitation(b);
-  GUI_Email::AddRoyaltyReport(nullptr)->Open();
+  SIM_RoyaltyStream* stream = CreateRoyaltyStream("Kettle Blues", 10.0f, SIM_RoyaltyStream::kSong);
+  GUI_Email::AddRoyaltyReport(stream)->Open();
+  ASSERT_NE(GUI_RoyaltyReport::Instance(), nullptr);
+  EXPECT_EQ(GUI_RoyaltyReport::Instance()->GetStream(), stream);
+  GUI_RoyaltyReport::Close();
+  SIM_RoyaltyStream::DeleteAll();
   GUI_Email::AddSpecialEvent(nullptr)->Open();
   GUI_Email::AddRumour(AnyNpc())->Open();  // no rumour: only marked opened
-  for (const char* call : {"GUI_SocialInvitation::Open", "GUI_RoyaltyReport::Open",
-                           "GUI_SpecialEvent::Open", "SIM_Rumour::PickRandom"})
+  for (const char* call : {"GUI_SocialInvitation::Open", "GUI_SpecialEvent::Open",
+                           "SIM_Rumour::PickRandom"})
     EXPECT_EQ(TracedCount(call), 1) << call;
   EXPECT_EQ(OpenPictureMessage(), nullptr);
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "engine/CallTrace.h"
+#include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
@@ -13,6 +14,7 @@
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
+#include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
@@ -162,10 +164,12 @@ TEST_F(ChooserTest, TheCostAndEffectsPanel) {
   Frame();
   EXPECT_TRUE(Queued("\xA3 1,234"));
   Key(kRight);  // charlie: the news-story progress instead of cost and effects
-  ClearTracedCalls();
+  SIM_NewsStory::Instance().Restore(0.125f, 0.0f, "Pigeons Unmasked", {0.5f});
   Frame();
-  EXPECT_EQ(TracedCount("DrawNewsStoryProgress"), 1);
+  EXPECT_TRUE(Queued(std::string(Translate("CURRENT_STORY")) + ": \"Pigeons Unmasked\""));
+  EXPECT_TRUE(Queued(std::string(Translate("PROGRESS")) + ": 12.50%"));
   EXPECT_FALSE(Queued("Reduces"));
+  SIM_NewsStory::Instance().Clear();
   Key(kRight);  // delta: effects vary
   Frame();
   EXPECT_TRUE(Queued("\xA3 0"));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "platform/Files.h"
@@ -15,15 +16,19 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_WebTV.h"
 #include "support/PlayDays.h"
 
 namespace {
 
 TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
+  // A folder of this run's own: runs side by side (other build folders) never share it.
   const std::filesystem::path home =
-      std::filesystem::temp_directory_path() / "tovel-headless-game-test";
+      std::filesystem::temp_directory_path() /
+      ("tovel-headless-game-test-" + std::to_string(std::random_device{}()));
   std::filesystem::remove_all(home);
   std::filesystem::create_directories(home / "savegames");
   SIM_PlayerOptions::Instance().SetFolder(home.string());
@@ -45,6 +50,9 @@ TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
   EXPECT_FALSE(SIM_NPC::All().empty());
   EXPECT_GE(sim.GetActsLeft(), 0);
   EXPECT_GE(SIM_Tovel::Instance().GetTotal(), 0.0f);
+  // The TV was watched through its window, and every window the hooks asked for was answered.
+  EXPECT_GT(SIM_Statistics::Instance().GetInt(kStatTVWatched), 0);
+  EXPECT_EQ(SIM_HeadlessScreens::Instance().OpenWindows(), 0);
   EXPECT_TRUE(std::filesystem::exists(home / "savegames" / "autosave.xml") ||
               !SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave));
   sim.Shutdown();

@@ -6,7 +6,9 @@
 #include "engine/CallTrace.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
 #include "support/RecordingScreens.h"
@@ -86,19 +88,27 @@ TEST_F(DateTest, YearEndRunsTheWeeklyStepsInOrder) {
   SIM_NPC* npc = SIM_NPC::CreateEmpty();  // the characters' weekly cash comes back
   npc->SetCashPerWeekValue(40.0f);
   npc->SetCash(5.0f);
+  // The week's royalties are paid after the calendar, before the date panel.
+  SIM_GlobalVariables::Instance().Load();
+  SIM_RoyaltyStream* stream = CreateRoyaltyStream("Tune", 100.0f, SIM_RoyaltyStream::kSong);
   CurrentDate().AdvanceDay(1);
   EXPECT_TRUE(CurrentDate().Equals(0, 0, 2007));
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 0);
   const std::vector<std::string> expected = {
       "GUI_Weather::RefreshTooltip", "SIM_Dirt::DailyUpdate",       "SIM_Health::DailyUpdate",
       "SIM_Movie::AdvanceWeeklyMovie", "SIM_BowlingTeam::DailyUpdate", "GUI_Calendar::Refresh",
-      "SIM_RoyaltyStream::PayAll",   "GUI_Date::Refresh"};
+      "GUI_TextureSet::RefreshWindowTextures", "GUI_Email::AddRoyaltyReport",
+      "GUI_Date::Refresh"};
   EXPECT_EQ(TracedCalls(), expected);
   EXPECT_FLOAT_EQ(npc->GetCash(), 40.0f);
   ClearTracedCalls();
   npc->SetCash(5.0f);
   CurrentDate().AdvanceDay(1);  // day of week 1: no weekly steps
-  EXPECT_EQ(CountCalls("SIM_RoyaltyStream::PayAll"), 0);
+  EXPECT_EQ(CountCalls("GUI_Email::AddRoyaltyReport"), 0);
+  const float paid = stream->GetTotal();
+  EXPECT_GE(paid, 95.0f);
+  EXPECT_LE(paid, 110.0f);
+  SIM_RoyaltyStream::DeleteAll();
   EXPECT_EQ(CountCalls("GUI_Date::Refresh"), 1);
   EXPECT_FLOAT_EQ(npc->GetCash(), 5.0f);
   SIM_NPC::DeleteAll();

@@ -14,7 +14,9 @@
 #include "SaveGameTestSupport.h"
 #include "engine/CallTrace.h"
 #include "engine/Translate.h"
+#include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
@@ -558,6 +560,18 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   SIM_Vesk::Instance()->SetNames("Pat <the> & cat", "");
   SIM_GameConfig::Instance().SetAvatarName("f_avatar1.dds");
   PlayDays(GetParam());
+  // Two projects under way, a royalty stream part paid and two achievements.
+  SIM_ScreenplayWriting::Instance().Restore(0.375f, 0.0f, "Rain on the Pier", {0.25f, 0.875f});
+  SIM_NewsStory::Instance().Restore(0.5f, 0.0f, "Swans <at> & Night", {0.125f, 1.0f, 0.5f});
+  SIM_RoyaltyStream* stream = CreateRoyaltyStream("Kettle Blues", 150.0f, SIM_RoyaltyStream::kSong);
+  stream->Pay();
+  UnlockAchievement("ACH_SCRE_SUC");
+  UnlockAchievement("ACH_MUGGED");
+  const std::string songTitle = SIM_SongWriting::Instance().GetTitle();
+  const float streamIncome = stream->GetIncome(), streamTotal = stream->GetTotal();
+  const size_t streamsBefore = SIM_RoyaltyStream::All().size();
+  const std::vector<std::string> achievementsBefore = AchievementList();
+
   const SIM_Date dateBefore = CurrentDate();
   const size_t npcsBefore = SIM_NPC::All().size();
   const size_t relationshipsBefore = SIM_Relationship::CountActive();
@@ -610,6 +624,22 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   ASSERT_NE(SIM_Vesk::Instance()->GetJob(), nullptr);
   EXPECT_EQ(SIM_Vesk::Instance()->GetJob(), SIM_JobBase::FindByName(SIM_Vesk::Instance()->GetJob()->GetName()));
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  // The projects, the royalties (the ones paid since the save gone) and the achievements.
+  const SIM_ScreenplayWriting& screenplay = SIM_ScreenplayWriting::Instance();
+  EXPECT_EQ(screenplay.GetProgress(), 0.375f);
+  EXPECT_EQ(screenplay.GetTitle(), "Rain on the Pier");
+  EXPECT_EQ(screenplay.GetStepQualities(), (std::vector<float>{0.25f, 0.875f}));
+  EXPECT_EQ(SIM_NewsStory::Instance().GetTitle(), "Swans <at> & Night");
+  EXPECT_EQ(SIM_NewsStory::Instance().GetStepQualities(), (std::vector<float>{0.125f, 1.0f, 0.5f}));
+  EXPECT_EQ(SIM_SongWriting::Instance().GetTitle(), songTitle);
+  ASSERT_EQ(SIM_RoyaltyStream::All().size(), streamsBefore);
+  const SIM_RoyaltyStream& loaded = *SIM_RoyaltyStream::All().back();
+  EXPECT_EQ(loaded.GetTitle(), "Kettle Blues");
+  EXPECT_EQ(loaded.GetIncome(), streamIncome);
+  EXPECT_EQ(loaded.GetTotal(), streamTotal);
+  EXPECT_EQ(loaded.GetLastCheque(), streamTotal);
+  EXPECT_EQ(loaded.GetType(), SIM_RoyaltyStream::kSong);
+  EXPECT_EQ(AchievementList(), achievementsBefore);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));

@@ -244,7 +244,7 @@ TEST_F(SIM_SoloActivityTypeTest, TheHookTableHoldsThirteenHooksInOrder) {
       "videogame",        "eveningclasses", "alcoholicsmeeting"};
   EXPECT_EQ(SIM_FunctionTable::Instance().Names(), expected);
   SIM_FunctionTable::Instance().CallHook("watchtv");
-  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"HookWatchTV"});
+  EXPECT_EQ(TracedCalls(), std::vector<std::string>{"GUI_WatchTV::Open"});
   int calls = 0;
   auto old = SIM_FunctionTable::Instance().ReplaceHook("surfweb", [&] { ++calls; });
   SIM_FunctionTable::Instance().CallHook("surfweb");

@@ -16,6 +16,7 @@
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_WebTV.h"
 #include "sim/SIM_Weather.h"
 #include "support/TestSupport.h"
 
@@ -229,6 +230,39 @@ TEST_F(ShippedDataTest, EveningTextsFortunesAndTheirPicturesAreShipped) {
   }
   for (const char* picture : {"blank_person.dds", "link_direct.dds", "link_indirect.dds", "fortune.dds"})
     EXPECT_TRUE(plat::PathExists(std::string("data/bitmaps/gui/") + picture)) << picture;
+}
+
+TEST_F(ShippedDataTest, WebSitesAndChannelsFitTheirWindowsWithTheirPicturesAndTitlesAreShipped) {
+  ForgetWebTVLists();
+  const auto& sites = WebsiteList();
+  const auto& channels = TVChannelList();
+  // The web window holds four picture buttons and the TV window seven.
+  EXPECT_GE(sites.size(), 1u);
+  EXPECT_LE(sites.size(), 4u);
+  EXPECT_GE(channels.size(), 1u);
+  EXPECT_LE(channels.size(), 7u);
+  int cable = 0;
+  auto check = [](const auto& entry) {
+    EXPECT_FALSE(entry->name.empty());
+    EXPECT_FALSE(entry->tooltip.empty()) << entry->name;
+    EXPECT_FALSE(entry->GetModifiers().empty()) << entry->name;
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/gui/" + entry->texture)) << entry->texture;
+  };
+  for (const auto& site : sites) check(site);
+  for (const auto& channel : channels) {
+    check(channel);
+    if (channel->needsCable) ++cable;
+  }
+  // Some channels need cable TV, and some can be watched without it.
+  EXPECT_GE(cable, 2);
+  EXPECT_LT(cable, static_cast<int>(channels.size()));
+  ForgetWebTVLists();
+
+  for (const char* section : {"sciencetheories", "newsstories", "screenplays", "songtitles"}) {
+    const ConfigFile* titles = GetCachedConfig(section, kStringsFile);
+    EXPECT_GE(titles->GetEntries().size(), 10u) << section;
+    for (const ConfigEntry& entry : titles->GetEntries()) EXPECT_FALSE(entry.value.empty()) << section;
+  }
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ inline void PlayDays(int days) {
         if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
       if (choices.empty()) break;
       choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
+      // A web or TV window the activity opened is answered at once.
+      headless->AnswerHobbyWindows();
     }
     sim.NextDay();
     if (headless->AnswerScreens()) break;

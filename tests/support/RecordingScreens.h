@@ -107,6 +107,14 @@ class RecordingScreens : public SIM_HeadlessScreens {
     Record("ShowMessage " + text + "|" + title);
   }
   void DeleteNPCViews(SIM_NPC* npc) override { icons_.erase(npc); }
+  void OpenSurfWeb() override {
+    Record("GUI_SurfWeb::Open");
+    SIM_HeadlessScreens::OpenSurfWeb();
+  }
+  void OpenWatchTV() override {
+    Record("GUI_WatchTV::Open");
+    SIM_HeadlessScreens::OpenWatchTV();
+  }
 
  private:
   RecordingScreens() = default;
