@@ -306,6 +306,10 @@ int main(int argc, char** argv) {
   std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
   std::printf("applications %d\n", g_applications);
   std::printf("job_changes %d\n", g_jobChanges);
+  // Mini-games the activities opened; the bench walks away from each (no success, no effects),
+  // so none is left open.
+  std::printf("minigames_opened %d\n", SIM_HeadlessScreens::Instance().MiniGamesOpened());
+  std::printf("open_windows %d\n", SIM_HeadlessScreens::Instance().MiniGamesOpen());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

@@ -1,6 +1,7 @@
 // What the simulation asks of the screens, done by the screens.
 #include "gui/GUI_SimScreens.h"
 
+#include "engine/CallTrace.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_Career.h"
@@ -20,6 +21,7 @@
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_Match3Game.h"
 #include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_NPCMessage.h"
@@ -187,4 +189,11 @@ void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key);
 
 void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
   ::ShowMessage(text, title);
+}
+
+void GUI_SimScreens::OpenMatch3Game() { GUI_Match3Game::Open(); }
+
+// STAND-IN: the crossword window.
+void GUI_SimScreens::OpenCrossword(bool easy) {
+  TraceCall(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
 }

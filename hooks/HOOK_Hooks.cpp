@@ -11,9 +11,6 @@ void HookWriteScreenplay() { TraceCall("HookWriteScreenplay"); }
 void HookWriteSong() { TraceCall("HookWriteSong"); }
 void HookDevelopTheory() { TraceCall("HookDevelopTheory"); }
 void HookShopping() { TraceCall("HookShopping"); }
-void HookEasyCrossword() { TraceCall("HookEasyCrossword"); }
-void HookCrypticCrossword() { TraceCall("HookCrypticCrossword"); }
-void HookVideoGame() { TraceCall("HookVideoGame"); }
 void HookEveningClasses() { TraceCall("HookEveningClasses"); }
 void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 

@@ -3,6 +3,7 @@
 
 #include "engine/DebugLog.h"
 #include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Screens.h"
 
 SIM_FunctionTable& SIM_FunctionTable::Instance() {
   static SIM_FunctionTable table;
@@ -15,10 +16,14 @@ SIM_FunctionTable::SIM_FunctionTable() {
   // without screens, a hobby's hook does nothing.
   for (const char* name : {"investigatestory", "watchtv", "surfweb"}) AddHook(name, nullptr);
   AddHook("bowlingmatch", HookBowlingMatch);
-  for (const char* name : {"writescreenplay", "writesong", "developtheory", "shopping",
-                           "easycrossword", "crypticcrossword", "videogame", "eveningclasses",
-                           "alcoholicsmeeting"})
+  for (const char* name : {"writescreenplay", "writesong", "developtheory", "shopping"})
     AddHook(name, nullptr);
+  // The mini-games go through the installed screens, so a run without them (the bench)
+  // still sees the windows opened and walked away from.
+  AddHook("easycrossword", [] { Screens().OpenCrossword(true); });
+  AddHook("crypticcrossword", [] { Screens().OpenCrossword(false); });
+  AddHook("videogame", [] { Screens().OpenMatch3Game(); });
+  for (const char* name : {"eveningclasses", "alcoholicsmeeting"}) AddHook(name, nullptr);
 }
 
 void SIM_FunctionTable::AddHook(const std::string& name, Hook hook) {

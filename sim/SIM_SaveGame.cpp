@@ -26,6 +26,7 @@
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_MiniGames.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PortraitDatabase.h"
@@ -638,6 +639,7 @@ SaveGameData SIM_SaveGame::Capture() {
   d.hasEntertainJobs = true;
   d.entertainJobs = SIM_EntertainJob::CapturePool(d.heldPoolJob);
   d.jobOffers = SIM_JobOffer::Capture();
+  d.hiscore = GetVideoGameHiscore();
   return d;
 }
 

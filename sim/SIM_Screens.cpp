@@ -29,6 +29,7 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 
 bool SIM_HeadlessScreens::AnswerScreens() {
   yearlyReviewOpen_ = false;
+  match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
@@ -42,6 +43,7 @@ void SIM_HeadlessScreens::Reset() {
   yearlyReviewOpen_ = false;
   endGameOpen_ = false;
   postMortem_ = nullptr;
+  match3Open_ = crosswordOpen_ = false;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {

@@ -106,6 +106,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowMessage(const std::string& text, const std::string& title) override {
     Record("ShowMessage " + text + "|" + title);
   }
+  void OpenMatch3Game() override { Record("GUI_Match3Game::Open"); }
+  void OpenCrossword(bool easy) override {
+    Record(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
+  }
 
  private:
   RecordingScreens() = default;
