@@ -1,7 +1,6 @@
 // What the simulation asks of the screens, done by the screens.
 #include "gui/GUI_SimScreens.h"
 
-#include "engine/CallTrace.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_Career.h"
@@ -19,6 +18,7 @@
 #include "gui/GUI_Weather.h"
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_Crossword.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_Match3Game.h"
@@ -193,7 +193,4 @@ void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& tit
 
 void GUI_SimScreens::OpenMatch3Game() { GUI_Match3Game::Open(); }
 
-// STAND-IN: the crossword window.
-void GUI_SimScreens::OpenCrossword(bool easy) {
-  TraceCall(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
-}
+void GUI_SimScreens::OpenCrossword(bool easy) { GUI_Crossword::Open(easy); }
