@@ -4,7 +4,11 @@
 - gems.dds: 256 x 256, a 4 x 4 sheet of 64-px cells; cells 0..5 are the six gems (each its own
   colour and shape, so they differ without colour too), cell 6 the selection cursor, the rest
   empty;
-- match3_background.bmp: the board's backdrop, a dark well with the 6 x 6 cells marked.
+- match3_background.bmp: the board's backdrop, a dark well with the 6 x 6 cells marked;
+- the shooter's pictures: videogame_ship.dds and videogame_alien.dds (64 x 64),
+  videogame_bullet.dds (32 x 32, a glowing bolt drawn both as a shot and as a bomb),
+  explosion.dds (256 x 256, 16 frames of 64 px read row by row) and videogame_backdrop.bmp
+  (360 x 435, a starfield the size of the play field).
 
 Deterministic; needs only the standard library (and the helpers of make_gui_art.py).
 
@@ -12,10 +16,11 @@ Deterministic; needs only the standard library (and the helpers of make_gui_art.
 """
 import math
 import os
+import random
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_gui_art import bmp_bytes, canvas, clamp, dds_bytes, mix, over  # noqa: E402
+from make_gui_art import bmp_bytes, canvas, clamp, dds_bytes, disc, mix, over, segment  # noqa: E402
 
 CELL = 64
 
@@ -142,10 +147,157 @@ def match3_background(w=316, h=300):
     return rows
 
 
+def ship():
+    """A small fighter seen from behind, nose up: a silver hull, swept wings, a blue canopy and
+    an orange engine glow."""
+    rows = canvas(64, 64)
+    hull = [(32, 6), (40, 30), (38, 50), (26, 50), (24, 30)]
+    wings = [(32, 24), (58, 46), (56, 52), (8, 52), (6, 46)]
+
+    def inside(points, x, y):
+        # Even-odd rule over the polygon's edges.
+        hit = False
+        for i in range(len(points)):
+            x1, y1 = points[i]
+            x2, y2 = points[(i + 1) % len(points)]
+            if (y1 > y) != (y2 > y) and x < x1 + (y - y1) * (x2 - x1) / (y2 - y1):
+                hit = not hit
+        return hit
+
+    for y in range(64):
+        for x in range(64):
+            cover = 0
+            for sy in (0.25, 0.75):
+                for sx in (0.25, 0.75):
+                    if inside(wings, x + sx, y + sy):
+                        cover += 1
+            if cover:
+                shade = mix((150, 160, 176), (70, 80, 96), y / 63)
+                rows[y][x] = over(rows[y][x], shade + (int(255 * cover / 4),))
+            cover = 0
+            for sy in (0.25, 0.75):
+                for sx in (0.25, 0.75):
+                    if inside(hull, x + sx, y + sy):
+                        cover += 1
+            if cover:
+                shade = mix((230, 234, 240), (120, 128, 140), abs(x + 0.5 - 32) / 8)
+                rows[y][x] = over(rows[y][x], shade + (int(255 * cover / 4),))
+    disc(rows, 32, 26, 4.5, (80, 170, 255, 255))
+    disc(rows, 31, 24.5, 1.6, (230, 245, 255, 220))
+    for cx in (28, 36):
+        disc(rows, cx, 54, 3.5, (255, 150, 40, 230), feather=2.0)
+        disc(rows, cx, 54, 1.8, (255, 240, 180, 255))
+    return rows
+
+
+def alien():
+    """A green, big-eyed saucer creature with three legs."""
+    rows = canvas(64, 64)
+    for y in range(64):
+        for x in range(64):
+            px, py = x + 0.5 - 32, y + 0.5 - 28
+            d = math.hypot(px / 26, py / 16) - 1
+            a = clamp(0.5 - d * 14)
+            if a > 0:
+                shade = mix((150, 230, 110), (40, 120, 40), clamp((py + 16) / 32))
+                rows[y][x] = over(rows[y][x], shade + (int(255 * a),))
+    for lx in (-14, 0, 14):
+        segment(rows, 32 + lx, 40, 32 + lx * 1.3, 54, 2.2, (60, 140, 50, 255))
+    for ex in (-9, 9):
+        disc(rows, 32 + ex, 26, 6, (255, 255, 255, 255))
+        disc(rows, 32 + ex + 1, 27, 3, (20, 20, 30, 255))
+    segment(rows, 26, 36, 38, 36, 1.0, (30, 70, 30, 255))
+    return rows
+
+
+def bullet():
+    """A glowing bolt: a hot white core in a yellow-orange halo, longer than wide."""
+    rows = canvas(32, 32)
+    for y in range(32):
+        for x in range(32):
+            px, py = (x + 0.5 - 16) / 6, (y + 0.5 - 16) / 13
+            r = math.hypot(px, py)
+            halo = clamp(1 - r) ** 1.5
+            core = clamp(1 - r * 2.2)
+            if halo > 0:
+                colour = mix((255, 150, 30), (255, 255, 230), core)
+                rows[y][x] = colour + (int(255 * clamp(halo + core)),)
+    return rows
+
+
+def explosion():
+    """Sixteen frames of a blast: a white flash that swells into an orange fireball, then
+    breaks into dark smoke and fades."""
+    rng = random.Random(7)
+    sparks = [(rng.uniform(0, 2 * math.pi), rng.uniform(0.5, 1.0)) for _ in range(14)]
+    rows = canvas(256, 256)
+    for f in range(16):
+        t = f / 15
+        ox, oy = (f % 4) * 64, (f // 4) * 64
+        radius = 6 + 22 * math.sqrt(t)
+        fade = clamp(1.2 - t)
+        for y in range(64):
+            for x in range(64):
+                px, py = x + 0.5 - 32, y + 0.5 - 32
+                r = math.hypot(px, py)
+                wobble = 1 + 0.12 * math.sin(7 * math.atan2(py, px) + f)
+                d = r / (radius * wobble)
+                if d >= 1.1:
+                    continue
+                edge = clamp((1.1 - d) * 5)
+                heat = clamp(1 - d) * (1 - t)
+                colour = mix((70, 60, 56), (255, 140, 30), clamp(heat * 2.2))
+                colour = mix(colour, (255, 250, 210), clamp(heat * 3 - 1.5))
+                rows[oy + y][ox + x] = colour + (int(255 * edge * fade),)
+        for angle, speed in sparks:
+            dist = radius * 1.2 * speed
+            sx, sy = 32 + math.cos(angle) * dist, 32 + math.sin(angle) * dist
+            if 2 < sx < 62 and 2 < sy < 62 and t < 0.8:
+                disc_in(rows, ox, oy, sx, sy, 1.4, (255, 220, 120, int(255 * (1 - t))))
+    return rows
+
+
+def disc_in(rows, ox, oy, cx, cy, r, colour):
+    for y in range(int(cy - r - 2), int(cy + r + 3)):
+        for x in range(int(cx - r - 2), int(cx + r + 3)):
+            if 0 <= x < 64 and 0 <= y < 64:
+                a = clamp(0.5 - (math.hypot(x + 0.5 - cx, y + 0.5 - cy) - r))
+                if a > 0:
+                    rows[oy + y][ox + x] = over(rows[oy + y][ox + x],
+                                                colour[:3] + (int(colour[3] * a),))
+
+
+def shooter_backdrop(w=360, h=435):
+    """Deep space: a dark blue gradient with a faint nebula and stars of three sizes."""
+    rng = random.Random(11)
+    rows = []
+    for y in range(h):
+        row = []
+        for x in range(w):
+            base = mix((6, 8, 24), (18, 10, 36), y / (h - 1))
+            n = math.sin(x * 0.021 + 1.3) * math.sin(y * 0.017 + 0.4) + math.sin((x + y) * 0.011)
+            base = mix(base, (60, 30, 90), clamp(n * 0.25))
+            row.append(base + (255,))
+        rows.append(row)
+    for _ in range(220):
+        x, y = rng.randrange(w), rng.randrange(h)
+        b = rng.choice((120, 170, 230))
+        rows[y][x] = (b, b, min(255, b + 20), 255)
+    for _ in range(18):
+        disc(rows, rng.uniform(4, w - 4), rng.uniform(4, h - 4), rng.uniform(0.8, 1.5),
+             (240, 240, 255, 255))
+    return rows
+
+
 def textures():
     return {
         "gems.dds": gem_sheet(),
         "match3_background.bmp": match3_background(),
+        "videogame_ship.dds": ship(),
+        "videogame_alien.dds": alien(),
+        "videogame_bullet.dds": bullet(),
+        "explosion.dds": explosion(),
+        "videogame_backdrop.bmp": shooter_backdrop(),
     }
 
 

@@ -19,6 +19,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SimTestWorld.h"
 
 using testsupport::WriteFile;
 
@@ -115,6 +116,7 @@ TEST_F(CrosswordTest, TheActivityOpensItAndTheTypedAnswerSolvesItOnceWithItsEffe
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(GUI_Crossword::kSolvedStatistic), solved + 1);
   const float after = SIM_Vesk::Instance()->GetValue("iq_knowledge");
   EXPECT_GT(after, knowledge);
+  EXPECT_EQ(PlayerEffects("iq_knowledge", "crossword").size(), 1u);
   const std::vector<std::string> music = GUI_Services::RecordedMusic();
   ASSERT_FALSE(music.empty());
   EXPECT_EQ(music.back(), "restart");
@@ -129,6 +131,7 @@ TEST_F(CrosswordTest, TheActivityOpensItAndTheTypedAnswerSolvesItOnceWithItsEffe
   EXPECT_EQ(Window()->GetTyped(), typed);
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(GUI_Crossword::kSolvedStatistic), solved + 1);
   EXPECT_EQ(SIM_Vesk::Instance()->GetValue("iq_knowledge"), after);
+  EXPECT_EQ(PlayerEffects("iq_knowledge", "crossword").size(), 1u);
 
   // Closing gives the keys back and uses no slot; the music was restarted once.
   Frame();
@@ -199,6 +202,7 @@ TEST_F(CrosswordTest, AfterTwentyFiveSecondsItTimesOutAndARightAnswerDoesNothing
   EXPECT_EQ(Window()->GetState(), GUI_Crossword::kTimedOut);
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(GUI_Crossword::kSolvedStatistic), solved);
   EXPECT_EQ(SIM_Vesk::Instance()->GetValue("iq_knowledge"), knowledge);
+  EXPECT_TRUE(PlayerEffects("iq_knowledge", "crossword").empty());
   // The answer shows in full once the time is up.
   Frame();
   for (char c : std::string("GARDEN")) EXPECT_TRUE(Queued(std::string(1, c))) << c;

@@ -13,6 +13,7 @@
 #include "gui/windows/GUI_Match3Game.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_MiniGames.h"
+#include "sim/SimTestWorld.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
 
@@ -117,6 +118,7 @@ TEST_F(Match3Test, TheActivityOpensTheGameOnItsInstructionsAndUsesOneSlotHowever
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
   // Starting the activity alone changes nothing: the effects wait for the round.
   EXPECT_EQ(Effects(), before);
+  EXPECT_TRUE(PlayerEffects("fitness", "playvideogames").empty());
   EXPECT_EQ(Game()->GetCloseButton(), nullptr);
   EXPECT_TRUE(Game()->IsModal());
   EXPECT_EQ(Game()->GetRect().right - Game()->GetRect().left, 352);
@@ -222,6 +224,7 @@ TEST_F(Match3Test, ASwapWithoutALineSwapsBackAndPicksThatAreNotNeighboursAreDrop
   // Two cells away: the pick is dropped, so the next click starts a new pick rather than a
   // swap; the same gem twice likewise.
   Game()->SetBoardForTesting(OneSwapFromALine());
+  Game()->PlanKindsForTesting({1, 2, 0});
   ClickGem(4, 0);
   ClickGem(4, 2);
   EXPECT_FALSE(Game()->IsCheckPending());
@@ -267,6 +270,7 @@ TEST_F(Match3Test, NineAtTheEndOfTheRoundFailsWithoutEffects) {
   EXPECT_TRUE(Queued(Translate("MATCH3GAME_FAILED")));
   EXPECT_FALSE(Queued(Translate("MATCH3GAME_SUCCESS")));
   EXPECT_EQ(Effects(), before);
+  EXPECT_TRUE(PlayerEffects("fitness", "playvideogames").empty());
   EXPECT_EQ(GetVideoGameHiscore(), 9);
   // Clicks on the finished board do nothing.
   const Board kinds = Kinds();
@@ -290,6 +294,8 @@ TEST_F(Match3Test, TenAtTheEndOfTheRoundAppliesTheActivitysEffectsOnceAndFinishC
   for (int i = 0; i < 10; ++i) Frame(1000);
   EXPECT_TRUE(Queued(Translate("MATCH3GAME_SUCCESS")));
   EXPECT_EQ(Effects(), after);  // once only
+  EXPECT_EQ(PlayerEffects("fitness", "playvideogames").size(), 1u);
+  EXPECT_EQ(PlayerEffects("boredom", "playvideogames").size(), 1u);
   ASSERT_TRUE(Game()->FinishButton()->IsVisible());
   ClickOn(Game()->FinishButton());
   EXPECT_EQ(Game(), nullptr);

@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "SimTestWorld.h"
 #include "engine/Random.h"
 #include "sim/SIM_MiniGames.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_SoloActivityType.h"
+#include "support/RecordingScreens.h"
 #include "support/TestSupport.h"
 
 using testsupport::WriteFile;
@@ -99,6 +103,45 @@ TEST(CrosswordIndustryTest, TheIndustryListsFollowTheIndustriesTablesNames) {
   EXPECT_EQ(CrosswordIndustryFile("music"), "data/simulation/entertainment_crossword.txt");
   EXPECT_EQ(CrosswordIndustryFile("retail"), "");
   EXPECT_EQ(CrosswordIndustryFile(""), "");
+}
+
+class MiniGameActivityTest : public SimWorldTest {};
+
+TEST_F(MiniGameActivityTest, EachOpensItsGameUsesOneSlotAndLeavesTheEffectsToTheGame) {
+  struct Case {
+    const char* type;
+    const char* opened;
+    const char* attribute;
+  };
+  for (const Case& c : {Case{"playvideogames", "GUI_Match3Game::Open", "fitness"},
+                        Case{"crossword", "GUI_Crossword::Open easy", "iq_knowledge"},
+                        Case{"crypticcrossword", "GUI_Crossword::Open cryptic", "iq_problemsolving"}}) {
+    SIM_SIM::Instance().SetActs(2, 0);
+    ClearTracedCalls();
+    SIM_SoloActivityType* type = SIM_SoloActivityType::FindByName(c.type);
+    ASSERT_TRUE(type->GetSkipModifiers()) << c.type;
+    type->Start();
+    EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1) << c.type;
+    EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), c.opened), 1) << c.type;
+    EXPECT_TRUE(PlayerEffects(c.attribute, c.type).empty()) << c.type;
+  }
+}
+
+TEST_F(MiniGameActivityTest, WithoutScreensTheGamesAreCountedAndWalkedAwayFrom) {
+  SIM_HeadlessScreens& headless = SIM_HeadlessScreens::Instance();
+  testsupport::ScopedScreens screens(&headless);
+  const int opened = headless.MiniGamesOpened();
+  headless.AnswerScreens();
+  SIM_SIM::Instance().SetActs(2, 0);
+  SIM_SoloActivityType::FindByName("playvideogames")->Start();
+  SIM_SoloActivityType::FindByName("crossword")->Start();
+  EXPECT_EQ(headless.MiniGamesOpened(), opened + 2);
+  EXPECT_EQ(headless.MiniGamesOpen(), 2);
+  headless.AnswerScreens();
+  EXPECT_EQ(headless.MiniGamesOpen(), 0);
+  EXPECT_EQ(headless.MiniGamesOpened(), opened + 2);  // a run's count, kept
+  EXPECT_TRUE(PlayerEffects("fitness", "playvideogames").empty());
+  EXPECT_TRUE(PlayerEffects("iq_knowledge", "crossword").empty());
 }
 
 }  // namespace
