@@ -128,7 +128,7 @@ def gem_sheet():
 
 def match3_background(w=316, h=300):
     """A deep blue well; the board's 48-px cells sit at its right, 28 px in from the left, and
-    the strip on the left holds the time bar."""
+    the slot on the left lies under the time bar (board left - 18 to board left + 2)."""
     rows = canvas(w, h, (0, 0, 0, 255))
     top = (h - 288) // 2
     for y in range(h):
@@ -141,7 +141,7 @@ def match3_background(w=316, h=300):
                 inner = min(cx % 48, cy % 48, 47 - cx % 48, 47 - cy % 48)
                 shade = (36, 48, 88) if (col + row) % 2 == 0 else (30, 40, 76)
                 base = mix(shade, (14, 18, 36), 1.0 if inner < 1 else 0.0)
-            elif 6 <= x < 22 and top + 20 <= y < top + 264:
+            elif 8 <= x < 30 and top + 22 <= y < top + 261:
                 base = (8, 10, 20)
             rows[y][x] = base + (255,)
     return rows
