@@ -46,3 +46,12 @@ void AppShell::RestartMusic() { GUI_Sounds::Instance().RestartMusic(); }
 void AppShell::StopMusic() { GUI_Sounds::Instance().StopMusic(); }
 void AppShell::RefreshMusicVolume() { GUI_Sounds::Instance().RefreshMusicVolume(); }
 void AppShell::SetMasterVolume() { GUI_Sounds::Instance().SetMasterVolume(); }
+
+int AppShell::PlaySoundInSlot(const char* file, bool loop) {
+  return file ? GUI_Sounds::Instance().PlaySound(file, loop) : -1;
+}
+void AppShell::StopSlot(int slot) { GUI_Sounds::Instance().StopSlot(slot); }
+bool AppShell::IsSoundPlaying(const char* file) const {
+  return file && GUI_Sounds::Instance().IsSoundPlaying(file);
+}
+void AppShell::MuteMusic() { GUI_Sounds::Instance().MuteMusic(); }

@@ -36,6 +36,10 @@ class AppShell : public GUI_Shell {
   void RestartMusic() override;
   void StopMusic() override;
   void RefreshMusicVolume() override;
+  int PlaySoundInSlot(const char* file, bool loop) override;
+  void StopSlot(int slot) override;
+  bool IsSoundPlaying(const char* file) const override;
+  void MuteMusic() override;
   void SetMasterVolume() override;
 
  private:

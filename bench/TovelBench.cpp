@@ -325,7 +325,11 @@ int main(int argc, char** argv) {
   double royalties = 0.0;
   for (const auto& stream : SIM_RoyaltyStream::All()) royalties += stream->GetTotal();
   std::printf("royalties_total %s\n", FormatFixed(royalties, 2).c_str());
-  std::printf("open_windows %d\n", SIM_HeadlessScreens::Instance().OpenWindows());
+  // Mini-games the activities opened; the bench walks away from each (no success, no effects),
+  // so none is left open.
+  std::printf("minigames_opened %d\n", SIM_HeadlessScreens::Instance().MiniGamesOpened());
+  std::printf("open_windows %d\n", SIM_HeadlessScreens::Instance().OpenWindows() +
+                                     SIM_HeadlessScreens::Instance().MiniGamesOpen());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

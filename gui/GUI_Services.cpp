@@ -12,6 +12,7 @@ struct State {
   std::vector<GUI_Services::TextItem> texts;
   std::vector<std::string> sounds;
   std::vector<std::string> stops;
+  std::vector<std::string> music;
   GUI_Services::Measurer width, height;
   bool mouseOverride = false;
   float mouseX = 0, mouseY = 0;
@@ -82,6 +83,28 @@ void GUI_Services::StopSound(const char* file) {
   if (file) Shell().StopSound(file);
 }
 
+int GUI_Services::PlaySoundInSlot(const char* file, bool loop) {
+  if (S().recording) S().sounds.emplace_back(file ? file : "");
+  return file ? Shell().PlaySoundInSlot(file, loop) : -1;
+}
+
+void GUI_Services::StopSlot(int slot) {
+  if (S().recording) S().music.emplace_back("stop slot");
+  if (slot >= 0) Shell().StopSlot(slot);
+}
+
+bool GUI_Services::IsSoundPlaying(const char* file) { return file && Shell().IsSoundPlaying(file); }
+
+void GUI_Services::MuteMusic() {
+  if (S().recording) S().music.emplace_back("mute");
+  Shell().MuteMusic();
+}
+
+void GUI_Services::RestartMusic() {
+  if (S().recording) S().music.emplace_back("restart");
+  Shell().RestartMusic();
+}
+
 float GUI_Services::MouseX() {
   return S().mouseOverride ? S().mouseX : Shell().GetMouseX();
 }
@@ -93,6 +116,8 @@ float GUI_Services::MouseY() {
 bool GUI_Services::LeftHeld() {
   return S().mouseOverride ? S().left : Shell().IsLeftDown();
 }
+
+bool GUI_Services::IsKeyDown(int scanCode) { return Shell().IsKeyDown(scanCode); }
 
 bool GUI_Services::IsMouseTaken() { return Shell().IsMouseTaken(); }
 
@@ -109,6 +134,7 @@ void GUI_Services::SetRecording(bool on) {
   S().texts.clear();
   S().sounds.clear();
   S().stops.clear();
+  S().music.clear();
 }
 
 std::vector<GUI_Services::TextItem>& GUI_Services::RecordedTexts() { return S().texts; }
@@ -116,6 +142,8 @@ std::vector<GUI_Services::TextItem>& GUI_Services::RecordedTexts() { return S().
 std::vector<std::string>& GUI_Services::RecordedSounds() { return S().sounds; }
 
 std::vector<std::string>& GUI_Services::RecordedStops() { return S().stops; }
+
+std::vector<std::string>& GUI_Services::RecordedMusic() { return S().music; }
 
 void GUI_Services::SetMeasurer(Measurer width, Measurer height) {
   S().width = std::move(width);

@@ -42,11 +42,21 @@ class GUI_Services {
   static void PlaySound(const char* file);
   // Stops every slot playing that file.
   static void StopSound(const char* file);
+  // A looping or single effect whose slot the caller keeps (-1: none), and the slot stopped
+  // (-1 is ignored).
+  static int PlaySoundInSlot(const char* file, bool loop);
+  static void StopSlot(int slot);
+  static bool IsSoundPlaying(const char* file);
+  // The music muted while a window ticks, and started again afterwards.
+  static void MuteMusic();
+  static void RestartMusic();
 
   // --- Input ---
   static float MouseX();
   static float MouseY();
   static bool LeftHeld();
+  // Whether a key (DirectInput scan code) is held now.
+  static bool IsKeyDown(int scanCode);
   // Set by a window that has the mouse over it, so buttons drawn below it show no hover.
   static bool IsMouseTaken();
   static void SetMouseTaken();
@@ -62,6 +72,9 @@ class GUI_Services {
   static std::vector<std::string>& RecordedSounds();
   // The files StopSound was asked to stop while recording.
   static std::vector<std::string>& RecordedStops();
+  // "mute" and "restart" for each change of the music, "stop slot" for each slot stopped,
+  // while recording.
+  static std::vector<std::string>& RecordedMusic();
   // Replaces the text measurement: (font, size, text, wrap width or 0) -> width or height.
   using Measurer = std::function<int(const std::string& font, int size, const std::string& text,
                                      int wrapWidth)>;

@@ -63,6 +63,12 @@ class GUI_Shell {
   virtual void StopMusic() {}
   virtual void RefreshMusicVolume() {}
   virtual void SetMasterVolume() {}
+  // An effect whose slot the caller keeps (-1 when none was free), the slot stopped, whether
+  // a file still plays somewhere, and the music muted until RestartMusic.
+  virtual int PlaySoundInSlot(const char* file, bool loop) { return -1; }
+  virtual void StopSlot(int slot) {}
+  virtual bool IsSoundPlaying(const char* file) const { return false; }
+  virtual void MuteMusic() {}
 
  private:
   bool mouseTaken_ = false;

@@ -21,8 +21,10 @@
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_DebugWatchers.h"
+#include "gui/windows/GUI_Crossword.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
+#include "gui/windows/GUI_Match3Game.h"
 #include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NPC.h"
 #include "gui/windows/GUI_NPCIcon.h"
@@ -216,3 +218,6 @@ void GUI_SimScreens::DeleteNPCViews(SIM_NPC* npc) {
 void GUI_SimScreens::OpenSurfWeb() { GUI_SurfWeb::Open(); }
 
 void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }
+void GUI_SimScreens::OpenMatch3Game() { GUI_Match3Game::Open(); }
+
+void GUI_SimScreens::OpenCrossword(bool easy) { GUI_Crossword::Open(easy); }

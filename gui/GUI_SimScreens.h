@@ -75,6 +75,8 @@ class GUI_SimScreens : public SIM_Screens {
   void DeleteNPCViews(SIM_NPC* npc) override;
   void OpenSurfWeb() override;
   void OpenWatchTV() override;
+  void OpenMatch3Game() override;
+  void OpenCrossword(bool easy) override;
 
  private:
   GUI_SimScreens() = default;

@@ -5,9 +5,6 @@
 #include "sim/SIM_FunctionTable.h"
 
 void HookShopping() { TraceCall("HookShopping"); }
-void HookEasyCrossword() { TraceCall("HookEasyCrossword"); }
-void HookCrypticCrossword() { TraceCall("HookCrypticCrossword"); }
-void HookVideoGame() { TraceCall("HookVideoGame"); }
 void HookEveningClasses() { TraceCall("HookEveningClasses"); }
 void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 

@@ -5,6 +5,7 @@
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_WebTV.h"
+#include "sim/SIM_Screens.h"
 
 SIM_FunctionTable& SIM_FunctionTable::Instance() {
   static SIM_FunctionTable table;
@@ -24,10 +25,13 @@ SIM_FunctionTable::SIM_FunctionTable() {
   AddHook("writescreenplay", HookWriteScreenplay);
   AddHook("writesong", HookWriteSong);
   AddHook("developtheory", HookDevelopTheory);
-  for (const char* name : {"shopping",
-                           "easycrossword", "crypticcrossword", "videogame", "eveningclasses",
-                           "alcoholicsmeeting"})
-    AddHook(name, nullptr);
+  AddHook("shopping", nullptr);
+  // The mini-games go through the installed screens, so a run without them (the bench)
+  // still sees the windows opened and walked away from.
+  AddHook("easycrossword", [] { Screens().OpenCrossword(true); });
+  AddHook("crypticcrossword", [] { Screens().OpenCrossword(false); });
+  AddHook("videogame", [] { Screens().OpenMatch3Game(); });
+  for (const char* name : {"eveningclasses", "alcoholicsmeeting"}) AddHook(name, nullptr);
 }
 
 void SIM_FunctionTable::AddHook(const std::string& name, Hook hook) {

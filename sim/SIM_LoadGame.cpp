@@ -18,6 +18,7 @@
 #include "engine/Utilities.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_MiniGames.h"
 #include "sim/SIM_PetFood.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "platform/Files.h"
@@ -1207,6 +1208,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   Screens().LayOutNPCIcons();
   Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();
+  SetVideoGameHiscore(d.hiscore);
 
   // The day resumes where it was saved. Files without the slots get the day's own count,
   // none used (values left from an earlier load would end the day at once).

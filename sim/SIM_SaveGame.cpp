@@ -27,6 +27,7 @@
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_MiniGames.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PortraitDatabase.h"
@@ -649,6 +650,7 @@ SaveGameData SIM_SaveGame::Capture() {
     d.royalties.push_back({stream->GetIncome(), stream->GetTotal(), stream->GetLastCheque(),
                            stream->GetTitle(), stream->GetType()});
   d.achievements = AchievementList();
+  d.hiscore = GetVideoGameHiscore();
   return d;
 }
 

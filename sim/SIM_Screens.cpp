@@ -31,6 +31,7 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 bool SIM_HeadlessScreens::AnswerScreens() {
   AnswerHobbyWindows();
   yearlyReviewOpen_ = false;
+  match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
@@ -64,6 +65,7 @@ void SIM_HeadlessScreens::Reset() {
   yearlyReviewOpen_ = false;
   endGameOpen_ = false;
   postMortem_ = nullptr;
+  match3Open_ = crosswordOpen_ = false;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {

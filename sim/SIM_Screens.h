@@ -113,6 +113,10 @@ class SIM_Screens {
   // for an activity already started (SIM_WebTV: ChooseWebsite, ChooseTVChannel).
   virtual void OpenSurfWeb() = 0;
   virtual void OpenWatchTV() = 0;
+  // Mini-games: the timed match-3 round of the video game, and the one-word crossword (easy
+  // or cryptic). Their windows end no slot: the solo activity that opened them did.
+  virtual void OpenMatch3Game() = 0;
+  virtual void OpenCrossword(bool easy) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -198,6 +202,24 @@ class SIM_HeadlessScreens : public SIM_Screens {
  private:
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
+  // A mini-game opened here waits for AnswerScreens, which walks away from it (no success,
+  // no effects), and counts for the run, through new games and loads.
+  // Each kind has one window, which a second opening replaces.
+  void OpenMatch3Game() override {
+    ++miniGamesOpened_;
+    match3Open_ = true;
+  }
+  void OpenCrossword(bool) override {
+    ++miniGamesOpened_;
+    crosswordOpen_ = true;
+  }
+  int MiniGamesOpened() const { return miniGamesOpened_; }
+  int MiniGamesOpen() const { return (match3Open_ ? 1 : 0) + (crosswordOpen_ ? 1 : 0); }
+
+ private:
+  int miniGamesOpened_ = 0;
+  bool match3Open_ = false;
+  bool crosswordOpen_ = false;
   bool workDayOpen_ = false;
   bool yearlyReviewOpen_ = false;
   bool endGameOpen_ = false;

@@ -446,6 +446,44 @@ def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
 
+def make_game_bleep(rng):
+    # Two quick square-wave notes a fifth apart: the chirp of a scoring move.
+    a = envelope(tone(midi(84), 0.06, "square", 0.35), 0.002, 0.02)
+    b = envelope(tone(midi(91), 0.09, "square", 0.35), 0.002, 0.04)
+    return concat(lowpass(a, 5000), lowpass(b, 5000), silence(0.03))
+
+
+def make_stopwatch(rng):
+    # One second of a mechanical stopwatch: a dry tick on each half second, looped.
+    out = silence(1.0)
+    for k in range(2):
+        tick = mix(decay(highpass(noise(0.02, rng, 0.8), 2500), 0.002),
+                   decay(tone(3200 if k == 0 else 2700, 0.02, "sine", 0.4), 0.004))
+        place(out, tick, 0.5 * k)
+    return out
+
+
+def make_laser(rng):
+    # A falling zap.
+    zap = tone(1800, 0.18, "square", 0.4, glide_to=300)
+    return envelope(lowpass(zap, 6000), 0.002, 0.08)
+
+
+def make_bang(rng):
+    # A short pop of filtered noise with a low thump.
+    pop = decay(lowpass(noise(0.25, rng), 2200), 0.05)
+    thump = decay(tone(120, 0.25, "sine", 0.8, glide_to=50), 0.06)
+    return mix(pop, thump)
+
+
+def make_explode(rng):
+    # A longer rumble: the ship breaking up.
+    rumble = decay(lowpass(noise(1.2, rng), 700), 0.35)
+    crack = decay(highpass(noise(0.15, rng, 0.6), 1500), 0.03)
+    boom = decay(tone(70, 1.2, "sine", 0.7, glide_to=35), 0.3)
+    return mix(rumble, crack, boom)
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -477,6 +515,11 @@ SOUNDS = {
     "laboratory.ogg": make_laboratory,
     "typing.ogg": make_typing,
     "cash.ogg": make_cash,
+    "gamebleep.ogg": make_game_bleep,
+    "stopwatch.ogg": make_stopwatch,
+    "laser.wav": make_laser,
+    "bang.wav": make_bang,
+    "explode.wav": make_explode,
 }
 
 

@@ -28,6 +28,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_MiniGames.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
@@ -595,12 +596,19 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
     }));
   }
 
+  // The video game's best score goes with the save; a later best is not the saved one.
+  struct HiscoreGuard {
+    int before = GetVideoGameHiscore();
+    ~HiscoreGuard() { SetVideoGameHiscore(before); }
+  } hiscoreGuard;
+  SetVideoGameHiscore(17 + GetParam());
   ASSERT_TRUE(SIM_SaveGame::Save("A"));
   const std::string a = ReadFile(saves.Path() / "A.xml");
   // The game played on without a trip through the file.
   PlayDays(30);
   ASSERT_TRUE(SIM_SaveGame::Save("straight"));
   const std::string straight = ReadFile(saves.Path() / "straight.xml");
+  SetVideoGameHiscore(99);
 
   ASSERT_TRUE(SIM_LoadGame::Load("A")) << SIM_LoadGame::LastError();
   // The loaded game is the saved one, to the last bit.
@@ -640,6 +648,7 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_EQ(loaded.GetLastCheque(), streamTotal);
   EXPECT_EQ(loaded.GetType(), SIM_RoyaltyStream::kSong);
   EXPECT_EQ(AchievementList(), achievementsBefore);
+  EXPECT_EQ(GetVideoGameHiscore(), 17 + GetParam());
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));

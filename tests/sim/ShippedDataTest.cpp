@@ -2,6 +2,7 @@
 // there, so no lookup in play can stop the game. Later tables join these checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_InterestType.h"
+#include "sim/SIM_MiniGames.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_WebTV.h"
@@ -263,6 +265,56 @@ TEST_F(ShippedDataTest, WebSitesAndChannelsFitTheirWindowsWithTheirPicturesAndTi
     EXPECT_GE(titles->GetEntries().size(), 10u) << section;
     for (const ConfigEntry& entry : titles->GetEntries()) EXPECT_FALSE(entry.value.empty()) << section;
   }
+}
+
+TEST_F(ShippedDataTest, CrosswordListsHoldTypeableAnswersWithCluesAndEnoughWords) {
+  const std::vector<CrosswordWord> before = CrosswordPool();
+  const std::pair<std::string, size_t> lists[] = {
+      {kEasyCrosswordFile, 60},
+      {kHardCrosswordFile, 60},
+      {CrosswordIndustryFile("science"), 15},
+      {CrosswordIndustryFile("acting"), 15},
+      {CrosswordIndustryFile("medicine"), 15},
+      {CrosswordIndustryFile("legal"), 15}};
+  std::set<std::string> files;
+  for (const auto& [file, least] : lists) {
+    ASSERT_FALSE(file.empty());
+    files.insert(file);
+    const auto table = LoadSpreadsheet(file);
+    EXPECT_GE(table->size(), least) << file;
+    std::set<std::string> answers;
+    for (const std::string& line : *table) {
+      StringTokenizer tokens;
+      tokens.SetText(line);
+      tokens.NextString();
+      const std::string answer = tokens.NextTrimmedString();
+      const std::string clue = tokens.NextTrimmedString();
+      // Lower-case letters and digits only: the keys the window types.
+      EXPECT_TRUE(!answer.empty() && answer.size() <= kMaxCrosswordAnswer &&
+                  std::all_of(answer.begin(), answer.end(), [](char c) {
+                    return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+                  }))
+          << file << ": " << answer;
+      EXPECT_FALSE(clue.empty()) << file << ": " << answer;
+      EXPECT_TRUE(answers.insert(answer).second) << file << ": " << answer << " twice";
+    }
+    // The reader keeps every record.
+    CrosswordPool().clear();
+    EXPECT_EQ(AppendCrosswordWords(file), static_cast<int>(table->size())) << file;
+  }
+  EXPECT_EQ(files.size(), 6u);
+  // The industries the lists follow are the table's own.
+  std::set<std::string> industries;
+  const auto industryTable = LoadSpreadsheet("data/simulation/industries.csv");
+  for (const std::string& line : *industryTable) {
+    StringTokenizer tokens;
+    tokens.SetText(line);
+    tokens.NextString();
+    industries.insert(tokens.NextString());
+  }
+  for (const char* industry : {"science", "medicine", "legal"})
+    EXPECT_TRUE(industries.count(industry)) << industry;
+  CrosswordPool() = before;
 }
 
 }  // namespace
