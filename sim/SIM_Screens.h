@@ -198,10 +198,6 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AnswerHobbyWindows();
   // Windows asked for and not answered yet (the end-game screen, which stays, not counted).
   int OpenWindows() const;
-
- private:
-  bool surfWebOpen_ = false;
-  bool watchTVOpen_ = false;
   // A mini-game opened here waits for AnswerScreens, which walks away from it (no success,
   // no effects), and counts for the run, through new games and loads.
   // Each kind has one window, which a second opening replaces.
@@ -217,6 +213,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   int MiniGamesOpen() const { return (match3Open_ ? 1 : 0) + (crosswordOpen_ ? 1 : 0); }
 
  private:
+  bool surfWebOpen_ = false;
+  bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;
   bool match3Open_ = false;
   bool crosswordOpen_ = false;

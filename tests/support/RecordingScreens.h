@@ -114,6 +114,7 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void OpenWatchTV() override {
     Record("GUI_WatchTV::Open");
     SIM_HeadlessScreens::OpenWatchTV();
+  }
   void OpenMatch3Game() override { Record("GUI_Match3Game::Open"); }
   void OpenCrossword(bool easy) override {
     Record(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
