@@ -2,13 +2,20 @@
 #include "sim/SIM_HeadlessPlayer.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
+#include "engine/Random.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValue.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 
@@ -19,6 +26,18 @@ namespace {
 // The player's mood for an evening and a guest's interest must together promise an evening
 // the guest likes (a lone guest's chemistry and an average quality make up the rest).
 constexpr float kEnough = 1.0f;
+
+// Promotion needs an average performance of a quarter; a job is only worth seeking with some
+// room above that, since the player's mood comes and goes.
+constexpr float kPromotable = 0.25f;
+constexpr float kWorthSeeking = 0.27f;
+// How often a free day slot is spent on an application when one is worth making.
+constexpr float kApplyChance = 0.35f;
+
+float HeldSalary() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  return held && held->GetJob() ? held->GetSalary() : 0.0f;
+}
 
 }  // namespace
 
@@ -48,6 +67,119 @@ SIM_SocialiseInstance* OrganiseEvening() {
   if (!best || mood + bestInterest < kEnough) return nullptr;
   if (!best->CanInvite({}, guest)) return nullptr;
   return SIM_SocialiseInstance::StartEvening({guest}, best, SIM_Vesk::Instance());
+}
+
+float ExpectedPerformance(const SIM_JobBase& job) {
+  float sum = 0.0f;
+  for (int i = 0; i < 3; ++i) {
+    const std::string& name = job.GetPromoteAttribute(i);
+    if (name.empty()) continue;
+    if (const SIM_NamedValue* value = SIM_Vesk::Instance()->GetNamedValue(name, false))
+      sum += value->GetValue();
+  }
+  // The work day's own weighting.
+  return 0.33f * sum;
+}
+
+bool HeldJobHasProspects() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  const SIM_JobBase* job = held ? held->GetJob() : nullptr;
+  if (!job || job->IsDayFree() || held->IsTopLevel()) return false;
+  if (job->GetMinSalary() == job->GetMaxSalary()) return false;
+  if (held->GetHistoryCount() < SIM_JobInstance::kHistory) return true;
+  return held->GetAveragePerformance() >= kPromotable;
+}
+
+float SalaryWorthMoving() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  const float salary = HeldSalary();
+  if (!HeldJobHasProspects()) return 0.9f * salary;
+  const SIM_JobBase* job = held->GetJob();
+  return salary + (job->GetMaxSalary() - job->GetMinSalary()) / 5.0f;
+}
+
+SIM_JobBase* MaybeApplyForAJob() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
+  if (!RandomChance(kApplyChance)) return nullptr;
+  // Applying costs only the slot: the answer is weighed when it comes.
+  const float least = std::min(SalaryWorthMoving(), HeldSalary());
+  const SIM_JobBase* current = SIM_Vesk::Instance()->GetJob();
+  std::vector<SIM_JobBase*> worth;
+  for (SIM_JobBase* job : SIM_JobBase::All())
+    if (job != current && job->CanApply() && job->GetMinSalary() >= least &&
+        ExpectedPerformance(*job) >= kPromotable)
+      worth.push_back(job);
+  if (worth.empty()) return nullptr;
+  SIM_JobBase* job = worth[RandomBelow(static_cast<int>(worth.size()))];
+  SIM_JobOffer::Apply(job);
+  job->StartApplyCooldown();
+  sim.EndAct();
+  return job;
+}
+
+int AnswerOffers() {
+  int taken = 0;
+  // Accepting deletes nothing, but a copy keeps the walk safe from the deletions below.
+  const std::vector<SIM_JobOffer*> offers = SIM_JobOffer::All();
+  for (SIM_JobOffer* offer : offers) {
+    if (offer->IsPending()) continue;
+    if (offer->IsSuccess()) {
+      const float pay = offer->GetJob()->GetMinSalary();
+      if (pay > HeldSalary() && pay >= SalaryWorthMoving() &&
+          ExpectedPerformance(*offer->GetJob()) >= kWorthSeeking) {
+        offer->Accept();
+        ++taken;
+      }
+    }
+    delete offer;
+  }
+  return taken;
+}
+
+namespace {
+
+// What an activity's changes add to the job's promotion attributes in the long run: a daily
+// change that keeps a share d of itself each day adds up to amount / (1 - d).
+float WorthForJob(const SIM_SoloActivityType& type, const SIM_JobBase& job) {
+  float worth = 0.0f;
+  for (const SIM_Modifier* m : type.GetModifiers())
+    for (int i = 0; i < 3; ++i)
+      if (!m->name.empty() && m->name == job.GetPromoteAttribute(i))
+        worth += m->amount / std::max(0.05f, 1.0f - m->limit);
+  return worth;
+}
+
+}  // namespace
+
+SIM_SoloActivityType* ChooseActivity() {
+  std::vector<SIM_SoloActivityType*> choices;
+  for (const auto& type : SIM_SoloActivityType::All())
+    if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
+  if (choices.empty()) return nullptr;
+  const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
+  if (job && !job->IsDayFree() && RandomChance(0.5f)) {
+    SIM_SoloActivityType* best = nullptr;
+    float bestWorth = 0.0f;
+    for (SIM_SoloActivityType* type : choices) {
+      const float worth = WorthForJob(*type, *job);
+      if (worth > bestWorth) {
+        bestWorth = worth;
+        best = type;
+      }
+    }
+    if (best) return best;
+  }
+  return choices[RandomBelow(static_cast<int>(choices.size()))];
+}
+
+void FillTheDay() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  while (sim.GetActsLeft() > 0) {
+    SIM_SoloActivityType* type = ChooseActivity();
+    if (!type) return;
+    type->Start();
+  }
 }
 
 }  // namespace headless
