@@ -58,8 +58,8 @@ TEST_F(JobsTest, TheTablesGiveTheCatalogueIndustriesAndLockedJobs) {
   Hold(clerk, 0.5f);
   clerk->ComputeDailyPay();
   EXPECT_EQ(clerk->GetTodaysTip(), -1.0f);
-  // Every industry has jobs and an icon; every promotion attribute is one of the player's;
-  // every table job in the locked list is locked.
+  // Every industry has jobs (acting and music those of the pool) and an icon; every promotion
+  // attribute is one of the player's; every table job in the locked list is locked.
   for (const SIM_Industry* industry : SIM_Industry::All()) {
     EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const SIM_JobBase* j) {
       return j->GetIndustryName() == industry->GetName();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include <clocale>
 #include <cstdlib>
@@ -18,7 +19,9 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
@@ -622,6 +625,109 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, SaveRoundTripTest, ::testing::Values(0, 30, 400));
+
+// The kinds of job the player can hold through a save: a table job well up its grades, a job
+// from a mod file in the user folder, a job of the acting pool, and a table job after a
+// music one (whose industry's mark stays behind).
+enum class HeldJobKind { kTableGraded, kMod, kActing, kAfterMusic };
+
+class JobSaveRoundTripTest : public SaveWorldTest,
+                             public ::testing::WithParamInterface<HeldJobKind> {
+ protected:
+  void TearDown() override {
+    SIM_JobBase::SetUserFolder("");
+    SaveWorldTest::TearDown();
+  }
+};
+
+TEST_P(JobSaveRoundTripTest, TheHeldJobComesBackWithItsGradeAndPlaysOnAsIfNeverSaved) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  // A game some days in, whose world values came before the job taken now.
+  PlayDays(5);
+  SIM_JobBase* job = nullptr;
+  switch (GetParam()) {
+    case HeldJobKind::kTableGraded:
+      job = SIM_JobBase::FindByName("secretary", true);
+      break;
+    case HeldJobKind::kMod:
+      SIM_JobBase::SetUserFolder(std::string(TOVEL_SOURCE_DIR) + "/tests/data");
+      SIM_JobBase::LoadAll();
+      SIM_JobBase::RollOpenings();
+      job = SIM_JobBase::FindByName("lighthouse_keeper", true);
+      break;
+    case HeldJobKind::kActing:
+      ASSERT_FALSE(SIM_EntertainJob::Acting().empty());
+      // Not the first of the pool: the load must find this very one again.
+      job = SIM_EntertainJob::Acting()[SIM_EntertainJob::Acting().size() / 2];
+      break;
+    case HeldJobKind::kAfterMusic:
+      ASSERT_FALSE(SIM_EntertainJob::Music().empty());
+      player->SetJob(SIM_EntertainJob::Music().front());
+      PlayDays(2);
+      job = SIM_JobBase::FindByName("secretary", true);
+      break;
+  }
+  ASSERT_NE(job, nullptr);
+  player->SetJob(job);
+  SIM_JobInstance* held = player->GetJobInstance();
+  ASSERT_EQ(held->GetJob(), job);
+  held->SetLevel(GetParam() == HeldJobKind::kTableGraded ? 2 : 1);
+  held->SetDaysSincePromotion(5);
+  std::array<SIM_JobInstance::Performance, SIM_JobInstance::kHistory> history = {};
+  for (int i = 0; i < 7; ++i) history[i] = {true, 0.2f + 0.05f * static_cast<float>(i)};
+  held->SetHistory(history);
+  const std::string name = job->GetName();
+  const std::string industry = job->GetIndustryName();
+  const std::string title = job->GetGuiName();
+  const float salary = held->GetSalary();
+  const int level = held->GetLevel();
+  const float average = held->GetAveragePerformance();
+
+  ASSERT_TRUE(SIM_SaveGame::Save("A"));
+  const std::string a = ReadFile(saves.Path() / "A.xml");
+  PlayDays(30);
+  ASSERT_TRUE(SIM_SaveGame::Save("straight"));
+  const std::string straight = ReadFile(saves.Path() / "straight.xml");
+
+  ASSERT_TRUE(SIM_LoadGame::Load("A")) << SIM_LoadGame::LastError();
+  const SIM_JobInstance* loaded = player->GetJobInstance();
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(loaded->GetJob(), player->GetJob());
+  EXPECT_EQ(loaded->GetJob()->GetName(), name);
+  EXPECT_EQ(loaded->GetJob()->GetIndustryName(), industry);
+  EXPECT_EQ(loaded->GetJob()->GetGuiName(), title);
+  EXPECT_EQ(loaded->GetLevel(), level);
+  EXPECT_EQ(loaded->GetSalary(), salary);
+  EXPECT_EQ(loaded->GetDaysSincePromotion(), 5);
+  EXPECT_EQ(loaded->GetHistoryCount(), 7);
+  EXPECT_EQ(loaded->GetAveragePerformance(), average);
+  // The held job is one the game knows, not a stray copy.
+  const auto all = SIM_JobBase::All();
+  EXPECT_NE(std::find(all.begin(), all.end(), loaded->GetJob()), all.end());
+  if (GetParam() == HeldJobKind::kActing) {
+    const auto& acting = SIM_EntertainJob::Acting();
+    EXPECT_NE(std::find(acting.begin(), acting.end(), loaded->GetJob()), acting.end());
+  }
+
+  ASSERT_TRUE(SIM_SaveGame::Save("B"));
+  EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "B.xml")), MaskPlayTime(a));
+  PlayDays(30);
+  ASSERT_TRUE(SIM_SaveGame::Save("tripped"));
+  EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "tripped.xml")), MaskPlayTime(straight));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, JobSaveRoundTripTest,
+                         ::testing::Values(HeldJobKind::kTableGraded, HeldJobKind::kMod,
+                                           HeldJobKind::kActing, HeldJobKind::kAfterMusic),
+                         [](const ::testing::TestParamInfo<HeldJobKind>& param) {
+                           switch (param.param) {
+                             case HeldJobKind::kTableGraded: return std::string("TableGraded");
+                             case HeldJobKind::kMod: return std::string("Mod");
+                             case HeldJobKind::kActing: return std::string("Acting");
+                             case HeldJobKind::kAfterMusic: return std::string("AfterMusic");
+                           }
+                           return std::string("Unknown");
+                         });
 
 TEST_F(SIM_SaveGameTest, AGameSavedBeforeNumbersWereExactStillLoadsAndPlays) {
   // Written by an earlier build: three decimals, no random state, no day's state.
