@@ -260,6 +260,17 @@ TEST_F(JobLoadTest, AModJobAndALegalCaseSurviveAndAnUnknownApplicationIsRefused)
   std::string error;
   EXPECT_FALSE(SIM_LoadGame::Check(d, error));
   EXPECT_NE(error.find("no_such_job"), std::string::npos);
+
+  // A character's job beyond the pool is refused; one gone from the tables is the default job.
+  d = SIM_SaveGame::Capture();
+  ASSERT_FALSE(d.npcs.empty());
+  d.npcs[0].heldJobPool = static_cast<int>(d.entertainJobs.size());
+  EXPECT_FALSE(SIM_LoadGame::Check(d, error));
+  d.npcs[0].heldJobPool = -1;
+  d.npcs[0].heldJob = "no_such_job";
+  ASSERT_TRUE(SIM_LoadGame::Check(d, error)) << error;
+  SIM_LoadGame::Apply(d);
+  EXPECT_EQ(SIM_NPC::All().front()->GetJob(), SIM_JobBase::FindDefaultJob());
 }
 
 }  // namespace

@@ -167,6 +167,9 @@ SaveGameData FullRecord() {
   d.player.socialClass = 2;
   d.npcs[0].invitedToday = true;
   d.npcs[0].socialClass = 1;
+  d.npcs[0].hasHeldJob = true;
+  d.npcs[0].heldJob = "procedural_job";
+  d.npcs[0].heldJobPool = 3;
   d.relationships[0].evenings = 3;
   d.randomState = 4000000000u;
   d.weatherDays = 2;
@@ -220,7 +223,7 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "cash npcs npc surname fullname portrait greyed tovel iq culture bintroduced snubdelay "
       "snubcount veskdays invitedays unlockoffered romanticcompatibility cashperweek dob gender "
       "unlockable interests interest category character_type memories memory type happiness "
-      "strength invitedtoday relationships relationship pers1_id pers2_id balance playercreated "
+      "strength invitedtoday heldjob heldjobpool relationships relationship pers1_id pers2_id balance playercreated "
       "friendship evenings job_instance grade daysinjob dayssincepromotion jobperf data job_type "
       "promote1 promote2 promote3 employername industryname workplace maledesc femaledesc "
       "commutedistance mintip maxtip minsalary maxsalary duration dayasincelastfriend locked "
@@ -671,6 +674,8 @@ TEST_P(JobSaveRoundTripTest, TheHeldJobComesBackWithItsGradeAndPlaysOnAsIfNeverS
   player->SetJob(job);
   SIM_JobInstance* held = player->GetJobInstance();
   ASSERT_EQ(held->GetJob(), job);
+  // A colleague works in the same job.
+  const int colleague = job->MakeColleague()->GetSLID();
   held->SetLevel(GetParam() == HeldJobKind::kTableGraded ? 2 : 1);
   held->SetDaysSincePromotion(5);
   std::array<SIM_JobInstance::Performance, SIM_JobInstance::kHistory> history = {};
@@ -708,6 +713,11 @@ TEST_P(JobSaveRoundTripTest, TheHeldJobComesBackWithItsGradeAndPlaysOnAsIfNeverS
     const auto& acting = SIM_EntertainJob::Acting();
     EXPECT_NE(std::find(acting.begin(), acting.end(), loaded->GetJob()), acting.end());
   }
+  const auto npcs = SIM_NPC::All();
+  const auto mate = std::find_if(npcs.begin(), npcs.end(),
+                                 [&](const SIM_NPC* npc) { return npc->GetSLID() == colleague; });
+  ASSERT_NE(mate, npcs.end());
+  EXPECT_EQ((*mate)->GetJob(), loaded->GetJob());
 
   ASSERT_TRUE(SIM_SaveGame::Save("B"));
   EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "B.xml")), MaskPlayTime(a));
