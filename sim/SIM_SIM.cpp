@@ -151,6 +151,10 @@ void SIM_SIM::ResetWorld() {
 void SIM_SIM::NewGame() {
   Progress(0.0f);
   ResetWorld();
+  // The people of the last game are gone: their SLIDs start again right after the player's,
+  // so a new game does not depend on how many characters earlier games made.
+  SIM_SaveGame::SetNextSLID(SIM_Vesk::Instance()->GetSLID() + 1);
+  SIM_Weather::Instance().Clear();
   SIM_JobBase::RollOpenings();
   Progress(0.25f);
 
