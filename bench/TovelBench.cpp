@@ -81,12 +81,13 @@ int g_jobChanges = 0;
 
 int g_evenings = 0;
 
-// Organises an evening on the day's first free slot when friends will come, now and then
-// applies for a job worth having, then fills every free slot with an activity (see
-// SIM_HeadlessPlayer: a player who stays where promotion is in reach and works towards it).
+// Now and then applies for a job worth having, organises an evening on a free slot when a
+// friend will come and like it, then fills every free slot with an activity (see
+// SIM_HeadlessPlayer: a player who stays where promotion is in reach and works towards it,
+// and who keeps friendships going with evenings they enjoy).
 void PlayTheDay() {
-  if (headless::OrganiseEvening()) ++g_evenings;
   if (headless::MaybeApplyForAJob()) ++g_applications;
+  if (headless::OrganiseEvening()) ++g_evenings;
   headless::FillTheDay();
 }
 

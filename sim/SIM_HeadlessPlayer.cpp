@@ -12,6 +12,8 @@
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseInstance.h"
@@ -23,9 +25,27 @@ namespace headless {
 
 namespace {
 
-// The player's mood for an evening and a guest's interest must together promise an evening
-// the guest likes (a lone guest's chemistry and an average quality make up the rest).
-constexpr float kEnough = 1.0f;
+// A lone guest's chemistry, as the evening rates it.
+constexpr float kLoneChemistry = 0.5f;
+// A guest who rates the evening at one half or more thinks better of the player.
+constexpr float kLiked = 0.5f;
+
+// The quality the evening's type promises today: its factors' values as the evening weighs
+// them, and for a chance factor the middle of its draw (nothing is drawn here).
+float ExpectedQuality(const SIM_SocialiseType& type) {
+  const float difficulty = SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kDifficulty);
+  float quality = 0.0f;
+  for (const auto& factor : type.GetQualityFactors()) {
+    float value = 0.0f;
+    if (LookUpPlayerOrGlobalValue(factor->GetName(), value)) {
+      quality += value * factor->GetThreshold();
+    } else if (factor->GetName() == "_random") {
+      quality += std::clamp(((1.0f - difficulty) + 0.5f) * 0.5f * factor->GetThreshold(), 0.0f,
+                            1.0f);
+    }
+  }
+  return quality;
+}
 
 // Promotion needs an average performance of a quarter; a job is only worth seeking with some
 // room above that, since the player's mood comes and goes.
@@ -41,14 +61,23 @@ float HeldSalary() {
 
 }  // namespace
 
+float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest) {
+  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
+  const float rating =
+      (mood + ExpectedQuality(type) + guest.GetInterestIn(&type) + kLoneChemistry) * 0.25f;
+  return std::clamp(rating, 0.0f, 1.0f);
+}
+
 SIM_SocialiseInstance* OrganiseEvening() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
   const float cash = SIM_Finances::Instance().GetCash();
-  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
-  SIM_SocialiseType* best = nullptr;
-  SIM_NPC* guest = nullptr;
-  float bestInterest = 0.0f;
+  struct Choice {
+    SIM_SocialiseType* type;
+    SIM_NPC* guest;
+    float rating;
+  };
+  std::vector<Choice> choices;
   for (const auto& type : SIM_SocialiseType::All()) {
     if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
     if (type->minGuests > 2) continue;
@@ -56,17 +85,24 @@ SIM_SocialiseInstance* OrganiseEvening() {
     for (SIM_NPC* npc : SIM_NPC::All()) {
       if (!npc->IsFriendOfPlayer() || npc->IsInvitedToday()) continue;
       if (romantic && !SIM_Romance::Instance().IsPartner(npc)) continue;
-      const float interest = npc->GetInterestIn(type.get());
-      if (interest > bestInterest) {
-        bestInterest = interest;
-        best = type.get();
-        guest = npc;
-      }
+      // What the friend would turn down at once is not asked: another kind of evening is.
+      if (npc->IsBoredWith(type.get()) || npc->HasBadMemoryOf(type.get()) ||
+          npc->CannotAfford(type.get()) || npc->IsTooGrubby(type.get()))
+        continue;
+      const float rating = ExpectedRating(*type, *npc);
+      if (rating >= kLiked) choices.push_back({type.get(), npc, rating});
     }
   }
-  if (!best || mood + bestInterest < kEnough) return nullptr;
-  if (!best->CanInvite({}, guest)) return nullptr;
-  return SIM_SocialiseInstance::StartEvening({guest}, best, SIM_Vesk::Instance());
+  std::stable_sort(choices.begin(), choices.end(),
+                   [](const Choice& a, const Choice& b) { return a.rating > b.rating; });
+  // A friend who says no (asked once today) is not asked again; the next best is.
+  for (const Choice& choice : choices) {
+    if (choice.guest->IsInvitedToday()) continue;
+    if (choice.type->CanInvite({}, choice.guest))
+      return SIM_SocialiseInstance::StartEvening({choice.guest}, choice.type,
+                                                 SIM_Vesk::Instance());
+  }
+  return nullptr;
 }
 
 float ExpectedPerformance(const SIM_JobBase& job) {

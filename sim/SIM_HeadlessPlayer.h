@@ -3,17 +3,23 @@
 #pragma once
 
 class SIM_JobBase;
+class SIM_NPC;
+class SIM_SocialiseType;
 class SIM_SoloActivityType;
 class SIM_SocialiseInstance;
 
 namespace headless {
 
 // On a free slot of the activities part of the day, an evening for two: of the kinds offered
-// today and affordable, with the friends not yet asked today, the pair in which the friend is
-// keenest (the first found of equals), when the player's mood and that keenness promise an
-// evening the friend will like and the friend accepts. Returns the evening run, or null when
-// none was organised.
+// today and affordable, with the friends not yet asked today, the pair the friend is expected
+// to rate highest (the first found of equals), when that rating is at least one half (an
+// evening liked, which strengthens the friendship) and the friend accepts. Returns the
+// evening run, or null when none was organised.
 SIM_SocialiseInstance* OrganiseEvening();
+// How the guest is expected to rate a one-guest evening of the type: the player's mood, the
+// type's quality (the middle of any chance in it), the guest's interest and a lone guest's
+// chemistry, as the evening weighs them.
+float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest);
 
 // The work performance the player would give the job with today's values of its three
 // promotion attributes (a missing one counts 0), as a held job's day scores it.

@@ -9,7 +9,12 @@
 #include <memory>
 #include <string>
 
+#include "sim/SIM_Boredom.h"
 #include "sim/SIM_EntertainJob.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -209,4 +214,40 @@ TEST_F(SIM_HeadlessPlayerTest, FreeSlotsLeanTowardsWhatTheJobPromotesOn) {
   EXPECT_GT(static_cast<float>(helped) / kDraws, 0.5f + 0.5f * chance - 0.1f);
   // Still a mix, not one activity for ever.
   EXPECT_GT(picks.size(), 2u);
+}
+
+// Evenings go to a kind the friend is expected to like and has not had enough of; when no
+// pairing promises that, the slot is left for something else.
+TEST_F(SIM_HeadlessPlayerTest, EveningsGoOnlyWhereTheFriendIsExpectedToLikeThem) {
+  ClearPlayerFriendCountForTesting();
+  SIM_Finances::Instance().SetCash(1000.0f);
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  player->SetValue("happiness", 1.0f);
+  std::vector<SIM_NPC*> friends;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) {
+      npc->SetCash(1000.0f);
+      friends.push_back(npc);
+    }
+  ASSERT_FALSE(friends.empty());
+  // Of the kinds a friend would like today, every one but the last has been had too often.
+  SIM_SocialiseType* left = nullptr;
+  for (const auto& type : SIM_SocialiseType::All())
+    if (type->IsAvailableToday() && type->minGuests <= 2 && type->category != "ROMANTIC" &&
+        headless::ExpectedRating(*type, *friends.front()) >= 0.5f)
+      left = type.get();
+  ASSERT_NE(left, nullptr);
+  for (const auto& type : SIM_SocialiseType::All())
+    if (type.get() != left)
+      for (SIM_NPC* npc : friends) npc->GetBoredom()->AddBoredom(type->GetName(), 0.9f);
+  SIM_SIM::Instance().SetActs(2, 0);
+  SIM_SocialiseInstance* evening = headless::OrganiseEvening();
+  ASSERT_NE(evening, nullptr);
+  EXPECT_EQ(evening->GetType(), left);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
+
+  // Once they have had enough of that too, nothing is organised and the slot stays free.
+  for (SIM_NPC* npc : friends) npc->GetBoredom()->AddBoredom(left->GetName(), 0.9f);
+  EXPECT_EQ(headless::OrganiseEvening(), nullptr);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
 }

@@ -1,6 +1,6 @@
 // Days played the way the headless driver plays them, for tests and fuzz targets that need a
-// game some way in: an evening with friends on the first free slot when they will come, now
-// and then a job application, every other free slot an offered and affordable activity, then
+// game some way in: now and then a job application, an evening with friends on a free slot
+// when they will come and like it, every other free slot an offered and affordable activity, then
 // the next day; the answers worth taking are accepted and the screens the day opens are
 // answered with "continue". Stops early when the game ends.
 #pragma once
@@ -20,8 +20,8 @@ inline void PlayDays(int days) {
   InstallScreens(headless);
   SIM_SIM& sim = SIM_SIM::Instance();
   for (int d = 0; d < days; ++d) {
-    headless::OrganiseEvening();
     headless::MaybeApplyForAJob();
+    headless::OrganiseEvening();
     headless::FillTheDay();
     sim.NextDay();
     headless::AnswerOffers();
