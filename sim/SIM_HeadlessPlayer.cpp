@@ -2,6 +2,7 @@
 #include "sim/SIM_HeadlessPlayer.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -186,6 +187,37 @@ float WorthForJob(const SIM_SoloActivityType& type, const SIM_JobBase& job) {
   return worth;
 }
 
+// What an activity does for the player's mood in the long run: happiness up, and boredom,
+// stress and loneliness down while they weigh on it.
+float WorthForMood(const SIM_SoloActivityType& type) {
+  const SIM_Vesk* player = SIM_Vesk::Instance();
+  float worth = 0.0f;
+  for (const SIM_Modifier* m : type.GetModifiers()) {
+    const float lasting = m->amount / std::max(0.05f, 1.0f - m->limit);
+    if (m->name == "happiness") {
+      worth += lasting;
+    } else if ((m->name == "boredom" || m->name == "stress" || m->name == "loneliness") &&
+               player->GetValue(m->name) > 0.5f) {
+      worth -= lasting;
+    }
+  }
+  return worth;
+}
+
+SIM_SoloActivityType* Best(const std::vector<SIM_SoloActivityType*>& choices,
+                           const std::function<float(const SIM_SoloActivityType&)>& worthOf) {
+  SIM_SoloActivityType* best = nullptr;
+  float bestWorth = 0.0f;
+  for (SIM_SoloActivityType* type : choices) {
+    const float worth = worthOf(*type);
+    if (worth > bestWorth) {
+      bestWorth = worth;
+      best = type;
+    }
+  }
+  return best;
+}
+
 }  // namespace
 
 SIM_SoloActivityType* ChooseActivity() {
@@ -194,17 +226,13 @@ SIM_SoloActivityType* ChooseActivity() {
     if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
   if (choices.empty()) return nullptr;
   const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
-  if (job && !job->IsDayFree() && RandomChance(0.5f)) {
-    SIM_SoloActivityType* best = nullptr;
-    float bestWorth = 0.0f;
-    for (SIM_SoloActivityType* type : choices) {
-      const float worth = WorthForJob(*type, *job);
-      if (worth > bestWorth) {
-        bestWorth = worth;
-        best = type;
-      }
-    }
-    if (best) return best;
+  const float draw = RandomUnit();
+  if (job && !job->IsDayFree() && draw < 0.5f) {
+    if (SIM_SoloActivityType* best =
+            Best(choices, [job](const SIM_SoloActivityType& type) { return WorthForJob(type, *job); }))
+      return best;
+  } else if (draw < 0.75f) {
+    if (SIM_SoloActivityType* best = Best(choices, WorthForMood)) return best;
   }
   return choices[RandomBelow(static_cast<int>(choices.size()))];
 }

@@ -40,8 +40,10 @@ SIM_JobBase* MaybeApplyForAJob();
 int AnswerOffers();
 
 // What the day's free slot goes on: of the activities offered today and affordable, half the
-// time the one that does most for the held job's promotion attributes (the lasting worth of
-// its changes to them; the first found of equals), else a random one. Null when there is none.
+// time (with a job) the one that does most for the job's promotion attributes, a quarter of
+// the time the one that does most for the player's mood (happiness up; boredom, stress and
+// loneliness down while they weigh on it), each by the lasting worth of its changes (the
+// first found of equals), else a random one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
 // Fills every free slot of the day with ChooseActivity's choice.
 void FillTheDay();
