@@ -1,7 +1,8 @@
 // Headless game driver: starts the simulation from the game's data with a fixed seed, starts
-// a new game and plays it day by day the way a player clicking through would: every free slot
-// gets a random activity the player can do and afford, then the next day, and every screen
-// the day opens is answered with "continue". Prints one "name value" line per figure; a figure
+// a new game and plays it day by day the way a player clicking through would: evenings with
+// friends, job applications, every other free slot an activity the player can do and afford
+// (leaning to what the job promotes on), then the next day, and every screen the day opens is
+// answered with "continue". Prints one "name value" line per figure; a figure
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
@@ -82,63 +83,22 @@ long PeakRssKb() {
 int g_applications = 0;
 int g_jobChanges = 0;
 
-float PlayerSalary() {
-  const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance();
-  return instance ? instance->GetSalary() : 0.0f;
-}
-
-// Now and then a free slot goes on a job application, as the job search spends it: a random
-// job open to the player today that pays at least nine tenths of the present one (the answer
-// is taken only when it pays more).
-void MaybeApplyForAJob() {
-  SIM_SIM& sim = SIM_SIM::Instance();
-  if (sim.GetActsLeft() <= 0 || !RandomChance(0.35f)) return;
-  std::vector<SIM_JobBase*> better;
-  const float salary = PlayerSalary();
-  for (SIM_JobBase* job : SIM_JobBase::All())
-    if (job != SIM_Vesk::Instance()->GetJob() && job->CanApply() &&
-        job->GetMinSalary() >= 0.9f * salary)
-      better.push_back(job);
-  if (better.empty()) return;
-  SIM_JobBase* job = better[RandomBelow(static_cast<int>(better.size()))];
-  SIM_JobOffer::Apply(job);
-  job->StartApplyCooldown();
-  ++g_applications;
-  sim.EndAct();
-}
-
 int g_evenings = 0;
 
-// Organises an evening on the day's first free slot when friends will come, then fills every
-// free slot with a random activity that is offered and affordable.
+// Now and then applies for a job worth having, organises an evening on a free slot when a
+// friend will come and like it, then fills every free slot with an activity (see
+// SIM_HeadlessPlayer: a player who stays where promotion is in reach and works towards it,
+// and who keeps friendships going with evenings they enjoy).
 void PlayTheDay() {
-  SIM_SIM& sim = SIM_SIM::Instance();
+  if (headless::MaybeApplyForAJob()) ++g_applications;
   if (headless::OrganiseEvening()) ++g_evenings;
-  MaybeApplyForAJob();
-  while (sim.GetActsLeft() > 0) {
-    std::vector<SIM_SoloActivityType*> choices;
-    for (const auto& type : SIM_SoloActivityType::All())
-      if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
-    if (choices.empty()) return;
-    choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
-    // A web or TV window the activity opened is answered at once, as a player would.
-    SIM_HeadlessScreens::Instance().AnswerHobbyWindows();
-  }
+  headless::FillTheDay();
 }
 
 // What a player clicking "continue" does with the screens a day opens, and with the day's
-// answers to applications: a successful one that pays more is accepted, every other one is
-// put aside (its letter goes with the day's mail). True when the game has ended.
+// answers to applications. True when the game has ended.
 bool AnswerScreens() {
-  const std::vector<SIM_JobOffer*> offers = SIM_JobOffer::All();
-  for (SIM_JobOffer* offer : offers) {
-    if (offer->IsPending()) continue;
-    if (offer->IsSuccess() && offer->GetJob()->GetMinSalary() > PlayerSalary()) {
-      offer->Accept();
-      ++g_jobChanges;
-    }
-    delete offer;
-  }
+  g_jobChanges += headless::AnswerOffers();
   return SIM_HeadlessScreens::Instance().AnswerScreens();
 }
 

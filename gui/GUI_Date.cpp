@@ -79,14 +79,23 @@ void GUI_Date::Refresh() {
 }
 
 void GUI_Date::RebuildStatusTexts() {
-  status_->Clear();
   const int w = ScreenW(), h = ScreenH();
   const std::string& description = SIM_AvatarDescription::GetText();
+  std::string acts = ActivitiesLeftText();
+  if (statusRebuilds_ > 0 && w == builtWidth_ && h == builtHeight_ &&
+      description == builtDescription_ && acts == builtActs_)
+    return;
+  builtWidth_ = w;
+  builtHeight_ = h;
+  builtDescription_ = description;
+  builtActs_ = std::move(acts);
+  ++statusRebuilds_;
+  status_->Clear();
   if (!description.empty())
     status_->AddText(0, kDescriptionTop, description, kFont, kDescriptionSize,
                      static_cast<float>(w - kDescriptionMargin), 2, 255, 255, 255);
   status_->AddText(static_cast<float>(w - kActsFromRight), static_cast<float>(h - kActsFromBottom),
-                   ActivitiesLeftText(), kFont, kActsSize, 0, 0, kActsGrey, kActsGrey, kActsGrey);
+                   builtActs_, kFont, kActsSize, 0, 0, kActsGrey, kActsGrey, kActsGrey);
 }
 
 void GUI_Date::Draw() {

@@ -1,5 +1,5 @@
-// The date panel of the main screen: today's day name, the month and year, and (each frame)
-// the player's description and how many activities are left today. It lives for the run,
+// The date panel of the main screen: today's day name, the month and year, the player's
+// description and how many activities are left today (the last two rebuilt when they change). It lives for the run,
 // built on first use; the in-game screen lays it out and registers it for every game.
 //
 // The simulation refreshes it after each day advance, so this header stays free of the
@@ -31,8 +31,11 @@ class GUI_Date : public GUI_WindowBase {
   // The dark veils under its texts (the texts come with the other panels' texts).
   void Draw() override;
   // Both lists, inside the panel-text drawing: the day and month texts and the status texts
-  // (the description, the activities left), which are rebuilt each time.
+  // (the description, the activities left), rebuilt only when one of them or the screen's
+  // size has changed since the last frame.
   void DrawTexts();
+  // How often the status texts were rebuilt (the panel lives for the run).
+  int StatusRebuilds() const { return statusRebuilds_; }
 
   const GdiTextList& Texts() const { return *texts_; }
   const GdiTextList& StatusTexts() const { return *status_; }
@@ -48,4 +51,8 @@ class GUI_Date : public GUI_WindowBase {
   bool namesLoaded_ = false;
   std::unique_ptr<GdiTextList> texts_;
   std::unique_ptr<GdiTextList> status_;
+  // What the status texts were last built from.
+  std::string builtDescription_, builtActs_;
+  int builtWidth_ = -1, builtHeight_ = -1;
+  int statusRebuilds_ = 0;
 };

@@ -2,13 +2,24 @@
 #include "sim/SIM_HeadlessPlayer.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
+#include "engine/Random.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValue.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 
@@ -16,20 +27,59 @@ namespace headless {
 
 namespace {
 
-// The player's mood for an evening and a guest's interest must together promise an evening
-// the guest likes (a lone guest's chemistry and an average quality make up the rest).
-constexpr float kEnough = 1.0f;
+// A lone guest's chemistry, as the evening rates it.
+constexpr float kLoneChemistry = 0.5f;
+// A guest who rates the evening at one half or more thinks better of the player.
+constexpr float kLiked = 0.5f;
+
+// The quality the evening's type promises today: its factors' values as the evening weighs
+// them, and for a chance factor the middle of its draw (nothing is drawn here).
+float ExpectedQuality(const SIM_SocialiseType& type) {
+  const float difficulty = SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kDifficulty);
+  float quality = 0.0f;
+  for (const auto& factor : type.GetQualityFactors()) {
+    float value = 0.0f;
+    if (LookUpPlayerOrGlobalValue(factor->GetName(), value)) {
+      quality += value * factor->GetThreshold();
+    } else if (factor->GetName() == "_random") {
+      quality += std::clamp(((1.0f - difficulty) + 0.5f) * 0.5f * factor->GetThreshold(), 0.0f,
+                            1.0f);
+    }
+  }
+  return quality;
+}
+
+// Promotion needs an average performance of a quarter; a job is only worth seeking with some
+// room above that, since the player's mood comes and goes.
+constexpr float kPromotable = 0.25f;
+constexpr float kWorthSeeking = 0.27f;
+// How often a free day slot is spent on an application when one is worth making.
+constexpr float kApplyChance = 0.35f;
+
+float HeldSalary() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  return held && held->GetJob() ? held->GetSalary() : 0.0f;
+}
 
 }  // namespace
+
+float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest) {
+  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
+  const float rating =
+      (mood + ExpectedQuality(type) + guest.GetInterestIn(&type) + kLoneChemistry) * 0.25f;
+  return std::clamp(rating, 0.0f, 1.0f);
+}
 
 SIM_SocialiseInstance* OrganiseEvening() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
   const float cash = SIM_Finances::Instance().GetCash();
-  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
-  SIM_SocialiseType* best = nullptr;
-  SIM_NPC* guest = nullptr;
-  float bestInterest = 0.0f;
+  struct Choice {
+    SIM_SocialiseType* type;
+    SIM_NPC* guest;
+    float rating;
+  };
+  std::vector<Choice> choices;
   for (const auto& type : SIM_SocialiseType::All()) {
     if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
     if (type->minGuests > 2) continue;
@@ -37,17 +87,167 @@ SIM_SocialiseInstance* OrganiseEvening() {
     for (SIM_NPC* npc : SIM_NPC::All()) {
       if (!npc->IsFriendOfPlayer() || npc->IsInvitedToday()) continue;
       if (romantic && !SIM_Romance::Instance().IsPartner(npc)) continue;
-      const float interest = npc->GetInterestIn(type.get());
-      if (interest > bestInterest) {
-        bestInterest = interest;
-        best = type.get();
-        guest = npc;
-      }
+      // What the friend would turn down at once is not asked: another kind of evening is.
+      if (npc->IsBoredWith(type.get()) || npc->HasBadMemoryOf(type.get()) ||
+          npc->CannotAfford(type.get()) || npc->IsTooGrubby(type.get()))
+        continue;
+      const float rating = ExpectedRating(*type, *npc);
+      if (rating >= kLiked) choices.push_back({type.get(), npc, rating});
     }
   }
-  if (!best || mood + bestInterest < kEnough) return nullptr;
-  if (!best->CanInvite({}, guest)) return nullptr;
-  return SIM_SocialiseInstance::StartEvening({guest}, best, SIM_Vesk::Instance());
+  std::stable_sort(choices.begin(), choices.end(),
+                   [](const Choice& a, const Choice& b) { return a.rating > b.rating; });
+  // A friend who says no (asked once today) is not asked again; the next best is.
+  for (const Choice& choice : choices) {
+    if (choice.guest->IsInvitedToday()) continue;
+    if (choice.type->CanInvite({}, choice.guest))
+      return SIM_SocialiseInstance::StartEvening({choice.guest}, choice.type,
+                                                 SIM_Vesk::Instance());
+  }
+  return nullptr;
+}
+
+float ExpectedPerformance(const SIM_JobBase& job) {
+  float sum = 0.0f;
+  for (int i = 0; i < 3; ++i) {
+    const std::string& name = job.GetPromoteAttribute(i);
+    if (name.empty()) continue;
+    if (const SIM_NamedValue* value = SIM_Vesk::Instance()->GetNamedValue(name, false))
+      sum += value->GetValue();
+  }
+  // The work day's own weighting.
+  return 0.33f * sum;
+}
+
+bool HeldJobHasProspects() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  const SIM_JobBase* job = held ? held->GetJob() : nullptr;
+  if (!job || job->IsDayFree() || held->IsTopLevel()) return false;
+  if (job->GetMinSalary() == job->GetMaxSalary()) return false;
+  if (held->GetHistoryCount() < SIM_JobInstance::kHistory) return true;
+  return held->GetAveragePerformance() >= kPromotable;
+}
+
+float SalaryWorthMoving() {
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  const float salary = HeldSalary();
+  if (!HeldJobHasProspects()) return 0.9f * salary;
+  const SIM_JobBase* job = held->GetJob();
+  return salary + (job->GetMaxSalary() - job->GetMinSalary()) / 5.0f;
+}
+
+SIM_JobBase* MaybeApplyForAJob() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
+  if (!RandomChance(kApplyChance)) return nullptr;
+  // Applying costs only the slot: the answer is weighed when it comes.
+  const float least = std::min(SalaryWorthMoving(), HeldSalary());
+  const SIM_JobBase* current = SIM_Vesk::Instance()->GetJob();
+  std::vector<SIM_JobBase*> worth;
+  for (SIM_JobBase* job : SIM_JobBase::All())
+    if (job != current && job->CanApply() && job->GetMinSalary() >= least &&
+        ExpectedPerformance(*job) >= kPromotable)
+      worth.push_back(job);
+  if (worth.empty()) return nullptr;
+  SIM_JobBase* job = worth[RandomBelow(static_cast<int>(worth.size()))];
+  SIM_JobOffer::Apply(job);
+  job->StartApplyCooldown();
+  sim.EndAct();
+  return job;
+}
+
+int AnswerOffers() {
+  int taken = 0;
+  // Accepting deletes nothing, but a copy keeps the walk safe from the deletions below.
+  const std::vector<SIM_JobOffer*> offers = SIM_JobOffer::All();
+  for (SIM_JobOffer* offer : offers) {
+    if (offer->IsPending()) continue;
+    if (offer->IsSuccess()) {
+      const float pay = offer->GetJob()->GetMinSalary();
+      if (pay > HeldSalary() && pay >= SalaryWorthMoving() &&
+          ExpectedPerformance(*offer->GetJob()) >= kWorthSeeking) {
+        offer->Accept();
+        ++taken;
+      }
+    }
+    delete offer;
+  }
+  return taken;
+}
+
+namespace {
+
+// What an activity's changes add to the job's promotion attributes in the long run: a daily
+// change that keeps a share d of itself each day adds up to amount / (1 - d).
+float WorthForJob(const SIM_SoloActivityType& type, const SIM_JobBase& job) {
+  float worth = 0.0f;
+  for (const SIM_Modifier* m : type.GetModifiers())
+    for (int i = 0; i < 3; ++i)
+      if (!m->name.empty() && m->name == job.GetPromoteAttribute(i))
+        worth += m->amount / std::max(0.05f, 1.0f - m->limit);
+  return worth;
+}
+
+// What an activity does for the player's mood in the long run: happiness up, and boredom,
+// stress and loneliness down while they weigh on it.
+float WorthForMood(const SIM_SoloActivityType& type) {
+  const SIM_Vesk* player = SIM_Vesk::Instance();
+  float worth = 0.0f;
+  for (const SIM_Modifier* m : type.GetModifiers()) {
+    const float lasting = m->amount / std::max(0.05f, 1.0f - m->limit);
+    if (m->name == "happiness") {
+      worth += lasting;
+    } else if ((m->name == "boredom" || m->name == "stress" || m->name == "loneliness") &&
+               player->GetValue(m->name) > 0.5f) {
+      worth -= lasting;
+    }
+  }
+  return worth;
+}
+
+SIM_SoloActivityType* Best(const std::vector<SIM_SoloActivityType*>& choices,
+                           const std::function<float(const SIM_SoloActivityType&)>& worthOf) {
+  SIM_SoloActivityType* best = nullptr;
+  float bestWorth = 0.0f;
+  for (SIM_SoloActivityType* type : choices) {
+    const float worth = worthOf(*type);
+    if (worth > bestWorth) {
+      bestWorth = worth;
+      best = type;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+SIM_SoloActivityType* ChooseActivity() {
+  std::vector<SIM_SoloActivityType*> choices;
+  for (const auto& type : SIM_SoloActivityType::All())
+    if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
+  if (choices.empty()) return nullptr;
+  const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
+  const float draw = RandomUnit();
+  if (job && !job->IsDayFree() && draw < 0.5f) {
+    if (SIM_SoloActivityType* best =
+            Best(choices, [job](const SIM_SoloActivityType& type) { return WorthForJob(type, *job); }))
+      return best;
+  } else if (draw < 0.75f) {
+    if (SIM_SoloActivityType* best = Best(choices, WorthForMood)) return best;
+  }
+  return choices[RandomBelow(static_cast<int>(choices.size()))];
+}
+
+void FillTheDay() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  while (sim.GetActsLeft() > 0) {
+    SIM_SoloActivityType* type = ChooseActivity();
+    if (!type) return;
+    type->Start();
+    // A web or TV window the activity opened is answered at once, as a player would.
+    if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens()))
+      headless->AnswerHobbyWindows();
+  }
 }
 
 }  // namespace headless

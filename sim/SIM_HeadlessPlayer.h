@@ -2,15 +2,50 @@
 // tests' day driver both organise their evenings here, so they play the same way.
 #pragma once
 
+class SIM_JobBase;
+class SIM_NPC;
+class SIM_SocialiseType;
+class SIM_SoloActivityType;
 class SIM_SocialiseInstance;
 
 namespace headless {
 
 // On a free slot of the activities part of the day, an evening for two: of the kinds offered
-// today and affordable, with the friends not yet asked today, the pair in which the friend is
-// keenest (the first found of equals), when the player's mood and that keenness promise an
-// evening the friend will like and the friend accepts. Returns the evening run, or null when
-// none was organised.
+// today and affordable, with the friends not yet asked today, the pair the friend is expected
+// to rate highest (the first found of equals), when that rating is at least one half (an
+// evening liked, which strengthens the friendship) and the friend accepts. Returns the
+// evening run, or null when none was organised.
 SIM_SocialiseInstance* OrganiseEvening();
+// How the guest is expected to rate a one-guest evening of the type: the player's mood, the
+// type's quality (the middle of any chance in it), the guest's interest and a lone guest's
+// chemistry, as the evening weighs them.
+float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest);
+
+// The work performance the player would give the job with today's values of its three
+// promotion attributes (a missing one counts 0), as a held job's day scores it.
+float ExpectedPerformance(const SIM_JobBase& job);
+// Whether the held job still leads somewhere: below the top grade, and either too new to tell
+// or performed well enough to be promoted.
+bool HeldJobHasProspects();
+// The least a job must pay to be worth applying for: with prospects where the player is, what
+// the next grade would pay (a move restarts the climb); without, nine tenths of today's pay.
+float SalaryWorthMoving();
+// Now and then a free slot goes on a job application, as the job search spends it: a random
+// job open to the player today that pays at least SalaryWorthMoving and in which the player
+// would perform well enough to be promoted. Returns the job applied for, or null.
+SIM_JobBase* MaybeApplyForAJob();
+// The day's answers to applications: a success is accepted when it pays more than the held
+// job, or when the held job leads nowhere and the offered one pays about as much; every
+// answer is then put aside (its letter goes with the day's mail). Returns the jobs taken.
+int AnswerOffers();
+
+// What the day's free slot goes on: of the activities offered today and affordable, half the
+// time (with a job) the one that does most for the job's promotion attributes, a quarter of
+// the time the one that does most for the player's mood (happiness up; boredom, stress and
+// loneliness down while they weigh on it), each by the lasting worth of its changes (the
+// first found of equals), else a random one. Null when there is none.
+SIM_SoloActivityType* ChooseActivity();
+// Fills every free slot of the day with ChooseActivity's choice.
+void FillTheDay();
 
 }  // namespace headless

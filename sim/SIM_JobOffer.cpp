@@ -38,6 +38,13 @@ SIM_JobOffer::SIM_JobOffer(SIM_JobBase* job, bool success, int reason)
     : job_(job), success_(success), reason_(reason) {
   ReportAssertion(job != nullptr, "SIM_JobOffer", 28);
   picture_ = job ? OfferPicture(job) : kDefaultPicture;
+  // An offer points into the job catalogue: whenever the catalogue is rebuilt, however that
+  // comes about, the offers go first, so none is ever left holding a freed job.
+  static const bool hooked = [] {
+    SIM_JobBase::SetRebuildHook(&SIM_JobOffer::DeleteAll);
+    return true;
+  }();
+  (void)hooked;
   Offers().push_back(this);
   TraceEvent(success ? "Job offer (success)" : "Job offer (failed)");
 }

@@ -345,6 +345,11 @@ void ReadNPC(Reader& r, SaveNPC& n) {
     n.invitedToday = r.Flag(st::kInvitedToday);
     n.socialClass = r.Int(st::kSocialClass);
   }
+  if (r.Peek(st::kHeldJob)) {
+    n.hasHeldJob = true;
+    n.heldJob = r.String(st::kHeldJob);
+    n.heldJobPool = r.Int(st::kHeldJobPool);
+  }
   r.Close(st::kNPC);
 }
 
@@ -791,6 +796,14 @@ bool CheckCareerPool(const SaveGameData& d, std::string& error) {
     error = "the player's pool job is out of range";
     return false;
   }
+  // A character's job in the pool is one the pool has; one of the catalogue may have gone
+  // from the tables since (that character then takes the default job).
+  for (const SaveNPC& n : d.npcs) {
+    if (n.heldJobPool < -1 || n.heldJobPool >= poolSize) {
+      error = "a character's pool job is out of range";
+      return false;
+    }
+  }
   for (const SaveJobOffer& o : d.jobOffers) {
     const bool known = o.pool >= 0 ? o.pool < poolSize
                                    : o.pool == -1 && (o.job == d.jobType.name ||
@@ -1017,6 +1030,21 @@ SIM_NPC* ApplyNPC(const SaveNPC& n) {
 
 namespace {
 
+// The job a character works in: a pool job by its place in the pool (they share one name),
+// else by name; a name the game no longer has gives the default job.
+SIM_JobBase* FindHeldJob(const SaveNPC& n) {
+  if (n.heldJobPool >= 0) {
+    const auto& pool = SIM_EntertainJob::All();
+    if (n.heldJobPool < static_cast<int>(pool.size())) return pool[n.heldJobPool];
+  } else if (n.heldJob == st::kNullJob) {
+    return nullptr;
+  } else if (SIM_JobBase* job = SIM_JobBase::FindByName(n.heldJob)) {
+    return job;
+  }
+  LogWarning(("A character's job is gone: " + n.heldJob).c_str(), "SIM_LoadGame", __LINE__);
+  return SIM_JobBase::FindDefaultJob();
+}
+
 // The catalogue's day: openings, distances, colleague counters and the locked list as saved;
 // an older file rolls the openings and leaves out of the locked list the jobs that
 // characters or the player already hold. Then the apply cool-downs.
@@ -1110,6 +1138,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
 
   ApplyJobDay(d);
   SIM_Vesk::Instance()->SetJob(playerJob);
+  // The jobs characters work in, once the catalogue, the pool and the player's job are there.
+  for (const SaveNPC& n : d.npcs)
+    if (n.hasHeldJob) bySLID[n.slid]->SetJob(FindHeldJob(n));
   if (SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
     instance->SetLevel(d.jobInstance.grade);
     instance->SetDaysInJob(d.jobInstance.daysInJob);

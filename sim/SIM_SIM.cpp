@@ -152,6 +152,13 @@ void SIM_SIM::ResetWorld() {
 void SIM_SIM::NewGame() {
   Progress(0.0f);
   ResetWorld();
+  // The people of the last game are gone: their SLIDs start again right after the player's,
+  // so a new game does not depend on how many characters earlier games made.
+  SIM_SaveGame::SetNextSLID(SIM_Vesk::Instance()->GetSLID() + 1);
+  SIM_Weather::Instance().Clear();
+  // The standing's count of kinds tried would otherwise keep the last game's until the first
+  // day's recount, and the new game's people take their demands from the standing.
+  SIM_Tovel::Instance().RecountActivities();
   SIM_JobBase::RollOpenings();
   ResetProjects();
   Progress(0.25f);

@@ -207,6 +207,10 @@ void WriteNPC(Writer& w, const SaveNPC& n) {
   w.Close(st::kMemories);
   w.Flag(st::kInvitedToday, n.invitedToday);
   w.Int(st::kSocialClass, n.socialClass);
+  if (n.hasHeldJob) {
+    w.String(st::kHeldJob, n.heldJob);
+    w.Int(st::kHeldJobPool, n.heldJobPool);
+  }
   w.Close(st::kNPC);
 }
 
@@ -451,6 +455,14 @@ SaveNPC CaptureNPC(SIM_NPC* npc) {
   }
   n.gender = npc->GetGender();
   n.unlockable = npc->GetUnlockableJob() ? npc->GetUnlockableJob()->GetName() : savetag::kNullJob;
+  // Pool jobs share one name: theirs is told by its place in the pool.
+  n.hasHeldJob = true;
+  if (const SIM_JobBase* job = npc->GetJob()) {
+    n.heldJob = job->GetName();
+    const auto& pool = SIM_EntertainJob::All();
+    const auto at = std::find(pool.begin(), pool.end(), job);
+    n.heldJobPool = at == pool.end() ? -1 : static_cast<int>(at - pool.begin());
+  }
   for (const SIM_Interest* i : npc->GetInterests())
     if (const SIM_InterestType* type = i->GetType())
       n.interests.push_back({type->GetCategory(), type->GetName(), type->GetGuiName()});

@@ -107,6 +107,9 @@ struct SaveNPC {
   std::vector<SaveMemory> memories;
   bool invitedToday = false;  // from 1.24 on
   int socialClass = 0;        // from 1.24 on
+  bool hasHeldJob = false;    // the file holds the job the character works in
+  std::string heldJob = "NULL";
+  int heldJobPool = -1;
   bool operator==(const SaveNPC&) const = default;
 };
 

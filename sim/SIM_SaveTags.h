@@ -110,6 +110,11 @@ inline constexpr const char* kType = "type";
 inline constexpr const char* kHappiness = "happiness";
 inline constexpr const char* kStrength = "strength";
 inline constexpr const char* kInvitedToday = "invitedtoday";
+// The job the character works in (a colleague's is the player's job of the time): the job's
+// name, or "NULL" for none, and for an acting or music job its place in the pool, else -1.
+// Older files lack both; their characters keep the default job.
+inline constexpr const char* kHeldJob = "heldjob";
+inline constexpr const char* kHeldJobPool = "heldjobpool";
 
 // ---- Relationships ----
 inline constexpr const char* kRelationships = "relationships";

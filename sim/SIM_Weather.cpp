@@ -82,6 +82,12 @@ void SIM_Weather::SetWeather(int kind, float intensity) {
   SetGlobalValue("weather_cloud", intensity_[WEATHER_CLOUD]);
 }
 
+void SIM_Weather::Clear() {
+  intensity_ = {};
+  type_ = 0;
+  daysToChange_ = 0;
+}
+
 void SIM_Weather::RestoreFromGlobals() {
   static const char* const kNames[kKinds] = {"weather_sun", "weather_cloud", "weather_rain",
                                             "weather_snow"};

@@ -34,6 +34,9 @@ class SIM_Weather {
   // Today's weather again from the published global values (after a load): the kind with
   // the highest intensity, or none while all are 0.
   void RestoreFromGlobals();
+  // A new game: no weather until the first day's step rolls one, as at the program's start
+  // (the last game's spell would outlive the global values it published).
+  void Clear();
 
   // 0 for a kind outside 0..3.
   float GetIntensity(int kind) const;

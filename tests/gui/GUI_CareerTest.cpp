@@ -376,9 +376,15 @@ TEST_F(CareerTest, FromTheCareerButtonThroughAnApplicationToTheNewJobsWindows) {
   ASSERT_NE(letter, nullptr);
   auto* offer = static_cast<SIM_JobOffer*>(letter->GetData());
   EXPECT_EQ(offer->GetJob(), wanted);
-  // The mail panel opens the letter (its item buttons come with the mail items).
-  GUI_JobOffer::Open(offer, letter);
+  // The letter slides in from the right edge; once in place, clicking it opens the offer.
+  for (int frame = 0; frame < 600 && letter->GetRect().left > letter->GetTargetX(); ++frame)
+    Frame();
+  ASSERT_LE(letter->GetRect().left, letter->GetTargetX());
+  EXPECT_EQ(GUI_JobOffer::Instance(), nullptr);
+  ClickOn(letter);
   ASSERT_NE(GUI_JobOffer::Instance(), nullptr);
+  EXPECT_EQ(GUI_JobOffer::HeldItem(), letter);
+  EXPECT_TRUE(letter->IsOpened());
   Frame();
   ClickOn(GUI_JobOffer::Instance()->GetAcceptButton());
   EXPECT_EQ(GUI_JobOffer::Instance(), nullptr);

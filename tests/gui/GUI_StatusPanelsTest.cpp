@@ -244,5 +244,25 @@ TEST_F(StatusPanelsTest, OnANarrowScreenTheWeekShrinksBetweenTheWeatherAndTheMon
   EXPECT_EQ(GUI_Tovel::Instance()->GetRect().left, 800 - 150);
 }
 
+// The status texts are kept from frame to frame and rebuilt only when what they show changes:
+// the activities left, the player's description or the screen's size.
+TEST_F(StatusPanelsTest, TheDateStatusTextsAreRebuiltOnlyWhenTheyChange) {
+  GUI_Date* date = GUI_Date::Instance();
+  SIM_SIM::Instance().SetActs(2, 0);
+  Frame();
+  const int built = date->StatusRebuilds();
+  for (int i = 0; i < 5; ++i) Frame();
+  EXPECT_EQ(date->StatusRebuilds(), built);
+  EXPECT_NE(Find(Translate("ACTIVTITES_LEFT_2")), nullptr);
+
+  // One slot used: rebuilt once, and the new count is what is drawn.
+  SIM_SIM::Instance().SetActs(2, 1);
+  Frame();
+  Frame();
+  EXPECT_EQ(date->StatusRebuilds(), built + 1);
+  EXPECT_NE(Find(Translate("ACTIVTITES_LEFT_1")), nullptr);
+  EXPECT_EQ(Find(Translate("ACTIVTITES_LEFT_2")), nullptr);
+}
+
 }  // namespace
 }  // namespace guitest

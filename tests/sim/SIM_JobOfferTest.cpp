@@ -291,3 +291,18 @@ TEST_F(JobOfferSaveTest, AnOfferOfAnUnknownJobOrAPlaceOutsideThePoolIsRefused) {
   d.entertainJobs[0].industryName = "banking";
   EXPECT_FALSE(SIM_LoadGame::Check(d, error));
 }
+
+// Rebuilding the catalogue (a mod folder read again, a new game, a load) takes the offers
+// with it: none may be left pointing at a freed job.
+TEST_F(SIM_JobOfferTest, RebuildingTheCatalogueTakesThePendingAndDeliveredOffers) {
+  SIM_JobBase* job = OtherJob();
+  ASSERT_NE(job, nullptr);
+  SIM_JobOffer::Apply(job);
+  SIM_JobOffer::Apply(job)->Restore(false, 0, false);
+  ASSERT_EQ(SIM_JobOffer::All().size(), 2u);
+  SIM_JobBase::LoadAll();
+  EXPECT_TRUE(SIM_JobOffer::All().empty());
+  // The save of the rebuilt game holds no offer of the old catalogue.
+  EXPECT_TRUE(SIM_JobOffer::Capture().empty());
+  SIM_JobBase::RollOpenings();
+}

@@ -58,8 +58,8 @@ TEST_F(JobsTest, TheTablesGiveTheCatalogueIndustriesAndLockedJobs) {
   Hold(clerk, 0.5f);
   clerk->ComputeDailyPay();
   EXPECT_EQ(clerk->GetTodaysTip(), -1.0f);
-  // Every industry has jobs and an icon; every promotion attribute is one of the player's;
-  // every table job in the locked list is locked.
+  // Every industry has jobs (acting and music those of the pool) and an icon; every promotion
+  // attribute is one of the player's; every table job in the locked list is locked.
   for (const SIM_Industry* industry : SIM_Industry::All()) {
     EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const SIM_JobBase* j) {
       return j->GetIndustryName() == industry->GetName();
@@ -260,6 +260,17 @@ TEST_F(JobLoadTest, AModJobAndALegalCaseSurviveAndAnUnknownApplicationIsRefused)
   std::string error;
   EXPECT_FALSE(SIM_LoadGame::Check(d, error));
   EXPECT_NE(error.find("no_such_job"), std::string::npos);
+
+  // A character's job beyond the pool is refused; one gone from the tables is the default job.
+  d = SIM_SaveGame::Capture();
+  ASSERT_FALSE(d.npcs.empty());
+  d.npcs[0].heldJobPool = static_cast<int>(d.entertainJobs.size());
+  EXPECT_FALSE(SIM_LoadGame::Check(d, error));
+  d.npcs[0].heldJobPool = -1;
+  d.npcs[0].heldJob = "no_such_job";
+  ASSERT_TRUE(SIM_LoadGame::Check(d, error)) << error;
+  SIM_LoadGame::Apply(d);
+  EXPECT_EQ(SIM_NPC::All().front()->GetJob(), SIM_JobBase::FindDefaultJob());
 }
 
 }  // namespace

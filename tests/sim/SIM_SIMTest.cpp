@@ -248,9 +248,10 @@ TEST_F(SIM_SIMTest, InitRunsOnceAndShutdownWritesTheOptions) {
 
 TEST_F(SIM_SIMTest, TheSameSeedReplaysTheSameDays) {
   auto play = [] {
-    // A new game keeps the running weather spell, so each run starts from the same one.
-    SIM_Weather::Instance().SetDaysToChange(0);
+    // A new game starts without the last game's weather spell: the first day rolls one.
+    SIM_Weather::Instance().SetDaysToChange(3);
     SIM_SIM::Instance().NewGame();
+    EXPECT_EQ(SIM_Weather::Instance().GetDaysToChange(), 0);
     std::vector<int> weather;
     for (int day = 0; day < 60; ++day) {
       SIM_SIM::Instance().NextDay();

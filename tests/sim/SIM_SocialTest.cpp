@@ -11,6 +11,7 @@
 #include "engine/Translate.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_NPC.h"
@@ -305,6 +306,43 @@ TEST_F(SocialTest, AnEveningWithoutThePartnerHurtsTheRomanceAndADateElsewhereIsR
   EXPECT_FALSE(std::any_of(TracedCalls().begin(), TracedCalls().end(), [](const std::string& c) {
     return c.rfind("ShowNPCMessage ", 0) == 0;
   }));
+}
+
+}  // namespace
+
+namespace {
+
+class SocialRatingTest : public SocialTest {};
+
+// A guest who rates the evening below one half thinks less of the player, by half of the
+// shortfall shared among the guests; a friend just above the loss line is lost by it.
+TEST_F(SocialRatingTest, AnEveningRatedBelowHalfWeakensTheFriendshipAndCanEndIt) {
+  SIM_NPC* guest = Friend();
+  ASSERT_NE(guest, nullptr);
+  SIM_Relationship* bond = player->FindRelationship(guest);
+  ASSERT_NE(bond, nullptr);
+  bond->SetStrength(0.5f);
+  player->SetValue("happiness", 0.0f);  // a glum host
+  SIM_Finances::Instance().SetCash(100.0f);
+  SIM_SIM::Instance().SetActs(2, 0);
+  SIM_SocialiseInstance* evening =
+      SIM_SocialiseInstance::StartEvening({guest}, Plain("dull", 0), player);
+  ASSERT_NE(evening, nullptr);
+  const SIM_SocialiseReport& report = *evening->Reports()[0];
+  ASSERT_LT(report.overall, 0.5f);
+  EXPECT_NEAR(report.relationshipBoost, (report.overall - 0.5f) * 0.5f, 1e-6f);
+  EXPECT_NEAR(bond->GetStrength(), 0.5f + report.relationshipBoost, 1e-5f);
+  EXPECT_FALSE(report.enjoyed);
+
+  // The same evening with a friend barely holding on ends the friendship: the friend leaves.
+  const float threshold = SIM_GlobalVariables::Instance().Get("GV_FRIEND_LOST_THRESHHOLD");
+  bond->SetStrength(threshold + 0.001f);
+  const int lost = SIM_Relationship::GetFriendsLost();
+  SIM_SIM::Instance().SetActs(2, 0);
+  SIM_SocialiseInstance::StartEvening({guest}, Plain("duller", 0), player);
+  EXPECT_EQ(SIM_Relationship::GetFriendsLost(), lost + 1);
+  EXPECT_TRUE(guest->IsRemoved());
+  EXPECT_FALSE(guest->IsFriendOfPlayer());
 }
 
 }  // namespace

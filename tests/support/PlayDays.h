@@ -1,16 +1,13 @@
 // Days played the way the headless driver plays them, for tests and fuzz targets that need a
-// game some way in: an evening with friends on the first free slot when they will come, every
-// other free slot a random offered and affordable activity, then the next day, and the screens
-// the day opens are answered with "continue". Stops early when the game ends.
+// game some way in: now and then a job application, an evening with friends on a free slot
+// when they will come and like it, every other free slot an offered and affordable activity, then
+// the next day; the answers worth taking are accepted and the screens the day opens are
+// answered with "continue". Stops early when the game ends.
 #pragma once
 
-#include <vector>
-
-#include "engine/Random.h"
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
-#include "sim/SIM_SoloActivityType.h"
 
 namespace testsupport {
 
@@ -23,17 +20,11 @@ inline void PlayDays(int days) {
   InstallScreens(headless);
   SIM_SIM& sim = SIM_SIM::Instance();
   for (int d = 0; d < days; ++d) {
+    headless::MaybeApplyForAJob();
     headless::OrganiseEvening();
-    while (sim.GetActsLeft() > 0) {
-      std::vector<SIM_SoloActivityType*> choices;
-      for (const auto& type : SIM_SoloActivityType::All())
-        if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
-      if (choices.empty()) break;
-      choices[RandomBelow(static_cast<int>(choices.size()))]->Start();
-      // A web or TV window the activity opened is answered at once.
-      headless->AnswerHobbyWindows();
-    }
+    headless::FillTheDay();
     sim.NextDay();
+    headless::AnswerOffers();
     if (headless->AnswerScreens()) break;
   }
   InstallScreens(before);
