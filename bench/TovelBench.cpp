@@ -22,11 +22,13 @@
 // printed and the run exits 1. A game that loses nothing in the trip ends with the same
 // figures as a run without --save-every.
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <fstream>
 #include <string>
@@ -54,7 +56,10 @@
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_Statistics.h"
 
 namespace {
 
@@ -107,11 +112,27 @@ int g_evenings = 0;
 
 // Organises an evening on the day's first free slot when friends will come, then fills every
 // free slot with a random activity that is offered and affordable.
+// Evenings by category (lower case), counted when they used their slot.
+std::map<std::string, int> g_eveningsBy;
+int g_bowlingMatches = 0;
+
 void PlayTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
-  if (headless::OrganiseEvening()) ++g_evenings;
+  const int actsLeft = sim.GetActsLeft();
+  if (SIM_SocialiseInstance* evening = headless::OrganiseEvening()) {
+    ++g_evenings;
+    if (sim.GetActsLeft() < actsLeft) {
+      std::string category = evening->GetType()->GetCategory();
+      for (char& c : category) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      ++g_eveningsBy[category];
+    }
+  }
   MaybeApplyForAJob();
   while (sim.GetActsLeft() > 0) {
+    if (headless::PlayTeamMatch()) {
+      ++g_bowlingMatches;
+      continue;
+    }
     std::vector<SIM_SoloActivityType*> choices;
     for (const auto& type : SIM_SoloActivityType::All())
       if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
@@ -295,6 +316,13 @@ int main(int argc, char** argv) {
   std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
   std::printf("evenings %d\n", g_evenings);
+  for (const char* category :
+       {"restaurant", "movie", "roulette", "beer", "nightclub", "bowling", "game"})
+    std::printf("evenings_%s %d\n", category, g_eveningsBy[category]);
+  std::printf("bowling_matches %d\n", g_bowlingMatches);
+  std::printf("brawls %d\n", SIM_HeadlessScreens::Instance().BrawlReports());
+  std::printf("roulette_net %d\n", SIM_Statistics::Instance().GetInt(8));
+  std::printf("films_seen %d\n", SIM_Statistics::Instance().GetInt(7));
   size_t memories = 0;
   for (const SIM_NPC* npc : SIM_NPC::All())
     if (npc->GetMemory()) memories += npc->GetMemory()->Items().size();

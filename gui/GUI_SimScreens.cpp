@@ -27,6 +27,11 @@
 #include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Relationship.h"
 #include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_BeerPostMortem.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_RestaurantInstance.h"
+#include "gui/windows/GUI_Roulette.h"
+#include "gui/windows/GUI_TeamInvite.h"
 #include "gui/windows/GUI_RoyaltyReport.h"
 #include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialInvitation.h"
@@ -187,4 +192,35 @@ void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key);
 
 void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
   ::ShowMessage(text, title);
+}
+
+void GUI_SimScreens::OpenRestaurantChooser(SIM_RestaurantInstance* evening) {
+  GUI_RestaurantChooser::Open(evening);
+}
+
+void GUI_SimScreens::OpenRestaurantMeal(SIM_RestaurantInstance* evening) {
+  GUI_RestaurantInstance::Open(evening);
+}
+
+void GUI_SimScreens::OpenMovieChooser(SIM_MovieInstance* evening) { GUI_MovieChooser::Open(evening); }
+
+void GUI_SimScreens::OpenRoulette(SIM_RouletteInstance* evening) { GUI_Roulette::Open(evening); }
+
+void GUI_SimScreens::OpenBeerPostMortem(SIM_SocialiseInstance* evening) {
+  GUI_BeerPostMortem::Open(evening);
+}
+
+void GUI_SimScreens::OpenTeamInvite() { GUI_TeamInvite::Open(); }
+
+void GUI_SimScreens::AddPostMortemLine(const std::string& line) {
+  if (GUI_PostMortem* report = GUI_PostMortem::Instance()) report->AddLine(line);
+}
+
+void GUI_SimScreens::CloseVenueWindows() {
+  GUI_RestaurantChooser::Close();
+  GUI_RestaurantInstance::Close();
+  GUI_MovieChooser::Close();
+  GUI_Roulette::Close();
+  GUI_BeerPostMortem::Close();
+  GUI_TeamInvite::Close();
 }

@@ -69,6 +69,14 @@ class GUI_SimScreens : public SIM_Screens {
   void AddWorkDayLine(int kind, int value) override;
   void ShowFMV(const std::string& key) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
+  void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override;
+  void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override;
+  void OpenMovieChooser(SIM_MovieInstance* evening) override;
+  void OpenRoulette(SIM_RouletteInstance* evening) override;
+  void OpenBeerPostMortem(SIM_SocialiseInstance* evening) override;
+  void OpenTeamInvite() override;
+  void AddPostMortemLine(const std::string& line) override;
+  void CloseVenueWindows() override;
 
  private:
   GUI_SimScreens() = default;

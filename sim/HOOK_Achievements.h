@@ -2,3 +2,8 @@
 #pragma once
 
 void ClearAchievements();
+
+#include <string>
+
+// Unlocks an achievement by its key ("ACH_..."); records its call until achievements are built.
+void UnlockAchievement(const std::string& key);

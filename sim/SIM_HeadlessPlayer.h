@@ -9,8 +9,14 @@ namespace headless {
 // On a free slot of the activities part of the day, an evening for two: of the kinds offered
 // today and affordable, with the friends not yet asked today, the pair in which the friend is
 // keenest (the first found of equals), when the player's mood and that keenness promise an
-// evening the friend will like and the friend accepts. Returns the evening run, or null when
-// none was organised.
+// evening the friend will like and the friend accepts. The day of the game picks one of the
+// categories offered today to try first; its best pair wins when it promises enough. A
+// venue's window is answered at once (headless screens). Returns the evening started, or null
+// when none was organised.
 SIM_SocialiseInstance* OrganiseEvening();
+
+// A member of the bowling team plays the team's match when it is offered (the match day's
+// last slot). True when it was played.
+bool PlayTeamMatch();
 
 }  // namespace headless

@@ -347,6 +347,40 @@ void ReadNPC(Reader& r, SaveNPC& n) {
   r.Close(st::kNPC);
 }
 
+// The films' and restaurants' state and the bowling match's due flag, when the file has them.
+void ReadVenues(Reader& r, SaveGameData& d) {
+  if (!r.Peek(st::kVenues)) return;
+  d.hasVenues = true;
+  r.Open(st::kVenues);
+  d.bowlingDue = r.Flag(st::kMatchDue);
+  r.Open(st::kMovies);
+  d.moviePosition = r.Int(st::kPosition);
+  r.Open(st::kRelease);
+  while (r.Peek(st::kIndex)) d.movieRelease.push_back(r.Int(st::kIndex));
+  r.Close(st::kRelease);
+  while (r.Peek(st::kMovie)) {
+    r.Open(st::kMovie);
+    SaveMovie m;
+    m.quality = r.Float(st::kQuality);
+    m.threshold = r.Float(st::kThreshold);
+    m.seen = r.Flag(st::kSeen);
+    r.Close(st::kMovie);
+    d.movies.push_back(m);
+  }
+  r.Close(st::kMovies);
+  r.Open(st::kRestaurants);
+  while (r.Peek(st::kRestaurant)) {
+    r.Open(st::kRestaurant);
+    SaveRestaurant rest;
+    rest.table = r.Flag(st::kTable);
+    rest.rating = r.Float(st::kRating);
+    r.Close(st::kRestaurant);
+    d.restaurants.push_back(rest);
+  }
+  r.Close(st::kRestaurants);
+  r.Close(st::kVenues);
+}
+
 // The acting and music pool and the answers to applications, when the file has them.
 void ReadCareerPool(Reader& r, SaveGameData& d) {
   if (!r.Peek(st::kEntertainJobs)) return;
@@ -770,6 +804,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
   }
   r.Close(st::kMisc);
   ReadCareerPool(r, d);
+  ReadVenues(r, d);
   // Nothing more is read: the closing xml tag is optional.
 }
 
@@ -1050,12 +1085,40 @@ void ApplyJobDay(const SaveGameData& d) {
 
 }  // namespace
 
+namespace {
+
+void ApplyVenues(const SaveGameData& d) {
+  if (!d.hasVenues) return;
+  std::vector<SIM_Movie::State> films;
+  for (const SaveMovie& m : d.movies) films.push_back({m.quality, m.threshold, m.seen});
+  if (SIM_Movie::Restore(d.movieRelease, d.moviePosition, films)) {
+    SIM_Rumour::RemoveAllFor(SIM_Movie::kRumourKind);
+  } else {
+    LogWarning("Saved films do not match the film table", "SIM_LoadGame", __LINE__);
+  }
+  const auto& restaurants = SIM_Restaurant::All();
+  if (d.restaurants.size() == restaurants.size()) {
+    for (size_t i = 0; i < restaurants.size(); ++i) {
+      restaurants[i]->SetTableToday(d.restaurants[i].table);
+      restaurants[i]->SetRating(d.restaurants[i].rating);
+    }
+    SIM_Rumour::RemoveAllFor(SIM_Restaurant::kRumourKind);
+  } else {
+    LogWarning("Saved restaurants do not match the restaurant table", "SIM_LoadGame", __LINE__);
+  }
+}
+
+}  // namespace
+
 void SIM_LoadGame::Apply(const SaveGameData& d) {
   Progress(0.0f);
 
   // The running game goes; a load differs from a new game only in what it builds on top:
   // the saved date, cash, player and characters instead of new ones.
   SIM_SIM::Instance().ResetWorld();
+  // The films and restaurants the tables were just read into take the saved state; the
+  // rumours the fresh draw started go (the saved ones come back with the rumours).
+  ApplyVenues(d);
 
   // The player's job record replaces the table's entry of its name before any character is
   // made, so no character is left pointing at the replaced entry.
@@ -1146,6 +1209,10 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
       GlobalNamedValues().Add(new SIM_NamedValue(g.name, g.guiName, g.value));
     }
   }
+
+  // The team as saved: its match day alone is offered, and a member holds the membership
+  // again (the score's memberships are recounted below).
+  SIM_BowlingTeam::Instance().Restore(d.practiceNight, d.onTeam, d.beenOnTeam, d.bowlingDue);
 
   // The weather the loaded globals describe, not the one of the game that was running.
   SIM_Weather::Instance().RestoreFromGlobals();

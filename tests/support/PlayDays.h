@@ -25,6 +25,7 @@ inline void PlayDays(int days) {
   for (int d = 0; d < days; ++d) {
     headless::OrganiseEvening();
     while (sim.GetActsLeft() > 0) {
+      if (headless::PlayTeamMatch()) continue;
       std::vector<SIM_SoloActivityType*> choices;
       for (const auto& type : SIM_SoloActivityType::All())
         if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
