@@ -52,13 +52,15 @@ void SIM_BowlingTeam::AddMembership() {
 }
 
 void SIM_BowlingTeam::Reset() {
-  EnableMatchDay(RandomInt() % 7);
+  if (SIM_SoloActivityType* match = SIM_SoloActivityType::TryFind(kMatchType)) match->ClearDays();
   DropNote();
   matchDue_ = false;
   onTeam_ = false;
   beenOnTeam_ = false;
   DropMembership();
 }
+
+void SIM_BowlingTeam::PickMatchDay() { EnableMatchDay(RandomInt() % 7); }
 
 void SIM_BowlingTeam::EnableMatchDay(int day) {
   if (day < 0 || day >= 7) {
@@ -135,11 +137,12 @@ void SIM_BowlingTeam::MatchPlayed() {
 void SIM_BowlingTeam::OpenInvite() { Screens().OpenTeamInvite(); }
 
 void SIM_BowlingTeam::Restore(int matchDay, bool onTeam, bool beenOnTeam, bool matchDue) {
-  // A day out of range keeps the one the reset drew.
+  // A day out of range is drawn anew, as a new game's.
   if (matchDay >= 0 && matchDay < 7) {
     EnableMatchDay(matchDay);
   } else {
     LogWarning("Saved bowling day out of range", "SIM_BowlingTeam", __LINE__);
+    PickMatchDay();
   }
   onTeam_ = onTeam;
   beenOnTeam_ = beenOnTeam;

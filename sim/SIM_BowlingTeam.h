@@ -25,8 +25,11 @@ class SIM_BowlingTeam {
   SIM_BowlingTeam(const SIM_BowlingTeam&) = delete;
   SIM_BowlingTeam& operator=(const SIM_BowlingTeam&) = delete;
 
-  // New game and load: a new random match day, no note, off the team, no membership.
+  // New game and load: no match day offered, no note, off the team, no membership. Draws
+  // no random number (a new game picks the day afterwards, a load restores it).
   void Reset();
+  // A random match day for a new game.
+  void PickMatchDay();
   // The match is offered on that weekday (0..6) and on no other.
   void EnableMatchDay(int day);
   void Join();

@@ -45,7 +45,14 @@ SIM_SocialiseInstance* OrganiseEvening() {
   const SIM_Date& today = CurrentDate();
   const int dayNumber = (today.GetYear() * SIM_Date::kMonthsPerYear + today.GetMonth()) *
                             SIM_Date::kDaysPerMonth + today.GetDay();
-  const std::string& preferred = categories[static_cast<size_t>(dayNumber) % categories.size()];
+  std::string preferred = categories[static_cast<size_t>(dayNumber) % categories.size()];
+  // A player who has taken up bowling aims for the team: every other day the alley comes
+  // first, until the team has asked.
+  const bool bowlingOffered =
+      std::find(categories.begin(), categories.end(), "BOWLING") != categories.end();
+  if (bowlingOffered && !SIM_BowlingTeam::Instance().HasBeenOnTeam() &&
+      SIM_Vesk::Instance()->GetValue("bowling") > 0.0f && dayNumber % 2 == 0)
+    preferred = "BOWLING";
 
   struct Choice {
     SIM_SocialiseType* type = nullptr;

@@ -10,7 +10,8 @@ namespace headless {
 // today and affordable, with the friends not yet asked today, the pair in which the friend is
 // keenest (the first found of equals), when the player's mood and that keenness promise an
 // evening the friend will like and the friend accepts. The day of the game picks one of the
-// categories offered today to try first; its best pair wins when it promises enough. A
+// categories offered today to try first (every other day bowling, for a player who has taken
+// it up and never been asked onto the team); its best pair wins when it promises enough. A
 // venue's window is answered at once (headless screens). Returns the evening started, or null
 // when none was organised.
 SIM_SocialiseInstance* OrganiseEvening();

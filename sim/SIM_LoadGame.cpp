@@ -47,7 +47,6 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Romance.h"
-#include "sim/SIM_Rumour.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
@@ -1088,21 +1087,22 @@ void ApplyJobDay(const SaveGameData& d) {
 namespace {
 
 void ApplyVenues(const SaveGameData& d) {
+  // A file without the venues draws them anew, rumours and all, as a new game does. One with
+  // them reads the tables and takes the saved state; it starts no rumour (the saved rumours
+  // come back with the rumours).
+  SIM_Restaurant::LoadAll(SIM_Restaurant::kTableFile, !d.hasVenues);
+  SIM_Movie::LoadAll(SIM_Movie::kTableFile, !d.hasVenues);
   if (!d.hasVenues) return;
   std::vector<SIM_Movie::State> films;
   for (const SaveMovie& m : d.movies) films.push_back({m.quality, m.threshold, m.seen});
-  if (SIM_Movie::Restore(d.movieRelease, d.moviePosition, films)) {
-    SIM_Rumour::RemoveAllFor(SIM_Movie::kRumourKind);
-  } else {
+  if (!SIM_Movie::Restore(d.movieRelease, d.moviePosition, films))
     LogWarning("Saved films do not match the film table", "SIM_LoadGame", __LINE__);
-  }
   const auto& restaurants = SIM_Restaurant::All();
   if (d.restaurants.size() == restaurants.size()) {
     for (size_t i = 0; i < restaurants.size(); ++i) {
       restaurants[i]->SetTableToday(d.restaurants[i].table);
       restaurants[i]->SetRating(d.restaurants[i].rating);
     }
-    SIM_Rumour::RemoveAllFor(SIM_Restaurant::kRumourKind);
   } else {
     LogWarning("Saved restaurants do not match the restaurant table", "SIM_LoadGame", __LINE__);
   }
@@ -1116,9 +1116,6 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   // The running game goes; a load differs from a new game only in what it builds on top:
   // the saved date, cash, player and characters instead of new ones.
   SIM_SIM::Instance().ResetWorld();
-  // The films and restaurants the tables were just read into take the saved state; the
-  // rumours the fresh draw started go (the saved ones come back with the rumours).
-  ApplyVenues(d);
 
   // The player's job record replaces the table's entry of its name before any character is
   // made, so no character is left pointing at the replaced entry.
@@ -1213,6 +1210,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   // The team as saved: its match day alone is offered, and a member holds the membership
   // again (the score's memberships are recounted below).
   SIM_BowlingTeam::Instance().Restore(d.practiceNight, d.onTeam, d.beenOnTeam, d.bowlingDue);
+  // The films and restaurants, with the player they roll for in place.
+  ApplyVenues(d);
 
   // The weather the loaded globals describe, not the one of the game that was running.
   SIM_Weather::Instance().RestoreFromGlobals();

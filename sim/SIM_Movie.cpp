@@ -58,7 +58,7 @@ void SIM_Movie::DeleteAll() {
   f.position = 0;
 }
 
-void SIM_Movie::LoadAll(const std::string& file) {
+void SIM_Movie::LoadAll(const std::string& file, bool rumours) {
   DeleteAll();
   Films& f = TheFilms();
   const auto table = LoadSpreadsheet(file);
@@ -87,7 +87,7 @@ void SIM_Movie::LoadAll(const std::string& file) {
     left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
   }
   f.position = 0;
-  FillProgramme(true);
+  FillProgramme(rumours);
 }
 
 void SIM_Movie::FillProgramme(bool rumours) {

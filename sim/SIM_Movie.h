@@ -21,8 +21,9 @@ class SIM_Movie : public SIM_ModifierContainer {
 
   SIM_Movie(const std::string& title, const std::string& text);
 
-  // Reads the table anew, shuffles the release order and fills the programme (rumours too).
-  static void LoadAll(const std::string& file = kTableFile);
+  // Reads the table anew, shuffles the release order and fills the programme; with rumours,
+  // the films' rumours are started afresh (a load that restores them starts none).
+  static void LoadAll(const std::string& file = kTableFile, bool rumours = true);
   static void DeleteAll();
   // Acts on day 5 of the week only: the next film in release order opens the programme.
   static void AdvanceWeeklyMovie();

@@ -62,7 +62,7 @@ SIM_RestaurantStyle SIM_Restaurant::StyleFromWord(const std::string& word) {
   return RESTAURANT_INVALID;
 }
 
-void SIM_Restaurant::LoadAll(const std::string& file) {
+void SIM_Restaurant::LoadAll(const std::string& file, bool rumours) {
   DeleteAll();
   const auto table = LoadSpreadsheet(file);
   StringTokenizer tok;
@@ -78,13 +78,13 @@ void SIM_Restaurant::LoadAll(const std::string& file) {
     const std::string word = tok.NextTrimmedString();
     r->style_ = StyleFromWord(word);
     if (r->style_ == RESTAURANT_INVALID) LogWarning("Invalid restuarant style", "SIM_Restaurant", __LINE__);
-    r->SetUpStyle();
+    r->SetUpStyle(rumours);
     Restaurants().push_back(std::move(r));
   }
   DailyUpdateAll();
 }
 
-void SIM_Restaurant::SetUpStyle() {
+void SIM_Restaurant::SetUpStyle(bool rumour) {
   switch (style_) {
     case RESTAURANT_CHEAPO: tovelValue_ = GV("GV_CHEAPO_RESTAURANT_TOVEL"); break;
     case RESTAURANT_SNOOTY: tovelValue_ = GV("GV_SNOOTY_RESTAURANT_TOVEL"); break;
@@ -92,7 +92,7 @@ void SIM_Restaurant::SetUpStyle() {
     default: tovelValue_ = 0.0f; break;
   }
   const char* section = RumourSection(style_);
-  if (!section) return;
+  if (!section || !rumour) return;
   std::string text = GetRandomString(section);
   ReplaceSubstring(text, "<RESTAURANTNAME>", name_);
   SIM_Rumour::Create(text, kRumourKind);

@@ -30,8 +30,9 @@ class SIM_Restaurant {
   SIM_Restaurant(const SIM_Restaurant&) = delete;
   SIM_Restaurant& operator=(const SIM_Restaurant&) = delete;
 
-  // Reads the table anew, gives each its style's rumour and standing, rolls today's tables.
-  static void LoadAll(const std::string& file = kTableFile);
+  // Reads the table anew, gives each its style's standing (and, with rumours, its rumour),
+  // rolls today's tables.
+  static void LoadAll(const std::string& file = kTableFile, bool rumours = true);
   static void DeleteAll();
   static void DailyUpdateAll();
   static const std::vector<std::unique_ptr<SIM_Restaurant>>& All();
@@ -64,7 +65,7 @@ class SIM_Restaurant {
   void SetName(const std::string& name) { name_ = name; }
 
  private:
-  void SetUpStyle();
+  void SetUpStyle(bool rumour);
 
   std::string name_;
   std::string text_;

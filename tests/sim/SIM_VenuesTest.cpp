@@ -281,8 +281,11 @@ TEST_F(BowlingTest, TheMatchIsOfferedOnExactlyOneWeekdayWhateverWasEnabledBefore
   EXPECT_EQ(OfferedDays(), 1);
   EXPECT_TRUE(SIM_SoloActivityType::TryFind("bowlingmatch")->IsDayEnabled(5));
   EXPECT_EQ(team.GetMatchDay(), 5);
+  // A reset offers no day until the new game picks one (a load restores its own).
   for (int i = 0; i < 3; ++i) {
     team.Reset();
+    EXPECT_EQ(OfferedDays(), 0);
+    team.PickMatchDay();
     EXPECT_EQ(OfferedDays(), 1);
   }
   EXPECT_EQ(team.GetMatchTitle(), SIM_SoloActivityType::TryFind("bowlingmatch")->GetGuiName());
