@@ -15,6 +15,7 @@
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Vesk.h"
 
 namespace headless {
@@ -31,53 +32,76 @@ SIM_SocialiseInstance* OrganiseEvening() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
   const float cash = SIM_Finances::Instance().GetCash();
-  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  const float mood = std::clamp(player->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
 
-  // The categories offered today, in table order; the day of the game picks the one tried
-  // first, so every kind of venue gets its turn over the weeks.
-  std::vector<std::string> categories;
-  for (const auto& type : SIM_SocialiseType::All()) {
-    if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
-    if (std::find(categories.begin(), categories.end(), type->category) == categories.end())
-      categories.push_back(type->category);
-  }
-  if (categories.empty()) return nullptr;
-  const SIM_Date& today = CurrentDate();
-  const int dayNumber = (today.GetYear() * SIM_Date::kMonthsPerYear + today.GetMonth()) *
-                            SIM_Date::kDaysPerMonth + today.GetDay();
-  std::string preferred = categories[static_cast<size_t>(dayNumber) % categories.size()];
-  // A player who has taken up bowling aims for the team: every other day the alley comes
-  // first, until the team has asked.
-  const bool bowlingOffered =
-      std::find(categories.begin(), categories.end(), "BOWLING") != categories.end();
-  if (bowlingOffered && !SIM_BowlingTeam::Instance().HasBeenOnTeam() &&
-      SIM_Vesk::Instance()->GetValue("bowling") > 0.0f && dayNumber % 2 == 0)
-    preferred = "BOWLING";
-
+  // The keenest pair of each category offered today, in table order.
   struct Choice {
+    std::string category;
     SIM_SocialiseType* type = nullptr;
     SIM_NPC* guest = nullptr;
     float interest = 0.0f;
   };
-  Choice best, bestPreferred;
+  std::vector<Choice> choices;
   for (const auto& type : SIM_SocialiseType::All()) {
     if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
     if (type->minGuests > 2) continue;
+    auto it = std::find_if(choices.begin(), choices.end(),
+                           [&](const Choice& c) { return c.category == type->category; });
+    if (it == choices.end()) {
+      choices.push_back({type->category});
+      it = choices.end() - 1;
+    }
     const bool romantic = type->category == "ROMANTIC";
     for (SIM_NPC* npc : SIM_NPC::All()) {
       if (!npc->IsFriendOfPlayer() || npc->IsInvitedToday()) continue;
       if (romantic && !SIM_Romance::Instance().IsPartner(npc)) continue;
       const float interest = npc->GetInterestIn(type.get());
-      if (interest > best.interest) best = {type.get(), npc, interest};
-      if (type->category == preferred && interest > bestPreferred.interest)
-        bestPreferred = {type.get(), npc, interest};
+      if (interest > it->interest) {
+        it->type = type.get();
+        it->guest = npc;
+        it->interest = interest;
+      }
     }
   }
-  const Choice& pick = bestPreferred.type && mood + bestPreferred.interest >= kEnough ? bestPreferred : best;
-  if (!pick.type || mood + pick.interest < kEnough) return nullptr;
-  if (!pick.type->CanInvite({}, pick.guest)) return nullptr;
+  // Of the categories whose pair promises enough, the one had least often so far (the first
+  // of equals); a player who has taken up bowling aims for the team: one day in three, when
+  // sober and rested enough for the game to teach something, the alley comes first, until the
+  // team has asked.
+  const auto& done = SIM_Statistics::Instance().Activities();
+  auto timesHad = [&](const std::string& category) {
+    int count = 0;
+    for (const auto& type : SIM_SocialiseType::All()) {
+      if (type->category != category) continue;
+      for (const auto& [name, times] : done)
+        if (name == type->GetGuiName()) count += times;
+    }
+    return count;
+  };
+  const SIM_Date& today = CurrentDate();
+  const int dayNumber = (today.GetYear() * SIM_Date::kMonthsPerYear + today.GetMonth()) *
+                            SIM_Date::kDaysPerMonth + today.GetDay();
+  const bool aimForTeam = !SIM_BowlingTeam::Instance().HasBeenOnTeam() &&
+                          player->GetValue("bowling") > 0.0f &&
+                          player->GetValue("alcohol") < 0.2f &&
+                          player->GetValue("_energy") > 0.5f && dayNumber % 3 == 0;
+  const Choice* pick = nullptr;
+  int fewest = 0;
+  for (const Choice& c : choices) {
+    if (!c.type || mood + c.interest < kEnough) continue;
+    if (aimForTeam && c.category == "BOWLING") {
+      pick = &c;
+      break;
+    }
+    const int times = timesHad(c.category);
+    if (!pick || times < fewest) {
+      pick = &c;
+      fewest = times;
+    }
+  }
+  if (!pick || !pick->type->CanInvite({}, pick->guest)) return nullptr;
   SIM_SocialiseInstance* evening =
-      SIM_SocialiseInstance::StartEvening({pick.guest}, pick.type, SIM_Vesk::Instance());
+      SIM_SocialiseInstance::StartEvening({pick->guest}, pick->type, player);
   // A venue's own window (a restaurant, a film, the roulette table) answers at once.
   if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens())) headless->AnswerVenueWindows();
   return evening;

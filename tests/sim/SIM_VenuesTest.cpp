@@ -25,13 +25,11 @@
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
-#include "sim/SIM_Sounds.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Venues.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SimTestWorld.h"
-#include "support/RecordingSounds.h"
 
 namespace {
 
@@ -55,12 +53,11 @@ void SetSkill(SIM_NPC* npc, const std::string& name, float value) {
   }
 }
 
-// A world with the shipped tables, a friend to take out and the sounds recorded.
+// A world with the shipped tables and a friend to take out (the test program records sounds).
 class VenueTest : public SimWorldTest {
  protected:
   void SetUp() override {
     SimWorldTest::SetUp();
-    SIM_Sounds::SetBackend(testsupport::RecordingSounds());
     player = SIM_Vesk::Instance();
     SIM_Finances::Instance().SetCash(500.0f);
     for (SIM_NPC* npc : SIM_NPC::All())
@@ -70,10 +67,6 @@ class VenueTest : public SimWorldTest {
       }
     if (!guest && !SIM_NPC::All().empty()) guest = SIM_NPC::All().front();
     ClearTracedCalls();
-  }
-  void TearDown() override {
-    SIM_Sounds::SetBackend({});
-    SimWorldTest::TearDown();
   }
 
   SIM_SocialiseType* Type(const std::string& name) {
