@@ -30,6 +30,7 @@
 #include "sim/SIM_Venues.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SimTestWorld.h"
+#include "support/RecordingScreens.h"
 
 namespace {
 
@@ -611,6 +612,42 @@ TEST_F(RestaurantTest, TheMealWineAndStandingFollowTheChoicesAndTheReportSaysSo)
   EXPECT_FALSE(Called("GUI_Sounds::PlaySound data/sounds/wine.ogg"));
   EXPECT_EQ(CountStarting("GUI_PostMortem::AddLine"), 0);
   EXPECT_TRUE(plain->TovelLine().empty());
+}
+
+TEST_F(RestaurantTest, AGuestGoesStraightToTheMealAndTheHeadlessPlayerOrdersHealthy) {
+  ASSERT_NE(guest, nullptr);
+  auto* evening = Evening<SIM_RestaurantInstance>("curryhouse");
+  evening->SetOrganiser(guest);
+  const int acts = SIM_SIM::Instance().GetActsUsed();
+  evening->Run();
+  EXPECT_FALSE(Called("GUI_RestaurantChooser::Open"));
+  EXPECT_TRUE(Called("GUI_RestaurantInstance::Open"));
+  EXPECT_TRUE(evening->Candidates().empty());
+  // The screens without a player answer the meal window as a simple player does.
+  auto& headless = testsupport::RecordingScreens::Instance();
+  headless.AnswerVenueWindows();
+  EXPECT_TRUE(evening->IsComplete());
+  EXPECT_EQ(evening->GetMealChoice(), SIM_RestaurantInstance::kHealthy);
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), acts + 1);
+  EXPECT_EQ(evening->GetChosen(), nullptr);
+  EXPECT_TRUE(evening->TovelLine().empty());
+  headless.AnswerVenueWindows();  // nothing left to answer
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), acts + 1);
+}
+
+TEST_F(DrinksAndGamesTest, TheHeadlessPlayerSpinsFiveTimesAtFiveAndStops) {
+  auto* evening = Evening<SIM_RouletteInstance>("casino");
+  evening->Run();
+  const float cash = SIM_Finances::Instance().GetCash();
+  testsupport::RecordingScreens::Instance().AnswerVenueWindows();
+  EXPECT_TRUE(evening->IsComplete());
+  EXPECT_EQ(evening->GetSpinsMade(), 5);
+  for (unsigned i = 0; i < 5; ++i) EXPECT_EQ(std::abs(evening->GetSpinResult(i)), 5);
+  // The cash moved by the spins' winnings and the evening's price, nothing else.
+  const SIM_SocialiseType* type = evening->GetType();
+  const int price = type->hostCost != 0 ? type->GetHostCost() : type->GetCost();
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(),
+                  cash + static_cast<float>(evening->GetTotalWinnings() - price));
 }
 
 }  // namespace
