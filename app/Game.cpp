@@ -64,6 +64,9 @@ void ConnectSimulationSounds() {
   backend.stopSound = [](const std::string& file) { GUI_Sounds::Instance().StopSound(file); };
   backend.stopMusic = [] { GUI_Sounds::Instance().StopMusic(); };
   backend.resetPersonSoundTimer = [] { GUI_Sounds::Instance().ResetPersonSoundTimer(); };
+  backend.playNightclubMusic = [](const std::string& file) {
+    GUI_Sounds::Instance().PlayNightclubMusic(file);
+  };
   SIM_Sounds::SetBackend(std::move(backend));
 }
 

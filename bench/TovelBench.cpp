@@ -23,11 +23,13 @@
 // printed and the run exits 1. A game that loses nothing in the trip ends with the same
 // figures as a run without --save-every.
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <random>
 #include <fstream>
 #include <string>
@@ -55,6 +57,8 @@
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_RoyaltyStream.h"
@@ -85,14 +89,27 @@ int g_jobChanges = 0;
 
 int g_evenings = 0;
 
+// Evenings by category (lower case), counted when they used their slot.
+std::map<std::string, int> g_eveningsBy;
+int g_bowlingMatches = 0;
+
 // Now and then applies for a job worth having, organises an evening on a free slot when a
 // friend will come and like it, then fills every free slot with an activity (see
 // SIM_HeadlessPlayer: a player who stays where promotion is in reach and works towards it,
 // and who keeps friendships going with evenings they enjoy).
 void PlayTheDay() {
+  SIM_SIM& sim = SIM_SIM::Instance();
   if (headless::MaybeApplyForAJob()) ++g_applications;
-  if (headless::OrganiseEvening()) ++g_evenings;
-  headless::FillTheDay();
+  const int actsLeft = sim.GetActsLeft();
+  if (SIM_SocialiseInstance* evening = headless::OrganiseEvening()) {
+    ++g_evenings;
+    if (sim.GetActsLeft() < actsLeft) {
+      std::string category = evening->GetType()->GetCategory();
+      for (char& c : category) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      ++g_eveningsBy[category];
+    }
+  }
+  g_bowlingMatches += headless::FillTheDay();
 }
 
 // What a player clicking "continue" does with the screens a day opens, and with the day's
@@ -267,6 +284,13 @@ int main(int argc, char** argv) {
   std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
   std::printf("evenings %d\n", g_evenings);
+  for (const char* category :
+       {"restaurant", "movie", "roulette", "beer", "nightclub", "bowling", "game"})
+    std::printf("evenings_%s %d\n", category, g_eveningsBy[category]);
+  std::printf("bowling_matches %d\n", g_bowlingMatches);
+  std::printf("brawls %d\n", SIM_HeadlessScreens::Instance().BrawlReports());
+  std::printf("roulette_net %d\n", SIM_Statistics::Instance().GetInt(8));
+  std::printf("films_seen %d\n", SIM_Statistics::Instance().GetInt(7));
   size_t memories = 0;
   for (const SIM_NPC* npc : SIM_NPC::All())
     if (npc->GetMemory()) memories += npc->GetMemory()->Items().size();

@@ -33,6 +33,11 @@
 #include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Relationship.h"
 #include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_BeerPostMortem.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_RestaurantInstance.h"
+#include "gui/windows/GUI_Roulette.h"
+#include "gui/windows/GUI_TeamInvite.h"
 #include "gui/windows/GUI_RoyaltyReport.h"
 #include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialInvitation.h"
@@ -221,3 +226,34 @@ void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }
 void GUI_SimScreens::OpenMatch3Game() { GUI_Match3Game::Open(); }
 
 void GUI_SimScreens::OpenCrossword(bool easy) { GUI_Crossword::Open(easy); }
+
+void GUI_SimScreens::OpenRestaurantChooser(SIM_RestaurantInstance* evening) {
+  GUI_RestaurantChooser::Open(evening);
+}
+
+void GUI_SimScreens::OpenRestaurantMeal(SIM_RestaurantInstance* evening) {
+  GUI_RestaurantInstance::Open(evening);
+}
+
+void GUI_SimScreens::OpenMovieChooser(SIM_MovieInstance* evening) { GUI_MovieChooser::Open(evening); }
+
+void GUI_SimScreens::OpenRoulette(SIM_RouletteInstance* evening) { GUI_Roulette::Open(evening); }
+
+void GUI_SimScreens::OpenBeerPostMortem(SIM_SocialiseInstance* evening) {
+  GUI_BeerPostMortem::Open(evening);
+}
+
+void GUI_SimScreens::OpenTeamInvite() { GUI_TeamInvite::Open(); }
+
+void GUI_SimScreens::AddPostMortemLine(const std::string& line) {
+  if (GUI_PostMortem* report = GUI_PostMortem::Instance()) report->AddLine(line);
+}
+
+void GUI_SimScreens::CloseVenueWindows() {
+  GUI_RestaurantChooser::Close();
+  GUI_RestaurantInstance::Close();
+  GUI_MovieChooser::Close();
+  GUI_Roulette::Close();
+  GUI_BeerPostMortem::Close();
+  GUI_TeamInvite::Close();
+}

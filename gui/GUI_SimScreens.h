@@ -77,6 +77,14 @@ class GUI_SimScreens : public SIM_Screens {
   void OpenWatchTV() override;
   void OpenMatch3Game() override;
   void OpenCrossword(bool easy) override;
+  void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override;
+  void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override;
+  void OpenMovieChooser(SIM_MovieInstance* evening) override;
+  void OpenRoulette(SIM_RouletteInstance* evening) override;
+  void OpenBeerPostMortem(SIM_SocialiseInstance* evening) override;
+  void OpenTeamInvite() override;
+  void AddPostMortemLine(const std::string& line) override;
+  void CloseVenueWindows() override;
 
  private:
   GUI_SimScreens() = default;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -97,12 +99,28 @@ SIM_SocialiseInstance* OrganiseEvening() {
   }
   std::stable_sort(choices.begin(), choices.end(),
                    [](const Choice& a, const Choice& b) { return a.rating > b.rating; });
+  // A player who has taken up bowling aims for the team: one day in three, when sober and
+  // rested enough for the game to teach something, the alley comes first, until the team has
+  // asked.
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  const SIM_Date& today = CurrentDate();
+  const int dayNumber = (today.GetYear() * SIM_Date::kMonthsPerYear + today.GetMonth()) *
+                            SIM_Date::kDaysPerMonth + today.GetDay();
+  if (!SIM_BowlingTeam::Instance().HasBeenOnTeam() && player->GetValue("bowling") > 0.0f &&
+      player->GetValue("alcohol") < 0.2f && player->GetValue("_energy") > 0.5f &&
+      dayNumber % 3 == 0)
+    std::stable_partition(choices.begin(), choices.end(),
+                          [](const Choice& c) { return c.type->category == "BOWLING"; });
   // A friend who says no (asked once today) is not asked again; the next best is.
   for (const Choice& choice : choices) {
     if (choice.guest->IsInvitedToday()) continue;
-    if (choice.type->CanInvite({}, choice.guest))
-      return SIM_SocialiseInstance::StartEvening({choice.guest}, choice.type,
-                                                 SIM_Vesk::Instance());
+    if (!choice.type->CanInvite({}, choice.guest)) continue;
+    SIM_SocialiseInstance* evening =
+        SIM_SocialiseInstance::StartEvening({choice.guest}, choice.type, player);
+    // A venue's own window (a restaurant, a film, the roulette table) answers at once.
+    if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens()))
+      headless->AnswerVenueWindows();
+    return evening;
   }
   return nullptr;
 }
@@ -238,16 +256,32 @@ SIM_SoloActivityType* ChooseActivity() {
   return choices[RandomBelow(static_cast<int>(choices.size()))];
 }
 
-void FillTheDay() {
+int FillTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
+  int matches = 0;
   while (sim.GetActsLeft() > 0) {
+    if (PlayTeamMatch()) {
+      ++matches;
+      continue;
+    }
     SIM_SoloActivityType* type = ChooseActivity();
-    if (!type) return;
+    if (!type) break;
     type->Start();
     // A web or TV window the activity opened is answered at once, as a player would.
     if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens()))
       headless->AnswerHobbyWindows();
   }
+  return matches;
+}
+
+bool PlayTeamMatch() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return false;
+  if (!SIM_BowlingTeam::Instance().IsMember()) return false;
+  SIM_SoloActivityType* match = SIM_SoloActivityType::TryFind(SIM_BowlingTeam::kMatchType);
+  if (!match || !match->IsAvailableToday()) return false;
+  match->Start();
+  return true;
 }
 
 }  // namespace headless

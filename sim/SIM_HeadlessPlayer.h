@@ -13,8 +13,10 @@ namespace headless {
 // On a free slot of the activities part of the day, an evening for two: of the kinds offered
 // today and affordable, with the friends not yet asked today, the pair the friend is expected
 // to rate highest (the first found of equals), when that rating is at least one half (an
-// evening liked, which strengthens the friendship) and the friend accepts. Returns the
-// evening run, or null when none was organised.
+// evening liked, which strengthens the friendship) and the friend accepts. One day in three a
+// player who has taken up bowling, sober and rested, goes bowling first until the team has
+// asked. A venue's window is answered at once (headless screens). Returns the evening run, or
+// null when none was organised.
 SIM_SocialiseInstance* OrganiseEvening();
 // How the guest is expected to rate a one-guest evening of the type: the player's mood, the
 // type's quality (the middle of any chance in it), the guest's interest and a lone guest's
@@ -45,7 +47,12 @@ int AnswerOffers();
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
 // first found of equals), else a random one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
-// Fills every free slot of the day with ChooseActivity's choice.
-void FillTheDay();
+// Fills every free slot of the day: the team's match when it is offered, else
+// ChooseActivity's choice. Returns the team matches played.
+int FillTheDay();
+
+// A member of the bowling team plays the team's match when it is offered (the match day's
+// last slot). True when it was played.
+bool PlayTeamMatch();
 
 }  // namespace headless

@@ -48,7 +48,6 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Romance.h"
-#include "sim/SIM_Rumour.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
@@ -351,6 +350,40 @@ void ReadNPC(Reader& r, SaveNPC& n) {
     n.heldJobPool = r.Int(st::kHeldJobPool);
   }
   r.Close(st::kNPC);
+}
+
+// The films' and restaurants' state and the bowling match's due flag, when the file has them.
+void ReadVenues(Reader& r, SaveGameData& d) {
+  if (!r.Peek(st::kVenues)) return;
+  d.hasVenues = true;
+  r.Open(st::kVenues);
+  d.bowlingDue = r.Flag(st::kMatchDue);
+  r.Open(st::kMovies);
+  d.moviePosition = r.Int(st::kPosition);
+  r.Open(st::kRelease);
+  while (r.Peek(st::kIndex)) d.movieRelease.push_back(r.Int(st::kIndex));
+  r.Close(st::kRelease);
+  while (r.Peek(st::kMovie)) {
+    r.Open(st::kMovie);
+    SaveMovie m;
+    m.quality = r.Float(st::kQuality);
+    m.threshold = r.Float(st::kThreshold);
+    m.seen = r.Flag(st::kSeen);
+    r.Close(st::kMovie);
+    d.movies.push_back(m);
+  }
+  r.Close(st::kMovies);
+  r.Open(st::kRestaurants);
+  while (r.Peek(st::kRestaurant)) {
+    r.Open(st::kRestaurant);
+    SaveRestaurant rest;
+    rest.table = r.Flag(st::kTable);
+    rest.rating = r.Float(st::kRating);
+    r.Close(st::kRestaurant);
+    d.restaurants.push_back(rest);
+  }
+  r.Close(st::kRestaurants);
+  r.Close(st::kVenues);
 }
 
 // The acting and music pool and the answers to applications, when the file has them.
@@ -776,6 +809,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
   }
   r.Close(st::kMisc);
   ReadCareerPool(r, d);
+  ReadVenues(r, d);
   // Nothing more is read: the closing xml tag is optional.
 }
 
@@ -1079,6 +1113,32 @@ void ApplyJobDay(const SaveGameData& d) {
 
 }  // namespace
 
+namespace {
+
+void ApplyVenues(const SaveGameData& d) {
+  // A file without the venues draws them anew, rumours and all, as a new game does. One with
+  // them reads the tables and takes the saved state; it starts no rumour (the saved rumours
+  // come back with the rumours).
+  SIM_Restaurant::LoadAll(SIM_Restaurant::kTableFile, !d.hasVenues);
+  SIM_Movie::LoadAll(SIM_Movie::kTableFile, !d.hasVenues);
+  if (!d.hasVenues) return;
+  std::vector<SIM_Movie::State> films;
+  for (const SaveMovie& m : d.movies) films.push_back({m.quality, m.threshold, m.seen});
+  if (!SIM_Movie::Restore(d.movieRelease, d.moviePosition, films))
+    LogWarning("Saved films do not match the film table", "SIM_LoadGame", __LINE__);
+  const auto& restaurants = SIM_Restaurant::All();
+  if (d.restaurants.size() == restaurants.size()) {
+    for (size_t i = 0; i < restaurants.size(); ++i) {
+      restaurants[i]->SetTableToday(d.restaurants[i].table);
+      restaurants[i]->SetRating(d.restaurants[i].rating);
+    }
+  } else {
+    LogWarning("Saved restaurants do not match the restaurant table", "SIM_LoadGame", __LINE__);
+  }
+}
+
+}  // namespace
+
 void SIM_LoadGame::Apply(const SaveGameData& d) {
   Progress(0.0f);
 
@@ -1178,6 +1238,12 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
       GlobalNamedValues().Add(new SIM_NamedValue(g.name, g.guiName, g.value));
     }
   }
+
+  // The team as saved: its match day alone is offered, and a member holds the membership
+  // again (the score's memberships are recounted below).
+  SIM_BowlingTeam::Instance().Restore(d.practiceNight, d.onTeam, d.beenOnTeam, d.bowlingDue);
+  // The films and restaurants, with the player they roll for in place.
+  ApplyVenues(d);
 
   // The weather the loaded globals describe, not the one of the game that was running.
   SIM_Weather::Instance().RestoreFromGlobals();

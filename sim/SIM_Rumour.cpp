@@ -11,3 +11,11 @@ SIM_Rumour* SIM_Rumour::PickRandom() {
 }
 
 std::string SIM_Rumour::TextOf(const SIM_Rumour*) { return ""; }
+
+void SIM_Rumour::Create(const std::string& text, int owner) {
+  TraceCall("SIM_Rumour::Create " + std::to_string(owner) + " " + text);
+}
+
+void SIM_Rumour::RemoveAllFor(int owner) {
+  TraceCall("SIM_Rumour::RemoveAllFor " + std::to_string(owner));
+}

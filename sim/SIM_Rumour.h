@@ -13,6 +13,11 @@ class SIM_Rumour {
   static SIM_Rumour* PickRandom();
   // The rumour's text as a report shows it; none until rumours are built.
   static std::string TextOf(const SIM_Rumour* rumour);
+  // A new rumour about something of a kind (0 films, 1 restaurants); records its call until
+  // rumours are built.
+  static void Create(const std::string& text, int owner);
+  // Every rumour of the kind goes (films leaving the cinemas); records its call.
+  static void RemoveAllFor(int owner);
 
  private:
   std::string text_;

@@ -139,8 +139,10 @@ void SIM_SIM::ResetWorld() {
   Screens().RefreshDirtSprites();
   SIM_Crime::ResetTimers();
   SIM_Rumour::DeleteAll();
-  SIM_Restaurant::LoadAll();
-  SIM_Movie::LoadAll();
+  // The films and restaurants are drawn by the new game (or restored by the load) once the
+  // player they roll for is there; nothing of the last game's is left to point at.
+  SIM_Restaurant::DeleteAll();
+  SIM_Movie::DeleteAll();
   SIM_SpecialEvent::LoadAll();
   SIM_PetFood::ClearStocks();
   LoadAssets();
@@ -174,6 +176,9 @@ void SIM_SIM::NewGame() {
   SIM_Tovel::Instance().DailyUpdate();
   SIM_EntertainJob::UpdatePool();
   SIM_SmallTalk::Clear();
+  SIM_BowlingTeam::Instance().PickMatchDay();
+  SIM_Restaurant::LoadAll();
+  SIM_Movie::LoadAll();
   Screens().LayOutNPCIcons();
   Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();

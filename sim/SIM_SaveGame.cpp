@@ -41,6 +41,9 @@
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
+#include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Movie.h"
+#include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SIM_Weather.h"
 
@@ -597,6 +600,58 @@ void CaptureJobs(SaveGameData& d) {
 
 }  // namespace
 
+namespace {
+
+void CaptureVenues(SaveGameData& d) {
+  const SIM_BowlingTeam& team = SIM_BowlingTeam::Instance();
+  d.practiceNight = team.GetMatchDay();
+  d.onTeam = team.IsMember();
+  d.beenOnTeam = team.HasBeenOnTeam();
+  d.hasVenues = true;
+  d.bowlingDue = team.IsMatchDue();
+  const auto& films = SIM_Movie::All();
+  d.moviePosition = SIM_Movie::GetPosition();
+  for (const SIM_Movie* film : SIM_Movie::ReleaseOrder()) {
+    for (size_t i = 0; i < films.size(); ++i)
+      if (films[i].get() == film) d.movieRelease.push_back(static_cast<int>(i));
+  }
+  for (const auto& film : films)
+    d.movies.push_back({film->GetQuality(), film->GetThreshold(), film->IsSeen()});
+  for (const auto& r : SIM_Restaurant::All())
+    d.restaurants.push_back({r->HasTableToday(), r->GetRating()});
+}
+
+// The films' and restaurants' state and the bowling match's due flag.
+void WriteVenues(Writer& w, const SaveGameData& d) {
+  if (!d.hasVenues) return;
+  w.Open(st::kVenues);
+  w.Flag(st::kMatchDue, d.bowlingDue);
+  w.Open(st::kMovies);
+  w.Int(st::kPosition, d.moviePosition);
+  w.Open(st::kRelease);
+  for (int i : d.movieRelease) w.Int(st::kIndex, i);
+  w.Close(st::kRelease);
+  for (const SaveMovie& m : d.movies) {
+    w.Open(st::kMovie);
+    w.Float(st::kQuality, m.quality);
+    w.Float(st::kThreshold, m.threshold);
+    w.Flag(st::kSeen, m.seen);
+    w.Close(st::kMovie);
+  }
+  w.Close(st::kMovies);
+  w.Open(st::kRestaurants);
+  for (const SaveRestaurant& r : d.restaurants) {
+    w.Open(st::kRestaurant);
+    w.Flag(st::kTable, r.table);
+    w.Float(st::kRating, r.rating);
+    w.Close(st::kRestaurant);
+  }
+  w.Close(st::kRestaurants);
+  w.Close(st::kVenues);
+}
+
+}  // namespace
+
 SaveGameData SIM_SaveGame::Capture() {
   SaveGameData d;
   d.version = kGameVersion;
@@ -663,6 +718,7 @@ SaveGameData SIM_SaveGame::Capture() {
                            stream->GetTitle(), stream->GetType()});
   d.achievements = AchievementList();
   d.hiscore = GetVideoGameHiscore();
+  CaptureVenues(d);
   return d;
 }
 
@@ -875,6 +931,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Close(st::kPortraitsUsed);
   w.Close(st::kMisc);
   WriteCareerPool(w, d);
+  WriteVenues(w, d);
 
   w.Close(st::kXml);
   return w.Take();

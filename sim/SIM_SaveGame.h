@@ -270,6 +270,21 @@ struct SaveJobOffer {
 };
 
 // Everything a save holds, in file order.
+// A film's state, in table order.
+struct SaveMovie {
+  float quality = 0.0f;
+  float threshold = 0.0f;
+  bool seen = false;
+  bool operator==(const SaveMovie&) const = default;
+};
+
+// A restaurant's day, in table order.
+struct SaveRestaurant {
+  bool table = false;
+  float rating = 0.5f;
+  bool operator==(const SaveRestaurant&) const = default;
+};
+
 struct SaveGameData {
   std::string version;     // the header text
   float fileVersion = 0;   // the number read from it (reading only)
@@ -338,6 +353,13 @@ struct SaveGameData {
   std::vector<SaveEntertainJob> entertainJobs;  // the pool in its order
   int heldPoolJob = -1;                         // the player's job's place in it, or -1
   std::vector<SaveJobOffer> jobOffers;
+  // After the pool; files without them draw the films and restaurants anew:
+  bool hasVenues = false;
+  bool bowlingDue = false;
+  int moviePosition = 0;
+  std::vector<int> movieRelease;  // table indices in release order
+  std::vector<SaveMovie> movies;
+  std::vector<SaveRestaurant> restaurants;
 
   bool operator==(const SaveGameData&) const = default;
 };

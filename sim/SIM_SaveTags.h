@@ -308,3 +308,25 @@ inline constexpr const char* kFirst = "first";
 inline constexpr const char* kBelow = "below";
 
 }  // namespace savetag
+
+namespace savetag {
+
+// ---- Venues (files without the element draw the films and restaurants anew) ----
+// After the career pool: the bowling match's due flag, the films (release order by table
+// index, the programme's position, each film's quality, review threshold and seen flag, in
+// table order) and each restaurant's table today and rating, in table order.
+inline constexpr const char* kVenues = "venues";
+inline constexpr const char* kMatchDue = "matchdue";
+inline constexpr const char* kMovies = "movies";
+inline constexpr const char* kPosition = "position";
+inline constexpr const char* kRelease = "release";
+inline constexpr const char* kIndex = "index";
+inline constexpr const char* kMovie = "movie";
+inline constexpr const char* kThreshold = "threshold";
+inline constexpr const char* kSeen = "seen";
+inline constexpr const char* kRestaurants = "restaurants";
+inline constexpr const char* kRestaurant = "restaurant";
+inline constexpr const char* kTable = "table";
+inline constexpr const char* kRating = "rating";
+
+}  // namespace savetag

@@ -4,8 +4,14 @@
 #include <cstdio>
 
 #include "engine/DebugLog.h"
+#include "engine/Random.h"
+#include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_Movie.h"
+#include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_WebTV.h"
+#include "sim/SIM_Venues.h"
 
 namespace {
 
@@ -30,6 +36,7 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 
 bool SIM_HeadlessScreens::AnswerScreens() {
   AnswerHobbyWindows();
+  AnswerVenueWindows();
   yearlyReviewOpen_ = false;
   match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
@@ -55,12 +62,62 @@ void SIM_HeadlessScreens::AnswerHobbyWindows() {
 
 int SIM_HeadlessScreens::OpenWindows() const {
   return (workDayOpen_ ? 1 : 0) + (yearlyReviewOpen_ ? 1 : 0) + (postMortem_ ? 1 : 0) +
-         (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0);
+         (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
+         (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0);
+}
+
+void SIM_HeadlessScreens::CloseVenueWindows() {
+  restaurant_ = nullptr;
+  meal_ = nullptr;
+  movie_ = nullptr;
+  roulette_ = nullptr;
+  teamInvite_ = false;
+}
+
+void SIM_HeadlessScreens::AnswerVenueWindows() {
+  if (SIM_RestaurantInstance* evening = restaurant_) {
+    for (SIM_Restaurant* r : evening->Candidates()) {
+      if (!r->HasTableToday() || SIM_Finances::Instance().GetCash() < r->GetPrice()) continue;
+      evening->SelectRestaurant(r);
+      break;
+    }
+    // Nowhere to eat: the chooser is closed as its close button does.
+    restaurant_ = nullptr;
+  }
+  if (SIM_RestaurantInstance* evening = meal_) {
+    meal_ = nullptr;
+    evening->SetMealChoice(SIM_RestaurantInstance::kHealthy);
+    evening->Complete();
+  }
+  if (SIM_MovieInstance* evening = movie_) {
+    movie_ = nullptr;
+    for (SIM_Movie* film : SIM_Movie::Showing()) {
+      if (!film || film->IsSeen()) continue;
+      evening->SetFilm(film);
+      evening->Complete();
+      break;
+    }
+  }
+  if (SIM_RouletteInstance* evening = roulette_) {
+    roulette_ = nullptr;
+    constexpr int kStake = 5;
+    while (evening->CanSpin() && SIM_Finances::Instance().GetCash() >= kStake) {
+      const int amount = RandomChance(0.5f) ? kStake : -kStake;
+      SIM_Finances::Instance().Earn(static_cast<float>(amount));
+      evening->AddSpinResult(amount);
+    }
+    evening->Complete();
+  }
+  if (teamInvite_) {
+    teamInvite_ = false;
+    SIM_BowlingTeam::Instance().Join();
+  }
 }
 
 void SIM_HeadlessScreens::Reset() {
   surfWebOpen_ = false;
   watchTVOpen_ = false;
+  CloseVenueWindows();
   workDayOpen_ = false;
   yearlyReviewOpen_ = false;
   endGameOpen_ = false;

@@ -12,8 +12,11 @@
 class SIM_Attribute;
 class SIM_JobBase;
 class SIM_JobOffer;
+class SIM_MovieInstance;
 class SIM_NPC;
 class SIM_Relationship;
+class SIM_RestaurantInstance;
+class SIM_RouletteInstance;
 class SIM_RoyaltyStream;
 class SIM_SocialInvitation;
 class SIM_SocialiseInstance;
@@ -117,6 +120,19 @@ class SIM_Screens {
   // or cryptic). Their windows end no slot: the solo activity that opened them did.
   virtual void OpenMatch3Game() = 0;
   virtual void OpenCrossword(bool easy) = 0;
+  // Venues. A venue window finishes its evening only from its own action (book and order,
+  // watch, stop); CloseVenueWindows closes them all without finishing anything, before the
+  // evenings they show are deleted (new game, load, shutdown).
+  virtual void OpenRestaurantChooser(SIM_RestaurantInstance* evening) = 0;
+  virtual void OpenRestaurantMeal(SIM_RestaurantInstance* evening) = 0;
+  virtual void OpenMovieChooser(SIM_MovieInstance* evening) = 0;
+  virtual void OpenRoulette(SIM_RouletteInstance* evening) = 0;
+  virtual void OpenBeerPostMortem(SIM_SocialiseInstance* evening) = 0;
+  // The bowling team's invitation (the team knows its match day).
+  virtual void OpenTeamInvite() = 0;
+  // A line added to the report just opened for an evening.
+  virtual void AddPostMortemLine(const std::string& line) = 0;
+  virtual void CloseVenueWindows() = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -155,7 +171,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void ShowEndGame() override { endGameOpen_ = true; }
   bool IsEndGameOpen() override { return endGameOpen_; }
   void CloseSoloActivityChooser() override {}
-  void CloseRestaurantChooser() override {}
+  void CloseRestaurantChooser() override { restaurant_ = nullptr; }
   void CloseBookDetails() override {}
   void CloseRoyaltyReport() override {}
   void CloseSocialInvitations() override {}
@@ -212,12 +228,33 @@ class SIM_HeadlessScreens : public SIM_Screens {
   int MiniGamesOpened() const { return miniGamesOpened_; }
   int MiniGamesOpen() const { return (match3Open_ ? 1 : 0) + (crosswordOpen_ ? 1 : 0); }
 
+  void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override { restaurant_ = evening; }
+  void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override { meal_ = evening; }
+  void OpenMovieChooser(SIM_MovieInstance* evening) override { movie_ = evening; }
+  void OpenRoulette(SIM_RouletteInstance* evening) override { roulette_ = evening; }
+  void OpenBeerPostMortem(SIM_SocialiseInstance*) override { ++brawlReports_; }
+  void OpenTeamInvite() override { teamInvite_ = true; }
+  void AddPostMortemLine(const std::string&) override {}
+  void CloseVenueWindows() override;
+  // Answers the open venue windows the way a simple player does: books the first restaurant
+  // with a table, orders the healthy meal with wine; watches the first film not yet seen;
+  // plays five spins at stake 5 and stops; joins the bowling team. Each finishes its evening.
+  void AnswerVenueWindows();
+  int BrawlReports() const { return brawlReports_; }
+
  private:
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;
   bool match3Open_ = false;
   bool crosswordOpen_ = false;
+  SIM_RestaurantInstance* restaurant_ = nullptr;
+  SIM_RestaurantInstance* meal_ = nullptr;
+  SIM_MovieInstance* movie_ = nullptr;
+  SIM_RouletteInstance* roulette_ = nullptr;
+  bool teamInvite_ = false;
+  int brawlReports_ = 0;
+
   bool workDayOpen_ = false;
   bool yearlyReviewOpen_ = false;
   bool endGameOpen_ = false;

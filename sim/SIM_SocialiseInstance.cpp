@@ -11,13 +11,16 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "sim/SIM_Boredom.h"
+#include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_Rumour.h"
 #include "sim/SIM_SIM.h"
@@ -29,6 +32,7 @@
 #include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Venues.h"
 
 namespace {
 
@@ -116,8 +120,9 @@ const std::vector<SIM_SocialiseInstance*>& SIM_SocialiseInstance::All() { return
 
 void SIM_SocialiseInstance::DeleteAll() {
   if (Evenings().empty()) return;
-  // The report reads its evening: it goes first.
+  // The report and the venue windows read their evening: they go first, finishing nothing.
   Screens().ClosePostMortem();
+  Screens().CloseVenueWindows();
   std::vector<SIM_SocialiseInstance*> all;
   all.swap(Evenings());
   for (SIM_SocialiseInstance* evening : all) delete evening;
@@ -128,8 +133,25 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::CreateForType(SIM_SocialiseType* t
     ReportAssertion(false, "SIM_SocialiseInstance", __LINE__);
     return nullptr;
   }
-  // Every category is a plain evening until the venues bring their own.
-  auto* evening = new SIM_SocialiseInstance();
+  SIM_SocialiseInstance* evening = nullptr;
+  const std::string& category = type->GetCategory();
+  if (category == "BEER") {
+    evening = new SIM_BeerInstance();
+  } else if (category == "NIGHTCLUB") {
+    evening = new SIM_NightclubInstance();
+  } else if (category == "GAME") {
+    evening = new SIM_GameInstance();
+  } else if (category == "ROULETTE") {
+    evening = new SIM_RouletteInstance();
+  } else if (category == "BOWLING") {
+    evening = new SIM_BowlingInstance();
+  } else if (category == "MOVIE") {
+    evening = new SIM_MovieInstance();
+  } else if (category == "RESTAURANT") {
+    evening = new SIM_RestaurantInstance();
+  } else {
+    evening = new SIM_SocialiseInstance();
+  }
   evening->type_ = type;
   if (!type->GetStartSound().empty()) SIM_Sounds::PlaySound("data/sounds/" + type->GetStartSound());
   return evening;
@@ -318,20 +340,8 @@ void SIM_SocialiseInstance::CheckPartner() {
   Screens().ShowNPCMessage(partner, text);
 }
 
-void SIM_SocialiseInstance::ShowPostMortem() { Screens().OpenPostMortem(this); }
-
-void SIM_SocialiseInstance::Run() {
-  TraceEvent("Socialised. activity: " + type_->GetGuiName() +
-             " invitees: " + std::to_string(invitees_.size()));
-  date_.CopyDate(CurrentDate());
+void SIM_SocialiseInstance::AfterEvening() {
   SIM_Vesk* player = SIM_Vesk::Instance();
-  type_->ApplyModifiers(1.0f);
-  RateEvening();
-  for (SIM_Person* person : invitees_) Assess(person);
-  ProcessBase::DeleteInactive();
-  SIM_TimeChunk::Run();
-  Pay();
-
   float loneliness = 0.0f;
   float step = 0.2f;
   for (size_t i = 0; i < invitees_.size(); ++i, step *= 0.5f) loneliness += step;
@@ -353,6 +363,23 @@ void SIM_SocialiseInstance::Run() {
       player->ModifyValue(character->GetEffectName(), character->GetEffectAmount(),
                           character->GetEffectDegrade(), npc->GetFullName());
   }
+}
+
+void SIM_SocialiseInstance::ShowPostMortem() { Screens().OpenPostMortem(this); }
+
+void SIM_SocialiseInstance::Run() {
+  TraceEvent("Socialised. activity: " + type_->GetGuiName() +
+             " invitees: " + std::to_string(invitees_.size()));
+  date_.CopyDate(CurrentDate());
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  type_->ApplyModifiers(1.0f);
+  RateEvening();
+  for (SIM_Person* person : invitees_) Assess(person);
+  ProcessBase::DeleteInactive();
+  SIM_TimeChunk::Run();
+  Pay();
+
+  AfterEvening();
   for (const auto& report : reports_)
     if (auto* npc = dynamic_cast<SIM_NPC*>(report->person))
       if (SIM_Memory* memory = npc->GetMemory()) memory->Add(type_, report->overall);

@@ -54,7 +54,7 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   SIM_SocialiseInstance();
   ~SIM_SocialiseInstance() override;
 
-  // The evening of the type's category (a plain evening until the venues exist); plays the
+  // The evening of the type's category (a venue's own kind, else a plain evening); plays the
   // type's start sound. Null for no type.
   static SIM_SocialiseInstance* CreateForType(SIM_SocialiseType* type);
   // The chooser's start: the persons as invitees, the type's own cost, then the run.
@@ -100,6 +100,9 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   void Pay();
   void BoostMeetings();
   void CheckPartner();
+  // The loneliness eased by the company, the guests' boredom with the kind of evening, the
+  // met flags, and the character effects of the guests who enjoyed it.
+  void AfterEvening();
 
   std::vector<std::unique_ptr<SIM_SocialiseReport>> reports_;
   std::vector<SIM_Person*> invitees_;

@@ -29,3 +29,7 @@ void SIM_Sounds::StopMusic() {
 void SIM_Sounds::ResetPersonSoundTimer() {
   if (TheBackend().resetPersonSoundTimer) TheBackend().resetPersonSoundTimer();
 }
+
+void SIM_Sounds::PlayNightclubMusic(const std::string& file) {
+  if (TheBackend().playNightclubMusic) TheBackend().playNightclubMusic(file);
+}

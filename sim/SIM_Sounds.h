@@ -13,6 +13,8 @@ class SIM_Sounds {
     std::function<void(const std::string&)> stopSound;
     std::function<void()> stopMusic;
     std::function<void()> resetPersonSoundTimer;
+    // Dance music on its own channel, muting the play list while it plays.
+    std::function<void(const std::string&)> playNightclubMusic;
   };
   // Operations left empty do nothing.
   static void SetBackend(Backend backend);
@@ -21,4 +23,5 @@ class SIM_Sounds {
   static void StopSound(const std::string& file);
   static void StopMusic();
   static void ResetPersonSoundTimer();
+  static void PlayNightclubMusic(const std::string& file);
 };

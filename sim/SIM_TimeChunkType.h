@@ -26,6 +26,8 @@ class SIM_TimeChunkType : public SIM_ModifierContainer {
   void AddQualityFactors(const std::string& text);
   // Days 0..6; other values are ignored.
   void EnableDay(int day);
+  // No day of the week offers the type.
+  void ClearDays() { dayFlags_.fill(false); }
   bool IsDayEnabled(int dayOfWeek) const;
   // The current month lies in first..last month (no wrap past the year end); always true
   // when either end is -1.

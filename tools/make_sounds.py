@@ -442,6 +442,59 @@ def make_cash(rng):
     return out
 
 
+def crowd_voice(rng, seconds, start, end, amp):
+    # One voice of a crowd's vowel: a gliding buzz through a soft filter, slightly detuned.
+    f0 = start * rng.uniform(0.94, 1.06)
+    f1 = end * rng.uniform(0.94, 1.06)
+    voice = tone(f0, seconds, "saw", amp, vibrato=0.01, vib_rate=rng.uniform(4, 6), glide_to=f1)
+    return envelope(lowpass(voice, 1400), 0.08, 0.3)
+
+
+def make_ooh(rng):
+    # A crowd impressed: many voices rising together.
+    return mix(*[crowd_voice(rng, 1.1, 180, 260, 0.3) for _ in range(8)])
+
+
+def make_ahh(rng):
+    # A crowd disappointed: many voices falling away.
+    return mix(*[crowd_voice(rng, 1.1, 260, 150, 0.3) for _ in range(8)])
+
+
+def make_bowling(rng):
+    # A ball rolling down the lane, then the pins scattering.
+    roll = lowpass(noise(1.2, rng, 0.4), 250)
+    roll = [s * (0.4 + 0.6 * i / len(roll)) for i, s in enumerate(roll)]
+    out = []
+    place(out, envelope(roll, 0.1, 0.05), 0.0)
+    for _ in range(10):
+        pin = decay(mix(tone(rng.uniform(700, 1300), 0.3, "triangle", 0.4),
+                        highpass(noise(0.3, rng, 0.3), 1500)), 0.05)
+        place(out, pin, 1.2 + rng.uniform(0.0, 0.25))
+    return out
+
+
+def make_projector(rng):
+    # A film projector's clatter: fast, even ticks over a motor hum.
+    seconds = 2.0
+    hum = mix(tone(100, seconds, "sine", 0.2), tone(200, seconds, "sine", 0.05))
+    out = list(hum)
+    for k in range(int(seconds * 24)):
+        tick = decay(highpass(noise(0.015, rng, 0.5), 1200), 0.004)
+        place(out, tick, k / 24.0)
+    return envelope(out, 0.2, 0.4)
+
+
+def make_wine(rng):
+    # A cork pulled, then wine glugging into a glass.
+    out = []
+    pop = decay(mix(tone(600, 0.06, "sine", 0.7, glide_to=300), noise(0.06, rng, 0.3)), 0.01)
+    place(out, pop, 0.0)
+    for k in range(7):
+        glug = decay(tone(rng.uniform(300, 420), 0.12, "sine", 0.5, glide_to=600), 0.04)
+        place(out, envelope(glug, 0.005, 0.04), 0.35 + 0.11 * k)
+    return out
+
+
 def make_dance_music(rng):
     return song(rng, 126, 55, (0, 0, 5, 7), MINOR, 1, 4, "saw", True)
 
@@ -520,6 +573,11 @@ SOUNDS = {
     "laser.wav": make_laser,
     "bang.wav": make_bang,
     "explode.wav": make_explode,
+    "ooh.ogg": make_ooh,
+    "ahh.ogg": make_ahh,
+    "bowling.ogg": make_bowling,
+    "projector.ogg": make_projector,
+    "wine.ogg": make_wine,
 }
 
 

@@ -8,6 +8,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Tutorial.h"
@@ -65,6 +66,8 @@ void PlayTest::TearDown() {
   GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());
   GUI_WorkDay::SetFactsSource(nullptr);
   EnrolledEveningClasses().clear();
+  // The day's mail goes with the game (an item left at exit would be lost, not freed).
+  GUI_Email::DeleteAll();
   SIM_SIM::Instance().Shutdown();
   // What the game left behind goes too, so later tests find the process as it started.
   SIM_Attribute::ClearRegistry();

@@ -14,6 +14,7 @@
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Relationship.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
@@ -42,6 +43,8 @@ TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
   SIM_GameConfig::Instance().SetAvatarName("f_avatar01.dds");
   sim.NewGame();
   ASSERT_EQ(&Screens(), &SIM_HeadlessScreens::Instance());
+  const int firstNewcomer = SIM_SaveGame::GetNextSLID();
+  SIM_Relationship::ResetFriendsLost();
 
   // People come and go: a player who loses the last friend loses the friends' friends with
   // them, and then meets new people soon (the chance of meeting someone doubles and no longer
@@ -59,6 +62,10 @@ TEST(HeadlessGameTest, ASeededGamePlaysFourHundredDaysWithoutScreens) {
   EXPECT_FALSE(sim.IsGameOver());
   EXPECT_LE(longestEmpty, 30);
   EXPECT_GT(peopleDays, 300);
+  // People came (new characters were made) and went (friends were lost; a lost last friend
+  // takes the whole circle with them).
+  EXPECT_GT(SIM_SaveGame::GetNextSLID(), firstNewcomer);
+  EXPECT_GT(SIM_Relationship::GetFriendsLost(), 0);
   EXPECT_GE(sim.GetActsLeft(), 0);
   EXPECT_GE(SIM_Tovel::Instance().GetTotal(), 0.0f);
   // The TV was watched through its window, and every window the hooks asked for was answered.

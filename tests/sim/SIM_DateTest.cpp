@@ -96,7 +96,7 @@ TEST_F(DateTest, YearEndRunsTheWeeklyStepsInOrder) {
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 0);
   const std::vector<std::string> expected = {
       "GUI_Weather::RefreshTooltip", "SIM_Dirt::DailyUpdate",       "SIM_Health::DailyUpdate",
-      "SIM_Movie::AdvanceWeeklyMovie", "SIM_BowlingTeam::DailyUpdate", "GUI_Calendar::Refresh",
+      "GUI_Calendar::Refresh",
       "GUI_TextureSet::RefreshWindowTextures", "GUI_Email::AddRoyaltyReport",
       "GUI_Date::Refresh"};
   EXPECT_EQ(TracedCalls(), expected);

@@ -220,6 +220,8 @@ class JobOfferSaveTest : public SaveWorldTest {
 
 TEST_F(JobOfferSaveTest, AnActingJobFromThePoolAndTheOffersSurviveTheTrip) {
   PlayDays(2);
+  // The days played may have sent applications of their own: the two below are the only ones.
+  SIM_JobOffer::DeleteAll();
   SIM_EntertainJob* acting = SIM_EntertainJob::Acting()[3];
   const std::string guiName = acting->GetGuiName();
   const float salary = acting->GetMinSalary();

@@ -70,9 +70,7 @@ const std::vector<std::string> kWorkdaySteps = {
     "SIM_Dirt::DailyUpdate",  // inside the date advance
     "SIM_Crime::DailyUpdate",
     "SIM_SmallTalk::DailyUpdate",
-    "SIM_BowlingTeam::ShowReminder",
     "RefreshEveningClassReminders",
-    "SIM_Restaurant::DailyUpdateAll",
     "SIM_Commute::DailyCommute",
     "SIM_Asset::DailyUpdateAll",
     "SIM_Alcohol::DailyUpdate",
@@ -191,8 +189,7 @@ TEST_F(SIM_SIMTest, EndActUsesEachSlotOnceAndEndsTheDayOnce) {
   EXPECT_EQ(sim.GetActsUsed(), 1);
   EXPECT_TRUE(sim.IsLastAct());
   EXPECT_EQ(sim.GetPhase(), PHASE_ACTIVITIES);
-  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"RefreshEveningClassReminders",
-                                                     "SIM_BowlingTeam::ShowReminder"}));
+  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"RefreshEveningClassReminders"}));
   ClearTracedCalls();
   ASSERT_FALSE(SIM_NPC::All().empty());
   SIM_NPC::All().front()->SetInvitedToday(true);

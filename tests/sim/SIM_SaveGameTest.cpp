@@ -35,6 +35,10 @@
 #include "sim/SIM_MiniGames.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Movie.h"
+#include "sim/SIM_Restaurant.h"
+#include "sim/SIM_SoloActivityType.h"
 #include "support/TestSupport.h"
 #include "support/RecordingScreens.h"
 
@@ -762,6 +766,55 @@ TEST_P(JobSaveRoundTripTest, TheHeldJobComesBackWithItsGradeAndPlaysOnAsIfNeverS
   EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "tripped.xml")), MaskPlayTime(straight));
 }
 
+TEST_F(SaveWorldTest, TheTeamTheFilmsAndTheRestaurantsComeBackAsTheyWere) {
+  PlayDays(12);  // the programme has moved on at least once
+  ASSERT_GT(SIM_Movie::GetPosition(), 0);
+  SIM_BowlingTeam::Instance().Join();
+  SIM_Movie* seen = SIM_Movie::Showing()[1];
+  ASSERT_NE(seen, nullptr);
+  seen->SetSeen(true);
+  const std::string seenTitle = seen->GetTitle();
+  const float membership = SIM_Tovel::Instance().GetComponent(3);
+  const int matchDay = SIM_BowlingTeam::Instance().GetMatchDay();
+  std::vector<std::string> showing;
+  for (const SIM_Movie* film : SIM_Movie::Showing()) showing.push_back(film->GetTitle());
+  std::vector<std::pair<bool, float>> tables;
+  for (const auto& r : SIM_Restaurant::All()) tables.emplace_back(r->HasTableToday(), r->GetRating());
+  auto offeredDays = [] {
+    const SIM_SoloActivityType* match = SIM_SoloActivityType::TryFind("bowlingmatch");
+    int days = 0;
+    for (int d = 0; d < 7; ++d) days += match && match->IsDayEnabled(d) ? 1 : 0;
+    return days;
+  };
+
+  ASSERT_TRUE(SIM_SaveGame::Save("A"));
+  const std::string a = ReadFile(saves.Path() / "A.xml");
+  PlayDays(20);
+  ASSERT_TRUE(SIM_SaveGame::Save("straight"));
+  const std::string straight = ReadFile(saves.Path() / "straight.xml");
+
+  for (int trip = 0; trip < 2; ++trip) {
+    ASSERT_TRUE(SIM_LoadGame::Load("A")) << SIM_LoadGame::LastError();
+    EXPECT_TRUE(SIM_BowlingTeam::Instance().IsMember());
+    EXPECT_EQ(SIM_BowlingTeam::Instance().GetMatchDay(), matchDay);
+    EXPECT_EQ(SIM_Tovel::Instance().GetComponent(3), membership);
+    EXPECT_EQ(offeredDays(), 1);
+    std::vector<std::string> showingNow;
+    for (const SIM_Movie* film : SIM_Movie::Showing()) showingNow.push_back(film->GetTitle());
+    EXPECT_EQ(showingNow, showing);
+    EXPECT_TRUE(SIM_Movie::Showing()[1]->IsSeen());
+    EXPECT_EQ(SIM_Movie::Showing()[1]->GetTitle(), seenTitle);
+    std::vector<std::pair<bool, float>> tablesNow;
+    for (const auto& r : SIM_Restaurant::All()) tablesNow.emplace_back(r->HasTableToday(), r->GetRating());
+    EXPECT_EQ(tablesNow, tables);
+  }
+  ASSERT_TRUE(SIM_SaveGame::Save("B"));
+  EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "B.xml")), MaskPlayTime(a));
+  PlayDays(20);
+  ASSERT_TRUE(SIM_SaveGame::Save("tripped"));
+  EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "tripped.xml")), MaskPlayTime(straight));
+}
+
 INSTANTIATE_TEST_SUITE_P(Kinds, JobSaveRoundTripTest,
                          ::testing::Values(HeldJobKind::kTableGraded, HeldJobKind::kMod,
                                            HeldJobKind::kActing, HeldJobKind::kAfterMusic),
@@ -774,6 +827,21 @@ INSTANTIATE_TEST_SUITE_P(Kinds, JobSaveRoundTripTest,
                            }
                            return std::string("Unknown");
                          });
+
+TEST_F(SaveWorldTest, AFileWithoutTheVenuesDrawsThemAnewAndKeepsTheTeam) {
+  SIM_BowlingTeam::Instance().Join();
+  std::string text = SIM_SaveGame::BuildText();
+  const size_t from = text.find("<venues>");
+  const size_t to = text.find("</venues>");
+  ASSERT_NE(from, std::string::npos);
+  text.erase(from, to + std::string("</venues>\n").size() - from);
+  ASSERT_EQ(text.find("<movies>"), std::string::npos);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  EXPECT_TRUE(SIM_BowlingTeam::Instance().IsMember());
+  EXPECT_FALSE(SIM_BowlingTeam::Instance().IsMatchDue());
+  EXPECT_FALSE(SIM_Movie::All().empty());
+  for (const SIM_Movie* film : SIM_Movie::Showing()) EXPECT_NE(film, nullptr);
+}
 
 TEST_F(SIM_SaveGameTest, AGameSavedBeforeNumbersWereExactStillLoadsAndPlays) {
   // Written by an earlier build: three decimals, no random state, no day's state.

@@ -14,8 +14,11 @@
 #include "platform/Files.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "gui/windows/GUI_RestaurantInstance.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_MiniGames.h"
+#include "sim/SIM_Movie.h"
+#include "sim/SIM_Restaurant.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_WebTV.h"
@@ -110,8 +113,12 @@ TEST_F(ShippedDataTest, EveryModifierAndPrerequisiteInEveryTableResolves) {
     // own test reads them through the table's reader.
     if (entry.name == "social_events.csv") continue;
     const auto table = LoadSpreadsheet("data/simulation/" + entry.name);
-    // The jobs table's quoted descriptions and tip pairs come before its prerequisites.
-    const int firstEffectColumn = entry.name == "jobs.csv" ? 20 : 0;
+    // Restaurants carry no effects, only quoted descriptions.
+    if (entry.name == "restaurants.csv") continue;
+    // The jobs table's quoted descriptions and tip pairs come before its prerequisites; a
+    // film's quoted description comes before its effects.
+    int firstEffectColumn = entry.name == "jobs.csv" ? 20 : 0;
+    if (entry.name == "movies.csv") firstEffectColumn = 4;
     StringTokenizer row;
     for (const std::string& line : *table) {
       row.SetText(line);
@@ -318,3 +325,68 @@ TEST_F(ShippedDataTest, CrosswordListsHoldTypeableAnswersWithCluesAndEnoughWords
 }
 
 }  // namespace
+
+namespace {
+
+// A picture anywhere under the textures' folder, as the renderer finds it by name.
+bool PictureShipped(const std::string& name) {
+  for (const char* folder : {"gui", "venues", "room", "jobs"})
+    if (plat::PathExists("data/bitmaps/" + std::string(folder) + "/" + name)) return true;
+  return false;
+}
+
+}  // namespace
+
+TEST_F(ShippedDataTest, FilmsAndRestaurantsCoverEveryCuisineWithTheirTextsPicturesAndSounds) {
+  SIM_Movie::LoadAll();
+  EXPECT_GE(SIM_Movie::All().size(), 15u);
+  std::set<std::string> titles;
+  for (const auto& film : SIM_Movie::All()) {
+    EXPECT_FALSE(film->GetTitle().empty());
+    EXPECT_FALSE(film->GetText().empty()) << film->GetTitle();
+    EXPECT_FALSE(film->GetModifiers().empty()) << film->GetTitle();
+    EXPECT_TRUE(titles.insert(film->GetTitle()).second) << film->GetTitle();
+  }
+  SIM_Movie::DeleteAll();
+
+  SIM_InterestType::LoadAll();
+  SIM_SocialiseType::Reload();
+  SIM_Restaurant::LoadAll();
+  EXPECT_GE(SIM_Restaurant::All().size(), 12u);
+  std::set<int> styles;
+  for (const auto& r : SIM_Restaurant::All()) {
+    EXPECT_NE(r->GetStyle(), RESTAURANT_INVALID) << r->GetName();
+    styles.insert(r->GetStyle());
+    EXPECT_GT(r->GetPrice(), 0.0f) << r->GetName();
+    const SIM_SocialiseType* type = SIM_SocialiseType::FindByName(r->GetCuisine());
+    ASSERT_NE(type, nullptr) << r->GetCuisine();
+    EXPECT_EQ(type->GetCategory(), "RESTAURANT");
+  }
+  EXPECT_EQ(styles.size(), 4u);
+  for (const auto& type : SIM_SocialiseType::All()) {
+    if (type->GetCategory() != "RESTAURANT") continue;
+    int candidates = 0;
+    for (const auto& r : SIM_Restaurant::All()) candidates += r->GetCuisine() == type->GetName();
+    EXPECT_GT(candidates, 0) << type->GetName();
+    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::HealthyPicture(type->GetName())));
+    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::IndulgentPicture(type->GetName())));
+  }
+  for (const char* tag : {"pizzarestaurant", "mexicanrestaurant", "chineserestaurant", "other"}) {
+    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::HealthyPicture(tag))) << tag;
+    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::IndulgentPicture(tag))) << tag;
+  }
+  SIM_Restaurant::DeleteAll();
+  SIM_SocialiseType::DeleteAll();
+  SIM_InterestType::DeleteAll();
+
+  for (const char* picture : {"bowlingteam.bmp", "bowlingteam_leave.bmp", "bar_brawl.dds",
+                              "roulette_wheel.bmp", "popcorn.dds", "nightclub.jpg"})
+    EXPECT_TRUE(PictureShipped(picture)) << picture;
+  for (const char* sound : {"cash.ogg", "ooh.ogg", "ahh.ogg", "bowling.ogg", "projector.ogg",
+                            "wine.ogg", "police.wav", "dancemusic.ogg"})
+    EXPECT_TRUE(plat::PathExists(std::string("data/sounds/") + sound)) << sound;
+  for (const char* section :
+       {"MOVIE_REVIEW", "RUMOUR_BAD_MOVIE", "RUMOUR_GOOD_MOVIE", "RUMOUR_CHEAPO_RESTAURANT",
+        "RUMOUR_MIDRANGE_RESTAURANT", "RUMOUR_SNOOTY_RESTAURANT", "RUMOUR_HIP_RESTAURANT"})
+    EXPECT_GE(GetCachedConfig(section, "data/strings.ini")->GetEntries().size(), 2u) << section;
+}

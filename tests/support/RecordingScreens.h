@@ -48,7 +48,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
     SIM_HeadlessScreens::ShowEndGame();
   }
   void CloseSoloActivityChooser() override { Record("GUI_SoloActivityChooser::Close"); }
-  void CloseRestaurantChooser() override { Record("GUI_RestaurantChooser::Close"); }
+  void CloseRestaurantChooser() override {
+    SIM_HeadlessScreens::CloseRestaurantChooser();
+    Record("GUI_RestaurantChooser::Close");
+  }
   void CloseBookDetails() override { Record("GUI_BookDetails::Close"); }
   void CloseRoyaltyReport() override { Record("GUI_RoyaltyReport::Close"); }
   void CloseSocialInvitations() override { Record("GUI_SocialInvitation::CloseAll"); }
@@ -118,6 +121,35 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void OpenMatch3Game() override { Record("GUI_Match3Game::Open"); }
   void OpenCrossword(bool easy) override {
     Record(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
+  }
+  void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override {
+    SIM_HeadlessScreens::OpenRestaurantChooser(evening);
+    Record("GUI_RestaurantChooser::Open");
+  }
+  void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override {
+    SIM_HeadlessScreens::OpenRestaurantMeal(evening);
+    Record("GUI_RestaurantInstance::Open");
+  }
+  void OpenMovieChooser(SIM_MovieInstance* evening) override {
+    SIM_HeadlessScreens::OpenMovieChooser(evening);
+    Record("GUI_MovieChooser::Open");
+  }
+  void OpenRoulette(SIM_RouletteInstance* evening) override {
+    SIM_HeadlessScreens::OpenRoulette(evening);
+    Record("GUI_Roulette::Open");
+  }
+  void OpenBeerPostMortem(SIM_SocialiseInstance* evening) override {
+    SIM_HeadlessScreens::OpenBeerPostMortem(evening);
+    Record("GUI_BeerPostMortem::Open");
+  }
+  void OpenTeamInvite() override {
+    SIM_HeadlessScreens::OpenTeamInvite();
+    Record("GUI_TeamInvite::Open");
+  }
+  void AddPostMortemLine(const std::string& line) override { Record("GUI_PostMortem::AddLine " + line); }
+  void CloseVenueWindows() override {
+    SIM_HeadlessScreens::CloseVenueWindows();
+    Record("CloseVenueWindows");
   }
 
  private:
