@@ -207,6 +207,9 @@ TEST(StatisticsTest, ResetYearKeepsTheLongTermCountersAndIndexesAreChecked) {
 TEST(StatisticsTest, PlayTimerPausesAndResumes) {
   ManualTimerClock clock;
   SIM_Statistics& s = SIM_Statistics::Instance();
+  // An earlier game may have left the timer paused: the first start resumes it, the second
+  // starts it from 0.
+  s.StartPlayTimer();
   s.StartPlayTimer();
   clock.Advance(1000);
   s.PausePlayTimer();
