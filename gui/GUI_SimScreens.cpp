@@ -1,6 +1,7 @@
 // What the simulation asks of the screens, done by the screens.
 #include "gui/GUI_SimScreens.h"
 
+#include "gui/GUI_Assets.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_Career.h"
@@ -16,6 +17,7 @@
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Weather.h"
+#include "gui/windows/GUI_AssetDetails.h"
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_EndGame.h"
@@ -188,3 +190,7 @@ void GUI_SimScreens::ShowFMV(const std::string& key) { GUI_FMVScreen::Show(key);
 void GUI_SimScreens::ShowMessage(const std::string& text, const std::string& title) {
   ::ShowMessage(text, title);
 }
+
+void GUI_SimScreens::RebuildAssetIcons() { GUI_Assets::RebuildIcons(); }
+
+void GUI_SimScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Open(asset); }

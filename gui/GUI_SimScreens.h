@@ -69,6 +69,8 @@ class GUI_SimScreens : public SIM_Screens {
   void AddWorkDayLine(int kind, int value) override;
   void ShowFMV(const std::string& key) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
+  void RebuildAssetIcons() override;
+  void OpenAssetDetails(SIM_Asset* asset) override;
 
  private:
   GUI_SimScreens() = default;

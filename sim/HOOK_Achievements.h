@@ -1,4 +1,8 @@
-// Stand-in for the achievements until they are built: clearing records its call.
+// Stand-in for the achievements until they are built: clearing and unlocking record their
+// calls.
 #pragma once
 
+#include <string>
+
 void ClearAchievements();
+void UnlockAchievement(const std::string& key);

@@ -136,7 +136,7 @@ void SIM_SIM::ResetWorld() {
   LoadEveningClassTypes();
   SIM_Health::Instance().Reset();
   Screens().RefreshDirtSprites();
-  SIM_Crime::ResetTimers();
+  SIM_Commute::Instance().Reset();
   SIM_Rumour::DeleteAll();
   SIM_Restaurant::LoadAll();
   SIM_Movie::LoadAll();
@@ -155,6 +155,7 @@ void SIM_SIM::NewGame() {
   Progress(0.25f);
 
   SetStartDate();
+  SIM_Crime::ResetTimers();
   SIM_Finances::Instance().NewGameCash();
   SIM_Vesk::Instance()->NewGame();
   Progress(0.5f);

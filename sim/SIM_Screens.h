@@ -9,6 +9,7 @@
 
 #include <string>
 
+class SIM_Asset;
 class SIM_Attribute;
 class SIM_JobBase;
 class SIM_JobOffer;
@@ -106,6 +107,10 @@ class SIM_Screens {
   virtual void AddWorkDayLine(int kind, int value) = 0;
   virtual void ShowFMV(const std::string& key) = 0;
   virtual void ShowMessage(const std::string& text, const std::string& title) = 0;
+  // Possessions: the owned-asset icons are laid out again, and an owned asset's details
+  // window opens.
+  virtual void RebuildAssetIcons() = 0;
+  virtual void OpenAssetDetails(SIM_Asset* asset) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -179,6 +184,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddWorkDayLine(int, int) override {}
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
+  void RebuildAssetIcons() override {}
+  void OpenAssetDetails(SIM_Asset*) override {}
 
  private:
   bool workDayOpen_ = false;

@@ -90,8 +90,7 @@ TEST_F(DateTest, YearEndRunsTheWeeklyStepsInOrder) {
   EXPECT_TRUE(CurrentDate().Equals(0, 0, 2007));
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 0);
   const std::vector<std::string> expected = {
-      "GUI_Weather::RefreshTooltip", "SIM_Dirt::DailyUpdate",       "SIM_Health::DailyUpdate",
-      "SIM_Movie::AdvanceWeeklyMovie", "SIM_BowlingTeam::DailyUpdate", "GUI_Calendar::Refresh",
+      "GUI_Weather::RefreshTooltip", "SIM_Movie::AdvanceWeeklyMovie", "SIM_BowlingTeam::DailyUpdate", "GUI_Calendar::Refresh",
       "SIM_RoyaltyStream::PayAll",   "GUI_Date::Refresh"};
   EXPECT_EQ(TracedCalls(), expected);
   EXPECT_FLOAT_EQ(npc->GetCash(), 40.0f);

@@ -108,7 +108,8 @@ TEST_F(ShippedDataTest, EveryModifierAndPrerequisiteInEveryTableResolves) {
     if (entry.name == "social_events.csv") continue;
     const auto table = LoadSpreadsheet("data/simulation/" + entry.name);
     // The jobs table's quoted descriptions and tip pairs come before its prerequisites.
-    const int firstEffectColumn = entry.name == "jobs.csv" ? 20 : 0;
+    // The possessions' quoted flag lists come before their modifiers.
+    const int firstEffectColumn = entry.name == "jobs.csv" ? 20 : entry.name == "assets.csv" ? 15 : 0;
     StringTokenizer row;
     for (const std::string& line : *table) {
       row.SetText(line);

@@ -106,6 +106,8 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowMessage(const std::string& text, const std::string& title) override {
     Record("ShowMessage " + text + "|" + title);
   }
+  void RebuildAssetIcons() override { Record("GUI_Assets::RebuildIcons"); }
+  void OpenAssetDetails(SIM_Asset*) override { Record("GUI_AssetDetails::Open"); }
 
  private:
   RecordingScreens() = default;
