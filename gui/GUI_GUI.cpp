@@ -171,7 +171,7 @@ void GUI_GUI::Draw() {
         GUI_YearlyReview::Instance()->Draw();
       else if (SIM_SIM::Instance().GetPhase() == 0) {
         if (GUI_FMVScreen::IsActive())
-          GUI_FMVScreen::Draw();
+          GUI_FMVScreen::Instance()->Draw();
         else
           GUI_WorkDay::Instance()->Draw();
       } else if (GUI_PostMortem::IsOpen())

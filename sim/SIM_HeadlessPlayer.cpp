@@ -4,6 +4,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/Random.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Romance.h"
@@ -48,6 +51,37 @@ SIM_SocialiseInstance* OrganiseEvening() {
   if (!best || mood + bestInterest < kEnough) return nullptr;
   if (!best->CanInvite({}, guest)) return nullptr;
   return SIM_SocialiseInstance::StartEvening({guest}, best, SIM_Vesk::Instance());
+}
+
+int Shop() {
+  const float cash = SIM_Finances::Instance().GetCash();
+  int done = 0;
+  if (RandomChance(0.04f)) {
+    std::vector<SIM_Asset*> affordable;
+    for (SIM_Asset* asset : SIM_Asset::Catalogue())
+      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash)
+        affordable.push_back(asset);
+    if (!affordable.empty()) {
+      affordable[static_cast<size_t>(RandomBelow(static_cast<int>(affordable.size())))]->Buy();
+      done = 1;
+    }
+  } else if (RandomChance(1.0f / 60.0f)) {
+    std::vector<SIM_Asset*> sellable;
+    for (SIM_Asset* asset : SIM_Asset::Owned())
+      if (asset->GetFlag(SIM_Asset::SELLABLE) || asset->GetFlag(SIM_Asset::SERVICE))
+        sellable.push_back(asset);
+    if (!sellable.empty()) {
+      sellable[static_cast<size_t>(RandomBelow(static_cast<int>(sellable.size())))]->Sell();
+      done = -1;
+    }
+  }
+  // The quickest way the player has the means for: own transport before the bus or a walk.
+  for (const auto& method : SIM_CommuteMethod::All()) {
+    if (method->TransportAssets().empty() || !method->IsAvailable()) continue;
+    SIM_CommuteMethod::SelectByName(method->GetId());
+    break;
+  }
+  return done;
 }
 
 }  // namespace headless

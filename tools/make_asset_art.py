@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Draws the pictures of the possessions and of the ways to work:
 
-- data/bitmaps/assets/<name>.bmp for every row of data/simulation/assets.csv (64 x 64): a tile
+- data/bitmaps/assets/<picture> for every row of data/simulation/assets.csv (64 x 64): a tile
   in the colour of the asset's shop tab with a simple drawing of what the asset is;
-- data/bitmaps/commute/<name>.bmp for every row of data/simulation/commute.csv (200 x 200).
+- data/bitmaps/commute/<picture> for every row of data/simulation/commute.csv (200 x 200).
+
+Pictures are found by their file name alone, so the tables name them without a folder.
 
 Deterministic; needs only the standard library and the helpers of make_gui_art.py.
 
@@ -255,12 +257,12 @@ def main():
     made = {}
     for row in rows_of(os.path.join(ROOT, "data", "simulation", "assets.csv")):
         name, tab, pic = row[2].strip(), row[4].strip(), row[6].strip()
-        made[pic] = picture(name, 64, TAB_COLOURS.get(tab, (70, 70, 70)), tint(name))
+        made["assets/" + pic] = picture(name, 64, TAB_COLOURS.get(tab, (70, 70, 70)), tint(name))
     for row in rows_of(os.path.join(ROOT, "data", "simulation", "commute.csv")):
         name, pic = row[1].strip(), row[7].strip()
-        made[pic] = picture(name, 200, (60, 96, 128), tint(name))
+        made["commute/" + pic] = picture(name, 200, (60, 96, 128), tint(name))
     for path, rows in made.items():
-        out = os.path.join(ROOT, path)
+        out = os.path.join(ROOT, "data", "bitmaps", path)
         os.makedirs(os.path.dirname(out), exist_ok=True)
         with open(out, "wb") as f:
             f.write(bmp_bytes(rows))
