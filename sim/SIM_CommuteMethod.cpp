@@ -94,6 +94,7 @@ bool SIM_CommuteMethod::IsAvailable() const {
 }
 
 void SIM_CommuteMethod::ValidateChoice() {
+  if (Methods().empty()) return;  // the table is not read (or already gone at shutdown)
   const SIM_CommuteMethod* chosen = GetChosen();
   if (!chosen || !chosen->IsAvailable()) SelectByName("walk");
   chosen = GetChosen();
