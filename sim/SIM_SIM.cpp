@@ -143,6 +143,8 @@ void SIM_SIM::ResetWorld() {
   SIM_SpecialEvent::LoadAll();
   SIM_PetFood::ClearStocks();
   LoadAssets();
+  // The ways to work too, so a game never starts on a list a tool or a test left behind.
+  LoadCommuteMethods();
   SIM_Sounds::ResetPersonSoundTimer();
   // A run without screens answers its windows itself; nothing of the last game stays open.
   if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens())) headless->Reset();

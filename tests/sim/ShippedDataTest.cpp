@@ -11,7 +11,9 @@
 #include "engine/StringTokenizer.h"
 #include "engine/Translate.h"
 #include "platform/Files.h"
+#include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_NamedValueList.h"
@@ -230,6 +232,40 @@ TEST_F(ShippedDataTest, EveningTextsFortunesAndTheirPicturesAreShipped) {
   }
   for (const char* picture : {"blank_person.dds", "link_direct.dds", "link_indirect.dds", "fortune.dds"})
     EXPECT_TRUE(plat::PathExists(std::string("data/bitmaps/gui/") + picture)) << picture;
+}
+
+TEST_F(ShippedDataTest, ThePossessionsTheRulesReadAreSoldWithTheirPicturesAndSounds) {
+  LoadAssets();
+  LoadCommuteMethods();
+  // Owning these sets the values that the commute, crime, dirt, mail and television read.
+  for (const char* name : {"cheapcar", "expensivecar", "bicycle", "motorbike", "skateboard",
+                           "mp3player", "cleaner", "alarm", "guitar", "laptop", "cabletv", "dog",
+                           "cat", "fish", "hamster", "parrot", "dogfood", "catfood", "fishfood",
+                           "hamsterfood", "parrotfood"})
+    EXPECT_NE(SIM_Asset::FindByName(name), nullptr) << name;
+  std::set<std::string> tabs;
+  for (const SIM_Asset* asset : SIM_Asset::All()) {
+    tabs.insert(asset->GetCategory());
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/assets/" + asset->GetPicture())) << asset->GetName();
+    if (!asset->GetSound().empty()) {
+      EXPECT_TRUE(plat::PathExists(asset->GetSound())) << asset->GetName();
+    }
+  }
+  for (const char* tab : {"general", "music", "pets"}) EXPECT_TRUE(tabs.count(tab)) << tab;
+  EXPECT_GE(SIM_Asset::All().size(), 60u);
+  // Walking and the bus need nothing; every other way's transport is something the shop sells.
+  ASSERT_NE(SIM_CommuteMethod::FindByName("walk"), nullptr);
+  ASSERT_NE(SIM_CommuteMethod::FindByName("bus"), nullptr);
+  for (const auto& method : SIM_CommuteMethod::All()) {
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/commute/" + method->GetPicture())) << method->GetId();
+    for (const std::string& transport : method->TransportAssets()) {
+      const SIM_Asset* asset = SIM_Asset::FindByName(transport);
+      ASSERT_NE(asset, nullptr) << transport;
+      EXPECT_TRUE(asset->GetFlag(SIM_Asset::MEANSOFTRANSPORT)) << transport;
+    }
+  }
+  SIM_Asset::DeleteAll();
+  SIM_CommuteMethod::DeleteAll();
 }
 
 }  // namespace
