@@ -8,6 +8,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Tutorial.h"
@@ -60,6 +61,8 @@ void PlayTest::SetUp() {
 }
 
 void PlayTest::TearDown() {
+  // The day's mail (an invitation a character sent) goes with the game.
+  GUI_Email::DeleteAll();
   GUI_SoloActivityChooser::Close();
   GUI_WorkDay::Instance()->Close();
   GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());

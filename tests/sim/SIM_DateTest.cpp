@@ -6,6 +6,7 @@
 #include "engine/CallTrace.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
@@ -26,6 +27,8 @@ class DateTest : public ::testing::Test {
     SIM_EventCalendar::Instance().Reset();
     // A weather that never changes during the test: no table is needed.
     SIM_Weather::Instance().SetDaysToChange(1000000);
+    // The day's dirt and germs read the game's rates.
+    SIM_GlobalVariables::Instance().Load(std::string(TOVEL_SOURCE_DIR) + "/data/config.txt");
     ClearTracedCalls();
   }
   // The dates, the end of the game and the calendar are the whole process's: put them back.
