@@ -152,6 +152,8 @@ void GUI_GUI::StartGame() {
   GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Shell().GetUIScale());
   GUI_Backdrop::Instance().Load();
   GUI_Assets::RebuildIcons();
+  // An interlude of the last game does not hold the new one's clicks.
+  if (GUI_FMVScreen::IsActive()) GUI_FMVScreen::Close();
 }
 
 void GUI_GUI::Draw() {

@@ -120,6 +120,10 @@ void SIM_SIM::ResetWorld() {
   SIM_JobBase::LoadAll();
   ClearAchievements();
   GlobalNamedValues().Clear();
+  // Today's weather follows the (now empty) published values, as a load's follows the file's:
+  // a kind left from the last game would steer the first commute's stress in one and not the
+  // other.
+  SIM_Weather::Instance().RestoreFromGlobals();
   SIM_Attribute::ClearRegistry();
   SIM_Statistics::Instance().Reset();
   SIM_Relationship::ClearFriendMadeToday();  // a friend made in the last game's day does not count here

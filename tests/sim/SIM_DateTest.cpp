@@ -7,6 +7,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
@@ -29,6 +30,8 @@ class DateTest : public ::testing::Test {
     SIM_Weather::Instance().SetDaysToChange(1000000);
     // The day's dirt and germs read the game's rates.
     SIM_GlobalVariables::Instance().Load(std::string(TOVEL_SOURCE_DIR) + "/data/config.txt");
+    // A clean home: no summary line about the mess from a world an earlier test left.
+    GlobalNamedValues().Clear();
     ClearTracedCalls();
   }
   // The dates, the end of the game and the calendar are the whole process's: put them back.
