@@ -45,7 +45,13 @@
 #include "engine/Utilities.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_CommuteMethod.h"
+#include "sim/SIM_Crime.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Health.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_JobBase.h"
@@ -109,6 +115,7 @@ void PlayTheDay() {
       ++g_eveningsBy[category];
     }
   }
+  headless::Shop();
   g_bowlingMatches += headless::FillTheDay();
 }
 
@@ -215,6 +222,8 @@ int main(int argc, char** argv) {
   double saveUs = 0.0;
   SIM_Relationship::ResetFriendsLost();
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
+  int daysIll = 0;
+  float dirtMax = 0.0f;
   // Promotions: a grade above the one held the day before in the same job.
   int promotions = 0;
   // By name: a load rebuilds the job types, so no pointer outlives a save trip.
@@ -242,6 +251,9 @@ int main(int argc, char** argv) {
     simUs += us;
     dayUs.push_back(us);
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
+    if (!SIM_Health::Instance().IsHealthy()) ++daysIll;
+    if (const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt"))
+      dirtMax = std::max(dirtMax, dirt->GetValue());
     const auto nowGrade = grade();
     if (nowGrade.second > lastGrade.second && nowGrade.first == lastGrade.first)
       promotions += nowGrade.second - lastGrade.second;
@@ -314,6 +326,16 @@ int main(int argc, char** argv) {
   std::printf("minigames_opened %d\n", SIM_HeadlessScreens::Instance().MiniGamesOpened());
   std::printf("open_windows %d\n", SIM_HeadlessScreens::Instance().OpenWindows() +
                                      SIM_HeadlessScreens::Instance().MiniGamesOpen());
+  // Statistics 12 and 11: possessions bought and sold.
+  std::printf("assets_bought %d\n", SIM_Statistics::Instance().GetInt(12));
+  std::printf("assets_sold %d\n", SIM_Statistics::Instance().GetInt(11));
+  std::printf("assets_owned %zu\n", SIM_Asset::Owned().size());
+  const SIM_CommuteMethod* commute = SIM_CommuteMethod::GetChosen();
+  std::printf("commute %s\n", commute ? commute->GetId().c_str() : "none");
+  std::printf("muggings %d\n", SIM_Crime::MuggingsTried());
+  std::printf("burglaries %d\n", SIM_Crime::BurglariesTried());
+  std::printf("days_ill %d\n", daysIll);
+  std::printf("dirt_max %s\n", FormatFixed(dirtMax, 3).c_str());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

@@ -158,6 +158,8 @@ void GUI_GUI::StartGame() {
   GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Shell().GetUIScale());
   GUI_Backdrop::Instance().Load();
   GUI_Assets::RebuildIcons();
+  // An interlude of the last game does not hold the new one's clicks.
+  if (GUI_FMVScreen::IsActive()) GUI_FMVScreen::Close();
 }
 
 void GUI_GUI::Draw() {
@@ -177,7 +179,7 @@ void GUI_GUI::Draw() {
         GUI_YearlyReview::Instance()->Draw();
       else if (SIM_SIM::Instance().GetPhase() == 0) {
         if (GUI_FMVScreen::IsActive())
-          GUI_FMVScreen::Draw();
+          GUI_FMVScreen::Instance()->Draw();
         else
           GUI_WorkDay::Instance()->Draw();
       } else if (GUI_PostMortem::IsOpen())

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "gui/GUI_Assets.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_Career.h"
@@ -18,6 +19,7 @@
 #include "gui/GUI_TextureMessage.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_Weather.h"
+#include "gui/windows/GUI_AssetDetails.h"
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_DebugWatchers.h"
@@ -257,3 +259,6 @@ void GUI_SimScreens::CloseVenueWindows() {
   GUI_BeerPostMortem::Close();
   GUI_TeamInvite::Close();
 }
+void GUI_SimScreens::RebuildAssetIcons() { GUI_Assets::RebuildIcons(); }
+
+void GUI_SimScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Open(asset); }

@@ -85,6 +85,8 @@ class GUI_SimScreens : public SIM_Screens {
   void OpenTeamInvite() override;
   void AddPostMortemLine(const std::string& line) override;
   void CloseVenueWindows() override;
+  void RebuildAssetIcons() override;
+  void OpenAssetDetails(SIM_Asset* asset) override;
 
  private:
   GUI_SimScreens() = default;

@@ -1,6 +1,72 @@
-// STAND-IN: the daily commute.
+// The daily commute.
 #include "sim/SIM_Commute.h"
 
-#include "engine/CallTrace.h"
+#include "sim/SIM_CommuteMethod.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
 
-void SIM_Commute::DailyCommute() { TraceCall("SIM_Commute::DailyCommute"); }
+SIM_Commute& SIM_Commute::Instance() {
+  static SIM_Commute instance;
+  return instance;
+}
+
+void SIM_Commute::Reset() {
+  for (float& a : amounts_) a = 0.0f;
+  cost_ = 0.0f;
+}
+
+float SIM_Commute::GetAmount(int effect) const {
+  return effect >= 0 && effect < 4 ? amounts_[effect] : 0.0f;
+}
+
+int SIM_Commute::LargestExcept(int skip) const {
+  int best = 1;
+  float bestAmount = -1.0f;
+  for (int i = 0; i < 4; ++i) {
+    if (i == skip) continue;
+    if (amounts_[i] > bestAmount) {
+      bestAmount = amounts_[i];
+      best = i;
+    }
+  }
+  return best;
+}
+
+int SIM_Commute::GetPrimaryEffect() const { return LargestExcept(-1); }
+
+int SIM_Commute::GetSecondaryEffect() const { return LargestExcept(GetPrimaryEffect()); }
+
+void SIM_Commute::DailyCommute() {
+  if (CurrentDate().GetDayOfWeek() >= 5) return;
+  SIM_CommuteMethod::ValidateChoice();
+  Screens().RefreshCareer();
+  const SIM_CommuteMethod* method = SIM_CommuteMethod::GetChosen();
+  if (!method) return;
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  const SIM_JobInstance* job = player->GetJobInstance();
+  const float d = job ? job->GetCommuteDistance() : 0.0f;
+  SIM_Commute& c = Instance();
+
+  c.cost_ = method->GetCostPerMile() * d;
+  if (c.cost_ > 0.0f) SIM_Finances::Instance().Spend(c.cost_);
+
+  c.amounts_[kTiredness] = method->GetTirednessPerMile() * d;
+  player->ModifyValue("tiredness", c.amounts_[kTiredness], 0.0f, "commute");
+
+  c.amounts_[kStress] = method->GetStressPerMile(SIM_Weather::Instance().GetType()) * d;
+  player->ModifyValue("stress", c.amounts_[kStress], 0.0f, "commute");
+
+  // Music on the way makes the journey less dull.
+  float boredomRate = method->GetBoredomPerMile();
+  if (method->HasMp3() && GlobalNamedValues().IsSet("mp3player")) boredomRate *= 0.25f;
+  c.amounts_[kBoredom] = boredomRate * d;
+  player->ModifyValue("boredom", c.amounts_[kBoredom], 0.0f, "commute");
+
+  c.amounts_[kFitness] = method->GetFitnessPerMile() * d;
+  player->ModifyValue("fitness", c.amounts_[kFitness], 0.5f, "commute");
+}

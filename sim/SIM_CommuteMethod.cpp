@@ -1,9 +1,13 @@
 // Ways of getting to work.
 #include "sim/SIM_CommuteMethod.h"
 
-#include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+#include "engine/Spreadsheet.h"
+#include "engine/StringTokenizer.h"
 #include "sim/SIM_JobInstance.h"
+#include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Vesk.h"
+#include "sim/SIM_Weather.h"
 
 namespace {
 
@@ -14,30 +18,110 @@ std::vector<std::unique_ptr<SIM_CommuteMethod>>& Methods() {
 
 int g_chosen = -1;
 
+// The job's distance; 0 without a job.
+float JobDistance() {
+  const SIM_JobInstance* job = SIM_Vesk::Instance()->GetJobInstance();
+  return job ? job->GetCommuteDistance() : 0.0f;
+}
+
 }  // namespace
 
 SIM_CommuteMethod::SIM_CommuteMethod(const std::string& name, const std::string& description,
                                      const std::string& picture, float maxDistance,
                                      float costPerMile)
-    : name_(name),
+    : id_(name),
+      guiName_(name),
       description_(description),
       picture_(picture),
       maxDistance_(maxDistance),
       costPerMile_(costPerMile) {}
 
-// STAND-IN: deleting the commute methods (the table comes with the possessions).
+std::unique_ptr<SIM_CommuteMethod> SIM_CommuteMethod::FromLine(const std::string& line) {
+  std::unique_ptr<SIM_CommuteMethod> m(new SIM_CommuteMethod());
+  StringTokenizer t;
+  t.SetText(line);
+  t.NextToken();  // the '#' marker
+  m->id_ = TrimField(t.NextString());
+  m->guiName_ = TrimField(t.NextString());
+  m->description_ = TrimField(t.NextString());
+  m->verb_ = TrimField(t.NextString());
+  m->mp3_ = TrimField(t.NextString()) == "MP3";
+  m->column6_ = TrimField(t.NextString());
+  m->picture_ = TrimField(t.NextString());
+  m->maxDistance_ = t.NextFloat();
+  m->costPerMile_ = t.NextFloat();
+  m->stressPerMile_[WEATHER_RAIN] = t.NextFloat();
+  m->stressPerMile_[WEATHER_CLOUD] = t.NextFloat();
+  m->stressPerMile_[WEATHER_SUN] = t.NextFloat();
+  m->stressPerMile_[WEATHER_SNOW] = t.NextFloat();
+  m->tirednessPerMile_ = t.NextFloat();
+  m->fitnessPerMile_ = t.NextFloat();
+  m->boredomPerMile_ = t.NextFloat();
+  m->requiredValue_ = TrimField(t.NextString());
+  return m;
+}
+
+float SIM_CommuteMethod::GetStressPerMile(int weather) const {
+  return weather >= 0 && weather < 4 ? stressPerMile_[weather] : 0.0f;
+}
+
 void SIM_CommuteMethod::DeleteAll() {
-  TraceCall("SIM_CommuteMethod::DeleteAll");
   Methods().clear();
   g_chosen = -1;
 }
 
-// STAND-IN: checking the chosen way to work against a new job.
-void SIM_CommuteMethod::ValidateChoice() { TraceCall("SIM_CommuteMethod::ValidateChoice"); }
+std::vector<std::string> SIM_CommuteMethod::TransportAssets() const {
+  if (id_ == "car") return {"cheapcar", "expensivecar"};
+  if (id_ == "bicycle" || id_ == "motorbike" || id_ == "skateboard") return {id_};
+  return {};
+}
 
-// STAND-IN: choosing a way to work by its name.
-void SIM_CommuteMethod::SelectByName(const std::string& name) {
-  TraceCall("SIM_CommuteMethod::SelectByName " + name);
+bool SIM_CommuteMethod::HasTransport() const {
+  const std::vector<std::string> needed = TransportAssets();
+  if (needed.empty()) return true;
+  for (const std::string& asset : needed)
+    if (GlobalNamedValues().IsSet(asset)) return true;
+  return false;
+}
+
+bool SIM_CommuteMethod::IsAvailable() const {
+  if (!HasTransport()) return false;
+  if (requiredValue_.size() >= 2 && SIM_Vesk::Instance()->GetValue(requiredValue_) < 1.0f)
+    return false;
+  if (maxDistance_ == -1.0f || !SIM_Vesk::Instance()->GetJob()) return true;
+  // Any other negative range counts as unlimited too, as the chooser shows it.
+  return maxDistance_ < 0.0f || maxDistance_ >= JobDistance();
+}
+
+void SIM_CommuteMethod::ValidateChoice() {
+  if (Methods().empty()) return;  // the table is not read (or already gone at shutdown)
+  const SIM_CommuteMethod* chosen = GetChosen();
+  if (!chosen || !chosen->IsAvailable()) SelectByName("walk");
+  chosen = GetChosen();
+  if (chosen && chosen->maxDistance_ > 0.0f && chosen->maxDistance_ < JobDistance())
+    SelectByName("bus");
+}
+
+SIM_CommuteMethod* SIM_CommuteMethod::FindByName(const std::string& name) {
+  for (const auto& m : Methods())
+    if (m->id_ == name) return m.get();
+  return nullptr;
+}
+
+bool SIM_CommuteMethod::SelectByName(const std::string& name) {
+  for (size_t i = 0; i < Methods().size(); ++i) {
+    if (Methods()[i]->id_ == name) {
+      g_chosen = static_cast<int>(i);
+      return true;
+    }
+  }
+  LogWarning(("Unknown commute method name " + name).c_str(), "SIM_CommuteMethod", __LINE__);
+  return false;
+}
+
+bool SIM_CommuteMethod::IsNotMotorised() {
+  const SIM_CommuteMethod* chosen = GetChosen();
+  return !chosen || (chosen->id_ != "car" && chosen->id_ != "motorbike");
 }
 
 const std::vector<std::unique_ptr<SIM_CommuteMethod>>& SIM_CommuteMethod::All() {
@@ -58,11 +142,15 @@ SIM_CommuteMethod* SIM_CommuteMethod::GetChosen() {
   return Methods()[static_cast<size_t>(g_chosen)].get();
 }
 
-bool SIM_CommuteMethod::IsAvailable() const {
-  if (maxDistance_ < 0.0f) return true;
-  const SIM_JobInstance* job = SIM_Vesk::Instance()->GetJobInstance();
-  return job && job->GetCommuteDistance() <= maxDistance_;
+void LoadCommuteMethods(const std::string& path) {
+  SIM_CommuteMethod::DeleteAll();
+  const auto table = LoadSpreadsheet(path);
+  if (table)
+    for (const std::string& line : *table) SIM_CommuteMethod::Add(SIM_CommuteMethod::FromLine(line));
+  SIM_CommuteMethod::SetChosenIndex(SIM_CommuteMethod::All().empty() ? -1 : 0);
 }
 
-// STAND-IN: reading the commute methods table.
-void LoadCommuteMethods() { TraceCall("LoadCommuteMethods"); }
+std::string GetCurrentCommuteText() {
+  const SIM_CommuteMethod* chosen = SIM_CommuteMethod::GetChosen();
+  return chosen ? chosen->GetVerb() : std::string();
+}

@@ -9,6 +9,8 @@
 #include "engine/Random.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -282,6 +284,37 @@ bool PlayTeamMatch() {
   if (!match || !match->IsAvailableToday()) return false;
   match->Start();
   return true;
+}
+
+int Shop() {
+  const float cash = SIM_Finances::Instance().GetCash();
+  int done = 0;
+  if (RandomChance(0.04f)) {
+    std::vector<SIM_Asset*> affordable;
+    for (SIM_Asset* asset : SIM_Asset::Catalogue())
+      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash)
+        affordable.push_back(asset);
+    if (!affordable.empty()) {
+      affordable[static_cast<size_t>(RandomBelow(static_cast<int>(affordable.size())))]->Buy();
+      done = 1;
+    }
+  } else if (RandomChance(1.0f / 60.0f)) {
+    std::vector<SIM_Asset*> sellable;
+    for (SIM_Asset* asset : SIM_Asset::Owned())
+      if (asset->GetFlag(SIM_Asset::SELLABLE) || asset->GetFlag(SIM_Asset::SERVICE))
+        sellable.push_back(asset);
+    if (!sellable.empty()) {
+      sellable[static_cast<size_t>(RandomBelow(static_cast<int>(sellable.size())))]->Sell();
+      done = -1;
+    }
+  }
+  // The quickest way the player has the means for: own transport before the bus or a walk.
+  for (const auto& method : SIM_CommuteMethod::All()) {
+    if (method->TransportAssets().empty() || !method->IsAvailable()) continue;
+    SIM_CommuteMethod::SelectByName(method->GetId());
+    break;
+  }
+  return done;
 }
 
 }  // namespace headless

@@ -55,4 +55,11 @@ int FillTheDay();
 // last slot). True when it was played.
 bool PlayTeamMatch();
 
+// Now and then a trip to the shops: one day in twenty-five a possession the player can
+// easily afford (at most a third of the cash, and a running cost cash covers for a month) is
+// bought; one day in sixty an owned asset that can be sold goes second-hand. A way to work
+// that the player now owns the means for, and that reaches the job, is taken. Returns 1 for
+// a purchase, -1 for a sale, 0 otherwise.
+int Shop();
+
 }  // namespace headless

@@ -1,7 +1,8 @@
-// The player's illness. The state and its days left are kept here, saved and loaded, and read
-// by the rest of the game (crime, the work day, invitations, the ambient sounds); the daily
-// onset and recovery rules are still to come, so for now only resets, loading and tests change
-// them. The daily step records its call.
+// The player's illness and the germs of the home ("glob_germs", 0..1). Germs grow while the
+// home's dirt is above one half and fall otherwise; many germs make the player cough, very
+// high stress makes the player ill for some days, and a cold is caught outdoors in the rain.
+// While ill the player does not work, crime leaves the player alone, and a sneeze or a cough
+// is heard now and then.
 #pragma once
 
 #include <string>
@@ -18,8 +19,9 @@ class SIM_Health {
   SIM_Health(const SIM_Health&) = delete;
   SIM_Health& operator=(const SIM_Health&) = delete;
 
+  // The germs' day, then falling ill or getting better.
   void DailyUpdate();
-  // New game and loading: the player is well.
+  // New game and loading: the player is well and the home has no germs.
   void Reset();
   // The player caught a cold outdoors in the rain.
   void CatchCold();
@@ -46,6 +48,8 @@ class SIM_Health {
 
  private:
   SIM_Health() = default;
+  // The hint and the sound of a new illness.
+  void FallIll() const;
   int state_ = kWell;
   int duration_ = 0;
 };

@@ -28,6 +28,7 @@
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_CharacterType.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Crime.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Dirt.h"
@@ -632,6 +633,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
     r.Close(st::kAsset);
     d.assets.emplace_back(std::move(name), owned);
   }
+  while (r.Peek(st::kWithdrawn)) d.assetsWithdrawn.push_back(r.String(st::kWithdrawn));
   r.Close(st::kAssets);
 
   r.Open(st::kCrime);
@@ -954,6 +956,8 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
     return bad("the job grade is out of range");
   if (d.jobInstance.daysSincePromotion > kMaxCount || d.jobType.daysSinceLastFriend > kMaxCount)
     return bad("a counter is out of range");
+  if (!SIM_CommuteMethod::FindByName(d.commute))
+    return bad("unknown commute method " + d.commute);
   return true;
 }
 
@@ -1251,6 +1255,29 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
 
   SIM_Health::Instance().SetState(d.healthState);
   SIM_Health::Instance().SetDuration(d.healthDuration);
+
+  SIM_CommuteMethod::SelectByName(d.commute);
+  SIM_Crime::Instance().SetDaysToMugging(d.daysToMugging);
+  SIM_Crime::Instance().SetDaysToBurglary(d.daysToBurglary);
+  // Possessions: the owned ones in their order, the shop in its order, and the sold ones that
+  // cannot come back off its shelves. A name the table no longer has is skipped.
+  std::vector<std::string> forSale;
+  for (const auto& [name, owned] : d.assets) {
+    SIM_Asset* asset = SIM_Asset::FindByName(name);
+    if (!asset) {
+      LogWarning(("Unknown asset in saved game: " + name).c_str(), "SIM_LoadGame", __LINE__);
+      continue;
+    }
+    if (owned) {
+      SIM_Asset::RestoreOwned(asset);
+    } else {
+      forSale.push_back(name);
+    }
+  }
+  for (const std::string& name : d.assetsWithdrawn)
+    SIM_Asset::RestoreWithdrawn(SIM_Asset::FindByName(name));
+  SIM_Asset::RestoreCatalogueOrder(forSale);
+  Screens().RebuildAssetIcons();
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {

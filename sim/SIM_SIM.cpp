@@ -121,6 +121,10 @@ void SIM_SIM::ResetWorld() {
   ClearAchievements();
   ClearProjects();
   GlobalNamedValues().Clear();
+  // Today's weather follows the (now empty) published values, as a load's follows the file's:
+  // a kind left from the last game would steer the first commute's stress in one and not the
+  // other.
+  SIM_Weather::Instance().RestoreFromGlobals();
   SIM_Attribute::ClearRegistry();
   SIM_Statistics::Instance().Reset();
   SIM_Relationship::ClearFriendMadeToday();  // a friend made in the last game's day does not count here
@@ -137,7 +141,7 @@ void SIM_SIM::ResetWorld() {
   LoadEveningClassTypes();
   SIM_Health::Instance().Reset();
   Screens().RefreshDirtSprites();
-  SIM_Crime::ResetTimers();
+  SIM_Commute::Instance().Reset();
   SIM_Rumour::DeleteAll();
   // The films and restaurants are drawn by the new game (or restored by the load) once the
   // player they roll for is there; nothing of the last game's is left to point at.
@@ -146,6 +150,8 @@ void SIM_SIM::ResetWorld() {
   SIM_SpecialEvent::LoadAll();
   SIM_PetFood::ClearStocks();
   LoadAssets();
+  // The ways to work too, so a game never starts on a list a tool or a test left behind.
+  LoadCommuteMethods();
   SIM_Sounds::ResetPersonSoundTimer();
   // A run without screens answers its windows itself; nothing of the last game stays open.
   if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens())) headless->Reset();
@@ -166,6 +172,7 @@ void SIM_SIM::NewGame() {
   Progress(0.25f);
 
   SetStartDate();
+  SIM_Crime::ResetTimers();
   SIM_Finances::Instance().NewGameCash();
   SIM_Vesk::Instance()->NewGame();
   Progress(0.5f);

@@ -13,9 +13,12 @@
 #include "engine/Version.h"
 #include "platform/Files.h"
 #include "sim/HOOK_Achievements.h"
+#include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_CharacterType.h"
+#include "sim/SIM_CommuteMethod.h"
+#include "sim/SIM_Crime.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Effect.h"
 #include "sim/SIM_EntertainJob.h"
@@ -688,6 +691,13 @@ SaveGameData SIM_SaveGame::Capture() {
   d.tenYearsUp = SIM_SIM::Instance().IsGameOver();
 
   d.globals = CaptureValues(GlobalNamedValues());
+  if (const SIM_CommuteMethod* method = SIM_CommuteMethod::GetChosen()) d.commute = method->GetId();
+  for (const SIM_Asset* asset : SIM_Asset::Owned()) d.assets.emplace_back(asset->GetName(), true);
+  for (const SIM_Asset* asset : SIM_Asset::Catalogue()) d.assets.emplace_back(asset->GetName(), false);
+  for (const SIM_Asset* asset : SIM_Asset::All())
+    if (!asset->IsOwned() && !asset->IsForSale()) d.assetsWithdrawn.push_back(asset->GetName());
+  d.daysToMugging = SIM_Crime::Instance().GetDaysToMugging();
+  d.daysToBurglary = SIM_Crime::Instance().GetDaysToBurglary();
   d.healthState = SIM_Health::Instance().GetState();
   d.healthDuration = SIM_Health::Instance().GetDuration();
   if (const SIM_NPC* partner = SIM_Romance::Instance().GetPartner()) d.partner = partner->GetSLID();
@@ -776,6 +786,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
     w.Flag(st::kOwned, owned);
     w.Close(st::kAsset);
   }
+  for (const std::string& name : d.assetsWithdrawn) w.String(st::kWithdrawn, name);
   w.Close(st::kAssets);
 
   w.Open(st::kCrime);

@@ -302,7 +302,9 @@ struct SaveGameData {
   float tovelEarned = 0.0f;
   std::vector<std::string> tovelActivities;
   std::string commute = "walk";
-  std::vector<std::pair<std::string, bool>> assets;  // every asset, owned or not
+  // The owned assets in the order owned, then the shop's in its order.
+  std::vector<std::pair<std::string, bool>> assets;
+  std::vector<std::string> assetsWithdrawn;  // sold, not to be bought again
   int daysToMugging = 0;
   int daysToBurglary = 0;
 

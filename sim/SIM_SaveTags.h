@@ -177,6 +177,8 @@ inline constexpr const char* kCommute = "commute";
 inline constexpr const char* kAssets = "assets";
 inline constexpr const char* kAsset = "asset";
 inline constexpr const char* kOwned = "owned";
+// A sold asset that cannot be bought again (off the shop's shelves).
+inline constexpr const char* kWithdrawn = "withdrawn";
 inline constexpr const char* kCrime = "crime";
 inline constexpr const char* kDaysToMugging = "daystonextmugging";
 inline constexpr const char* kDaysToBurglary = "daystonextburglary";

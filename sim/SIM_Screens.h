@@ -9,6 +9,7 @@
 
 #include <string>
 
+class SIM_Asset;
 class SIM_Attribute;
 class SIM_JobBase;
 class SIM_JobOffer;
@@ -133,6 +134,10 @@ class SIM_Screens {
   // A line added to the report just opened for an evening.
   virtual void AddPostMortemLine(const std::string& line) = 0;
   virtual void CloseVenueWindows() = 0;
+  // Possessions: the owned-asset icons are laid out again, and an owned asset's details
+  // window opens.
+  virtual void RebuildAssetIcons() = 0;
+  virtual void OpenAssetDetails(SIM_Asset* asset) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -241,6 +246,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   // plays five spins at stake 5 and stops; joins the bowling team. Each finishes its evening.
   void AnswerVenueWindows();
   int BrawlReports() const { return brawlReports_; }
+  void RebuildAssetIcons() override {}
+  void OpenAssetDetails(SIM_Asset*) override {}
 
  private:
   bool surfWebOpen_ = false;

@@ -42,9 +42,11 @@ SIM_Vesk::~SIM_Vesk() { delete jobInstance_; }
 
 void SIM_Vesk::SetJob(SIM_JobBase* job) {
   job_ = job;
-  SIM_CommuteMethod::ValidateChoice();
   delete jobInstance_;
   jobInstance_ = job ? SIM_JobInstance::Create(job) : nullptr;
+  // Checked against the new job's distance: the old instance may point at a job type that
+  // is already gone.
+  SIM_CommuteMethod::ValidateChoice();
   Screens().RefreshCareer();
   SIM_AvatarDescription::Rebuild();
   SIM_Industry::ResetGlobalValues();

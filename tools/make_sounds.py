@@ -537,6 +537,73 @@ def make_explode(rng):
     return mix(rumble, crack, boom)
 
 
+def make_kungfu(rng):
+    # Two quick swishes of air and a hard thump.
+    out = []
+    for k in range(2):
+        swish = envelope(highpass(noise(0.18, rng, 0.7), 1500), 0.08, 0.08)
+        place(out, swish, 0.2 * k)
+    thump = decay(mix(tone(90, 0.3, "sine", 1.0, glide_to=50), lowpass(noise(0.3, rng, 0.5), 600)), 0.06)
+    place(out, thump, 0.45)
+    return concat(out, silence(0.1))
+
+
+def make_alarm(rng):
+    # A burglar alarm's fast warble.
+    out = []
+    for k in range(12):
+        note = tone(1250 if k % 2 == 0 else 950, 0.12, "square", 0.3)
+        place(out, envelope(lowpass(note, 3000), 0.005, 0.01), 0.12 * k)
+    return out
+
+
+def make_engine(rng):
+    # An engine turning over and catching, then idling.
+    crank = [s * (0.5 + 0.5 * math.sin(TAU * 9 * i / RATE)) for i, s in
+             enumerate(lowpass(noise(0.6, rng, 0.6), 500))]
+    idle = tone(55, 1.2, "saw", 0.6, vibrato=0.05, vib_rate=14)
+    idle = envelope(lowpass(mix(idle, noise(1.2, rng, 0.15)), 700), 0.05, 0.4)
+    return concat(crank, idle)
+
+
+def make_bike_bell(rng):
+    ding = decay(mix(tone(2100, 0.5, "sine", 0.6), tone(3150, 0.5, "sine", 0.2)), 0.12)
+    return concat(ding, silence(0.05), ding)
+
+
+def make_beep(rng):
+    a = envelope(tone(1320, 0.08, "square", 0.3), 0.003, 0.01)
+    b = envelope(tone(1760, 0.12, "square", 0.3), 0.003, 0.03)
+    return lowpass(concat(a, silence(0.04), b), 4000)
+
+
+def make_strum(rng):
+    # A chord strummed low to high.
+    out = []
+    for k, note in enumerate((40, 45, 50, 55, 59, 64)):
+        place(out, pluck(midi(note + 12), 1.4, "triangle", 0.35), 0.025 * k)
+    return lowpass(out, 3500)
+
+
+def make_splash(rng):
+    drop = decay(tone(600, 0.15, "sine", 0.5, glide_to=1400), 0.04)
+    water = envelope(lowpass(noise(0.5, rng, 0.6), 2500), 0.01, 0.35)
+    return mix(concat(drop, silence(0.35)), concat(silence(0.05), water))
+
+
+def make_squeak(rng):
+    out = []
+    for k in range(3):
+        place(out, envelope(tone(2600, 0.07, "sine", 0.5, glide_to=3300), 0.005, 0.03), 0.12 * k)
+    return concat(out, silence(0.1))
+
+
+def make_squawk(rng):
+    cry = tone(900, 0.35, "saw", 0.6, vibrato=0.06, vib_rate=30, glide_to=1300)
+    cry = envelope(mix(cry, highpass(noise(0.35, rng, 0.2), 2000)), 0.02, 0.15)
+    return lowpass(concat(cry, silence(0.08), cry), 3500)
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -578,6 +645,15 @@ SOUNDS = {
     "bowling.ogg": make_bowling,
     "projector.ogg": make_projector,
     "wine.ogg": make_wine,
+    "kungfu.ogg": make_kungfu,
+    "alarm.ogg": make_alarm,
+    "engine.ogg": make_engine,
+    "bikebell.ogg": make_bike_bell,
+    "beep.ogg": make_beep,
+    "strum.ogg": make_strum,
+    "splash.ogg": make_splash,
+    "squeak.ogg": make_squeak,
+    "squawk.ogg": make_squawk,
 }
 
 

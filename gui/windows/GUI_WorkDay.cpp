@@ -17,6 +17,8 @@
 #include "gui/GUI_Snow.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
+#include "sim/SIM_Commute.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_JobBase.h"
@@ -58,6 +60,17 @@ GUI_WorkDay::Facts FactsFromSimulation() {
     if (colleague && job->GetDaysSinceLastColleague() == 0 &&
         std::find(live.begin(), live.end(), colleague) != live.end())
       facts.newFriend = colleague->GetFullName();
+  }
+  // The journey, on a day the player went to work.
+  const bool worked = job && !facts.unemployed && SIM_Health::Instance().IsHealthy() &&
+                      CurrentDate().GetDayOfWeek() < 5;
+  if (worked) {
+    const std::string verb = GetCurrentCommuteText();
+    if (!verb.empty()) facts.methodVerb = Translate(verb.c_str());
+    const SIM_Commute& commute = SIM_Commute::Instance();
+    facts.primaryEffect = commute.GetPrimaryEffect();
+    facts.secondaryEffect = commute.GetSecondaryEffect();
+    facts.commuteCost = commute.GetCost();
   }
   return facts;
 }

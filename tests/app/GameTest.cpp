@@ -14,11 +14,13 @@
 #include "engine/DebugLog.h"
 #include "engine/GdiText.h"
 #include "engine/Utilities.h"
+#include "gui/GUI_Assets.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_LoadScreen.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_Postit.h"
+#include "gui/GUI_WindowManager.h"
 #include "platform/Window.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -325,7 +327,7 @@ TEST_F(GameTest, NewGameEntersTheInGameScreen) {
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
   EXPECT_TRUE(Game::Instance().IsInGame());
   // The simulation's new game, then the screen's start, then the play timer.
-  EXPECT_TRUE(RecordedInOrder({"SIM_AvatarDescription::Rebuild", "GUI_Assets::RebuildIcons"}));
+  EXPECT_TRUE(GUI_WindowManager::Instance().Contains(GUI_Assets::Instance()));
   EXPECT_EQ(GUI_GUI::Instance().GetMode(), GUI_GUI::kMainScreen);
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
   EXPECT_TRUE(SIM_Statistics::Instance().IsPlayTimerRunning());

@@ -265,6 +265,7 @@ TEST_F(CareerTest, DetailsFollowThePlayersJobAsItIsNow) {
 
 TEST_F(CareerTest, TheCommuteChooserPagesFromTheChosenMethod) {
   // With no ways to work there is nothing to show or choose.
+  SIM_CommuteMethod::DeleteAll();
   GUI_CommuteMethodChooser::Open();
   GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::Instance();
   Frame();
@@ -397,14 +398,39 @@ TEST_F(CareerTest, FromTheCareerButtonThroughAnApplicationToTheNewJobsWindows) {
   EXPECT_TRUE(Queued("test_wanted"));
   ClickOn(GUI_JobInstanceDetails::Instance()->GetCloseButton());
   EXPECT_EQ(GUI_JobInstanceDetails::Instance(), nullptr);
+  // The game's own ways to work. A job this far away is too far to walk to: the chooser opens
+  // on the bus the game fell back to, and walking is seen but cannot be chosen.
+  SIM_Vesk::Instance()->GetJobInstance()->SetCommuteDistance(6.0f);
+  SIM_CommuteMethod::SelectByName("walk");
+  SIM_CommuteMethod::ValidateChoice();
   ClickOn(GUI_Career::Instance()->CommuteButton());
   GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::Instance();
   ASSERT_NE(chooser, nullptr);
   Frame();
-  // No ways to work yet: nothing to page through or choose.
+  ASSERT_NE(chooser->Current(), nullptr);
+  EXPECT_EQ(chooser->Current()->GetId(), "bus");
+  ClickOn(chooser->PreviousArrow());
+  Frame();
+  ASSERT_EQ(chooser->Current()->GetId(), "walk");
   EXPECT_FALSE(chooser->ChooseButton()->IsEnabled());
-  EXPECT_FALSE(chooser->NextArrow()->IsEnabled());
-  EXPECT_FALSE(chooser->PreviousArrow()->IsEnabled());
+  ClickOn(chooser->NextArrow());
+  Frame();
+  ASSERT_EQ(chooser->Current()->GetId(), "bus");
+  ASSERT_TRUE(chooser->ChooseButton()->IsEnabled());
+  ClickOn(chooser->ChooseButton());
+  EXPECT_EQ(GUI_CommuteMethodChooser::Instance(), nullptr);
+  ASSERT_NE(SIM_CommuteMethod::GetChosen(), nullptr);
+  EXPECT_EQ(SIM_CommuteMethod::GetChosen()->GetId(), "bus");
+  Frame();
+  EXPECT_TRUE(PanelShows(Translate("COMMUTE_NAME_BUS")));
+  // A car is seen but cannot be chosen without one in the garage.
+  ClickOn(GUI_Career::Instance()->CommuteButton());
+  chooser = GUI_CommuteMethodChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  ClickOn(chooser->NextArrow());
+  Frame();
+  ASSERT_EQ(chooser->Current()->GetId(), "car");
+  EXPECT_FALSE(chooser->ChooseButton()->IsEnabled());
 }
 
 }  // namespace

@@ -61,6 +61,8 @@ void PlayTest::SetUp() {
 }
 
 void PlayTest::TearDown() {
+  // The day's mail (an invitation a character sent) goes with the game.
+  GUI_Email::DeleteAll();
   GUI_SoloActivityChooser::Close();
   GUI_WorkDay::Instance()->Close();
   GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());

@@ -7,6 +7,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_EventCalendar.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
@@ -28,6 +29,10 @@ class DateTest : public ::testing::Test {
     SIM_EventCalendar::Instance().Reset();
     // A weather that never changes during the test: no table is needed.
     SIM_Weather::Instance().SetDaysToChange(1000000);
+    // The day's dirt and germs read the game's rates.
+    SIM_GlobalVariables::Instance().Load(std::string(TOVEL_SOURCE_DIR) + "/data/config.txt");
+    // A clean home: no summary line about the mess from a world an earlier test left.
+    GlobalNamedValues().Clear();
     ClearTracedCalls();
   }
   // The dates, the end of the game and the calendar are the whole process's: put them back.
@@ -95,7 +100,7 @@ TEST_F(DateTest, YearEndRunsTheWeeklyStepsInOrder) {
   EXPECT_TRUE(CurrentDate().Equals(0, 0, 2007));
   EXPECT_EQ(CurrentDate().GetDayOfWeek(), 0);
   const std::vector<std::string> expected = {
-      "GUI_Weather::RefreshTooltip", "SIM_Dirt::DailyUpdate",       "SIM_Health::DailyUpdate",
+      "GUI_Weather::RefreshTooltip",
       "GUI_Calendar::Refresh",
       "GUI_TextureSet::RefreshWindowTextures", "GUI_Email::AddRoyaltyReport",
       "GUI_Date::Refresh"};

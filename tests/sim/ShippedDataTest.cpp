@@ -12,7 +12,9 @@
 #include "engine/StringTokenizer.h"
 #include "engine/Translate.h"
 #include "platform/Files.h"
+#include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "gui/windows/GUI_RestaurantInstance.h"
 #include "sim/SIM_InterestType.h"
@@ -118,6 +120,8 @@ TEST_F(ShippedDataTest, EveryModifierAndPrerequisiteInEveryTableResolves) {
     // The jobs table's quoted descriptions and tip pairs come before its prerequisites; a
     // film's quoted description comes before its effects.
     int firstEffectColumn = entry.name == "jobs.csv" ? 20 : 0;
+    // The possessions' quoted flag lists come before their modifiers.
+    if (entry.name == "assets.csv") firstEffectColumn = 15;
     if (entry.name == "movies.csv") firstEffectColumn = 4;
     StringTokenizer row;
     for (const std::string& line : *table) {
@@ -322,6 +326,40 @@ TEST_F(ShippedDataTest, CrosswordListsHoldTypeableAnswersWithCluesAndEnoughWords
   for (const char* industry : {"science", "medicine", "legal"})
     EXPECT_TRUE(industries.count(industry)) << industry;
   CrosswordPool() = before;
+}
+
+TEST_F(ShippedDataTest, ThePossessionsTheRulesReadAreSoldWithTheirPicturesAndSounds) {
+  LoadAssets();
+  LoadCommuteMethods();
+  // Owning these sets the values that the commute, crime, dirt, mail and television read.
+  for (const char* name : {"cheapcar", "expensivecar", "bicycle", "motorbike", "skateboard",
+                           "mp3player", "cleaner", "alarm", "guitar", "laptop", "cabletv", "dog",
+                           "cat", "fish", "hamster", "parrot", "dogfood", "catfood", "fishfood",
+                           "hamsterfood", "parrotfood"})
+    EXPECT_NE(SIM_Asset::FindByName(name), nullptr) << name;
+  std::set<std::string> tabs;
+  for (const SIM_Asset* asset : SIM_Asset::All()) {
+    tabs.insert(asset->GetCategory());
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/assets/" + asset->GetPicture())) << asset->GetName();
+    if (!asset->GetSound().empty()) {
+      EXPECT_TRUE(plat::PathExists(asset->GetSound())) << asset->GetName();
+    }
+  }
+  for (const char* tab : {"general", "music", "pets"}) EXPECT_TRUE(tabs.count(tab)) << tab;
+  EXPECT_GE(SIM_Asset::All().size(), 60u);
+  // Walking and the bus need nothing; every other way's transport is something the shop sells.
+  ASSERT_NE(SIM_CommuteMethod::FindByName("walk"), nullptr);
+  ASSERT_NE(SIM_CommuteMethod::FindByName("bus"), nullptr);
+  for (const auto& method : SIM_CommuteMethod::All()) {
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/commute/" + method->GetPicture())) << method->GetId();
+    for (const std::string& transport : method->TransportAssets()) {
+      const SIM_Asset* asset = SIM_Asset::FindByName(transport);
+      ASSERT_NE(asset, nullptr) << transport;
+      EXPECT_TRUE(asset->GetFlag(SIM_Asset::MEANSOFTRANSPORT)) << transport;
+    }
+  }
+  SIM_Asset::DeleteAll();
+  SIM_CommuteMethod::DeleteAll();
 }
 
 }  // namespace

@@ -151,6 +151,8 @@ class RecordingScreens : public SIM_HeadlessScreens {
     SIM_HeadlessScreens::CloseVenueWindows();
     Record("CloseVenueWindows");
   }
+  void RebuildAssetIcons() override { Record("GUI_Assets::RebuildIcons"); }
+  void OpenAssetDetails(SIM_Asset*) override { Record("GUI_AssetDetails::Open"); }
 
  private:
   RecordingScreens() = default;

@@ -1,0 +1,60 @@
+// The possessions table of any bytes. Whatever it holds, every asset read is in the shop,
+// its picture has a usable size (nothing divides by zero drawing it), and buying, selling,
+// a day's upkeep and a theft keep every asset in exactly one place.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_NamedValueList.h"
+
+namespace {
+
+bool In(const std::vector<SIM_Asset*>& list, const SIM_Asset* asset) {
+  return std::find(list.begin(), list.end(), asset) != list.end();
+}
+
+void CheckPlaces() {
+  for (const SIM_Asset* asset : SIM_Asset::All()) {
+    const bool shop = In(SIM_Asset::Catalogue(), asset);
+    const bool owned = In(SIM_Asset::Owned(), asset);
+    FUZZ_CHECK(!(shop && owned));
+    FUZZ_CHECK(owned == asset->IsOwned());
+  }
+  for (const SIM_Asset* asset : SIM_Asset::Catalogue()) FUZZ_CHECK(In(SIM_Asset::All(), asset));
+  for (const SIM_Asset* asset : SIM_Asset::Owned()) FUZZ_CHECK(In(SIM_Asset::All(), asset));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  fuzz::Init();
+  const std::string path = fuzz::WriteInput("assets.csv", data, size);
+  LoadAssets(path);
+  FUZZ_CHECK(SIM_Asset::Catalogue().size() == SIM_Asset::All().size());
+  for (const SIM_Asset* asset : SIM_Asset::All()) {
+    FUZZ_CHECK(asset->GetPictureWidth() > 0.0f && std::isfinite(asset->GetPictureWidth()));
+    FUZZ_CHECK(asset->GetPictureHeight() > 0.0f && std::isfinite(asset->GetPictureHeight()));
+    FUZZ_CHECK(!asset->GetFlag(-1) && !asset->GetFlag(SIM_Asset::kFlagCount));
+    for (const SIM_Modifier* m : asset->GetModifiers()) FUZZ_CHECK(!m->name.empty());
+  }
+  SIM_Finances::Instance().SetCash(1000.0f);
+  const std::vector<SIM_Asset*> all = SIM_Asset::All();
+  for (SIM_Asset* asset : all) asset->Buy();
+  CheckPlaces();
+  SIM_Asset::DailyUpdateAll();
+  CheckPlaces();
+  SIM_Asset::StealAssets();
+  CheckPlaces();
+  for (SIM_Asset* asset : all)
+    if (asset->IsOwned()) asset->Sell();
+  CheckPlaces();
+  FUZZ_CHECK(SIM_Asset::Owned().empty());
+  SIM_Asset::DeleteAll();
+  FUZZ_CHECK(SIM_Asset::All().empty() && SIM_Asset::Catalogue().empty());
+  GlobalNamedValues().Clear();
+  return 0;
+}
