@@ -17,6 +17,7 @@
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
+#include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
@@ -35,6 +36,8 @@ namespace {
 constexpr float kLoneChemistry = 0.5f;
 // A guest who rates the evening at one half or more thinks better of the player.
 constexpr float kLiked = 0.5f;
+// The flat's dirt at which the player cleans: germs grow from one half.
+constexpr float kTidyLine = 0.4f;
 
 // The quality the evening's type promises today: its factors' values as the evening weighs
 // them, and for a chance factor the middle of its draw (nothing is drawn here).
@@ -246,6 +249,17 @@ SIM_SoloActivityType* ChooseActivity() {
   for (const auto& type : SIM_SoloActivityType::All())
     if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
   if (choices.empty()) return nullptr;
+  // A tidy player cleans before the flat breeds germs: dirt past the line makes them ill.
+  const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt");
+  if (dirt && dirt->GetValue() >= kTidyLine) {
+    if (SIM_SoloActivityType* cleaning = Best(choices, [](const SIM_SoloActivityType& type) {
+          float worth = 0.0f;
+          for (const SIM_Modifier* m : type.GetModifiers())
+            if (m->name == "glob_dirt") worth -= m->amount;
+          return worth;
+        }))
+      return cleaning;
+  }
   const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
   const float draw = RandomUnit();
   if (job && !job->IsDayFree() && draw < 0.5f) {
