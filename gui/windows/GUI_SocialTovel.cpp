@@ -53,7 +53,10 @@ GUI_ST_Relate::GUI_ST_Relate(SIM_Relationship* relationship, bool highlighted)
 }
 
 void GUI_ST_Relate::Draw() {
-  if (!relationship_) return;
+  // The bond may have ended (or its world been replaced) while the screen was up: a card
+  // whose bond is gone draws nothing rather than reading freed memory.
+  const auto& live = SIM_Relationship::All();
+  if (!relationship_ || std::find(live.begin(), live.end(), relationship_) == live.end()) return;
   const float l = static_cast<float>(rect.left), t = static_cast<float>(rect.top);
   const float r = static_cast<float>(rect.right), b = static_cast<float>(rect.bottom);
   const float cx = (l + r) / 2.0f, cy = (t + b) / 2.0f;

@@ -324,6 +324,15 @@ TEST_F(PeopleWindowsTest, StandingScreenShowsAtMost28CardsEarningOnesFirst) {
   engine.EndScene();
   EXPECT_EQ(fifth->BandAlpha(), 128);
   EXPECT_EQ(dynamic_cast<GUI_ST_Relate*>(screen.Children()[5])->BandAlpha(), 0);
+
+  // A bond deleted while the screen is up (a world replaced under it): its card draws
+  // nothing and reads nothing freed; the others still draw.
+  delete plain[0];
+  plain[1]->SetStrength(1.0f);
+  engine.BeginRender();
+  screen.Draw();
+  engine.EndScene();
+  EXPECT_EQ(dynamic_cast<GUI_ST_Relate*>(screen.Children()[5])->BandAlpha(), 128);
   GUI_SocialTovel::Close();
 }
 
