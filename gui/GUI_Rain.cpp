@@ -128,6 +128,9 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
     intensity_ = std::min(intensity_ + kFadePerFrame, target_);
   else if (intensity_ > target_)
     intensity_ = std::max(intensity_ - kFadePerFrame, target_);
+  // A hundred steps of a hundredth do not add up to exactly 1 in floats: what is left within
+  // rounding of the target is the target, so a fade takes its hundred frames and no more.
+  if (std::fabs(intensity_ - target_) < 1e-4f) intensity_ = target_;
   intensity_ = std::clamp(intensity_, 0.0f, 1.0f);
 
   // 2. The loop follows whether it rains at all.
