@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <vector>
 
 #include "engine/BaseSprite.h"
 #include "engine/Timer.h"
@@ -42,5 +41,4 @@ class GUI_NightClubLights {
   std::array<Light, kLights> lights_{};
   int drawn_ = 0;
   Timer clock_;
-  std::vector<SpriteVertex> vertices_;
 };
