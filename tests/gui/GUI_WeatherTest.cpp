@@ -49,6 +49,8 @@ class WeatherEffectsTest : public rendertest::RenderTest {
     SetEffects(effects);
     SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, snowfall);
     GUI_Services::SetRecording(false);
+    // Thunder reached the sound manager through the shell: it goes, and its device with it.
+    GUI_Sounds::DestroyInstanceForTesting();
     plat::CloseAudio();
     RenderTest::TearDown();
   }
@@ -394,6 +396,9 @@ TEST_F(WeatherEffectsTest, FliesGatherWithTheDirtUpToTwelveWhateverTheSaveHolds)
   ASSERT_EQ(GUI_Insect::All().size(), 12u);
   // Cleaner: the first flies fly on, the rest wait where they are.
   SetGlobalValue("glob_dirt", 0.32f);
+  // The list is the program's: an earlier screen may have left its flies anywhere.
+  GUI_Insect::All()[0]->x = GUI_Insect::All()[0]->targetX = kW / 2.0f;
+  GUI_Insect::All()[0]->y = GUI_Insect::All()[0]->targetY = kH / 2.0f;
   const float firstX = GUI_Insect::All()[0]->x, firstY = GUI_Insect::All()[0]->y;
   const float secondX = GUI_Insect::All()[1]->x, secondY = GUI_Insect::All()[1]->y;
   const std::vector<uint32_t> px = Shot([] { GUI_FishTank::DrawFlies(); });
