@@ -38,10 +38,6 @@ double GUI_NightClubLights::NowMs() {
   return clock_.elapsed;
 }
 
-float GUI_NightClubLights::BaseSizeOf(int light) const {
-  return light >= 0 && light < kLights ? lights_[static_cast<size_t>(light)].base : 0.0f;
-}
-
 float GUI_NightClubLights::PeriodOf(int light) const {
   return light >= 0 && light < kLights ? lights_[static_cast<size_t>(light)].period : 0.0f;
 }

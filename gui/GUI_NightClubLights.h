@@ -26,7 +26,6 @@ class GUI_NightClubLights {
 
   // A light's size now: from its base size up to (not reaching) twice it, every period.
   float SizeOf(int light);
-  float BaseSizeOf(int light) const;
   float PeriodOf(int light) const;
   int DrawnLights() const { return drawn_; }
 

@@ -9,6 +9,7 @@
 #include "app/CInput.h"
 #include "engine/CallTrace.h"
 #include "engine/BaseSprite.h"
+#include "engine/Random.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Assets.h"
@@ -128,6 +129,7 @@ class AmbientSceneTest : public InGameTest {
 TEST_F(AmbientSceneTest, MainSceneRunsItsEffectsAndTheStormFlashesOverTheRoomUnderTheWindows) {
   // The shipped pictures, so the panels have their dark frames.
   engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  const uint32_t state = GetRandomState();
   Frame();
   const float fish = FishX();
   EXPECT_EQ(GUI_Insect::All().size(), 12u);  // the backdrop's flies
@@ -138,6 +140,7 @@ TEST_F(AmbientSceneTest, MainSceneRunsItsEffectsAndTheStormFlashesOverTheRoomUnd
   EXPECT_NE(FishX(), fish);
   EXPECT_EQ(GUI_Rain::Instance().ThunderCount(), 1);
   EXPECT_EQ(CountSound("data/sounds/thunder.ogg"), 1);
+  EXPECT_EQ(GetRandomState(), state);  // drops, flies, fish and thunder drew only looks
   // The flash covers the room, the avatar, the flies and the fish drawn before it ...
   const uint32_t room = Pixel(512, 400);
   EXPECT_GE(room & 0xFF, 0xF0u);

@@ -101,10 +101,7 @@ TEST_F(WeatherEffectsTest, RainFadesInWithItsLoopShowsDropsAndStopsAsItDriesUp) 
   EXPECT_FLOAT_EQ(rain.GetIntensity(), 0.1f);  // never past the target
 
   // Heavier rain: a hundredth a frame, a share of the 512 drops, white quads on the screen.
-  for (int i = 0; i < 89; ++i) rain.DrawFrame(1.0f, 1.0f);
-  EXPECT_NEAR(rain.GetIntensity(), 0.99f, 1e-4f);
-  rain.DrawFrame(1.0f, 1.0f);
-  rain.DrawFrame(1.0f, 1.0f);
+  for (int i = 0; i < 90; ++i) rain.DrawFrame(1.0f, 1.0f);
   EXPECT_FLOAT_EQ(rain.GetIntensity(), 1.0f);
   const std::vector<uint32_t> px = Shot([&] { rain.DrawFrame(1.0f, 1.0f); });
   EXPECT_EQ(rain.DrawnDrops(), GUI_Rain::kMaxDrops);
@@ -142,20 +139,6 @@ TEST_F(WeatherEffectsTest, SplashesAreFewLiveTheirTimeAndNoneComeWithoutRain) {
     }
   }
   EXPECT_EQ(rain.ActiveSplashes(), 0);
-}
-
-TEST_F(WeatherEffectsTest, TheToggleHidesTheRainAndSilencesItWithinAFrame) {
-  SIM_Weather::Instance().SetWeather(WEATHER_RAIN, 0.6f);
-  GUI_Rain::Instance().ResetForTesting();
-  GUI_Rain::Draw();
-  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
-  SetEffects(false);
-  EXPECT_EQ(Lit(Shot([] { GUI_Rain::Draw(); })), 0);
-  EXPECT_FALSE(plat::IsChannelPlaying(plat::kRainChannel));
-  // Turned on again, the loop comes back by the rain's own rule.
-  SetEffects(true);
-  GUI_Rain::Draw();
-  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -263,8 +246,11 @@ TEST_F(WeatherEffectsTest, SnowdropsShrinkEveryHundredMillisecondsAndGoAtSizeOne
 }
 
 TEST_F(WeatherEffectsTest, WithTheToggleOffRainSnowAndSnowdropsDrawNothingButTheLightsStillDo) {
-  SIM_Weather::Instance().SetWeather(WEATHER_SNOW, 1.0f);
-  GUI_Snow::ResetSnowdrops();
+  SIM_Weather::Instance().SetWeather(WEATHER_RAIN, 0.6f);
+  GUI_Rain::Instance().ResetForTesting();
+  GUI_Rain::Draw();
+  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
+  GUI_Snow::Instance().DrawFrame(1.0f, 1.0f);  // flakes everywhere
   GUI_SnowdropEffect::Instance().Start(100, 100, 8);
   SetEffects(false);
   EXPECT_EQ(Lit(Shot([] {
@@ -273,40 +259,26 @@ TEST_F(WeatherEffectsTest, WithTheToggleOffRainSnowAndSnowdropsDrawNothingButThe
               GUI_Rain::Draw();
             })),
             0);
+  EXPECT_FALSE(plat::IsChannelPlaying(plat::kRainChannel));  // silent within the frame
+  SetEffects(true);
+  GUI_Rain::Draw();  // and back by the rain's own rule
+  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
   GUI_NightClubLights lights;
-  GUI_Sounds& sounds = GUI_Sounds::Instance();
-  sounds.PlayNightclubMusic(GUI_NightClubLights::kMusic);
+  GUI_Sounds::Instance().PlayNightclubMusic(GUI_NightClubLights::kMusic);
   EXPECT_GT(Lit(Shot([&] { lights.Draw(); })), 1000);
-  plat::HaltChannel(plat::kNightclubChannel);
-  sounds.UpdateSounds();
-  GUI_Sounds::DestroyInstanceForTesting();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Night-club lights
 
-TEST_F(WeatherEffectsTest, LightsShowOnlyWithTheDanceMusicAndPulseFromBaseToTwiceIt) {
+// Whether they show is the music's (the night-club report's test); here, how they pulse.
+TEST_F(WeatherEffectsTest, EachLightGrowsFromItsBaseSizeToTwiceItOverItsPeriod) {
   GUI_NightClubLights lights;
-  EXPECT_EQ(Lit(Shot([&] { lights.Draw(); })), 0);
-  EXPECT_EQ(lights.DrawnLights(), 0);
-  GUI_Sounds& sounds = GUI_Sounds::Instance();
-  sounds.PlayNightclubMusic(GUI_NightClubLights::kMusic);
-  const std::vector<uint32_t> px = Shot([&] { lights.Draw(); });
-  EXPECT_EQ(lights.DrawnLights(), GUI_NightClubLights::kLights);
-  EXPECT_NE(px[static_cast<size_t>(130 * kW + 130)] & 0xFF, 0u);  // the first, at (130, 130)
-  plat::HaltChannel(plat::kNightclubChannel);
-  sounds.UpdateSounds();
-  lights.Draw();
-  EXPECT_EQ(lights.DrawnLights(), 0);
-  GUI_Sounds::DestroyInstanceForTesting();
-
-  EXPECT_EQ(lights.BaseSizeOf(0), 256.0f);
-  EXPECT_EQ(lights.BaseSizeOf(9), 82.0f);
   for (int i = 0; i < GUI_NightClubLights::kLights; ++i) {
     EXPECT_GE(lights.PeriodOf(i), 90.0f);
     EXPECT_LE(lights.PeriodOf(i), 300.0f);
   }
-  // Light 4 (base 64) over one of its periods, on the test's clock.
+  // Light 4 (base 64) over one of its periods.
   const float period = lights.PeriodOf(4);
   EXPECT_FLOAT_EQ(lights.SizeOf(4), 64.0f);
   clock.Advance(period / 2.0f);
@@ -351,16 +323,8 @@ TEST_F(WeatherEffectsTest, FishSpeedFollowsSizeAndAFishOffTheScreenTurnsBack) {
   GUI_FishTank::Spawn(small, 48.0f);
   EXPECT_FLOAT_EQ(std::fabs(big.speed), 0.085f);
   EXPECT_FLOAT_EQ(std::fabs(small.speed), 1.0f);
-  for (const GUI_FishTank::Fish* fish : {&big, &small}) {
-    EXPECT_EQ(fish->speed > 0, fish->headingRight);
-    if (fish->headingRight) {
-      EXPECT_LE(fish->x, -64.0f);
-    } else {
-      EXPECT_GE(fish->x, kW + 46.0f);
-    }
-    EXPECT_GE(fish->y, 64.0f);
-    EXPECT_LE(fish->y, kH - 64.0f);
-  }
+  EXPECT_EQ(big.speed > 0, big.headingRight);
+  EXPECT_TRUE(big.headingRight ? big.x <= -64.0f : big.x >= kW + 46.0f);
   // Every fish crosses and comes back the other way, within the screen's band of rows.
   GUI_FishTank tank;
   tank.DrawFrame(true, 3.0f);
@@ -418,10 +382,8 @@ TEST_F(WeatherEffectsTest, AFlyNearItsTargetPicksAnotherCloseByAndOnTheScreen) {
     fly.x = fly.targetX = 4.0f;
     fly.y = fly.targetY = kH - 4.0f;
     fly.Move(1.0f);
-    EXPECT_GE(fly.targetX, 0.0f);
-    EXPECT_LE(fly.targetX, 4.0f + 128.0f);
-    EXPECT_LE(fly.targetY, static_cast<float>(kH));
-    EXPECT_GE(fly.targetY, kH - 4.0f - 128.0f);
+    EXPECT_TRUE(fly.targetX >= 0.0f && fly.targetX <= 132.0f) << fly.targetX;
+    EXPECT_TRUE(fly.targetY <= kH && fly.targetY >= kH - 132.0f) << fly.targetY;
     // Three and a half pixels a frame, turning at most 3 degrees a frame step.
     EXPECT_NEAR(std::hypot(fly.x - 4.0f, fly.y - (kH - 4.0f)), 3.5f, 1e-3f);
   }
