@@ -37,6 +37,10 @@ void AppShell::PlayClick(int which) { GUI_Sounds::Instance().PlayClick(which); }
 void AppShell::PlaySound(const char* file, bool loop) {
   if (file) GUI_Sounds::Instance().PlaySound(file, loop);
 }
+
+void AppShell::PlaySoundPanned(const char* file, float volume, float pan) {
+  if (file) GUI_Sounds::Instance().PlaySoundPanned(file, volume, pan);
+}
 void AppShell::StopSound(const char* file) {
   if (file) GUI_Sounds::Instance().StopSound(file);
 }

@@ -30,6 +30,7 @@ class AppShell : public GUI_Shell {
 
   void PlayClick(int which) override;
   void PlaySound(const char* file, bool loop) override;
+  void PlaySoundPanned(const char* file, float volume, float pan) override;
   void StopSound(const char* file) override;
   void UpdateSounds() override;
   void BuildMusicPlayList() override;

@@ -24,6 +24,7 @@
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
+#include "gui/GUI_Rain.h"
 #include "gui/GUI_SimScreens.h"
 #include "gui/GUI_TextureSet.h"
 #include "hooks/HOOK_Hooks.h"
@@ -192,6 +193,9 @@ void Game::Frame() {
   }
   currentMode_->Update();
   currentMode_->Draw();
+  // The rain's loop belongs to the in-game screen: in any other mode it stops this frame, and
+  // the rain starts it again once the screen is drawn.
+  if (currentMode_ != &GUI_GUI::Instance()) GUI_Rain::SilenceIfBuilt();
   D3DEngine::Instance().EndScene();
   FlushGdiText(-1);
   SetGdiCharacterBudget(-1);

@@ -78,6 +78,11 @@ void GUI_Services::PlaySound(const char* file) {
   if (file) Shell().PlaySound(file, false);
 }
 
+void GUI_Services::PlaySoundPanned(const char* file, float volume, float pan) {
+  if (S().recording) S().sounds.emplace_back(file ? file : "");
+  if (file) Shell().PlaySoundPanned(file, volume, pan);
+}
+
 void GUI_Services::StopSound(const char* file) {
   if (S().recording) S().stops.emplace_back(file ? file : "");
   if (file) Shell().StopSound(file);

@@ -40,6 +40,8 @@ class GUI_Services {
   // --- Sound ---
   static void PlayClick();
   static void PlaySound(const char* file);
+  // An effect at a volume (0..1) and pan (-1 left .. 1 right); recorded like PlaySound.
+  static void PlaySoundPanned(const char* file, float volume, float pan);
   // Stops every slot playing that file.
   static void StopSound(const char* file);
   // A looping or single effect whose slot the caller keeps (-1: none), and the slot stopped

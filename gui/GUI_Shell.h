@@ -55,6 +55,8 @@ class GUI_Shell {
   // The sound manager.
   virtual void PlayClick(int which) {}
   virtual void PlaySound(const char* file, bool loop) {}
+  // An effect at a volume (0..1) and pan (-1 left .. 1 right).
+  virtual void PlaySoundPanned(const char* file, float volume, float pan) {}
   // Stops every slot playing that file.
   virtual void StopSound(const char* file) {}
   virtual void UpdateSounds() {}

@@ -16,6 +16,7 @@
 #include "sim/SIM_Rumour.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Venues.h"
 
 GUI_PostMortem* GUI_PostMortem::instance = nullptr;
 
@@ -148,6 +149,8 @@ GUI_PostMortem::GUI_PostMortem(SIM_SocialiseInstance* evening) : evening(evening
     fortuneCookie->SetTooltip(fortune.c_str(), 60);
     AddButton(fortuneCookie);
   }
+  if (dynamic_cast<SIM_NightclubInstance*>(evening))
+    nightClubLights = std::make_unique<GUI_NightClubLights>();
   // A report without an evening (nothing to explain) shows no hints.
   if (!evening) return;
   ShowHint("postmortem_gen");
@@ -217,6 +220,7 @@ void GUI_PostMortem::Draw() {
                               "tahoma bold", 22, boxW, 1, 255, 255, 255);
   }
   GUI_Services::FlushText();
+  if (nightClubLights) nightClubLights->Draw();
   GUI_HintHelp::DrawOpen();
 }
 

@@ -7,11 +7,13 @@
 // continue or the next day closes it.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/CTexturedSprite.h"
 #include "gui/GUI_IconButton.h"
+#include "gui/GUI_NightClubLights.h"
 #include "gui/GUI_WindowBase.h"
 
 class GUI_ButtonText;
@@ -62,6 +64,8 @@ class GUI_PostMortem : public GUI_WindowBase {
   // Null unless the evening was a Chinese meal.
   GUI_IconButton* FortuneCookie() const { return fortuneCookie; }
   const std::string& Fortune() const { return fortune; }
+  // The disco lights of a night-club evening (pulsing while its music plays); null otherwise.
+  GUI_NightClubLights* Lights() const { return nightClubLights.get(); }
   // The centre of the portrait, where the chosen guest's elbow line ends.
   float PortraitX() const { return static_cast<float>(kLeft + 80); }
   float PortraitY() const { return static_cast<float>(kTop + 104); }
@@ -82,6 +86,7 @@ class GUI_PostMortem : public GUI_WindowBase {
   GUI_ButtonText* continueButton = nullptr;
   GUI_IconButton* fortuneCookie = nullptr;
   std::string fortune;
+  std::unique_ptr<GUI_NightClubLights> nightClubLights;
   std::vector<std::string> lines;
   std::vector<GUI_PostMortemIcon*> icons;
 };

@@ -20,7 +20,9 @@
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_Postit.h"
+#include "gui/GUI_Rain.h"
 #include "gui/GUI_WindowManager.h"
+#include "platform/Audio.h"
 #include "platform/Window.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -29,6 +31,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Sounds.h"
+#include "sim/SIM_Weather.h"
 #include "support/RecordingSounds.h"
 #include "support/TestSupport.h"
 #include "sim/SIM_Screens.h"
@@ -331,6 +334,33 @@ TEST_F(GameTest, NewGameEntersTheInGameScreen) {
   EXPECT_EQ(GUI_GUI::Instance().GetMode(), GUI_GUI::kMainScreen);
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
   EXPECT_TRUE(SIM_Statistics::Instance().IsPlayTimerRunning());
+}
+
+TEST_F(GameTest, TheRainLoopStopsOutsideTheInGameScreenAndComesBackWithIt) {
+  std::filesystem::create_directories(dir.Path() / "data/sounds");
+  std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/sounds/rain_loop.ogg",
+                             dir.Path() / "data/sounds/rain_loop.ogg");
+  StartGame();
+  SIM_PlayerOptions& options = SIM_PlayerOptions::Instance();
+  const bool effects = options.GetToggle(SIM_PlayerOptions::kEnableWeatherEffects);
+  options.SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, true);
+  SIM_Weather::Instance().SetWeather(WEATHER_RAIN, 0.5f);
+  GUI_Rain::Instance().ResetForTesting();
+  Game::Instance().SetCurrentMode(&GUI_GUI::Instance());
+  Game::Instance().Frame();
+  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
+  // To the main menu: silent from its first frame.
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  Game::Instance().Frame();
+  EXPECT_FALSE(plat::IsChannelPlaying(plat::kRainChannel));
+  EXPECT_FALSE(GUI_Rain::Instance().IsPlaying());
+  // And back: the rain's own rule starts the loop again.
+  Game::Instance().SetMode(GAMEMODE_INGAME);
+  Game::Instance().Frame();
+  EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
+  GUI_Rain::Instance().ResetForTesting();
+  SIM_Weather::Instance().Clear();
+  options.SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
 }
 
 TEST_F(GameTest, AFrameUpdatesDrawsAndPresents) {

@@ -9,6 +9,7 @@
 #include "app/CInput.h"
 #include "engine/CallTrace.h"
 #include "engine/BaseSprite.h"
+#include "engine/Random.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Assets.h"
@@ -16,13 +17,16 @@
 #include "gui/GUI_Backdrop.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Calendar.h"
+#include "gui/GUI_Career.h"
 #include "gui/GUI_Date.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_Email.h"
+#include "gui/GUI_FishTank.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Rain.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_ValuePanel.h"
 #include "gui/GUI_WindowManager.h"
@@ -36,8 +40,10 @@
 #include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Weather.h"
 
 namespace {
 
@@ -46,17 +52,6 @@ using guitest::GuiTest;
 bool Called(const std::string& name) {
   const auto& calls = TracedCalls();
   return std::find(calls.begin(), calls.end(), name) != calls.end();
-}
-
-// Whether the names appear in this order (others may come between).
-bool InOrder(const std::vector<std::string>& names) {
-  const auto& calls = TracedCalls();
-  auto it = calls.begin();
-  for (const auto& name : names) {
-    it = std::find(it, calls.end(), name);
-    if (it == calls.end()) return false;
-  }
-  return true;
 }
 
 // A window that takes the keyboard and records what it is given.
@@ -101,57 +96,111 @@ class InGameTest : public GuiTest {
   int toggles = 0;
 };
 
-TEST_F(InGameTest, MainSceneIsDrawnInItsOrder) {
+// The scene with fish kept, a dirty flat and a storm, on the test's clock: twelve ms a frame.
+class AmbientSceneTest : public InGameTest {
+ protected:
+  void SetUp() override {
+    InGameTest::SetUp();
+    screen.StartGame();  // the frame timer starts again on the test's clock
+    GUI_Rain::Instance().ResetForTesting();
+    effects = SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableWeatherEffects);
+    SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, true);
+    SetGlobalValue("fish", 1.0f);
+    SetGlobalValue("glob_dirt", 1.0f);
+    SIM_Weather::Instance().SetWeather(WEATHER_RAIN, 1.0f);
+  }
+  void TearDown() override {
+    GUI_Rain::Instance().ResetForTesting();
+    SIM_Weather::Instance().Clear();
+    SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
+    InGameTest::TearDown();
+  }
+  void Step() {
+    clock.Advance(12);
+    Frame();
+  }
+  static float FishX() { return GUI_FishTank::Instance().GetFish(0).x; }
+  static float Rain() { return GUI_Rain::Instance().GetIntensity(); }
+
+  ManualTimerClock clock;
+  bool effects = false;
+};
+
+TEST_F(AmbientSceneTest, MainSceneRunsItsEffectsAndTheStormFlashesOverTheRoomUnderTheWindows) {
+  // The shipped pictures, so the panels have their dark frames.
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
+  const uint32_t state = GetRandomState();
   Frame();
-  // The status panels are windows: that they lie over the scene and under the dialogs is
-  // checked by what is drawn (GUI_StatusPanelsTest).
-  EXPECT_TRUE(InOrder({"GUI_FishTank::DrawFlies", "GUI_FishTank::Draw", "GUI_Snow::Draw", "GUI_Snow::DrawSnowdrops", "GUI_Rain::Draw"}));
+  const float fish = FishX();
+  EXPECT_EQ(GUI_Insect::All().size(), 12u);  // the backdrop's flies
+  EXPECT_FLOAT_EQ(Rain(), 0.01f);
+  EXPECT_EQ(GUI_Rain::Instance().ThunderCount(), 0);
+  clock.Advance(1);  // a short frame: the flash has hardly faded when it is drawn
+  Frame();
+  EXPECT_NE(FishX(), fish);
+  EXPECT_EQ(GUI_Rain::Instance().ThunderCount(), 1);
+  EXPECT_EQ(CountSound("data/sounds/thunder.ogg"), 1);
+  EXPECT_EQ(GetRandomState(), state);  // drops, flies, fish and thunder drew only looks
+  // The flash covers the room, the avatar, the flies and the fish drawn before it ...
+  const uint32_t room = Pixel(512, 400);
+  EXPECT_GE(room & 0xFF, 0xF0u);
+  EXPECT_GE(room >> 8 & 0xFF, 0xF0u);
+  // ... but the panels lie over it.
+  const GUI_Rect& career = GUI_Career::Instance()->GetRect();
+  const uint32_t panel = Pixel((career.left + career.right) / 2, (career.top + career.bottom) / 2);
+  EXPECT_LT(panel & 0xFF, 0xC0u);
 }
 
-TEST_F(InGameTest, ExactlyOneFullScreenThingIsShown) {
+TEST_F(AmbientSceneTest, ExactlyOneFullScreenThingIsShown) {
+  Step();  // the fish are spawned
+  float fish = FishX(), rain = Rain();
   GUI_YearlyReview::Instance()->Show();
   ClearTracedCalls();
-  Frame();
+  Step();
   EXPECT_TRUE(Called("GUI_YearlyReview::Draw"));
-  EXPECT_FALSE(Called("GUI_FishTank::Draw"));
+  EXPECT_EQ(FishX(), fish);
+  EXPECT_EQ(Rain(), rain);
   GUI_YearlyReview::Instance()->Close();
 
   // The day's summary draws its room (with the weather) instead of the main scene.
   GUI_WorkDay::Instance()->Show();
   SIM_SIM::Instance().SetPhase(0);
-  ClearTracedCalls();
-  Frame();
-  EXPECT_TRUE(Called("GUI_Rain::Draw"));
-  EXPECT_FALSE(Called("GUI_FishTank::Draw"));
-  GUI_Services::SetRecording(true);
+  Step();
+  EXPECT_GT(Rain(), rain);
+  EXPECT_EQ(FishX(), fish);
+  rain = Rain();
   GUI_FMVScreen::Show("FMV_MUGGED");
-  ClearTracedCalls();
-  Frame();
+  Step();
   EXPECT_TRUE(Queued(Translate("FMV_MUGGED")));
-  EXPECT_FALSE(Called("GUI_Rain::Draw"));
+  EXPECT_EQ(Rain(), rain);
   GUI_FMVScreen::Close();
-  GUI_Services::SetRecording(false);
   GUI_WorkDay::Instance()->Close();
   SIM_SIM::Instance().SetPhase(2);
 
   // The report stands in for the main scene (an evening-less report draws its page alone).
   GUI_PostMortem::Open(nullptr);
-  ClearTracedCalls();
-  Frame();
+  Step();
   EXPECT_TRUE(GUI_PostMortem::IsOpen());
-  EXPECT_FALSE(Called("GUI_FishTank::Draw"));
+  EXPECT_EQ(FishX(), fish);
+  EXPECT_EQ(Rain(), rain);
   GUI_PostMortem::Close();
 
   screen.SetMode(GUI_GUI::kSocialStanding);
-  ClearTracedCalls();
-  Frame();
+  Step();
   // The standing screen alone: no scene, no weather.
-  EXPECT_FALSE(Called("GUI_FishTank::Draw"));
-  EXPECT_FALSE(Called("GUI_Rain::Draw"));
+  EXPECT_EQ(FishX(), fish);
+  EXPECT_EQ(Rain(), rain);
   screen.SetMode(5);
   ClearTracedCalls();
-  Frame();
+  Step();
   EXPECT_TRUE(TracedCalls().empty());
+  EXPECT_EQ(FishX(), fish);
+
+  // Back on the main scene everything moves again.
+  screen.SetMode(GUI_GUI::kMainScreen);
+  Step();
+  EXPECT_NE(FishX(), fish);
+  EXPECT_GT(Rain(), rain);
 }
 
 TEST_F(InGameTest, SlowFrameStepIsCappedAtThree) {

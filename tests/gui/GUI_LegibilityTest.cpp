@@ -23,9 +23,12 @@
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
 #include "gui/GUI_Postit.h"
+#include "gui/GUI_Rain.h"
+#include "gui/GUI_Snow.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Weather.h"
@@ -70,6 +73,8 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     });
   }
   void TearDown() override {
+    GUI_Rain::Instance().ResetForTesting();
+    SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
     SetGdiTextDrawObserver(nullptr);
     SIM_SaveGame::SetFolder("");
     GUI_MenuIntro::SetSpeed(1.0f);
@@ -109,7 +114,17 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     FlushGdiText(-1);
   }
 
-  void DrawScreen(const std::string& screen) {
+  // The heaviest weather behind a screen's texts: a storm whose thunder flashes on the frame
+  // measured, or the whole snowfall.
+  void DrawScreen(std::string screen) {
+    effects = SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableWeatherEffects);
+    if (screen == "storm" || screen == "stormday" || screen == "snow") {
+      SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, true);
+      SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, 1.0f);
+      SIM_Weather::Instance().SetWeather(screen == "snow" ? WEATHER_SNOW : WEATHER_RAIN, 1.0f);
+      storm = screen != "snow";
+      screen = screen == "stormday" ? "weekday" : "ingame";
+    }
     Game& game = Game::Instance();
     if (screen == "main") {
       game.SetInGame(true);  // every button shows
@@ -148,6 +163,7 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       for (const char* note : {"Bowling match today!", "Evening class tonight", "Buy cat food",
                                "Feed the fish"})
         ASSERT_NE(GUI_Postit::AddPostit(note, 0), nullptr);
+      if (storm) GUI_Rain::Instance().ResetForTesting();  // the first rainy frame thunders
       Frame(GUI_GUI::Instance());
     } else {
       GUI_WorkDay::SetFactsSource([] {
@@ -170,17 +186,28 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       while (GUI_WorkDay::Instance()->TypedCharacters() < static_cast<float>(characters))
         Frame(GUI_GUI::Instance());
       observing = true;
+      if (storm) GUI_Rain::Instance().ResetForTesting();
       Frame(GUI_GUI::Instance());
     }
   }
 
   bool observing = true;
+  bool storm = false;
+  bool effects = false;
   int measured = 0;
   double lowest = 100.0;
 };
 
 TEST_P(LegibilityTest, EveryTextStandsOutFromWhatIsBehindIt) {
-  DrawScreen(std::get<0>(GetParam()));
+  const std::string screen = std::get<0>(GetParam());
+  DrawScreen(screen);
+  // The weather was there: a flash on the measured frame, or every flake falling.
+  if (storm) {
+    EXPECT_GT(GUI_Rain::Instance().GetFlash(), 0.5f);
+  }
+  if (screen == "snow") {
+    EXPECT_EQ(GUI_Snow::Instance().FallingFlakes(), GUI_Snow::kFlakes);
+  }
   EXPECT_GT(measured, 0);
   RecordProperty("lowest_contrast", std::to_string(lowest));
 }
@@ -188,7 +215,8 @@ TEST_P(LegibilityTest, EveryTextStandsOutFromWhatIsBehindIt) {
 INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                          ::testing::Combine(::testing::Values("main", "options", "new", "intro",
                                                               "save", "load", "ingame", "weekday",
-                                                              "weekend"),
+                                                              "weekend", "storm", "stormday",
+                                                              "snow"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +

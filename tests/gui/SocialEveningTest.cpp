@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/CInput.h"
+#include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
@@ -24,7 +25,9 @@
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_Services.h"
 #include "gui/PlayFixture.h"
+#include "gui/GUI_NightClubLights.h"
 #include "gui/windows/GUI_PostMortem.h"
+#include "platform/Audio.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
@@ -309,6 +312,40 @@ TEST_F(SocialEveningTest, AChineseMealLeavesACookieWithoutTouchingTheGamesDraws)
   Frame();  // an evening without guests draws its page alone
   GUI_PostMortem::Close();
   EXPECT_FALSE(GUI_PostMortem::IsOpen());
+}
+
+TEST_F(SocialEveningTest, ANightClubsReportPulsesItsLightsWhileTheMusicPlaysAndNoOtherDoes) {
+  SIM_SocialiseType::ClearForTesting();
+  SIM_SocialiseType* club = SIM_SocialiseType::Add("nightclub");
+  club->category = "NIGHTCLUB";
+  SIM_SocialiseType* pub = SIM_SocialiseType::Add("pub");
+  pub->category = "BEER";
+  GUI_Sounds& sounds = GUI_Sounds::Instance();
+
+  GUI_PostMortem* report = GUI_PostMortem::Open(SIM_SocialiseInstance::CreateForType(club));
+  ASSERT_NE(report->Lights(), nullptr);
+  CloseHints();
+  Frame();  // no music yet: no lights
+  EXPECT_EQ(report->Lights()->DrawnLights(), 0);
+  sounds.PlayNightclubMusic("data/sounds/dancemusic.ogg");
+  ASSERT_TRUE(sounds.IsNightclubPlaying());
+  Frame();
+  EXPECT_EQ(report->Lights()->DrawnLights(), GUI_NightClubLights::kLights);
+  // The evening's track ends: the lights go out with it.
+  plat::HaltChannel(plat::kNightclubChannel);
+  sounds.UpdateSounds();
+  Frame();
+  EXPECT_EQ(report->Lights()->DrawnLights(), 0);
+
+  // A pub evening has none, whatever plays.
+  sounds.PlayNightclubMusic("data/sounds/dancemusic.ogg");
+  report = GUI_PostMortem::Open(SIM_SocialiseInstance::CreateForType(pub));
+  EXPECT_EQ(report->Lights(), nullptr);
+  CloseHints();
+  Frame();
+  GUI_PostMortem::Close();
+  plat::HaltChannel(plat::kNightclubChannel);
+  sounds.UpdateSounds();
 }
 
 }  // namespace
