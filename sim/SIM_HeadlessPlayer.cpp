@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Asset.h"
@@ -18,6 +19,8 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PetBase.h"
+#include "sim/SIM_PetFood.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
@@ -280,6 +283,7 @@ int FillTheDay() {
       ++matches;
       continue;
     }
+    if (AttendEveningClass()) continue;
     SIM_SoloActivityType* type = ChooseActivity();
     if (!type) break;
     type->Start();
@@ -288,6 +292,39 @@ int FillTheDay() {
       headless->AnswerHobbyWindows();
   }
   return matches;
+}
+
+namespace {
+int g_classAttendances = 0;
+}  // namespace
+
+int ClassAttendances() { return g_classAttendances; }
+
+bool AttendEveningClass() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0 || !sim.IsLastAct())
+    return false;
+  for (HOOK_EveningClassType* type : EnrolledEveningClasses()) {
+    if (!type->IsAvailableToday() || !type->IsAffordable()) continue;
+    type->Start();
+    ++g_classAttendances;
+    return true;
+  }
+  return false;
+}
+
+int FeedThePets() {
+  int packs = 0;
+  for (SIM_Asset* asset : SIM_Asset::Catalogue()) {
+    auto* food = dynamic_cast<SIM_PetFood*>(asset);
+    if (!food) continue;
+    const SIM_PetBase* pet = Pets[food->GetSpecies()];
+    if (!pet || !pet->IsOwned() || !pet->IsReminderUp()) continue;
+    if (food->GetPrice() > SIM_Finances::Instance().GetCash()) continue;
+    food->Buy();
+    ++packs;
+  }
+  return packs;
 }
 
 bool PlayTeamMatch() {
@@ -305,8 +342,10 @@ int Shop() {
   int done = 0;
   if (RandomChance(0.04f)) {
     std::vector<SIM_Asset*> affordable;
+    // Food is bought for the pets the player has (FeedThePets), not on a whim.
     for (SIM_Asset* asset : SIM_Asset::Catalogue())
-      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash)
+      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash &&
+          !dynamic_cast<SIM_PetFood*>(asset))
         affordable.push_back(asset);
     if (!affordable.empty()) {
       affordable[static_cast<size_t>(RandomBelow(static_cast<int>(affordable.size())))]->Buy();
@@ -322,6 +361,7 @@ int Shop() {
       done = -1;
     }
   }
+  FeedThePets();
   // The quickest way the player has the means for: own transport before the bus or a walk.
   for (const auto& method : SIM_CommuteMethod::All()) {
     if (method->TransportAssets().empty() || !method->IsAvailable()) continue;
