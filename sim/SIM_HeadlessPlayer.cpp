@@ -252,6 +252,18 @@ SIM_SoloActivityType* ChooseActivity() {
   for (const auto& type : SIM_SoloActivityType::All())
     if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
   if (choices.empty()) return nullptr;
+  // A player without a course signs up for one while some course is open to them.
+  if (EnrolledEveningClasses().empty()) {
+    const auto enrolment = std::find_if(choices.begin(), choices.end(), [](const SIM_SoloActivityType* t) {
+      return t->GetName() == "eveningclasses";
+    });
+    const bool open = std::any_of(HOOK_EveningClassType::All().begin(), HOOK_EveningClassType::All().end(),
+                                  [](const auto& type) {
+                                    return type->GetCategory() >= 0 && !type->IsCompleted() &&
+                                           type->IsAffordable() && type->ArePrerequisitesMet();
+                                  });
+    if (enrolment != choices.end() && open) return *enrolment;
+  }
   // A tidy player cleans before the flat breeds germs: dirt past the line makes them ill.
   const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt");
   if (dirt && dirt->GetValue() >= kTidyLine) {

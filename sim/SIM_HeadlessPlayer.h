@@ -41,8 +41,9 @@ SIM_JobBase* MaybeApplyForAJob();
 // answer is then put aside (its letter goes with the day's mail). Returns the jobs taken.
 int AnswerOffers();
 
-// What the day's free slot goes on: of the activities offered today and affordable, the one
-// that cleans most while the flat's dirt is at 0.4 or more; otherwise half the
+// What the day's free slot goes on: of the activities offered today and affordable, the
+// enrolment for evening classes while no course is enrolled and one is open to the player;
+// else the one that cleans most while the flat's dirt is at 0.4 or more; otherwise half the
 // time (with a job) the one that does most for the job's promotion attributes, a quarter of
 // the time the one that does most for the player's mood (happiness up; boredom, stress and
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
