@@ -252,18 +252,6 @@ SIM_SoloActivityType* ChooseActivity() {
   for (const auto& type : SIM_SoloActivityType::All())
     if (type->IsAvailableToday() && type->IsAffordable()) choices.push_back(type.get());
   if (choices.empty()) return nullptr;
-  // A player without a course signs up for one while some course is open to them.
-  if (EnrolledEveningClasses().empty()) {
-    const auto enrolment = std::find_if(choices.begin(), choices.end(), [](const SIM_SoloActivityType* t) {
-      return t->GetName() == "eveningclasses";
-    });
-    const bool open = std::any_of(HOOK_EveningClassType::All().begin(), HOOK_EveningClassType::All().end(),
-                                  [](const auto& type) {
-                                    return type->GetCategory() >= 0 && !type->IsCompleted() &&
-                                           type->IsAffordable() && type->ArePrerequisitesMet();
-                                  });
-    if (enrolment != choices.end() && open) return *enrolment;
-  }
   // A tidy player cleans before the flat breeds germs: dirt past the line makes them ill.
   const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt");
   if (dirt && dirt->GetValue() >= kTidyLine) {
@@ -296,7 +284,8 @@ int FillTheDay() {
       continue;
     }
     if (AttendEveningClass()) continue;
-    SIM_SoloActivityType* type = ChooseActivity();
+    SIM_SoloActivityType* type = CourseToSignUpFor();
+    if (!type) type = ChooseActivity();
     if (!type) break;
     type->Start();
     // A web or TV window the activity opened is answered at once, as a player would.
@@ -323,6 +312,18 @@ bool AttendEveningClass() {
     return true;
   }
   return false;
+}
+
+SIM_SoloActivityType* CourseToSignUpFor() {
+  if (!EnrolledEveningClasses().empty()) return nullptr;
+  SIM_SoloActivityType* enrolment = SIM_SoloActivityType::TryFind("eveningclasses");
+  if (!enrolment || !enrolment->IsAvailableToday() || !enrolment->IsAffordable()) return nullptr;
+  const auto& all = HOOK_EveningClassType::All();
+  const bool open = std::any_of(all.begin(), all.end(), [](const auto& type) {
+    return type->GetCategory() >= 0 && !type->IsCompleted() && type->IsAffordable() &&
+           type->ArePrerequisitesMet();
+  });
+  return open ? enrolment : nullptr;
 }
 
 int FeedThePets() {

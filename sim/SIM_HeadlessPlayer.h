@@ -41,21 +41,24 @@ SIM_JobBase* MaybeApplyForAJob();
 // answer is then put aside (its letter goes with the day's mail). Returns the jobs taken.
 int AnswerOffers();
 
-// What the day's free slot goes on: of the activities offered today and affordable, the
-// enrolment for evening classes while no course is enrolled and one is open to the player;
-// else the one that cleans most while the flat's dirt is at 0.4 or more; otherwise half the
+// What the day's free slot goes on: of the activities offered today and affordable, the one
+// that cleans most while the flat's dirt is at 0.4 or more; otherwise half the
 // time (with a job) the one that does most for the job's promotion attributes, a quarter of
 // the time the one that does most for the player's mood (happiness up; boredom, stress and
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
 // first found of equals), else a random one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
 // Fills every free slot of the day: the team's match when it is offered, an enrolled class
-// on the day's last slot, else ChooseActivity's choice. Returns the team matches played.
+// on the day's last slot, the enrolment while no course is enrolled (CourseToSignUpFor), else
+// ChooseActivity's choice. Returns the team matches played.
 int FillTheDay();
 
 // An enrolled class that meets today, when the day's last slot is free and the class is
 // affordable: attended (the attendance uses the slot). True when one was attended.
 bool AttendEveningClass();
+// The "eveningclasses" activity, when no course is enrolled, it is offered today and some
+// course is open to the player (affordable, its requirements met, not completed); else null.
+SIM_SoloActivityType* CourseToSignUpFor();
 // Classes attended that way in the run (a figure; kept through new games and loads).
 int ClassAttendances();
 // A pack of food for every owned pet whose food reminder is up (its stock is 2 days or

@@ -570,7 +570,7 @@ void ReadPet(Reader& r, const char* tag, SavePet& pet, bool dog, bool hamster) {
   pet.noFood = r.Int(st::kNoFood);
   pet.name = r.String(st::kName);
   if (hamster) pet.age = r.Int(st::kAge);
-  if (r.Peek(st::kFoodReminder)) pet.reminder = r.Flag(st::kFoodReminder) ? 1 : 0;
+  pet.reminder = r.Peek(st::kFoodReminder) ? (r.Flag(st::kFoodReminder) ? 1 : 0) : -1;
   r.Close(tag);
 }
 

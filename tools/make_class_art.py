@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Draws the evening classes' pictures: the five school icons (48 x 48, a white emblem on a
-round coloured badge), the diploma of a finished course (382 x 125, a scroll with a ribbon)
+round badge in the school's colour), the diploma of a finished course (382 x 125, a scroll
+with a seal on a wooden board; BMP pictures have no transparency)
 and the picture of the cat that ate the fish (64 x 64). Deterministic; needs only the standard
 library and the helpers of make_gui_art.py and make_asset_art.py.
 
@@ -21,8 +22,9 @@ S = 48
 
 
 def badge(colour):
-    rows = canvas(S, S)
-    disc(rows, 24, 24, 22.5, tuple(c // 2 for c in colour[:3]) + (255,))
+    # BMP has no alpha: the icon is a whole tile, a lighter disc on the school's colour.
+    rows = canvas(S, S, tuple(c // 2 for c in colour[:3]) + (255,))
+    box(rows, 2, 2, S - 2, S - 2, tuple(c * 3 // 4 for c in colour[:3]) + (255,), 4)
     disc(rows, 24, 24, 20.5, colour)
     return rows
 
@@ -82,9 +84,11 @@ def icon_adult():
 
 def diploma():
     w, h = 382, 125
-    rows = canvas(w, h)
     paper = (238, 226, 196, 255)
     edge = (190, 168, 120, 255)
+    # BMP has no alpha: a dark wooden board behind the scroll fills the picture.
+    rows = canvas(w, h, (70, 48, 30, 255))
+    box(rows, 2, 2, w - 2, h - 2, (96, 66, 40, 255), 6)
     box(rows, 24, 10, w - 24, h - 10, edge, 6)
     box(rows, 27, 13, w - 27, h - 13, paper, 5)
     for x in (20, w - 20):

@@ -84,6 +84,11 @@ bool GUI_PetDetails::OnClick(float x, float y) {
 
 void GUI_PetDetails::OnKeyDown(int key) {
   if (!editing_) return;
+  // A load may have rebuilt the pets since the last frame.
+  if (!StillThere(pet_)) {
+    EndEditing();
+    return;
+  }
   if (key == kKeyEscape || key == kKeyEnter) {
     EndEditing();
     return;

@@ -164,7 +164,7 @@ SaveGameData FullRecord() {
   d.beenOnTeam = true;
   d.classes = {"pottery", "french"};
   d.hiscore = 9001;
-  d.dog = {2, 1, "Rex", 0};
+  d.dog = {2, 1, "Rex", 0, 1};
   d.cat = {0, 3, "Tom", 0};
   d.fish = {0, 0, "Bubbles", 0};
   d.parrot = {0, 0, "", 0};
@@ -247,7 +247,7 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "alcoholic bloodalcohol books book read events event triggered achievements song progress "
       "quality chunks screenplay theory story royalties royalty income total lastcheque strings "
       "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
-      "dog burglars nofood cat fish parrot hamster age petfood catfood dogfood fishfood "
+      "dog burglars nofood foodreminder cat fish parrot hamster age petfood catfood dogfood fishfood "
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
       "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
       "level cooldown socialtovel prereqs prereq first below job_offers job_offer pool "
