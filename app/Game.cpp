@@ -65,6 +65,8 @@ void ConnectSimulationSounds() {
   backend.stopSound = [](const std::string& file) { GUI_Sounds::Instance().StopSound(file); };
   backend.stopMusic = [] { GUI_Sounds::Instance().StopMusic(); };
   backend.resetPersonSoundTimer = [] { GUI_Sounds::Instance().ResetPersonSoundTimer(); };
+  backend.resetDogSoundTimer = [] { GUI_Sounds::Instance().ResetDogSoundTimer(); };
+  backend.resetCatSoundTimer = [] { GUI_Sounds::Instance().ResetCatSoundTimer(); };
   backend.playNightclubMusic = [](const std::string& file) {
     GUI_Sounds::Instance().PlayNightclubMusic(file);
   };

@@ -67,6 +67,8 @@
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/HOOK_Achievements.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_PetBase.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_WebTV.h"
@@ -223,6 +225,7 @@ int main(int argc, char** argv) {
   SIM_Relationship::ResetFriendsLost();
   int friendsMax = SIM_Vesk::Instance()->CountFriends();
   int daysIll = 0;
+  int petsOwnedMax = 0;
   float dirtMax = 0.0f;
   // Promotions: a grade above the one held the day before in the same job.
   int promotions = 0;
@@ -252,6 +255,7 @@ int main(int argc, char** argv) {
     dayUs.push_back(us);
     friendsMax = std::max(friendsMax, SIM_Vesk::Instance()->CountFriends());
     if (!SIM_Health::Instance().IsHealthy()) ++daysIll;
+    petsOwnedMax = std::max(petsOwnedMax, SIM_PetBase::CountOwned());
     if (const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt"))
       dirtMax = std::max(dirtMax, dirt->GetValue());
     const auto nowGrade = grade();
@@ -336,6 +340,14 @@ int main(int argc, char** argv) {
   std::printf("burglaries %d\n", SIM_Crime::BurglariesTried());
   std::printf("days_ill %d\n", daysIll);
   std::printf("dirt_max %s\n", FormatFixed(dirtMax, 3).c_str());
+  int classesCompleted = 0;
+  for (const auto& type : HOOK_EveningClassType::All())
+    if (type->IsCompleted()) ++classesCompleted;
+  std::printf("class_attendances %d\n", headless::ClassAttendances());
+  std::printf("classes_completed %d\n", classesCompleted);
+  std::printf("classes_enrolled %zu\n", EnrolledEveningClasses().size());
+  std::printf("pets_owned_max %d\n", petsOwnedMax);
+  std::printf("pets_lost %d\n", SIM_PetBase::PetsLost());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

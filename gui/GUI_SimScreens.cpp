@@ -25,9 +25,12 @@
 #include "gui/windows/GUI_DebugWatchers.h"
 #include "gui/windows/GUI_Crossword.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_EveningClassPostMortem.h"
+#include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_Match3Game.h"
 #include "gui/windows/GUI_Message.h"
+#include "gui/windows/GUI_PetDetails.h"
 #include "gui/windows/GUI_NPC.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_NPCMessage.h"
@@ -228,6 +231,19 @@ void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }
 void GUI_SimScreens::OpenMatch3Game() { GUI_Match3Game::Open(); }
 
 void GUI_SimScreens::OpenCrossword(bool easy) { GUI_Crossword::Open(easy); }
+
+void GUI_SimScreens::OpenEveningClasses(bool fromActivity) { GUI_EveningClasses::Open(fromActivity); }
+
+void GUI_SimScreens::OpenEveningClassResult(HOOK_EveningClassType* type, float concentration) {
+  GUI_EveningClassPostMortem::Open(type, concentration);
+}
+
+void GUI_SimScreens::CloseEveningClassWindows() {
+  GUI_EveningClasses::Close();
+  GUI_EveningClassPostMortem::Close();
+}
+
+void GUI_SimScreens::OpenPetDetails(SIM_PetBase* pet) { GUI_PetDetails::Open(pet); }
 
 void GUI_SimScreens::OpenRestaurantChooser(SIM_RestaurantInstance* evening) {
   GUI_RestaurantChooser::Open(evening);

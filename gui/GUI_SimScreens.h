@@ -77,6 +77,10 @@ class GUI_SimScreens : public SIM_Screens {
   void OpenWatchTV() override;
   void OpenMatch3Game() override;
   void OpenCrossword(bool easy) override;
+  void OpenEveningClasses(bool fromActivity) override;
+  void OpenEveningClassResult(HOOK_EveningClassType* type, float concentration) override;
+  void CloseEveningClassWindows() override;
+  void OpenPetDetails(SIM_PetBase* pet) override;
   void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override;
   void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override;
   void OpenMovieChooser(SIM_MovieInstance* evening) override;

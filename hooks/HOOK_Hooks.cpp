@@ -5,7 +5,6 @@
 #include "sim/SIM_FunctionTable.h"
 
 void HookShopping() { TraceCall("HookShopping"); }
-void HookEveningClasses() { TraceCall("HookEveningClasses"); }
 void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 
 void RegisterHobbyHooks() {

@@ -12,6 +12,8 @@
 #include "platform/Files.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PetBase.h"
+#include "sim/SIM_PetFood.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SmallTalk.h"
@@ -206,9 +208,11 @@ void SIM_Asset::OnUpkeepUnpaid() {
   }
 }
 
-SIM_Asset* SIM_Asset::CreateAsset(const std::string& /*type*/) {
-  // Gyms, pets, pet food, books, lottery tickets and gifts are plain possessions until their
-  // own kinds exist; their rows carry no columns a plain asset would misread.
+SIM_Asset* SIM_Asset::CreateAsset(const std::string& type) {
+  if (SIM_Asset* pet = SIM_PetBase::Create(type)) return pet;
+  if (SIM_Asset* food = SIM_PetFood::Create(type)) return food;
+  // Gyms, books, lottery tickets and gifts are plain possessions until their own kinds
+  // exist; their rows carry no columns a plain asset would misread.
   return new SIM_Asset();
 }
 

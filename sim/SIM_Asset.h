@@ -63,8 +63,8 @@ class SIM_Asset : public SIM_ModifierContainer {
   static const std::vector<SIM_Asset*>& Owned();
   static const std::vector<SIM_Asset*>& All();
 
-  // A new asset of the table's type token (the hobby kinds are plain assets until they have
-  // their own classes).
+  // A new asset of the table's type token: a pet or pet food of its species, else a plain
+  // asset.
   static SIM_Asset* CreateAsset(const std::string& type);
   // Deletes every asset, sold ones included.
   static void DeleteAll();

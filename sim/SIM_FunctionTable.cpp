@@ -31,7 +31,9 @@ SIM_FunctionTable::SIM_FunctionTable() {
   AddHook("easycrossword", [] { Screens().OpenCrossword(true); });
   AddHook("crypticcrossword", [] { Screens().OpenCrossword(false); });
   AddHook("videogame", [] { Screens().OpenMatch3Game(); });
-  for (const char* name : {"eveningclasses", "alcoholicsmeeting"}) AddHook(name, nullptr);
+  // The activity's run has used the slot: enrolling from the window it opens uses none.
+  AddHook("eveningclasses", [] { Screens().OpenEveningClasses(true); });
+  AddHook("alcoholicsmeeting", nullptr);
 }
 
 void SIM_FunctionTable::AddHook(const std::string& name, Hook hook) {

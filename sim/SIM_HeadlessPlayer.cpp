@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
 #include "sim/HOOK_Achievements.h"
@@ -19,6 +20,8 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PetBase.h"
+#include "sim/SIM_PetFood.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
@@ -313,7 +316,9 @@ int FillTheDay() {
       ++matches;
       continue;
     }
-    SIM_SoloActivityType* type = ChooseActivity();
+    if (AttendEveningClass()) continue;
+    SIM_SoloActivityType* type = CourseToSignUpFor();
+    if (!type) type = ChooseActivity();
     if (!type) break;
     type->Start();
     // A web or TV window the activity opened is answered at once, as a player would.
@@ -321,6 +326,51 @@ int FillTheDay() {
       headless->AnswerHobbyWindows();
   }
   return matches;
+}
+
+namespace {
+int g_classAttendances = 0;
+}  // namespace
+
+int ClassAttendances() { return g_classAttendances; }
+
+bool AttendEveningClass() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0 || !sim.IsLastAct())
+    return false;
+  for (HOOK_EveningClassType* type : EnrolledEveningClasses()) {
+    if (!type->IsAvailableToday() || !type->IsAffordable()) continue;
+    type->Start();
+    ++g_classAttendances;
+    return true;
+  }
+  return false;
+}
+
+SIM_SoloActivityType* CourseToSignUpFor() {
+  if (!EnrolledEveningClasses().empty()) return nullptr;
+  SIM_SoloActivityType* enrolment = SIM_SoloActivityType::TryFind("eveningclasses");
+  if (!enrolment || !enrolment->IsAvailableToday() || !enrolment->IsAffordable()) return nullptr;
+  const auto& all = HOOK_EveningClassType::All();
+  const bool open = std::any_of(all.begin(), all.end(), [](const auto& type) {
+    return type->GetCategory() >= 0 && !type->IsCompleted() && type->IsAffordable() &&
+           type->ArePrerequisitesMet();
+  });
+  return open ? enrolment : nullptr;
+}
+
+int FeedThePets() {
+  int packs = 0;
+  for (SIM_Asset* asset : SIM_Asset::Catalogue()) {
+    auto* food = dynamic_cast<SIM_PetFood*>(asset);
+    if (!food) continue;
+    const SIM_PetBase* pet = Pets[food->GetSpecies()];
+    if (!pet || !pet->IsOwned() || !pet->IsReminderUp()) continue;
+    if (food->GetPrice() > SIM_Finances::Instance().GetCash()) continue;
+    food->Buy();
+    ++packs;
+  }
+  return packs;
 }
 
 bool PlayTeamMatch() {
@@ -338,8 +388,10 @@ int Shop() {
   int done = 0;
   if (RandomChance(0.04f)) {
     std::vector<SIM_Asset*> affordable;
+    // Food is bought for the pets the player has (FeedThePets), not on a whim.
     for (SIM_Asset* asset : SIM_Asset::Catalogue())
-      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash)
+      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash &&
+          !dynamic_cast<SIM_PetFood*>(asset))
         affordable.push_back(asset);
     if (!affordable.empty()) {
       affordable[static_cast<size_t>(RandomBelow(static_cast<int>(affordable.size())))]->Buy();
@@ -355,6 +407,7 @@ int Shop() {
       done = -1;
     }
   }
+  FeedThePets();
   // The quickest way the player has the means for: own transport before the bus or a walk.
   for (const auto& method : SIM_CommuteMethod::All()) {
     if (method->TransportAssets().empty() || !method->IsAvailable()) continue;

@@ -50,9 +50,22 @@ int AnswerOffers();
 // furthest on (one that can earn royalties first), and now and then the TV; else a random
 // one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
-// Fills every free slot of the day: the team's match when it is offered, else
+// Fills every free slot of the day: the team's match when it is offered, an enrolled class
+// on the day's last slot, the enrolment while no course is enrolled (CourseToSignUpFor), else
 // ChooseActivity's choice. Returns the team matches played.
 int FillTheDay();
+
+// An enrolled class that meets today, when the day's last slot is free and the class is
+// affordable: attended (the attendance uses the slot). True when one was attended.
+bool AttendEveningClass();
+// The "eveningclasses" activity, when no course is enrolled, it is offered today and some
+// course is open to the player (affordable, its requirements met, not completed); else null.
+SIM_SoloActivityType* CourseToSignUpFor();
+// Classes attended that way in the run (a figure; kept through new games and loads).
+int ClassAttendances();
+// A pack of food for every owned pet whose food reminder is up (its stock is 2 days or
+// less), when the cash covers it. Returns the packs bought.
+int FeedThePets();
 
 // A member of the bowling team plays the team's match when it is offered (the match day's
 // last slot). True when it was played.
@@ -60,7 +73,8 @@ bool PlayTeamMatch();
 
 // Now and then a trip to the shops: one day in twenty-five a possession the player can
 // easily afford (at most a third of the cash, and a running cost cash covers for a month) is
-// bought; one day in sixty an owned asset that can be sold goes second-hand. A way to work
+// bought (never pet food, which FeedThePets buys); one day in sixty an owned asset that can
+// be sold goes second-hand. Food is bought for the pets whose reminder is up. A way to work
 // that the player now owns the means for, and that reaches the job, is taken. Returns 1 for
 // a purchase, -1 for a sale, 0 otherwise.
 int Shop();

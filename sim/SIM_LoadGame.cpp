@@ -19,6 +19,7 @@
 #include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_MiniGames.h"
+#include "sim/SIM_PetBase.h"
 #include "sim/SIM_PetFood.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "platform/Files.h"
@@ -569,6 +570,7 @@ void ReadPet(Reader& r, const char* tag, SavePet& pet, bool dog, bool hamster) {
   pet.noFood = r.Int(st::kNoFood);
   pet.name = r.String(st::kName);
   if (hamster) pet.age = r.Int(st::kAge);
+  pet.reminder = r.Peek(st::kFoodReminder) ? (r.Flag(st::kFoodReminder) ? 1 : 0) : -1;
   r.Close(tag);
 }
 
@@ -1278,6 +1280,22 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     SIM_Asset::RestoreWithdrawn(SIM_Asset::FindByName(name));
   SIM_Asset::RestoreCatalogueOrder(forSale);
   Screens().RebuildAssetIcons();
+  // The pets (the table's, just made) and their food; a reminder that was up is up again.
+  const SavePet* pets[kPetSpeciesCount] = {&d.cat, &d.dog, &d.fish, &d.parrot, &d.hamster};
+  for (int species = 0; species < kPetSpeciesCount; ++species) {
+    PetFoodStock[species] = d.petFood[species];
+    SIM_PetBase* pet = Pets[species];
+    if (!pet) continue;
+    const SavePet& saved = *pets[species];
+    pet->SetDaysWithoutFood(saved.noFood);
+    pet->SetPetName(saved.name);
+    if (auto* dog = dynamic_cast<SIM_Dog*>(pet)) dog->SetBurglarsAttacked(saved.burglars);
+    if (auto* hamster = dynamic_cast<SIM_Hamster*>(pet)) hamster->SetDaysOwned(saved.age);
+    const bool reminder = saved.reminder >= 0
+                              ? saved.reminder > 0
+                              : pet->IsOwned() && PetFoodStock[species] <= SIM_PetBase::kLowStock;
+    if (reminder) pet->ShowReminder();
+  }
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {
@@ -1345,6 +1363,17 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     sim.SetActs(sim.GetActsPerDay(), 0);
   }
   if (sim.GetActsUsed() >= sim.GetActsPerDay()) sim.DayOver();
+  // The classes by name (the types were read by the world's reset), with their calendar
+  // entries and, when the day's last slot is coming on a class day, their notes.
+  for (const std::string& name : d.classes) {
+    if (HOOK_EveningClassType* type = HOOK_EveningClassType::FindByName(name)) {
+      type->Enrol();
+    } else {
+      LogWarning(("Unknown evening class in saved game: " + name).c_str(), "SIM_LoadGame",
+                 __LINE__);
+    }
+  }
+  if (sim.GetPhase() == PHASE_ACTIVITIES) RefreshEveningClassReminders();
   // Last: the steps above draw numbers of their own (a character made empty draws its
   // counters), and the game goes on from the saved draw. An older file keeps the running one.
   if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);

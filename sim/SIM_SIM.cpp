@@ -209,6 +209,7 @@ void SIM_SIM::Shutdown() {
   SIM_Asset::DeleteAll();
   SIM_SoloActivityInstance::DeleteAll();
   SIM_SoloActivityType::DeleteAll();
+  HOOK_EveningClassType::DeleteAll();
   // Invitations hold characters and kinds of evening: they go before either.
   SIM_SocialInvitation::DeleteAll();
   SIM_SocialiseInstance::DeleteAll();

@@ -13,6 +13,7 @@
 #include "engine/Version.h"
 #include "platform/Files.h"
 #include "sim/HOOK_Achievements.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Boredom.h"
@@ -33,6 +34,7 @@
 #include "sim/SIM_MiniGames.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PetBase.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Health.h"
@@ -384,6 +386,7 @@ void WritePet(Writer& w, const char* tag, const SavePet& pet, bool dog, bool ham
   w.Int(st::kNoFood, pet.noFood);
   w.String(st::kName, pet.name);
   if (hamster) w.Int(st::kAge, pet.age);
+  w.Flag(st::kFoodReminder, pet.reminder > 0);
   w.Close(tag);
 }
 
@@ -728,6 +731,18 @@ SaveGameData SIM_SaveGame::Capture() {
                            stream->GetTitle(), stream->GetType()});
   d.achievements = AchievementList();
   d.hiscore = GetVideoGameHiscore();
+  for (const HOOK_EveningClassType* type : EnrolledEveningClasses()) d.classes.push_back(type->GetName());
+  SavePet* pets[kPetSpeciesCount] = {&d.cat, &d.dog, &d.fish, &d.parrot, &d.hamster};
+  for (int species = 0; species < kPetSpeciesCount; ++species) {
+    d.petFood[species] = PetFoodStock[species];
+    const SIM_PetBase* pet = Pets[species];
+    if (!pet) continue;
+    pets[species]->noFood = pet->GetDaysWithoutFood();
+    pets[species]->name = pet->GetPetName();
+    pets[species]->reminder = pet->IsReminderUp() ? 1 : 0;
+    if (const auto* dog = dynamic_cast<const SIM_Dog*>(pet)) pets[species]->burglars = dog->GetBurglarsAttacked();
+    if (const auto* hamster = dynamic_cast<const SIM_Hamster*>(pet)) pets[species]->age = hamster->GetDaysOwned();
+  }
   CaptureVenues(d);
   return d;
 }

@@ -217,6 +217,7 @@ struct SavePet {
   int noFood = 0;
   std::string name;
   int age = 0;  // the hamster only
+  int reminder = 0;  // the food reminder: 1 up, 0 not, -1 not in the file (the stock decides)
   bool operator==(const SavePet&) const = default;
 };
 

@@ -263,6 +263,8 @@ inline constexpr const char* kFish = "fish";
 inline constexpr const char* kParrot = "parrot";
 inline constexpr const char* kHamster = "hamster";
 inline constexpr const char* kAge = "age";
+// A pet's food reminder is up (files before it hold none: the stock decides).
+inline constexpr const char* kFoodReminder = "foodreminder";
 inline constexpr const char* kPetFood = "petfood";
 inline constexpr const char* kCatFood = "catfood";
 inline constexpr const char* kDogFood = "dogfood";

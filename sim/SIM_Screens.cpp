@@ -5,11 +5,13 @@
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_TimeChunk.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Venues.h"
 
@@ -47,7 +49,24 @@ bool SIM_HeadlessScreens::AnswerScreens() {
   return endGameOpen_;
 }
 
+void SIM_HeadlessScreens::AnswerEveningClasses() {
+  if (!classesOpen_) return;
+  classesOpen_ = false;
+  if (!EnrolledEveningClasses().empty()) return;
+  for (const auto& type : HOOK_EveningClassType::All()) {
+    if (type->GetCategory() < 0 || type->IsCompleted() || !type->IsAffordable() ||
+        !type->ArePrerequisitesMet())
+      continue;
+    type->Enrol();
+    // Opened from the control panel the window's enrol would use a slot; the headless player
+    // only opens it through the activity, whose run has used it.
+    if (!classesFromActivity_ && SIM_SIM::Instance().GetActsLeft() > 0) SIM_TimeChunk().Run();
+    return;
+  }
+}
+
 void SIM_HeadlessScreens::AnswerHobbyWindows() {
+  AnswerEveningClasses();
   if (surfWebOpen_) {
     surfWebOpen_ = false;
     if (!WebsiteList().empty()) ChooseWebsite(WebsiteList().front().get());
@@ -63,7 +82,8 @@ void SIM_HeadlessScreens::AnswerHobbyWindows() {
 int SIM_HeadlessScreens::OpenWindows() const {
   return (workDayOpen_ ? 1 : 0) + (yearlyReviewOpen_ ? 1 : 0) + (postMortem_ ? 1 : 0) +
          (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
-         (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0);
+         (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0) +
+         (classesOpen_ ? 1 : 0);
 }
 
 void SIM_HeadlessScreens::CloseVenueWindows() {
@@ -123,6 +143,7 @@ void SIM_HeadlessScreens::Reset() {
   endGameOpen_ = false;
   postMortem_ = nullptr;
   match3Open_ = crosswordOpen_ = false;
+  classesOpen_ = false;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {

@@ -9,12 +9,14 @@
 
 #include <string>
 
+class HOOK_EveningClassType;
 class SIM_Asset;
 class SIM_Attribute;
 class SIM_JobBase;
 class SIM_JobOffer;
 class SIM_MovieInstance;
 class SIM_NPC;
+class SIM_PetBase;
 class SIM_Relationship;
 class SIM_RestaurantInstance;
 class SIM_RouletteInstance;
@@ -121,6 +123,15 @@ class SIM_Screens {
   // or cryptic). Their windows end no slot: the solo activity that opened them did.
   virtual void OpenMatch3Game() = 0;
   virtual void OpenCrossword(bool easy) = 0;
+  // Evening classes: the enrolment window, opened by the "eveningclasses" activity (whose
+  // run used the slot, so enrolling there uses none); the result of an attended class, which
+  // only informs (the attendance used its slot); and closing both before the class types
+  // they show are read again.
+  virtual void OpenEveningClasses(bool fromActivity) = 0;
+  virtual void OpenEveningClassResult(HOOK_EveningClassType* type, float concentration) = 0;
+  virtual void CloseEveningClassWindows() = 0;
+  // Pets: the details window of an owned pet (its name can be changed there).
+  virtual void OpenPetDetails(SIM_PetBase* pet) = 0;
   // Venues. A venue window finishes its evening only from its own action (book and order,
   // watch, stop); CloseVenueWindows closes them all without finishing anything, before the
   // evenings they show are deleted (new game, load, shutdown).
@@ -232,6 +243,18 @@ class SIM_HeadlessScreens : public SIM_Screens {
   }
   int MiniGamesOpened() const { return miniGamesOpened_; }
   int MiniGamesOpen() const { return (match3Open_ ? 1 : 0) + (crosswordOpen_ ? 1 : 0); }
+  // The classes window waits for AnswerScreens (or AnswerHobbyWindows), which enrols as a
+  // simple player does: when no class is enrolled, in the first class of the table that is
+  // not completed, is affordable and whose requirements are met (through the window's own
+  // enrol, which uses no slot when the activity opened it). The result window only informs.
+  void OpenEveningClasses(bool fromActivity) override {
+    classesOpen_ = true;
+    classesFromActivity_ = fromActivity;
+  }
+  void OpenEveningClassResult(HOOK_EveningClassType*, float) override {}
+  void CloseEveningClassWindows() override { classesOpen_ = false; }
+  void OpenPetDetails(SIM_PetBase*) override {}
+  void AnswerEveningClasses();
 
   void OpenRestaurantChooser(SIM_RestaurantInstance* evening) override { restaurant_ = evening; }
   void OpenRestaurantMeal(SIM_RestaurantInstance* evening) override { meal_ = evening; }
@@ -255,6 +278,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   int miniGamesOpened_ = 0;
   bool match3Open_ = false;
   bool crosswordOpen_ = false;
+  bool classesOpen_ = false;
+  bool classesFromActivity_ = false;
   SIM_RestaurantInstance* restaurant_ = nullptr;
   SIM_RestaurantInstance* meal_ = nullptr;
   SIM_MovieInstance* movie_ = nullptr;

@@ -51,6 +51,7 @@ class SIM_SoloActivityType : public SIM_TimeChunkType {
   void SetMeetFriendChance(float chance) { meetFriendChance_ = chance; }
   void SetCost(float cost) { cost_ = cost; }
   void SetSkipModifiers(bool skip) { skipModifiers_ = skip; }
+  void SetPanelKind(const std::string& kind) { panelKind_ = kind; }
 
  private:
   std::string action_;

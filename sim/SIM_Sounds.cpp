@@ -33,3 +33,11 @@ void SIM_Sounds::ResetPersonSoundTimer() {
 void SIM_Sounds::PlayNightclubMusic(const std::string& file) {
   if (TheBackend().playNightclubMusic) TheBackend().playNightclubMusic(file);
 }
+
+void SIM_Sounds::ResetDogSoundTimer() {
+  if (TheBackend().resetDogSoundTimer) TheBackend().resetDogSoundTimer();
+}
+
+void SIM_Sounds::ResetCatSoundTimer() {
+  if (TheBackend().resetCatSoundTimer) TheBackend().resetCatSoundTimer();
+}

@@ -15,6 +15,9 @@ class SIM_Sounds {
     std::function<void()> resetPersonSoundTimer;
     // Dance music on its own channel, muting the play list while it plays.
     std::function<void(const std::string&)> playNightclubMusic;
+    // A new dog or cat: its ambient sound waits a full interval before it is first heard.
+    std::function<void()> resetDogSoundTimer;
+    std::function<void()> resetCatSoundTimer;
   };
   // Operations left empty do nothing.
   static void SetBackend(Backend backend);
@@ -24,4 +27,6 @@ class SIM_Sounds {
   static void StopMusic();
   static void ResetPersonSoundTimer();
   static void PlayNightclubMusic(const std::string& file);
+  static void ResetDogSoundTimer();
+  static void ResetCatSoundTimer();
 };

@@ -604,6 +604,17 @@ def make_squawk(rng):
     return lowpass(concat(cry, silence(0.08), cry), 3500)
 
 
+def make_parrot(rng):
+    # A parrot's two-note "hel-lo": a bright nasal voice, then a whistle up.
+    def syllable(f0, f1, seconds):
+        voice = tone(f0, seconds, "saw", 0.5, vibrato=0.03, vib_rate=18, glide_to=f1)
+        voice = mix(voice, tone(f0 * 2, seconds, "square", 0.12, glide_to=f1 * 2))
+        return envelope(lowpass(voice, 3200), 0.02, 0.08)
+    whistle = envelope(tone(1400, 0.3, "sine", 0.6, glide_to=2100), 0.03, 0.12)
+    return concat(syllable(700, 820, 0.16), silence(0.04), syllable(980, 640, 0.22),
+                  silence(0.12), whistle, silence(0.1))
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -654,6 +665,7 @@ SOUNDS = {
     "splash.ogg": make_splash,
     "squeak.ogg": make_squeak,
     "squawk.ogg": make_squawk,
+    "parrot.wav": make_parrot,
 }
 
 

@@ -15,6 +15,7 @@
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "sim/HOOK_Achievements.h"
+#include "gui/windows/GUI_EveningClasses.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
@@ -178,9 +179,9 @@ TEST_F(ChooserTest, TheCostAndEffectsPanel) {
 }
 
 TEST_F(ChooserTest, EnrolledClassesComeLastAndOnlyForTheDaysLastSlot) {
-  auto evening = SIM_SoloActivityType::FromRow(
-      "#,pottery,Pottery,Pottery text,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,0,#");
-  EnrolledEveningClasses().push_back(evening.get());
+  auto evening = HOOK_EveningClassType::FromRow(
+      "#,ADULT,pottery,Pottery text,,0,-1,-1,1,1,1,1,1,1,1,0,#,0.1");
+  evening->Enrol();
   SIM_SIM::Instance().SetActs(2, 0);
   GUI_SoloActivityChooser::Open();
   EXPECT_EQ(Chooser()->Available().size(), 4u);
@@ -189,7 +190,8 @@ TEST_F(ChooserTest, EnrolledClassesComeLastAndOnlyForTheDaysLastSlot) {
   ASSERT_EQ(Chooser()->Available().size(), 5u);
   EXPECT_EQ(Chooser()->Available().back()->GetName(), "pottery");
   GUI_SoloActivityChooser::Close();
-  EnrolledEveningClasses().clear();
+  evening.reset();
+  EXPECT_TRUE(EnrolledEveningClasses().empty());
 }
 
 TEST_F(ChooserTest, AnEmptyListShowsNothingAndStartsNothing) {
@@ -216,13 +218,16 @@ TEST_F(ChooserTest, AnEmptyListShowsNothingAndStartsNothing) {
 TEST_F(ChooserTest, OpeningClosesTheOtherChoosersReplacesItselfAndShowsItsHint) {
   std::filesystem::remove(user.Path() / "hints.txt");
   LoadHints();
+  GUI_EveningClasses::Open();
   GUI_JobSearch::Open();
+  EXPECT_EQ(GUI_EveningClasses::Instance(), nullptr);  // the job search closed it
+  GUI_EveningClasses::Open();
   while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();
   GUI_SoloActivityChooser::Open();
   GUI_SoloActivityChooser* first = Chooser();
-  EXPECT_EQ(TracedCount("GUI_EveningClasses::Close"), 2);  // the job search closed it too
   EXPECT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
   EXPECT_EQ(GUI_JobSearch::Instance(), nullptr);
+  EXPECT_EQ(GUI_EveningClasses::Instance(), nullptr);
   EXPECT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
   EXPECT_EQ(GUI_GUI::Instance().GetKeyCapture(), first);
   GUI_SoloActivityChooser::Open();

@@ -67,7 +67,7 @@ void PlayTest::TearDown() {
   GUI_WorkDay::Instance()->Close();
   GUI_GUI::Instance().ReleaseKeyCapture(GUI_GUI::Instance().GetKeyCapture());
   GUI_WorkDay::SetFactsSource(nullptr);
-  EnrolledEveningClasses().clear();
+  HOOK_EveningClassType::DeleteAll();
   // The day's mail goes with the game (an item left at exit would be lost, not freed).
   GUI_Email::DeleteAll();
   SIM_SIM::Instance().Shutdown();

@@ -10,6 +10,7 @@
 #include "engine/Random.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_PetBase.h"
 #include "sim/SIM_Commute.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Crime.h"
@@ -418,14 +419,16 @@ TEST_F(CrimeTest, AnAlarmBeatsADogAndADogBeatsTheBurglar) {
   ClearTracedCalls();
   SIM_Crime::DailyUpdate();
   EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_ATTEMPTEDBREAKIN"), 1);
-  EXPECT_EQ(Count("SIM_Dog::CountBurglarAttack"), 0);
+  auto* dog = dynamic_cast<SIM_Dog*>(Pets[PET_DOG]);
+  ASSERT_NE(dog, nullptr);
+  EXPECT_EQ(dog->GetBurglarsAttacked(), 0);
   EXPECT_EQ(Count("GUI_Sounds::PlaySound data/sounds/alarm.ogg"), 1);
 
   SIM_Asset::FindByName("alarm")->Sell();
   Crime().SetDaysToBurglary(1);
   SIM_Crime::DailyUpdate();
   EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_DOGDEFENDED"), 1);
-  EXPECT_EQ(Count("SIM_Dog::CountBurglarAttack"), 1);
+  EXPECT_EQ(dog->GetBurglarsAttacked(), 1);
   EXPECT_TRUE(SIM_Asset::FindByName("laptop")->IsOwned());
 
   // No defence: the laptop (the one thing worth carrying) goes, with some of the cash.

@@ -71,7 +71,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "GUI_PostMortem::Close",
     "GUI_DirtSprites::Refresh",
     "SIM_SmallTalk::DailyUpdate",
-    "RefreshEveningClassReminders",
     "SIM_Alcohol::DailyUpdate",
     "SIM_AvatarDescription::Rebuild",
     "LayOutNPCIcons",
@@ -195,7 +194,7 @@ TEST_F(SIM_SIMTest, EndActUsesEachSlotOnceAndEndsTheDayOnce) {
   EXPECT_EQ(sim.GetActsUsed(), 1);
   EXPECT_TRUE(sim.IsLastAct());
   EXPECT_EQ(sim.GetPhase(), PHASE_ACTIVITIES);
-  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"RefreshEveningClassReminders"}));
+  EXPECT_TRUE(TracedCalls().empty());  // a slot that leaves more changes nothing else
   ClearTracedCalls();
   ASSERT_FALSE(SIM_NPC::All().empty());
   SIM_NPC::All().front()->SetInvitedToday(true);

@@ -21,6 +21,9 @@
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_EventCalendar.h"
+#include "sim/SIM_PetBase.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_JobBase.h"
@@ -161,7 +164,7 @@ SaveGameData FullRecord() {
   d.beenOnTeam = true;
   d.classes = {"pottery", "french"};
   d.hiscore = 9001;
-  d.dog = {2, 1, "Rex", 0};
+  d.dog = {2, 1, "Rex", 0, 1};
   d.cat = {0, 3, "Tom", 0};
   d.fish = {0, 0, "Bubbles", 0};
   d.parrot = {0, 0, "", 0};
@@ -244,7 +247,7 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "alcoholic bloodalcohol books book read events event triggered achievements song progress "
       "quality chunks screenplay theory story royalties royalty income total lastcheque strings "
       "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
-      "dog burglars nofood cat fish parrot hamster age petfood catfood dogfood fishfood "
+      "dog burglars nofood foodreminder cat fish parrot hamster age petfood catfood dogfood fishfood "
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
       "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
       "level cooldown socialtovel prereqs prereq first below job_offers job_offer pool "
@@ -582,6 +585,55 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   const std::string songTitle = SIM_SongWriting::Instance().GetTitle();
   const float streamIncome = stream->GetIncome(), streamTotal = stream->GetTotal();
   const size_t streamsBefore = SIM_RoyaltyStream::All().size();
+  // An evening class (its notes as a slot's refresh leaves them), a named dog that saw a
+  // burglar off, an old hamster, and food in stock with one reminder up.
+  HOOK_EveningClassType* course = HOOK_EveningClassType::FindByName("pottery");
+  ASSERT_NE(course, nullptr);
+  course->Enrol();
+  RefreshEveningClassReminders();
+  SIM_Finances::Instance().Earn(1000.0f);
+  auto* dog = dynamic_cast<SIM_Dog*>(Pets[PET_DOG]);
+  auto* hamster = dynamic_cast<SIM_Hamster*>(Pets[PET_HAMSTER]);
+  ASSERT_TRUE(dog && hamster);
+  if (!dog->IsOwned()) dog->Buy();
+  if (!hamster->IsOwned()) hamster->Buy();
+  dog->SetPetName("Biscuit <&> Jr");
+  dog->SetBurglarsAttacked(0);
+  SIM_Dog::CountBurglarAttack();
+  hamster->SetDaysOwned(20);
+  hamster->SetDaysWithoutFood(2);
+  PetFoodStock[PET_DOG] = 2;
+  dog->ShowReminder();
+  PetFoodStock[PET_HAMSTER] = 0;
+  PetFoodStock[PET_CAT] = 7;
+  const auto classNames = [] {
+    std::vector<std::pair<std::string, bool>> names;
+    for (const HOOK_EveningClassType* type : EnrolledEveningClasses())
+      names.emplace_back(type->GetName(), type->HasNote());
+    return names;
+  };
+  const auto classesBefore = classNames();
+  ASSERT_EQ(std::count(classesBefore.begin(), classesBefore.end(),
+                       std::make_pair(std::string("pottery"), course->HasNote())),
+            1);
+  const size_t calendarBefore = SIM_EventCalendar::Instance().Entries().size();
+  struct PetState {
+    bool owned;
+    std::string name;
+    int noFood;
+    bool reminder;
+    int stock;
+    bool operator==(const PetState&) const = default;
+  };
+  const auto petStates = [] {
+    std::vector<PetState> states;
+    for (int species = 0; species < kPetSpeciesCount; ++species)
+      states.push_back({Pets[species]->IsOwned(), Pets[species]->GetPetName(),
+                        Pets[species]->GetDaysWithoutFood(), Pets[species]->IsReminderUp(),
+                        PetFoodStock[species]});
+    return states;
+  };
+  const std::vector<PetState> petsBefore = petStates();
   const std::vector<std::string> achievementsBefore = AchievementList();
 
   const SIM_Date dateBefore = CurrentDate();
@@ -664,6 +716,18 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_EQ(loaded.GetType(), SIM_RoyaltyStream::kSong);
   EXPECT_EQ(AchievementList(), achievementsBefore);
   EXPECT_EQ(GetVideoGameHiscore(), 17 + GetParam());
+  // The classes, once each with their notes and calendar entries; the pets as saved.
+  EXPECT_EQ(classNames(), classesBefore);
+  EXPECT_EQ(SIM_EventCalendar::Instance().Entries().size(), calendarBefore);
+  EXPECT_EQ(petStates(), petsBefore);
+  auto* loadedDog = dynamic_cast<SIM_Dog*>(Pets[PET_DOG]);
+  auto* loadedHamster = dynamic_cast<SIM_Hamster*>(Pets[PET_HAMSTER]);
+  ASSERT_TRUE(loadedDog && loadedHamster);
+  EXPECT_EQ(loadedDog->GetPetName(), "Biscuit <&> Jr");
+  EXPECT_EQ(loadedDog->GetBurglarsAttacked(), 1);
+  EXPECT_TRUE(loadedDog->IsReminderUp());
+  EXPECT_EQ(loadedHamster->GetDaysOwned(), 20);
+  EXPECT_EQ(loadedHamster->GetDaysWithoutFood(), 2);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));

@@ -12,6 +12,7 @@
 #include "engine/StringTokenizer.h"
 #include "engine/Translate.h"
 #include "platform/Files.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_CommuteMethod.h"
@@ -326,6 +327,49 @@ TEST_F(ShippedDataTest, CrosswordListsHoldTypeableAnswersWithCluesAndEnoughWords
   for (const char* industry : {"science", "medicine", "legal"})
     EXPECT_TRUE(industries.count(industry)) << industry;
   CrosswordPool() = before;
+}
+
+TEST_F(ShippedDataTest, EveningClassesSitInKnownSchoolsRequireCoursesAndHaveTheirTexts) {
+  // The raw rows first: a school word the reader does not know would hide the class.
+  const auto table = LoadSpreadsheet(HOOK_EveningClassType::kTableFile);
+  ASSERT_FALSE(table->empty());
+  for (const std::string& row : *table) {
+    StringTokenizer tokens;
+    tokens.SetText(row);
+    tokens.NextToken();
+    EXPECT_GE(HOOK_EveningClassType::CategoryOf(TrimField(tokens.NextString())), 0) << row;
+  }
+  HOOK_EveningClassType::LoadAll();
+  ASSERT_EQ(HOOK_EveningClassType::All().size(), table->size());
+  for (int c = 0; c < HOOK_EveningClassType::kCategoryCount; ++c)
+    EXPECT_GE(HOOK_EveningClassType::InCategory(c).size(), 3u) << c;
+  for (const auto& type : HOOK_EveningClassType::All()) {
+    const std::string& name = type->GetName();
+    // The course's skill is its own value: its text, its description, a study amount that
+    // completes it, and requirements that are other courses (the skills classes teach).
+    EXPECT_NE(Translate(("nv_" + name).c_str()), "nv_" + name) << name;
+    EXPECT_NE(Translate(type->GetDescriptionKey().c_str()), type->GetDescriptionKey()) << name;
+    ASSERT_EQ(type->GetModifiers().size(), 3u) << name;
+    EXPECT_EQ(type->GetModifiers()[0]->name, name);
+    EXPECT_GT(type->GetModifiers()[0]->amount, 0.0f) << name;
+    EXPECT_GT(type->GetCost(), 0.0f) << name;
+    bool meets = false;
+    for (int day = 0; day < 7; ++day) meets |= type->MeetsOn(day);
+    EXPECT_TRUE(meets) << name;
+    for (const auto& requirement : type->GetPrerequisites()) {
+      const HOOK_EveningClassType* course = HOOK_EveningClassType::FindByName(requirement->GetName());
+      EXPECT_NE(course, nullptr) << name << " requires " << requirement->GetName();
+      EXPECT_NE(course, type.get()) << name;
+    }
+  }
+  // Some course in every school needs none, so every school can be started.
+  for (int c = 0; c < HOOK_EveningClassType::kCategoryCount; ++c) {
+    const auto& list = HOOK_EveningClassType::InCategory(c);
+    EXPECT_TRUE(std::any_of(list.begin(), list.end(),
+                            [](const HOOK_EveningClassType* t) { return t->GetPrerequisites().empty(); }))
+        << c;
+  }
+  HOOK_EveningClassType::DeleteAll();
 }
 
 TEST_F(ShippedDataTest, ThePossessionsTheRulesReadAreSoldWithTheirPicturesAndSounds) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/CallTrace.h"
+#include "engine/Utilities.h"
 #include "sim/SIM_Screens.h"
 
 namespace testsupport {
@@ -119,6 +120,14 @@ class RecordingScreens : public SIM_HeadlessScreens {
     SIM_HeadlessScreens::OpenWatchTV();
   }
   void OpenMatch3Game() override { Record("GUI_Match3Game::Open"); }
+  void OpenEveningClasses(bool fromActivity) override {
+    SIM_HeadlessScreens::OpenEveningClasses(fromActivity);
+    Record(std::string("GUI_EveningClasses::Open ") + (fromActivity ? "activity" : "panel"));
+  }
+  void OpenEveningClassResult(HOOK_EveningClassType*, float concentration) override {
+    Record("GUI_EveningClassPostMortem::Open " + FormatFixed(concentration, 2));
+  }
+  void OpenPetDetails(SIM_PetBase*) override { Record("GUI_PetDetails::Open"); }
   void OpenCrossword(bool easy) override {
     Record(std::string("GUI_Crossword::Open ") + (easy ? "easy" : "cryptic"));
   }

@@ -16,6 +16,8 @@ inline SIM_Sounds::Backend RecordingSounds() {
   backend.stopSound = [](const std::string& file) { TraceCall("GUI_Sounds::StopSound " + file); };
   backend.stopMusic = [] { TraceCall("GUI_Sounds::StopMusic"); };
   backend.resetPersonSoundTimer = [] { TraceCall("GUI_Sounds::ResetPersonSoundTimer"); };
+  backend.resetDogSoundTimer = [] { TraceCall("GUI_Sounds::ResetDogSoundTimer"); };
+  backend.resetCatSoundTimer = [] { TraceCall("GUI_Sounds::ResetCatSoundTimer"); };
   backend.playNightclubMusic = [](const std::string& file) {
     TraceCall("GUI_Sounds::PlayNightclubMusic " + file);
   };
