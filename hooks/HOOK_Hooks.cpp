@@ -4,16 +4,12 @@
 #include "engine/CallTrace.h"
 #include "sim/SIM_FunctionTable.h"
 
-void HookShopping() { TraceCall("HookShopping"); }
 void HookEveningClasses() { TraceCall("HookEveningClasses"); }
-void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 
 void RegisterHobbyHooks() {
   SIM_FunctionTable& table = SIM_FunctionTable::Instance();
-  table.ReplaceHook("shopping", HookShopping);
   table.ReplaceHook("easycrossword", HookEasyCrossword);
   table.ReplaceHook("crypticcrossword", HookCrypticCrossword);
   table.ReplaceHook("videogame", HookVideoGame);
   table.ReplaceHook("eveningclasses", HookEveningClasses);
-  table.ReplaceHook("alcoholicsmeeting", HookAlcoholicsMeeting);
 }

@@ -10,7 +10,11 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "platform/Files.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Gift.h"
+#include "sim/SIM_Gym.h"
+#include "sim/SIM_LotteryTicket.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
@@ -123,8 +127,8 @@ void SIM_Asset::ParseLine(const std::string& line) {
   category_ = TrimField(tokens.NextString());
   description_ = TrimField(tokens.NextString());
   picture_ = TrimField(tokens.NextString());
-  pictureWidth_ = PictureSize(tokens.NextString(), 64.0f);
-  pictureHeight_ = PictureSize(tokens.NextString(), 64.0f);
+  pictureWidth_ = PictureSize(tokens.NextString(), pictureWidth_);
+  pictureHeight_ = PictureSize(tokens.NextString(), pictureHeight_);
   const std::string sound = TrimField(tokens.NextString());
   sound_ = sound.empty() ? std::string() : "data/sounds/" + sound;
   price_ = tokens.NextFloat();
@@ -132,6 +136,7 @@ void SIM_Asset::ParseLine(const std::string& line) {
   ParseFlags(TrimField(tokens.NextString()));
   useActivity_ = TrimField(tokens.NextString());
   tokens.NextToken();  // unused
+  ReadOwnColumns(tokens);
   OnLoaded();
   while (!tokens.AtEnd()) {
     std::string field = TrimField(tokens.NextString());
@@ -206,9 +211,14 @@ void SIM_Asset::OnUpkeepUnpaid() {
   }
 }
 
-SIM_Asset* SIM_Asset::CreateAsset(const std::string& /*type*/) {
-  // Gyms, pets, pet food, books, lottery tickets and gifts are plain possessions until their
-  // own kinds exist; their rows carry no columns a plain asset would misread.
+SIM_Asset* SIM_Asset::CreateAsset(const std::string& type) {
+  // The hobby kinds with behaviour of their own.
+  if (type == "sim_book") return SIM_Book::Create();
+  if (type == "sim_gift") return SIM_Gift::Create();
+  if (type == "sim_gym") return SIM_Gym::Create();
+  if (type == "sim_lottery") return SIM_LotteryTicket::Create();
+  // Pets and pet food are plain possessions until their own kinds exist; their rows carry no
+  // columns a plain asset would misread.
   return new SIM_Asset();
 }
 

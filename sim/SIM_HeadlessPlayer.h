@@ -2,6 +2,7 @@
 // tests' day driver both organise their evenings here, so they play the same way.
 #pragma once
 
+class SIM_Book;
 class SIM_JobBase;
 class SIM_NPC;
 class SIM_SocialiseType;
@@ -48,8 +49,14 @@ int AnswerOffers();
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
 // first found of equals), else a random one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
-// Fills every free slot of the day: the team's match when it is offered, else
-// ChooseActivity's choice. Returns the team matches played.
+// The first owned book not yet finished that the player can understand (a puzzle book is
+// not read), or null.
+SIM_Book* BookToRead();
+// Now and then a free slot goes on reading: the book's details window and its read button
+// (SIM_Book::Read through the headless screens). True when a slot was used.
+bool ReadABook();
+// Fills every free slot of the day: the team's match when it is offered, else now and then
+// the book being read, else ChooseActivity's choice. Returns the team matches played.
 int FillTheDay();
 
 // A member of the bowling team plays the team's match when it is offered (the match day's

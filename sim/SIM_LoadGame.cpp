@@ -22,7 +22,9 @@
 #include "sim/SIM_PetFood.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "platform/Files.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_AvatarDescription.h"
 #include "sim/SIM_Boredom.h"
@@ -1277,7 +1279,17 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   for (const std::string& name : d.assetsWithdrawn)
     SIM_Asset::RestoreWithdrawn(SIM_Asset::FindByName(name));
   SIM_Asset::RestoreCatalogueOrder(forSale);
+  // How far each book was read, found by name among the books just made.
+  for (const auto& [name, read] : d.books) {
+    if (SIM_Book* book = SIM_Book::FindByName(name)) {
+      book->SetPagesRead(read);
+    } else {
+      LogWarning(("Unknown book in saved game: " + name).c_str(), "SIM_LoadGame", __LINE__);
+    }
+  }
   Screens().RebuildAssetIcons();
+  // The drinking state (the world's reset has cleared it).
+  SIM_Alcohol::Restore(d.addictionStrength, d.alcoholic, d.bloodAlcohol);
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {

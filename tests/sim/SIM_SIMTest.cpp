@@ -72,7 +72,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "GUI_DirtSprites::Refresh",
     "SIM_SmallTalk::DailyUpdate",
     "RefreshEveningClassReminders",
-    "SIM_Alcohol::DailyUpdate",
     "SIM_AvatarDescription::Rebuild",
     "LayOutNPCIcons",
     "GUI_WorkDay::Show",
