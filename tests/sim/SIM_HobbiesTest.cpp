@@ -16,11 +16,13 @@
 #include "sim/SIM_Gift.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_HeadlessPlayer.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Gym.h"
 #include "sim/SIM_LotteryTicket.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_Shop.h"
@@ -378,6 +380,31 @@ TEST_F(HobbiesTest, TheShopOffersEachTabsRebuyableCatalogueAndPricesWithTheRunni
   SIM_Asset* first = SIM_Shop::Offered("music").front();
   SIM_Shop::Buy(first);
   EXPECT_FALSE(Has(SIM_Shop::Offered("music"), first));
+}
+
+TEST_F(HobbiesTest, ALoadFindsBooksByNameSkipsAnUnknownOneAndStartsFromTheSavedDrinking) {
+  // A drinking state of the running game that the file does not have.
+  SIM_Alcohol::Restore(1.0f, true, 2.0f);
+  SaveGameData d = SIM_SaveGame::Capture();
+  d.books = {{"nosuchbook", 50}, {"deaddrop", 77}, {"smallhours", 9999}};
+  d.addictionStrength = 0.0f;
+  d.alcoholic = false;
+  d.bloodAlcohol = 0.5f;
+  SIM_LoadGame::Apply(d);
+  EXPECT_EQ(SIM_Book::FindByName("deaddrop")->GetPagesRead(), 77);
+  // A saved count past the end keeps within the book.
+  SIM_Book* poems = SIM_Book::FindByName("smallhours");
+  EXPECT_EQ(poems->GetPagesRead(), poems->GetPageCount());
+  EXPECT_EQ(SIM_Book::FindByName("nosuchbook"), nullptr);
+  EXPECT_FALSE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_FLOAT_EQ(SIM_Alcohol::GetAddictionStrength(), 0.0f);
+  EXPECT_FLOAT_EQ(SIM_Alcohol::GetBloodAlcohol(), 0.5f);
+  // The save written now holds what was loaded.
+  const SaveGameData again = SIM_SaveGame::Capture();
+  EXPECT_FLOAT_EQ(again.bloodAlcohol, 0.5f);
+  EXPECT_FALSE(again.alcoholic);
+  EXPECT_TRUE(std::find(again.books.begin(), again.books.end(),
+                        std::make_pair(std::string("deaddrop"), 77)) != again.books.end());
 }
 
 TEST_F(HobbiesTest, TheHeadlessPlayerBuysABookToReadAndReadsItThroughItsDetails) {
