@@ -159,7 +159,9 @@ void GUI_BookReading::Draw() {
   if (!visible) return;
   GUI_Dialog::Draw();
   const float cl = F(clientRect.left), ct = F(clientRect.top);
-  const float cx = (F(clientRect.left) + F(clientRect.right)) / 2.0f;
+  // The middle of the text area beside the picture (from cl + 100 to 20 short of the right),
+  // so the bars' labels stay clear of the cover.
+  const float cx = (cl + 100 + F(clientRect.right) - 20) / 2.0f;
   const int wrap = clientRect.right - clientRect.left - 120;
   picture_.SetColourARGB(0xFFFFFFFFu);
   picture_.SetPosition(cl + 50, (F(clientRect.top) + F(clientRect.bottom)) / 2.0f);
