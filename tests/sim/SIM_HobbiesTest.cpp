@@ -227,25 +227,22 @@ TEST_F(HobbiesTest, ABookRowReadsItsPagesVerbSkillsAndThenItsModifiers) {
   }
 }
 
-TEST_F(HobbiesTest, ReadingGoesByAlertnessFinishesOnceAndNeedsTheSkills) {
+// (Reading by alertness and without the skills is played through the windows in the screens'
+// tests.)
+TEST_F(HobbiesTest, ABookAppliesItsModifiersFinishesOnceAndLeadsToItsWindow) {
   SIM_Book* book = SIM_Book::FindByName("lighthouse");
   ASSERT_NE(book, nullptr);
   SIM_Asset::RestoreOwned(book);
   SIM_SIM::Instance().SetActs(2, 0);
-  const float alertness = SIM_Vesk::Instance()->GetAlertness();
-  const int pages = static_cast<int>(GV("GV_BOOKPAGESPERDAY") * alertness);
-  ClearTracedCalls();
+  ASSERT_GE(static_cast<int>(GV("GV_BOOKPAGESPERDAY") * SIM_Vesk::Instance()->GetAlertness()), 10);
+  ASSERT_FALSE(book->GetModifiers().empty());
   book->Read();
-  EXPECT_EQ(book->GetPagesRead(), pages);
-  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
-  EXPECT_EQ(Count("GUI_BookReading::Open " + std::to_string(pages)), 1);
   for (const SIM_Modifier* m : book->GetModifiers())
     EXPECT_EQ(PlayerEffects(m->name.c_str(), "lighthouse").size(), 1u) << m->name;
 
   // Ten pages left: those ten, and the book counts once as read.
   const int read = SIM_Statistics::Instance().GetInt(4);
   book->SetPagesRead(book->GetPageCount() - 10);
-  ASSERT_GE(pages, 10);
   book->Read();
   EXPECT_TRUE(book->IsFinished());
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(4), read + 1);
@@ -256,17 +253,11 @@ TEST_F(HobbiesTest, ReadingGoesByAlertnessFinishesOnceAndNeedsTheSkills) {
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(4), read + 1);
 
-  // A skill at 0.99 of 1.0: nothing read, the modifiers at 0, the slot still used.
+  // A skill is met at its full 1.0 only.
   SIM_Book* chess = SIM_Book::FindByName("chessopenings");
   ASSERT_NE(chess, nullptr);
-  SIM_Asset::RestoreOwned(chess);
   SIM_Vesk::Instance()->SetValue("chess", 0.99f);
   EXPECT_FALSE(chess->AreRequiredSkillsMet());
-  ClearTracedCalls();
-  chess->Read();
-  EXPECT_EQ(chess->GetPagesRead(), 0);
-  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
-  EXPECT_EQ(Count("GUI_BookReading::Open 0 not understood"), 1);
   SIM_Vesk::Instance()->SetValue("chess", 1.0f);
   EXPECT_TRUE(chess->AreRequiredSkillsMet());
 
