@@ -9,6 +9,7 @@
 #include "engine/Random.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
+#include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Book.h"
 #include "sim/SIM_CommuteMethod.h"
@@ -245,6 +246,33 @@ SIM_SoloActivityType* Best(const std::vector<SIM_SoloActivityType*>& choices,
   return best;
 }
 
+// The activities that each take one step of a writing or research project, those that can
+// earn royalties first.
+struct ProjectActivity {
+  const char* activity;
+  SIM_AchievementBase& (*project)();
+};
+const ProjectActivity kProjectActivities[] = {
+    {"writescreenplay", [] () -> SIM_AchievementBase& { return SIM_ScreenplayWriting::Instance(); }},
+    {"writesong", [] () -> SIM_AchievementBase& { return SIM_SongWriting::Instance(); }},
+    {"investigatestory", [] () -> SIM_AchievementBase& { return SIM_NewsStory::Instance(); }},
+    {"developtheory", [] () -> SIM_AchievementBase& { return SIM_ScienceTheory::Instance(); }},
+};
+
+// A project is only finished by keeping at it: of the project activities offered, the one
+// whose project is furthest on (the first found of equals).
+SIM_SoloActivityType* ProjectToWorkOn(const std::vector<SIM_SoloActivityType*>& choices) {
+  SIM_SoloActivityType* best = nullptr;
+  float furthest = -1.0f;
+  for (SIM_SoloActivityType* type : choices)
+    for (const ProjectActivity& p : kProjectActivities)
+      if (type->GetTypeName() == p.activity && p.project().GetProgress() > furthest) {
+        furthest = p.project().GetProgress();
+        best = type;
+      }
+  return best;
+}
+
 }  // namespace
 
 SIM_SoloActivityType* ChooseActivity() {
@@ -271,6 +299,11 @@ SIM_SoloActivityType* ChooseActivity() {
       return best;
   } else if (draw < 0.75f) {
     if (SIM_SoloActivityType* best = Best(choices, WorthForMood)) return best;
+  } else if (draw < 0.85f) {
+    if (SIM_SoloActivityType* project = ProjectToWorkOn(choices)) return project;
+  } else if (draw < 0.88f) {
+    for (SIM_SoloActivityType* type : choices)
+      if (type->GetTypeName() == "watchtv") return type;
   }
   return choices[RandomBelow(static_cast<int>(choices.size()))];
 }

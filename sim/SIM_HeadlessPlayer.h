@@ -47,7 +47,9 @@ int AnswerOffers();
 // time (with a job) the one that does most for the job's promotion attributes, a quarter of
 // the time the one that does most for the player's mood (happiness up; boredom, stress and
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
-// first found of equals), else a random one. Null when there is none.
+// first found of equals); a tenth of the time a step of the writing or research project
+// furthest on (one that can earn royalties first), and now and then the TV; else a random
+// one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
 // The first owned book not yet finished that the player can understand (a puzzle book is
 // not read), or null.

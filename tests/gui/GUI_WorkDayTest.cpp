@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/CallTrace.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_WindowManager.h"
@@ -162,6 +163,29 @@ TEST_F(WorkDayTest, TheSimulationTellsIllnessAndUnemployment) {
   SIM_Vesk::Instance()->SetJob(unemployed);
   ShowAndDraw();
   EXPECT_TRUE(Queued("You have no job to go to. The benefit cheque arrived; it does not go far."));
+}
+
+TEST_F(WorkDayTest, AWorkedDayTellsWhatTheJobPaidAndTipped) {
+  GUI_WorkDay::SetFactsSource(nullptr);
+  SIM_Health::Instance().SetState(SIM_Health::kWell);
+  SIM_JobBase* waiter = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(waiter, nullptr);
+  SIM_Vesk::Instance()->SetJob(waiter);
+  // Monday's end: the next day is a working Tuesday.
+  CurrentDate().SetDayOfWeek(0);
+  SIM_SIM::Instance().SetPhase(2);
+  SIM_SIM::Instance().NextDay();
+  ASSERT_TRUE(Summary().IsOpen());
+  ASSERT_GT(waiter->GetLastPay(), 0.0f);
+  GUI_Services::RecordedTexts().clear();
+  Summary().Draw();
+  EXPECT_TRUE(Queued("You earned \xA3" + FormatFixed(waiter->GetLastPay(), 2)));
+  // The cafe's tips are never "none": an amount is always told, if only nothing.
+  ASSERT_GE(waiter->GetTodaysTip(), 0.0f);
+  std::string tips = "You also took home \xA3 " + FormatFixed(waiter->GetTodaysTip(), 2) + " in tips.";
+  EXPECT_TRUE(Queued(tips));
+  // The first day's verdict is the welcome.
+  EXPECT_TRUE(Queued("Your first day in the new job. Everybody was friendly enough."));
 }
 
 TEST_F(WorkDayTest, WithoutAWayToWorkOnlyTheWeatherIsTold) {

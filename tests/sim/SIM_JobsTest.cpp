@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/Files.h"
 #include "sim/SIM_Industry.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -58,13 +59,19 @@ TEST_F(JobsTest, TheTablesGiveTheCatalogueIndustriesAndLockedJobs) {
   Hold(clerk, 0.5f);
   clerk->ComputeDailyPay();
   EXPECT_EQ(clerk->GetTodaysTip(), -1.0f);
-  // Every industry has jobs (acting and music those of the pool) and an icon; every promotion
-  // attribute is one of the player's; every table job in the locked list is locked.
+  // Every industry has jobs (acting and music those of the pool), and a shipped icon and offer
+  // picture; every promotion attribute is one of the player's; every table job in the locked
+  // list is locked.
   for (const SIM_Industry* industry : SIM_Industry::All()) {
     EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const SIM_JobBase* j) {
       return j->GetIndustryName() == industry->GetName();
     })) << industry->GetName();
     EXPECT_EQ(industry->GetIconName(), "jobs_" + industry->GetName() + ".bmp");
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/jobs/" + industry->GetIconName())) << industry->GetName();
+    // Each industry's offer letter has its own picture.
+    EXPECT_FALSE(industry->GetOfferPicture().empty()) << industry->GetName();
+    EXPECT_TRUE(plat::PathExists("data/bitmaps/jobs/" + industry->GetOfferPicture()))
+        << industry->GetOfferPicture();
   }
   for (const SIM_JobBase* job : all)
     for (int i = 0; i < 3; ++i)

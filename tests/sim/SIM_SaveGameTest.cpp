@@ -604,11 +604,15 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   ASSERT_GT(npcsBefore, 0u);
   const float cashBefore = SIM_Finances::Instance().GetCash();
   const std::vector<std::string> triedBefore = SIM_Tovel::Instance().ActivitiesTried();
+  size_t memoriesBefore = 0;
+  for (const SIM_NPC* npc : SIM_NPC::All()) memoriesBefore += npc->GetMemory()->Items().size();
   if (GetParam() >= 400) {
-    // A long game has had its evenings: their kinds are among the activities tried.
+    // A long game has had its evenings: their kinds are among the activities tried, and the
+    // characters remember some of them.
     EXPECT_TRUE(std::any_of(triedBefore.begin(), triedBefore.end(), [](const std::string& name) {
       return SIM_SocialiseType::FindByName(name) != nullptr;
     }));
+    EXPECT_GT(memoriesBefore, 0u);
   }
 
   // The video game's best score goes with the save; a later best is not the saved one.
@@ -640,10 +644,14 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
     EXPECT_EQ(SIM_Vesk::Instance()->GetValue(name), value) << name;
   for (const SIM_NPC* npc : SIM_NPC::All()) EXPECT_NE(npc->GetCharacterType(), nullptr);
   EXPECT_EQ(SIM_Tovel::Instance().ActivitiesTried(), triedBefore);
-  // Memories come back holding the game's own kinds of evening.
-  for (const SIM_NPC* npc : SIM_NPC::All())
+  // Memories come back, all of them, holding the game's own kinds of evening.
+  size_t memoriesAfter = 0;
+  for (const SIM_NPC* npc : SIM_NPC::All()) {
+    memoriesAfter += npc->GetMemory()->Items().size();
     for (const SIM_MemoryItem* memory : npc->GetMemory()->Items())
       EXPECT_EQ(memory->type, SIM_SocialiseType::FindByName(memory->type->GetName()));
+  }
+  EXPECT_EQ(memoriesAfter, memoriesBefore);
   ASSERT_NE(SIM_Vesk::Instance()->GetJob(), nullptr);
   EXPECT_EQ(SIM_Vesk::Instance()->GetJob(), SIM_JobBase::FindByName(SIM_Vesk::Instance()->GetJob()->GetName()));
   EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);

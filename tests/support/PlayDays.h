@@ -1,6 +1,6 @@
 // Days played the way the headless driver plays them, for tests and fuzz targets that need a
 // game some way in: now and then a job application, an evening with friends on a free slot
-// when they will come and like it, every other free slot an offered and affordable activity, then
+// when they will come and like it, now and then a trip to the shops, every other free slot an offered and affordable activity, then
 // the next day; the answers worth taking are accepted and the screens the day opens are
 // answered with "continue". Stops early when the game ends.
 #pragma once
@@ -22,6 +22,7 @@ inline void PlayDays(int days) {
   for (int d = 0; d < days; ++d) {
     headless::MaybeApplyForAJob();
     headless::OrganiseEvening();
+    headless::Shop();
     headless::FillTheDay();
     sim.NextDay();
     headless::AnswerOffers();
