@@ -45,7 +45,9 @@
 #include "engine/Utilities.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Crime.h"
 #include "sim/SIM_Finances.h"
@@ -227,6 +229,10 @@ int main(int argc, char** argv) {
   int daysIll = 0;
   int petsOwnedMax = 0;
   float dirtMax = 0.0f;
+  // Drinking, watched day by day: the highest blood alcohol, and each time drink took hold.
+  float bloodAlcoholMax = 0.0f;
+  int alcoholicSpells = 0;
+  bool wasAlcoholic = SIM_Alcohol::IsAlcoholic();
   // Promotions: a grade above the one held the day before in the same job.
   int promotions = 0;
   // By name: a load rebuilds the job types, so no pointer outlives a save trip.
@@ -258,6 +264,9 @@ int main(int argc, char** argv) {
     petsOwnedMax = std::max(petsOwnedMax, SIM_PetBase::CountOwned());
     if (const SIM_NamedValue* dirt = GlobalNamedValues().Find("glob_dirt"))
       dirtMax = std::max(dirtMax, dirt->GetValue());
+    bloodAlcoholMax = std::max(bloodAlcoholMax, SIM_Alcohol::GetBloodAlcohol());
+    if (SIM_Alcohol::IsAlcoholic() && !wasAlcoholic) ++alcoholicSpells;
+    wasAlcoholic = SIM_Alcohol::IsAlcoholic();
     const auto nowGrade = grade();
     if (nowGrade.second > lastGrade.second && nowGrade.first == lastGrade.first)
       promotions += nowGrade.second - lastGrade.second;
@@ -348,6 +357,15 @@ int main(int argc, char** argv) {
   std::printf("classes_enrolled %zu\n", EnrolledEveningClasses().size());
   std::printf("pets_owned_max %d\n", petsOwnedMax);
   std::printf("pets_lost %d\n", SIM_PetBase::PetsLost());
+  // Statistic 4: books read to the end; the pages read of every book; purchases in the shop
+  // window (the shopping activity's, not the trips of headless::Shop).
+  std::printf("books_read %d\n", SIM_Statistics::Instance().GetInt(4));
+  long pagesRead = 0;
+  for (const SIM_Book* book : SIM_Book::All()) pagesRead += book->GetPagesRead();
+  std::printf("pages_read %ld\n", pagesRead);
+  std::printf("shop_purchases %d\n", SIM_HeadlessScreens::Instance().ShopPurchases());
+  std::printf("blood_alcohol_max %s\n", FormatFixed(bloodAlcoholMax, 3).c_str());
+  std::printf("alcoholic_spells %d\n", alcoholicSpells);
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

@@ -22,6 +22,7 @@
 #include "gui/windows/GUI_AssetDetails.h"
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_DebugWatchers.h"
 #include "gui/windows/GUI_Crossword.h"
 #include "gui/windows/GUI_EndGame.h"
@@ -278,3 +279,17 @@ void GUI_SimScreens::CloseVenueWindows() {
 void GUI_SimScreens::RebuildAssetIcons() { GUI_Assets::RebuildIcons(); }
 
 void GUI_SimScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Open(asset); }
+
+void GUI_SimScreens::OpenShopping() { GUI_Shopping::Open(); }
+
+void GUI_SimScreens::OpenBookDetails(SIM_Book* book) { GUI_BookDetails::Open(book); }
+
+void GUI_SimScreens::OpenBookReading(SIM_Book* book, int pages, float alertness,
+                                     bool understood) {
+  GUI_BookReading::Open(book, pages, alertness, understood);
+}
+
+void GUI_SimScreens::OpenSoloActivityChooserOn(const std::string& activity) {
+  GUI_SoloActivityChooser::Open();
+  GUI_SoloActivityChooser::SelectByName(activity.c_str());
+}

@@ -91,6 +91,10 @@ class GUI_SimScreens : public SIM_Screens {
   void CloseVenueWindows() override;
   void RebuildAssetIcons() override;
   void OpenAssetDetails(SIM_Asset* asset) override;
+  void OpenShopping() override;
+  void OpenBookDetails(SIM_Book* book) override;
+  void OpenBookReading(SIM_Book* book, int pages, float alertness, bool understood) override;
+  void OpenSoloActivityChooserOn(const std::string& activity) override;
 
  private:
   GUI_SimScreens() = default;

@@ -1,18 +1,12 @@
-// STAND-IN: the hobby hooks (each records its call).
+// Puts the hobby windows' and mini-games' hooks into the simulation's function table.
 #include "hooks/HOOK_Hooks.h"
 
-#include "engine/CallTrace.h"
 #include "sim/SIM_FunctionTable.h"
-
-void HookShopping() { TraceCall("HookShopping"); }
-void HookAlcoholicsMeeting() { TraceCall("HookAlcoholicsMeeting"); }
 
 void RegisterHobbyHooks() {
   SIM_FunctionTable& table = SIM_FunctionTable::Instance();
-  table.ReplaceHook("shopping", HookShopping);
   table.ReplaceHook("easycrossword", HookEasyCrossword);
   table.ReplaceHook("crypticcrossword", HookCrypticCrossword);
   table.ReplaceHook("videogame", HookVideoGame);
   table.ReplaceHook("eveningclasses", HookEveningClasses);
-  table.ReplaceHook("alcoholicsmeeting", HookAlcoholicsMeeting);
 }

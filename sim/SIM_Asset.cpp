@@ -10,7 +10,11 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "platform/Files.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Gift.h"
+#include "sim/SIM_Gym.h"
+#include "sim/SIM_LotteryTicket.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PetBase.h"
 #include "sim/SIM_PetFood.h"
@@ -125,8 +129,8 @@ void SIM_Asset::ParseLine(const std::string& line) {
   category_ = TrimField(tokens.NextString());
   description_ = TrimField(tokens.NextString());
   picture_ = TrimField(tokens.NextString());
-  pictureWidth_ = PictureSize(tokens.NextString(), 64.0f);
-  pictureHeight_ = PictureSize(tokens.NextString(), 64.0f);
+  pictureWidth_ = PictureSize(tokens.NextString(), pictureWidth_);
+  pictureHeight_ = PictureSize(tokens.NextString(), pictureHeight_);
   const std::string sound = TrimField(tokens.NextString());
   sound_ = sound.empty() ? std::string() : "data/sounds/" + sound;
   price_ = tokens.NextFloat();
@@ -134,6 +138,7 @@ void SIM_Asset::ParseLine(const std::string& line) {
   ParseFlags(TrimField(tokens.NextString()));
   useActivity_ = TrimField(tokens.NextString());
   tokens.NextToken();  // unused
+  ReadOwnColumns(tokens);
   OnLoaded();
   while (!tokens.AtEnd()) {
     std::string field = TrimField(tokens.NextString());
@@ -209,10 +214,13 @@ void SIM_Asset::OnUpkeepUnpaid() {
 }
 
 SIM_Asset* SIM_Asset::CreateAsset(const std::string& type) {
+  // The kinds with behaviour of their own.
   if (SIM_Asset* pet = SIM_PetBase::Create(type)) return pet;
   if (SIM_Asset* food = SIM_PetFood::Create(type)) return food;
-  // Gyms, books, lottery tickets and gifts are plain possessions until their own kinds
-  // exist; their rows carry no columns a plain asset would misread.
+  if (type == "sim_book") return SIM_Book::Create();
+  if (type == "sim_gift") return SIM_Gift::Create();
+  if (type == "sim_gym") return SIM_Gym::Create();
+  if (type == "sim_lottery") return SIM_LotteryTicket::Create();
   return new SIM_Asset();
 }
 

@@ -12,6 +12,8 @@
 
 #include "sim/SIM_ModifierContainer.h"
 
+class StringTokenizer;
+
 class SIM_Asset : public SIM_ModifierContainer {
  public:
   enum Flag { STEALABLE = 0, SELLABLE = 1, SERVICE = 2, REBUYABLE = 3, MEANSOFTRANSPORT = 4 };
@@ -27,6 +29,9 @@ class SIM_Asset : public SIM_ModifierContainer {
   // Reads one table row (the whole line, '#' marker field first).
   virtual void ParseLine(const std::string& line);
   virtual void OnLoaded() {}
+  // A kind with columns of its own reads them here, right after the base columns and before
+  // the modifier list (books: pages, use verb, required skills).
+  virtual void ReadOwnColumns(StringTokenizer& /*row*/) {}
   virtual void DailyUpdate();
   virtual void OnUpkeepUnpaid();
   virtual bool IsRebuyable() const { return GetFlag(REBUYABLE); }
@@ -55,6 +60,11 @@ class SIM_Asset : public SIM_ModifierContainer {
   bool IsForSale() const { return forSale_; }
   bool IsLapsed() const { return lapsed_; }
 
+  // The picture's proportions a kind starts with (the row's sizes, when positive, win).
+  void SetPictureSize(float width, float height) {
+    pictureWidth_ = width;
+    pictureHeight_ = height;
+  }
   // For building assets in tests and the headless player's tables.
   void Set(const std::string& name, const std::string& guiName, float price, float upkeep);
 

@@ -3,7 +3,9 @@
 
 #include "engine/DebugLog.h"
 #include "sim/HOOK_Achievements.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
+#include "sim/SIM_Shop.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Screens.h"
 
@@ -16,8 +18,8 @@ SIM_FunctionTable::SIM_FunctionTable() {
   // Every name the data may call is known from the start; the hobbies, which open windows,
   // fill in their functions at start-up (RegisterHobbyHooks). Until then, or in a run
   // without screens, a hobby's hook does nothing.
-  // The writing projects are simulation alone; the web and TV hooks ask the screens for
-  // their windows.
+  // The writing projects are simulation alone; the web, TV and shopping hooks ask the
+  // screens for their windows.
   AddHook("investigatestory", HookInvestigateStory);
   AddHook("watchtv", HookWatchTV);
   AddHook("surfweb", HookSurfWeb);
@@ -25,7 +27,7 @@ SIM_FunctionTable::SIM_FunctionTable() {
   AddHook("writescreenplay", HookWriteScreenplay);
   AddHook("writesong", HookWriteSong);
   AddHook("developtheory", HookDevelopTheory);
-  AddHook("shopping", nullptr);
+  AddHook("shopping", HookShopping);
   // The mini-games go through the installed screens, so a run without them (the bench)
   // still sees the windows opened and walked away from.
   AddHook("easycrossword", [] { Screens().OpenCrossword(true); });
@@ -33,7 +35,8 @@ SIM_FunctionTable::SIM_FunctionTable() {
   AddHook("videogame", [] { Screens().OpenMatch3Game(); });
   // The activity's run has used the slot: enrolling from the window it opens uses none.
   AddHook("eveningclasses", [] { Screens().OpenEveningClasses(true); });
-  AddHook("alcoholicsmeeting", nullptr);
+  // The support-group meeting is simulation alone; its solo row pays for it and ends the slot.
+  AddHook("alcoholicsmeeting", HookAlcoholicsMeeting);
 }
 
 void SIM_FunctionTable::AddHook(const std::string& name, Hook hook) {

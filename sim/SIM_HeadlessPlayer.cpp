@@ -12,6 +12,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
@@ -42,6 +43,8 @@ constexpr float kLoneChemistry = 0.5f;
 constexpr float kLiked = 0.5f;
 // The flat's dirt at which the player cleans: germs grow from one half.
 constexpr float kTidyLine = 0.4f;
+// How often a free slot goes on the book the player is reading.
+constexpr float kReadChance = 0.3f;
 
 // The quality the evening's type promises today: its factors' values as the evening weighs
 // them, and for a chance factor the middle of its draw (nothing is drawn here).
@@ -308,6 +311,27 @@ SIM_SoloActivityType* ChooseActivity() {
   return choices[RandomBelow(static_cast<int>(choices.size()))];
 }
 
+SIM_Book* BookToRead() {
+  for (SIM_Book* book : SIM_Book::All())
+    if (book->IsOwned() && !book->IsFinished() && book->GetUseVerb() == "showdetails" &&
+        book->AreRequiredSkillsMet())
+      return book;
+  return nullptr;
+}
+
+bool ReadABook() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return false;
+  SIM_Book* book = BookToRead();
+  if (!book || !RandomChance(kReadChance)) return false;
+  const int before = sim.GetActsUsed();
+  // As a player does: the book's details, then its read button.
+  book->OnSelect();
+  if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens()))
+    headless->AnswerHobbyWindows();
+  return sim.GetActsUsed() > before;
+}
+
 int FillTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
   int matches = 0;
@@ -317,6 +341,7 @@ int FillTheDay() {
       continue;
     }
     if (AttendEveningClass()) continue;
+    if (ReadABook()) continue;
     SIM_SoloActivityType* type = CourseToSignUpFor();
     if (!type) type = ChooseActivity();
     if (!type) break;
@@ -388,10 +413,11 @@ int Shop() {
   int done = 0;
   if (RandomChance(0.04f)) {
     std::vector<SIM_Asset*> affordable;
-    // Food is bought for the pets the player has (FeedThePets), not on a whim.
+    // What the shop offers (a gift only with a partner, a book not yet finished); food is
+    // bought for the pets the player has (FeedThePets), not on a whim.
     for (SIM_Asset* asset : SIM_Asset::Catalogue())
-      if (asset->GetPrice() <= cash / 3.0f && asset->GetUpkeep() * 30.0f <= cash &&
-          !dynamic_cast<SIM_PetFood*>(asset))
+      if (asset->IsRebuyable() && asset->GetPrice() <= cash / 3.0f &&
+          asset->GetUpkeep() * 30.0f <= cash && !dynamic_cast<SIM_PetFood*>(asset))
         affordable.push_back(asset);
     if (!affordable.empty()) {
       affordable[static_cast<size_t>(RandomBelow(static_cast<int>(affordable.size())))]->Buy();

@@ -2,6 +2,7 @@
 // tests' day driver both organise their evenings here, so they play the same way.
 #pragma once
 
+class SIM_Book;
 class SIM_JobBase;
 class SIM_NPC;
 class SIM_SocialiseType;
@@ -50,9 +51,15 @@ int AnswerOffers();
 // furthest on (one that can earn royalties first), and now and then the TV; else a random
 // one. Null when there is none.
 SIM_SoloActivityType* ChooseActivity();
+// The first owned book not yet finished that the player can understand (a puzzle book is
+// not read), or null.
+SIM_Book* BookToRead();
+// Now and then a free slot goes on reading: the book's details window and its read button
+// (SIM_Book::Read through the headless screens). True when a slot was used.
+bool ReadABook();
 // Fills every free slot of the day: the team's match when it is offered, an enrolled class
-// on the day's last slot, the enrolment while no course is enrolled (CourseToSignUpFor), else
-// ChooseActivity's choice. Returns the team matches played.
+// on the day's last slot, now and then the book being read, the enrolment while no course is
+// enrolled (CourseToSignUpFor), else ChooseActivity's choice. Returns the team matches played.
 int FillTheDay();
 
 // An enrolled class that meets today, when the day's last slot is free and the class is

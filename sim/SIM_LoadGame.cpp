@@ -23,7 +23,9 @@
 #include "sim/SIM_PetFood.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "platform/Files.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_AvatarDescription.h"
 #include "sim/SIM_Boredom.h"
@@ -1279,6 +1281,14 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   for (const std::string& name : d.assetsWithdrawn)
     SIM_Asset::RestoreWithdrawn(SIM_Asset::FindByName(name));
   SIM_Asset::RestoreCatalogueOrder(forSale);
+  // How far each book was read, found by name among the books just made.
+  for (const auto& [name, read] : d.books) {
+    if (SIM_Book* book = SIM_Book::FindByName(name)) {
+      book->SetPagesRead(read);
+    } else {
+      LogWarning(("Unknown book in saved game: " + name).c_str(), "SIM_LoadGame", __LINE__);
+    }
+  }
   Screens().RebuildAssetIcons();
   // The pets (the table's, just made) and their food; a reminder that was up is up again.
   const SavePet* pets[kPetSpeciesCount] = {&d.cat, &d.dog, &d.fish, &d.parrot, &d.hamster};
@@ -1296,6 +1306,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
                               : pet->IsOwned() && PetFoodStock[species] <= SIM_PetBase::kLowStock;
     if (reminder) pet->ShowReminder();
   }
+  // The drinking state (the world's reset has cleared it).
+  SIM_Alcohol::Restore(d.addictionStrength, d.alcoholic, d.bloodAlcohol);
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
   if (d.partner >= 0) {

@@ -31,3 +31,5 @@ void SIM_Romance::DumpedByPartner() {
 }
 
 void SIM_Romance::OfferRomance(SIM_NPC*) { TraceCall("SIM_Romance::OfferRomance"); }
+
+void SIM_Romance::GiveGift() { TraceCall("SIM_Romance::GiveGift"); }

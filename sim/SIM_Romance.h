@@ -1,5 +1,5 @@
 // Stand-in for the player's romance until it is built: it keeps the partner so that people
-// code can ask about it, and records offers and break-ups.
+// code can ask about it, and records offers, gifts and break-ups.
 #pragma once
 
 class SIM_NPC;
@@ -21,6 +21,8 @@ class SIM_Romance {
   // The partner leaves the player.
   void DumpedByPartner();
   void OfferRomance(SIM_NPC* npc);
+  // A gift for the partner (bought in the shop).
+  void GiveGift();
 
  private:
   SIM_Romance() = default;

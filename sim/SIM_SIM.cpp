@@ -149,6 +149,7 @@ void SIM_SIM::ResetWorld() {
   SIM_Movie::DeleteAll();
   SIM_SpecialEvent::LoadAll();
   SIM_PetFood::ClearStocks();
+  SIM_Alcohol::Reset();
   LoadAssets();
   // The ways to work too, so a game never starts on a list a tool or a test left behind.
   LoadCommuteMethods();

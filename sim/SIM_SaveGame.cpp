@@ -14,8 +14,10 @@
 #include "platform/Files.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_CharacterType.h"
 #include "sim/SIM_CommuteMethod.h"
@@ -730,6 +732,10 @@ SaveGameData SIM_SaveGame::Capture() {
     d.royalties.push_back({stream->GetIncome(), stream->GetTotal(), stream->GetLastCheque(),
                            stream->GetTitle(), stream->GetType()});
   d.achievements = AchievementList();
+  d.addictionStrength = SIM_Alcohol::GetAddictionStrength();
+  d.alcoholic = SIM_Alcohol::IsAlcoholic();
+  d.bloodAlcohol = SIM_Alcohol::GetBloodAlcohol();
+  for (const SIM_Book* book : SIM_Book::All()) d.books.emplace_back(book->GetName(), book->GetPagesRead());
   d.hiscore = GetVideoGameHiscore();
   for (const HOOK_EveningClassType* type : EnrolledEveningClasses()) d.classes.push_back(type->GetName());
   SavePet* pets[kPetSpeciesCount] = {&d.cat, &d.dog, &d.fish, &d.parrot, &d.hamster};

@@ -2,15 +2,19 @@
 #include "sim/SIM_Screens.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Shop.h"
 #include "sim/SIM_TimeChunk.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Venues.h"
@@ -67,6 +71,17 @@ void SIM_HeadlessScreens::AnswerEveningClasses() {
 
 void SIM_HeadlessScreens::AnswerHobbyWindows() {
   AnswerEveningClasses();
+  if (shopOpen_) {
+    shopOpen_ = false;
+    AnswerShop();
+  }
+  if (SIM_Book* book = bookDetails_) {
+    bookDetails_ = nullptr;
+    const SIM_SIM& sim = SIM_SIM::Instance();
+    if (!book->IsFinished() && sim.GetPhase() != PHASE_DAYOVER && sim.GetActsLeft() > 0)
+      book->Read();
+  }
+  readingOpen_ = false;
   if (surfWebOpen_) {
     surfWebOpen_ = false;
     if (!WebsiteList().empty()) ChooseWebsite(WebsiteList().front().get());
@@ -79,11 +94,53 @@ void SIM_HeadlessScreens::AnswerHobbyWindows() {
   }
 }
 
+namespace {
+
+// How often a trip to the shop ends in a purchase, and what the player can easily afford: a
+// third of the cash at most, and a running cost the cash covers for a month.
+constexpr float kShopBuyChance = 0.5f;
+
+bool EasilyAffordable(const SIM_Asset& asset, float cash) {
+  return asset.GetPrice() <= cash / 3.0f && asset.GetUpkeep() * 30.0f <= cash;
+}
+
+bool HasABookToRead() {
+  for (const SIM_Book* book : SIM_Book::All())
+    if (book->IsOwned() && !book->IsFinished() && book->GetUseVerb() == "showdetails" &&
+        book->AreRequiredSkillsMet())
+      return true;
+  return false;
+}
+
+}  // namespace
+
+void SIM_HeadlessScreens::AnswerShop() {
+  if (!RandomChance(kShopBuyChance)) return;
+  const float cash = SIM_Finances::Instance().GetCash();
+  std::vector<SIM_Asset*> affordable;
+  std::vector<SIM_Asset*> books;
+  for (int tab = 0; tab < SIM_Shop::kTabs; ++tab) {
+    for (SIM_Asset* asset : SIM_Shop::Offered(SIM_Shop::TabCategory(tab))) {
+      if (!EasilyAffordable(*asset, cash)) continue;
+      affordable.push_back(asset);
+      const auto* book = dynamic_cast<const SIM_Book*>(asset);
+      if (book && book->GetUseVerb() == "showdetails" && book->AreRequiredSkillsMet())
+        books.push_back(asset);
+    }
+  }
+  const std::vector<SIM_Asset*>& choices =
+      !books.empty() && !HasABookToRead() ? books : affordable;
+  if (choices.empty()) return;
+  SIM_Shop::Buy(choices[static_cast<size_t>(RandomBelow(static_cast<int>(choices.size())))]);
+  ++shopPurchases_;
+}
+
 int SIM_HeadlessScreens::OpenWindows() const {
   return (workDayOpen_ ? 1 : 0) + (yearlyReviewOpen_ ? 1 : 0) + (postMortem_ ? 1 : 0) +
          (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
          (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0) +
-         (classesOpen_ ? 1 : 0);
+         (classesOpen_ ? 1 : 0) + (shopOpen_ ? 1 : 0) + (bookDetails_ ? 1 : 0) +
+         (readingOpen_ ? 1 : 0);
 }
 
 void SIM_HeadlessScreens::CloseVenueWindows() {
@@ -135,6 +192,9 @@ void SIM_HeadlessScreens::AnswerVenueWindows() {
 }
 
 void SIM_HeadlessScreens::Reset() {
+  shopOpen_ = false;
+  bookDetails_ = nullptr;
+  readingOpen_ = false;
   surfWebOpen_ = false;
   watchTVOpen_ = false;
   CloseVenueWindows();

@@ -12,6 +12,7 @@
 class HOOK_EveningClassType;
 class SIM_Asset;
 class SIM_Attribute;
+class SIM_Book;
 class SIM_JobBase;
 class SIM_JobOffer;
 class SIM_MovieInstance;
@@ -149,6 +150,13 @@ class SIM_Screens {
   // window opens.
   virtual void RebuildAssetIcons() = 0;
   virtual void OpenAssetDetails(SIM_Asset* asset) = 0;
+  // Hobbies: the shop (SIM_Shop), a book's details window and the report of a reading
+  // session (SIM_Book::Read), and the solo chooser turned to one activity (the gym's or a
+  // puzzle book's use).
+  virtual void OpenShopping() = 0;
+  virtual void OpenBookDetails(SIM_Book* book) = 0;
+  virtual void OpenBookReading(SIM_Book* book, int pages, float alertness, bool understood) = 0;
+  virtual void OpenSoloActivityChooserOn(const std::string& activity) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -271,8 +279,24 @@ class SIM_HeadlessScreens : public SIM_Screens {
   int BrawlReports() const { return brawlReports_; }
   void RebuildAssetIcons() override {}
   void OpenAssetDetails(SIM_Asset*) override {}
+  // The shop waits for AnswerScreens (or AnswerHobbyWindows), which now and then buys one
+  // possession the player can easily afford, a book first for a reader with nothing left to
+  // read, and otherwise closes it. A book's details window is answered by reading it when
+  // the day allows, else closed; the reading report is closed.
+  void OpenShopping() override { shopOpen_ = true; }
+  void OpenBookDetails(SIM_Book* book) override { bookDetails_ = book; }
+  void OpenBookReading(SIM_Book*, int, float, bool) override { readingOpen_ = true; }
+  void OpenSoloActivityChooserOn(const std::string&) override {}
+  // Purchases made in the shop window, for the run (through new games and loads).
+  int ShopPurchases() const { return shopPurchases_; }
 
  private:
+  void AnswerShop();
+  bool shopOpen_ = false;
+  SIM_Book* bookDetails_ = nullptr;
+  bool readingOpen_ = false;
+  int shopPurchases_ = 0;
+
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;

@@ -2,7 +2,9 @@
 """Draws the pictures of the possessions and of the ways to work:
 
 - data/bitmaps/assets/<picture> for every row of data/simulation/assets.csv (64 x 64): a tile
-  in the colour of the asset's shop tab with a simple drawing of what the asset is;
+  in the colour of the asset's shop tab with a simple drawing of what the asset is; a book
+  (shop tab "books") gets a cover of 71 x 100 instead: its own colour, a spine, a title panel
+  and a few lines of "title" print;
 - data/bitmaps/commute/<picture> for every row of data/simulation/commute.csv (200 x 200).
 
 Pictures are found by their file name alone, so the tables name them without a folder.
@@ -248,6 +250,30 @@ def picture(name, size, background, kind_colour):
     return rows
 
 
+def book_cover(name, width=71, height=100):
+    """A cloth-bound cover in the book's own colour, lighter title panel and dark print."""
+    c = tint(name)
+    rows = canvas(width, height, (0, 0, 0, 255))
+    for y in range(height):
+        for x in range(width):
+            shade = 0.15 if x < 9 else 0.0  # the spine
+            edge = 0.25 if x >= width - 3 or y < 2 or y >= height - 2 else 0.0
+            rows[y][x] = mix(c[:3], (0, 0, 0), shade + edge + 0.2 * y / height) + (255,)
+    for y in range(height):
+        rows[y][9] = DARK  # the fold between spine and board
+    panel = mix(c[:3], (255, 255, 255), 0.7) + (255,)
+    box(rows, 16, 18, width - 8, 48, panel, 2.0)
+    h = hashlib.md5(name.encode()).digest()
+    # Two lines of title and an author's line below the panel, of lengths from the name.
+    for i, (y, lo) in enumerate(((26, 14), (36, 10), (70, 8))):
+        length = lo + h[3 + i] % 18
+        x0 = 20
+        x1 = min(width - 12, x0 + length)
+        colour = DARK if i < 2 else panel
+        segment(rows, x0, y, x1, y, 1.6, colour)
+    return rows
+
+
 def rows_of(path):
     with open(path, newline="", encoding="cp1252") as f:
         return [r for r in csv.reader(f) if r and r[0] == "#"]
@@ -257,6 +283,9 @@ def main():
     made = {}
     for row in rows_of(os.path.join(ROOT, "data", "simulation", "assets.csv")):
         name, tab, pic = row[2].strip(), row[4].strip(), row[6].strip()
+        if tab == "books":
+            made["assets/" + pic] = book_cover(name)
+            continue
         made["assets/" + pic] = picture(name, 64, TAB_COLOURS.get(tab, (70, 70, 70)), tint(name))
     for row in rows_of(os.path.join(ROOT, "data", "simulation", "commute.csv")):
         name, pic = row[1].strip(), row[7].strip()

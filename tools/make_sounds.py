@@ -442,6 +442,17 @@ def make_cash(rng):
     return out
 
 
+def make_readbook(rng):
+    # Two pages turned: a soft rising swish of paper, then the page settling with a light pat.
+    out = silence(1.1)
+    for at in (0.05, 0.55):
+        swish = envelope(highpass(lowpass(noise(0.32, rng, 0.5), 5000), 900), 0.12, 0.16)
+        pat = decay(lowpass(noise(0.05, rng, 0.4), 1800), 0.015)
+        place(out, swish, at)
+        place(out, pat, at + 0.3)
+    return out
+
+
 def crowd_voice(rng, seconds, start, end, amp):
     # One voice of a crowd's vowel: a gliding buzz through a soft filter, slightly detuned.
     f0 = start * rng.uniform(0.94, 1.06)
@@ -656,6 +667,7 @@ SOUNDS = {
     "bowling.ogg": make_bowling,
     "projector.ogg": make_projector,
     "wine.ogg": make_wine,
+    "readbook.ogg": make_readbook,
     "kungfu.ogg": make_kungfu,
     "alarm.ogg": make_alarm,
     "engine.ogg": make_engine,

@@ -1,7 +1,8 @@
 // The possessions table of any bytes. Whatever it holds, every asset read is in the shop,
 // its picture has a usable size (nothing divides by zero drawing it), and buying, selling,
 // a day's upkeep and a theft keep every asset in exactly one place; a week of days leaves
-// every species' pet one of the assets read, and freeing them leaves none.
+// every species' pet one of the assets read, and freeing them leaves none. A book's own
+// columns are read into a usable page count and skill list.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "FuzzSupport.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NamedValueList.h"
@@ -57,6 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(asset->GetPictureHeight() > 0.0f && std::isfinite(asset->GetPictureHeight()));
     FUZZ_CHECK(!asset->GetFlag(-1) && !asset->GetFlag(SIM_Asset::kFlagCount));
     for (const SIM_Modifier* m : asset->GetModifiers()) FUZZ_CHECK(!m->name.empty());
+  }
+  // A book's own columns: a page count of 0 or more, nothing read, named skills, and a
+  // progress that is a number even without pages.
+  for (const SIM_Book* book : SIM_Book::All()) {
+    FUZZ_CHECK(book->GetPageCount() >= 0 && book->GetPagesRead() == 0);
+    FUZZ_CHECK(std::isfinite(book->GetProgress()));
+    for (const SIM_Book::RequiredSkill& skill : book->GetRequiredSkills())
+      FUZZ_CHECK(skill.name.size() > 1 && skill.name.size() <= 63 && skill.threshold == 1.0f);
   }
   SIM_Finances::Instance().SetCash(1000.0f);
   const std::vector<SIM_Asset*> all = SIM_Asset::All();

@@ -26,7 +26,11 @@
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Snow.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_Asset.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
@@ -165,6 +169,23 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
         ASSERT_NE(GUI_Postit::AddPostit(note, 0), nullptr);
       if (storm) GUI_Rain::Instance().ResetForTesting();  // the first rainy frame thunders
       Frame(GUI_GUI::Instance());
+    } else if (screen == "shop" || screen == "book" || screen == "reading") {
+      GUI_GUI::Instance().StartGame();
+      SIM_Book* book = SIM_Book::FindByName("lighthouse");
+      ASSERT_NE(book, nullptr);
+      SIM_Asset::RestoreOwned(book);
+      if (screen == "shop") {
+        GUI_Shopping::Open();
+        GUI_Shopping::SelectTab(3);
+      } else if (screen == "book") {
+        GUI_BookDetails::Open(book);
+      } else {
+        GUI_BookReading::Open(book, 12, 0.15f, true);
+      }
+      Frame(GUI_GUI::Instance());
+      GUI_Shopping::Close();
+      GUI_BookDetails::Close();
+      GUI_BookReading::Close();
     } else {
       GUI_WorkDay::SetFactsSource([] {
         return GUI_WorkDay::Facts{.methodVerb = "cycled", .workplace = "the office", .pay = 85.0f,
@@ -217,6 +238,15 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                                                               "save", "load", "ingame", "weekday",
                                                               "weekend", "storm", "stormday",
                                                               "snow"),
+                                            ::testing::Values(1024, 800)),
+                         [](const ::testing::TestParamInfo<Param>& p) {
+                           return std::string(std::get<0>(p.param)) + "_" +
+                                  std::to_string(std::get<1>(p.param));
+                         });
+
+// The hobby windows over the main scene: the shop's books tab, a book's details, a report.
+INSTANTIATE_TEST_SUITE_P(HobbyWindows, LegibilityTest,
+                         ::testing::Combine(::testing::Values("shop", "book", "reading"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +

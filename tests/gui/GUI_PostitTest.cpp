@@ -7,6 +7,7 @@
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "gui/windows/GUI_Shopping.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
@@ -103,20 +104,23 @@ TEST_F(PostitTest, TheShoppingNoteOpensThePetsTabOrNothing) {
   GUI_Postit* note = GUI_Postit::AddPostit("Pet food", kPostitShopping);
   ASSERT_NE(note, nullptr);
   ClickOn(note);
-  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
-  EXPECT_EQ(TracedCount("GUI_Shopping::SelectTab 2"), 1);
+  ASSERT_NE(GUI_Shopping::Instance(), nullptr);
+  ASSERT_NE(GUI_Shopping::Instance()->SelectedPage(), nullptr);
+  EXPECT_EQ(GUI_Shopping::Instance()->SelectedPage(), GUI_Shopping::Instance()->Page(2));
+  EXPECT_EQ(GUI_Shopping::Instance()->SelectedPage()->GetCategory(), "pets");
+  GUI_Shopping::Close();
 
   // While a page fills the screen instead of the main scene, the unseen note takes no click.
   GUI_EndGame::Instance()->Show();
   ClickOn(note);
   GUI_EndGame::Instance()->Close();
-  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
+  EXPECT_EQ(GUI_Shopping::Instance(), nullptr);
 
   // Without either shop, asking whether one exists must not stop the game.
   WriteFile(user.Path() / "solo.csv", "#,jogging,J,J,,0,default,0,0,0,-1,-1,1,1,1,1,1,1,1,0,#\n");
   SIM_SoloActivityType::Reload((user.Path() / "solo.csv").string());
   ClickOn(note);
-  EXPECT_EQ(TracedCount("GUI_Shopping::Open"), 1);
+  EXPECT_EQ(GUI_Shopping::Instance(), nullptr);
   EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
 }
 

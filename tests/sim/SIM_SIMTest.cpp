@@ -71,7 +71,6 @@ const std::vector<std::string> kWorkdaySteps = {
     "GUI_PostMortem::Close",
     "GUI_DirtSprites::Refresh",
     "SIM_SmallTalk::DailyUpdate",
-    "SIM_Alcohol::DailyUpdate",
     "SIM_AvatarDescription::Rebuild",
     "LayOutNPCIcons",
     "GUI_WorkDay::Show",

@@ -17,7 +17,9 @@
 #include "engine/CallTrace.h"
 #include "engine/Translate.h"
 #include "sim/HOOK_Achievements.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
@@ -635,6 +637,12 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   };
   const std::vector<PetState> petsBefore = petStates();
   const std::vector<std::string> achievementsBefore = AchievementList();
+  // A book partly read, and a drinker well on the way to recovery.
+  SIM_Book* book = SIM_Book::FindByName("riversofempire");
+  ASSERT_NE(book, nullptr);
+  if (!book->IsOwned()) book->Buy();
+  book->SetPagesRead(123);
+  SIM_Alcohol::Restore(0.35f, true, 1.05f);
 
   const SIM_Date dateBefore = CurrentDate();
   const size_t npcsBefore = SIM_NPC::All().size();
@@ -728,6 +736,14 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_TRUE(loadedDog->IsReminderUp());
   EXPECT_EQ(loadedHamster->GetDaysOwned(), 20);
   EXPECT_EQ(loadedHamster->GetDaysWithoutFood(), 2);
+  // The book (found by name among the new game's books) and the drinking state.
+  SIM_Book* loadedBook = SIM_Book::FindByName("riversofempire");
+  ASSERT_NE(loadedBook, nullptr);
+  EXPECT_TRUE(loadedBook->IsOwned());
+  EXPECT_EQ(loadedBook->GetPagesRead(), 123);
+  EXPECT_TRUE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_EQ(SIM_Alcohol::GetAddictionStrength(), 0.35f);
+  EXPECT_EQ(SIM_Alcohol::GetBloodAlcohol(), 1.05f);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));

@@ -8,7 +8,9 @@
 #include "engine/CallTrace.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_NamedValueList.h"
@@ -127,10 +129,18 @@ TEST_F(SIM_SoloActivityTypeTest, APlayActionPlaysTheSoundAndCallsNoHook) {
 }
 
 TEST_F(SIM_SoloActivityTypeTest, ACallActionCallsTheHookOnceAndUsesOneSlot) {
-  auto type = Row("#", "call alcoholicsmeeting");
+  // The support group's hook: its one consequence is a weaker addiction; the row pays and
+  // applies its modifiers once, and the slot is the activity's own.
+  auto type = Row("\"confidence,0.02,0.5\",#", "call alcoholicsmeeting");
   SIM_SIM::Instance().SetActs(2, 0);
+  SIM_Alcohol::Restore(1.0f, true, 0.0f);
+  const float cash = SIM_Finances::Instance().GetCash();
   type->Start();
-  EXPECT_EQ(CountCalls("HookAlcoholicsMeeting"), 1);
+  EXPECT_NEAR(SIM_Alcohol::GetAddictionStrength(),
+              1.0f - 5.0f * SIM_GlobalVariables::Instance().Get("GV_ALCOHOLIC_RECOVERY"), 1e-6);
+  EXPECT_TRUE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_FLOAT_EQ(cash - SIM_Finances::Instance().GetCash(), 7.5f);
+  EXPECT_EQ(PlayerEffects("confidence", "kite").size(), 1u);
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
 }
 

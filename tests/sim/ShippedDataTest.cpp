@@ -15,6 +15,11 @@
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_Book.h"
+#include "sim/SIM_Gift.h"
+#include "sim/SIM_Gym.h"
+#include "sim/SIM_LotteryTicket.h"
+#include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "gui/windows/GUI_RestaurantInstance.h"
@@ -404,6 +409,57 @@ TEST_F(ShippedDataTest, ThePossessionsTheRulesReadAreSoldWithTheirPicturesAndSou
   }
   SIM_Asset::DeleteAll();
   SIM_CommuteMethod::DeleteAll();
+}
+
+TEST_F(ShippedDataTest, TheBooksTabHasBooksWhoseSkillsCanBeLearntAndWhoseVerbsLeadSomewhere) {
+  LoadAssets();
+  SIM_SocialiseType::Reload();
+  SIM_SoloActivityType::Reload();
+  // The skills a player learns in play: a game's own (the game evenings and bowling), and
+  // the people skills of evenings out.
+  std::set<std::string> skills = {"peopleskills"};
+  for (const auto& type : SIM_SocialiseType::All())
+    if (type->GetCategory() == "GAME" || type->GetCategory() == "BOWLING") skills.insert(type->GetName());
+  SIM_NamedValueList attributes("attributes");
+  {
+    FatalCatcher catcher;
+    SIM_Attribute::LoadTable("data/simulation/attributes.csv", attributes);
+  }
+  int books = 0, withSkills = 0, readable = 0;
+  for (const SIM_Book* book : SIM_Book::All()) {
+    ++books;
+    EXPECT_EQ(book->GetCategory(), "books") << book->GetName();
+    EXPECT_GT(book->GetPageCount(), 0) << book->GetName();
+    EXPECT_TRUE(book->GetUseVerb() == "showdetails" || book->GetUseVerb() == "sudoku") << book->GetName();
+    if (book->GetUseVerb() == "sudoku") {
+      EXPECT_NE(SIM_SoloActivityType::TryFind("sudoku"), nullptr);
+    } else {
+      ++readable;
+    }
+    if (!book->GetRequiredSkills().empty()) ++withSkills;
+    for (const SIM_Book::RequiredSkill& skill : book->GetRequiredSkills()) {
+      EXPECT_TRUE(skills.count(skill.name)) << book->GetName() << ": " << skill.name;
+      EXPECT_FALSE(attributes.Has(skill.name)) << skill.name;
+      EXPECT_TRUE(HasText("nv_" + skill.name)) << skill.name;
+    }
+  }
+  EXPECT_GE(readable, 20);
+  EXPECT_GT(withSkills, 0);
+  EXPECT_GT(books - withSkills, withSkills);  // most books need nothing but the reader
+  for (const SIM_Asset* asset : SIM_Asset::All()) {
+    if (asset->GetCategory() == "books") {
+      EXPECT_NE(dynamic_cast<const SIM_Book*>(asset), nullptr) << asset->GetName();
+    }
+  }
+  // The gym's use has its activity, and the shop sells gifts and tickets.
+  EXPECT_NE(SIM_SoloActivityType::TryFind(SIM_Gym::kActivity), nullptr);
+  EXPECT_NE(dynamic_cast<const SIM_Gym*>(SIM_Asset::FindByName("gymmembership")), nullptr);
+  EXPECT_NE(dynamic_cast<const SIM_LotteryTicket*>(SIM_Asset::FindByName("lotteryticket")), nullptr);
+  EXPECT_TRUE(std::any_of(SIM_Asset::All().begin(), SIM_Asset::All().end(),
+                          [](const SIM_Asset* a) { return dynamic_cast<const SIM_Gift*>(a); }));
+  SIM_Attribute::ClearRegistry();
+  SIM_SocialiseType::DeleteAll();
+  SIM_Asset::DeleteAll();
 }
 
 }  // namespace

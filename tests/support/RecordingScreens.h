@@ -162,6 +162,21 @@ class RecordingScreens : public SIM_HeadlessScreens {
   }
   void RebuildAssetIcons() override { Record("GUI_Assets::RebuildIcons"); }
   void OpenAssetDetails(SIM_Asset*) override { Record("GUI_AssetDetails::Open"); }
+  void OpenShopping() override {
+    Record("GUI_Shopping::Open");
+    SIM_HeadlessScreens::OpenShopping();
+  }
+  void OpenBookDetails(SIM_Book* book) override {
+    Record("GUI_BookDetails::Open");
+    SIM_HeadlessScreens::OpenBookDetails(book);
+  }
+  void OpenBookReading(SIM_Book* book, int pages, float alertness, bool understood) override {
+    Record("GUI_BookReading::Open " + std::to_string(pages) + (understood ? "" : " not understood"));
+    SIM_HeadlessScreens::OpenBookReading(book, pages, alertness, understood);
+  }
+  void OpenSoloActivityChooserOn(const std::string& activity) override {
+    Record("GUI_SoloActivityChooser::Open " + activity);
+  }
 
  private:
   RecordingScreens() = default;
