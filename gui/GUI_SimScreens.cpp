@@ -46,6 +46,7 @@
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WebTV.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_NPC.h"
@@ -262,3 +263,7 @@ void GUI_SimScreens::CloseVenueWindows() {
 void GUI_SimScreens::RebuildAssetIcons() { GUI_Assets::RebuildIcons(); }
 
 void GUI_SimScreens::OpenAssetDetails(SIM_Asset* asset) { GUI_AssetDetails::Open(asset); }
+
+void GUI_SimScreens::OpenSpecialEventPostMortem(SIM_SpecialEvent* event) {
+  GUI_SpecialEventPostMortem::Open(event);
+}

@@ -87,6 +87,7 @@ class GUI_SimScreens : public SIM_Screens {
   void CloseVenueWindows() override;
   void RebuildAssetIcons() override;
   void OpenAssetDetails(SIM_Asset* asset) override;
+  void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) override;
 
  private:
   GUI_SimScreens() = default;

@@ -26,6 +26,7 @@
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Vesk.h"
 
 namespace headless {
@@ -329,6 +330,15 @@ int Shop() {
     break;
   }
   return done;
+}
+
+bool AttendSpecialEvent() {
+  auto* screens = dynamic_cast<SIM_HeadlessScreens*>(&Screens());
+  if (!screens) return false;
+  SIM_SpecialEvent* event = screens->PendingSpecialEvent();
+  if (!event || !event->Attend()) return false;
+  screens->AnswerSpecialEventResult();
+  return true;
 }
 
 }  // namespace headless

@@ -10,6 +10,7 @@
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Venues.h"
 
@@ -37,9 +38,13 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 bool SIM_HeadlessScreens::AnswerScreens() {
   AnswerHobbyWindows();
   AnswerVenueWindows();
-  yearlyReviewOpen_ = false;
+  if (yearlyReviewOpen_) {
+    yearlyReviewOpen_ = false;
+    SIM_Statistics::Instance().CloseYear();
+  }
   match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
+  specialEventResult_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
     SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
@@ -63,7 +68,8 @@ void SIM_HeadlessScreens::AnswerHobbyWindows() {
 int SIM_HeadlessScreens::OpenWindows() const {
   return (workDayOpen_ ? 1 : 0) + (yearlyReviewOpen_ ? 1 : 0) + (postMortem_ ? 1 : 0) +
          (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
-         (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0);
+         (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0) +
+         (specialEventResult_ ? 1 : 0);
 }
 
 void SIM_HeadlessScreens::CloseVenueWindows() {
@@ -123,6 +129,8 @@ void SIM_HeadlessScreens::Reset() {
   endGameOpen_ = false;
   postMortem_ = nullptr;
   match3Open_ = crosswordOpen_ = false;
+  specialEvent_ = nullptr;
+  specialEventResult_ = nullptr;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {
@@ -133,4 +141,10 @@ void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::stri
 void SIM_HeadlessScreens::ShowYearlyReview() {
   yearlyReviewOpen_ = true;
   ++yearlyReviewsShown_;
+  SIM_Statistics::Instance().PausePlayTimer();
+}
+
+void SIM_HeadlessScreens::ShowEndGame() {
+  endGameOpen_ = true;
+  SIM_Statistics::Instance().PausePlayTimer();
 }

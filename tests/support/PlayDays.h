@@ -26,6 +26,7 @@ inline void PlayDays(int days) {
     sim.NextDay();
     headless::AnswerOffers();
     if (headless->AnswerScreens()) break;
+    headless::AttendSpecialEvent();
   }
   InstallScreens(before);
 }

@@ -56,7 +56,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void CloseRoyaltyReport() override { Record("GUI_RoyaltyReport::Close"); }
   void CloseSocialInvitations() override { Record("GUI_SocialInvitation::CloseAll"); }
   void ClosePostMortem() override { Record("GUI_PostMortem::Close"); }
-  void DeleteAllEmail() override { Record("GUI_Email::DeleteAll"); }
+  void DeleteAllEmail() override {
+    Record("GUI_Email::DeleteAll");
+    SIM_HeadlessScreens::DeleteAllEmail();
+  }
   void AddInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::AddInvitation"); }
   void AddNewFriend(SIM_NPC*) override { Record("GUI_Email::AddNewFriend"); }
   void AddNPCMessage(SIM_NPC*, const std::string& text) override {
@@ -90,7 +93,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
                          const std::string& title) override {
     Record("GUI_Email::AddTextureMessage " + picture + "|" + text + "|" + title);
   }
-  void AddSpecialEvent(SIM_SpecialEvent*) override { Record("GUI_Email::AddSpecialEvent"); }
+  void AddSpecialEvent(SIM_SpecialEvent* event) override {
+    Record("GUI_Email::AddSpecialEvent");
+    SIM_HeadlessScreens::AddSpecialEvent(event);
+  }
   void RemoveInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::RemoveInvitation"); }
   // Notes get ids 1, 2, ... in the order they are asked for; none is ever refused.
   int AddPostit(const std::string& text, int action, const std::string& activity) override {
@@ -153,6 +159,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   }
   void RebuildAssetIcons() override { Record("GUI_Assets::RebuildIcons"); }
   void OpenAssetDetails(SIM_Asset*) override { Record("GUI_AssetDetails::Open"); }
+  void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) override {
+    Record("GUI_SpecialEventPostMortem::Open");
+    SIM_HeadlessScreens::OpenSpecialEventPostMortem(event);
+  }
 
  private:
   RecordingScreens() = default;
