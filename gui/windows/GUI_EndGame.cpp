@@ -90,7 +90,7 @@ void GUI_EndGame::Show() {
 void GUI_EndGame::BuildTable() {
   rows_.clear();
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const float top = Shell().GetUIScale() * 350;
+  const float top = w / 1024.0f * 350;
   const SIM_Statistics& stats = SIM_Statistics::Instance();
   auto column = [&](const Shown (&shown)[5], float x) {
     float y = top;
@@ -149,7 +149,8 @@ void GUI_EndGame::Draw() {
   GUI_Backdrop::Instance().Draw();
   GUI_Avatar::Instance().Draw();
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const float s = Shell().GetUIScale();
+  // The screen width over 1024, as the game's scale is.
+  const float s = w / 1024.0f;
   // The room is bright by day: the page's texts lie on one dark veil.
   DrawTextVeil(w / 2 - 420, 190 * s, w / 2 + 420, 350 * s + 110);
   if (timer_.elapsed >= kButtonMs) {

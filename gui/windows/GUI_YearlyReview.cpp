@@ -10,7 +10,6 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_Services.h"
-#include "gui/GUI_Shell.h"
 #include "gui/GUI_WindowManager.h"
 
 namespace {
@@ -106,7 +105,8 @@ void GUI_YearlyReview::Draw() {
   GUI_Backdrop::Instance().Draw();
   GUI_Avatar::Instance().Draw();
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const float s = Shell().GetUIScale();
+  // The screen width over 1024, as the game's scale is.
+  const float s = w / 1024.0f;
   // The room is bright by day: the page's texts and bars lie on one dark veil.
   DrawTextVeil(100 * s, 190 * s, w - 100 * s, 350 * s + 170);
   if (timer_.elapsed >= kButtonMs && continue_) {

@@ -22,6 +22,8 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
@@ -492,4 +494,28 @@ TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {
   d.npcs[0].characterType = "";
   d.npcs[0].gender = 7;
   EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+}
+
+TEST_F(SIM_LoadGameTest, EventsCooldownAndLifetimeTotalsAreApplied) {
+  // The sample names one event of the table and one the table has lost (skipped).
+  std::string text = ReplaceFirst(SampleText(), "<events>\n",
+                                  "<events>\n<event>\n<name>lecture</name>\n<triggered>1</triggered>\n"
+                                  "</event>\n<event>\n<name>gone</name>\n<triggered>1</triggered>\n"
+                                  "</event>\n");
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  int triggered = 0;
+  for (const auto& event : SIM_SpecialEvent::All()) triggered += event->IsTriggered() ? 1 : 0;
+  EXPECT_EQ(triggered, 1);
+  EXPECT_TRUE(SIM_SpecialEvent::FindByName("lecture")->IsTriggered());
+  // The saved day had its check: the cooldown is the saved one, not moved on by a second.
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 4);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 120);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSocial(), 45);
+
+  // A file from before the totals and the cooldown: both start at 0 and the day's check runs.
+  ASSERT_TRUE(SIM_LoadGame::LoadText(AsVersion("1.24"))) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 0);
+  EXPECT_TRUE(SIM_SpecialEvent::IsDayChecked());
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 0);
+  EXPECT_EQ(SIM_Statistics::Instance().GetLifetimeSolo(), SIM_Statistics::Instance().GetInt(2));
 }
