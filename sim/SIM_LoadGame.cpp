@@ -699,6 +699,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
   if (r.version >= st::kVersionLifetime) {
     d.pastSolo = r.Int(st::kPastSolo);
     d.pastSocial = r.Int(st::kPastSocial);
+    d.reviewDue = r.Flag(st::kReviewDue);
   }
   r.Close(st::kStatistics);
 
@@ -1373,6 +1374,12 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     sim.SetActs(sim.GetActsPerDay(), 0);
   }
   if (sim.GetActsUsed() >= sim.GetActsPerDay()) sim.DayOver();
+  // Saved while the year's review waited (the day's autosave): it opens again, so its
+  // continue clears the year as it would have.
+  if (d.reviewDue) {
+    SIM_Statistics::Instance().SetYearReviewDue(true);
+    Screens().ShowYearlyReview();
+  }
   // Last: the steps above draw numbers of their own (a character made empty draws its
   // counters), and the game goes on from the saved draw. An older file keeps the running one.
   if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);

@@ -710,6 +710,7 @@ SaveGameData SIM_SaveGame::Capture() {
   d.statActivities = stats.Activities();
   d.pastSolo = stats.GetPastSolo();
   d.pastSocial = stats.GetPastSocial();
+  d.reviewDue = stats.IsYearReviewDue();
   for (const auto& event : SIM_SpecialEvent::All())
     d.events.emplace_back(event->GetTypeName(), event->IsTriggered());
   d.eventCooldown = SIM_SpecialEvent::GetCooldown();
@@ -854,6 +855,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Close(st::kActivities);
   w.Int(st::kPastSolo, d.pastSolo);
   w.Int(st::kPastSocial, d.pastSocial);
+  w.Flag(st::kReviewDue, d.reviewDue);
   w.Close(st::kStatistics);
 
   w.Open(st::kAlcohol);

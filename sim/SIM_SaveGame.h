@@ -326,6 +326,7 @@ struct SaveGameData {
   std::vector<std::pair<std::string, int>> statActivities;
   int pastSolo = 0;    // the past years' solo activities (1.25 on)
   int pastSocial = 0;  // and social evenings
+  bool reviewDue = false;  // saved with the year's review open (1.25 on)
 
   float addictionStrength = 0.0f;
   bool alcoholic = false;

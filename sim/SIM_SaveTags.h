@@ -233,6 +233,7 @@ inline constexpr const char* kTriggered = "triggered";
 // From 1.25 on (kVersionLifetime).
 inline constexpr const char* kPastSolo = "pastsolo";
 inline constexpr const char* kPastSocial = "pastsocial";
+inline constexpr const char* kReviewDue = "reviewdue";
 // kCooldown ("cooldown") is shared with the entertainment jobs below.
 inline constexpr const char* kDayChecked = "daychecked";
 

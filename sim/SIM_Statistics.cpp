@@ -88,6 +88,7 @@ void SIM_Statistics::ResetYear() {
 }
 
 void SIM_Statistics::CloseYear() {
+  reviewDue_ = false;
   ResetYear();
   StartPlayTimer();
 }
@@ -95,6 +96,7 @@ void SIM_Statistics::CloseYear() {
 void SIM_Statistics::Reset() {
   activities_.clear();
   pastSolo_ = pastSocial_ = 0;
+  reviewDue_ = false;
   for (int& v : ints_) v = 0;
   for (float& v : floats_) v = 0.0f;
 }

@@ -64,6 +64,10 @@ class SIM_Statistics {
   // past years' totals plus this year's counters.
   int GetLifetimeSolo() const { return pastSolo_ + ints_[2]; }
   int GetLifetimeSocial() const { return pastSocial_ + ints_[3]; }
+  // The year has ended and its review waits for its continue (a save made meanwhile, as the
+  // day's autosave is, opens on the review again when loaded).
+  bool IsYearReviewDue() const { return reviewDue_; }
+  void SetYearReviewDue(bool due) { reviewDue_ = due; }
   // The past years' totals alone, as a save holds them.
   int GetPastSolo() const { return pastSolo_; }
   int GetPastSocial() const { return pastSocial_; }
@@ -89,6 +93,7 @@ class SIM_Statistics {
   std::vector<std::pair<std::string, int>> activities_;
   int pastSolo_ = 0;
   int pastSocial_ = 0;
+  bool reviewDue_ = false;
   int ints_[kIntCount] = {};
   float floats_[kFloatCount] = {};
   Timer timer_;

@@ -74,7 +74,7 @@ std::string AsVersion(const std::string& version) {
     for (const char* tag : {"socialclass", "random", "weatherdays", "friendtoday", "portraitsused"})
       text = RemoveElement(text, tag);
   if (v < 1.25f)
-    for (const char* tag : {"pastsolo", "pastsocial", "cooldown", "daychecked"})
+    for (const char* tag : {"pastsolo", "pastsocial", "reviewdue", "cooldown", "daychecked"})
       text = RemoveElement(text, tag);
   return text;
 }

@@ -157,6 +157,7 @@ SaveGameData FullRecord() {
   d.eventDayChecked = true;
   d.pastSolo = 400;
   d.pastSocial = 170;
+  d.reviewDue = true;
   d.projects[0] = {0.5f, 0.25f, "My Song", {0.125f, 0.5f, 1.0f}};
   d.projects[3] = {1.0f, 0.75f, "Scoop", {}};
   d.royalties = {{10.0f, 120.5f, 2.25f, "My Song", 1}};
@@ -245,8 +246,8 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "commute assets asset owned crime daystonextmugging daystonextburglary date day dayofweek "
       "daystofullmoon month year yearend_day yearend_month yearend_year gameend_day "
       "gameend_month gameend_year tenyearsup globals global health state romance partner "
-      "cynicism statistics ints floats elapsed activities count pastsolo pastsocial alcohol "
-      "addictionstrength alcoholic bloodalcohol books book read events event triggered cooldown "
+      "cynicism statistics ints floats elapsed activities count pastsolo pastsocial reviewdue "
+      "alcohol addictionstrength alcoholic bloodalcohol books book read events event triggered cooldown "
       "daychecked achievements song progress "
       "quality chunks screenplay theory story royalties royalty income total lastcheque strings "
       "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
@@ -951,4 +952,31 @@ TEST_F(SaveWorldTest, ASaveBeforeTheDaysCheckRunsItOnLoadingAndOnlyThen) {
   ASSERT_TRUE(SIM_SaveGame::Save("checked"));
   ASSERT_TRUE(SIM_LoadGame::Load("checked")) << SIM_LoadGame::LastError();
   EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 2);
+}
+
+// The autosave is also written with the year's review open: its load opens the review again,
+// whose continue clears the year the unsaved game cleared.
+TEST_F(SaveWorldTest, ASaveWithTheReviewWaitingOpensItAgain) {
+  SIM_Date tomorrow = CurrentDate();
+  tomorrow.AddDays(1);
+  NextReviewDate() = tomorrow;
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  stats.AddInt(4, 2);
+  SIM_SIM::Instance().NextDay();
+  auto& screens = testsupport::RecordingScreens::Instance();
+  ASSERT_TRUE(screens.IsYearlyReviewOpen());
+  const int solo = stats.GetInt(2);
+  ASSERT_TRUE(SIM_SaveGame::Save("review"));
+  screens.AnswerScreens();
+  EXPECT_FALSE(stats.IsYearReviewDue());
+  ASSERT_TRUE(SIM_LoadGame::Load("review")) << SIM_LoadGame::LastError();
+  EXPECT_TRUE(screens.IsYearlyReviewOpen());
+  EXPECT_EQ(stats.GetInt(2), solo);
+  screens.AnswerScreens();
+  EXPECT_EQ(stats.GetInt(2), 0);
+  EXPECT_EQ(stats.GetPastSolo(), solo);
+  // Saved after the continue, the load opens no review.
+  ASSERT_TRUE(SIM_SaveGame::Save("after"));
+  ASSERT_TRUE(SIM_LoadGame::Load("after")) << SIM_LoadGame::LastError();
+  EXPECT_FALSE(screens.IsYearlyReviewOpen());
 }
