@@ -68,6 +68,8 @@
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_AvatarDescription.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_PetBase.h"
@@ -242,6 +244,10 @@ int main(int argc, char** argv) {
     return std::make_pair(job ? job->GetName() : std::string(), held ? held->GetLevel() : 0);
   };
   auto lastGrade = grade();
+  // The solo activities and social evenings of every year, summed here apart from the
+  // statistics' own lifetime totals, which must agree.
+  int soloCounted = 0, socialCounted = 0;
+  int eventsAttended = 0;
   while (played < days && !over) {
     const auto dayStart = Clock::now();
     PlayTheDay();
@@ -254,8 +260,15 @@ int main(int argc, char** argv) {
       autosaveUs += MicrosecondsSince(saveStart);
       ++autosaves;
     }
+    // The year's counts as the review shows them, just before its continue clears them.
+    if (SIM_HeadlessScreens::Instance().IsYearlyReviewOpen()) {
+      soloCounted += SIM_Statistics::Instance().GetInt(2);
+      socialCounted += SIM_Statistics::Instance().GetInt(3);
+    }
     const auto answerStart = Clock::now();
     over = AnswerScreens();
+    // A special event's ticket that came with the day's activities is taken up at once.
+    if (!over && headless::AttendSpecialEvent()) ++eventsAttended;
     us += MicrosecondsSince(answerStart);
     simUs += us;
     dayUs.push_back(us);
@@ -366,6 +379,22 @@ int main(int argc, char** argv) {
   std::printf("shop_purchases %d\n", SIM_HeadlessScreens::Instance().ShopPurchases());
   std::printf("blood_alcohol_max %s\n", FormatFixed(bloodAlcoholMax, 3).c_str());
   std::printf("alcoholic_spells %d\n", alcoholicSpells);
+  const SIM_Statistics& stats = SIM_Statistics::Instance();
+  soloCounted += stats.GetInt(2);
+  socialCounted += stats.GetInt(3);
+  std::printf("solo_total %d\n", stats.GetLifetimeSolo());
+  std::printf("social_total %d\n", stats.GetLifetimeSocial());
+  std::printf("endgame_verdict %s\n", EndGameVerdictKey(stats.GetLifetimeSolo(), stats.GetLifetimeSocial()));
+  int eventsTriggered = 0;
+  for (const auto& event : SIM_SpecialEvent::All()) eventsTriggered += event->IsTriggered() ? 1 : 0;
+  std::printf("special_events_triggered %d\n", eventsTriggered);
+  std::printf("special_events_attended %d\n", eventsAttended);
+  std::printf("avatar_description %s\n", SIM_AvatarDescription::GetText().c_str());
+  const bool totalsAgree =
+      soloCounted == stats.GetLifetimeSolo() && socialCounted == stats.GetLifetimeSocial();
+  if (!totalsAgree)
+    std::fprintf(stderr, "the lifetime totals (%d solo, %d social) are not the years' sums (%d, %d)\n",
+                 stats.GetLifetimeSolo(), stats.GetLifetimeSocial(), soloCounted, socialCounted);
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());
@@ -375,5 +404,5 @@ int main(int argc, char** argv) {
   sim.Shutdown();
   std::error_code ignored;
   std::filesystem::remove_all(home, ignored);
-  return 0;
+  return totalsAgree ? 0 : 1;
 }

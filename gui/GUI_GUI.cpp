@@ -160,6 +160,11 @@ void GUI_GUI::StartGame() {
   GUI_Assets::RebuildIcons();
   // An interlude of the last game does not hold the new one's clicks.
   if (GUI_FMVScreen::IsActive()) GUI_FMVScreen::Close();
+  // Nor does the last game's review or end: a game started from the end-game's main menu
+  // opens on its own first day.
+  // A game loaded from a save made while its review waited keeps the review it opened.
+  if (!SIM_Statistics::Instance().IsYearReviewDue()) GUI_YearlyReview::Instance()->Dismiss();
+  GUI_EndGame::Instance()->Hide();
 }
 
 void GUI_GUI::Draw() {

@@ -110,6 +110,11 @@ void GUI_Services::RestartMusic() {
   Shell().RestartMusic();
 }
 
+void GUI_Services::RefreshMusicVolume() {
+  if (S().recording) S().music.emplace_back("refresh volume");
+  Shell().RefreshMusicVolume();
+}
+
 float GUI_Services::MouseX() {
   return S().mouseOverride ? S().mouseX : Shell().GetMouseX();
 }

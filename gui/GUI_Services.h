@@ -52,6 +52,8 @@ class GUI_Services {
   // The music muted while a window ticks, and started again afterwards.
   static void MuteMusic();
   static void RestartMusic();
+  // The music at its set volume again after a mute.
+  static void RefreshMusicVolume();
 
   // --- Input ---
   static float MouseX();

@@ -50,6 +50,7 @@
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WebTV.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/MessageBox.h"
 #include "sim/SIM_NPC.h"
@@ -292,4 +293,8 @@ void GUI_SimScreens::OpenBookReading(SIM_Book* book, int pages, float alertness,
 void GUI_SimScreens::OpenSoloActivityChooserOn(const std::string& activity) {
   GUI_SoloActivityChooser::Open();
   GUI_SoloActivityChooser::SelectByName(activity.c_str());
+}
+
+void GUI_SimScreens::OpenSpecialEventPostMortem(SIM_SpecialEvent* event) {
+  GUI_SpecialEventPostMortem::Open(event);
 }

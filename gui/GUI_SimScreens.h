@@ -95,6 +95,7 @@ class GUI_SimScreens : public SIM_Screens {
   void OpenBookDetails(SIM_Book* book) override;
   void OpenBookReading(SIM_Book* book, int pages, float alertness, bool understood) override;
   void OpenSoloActivityChooserOn(const std::string& activity) override;
+  void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) override;
 
  private:
   GUI_SimScreens() = default;

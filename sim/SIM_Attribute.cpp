@@ -100,6 +100,8 @@ SIM_Attribute* SIM_Attribute::Find(const std::string& name) {
   return nullptr;
 }
 
+const std::vector<SIM_Attribute*>& SIM_Attribute::All() { return Registry(); }
+
 void SIM_Attribute::ClearRegistry() { Registry().clear(); }
 
 void SIM_Attribute::SetParent(SIM_Attribute* parent, float factor) {

@@ -32,6 +32,8 @@ class SIM_Attribute : public SIM_NamedValue {
 
   // The first attribute in the registry with that name, or null.
   static SIM_Attribute* Find(const std::string& name);
+  // Every attribute in the registry, in the order they were made.
+  static const std::vector<SIM_Attribute*>& All();
   // Forgets every attribute (a new game rebuilds them); the attributes are not deleted.
   static void ClearRegistry();
 

@@ -16,6 +16,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Weather.h"
 #include "sim/SIM_Screens.h"
+#include "sim/SIM_Statistics.h"
 
 namespace {
 
@@ -157,6 +158,7 @@ void CheckYearEnd() {
   }
   if (Reached(now, NextReviewDate())) {
     NextReviewDate() = SIM_Date(now.GetDay(), now.GetMonth(), now.GetYear() + 1);
+    SIM_Statistics::Instance().SetYearReviewDue(true);
     Screens().ShowYearlyReview();
   }
 }

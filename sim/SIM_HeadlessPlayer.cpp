@@ -31,6 +31,7 @@
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Vesk.h"
 
 namespace headless {
@@ -441,6 +442,15 @@ int Shop() {
     break;
   }
   return done;
+}
+
+bool AttendSpecialEvent() {
+  auto* screens = dynamic_cast<SIM_HeadlessScreens*>(&Screens());
+  if (!screens) return false;
+  SIM_SpecialEvent* event = screens->PendingSpecialEvent();
+  if (!event || !event->Attend()) return false;
+  screens->AnswerSpecialEventResult();
+  return true;
 }
 
 }  // namespace headless

@@ -86,4 +86,8 @@ bool PlayTeamMatch();
 // a purchase, -1 for a sale, 0 otherwise.
 int Shop();
 
+// A triggered special event whose ticket waits is attended at once while a slot of the day
+// is free, and its result answered with "continue". True when it was attended.
+bool AttendSpecialEvent();
+
 }  // namespace headless

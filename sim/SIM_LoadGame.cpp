@@ -700,6 +700,11 @@ void ReadAll(Reader& r, SaveGameData& d) {
     d.statActivities.emplace_back(std::move(guiName), count);
   }
   r.Close(st::kActivities);
+  if (r.version >= st::kVersionLifetime) {
+    d.pastSolo = r.Int(st::kPastSolo);
+    d.pastSocial = r.Int(st::kPastSocial);
+    d.reviewDue = r.Flag(st::kReviewDue);
+  }
   r.Close(st::kStatistics);
 
   r.Open(st::kAlcohol);
@@ -725,6 +730,10 @@ void ReadAll(Reader& r, SaveGameData& d) {
     const bool triggered = r.Flag(st::kTriggered);
     r.Close(st::kEvent);
     d.events.emplace_back(std::move(name), triggered);
+  }
+  if (r.version >= st::kVersionLifetime) {
+    d.eventCooldown = r.Int(st::kCooldown);
+    d.eventDayChecked = r.Flag(st::kDayChecked);
   }
   r.Close(st::kEvents);
 
@@ -1325,6 +1334,18 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   for (int i = 0; i < SIM_Statistics::kFloatCount; ++i) stats.SetFloat(i, d.statFloats[i]);
   stats.SetPlayTime(d.elapsed);
   stats.SetActivities(d.statActivities);
+  stats.SetPastTotals(d.pastSolo, d.pastSocial);
+
+  // The events the game had triggered, by name (the world's reset has read the table again);
+  // a name the table no longer has is skipped.
+  for (const auto& [name, triggered] : d.events) {
+    if (SIM_SpecialEvent* event = SIM_SpecialEvent::TryFind(name)) {
+      event->SetTriggered(triggered);
+    } else {
+      LogWarning("Loaded special event is not in the table", "SIM_LoadGame", __LINE__);
+    }
+  }
+  SIM_SpecialEvent::SetCooldown(d.eventCooldown);
 
   // The projects, the royalties (the world's reset has emptied them) and the achievements.
   const std::vector<SIM_AchievementBase*> projects = AllProjects();
@@ -1367,7 +1388,15 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   // The day resumes where it was saved. Files without the slots get the day's own count,
   // none used (values left from an earlier load would end the day at once).
   SIM_SIM& sim = SIM_SIM::Instance();
-  sim.SetPhase(PHASE_ACTIVITIES);
+  // A day that had its special-event check does not run it again (a second check would move
+  // the cooldown on); one saved before (the work-day summary's autosave) runs the check the
+  // summary's continue would have run.
+  if (d.eventDayChecked) {
+    sim.RestorePhase(PHASE_ACTIVITIES);
+    SIM_SpecialEvent::SetDayChecked(true);
+  } else {
+    sim.SetPhase(PHASE_ACTIVITIES);
+  }
   if (d.hasSimSim) {
     sim.SetActs(d.maxActs, d.acts);
   } else {
@@ -1386,6 +1415,12 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     }
   }
   if (sim.GetPhase() == PHASE_ACTIVITIES) RefreshEveningClassReminders();
+  // Saved while the year's review waited (the day's autosave): it opens again, so its
+  // continue clears the year as it would have.
+  if (d.reviewDue) {
+    SIM_Statistics::Instance().SetYearReviewDue(true);
+    Screens().ShowYearlyReview();
+  }
   // Last: the steps above draw numbers of their own (a character made empty draws its
   // counters), and the game goes on from the saved draw. An older file keeps the running one.
   if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);

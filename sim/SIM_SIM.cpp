@@ -192,6 +192,8 @@ void SIM_SIM::NewGame() {
   SIM_AvatarDescription::Rebuild();
 
   phase_ = PHASE_ACTIVITIES;
+  // The first day opens without a check, and none is due.
+  SIM_SpecialEvent::SetDayChecked(true);
   actsPerDay_ = 1;
   actsUsed_ = 0;
   LoadCheats();
@@ -268,8 +270,9 @@ void SIM_SIM::NextDay() {
   RefreshEveningClassReminders();
   SIM_Restaurant::DailyUpdateAll();
 
-  // 7.
+  // 7. The new day has not had its special-event check yet.
   phase_ = PHASE_DAYSTART;
+  SIM_SpecialEvent::SetDayChecked(false);
 
   // 8. Work, on a weekday for a well player with a job.
   const bool noJob = PlayerHasNoJob();
@@ -336,6 +339,8 @@ void SIM_SIM::SetPhase(int phase) {
   phase_ = phase;
   if (phase == PHASE_ACTIVITIES) SIM_SpecialEvent::TriggerCheck();
 }
+
+void SIM_SIM::RestorePhase(int phase) { phase_ = phase; }
 
 bool SIM_SIM::IsLastAct() const {
   if (actsPerDay_ <= 1) return true;

@@ -50,6 +50,8 @@ class SIM_SIM {
   void DayOver();
   // Phase 1 runs the special-event check.
   void SetPhase(int phase);
+  // The phase alone, without the check: a load whose saved day had already run it.
+  void RestorePhase(int phase);
   int GetPhase() const { return phase_; }
   // The coming slot is the day's last.
   bool IsLastAct() const;

@@ -46,6 +46,7 @@
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_BowlingTeam.h"
@@ -712,6 +713,13 @@ SaveGameData SIM_SaveGame::Capture() {
   for (int i = 0; i < SIM_Statistics::kFloatCount; ++i) d.statFloats[i] = stats.GetFloat(i);
   d.elapsed = static_cast<float>(stats.GetPlayTime());
   d.statActivities = stats.Activities();
+  d.pastSolo = stats.GetPastSolo();
+  d.pastSocial = stats.GetPastSocial();
+  d.reviewDue = stats.IsYearReviewDue();
+  for (const auto& event : SIM_SpecialEvent::All())
+    d.events.emplace_back(event->GetTypeName(), event->IsTriggered());
+  d.eventCooldown = SIM_SpecialEvent::GetCooldown();
+  d.eventDayChecked = SIM_SpecialEvent::IsDayChecked();
 
   d.maxActs = SIM_SIM::Instance().GetActsPerDay();
   d.acts = SIM_SIM::Instance().GetActsUsed();
@@ -866,6 +874,9 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
     w.Close(st::kActivity);
   }
   w.Close(st::kActivities);
+  w.Int(st::kPastSolo, d.pastSolo);
+  w.Int(st::kPastSocial, d.pastSocial);
+  w.Flag(st::kReviewDue, d.reviewDue);
   w.Close(st::kStatistics);
 
   w.Open(st::kAlcohol);
@@ -890,6 +901,8 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
     w.Flag(st::kTriggered, triggered);
     w.Close(st::kEvent);
   }
+  w.Int(st::kCooldown, d.eventCooldown);
+  w.Flag(st::kDayChecked, d.eventDayChecked);
   w.Close(st::kEvents);
 
   w.Open(st::kAchievements);

@@ -325,12 +325,17 @@ struct SaveGameData {
   std::array<float, 6> statFloats = {};
   float elapsed = 0.0f;  // play time in ms
   std::vector<std::pair<std::string, int>> statActivities;
+  int pastSolo = 0;    // the past years' solo activities (1.25 on)
+  int pastSocial = 0;  // and social evenings
+  bool reviewDue = false;  // saved with the year's review open (1.25 on)
 
   float addictionStrength = 0.0f;
   bool alcoholic = false;
   float bloodAlcohol = 0.0f;
   std::vector<std::pair<std::string, int>> books;
   std::vector<std::pair<std::string, bool>> events;
+  int eventCooldown = 0;         // checks the special events still skip (1.25 on)
+  bool eventDayChecked = false;  // the saved day had its check (1.25 on)
   std::array<SaveProject, 4> projects;  // song, screenplay, theory, story
   std::vector<SaveRoyalty> royalties;
   std::vector<std::string> achievements;  // unlocked keys in unlock order

@@ -22,6 +22,10 @@ inline constexpr double kVersionSimSim = 1.17;      // SIM_SIM, only above 1.17 
 // on as if it had never been saved (misc/random, ...). Older files load these with their
 // new-game defaults.
 inline constexpr float kVersionExact = 1.24f;
+// From 1.25 on the statistics hold the past years' solo and social totals, and the events
+// the check's cooldown and whether the saved day had its check. Older files start the totals
+// from the year's counters, the cooldown at 0, and run the day's check on loading.
+inline constexpr float kVersionLifetime = 1.25f;
 // The version number starts at this character of the header's version text.
 inline constexpr size_t kVersionOffset = 6;
 
@@ -226,6 +230,12 @@ inline constexpr const char* kRead = "read";
 inline constexpr const char* kEvents = "events";
 inline constexpr const char* kEvent = "event";
 inline constexpr const char* kTriggered = "triggered";
+// From 1.25 on (kVersionLifetime).
+inline constexpr const char* kPastSolo = "pastsolo";
+inline constexpr const char* kPastSocial = "pastsocial";
+inline constexpr const char* kReviewDue = "reviewdue";
+// kCooldown ("cooldown") is shared with the entertainment jobs below.
+inline constexpr const char* kDayChecked = "daychecked";
 
 // ---- Achievements: four projects, royalties, unlocked keys ----
 inline constexpr const char* kAchievements = "achievements";

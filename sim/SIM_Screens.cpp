@@ -16,6 +16,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Shop.h"
 #include "sim/SIM_TimeChunk.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Venues.h"
 
@@ -43,9 +44,13 @@ SIM_HeadlessScreens& SIM_HeadlessScreens::Instance() {
 bool SIM_HeadlessScreens::AnswerScreens() {
   AnswerHobbyWindows();
   AnswerVenueWindows();
-  yearlyReviewOpen_ = false;
+  if (yearlyReviewOpen_) {
+    yearlyReviewOpen_ = false;
+    SIM_Statistics::Instance().CloseYear();
+  }
   match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
+  specialEventResult_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
     SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
@@ -140,7 +145,7 @@ int SIM_HeadlessScreens::OpenWindows() const {
          (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
          (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0) +
          (classesOpen_ ? 1 : 0) + (shopOpen_ ? 1 : 0) + (bookDetails_ ? 1 : 0) +
-         (readingOpen_ ? 1 : 0);
+         (readingOpen_ ? 1 : 0) + (specialEventResult_ ? 1 : 0);
 }
 
 void SIM_HeadlessScreens::CloseVenueWindows() {
@@ -204,6 +209,8 @@ void SIM_HeadlessScreens::Reset() {
   postMortem_ = nullptr;
   match3Open_ = crosswordOpen_ = false;
   classesOpen_ = false;
+  specialEvent_ = nullptr;
+  specialEventResult_ = nullptr;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {
@@ -214,4 +221,10 @@ void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::stri
 void SIM_HeadlessScreens::ShowYearlyReview() {
   yearlyReviewOpen_ = true;
   ++yearlyReviewsShown_;
+  SIM_Statistics::Instance().PausePlayTimer();
+}
+
+void SIM_HeadlessScreens::ShowEndGame() {
+  endGameOpen_ = true;
+  SIM_Statistics::Instance().PausePlayTimer();
 }

@@ -157,6 +157,8 @@ class SIM_Screens {
   virtual void OpenBookDetails(SIM_Book* book) = 0;
   virtual void OpenBookReading(SIM_Book* book, int pages, float alertness, bool understood) = 0;
   virtual void OpenSoloActivityChooserOn(const std::string& activity) = 0;
+  // Special events: the full-screen result of an attended event.
+  virtual void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -170,8 +172,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
  public:
   static SIM_HeadlessScreens& Instance();
 
-  // Closes the yearly review and the work-day summary as their continue buttons do. True
-  // when the game has ended.
+  // Closes the yearly review (the year's counters are cleared, SIM_Statistics::CloseYear),
+  // an event's result and the work-day summary as their continue buttons do. True when the
+  // game has ended.
   bool AnswerScreens();
   bool IsWorkDayOpen() const { return workDayOpen_; }
   bool IsYearlyReviewOpen() const { return yearlyReviewOpen_; }
@@ -192,7 +195,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void OnActsUsedUp() override {}
   void ShowWorkDay() override { workDayOpen_ = true; }
   void ShowYearlyReview() override;
-  void ShowEndGame() override { endGameOpen_ = true; }
+  void ShowEndGame() override;
   bool IsEndGameOpen() override { return endGameOpen_; }
   void CloseSoloActivityChooser() override {}
   void CloseRestaurantChooser() override { restaurant_ = nullptr; }
@@ -200,7 +203,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void CloseRoyaltyReport() override {}
   void CloseSocialInvitations() override {}
   void ClosePostMortem() override { postMortem_ = nullptr; }
-  void DeleteAllEmail() override {}
+  void DeleteAllEmail() override { specialEvent_ = nullptr; }
   void AddInvitation(SIM_SocialInvitation*) override {}
   void AddNewFriend(SIM_NPC*) override {}
   void AddNPCMessage(SIM_NPC*, const std::string&) override {}
@@ -220,7 +223,10 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddRumour(SIM_NPC*) override {}
   void AddRoyaltyReport(SIM_RoyaltyStream*) override {}
   void AddTextureMessage(const std::string&, const std::string&, const std::string&) override {}
-  void AddSpecialEvent(SIM_SpecialEvent*) override {}
+  // The ticket of a triggered event waits here for the player (the bench attends it); the
+  // day's end takes it away with the day's mail.
+  void AddSpecialEvent(SIM_SpecialEvent* event) override { specialEvent_ = event; }
+  SIM_SpecialEvent* PendingSpecialEvent() const { return specialEvent_; }
   void RemoveInvitation(SIM_SocialInvitation*) override {}
   int AddPostit(const std::string&, int, const std::string&) override { return 0; }
   void DeletePostit(int) override {}
@@ -289,6 +295,13 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void OpenSoloActivityChooserOn(const std::string&) override {}
   // Purchases made in the shop window, for the run (through new games and loads).
   int ShopPurchases() const { return shopPurchases_; }
+  // The result waits for AnswerScreens, which closes it as its continue button does.
+  void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) override {
+    specialEvent_ = nullptr;
+    specialEventResult_ = event;
+  }
+  SIM_SpecialEvent* OpenSpecialEventResult() const { return specialEventResult_; }
+  void AnswerSpecialEventResult() { specialEventResult_ = nullptr; }
 
  private:
   void AnswerShop();
@@ -297,6 +310,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   bool readingOpen_ = false;
   int shopPurchases_ = 0;
 
+  SIM_SpecialEvent* specialEvent_ = nullptr;
+  SIM_SpecialEvent* specialEventResult_ = nullptr;
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;

@@ -54,13 +54,49 @@ std::string SIM_Statistics::GetFavouriteActivity() const {
   return best ? best->first : std::string();
 }
 
+SIM_YearShares YearShares(int classes, int solo, int social) {
+  SIM_YearShares shares;
+  const int total = classes + solo + social;
+  // A year without counted activity has empty bars (and so the balanced verdict).
+  if (total <= 0) return shares;
+  const auto t = static_cast<float>(total);
+  shares.classes = static_cast<float>(classes) / t;
+  shares.alone = static_cast<float>(solo) / t;
+  shares.socialising = static_cast<float>(social) / t;
+  return shares;
+}
+
+const char* YearVerdictKey(const SIM_YearShares& shares) {
+  if (shares.alone >= 0.45f) return "YEAR_REVIEW_SUMMARY_SOLITARY";
+  if (shares.socialising >= 0.45f) return "YEAR_REVIEW_SUMMARY_SOCIABLE";
+  if (shares.classes >= 0.3f) return "YEAR_REVIEW_SUMMARY_BOOKWORM";
+  return "YEAR_REVIEW_SUMMARY_WELLBALANCED";
+}
+
+const char* EndGameVerdictKey(int solo, int social) {
+  constexpr float kGameDays = 840.0f;
+  if (static_cast<float>(solo) / kGameDays >= 0.75f) return "ENDGAME_SUMMARY_SOLITARY";
+  if (static_cast<float>(social) / kGameDays >= 0.55f) return "ENDGAME_SUMMARY_SOCIABLE";
+  return "ENDGAME_SUMMARY_WELLBALANCED";
+}
+
 void SIM_Statistics::ResetYear() {
+  pastSolo_ += ints_[2];
+  pastSocial_ += ints_[3];
   activities_.clear();
   ints_[1] = ints_[2] = ints_[3] = 0;
 }
 
+void SIM_Statistics::CloseYear() {
+  reviewDue_ = false;
+  ResetYear();
+  StartPlayTimer();
+}
+
 void SIM_Statistics::Reset() {
   activities_.clear();
+  pastSolo_ = pastSocial_ = 0;
+  reviewDue_ = false;
   for (int& v : ints_) v = 0;
   for (float& v : floats_) v = 0.0f;
 }

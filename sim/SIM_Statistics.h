@@ -8,6 +8,22 @@
 
 #include "engine/Timer.h"
 
+// How the player spent a year, in shares of the year's evening classes, solo activities and
+// social evenings (all 0 in a year without any), and the verdict key they give.
+struct SIM_YearShares {
+  float classes = 0.0f;
+  float alone = 0.0f;
+  float socialising = 0.0f;
+};
+SIM_YearShares YearShares(int classes, int solo, int social);
+// "YEAR_REVIEW_SUMMARY_SOLITARY" (alone 0.45 or more), "..._SOCIABLE" (socialising 0.45 or
+// more), "..._BOOKWORM" (classes 0.3 or more), else "..._WELLBALANCED"; single precision.
+const char* YearVerdictKey(const SIM_YearShares& shares);
+// The verdict over a whole game of 840 days from its lifetime counts: "ENDGAME_SUMMARY_SOLITARY"
+// (solo / 840 at least 0.75), "..._SOCIABLE" (social / 840 at least 0.55), else
+// "..._WELLBALANCED".
+const char* EndGameVerdictKey(int solo, int social);
+
 class SIM_Statistics {
  public:
   static constexpr int kIntCount = 13;
@@ -37,8 +53,28 @@ class SIM_Statistics {
     activities_ = activities;
   }
 
-  // After the yearly review: activity counters gone, integers 1, 2 and 3 back to 0.
+  // After the yearly review: the year's solo and social counts join the lifetime totals, the
+  // activity counters go and integers 1, 2 and 3 are back to 0.
   void ResetYear();
+  // The yearly review's continue, on screen or headless: ResetYear, and the play time runs
+  // again.
+  void CloseYear();
+
+  // Solo activities (integer 2) and social evenings (integer 3) over the whole game: the
+  // past years' totals plus this year's counters.
+  int GetLifetimeSolo() const { return pastSolo_ + ints_[2]; }
+  int GetLifetimeSocial() const { return pastSocial_ + ints_[3]; }
+  // The year has ended and its review waits for its continue (a save made meanwhile, as the
+  // day's autosave is, opens on the review again when loaded).
+  bool IsYearReviewDue() const { return reviewDue_; }
+  void SetYearReviewDue(bool due) { reviewDue_ = due; }
+  // The past years' totals alone, as a save holds them.
+  int GetPastSolo() const { return pastSolo_; }
+  int GetPastSocial() const { return pastSocial_; }
+  void SetPastTotals(int solo, int social) {
+    pastSolo_ = solo;
+    pastSocial_ = social;
+  }
   // New game: every statistic 0 and every counter gone; the play timer is left alone.
   void Reset();
 
@@ -55,6 +91,9 @@ class SIM_Statistics {
  private:
   SIM_Statistics() = default;
   std::vector<std::pair<std::string, int>> activities_;
+  int pastSolo_ = 0;
+  int pastSocial_ = 0;
+  bool reviewDue_ = false;
   int ints_[kIntCount] = {};
   float floats_[kFloatCount] = {};
   Timer timer_;

@@ -107,8 +107,44 @@ def telephone(lit, answered):
     return rows
 
 
+TICKET = (236, 196, 120)
+TICKET_INK = (150, 60, 40)
+
+
+def admit_ticket():
+    """The special event's ticket, 220 x 112 (drawn faint and tilted behind the invitation):
+    a paper ticket with a double border, a perforated stub with a star, and printed bars."""
+    w, h = 220, 112
+    rows = canvas(w, h, (40, 70, 48, 255))
+    box(rows, 1, 1, w - 2, h - 2, 8, TICKET + (255,))
+    ink = TICKET_INK + (255,)
+    for inset, width in ((7, 1.2), (11, 0.7)):
+        segment(rows, inset, inset, w - inset, inset, width, ink)
+        segment(rows, inset, h - inset, w - inset, h - inset, width, ink)
+        segment(rows, inset, inset, inset, h - inset, width, ink)
+        segment(rows, w - inset, inset, w - inset, h - inset, width, ink)
+    stub = 164
+    for y in range(14, h - 14, 8):
+        disc(rows, stub, y + 2, 1.6, ink)
+    cx, cy, outer, inner = (stub + w - 11) / 2, h / 2, 17, 7
+    points = []
+    for k in range(10):
+        r = outer if k % 2 == 0 else inner
+        a = -math.pi / 2 + k * math.pi / 5
+        points.append((cx + r * math.cos(a), cy + r * math.sin(a)))
+    for k in range(10):
+        x1, y1 = points[k]
+        x2, y2 = points[(k + 1) % 10]
+        segment(rows, x1, y1, x2, y2, 1.4, ink)
+    for k, (left, right) in enumerate(((26, 146), (40, 132), (56, 116))):
+        y = 36 + k * 20
+        segment(rows, left, y, right, y, 4.0 if k == 0 else 2.5, ink)
+    return rows
+
+
 def textures():
     return {
+        "admit_ticket.bmp": admit_ticket(),
         "envelope_closed.dds": envelope(False, False),
         "envelope_closed_h.dds": envelope(True, False),
         "envelope_open.dds": envelope(False, True),

@@ -626,6 +626,24 @@ def make_parrot(rng):
                   silence(0.12), whistle, silence(0.1))
 
 
+def make_fanfare(rng):
+    # A short brass fanfare: three rising calls, then a held major chord.
+    def brass(note, seconds, amp=0.28):
+        f = midi(note)
+        body = mix(tone(f, seconds, "saw", amp, vibrato=0.004, vib_rate=5.5),
+                   tone(f * 2.0, seconds, "saw", amp * 0.35))
+        return envelope(lowpass(body, 2600), 0.03, min(0.15, seconds / 3))
+    out = []
+    at = 0.0
+    for note, length in ((60, 0.16), (60, 0.16), (60, 0.16), (67, 0.5),
+                         (64, 0.16), (67, 0.16), (72, 0.7)):
+        place(out, brass(note, length), at)
+        at += length + 0.03
+    for note in (60, 64, 67, 72):
+        place(out, brass(note, 1.4, 0.16), at)
+    return concat(out, silence(0.2))
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -678,6 +696,7 @@ SOUNDS = {
     "squeak.ogg": make_squeak,
     "squawk.ogg": make_squawk,
     "parrot.wav": make_parrot,
+    "fanfare.ogg": make_fanfare,
 }
 
 

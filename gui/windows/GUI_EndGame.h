@@ -1,20 +1,65 @@
-// The end-of-game summary. Until the window is built, a placeholder that records its calls
-// and keeps the open flag the day cycle tests.
+// The end of the game: after ten years a full-screen page over the room reveals, to a
+// fanfare, the title, a verdict on how the ten years were spent (solitary, sociable or well
+// balanced, from the lifetime counts), the Tovel earned and a table of ten play statistics;
+// after six seconds three buttons appear: back to the main menu, upload the community page,
+// or continue playing the same game. The buttons take no click before they are drawn, so an
+// unseen "main menu" can never throw the game away. Modal while it shows.
 #pragma once
 
-class GUI_EndGame {
+#include <string>
+#include <vector>
+
+#include "engine/Timer.h"
+#include "gui/GUI_WindowBase.h"
+
+class GUI_ButtonText;
+
+class GUI_EndGame : public GUI_WindowBase {
  public:
+  static constexpr double kVerdictMs = 2000.0;
+  static constexpr double kFiguresMs = 4000.0;
+  static constexpr double kButtonMs = 6000.0;
+  static constexpr const char* kFanfare = "data/sounds/fanfare.ogg";
+
+  struct Row {
+    float x = 0.0f, y = 0.0f;
+    std::string label;  // translated
+    int value = 0;
+  };
+
+  // The one screen, made on first use and kept for the program's life.
   static GUI_EndGame* Instance();
-  GUI_EndGame(const GUI_EndGame&) = delete;
-  GUI_EndGame& operator=(const GUI_EndGame&) = delete;
 
+  // Shown by the date at the game's end.
   void Show();
-  void Close() { open_ = false; }
-  bool IsOpen() const { return open_; }
+  // Goes without touching the game (the buttons' last step, and a new or loaded game).
+  void Hide();
+  bool IsOpen() const { return showing_; }
+  // The buttons' actions.
+  void MainMenu();
+  void Upload();
+  void Continue();
 
-  // Drawn by the in-game screen in place of the main scene while it shows.
-  void Draw();
+  void Draw() override;
+  bool OnClick(float x, float y) override;
+
+  const std::string& GetVerdict() const { return verdict_; }
+  const std::vector<Row>& Rows() const { return rows_; }
+  GUI_ButtonText* MainMenuButton() const { return mainMenu_; }
+  GUI_ButtonText* UploadButton() const { return upload_; }
+  GUI_ButtonText* ContinueButton() const { return continue_; }
+
  private:
-  GUI_EndGame() = default;
-  bool open_ = false;
+  GUI_EndGame();
+  void BuildTable();
+  void StopFanfare();
+
+  GUI_ButtonText* mainMenu_ = nullptr;
+  GUI_ButtonText* upload_ = nullptr;
+  GUI_ButtonText* continue_ = nullptr;
+  bool showing_ = false;
+  std::string verdict_;
+  std::vector<Row> rows_;
+  int fanfareSlot_ = -1;
+  Timer timer_;
 };

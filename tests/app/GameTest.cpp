@@ -86,7 +86,7 @@ void ExpectShutDownInOrder() {
   EXPECT_TRUE(GUI_Postit::All().empty());
   EXPECT_FALSE(SIM_SIM::Instance().IsInitialised());
   EXPECT_FALSE(D3DEngine::Instance().IsInitialised());
-  EXPECT_TRUE(RecordedInOrder({"SIM_SpecialEvent::DeleteAll"}));
+  EXPECT_TRUE(RecordedInOrder({"SIM_Rumour::DeleteAll"}));
 }
 
 std::string Muf(int w, int h, int windowed = 1) {
@@ -453,7 +453,7 @@ TEST_F(GameTest, WindowCloseShutsDownOnceInOrder) {
   MainWndProc(e);
   EXPECT_TRUE(IsQuitPosted());
   ExpectShutDownInOrder();
-  EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), "SIM_SpecialEvent::DeleteAll"), 1);
+  EXPECT_EQ(std::count(TracedCalls().begin(), TracedCalls().end(), "SIM_Rumour::DeleteAll"), 1);
 }
 
 TEST_F(GameTest, MovesReachTheRendererOnlyWhileActive) {

@@ -79,11 +79,11 @@ TEST_F(DebugLogTest, WarningsAreFollowedByAnEmptyLineAndAssertionsAreNot) {
   ReportAssertion(false, "SIM_Asset", 11);
   DebugLog::Instance().Close();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0], "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.24");
+  EXPECT_EQ(reports[0], "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.25");
   EXPECT_EQ(LastAssertionReport(), reports[0]);
   EXPECT_EQ(ReadFile("debugdata/debug.txt"),
             "----DEBUG FILE----\nNot enough postit slots:GUI_Postit 42\n\n"
-            "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.24\nEND DEBUG---\n");
+            "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.25\nEND DEBUG---\n");
 }
 
 TEST_F(DebugLogTest, AssertionWithoutADisplayNeverBlocks) {
@@ -127,13 +127,13 @@ TEST_F(DebugLogTest, FolderThatCannotBeMadeEndsWithTheSystemError) {
 TEST_F(DebugLogTest, MailToEncodesTheReport) {
   std::vector<std::string> opened;
   plat::SetShellOpenHandler([&](const std::string& t) { opened.push_back(t); });
-  OpenMailTo("bugreport", "Assertion failure:filename:X,linenum:3,build:Tovel 1.24", "a@b.org");
-  OpenMailTo("bugreport", "Assertion failure:filename:X,linenum:3,build:Tovel 1.24", "a@b.org");
+  OpenMailTo("bugreport", "Assertion failure:filename:X,linenum:3,build:Tovel 1.25", "a@b.org");
+  OpenMailTo("bugreport", "Assertion failure:filename:X,linenum:3,build:Tovel 1.25", "a@b.org");
   ASSERT_EQ(opened.size(), 2u);
   EXPECT_EQ(opened[0], opened[1]);
   EXPECT_EQ(opened[0],
             "mailto:a@b.org?subject=bugreport&body=Assertion%20failure:filename:X,linenum:3,"
-            "build:Tovel%201.24");
+            "build:Tovel%201.25");
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ class InGameTest : public GuiTest {
     GUI_Tutorial::SetActive(false);
     GUI_PostMortem::Close();
     GUI_FMVScreen::SetActive(false);
-    GUI_YearlyReview::Instance()->Close();
+    GUI_YearlyReview::Instance()->Dismiss();
     screen.SetMode(GUI_GUI::kMainScreen);
     CInput::Instance().keys.fill(0);
     GlobalNamedValues().Clear();
@@ -156,11 +156,15 @@ TEST_F(AmbientSceneTest, ExactlyOneFullScreenThingIsShown) {
   float fish = FishX(), rain = Rain();
   GUI_YearlyReview::Instance()->Show();
   ClearTracedCalls();
+  GUI_Services::RecordedTexts().clear();
   Step();
-  EXPECT_TRUE(Called("GUI_YearlyReview::Draw"));
+  bool title = false;
+  for (const auto& item : GUI_Services::RecordedTexts())
+    title = title || item.text == Translate("YEAR_REVIEW_TITLE");
+  EXPECT_TRUE(title);
   EXPECT_EQ(FishX(), fish);
   EXPECT_EQ(Rain(), rain);
-  GUI_YearlyReview::Instance()->Close();
+  GUI_YearlyReview::Instance()->Dismiss();
 
   // The day's summary draws its room (with the weather) instead of the main scene.
   GUI_WorkDay::Instance()->Show();
@@ -269,13 +273,17 @@ TEST_F(InGameTest, UnclaimedClicksReachTheIconsThenTheMailAndTheReviewAloneWhenS
   GUI_Email::DeleteAll();
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(0), before + 1);
 
+  // The review takes the click: the item under it is not opened.
   GUI_YearlyReview::Instance()->Show();
+  GUI_Email::AddRumour(nullptr)->MoveTo(480.0f, 390.0f);
   ClearTracedCalls();
   screen.OnLeftButtonDown();
   screen.Update();
-  EXPECT_EQ(TracedCalls(), (std::vector<std::string>{"GUI_YearlyReview::OnClick", "GUI_YearlyReview::Update"}));
+  EXPECT_FALSE(Called("SIM_Rumour::PickRandom"));
+  EXPECT_FALSE(GUI_Email::Items().front()->IsOpened());
+  GUI_Email::DeleteAll();
 
-  GUI_YearlyReview::Instance()->Close();
+  GUI_YearlyReview::Instance()->Dismiss();
   ClearTracedCalls();
   GUI_Tutorial::SetActive(true);
   screen.OnLeftButtonDown();

@@ -27,10 +27,16 @@
 #include "gui/GUI_Snow.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_Shopping.h"
+#include "gui/windows/GUI_SpecialEvent.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Book.h"
+#include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
@@ -186,6 +192,33 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       GUI_Shopping::Close();
       GUI_BookDetails::Close();
       GUI_BookReading::Close();
+    } else if (screen == "review" || screen == "endgame") {
+      // Every part shown: verdict, figures, bars and buttons.
+      ManualTimerClock clock;
+      GUI_GUI::Instance().StartGame();
+      SIM_Statistics::Instance().AddInt(12, 2);
+      SIM_Statistics::Instance().AddInt(9, 3);
+      SIM_Statistics::Instance().CountActivity("SOLO_JOGGING_TITLE");
+      if (screen == "review") {
+        GUI_YearlyReview::Instance()->Show();
+      } else {
+        GUI_EndGame::Instance()->Show();
+      }
+      clock.Advance(6500);
+      Frame(GUI_GUI::Instance());
+      GUI_YearlyReview::Instance()->Dismiss();
+      GUI_EndGame::Instance()->Hide();
+    } else if (screen == "ticket" || screen == "eventresult") {
+      GUI_GUI::Instance().StartGame();
+      SIM_SpecialEvent* event = SIM_SpecialEvent::All().front().get();
+      if (screen == "ticket") {
+        GUI_SpecialEvent::Open(event);
+      } else {
+        GUI_SpecialEventPostMortem::Open(event);
+      }
+      Frame(GUI_GUI::Instance());
+      GUI_SpecialEvent::Close();
+      GUI_SpecialEventPostMortem::Close();
     } else {
       GUI_WorkDay::SetFactsSource([] {
         return GUI_WorkDay::Facts{.methodVerb = "cycled", .workplace = "the office", .pay = 85.0f,
@@ -237,7 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                          ::testing::Combine(::testing::Values("main", "options", "new", "intro",
                                                               "save", "load", "ingame", "weekday",
                                                               "weekend", "storm", "stormday",
-                                                              "snow"),
+                                                              "snow", "review", "endgame",
+                                                              "ticket", "eventresult"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +

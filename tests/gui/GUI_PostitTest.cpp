@@ -113,7 +113,7 @@ TEST_F(PostitTest, TheShoppingNoteOpensThePetsTabOrNothing) {
   // While a page fills the screen instead of the main scene, the unseen note takes no click.
   GUI_EndGame::Instance()->Show();
   ClickOn(note);
-  GUI_EndGame::Instance()->Close();
+  GUI_EndGame::Instance()->Hide();
   EXPECT_EQ(GUI_Shopping::Instance(), nullptr);
 
   // Without either shop, asking whether one exists must not stop the game.

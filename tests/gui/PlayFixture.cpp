@@ -16,6 +16,7 @@
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_SpecialEvent.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -40,10 +41,11 @@ void PlayTest::SetUp() {
   GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
   GUI_GUI::Instance().SetKeyCapture(nullptr);
   GUI_PostMortem::Close();
-  GUI_SpecialEventPostMortem::SetOpen(false);
+  GUI_SpecialEventPostMortem::Close();
+  GUI_SpecialEvent::Close();
   GUI_FMVScreen::SetActive(false);
-  GUI_EndGame::Instance()->Close();
-  GUI_YearlyReview::Instance()->Close();
+  GUI_EndGame::Instance()->Hide();
+  GUI_YearlyReview::Instance()->Dismiss();
   // A panel an earlier test left behind (unregistered, laid out for another screen) goes.
   if (GUI_ControlPanel::Exists()) delete &GUI_ControlPanel::Instance();
   SIM_PlayerOptions::Instance().Clear();
@@ -73,8 +75,8 @@ void PlayTest::TearDown() {
   SIM_SIM::Instance().Shutdown();
   // What the game left behind goes too, so later tests find the process as it started.
   SIM_Attribute::ClearRegistry();
-  GUI_EndGame::Instance()->Close();
-  GUI_YearlyReview::Instance()->Close();
+  GUI_EndGame::Instance()->Hide();
+  GUI_YearlyReview::Instance()->Dismiss();
   Game::Instance().SetInGame(false);
   SIM_GameConfig::Instance().SetAvatarName("");
   SIM_Health::Instance().SetHealthyForTesting(true);

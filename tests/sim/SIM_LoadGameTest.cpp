@@ -22,6 +22,8 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
@@ -33,7 +35,7 @@ namespace {
 // A saved game as text, with something in the elements the version gates leave out.
 std::string SampleText() {
   SaveGameData d;
-  d.version = "Tovel 1.24";
+  d.version = "Tovel 1.25";
   d.jobType.name = "waiter_0";
   d.jobType.locked = 1;
   d.tenYearsUp = true;
@@ -52,13 +54,17 @@ std::string SampleText() {
   d.weatherDays = 3;
   d.friendMadeToday = true;
   d.portraitsUsed = {"m_01.dds"};
+  d.pastSolo = 120;
+  d.pastSocial = 45;
+  d.eventCooldown = 4;
+  d.eventDayChecked = true;
   return SIM_SaveGame::Serialize(d);
 }
 
 // The sample as a file of an older version: the header says so and the elements that version
 // did not have are gone.
 std::string AsVersion(const std::string& version) {
-  std::string text = ReplaceFirst(SampleText(), "Tovel 1.24", "Tovel " + version);
+  std::string text = ReplaceFirst(SampleText(), "Tovel 1.25", "Tovel " + version);
   const float v = std::stof(version);
   if (v < 1.09f) text = RemoveElement(text, "locked");
   if (v < 1.14f) text = RemoveElement(RemoveElement(text, "tenyearsup"), "strings");
@@ -66,6 +72,9 @@ std::string AsVersion(const std::string& version) {
   if (static_cast<double>(v) <= 1.17) text = RemoveElement(text, "SIM_SIM");
   if (v < 1.24f)
     for (const char* tag : {"socialclass", "random", "weatherdays", "friendtoday", "portraitsused"})
+      text = RemoveElement(text, tag);
+  if (v < 1.25f)
+    for (const char* tag : {"pastsolo", "pastsocial", "reviewdue", "cooldown", "daychecked"})
       text = RemoveElement(text, tag);
   return text;
 }
@@ -131,17 +140,27 @@ TEST(LoadVersionTest, OlderFilesLackTheGatedElementsAndReadWithoutThem) {
   EXPECT_EQ(v123.weatherDays, 0);
   EXPECT_FALSE(v123.friendMadeToday);
   EXPECT_TRUE(v123.portraitsUsed.empty());
-  const SaveGameData v124 = MustParse(SampleText());
+  const SaveGameData v124 = MustParse(AsVersion("1.24"));
   EXPECT_EQ(v124.player.socialClass, 2);
   EXPECT_EQ(v124.randomState, 77u);
   EXPECT_EQ(v124.weatherDays, 3);
   EXPECT_TRUE(v124.friendMadeToday);
   EXPECT_EQ(v124.portraitsUsed, std::vector<std::string>{"m_01.dds"});
+  // Before 1.25 no lifetime totals, no cooldown, and the day's check still to run.
+  EXPECT_EQ(v124.pastSolo, 0);
+  EXPECT_EQ(v124.pastSocial, 0);
+  EXPECT_EQ(v124.eventCooldown, 0);
+  EXPECT_FALSE(v124.eventDayChecked);
+  const SaveGameData v125 = MustParse(SampleText());
+  EXPECT_EQ(v125.pastSolo, 120);
+  EXPECT_EQ(v125.pastSocial, 45);
+  EXPECT_EQ(v125.eventCooldown, 4);
+  EXPECT_TRUE(v125.eventDayChecked);
 
   // A gated element the version does not have is a wrong tag when present.
   EXPECT_NE(ParseError(ReplaceFirst(AsVersion("1.23"), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
             std::string::npos);
-  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.24", "Tovel 1.23")).find("socialclass"),
+  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.25", "Tovel 1.23")).find("socialclass"),
             std::string::npos);
 }
 
@@ -188,11 +207,11 @@ TEST(LoadTextTest, BrokenStructureFails) {
             std::string::npos);
   // A '<' that was never encoded ends the value early and leaves a stray tag.
   ParseError(ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tovel</version>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tovel x</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tovel</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tovel x</version>"));
   ParseError("");
   ParseError("garbage without tags");
-  ParseError("<xml>\n<header>\n<version>Tovel 1.24</vers");
+  ParseError("<xml>\n<header>\n<version>Tovel 1.25</vers");
 }
 
 TEST(LoadTextTest, AFileCutAnywhereBeforeItsLastElementFails) {
@@ -249,7 +268,7 @@ TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
       ReplaceFirst(text, "<date>", "<dat>"),
       ReplaceFirst(text, "<cash>321</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
       ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"),
-      ReplaceFirst(text, "<version>Tovel 1.24</version>", "<version>Tov</version>"),
+      ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tov</version>"),
       ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
       ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
       ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),
@@ -475,4 +494,28 @@ TEST_F(LoadPeopleTest, AnUnknownCharacterTypeFailsBeforeAnythingChanges) {
   d.npcs[0].characterType = "";
   d.npcs[0].gender = 7;
   EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+}
+
+TEST_F(SIM_LoadGameTest, EventsCooldownAndLifetimeTotalsAreApplied) {
+  // The sample names one event of the table and one the table has lost (skipped).
+  std::string text = ReplaceFirst(SampleText(), "<events>\n",
+                                  "<events>\n<event>\n<name>lecture</name>\n<triggered>1</triggered>\n"
+                                  "</event>\n<event>\n<name>gone</name>\n<triggered>1</triggered>\n"
+                                  "</event>\n");
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  int triggered = 0;
+  for (const auto& event : SIM_SpecialEvent::All()) triggered += event->IsTriggered() ? 1 : 0;
+  EXPECT_EQ(triggered, 1);
+  EXPECT_TRUE(SIM_SpecialEvent::FindByName("lecture")->IsTriggered());
+  // The saved day had its check: the cooldown is the saved one, not moved on by a second.
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 4);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 120);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSocial(), 45);
+
+  // A file from before the totals and the cooldown: both start at 0 and the day's check runs.
+  ASSERT_TRUE(SIM_LoadGame::LoadText(AsVersion("1.24"))) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 0);
+  EXPECT_TRUE(SIM_SpecialEvent::IsDayChecked());
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 0);
+  EXPECT_EQ(SIM_Statistics::Instance().GetLifetimeSolo(), SIM_Statistics::Instance().GetInt(2));
 }

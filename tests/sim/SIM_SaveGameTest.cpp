@@ -34,6 +34,7 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Memory.h"
@@ -55,8 +56,8 @@ namespace {
 // A record with something other than the default in every element of every section.
 SaveGameData FullRecord() {
   SaveGameData d;
-  d.version = "Tovel 1.24";
-  d.fileVersion = 1.24f;
+  d.version = "Tovel 1.25";
+  d.fileVersion = 1.25f;
   d.player.slid = 3;
   d.player.forename = "Ann";
   SaveAttribute a{"happiness", "nv_happiness", "desc_happiness", 0.625f, true, true, 1, 0.25f,
@@ -157,6 +158,11 @@ SaveGameData FullRecord() {
   d.bloodAlcohol = 0.05f;
   d.books = {{"book_war", 120}};
   d.events = {{"lottery", true}, {"flood", false}};
+  d.eventCooldown = 5;
+  d.eventDayChecked = true;
+  d.pastSolo = 400;
+  d.pastSocial = 170;
+  d.reviewDue = true;
   d.projects[0] = {0.5f, 0.25f, "My Song", {0.125f, 0.5f, 1.0f}};
   d.projects[3] = {1.0f, 0.75f, "Scoop", {}};
   d.royalties = {{10.0f, 120.5f, 2.25f, "My Song", 1}};
@@ -245,14 +251,15 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "commute assets asset owned crime daystonextmugging daystonextburglary date day dayofweek "
       "daystofullmoon month year yearend_day yearend_month yearend_year gameend_day "
       "gameend_month gameend_year tenyearsup globals global health state romance partner "
-      "cynicism statistics ints floats elapsed activities count alcohol addictionstrength "
-      "alcoholic bloodalcohol books book read events event triggered achievements song progress "
+      "cynicism statistics ints floats elapsed activities count pastsolo pastsocial reviewdue "
+      "alcohol addictionstrength alcoholic bloodalcohol books book read events event triggered cooldown "
+      "daychecked achievements song progress "
       "quality chunks screenplay theory story royalties royalty income total lastcheque strings "
       "string key bowling practicenight onteam beenonteam classes class videogame_hiscore score "
       "dog burglars nofood foodreminder cat fish parrot hamster age petfood catfood dogfood fishfood "
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
       "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
-      "level cooldown socialtovel prereqs prereq first below job_offers job_offer pool "
+      "level socialtovel prereqs prereq first below job_offers job_offer pool "
       "success pending daysleft reason rejectionapplied";
   const std::string text = SIM_SaveGame::Serialize(FullRecord());
   std::string found;
@@ -304,7 +311,7 @@ TEST(SaveRecordTest, TheFileHasTheFixedShape) {
 
 TEST(SaveRecordTest, AnyTextSurvivesIncludingALongDescriptionFullOfMarkup) {
   SaveGameData d;
-  d.version = "Tovel 1.24";
+  d.version = "Tovel 1.25";
   std::string description;
   const std::string pieces[] = {"&", "<", "&lt;", "&amp;", "a&b", "</maledesc>", "<x>", "&&<<"};
   for (size_t i = 0; description.size() < 2047; ++i) description += pieces[i % 8];
@@ -328,7 +335,7 @@ TEST(SaveRecordTest, AnyTextSurvivesIncludingALongDescriptionFullOfMarkup) {
 
 TEST(SaveRecordTest, ANumberGoneWrongIsSavedAsZeroSoTheSaveStaysReadable) {
   SaveGameData d;
-  d.version = "Tovel 1.24";
+  d.version = "Tovel 1.25";
   d.cash = std::numeric_limits<float>::quiet_NaN();
   d.statFloats[2] = std::numeric_limits<float>::infinity();
   d.projects[1].chunks = {0.5f, -std::numeric_limits<float>::infinity()};
@@ -369,7 +376,7 @@ TEST(SaveRecordTest, NumbersAreWrittenWithAPointWhateverTheLocale) {
   if (!found) GTEST_SKIP() << "no locale with a decimal comma can be had";
   ASSERT_EQ(*std::localeconv()->decimal_point, ',');
   SaveGameData d;
-  d.version = "Tovel 1.24";
+  d.version = "Tovel 1.25";
   d.cash = 1234.5f;
   d.statFloats[0] = 0.25f;
   d.projects[0].chunks = {0.5f, 1.25f};
@@ -673,6 +680,26 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
     ~HiscoreGuard() { SetVideoGameHiscore(before); }
   } hiscoreGuard;
   SetVideoGameHiscore(17 + GetParam());
+  // A special event the save must remember as triggered, with the cooldown it started.
+  const auto triggeredNames = [] {
+    std::vector<std::string> names;
+    for (const auto& event : SIM_SpecialEvent::All())
+      if (event->IsTriggered()) names.push_back(event->GetTypeName());
+    return names;
+  };
+  SIM_SpecialEvent* fresh = nullptr;
+  for (const auto& event : SIM_SpecialEvent::All())
+    if (!event->IsTriggered()) fresh = event.get();
+  ASSERT_NE(fresh, nullptr);
+  fresh->Trigger();
+  const std::vector<std::string> triggeredBefore = triggeredNames();
+  ASSERT_NE(std::find(triggeredBefore.begin(), triggeredBefore.end(), fresh->GetTypeName()),
+            triggeredBefore.end());
+  const int cooldownBefore = SIM_SpecialEvent::GetCooldown();
+  const SIM_Statistics& stats = SIM_Statistics::Instance();
+  const int soloBefore = stats.GetLifetimeSolo(), socialBefore = stats.GetLifetimeSocial();
+  const int pastSoloBefore = stats.GetPastSolo();
+  if (GetParam() >= 400) EXPECT_GT(pastSoloBefore, 0);  // years gone by are in the totals
   ASSERT_TRUE(SIM_SaveGame::Save("A"));
   const std::string a = ReadFile(saves.Path() / "A.xml");
   // The game played on without a trip through the file.
@@ -744,6 +771,14 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_TRUE(SIM_Alcohol::IsAlcoholic());
   EXPECT_EQ(SIM_Alcohol::GetAddictionStrength(), 0.35f);
   EXPECT_EQ(SIM_Alcohol::GetBloodAlcohol(), 1.05f);
+  // The events, the cooldown (a load in the day's activities runs no second check) and the
+  // lifetime totals.
+  EXPECT_EQ(triggeredNames(), triggeredBefore);
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), cooldownBefore);
+  EXPECT_TRUE(SIM_SpecialEvent::IsDayChecked());
+  EXPECT_EQ(stats.GetLifetimeSolo(), soloBefore);
+  EXPECT_EQ(stats.GetLifetimeSocial(), socialBefore);
+  EXPECT_EQ(stats.GetPastSolo(), pastSoloBefore);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));
@@ -988,4 +1023,48 @@ TEST_F(SIM_SaveGameTest, TwoNewGamesOfOneSeedAreTheSameWhateverCameBefore) {
   const auto second = fresh();
   EXPECT_EQ(FirstDifference(first.first, second.first), "");
   EXPECT_EQ(FirstDifference(first.second, second.second), "");
+}
+
+// The daily autosave is written while the work-day summary shows, before the day's special
+// event check: its load runs the check the summary's continue would have run, once.
+TEST_F(SaveWorldTest, ASaveBeforeTheDaysCheckRunsItOnLoadingAndOnlyThen) {
+  SIM_SpecialEvent::SetCooldown(3);
+  SIM_SIM::Instance().NextDay();
+  ASSERT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_DAYSTART);
+  ASSERT_FALSE(SIM_SpecialEvent::IsDayChecked());
+  ASSERT_TRUE(SIM_SaveGame::Save("summary"));
+  ASSERT_TRUE(SIM_LoadGame::Load("summary")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 2);
+  EXPECT_TRUE(SIM_SpecialEvent::IsDayChecked());
+  // Saved again now, the check is done: loading that runs none.
+  ASSERT_TRUE(SIM_SaveGame::Save("checked"));
+  ASSERT_TRUE(SIM_LoadGame::Load("checked")) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 2);
+}
+
+// The autosave is also written with the year's review open: its load opens the review again,
+// whose continue clears the year the unsaved game cleared.
+TEST_F(SaveWorldTest, ASaveWithTheReviewWaitingOpensItAgain) {
+  SIM_Date tomorrow = CurrentDate();
+  tomorrow.AddDays(1);
+  NextReviewDate() = tomorrow;
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  stats.AddInt(4, 2);
+  SIM_SIM::Instance().NextDay();
+  auto& screens = testsupport::RecordingScreens::Instance();
+  ASSERT_TRUE(screens.IsYearlyReviewOpen());
+  const int solo = stats.GetInt(2);
+  ASSERT_TRUE(SIM_SaveGame::Save("review"));
+  screens.AnswerScreens();
+  EXPECT_FALSE(stats.IsYearReviewDue());
+  ASSERT_TRUE(SIM_LoadGame::Load("review")) << SIM_LoadGame::LastError();
+  EXPECT_TRUE(screens.IsYearlyReviewOpen());
+  EXPECT_EQ(stats.GetInt(2), solo);
+  screens.AnswerScreens();
+  EXPECT_EQ(stats.GetInt(2), 0);
+  EXPECT_EQ(stats.GetPastSolo(), solo);
+  // Saved after the continue, the load opens no review.
+  ASSERT_TRUE(SIM_SaveGame::Save("after"));
+  ASSERT_TRUE(SIM_LoadGame::Load("after")) << SIM_LoadGame::LastError();
+  EXPECT_FALSE(screens.IsYearlyReviewOpen());
 }

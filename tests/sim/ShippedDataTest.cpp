@@ -29,6 +29,7 @@
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Weather.h"
 #include "support/TestSupport.h"
@@ -527,4 +528,39 @@ TEST_F(ShippedDataTest, FilmsAndRestaurantsCoverEveryCuisineWithTheirTextsPictur
        {"MOVIE_REVIEW", "RUMOUR_BAD_MOVIE", "RUMOUR_GOOD_MOVIE", "RUMOUR_CHEAPO_RESTAURANT",
         "RUMOUR_MIDRANGE_RESTAURANT", "RUMOUR_SNOOTY_RESTAURANT", "RUMOUR_HIP_RESTAURANT"})
     EXPECT_GE(GetCachedConfig(section, "data/strings.ini")->GetEntries().size(), 2u) << section;
+}
+
+TEST_F(ShippedDataTest, SpecialEventsHaveTheirTextsAndScoreOnPlayerValues) {
+  // The player values a weight or a modifier may name: the attributes, and the two the
+  // player reads apart from them.
+  std::set<std::string> values = {"tovel", "income"};
+  const auto attributes = LoadSpreadsheet("data/simulation/attributes.csv");
+  for (const std::string& row : *attributes) {
+    StringTokenizer fields;
+    fields.SetText(row);
+    fields.NextToken();
+    values.insert(TrimField(fields.NextString()));
+  }
+  SIM_SpecialEvent::LoadAll();
+  const auto& events = SIM_SpecialEvent::All();
+  EXPECT_GE(events.size(), 10u);
+  std::set<std::string> names;
+  for (const auto& event : events) {
+    const std::string& name = event->GetTypeName();
+    EXPECT_TRUE(names.insert(name).second) << "two events named " << name;
+    for (const std::string& key : {event->GetGuiName(), event->GetInvitationKey(), event->GetResultKey()})
+      EXPECT_TRUE(HasText(key)) << name << ": " << key;
+    EXPECT_FALSE(event->GetWeights().empty()) << name;
+    for (const auto& weight : event->GetWeights()) {
+      EXPECT_TRUE(values.count(weight.name)) << name << ": weight on " << weight.name;
+      EXPECT_GT(weight.weight, 0.0f) << name;
+    }
+    for (const auto& prerequisite : event->GetPrerequisites())
+      EXPECT_TRUE(values.count(prerequisite->GetName())) << name << ": " << prerequisite->GetName();
+    EXPECT_FALSE(event->GetModifiers().empty()) << name;
+    for (const SIM_Modifier* modifier : event->GetModifiers())
+      EXPECT_TRUE(values.count(modifier->name) || modifier->name.find("glob_") != std::string::npos)
+          << name << ": modifier on " << modifier->name;
+  }
+  SIM_SpecialEvent::DeleteAll();
 }

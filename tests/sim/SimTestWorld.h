@@ -42,9 +42,9 @@ class SimWorldTest : public ::testing::Test {
   void TearDown() override {
     SIM_SIM::Instance().Shutdown();
     SIM_Attribute::ClearRegistry();  // the player's attributes are no one else's to find
-    GUI_EndGame::Instance()->Close();
+    GUI_EndGame::Instance()->Hide();
     GUI_WorkDay::Instance()->Close();
-    GUI_YearlyReview::Instance()->Close();
+    GUI_YearlyReview::Instance()->Dismiss();
     SIM_Health::Instance().SetHealthyForTesting(true);
     ClearPlayerFriendCountForTesting();
     ClearFixedRandomSeed();

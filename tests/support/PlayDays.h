@@ -27,6 +27,7 @@ inline void PlayDays(int days) {
     sim.NextDay();
     headless::AnswerOffers();
     if (headless->AnswerScreens()) break;
+    headless::AttendSpecialEvent();
   }
   InstallScreens(before);
 }

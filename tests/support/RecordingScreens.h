@@ -57,7 +57,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void CloseRoyaltyReport() override { Record("GUI_RoyaltyReport::Close"); }
   void CloseSocialInvitations() override { Record("GUI_SocialInvitation::CloseAll"); }
   void ClosePostMortem() override { Record("GUI_PostMortem::Close"); }
-  void DeleteAllEmail() override { Record("GUI_Email::DeleteAll"); }
+  void DeleteAllEmail() override {
+    Record("GUI_Email::DeleteAll");
+    SIM_HeadlessScreens::DeleteAllEmail();
+  }
   void AddInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::AddInvitation"); }
   void AddNewFriend(SIM_NPC*) override { Record("GUI_Email::AddNewFriend"); }
   void AddNPCMessage(SIM_NPC*, const std::string& text) override {
@@ -91,7 +94,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
                          const std::string& title) override {
     Record("GUI_Email::AddTextureMessage " + picture + "|" + text + "|" + title);
   }
-  void AddSpecialEvent(SIM_SpecialEvent*) override { Record("GUI_Email::AddSpecialEvent"); }
+  void AddSpecialEvent(SIM_SpecialEvent* event) override {
+    Record("GUI_Email::AddSpecialEvent");
+    SIM_HeadlessScreens::AddSpecialEvent(event);
+  }
   void RemoveInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::RemoveInvitation"); }
   // Notes get ids 1, 2, ... in the order they are asked for; none is ever refused.
   int AddPostit(const std::string& text, int action, const std::string& activity) override {
@@ -176,6 +182,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   }
   void OpenSoloActivityChooserOn(const std::string& activity) override {
     Record("GUI_SoloActivityChooser::Open " + activity);
+  }
+  void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) override {
+    Record("GUI_SpecialEventPostMortem::Open");
+    SIM_HeadlessScreens::OpenSpecialEventPostMortem(event);
   }
 
  private:

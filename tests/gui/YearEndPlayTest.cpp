@@ -1,0 +1,275 @@
+// The year's review, the game's end, a special event's ticket and result, and the promotion
+// note, driven by input events the way a player meets them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Timer.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Email.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_GameModeBase.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_Services.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_Promotion.h"
+#include "gui/windows/GUI_SpecialEvent.h"
+#include "gui/windows/GUI_SpecialEventPostMortem.h"
+#include "gui/windows/GUI_WorkDay.h"
+#include "gui/windows/GUI_YearlyReview.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Vesk.h"
+
+namespace guitest {
+namespace {
+
+class YearEndPlayTest : public PlayTest {
+ protected:
+  void TearDown() override {
+    GUI_SpecialEvent::Close();
+    GUI_SpecialEventPostMortem::Close();
+    GUI_Promotion::Close();
+    SIM_Statistics::Instance().StartPlayTimer();
+    PlayTest::TearDown();
+  }
+  void Frame() {
+    clock.Advance(16);
+    D3DEngine::Instance().BeginRender();
+    CInput::Instance().Update();
+    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+    ASSERT_NE(mode, nullptr);
+    mode->Update();
+    mode->Draw();
+    D3DEngine::Instance().EndScene();
+    FlushGdiText(-1);
+    D3DEngine::Instance().Flip();
+  }
+  void CloseHints() {
+    while (GUI_HintHelp::IsAnyOpen()) {
+      Frame();
+      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
+    }
+  }
+  // From the main menu to the first day of a new game.
+  void StartGame() {
+    SIM_GameConfig::Instance().Reset();
+    GUI_MenuNew& menu = GUI_MenuNew::Instance();
+    menu.BuildAvatarList();
+    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    Frame();
+    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    Frame();
+    ClickOn(menu.NextButton());
+    Frame();
+    ClickOn(menu.StartButton());
+    for (int i = 0; i < 200; ++i) Frame();
+    ClickOn(GUI_MenuIntro::Instance().StartButton());
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+    Frame();
+    CloseHints();
+  }
+  // The day's slots are spent; the next-day button is pressed.
+  void PressNextDay() {
+    SIM_SIM& sim = SIM_SIM::Instance();
+    if (sim.GetPhase() == PHASE_ACTIVITIES) {
+      sim.SetActs(sim.GetActsPerDay(), sim.GetActsPerDay() - 1);
+      sim.EndAct();
+    }
+    Frame();
+    CloseHints();
+    ClickOn(GUI_ControlPanel::Instance().NextDayButton());
+  }
+  static SIM_Date Tomorrow() {
+    SIM_Date date = CurrentDate();
+    date.AddDays(1);
+    return date;
+  }
+  static bool Recorded(const std::vector<std::string>& list, const std::string& what) {
+    return std::find(list.begin(), list.end(), what) != list.end();
+  }
+  ManualTimerClock clock;
+};
+
+TEST_F(YearEndPlayTest, TheReviewShowsTheYearAndItsContinueStartsTheNextOne) {
+  StartGame();
+  NextReviewDate() = Tomorrow();
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  stats.ResetYear();
+  stats.AddInt(5, 1);
+  stats.AddInt(5, 2);
+  stats.AddInt(10, 3);
+  stats.CountActivity("SOLO_JOGGING_TITLE");
+  const int pastSolo = stats.GetPastSolo();
+  GUI_Services::RecordedMusic().clear();
+  PressNextDay();
+  GUI_YearlyReview* review = GUI_YearlyReview::Instance();
+  ASSERT_TRUE(review->IsOpen());
+  EXPECT_FLOAT_EQ(review->GetShares().socialising, 0.5f);
+  EXPECT_EQ(review->GetVerdict(), Translate("YEAR_REVIEW_SUMMARY_SOCIABLE"));
+  EXPECT_EQ(review->GetFavourite(), std::string(Translate("YEAR_REVIEW_FAVORITE")) + " : " +
+                                        Translate("SOLO_JOGGING_TITLE"));
+  EXPECT_FALSE(stats.IsPlayTimerRunning());
+  EXPECT_TRUE(Recorded(GUI_Services::RecordedMusic(), "mute"));
+  // Before six seconds the button is not there: a click on its place does nothing.
+  const GUI_Rect place = review->ContinueButton()->GetRect();
+  for (int i = 0; i < 10; ++i) Frame();
+  Click((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+  EXPECT_TRUE(review->IsOpen());
+  EXPECT_EQ(stats.GetInt(2), 5);
+  clock.Advance(6000);
+  Frame();
+  ASSERT_TRUE(review->ContinueButton()->IsVisible());
+  ClickOn(review->ContinueButton());
+  EXPECT_FALSE(review->IsOpen());
+  for (int i : {1, 2, 3}) EXPECT_EQ(stats.GetInt(i), 0) << i;
+  EXPECT_EQ(stats.GetFavouriteActivity(), "");
+  EXPECT_EQ(stats.GetPastSolo(), pastSolo + 5);
+  EXPECT_TRUE(stats.IsPlayTimerRunning());
+  EXPECT_TRUE(Recorded(GUI_Services::RecordedMusic(), "restart"));
+  // The next review is a year on, and the day goes on to its summary.
+  SIM_Date next = CurrentDate();
+  EXPECT_TRUE(NextReviewDate().Equals(next.GetDay(), next.GetMonth(), next.GetYear() + 1));
+  Frame();
+  EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+}
+
+TEST_F(YearEndPlayTest, TheEndGivesItsVerdictAndPlayCanGoOn) {
+  StartGame();
+  GameEndDate() = Tomorrow();
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  stats.SetPastTotals(600, 100);
+  stats.AddInt(30, 2);
+  stats.AddInt(7, 7);  // films seen
+  GUI_Services::RecordedMusic().clear();
+  PressNextDay();
+  GUI_EndGame* end = GUI_EndGame::Instance();
+  ASSERT_TRUE(end->IsOpen());
+  EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
+  // 630 solo activities over the game: solitary.
+  EXPECT_EQ(end->GetVerdict(), Translate("ENDGAME_SUMMARY_SOLITARY"));
+  ASSERT_EQ(end->Rows().size(), 10u);
+  EXPECT_EQ(end->Rows()[3].label, Translate("STATISTIC_MOVIES_SEEN"));
+  EXPECT_EQ(end->Rows()[3].value, 7);
+  EXPECT_FALSE(stats.IsPlayTimerRunning());
+  EXPECT_TRUE(Recorded(GUI_Services::RecordedMusic(), "mute"));
+  // An unseen "main menu" does not end the game.
+  const GUI_Rect menuPlace = end->MainMenuButton()->GetRect();
+  Frame();
+  Click((menuPlace.left + menuPlace.right) / 2, (menuPlace.top + menuPlace.bottom) / 2);
+  EXPECT_TRUE(end->IsOpen());
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  clock.Advance(6000);
+  Frame();
+  ClickOn(end->ContinueButton());
+  EXPECT_FALSE(end->IsOpen());
+  EXPECT_TRUE(stats.IsPlayTimerRunning());
+  EXPECT_TRUE(Recorded(GUI_Services::RecordedMusic(), "refresh volume"));
+  // The next day plays, and the end does not come again.
+  const SIM_Date tomorrow = Tomorrow();
+  PressNextDay();
+  EXPECT_FALSE(end->IsOpen());
+  EXPECT_TRUE(CurrentDate().Equals(tomorrow.GetDay(), tomorrow.GetMonth(), tomorrow.GetYear()));
+  EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+}
+
+TEST_F(YearEndPlayTest, MainMenuLeavesTheGameAndANewOneStartsAfresh) {
+  StartGame();
+  GameEndDate() = Tomorrow();
+  PressNextDay();
+  GUI_EndGame* end = GUI_EndGame::Instance();
+  ASSERT_TRUE(end->IsOpen());
+  clock.Advance(6000);
+  Frame();
+  ClickOn(end->UploadButton());
+  EXPECT_EQ(TracedCount("PostCommunityPage"), 1);
+  EXPECT_TRUE(end->IsOpen());
+  ClickOn(end->MainMenuButton());
+  EXPECT_FALSE(end->IsOpen());
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+  EXPECT_FALSE(Game::Instance().IsInGame());
+  StartGame();
+  EXPECT_FALSE(end->IsOpen());
+  EXPECT_FALSE(SIM_SIM::Instance().IsGameOver());
+  Frame();
+  EXPECT_TRUE(GUI_GUI::Instance().ShowsMainScene());
+}
+
+TEST_F(YearEndPlayTest, ATicketIsAttendedOnceAndItsResultLeadsBackToTheRoom) {
+  StartGame();
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetActs(2, 0);
+  ASSERT_FALSE(SIM_SpecialEvent::All().empty());
+  SIM_SpecialEvent* event = SIM_SpecialEvent::All().front().get();
+  event->Trigger();
+  ASSERT_FALSE(GUI_Email::Items().empty());
+  GUI_Email* item = GUI_Email::Items().back();
+  Frame();
+  ClickOn(item);
+  GUI_SpecialEvent* ticket = GUI_SpecialEvent::Instance();
+  ASSERT_NE(ticket, nullptr);
+  EXPECT_EQ(ticket->Event(), event);
+  Frame();
+  ClickOn(ticket->AttendButton());
+  EXPECT_EQ(GUI_SpecialEvent::Instance(), nullptr);
+  EXPECT_EQ(sim.GetActsUsed(), 1);
+  ASSERT_TRUE(GUI_SpecialEventPostMortem::IsOpen());
+  Frame();
+  EXPECT_FALSE(GUI_GUI::Instance().ShowsMainScene());
+  ClickOn(GUI_SpecialEventPostMortem::Instance()->ContinueButton());
+  EXPECT_FALSE(GUI_SpecialEventPostMortem::IsOpen());
+  Frame();
+  EXPECT_TRUE(GUI_GUI::Instance().ShowsMainScene());
+
+  // The item opened again shows the ticket without Attend: no second slot.
+  ClickOn(item);
+  ticket = GUI_SpecialEvent::Instance();
+  ASSERT_NE(ticket, nullptr);
+  Frame();
+  EXPECT_FALSE(ticket->AttendButton()->IsEnabled());
+  EXPECT_TRUE(ticket->RejectButton()->IsEnabled());
+  ClickOn(ticket->AttendButton());
+  EXPECT_EQ(sim.GetActsUsed(), 1);
+  // Once the day is over both buttons are off.
+  sim.EndAct();
+  Frame();
+  ASSERT_EQ(GUI_SpecialEvent::Instance(), ticket);
+  EXPECT_FALSE(ticket->AttendButton()->IsEnabled());
+  EXPECT_FALSE(ticket->RejectButton()->IsEnabled());
+}
+
+TEST_F(YearEndPlayTest, ThePromotionNoteShowsTheSalary) {
+  StartGame();
+  const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
+  ASSERT_NE(held, nullptr);
+  GUI_Promotion::Open();
+  ASSERT_NE(GUI_Promotion::Instance(), nullptr);
+  const std::string text = GUI_Promotion::Text();
+  EXPECT_EQ(text.find("<SALARY>"), std::string::npos);
+  EXPECT_NE(text.find(FormatThousands(static_cast<int>(held->GetSalary()))), std::string::npos);
+  Frame();
+  ClickOn(GUI_Promotion::Instance()->Buttons().front());  // its close button
+  EXPECT_EQ(GUI_Promotion::Instance(), nullptr);
+}
+
+}  // namespace
+}  // namespace guitest
