@@ -11,6 +11,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CommunityPage.h"
 #include "gui/GUI_Cursor.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_Services.h"
@@ -268,8 +269,23 @@ void GUI_MenuInternet::Draw() {
   background.SetPosition(w / 2.0f, h / 2.0f);
   background.Draw();
   const int width = static_cast<int>(w);
-  GUI_Services::QueueText(0.0f, 16.0f, Translate("INTERNET_TITLE"), "tahoma bold", 24, width, 1,
-                          255, 255, 255);
+  // The texts lie on the picture: veils under the title and under the panel with its
+  // headings and the message keep them readable.
+  const std::string title = Translate("INTERNET_TITLE");
+  const float halfTitle =
+      static_cast<float>(GUI_Services::MeasureWidth("tahoma bold", 24, title)) / 2.0f +
+      kTextVeilBorder + 8.0f;
+  DrawTextVeil(w / 2 - halfTitle, 16.0f - kTextVeilBorder, w / 2 + halfTitle,
+               16.0f + 30.0f + kTextVeilBorder);
+  const int motdWidth = panel_.right - panel_.left - 20;
+  const int motdHeight = motd_.empty() ? 0
+                                       : GUI_Services::MeasureHeight("tahoma bold", 16, motd_,
+                                                                     motdWidth);
+  DrawTextVeil(static_cast<float>(panel_.left) - kTextVeilBorder + 6.0f, 80.0f - kTextVeilBorder,
+               static_cast<float>(panel_.right) + 24.0f + 16.0f,
+               static_cast<float>(panel_.bottom + 40 + std::max(motdHeight, 20)) +
+                   kTextVeilBorder);
+  GUI_Services::QueueText(0.0f, 16.0f, title, "tahoma bold", 24, width, 1, 255, 255, 255);
   D3DEngine::Instance().DrawRectOutline(panel_.left, panel_.top, panel_.right, panel_.bottom,
                                         kOutline);
   const auto pl = static_cast<float>(panel_.left), pb = static_cast<float>(panel_.bottom);
@@ -282,8 +298,8 @@ void GUI_MenuInternet::Draw() {
   for (GUI_IResourceStrip* strip : PageStrips()) strip->Draw();
   GUI_Services::QueueText(pl + 10, pb + 20, Translate("INTERNET_MOTD"), "tahoma bold", 18, 0, 0,
                           255, 255, 255);
-  GUI_Services::QueueText(pl + 10, pb + 40, motd_, "tahoma bold", 16,
-                          panel_.right - panel_.left - 20, 0, 255, 255, 255);
+  GUI_Services::QueueText(pl + 10, pb + 40, motd_, "tahoma bold", 16, motdWidth, 0, 255, 255,
+                          255);
   DrawButtons();
   GUI_Services::FlushText();
   DrawTooltips();

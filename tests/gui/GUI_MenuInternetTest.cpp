@@ -329,7 +329,7 @@ TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {
   server.Stop();
   std::string body;
   PostCommunityPage(body);
-  EXPECT_NE(Log().find("Failed"), std::string::npos);
+  EXPECT_NE(Log().find("InternetConnect Failed"), std::string::npos);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_NE(opened[0].find("/tovel/community/user_"), std::string::npos);
 }
