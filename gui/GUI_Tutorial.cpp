@@ -334,8 +334,8 @@ void GUI_Tutorial::Draw() {
   if (!State().active) return;
   GUI_TutHighlighter::Instance().Draw();
   if (GUI_TutorialWindow* window = GUI_TutorialWindow::Instance()) {
-    GUIButtonList& buttons = *window;
-    buttons.Update();
+    // Not one of the manager's windows: its button's hover is kept here.
+    window->Update();
     window->Draw();
   }
 }

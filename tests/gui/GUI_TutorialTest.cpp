@@ -148,6 +148,11 @@ TEST_F(TutorialTest, HighlightingAWindowThatIsNotOpenIsSkipped) {
   GUI_Tutorial::PerformCommand("HIGHLIGHT_JOBCHOOSER");
   EXPECT_FALSE(GUI_TutHighlighter::Instance().IsActive());
   InGameFrame();  // and drawing is safe
+  // Several commands run left to right: the last highlight is the one shown.
+  for (const std::string& command : SplitTutorialCommands(" HIGHLIGHT_MONEY ,, HIGHLIGHT_TOVEL"))
+    GUI_Tutorial::PerformCommand(command);
+  EXPECT_EQ(GUI_TutHighlighter::Instance().GetRect().left,
+            GUI_TutHighlighter::Instance().Regions()[4].left);
   GUI_SoloActivityChooser::Open();
   GUI_Tutorial::PerformCommand("HIGHLIGHT_SOLOACTIVITY");
   EXPECT_TRUE(GUI_TutHighlighter::Instance().IsActive());
