@@ -312,6 +312,14 @@ void GUI_MenuInternet::DrawProgress(const std::string& localFile, float fraction
   // The download runs inside the frame's input step: the progress is a frame of its own.
   engine.BeginRender();
   Draw();
+  DrawProgressBar(localFile, fraction);
+  engine.EndScene();
+  engine.Flip();
+  plat::SleepMs(1);
+}
+
+void GUI_MenuInternet::DrawProgressBar(const std::string& localFile, float fraction) {
+  D3DEngine& engine = D3DEngine::Instance();
   const int y = engine.GetHeight() - 64;
   const float f = std::clamp(fraction, 0.0f, 1.0f);
   engine.FillRect(32, y, 32 + static_cast<int>(400.0f * f), y + 25, 0xFF2020C0);
@@ -320,7 +328,4 @@ void GUI_MenuInternet::DrawProgress(const std::string& localFile, float fraction
                           FormatDownloadProgress(FileNameOf(localFile), f), "tahoma bold", 18,
                           engine.GetWidth(), 1, 255, 255, 255);
   GUI_Services::FlushText();
-  engine.EndScene();
-  engine.Flip();
-  plat::SleepMs(1);
 }

@@ -89,6 +89,8 @@ class GUI_MenuInternet : public GUI_MenuBase {
 
   // The download's own frame: the menu, a bar at H - 64 and the file's progress text.
   void DrawProgress(const std::string& localFile, float fraction);
+  // The bar (400 px for the whole file) and the text under it, on the open scene.
+  void DrawProgressBar(const std::string& localFile, float fraction);
 
  private:
   GUI_MenuInternet();

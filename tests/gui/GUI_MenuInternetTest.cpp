@@ -216,6 +216,20 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   EXPECT_TRUE(fs::exists(user.Path() / "mods/avatars"));  // only the file goes
 }
 
+TEST_F(InternetMenuTest, TheProgressBarGrowsWithTheFileAndNamesItWithoutItsFolder) {
+  engine.BeginRender();
+  engine.FillRect(0, 0, 1024, 768, 0xFF000000);
+  GUI_Services::RecordedTexts().clear();
+  menu.DrawProgressBar("mods/avatars\\m_new.dds", 0.5f);
+  const int y = 768 - 64 + 12;
+  const uint32_t filled = Pixel(200, y), empty = Pixel(300, y), outline = Pixel(432, y);
+  engine.EndScene();
+  EXPECT_EQ(filled & 0xFFFFFF, 0x2020C0u);
+  EXPECT_EQ(empty & 0xFFFFFF, 0x000000u);  // past 32 + 400 x 0.5
+  EXPECT_EQ(outline & 0xFFFFFF, 0xE0E0E0u);
+  EXPECT_TRUE(Queued("Downloading: m_new.dds  (50.00%)"));
+}
+
 TEST_F(InternetMenuTest, EntriesThatCouldLeaveTheUserFolderAndBrokenLinesAreNotListed) {
   ServeList("files/a.dds,mods/avatars/a.dds,Good one,Ann\r\n"
             "\r\n"
