@@ -35,6 +35,9 @@ class Game {
   void OnRightButtonDown();  // reaches only the in-game screen
 
   std::string GetUserFolder() const { return userFolder_; }
+  // Tests that reach the user folder (downloads, the player options) point it at a folder of
+  // their own.
+  void SetUserFolderForTesting(const std::string& folder) { userFolder_ = folder; }
   std::string GetSaveFolder() const { return saveFolder_; }
   std::string GetVersion() const { return version_; }
   float GetUIScale() const { return uiScale_; }

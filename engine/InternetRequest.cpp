@@ -224,6 +224,43 @@ bool InternetRequest::LoadResourceList() {
   return true;
 }
 
+std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
+                                                const std::string& userFolder) {
+  std::vector<ResourceEntry> entries;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty()) continue;
+    StringTokenizer tokens;
+    tokens.SetText(line);
+    ResourceEntry entry;
+    entry.remotePath = TrimField(tokens.NextString());
+    entry.localPath = TrimField(tokens.NextString());
+    entry.name = TrimField(tokens.NextString());
+    entry.author = TrimField(tokens.NextString());
+    // The local path comes from the server: it may only name a file below the user folder.
+    if (entry.remotePath.empty() || !InternetRequest::IsSafeLocalPath(entry.localPath)) {
+      InternetWarning("resource line skipped: " + line.substr(0, 200));
+      continue;
+    }
+    entry.exists = FileExists(userFolder + "/" + entry.localPath);
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+bool ReadMessageOfTheDay(const std::string& text, std::string& message) {
+  if (text.empty()) return false;
+  const size_t end = text.find('\n');
+  message = text.substr(0, end);
+  if (!message.empty() && message.back() == '\r') message.pop_back();
+  return true;
+}
+
 void InternetRequest::DownloadAll() {
   downloadedCount_ = 0;
   for (const ResourceEntry& entry : resources_)

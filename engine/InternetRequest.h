@@ -22,7 +22,22 @@ InternetServer& GetInternetServer();
 struct ResourceEntry {
   std::string remotePath;
   std::string localPath;
+  // The internet menu's list also names each entry and its author, and notes whether the
+  // file is on disk already (when the list was read).
+  std::string name;
+  std::string author;
+  bool exists = false;
 };
+
+// The internet menu's list: one "remote,local,name,author" entry per line (missing fields
+// empty, trailing blanks trimmed). Lines are whole, whatever their length; a blank line, a
+// line without a remote path, and a local path that could leave the user folder (see
+// IsSafeLocalPath) give no entry. `exists` tells whether "<userFolder>/<local>" is a file.
+std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
+                                                const std::string& userFolder);
+// The message of the day: the file's first line without its line end. False for a file
+// without a single byte, which leaves the message shown before.
+bool ReadMessageOfTheDay(const std::string& text, std::string& message);
 
 using DownloadProgressFunction = std::function<void(const std::string& text, float fraction)>;
 

@@ -1,6 +1,163 @@
-// STAND-IN: the community page upload.
+// The community page upload.
 #include "gui/GUI_CommunityPage.h"
 
-#include "engine/CallTrace.h"
+#include <cmath>
+#include <limits>
 
-void PostCommunityPage(std::string& /*body*/) { TraceCall("PostCommunityPage"); }
+#include "engine/DebugLog.h"
+#include "engine/InternetRequest.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_Avatar.h"
+#include "gui/GUI_Shell.h"
+#include "platform/Http.h"
+#include "sim/HOOK_Achievements.h"
+#include "sim/SIM_AvatarDescription.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
+
+namespace {
+
+constexpr const char* kPoundSign = "\xA3";
+constexpr size_t kAchievementTextLimit = 1000;
+
+// A float amount as a whole number, cut toward zero and held within int's range (a float
+// beyond it has no int, and converting it would be undefined).
+int TruncateToInt(double amount) {
+  if (std::isnan(amount)) return 0;
+  const double d = std::trunc(amount);
+  if (d >= static_cast<double>(std::numeric_limits<int>::max()))
+    return std::numeric_limits<int>::max();
+  if (d <= static_cast<double>(std::numeric_limits<int>::min()))
+    return std::numeric_limits<int>::min();
+  return static_cast<int>(d);
+}
+
+void AddField(std::string& body, const char* key, const std::string& value) {
+  body += '&';
+  body += key;
+  body += '=';
+  body += EncodeFormValue(value);
+}
+
+std::string ServerAddress() {
+  const InternetServer& server = GetInternetServer();
+  std::string address = "http://" + server.host;
+  if (server.port != 80) address += ":" + std::to_string(server.port);
+  return address;
+}
+
+void PostForm(const std::string& body) {
+  DebugLog& log = DebugLog::Instance();
+  plat::HttpSession session;
+  plat::HttpOptions options;
+  options.userAgent = "MyHTTPClient/1.0";
+  std::string error;
+  if (!session.Open(options, error)) {
+    log.Write("InternetOpen Failed");
+    return;
+  }
+  std::string response;
+  const plat::HttpResult result = session.Post(ServerAddress() + "/tovel/php/cwp.php", body,
+                                               "application/x-www-form-urlencoded", response);
+  if (!result.completed) {
+    log.Write(result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
+                                 : "HttpSendRequest Failed (" + result.error + ")");
+    return;
+  }
+  if (result.status != 200) log.Write("Error on QueryInfo from web page post");
+}
+
+}  // namespace
+
+std::string EncodeFormValue(const std::string& value) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(value.size());
+  for (char c : value) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+        (byte >= '0' && byte <= '9') || byte == '-' || byte == '_' || byte == '.' || byte == '~') {
+      out += c;
+    } else if (byte == ' ') {
+      out += '+';
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0x0F];
+    }
+  }
+  return out;
+}
+
+std::string FormatPageMoney(double amount) {
+  return std::string(kPoundSign) + " " + FormatThousands(TruncateToInt(amount));
+}
+
+std::string BuildAchievementText() {
+  std::string text;
+  for (const std::string& key : AchievementList()) {
+    const std::string name = Translate(key.c_str());
+    if (text.size() + name.size() < kAchievementTextLimit) text += name + ",";
+  }
+  return text;
+}
+
+std::string CommunitySiteAddress(const std::string& path) { return ServerAddress() + "/" + path; }
+
+std::string CommunityPageName() { return "user_" + SIM_PlayerOptions::Instance().GetId() + ".html"; }
+
+bool BuildCommunityPageBody(std::string& body) {
+  body.clear();
+  if (!Shell().IsInGame()) return false;
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  const SIM_Statistics& stats = SIM_Statistics::Instance();
+  SIM_JobBase* job = player->GetJob();
+  SIM_JobInstance* instance = player->GetJobInstance();
+  const bool female = player->GetGender() == kFemale;
+
+  std::string avatar = GUI_Avatar::Instance().GetTextureName();
+  avatar = avatar.size() >= 4 ? avatar.substr(0, avatar.size() - 4) : std::string();
+  const SIM_NPC* partner = SIM_Romance::Instance().GetPartner();
+
+  AddField(body, "file", CommunityPageName());
+  AddField(body, "ava", avatar);
+  AddField(body, "nam", player->GetForename());
+  AddField(body, "age", std::to_string(CurrentDate().GetYear() - 1986));
+  AddField(body, "cas", FormatPageMoney(SIM_Finances::Instance().GetCash()));
+  AddField(body, "tov", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2));
+  AddField(body, "job", job ? job->GetDescription(female) : "none");
+  AddField(body, "emp", job ? job->GetEmployer() : "none");
+  AddField(body, "sal", job && instance ? FormatPageMoney(instance->GetSalary())
+                                        : std::string(kPoundSign) + " 0");
+  AddField(body, "frd", std::to_string(player->CountFriends()));
+  AddField(body, "nsk", std::to_string(player->GetSkillCount()));
+  AddField(body, "skp", FormatFixed(player->GetSkillPoints(), 2));
+  AddField(body, "hto", FormatFixed(stats.GetFloat(1), 2));
+  AddField(body, "hiq", FormatFixed(stats.GetFloat(2), 2));
+  AddField(body, "hcu", FormatFixed(stats.GetFloat(3), 2));
+  AddField(body, "hca", FormatPageMoney(stats.GetFloat(4)));
+  AddField(body, "hsa", FormatPageMoney(stats.GetFloat(5)));
+  AddField(body, "bkr", std::to_string(stats.GetInt(4)));
+  AddField(body, "mvs", std::to_string(stats.GetInt(7)));
+  AddField(body, "rou", FormatPageMoney(stats.GetInt(8)));
+  AddField(body, "cro", std::to_string(stats.GetInt(5)));
+  AddField(body, "partner", partner ? partner->GetFullName() : std::string("Nobody..."));
+  AddField(body, "dsc", SIM_AvatarDescription::GetText());
+  AddField(body, "ach", BuildAchievementText());
+  return true;
+}
+
+void PostCommunityPage(std::string& body) {
+  if (!BuildCommunityPageBody(body)) return;
+  PostForm(body);
+  ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
+}

@@ -1,8 +1,27 @@
-// The community page: the player's character described as a form and posted to our server,
-// then opened in the browser. Until the upload is built, a placeholder that records its call.
+// The player's page on the game's community site: the running game's player character as an
+// HTML form posted to our web server, which builds the page; the page is then opened in the
+// web browser. Called by the internet menu's upload button and the end-game screen.
 #pragma once
 
 #include <string>
 
-// Fills the body with the form and posts it; nothing happens unless a game is running.
+// A form value percent-encoded (unreserved characters kept, a blank as '+', every other byte
+// as "%XX" of its Windows-1252 value), so a name holding '&' or '=' cannot split the form.
+std::string EncodeFormValue(const std::string& value);
+// Money as the page shows it: the pound sign, a blank and the amount truncated to a whole
+// number with thousands separators ("\xA3 -1,500").
+std::string FormatPageMoney(double amount);
+// The achievements' shown names, each followed by ',', in unlock order; a name that would take
+// the list to 1000 characters or more is left out (a later, shorter one may still fit).
+std::string BuildAchievementText();
+// The address of a path on our web server, for the browser.
+std::string CommunitySiteAddress(const std::string& path);
+// The page's file name, "user_<player id>.html".
+std::string CommunityPageName();
+// The form body of the running game's player ("&key=value" for each of the 24 fields, values
+// encoded). False, with the body emptied, when no game runs.
+bool BuildCommunityPageBody(std::string& body);
+// Builds the body into `body`, posts it and opens the player's page in the browser. Nothing
+// happens unless a game runs. Failures of the post only reach the debug log; the page opens
+// whether or not the post went through. Blocks until the exchange ends.
 void PostCommunityPage(std::string& body);

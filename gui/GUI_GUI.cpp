@@ -259,7 +259,8 @@ void GUI_GUI::Update() {
 void GUI_GUI::OnLeftButtonDown() {
   SIM_Statistics::Instance().AddInt(1, kClickStatistic);
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
-  if (GUI_Tutorial::IsActive()) GUI_Tutorial::OnClick(x, y);
+  // The tutorial's window lies above everything: a click on it goes no further.
+  if (GUI_Tutorial::IsActive() && GUI_Tutorial::OnClick(x, y)) return;
   GUI_WindowManager::DispatchGuard guard;
   GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
   if (confirm && (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen())) {

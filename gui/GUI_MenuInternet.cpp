@@ -1,19 +1,84 @@
-// STAND-IN: the internet menu mode (its screen arrives with the front end).
+// The internet menu.
 #include "gui/GUI_MenuInternet.h"
 
-#include "gui/GUI_Shell.h"
-#include "engine/CallTrace.h"
+#include <algorithm>
+
+#include "engine/CTexturedSprite.h"
 #include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CommunityPage.h"
 #include "gui/GUI_Cursor.h"
-#include "gui/GUI_MenuLoad.h"
+#include "gui/GUI_Frame.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuNew.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_Shell.h"
 #include "gui/GUI_Tooltip.h"
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "sim/SIM_SIM.h"
 
 namespace {
+
+constexpr uint32_t kOutline = 0x80FFFFFF;
+constexpr int kRowStep = 27;
+
+float ScreenW() { return static_cast<float>(D3DEngine::Instance().GetWidth()); }
+float ScreenH() { return static_cast<float>(D3DEngine::Instance().GetHeight()); }
+
 void GoToMainMenu(void*) { Shell().SetMode(GAMEMODE_MAINMENU); }
+void Refresh(void*) { GUI_MenuInternet::Instance().Reload(); }
+void Up(void*) { GUI_MenuInternet::Instance().ScrollUp(); }
+void Down(void*) { GUI_MenuInternet::Instance().ScrollDown(); }
+void OpenCommunity(void*) { ShellOpen(CommunitySiteAddress("tovel/community")); }
+void UploadPage(void*) { GUI_MenuInternet::Instance().Upload(); }
+
+void DownloadRow(void* strip) {
+  GUI_MenuInternet::Instance().RequestDownload(static_cast<GUI_IResourceStrip*>(strip)->GetEntry());
+}
+void DeleteRow(void* strip) {
+  GUI_MenuInternet::Instance().RequestDelete(static_cast<GUI_IResourceStrip*>(strip)->GetEntry());
+}
+
+// The last part of a path, after its last '/' or '\'.
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
+
+// ---- Rows ----
+
+GUI_IResourceStrip::GUI_IResourceStrip(const ResourceEntry* entry) : entry_(entry) {
+  ReportAssertion(entry != nullptr, "GUI_MenuInternet", 99);
+  const bool download = entry == nullptr || !entry->exists;
+  button_ = new GUI_ButtonText(Translate(download ? "INTERNET_DOWNLOAD" : "INTERNET_DELETE"),
+                               download ? DownloadRow : DeleteRow, this);
+  AddButton(button_);
+}
+
+void GUI_IResourceStrip::SetRect(float left, float top, float right, float bottom) {
+  GUI_WindowBase::SetRect(left, top, right, bottom);
+  if (OffersDownload())
+    button_->SetRect(right - 100, top, right, bottom);
+  else
+    button_->SetRect(right - 200, top, right - 100, bottom);
+}
+
+void GUI_IResourceStrip::Draw() {
+  D3DEngine::Instance().DrawRectOutline(rect.left, rect.top, rect.right, rect.bottom, kOutline);
+  const auto left = static_cast<float>(rect.left), top = static_cast<float>(rect.top);
+  GUI_Services::QueueText(left + 10, top + 2, entry_->name, "tahoma bold", 16, 0, 0, 255, 255, 255);
+  GUI_Services::QueueText(left + 320, top + 2, entry_->author, "tahoma bold", 16, 0, 0, 255, 255,
+                          255);
+  DrawButtons();
+}
+
+// ---- Menu ----
 
 GUI_MenuInternet& GUI_MenuInternet::Instance() {
   static GUI_MenuInternet menu;
@@ -21,28 +86,246 @@ GUI_MenuInternet& GUI_MenuInternet::Instance() {
 }
 
 GUI_MenuInternet::GUI_MenuInternet() {
+  refresh_ = new GUI_ButtonText(Translate("INTERNET_REFRESH"), Refresh, nullptr);
+  refresh_->SetTooltipKey("INTERNET_REFRESH_TOOLTIP", 60);
+  AddButton(refresh_);
+  community_ = new GUI_ButtonText(Translate("INTERNET_COMMUNITY"), OpenCommunity, nullptr);
+  community_->SetTooltipKey("INTERNET_COMMUNITY_TOOLTIP", 60);
+  AddButton(community_);
+  upload_ = new GUI_ButtonText(Translate("INTERNET_UPLOAD"), UploadPage, nullptr);
+  upload_->SetTooltipKey("INTERNET_UPLOAD_TOOLTIP", 60);
+  AddButton(upload_);
   mainMenu_ = new GUI_ButtonText(Translate("MENU_MAINMENU"), GoToMainMenu, nullptr);
   mainMenu_->SetTooltipKey("TOOLTIP_MENU_MAINMENU", 60);
   AddButton(mainMenu_);
+  up_ = new GUI_IconButton("up.dds", Up, nullptr);
+  up_->SetHighlightTexture("up_h.dds");
+  AddButton(up_);
+  down_ = new GUI_IconButton("down.dds", Down, nullptr);
+  down_->SetHighlightTexture("down_h.dds");
+  AddButton(down_);
+  Layout();
+}
+
+GUI_MenuInternet::~GUI_MenuInternet() { ClearStrips(); }
+
+void GUI_MenuInternet::Layout() {
+  const float w = ScreenW(), h = ScreenH();
+  panel_.left = static_cast<int>(w / 2 - 375);
+  panel_.top = 100;
+  panel_.right = static_cast<int>(w / 2 + 325);
+  panel_.bottom = 505;
+  const auto pt = static_cast<float>(panel_.top);
+  const auto pr = static_cast<float>(panel_.right), pb = static_cast<float>(panel_.bottom);
+  mainMenu_->SetRect(w - 200, h - 65, w - 20, h - 40);
+  upload_->SetRect(w - 420, h - 65, w - 220, h - 40);
+  community_->SetRect(w / 2 - 200, 48, w / 2 - 10, 73);
+  refresh_->SetRect(w / 2 + 10, 48, w / 2 + 200, 73);
+  up_->SetRect(pr + 2, pt, pr + 24, pt + 22);
+  down_->SetRect(pr + 2, pb - 22, pr + 24, pb);
+}
+
+std::string GUI_MenuInternet::UserPath(const std::string& relative) const {
+  return Shell().GetUserFolder() + "/" + relative;
 }
 
 void GUI_MenuInternet::OnEnter() {
-  TraceCall("GUI_MenuInternet::OnEnter");
-  // Placed at every visit: the display may have changed size since the last.
-  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
-  const auto h = static_cast<float>(D3DEngine::Instance().GetHeight());
-  mainMenu_->SetRect(w - 200, h - 65, w - 20, h - 40);
+  Layout();
+  ClearStrips();
+  upload_->SetEnabled(Shell().IsInGame() && !SIM_SIM::Instance().IsGameOver());
+}
+
+void GUI_MenuInternet::ClearStrips() {
+  for (GUI_IResourceStrip* strip : strips_) delete strip;
+  strips_.clear();
+}
+
+void GUI_MenuInternet::RebuildStrips() {
+  ClearStrips();
+  const auto left = static_cast<float>(panel_.left + 2), right = static_cast<float>(panel_.right - 2);
+  for (size_t i = 0; i < entries_.size(); ++i) {
+    auto* strip = new GUI_IResourceStrip(&entries_[i]);
+    const auto top = static_cast<float>(panel_.top + 2 + kRowStep * static_cast<int>(i));
+    strip->SetRect(left, top, right, top + 23);
+    strips_.push_back(strip);
+  }
+}
+
+void GUI_MenuInternet::Reload() {
+  // Nothing the player sees changes until the server has answered: a failure keeps the
+  // list, its rows and the message (the library has said what went wrong).
+  if (!request_.Connect()) return;
+  const bool listFetched = request_.DownloadFile(kRemoteList, UserPath(kLocalList), true);
+  // A list that could not be fetched leaves the last copy on disk, which is read again (the
+  // files on disk may have changed since).
+  std::string text;
+  const bool haveList = plat::ReadTextFile(UserPath(kLocalList), text);
+  ClearStrips();
+  if (haveList) {
+    entries_ = ReadMenuResourceList(text, Shell().GetUserFolder());
+  } else {
+    entries_.clear();
+  }
+  RebuildStrips();
+  // After a failed list the server is not asked again, so the player hears of it once.
+  if (listFetched && request_.DownloadFile(kRemoteMotd, UserPath(kLocalMotd), true)) {
+    std::string motd;
+    if (plat::ReadTextFile(UserPath(kLocalMotd), motd)) ReadMessageOfTheDay(motd, motd_);
+  }
+  request_.Disconnect();
+  firstRow_ = 0;
+}
+
+void GUI_MenuInternet::Download(const ResourceEntry& entry) {
+  const std::string remote = entry.remotePath, local = entry.localPath;
+  if (request_.Connect()) {
+    request_.SetProgressCallback([this](const std::string& file, float fraction) {
+      DrawProgress(file, fraction);
+    });
+    request_.DownloadFile(remote, UserPath(local), true);
+    request_.Disconnect();
+    request_.SetProgressCallback(nullptr);
+  }
+  Reload();
+  // A downloaded avatar can be chosen at once.
+  GUI_MenuNew::Instance().BuildAvatarList();
+}
+
+void GUI_MenuInternet::Upload() { PostCommunityPage(pageBody_); }
+
+void GUI_MenuInternet::RequestDownload(const ResourceEntry* entry) {
+  if (entry >= entries_.data() && entry < entries_.data() + entries_.size())
+    pendingDownload_ = static_cast<int>(entry - entries_.data());
+}
+
+void GUI_MenuInternet::RequestDelete(const ResourceEntry* entry) {
+  if (entry >= entries_.data() && entry < entries_.data() + entries_.size())
+    pendingDelete_ = static_cast<int>(entry - entries_.data());
+}
+
+void GUI_MenuInternet::RunPending() {
+  const int download = pendingDownload_, remove = pendingDelete_;
+  pendingDownload_ = pendingDelete_ = -1;
+  const int count = static_cast<int>(entries_.size());
+  if (download >= 0 && download < count) {
+    Download(entries_[static_cast<size_t>(download)]);
+  } else if (remove >= 0 && remove < count) {
+    // The path was checked when the list was read: it names a file below the user folder.
+    plat::RemoveFile(UserPath(entries_[static_cast<size_t>(remove)].localPath));
+    Reload();
+  }
+}
+
+std::vector<GUI_IResourceStrip*> GUI_MenuInternet::PageStrips() const {
+  std::vector<GUI_IResourceStrip*> page;
+  for (size_t i = static_cast<size_t>(std::max(firstRow_, 0));
+       i < strips_.size() && page.size() < static_cast<size_t>(kPageRows); ++i)
+    page.push_back(strips_[i]);
+  return page;
+}
+
+void GUI_MenuInternet::PlacePage() {
+  const auto left = static_cast<float>(panel_.left + 2), right = static_cast<float>(panel_.right - 2);
+  int row = 0;
+  for (GUI_IResourceStrip* strip : PageStrips()) {
+    const auto top = static_cast<float>(panel_.top + 2 + kRowStep * row++);
+    strip->SetRect(left, top, right, top + 23);
+  }
+}
+
+void GUI_MenuInternet::ScrollUp() {
+  if (firstRow_ <= 0) return;
+  --firstRow_;
+  PlacePage();
+}
+
+void GUI_MenuInternet::ScrollDown() {
+  if (static_cast<int>(strips_.size()) - firstRow_ < kPageRows + 1) return;
+  ++firstRow_;
+  PlacePage();
+}
+
+void GUI_MenuInternet::Update() {
+  GUIButtonList::Update();
+  for (GUI_IResourceStrip* strip : PageStrips()) strip->Update();
+}
+
+void GUI_MenuInternet::OnLeftButtonDown() {
+  if (!ClickButtons()) {
+    for (GUI_IResourceStrip* strip : PageStrips())
+      if (strip->ClickButtons()) break;
+  }
+  RunPending();
 }
 
 void GUI_MenuInternet::Draw() {
-  const int w = D3DEngine::Instance().GetWidth();
-  DrawMenuBackground();
-  GUI_Services::QueueText(0.0f, 16.0f, Translate("INTERNET_TITLE"), "tahoma bold", 24, w, 1, 255,
-                          255, 255);
-  GUI_Services::QueueText(80.0f, 120.0f, Translate("INTERNET_UNAVAILABLE"), "tahoma bold", 18,
-                          w - 160, 1, 255, 255, 255);
+  up_->SetEnabled(CanScrollUp());
+  down_->SetEnabled(CanScrollDown());
+  const float w = ScreenW(), h = ScreenH();
+  CTexturedSprite background;
+  background.SetTexture("loadscreen.jpg");
+  background.width = w;
+  background.height = h;
+  background.SetPosition(w / 2.0f, h / 2.0f);
+  background.Draw();
+  const int width = static_cast<int>(w);
+  // The texts lie on the picture: veils under the title and under the panel with its
+  // headings and the message keep them readable.
+  const std::string title = Translate("INTERNET_TITLE");
+  const float halfTitle =
+      static_cast<float>(GUI_Services::MeasureWidth("tahoma bold", 24, title)) / 2.0f +
+      kTextVeilBorder + 8.0f;
+  DrawTextVeil(w / 2 - halfTitle, 16.0f - kTextVeilBorder, w / 2 + halfTitle,
+               16.0f + 30.0f + kTextVeilBorder);
+  const int motdWidth = panel_.right - panel_.left - 20;
+  const int motdHeight = motd_.empty() ? 0
+                                       : GUI_Services::MeasureHeight("tahoma bold", 16, motd_,
+                                                                     motdWidth);
+  DrawTextVeil(static_cast<float>(panel_.left) - kTextVeilBorder + 6.0f, 80.0f - kTextVeilBorder,
+               static_cast<float>(panel_.right) + 24.0f + 16.0f,
+               static_cast<float>(panel_.bottom + 40 + std::max(motdHeight, 20)) +
+                   kTextVeilBorder);
+  GUI_Services::QueueText(0.0f, 16.0f, title, "tahoma bold", 24, width, 1, 255, 255, 255);
+  D3DEngine::Instance().DrawRectOutline(panel_.left, panel_.top, panel_.right, panel_.bottom,
+                                        kOutline);
+  const auto pl = static_cast<float>(panel_.left), pb = static_cast<float>(panel_.bottom);
+  if (!strips_.empty()) {
+    GUI_Services::QueueText(pl + 10, 80.0f, Translate("INTERNET_MOD"), "tahoma bold", 18, 0, 0,
+                            255, 255, 255);
+    GUI_Services::QueueText(pl + 320, 80.0f, Translate("INTERNET_AUTHOR"), "tahoma bold", 18, 0, 0,
+                            255, 255, 255);
+  }
+  for (GUI_IResourceStrip* strip : PageStrips()) strip->Draw();
+  GUI_Services::QueueText(pl + 10, pb + 20, Translate("INTERNET_MOTD"), "tahoma bold", 18, 0, 0,
+                          255, 255, 255);
+  GUI_Services::QueueText(pl + 10, pb + 40, motd_, "tahoma bold", 16, motdWidth, 0, 255, 255,
+                          255);
   DrawButtons();
   GUI_Services::FlushText();
   DrawTooltips();
   GUI_Cursor::Instance().Draw();
+}
+
+void GUI_MenuInternet::DrawProgress(const std::string& localFile, float fraction) {
+  D3DEngine& engine = D3DEngine::Instance();
+  if (!engine.IsInitialised()) return;
+  // The download runs inside the frame's input step: the progress is a frame of its own.
+  engine.BeginRender();
+  Draw();
+  DrawProgressBar(localFile, fraction);
+  engine.EndScene();
+  engine.Flip();
+  plat::SleepMs(1);
+}
+
+void GUI_MenuInternet::DrawProgressBar(const std::string& localFile, float fraction) {
+  D3DEngine& engine = D3DEngine::Instance();
+  const int y = engine.GetHeight() - 64;
+  const float f = std::clamp(fraction, 0.0f, 1.0f);
+  engine.FillRect(32, y, 32 + static_cast<int>(400.0f * f), y + 25, 0xFF2020C0);
+  engine.DrawRectOutline(32, y, 432, y + 25, 0xFFE0E0E0);
+  GUI_Services::QueueText(0.0f, static_cast<float>(y + 32),
+                          FormatDownloadProgress(FileNameOf(localFile), f), "tahoma bold", 18,
+                          engine.GetWidth(), 1, 255, 255, 255);
+  GUI_Services::FlushText();
 }

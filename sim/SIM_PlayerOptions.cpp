@@ -79,10 +79,23 @@ void SIM_PlayerOptions::Clear() {
   id_.clear();
 }
 
+void SIM_PlayerOptions::MakeNewId() {
+  id_.clear();
+  for (int i = 0; i < kNewIdLength; ++i) id_ += static_cast<char>('0' + RandomBelow(9));
+}
+
 void SIM_PlayerOptions::Load() {
   if (path_.empty() || !FileExists(path_)) {
     for (int i = 0; i < kConfigCount; ++i) config_[i] = kFirstStartConfig[i];
     for (int i = 0; i < kToggleCount; ++i) toggle_[i] = kFirstStartToggle[i];
+    // The id names the player's community page, so the very first start needs one too.
+    if (id_.size() < kMinIdLength) {
+      // A first start leaves the game's numbers where they were.
+      const uint32_t state = GetRandomState();
+      SeedRandomFromClock();
+      MakeNewId();
+      SetRandomState(state);
+    }
     Save();
     // The first start's mouse moves as every later start's will with the same option.
     if (mouseSpeedSink_) mouseSpeedSink_(config_[kMouseSpeed]);
@@ -110,10 +123,7 @@ void SIM_PlayerOptions::Load() {
   id_ = TrimBlanks(id.GetValue("id"));
 
   SeedRandomFromClock();
-  if (id_.size() < kMinIdLength) {
-    id_.clear();
-    for (int i = 0; i < kNewIdLength; ++i) id_ += static_cast<char>('0' + RandomBelow(9));
-  }
+  if (id_.size() < kMinIdLength) MakeNewId();
 
   if (mouseSpeedSink_) mouseSpeedSink_(config_[kMouseSpeed]);
 }

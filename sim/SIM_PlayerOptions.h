@@ -55,8 +55,8 @@ class SIM_PlayerOptions {
   static const char* ConfigKey(int index);
   static const char* ToggleKey(int index);
 
-  // Reads the file. On a first start (no file) the first-start values are set and written at
-  // once. A missing or empty config key reads 0.5, a missing toggle its own default. An id
+  // Reads the file. On a first start (no file) the first-start values and a new id are set
+  // and written at once. A missing or empty config key reads 0.5, a missing toggle its own default. An id
   // shorter than 7 characters is replaced by 9 random digits (0..8 each), written with the
   // next save. The mouse speed is handed to the input (see SetMouseSpeedSink).
   void Load();
@@ -74,6 +74,8 @@ class SIM_PlayerOptions {
 
  private:
   SIM_PlayerOptions() = default;
+  // 9 random digits (0..8 each).
+  void MakeNewId();
 
   std::array<float, kConfigCount> config_ = {};
   std::array<bool, kToggleCount> toggle_ = {};

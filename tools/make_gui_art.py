@@ -435,6 +435,8 @@ def textures():
     t["textbutton_highlight.dds"] = frame_sheet((30, 92, 64), (48, 124, 88), (48, 124, 88), (170, 236, 196), radius=12)
     t["window_help.dds"] = frame_sheet((40, 70, 120), (70, 110, 170), (70, 110, 170), (170, 200, 240), radius=12)
     t["window_hint.dds"] = frame_sheet((120, 90, 30), (190, 150, 60), (190, 150, 60), (250, 220, 140))
+    # The tutorial's step window: a deep blue under white text, rimmed in the highlight's colour.
+    t["window_tutorial.dds"] = frame_sheet((24, 30, 70), (40, 52, 110), (40, 52, 110), (160, 176, 230), radius=12)
     t["window_dropshadow.dds"] = drop_shadow()
     t["text_veil.dds"] = text_veil()
     t["gui_close_icon.dds"] = close_icon(False)

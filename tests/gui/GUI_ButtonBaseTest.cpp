@@ -8,6 +8,7 @@
 #include "engine/Translate.h"
 #include "gui/GUIButtonList.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Tutorial.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_DataButton.h"
 #include "gui/GUI_HelpButton.h"
@@ -69,12 +70,20 @@ TEST_F(ButtonTest, NullButtonIsReportedAndKeptOutOfTheList) {
   EXPECT_FALSE(list.ClickButtons());
 }
 
-TEST_F(ButtonTest, ButtonWithoutCallbackTellsTheTutorialButPlaysNoSound) {
+TEST_F(ButtonTest, ButtonWithoutCallbackTakesTheClickButPlaysNoSound) {
   GUI_ButtonText button("quiet", nullptr, nullptr);
   button.SetRect(0, 0, 100, 30);
   EXPECT_TRUE(button.OnClick(10, 10));
   EXPECT_EQ(CountSound("data/sounds/click.ogg"), 0);
-  EXPECT_EQ(Traced("GUI_Tutorial::ButtonUsed"), 1);
+}
+
+TEST_F(ButtonTest, WhileTheTutorialRunsOnlyItsAllowedButtonsTakeClicks) {
+  GUI_ButtonText button("gated", Count, reinterpret_cast<void*>(0));
+  button.SetRect(0, 0, 100, 30);
+  GUI_Tutorial::SetActive(true);  // with nothing allowed
+  EXPECT_FALSE(button.OnClick(10, 10));
+  GUI_Tutorial::SetActive(false);
+  EXPECT_TRUE(button.OnClick(10, 10));
 }
 
 TEST_F(ButtonTest, DisabledTextButtonIsDimTakesNoHoverAndNoClick) {

@@ -13,9 +13,11 @@
 #include "app/Game.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
+#include "engine/InternetRequest.h"
 #include "engine/Timer.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
+#include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuIntro.h"
 #include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_MenuMain.h"
@@ -25,6 +27,7 @@
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Snow.h"
+#include "gui/GUI_Tutorial.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_EndGame.h"
@@ -42,6 +45,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Weather.h"
+#include "support/HttpTestServer.h"
 
 namespace guitest {
 namespace {
@@ -166,6 +170,37 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     } else if (screen == "load") {
       GUI_MenuLoad::Instance().OnEnter();
       Frame(GUI_MenuLoad::Instance());
+    } else if (screen == "online") {
+      // A list and a message fetched from the loopback server, with a long message and names.
+      testsupport::HttpTestServer server;
+      ASSERT_TRUE(server.Started());
+      const InternetServer before = GetInternetServer();
+      GetInternetServer() = InternetServer{"127.0.0.1", server.Port()};
+      const std::string folder = game.GetUserFolder();
+      game.SetUserFolderForTesting(user.Str());
+      std::string list;
+      for (int i = 1; i <= 20; ++i)
+        list += "f" + std::to_string(i) + ".dds,mods/avatars/f" + std::to_string(i) +
+                ".dds,Wide Wild Wanderer " + std::to_string(i) + ",Winifred Walsh\n";
+      server.AddFile("tovel/autoupdate/files111.txt", list);
+      server.AddFile("tovel/autoupdate/motd.txt",
+                     "New avatars this week: WWWWWWWW, a whole wardrobe of winter wear, and more "
+                     "to come when the weather warms up again in the spring.\n");
+      game.SetInGame(true);
+      GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+      menu.OnEnter();
+      menu.Reload();
+      GetInternetServer() = before;
+      ASSERT_EQ(menu.Entries().size(), 20u);
+      Frame(menu);
+      menu.OnEnter();  // the rows go with this test's folder
+      game.SetUserFolderForTesting(folder);
+    } else if (screen == "tutorial") {
+      GUI_Tutorial::Load();
+      // A step that dims the screen around a panel, with a next button.
+      GUI_Tutorial::NextStep();
+      Frame(GUI_GUI::Instance());
+      GUI_Tutorial::End();
     } else if (screen == "ingame") {
       GUI_GUI::Instance().StartGame();
       SIM_SIM::Instance().SetPhase(2);  // the day is over: the panel points at the next day
@@ -268,7 +303,8 @@ TEST_P(LegibilityTest, EveryTextStandsOutFromWhatIsBehindIt) {
 
 INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                          ::testing::Combine(::testing::Values("main", "options", "new", "intro",
-                                                              "save", "load", "ingame", "weekday",
+                                                              "save", "load", "online", "tutorial",
+                                                              "ingame", "weekday",
                                                               "weekend", "storm", "stormday",
                                                               "snow", "review", "endgame",
                                                               "ticket", "eventresult"),

@@ -10,6 +10,7 @@
 #include "app/Game.h"
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
+#include "engine/InternetRequest.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
@@ -31,6 +32,7 @@
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
+#include "platform/System.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_JobInstance.h"
@@ -200,8 +202,17 @@ TEST_F(YearEndPlayTest, MainMenuLeavesTheGameAndANewOneStartsAfresh) {
   ASSERT_TRUE(end->IsOpen());
   clock.Advance(6000);
   Frame();
+  // The upload posts the page (here to a closed port, so the post fails at once and only
+  // the log hears of it) and opens the player's page in the browser.
+  const InternetServer oldServer = GetInternetServer();
+  GetInternetServer() = InternetServer{"127.0.0.1", 1};
+  std::vector<std::string> opened;
+  plat::SetShellOpenHandler([&opened](const std::string& target) { opened.push_back(target); });
   ClickOn(end->UploadButton());
-  EXPECT_EQ(TracedCount("PostCommunityPage"), 1);
+  plat::SetShellOpenHandler(nullptr);
+  GetInternetServer() = oldServer;
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_NE(opened[0].find("/community/user_"), std::string::npos);
   EXPECT_TRUE(end->IsOpen());
   ClickOn(end->MainMenuButton());
   EXPECT_FALSE(end->IsOpen());

@@ -22,6 +22,7 @@
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "gui/GUI_Tutorial.h"
 #include "gui/windows/GUI_RestaurantInstance.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_MiniGames.h"
@@ -563,4 +564,30 @@ TEST_F(ShippedDataTest, SpecialEventsHaveTheirTextsAndScoreOnPlayerValues) {
           << name << ": modifier on " << modifier->name;
   }
   SIM_SpecialEvent::DeleteAll();
+}
+
+// The tutorial's script: every title and text it shows is in the strings file, every command
+// it names is one the tutorial knows, and every region lies on the 1024 x 768 screen.
+TEST_F(ShippedDataTest, TheTutorialScriptsTextsCommandsAndRegionsExist) {
+  const std::vector<TutorialStep> steps = ReadTutorialScript("data/tutorial.csv");
+  ASSERT_FALSE(steps.empty());
+  for (const TutorialStep& step : steps) {
+    EXPECT_TRUE(HasText(step.title)) << step.title;
+    EXPECT_TRUE(HasText(step.body)) << step.body;
+    for (const std::string& command : SplitTutorialCommands(step.commands))
+      EXPECT_NE(std::find(std::begin(kTutorialCommands), std::end(kTutorialCommands), command),
+                std::end(kTutorialCommands))
+          << command;
+  }
+  EXPECT_TRUE(steps.back().hasNext) << "the last step must lead out";
+  EXPECT_TRUE(HasText("TUTORIAL_NEXT"));
+  const TutorialRegions regions = ReadTutorialRegions("data/tutorial.ini");
+  for (int i = 0; i < kTutorialRegionCount; ++i) {
+    const auto& r = regions[static_cast<size_t>(i)];
+    EXPECT_LT(r.left, r.right) << kTutorialRegionKeys[i];
+    EXPECT_LT(r.top, r.bottom) << kTutorialRegionKeys[i];
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.right, 1024);
+    EXPECT_LE(r.bottom, 768);
+  }
 }

@@ -69,8 +69,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
                 return
             p = "/files/" + p[len("/auth/"):]
         no_length = p.startswith("/nolength/")
-        name = p.split("/", 2)[2] if p.count("/") >= 2 else ""
-        data = self.read_file(name)
+        if p.startswith("/files/") or no_length:
+            name = p.split("/", 2)[2] if p.count("/") >= 2 else ""
+        else:
+            # The game's own paths ("/tovel/autoupdate/..."), served from the same folder.
+            name = p.lstrip("/")
+        data = None if ".." in name.split("/") else self.read_file(name)
         if data is None:
             self.send_body(404, b"<html>not found</html>")
             return
@@ -81,7 +85,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
     def do_POST(self):
         self.record()
         size = int(self.headers.get("Content-Length", "0"))
-        self.send_body(200, self.rfile.read(size))
+        body = self.rfile.read(size)
+        if self.path == "/tovel/php/cwp.php":
+            # One body per line (form bodies hold no line breaks).
+            with log_lock, open(os.path.join(root, "posts.log"), "ab") as f:
+                f.write(body + b"\n")
+            self.send_body(200, b"ok")
+            return
+        self.send_body(200, body)
 
 server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
 server.daemon_threads = True
@@ -112,14 +123,29 @@ HttpTestServer::HttpTestServer() {
 }
 
 HttpTestServer::~HttpTestServer() {
+  Stop();
+  std::error_code ec;
+  std::filesystem::remove_all(root_, ec);
+}
+
+void HttpTestServer::Stop() {
   if (port_ > 0) {
     plat::HttpSession session;
     std::string error;
     if (session.Open(plat::HttpOptions{}, error))
       session.Get("http://127.0.0.1:" + std::to_string(port_) + "/__quit", plat::HttpReceiver{});
+    // Wait until the port refuses, so the caller's next request finds nobody listening.
+    for (int i = 0; i < 100; ++i) {
+      plat::HttpSession probe;
+      plat::HttpOptions quick;
+      quick.connectTimeoutSeconds = 1;
+      if (!probe.Open(quick, error)) break;
+      if (!probe.Head("http://127.0.0.1:" + std::to_string(port_) + "/status/200").completed)
+        break;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
   }
-  std::error_code ec;
-  std::filesystem::remove_all(root_, ec);
+  port_ = 0;
 }
 
 void HttpTestServer::AddFile(const std::string& name, const std::string& bytes) {
@@ -127,5 +153,18 @@ void HttpTestServer::AddFile(const std::string& name, const std::string& bytes) 
 }
 
 std::string HttpTestServer::RequestLog() const { return ReadFile(root_ / "requests.log"); }
+
+std::vector<std::string> HttpTestServer::PostedForms() const {
+  std::vector<std::string> forms;
+  const std::string text = ReadFile(root_ / "posts.log");
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    forms.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return forms;
+}
 
 }  // namespace testsupport

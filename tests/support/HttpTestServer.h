@@ -7,10 +7,14 @@
 //   /status/<code>     that status with a short error page
 //   /auth/<name>       the file only with Basic credentials user:wqzb, else 401
 //   POST /echo         the request body back
+//   POST /tovel/php/cwp.php   the community page form: its body is kept (PostedForms)
+//   any other path     the file of that path under the served folder (AddFile with
+//                      "tovel/autoupdate/files111.txt" serves "/tovel/autoupdate/files111.txt")
 #pragma once
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -28,6 +32,10 @@ class HttpTestServer {
   void AddFile(const std::string& name, const std::string& bytes);
   // One line per request: "METHOD path|authorization|cache-control|user-agent|content-type".
   std::string RequestLog() const;
+  // The bodies posted to the community page's form, in order.
+  std::vector<std::string> PostedForms() const;
+  // Stops serving (the port then refuses); the destructor does it too.
+  void Stop();
 
  private:
   std::filesystem::path root_;

@@ -1,0 +1,398 @@
+// The internet menu and the community page against the loopback server, played through the
+// input: refreshing and paging the list, downloading and deleting an entry, a server that
+// stops or loses its list, and the page's form as the server receives it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/Game.h"
+#include "engine/DebugLog.h"
+#include "engine/InternetRequest.h"
+#include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CommunityPage.h"
+#include "gui/GUI_IconButton.h"
+#include "gui/GUI_MenuInternet.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/PlayFixture.h"
+#include "platform/System.h"
+#include "sim/HOOK_Achievements.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_Vesk.h"
+#include "support/HttpTestServer.h"
+#include "support/TestSupport.h"
+
+namespace guitest {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::HttpTestServer;
+
+// "remote,local,name,author" for n avatar entries.
+std::string AvatarList(int n) {
+  std::string list;
+  for (int i = 1; i <= n; ++i) {
+    const std::string id = std::to_string(i);
+    list += "files/m_mod" + id + ".dds,mods/avatars/m_mod" + id + ".dds,Avatar " + id +
+            ",Maker " + id + "\r\n";
+  }
+  return list;
+}
+
+// A form body split into its fields, each value decoded.
+std::vector<std::pair<std::string, std::string>> DecodeForm(const std::string& body) {
+  auto decode = [](const std::string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+      if (s[i] == '+') {
+        out += ' ';
+      } else if (s[i] == '%' && i + 2 < s.size()) {
+        out += static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16));
+        i += 2;
+      } else {
+        out += s[i];
+      }
+    }
+    return out;
+  };
+  std::vector<std::pair<std::string, std::string>> fields;
+  size_t start = 0;
+  while (start < body.size()) {
+    if (body[start] == '&') ++start;
+    size_t end = body.find('&', start);
+    if (end == std::string::npos) end = body.size();
+    const std::string field = body.substr(start, end - start);
+    const size_t eq = field.find('=');
+    fields.emplace_back(field.substr(0, eq), eq == std::string::npos ? "" : decode(field.substr(eq + 1)));
+    start = end;
+  }
+  return fields;
+}
+
+std::string Field(const std::vector<std::pair<std::string, std::string>>& fields,
+                  const std::string& key) {
+  for (const auto& [k, v] : fields)
+    if (k == key) return v;
+  return "<missing>";
+}
+
+int Count(const std::string& text, const std::string& part) {
+  int n = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+class InternetMenuTest : public PlayTest {
+ protected:
+  void SetUp() override {
+    PlayTest::SetUp();
+    ASSERT_TRUE(server.Started()) << "the loopback server did not start";
+    oldServer = GetInternetServer();
+    GetInternetServer() = InternetServer{"127.0.0.1", server.Port()};
+    oldUserFolder = Game::Instance().GetUserFolder();
+    Game::Instance().SetUserFolderForTesting(user.Str());
+    fs::create_directories(user.Path() / "mods/avatars");
+    oldLog = DebugLog::Instance().GetPath();
+    DebugLog::Instance().Close();
+    fs::create_directories(logs.Path() / "debugdata");
+    DebugLog::Instance().SetPath((logs.Path() / "debugdata/debug.txt").string());
+    DebugLog::Instance().Open();
+    plat::SetShellOpenHandler([this](const std::string& target) { opened.push_back(target); });
+    Game::Instance().SetInGame(true);
+  }
+  void TearDown() override {
+    plat::SetShellOpenHandler(nullptr);
+    DebugLog::Instance().Close();
+    DebugLog::Instance().SetPath(oldLog);
+    GetInternetServer() = oldServer;
+    // The menu forgets this test's list and rows (the entries point into the temp folder).
+    menu.OnEnter();
+    Game::Instance().SetUserFolderForTesting(oldUserFolder);
+    GUI_MenuNew::Instance().BuildAvatarList();
+    PlayTest::TearDown();
+  }
+  std::string Log() const { return testsupport::ReadFile(logs.Path() / "debugdata/debug.txt"); }
+  void ServeList(const std::string& list, const std::string& motd = "Welcome back\r\nsecond line\r\n") {
+    server.AddFile("tovel/autoupdate/files111.txt", list);
+    server.AddFile("tovel/autoupdate/motd.txt", motd);
+  }
+  // The main menu's internet button.
+  void EnterFromTheMainMenu() {
+    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::INTERNET));
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+  }
+  void Frame() {
+    menu.Update();
+    menu.Draw();
+  }
+  std::vector<std::string> PageNames() const {
+    std::vector<std::string> names;
+    for (const GUI_IResourceStrip* strip : menu.PageStrips()) names.push_back(strip->GetEntry()->name);
+    return names;
+  }
+
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  HttpTestServer server;
+  InternetServer oldServer;
+  std::string oldUserFolder;
+  std::string oldLog;
+  testsupport::TempDir logs;
+  std::vector<std::string> opened;
+};
+
+TEST_F(InternetMenuTest, RefreshListsTwentyEntriesFifteenAtATimeWithTheMessageOfTheDay) {
+  ServeList(AvatarList(20));
+  EnterFromTheMainMenu();
+  Frame();
+  EXPECT_FALSE(Queued(Translate("INTERNET_MOD")));  // an empty panel until refresh
+  EXPECT_TRUE(menu.Strips().empty());
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.Entries().size(), 20u);
+  EXPECT_EQ(menu.GetMessageOfTheDay(), "Welcome back");
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  EXPECT_TRUE(Queued(Translate("INTERNET_MOD")));
+  EXPECT_TRUE(Queued("Welcome back"));
+  EXPECT_TRUE(Queued("Avatar 15"));
+  EXPECT_FALSE(Queued("Avatar 16"));
+  ASSERT_EQ(menu.PageStrips().size(), 15u);
+  EXPECT_TRUE(menu.GetDownButton()->IsEnabled());
+  EXPECT_FALSE(menu.GetUpButton()->IsEnabled());
+  for (int i = 0; i < 5; ++i) {
+    ClickOn(menu.GetDownButton());
+    Frame();
+  }
+  EXPECT_EQ(menu.GetFirstRow(), 5);
+  const std::vector<std::string> page = PageNames();
+  ASSERT_EQ(page.size(), 15u);
+  EXPECT_EQ(page.front(), "Avatar 6");
+  EXPECT_EQ(page.back(), "Avatar 20");
+  EXPECT_FALSE(menu.GetDownButton()->IsEnabled());
+  EXPECT_TRUE(menu.GetUpButton()->IsEnabled());
+  // The shown page sits on the panel's rows.
+  EXPECT_EQ(menu.PageStrips().front()->GetRect().top, menu.GetPanel().top + 2);
+  menu.OnWheelDown();  // nothing further down
+  EXPECT_EQ(menu.GetFirstRow(), 5);
+  menu.OnWheelUp();
+  EXPECT_EQ(menu.GetFirstRow(), 4);
+  // The message stays on a later visit; the rows wait for the next refresh.
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  EnterFromTheMainMenu();
+  EXPECT_TRUE(menu.Strips().empty());
+  EXPECT_EQ(menu.GetMessageOfTheDay(), "Welcome back");
+}
+
+TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
+  server.AddFile("m_mod1.dds", std::string(5000, 'a'));
+  ServeList(AvatarList(2));
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  ASSERT_TRUE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DOWNLOAD"));
+  const long presented = engine.GetFramesPresented();
+  ClickOn(menu.PageStrips()[0]->GetButton());  // the rows are rebuilt after the click
+  const fs::path file = user.Path() / "mods/avatars/m_mod1.dds";
+  EXPECT_EQ(testsupport::ReadFile(file), std::string(5000, 'a'));
+  EXPECT_GE(engine.GetFramesPresented(), presented + 3);  // a progress frame per piece
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  EXPECT_FALSE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DELETE"));
+  const auto& avatars = GUI_MenuNew::Instance().Avatars();
+  EXPECT_NE(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
+
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_TRUE(fs::exists(user.Path() / "mods/avatars"));  // only the file goes
+}
+
+TEST_F(InternetMenuTest, TheProgressBarGrowsWithTheFileAndNamesItWithoutItsFolder) {
+  engine.BeginRender();
+  engine.FillRect(0, 0, 1024, 768, 0xFF000000);
+  GUI_Services::RecordedTexts().clear();
+  menu.DrawProgressBar("mods/avatars\\m_new.dds", 0.5f);
+  const int y = 768 - 64 + 12;
+  const uint32_t filled = Pixel(200, y), empty = Pixel(300, y), outline = Pixel(432, y);
+  engine.EndScene();
+  EXPECT_EQ(filled & 0xFFFFFF, 0x2020C0u);
+  EXPECT_EQ(empty & 0xFFFFFF, 0x000000u);  // past 32 + 400 x 0.5
+  EXPECT_EQ(outline & 0xFFFFFF, 0xE0E0E0u);
+  EXPECT_TRUE(Queued("Downloading: m_new.dds  (50.00%)"));
+}
+
+TEST_F(InternetMenuTest, EntriesThatCouldLeaveTheUserFolderAndBrokenLinesAreNotListed) {
+  ServeList("files/a.dds,mods/avatars/a.dds,Good one,Ann\r\n"
+            "\r\n"
+            "files/b.dds,../b.dds,Escapes,Bob\r\n"
+            "files/c.dds,/etc/c.dds,Absolute,Cat\r\n"
+            "files/d.dds,\\\\server\\d.dds,Network,Dan\r\n"
+            "files/e.dds,C:\\e.dds,Drive,Eve\r\n"
+            "files/f.dds,,No local path,Fay\r\n"
+            "files/g.dds,mods/avatars/sub/../../../g.dds,Hidden climb,Gus\r\n" +
+            std::string(5000, 'x') + "\r\n"
+            "files/h.dds,mods/avatars/h.dds,Last one,Hal");  // no final newline
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  std::vector<std::string> names;
+  for (const ResourceEntry& entry : menu.Entries()) names.push_back(entry.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"Good one", "Last one"}));
+  EXPECT_EQ(menu.Entries()[1].author, "Hal");
+}
+
+TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
+  ServeList(AvatarList(3), "News\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.Entries().size(), 3u);
+  server.Stop();
+  const int before = Count(Log(), "IERROR:");
+  ClickOn(menu.GetRefreshButton());
+  EXPECT_EQ(Count(Log(), "IERROR:"), before + 1);
+  EXPECT_EQ(menu.Entries().size(), 3u);
+  EXPECT_EQ(menu.PageStrips().size(), 3u);
+  EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
+  // The game goes on: the menu still answers and leads back.
+  Frame();
+  ClickOn(menu.GetMainMenuButton());
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+  EXPECT_TRUE(Game::Instance().IsInGame());
+}
+
+TEST_F(InternetMenuTest, AListTheServerNoLongerHasKeepsThePreviousCopy) {
+  ServeList(AvatarList(4));
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.Entries().size(), 4u);
+  fs::remove(server.FileRoot() / "tovel/autoupdate/files111.txt");  // now a 404
+  ClickOn(menu.GetRefreshButton());
+  EXPECT_EQ(menu.Entries().size(), 4u);
+  EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(4));
+}
+
+TEST_F(InternetMenuTest, UploadIsOnlyOfferedInARunningGameThatIsNotOver) {
+  Game::Instance().SetInGame(false);
+  EnterFromTheMainMenu();
+  EXPECT_FALSE(menu.GetUploadButton()->IsEnabled());
+  ClickOn(menu.GetUploadButton());
+  EXPECT_TRUE(server.PostedForms().empty());
+  Game::Instance().SetInGame(true);
+  EnterFromTheMainMenu();
+  EXPECT_TRUE(menu.GetUploadButton()->IsEnabled());
+  SIM_SIM::Instance().SetGameOver(true);
+  EnterFromTheMainMenu();
+  EXPECT_FALSE(menu.GetUploadButton()->IsEnabled());
+  SIM_SIM::Instance().SetGameOver(false);
+}
+
+TEST_F(InternetMenuTest, TheCommunityButtonOpensTheSiteOnOurServer) {
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetCommunityButton());
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], "http://127.0.0.1:" + std::to_string(server.Port()) + "/tovel/community");
+}
+
+TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage) {
+  SIM_Vesk::Instance()->SetNames("Jo & Al = 1+1 100%", "Smith");
+  SIM_Finances::Instance().SetCash(-1500.0f);
+  UnlockAchievement("ACH_Fish & Chips = 2+2 at 50%");
+  // The id names the page even on a first start (the fixture's folder had no options file).
+  const std::string id = SIM_PlayerOptions::Instance().GetId();
+  ASSERT_EQ(id.size(), 9u);
+  EXPECT_TRUE(std::all_of(id.begin(), id.end(), [](char c) { return c >= '0' && c <= '8'; }));
+  EXPECT_NE(testsupport::ReadFile(user.Path() / SIM_PlayerOptions::kFileName).find("id = " + id),
+            std::string::npos);
+
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetUploadButton());
+  const std::vector<std::string> forms = server.PostedForms();
+  ASSERT_EQ(forms.size(), 1u);
+  EXPECT_NE(server.RequestLog().find("POST /tovel/php/cwp.php|||MyHTTPClient/1.0|application/x-www-form-urlencoded"),
+            std::string::npos);
+  const auto fields = DecodeForm(forms[0]);
+  std::vector<std::string> keys;
+  for (const auto& field : fields) keys.push_back(field.first);
+  EXPECT_EQ(keys, (std::vector<std::string>{"file", "ava", "nam", "age", "cas", "tov", "job",
+                                            "emp", "sal", "frd", "nsk", "skp", "hto", "hiq", "hcu",
+                                            "hca", "hsa", "bkr", "mvs", "rou", "cro", "partner",
+                                            "dsc", "ach"}));
+  EXPECT_EQ(Field(fields, "file"), "user_" + id + ".html");
+  EXPECT_EQ(Field(fields, "ava"), "f_bea");
+  EXPECT_EQ(Field(fields, "nam"), "Jo & Al = 1+1 100%");
+  EXPECT_EQ(Field(fields, "cas"), "\xA3 -1,500");
+  EXPECT_EQ(Field(fields, "partner"), "Nobody...");
+  EXPECT_EQ(Field(fields, "frd"), std::to_string(SIM_Vesk::Instance()->CountFriends()));
+  EXPECT_NE(Field(fields, "ach").find("ACH_Fish & Chips = 2+2 at 50%,"), std::string::npos);
+  EXPECT_NE(forms[0].find("cas=%A3+-1%2C500"), std::string::npos);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ(opened[0], "http://127.0.0.1:" + std::to_string(server.Port()) +
+                           "/tovel/community/user_" + id + ".html");
+  ClearAchievements();
+}
+
+TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {
+  server.Stop();
+  std::string body;
+  PostCommunityPage(body);
+  EXPECT_NE(Log().find("InternetConnect Failed"), std::string::npos);
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_NE(opened[0].find("/tovel/community/user_"), std::string::npos);
+}
+
+TEST_F(InternetMenuTest, OutsideAGameNothingIsSentAndNoPageOpens) {
+  Game::Instance().SetInGame(false);
+  std::string body = "left over";
+  PostCommunityPage(body);
+  EXPECT_TRUE(body.empty());
+  EXPECT_TRUE(server.PostedForms().empty());
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST(CommunityPageTest, AchievementsAreCutAtWholeNamesBelowAThousandCharacters) {
+  ClearAchievements();
+  const std::string a = "ACH_" + std::string(396, 'a');  // 400 characters each
+  const std::string b = "ACH_" + std::string(396, 'b');
+  const std::string tooLong = "ACH_" + std::string(296, 'c');
+  const std::string shorter = "ACH_" + std::string(96, 'd');
+  for (const std::string& key : {a, b, tooLong, shorter}) UnlockAchievement(key);
+  const std::string text = BuildAchievementText();
+  EXPECT_EQ(text, a + "," + b + "," + shorter + ",");
+  EXPECT_LT(text.size(), 1000u);
+  ClearAchievements();
+}
+
+TEST(CommunityPageTest, FormValuesAreEncodedAndMoneyKeepsItsSign) {
+  EXPECT_EQ(EncodeFormValue("a&b=c+d%e f"), "a%26b%3Dc%2Bd%25e+f");
+  EXPECT_EQ(EncodeFormValue("Caf\xE9-2_x.y~"), "Caf%E9-2_x.y~");
+  EXPECT_EQ(FormatPageMoney(-1500.7f), "\xA3 -1,500");
+  EXPECT_EQ(FormatPageMoney(1234567.0), "\xA3 1,234,567");
+  EXPECT_EQ(FormatPageMoney(1e30), "\xA3 2,147,483,647");  // held within range
+}
+
+TEST(InternetListTest, FieldsAreTrimmedMissingOnesEmptyAndTheMessageIsTheFirstLine) {
+  const auto entries = ReadMenuResourceList("r1 ,l1.dds , Name one ,\nr2,l2.dds\n", "/nonexistent");
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].remotePath, "r1");
+  EXPECT_EQ(entries[0].localPath, "l1.dds");
+  EXPECT_EQ(entries[0].name, " Name one");  // trailing blanks only
+  EXPECT_EQ(entries[1].name, "");
+  EXPECT_EQ(entries[1].author, "");
+  EXPECT_FALSE(entries[1].exists);
+  std::string message = "old";
+  EXPECT_FALSE(ReadMessageOfTheDay("", message));
+  EXPECT_EQ(message, "old");
+  EXPECT_TRUE(ReadMessageOfTheDay("Hello\r\nworld", message));
+  EXPECT_EQ(message, "Hello");
+}
+
+}  // namespace
+}  // namespace guitest
