@@ -121,9 +121,9 @@ void GUI_Rain::OfferSplash(float x, float y, double now) {
 void GUI_Rain::DrawFrame(float target, float frameStep) {
   const double now = NowMs();
   const float w = g_screenWidth, h = g_screenHeight;
-  target_ = std::clamp(target, 0.0f, 1.0f);
+  target_ = std::isfinite(target) ? std::clamp(target, 0.0f, 1.0f) : 0.0f;
 
-  // 1. Fade towards the day's rain, a hundredth a frame, never past it.
+  // Fade towards the day's rain, a hundredth a frame, never past it.
   if (intensity_ < target_)
     intensity_ = std::min(intensity_ + kFadePerFrame, target_);
   else if (intensity_ > target_)
@@ -133,7 +133,7 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
   if (std::fabs(intensity_ - target_) < 1e-4f) intensity_ = target_;
   intensity_ = std::clamp(intensity_, 0.0f, 1.0f);
 
-  // 2. The loop follows whether it rains at all.
+  // The loop follows whether it rains at all.
   if (intensity_ <= 0.0f && playing_) {
     StopLoop();
     lastLightningMs_ = 0.0;
@@ -143,11 +143,11 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
     StartLoop(target_);
   }
 
-  // 3. Splashes live their time.
+  // Splashes live their time.
   for (Splash& splash : splashes_)
     if (splash.active && now - splash.startMs > kSplashLifeMs) splash.active = false;
 
-  // 4. A storm thunders now and then, with a flash.
+  // A storm thunders now and then, with a flash.
   if (playing_ && target_ >= kStormTarget && now - lastLightningMs_ > lightningDelayMs_) {
     GUI_Services::PlaySoundPanned(kThunderFile, LookRandomFloat(0.6f, 1.0f),
                                   LookRandomFloat(-0.9f, 0.9f));
@@ -157,14 +157,14 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
     lightningDelayMs_ = LookRandomFloat(7000.0f, 20000.0f);
   }
 
-  // 5. The flash fades with the frame step.
+  // The flash fades with the frame step.
   flash_ = std::max(0.0f, flash_ - kFlashFade * frameStep);
   D3DEngine& engine = D3DEngine::Instance();
   if (flash_ > 0.0f)
     engine.FillRect(0, 0, static_cast<int>(w), static_cast<int>(h),
                     particles::WhiteAlpha(flash_ * 255.0f));
 
-  // 6. Drops: a share of the 512 by the intensity, each falling to its own ground line.
+  // Drops: a share of the 512 by the intensity, each falling to its own ground line.
   drawnDrops_ = std::clamp(static_cast<int>(intensity_ * kMaxDrops), 0, kMaxDrops);
   dropVertices_.clear();
   const uint32_t dropColour = particles::WhiteAlpha(128.0f);
@@ -186,7 +186,7 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
   GUI_TextureSet::Instance().Select(kDropEntry);
   particles::DrawBatch(dropVertices_);
 
-  // 7. Splashes over the drops: each spreads and fades over its life.
+  // Splashes over the drops: each spreads and fades over its life.
   splashVertices_.clear();
   const float s = w / 1024.0f;
   for (const Splash& splash : splashes_) {

@@ -145,7 +145,8 @@ void GUI_Snow::MakeFlakes(float w, float h) {
 void GUI_Snow::DrawFrame(float share, float frameStep) {
   const float w = g_screenWidth, h = g_screenHeight;
   if (!made_) MakeFlakes(w, h);
-  falling_ = std::clamp(static_cast<int>(std::clamp(share, 0.0f, 1.0f) * kFlakes), 0, kFlakes);
+  const float part = std::isfinite(share) ? std::clamp(share, 0.0f, 1.0f) : 0.0f;
+  falling_ = std::clamp(static_cast<int>(part * kFlakes), 0, kFlakes);
   vertices_.clear();
   for (int i = 0; i < falling_; ++i) {
     Flake& f = flakes_[static_cast<size_t>(i)];

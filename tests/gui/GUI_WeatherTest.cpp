@@ -118,6 +118,8 @@ TEST_F(WeatherEffectsTest, RainFadesInWithItsLoopShowsDropsAndStopsAsItDriesUp) 
   EXPECT_FALSE(plat::IsChannelPlaying(plat::kRainChannel));
   clock.Advance(600);
   EXPECT_EQ(Lit(Shot([&] { rain.DrawFrame(0.0f, 1.0f); })), 0);
+  rain.DrawFrame(std::numeric_limits<float>::quiet_NaN(), 1.0f);  // a corrupt day is dry
+  EXPECT_EQ(rain.GetIntensity(), 0.0f);
 }
 
 TEST_F(WeatherEffectsTest, SplashesAreFewLiveTheirTimeAndNoneComeWithoutRain) {
@@ -206,6 +208,8 @@ TEST_F(WeatherEffectsTest, TheSnowfallOptionScalesTheShareButNeverBelowATenth) {
   SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, 1.0f);
   EXPECT_GT(Lit(Shot([] { GUI_Snow::Draw(); })), 500);
   EXPECT_EQ(GUI_Snow::Instance().FallingFlakes(), GUI_Snow::kFlakes);
+  GUI_Snow::Instance().DrawFrame(std::numeric_limits<float>::quiet_NaN(), 1.0f);
+  EXPECT_EQ(GUI_Snow::Instance().FallingFlakes(), 0);
 }
 
 TEST_F(WeatherEffectsTest, LandingFlakesLeaveSnowdropsOnlyWhileABlotIsFree) {
