@@ -16,6 +16,7 @@
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Shell.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_Tooltip.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
@@ -71,10 +72,15 @@ void GUI_IResourceStrip::SetRect(float left, float top, float right, float botto
 
 void GUI_IResourceStrip::Draw() {
   D3DEngine::Instance().DrawRectOutline(rect.left, rect.top, rect.right, rect.bottom, kOutline);
+  if (!entry_) return;
   const auto left = static_cast<float>(rect.left), top = static_cast<float>(rect.top);
-  GUI_Services::QueueText(left + 10, top + 2, entry_->name, "tahoma bold", 16, 0, 0, 255, 255, 255);
-  GUI_Services::QueueText(left + 320, top + 2, entry_->author, "tahoma bold", 16, 0, 0, 255, 255,
-                          255);
+  // The server's names may be of any length: each is cut to its column.
+  const int authorWidth = button_->GetRect().left - rect.left - 320 - 10;
+  GUI_Services::QueueText(left + 10, top + 2, FitTextToWidth("tahoma bold", 16, entry_->name, 300),
+                          "tahoma bold", 16, 0, 0, 255, 255, 255);
+  GUI_Services::QueueText(left + 320, top + 2,
+                          FitTextToWidth("tahoma bold", 16, entry_->author, authorWidth),
+                          "tahoma bold", 16, 0, 0, 255, 255, 255);
   DrawButtons();
 }
 

@@ -28,7 +28,7 @@ class GUI_IResourceStrip : public GUI_WindowBase {
 
   const ResourceEntry* GetEntry() const { return entry_; }
   GUI_ButtonText* GetButton() const { return button_; }
-  bool OffersDownload() const { return !entry_->exists; }
+  bool OffersDownload() const { return !entry_ || !entry_->exists; }
 
  private:
   const ResourceEntry* entry_;

@@ -240,13 +240,24 @@ TEST_F(InternetMenuTest, EntriesThatCouldLeaveTheUserFolderAndBrokenLinesAreNotL
             "files/f.dds,,No local path,Fay\r\n"
             "files/g.dds,mods/avatars/sub/../../../g.dds,Hidden climb,Gus\r\n" +
             std::string(5000, 'x') + "\r\n"
-            "files/h.dds,mods/avatars/h.dds,Last one,Hal");  // no final newline
+            "files/h.dds,mods/avatars/h.dds,Last one," + std::string(100, 'H'));  // no newline
   EnterFromTheMainMenu();
   ClickOn(menu.GetRefreshButton());
   std::vector<std::string> names;
   for (const ResourceEntry& entry : menu.Entries()) names.push_back(entry.name);
   EXPECT_EQ(names, (std::vector<std::string>{"Good one", "Last one"}));
-  EXPECT_EQ(menu.Entries()[1].author, "Hal");
+  EXPECT_EQ(menu.Entries()[1].author, std::string(100, 'H'));
+  // A long name is cut to its column rather than run under the button.
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  bool cut = false;
+  for (const auto& item : GUI_Services::RecordedTexts()) {
+    if (item.text.rfind("HHH", 0) != 0) continue;
+    cut = item.text.size() > 3 && item.text.substr(item.text.size() - 3) == "...";
+    EXPECT_LE(GUI_Services::MeasureWidth("tahoma bold", 16, item.text),
+              menu.PageStrips()[1]->GetButton()->GetRect().left - static_cast<int>(item.x));
+  }
+  EXPECT_TRUE(cut);
 }
 
 TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
