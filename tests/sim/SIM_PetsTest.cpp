@@ -53,6 +53,10 @@ class PetsTest : public SimWorldTest {
     SIM_Finances::Instance().SetCash(10000.0f);
     SIM_Tovel::Instance().Add(100.0f);  // room for the fines above the floor
   }
+  void TearDown() override {
+    SIM_PetFood::ClearStocks();  // a later test may read the table without a new game
+    SimWorldTest::TearDown();
+  }
   static SIM_PetBase* Buy(int species) {
     SIM_PetBase* pet = Pets[species];
     EXPECT_NE(pet, nullptr);
