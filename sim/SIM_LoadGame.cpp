@@ -1302,7 +1302,8 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   // The pets (the table's, just made) and their food; a reminder that was up is up again.
   const SavePet* pets[kPetSpeciesCount] = {&d.cat, &d.dog, &d.fish, &d.parrot, &d.hamster};
   for (int species = 0; species < kPetSpeciesCount; ++species) {
-    PetFoodStock[species] = d.petFood[species];
+    // Days of food never run below none (a hand-edited file may say otherwise).
+    PetFoodStock[species] = std::max(0, d.petFood[species]);
     SIM_PetBase* pet = Pets[species];
     if (!pet) continue;
     const SavePet& saved = *pets[species];

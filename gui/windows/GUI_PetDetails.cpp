@@ -51,6 +51,8 @@ GUI_PetDetails::GUI_PetDetails(SIM_PetBase* pet) : GUI_Dialog(true), pet_(pet) {
   UpdateClientRect();
   GUI_WindowBase::Open();
   SetTitle(pet->GetPetName());
+  // The parrot greets whoever looks at it.
+  if (!pet->GetSoundFile().empty()) GUI_Services::PlaySound(pet->GetSoundFile().c_str());
   ShowHint("pet_name");
 }
 

@@ -313,6 +313,17 @@ TEST_F(ClassesScreenTest, APetsDetailsOpenFromItsIconAndItsNameIsTypedInTheTitle
   ClickOn(GUI_PetDetails::Instance()->GetCloseButton());
   EXPECT_EQ(GUI_PetDetails::Instance(), nullptr);
   EXPECT_EQ(screen.GetKeyCapture(), chooser);
+
+  // The parrot greets whoever opens its details; a pet that is gone closes them.
+  Pets[PET_PARROT]->Buy();
+  Frame();
+  ClickOn(GUI_Assets::Instance()->IconOf(Pets[PET_PARROT]));
+  ASSERT_NE(GUI_PetDetails::Instance(), nullptr);
+  EXPECT_EQ(CountSound("data/sounds/parrot.wav"), 1);
+  EXPECT_EQ(GUI_PetDetails::Instance()->GetTitle(), "Polly");
+  Pets[PET_PARROT]->Sell();
+  Frame();
+  EXPECT_EQ(GUI_PetDetails::Instance(), nullptr);
 }
 
 }  // namespace

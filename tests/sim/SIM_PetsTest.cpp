@@ -12,6 +12,9 @@
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_LoadGame.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_PetBase.h"
 #include "sim/SIM_PetFood.h"
@@ -52,6 +55,10 @@ class PetsTest : public SimWorldTest {
     SimWorldTest::SetUp();
     SIM_Finances::Instance().SetCash(10000.0f);
     SIM_Tovel::Instance().Add(100.0f);  // room for the fines above the floor
+  }
+  void TearDown() override {
+    SIM_PetFood::ClearStocks();  // a later test may read the table without a new game
+    SimWorldTest::TearDown();
   }
   static SIM_PetBase* Buy(int species) {
     SIM_PetBase* pet = Pets[species];
@@ -239,6 +246,32 @@ TEST_F(PetsTest, TheDogCountsTheBurglarsItSawOffUntilItIsLost) {
   SIM_Asset::DeleteAll();
   SIM_Dog::CountBurglarAttack();
   LoadAssets();
+}
+
+TEST_F(PetsTest, AFileIsAppliedByNameWithOlderAndHandEditedPetsMadeSane) {
+  Buy(PET_CAT);
+  Buy(PET_FISH);
+  PetFoodStock[PET_CAT] = 1;
+  PetFoodStock[PET_FISH] = 9;
+  std::string text = SIM_SaveGame::BuildText();
+  // An older file has no reminder tags (the stock decides), a hand-edited one a negative stock,
+  // a class named twice and one the table does not have.
+  for (size_t at; (at = text.find("<foodreminder>0</foodreminder>\n")) != std::string::npos;)
+    text.erase(at, std::string("<foodreminder>0</foodreminder>\n").size());
+  const std::string fish = "<fishfood>9</fishfood>";
+  text.replace(text.find(fish), fish.size(), "<fishfood>-4</fishfood>");
+  const std::string classes = "<classes>\n";
+  text.insert(text.find(classes) + classes.size(),
+              "<class>\n<name>pottery</name>\n</class>\n<class>\n<name>nosuch</name>\n</class>\n"
+              "<class>\n<name>pottery</name>\n</class>\n");
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  EXPECT_TRUE(Pets[PET_CAT]->IsOwned());
+  EXPECT_TRUE(Pets[PET_CAT]->IsReminderUp());   // owned with a day of food left
+  EXPECT_FALSE(Pets[PET_DOG]->IsReminderUp());  // not owned
+  EXPECT_EQ(PetFoodStock[PET_FISH], 0);
+  EXPECT_TRUE(Pets[PET_FISH]->IsReminderUp());
+  ASSERT_EQ(EnrolledEveningClasses().size(), 1u);
+  EXPECT_EQ(EnrolledEveningClasses().front()->GetName(), "pottery");
 }
 
 }  // namespace

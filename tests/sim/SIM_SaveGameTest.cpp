@@ -583,6 +583,9 @@ class SaveRoundTripTest : public SaveWorldTest, public ::testing::WithParamInter
 TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   SIM_Vesk::Instance()->SetNames("Pat <the> & cat", "");
   SIM_GameConfig::Instance().SetAvatarName("f_avatar1.dds");
+  // As the new-game screen does: the player's gender follows the picture (a load takes it
+  // from the picture too, so a gender left from an earlier game would play on differently).
+  SIM_Vesk::Instance()->SetGenderFromAvatar("f_avatar1.dds");
   PlayDays(GetParam());
   // Two projects under way, a royalty stream part paid and two achievements.
   SIM_ScreenplayWriting::Instance().Restore(0.375f, 0.0f, "Rain on the Pier", {0.25f, 0.875f});
