@@ -15,6 +15,7 @@
 #include "sim/SIM_Book.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
@@ -45,7 +46,8 @@ constexpr float kLiked = 0.5f;
 // The flat's dirt at which the player cleans: germs grow from one half.
 constexpr float kTidyLine = 0.4f;
 // How often a free slot goes on the book the player is reading.
-constexpr float kReadChance = 0.3f;
+constexpr float kReadChance = 0.15f;
+constexpr float kFewestPages = 15.0f;
 
 // The quality the evening's type promises today: its factors' values as the evening weighs
 // them, and for a chance factor the middle of its draw (nothing is drawn here).
@@ -324,7 +326,10 @@ bool ReadABook() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return false;
   SIM_Book* book = BookToRead();
-  if (!book || !RandomChance(kReadChance)) return false;
+  // Only alert enough to get through a chapter: a tired reader would stare at the page.
+  const float pages = SIM_GlobalVariables::Instance().Get("GV_BOOKPAGESPERDAY") *
+                      SIM_Vesk::Instance()->GetAlertness();
+  if (!book || pages < kFewestPages || !RandomChance(kReadChance)) return false;
   const int before = sim.GetActsUsed();
   // As a player does: the book's details, then its read button.
   book->OnSelect();

@@ -190,6 +190,8 @@ bool GUI_Shopping::OnClick(float x, float y) {
 }
 
 void GUI_Shopping::BuyAsset(SIM_Asset* asset) {
+  // Bought once: a row left from before the pages were rebuilt sells nothing twice.
+  if (!asset || asset->IsOwned()) return;
   SIM_Shop::Buy(asset);
   GUI_Assets::RebuildIcons();
   if (instance) instance->RefreshPages();

@@ -125,6 +125,14 @@ TEST_F(HobbiesTest, HeavyDrinkingBuildsBloodAlcoholPastOneAndThePlayerBecomesAnA
   EXPECT_FLOAT_EQ(SIM_Alcohol::GetBloodAlcohol(), 0.0f);
 }
 
+TEST_F(HobbiesTest, TheNextDayRunsTheDrinkingStep) {
+  SIM_Alcohol::Restore(0.0f, false, 0.95f);
+  Drink(0.9f);
+  SIM_SIM::Instance().NextDay();
+  EXPECT_TRUE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_FLOAT_EQ(Global("alcoholic"), 1.0f);
+}
+
 TEST_F(HobbiesTest, AnAlcoholicsWithdrawalRelapseAndRecovery) {
   SIM_Alcohol::Restore(1.0f, true, 1.1f);
   // Drinking again sets the strength back to 1 whatever the meetings did.
