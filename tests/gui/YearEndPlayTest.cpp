@@ -33,9 +33,12 @@
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/System.h"
+#include "support/TestSupport.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_JobInstance.h"
+#include "sim/SIM_LoadGame.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
@@ -153,6 +156,30 @@ TEST_F(YearEndPlayTest, TheReviewShowsTheYearAndItsContinueStartsTheNextOne) {
   EXPECT_TRUE(NextReviewDate().Equals(next.GetDay(), next.GetMonth(), next.GetYear() + 1));
   Frame();
   EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+}
+
+TEST_F(YearEndPlayTest, AGameSavedDuringTheReviewLoadsOntoItAndANewGameDoesNot) {
+  testsupport::TempDir saves;
+  SIM_SaveGame::SetFolder(saves.Str());
+  StartGame();
+  NextReviewDate() = Tomorrow();
+  PressNextDay();
+  ASSERT_TRUE(GUI_YearlyReview::Instance()->IsOpen());
+  ASSERT_TRUE(SIM_SaveGame::Save("review"));  // as the day's autosave is
+  clock.Advance(6000);
+  Frame();
+  ClickOn(GUI_YearlyReview::Instance()->ContinueButton());
+  ASSERT_FALSE(GUI_YearlyReview::Instance()->IsOpen());
+  // Loaded as the load menu does: the game, then the in-game screen.
+  ASSERT_TRUE(SIM_LoadGame::Load("review")) << SIM_LoadGame::LastError();
+  GUI_GUI::Instance().StartGame();
+  EXPECT_TRUE(GUI_YearlyReview::Instance()->IsOpen());
+  Frame();
+  EXPECT_FALSE(GUI_GUI::Instance().ShowsMainScene());
+  // A new game from there opens on its first day.
+  StartGame();
+  EXPECT_FALSE(GUI_YearlyReview::Instance()->IsOpen());
+  SIM_SaveGame::SetFolder("");
 }
 
 TEST_F(YearEndPlayTest, TheEndGivesItsVerdictAndPlayCanGoOn) {
