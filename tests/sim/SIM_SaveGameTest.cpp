@@ -702,7 +702,10 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   const SIM_Statistics& stats = SIM_Statistics::Instance();
   const int soloBefore = stats.GetLifetimeSolo(), socialBefore = stats.GetLifetimeSocial();
   const int pastSoloBefore = stats.GetPastSolo();
-  if (GetParam() >= 400) EXPECT_GT(pastSoloBefore, 0);  // years gone by are in the totals
+  // Years gone by are in the totals.
+  if (GetParam() >= 400) {
+    EXPECT_GT(pastSoloBefore, 0);
+  }
   ASSERT_TRUE(SIM_SaveGame::Save("A"));
   const std::string a = ReadFile(saves.Path() / "A.xml");
   // The game played on without a trip through the file.
