@@ -299,7 +299,7 @@ SIM_SoloActivityType* ChooseActivity() {
   }
   const SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
   const float draw = RandomUnit();
-  if (job && !job->IsDayFree() && draw < 0.5f) {
+  if (job && !job->IsDayFree() && draw < 0.4f) {
     if (SIM_SoloActivityType* best =
             Best(choices, [job](const SIM_SoloActivityType& type) { return WorthForJob(type, *job); }))
       return best;

@@ -43,8 +43,8 @@ SIM_JobBase* MaybeApplyForAJob();
 int AnswerOffers();
 
 // What the day's free slot goes on: of the activities offered today and affordable, the one
-// that cleans most while the flat's dirt is at 0.4 or more; otherwise half the
-// time (with a job) the one that does most for the job's promotion attributes, a quarter of
+// that cleans most while the flat's dirt is at 0.4 or more; otherwise two times in five
+// (with a job) the one that does most for the job's promotion attributes, a third of
 // the time the one that does most for the player's mood (happiness up; boredom, stress and
 // loneliness down while they weigh on it), each by the lasting worth of its changes (the
 // first found of equals); a tenth of the time a step of the writing or research project
