@@ -265,6 +265,41 @@ TEST_F(ClassesScreenTest, TheLastSlotOffersTheClassAndItsResultEndsNoSlot) {
   EXPECT_TRUE(EnrolledEveningClasses().empty());
 }
 
+TEST_F(ClassesScreenTest, TheResultNamesTheConcentrationAndTheProgressAndHoverSoundsOnce) {
+  LoadElevenAdultClasses();
+  HOOK_EveningClassType* course = Class("course2");
+  SIM_Vesk::Instance()->SetValue("course2", 0.456f);
+  const std::pair<float, const char*> bands[] = {{0.2f, "class_concentration_low"},
+                                                 {0.3f, "class_concentration_med"},
+                                                 {0.59f, "class_concentration_med"},
+                                                 {0.6f, "class_concentration_high"}};
+  for (const auto& [concentration, key] : bands) {
+    GUI_EveningClassPostMortem::Open(course, concentration);
+    ASSERT_NE(GUI_EveningClassPostMortem::Instance(), nullptr);
+    EXPECT_EQ(GUI_EveningClassPostMortem::Instance()->GetResultText(), Translate(key)) << concentration;
+  }
+  EXPECT_EQ(GUI_EveningClassPostMortem::Instance()->ProgressText(), "nv_course2 (45.60%)");
+  GUI_EveningClassPostMortem::Close();
+  GUI_EveningClassPostMortem::Open(nullptr, 0.5f);  // reported, and nothing opens
+  EXPECT_EQ(assertions.size(), 1u);
+  EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), nullptr);
+  assertions.clear();
+
+  // The mouse entering a school plays the hover sound once, however long it rests there.
+  GUI_EveningClasses::Open();
+  Frame();
+  const auto& r = Window()->SchoolButtons()[1]->GetRect();
+  GUI_Services::SetMouseForTesting((r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f, false);
+  Frame();
+  Frame();
+  EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), 1);
+  GUI_Services::SetMouseForTesting(0, 0, false);
+  Frame();
+  GUI_Services::SetMouseForTesting((r.left + r.right) / 2.0f, (r.top + r.bottom) / 2.0f, false);
+  Frame();
+  EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), 2);
+}
+
 TEST_F(ClassesScreenTest, APetsDetailsOpenFromItsIconAndItsNameIsTypedInTheTitle) {
   SIM_PetBase* dog = Pets[PET_DOG];
   ASSERT_NE(dog, nullptr);
