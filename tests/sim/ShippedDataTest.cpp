@@ -14,6 +14,7 @@
 #include "platform/Files.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Shop.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Book.h"
 #include "sim/SIM_Gift.h"
@@ -398,6 +399,12 @@ TEST_F(ShippedDataTest, ThePossessionsTheRulesReadAreSoldWithTheirPicturesAndSou
   }
   for (const char* tab : {"general", "music", "pets"}) EXPECT_TRUE(tabs.count(tab)) << tab;
   EXPECT_GE(SIM_Asset::All().size(), 60u);
+  // The shop offers only what can be bought again after a sale: every possession of a new
+  // game is on its shelves (a book while it is unread).
+  for (SIM_Asset* asset : SIM_Asset::All()) {
+    const std::vector<SIM_Asset*> shelf = SIM_Shop::Offered(asset->GetCategory());
+    EXPECT_NE(std::find(shelf.begin(), shelf.end(), asset), shelf.end()) << asset->GetName();
+  }
   // Walking and the bus need nothing; every other way's transport is something the shop sells.
   ASSERT_NE(SIM_CommuteMethod::FindByName("walk"), nullptr);
   ASSERT_NE(SIM_CommuteMethod::FindByName("bus"), nullptr);
