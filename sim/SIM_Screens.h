@@ -138,6 +138,11 @@ class SIM_Screens {
   // window opens.
   virtual void RebuildAssetIcons() = 0;
   virtual void OpenAssetDetails(SIM_Asset* asset) = 0;
+  // Romance: a character's offer, which the player accepts (SIM_Romance::SetPartner) or
+  // rejects (the character's attraction goes to 0); and any change of partner, after which
+  // nothing may go on showing the romance that was.
+  virtual void OpenRomanticOffer(SIM_NPC* npc) = 0;
+  virtual void OnRomanceChanged() = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -211,7 +216,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddWorkDayLine(int, int) override {}
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
-  void DeleteNPCViews(SIM_NPC*) override {}
+  void DeleteNPCViews(SIM_NPC* npc) override {
+    if (romanticOffer_ == npc) romanticOffer_ = nullptr;
+  }
   // The web and TV windows wait for AnswerScreens (or AnswerHobbyWindows), which chooses the
   // first entry the player may choose, or leaves when there is none.
   void OpenSurfWeb() override { surfWebOpen_ = true; }
@@ -248,8 +255,18 @@ class SIM_HeadlessScreens : public SIM_Screens {
   int BrawlReports() const { return brawlReports_; }
   void RebuildAssetIcons() override {}
   void OpenAssetDetails(SIM_Asset*) override {}
+  // The offer waits for AnswerScreens, which accepts it (a later offer replaces it).
+  void OpenRomanticOffer(SIM_NPC* npc) override { romanticOffer_ = npc; }
+  void OnRomanceChanged() override {}
+  SIM_NPC* OpenRomanticOfferFrom() const { return romanticOffer_; }
+  // The day's invitations as a player who likes going out answers them: in the day's
+  // activities, the first open one the player can pay for and is not too tired for is
+  // accepted and its evening run, unless one was accepted already; the rest lapse at the
+  // day's end. True when one was accepted.
+  bool AnswerInvitations();
 
  private:
+  SIM_NPC* romanticOffer_ = nullptr;
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;

@@ -29,6 +29,11 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_Rumour.h"
+#include "sim/SIM_SmallTalk.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "engine/ProcessBase.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Memory.h"
@@ -579,6 +584,26 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   stream->Pay();
   UnlockAchievement("ACH_SCRE_SUC");
   UnlockAchievement("ACH_MUGGED");
+  // A romance under way, with a gift behind it; news in the small talk and a rumour.
+  SIM_NPC* partner = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer() && !SIM_Romance::Instance().IsPartner(npc)) partner = npc;
+  ASSERT_NE(partner, nullptr);
+  partner->FindRelationship(SIM_Vesk::Instance())->SetStrength(0.9f);  // well above the bust-up
+  SIM_Romance::Instance().SetPartner(partner);
+  SIM_Romance::Instance().GiveGift();
+  ProcessBase::ProcessAll();
+  SIM_SmallTalk::AddNews("SMALLTALK_PROMOTION", 3);
+  SIM_Rumour::Create("The <pier> & the cafe", SIM_Rumour::kRestaurants);
+  const int partnerSlid = partner->GetSLID();
+  const int romanceDays = SIM_Romance::Instance().GetDuration();
+  const float cynicism = SIM_Romance::Instance().GetCynicism();
+  ASSERT_GE(romanceDays, 1);
+  ASSERT_GT(cynicism, 0.0f);
+  const std::vector<std::string> topicsBefore = SIM_SmallTalk::Topics();
+  const size_t newsBefore = SIM_SmallTalk::AllNews().size();
+  const size_t rumoursBefore = SIM_Rumour::All().size();
+  const size_t invitationsBefore = SIM_SocialInvitation::All().size();
   const std::string songTitle = SIM_SongWriting::Instance().GetTitle();
   const float streamIncome = stream->GetIncome(), streamTotal = stream->GetTotal();
   const size_t streamsBefore = SIM_RoyaltyStream::All().size();
@@ -656,6 +681,16 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_EQ(loaded.GetType(), SIM_RoyaltyStream::kSong);
   EXPECT_EQ(AchievementList(), achievementsBefore);
   EXPECT_EQ(GetVideoGameHiscore(), 17 + GetParam());
+  // The romance, the small talk, the rumours and the day's invitations.
+  ASSERT_NE(SIM_Romance::Instance().GetPartner(), nullptr);
+  EXPECT_EQ(SIM_Romance::Instance().GetPartner()->GetSLID(), partnerSlid);
+  EXPECT_EQ(SIM_Romance::Instance().GetDuration(), romanceDays);
+  EXPECT_EQ(SIM_Romance::Instance().GetCynicism(), cynicism);
+  EXPECT_EQ(SIM_SmallTalk::Topics(), topicsBefore);
+  EXPECT_EQ(SIM_SmallTalk::AllNews().size(), newsBefore);
+  EXPECT_EQ(SIM_Rumour::All().size(), rumoursBefore);
+  EXPECT_EQ(SIM_Rumour::All().back()->GetText(), "The <pier> & the cafe");
+  EXPECT_EQ(SIM_SocialInvitation::All().size(), invitationsBefore);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));
@@ -665,6 +700,11 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   PlayDays(30);
   ASSERT_TRUE(SIM_SaveGame::Save("tripped"));
   EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "tripped.xml")), MaskPlayTime(straight));
+
+  // Small talk straight after a load has the day's topics (and never divides by nothing).
+  ASSERT_TRUE(SIM_LoadGame::Load("A"));
+  EXPECT_EQ(SIM_SmallTalk::Topics(), topicsBefore);
+  EXPECT_FALSE(SIM_SmallTalk::GetLine(SIM_Romance::Instance().GetPartner()).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, SaveRoundTripTest, ::testing::Values(0, 30, 400));
