@@ -659,12 +659,16 @@ void WriteVenues(Writer& w, const SaveGameData& d) {
 
 void CaptureSocial(SaveGameData& d) {
   d.hasSocial = true;
+  // The characters who have left the player's world are not saved, nor is what only they
+  // hold: their invitations, and their places among the guests.
   for (const SIM_SocialInvitation* invitation : SIM_SocialInvitation::All()) {
+    if (invitation->GetInviter()->IsRemoved()) continue;
     SaveInvitation s;
     s.inviter = invitation->GetInviter()->GetSLID();
     s.type = invitation->GetType()->GetName();
     s.kind = invitation->GetKind();
-    for (const SIM_NPC* guest : invitation->GetGuests()) s.guests.push_back(guest->GetSLID());
+    for (const SIM_NPC* guest : invitation->GetGuests())
+      if (!guest->IsRemoved()) s.guests.push_back(guest->GetSLID());
     s.accepted = invitation->IsAccepted();
     s.lapsed = invitation->IsLapsed();
     s.payOffer = invitation->HasPayOffer();

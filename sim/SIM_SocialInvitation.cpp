@@ -72,8 +72,9 @@ void SIM_SocialInvitation::DeleteAll() {
 void SIM_SocialInvitation::LapseAllOpen() {
   // A lapse never deletes an invitation, but walk a copy all the same.
   const std::vector<SIM_SocialInvitation*> all = List();
+  // An inviter who has left the player's world since has nobody to be snubbed by.
   for (SIM_SocialInvitation* invitation : all)
-    if (invitation->IsOpen()) invitation->Lapse();
+    if (invitation->IsOpen() && !invitation->GetInviter()->IsRemoved()) invitation->Lapse();
 }
 
 const std::vector<SIM_SocialInvitation*>& SIM_SocialInvitation::All() { return List(); }

@@ -27,7 +27,7 @@ class SIM_SocialInvitation {
   static SIM_SocialInvitation* Create(SIM_NPC* inviter, SIM_SocialiseType* type, int kind);
   static void DeleteAll();
   // Lapse for every invitation neither accepted nor lapsed, in list order (the day's slots
-  // are used).
+  // are used); an invitation whose inviter has left the player's world is left alone.
   static void LapseAllOpen();
   static const std::vector<SIM_SocialInvitation*>& All();
 

@@ -16,6 +16,7 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_Rumour.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseType.h"
@@ -290,6 +291,16 @@ TEST_F(InvitationTest, ALapseSnubsTheHostAndTheEveningGoesAheadWithoutThePlayer)
   host->SetCash(10.0f);
   Invite(0)->Lapse();
   EXPECT_FLOAT_EQ(host->GetCash(), 0.0f);
+}
+
+TEST_F(InvitationTest, AnInviterWhoLeftThePlayersWorldIsNeitherSnubbedNorSaved) {
+  SIM_SocialInvitation* invitation = Invite(0);
+  const int lapsed = SIM_Statistics::Instance().GetInt(9);
+  host->Remove();
+  SIM_SocialInvitation::LapseAllOpen();
+  EXPECT_TRUE(invitation->IsOpen());
+  EXPECT_EQ(SIM_Statistics::Instance().GetInt(9), lapsed);
+  EXPECT_TRUE(SIM_SaveGame::Capture().invitations.empty());
 }
 
 TEST_F(InvitationTest, TheLetterFillsEachPlaceholderOnceAndKeepsLongTextsWhole) {

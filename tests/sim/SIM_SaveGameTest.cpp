@@ -210,6 +210,12 @@ SaveGameData FullRecord() {
   d.hasJobStates = true;
   d.jobStates = {{"waiter_0", true, 2.5f, 3, false}, {"food_critic", false, -1.0f, 0, true}};
   d.legalCase = {true, 1.125f, "People vs Crane", 5, 2, 18.0f};
+  d.hasSocial = true;
+  d.invitations = {{3, "pub", 1, {3, 7}, false, true, true, 0, "Fancy <the> pub & a chat?"},
+                   {7, "bowling", 0, {7}, true, false, false, 20, ""}};
+  d.smallTalkTopics = {"SMALLTALK_DEFAULT", "SMALLTALK_PROMOTION"};
+  d.smallTalkNews = {{"SMALLTALK_PROMOTION", 3}};
+  d.rumours = {{"The <film> & the popcorn", 0}, {"Cheap eats", 1}};
   return d;
 }
 
@@ -253,7 +259,9 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
       "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
       "level cooldown socialtovel prereqs prereq first below job_offers job_offer pool "
-      "success pending daysleft reason rejectionapplied";
+      "success pending daysleft reason rejectionapplied social invitations invitation inviter "
+      "kind guests guest accepted lapsed payoffer playercost text smalltalk topics topic news "
+      "days rumours rumour owner";
   const std::string text = SIM_SaveGame::Serialize(FullRecord());
   std::string found;
   std::set<std::string> seen;
