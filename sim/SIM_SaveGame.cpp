@@ -45,7 +45,6 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
-#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_BowlingTeam.h"

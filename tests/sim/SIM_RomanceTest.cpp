@@ -24,6 +24,7 @@
 #include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Vesk.h"
 #include "sim/SimTestWorld.h"
+#include "support/RecordingScreens.h"
 
 namespace {
 
@@ -291,6 +292,38 @@ TEST_F(InvitationTest, ALapseSnubsTheHostAndTheEveningGoesAheadWithoutThePlayer)
   host->SetCash(10.0f);
   Invite(0)->Lapse();
   EXPECT_FLOAT_EQ(host->GetCash(), 0.0f);
+}
+
+TEST_F(InvitationTest, TheHeadlessPlayerGoesToOneAffordableEveningADayAndTakesEveryRomance) {
+  SIM_HeadlessScreens& screens = testsupport::RecordingScreens::Instance();
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetPhase(PHASE_ACTIVITIES);
+  sim.SetActs(2, 0);
+  SIM_SocialiseType* dear = SIM_SocialiseType::Add("opera");
+  dear->category = "BEER";
+  dear->cost = 900;
+  SIM_SocialInvitation* tooDear = SIM_SocialInvitation::Create(host, dear, 0);
+  tooDear->AddGuest(host);
+  SIM_SocialInvitation* first = Invite(0);
+  SIM_SocialInvitation* second = Invite(0);
+  SIM_NPC* admirer = Friend(2);
+  ASSERT_NE(admirer, nullptr);
+  SIM_Romance::Instance().OfferRomance(admirer);
+  EXPECT_EQ(screens.OpenRomanticOfferFrom(), admirer);
+
+  screens.AnswerScreens();
+  EXPECT_TRUE(tooDear->IsOpen());
+  EXPECT_TRUE(first->IsAccepted());
+  EXPECT_TRUE(second->IsOpen());
+  EXPECT_EQ(sim.GetActsUsed(), 1);  // the evening used its slot
+  EXPECT_TRUE(SIM_Romance::Instance().IsPartner(admirer));
+  EXPECT_EQ(screens.OpenWindows(), 0);
+  screens.AnswerScreens();  // one evening out a day
+  EXPECT_TRUE(second->IsOpen());
+  // The rest lapse when the day's slots are used.
+  sim.EndAct();
+  EXPECT_TRUE(second->IsLapsed());
+  EXPECT_TRUE(tooDear->IsLapsed());
 }
 
 TEST_F(InvitationTest, AnInviterWhoLeftThePlayersWorldIsNeitherSnubbedNorSaved) {
