@@ -65,6 +65,8 @@
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_Memory.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -329,6 +331,10 @@ int main(int argc, char** argv) {
   std::printf("brawls %d\n", SIM_HeadlessScreens::Instance().BrawlReports());
   std::printf("roulette_net %d\n", SIM_Statistics::Instance().GetInt(8));
   std::printf("films_seen %d\n", SIM_Statistics::Instance().GetInt(7));
+  std::printf("invitations %d\n", SIM_SocialInvitation::ReceivedCount());
+  std::printf("invitations_accepted %d\n", SIM_SocialInvitation::AcceptedCount());
+  std::printf("invitations_lapsed %d\n", SIM_SocialInvitation::LapsedCount());
+  std::printf("romances %d\n", SIM_Romance::RomancesBegun());
   size_t memories = 0;
   for (const SIM_NPC* npc : SIM_NPC::All())
     if (npc->GetMemory()) memories += npc->GetMemory()->Items().size();

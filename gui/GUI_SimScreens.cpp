@@ -39,6 +39,7 @@
 #include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Relationship.h"
 #include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_Romance.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
 #include "gui/windows/GUI_MovieChooser.h"
 #include "gui/windows/GUI_RestaurantInstance.h"
@@ -226,7 +227,14 @@ void GUI_SimScreens::DeleteNPCViews(SIM_NPC* npc) {
   icons_.erase(npc);
   GUI_NPC::CloseFor(npc);
   GUI_DebugWatcher::CloseFor(npc);
+  GUI_RomanticOffer::CloseFor(npc);
+  GUI_NoMoneyDialog::CloseFor(npc);
 }
+
+void GUI_SimScreens::OpenRomanticOffer(SIM_NPC* npc) { GUI_RomanticOffer::Open(npc); }
+
+// The summary shows the partner it was opened for; a new partner or none closes it.
+void GUI_SimScreens::OnRomanceChanged() { GUI_RomanceSummary::Close(); }
 void GUI_SimScreens::OpenSurfWeb() { GUI_SurfWeb::Open(); }
 
 void GUI_SimScreens::OpenWatchTV() { GUI_WatchTV::Open(); }

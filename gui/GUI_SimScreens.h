@@ -73,6 +73,8 @@ class GUI_SimScreens : public SIM_Screens {
   void ShowFMV(const std::string& key) override;
   void ShowMessage(const std::string& text, const std::string& title) override;
   void DeleteNPCViews(SIM_NPC* npc) override;
+  void OpenRomanticOffer(SIM_NPC* npc) override;
+  void OnRomanceChanged() override;
   void OpenSurfWeb() override;
   void OpenWatchTV() override;
   void OpenMatch3Game() override;

@@ -22,6 +22,7 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 
 namespace {
@@ -412,6 +413,9 @@ SIM_NPC* SIM_JobBase::MakeColleague() {
   npc->BecomeFriend();
   colleague_ = npc;
   AssignLockedJobToNpc(npc);
+  // The new friendship counts towards the standing at once, not from the day's recount: a
+  // save made in between would otherwise come back with a different standing.
+  SIM_Tovel::Instance().Recount();
   return npc;
 }
 

@@ -52,6 +52,7 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_Rumour.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
@@ -388,6 +389,56 @@ void ReadVenues(Reader& r, SaveGameData& d) {
   }
   r.Close(st::kRestaurants);
   r.Close(st::kVenues);
+}
+
+// The day's invitations, the small talk and the rumours, when the file has them.
+void ReadSocial(Reader& r, SaveGameData& d) {
+  if (!r.Peek(st::kSocial)) return;
+  d.hasSocial = true;
+  r.Open(st::kSocial);
+  r.Open(st::kInvitations);
+  while (r.Peek(st::kInvitation)) {
+    r.Open(st::kInvitation);
+    SaveInvitation s;
+    s.inviter = r.Int(st::kInviter);
+    s.type = r.String(st::kType);
+    s.kind = r.Int(st::kInviteKind);
+    r.Open(st::kGuests);
+    while (r.Peek(st::kGuest)) s.guests.push_back(r.Int(st::kGuest));
+    r.Close(st::kGuests);
+    s.accepted = r.Flag(st::kAccepted);
+    s.lapsed = r.Flag(st::kLapsed);
+    s.payOffer = r.Flag(st::kPayOffer);
+    s.playerCost = r.Int(st::kPlayerCost);
+    s.text = r.String(st::kText);
+    r.Close(st::kInvitation);
+    d.invitations.push_back(std::move(s));
+  }
+  r.Close(st::kInvitations);
+  r.Open(st::kSmallTalk);
+  r.Open(st::kTopics);
+  while (r.Peek(st::kTopic)) d.smallTalkTopics.push_back(r.String(st::kTopic));
+  r.Close(st::kTopics);
+  while (r.Peek(st::kNews)) {
+    r.Open(st::kNews);
+    SaveNews n;
+    n.key = r.String(st::kKey);
+    n.days = r.Int(st::kDays);
+    r.Close(st::kNews);
+    d.smallTalkNews.push_back(std::move(n));
+  }
+  r.Close(st::kSmallTalk);
+  r.Open(st::kRumours);
+  while (r.Peek(st::kRumour)) {
+    r.Open(st::kRumour);
+    SaveRumour rumour;
+    rumour.text = r.String(st::kText);
+    rumour.owner = r.Int(st::kOwner);
+    r.Close(st::kRumour);
+    d.rumours.push_back(std::move(rumour));
+  }
+  r.Close(st::kRumours);
+  r.Close(st::kSocial);
 }
 
 // The acting and music pool and the answers to applications, when the file has them.
@@ -825,6 +876,7 @@ void ReadAll(Reader& r, SaveGameData& d) {
   r.Close(st::kMisc);
   ReadCareerPool(r, d);
   ReadVenues(r, d);
+  ReadSocial(r, d);
   // Nothing more is read: the closing xml tag is optional.
 }
 
@@ -1132,6 +1184,32 @@ void ApplyJobDay(const SaveGameData& d) {
 
 namespace {
 
+// The rumours and the day's invitations, each open one with its mail item again. What names
+// a character or a kind of evening the game no longer has is skipped.
+template <typename BySLID>
+void ApplySocial(const SaveGameData& d, const BySLID& bySLID) {
+  if (!d.hasSocial) return;
+  SIM_Rumour::DeleteAll();
+  for (const SaveRumour& r : d.rumours) SIM_Rumour::Create(r.text, r.owner);
+  auto npcOf = [&bySLID](int slid) -> SIM_NPC* {
+    const auto it = bySLID.find(slid);
+    return it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
+  };
+  for (const SaveInvitation& s : d.invitations) {
+    SIM_NPC* inviter = npcOf(s.inviter);
+    SIM_SocialiseType* type = SIM_SocialiseType::FindByName(s.type);
+    if (!inviter || !type) {
+      LogWarning("Loaded invitation names someone or something gone", "SIM_LoadGame", __LINE__);
+      continue;
+    }
+    SIM_SocialInvitation* invitation = SIM_SocialInvitation::CreateSaved(inviter, type, s.kind);
+    for (int slid : s.guests)
+      if (SIM_NPC* guest = npcOf(slid)) invitation->AddGuest(guest);
+    invitation->Restore(s.accepted, s.lapsed, s.payOffer, s.playerCost, s.text);
+    if (!s.accepted) Screens().AddInvitation(invitation);
+  }
+}
+
 void ApplyVenues(const SaveGameData& d) {
   // A file without the venues draws them anew, rumours and all, as a new game does. One with
   // them reads the tables and takes the saved state; it starts no rumour (the saved rumours
@@ -1320,15 +1398,15 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Alcohol::Restore(d.addictionStrength, d.alcoholic, d.bloodAlcohol);
 
   // A partner who is not among the loaded characters (or is the player) means no partner.
+  SIM_NPC* partner = nullptr;
   if (d.partner >= 0) {
     const auto it = bySLID.find(d.partner);
-    auto* partner = it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
-    if (partner) {
-      SIM_Romance::Instance().SetPartner(partner);
-    } else {
+    partner = it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
+    if (!partner)
       LogWarning("Loaded romance partner is not among the characters", "SIM_LoadGame", __LINE__);
-    }
   }
+  SIM_Romance::Instance().Restore(partner, partner ? d.romanceDuration : 0, d.cynicism);
+  ApplySocial(d, bySLID);
 
   SIM_Statistics& stats = SIM_Statistics::Instance();
   for (int i = 0; i < SIM_Statistics::kIntCount; ++i) stats.SetInt(i, d.statInts[i]);
@@ -1380,7 +1458,15 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   if (!d.hasEntertainJobs) SIM_EntertainJob::UpdatePool();
   // The answers on their way, and today's delivered ones with their mail items.
   SIM_JobOffer::Restore(d.jobOffers);
-  SIM_SmallTalk::Clear();
+  // The small talk as saved; a file without it starts the store empty (the default line
+  // stands in until the next day's topics).
+  if (d.hasSocial) {
+    std::vector<SIM_SmallTalk::News> news;
+    for (const SaveNews& n : d.smallTalkNews) news.push_back({n.key, n.days});
+    SIM_SmallTalk::Restore(d.smallTalkTopics, news);
+  } else {
+    SIM_SmallTalk::Clear();
+  }
   Screens().LayOutNPCIcons();
   Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();

@@ -41,11 +41,14 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_Rumour.h"
+#include "sim/SIM_SmallTalk.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveTags.h"
 #include "sim/SIM_Screens.h"
-#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
@@ -659,6 +662,75 @@ void WriteVenues(Writer& w, const SaveGameData& d) {
   w.Close(st::kVenues);
 }
 
+void CaptureSocial(SaveGameData& d) {
+  d.hasSocial = true;
+  // The characters who have left the player's world are not saved, nor is what only they
+  // hold: their invitations, and their places among the guests.
+  for (const SIM_SocialInvitation* invitation : SIM_SocialInvitation::All()) {
+    if (invitation->GetInviter()->IsRemoved()) continue;
+    SaveInvitation s;
+    s.inviter = invitation->GetInviter()->GetSLID();
+    s.type = invitation->GetType()->GetName();
+    s.kind = invitation->GetKind();
+    for (const SIM_NPC* guest : invitation->GetGuests())
+      if (!guest->IsRemoved()) s.guests.push_back(guest->GetSLID());
+    s.accepted = invitation->IsAccepted();
+    s.lapsed = invitation->IsLapsed();
+    s.payOffer = invitation->HasPayOffer();
+    s.playerCost = invitation->GetPlayerCost();
+    s.text = invitation->GetText();
+    d.invitations.push_back(std::move(s));
+  }
+  d.smallTalkTopics = SIM_SmallTalk::Topics();
+  for (const SIM_SmallTalk::News& n : SIM_SmallTalk::AllNews())
+    d.smallTalkNews.push_back({n.key, n.days});
+  for (const SIM_Rumour* rumour : SIM_Rumour::All())
+    d.rumours.push_back({rumour->GetText(), rumour->GetOwner()});
+}
+
+// The day's invitations, the small talk and the rumours.
+void WriteSocial(Writer& w, const SaveGameData& d) {
+  if (!d.hasSocial) return;
+  w.Open(st::kSocial);
+  w.Open(st::kInvitations);
+  for (const SaveInvitation& s : d.invitations) {
+    w.Open(st::kInvitation);
+    w.Int(st::kInviter, s.inviter);
+    w.String(st::kType, s.type);
+    w.Int(st::kInviteKind, s.kind);
+    w.Open(st::kGuests);
+    for (int guest : s.guests) w.Int(st::kGuest, guest);
+    w.Close(st::kGuests);
+    w.Flag(st::kAccepted, s.accepted);
+    w.Flag(st::kLapsed, s.lapsed);
+    w.Flag(st::kPayOffer, s.payOffer);
+    w.Int(st::kPlayerCost, s.playerCost);
+    w.String(st::kText, s.text);
+    w.Close(st::kInvitation);
+  }
+  w.Close(st::kInvitations);
+  w.Open(st::kSmallTalk);
+  w.Open(st::kTopics);
+  for (const std::string& topic : d.smallTalkTopics) w.String(st::kTopic, topic);
+  w.Close(st::kTopics);
+  for (const SaveNews& n : d.smallTalkNews) {
+    w.Open(st::kNews);
+    w.String(st::kKey, n.key);
+    w.Int(st::kDays, n.days);
+    w.Close(st::kNews);
+  }
+  w.Close(st::kSmallTalk);
+  w.Open(st::kRumours);
+  for (const SaveRumour& r : d.rumours) {
+    w.Open(st::kRumour);
+    w.String(st::kText, r.text);
+    w.Int(st::kOwner, r.owner);
+    w.Close(st::kRumour);
+  }
+  w.Close(st::kRumours);
+  w.Close(st::kSocial);
+}
+
 }  // namespace
 
 SaveGameData SIM_SaveGame::Capture() {
@@ -707,6 +779,8 @@ SaveGameData SIM_SaveGame::Capture() {
   d.healthState = SIM_Health::Instance().GetState();
   d.healthDuration = SIM_Health::Instance().GetDuration();
   if (const SIM_NPC* partner = SIM_Romance::Instance().GetPartner()) d.partner = partner->GetSLID();
+  d.romanceDuration = SIM_Romance::Instance().GetDuration();
+  d.cynicism = SIM_Romance::Instance().GetCynicism();
 
   SIM_Statistics& stats = SIM_Statistics::Instance();
   for (int i = 0; i < SIM_Statistics::kIntCount; ++i) d.statInts[i] = stats.GetInt(i);
@@ -758,6 +832,7 @@ SaveGameData SIM_SaveGame::Capture() {
     if (const auto* hamster = dynamic_cast<const SIM_Hamster*>(pet)) pets[species]->age = hamster->GetDaysOwned();
   }
   CaptureVenues(d);
+  CaptureSocial(d);
   return d;
 }
 
@@ -977,6 +1052,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   w.Close(st::kMisc);
   WriteCareerPool(w, d);
   WriteVenues(w, d);
+  WriteSocial(w, d);
 
   w.Close(st::kXml);
   return w.Take();

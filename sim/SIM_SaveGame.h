@@ -286,6 +286,32 @@ struct SaveRestaurant {
   bool operator==(const SaveRestaurant&) const = default;
 };
 
+// An invitation of the day, open or answered.
+struct SaveInvitation {
+  int inviter = 0;          // SLID
+  std::string type;         // the kind of evening, by name
+  int kind = 0;
+  std::vector<int> guests;  // SLIDs, the inviter first
+  bool accepted = false;
+  bool lapsed = false;
+  bool payOffer = false;
+  int playerCost = 0;
+  std::string text;
+  bool operator==(const SaveInvitation&) const = default;
+};
+
+struct SaveNews {
+  std::string key;
+  int days = 0;
+  bool operator==(const SaveNews&) const = default;
+};
+
+struct SaveRumour {
+  std::string text;
+  int owner = 0;
+  bool operator==(const SaveRumour&) const = default;
+};
+
 struct SaveGameData {
   std::string version;     // the header text
   float fileVersion = 0;   // the number read from it (reading only)
@@ -368,6 +394,13 @@ struct SaveGameData {
   std::vector<int> movieRelease;  // table indices in release order
   std::vector<SaveMovie> movies;
   std::vector<SaveRestaurant> restaurants;
+  // After the venues; files without them have no invitations or rumours and an empty
+  // small-talk store:
+  bool hasSocial = false;
+  std::vector<SaveInvitation> invitations;
+  std::vector<std::string> smallTalkTopics;
+  std::vector<SaveNews> smallTalkNews;
+  std::vector<SaveRumour> rumours;
 
   bool operator==(const SaveGameData&) const = default;
 };

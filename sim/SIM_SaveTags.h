@@ -344,3 +344,34 @@ inline constexpr const char* kTable = "table";
 inline constexpr const char* kRating = "rating";
 
 }  // namespace savetag
+
+namespace savetag {
+
+// ---- The day's social news (files without the element have no invitations or rumours and
+// an empty small-talk store) ----
+// After the venues: the open invitations of the day in list order (the inviter's SLID, the
+// kind of evening by name, the kind, every guest's SLID with the inviter first, the accepted
+// and lapsed flags, the pay offer, the player's cost and the letter), the small-talk store
+// (the day's topics and the news records with their days left) and the rumours in order.
+inline constexpr const char* kSocial = "social";
+inline constexpr const char* kInvitations = "invitations";
+inline constexpr const char* kInvitation = "invitation";
+inline constexpr const char* kInviter = "inviter";
+inline constexpr const char* kInviteKind = "kind";
+inline constexpr const char* kGuests = "guests";
+inline constexpr const char* kGuest = "guest";
+inline constexpr const char* kAccepted = "accepted";
+inline constexpr const char* kLapsed = "lapsed";
+inline constexpr const char* kPayOffer = "payoffer";
+inline constexpr const char* kPlayerCost = "playercost";
+inline constexpr const char* kText = "text";
+inline constexpr const char* kSmallTalk = "smalltalk";
+inline constexpr const char* kTopics = "topics";
+inline constexpr const char* kTopic = "topic";
+inline constexpr const char* kNews = "news";
+inline constexpr const char* kDays = "days";
+inline constexpr const char* kRumours = "rumours";
+inline constexpr const char* kRumour = "rumour";
+inline constexpr const char* kOwner = "owner";
+
+}  // namespace savetag

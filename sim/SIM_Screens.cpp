@@ -1,6 +1,7 @@
 // The installed screens and the headless ones.
 #include "sim/SIM_Screens.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -12,7 +13,12 @@
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Movie.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_Restaurant.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Shop.h"
 #include "sim/SIM_TimeChunk.h"
@@ -55,6 +61,21 @@ bool SIM_HeadlessScreens::AnswerScreens() {
     workDayOpen_ = false;
     SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
   }
+  if (!endGameOpen_ && AnswerInvitations()) {
+    // The evening's own windows, as above.
+    AnswerVenueWindows();
+    postMortem_ = nullptr;
+  }
+  // A romance offered, even by the evening just answered, is accepted while its character is
+  // still in the player's world and the player is free.
+  if (SIM_NPC* npc = romanticOffer_) {
+    romanticOffer_ = nullptr;
+    SIM_Romance& romance = SIM_Romance::Instance();
+    const auto& live = SIM_NPC::All();
+    if (!romance.HasPartner() && !npc->IsRemoved() &&
+        std::find(live.begin(), live.end(), npc) != live.end())
+      romance.SetPartner(npc);
+  }
   return endGameOpen_;
 }
 
@@ -72,6 +93,24 @@ void SIM_HeadlessScreens::AnswerEveningClasses() {
     if (!classesFromActivity_ && SIM_SIM::Instance().GetActsLeft() > 0) SIM_TimeChunk().Run();
     return;
   }
+}
+
+bool SIM_HeadlessScreens::AnswerInvitations() {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return false;
+  const std::vector<SIM_SocialInvitation*> all = SIM_SocialInvitation::All();
+  for (const SIM_SocialInvitation* invitation : all)
+    if (invitation->IsAccepted()) return false;  // one evening out a day
+  for (SIM_SocialInvitation* invitation : all) {
+    if (!invitation->IsOpen() || invitation->GetInviter()->IsRemoved()) continue;
+    if (SIM_Finances::Instance().GetCash() < static_cast<float>(invitation->GetPlayerCost()))
+      continue;
+    if (invitation->GetType()->IsTooTired()) continue;
+    invitation->Accept();
+    SIM_SocialiseInstance::StartFromInvitation(invitation, invitation->GetInviter());
+    return true;
+  }
+  return false;
 }
 
 void SIM_HeadlessScreens::AnswerHobbyWindows() {
@@ -145,7 +184,7 @@ int SIM_HeadlessScreens::OpenWindows() const {
          (surfWebOpen_ ? 1 : 0) + (watchTVOpen_ ? 1 : 0) + (restaurant_ ? 1 : 0) +
          (meal_ ? 1 : 0) + (movie_ ? 1 : 0) + (roulette_ ? 1 : 0) + (teamInvite_ ? 1 : 0) +
          (classesOpen_ ? 1 : 0) + (shopOpen_ ? 1 : 0) + (bookDetails_ ? 1 : 0) +
-         (readingOpen_ ? 1 : 0) + (specialEventResult_ ? 1 : 0);
+         (readingOpen_ ? 1 : 0) + (specialEventResult_ ? 1 : 0) + (romanticOffer_ ? 1 : 0);
 }
 
 void SIM_HeadlessScreens::CloseVenueWindows() {
@@ -211,6 +250,7 @@ void SIM_HeadlessScreens::Reset() {
   classesOpen_ = false;
   specialEvent_ = nullptr;
   specialEventResult_ = nullptr;
+  romanticOffer_ = nullptr;
 }
 
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {

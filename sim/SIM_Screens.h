@@ -159,6 +159,11 @@ class SIM_Screens {
   virtual void OpenSoloActivityChooserOn(const std::string& activity) = 0;
   // Special events: the full-screen result of an attended event.
   virtual void OpenSpecialEventPostMortem(SIM_SpecialEvent* event) = 0;
+  // Romance: a character's offer, which the player accepts (SIM_Romance::SetPartner) or
+  // rejects (the character's attraction goes to 0); and any change of partner, after which
+  // nothing may go on showing the romance that was.
+  virtual void OpenRomanticOffer(SIM_NPC* npc) = 0;
+  virtual void OnRomanceChanged() = 0;
 };
 
 // The installed screens; the headless ones when none is installed.
@@ -236,7 +241,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void AddWorkDayLine(int, int) override {}
   void ShowFMV(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
-  void DeleteNPCViews(SIM_NPC*) override {}
+  void DeleteNPCViews(SIM_NPC* npc) override {
+    if (romanticOffer_ == npc) romanticOffer_ = nullptr;
+  }
   // The web and TV windows wait for AnswerScreens (or AnswerHobbyWindows), which chooses the
   // first entry the player may choose, or leaves when there is none.
   void OpenSurfWeb() override { surfWebOpen_ = true; }
@@ -302,6 +309,15 @@ class SIM_HeadlessScreens : public SIM_Screens {
   }
   SIM_SpecialEvent* OpenSpecialEventResult() const { return specialEventResult_; }
   void AnswerSpecialEventResult() { specialEventResult_ = nullptr; }
+  // The offer waits for AnswerScreens, which accepts it (a later offer replaces it).
+  void OpenRomanticOffer(SIM_NPC* npc) override { romanticOffer_ = npc; }
+  void OnRomanceChanged() override {}
+  SIM_NPC* OpenRomanticOfferFrom() const { return romanticOffer_; }
+  // The day's invitations as a player who likes going out answers them: in the day's
+  // activities, the first open one the player can pay for and is not too tired for is
+  // accepted and its evening run, unless one was accepted already; the rest lapse at the
+  // day's end. True when one was accepted.
+  bool AnswerInvitations();
 
  private:
   void AnswerShop();
@@ -312,6 +328,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
 
   SIM_SpecialEvent* specialEvent_ = nullptr;
   SIM_SpecialEvent* specialEventResult_ = nullptr;
+  SIM_NPC* romanticOffer_ = nullptr;
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;

@@ -187,9 +187,13 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::StartFromInvitation(SIM_SocialInvi
   }
   SIM_SocialiseInstance* evening = CreateForType(invitation->GetType());
   if (!evening) return nullptr;
-  for (SIM_NPC* guest : invitation->GetGuests()) evening->AddInvitee(guest);
+  // Someone who has left the player's world since the invitation was made does not come.
+  for (SIM_NPC* guest : invitation->GetGuests())
+    if (!guest->IsRemoved()) evening->AddInvitee(guest);
   evening->organiser_ = organiser;
-  evening->cost_ = invitation->GetType()->cost;
+  // An inviter who pays leaves the player nothing to pay; otherwise the kind's own cost (a
+  // venue that sets its price sets it on the evening).
+  evening->cost_ = invitation->HasPayOffer() ? 0 : invitation->GetType()->cost;
   evening->Run();
   return evening;
 }
@@ -248,9 +252,12 @@ void SIM_SocialiseInstance::Assess(SIM_Person* person) {
   }
   SIM_Vesk* player = SIM_Vesk::Instance();
   SIM_Relationship* r = player->FindRelationship(person);
-  if (!r) r = SIM_Relationship::Create(player, person);
-  r->ChangeStrength(boost);
-  report->relationshipBoost = boost;
+  // A guest who left the player's world during the evening (the friend who brought them was
+  // lost a moment ago) gets no new bond: nothing may hold on to someone who has gone.
+  const auto* npc = dynamic_cast<const SIM_NPC*>(person);
+  if (!r && !(npc && npc->IsRemoved())) r = SIM_Relationship::Create(player, person);
+  if (r) r->ChangeStrength(boost);
+  report->relationshipBoost = r ? boost : 0.0f;
 
   if (report->overall >= 0.5f && person->IsFriendOfPlayer()) {
     report->enjoyed = true;

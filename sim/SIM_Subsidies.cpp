@@ -1,8 +1,42 @@
-// STAND-IN: subsidies.
+// The characters the player pays for.
 #include "sim/SIM_Subsidies.h"
 
-#include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Vesk.h"
 
-void SIM_Subsidies::Clear() { TraceCall("SIM_Subsidies::Clear"); }
+namespace {
 
-void SIM_Subsidies::PayFor(int) { TraceCall("SIM_Subsidies::PayFor"); }
+std::vector<SIM_NPC*>& List() {
+  static std::vector<SIM_NPC*> list;
+  return list;
+}
+
+}  // namespace
+
+void SIM_Subsidies::Add(SIM_NPC* npc) {
+  ReportAssertion(npc != nullptr, "SIM_Subsidies", __LINE__);
+  if (npc) List().push_back(npc);
+}
+
+void SIM_Subsidies::Clear() { List().clear(); }
+
+const std::vector<SIM_NPC*>& SIM_Subsidies::All() { return List(); }
+
+void SIM_Subsidies::PayFor(int amount) {
+  const float money = static_cast<float>(amount);
+  const float boost = SIM_GlobalVariables::Instance().Get("GV_SUBSIDISED_REL_BOOST");
+  // A change of strength can drop a character, never delete one; walk a copy all the same.
+  const std::vector<SIM_NPC*> all = List();
+  for (SIM_NPC* npc : all) {
+    SIM_Finances::Instance().Spend(money);
+    npc->AddCash(money);
+    if (SIM_Relationship* r = npc->FindRelationship(SIM_Vesk::Instance())) {
+      r->ChangeStrength(boost);
+      r->AddBalance(money);
+    }
+  }
+}

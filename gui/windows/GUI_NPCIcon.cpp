@@ -1,6 +1,8 @@
 // The contact icons.
 #include "gui/windows/GUI_NPCIcon.h"
 
+#include "gui/windows/GUI_Romance.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +18,7 @@
 #include "gui/windows/GUI_DebugWatchers.h"
 #include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_NPC.h"
+#include "gui/windows/GUI_Romance.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
@@ -311,7 +314,8 @@ void DrawNPCIcons() {
   DrawNPCIconLinks();
   const std::vector<GUI_NPCIcon*> order = Icons();
   for (GUI_NPCIcon* icon : order) icon->Draw();
-  // The partner's heart beside the icon belongs to the romance windows.
+  // The partner's heart beside the icon.
+  GUI_RomanceIcon::Instance().Draw();
 }
 
 void DrawNPCIconNames() {
@@ -326,6 +330,8 @@ void NPCIconsUpdateHover() {
 }
 
 bool NPCIconsOnLeftClick() {
+  if (GUI_RomanceIcon::Instance().OnClick(GUI_Services::MouseX(), GUI_Services::MouseY()))
+    return true;
   bool taken = false;
   const std::vector<GUI_NPCIcon*> order = Icons();
   for (GUI_NPCIcon* icon : order)

@@ -1,6 +1,104 @@
-// STAND-IN: the not-enough-money dialog.
+// The no-money dialog.
 #include "gui/windows/GUI_NoMoneyDialog.h"
 
-#include "engine/CallTrace.h"
+#include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Services.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Subsidies.h"
+#include "sim/SIM_Vesk.h"
 
-void GUI_NoMoneyDialog::Open(SIM_SocialiseType*, SIM_NPC*) { TraceCall("GUI_NoMoneyDialog::Open"); }
+GUI_NoMoneyDialog* GUI_NoMoneyDialog::instance = nullptr;
+
+namespace {
+
+void OnSubsidise(void*) {
+  if (GUI_NoMoneyDialog* dialog = GUI_NoMoneyDialog::Instance()) dialog->Subsidise();
+}
+void OnReject(void*) {
+  if (GUI_NoMoneyDialog* dialog = GUI_NoMoneyDialog::Instance()) dialog->Reject();
+}
+
+}  // namespace
+
+void GUI_NoMoneyDialog::Open(SIM_SocialiseType* type, SIM_NPC* npc) {
+  ReportAssertion(npc != nullptr, "GUI_NoMoneyDialog", 85);
+  ReportAssertion(type != nullptr, "GUI_NoMoneyDialog", 86);
+  if (!npc || !type) return;
+  Close();
+  new GUI_NoMoneyDialog(type, npc);
+}
+
+void GUI_NoMoneyDialog::Close() { delete instance; }
+
+void GUI_NoMoneyDialog::CloseFor(const SIM_NPC* npc) {
+  if (instance && instance->npc_ == npc) Close();
+}
+
+int GUI_NoMoneyDialog::TotalCost(const SIM_SocialiseType* type) {
+  const int c = type->GetCost();
+  const int n = static_cast<int>(SIM_Subsidies::All().size());
+  const int p = type->hostCost > 0 ? type->hostCost : c;
+  return c * (n + 1) + p;
+}
+
+GUI_NoMoneyDialog::GUI_NoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc)
+    : GUI_Dialog(false), npc_(npc) {
+  instance = this;
+  SetSize(kWidth, kHeight);
+  CentreOnScreen();
+  UpdateClientRect();
+  SetTitle(Translate("NPC_NOTENOUGHMONEY_TITLE"));
+  GUI_WindowBase::Open();
+  MakeModal();
+  const auto cl = static_cast<float>(clientRect.left), cr = static_cast<float>(clientRect.right);
+  const auto cb = static_cast<float>(clientRect.bottom);
+  reject_ = new GUI_ButtonText(Translate("NPCNOMONEY_REJECT"), OnReject, nullptr);
+  reject_->SetRect(cl + 10, cb - 34, cl + 190, cb - 10);
+  AddButton(reject_);
+  subsidise_ = new GUI_ButtonText(Translate("NPCNOMONEY_SUBSIDISE"), OnSubsidise, nullptr);
+  subsidise_->SetRect(cr - 190, cb - 34, cr - 15, cb - 10);
+  AddButton(subsidise_);
+  portrait_.width = 80;
+  portrait_.height = 80;
+  text_ = Translate("NPCNOMONEY_TEXT");
+  ReplaceSubstring(text_, "<VESKSNAME>", SIM_Vesk::Instance()->GetForename());
+  const int total = TotalCost(type);
+  ReportAssertion(total > 0, "GUI_NoMoneyDialog", 61);
+  subsidise_->SetEnabled(static_cast<float>(total) <= SIM_Finances::Instance().GetCash());
+}
+
+GUI_NoMoneyDialog::~GUI_NoMoneyDialog() {
+  if (instance == this) instance = nullptr;
+}
+
+void GUI_NoMoneyDialog::Draw() {
+  if (!visible) return;
+  GUI_Dialog::Draw();
+  const auto cl = static_cast<float>(clientRect.left), cr = static_cast<float>(clientRect.right);
+  const auto ct = static_cast<float>(clientRect.top);
+  portrait_.SetPosition(cl + 50, ct + 50);
+  D3DEngine::Instance().SetTextureByName(npc_->GetPortrait());
+  portrait_.SetColour(255, 255, 255, 255);
+  portrait_.Draw();
+  const float r = portrait_.right;
+  GUI_Services::QueueText(r + 10, ct + 30, text_, "tahoma bold", 16, static_cast<int>(cr - r - 20),
+                          0, 255, 255, 255);
+  GUI_Services::FlushText();
+}
+
+void GUI_NoMoneyDialog::Subsidise() {
+  if (!subsidise_->IsEnabled()) return;
+  SIM_NPC* npc = npc_;
+  delete this;  // freed after the click
+  SIM_Subsidies::Add(npc);
+  GUI_SocialActivityChooser::AddInvitee(npc);
+}
+
+void GUI_NoMoneyDialog::Reject() { delete this; }

@@ -43,6 +43,7 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Rumour.h"
 #include "sim/SIM_Weather.h"
 
 namespace {
@@ -268,9 +269,9 @@ TEST_F(InGameTest, UnclaimedClicksReachTheIconsThenTheMailAndTheReviewAloneWhenS
   const int before = SIM_Statistics::Instance().GetInt(0);
   GUI_Services::SetMouseForTesting(500.0f, 400.0f, false);
   // A rumour item under the mouse: opening it asks for a rumour (there is none, so no window).
+  SIM_Rumour::DeleteAll();
   GUI_Email::AddRumour(nullptr)->MoveTo(480.0f, 390.0f);
   screen.OnLeftButtonDown();
-  EXPECT_TRUE(Called("SIM_Rumour::PickRandom"));
   EXPECT_TRUE(GUI_Email::Items().front()->IsOpened());
   GUI_Email::DeleteAll();
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(0), before + 1);

@@ -35,6 +35,11 @@
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_Rumour.h"
+#include "sim/SIM_SmallTalk.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "engine/ProcessBase.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Memory.h"
@@ -216,6 +221,12 @@ SaveGameData FullRecord() {
   d.hasJobStates = true;
   d.jobStates = {{"waiter_0", true, 2.5f, 3, false}, {"food_critic", false, -1.0f, 0, true}};
   d.legalCase = {true, 1.125f, "People vs Crane", 5, 2, 18.0f};
+  d.hasSocial = true;
+  d.invitations = {{3, "pub", 1, {3, 7}, false, true, true, 0, "Fancy <the> pub & a chat?"},
+                   {7, "bowling", 0, {7}, true, false, false, 20, ""}};
+  d.smallTalkTopics = {"SMALLTALK_DEFAULT", "SMALLTALK_PROMOTION"};
+  d.smallTalkNews = {{"SMALLTALK_PROMOTION", 3}};
+  d.rumours = {{"The <film> & the popcorn", 0}, {"Cheap eats", 1}};
   return d;
 }
 
@@ -260,7 +271,9 @@ TEST(SaveRecordTest, EveryTagIsSpeltAndPlacedAsTheFormatHasIt) {
       "parrotfood hamsterfood SIM_SIM max_acts acts misc TopSLID random weatherdays friendtoday "
       "portraitsused entertainment_jobs held entertainment_job rejectiontext specialty family "
       "level socialtovel prereqs prereq first below job_offers job_offer pool "
-      "success pending daysleft reason rejectionapplied";
+      "success pending daysleft reason rejectionapplied social invitations invitation inviter "
+      "kind guests guest accepted lapsed payoffer playercost text smalltalk topics topic news "
+      "days rumours rumour owner";
   const std::string text = SIM_SaveGame::Serialize(FullRecord());
   std::string found;
   std::set<std::string> seen;
@@ -594,6 +607,26 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   stream->Pay();
   UnlockAchievement("ACH_SCRE_SUC");
   UnlockAchievement("ACH_MUGGED");
+  // A romance under way, with a gift behind it; news in the small talk and a rumour.
+  SIM_NPC* partner = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer() && !SIM_Romance::Instance().IsPartner(npc)) partner = npc;
+  ASSERT_NE(partner, nullptr);
+  partner->FindRelationship(SIM_Vesk::Instance())->SetStrength(0.9f);  // well above the bust-up
+  SIM_Romance::Instance().SetPartner(partner);
+  SIM_Romance::Instance().GiveGift();
+  ProcessBase::ProcessAll();
+  SIM_SmallTalk::AddNews("SMALLTALK_PROMOTION", 3);
+  SIM_Rumour::Create("The <pier> & the cafe", SIM_Rumour::kRestaurants);
+  const int partnerSlid = partner->GetSLID();
+  const int romanceDays = SIM_Romance::Instance().GetDuration();
+  const float cynicism = SIM_Romance::Instance().GetCynicism();
+  ASSERT_GE(romanceDays, 1);
+  ASSERT_GT(cynicism, 0.0f);
+  const std::vector<std::string> topicsBefore = SIM_SmallTalk::Topics();
+  const size_t newsBefore = SIM_SmallTalk::AllNews().size();
+  const size_t rumoursBefore = SIM_Rumour::All().size();
+  const size_t invitationsBefore = SIM_SocialInvitation::All().size();
   const std::string songTitle = SIM_SongWriting::Instance().GetTitle();
   const float streamIncome = stream->GetIncome(), streamTotal = stream->GetTotal();
   const size_t streamsBefore = SIM_RoyaltyStream::All().size();
@@ -785,6 +818,16 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_EQ(stats.GetLifetimeSolo(), soloBefore);
   EXPECT_EQ(stats.GetLifetimeSocial(), socialBefore);
   EXPECT_EQ(stats.GetPastSolo(), pastSoloBefore);
+  // The romance, the small talk, the rumours and the day's invitations.
+  ASSERT_NE(SIM_Romance::Instance().GetPartner(), nullptr);
+  EXPECT_EQ(SIM_Romance::Instance().GetPartner()->GetSLID(), partnerSlid);
+  EXPECT_EQ(SIM_Romance::Instance().GetDuration(), romanceDays);
+  EXPECT_EQ(SIM_Romance::Instance().GetCynicism(), cynicism);
+  EXPECT_EQ(SIM_SmallTalk::Topics(), topicsBefore);
+  EXPECT_EQ(SIM_SmallTalk::AllNews().size(), newsBefore);
+  EXPECT_EQ(SIM_Rumour::All().size(), rumoursBefore);
+  EXPECT_EQ(SIM_Rumour::All().back()->GetText(), "The <pier> & the cafe");
+  EXPECT_EQ(SIM_SocialInvitation::All().size(), invitationsBefore);
 
   // Saved again at once, it is the same save, the person counter included.
   ASSERT_TRUE(SIM_SaveGame::Save("B"));
@@ -794,6 +837,11 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   PlayDays(30);
   ASSERT_TRUE(SIM_SaveGame::Save("tripped"));
   EXPECT_EQ(MaskPlayTime(ReadFile(saves.Path() / "tripped.xml")), MaskPlayTime(straight));
+
+  // Small talk straight after a load has the day's topics (and never divides by nothing).
+  ASSERT_TRUE(SIM_LoadGame::Load("A"));
+  EXPECT_EQ(SIM_SmallTalk::Topics(), topicsBefore);
+  EXPECT_FALSE(SIM_SmallTalk::GetLine(SIM_Romance::Instance().GetPartner()).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, SaveRoundTripTest, ::testing::Values(0, 30, 400));

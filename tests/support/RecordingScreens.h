@@ -116,7 +116,14 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowMessage(const std::string& text, const std::string& title) override {
     Record("ShowMessage " + text + "|" + title);
   }
-  void DeleteNPCViews(SIM_NPC* npc) override { icons_.erase(npc); }
+  void DeleteNPCViews(SIM_NPC* npc) override {
+    icons_.erase(npc);
+    SIM_HeadlessScreens::DeleteNPCViews(npc);
+  }
+  void OpenRomanticOffer(SIM_NPC* npc) override {
+    Record("GUI_RomanticOffer::Open");
+    SIM_HeadlessScreens::OpenRomanticOffer(npc);
+  }
   void OpenSurfWeb() override {
     Record("GUI_SurfWeb::Open");
     SIM_HeadlessScreens::OpenSurfWeb();

@@ -1,0 +1,280 @@
+// The invitation window, the no-money dialog and the romance windows in a started game, driven
+// by input events as a player clicks them.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/CInput.h"
+#include "app/Game.h"
+#include "engine/D3DEngine.h"
+#include "engine/GdiText.h"
+#include "engine/Timer.h"
+#include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Email.h"
+#include "gui/GUI_GUI.h"
+#include "gui/GUI_GameModeBase.h"
+#include "gui/GUI_HintHelp.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_Services.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_Romance.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SocialInvitation.h"
+#include "engine/Utilities.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Subsidies.h"
+#include "sim/SIM_Vesk.h"
+
+namespace guitest {
+namespace {
+
+class RomanceWindowsTest : public PlayTest {
+ protected:
+  void TearDown() override {
+    GUI_SocialInvitation::CloseAll();
+    GUI_NoMoneyDialog::Close();
+    GUI_RomanticOffer::Close();
+    GUI_RomanceSummary::Close();
+    GUI_SocialActivityChooser::Close();
+    GUI_PostMortem::Close();
+    SIM_Romance::Reset();
+    PlayTest::TearDown();
+  }
+  void Frame() {
+    clock.Advance(16);
+    D3DEngine::Instance().BeginRender();
+    CInput::Instance().Update();
+    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+    ASSERT_NE(mode, nullptr);
+    mode->Update();
+    mode->Draw();
+    D3DEngine::Instance().EndScene();
+    FlushGdiText(-1);
+    D3DEngine::Instance().Flip();
+  }
+  void CloseHints() {
+    for (int i = 0; i < 20 && GUI_HintHelp::IsAnyOpen(); ++i) {
+      Frame();
+      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
+    }
+  }
+  void StartGame() {
+    SIM_GameConfig::Instance().Reset();
+    GUI_MenuNew& menu = GUI_MenuNew::Instance();
+    menu.BuildAvatarList();
+    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    Frame();
+    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    Frame();
+    ClickOn(menu.NextButton());
+    Frame();
+    ClickOn(menu.StartButton());
+    for (int i = 0; i < 200; ++i) Frame();
+    ClickOn(GUI_MenuIntro::Instance().StartButton());
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+    Frame();
+    CloseHints();
+  }
+  static SIM_NPC* AFriend(size_t skip = 0) {
+    for (SIM_NPC* npc : SIM_NPC::All())
+      if (npc->IsFriendOfPlayer() && skip-- == 0) return npc;
+    return nullptr;
+  }
+  ManualTimerClock clock;
+};
+
+TEST_F(RomanceWindowsTest, AnInvitationArrivesByMailAndAcceptingItRunsTheEvening) {
+  StartGame();
+  ASSERT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  SIM_NPC* host = AFriend();
+  ASSERT_NE(host, nullptr);
+  host->SetCash(500.0f);
+  SIM_SocialiseType* pub = SIM_SocialiseType::FindByName("pub");
+  ASSERT_NE(pub, nullptr);
+  SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, pub, 0);
+  invitation->AddGuest(host);
+  invitation->BuildText();
+  Screens().AddInvitation(invitation);
+  ASSERT_FALSE(GUI_Email::Items().empty());
+  GUI_Email* item = GUI_Email::Items().back();
+  for (int i = 0; i < 60; ++i) Frame();
+  ClickOn(item);
+  CloseHints();
+  GUI_SocialInvitation* window = GUI_SocialInvitation::Instance();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->GetInvitation(), invitation);
+  std::string title = Translate("SOCIAL_INVITATION");
+  ReplaceSubstring(title, "<INVITEE>", host->GetFullName());
+  if (title.size() > 37) title = title.substr(0, 37) + "...";
+  EXPECT_EQ(window->GetTitle(), title);
+  ASSERT_EQ(window->GuestButtons().size(), 1u);
+
+  // Short of the money: the label says so and a click does nothing.
+  SIM_Finances::Instance().SetCash(1.0f);
+  Frame();
+  EXPECT_EQ(window->AcceptButton()->GetText(), Translate("INSUFFICIENT_CASH"));
+  EXPECT_FALSE(window->AcceptButton()->IsEnabled());
+  ClickOn(window->AcceptButton());
+  EXPECT_EQ(GUI_SocialInvitation::Instance(), window);
+  EXPECT_TRUE(invitation->IsOpen());
+  // With the money it reads as it should; once the day is over it is disabled again.
+  SIM_Finances::Instance().SetCash(500.0f);
+  Frame();
+  EXPECT_EQ(window->AcceptButton()->GetText(), Translate("ACCEPT_INVITE"));
+  EXPECT_TRUE(window->AcceptButton()->IsEnabled());
+  SIM_SIM::Instance().SetPhase(PHASE_DAYOVER);
+  Frame();
+  EXPECT_FALSE(window->AcceptButton()->IsEnabled());
+  SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
+  CloseHints();
+  Frame();
+
+  const int used = SIM_SIM::Instance().GetActsUsed();
+  ClickOn(window->AcceptButton());
+  EXPECT_TRUE(invitation->IsAccepted());
+  EXPECT_TRUE(GUI_SocialInvitation::All().empty());  // every invitation window closes
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used + 1);
+  EXPECT_TRUE(GUI_PostMortem::IsOpen());  // the evening's report
+  for (const GUI_Email* left : GUI_Email::Items()) EXPECT_NE(left->GetData(), invitation);
+}
+
+TEST_F(RomanceWindowsTest, AFriendWhoCannotPayIsSubsidisedAndTheEveningPaysForThem) {
+  StartGame();
+  ClickOn(GUI_ControlPanel::Instance().SocialButton());
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  ASSERT_NE(chooser, nullptr);
+  CloseHints();
+  // A kind with a price, for two or more.
+  for (size_t i = 0; i < chooser->Available().size(); ++i) {
+    const SIM_SocialiseType* t = chooser->Current();
+    // A plain evening: a venue's kind waits for its own window before anyone pays.
+    const bool plain = t->category == "GAME" || t->category == "NIGHTCLUB";
+    if (plain && t->minGuests <= 2 && t->GetCost() > 0 && t->hostCost == 0) break;
+    Key(205);
+  }
+  SIM_SocialiseType* type = chooser->Current();
+  ASSERT_GT(type->GetCost(), 0);
+  SIM_NPC* guest = AFriend();
+  ASSERT_NE(guest, nullptr);
+  guest->SetCash(0.0f);
+  SIM_Finances::Instance().SetCash(500.0f);
+  const auto& r = chooser->GetRect();
+  MoveMouse(r.left + 50, r.top + 50);
+  GUI_SocialActivityChooser::DropPerson(guest);
+  GUI_NoMoneyDialog* dialog = GUI_NoMoneyDialog::Instance();
+  ASSERT_NE(dialog, nullptr) << type->GetName();
+  EXPECT_TRUE(dialog->IsModal());
+  EXPECT_EQ(dialog->GetCloseButton(), nullptr);
+  EXPECT_EQ(dialog->GetText().find("<VESKSNAME>"), std::string::npos);
+  EXPECT_TRUE(chooser->Invitees().empty());
+  Frame();
+  ClickOn(dialog->SubsidiseButton());
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  ASSERT_EQ(SIM_Subsidies::All().size(), 1u);
+  ASSERT_EQ(chooser->Invitees().size(), 1u);
+  EXPECT_EQ(chooser->Invitees().front(), guest);
+
+  CloseHints();
+  Frame();
+  ASSERT_TRUE(chooser->StartButton()->IsEnabled());
+  ClickOn(chooser->StartButton());
+  const float cost = static_cast<float>(type->GetCost());
+  // The player's own share and the guest's, which went into the guest's pocket first.
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - 2.0f * cost);
+  EXPECT_FLOAT_EQ(guest->GetCash(), cost);
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+
+  // Too little money: the dialog offers no subsidy, and Reject leaves.
+  GUI_PostMortem::Close();
+  Frame();
+  SIM_Finances::Instance().SetCash(static_cast<float>(GUI_NoMoneyDialog::TotalCost(type)) - 0.01f);
+  GUI_NoMoneyDialog::Open(type, guest);
+  EXPECT_FALSE(GUI_NoMoneyDialog::Instance()->SubsidiseButton()->IsEnabled());
+  CloseHints();
+  Frame();
+  ClickOn(GUI_NoMoneyDialog::Instance()->RejectButton());
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+}
+
+TEST_F(RomanceWindowsTest, AnOfferAcceptedPutsAHeartByThePartnerWhoseSummaryEndsIt) {
+  StartGame();
+  SIM_NPC* first = AFriend();
+  SIM_NPC* npc = AFriend(1);
+  ASSERT_NE(npc, nullptr);
+  SIM_Romance::Instance().OfferRomance(first);
+  SIM_Romance::Instance().OfferRomance(npc);  // a second offer replaces the first
+  GUI_RomanticOffer* offer = GUI_RomanticOffer::Instance();
+  ASSERT_NE(offer, nullptr);
+  EXPECT_EQ(offer->GetNpc(), npc);
+  EXPECT_TRUE(offer->IsModal());
+  EXPECT_EQ(offer->GetCloseButton(), nullptr);
+  Frame();
+  EXPECT_FALSE(GUI_RomanceIcon::Instance().Drawn());  // no partner, no heart
+  CloseHints();
+  ClickOn(offer->AcceptButton());
+  EXPECT_EQ(GUI_RomanticOffer::Instance(), nullptr);
+  ASSERT_TRUE(SIM_Romance::Instance().IsPartner(npc));
+
+  Frame();
+  GUI_RomanceIcon& heart = GUI_RomanceIcon::Instance();
+  ASSERT_TRUE(heart.Drawn());
+  Click(static_cast<int>(heart.CentreX()), static_cast<int>(heart.CentreY()));
+  GUI_RomanceSummary* summary = GUI_RomanceSummary::Instance();
+  ASSERT_NE(summary, nullptr);
+  EXPECT_NE(summary->NameLine().find(npc->GetFullName()), std::string::npos);
+  EXPECT_EQ(summary->DurationLine().find("<DAYS>"), std::string::npos);
+  CloseHints();
+  Frame();
+  ClickOn(summary->DumpButton());
+  EXPECT_EQ(GUI_RomanceSummary::Instance(), nullptr);
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+  EXPECT_TRUE(npc->IsRemoved());
+  Frame();
+  EXPECT_FALSE(heart.Drawn());
+
+  // Rejecting an offer leaves that person unattracted.
+  SIM_NPC* other = AFriend();
+  other->SetAttraction(0.7f);
+  SIM_Romance::Instance().OfferRomance(other);
+  CloseHints();
+  ClickOn(GUI_RomanticOffer::Instance()->RejectButton());
+  EXPECT_EQ(other->GetAttraction(), 0.0f);
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(RomanceWindowsTest, ASummaryOpenWhenTheNextDayLosesThePartnerCloses) {
+  StartGame();
+  SIM_NPC* npc = AFriend();
+  ASSERT_NE(npc, nullptr);
+  SIM_Romance::Instance().SetPartner(npc);
+  SIM_Relationship* r = SIM_Vesk::Instance()->FindRelationship(npc);
+  ASSERT_NE(r, nullptr);
+  r->SetStrength(SIM_GlobalVariables::Instance().Get("GV_ROMANCE_BUSTUP_THRESHHOLD") + 0.001f);
+  GUI_RomanceSummary::Open();
+  ASSERT_NE(GUI_RomanceSummary::Instance(), nullptr);
+  SIM_SIM::Instance().NextDay();  // the day's fading takes the bond below the bust-up
+  EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+  EXPECT_EQ(GUI_RomanceSummary::Instance(), nullptr);
+  for (int i = 0; i < 3; ++i) Frame();  // and nothing draws the partner that was
+}
+
+}  // namespace
+}  // namespace guitest
