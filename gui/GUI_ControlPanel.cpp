@@ -3,7 +3,6 @@
 
 #include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
-#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Frame.h"
@@ -54,8 +53,8 @@ void GUI_ControlPanel::CreateIfNeeded() {
 
 bool GUI_ControlPanel::Exists() { return g_panel != nullptr; }
 
-// STAND-IN: the panel's end-of-day state.
-void GUI_ControlPanel::OnActsUsedUp() { TraceCall("GUI_ControlPanel::OnActsUsedUp"); }
+// Nothing to do when the day's last slot goes: the next frame draws the panel's new state.
+void GUI_ControlPanel::OnActsUsedUp() {}
 
 void GUI_ControlPanel::AskQuit() {
   ShowConfirm(Translate("CONFIRM_ATTEMPT_QUIT_TITLE"), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"),
