@@ -26,6 +26,9 @@ const std::string& SIM_AvatarDescription::GetText() { return Instance().descript
 void SIM_AvatarDescription::GatherAdjectives() {
   ClearAdjectives();
   for (const SIM_Attribute* attribute : SIM_Attribute::All()) {
+    // The underscored values mirror others (energy is tiredness turned round, sobriety the
+    // alcohol): describing them as well would say one thing twice.
+    if (attribute->GetName().starts_with('_')) continue;
     const float v = attribute->GetValue();
     const bool high = v > 0.5f;
     const std::string& key =

@@ -223,6 +223,10 @@ TEST_F(AvatarDescriptionTest, TheTwoStrongestCandidatesAndTheJobFillTheTemplate)
     EXPECT_NE(adjective, Translate("DESC_RECLUSIVE"));
   }
 
+  // A sober player is called sober once: the sobriety that mirrors the alcohol says nothing.
+  for (const auto& candidate : description.Candidates())
+    EXPECT_NE(candidate.first, Translate("ATTR_SOBRIETY_HIGH"));
+
   // The drinking flag the alcohol sets is the one read.
   SetGlobalValue("alcoholic", 1.0f);
   description.GatherAdjectives();
