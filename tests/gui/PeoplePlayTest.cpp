@@ -54,7 +54,7 @@ namespace {
 
 constexpr int kEscape = 1, kRight = 205, kB = 48, kM = 50;
 
-class PeoplePlayTest : public PlayTest {
+class PeoplePlayTest : public MenuPlayTest {
  protected:
   void TearDown() override {
     GUI_SocialActivityChooser::Close();
@@ -63,18 +63,6 @@ class PeoplePlayTest : public PlayTest {
     KeyUp(kB);
     KeyUp(kM);
     PlayTest::TearDown();
-  }
-  void Frame() {
-    clock.Advance(16);
-    D3DEngine::Instance().BeginRender();
-    CInput::Instance().Update();
-    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
-    ASSERT_NE(mode, nullptr);
-    mode->Update();
-    mode->Draw();
-    D3DEngine::Instance().EndScene();
-    FlushGdiText(-1);
-    D3DEngine::Instance().Flip();
   }
   // A frame whose picture stays in the back buffer to be read.
   void DrawWithoutPresent() {
@@ -85,29 +73,6 @@ class PeoplePlayTest : public PlayTest {
     GUI_GUI::Instance().Draw();
     D3DEngine::Instance().EndScene();
     FlushGdiText(-1);
-  }
-  void CloseHints() {
-    while (GUI_HintHelp::IsAnyOpen()) {
-      Frame();
-      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
-    }
-  }
-  void StartGame() {
-    SIM_GameConfig::Instance().Reset();
-    GUI_MenuNew& menu = GUI_MenuNew::Instance();
-    menu.BuildAvatarList();
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
-    Frame();
-    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
-    Frame();
-    ClickOn(menu.NextButton());
-    Frame();
-    ClickOn(menu.StartButton());
-    for (int i = 0; i < 200; ++i) Frame();
-    ClickOn(GUI_MenuIntro::Instance().StartButton());
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
-    Frame();
-    CloseHints();
   }
   void KeyDown(int scanCode) { Key(scanCode); }
   void KeyUp(int scanCode) {
@@ -145,7 +110,6 @@ class PeoplePlayTest : public PlayTest {
                                              [person](GUI_NPC* w) { return w->GetPerson() == person; }));
   }
 
-  ManualTimerClock clock;
 };
 
 TEST_F(PeoplePlayTest, FriendsWindowsDragAndTheStandingScreenByInputAlone) {

@@ -4,6 +4,13 @@
 #include "app/CInput.h"
 #include "app/Game.h"
 #include "engine/CallTrace.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_MenuNew.h"
+#include "gui/GUI_MenuMain.h"
+#include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_GameModeBase.h"
+#include "engine/GdiText.h"
+#include "engine/D3DEngine.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
@@ -113,6 +120,46 @@ int PlayTest::TracedCount(const std::string& call) {
 void PlayTest::InGameFrame() {
   GUI_GUI::Instance().Update();
   GUI_GUI::Instance().Draw();
+}
+
+void MenuPlayTest::Frame() {
+  clock.Advance(16);
+  D3DEngine::Instance().BeginRender();
+  CInput::Instance().Update();
+  GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
+  ASSERT_NE(mode, nullptr);
+  mode->Update();
+  mode->Draw();
+  D3DEngine::Instance().EndScene();
+  FlushGdiText(-1);
+  D3DEngine::Instance().Flip();
+}
+
+void MenuPlayTest::CloseHints() {
+  // Bounded, so a hint that will not close fails the test instead of hanging it.
+  for (int i = 0; i < 20 && GUI_HintHelp::IsAnyOpen(); ++i) {
+    Frame();
+    ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
+  }
+}
+
+void MenuPlayTest::StartGame() {
+  SIM_GameConfig::Instance().Reset();
+  GUI_MenuNew& menu = GUI_MenuNew::Instance();
+  menu.BuildAvatarList();
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  Frame();
+  ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+  Frame();
+  ClickOn(menu.NextButton());
+  Frame();
+  ClickOn(menu.StartButton());
+  for (int i = 0; i < 200; ++i) Frame();
+  ClickOn(GUI_MenuIntro::Instance().StartButton());
+  ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  Frame();
+  CloseHints();
 }
 
 }  // namespace guitest

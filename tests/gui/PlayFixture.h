@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "engine/Timer.h"
 #include "gui/GuiFixture.h"
 #include "support/TestSupport.h"
 
@@ -32,6 +33,20 @@ class PlayTest : public GuiTest {
 
   testsupport::TempDir user;
   testsupport::ScopedChdir source{TOVEL_SOURCE_DIR};
+};
+
+// A play test that goes through the game's own modes: each frame is the whole frame of the
+// current mode on the test's clock, and a new game starts from the main menu by its buttons.
+class MenuPlayTest : public PlayTest {
+ protected:
+  // One frame of the current mode, 16 ms on.
+  void Frame();
+  // Closes every one-time hint by its button.
+  void CloseHints();
+  // From the main menu to the first day of a new game.
+  void StartGame();
+
+  ManualTimerClock clock;
 };
 
 }  // namespace guitest

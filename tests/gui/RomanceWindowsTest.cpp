@@ -45,7 +45,7 @@
 namespace guitest {
 namespace {
 
-class RomanceWindowsTest : public PlayTest {
+class RomanceWindowsTest : public MenuPlayTest {
  protected:
   void TearDown() override {
     GUI_SocialInvitation::CloseAll();
@@ -57,48 +57,11 @@ class RomanceWindowsTest : public PlayTest {
     SIM_Romance::Reset();
     PlayTest::TearDown();
   }
-  void Frame() {
-    clock.Advance(16);
-    D3DEngine::Instance().BeginRender();
-    CInput::Instance().Update();
-    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
-    ASSERT_NE(mode, nullptr);
-    mode->Update();
-    mode->Draw();
-    D3DEngine::Instance().EndScene();
-    FlushGdiText(-1);
-    D3DEngine::Instance().Flip();
-  }
-  void CloseHints() {
-    for (int i = 0; i < 20 && GUI_HintHelp::IsAnyOpen(); ++i) {
-      Frame();
-      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
-    }
-  }
-  void StartGame() {
-    SIM_GameConfig::Instance().Reset();
-    GUI_MenuNew& menu = GUI_MenuNew::Instance();
-    menu.BuildAvatarList();
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
-    Frame();
-    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
-    Frame();
-    ClickOn(menu.NextButton());
-    Frame();
-    ClickOn(menu.StartButton());
-    for (int i = 0; i < 200; ++i) Frame();
-    ClickOn(GUI_MenuIntro::Instance().StartButton());
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
-    Frame();
-    CloseHints();
-  }
   static SIM_NPC* AFriend(size_t skip = 0) {
     for (SIM_NPC* npc : SIM_NPC::All())
       if (npc->IsFriendOfPlayer() && skip-- == 0) return npc;
     return nullptr;
   }
-  ManualTimerClock clock;
 };
 
 TEST_F(RomanceWindowsTest, AnInvitationArrivesByMailAndAcceptingItRunsTheEvening) {

@@ -43,50 +43,13 @@ namespace {
 
 constexpr int kReturn = 28, kLeft = 203, kRight = 205;
 
-class SocialEveningTest : public PlayTest {
+class SocialEveningTest : public MenuPlayTest {
  protected:
   void TearDown() override {
     GUI_SocialActivityChooser::Close();
     GUI_PostMortem::Close();
     GUI_Services::SetRecording(false);
     PlayTest::TearDown();
-  }
-  void Frame() {
-    clock.Advance(16);
-    D3DEngine::Instance().BeginRender();
-    CInput::Instance().Update();
-    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
-    ASSERT_NE(mode, nullptr);
-    mode->Update();
-    mode->Draw();
-    D3DEngine::Instance().EndScene();
-    FlushGdiText(-1);
-    D3DEngine::Instance().Flip();
-  }
-  void CloseHints() {
-    while (GUI_HintHelp::IsAnyOpen()) {
-      Frame();
-      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
-    }
-  }
-  // From the main menu to the first day of a new game.
-  void StartGame() {
-    SIM_GameConfig::Instance().Reset();
-    GUI_MenuNew& menu = GUI_MenuNew::Instance();
-    menu.BuildAvatarList();
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
-    Frame();
-    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
-    Frame();
-    ClickOn(menu.NextButton());
-    Frame();
-    ClickOn(menu.StartButton());
-    for (int i = 0; i < 200; ++i) Frame();
-    ClickOn(GUI_MenuIntro::Instance().StartButton());
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
-    Frame();
-    CloseHints();
   }
   // Drops a person with the mouse at (x, y), as a dragged contact icon does when released.
   void Drop(SIM_Person* person, float x, float y) {
@@ -98,7 +61,6 @@ class SocialEveningTest : public PlayTest {
       if (item.text == text) return true;
     return false;
   }
-  ManualTimerClock clock;
 };
 
 TEST_F(SocialEveningTest, FromTheSocialButtonToTheReportAndBack) {

@@ -47,7 +47,7 @@
 namespace guitest {
 namespace {
 
-class YearEndPlayTest : public PlayTest {
+class YearEndPlayTest : public MenuPlayTest {
  protected:
   void TearDown() override {
     GUI_SpecialEvent::Close();
@@ -55,43 +55,6 @@ class YearEndPlayTest : public PlayTest {
     GUI_Promotion::Close();
     SIM_Statistics::Instance().StartPlayTimer();
     PlayTest::TearDown();
-  }
-  void Frame() {
-    clock.Advance(16);
-    D3DEngine::Instance().BeginRender();
-    CInput::Instance().Update();
-    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
-    ASSERT_NE(mode, nullptr);
-    mode->Update();
-    mode->Draw();
-    D3DEngine::Instance().EndScene();
-    FlushGdiText(-1);
-    D3DEngine::Instance().Flip();
-  }
-  void CloseHints() {
-    while (GUI_HintHelp::IsAnyOpen()) {
-      Frame();
-      ClickOn(GUI_HintHelp::OpenHints().front()->Buttons().front());
-    }
-  }
-  // From the main menu to the first day of a new game.
-  void StartGame() {
-    SIM_GameConfig::Instance().Reset();
-    GUI_MenuNew& menu = GUI_MenuNew::Instance();
-    menu.BuildAvatarList();
-    Game::Instance().SetMode(GAMEMODE_MAINMENU);
-    Frame();
-    ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
-    Frame();
-    ClickOn(menu.NextButton());
-    Frame();
-    ClickOn(menu.StartButton());
-    for (int i = 0; i < 200; ++i) Frame();
-    ClickOn(GUI_MenuIntro::Instance().StartButton());
-    ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
-    Frame();
-    CloseHints();
   }
   // The day's slots are spent; the next-day button is pressed.
   void PressNextDay() {
@@ -112,7 +75,6 @@ class YearEndPlayTest : public PlayTest {
   static bool Recorded(const std::vector<std::string>& list, const std::string& what) {
     return std::find(list.begin(), list.end(), what) != list.end();
   }
-  ManualTimerClock clock;
 };
 
 TEST_F(YearEndPlayTest, TheReviewShowsTheYearAndItsContinueStartsTheNextOne) {
