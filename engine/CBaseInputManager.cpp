@@ -151,12 +151,18 @@ void CBaseInputManager::GetMouseData() {
 }
 
 void CBaseInputManager::GetKeyboardData() {
-  keys = liveKeys_;
+  // Each press is handled with the keys as they were when it came, so a combination typed
+  // within one frame (Alt down, Return, Alt up) still reads Alt as held.
   while (!keyboardEvents_.empty()) {
     const plat::Event e = keyboardEvents_.front();
     keyboardEvents_.pop_front();
-    if (e.type == plat::EventType::KeyDown && e.key > 0 && e.key < 256) OnKeyDown(e.key);
+    if (e.key <= 0 || e.key >= 256) continue;
+    const bool down = e.type == plat::EventType::KeyDown;
+    keys[static_cast<size_t>(e.key)] = down ? 0x80 : 0;
+    if (down) OnKeyDown(e.key);
   }
+  // Events dropped from a full buffer leave no stale key behind.
+  keys = liveKeys_;
 }
 
 void CBaseInputManager::OnLeftButtonDown() {

@@ -216,6 +216,24 @@ TEST_F(InputTest, KeysReportPressesAndKeepTheirState) {
   EXPECT_TRUE(input.IsKeyDown(42));
   EXPECT_FALSE(input.IsKeyDown(-1));
   EXPECT_FALSE(input.IsKeyDown(256));
+  // A key pressed and released within one frame was held for the presses between.
+  class AltWatcher : public RecordingInput {
+   public:
+    void OnKeyDown(int scanCode) override {
+      if (scanCode == 28) altHeldOnReturn = IsKeyDown(56);
+    }
+    bool altHeldOnReturn = false;
+  } watcher;
+  watcher.Init(nullptr);
+  for (const auto& [key, down] : {std::pair{56, true}, {28, true}, {28, false}, {56, false}}) {
+    plat::Event e;
+    e.type = down ? plat::EventType::KeyDown : plat::EventType::KeyUp;
+    e.key = key;
+    watcher.QueueEvent(e);
+  }
+  watcher.Update();
+  EXPECT_TRUE(watcher.altHeldOnReturn);
+  EXPECT_FALSE(watcher.IsKeyDown(56));
   // The buffer holds 32 events: the oldest go.
   input.calls.clear();
   for (int i = 0; i < 40; ++i) Key(2 + (i % 10), i % 2 == 0);
