@@ -1,8 +1,6 @@
 // The end-game screen.
 #include "gui/windows/GUI_EndGame.h"
 
-#include <cstdio>
-
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
@@ -13,6 +11,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Shell.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_Statistics.h"
 
 namespace {
@@ -158,17 +157,8 @@ void GUI_EndGame::Draw() {
       if (button) button->SetVisible(true);
     DrawButtons();
   }
-  GUI_Services::QueueText(0, 200 * s, Translate("ENDGAME_TITLE"), "tahoma bold", 26,
-                          static_cast<int>(w), 1, 255, 255, 255);
-  if (timer_.elapsed >= kVerdictMs)
-    GUI_Services::QueueText(150, 240 * s, verdict_, "tahoma bold", 16, static_cast<int>(w - 400), 0,
-                            255, 255, 255);
+  GUI_YearlyReview::QueueHeading("ENDGAME_TITLE", verdict_, timer_.elapsed);
   if (timer_.elapsed >= kFiguresMs) {
-    char earned[256];
-    std::snprintf(earned, sizeof earned, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
-                  static_cast<double>(SIM_Statistics::Instance().GetFloat(0)));
-    GUI_Services::QueueText(0, 300 * s, earned, "tahoma bold", 20, static_cast<int>(w), 1, 255,
-                            255, 255);
     for (const Row& row : rows_) {
       GUI_Services::QueueText(row.x, row.y, row.label, "tahoma", 14, 0, 0, 255, 255, 255);
       GUI_Services::QueueText(row.x + 200, row.y, ":" + std::to_string(row.value), "tahoma", 14, 0,

@@ -18,6 +18,23 @@ void OnContinue(void*) { GUI_YearlyReview::Instance()->Close(); }
 
 }  // namespace
 
+void GUI_YearlyReview::QueueHeading(const char* titleKey, const std::string& verdict,
+                                    double elapsed) {
+  const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
+  const float s = w / 1024.0f;
+  GUI_Services::QueueText(0, 200 * s, Translate(titleKey), "tahoma bold", 26, static_cast<int>(w),
+                          1, 255, 255, 255);
+  if (elapsed >= kVerdictMs)
+    GUI_Services::QueueText(150, 240 * s, verdict, "tahoma bold", 16, static_cast<int>(w - 400), 0,
+                            255, 255, 255);
+  if (elapsed < kFiguresMs) return;
+  char earned[256];
+  std::snprintf(earned, sizeof earned, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
+                static_cast<double>(SIM_Statistics::Instance().GetFloat(0)));
+  GUI_Services::QueueText(0, 300 * s, earned, "tahoma bold", 20, static_cast<int>(w), 1, 255, 255,
+                          255);
+}
+
 GUI_YearlyReview* GUI_YearlyReview::Instance() {
   // Never deleted: the window manager may hold it until the program ends.
   static GUI_YearlyReview* review = new GUI_YearlyReview();
@@ -113,17 +130,8 @@ void GUI_YearlyReview::Draw() {
     continue_->SetVisible(true);
     DrawButtons();
   }
-  GUI_Services::QueueText(0, 200 * s, Translate("YEAR_REVIEW_TITLE"), "tahoma bold", 26,
-                          static_cast<int>(w), 1, 255, 255, 255);
-  if (timer_.elapsed >= kVerdictMs)
-    GUI_Services::QueueText(150, 240 * s, verdict_, "tahoma bold", 16, static_cast<int>(w - 400), 0,
-                            255, 255, 255);
+  QueueHeading("YEAR_REVIEW_TITLE", verdict_, timer_.elapsed);
   if (timer_.elapsed >= kFiguresMs) {
-    char earned[256];
-    std::snprintf(earned, sizeof earned, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
-                  static_cast<double>(SIM_Statistics::Instance().GetFloat(0)));
-    GUI_Services::QueueText(0, 300 * s, earned, "tahoma bold", 20, static_cast<int>(w), 1, 255,
-                            255, 255);
     DrawShare(socialisingLabel_, 350 * s, shares_.socialising, s);
     DrawShare(aloneLabel_, 350 * s + 40, shares_.alone, s);
     DrawShare(classesLabel_, 350 * s + 80, shares_.classes, s);

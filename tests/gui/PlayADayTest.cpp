@@ -43,22 +43,10 @@ namespace {
 
 constexpr int kBackspace = 14, kR = 19, kO = 24, kS = 31, kReturn = 28, kRight = 205;
 
-class PlayADayTest : public PlayTest {
+// Frames are the steps of Game::Frame (which does nothing once an earlier test in the process
+// has shut the game down): input, the mode's update and draw, the text, the present.
+class PlayADayTest : public MenuPlayTest {
  protected:
-  // The steps of Game::Frame (which does nothing once an earlier test in the process has
-  // shut the game down): input, the mode's update and draw, the text, the present.
-  void Frame() {
-    clock.Advance(16);
-    D3DEngine::Instance().BeginRender();
-    CInput::Instance().Update();
-    GUI_GameModeBase* mode = Game::Instance().GetCurrentMode();
-    ASSERT_NE(mode, nullptr);
-    mode->Update();
-    mode->Draw();
-    D3DEngine::Instance().EndScene();
-    FlushGdiText(-1);
-    D3DEngine::Instance().Flip();
-  }
   // Closes the hints and the message boxes (a new friend's picture message) the way a player
   // does, with their close buttons.
   void CloseHints() {
@@ -80,7 +68,6 @@ class PlayADayTest : public PlayTest {
     return nullptr;
   }
   int messagesClosed = 0;
-  ManualTimerClock clock;
 };
 
 TEST_F(PlayADayTest, FromTheMainMenuThroughSevenDays) {
