@@ -96,6 +96,15 @@ class GUI_Email : public GUI_BaseElement {
   float GetTargetX() const { return targetX_; }
   // The icon the item shows now.
   const char* GetIcon(bool hover) const;
+  // A character's message or a picture message's text; a picture message's title and picture.
+  const std::string& GetText() const { return text_; }
+  const std::string& GetTitle() const { return title_; }
+  const std::string& GetPicture() const { return picture_; }
+  // An item made again after a load looks as it did: opened or not, envelope or telephone.
+  void RestoreLook(bool opened, bool laptop) {
+    opened_ = opened;
+    laptop_ = laptop;
+  }
 
  private:
   GUI_Email(void* data, GUI_EmailType type);

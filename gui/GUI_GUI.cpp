@@ -134,7 +134,8 @@ void GUI_GUI::StartGame() {
   if (GUI_SocialTovel::IsShown()) GUI_SocialTovel::Close();
   // Whatever held the keys is gone now.
   keyCapture_ = nullptr;
-  GUI_Email::DeleteAll();
+  // The mail stays: the world's reset took the last game's, and a loaded game's day brought
+  // its own back.
   // The status panels, registered once per game, and their texts' once-a-frame drawing.
   GUI_Date::Instance()->SetUp();
   if (GUI_Weather* weather = GUI_Weather::Instance()) weather->Layout();

@@ -130,6 +130,80 @@ void GUI_SimScreens::CloseSocialInvitations() { GUI_SocialInvitation::CloseAll()
 void GUI_SimScreens::ClosePostMortem() { GUI_PostMortem::Close(); }
 void GUI_SimScreens::DeleteAllEmail() { GUI_Email::DeleteAll(); }
 
+std::vector<SIM_MailItem> GUI_SimScreens::ListMail() {
+  std::vector<SIM_MailItem> items;
+  for (const GUI_Email* email : GUI_Email::Items()) {
+    SIM_MailItem& item = items.emplace_back();
+    item.kind = static_cast<SIM_MailItem::Kind>(email->GetType());
+    void* data = email->GetData();
+    switch (email->GetType()) {
+      case EMAIL_JOBUNLOCK:
+      case EMAIL_RUMOUR:
+      case EMAIL_NPCMESSAGE:
+      case EMAIL_NEWFRIEND:
+        item.npc = static_cast<SIM_NPC*>(data);
+        break;
+      case EMAIL_JOBOFFER:
+        item.offer = static_cast<SIM_JobOffer*>(data);
+        break;
+      case EMAIL_INVITATION:
+        item.invitation = static_cast<SIM_SocialInvitation*>(data);
+        break;
+      case EMAIL_ROYALTYREPORT:
+        item.royalty = static_cast<SIM_RoyaltyStream*>(data);
+        break;
+      case EMAIL_SPECIALEVENT:
+        item.event = static_cast<SIM_SpecialEvent*>(data);
+        break;
+      case EMAIL_TEXTUREMESSAGE:
+        break;
+    }
+    item.text = email->GetText();
+    item.title = email->GetTitle();
+    item.picture = email->GetPicture();
+    item.opened = email->IsOpened();
+    item.laptop = email->IsLaptop();
+  }
+  return items;
+}
+
+void GUI_SimScreens::RestoreMail(const std::vector<SIM_MailItem>& items) {
+  GUI_Email::DeleteAll();
+  for (const SIM_MailItem& item : items) {
+    GUI_Email* email = nullptr;
+    switch (item.kind) {
+      case SIM_MailItem::kJobUnlock:
+        email = GUI_Email::AddJobUnlock(item.npc, item.npc->GetUnlockableJob());
+        break;
+      case SIM_MailItem::kJobOffer:
+        email = GUI_Email::AddJobOffer(item.offer);
+        break;
+      case SIM_MailItem::kInvitation:
+        email = GUI_Email::AddInvitation(item.invitation);
+        break;
+      case SIM_MailItem::kRumour:
+        email = GUI_Email::AddRumour(item.npc);
+        break;
+      case SIM_MailItem::kNPCMessage:
+        email = GUI_Email::AddNPCMessage(item.npc, item.text);
+        break;
+      case SIM_MailItem::kRoyaltyReport:
+        email = GUI_Email::AddRoyaltyReport(item.royalty);
+        break;
+      case SIM_MailItem::kTextureMessage:
+        email = GUI_Email::AddTextureMessage(item.picture, item.text, item.title);
+        break;
+      case SIM_MailItem::kSpecialEvent:
+        email = GUI_Email::AddSpecialEvent(item.event);
+        break;
+      case SIM_MailItem::kNewFriend:
+        email = GUI_Email::AddNewFriend(item.npc);
+        break;
+    }
+    if (email) email->RestoreLook(item.opened, item.laptop);
+  }
+}
+
 void GUI_SimScreens::AddInvitation(SIM_SocialInvitation* invitation) {
   GUI_Email::AddInvitation(invitation);
 }

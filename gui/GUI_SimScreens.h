@@ -43,6 +43,8 @@ class GUI_SimScreens : public SIM_Screens {
   void CloseSocialInvitations() override;
   void ClosePostMortem() override;
   void DeleteAllEmail() override;
+  std::vector<SIM_MailItem> ListMail() override;
+  void RestoreMail(const std::vector<SIM_MailItem>& items) override;
   void AddInvitation(SIM_SocialInvitation* invitation) override;
   void AddNewFriend(SIM_NPC* npc) override;
   void AddNPCMessage(SIM_NPC* npc, const std::string& text) override;

@@ -169,7 +169,9 @@ std::vector<SaveJobOffer> SIM_JobOffer::Capture() {
   return saved;
 }
 
-void SIM_JobOffer::Restore(const std::vector<SaveJobOffer>& saved) {
+std::vector<SIM_JobOffer*> SIM_JobOffer::Restore(const std::vector<SaveJobOffer>& saved,
+                                                 bool resend) {
+  std::vector<SIM_JobOffer*> made;
   const auto& pool = SIM_EntertainJob::All();
   for (const SaveJobOffer& r : saved) {
     SIM_JobBase* job = nullptr;
@@ -180,10 +182,13 @@ void SIM_JobOffer::Restore(const std::vector<SaveJobOffer>& saved) {
     }
     if (!job) {
       LogWarning(("Dropped an offer of an unknown job: " + r.job).c_str(), "SIM_JobOffer", 0);
+      made.push_back(nullptr);
       continue;
     }
     SIM_JobOffer* offer = new SIM_JobOffer(job, r.success, r.reason);
     offer->Restore(r.pending, r.daysLeft, r.rejectionApplied);
+    made.push_back(offer);
   }
-  ResendDelivered();
+  if (resend) ResendDelivered();
+  return made;
 }

@@ -43,8 +43,10 @@ class SIM_JobOffer {
   // The save's copy of the offers; a pool job is named by its place in the pool.
   static std::vector<SaveJobOffer> Capture();
   // A loaded game's offers (the running game's are gone already); an offer whose job cannot
-  // be found is dropped with a warning. The delivered ones get their mail items back.
-  static void Restore(const std::vector<SaveJobOffer>& offers);
+  // be found is dropped with a warning (null in the result, which has one entry per saved
+  // offer). With `resend` the delivered ones get their mail items back.
+  static std::vector<SIM_JobOffer*> Restore(const std::vector<SaveJobOffer>& offers,
+                                            bool resend = true);
   static const std::vector<SIM_JobOffer*>& All();
   // Whether the offer still exists (a window may outlive it).
   static bool Exists(const SIM_JobOffer* offer);

@@ -441,6 +441,27 @@ void ReadSocial(Reader& r, SaveGameData& d) {
   r.Close(st::kSocial);
 }
 
+void ReadMail(Reader& r, SaveGameData& d) {
+  if (r.version < st::kVersionMail) return;
+  d.hasMail = true;
+  r.Open(st::kMail);
+  while (r.Peek(st::kItem)) {
+    r.Open(st::kItem);
+    SaveMail m;
+    m.kind = r.Int(st::kMailKind);
+    m.owner = r.Int(st::kOwner);
+    m.name = r.String(st::kName);
+    m.text = r.String(st::kText);
+    m.title = r.String(st::kTitle);
+    m.picture = r.String(st::kPicture);
+    m.opened = r.Flag(st::kOpened);
+    m.laptop = r.Flag(st::kLaptop);
+    r.Close(st::kItem);
+    d.mail.push_back(std::move(m));
+  }
+  r.Close(st::kMail);
+}
+
 // The acting and music pool and the answers to applications, when the file has them.
 void ReadCareerPool(Reader& r, SaveGameData& d) {
   if (!r.Peek(st::kEntertainJobs)) return;
@@ -877,7 +898,9 @@ void ReadAll(Reader& r, SaveGameData& d) {
   ReadCareerPool(r, d);
   ReadVenues(r, d);
   ReadSocial(r, d);
-  // Nothing more is read: the closing xml tag is optional.
+  ReadMail(r, d);
+  // The writer ends every file with it: a file without it was cut short.
+  r.Close(st::kXml);
 }
 
 // The pool's jobs are of the two kinds, and every offer names a job the loaded game has.
@@ -918,6 +941,65 @@ bool CheckCareerPool(const SaveGameData& d, std::string& error) {
       return false;
     }
   }
+  return true;
+}
+
+// Counts grow from 0 by small steps and money moves by amounts far below these bounds, so a
+// value past them is a damaged file: refused here, before a later day could overflow it.
+constexpr int kMaxCount = 1000000000;
+constexpr float kMaxMoney = 2.0e9f;
+
+bool IsCount(int v) { return v >= 0 && v <= kMaxCount; }
+bool IsDays(int v) { return v >= -kMaxCount && v <= kMaxCount; }
+bool IsMoney(float v) { return v >= -kMaxMoney && v <= kMaxMoney; }
+
+// The statistic that sums the roulette's wins and losses may be below 0.
+constexpr int kSignedStatistic = 8;
+
+bool CheckNumbers(const SaveGameData& d, std::string& error) {
+  auto bad = [&error](const char* why) {
+    error = why;
+    return false;
+  };
+  bool money = IsMoney(d.cash);
+  for (const SaveNPC& n : d.npcs) money = money && IsMoney(n.cash) && IsMoney(n.cashPerWeek);
+  for (const SaveRelationship& r : d.relationships) money = money && IsMoney(r.balance);
+  const SaveJobType& j = d.jobType;
+  money = money && IsMoney(j.minSalary) && IsMoney(j.maxSalary) && IsMoney(j.minTip) &&
+          IsMoney(j.maxTip) && IsMoney(d.legalCase.value);
+  for (const SaveEntertainJob& e : d.entertainJobs)
+    money = money && IsMoney(e.minSalary) && IsMoney(e.maxSalary);
+  for (const SaveRoyalty& r : d.royalties)
+    money = money && IsMoney(r.income) && IsMoney(r.total) && IsMoney(r.lastCheque);
+  for (float f : d.statFloats) money = money && IsMoney(f);
+  for (const SaveInvitation& i : d.invitations) money = money && IsMoney(static_cast<float>(i.playerCost));
+  if (!money) return bad("a sum of money is out of range");
+
+  bool counts = IsCount(d.pastSolo) && IsCount(d.pastSocial) && IsCount(d.hiscore) &&
+                IsCount(d.jobInstance.daysInJob) && IsCount(d.jobInstance.daysSincePromotion);
+  for (int i = 0; i < static_cast<int>(d.statInts.size()); ++i)
+    counts = counts && (i == kSignedStatistic ? IsDays(d.statInts[i]) : IsCount(d.statInts[i]));
+  for (const auto& [name, count] : d.statActivities) counts = counts && IsCount(count);
+  for (const auto& [name, read] : d.books) counts = counts && IsCount(read);
+  for (const SaveRelationship& r : d.relationships) counts = counts && IsCount(r.evenings);
+  for (const SavePet* pet : {&d.dog, &d.cat, &d.fish, &d.parrot, &d.hamster})
+    counts = counts && IsCount(pet->noFood) && IsCount(pet->burglars) && IsCount(pet->age);
+  if (!counts) return bad("a count is out of range");
+
+  bool days = IsDays(d.daysToMugging) && IsDays(d.daysToBurglary) && IsDays(d.healthDuration) &&
+              IsDays(d.romanceDuration) && IsDays(d.weatherDays) && IsDays(d.eventCooldown) &&
+              IsDays(d.practiceNight) && IsDays(j.duration) && IsDays(j.daysSinceLastFriend) &&
+              IsDays(d.legalCase.length) && IsDays(d.legalCase.daysInto);
+  for (int food : d.petFood) days = days && IsDays(food);
+  for (const SaveNPC& n : d.npcs)
+    days = days && IsDays(n.snubDelay) && IsDays(n.snubCount) && IsDays(n.veskDays) &&
+           IsDays(n.inviteDays);
+  for (const SaveJobApplication& a : d.jobsApplied) days = days && IsDays(a.timer);
+  for (const SaveJobState& s : d.jobStates) days = days && IsDays(s.daysSinceLastFriend);
+  for (const SaveEntertainJob& e : d.entertainJobs)
+    days = days && IsDays(e.duration) && IsDays(e.daysSinceLastFriend);
+  for (const SaveNews& n : d.smallTalkNews) days = days && IsDays(n.days);
+  if (!days) return bad("a counter is out of range");
   return true;
 }
 
@@ -985,10 +1067,10 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
     return bad("the date is out of range");
   if (d.hasSimSim && (d.maxActs < 1 || d.maxActs > 2 || d.acts < 0 || d.acts > d.maxActs))
     return bad("the day's slots are out of range");
-  // Counters and years go up by one a day; from a value near the top of the integers that
-  // would overflow. A ten-year game never comes close to these bounds.
+  // Years go up by one a year; from a value near the top of the integers that would
+  // overflow. A ten-year game never comes close to these bounds.
   constexpr int kMaxYear = 1000000;
-  constexpr int kMaxCount = 1000000000;
+  if (!CheckNumbers(d, error)) return false;
   if (d.year > kMaxYear || d.reviewYear > kMaxYear || d.endYear > kMaxYear)
     return bad("a year is out of range");
   if (d.topSLID < 0) return bad("the person counter is negative");
@@ -1013,6 +1095,8 @@ bool SIM_LoadGame::Check(const SaveGameData& d, std::string& error) {
   }
   for (const SaveNamedValue& g : d.globals)
     if (g.name.empty()) return bad("a global value has no name");
+  for (const SaveMail& m : d.mail)
+    if (m.kind < 0 || m.kind >= SIM_MailItem::kKinds) return bad("a mail item of no known kind");
   if (!CheckCareerPool(d, error)) return false;
   for (const SaveJobApplication& a : d.jobsApplied)
     if (a.name != d.jobType.name && !SIM_JobBase::FindByName(a.name))
@@ -1186,9 +1270,12 @@ namespace {
 
 // The rumours and the day's invitations, each open one with its mail item again. What names
 // a character or a kind of evening the game no longer has is skipped.
+// Returns the invitations made, one for each of the file's (null for one skipped). A file
+// without the day's mail has each open invitation's item made here.
 template <typename BySLID>
-void ApplySocial(const SaveGameData& d, const BySLID& bySLID) {
-  if (!d.hasSocial) return;
+std::vector<SIM_SocialInvitation*> ApplySocial(const SaveGameData& d, const BySLID& bySLID) {
+  std::vector<SIM_SocialInvitation*> made;
+  if (!d.hasSocial) return made;
   SIM_Rumour::DeleteAll();
   for (const SaveRumour& r : d.rumours) SIM_Rumour::Create(r.text, r.owner);
   auto npcOf = [&bySLID](int slid) -> SIM_NPC* {
@@ -1200,14 +1287,70 @@ void ApplySocial(const SaveGameData& d, const BySLID& bySLID) {
     SIM_SocialiseType* type = SIM_SocialiseType::FindByName(s.type);
     if (!inviter || !type) {
       LogWarning("Loaded invitation names someone or something gone", "SIM_LoadGame", __LINE__);
+      made.push_back(nullptr);
       continue;
     }
     SIM_SocialInvitation* invitation = SIM_SocialInvitation::CreateSaved(inviter, type, s.kind);
     for (int slid : s.guests)
       if (SIM_NPC* guest = npcOf(slid)) invitation->AddGuest(guest);
     invitation->Restore(s.accepted, s.lapsed, s.payOffer, s.playerCost, s.text);
-    if (!s.accepted) Screens().AddInvitation(invitation);
+    if (!s.accepted && !d.hasMail) Screens().AddInvitation(invitation);
+    made.push_back(invitation);
   }
+  return made;
+}
+
+// The day's mail as the file lists it, each item with the object the game has just made for
+// its owner; an item whose owner is gone is left out.
+template <typename BySLID>
+void ApplyMail(const SaveGameData& d, const BySLID& bySLID,
+               const std::vector<SIM_SocialInvitation*>& invitations,
+               const std::vector<SIM_JobOffer*>& offers) {
+  auto at = [](const auto& list, int i) {
+    return i >= 0 && i < static_cast<int>(list.size()) ? &*list[i] : nullptr;
+  };
+  std::vector<SIM_MailItem> items;
+  for (const SaveMail& m : d.mail) {
+    SIM_MailItem item;
+    item.kind = static_cast<SIM_MailItem::Kind>(m.kind);
+    bool found = true;
+    switch (item.kind) {
+      case SIM_MailItem::kJobUnlock:
+      case SIM_MailItem::kRumour:
+      case SIM_MailItem::kNPCMessage:
+      case SIM_MailItem::kNewFriend: {
+        const auto it = bySLID.find(m.owner);
+        item.npc = it == bySLID.end() ? nullptr : dynamic_cast<SIM_NPC*>(it->second);
+        found = item.npc && (item.kind != SIM_MailItem::kJobUnlock || item.npc->GetUnlockableJob());
+        break;
+      }
+      case SIM_MailItem::kJobOffer:
+        found = (item.offer = at(offers, m.owner)) != nullptr;
+        break;
+      case SIM_MailItem::kInvitation:
+        found = (item.invitation = at(invitations, m.owner)) != nullptr;
+        break;
+      case SIM_MailItem::kRoyaltyReport:
+        found = (item.royalty = at(SIM_RoyaltyStream::All(), m.owner)) != nullptr;
+        break;
+      case SIM_MailItem::kSpecialEvent:
+        found = (item.event = SIM_SpecialEvent::TryFind(m.name)) != nullptr;
+        break;
+      case SIM_MailItem::kTextureMessage:
+        break;
+    }
+    if (!found) {
+      LogWarning("A loaded mail item names something gone", "SIM_LoadGame", __LINE__);
+      continue;
+    }
+    item.text = m.text;
+    item.title = m.title;
+    item.picture = m.picture;
+    item.opened = m.opened;
+    item.laptop = m.laptop;
+    items.push_back(std::move(item));
+  }
+  Screens().RestoreMail(items);
 }
 
 void ApplyVenues(const SaveGameData& d) {
@@ -1406,7 +1549,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
       LogWarning("Loaded romance partner is not among the characters", "SIM_LoadGame", __LINE__);
   }
   SIM_Romance::Instance().Restore(partner, partner ? d.romanceDuration : 0, d.cynicism);
-  ApplySocial(d, bySLID);
+  const std::vector<SIM_SocialInvitation*> invitations = ApplySocial(d, bySLID);
 
   SIM_Statistics& stats = SIM_Statistics::Instance();
   for (int i = 0; i < SIM_Statistics::kIntCount; ++i) stats.SetInt(i, d.statInts[i]);
@@ -1456,8 +1599,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_Tovel::Instance().RecountActivities();
   // A file with the pool holds it as the day's update left it; an older one makes the day's.
   if (!d.hasEntertainJobs) SIM_EntertainJob::UpdatePool();
-  // The answers on their way, and today's delivered ones with their mail items.
-  SIM_JobOffer::Restore(d.jobOffers);
+  // The answers on their way, and today's delivered ones (with their mail items when the
+  // file lists no mail).
+  const std::vector<SIM_JobOffer*> offers = SIM_JobOffer::Restore(d.jobOffers, !d.hasMail);
   // The small talk as saved; a file without it starts the store empty (the default line
   // stands in until the next day's topics).
   if (d.hasSocial) {
@@ -1471,6 +1615,12 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();
   SetVideoGameHiscore(d.hiscore);
+
+  if (d.hasMail) ApplyMail(d, bySLID, invitations, offers);
+  // The game goes on from the saved draw. The steps above draw numbers of their own (a
+  // character made empty draws its counters); the day's special-event check below must draw
+  // what the summary's continue would have drawn. An older file keeps the running draw.
+  if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);
 
   // The day resumes where it was saved. Files without the slots get the day's own count,
   // none used (values left from an earlier load would end the day at once).
@@ -1508,9 +1658,6 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     SIM_Statistics::Instance().SetYearReviewDue(true);
     Screens().ShowYearlyReview();
   }
-  // Last: the steps above draw numbers of their own (a character made empty draws its
-  // counters), and the game goes on from the saved draw. An older file keeps the running one.
-  if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);
   Progress(1.0f);
 }
 

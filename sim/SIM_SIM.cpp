@@ -104,6 +104,11 @@ void SIM_SIM::Init() {
   LoadAssets();
   SIM_Weather::Instance().Load();
   LoadCommuteMethods();
+  // The tables a game rebuilds are read now too: a save chosen from the load menu before any
+  // game has started is checked against them before the running world is thrown away.
+  SIM_JobBase::LoadAll();
+  SIM_SpecialEvent::LoadAll();
+  LoadEveningClassTypes();
   initialised_ = true;
 }
 
@@ -112,6 +117,8 @@ void SIM_SIM::ResetWorld() {
   // a random number. Both a new game and a load start here; what each then builds on top
   // (new characters and a start date, or the saved ones) is theirs.
   gameOver_ = false;
+  // The last game's mail goes before what it carries; a load then makes the saved day's again.
+  Screens().DeleteAllEmail();
   // The characters go first: they point at job types, and the job table is rebuilt under them.
   SIM_NPC::DeleteAll();
   SIM_Vesk::Instance()->SetJob(nullptr);

@@ -662,7 +662,9 @@ void WriteVenues(Writer& w, const SaveGameData& d) {
   w.Close(st::kVenues);
 }
 
-void CaptureSocial(SaveGameData& d) {
+// Returns the invitations saved, in the file's order.
+std::vector<const SIM_SocialInvitation*> CaptureSocial(SaveGameData& d) {
+  std::vector<const SIM_SocialInvitation*> saved;
   d.hasSocial = true;
   // The characters who have left the player's world are not saved, nor is what only they
   // hold: their invitations, and their places among the guests.
@@ -680,12 +682,85 @@ void CaptureSocial(SaveGameData& d) {
     s.playerCost = invitation->GetPlayerCost();
     s.text = invitation->GetText();
     d.invitations.push_back(std::move(s));
+    saved.push_back(invitation);
   }
   d.smallTalkTopics = SIM_SmallTalk::Topics();
   for (const SIM_SmallTalk::News& n : SIM_SmallTalk::AllNews())
     d.smallTalkNews.push_back({n.key, n.days});
   for (const SIM_Rumour* rumour : SIM_Rumour::All())
     d.rumours.push_back({rumour->GetText(), rumour->GetOwner()});
+  return saved;
+}
+
+// The place of an object in a list, or -1.
+template <typename List, typename T>
+int PlaceIn(const List& list, const T* object) {
+  for (size_t i = 0; i < list.size(); ++i)
+    if (&*list[i] == object) return static_cast<int>(i);
+  return -1;
+}
+
+// The day's mail as the screens hold it. An item whose owner the file does not keep (a
+// character who has left, an answered offer) is not saved: there is nothing to answer.
+void CaptureMail(SaveGameData& d, const std::vector<const SIM_SocialInvitation*>& invitations) {
+  d.hasMail = true;
+  for (const SIM_MailItem& item : Screens().ListMail()) {
+    SaveMail m;
+    m.kind = item.kind;
+    switch (item.kind) {
+      case SIM_MailItem::kJobUnlock:
+      case SIM_MailItem::kRumour:
+      case SIM_MailItem::kNPCMessage:
+      case SIM_MailItem::kNewFriend:
+        if (!item.npc || item.npc->IsRemoved()) continue;
+        if (item.kind == SIM_MailItem::kJobUnlock && !item.npc->GetUnlockableJob()) continue;
+        m.owner = item.npc->GetSLID();
+        break;
+      case SIM_MailItem::kJobOffer:
+        m.owner = PlaceIn(SIM_JobOffer::All(), item.offer);
+        break;
+      case SIM_MailItem::kInvitation:
+        m.owner = PlaceIn(invitations, item.invitation);
+        break;
+      case SIM_MailItem::kRoyaltyReport:
+        m.owner = PlaceIn(SIM_RoyaltyStream::All(), item.royalty);
+        break;
+      case SIM_MailItem::kSpecialEvent:
+        // A ticket used already has nothing left to answer.
+        if (!item.event || item.event->IsAttended()) continue;
+        m.name = item.event->GetTypeName();
+        break;
+      case SIM_MailItem::kTextureMessage:
+        break;
+    }
+    const bool owned = item.kind == SIM_MailItem::kTextureMessage ||
+                       item.kind == SIM_MailItem::kSpecialEvent || m.owner >= 0;
+    if (!owned) continue;
+    m.text = item.text;
+    m.title = item.title;
+    m.picture = item.picture;
+    m.opened = item.opened;
+    m.laptop = item.laptop;
+    d.mail.push_back(std::move(m));
+  }
+}
+
+void WriteMail(Writer& w, const SaveGameData& d) {
+  if (!d.hasMail) return;
+  w.Open(st::kMail);
+  for (const SaveMail& m : d.mail) {
+    w.Open(st::kItem);
+    w.Int(st::kMailKind, m.kind);
+    w.Int(st::kOwner, m.owner);
+    w.String(st::kName, m.name);
+    w.String(st::kText, m.text);
+    w.String(st::kTitle, m.title);
+    w.String(st::kPicture, m.picture);
+    w.Flag(st::kOpened, m.opened);
+    w.Flag(st::kLaptop, m.laptop);
+    w.Close(st::kItem);
+  }
+  w.Close(st::kMail);
 }
 
 // The day's invitations, the small talk and the rumours.
@@ -832,7 +907,7 @@ SaveGameData SIM_SaveGame::Capture() {
     if (const auto* hamster = dynamic_cast<const SIM_Hamster*>(pet)) pets[species]->age = hamster->GetDaysOwned();
   }
   CaptureVenues(d);
-  CaptureSocial(d);
+  CaptureMail(d, CaptureSocial(d));
   return d;
 }
 
@@ -1053,6 +1128,7 @@ std::string SIM_SaveGame::Serialize(const SaveGameData& d) {
   WriteCareerPool(w, d);
   WriteVenues(w, d);
   WriteSocial(w, d);
+  WriteMail(w, d);
 
   w.Close(st::kXml);
   return w.Take();

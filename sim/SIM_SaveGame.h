@@ -312,6 +312,19 @@ struct SaveRumour {
   bool operator==(const SaveRumour&) const = default;
 };
 
+// A mail or phone item of the day, its owner named as the file names it (see st::kMail).
+struct SaveMail {
+  int kind = 0;
+  int owner = -1;
+  std::string name;
+  std::string text;
+  std::string title;
+  std::string picture;
+  bool opened = false;
+  bool laptop = false;
+  bool operator==(const SaveMail&) const = default;
+};
+
 struct SaveGameData {
   std::string version;     // the header text
   float fileVersion = 0;   // the number read from it (reading only)
@@ -401,6 +414,10 @@ struct SaveGameData {
   std::vector<std::string> smallTalkTopics;
   std::vector<SaveNews> smallTalkNews;
   std::vector<SaveRumour> rumours;
+  // After the social news (1.26 on): the day's mail in screen order. Files without it show
+  // the open invitations and the delivered offers again.
+  bool hasMail = false;
+  std::vector<SaveMail> mail;
 
   bool operator==(const SaveGameData&) const = default;
 };

@@ -26,6 +26,9 @@ inline constexpr float kVersionExact = 1.24f;
 // the check's cooldown and whether the saved day had its check. Older files start the totals
 // from the year's counters, the cooldown at 0, and run the day's check on loading.
 inline constexpr float kVersionLifetime = 1.25f;
+// From 1.26 on the day's mail and phone items follow the social news, in screen order.
+// Older files show only the open invitations and the delivered job offers again.
+inline constexpr float kVersionMail = 1.26f;
 // The version number starts at this character of the header's version text.
 inline constexpr size_t kVersionOffset = 6;
 
@@ -373,5 +376,22 @@ inline constexpr const char* kDays = "days";
 inline constexpr const char* kRumours = "rumours";
 inline constexpr const char* kRumour = "rumour";
 inline constexpr const char* kOwner = "owner";
+
+}  // namespace savetag
+
+namespace savetag {
+
+// ---- The day's mail (1.26 on) ----
+// After the social news: every mail and phone item in screen order, with its kind (the
+// screens' numbering), its owner (a character's SLID; an offer's, an invitation's or a
+// royalty stream's place in the file's own list; -1 for none), the event's name for a ticket,
+// a message's text, a picture message's title and picture, and its look.
+inline constexpr const char* kMail = "mail";
+inline constexpr const char* kItem = "item";
+inline constexpr const char* kMailKind = "kind";
+inline constexpr const char* kTitle = "title";
+inline constexpr const char* kPicture = "picture";
+inline constexpr const char* kOpened = "opened";
+inline constexpr const char* kLaptop = "laptop";
 
 }  // namespace savetag

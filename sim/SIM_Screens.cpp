@@ -253,6 +253,22 @@ void SIM_HeadlessScreens::Reset() {
   romanticOffer_ = nullptr;
 }
 
+std::vector<SIM_MailItem> SIM_HeadlessScreens::ListMail() {
+  std::vector<SIM_MailItem> items;
+  if (specialEvent_) {
+    SIM_MailItem& ticket = items.emplace_back();
+    ticket.kind = SIM_MailItem::kSpecialEvent;
+    ticket.event = specialEvent_;
+  }
+  return items;
+}
+
+void SIM_HeadlessScreens::RestoreMail(const std::vector<SIM_MailItem>& items) {
+  specialEvent_ = nullptr;
+  for (const SIM_MailItem& item : items)
+    if (item.kind == SIM_MailItem::kSpecialEvent && item.event) specialEvent_ = item.event;
+}
+
 void SIM_HeadlessScreens::ShowErrorBox(const std::string& title, const std::string& text) {
   // Nobody can answer a box here: the text goes where a maintainer will see it.
   std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());

@@ -8,6 +8,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "sim/SIM_MailItem.h"
 
 class HOOK_EveningClassType;
 class SIM_Asset;
@@ -67,6 +70,10 @@ class SIM_Screens {
 
   // The main screen's mail and phone items.
   virtual void DeleteAllEmail() = 0;
+  // The day's mail and phone items in their order, for a save; and the same made again
+  // after a load (the items there before go first).
+  virtual std::vector<SIM_MailItem> ListMail() = 0;
+  virtual void RestoreMail(const std::vector<SIM_MailItem>& items) = 0;
   virtual void AddInvitation(SIM_SocialInvitation* invitation) = 0;
   virtual void AddNewFriend(SIM_NPC* npc) = 0;
   virtual void AddNPCMessage(SIM_NPC* npc, const std::string& text) = 0;
@@ -209,6 +216,9 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void CloseSocialInvitations() override {}
   void ClosePostMortem() override { postMortem_ = nullptr; }
   void DeleteAllEmail() override { specialEvent_ = nullptr; }
+  // Only the ticket waits here, so only the ticket is listed and made again.
+  std::vector<SIM_MailItem> ListMail() override;
+  void RestoreMail(const std::vector<SIM_MailItem>& items) override;
   void AddInvitation(SIM_SocialInvitation*) override {}
   void AddNewFriend(SIM_NPC*) override {}
   void AddNPCMessage(SIM_NPC*, const std::string&) override {}

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/DebugLog.h"
+#include "engine/Version.h"
 #include "engine/Utilities.h"
 #include "platform/System.h"
 #include "support/TestSupport.h"
@@ -79,11 +80,13 @@ TEST_F(DebugLogTest, WarningsAreFollowedByAnEmptyLineAndAssertionsAreNot) {
   ReportAssertion(false, "SIM_Asset", 11);
   DebugLog::Instance().Close();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0], "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.25");
+  const std::string report =
+      std::string("Assertion failure:filename:SIM_Asset,linenum:11,build:") + kGameVersion;
+  EXPECT_EQ(reports[0], report);
   EXPECT_EQ(LastAssertionReport(), reports[0]);
   EXPECT_EQ(ReadFile("debugdata/debug.txt"),
-            "----DEBUG FILE----\nNot enough postit slots:GUI_Postit 42\n\n"
-            "Assertion failure:filename:SIM_Asset,linenum:11,build:Tovel 1.25\nEND DEBUG---\n");
+            "----DEBUG FILE----\nNot enough postit slots:GUI_Postit 42\n\n" + report +
+                "\nEND DEBUG---\n");
 }
 
 TEST_F(DebugLogTest, AssertionWithoutADisplayNeverBlocks) {

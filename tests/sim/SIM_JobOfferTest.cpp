@@ -10,6 +10,7 @@
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_Vesk.h"
 #include "SaveGameTestSupport.h"
 #include "SimTestWorld.h"
@@ -232,6 +233,7 @@ TEST_F(JobOfferSaveTest, AnActingJobFromThePoolAndTheOffersSurviveTheTrip) {
   SIM_JobOffer* pending = SIM_JobOffer::Apply(music);
   SIM_JobOffer* delivered = new SIM_JobOffer(OtherJob(), false, SIM_JobOffer::kHappiness);
   delivered->Restore(false, 0, true);
+  Screens().AddJobOffer(delivered);  // delivered as the day's update delivers it
   const std::string raw = SIM_SaveGame::BuildText();
   const std::string a = MaskPlayTime(raw);
   ASSERT_NE(a.find("<entertainment_jobs>"), std::string::npos);

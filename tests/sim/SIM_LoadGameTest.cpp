@@ -35,7 +35,7 @@ namespace {
 // A saved game as text, with something in the elements the version gates leave out.
 std::string SampleText() {
   SaveGameData d;
-  d.version = "Tovel 1.25";
+  d.version = "Tovel 1.26";
   d.jobType.name = "waiter_0";
   d.jobType.locked = 1;
   d.tenYearsUp = true;
@@ -58,13 +58,15 @@ std::string SampleText() {
   d.pastSocial = 45;
   d.eventCooldown = 4;
   d.eventDayChecked = true;
+  d.hasMail = true;
+  d.mail = {{SIM_MailItem::kTextureMessage, -1, "", "a note", "Hello", "note.dds", true, false}};
   return SIM_SaveGame::Serialize(d);
 }
 
 // The sample as a file of an older version: the header says so and the elements that version
 // did not have are gone.
 std::string AsVersion(const std::string& version) {
-  std::string text = ReplaceFirst(SampleText(), "Tovel 1.25", "Tovel " + version);
+  std::string text = ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel " + version);
   const float v = std::stof(version);
   if (v < 1.09f) text = RemoveElement(text, "locked");
   if (v < 1.14f) text = RemoveElement(RemoveElement(text, "tenyearsup"), "strings");
@@ -76,6 +78,7 @@ std::string AsVersion(const std::string& version) {
   if (v < 1.25f)
     for (const char* tag : {"pastsolo", "pastsocial", "reviewdue", "cooldown", "daychecked"})
       text = RemoveElement(text, tag);
+  if (v < 1.26f) text = RemoveElement(text, "mail");
   return text;
 }
 
@@ -160,11 +163,11 @@ TEST(LoadVersionTest, OlderFilesLackTheGatedElementsAndReadWithoutThem) {
   // A gated element the version does not have is a wrong tag when present.
   EXPECT_NE(ParseError(ReplaceFirst(AsVersion("1.23"), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
             std::string::npos);
-  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.25", "Tovel 1.23")).find("socialclass"),
+  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel 1.23")).find("socialclass"),
             std::string::npos);
 }
 
-TEST(LoadTextTest, ACrlfFileAndAFileWithoutTheClosingTagReadTheSame) {
+TEST(LoadTextTest, ACrlfFileReadsTheSameAndAFileWithoutTheClosingTagIsCut) {
   const std::string text = SampleText();
   std::string crlf;
   for (char c : text) {
@@ -172,7 +175,11 @@ TEST(LoadTextTest, ACrlfFileAndAFileWithoutTheClosingTagReadTheSame) {
     crlf += c;
   }
   EXPECT_EQ(MustParse(crlf), MustParse(text));
-  EXPECT_EQ(MustParse(ReplaceFirst(text, "</xml>\n", "")), MustParse(text));
+  ParseError(ReplaceFirst(text, "</xml>\n", ""));
+  // The mail came with the version that brought it; an older file has none.
+  EXPECT_EQ(MustParse(text).mail.size(), 1u);
+  EXPECT_EQ(MustParse(text).mail[0].title, "Hello");
+  EXPECT_FALSE(MustParse(AsVersion("1.25")).hasMail);
 }
 
 TEST(LoadTextTest, ValuesAreCheckedForNumbersAndLengths) {
@@ -207,16 +214,16 @@ TEST(LoadTextTest, BrokenStructureFails) {
             std::string::npos);
   // A '<' that was never encoded ends the value early and leaves a stray tag.
   ParseError(ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tovel</version>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tovel x</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tovel</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tovel x</version>"));
   ParseError("");
   ParseError("garbage without tags");
-  ParseError("<xml>\n<header>\n<version>Tovel 1.25</vers");
+  ParseError("<xml>\n<header>\n<version>Tovel 1.26</vers");
 }
 
-TEST(LoadTextTest, AFileCutAnywhereBeforeItsLastElementFails) {
+TEST(LoadTextTest, AFileCutAnywhereBeforeItsClosingTagFails) {
   const std::string text = SampleText();
-  const size_t end = text.find("</misc>") + std::string("</misc>").size();
+  const size_t end = text.find("</xml>") + std::string("</xml>").size();
   for (size_t cut = 0; cut < end; cut += 7) ParseError(text.substr(0, cut));
   ParseError(text.substr(0, end - 1));
   MustParse(text.substr(0, end));
@@ -268,7 +275,7 @@ TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
       ReplaceFirst(text, "<date>", "<dat>"),
       ReplaceFirst(text, "<cash>321</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
       ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"),
-      ReplaceFirst(text, "<version>Tovel 1.25</version>", "<version>Tov</version>"),
+      ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tov</version>"),
       ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
       ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
       ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "engine/CallTrace.h"
 #include "engine/Utilities.h"
+#include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Screens.h"
 
 namespace testsupport {
@@ -59,14 +61,45 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ClosePostMortem() override { Record("GUI_PostMortem::Close"); }
   void DeleteAllEmail() override {
     Record("GUI_Email::DeleteAll");
+    mail_.clear();
     SIM_HeadlessScreens::DeleteAllEmail();
   }
-  void AddInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::AddInvitation"); }
-  void AddNewFriend(SIM_NPC*) override { Record("GUI_Email::AddNewFriend"); }
-  void AddNPCMessage(SIM_NPC*, const std::string& text) override {
-    Record("GUI_Email::AddNPCMessage " + text);
+  // The mail is kept as the real screens keep it (an answered offer's item goes with the
+  // offer), so a save holds it and a load makes it again, recorded as the adds it repeats.
+  std::vector<SIM_MailItem> ListMail() override {
+    std::vector<SIM_MailItem> items;
+    for (const SIM_MailItem& item : mail_)
+      if (item.kind != SIM_MailItem::kJobOffer || SIM_JobOffer::Exists(item.offer))
+        items.push_back(item);
+    return items;
   }
-  void AddJobUnlock(SIM_NPC*, SIM_JobBase*) override { Record("GUI_Email::AddJobUnlock"); }
+  void RestoreMail(const std::vector<SIM_MailItem>& items) override {
+    static const char* const kAdds[SIM_MailItem::kKinds] = {
+        "AddJobUnlock", "AddJobOffer", "AddInvitation", "AddRumour", "AddNPCMessage",
+        "AddRoyaltyReport", "AddTextureMessage", "AddSpecialEvent", "AddNewFriend"};
+    mail_ = items;
+    for (const SIM_MailItem& item : items) Record(std::string("GUI_Email::") + kAdds[item.kind]);
+    SIM_HeadlessScreens::RestoreMail(items);
+  }
+  const std::vector<SIM_MailItem>& Mail() const { return mail_; }
+  void AddInvitation(SIM_SocialInvitation* invitation) override {
+    Record("GUI_Email::AddInvitation");
+    Keep(SIM_MailItem::kInvitation).invitation = invitation;
+  }
+  void AddNewFriend(SIM_NPC* npc) override {
+    Record("GUI_Email::AddNewFriend");
+    Keep(SIM_MailItem::kNewFriend).npc = npc;
+  }
+  void AddNPCMessage(SIM_NPC* npc, const std::string& text) override {
+    Record("GUI_Email::AddNPCMessage " + text);
+    SIM_MailItem& item = Keep(SIM_MailItem::kNPCMessage);
+    item.npc = npc;
+    item.text = text;
+  }
+  void AddJobUnlock(SIM_NPC* npc, SIM_JobBase*) override {
+    Record("GUI_Email::AddJobUnlock");
+    Keep(SIM_MailItem::kJobUnlock).npc = npc;
+  }
   void ShowHint(const std::string& key) override { Record("ShowHint " + key); }
   void ShowTextureMessage(const std::string& picture, const std::string& text,
                           const std::string& title) override {
@@ -87,18 +120,40 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void AddNPCIcon(SIM_NPC* npc) override { icons_.insert(npc); }
   void RemoveNPCIcon(SIM_NPC* npc) override { icons_.erase(npc); }
   bool HasIcon(const SIM_NPC* npc) const { return icons_.count(npc) > 0; }
-  void AddJobOffer(SIM_JobOffer*) override { Record("GUI_Email::AddJobOffer"); }
-  void AddRumour(SIM_NPC*) override { Record("GUI_Email::AddRumour"); }
-  void AddRoyaltyReport(SIM_RoyaltyStream*) override { Record("GUI_Email::AddRoyaltyReport"); }
+  void AddJobOffer(SIM_JobOffer* offer) override {
+    Record("GUI_Email::AddJobOffer");
+    Keep(SIM_MailItem::kJobOffer).offer = offer;
+  }
+  void AddRumour(SIM_NPC* npc) override {
+    Record("GUI_Email::AddRumour");
+    Keep(SIM_MailItem::kRumour).npc = npc;
+  }
+  void AddRoyaltyReport(SIM_RoyaltyStream* stream) override {
+    Record("GUI_Email::AddRoyaltyReport");
+    Keep(SIM_MailItem::kRoyaltyReport).royalty = stream;
+  }
   void AddTextureMessage(const std::string& picture, const std::string& text,
                          const std::string& title) override {
     Record("GUI_Email::AddTextureMessage " + picture + "|" + text + "|" + title);
+    SIM_MailItem& item = Keep(SIM_MailItem::kTextureMessage);
+    item.picture = picture;
+    item.text = text;
+    item.title = title;
   }
   void AddSpecialEvent(SIM_SpecialEvent* event) override {
     Record("GUI_Email::AddSpecialEvent");
+    Keep(SIM_MailItem::kSpecialEvent).event = event;
     SIM_HeadlessScreens::AddSpecialEvent(event);
   }
-  void RemoveInvitation(SIM_SocialInvitation*) override { Record("GUI_Email::RemoveInvitation"); }
+  void RemoveInvitation(SIM_SocialInvitation* invitation) override {
+    Record("GUI_Email::RemoveInvitation");
+    for (auto it = mail_.begin(); it != mail_.end(); ++it) {
+      if (it->kind == SIM_MailItem::kInvitation && it->invitation == invitation) {
+        mail_.erase(it);
+        break;
+      }
+    }
+  }
   // Notes get ids 1, 2, ... in the order they are asked for; none is ever refused.
   int AddPostit(const std::string& text, int action, const std::string& activity) override {
     Record("GUI_Postit::AddPostit " + text + "|" + std::to_string(action) + "|" + activity);
@@ -197,7 +252,13 @@ class RecordingScreens : public SIM_HeadlessScreens {
 
  private:
   RecordingScreens() = default;
+  SIM_MailItem& Keep(SIM_MailItem::Kind kind) {
+    SIM_MailItem& item = mail_.emplace_back();
+    item.kind = kind;
+    return item;
+  }
   std::set<const SIM_NPC*> icons_;
+  std::vector<SIM_MailItem> mail_;
   int errorBoxes_ = 0;
   int lastPostit_ = 0;
   static void Record(const std::string& call) { TraceCall(call); }
