@@ -62,6 +62,8 @@ std::string HintUserFile() {
 }
 
 void ClearHints() {
+  // An open hint points into the records: it goes with them (a game quit with one open).
+  while (!OpenList().empty()) delete OpenList().back();
   Records().clear();
   Snapshot().clear();
 }

@@ -1616,11 +1616,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   SIM_AvatarDescription::Rebuild();
   SetVideoGameHiscore(d.hiscore);
 
+  // The day's mail as it was; the special-event check below adds the ticket it sends, as the
+  // summary's continue would have.
   if (d.hasMail) ApplyMail(d, bySLID, invitations, offers);
-  // The game goes on from the saved draw. The steps above draw numbers of their own (a
-  // character made empty draws its counters); the day's special-event check below must draw
-  // what the summary's continue would have drawn. An older file keeps the running draw.
-  if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);
 
   // The day resumes where it was saved. Files without the slots get the day's own count,
   // none used (values left from an earlier load would end the day at once).
@@ -1658,6 +1656,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
     SIM_Statistics::Instance().SetYearReviewDue(true);
     Screens().ShowYearlyReview();
   }
+  // Last: the steps above draw numbers of their own (a character made empty draws its
+  // counters), and the game goes on from the saved draw. An older file keeps the running one.
+  if (d.fileVersion >= st::kVersionExact) SetRandomState(d.randomState);
   Progress(1.0f);
 }
 

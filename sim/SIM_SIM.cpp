@@ -208,6 +208,8 @@ void SIM_SIM::NewGame() {
 }
 
 void SIM_SIM::Shutdown() {
+  // The day's mail carries what goes below; a game quit with letters waiting frees them.
+  Screens().DeleteAllEmail();
   SIM_SpecialEvent::DeleteAll();
   SIM_CommuteMethod::DeleteAll();
   SIM_Movie::DeleteAll();

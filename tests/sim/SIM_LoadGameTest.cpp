@@ -58,6 +58,7 @@ std::string SampleText() {
   d.pastSocial = 45;
   d.eventCooldown = 4;
   d.eventDayChecked = true;
+  d.statActivities = {{"Reading", 3}};
   d.hasMail = true;
   d.mail = {{SIM_MailItem::kTextureMessage, -1, "", "a note", "Hello", "note.dds", true, false}};
   return SIM_SaveGame::Serialize(d);
@@ -279,12 +280,31 @@ TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
       ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
       ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
       ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),
+      // Counts a day's play would overflow, or that no play gives; money past what any sum
+      // of the game reaches; a file cut just before its closing tag.
+      ReplaceFirst(text, "<count>3</count>", "<count>2147483647</count>"),
+      ReplaceFirst(text, "<count>3</count>", "<count>-1</count>"),
+      ReplaceFirst(text, "<ints>0,", "<ints>-2,"),
+      ReplaceFirst(text, "<cash>321</cash>", "<cash>-100000000000</cash>"),
+      ReplaceFirst(text, "<kind>6</kind>", "<kind>9</kind>"),
+      text.substr(0, text.rfind("</xml>")),
   };
   for (const std::string& file : bad) {
     MarkGame();
     EXPECT_FALSE(SIM_LoadGame::LoadText(file));
     ExpectGameUntouched();
   }
+}
+
+// A player who starts the game and loads at once has read the tables start-up reads, and no
+// game has read those a game rebuilds.
+TEST_F(SIM_LoadGameTest, ASaveLoadsBeforeAnyGameHasStarted) {
+  PlayDays(3);
+  const std::string text = SIM_SaveGame::BuildText();
+  SIM_SIM::Instance().Shutdown();
+  SIM_SIM::Instance().Init();
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(MaskPlayTime(SIM_SaveGame::BuildText()), MaskPlayTime(text));
 }
 
 TEST_F(SIM_LoadGameTest, AMissingOrUnreadableSaveFails) {
