@@ -85,7 +85,9 @@ int ConfigFile::GetInt(const std::string& key) const {
 float ConfigFile::GetFloat(const std::string& key, float fallback) const {
   const std::string value = std::string(GetValue(key)).substr(0, 63);
   if (value.empty()) return fallback;
-  return static_cast<float>(ParseFloatPrefix(value.c_str()));
+  bool tooLarge = false;
+  const float number = ParseFloatPrefix(value.c_str(), &tooLarge);
+  return tooLarge ? fallback : number;
 }
 
 bool ConfigFile::ReadNextPair(std::string& key, size_t keySize, std::string& value,
@@ -148,7 +150,9 @@ float ReadProfileFloat(const std::string& section, const std::string& key, float
                        const std::string& file) {
   const std::string value = plat::ReadProfileString(section, key, "", file).substr(0, 31);
   if (value.empty()) return fallback;
-  return static_cast<float>(ParseFloatPrefix(value.c_str()));
+  bool tooLarge = false;
+  const float number = ParseFloatPrefix(value.c_str(), &tooLarge);
+  return tooLarge ? fallback : number;
 }
 
 uint32_t ReadProfileColour(const std::string& section, const std::string& key,

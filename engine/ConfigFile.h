@@ -28,6 +28,8 @@ class ConfigFile {
   const char* GetValue(const std::string& key) const;
   bool HasKey(const std::string& key) const;
   int GetInt(const std::string& key) const;
+  // The value as a number; the fallback when the key is missing or empty, or its number is
+  // too large for the game.
   float GetFloat(const std::string& key, float fallback) const;
 
   // Walks the raw section text pair by pair, for readers that need every line: the key up
@@ -63,7 +65,7 @@ std::string UnescapeConfigValue(const std::string& raw);
 
 // Appends the name of every "[name]" line of a text file.
 void ListIniSections(const std::string& path, std::vector<std::string>& names);
-// A value of at most 31 characters as a float, or the fallback when it is empty.
+// A value of at most 31 characters as a float, or the fallback when it is empty or too large.
 float ReadProfileFloat(const std::string& section, const std::string& key, float fallback,
                        const std::string& file);
 // "red,green,blue,alpha" packed as alpha << 24 | red << 16 | green << 8 | blue.

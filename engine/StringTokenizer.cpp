@@ -16,6 +16,7 @@ void StringTokenizer::SetText(const std::string& line, char separator) {
   length_ = line.size();
   separator_ = separator;
   position_ = 0;
+  numberTooLarge_ = false;
   token_.clear();
   token_.reserve(length_ + 1);
 }
@@ -42,7 +43,7 @@ const char* StringTokenizer::NextToken() {
 
 int StringTokenizer::NextInt() { return ParseIntPrefix(NextToken()); }
 
-float StringTokenizer::NextFloat() { return static_cast<float>(ParseFloatPrefix(NextToken())); }
+float StringTokenizer::NextFloat() { return ParseFloatPrefix(NextToken(), &numberTooLarge_); }
 
 std::string StringTokenizer::NextString() {
   NextToken();

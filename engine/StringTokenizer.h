@@ -24,6 +24,9 @@ class StringTokenizer {
   // The next field without trailing newline, carriage return, blank or tab characters.
   std::string NextTrimmedString();
   bool AtEnd() const { return position_ >= length_; }
+  // Whether NextFloat met a number too large for the game (read as 0) since SetText, so a
+  // reader can skip the row, or refuse the file, rather than use it.
+  bool NumberTooLarge() const { return numberTooLarge_; }
 
  private:
   size_t position_ = 0;
@@ -31,6 +34,7 @@ class StringTokenizer {
   std::string token_;
   size_t length_ = 0;
   char separator_ = ',';
+  bool numberTooLarge_ = false;
 };
 
 // A copy without trailing newline, carriage return, blank and tab characters, at any length.

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -80,22 +81,68 @@ int ParseIntPrefix(const char* text) {
   return static_cast<int>(value);
 }
 
-double ParseFloatPrefix(const char* text) {
-  if (!text) return 0.0;
+namespace {
+
+// Whether a number the double parser found out of range (begin..end, sign excluded) is too
+// large rather than too small: the power of ten of its first significant digit plus its
+// exponent. Out of range means that sum is beyond about 300 either way, so its sign decides.
+bool AboveTheRange(const char* begin, const char* end) {
+  long long power = 0;
+  bool point = false;
+  bool significant = false;
+  const char* p = begin;
+  for (; p < end && ((*p >= '0' && *p <= '9') || *p == '.'); ++p) {
+    if (*p == '.') {
+      point = true;
+    } else if (!significant) {
+      if (*p != '0') {
+        significant = true;
+        power = point ? power - 1 : 0;
+      } else if (point) {
+        --power;  // a zero between the point and the first significant digit
+      }
+    } else if (!point) {
+      ++power;
+    }
+  }
+  if (!significant) return false;
+  long long exponent = 0;
+  if (p < end && (*p == 'e' || *p == 'E')) exponent = ParseIntPrefix(std::string(p + 1, end).c_str());
+  return power + exponent > 0;
+}
+
+}  // namespace
+
+float ParseFloatPrefix(const char* text, bool* tooLarge) {
+  if (!text) return 0.0f;
   while (*text == ' ' || *text == '\t' || *text == '\n' || *text == '\r' || *text == '\f' ||
          *text == '\v')
     ++text;
+  const char* start = text;
   bool negative = false;
   if (*text == '+' || *text == '-') negative = (*text++ == '-');
-  if (*text == '-' || *text == '+') return 0.0;  // a second sign is no number
+  if (*text == '-' || *text == '+') return 0.0f;  // a second sign is no number
   // Only digits make a number: the words "inf" and "nan", which the parser below would take,
   // would put values no table means into the game.
-  if (!((*text >= '0' && *text <= '9') || *text == '.')) return 0.0;
+  if (!((*text >= '0' && *text <= '9') || *text == '.')) return 0.0f;
   double value = 0.0;
   const char* end = text + std::strlen(text);
   const auto result = std::from_chars(text, end, value, std::chars_format::general);
-  if (result.ec == std::errc::invalid_argument) return 0.0;
-  return negative ? -value : value;
+  if (result.ec == std::errc::invalid_argument) return 0.0f;
+  const bool large = result.ec == std::errc::result_out_of_range
+                         ? AboveTheRange(text, result.ptr)
+                         : std::fabs(value) > static_cast<double>(FLT_MAX);
+  if (large) {
+    const size_t shown = std::min<size_t>(static_cast<size_t>(result.ptr - start), 40);
+    LogWarning(("Number too large, read as 0: " + std::string(start, shown) +
+                (start + shown < result.ptr ? "..." : ""))
+                   .c_str(),
+               "Utilities", __LINE__);
+    if (tooLarge) *tooLarge = true;
+    return 0.0f;
+  }
+  if (result.ec != std::errc()) return 0.0f;  // too small for a double
+  return static_cast<float>(negative ? -value : value);
 }
 
 std::string FormatFixed(double value, int decimals) {

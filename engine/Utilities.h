@@ -24,10 +24,14 @@ void OpenMailTo(const std::string& subject, const std::string& body, const std::
 std::string TrimTrailingWhitespace(const std::string& text);
 
 // atoi and atof without the locale: leading blanks skipped, the longest numeric prefix
-// taken, 0 when there is none. Integers beyond the int range are clamped. A float is digits
-// only ("inf" and "nan" read 0); one beyond the double range reads 0.
+// taken, 0 when there is none. Integers beyond the int range are clamped.
 int ParseIntPrefix(const char* text);
-double ParseFloatPrefix(const char* text);
+// The game keeps its numbers in floats, so every number it reads is one: the text is read as
+// a double and rounded to float. Only digits make a number ("inf" and "nan" read 0), and a
+// number too small for a double reads 0. A number beyond the largest float would become
+// infinite in play: it reads 0, leaves a line in the debug log and, when tooLarge is given,
+// sets it (never clears it, so one flag can gather a whole row) for readers that refuse it.
+float ParseFloatPrefix(const char* text, bool* tooLarge = nullptr);
 
 // A number in fixed notation with `decimals` digits after a '.' ("%.*f" in the C locale).
 std::string FormatFixed(double value, int decimals);

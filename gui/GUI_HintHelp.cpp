@@ -49,6 +49,18 @@ std::string TrimEnd(std::string s) {
   return s;
 }
 
+// Whether the user file, written "key = 0|1" a line, reads the key back as itself: the ini
+// reader ends a key at '=', drops the blanks and tabs around it, and takes a line that starts
+// with '[' for a section and one that starts with ';' or '/' for a note. A hint whose key it
+// could not read back would be shown again on every start.
+bool UserFileKeepsKey(const std::string& key) {
+  const size_t first = key.find_first_not_of(" \t");
+  if (first == std::string::npos || first != 0) return false;
+  if (key[0] == '[' || key[0] == ';' || key[0] == '/') return false;
+  if (key.back() == '\t') return false;
+  return key.find('=') == std::string::npos;
+}
+
 }  // namespace
 
 // --- The hint list and its files ---
@@ -93,6 +105,11 @@ void LoadHints() {
     record->x = static_cast<float>(ParseIntPrefix(tok.NextToken()));
     record->y = static_cast<float>(ParseIntPrefix(tok.NextToken()));
     if (record->key.empty()) continue;
+    if (!UserFileKeepsKey(record->key)) {
+      LogWarning(("Hint left out: the hints file cannot remember its key " + record->key).c_str(),
+                 "GUI_HintHelp", __LINE__);
+      continue;
+    }
     record->shown = user.HasKey(record->key) && user.GetInt(record->key) != 0;
     Records().push_back(std::move(record));
   }
@@ -125,7 +142,9 @@ GUI_HintHelp::GUI_HintHelp(HintRecord* record) : hint(record) {
     SaveHints();
   }
   SetSize(300, 200);
-  if (hint) MoveTo(hint->x, hint->y);
+  // The table's place, pulled onto the screen: a hint the player cannot reach could never be
+  // closed, and a place far beyond it does not fit the window's whole-pixel edges.
+  if (hint) MoveOnScreen(hint->x, hint->y);
   closeButton = new GUI_CloseButton();
   AddButton(closeButton);
   Open();

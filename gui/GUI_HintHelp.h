@@ -43,7 +43,9 @@ class GUI_HintHelp : public GUI_WindowBase {
   std::string disclaimer;
 };
 
-// Rebuilds the hint list from the table with the shown flags of the user file.
+// Rebuilds the hint list from the table with the shown flags of the user file. A row whose key
+// the user file could not read back as written (holding '=', starting with a blank, '[', ';'
+// or '/', ending with a tab) is left out and logged.
 void LoadHints();
 // Writes the user file whole: "[hints]" and "key = 0|1" for every hint in table order.
 void SaveHints();

@@ -109,7 +109,11 @@ std::unique_ptr<HOOK_EveningClassType> HOOK_EveningClassType::FromRow(const std:
     }
     type->AddRequirement(field);
   }
-  type->AddStudyModifier(study);
+  if (!type->AddStudyModifier(study) || tokens.NumberTooLarge()) {
+    LogWarning(("Evening class " + name + " left out: a number too large").c_str(),
+               "HOOK_EveningClasses", __LINE__);
+    return nullptr;
+  }
   for (const char* modifier : kDefaultModifiers) type->AddModifier(modifier);
   return type;
 }
@@ -122,18 +126,21 @@ void HOOK_EveningClassType::AddRequirement(const std::string& field) {
   AddPrerequisite(name + ",1.0", false, false);
 }
 
-void HOOK_EveningClassType::AddStudyModifier(const std::string& field) {
-  if (field.size() < 2) return;
+bool HOOK_EveningClassType::AddStudyModifier(const std::string& field) {
+  if (field.size() < 2) return true;
   const unsigned char first = static_cast<unsigned char>(field[0]);
-  if (!std::isalnum(first) && first != '_') return;
+  if (!std::isalnum(first) && first != '_') return true;
   auto m = std::make_unique<SIM_Modifier>();
   m->name = GetName();
   m->displayText = displayText_;
   const std::string amount = field.substr(0, field.find(','));
-  m->amount = std::clamp(static_cast<float>(ParseFloatPrefix(amount.c_str())), -1.0f, 1.0f);
+  bool tooLarge = false;
+  m->amount = std::clamp(ParseFloatPrefix(amount.c_str(), &tooLarge), -1.0f, 1.0f);
+  if (tooLarge) return false;
   m->limit = 1.0f;
   m->source = GetName();
   modifiers_.insert(modifiers_.begin(), m.release());
+  return true;
 }
 
 void HOOK_EveningClassType::LoadAll(const std::string& file) {

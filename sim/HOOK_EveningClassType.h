@@ -26,7 +26,8 @@ class HOOK_EveningClassType : public SIM_SoloActivityType {
   HOOK_EveningClassType() = default;
   ~HOOK_EveningClassType() override;
 
-  // One table row; null for a row without a name.
+  // One table row; null for a row without a name or with a number too large for the game
+  // (a cost that would make the player's cash infinite), which is logged.
   static std::unique_ptr<HOOK_EveningClassType> FromRow(const std::string& row);
   // Every type, then the table's (a missing table logs and leaves none).
   static void LoadAll(const std::string& file = kTableFile);
@@ -46,8 +47,9 @@ class HOOK_EveningClassType : public SIM_SoloActivityType {
   // "skill" (the text before a ','): a requirement of that skill at 1.0. Fields of two
   // characters or fewer are ignored.
   void AddRequirement(const std::string& field);
-  // The study amount field: the first modifier, raising the class's own value.
-  void AddStudyModifier(const std::string& field);
+  // The study amount field: the first modifier, raising the class's own value. False, with
+  // nothing added, when the amount is too large for the game.
+  bool AddStudyModifier(const std::string& field);
 
   // The player's value of the class's own name has reached 1.
   bool IsCompleted() const;

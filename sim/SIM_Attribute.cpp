@@ -48,7 +48,7 @@ SIM_Attribute::~SIM_Attribute() {
 }
 
 SIM_Attribute* SIM_Attribute::FromRow(const std::vector<std::string>& fields) {
-  const float base = static_cast<float>(ParseFloatPrefix(Field(fields, 3).c_str()));
+  const float base = ParseFloatPrefix(Field(fields, 3).c_str());
   auto* a = new SIM_Attribute(Field(fields, 1), Field(fields, 2), base);
   a->flag1_ = ParseIntPrefix(Field(fields, 4).c_str()) != 0;
   a->risingIsGood_ = ParseIntPrefix(Field(fields, 5).c_str()) != 0;
@@ -56,10 +56,10 @@ SIM_Attribute* SIM_Attribute::FromRow(const std::vector<std::string>& fields) {
   const std::string criterion = TrimRight(Field(fields, 9));
   if (criterion == "above") a->warnCriterion_ = kWarnAbove;
   else if (criterion == "below") a->warnCriterion_ = kWarnBelow;
-  a->warnThreshold_ = static_cast<float>(ParseFloatPrefix(Field(fields, 10).c_str()));
+  a->warnThreshold_ = ParseFloatPrefix(Field(fields, 10).c_str());
   a->parentName_ = TrimRight(Field(fields, 11));
   if (!a->parentName_.empty())
-    a->parentFactor_ = static_cast<float>(ParseFloatPrefix(Field(fields, 12).c_str()));
+    a->parentFactor_ = ParseFloatPrefix(Field(fields, 12).c_str());
   return a;
 }
 

@@ -1,6 +1,8 @@
 // Character types.
 #include "sim/SIM_CharacterType.h"
 
+#include <cmath>
+
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Spreadsheet.h"
@@ -8,6 +10,8 @@
 #include "sim/SIM_Vesk.h"
 
 namespace {
+
+constexpr float kMaxEffect = 1000.0f;  // what SIM_Vesk::ModifyValue accepts
 
 std::vector<SIM_CharacterType*>& List() {
   static std::vector<SIM_CharacterType*> list;
@@ -34,6 +38,16 @@ void SIM_CharacterType::LoadAll(const std::string& path) {
       type->effectName_ = parts.NextString();
       type->effectAmount_ = parts.NextFloat();
       type->effectDegrade_ = parts.NextFloat();
+      // A change to a player value is less than kMaxEffect either way; a larger one, made by
+      // every character of the type, would soon make the value infinite.
+      if (parts.NumberTooLarge() || !(std::fabs(type->effectAmount_) < kMaxEffect)) {
+        LogWarning(("Character type " + type->name_ + " has no effect: its amount is out of range")
+                       .c_str(),
+                   __FILE__, __LINE__);
+        type->effectName_.clear();
+        type->effectAmount_ = 0.0f;
+        type->effectDegrade_ = 0.0f;
+      }
     }
     List().push_back(type);
   }

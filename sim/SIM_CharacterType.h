@@ -12,7 +12,8 @@ class SIM_CharacterType {
   SIM_CharacterType(const SIM_CharacterType&) = delete;
   SIM_CharacterType& operator=(const SIM_CharacterType&) = delete;
 
-  // Empties the list and reads the table.
+  // Empties the list and reads the table. An effect whose amount is 1000 or more either way
+  // is left out (logged): the type has none.
   static void LoadAll(const std::string& path = "data/simulation/charactertypes.csv");
   static void DeleteAll();
   // By weight. A walk that ends short of the draw (float weights that add up to a hair under

@@ -1,6 +1,9 @@
 // Money and cheats.
 #include "sim/SIM_Finances.h"
 
+#include <cmath>
+
+#include "engine/DebugLog.h"
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "platform/Files.h"
@@ -13,6 +16,7 @@
 namespace {
 
 constexpr int kHighestCash = 4;
+constexpr float kMaxCheat = 1000.0f;  // what SIM_Vesk::ModifyValue accepts
 
 void RefreshBackgrounds() { Screens().RefreshWindowTextures(); }
 
@@ -56,6 +60,13 @@ void LoadCheats(const char* file) {
     const std::string name = TrimField(tokens.NextString());
     const float amount = tokens.NextFloat();
     if (name.empty()) continue;
+    // A change to a player value is less than kMaxCheat either way; a larger one, added up
+    // over a few rows, would make the value infinite or not a number at all.
+    if (tokens.NumberTooLarge() || !(std::fabs(amount) < kMaxCheat)) {
+      LogWarning(("Cheat " + name + " left out: its amount is out of range").c_str(),
+                 "SIM_Finances", __LINE__);
+      continue;
+    }
     SIM_Vesk::Instance()->ModifyValue(name, amount, 1.0f, "cheat");
   }
 }

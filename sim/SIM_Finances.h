@@ -23,5 +23,6 @@ class SIM_Finances {
 };
 
 // Applies "data/cheats.txt" (when there is one) to the player: each row names a player value
-// and an amount. Runs at the end of every new game.
+// and an amount. A row whose amount is 1000 or more either way is left out (logged). Runs at
+// the end of every new game.
 void LoadCheats(const char* file = "data/cheats.txt");

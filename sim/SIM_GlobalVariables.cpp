@@ -31,7 +31,7 @@ void SIM_GlobalVariables::Load(const std::string& file) {
     if (name.empty() || name[0] == '/') continue;
     if (name.size() > kMaxName) name.resize(kMaxName);
     const std::string value = line.substr(eq + 1, kMaxValue);
-    entries_.emplace_back(name, static_cast<float>(ParseFloatPrefix(value.c_str())));
+    entries_.emplace_back(name, ParseFloatPrefix(value.c_str()));
   }
 }
 

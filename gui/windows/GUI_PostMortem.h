@@ -20,6 +20,10 @@ class GUI_ButtonText;
 class SIM_SocialiseInstance;
 class SIM_SocialiseReport;
 
+// A fortune for the cookie: the entry of a random number below the count of entries in the
+// file's numbered section "cookies" ("" when there is none).
+std::string PickFortune(const std::string& file = "data/simulation/fortunes.txt");
+
 // One guest in the report's column: the grey portrait, the coloured one under the mouse.
 // Clicking it shows that guest.
 class GUI_PostMortemIcon : public GUI_IconButton {

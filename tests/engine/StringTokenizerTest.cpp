@@ -1,6 +1,7 @@
 // Splitting table rows into fields.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 #include "engine/StringTokenizer.h"
@@ -64,6 +65,22 @@ TEST(StringTokenizerTest, NumbersIgnoreBlanksAndUseAPoint) {
   EXPECT_FLOAT_EQ(t.NextFloat(), 0.25f);
   EXPECT_EQ(t.NextInt(), -3);
   EXPECT_EQ(t.NextInt(), 7);  // the newline of the last field does not matter
+}
+
+TEST(StringTokenizerTest, ARowRemembersANumberTooLargeUntilTheNext) {
+  StringTokenizer t;
+  t.SetText("#,1e39,0.5,-" + std::string(60, '9') + "\n");
+  t.NextToken();
+  EXPECT_EQ(t.NextFloat(), 0.0f);
+  EXPECT_FLOAT_EQ(t.NextFloat(), 0.5f);
+  EXPECT_TRUE(t.NumberTooLarge());
+  EXPECT_EQ(t.NextFloat(), 0.0f);
+  EXPECT_TRUE(t.NumberTooLarge());
+  t.SetText("#,3e38,99999999999999999999");
+  t.NextToken();
+  EXPECT_FLOAT_EQ(t.NextFloat(), 3e38f);
+  EXPECT_EQ(t.NextInt(), INT_MAX);  // integers clamp, which is no fault
+  EXPECT_FALSE(t.NumberTooLarge());
 }
 
 TEST(StringTokenizerTest, LastFieldOfACrlfRowIsTrimmedForTextReaders) {

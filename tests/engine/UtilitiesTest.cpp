@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "engine/Utilities.h"
 
@@ -32,9 +33,32 @@ TEST(UtilitiesTest, FloatPrefixReadsNoWordsAndNothingBeyondTheRange) {
   // Found by fuzzing: "nan" and "inf" came back as such and passed checks that compare.
   for (const char* text : {"nan", "NAN", "-nan", "inf", "+Infinity", " nan(1)", "infinity7"})
     EXPECT_DOUBLE_EQ(ParseFloatPrefix(text), 0.0) << text;
-  EXPECT_DOUBLE_EQ(ParseFloatPrefix("1e400"), 0.0);
   EXPECT_DOUBLE_EQ(ParseFloatPrefix("-.5x"), -0.5);
   EXPECT_DOUBLE_EQ(ParseFloatPrefix("7nan"), 7.0);
+}
+
+TEST(UtilitiesTest, FloatPrefixTellsANumberTooLargeForAFloat) {
+  // Found by fuzzing: a 60-digit price fits a double but became infinite as a float.
+  const std::string sixtyDigits = "1" + std::string(59, '0');
+  for (const std::string& text : {sixtyDigits, "-" + sixtyDigits, std::string("3.5e38"),
+                                  std::string("1e400"), std::string("0.001e+500"),
+                                  std::string(400, '9') + ".5e-5"}) {
+    bool tooLarge = false;
+    EXPECT_EQ(ParseFloatPrefix(text.c_str(), &tooLarge), 0.0f) << text;
+    EXPECT_TRUE(tooLarge) << text;
+  }
+  // The largest floats and numbers too small for a double are no fault; the flag is only
+  // ever set, so one flag can stand for several fields.
+  bool tooLarge = false;
+  EXPECT_FLOAT_EQ(ParseFloatPrefix("3.4e38", &tooLarge), 3.4e38f);
+  EXPECT_FLOAT_EQ(ParseFloatPrefix("-3.4e38", &tooLarge), -3.4e38f);
+  EXPECT_EQ(ParseFloatPrefix("1e-400", &tooLarge), 0.0f);
+  EXPECT_EQ(ParseFloatPrefix("0.00001e-320", &tooLarge), 0.0f);
+  EXPECT_EQ(ParseFloatPrefix(("0." + std::string(400, '0') + "1e+5").c_str(), &tooLarge), 0.0f);
+  EXPECT_FALSE(tooLarge);
+  ParseFloatPrefix("1e39", &tooLarge);
+  EXPECT_FLOAT_EQ(ParseFloatPrefix("2.5", &tooLarge), 2.5f);
+  EXPECT_TRUE(tooLarge);
 }
 
 TEST(UtilitiesTest, FixedFormatting) {

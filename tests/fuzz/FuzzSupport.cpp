@@ -1,6 +1,7 @@
 // Shared pieces of the fuzz targets.
 #include "FuzzSupport.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +9,9 @@
 #include <random>
 
 #include "engine/DebugLog.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Tovel.h"
+#include "sim/SIM_Vesk.h"
 
 namespace fuzz {
 namespace {
@@ -66,6 +70,20 @@ std::string WriteInput(const std::string& name, const uint8_t* data, size_t size
 std::string SourceDir() { return TOVEL_SOURCE_DIR; }
 
 void UseSourceDirAsWorkingDir() { fs::current_path(SourceDir()); }
+
+void ResetPlayer() {
+  SIM_Vesk::Instance()->LoadAttributes(SourceDir() + "/data/simulation/attributes.csv");
+  SIM_Tovel::Instance().Reset();
+}
+
+void CheckPlayerValues() {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  for (const SIM_NamedValueList* list : {&player->Attributes(), &player->Skills()})
+    for (const SIM_NamedValue* value : list->Values())
+      FUZZ_CHECK(value->GetValue() >= 0.0f && value->GetValue() <= 1.0f);
+  for (int i = 0; i < 4; ++i) FUZZ_CHECK(std::isfinite(SIM_Tovel::Instance().GetComponent(i)));
+  FUZZ_CHECK(SIM_Tovel::Instance().GetComponent(1) >= 0.0f);
+}
 
 void Fail(const char* what, const char* file, int line) {
   std::fprintf(stderr, "fuzz check failed: %s (%s:%d)\n", what, file, line);

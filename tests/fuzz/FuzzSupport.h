@@ -30,6 +30,12 @@ std::string SourceDir();
 // shipped data (their inputs still go to the private folder).
 void UseSourceDirAsWorkingDir();
 
+// The player as a new game starts: the shipped attributes, no skills, no standing.
+void ResetPlayer();
+// Every value of the player (attributes and skills) a number within 0..1, the standing score's
+// parts finite and its earned part not below 0, whatever a table changed.
+void CheckPlayerValues();
+
 // A broken invariant: prints what broke and aborts, which both libFuzzer and the replay
 // driver report as a failure.
 [[noreturn]] void Fail(const char* what, const char* file, int line);

@@ -8,6 +8,7 @@
 #include <vector>
 #include <sstream>
 
+#include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_HelpWindow.h"
@@ -106,6 +107,32 @@ TEST_F(HintTest, AnyNonZeroValueInTheUserFileMarksAHintShown) {
   EXPECT_FALSE(found.shown);
   ASSERT_NE(Find("ill"), nullptr);  // no line: not shown
   EXPECT_FALSE(found.shown);
+}
+
+TEST_F(HintTest, OddRowsAreLeftOutOrPulledOntoTheScreen) {
+  // Found by fuzzing: a key ending in a tab was written "key\t = 1" and read back as "key",
+  // so its hint opened again on every start; a place of 99999999999 overflowed the window's
+  // edges.
+  testsupport::TempDir data;
+  WriteFile(data.Path() / "data" / "simulation" / "hints.csv",
+            "#,kept,Text.,1,2\n#,tabbed\t,Text.,1,2\n#,a=b,Text.,1,2\n#,;semi,Text.,1,2\n"
+            "#,[section,Text.,1,2\n#,/slash,Text.,1,2\n#, lead,Text.,1,2\n"
+            "#,far,Text.,99999999999,-99999999999\n");
+  {
+    testsupport::ScopedChdir chdir(data.Path());
+    LoadHints();
+    ASSERT_EQ(Hints().size(), 2u);
+    ShowHint("kept");
+    LoadHints();
+    ASSERT_NE(Find("kept"), nullptr);
+    EXPECT_TRUE(found.shown);
+    ShowHint("far");
+    ASSERT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
+    const GUI_Rect rect = GUI_HintHelp::OpenHints().front()->GetRect();
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(static_cast<float>(rect.right), g_screenWidth);
+  }
+  LoadHints();  // the shipped table again
 }
 
 TEST_F(HintTest, AnUnknownKeyStopsTheGame) {

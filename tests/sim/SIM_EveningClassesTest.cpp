@@ -91,7 +91,13 @@ TEST_F(EveningClassesTest, BadFieldsAreSkippedAndCompletionReadsTheClassName) {
        "#,LAW,onechar,D,,5,-1,-1,1,0,0,0,0,0,0,0,#,5\n"
        "#,LAW,dot,D,,5,-1,-1,1,0,0,0,0,0,0,0,#,.5\n"
        "#,LAW,letter,D,,5,-1,-1,1,0,0,0,0,0,0,0,#,abc\n"
-       "#,TECHNICAL ,nohash,D,,5,-1,-1,1,0,0,0,0,0,0,0,xyz\n");
+       "#,TECHNICAL ,nohash,D,,5,-1,-1,1,0,0,0,0,0,0,0,xyz\n"
+       "#,LAW,dear,D,,1" + std::string(59, '0') + ",-1,-1,1,0,0,0,0,0,0,0,#,0.1\n"
+       "#,LAW,fast,D,,5,-1,-1,1,0,0,0,0,0,0,0,#,1e39\n");
+  // Found by fuzzing: a cost too large for a float was infinite, and enrolling made the
+  // player's cash infinite. Such a row is left out, as is a study amount too large.
+  EXPECT_EQ(HOOK_EveningClassType::FindByName("dear"), nullptr);
+  EXPECT_EQ(HOOK_EveningClassType::FindByName("fast"), nullptr);
   ASSERT_EQ(HOOK_EveningClassType::All().size(), 7u);
   EXPECT_EQ(HOOK_EveningClassType::FindByName("nowhere")->GetCategory(), -1);
   EXPECT_EQ(HOOK_EveningClassType::InCategory(HOOK_EveningClassType::LAW).size(), 5u);

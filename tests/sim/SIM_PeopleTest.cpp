@@ -598,6 +598,24 @@ TEST(CharacterTypesTest, WeightsSumToOneAndEffectsParse) {
   EXPECT_EQ(SIM_CharacterType::ChooseRandom(), nullptr);
 }
 
+TEST(CharacterTypesTest, AnEffectOutOfRangeIsLeftOut) {
+  // Found by fuzzing: a standing effect of 3e38, made by two characters, was infinite.
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir.Path() / "t.csv",
+                         "#,huge,H,D,E,0.5,\"tovel,3e38,1\"\n"
+                         "#,endless,H,D,E,0.25,\"happiness,0.1,1e39\"\n"
+                         "#,edge,H,D,E,0.25,\"stress,-999,0.5\"\n");
+  SIM_CharacterType::LoadAll((dir.Path() / "t.csv").string());
+  ASSERT_EQ(SIM_CharacterType::All().size(), 3u);
+  for (const char* name : {"huge", "endless"}) {
+    const SIM_CharacterType* type = SIM_CharacterType::Find(name);
+    EXPECT_EQ(type->GetEffectName(), "") << name;
+    EXPECT_EQ(type->GetEffectAmount(), 0.0f) << name;
+  }
+  EXPECT_FLOAT_EQ(SIM_CharacterType::Find("edge")->GetEffectAmount(), -999.0f);
+  SIM_CharacterType::DeleteAll();
+}
+
 TEST(MemoryTest, FadesTowardsNeutralAndIsForgotten) {
   testsupport::TempDir dir;
   testsupport::WriteFile(dir.Path() / "c.txt", "[config]\nGV_EVENT_MEMORY_DECAY=0.1\n");

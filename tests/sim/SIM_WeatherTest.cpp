@@ -166,6 +166,20 @@ TEST_F(CheatsTest, EachRowChangesAPlayerValue) {
   EXPECT_FLOAT_EQ(SIM_Tovel::Instance().GetComponent(1), standing + 50.0f);
 }
 
+TEST_F(CheatsTest, AmountsOutOfRangeAreLeftOut) {
+  // Found by fuzzing: two rows of 3e38 made the standing infinite.
+  TempDir files;
+  WriteFile(files.Path() / "cheats.txt",
+            "#,tovel,3e38\n#,tovel,3e38\n#,tovel,-1000\n#,tovel,999.5\n"
+            "#,happiness,1000\n#,happiness,-1e60\n#,happiness,0.2\n");
+  const float standing = SIM_Tovel::Instance().GetComponent(1);
+  LoadCheats((files.Path() / "cheats.txt").string().c_str());
+  EXPECT_FLOAT_EQ(SIM_Tovel::Instance().GetComponent(1), standing + 999.5f);
+  const std::vector<const SIM_Effect*> happiness = PlayerEffects("happiness", "cheat");
+  ASSERT_EQ(happiness.size(), 1u);
+  EXPECT_FLOAT_EQ(happiness[0]->GetAmount(), 0.2f);
+}
+
 TEST(StatisticsTest, FavouriteActivityFirstCountedWinsTies) {
   SIM_Statistics& s = SIM_Statistics::Instance();
   s.Reset();
