@@ -102,15 +102,19 @@ void SIM_Restaurant::DailyUpdateAll() {
   for (const auto& r : Restaurants()) r->DailyUpdate();
 }
 
-float SIM_Restaurant::CuisineInterest() const {
-  static const std::pair<const char*, const char*> kTastes[] = {
+const std::vector<SIM_Restaurant::CuisineTaste>& SIM_Restaurant::CuisineTastes() {
+  static const std::vector<CuisineTaste> tastes = {
       {"mexicanrestaurant", "mexican"},
       {"pizzarestaurant", "italian"},
       {"frenchrestaurant", "french"},
       {"chineserestaurant", "chinese"},
   };
-  for (const auto& [tag, interest] : kTastes)
-    if (cuisine_ == tag) return SIM_Vesk::Instance()->GetValue(interest);
+  return tastes;
+}
+
+float SIM_Restaurant::CuisineInterest() const {
+  for (const CuisineTaste& taste : CuisineTastes())
+    if (cuisine_ == taste.cuisine) return SIM_Vesk::Instance()->GetValue(taste.playerValue);
   return 1.0f;
 }
 
@@ -122,7 +126,7 @@ void SIM_Restaurant::DailyUpdate() {
   const float standing = std::clamp(SIM_Tovel::Instance().GetTotal() / 50.0f, 0.0f, 1.0f);
   const float wealth = std::clamp(SIM_Finances::Instance().GetCash() / 400.0f, 0.0f, 1.0f);
   const float culture = player->GetValue("culture");
-  const float cooking = player->GetValue("exp_cooking");
+  const float cooking = player->GetValue(kCookingValue);
   const float taste = CuisineInterest();
   switch (style_) {
     case RESTAURANT_CHEAPO:

@@ -47,6 +47,15 @@ class SIM_Restaurant {
   }
   // The player's taste for this cuisine: 1 for a cuisine without a matching interest.
   float CuisineInterest() const;
+  // The cuisines whose tables follow the player's taste for them: each cuisine tag with the
+  // player's value it reads. Every other tag counts as a taste of 1.
+  struct CuisineTaste {
+    const char* cuisine;
+    const char* playerValue;
+  };
+  static const std::vector<CuisineTaste>& CuisineTastes();
+  // The player's value for what the player knows of cooking, which the choosier places read.
+  static constexpr const char* kCookingValue = "exp_cooking";
 
   const std::string& GetName() const { return name_; }
   const std::string& GetText() const { return text_; }

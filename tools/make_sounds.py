@@ -644,6 +644,33 @@ def make_fanfare(rng):
     return concat(out, silence(0.2))
 
 
+def make_club_door(rng):
+    # Arriving at a club: the bass thumps through the wall, the door is pulled open with a
+    # clunk, and the room spills out, bright hi-hats and a cheer on top of the same beat.
+    beat_gap = 60.0 / 126.0
+    door_at = 2 * beat_gap
+    seconds = 5 * beat_gap
+    beat = silence(seconds)
+    for k in range(5):
+        kick = decay(tone(95, 0.3, "sine", 0.9, glide_to=45), 0.07)
+        place(beat, kick, beat_gap * k)
+    cut = int(door_at * RATE)
+    outside = [s * 0.45 for s in lowpass(lowpass(beat[:cut], 160), 160)]
+    inside = lowpass(beat[cut:], 2500)
+    out = concat(outside, inside)
+    for k in range(3):
+        hat = decay(highpass(noise(0.05, rng, 0.35), 6000), 0.012)
+        place(out, hat, door_at + beat_gap * (k + 0.5))
+    latch = mix(decay(highpass(noise(0.04, rng, 0.7), 1500), 0.008),
+                decay(tone(180, 0.12, "triangle", 0.5, glide_to=120), 0.03))
+    swing = envelope(lowpass(noise(0.25, rng, 0.25), 600), 0.02, 0.2)
+    place(out, latch, door_at - 0.05)
+    place(out, swing, door_at - 0.02)
+    cheer = mix(*[crowd_voice(rng, 0.9, 240, 330, 0.12) for _ in range(6)])
+    place(out, cheer, door_at + 0.05)
+    return envelope(out, 0.02, 0.25)
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -697,6 +724,7 @@ SOUNDS = {
     "squawk.ogg": make_squawk,
     "parrot.wav": make_parrot,
     "fanfare.ogg": make_fanfare,
+    "clubdoor.ogg": make_club_door,
 }
 
 

@@ -40,15 +40,33 @@ void GUI_RestaurantInstance::Open(SIM_RestaurantInstance* evening) {
 
 void GUI_RestaurantInstance::Close() { delete instance; }
 
+const std::vector<GUI_RestaurantInstance::MealPictures>& GUI_RestaurantInstance::OwnMealPictures() {
+  static const std::vector<MealPictures> pictures = {
+      {"pizzarestaurant", "rest_vegpizza.bmp", "rest_meatpizza.bmp"},
+      {"mexicanrestaurant", "rest_healthy.bmp", "rest_indulge_mexican.bmp"},
+      {"chineserestaurant", "rest_healthy.bmp", "rest_indulge_chinese.bmp"},
+  };
+  return pictures;
+}
+
+namespace {
+
+const GUI_RestaurantInstance::MealPictures* OwnPicturesOf(const std::string& typeName) {
+  for (const auto& pictures : GUI_RestaurantInstance::OwnMealPictures())
+    if (typeName == pictures.typeName) return &pictures;
+  return nullptr;
+}
+
+}  // namespace
+
 std::string GUI_RestaurantInstance::HealthyPicture(const std::string& typeName) {
-  return typeName == "pizzarestaurant" ? "rest_vegpizza.bmp" : "rest_healthy.bmp";
+  const MealPictures* own = OwnPicturesOf(typeName);
+  return own ? own->healthy : "rest_healthy.bmp";
 }
 
 std::string GUI_RestaurantInstance::IndulgentPicture(const std::string& typeName) {
-  if (typeName == "pizzarestaurant") return "rest_meatpizza.bmp";
-  if (typeName == "mexicanrestaurant") return "rest_indulge_mexican.bmp";
-  if (typeName == "chineserestaurant") return "rest_indulge_chinese.bmp";
-  return "rest_indulgent.bmp";
+  const MealPictures* own = OwnPicturesOf(typeName);
+  return own ? own->indulgent : "rest_indulgent.bmp";
 }
 
 GUI_RestaurantInstance::GUI_RestaurantInstance(SIM_RestaurantInstance* evening)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "gui/GUI_Dialog.h"
 
@@ -20,6 +21,14 @@ class GUI_RestaurantInstance : public GUI_Dialog {
   static void Open(SIM_RestaurantInstance* evening);
   static void Close();
   static GUI_RestaurantInstance* Instance() { return instance; }
+  // The kinds of restaurant evening with meal pictures of their own; every other kind
+  // shows the plain pair.
+  struct MealPictures {
+    const char* typeName;
+    const char* healthy;
+    const char* indulgent;
+  };
+  static const std::vector<MealPictures>& OwnMealPictures();
   // The healthy and indulgent pictures for a kind of restaurant evening.
   static std::string HealthyPicture(const std::string& typeName);
   static std::string IndulgentPicture(const std::string& typeName);

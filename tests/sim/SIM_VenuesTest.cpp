@@ -17,6 +17,8 @@
 #include "sim/SIM_FunctionTable.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_LoadGame.h"
+#include "sim/SIM_Memory.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
@@ -24,6 +26,7 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_Rumour.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_Statistics.h"
@@ -173,6 +176,12 @@ TEST_F(DrinksAndGamesTest, TheNightClubPlaysDanceMusicBeforeTheEvening) {
   const auto report = std::find(calls.begin(), calls.end(), "GUI_PostMortem::Open");
   ASSERT_NE(music, calls.end());
   EXPECT_LT(music, report);
+  // The shipped club's arrival sound is its own: the music as an effect as well would play
+  // the track twice over itself.
+  const std::string arrival = "GUI_Sounds::PlaySound data/sounds/" + evening->GetType()->GetStartSound();
+  EXPECT_FALSE(evening->GetType()->GetStartSound().empty());
+  EXPECT_LT(std::find(calls.begin(), calls.end(), arrival), music);
+  EXPECT_EQ(CountStarting("GUI_Sounds::PlaySound data/sounds/dancemusic.ogg"), 0);
 }
 
 TEST_F(DrinksAndGamesTest, AMatchIsWonOnSkillAndAlonePlayerPlaysAnEvenMatch) {
@@ -646,6 +655,67 @@ TEST_F(RestaurantTest, AGuestGoesStraightToTheMealAndTheHeadlessPlayerOrdersHeal
   EXPECT_TRUE(evening->TovelLine().empty());
   headless.AnswerVenueWindows();  // nothing left to answer
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), acts + 1);
+}
+
+// Each cuisine whose tables follow the player's taste reads a taste that its own meals raise,
+// and a cuisine without one (the curry house) asks for nothing.
+TEST_F(RestaurantTest, EachMealOfACuisineRaisesTheTasteItsTablesRead) {
+  ASSERT_FALSE(SIM_Restaurant::CuisineTastes().empty());
+  for (const auto& taste : SIM_Restaurant::CuisineTastes()) {
+    SCOPED_TRACE(taste.cuisine);
+    SIM_Restaurant* place = nullptr;
+    for (const auto& r : SIM_Restaurant::All())
+      if (r->GetCuisine() == taste.cuisine && r->GetStyle() == RESTAURANT_MIDRANGE) place = r.get();
+    ASSERT_NE(place, nullptr);
+    player->SetValue(taste.playerValue, 0.0f);
+    EXPECT_FLOAT_EQ(place->CuisineInterest(), 0.0f);
+    place->SetTableToday(true);
+    for (int meal = 0; meal < 2; ++meal) {
+      const float before = player->GetValue(taste.playerValue);
+      auto* evening = Evening<SIM_RestaurantInstance>(taste.cuisine);
+      evening->SelectRestaurant(place);
+      evening->Complete();
+      EXPECT_GT(player->GetValue(taste.playerValue), before);
+    }
+    EXPECT_FLOAT_EQ(place->CuisineInterest(), player->GetValue(taste.playerValue));
+  }
+  for (const auto& r : SIM_Restaurant::All()) {
+    if (r->GetCuisine() != "curryhouse") continue;
+    EXPECT_FLOAT_EQ(r->CuisineInterest(), 1.0f);
+  }
+}
+
+// A game saved while the restaurant table was shorter, with an evening kind under a name the
+// table has since given up: the saved tables do not match, so today's draw stands, and what
+// remembers the old kind is let go; the game saves again to a file that loads.
+TEST_F(RestaurantTest, AGameSavedWithAShorterRestaurantTableStillLoads) {
+  ASSERT_NE(guest, nullptr);
+  const size_t restaurants = SIM_Restaurant::All().size();
+  guest->GetMemory()->Add(Type("pizzarestaurant"), 0.8f, 0.6f);
+  std::string text = SIM_SaveGame::BuildText();
+  for (int dropped = 0; dropped < 4; ++dropped) {
+    const size_t at = text.rfind("<restaurant>");
+    const std::string close = "</restaurant>\n";
+    const size_t end = text.find(close, at);
+    ASSERT_NE(end, std::string::npos);
+    text.erase(at, end + close.size() - at);
+  }
+  int renamed = 0;
+  for (size_t at = text.find("pizzarestaurant"); at != std::string::npos;
+       at = text.find("pizzarestaurant", at)) {
+    text.replace(at, std::string("pizzarestaurant").size(), "oldpizzaplace");
+    ++renamed;
+  }
+  ASSERT_GT(renamed, 0);
+
+  ASSERT_TRUE(SIM_LoadGame::LoadText(text)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Restaurant::All().size(), restaurants);
+  for (const SIM_NPC* npc : SIM_NPC::All())
+    for (const SIM_MemoryItem* memory : npc->GetMemory()->Items()) EXPECT_NE(memory->type, nullptr);
+  const std::string again = SIM_SaveGame::BuildText();
+  EXPECT_EQ(again.find("oldpizzaplace"), std::string::npos);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(again)) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Restaurant::All().size(), restaurants);
 }
 
 TEST_F(DrinksAndGamesTest, TheHeadlessPlayerSpinsFiveTimesAtFiveAndStops) {

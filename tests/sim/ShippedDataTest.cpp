@@ -3,11 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/ConfigFile.h"
+#include "engine/Random.h"
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "engine/Translate.h"
@@ -23,10 +27,12 @@
 #include "sim/SIM_LotteryTicket.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_CommuteMethod.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/windows/GUI_RestaurantInstance.h"
 #include "sim/SIM_InterestType.h"
+#include "sim/SIM_JobBase.h"
 #include "sim/SIM_MiniGames.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_Restaurant.h"
@@ -520,10 +526,12 @@ TEST_F(ShippedDataTest, FilmsAndRestaurantsCoverEveryCuisineWithTheirTextsPictur
     EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::HealthyPicture(type->GetName())));
     EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::IndulgentPicture(type->GetName())));
   }
-  for (const char* tag : {"pizzarestaurant", "mexicanrestaurant", "chineserestaurant", "other"}) {
-    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::HealthyPicture(tag))) << tag;
-    EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::IndulgentPicture(tag))) << tag;
+  for (const auto& own : GUI_RestaurantInstance::OwnMealPictures()) {
+    EXPECT_TRUE(PictureShipped(own.healthy)) << own.typeName;
+    EXPECT_TRUE(PictureShipped(own.indulgent)) << own.typeName;
   }
+  EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::HealthyPicture("other")));
+  EXPECT_TRUE(PictureShipped(GUI_RestaurantInstance::IndulgentPicture("other")));
   SIM_Restaurant::DeleteAll();
   SIM_SocialiseType::DeleteAll();
   SIM_InterestType::DeleteAll();
@@ -538,6 +546,233 @@ TEST_F(ShippedDataTest, FilmsAndRestaurantsCoverEveryCuisineWithTheirTextsPictur
        {"MOVIE_REVIEW", "RUMOUR_BAD_MOVIE", "RUMOUR_GOOD_MOVIE", "RUMOUR_CHEAPO_RESTAURANT",
         "RUMOUR_MIDRANGE_RESTAURANT", "RUMOUR_SNOOTY_RESTAURANT", "RUMOUR_HIP_RESTAURANT"})
     EXPECT_GE(GetCachedConfig(section, "data/strings.ini")->GetEntries().size(), 2u) << section;
+}
+
+namespace {
+
+// The lines of a numbered section, "0" upwards, as the random and numbered draws read them.
+std::vector<std::string> SectionLines(const std::string& section) {
+  std::vector<std::string> lines;
+  const ConfigFile* config = GetCachedConfig(section, kStringsFile);
+  for (size_t i = 0; i < config->GetEntries().size(); ++i)
+    lines.emplace_back(config->GetValue(std::to_string(i)));
+  return lines;
+}
+
+// Every value a row of the shipped tables raises when it is played: the modifiers of the
+// evenings, solo activities, channels, sites, possessions, jobs, events and films, and each
+// evening class's own skill.
+std::set<std::string> ValuesTheDataRaises() {
+  std::set<std::string> raised;
+  auto add = [&raised](const SIM_ModifierContainer& row) {
+    for (const SIM_Modifier* m : row.GetModifiers())
+      if (m->amount > 0.0f) raised.insert(m->name);
+  };
+  FatalCatcher catcher;
+  const bool soloTypesWereLoaded = !SIM_SoloActivityType::All().empty();
+  SIM_InterestType::LoadAll();
+  SIM_SocialiseType::Reload();
+  SIM_SoloActivityType::Reload();
+  LoadAssets();
+  HOOK_EveningClassType::LoadAll();
+  SIM_SpecialEvent::LoadAll();
+  SIM_Movie::LoadAll(SIM_Movie::kTableFile, false);
+  ForgetWebTVLists();
+  for (const auto& type : SIM_SocialiseType::All()) add(*type);
+  for (const auto& type : SIM_SoloActivityType::All()) add(*type);
+  for (const SIM_Asset* asset : SIM_Asset::All()) add(*asset);
+  // Jobs row by row, outside the catalogue a player's job may belong to.
+  const auto jobs = LoadSpreadsheet("data/simulation/jobs.csv");
+  for (const std::string& row : *jobs)
+    if (const auto job = SIM_JobBase::ReadCsvRow(row)) add(*job);
+  for (const auto& type : HOOK_EveningClassType::All()) add(*type);
+  for (const auto& event : SIM_SpecialEvent::All()) add(*event);
+  for (const auto& film : SIM_Movie::All()) add(*film);
+  for (const auto& site : WebsiteList()) add(*site);
+  for (const auto& channel : TVChannelList()) add(*channel);
+  ForgetWebTVLists();
+  SIM_Movie::DeleteAll();
+  SIM_SpecialEvent::DeleteAll();
+  HOOK_EveningClassType::DeleteAll();
+  SIM_Asset::DeleteAll();
+  if (!soloTypesWereLoaded) SIM_SoloActivityType::DeleteAll();
+  SIM_SocialiseType::DeleteAll();
+  SIM_InterestType::DeleteAll();
+  return raised;
+}
+
+}  // namespace
+
+// The restaurants' rules key on cuisine tags and read the player's taste for each and what
+// the player knows of cooking; the meal window keys its pictures on tags too. Each tag is a
+// kind of evening the tables ship with restaurants to book, and each value something play
+// raises, or the rule would only ever see 0 and the pictures never show.
+TEST_F(ShippedDataTest, TheRestaurantRulesAndMealPicturesFindTheirCuisinesAndTastesInTheData) {
+  std::map<std::string, int> restaurants;
+  const auto table = LoadSpreadsheet(SIM_Restaurant::kTableFile);
+  for (const std::string& row : *table) {
+    StringTokenizer fields;
+    fields.SetText(row);
+    fields.NextToken();
+    ++restaurants[TrimField(fields.NextString())];
+  }
+  std::map<std::string, std::string> categories;
+  {
+    FatalCatcher catcher;
+    SIM_InterestType::LoadAll();
+    SIM_SocialiseType::Reload();
+    for (const auto& type : SIM_SocialiseType::All()) categories[type->GetName()] = type->GetCategory();
+    SIM_SocialiseType::DeleteAll();
+    SIM_InterestType::DeleteAll();
+  }
+  auto shipped = [&](const std::string& tag) {
+    EXPECT_EQ(categories[tag], "RESTAURANT") << tag;
+    EXPECT_GE(restaurants[tag], 4) << tag;  // a place of each style
+  };
+  ASSERT_FALSE(SIM_Restaurant::CuisineTastes().empty());
+  for (const auto& taste : SIM_Restaurant::CuisineTastes()) shipped(taste.cuisine);
+  for (const auto& own : GUI_RestaurantInstance::OwnMealPictures()) shipped(own.typeName);
+
+  const std::set<std::string> raised = ValuesTheDataRaises();
+  for (const auto& taste : SIM_Restaurant::CuisineTastes())
+    EXPECT_TRUE(raised.count(taste.playerValue)) << taste.cuisine << " reads " << taste.playerValue;
+  EXPECT_TRUE(raised.count(SIM_Restaurant::kCookingValue));
+  // What play raises shows as the player's skills: each has its name.
+  for (const std::string& value : raised) EXPECT_TRUE(HasText("nv_" + value)) << value;
+}
+
+// The film guide: a player who goes to the cinema every other week of the first year and
+// watches the film programme every week can read most reviews by its end (a film's review
+// needs more knowledge than its own threshold, drawn between 0 and 1); a player who has done
+// neither reads none.
+TEST_F(ShippedDataTest, ACinemaGoerWhoWatchesFilmProgrammesReadsReviewsInTheFirstYear) {
+  const std::string knowledge = "glob_movieknowledge";
+  auto teach = [&knowledge](SIM_ModifierContainer& row) {
+    int taught = 0;
+    for (const SIM_Modifier* m : row.GetModifiers())
+      if (m->name == knowledge && m->amount > 0.0f) {
+        row.ApplyModifier(*m, 1.0f);
+        ++taught;
+      }
+    return taught;
+  };
+  SIM_NamedValueList& globals = GlobalNamedValues();
+  SIM_NamedValue* before = globals.Find(knowledge);
+  if (before) globals.Remove(before);
+  const uint32_t randomState = GetRandomState();
+  SeedRandom(41);
+  FatalCatcher catcher;
+  SIM_InterestType::LoadAll();
+  SIM_SocialiseType::Reload();
+  ForgetWebTVLists();
+  SIM_Movie::LoadAll(SIM_Movie::kTableFile, false);
+  auto readable = [] {
+    int n = 0;
+    for (const auto& film : SIM_Movie::All()) n += film->GetReview() != "?";
+    return n;
+  };
+  EXPECT_EQ(readable(), 0);
+
+  SIM_SocialiseType* cinema = nullptr;
+  for (const auto& type : SIM_SocialiseType::All())
+    if (type->GetCategory() == "MOVIE") cinema = type.get();
+  ASSERT_NE(cinema, nullptr);
+  SIM_TVChannel* filmChannel = nullptr;
+  for (const auto& channel : TVChannelList())
+    for (const SIM_Modifier* m : channel->GetModifiers())
+      if (m->name == knowledge && !filmChannel) filmChannel = channel.get();
+  ASSERT_NE(filmChannel, nullptr);
+  const int weeks = SIM_Date::kMonthsPerYear * SIM_Date::kDaysPerMonth / 7;
+  for (int week = 0; week < weeks; ++week) {
+    if (week % 2 == 0) {
+      EXPECT_EQ(teach(*cinema), 1);
+    }
+    EXPECT_EQ(teach(*filmChannel), 1);
+  }
+  const int films = static_cast<int>(SIM_Movie::All().size());
+  EXPECT_GE(readable() * 2, films) << readable() << " of " << films;
+
+  if (SIM_NamedValue* learnt = globals.Find(knowledge)) {
+    globals.Remove(learnt);
+    delete learnt;
+  }
+  if (before) globals.Add(before);
+  SIM_Movie::DeleteAll();
+  ForgetWebTVLists();
+  SIM_SocialiseType::DeleteAll();
+  SIM_InterestType::DeleteAll();
+  SetRandomState(randomState);
+}
+
+// The evening report's person word is "She" or "He" in the mood and chemistry lines and
+// "she" or "he" in the activity lines: each line puts it once, where its case reads right.
+TEST_F(ShippedDataTest, ThePersonWordInAnEveningsReportStandsWhereItsCaseReadsRight) {
+  const struct {
+    const char* section;
+    bool capitalised;
+  } sections[] = {{"post_mortem_mood", true},
+                  {"POSTMORTEM_COMMONINTEREST", true},
+                  {"POSTMORTEM_NOCHEMISTRY", true},
+                  {"post_mortem_activitymatch", false}};
+  ASSERT_EQ(std::string(Translate("POSTMORTEM_SHE")), "She");
+  ASSERT_EQ(std::string(Translate("POSTMORTEM_HE_LOWER")), "he");
+  for (const auto& [section, capitalised] : sections) {
+    const std::vector<std::string> lines = SectionLines(section);
+    ASSERT_FALSE(lines.empty()) << section;
+    for (const std::string& line : lines) {
+      const size_t at = line.find("<GENDER>");
+      ASSERT_NE(at, std::string::npos) << section << ": " << line;
+      EXPECT_EQ(line.find("<GENDER>", at + 1), std::string::npos) << section << ": " << line;
+      const bool opensSentence =
+          at == 0 || (at >= 2 && line[at - 1] == ' ' && std::string(".!?").find(line[at - 2]) != std::string::npos);
+      EXPECT_EQ(opensSentence, capitalised) << section << ": " << line;
+    }
+  }
+}
+
+// Every small-talk topic the game raises (the news other parts add, the pets, the weather and
+// the day's traits) is a section of lines: a topic without one opens a letter with nothing.
+// The topics are read from the game's sources: every topic literal, and every call that adds
+// news, whose topic must be a literal or come from a file that spells its topics out.
+TEST_F(ShippedDataTest, EverySmallTalkTopicTheGameRaisesHasLinesToSay) {
+  namespace fs = std::filesystem;
+  const std::regex topic(R"re("(SMALLTALK_[A-Z0-9_]+)")re");
+  const std::regex addNews(R"(\bAddNews\s*\()");
+  const std::regex literalCall(R"re(^AddNews\s*\(\s*"(SMALLTALK_[A-Z0-9_]+)")re");
+  const std::regex definition(R"((void\s+(\w+::)?AddNews\s*\($))");
+  const std::regex comment(R"(//[^\n]*)");
+  std::set<std::string> topics;
+  std::vector<std::string> unreadable;
+  int calls = 0;
+  for (const char* folder : {"app", "engine", "gui", "hooks", "sim"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(fs::path(TOVEL_SOURCE_DIR) / folder)) {
+      if (entry.path().extension() != ".cpp" && entry.path().extension() != ".h") continue;
+      std::string text = testsupport::ReadFile(entry.path());
+      if (text.find("SMALLTALK_") == std::string::npos && text.find("AddNews") == std::string::npos) continue;
+      text = std::regex_replace(text, comment, "");
+      std::set<std::string> spelt;
+      for (std::sregex_iterator it(text.begin(), text.end(), topic), end; it != end; ++it)
+        spelt.insert((*it)[1]);
+      topics.insert(spelt.begin(), spelt.end());
+      for (std::sregex_iterator it(text.begin(), text.end(), addNews), end; it != end; ++it) {
+        const size_t at = static_cast<size_t>(it->position());
+        const size_t from = at >= 40 ? at - 40 : 0;
+        if (std::regex_search(text.substr(from, at - from) + it->str(), definition)) continue;
+        ++calls;
+        std::smatch m;
+        const std::string rest = text.substr(at, 120);
+        if (!std::regex_search(rest, m, literalCall) && spelt.empty())
+          unreadable.push_back(entry.path().filename().string() + ": " + rest.substr(0, rest.find(';')));
+      }
+    }
+  }
+  EXPECT_GE(calls, 10);  // the scan itself works
+  EXPECT_TRUE(unreadable.empty()) << "topics the check cannot read: " << ::testing::PrintToString(unreadable);
+  for (const std::string& key : topics) {
+    const std::vector<std::string> lines = SectionLines(key);
+    EXPECT_FALSE(lines.empty()) << key;
+    for (const std::string& line : lines) EXPECT_FALSE(line.empty()) << key;
+  }
 }
 
 TEST_F(ShippedDataTest, SpecialEventsHaveTheirTextsAndScoreOnPlayerValues) {
