@@ -116,8 +116,8 @@ void PlayTheDay() {
   if (headless::MaybeApplyForAJob()) ++g_applications;
   const int actsLeft = sim.GetActsLeft();
   if (SIM_SocialiseInstance* evening = headless::OrganiseEvening()) {
-    ++g_evenings;
     if (sim.GetActsLeft() < actsLeft) {
+      ++g_evenings;
       std::string category = evening->GetType()->GetCategory();
       for (char& c : category) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
       ++g_eveningsBy[category];

@@ -2,6 +2,7 @@
 #include "sim/SIM_HeadlessPlayer.h"
 
 #include <algorithm>
+#include <map>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
+#include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_NamedValueList.h"
@@ -28,6 +30,7 @@
 #include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -43,6 +46,10 @@ namespace {
 constexpr float kLoneChemistry = 0.5f;
 // A guest who rates the evening at one half or more thinks better of the player.
 constexpr float kLiked = 0.5f;
+// How much less tempting a kind of evening is for each evening of it had this year.
+constexpr float kVarietyPull = 0.01f;
+// How much more tempting a kind of evening not had yet this year is.
+constexpr float kNovelty = 0.1f;
 // The flat's dirt at which the player cleans: germs grow from one half.
 constexpr float kTidyLine = 0.4f;
 // How often a free slot goes on the book the player is reading.
@@ -87,6 +94,24 @@ float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest) {
   return std::clamp(rating, 0.0f, 1.0f);
 }
 
+bool AnyFilmToSee() {
+  for (const SIM_Movie* film : SIM_Movie::Showing())
+    if (film && !film->IsSeen()) return true;
+  return false;
+}
+
+// The evenings of the type's kind (a restaurant of any cuisine, a game of any sort) the
+// player has had this year.
+int EveningsOfKindThisYear(const SIM_SocialiseType& type) {
+  int evenings = 0;
+  for (const auto& other : SIM_SocialiseType::All()) {
+    if (other->category != type.category) continue;
+    for (const auto& [name, count] : SIM_Statistics::Instance().Activities())
+      if (name == other->GetGuiName()) evenings += count;
+  }
+  return evenings;
+}
+
 SIM_SocialiseInstance* OrganiseEvening() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
@@ -100,6 +125,8 @@ SIM_SocialiseInstance* OrganiseEvening() {
   for (const auto& type : SIM_SocialiseType::All()) {
     if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
     if (type->minGuests > 2) continue;
+    // With every film showing already seen there is nothing to watch.
+    if (type->category == "MOVIE" && !AnyFilmToSee()) continue;
     const bool romantic = type->category == "ROMANTIC";
     for (SIM_NPC* npc : SIM_NPC::All()) {
       if (!npc->IsFriendOfPlayer() || npc->IsInvitedToday()) continue;
@@ -109,11 +136,21 @@ SIM_SocialiseInstance* OrganiseEvening() {
           npc->CannotAfford(type.get()) || npc->IsTooGrubby(type.get()))
         continue;
       const float rating = ExpectedRating(*type, *npc);
-      if (rating >= kLiked) choices.push_back({type.get(), npc, rating});
+      // A kind not had yet this year is worth a try with a friend who might like it.
+      const bool untried = EveningsOfKindThisYear(*type) == 0;
+      if (rating >= kLiked - (untried ? kNovelty : 0.0f))
+        choices.push_back({type.get(), npc, rating + (untried ? kNovelty : 0.0f)});
     }
   }
-  std::stable_sort(choices.begin(), choices.end(),
-                   [](const Choice& a, const Choice& b) { return a.rating > b.rating; });
+  // A player who likes going out likes variety: each evening of a kind had this year makes
+  // that kind a little less tempting than the friend's liking alone would make it.
+  std::map<const SIM_SocialiseType*, float> appeal;
+  for (const Choice& c : choices)
+    if (!appeal.count(c.type))
+      appeal[c.type] = -kVarietyPull * static_cast<float>(EveningsOfKindThisYear(*c.type));
+  std::stable_sort(choices.begin(), choices.end(), [&appeal](const Choice& a, const Choice& b) {
+    return a.rating + appeal[a.type] > b.rating + appeal[b.type];
+  });
   // A player who has taken up bowling aims for the team: one day in three, when sober and
   // rested enough for the game to teach something, the alley comes first, until the team has
   // asked.

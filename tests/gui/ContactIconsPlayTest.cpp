@@ -266,7 +266,8 @@ class ContactIconsPlayTest : public MenuPlayTest {
 };
 
 TEST_F(ContactIconsPlayTest, TheRoomShowsTheGamesFriendsThroughWeeksOfPlayAndALoad) {
-  SeedRandom(4);
+  // A month that both makes and loses friends with the shipped tables (checked below).
+  SeedRandom(9);
   Game::Instance().StartNewGame();
   int met = 0, lost = 0;
   for (int day = 0; day < 30; ++day) {
