@@ -62,6 +62,8 @@ void GUI_ChangePopup::Draw() {
   DrawFrameById(static_cast<float>(box_.left), static_cast<float>(box_.top),
                 static_cast<float>(box_.right), static_cast<float>(box_.bottom),
                 good_ ? kGoodFrame : kBadFrame, kBorder, a);
+  // The text cannot fade with its box: it shows only while the box is there to read it on.
+  if (a < kTextAlpha) return;
   GUI_Services::QueueText(static_cast<float>(box_.left + 9), static_cast<float>(box_.top + 3),
                           text_, "tahoma bold", 16, 0, 0, 255, 255, 255);
 }

@@ -434,7 +434,8 @@ def textures():
     # Lighter than the button it lights up, yet dark enough for its white label.
     t["textbutton_highlight.dds"] = frame_sheet((30, 92, 64), (48, 124, 88), (48, 124, 88), (170, 236, 196), radius=12)
     t["window_help.dds"] = frame_sheet((40, 70, 120), (70, 110, 170), (70, 110, 170), (170, 200, 240), radius=12)
-    t["window_hint.dds"] = frame_sheet((120, 90, 30), (190, 150, 60), (190, 150, 60), (250, 220, 140))
+    # A deep amber: the hint's white text must read on it whatever lies behind.
+    t["window_hint.dds"] = frame_sheet((64, 44, 10), (112, 78, 20), (112, 78, 20), (236, 196, 110))
     # The tutorial's step window: a deep blue under white text, rimmed in the highlight's colour.
     t["window_tutorial.dds"] = frame_sheet((24, 30, 70), (40, 52, 110), (40, 52, 110), (160, 176, 230), radius=12)
     t["window_dropshadow.dds"] = drop_shadow()

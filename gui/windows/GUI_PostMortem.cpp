@@ -10,6 +10,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Frame.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Services.h"
 #include "sim/SIM_Person.h"
@@ -190,6 +191,15 @@ void GUI_PostMortem::Draw() {
   engine.DrawFullScreenImage(evening ? evening->GetPicture().c_str() : "loadscreen.jpg");
   const float total = evening ? evening->GetTotalTovel() : 0.0f;
   GUI_Avatar::Instance().DrawWithMood(total > 0.0f ? 1 : 2);
+  // The evening's picture is a bright room: the report's white text lies on veils, the
+  // heading's, the report box's with its bar, and the score's at the foot.
+  const float headingBottom = 185.0f + 20.0f * static_cast<float>(lines.size());
+  DrawTextVeil(w / 2 - 330, 128 - kTextVeilBorder, w / 2 + 330, headingBottom + kTextVeilBorder);
+  DrawTextVeil(kLeft - kTextVeilBorder, kTop - kTextVeilBorder, kRight + kTextVeilBorder,
+               kBottom + 47 + kTextVeilBorder);
+  if (evening && evening->OrganisedByPlayer())
+    DrawTextVeil(kLeft - kTextVeilBorder, h - 59 - kTextVeilBorder, kRight + kTextVeilBorder,
+                 h - 15 + kTextVeilBorder);
   DrawButtons();
   engine.DrawRectOutline(kLeft, kTop, kRight, kBottom, 0x40FFFFFFu);
 

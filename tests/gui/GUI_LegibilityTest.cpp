@@ -29,7 +29,13 @@
 #include "gui/GUI_Snow.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_BeerPostMortem.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_RestaurantInstance.h"
+#include "gui/windows/GUI_Roulette.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_SpecialEvent.h"
@@ -41,6 +47,12 @@
 #include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_Restaurant.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Venues.h"
+#include "sim/SIM_Vesk.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
@@ -254,6 +266,9 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       Frame(GUI_GUI::Instance());
       GUI_SpecialEvent::Close();
       GUI_SpecialEventPostMortem::Close();
+    } else if (screen == "report" || screen == "brawl" || screen == "meal" ||
+               screen == "roulette" || screen == "movie") {
+      DrawEveningWindow(screen);
     } else {
       GUI_WorkDay::SetFactsSource([] {
         return GUI_WorkDay::Facts{.methodVerb = "cycled", .workplace = "the office", .pay = 85.0f,
@@ -278,6 +293,52 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       if (storm) GUI_Rain::Instance().ResetForTesting();
       Frame(GUI_GUI::Instance());
     }
+  }
+
+  // An evening's own window over the main scene, or its report; the brawl's report is the
+  // pub's own.
+  void DrawEveningWindow(const std::string& screen) {
+    GUI_GUI::Instance().StartGame();
+    SIM_Finances::Instance().SetCash(500.0f);
+    SIM_NPC* guest = SIM_NPC::All().front();
+    guest->SetCash(500.0f);
+    SIM_SIM::Instance().SetActs(3, 0);
+    auto start = [guest](const char* name) {
+      return SIM_SocialiseInstance::StartEvening({guest}, SIM_SocialiseType::FindByName(name),
+                                                 SIM_Vesk::Instance());
+    };
+    if (screen == "meal") {
+      auto* evening = dynamic_cast<SIM_RestaurantInstance*>(start("chineserestaurant"));
+      ASSERT_NE(evening, nullptr);
+      evening->Candidates().front()->SetTableToday(true);
+      GUI_RestaurantChooser::Instance()->BookButton()->Activate();
+      ASSERT_NE(GUI_RestaurantInstance::Instance(), nullptr);
+    } else if (screen == "roulette") {
+      ASSERT_NE(start("casino"), nullptr);
+      ASSERT_NE(GUI_Roulette::Instance(), nullptr);
+    } else if (screen == "movie") {
+      ASSERT_NE(start("cinema"), nullptr);
+      ASSERT_NE(GUI_MovieChooser::Instance(), nullptr);
+    } else if (screen == "brawl") {
+      auto* evening = dynamic_cast<SIM_BeerInstance*>(
+          SIM_SocialiseInstance::CreateForType(SIM_SocialiseType::FindByName("pub")));
+      ASSERT_NE(evening, nullptr);
+      evening->AddInvitee(guest);
+      evening->SetOrganiser(SIM_Vesk::Instance());
+      evening->Brawl();
+      ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
+    } else {
+      SIM_SocialiseInstance* evening = start("bowling");
+      if (!GUI_PostMortem::IsOpen()) GUI_PostMortem::Open(evening);
+      ASSERT_TRUE(GUI_PostMortem::IsOpen());
+    }
+    Frame(GUI_GUI::Instance());
+    GUI_RestaurantChooser::Close();
+    GUI_RestaurantInstance::Close();
+    GUI_Roulette::Close();
+    GUI_MovieChooser::Close();
+    GUI_BeerPostMortem::Close();
+    GUI_PostMortem::Close();
   }
 
   bool observing = true;
@@ -308,6 +369,16 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                                                               "weekend", "storm", "stormday",
                                                               "snow", "review", "endgame",
                                                               "ticket", "eventresult"),
+                                            ::testing::Values(1024, 800)),
+                         [](const ::testing::TestParamInfo<Param>& p) {
+                           return std::string(std::get<0>(p.param)) + "_" +
+                                  std::to_string(std::get<1>(p.param));
+                         });
+
+// An evening's windows and reports over the main scene.
+INSTANTIATE_TEST_SUITE_P(EveningWindows, LegibilityTest,
+                         ::testing::Combine(::testing::Values("report", "brawl", "meal",
+                                                              "roulette", "movie"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +
