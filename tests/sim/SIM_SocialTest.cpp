@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
@@ -206,7 +209,6 @@ TEST_F(SocialTest, AnEveningUsesTheSlotPaysMovesEveryoneAndIsReported) {
   EXPECT_LT(player->GetValue("loneliness"), loneliness);
   EXPECT_GT(guest->GetBoredom()->GetBoredom("pub"), 0.5f);
   EXPECT_EQ(guest->GetVeskDays(), 0);
-  EXPECT_TRUE(SIM_Subsidies::All().empty());  // paid for and emptied by the evening
   EXPECT_TRUE(std::count(TracedCalls().begin(), TracedCalls().end(), "GUI_PostMortem::Open") == 1);
   ASSERT_EQ(guest->GetMemory()->Items().size(), 1u);
   EXPECT_EQ(guest->GetMemory()->Items()[0]->type, pub);
@@ -345,6 +347,31 @@ TEST_F(SocialRatingTest, AnEveningRatedBelowHalfWeakensTheFriendshipAndCanEndIt)
   EXPECT_EQ(SIM_Relationship::GetFriendsLost(), lost + 1);
   EXPECT_TRUE(guest->IsRemoved());
   EXPECT_FALSE(guest->IsFriendOfPlayer());
+}
+
+}  // namespace
+
+namespace {
+
+// Who the player was paying for belongs to the game that is thrown away.
+using SubsidyWorldTest = SimWorldTest;
+
+TEST_F(SubsidyWorldTest, ANewGameOrALoadForgetsWhoThePlayerWasPayingFor) {
+  const std::string saved = SIM_SaveGame::BuildText();
+  const struct {
+    const char* what;
+    std::function<bool()> reset;
+  } resets[] = {
+      {"new game", [] { SIM_SIM::Instance().NewGame(); return true; }},
+      {"load", [&saved] { return SIM_LoadGame::LoadText(saved); }},
+  };
+  for (const auto& r : resets) {
+    SCOPED_TRACE(r.what);
+    ASSERT_FALSE(SIM_NPC::All().empty());
+    SIM_Subsidies::Add(SIM_NPC::All().front());
+    ASSERT_TRUE(r.reset());
+    EXPECT_TRUE(SIM_Subsidies::All().empty());
+  }
 }
 
 }  // namespace
