@@ -353,6 +353,50 @@ TEST_F(SocialRatingTest, AnEveningRatedBelowHalfWeakensTheFriendshipAndCanEndIt)
 
 namespace {
 
+// People skills grow from an evening with more than three guests who all rated it at least
+// one half.
+TEST_F(SocialTest, PeopleSkillsGrowFromMoreThanThreeGuestsWhoAllHadAGoodEnoughEvening) {
+  // Each content guest cares for one of the party's five draws and shares nothing with the
+  // others: a mood of 1, quality 0, activity 1 and chemistry 0 rate it exactly one half. A
+  // guest who cares for none of it rates it a quarter.
+  const char* draws[] = {"outdoors", "videogames", "films", "art", "books"};
+  SIM_SocialiseType* party = Plain("party", 0);
+  party->maxGuests = 99;
+  for (const char* draw : draws) party->interests.push_back({draw, 1.0f});
+  const float boost = SIM_GlobalVariables::Instance().Get("SOCIAL_PEOPLESKILLS_BOOST");
+  ASSERT_GT(boost, 0.0f);
+
+  const struct {
+    const char* what;
+    int content;
+    int indifferent;
+    bool grows;
+  } cases[] = {
+      {"three guests, all content", 3, 0, false},
+      {"four guests, all content", 4, 0, true},
+      {"five guests, all content", 5, 0, true},
+      {"four guests, one indifferent", 3, 1, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<SIM_Person*> guests;
+    for (int i = 0; i < c.content + c.indifferent; ++i) {
+      SIM_NPC* guest = SIM_NPC::Create(i % 2);
+      guest->ClearInterests();
+      if (i < c.content) guest->AddInterest(SIM_InterestType::Find(draws[i]));
+      guests.push_back(guest);
+    }
+    player->SetValue("happiness", 1.0f);
+    player->SetValue("peopleskills", 0.5f);
+    SIM_SIM::Instance().SetActs(2, 0);
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(guests, party, player);
+    ASSERT_NE(evening, nullptr);
+    for (size_t i = 0; i < guests.size(); ++i)
+      ASSERT_FLOAT_EQ(evening->Reports()[i]->overall, static_cast<int>(i) < c.content ? 0.5f : 0.25f);
+    EXPECT_FLOAT_EQ(player->GetValue("peopleskills"), c.grows ? 0.5f + boost : 0.5f);
+  }
+}
+
 // Who the player was paying for belongs to the game that is thrown away.
 using SubsidyWorldTest = SimWorldTest;
 
