@@ -136,17 +136,10 @@ TEST_F(RomanceWindowsTest, TheInvitationsTitleIsCutAfterThirtySevenCharacters) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     host->SetFullName(c.name);
-    SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, pub, 0);
-    invitation->AddGuest(host);
-    invitation->BuildText();
-    Screens().AddInvitation(invitation);
-    ASSERT_FALSE(GUI_Email::Items().empty());
-    for (int i = 0; i < 60; ++i) Frame();  // the item slides into place
-    ClickOn(GUI_Email::Items().back());
-    CloseHints();
-    ASSERT_NE(GUI_SocialInvitation::Instance(), nullptr);
-    EXPECT_EQ(GUI_SocialInvitation::Instance()->GetTitle(), c.title);
-    ClickOn(GUI_SocialInvitation::Instance()->RejectButton());
+    GUI_SocialInvitation* window = OpenInvitationFrom(host, pub);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->GetTitle(), c.title);
+    ClickOn(window->RejectButton());
     EXPECT_EQ(GUI_SocialInvitation::Instance(), nullptr);
   }
 }

@@ -18,7 +18,6 @@
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_ControlPanel.h"
-#include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_GameModeBase.h"
 #include "gui/GUI_HintHelp.h"
@@ -37,8 +36,6 @@
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
-#include "sim/SIM_Screens.h"
-#include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Subsidies.h"
@@ -198,19 +195,11 @@ TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganised
     Frame();
     ClickOn(chooser->StartButton());
   };
-  // The friend's invitation to the pub, opened from its mail item and accepted.
+  // The friend's invitation to the pub, accepted.
   auto acceptInvitationFrom = [&](SIM_NPC* host) {
-    SIM_SocialInvitation* invitation =
-        SIM_SocialInvitation::Create(host, SIM_SocialiseType::FindByName("pub"), 0);
-    invitation->AddGuest(host);
-    invitation->BuildText();
-    Screens().AddInvitation(invitation);
-    for (int i = 0; i < 60; ++i) Frame();  // the item slides into place
-    ClickOn(GUI_Email::Items().back());
-    CloseHints();
-    ASSERT_NE(GUI_SocialInvitation::Instance(), nullptr);
-    Frame();
-    ClickOn(GUI_SocialInvitation::Instance()->AcceptButton());
+    GUI_SocialInvitation* window = OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub"));
+    ASSERT_NE(window, nullptr);
+    ClickOn(window->AcceptButton());
   };
 
   const std::string total = Translate("TOTAL_TOVEL_EARNED") + std::string(" : ");

@@ -13,7 +13,6 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_ControlPanel.h"
-#include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
@@ -30,8 +29,6 @@
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SIM.h"
-#include "sim/SIM_Screens.h"
-#include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Subsidies.h"
@@ -89,23 +86,24 @@ class SubsidyPlayTest : public MenuPlayTest {
     ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
     ASSERT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
   }
+  // The chooser on the kind of evening with the friend paid for; null when a step failed.
+  GUI_SocialActivityChooser* PaidForAt(const std::string& kind, SIM_NPC* guest) {
+    GUI_SocialActivityChooser* chooser = ChooserAt(kind);
+    if (!chooser) return nullptr;
+    PayFor(guest);
+    const bool paid = chooser->Invitees() == std::vector<SIM_Person*>{guest} &&
+                      SIM_Subsidies::All() == std::vector<SIM_NPC*>{guest};
+    return paid ? chooser : nullptr;
+  }
   // A friend's invitation to the pub, opened from its mail item and accepted, to its
   // report's continue; what the evening cost the player.
   float InvitedBy(SIM_NPC* host) {
     const float before = SIM_Finances::Instance().GetCash();
     host->SetCash(500.0f);
-    SIM_SocialInvitation* invitation =
-        SIM_SocialInvitation::Create(host, SIM_SocialiseType::FindByName("pub"), 0);
-    invitation->AddGuest(host);
-    invitation->BuildText();
-    Screens().AddInvitation(invitation);
-    for (int i = 0; i < 60; ++i) Frame();  // the item slides into place
-    ClickOn(GUI_Email::Items().back());
-    CloseHints();
-    EXPECT_NE(GUI_SocialInvitation::Instance(), nullptr);
-    if (!GUI_SocialInvitation::Instance()) return -1.0f;
-    Frame();
-    ClickOn(GUI_SocialInvitation::Instance()->AcceptButton());
+    GUI_SocialInvitation* window = OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub"));
+    EXPECT_NE(window, nullptr);
+    if (!window) return -1.0f;
+    ClickOn(window->AcceptButton());
     EXPECT_TRUE(GUI_PostMortem::IsOpen());
     CloseHints();
     if (GUI_PostMortem::IsOpen()) ClickOn(GUI_PostMortem::Instance()->ContinueButton());
@@ -199,10 +197,8 @@ TEST_P(UnfinishedVenueTest, ClosingTheVenueWindowPaysForNobodyThenOrLater) {
   Begin();
   ASSERT_GE(friends.size(), 2u);
   SIM_NPC* absent = friends[0];
-  GUI_SocialActivityChooser* chooser = ChooserAt(GetParam().kind);
+  GUI_SocialActivityChooser* chooser = PaidForAt(GetParam().kind, absent);
   ASSERT_NE(chooser, nullptr);
-  PayFor(absent);
-  ASSERT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{absent});
   Frame();
   ClickOn(chooser->StartButton());
   GUI_Dialog* window = GetParam().window();
@@ -231,9 +227,8 @@ TEST_F(SubsidyPlayTest, ARestaurantEveningPaysForTheFriendWhenTheMealIsOrdered) 
   Begin();
   ASSERT_GE(friends.size(), 2u);
   SIM_NPC* guest = friends[0];
-  GUI_SocialActivityChooser* chooser = ChooserAt("chineserestaurant");
+  GUI_SocialActivityChooser* chooser = PaidForAt("chineserestaurant", guest);
   ASSERT_NE(chooser, nullptr);
-  PayFor(guest);
   Frame();
   ClickOn(chooser->StartButton());
   auto* evening = dynamic_cast<SIM_RestaurantInstance*>(SIM_SocialiseInstance::All().back());
@@ -266,9 +261,8 @@ TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
   Begin();
   ASSERT_GE(friends.size(), 2u);
   SIM_NPC* absent = friends[0];
-  GUI_SocialActivityChooser* chooser = ChooserAt("pub");
+  GUI_SocialActivityChooser* chooser = PaidForAt("pub", absent);
   ASSERT_NE(chooser, nullptr);
-  PayFor(absent);
   // A known drinker, drunk, stressed and glum, whose next draw ends the evening in a brawl.
   SetGlobalValue("alcoholic", 1.0f);
   SIM_Vesk* player = SIM_Vesk::Instance();
