@@ -308,7 +308,12 @@ void GUI_GUI::OnKeyDown(int scanCode) {
     GUI_Tutorial::OnKeyDown(scanCode);
     return;
   }
-  if (keyCapture_) {
+  // A modal window takes the keys while it is open: the key-capture holder gets them only
+  // when no modal window is open over it, so nothing behind a modal window acts on a key (a
+  // chooser behind a question would otherwise close, start or change its evening under it).
+  // Such a key goes on to the screen's own keys, where Escape closes nothing.
+  const std::vector<GUI_WindowBase*>& modal = GUI_WindowManager::Instance().ModalWindows();
+  if (keyCapture_ && (modal.empty() || modal.back() == keyCapture_)) {
     keyCapture_->OnKeyDown(scanCode);
     return;
   }

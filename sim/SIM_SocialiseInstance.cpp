@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
 
 #include "engine/DebugLog.h"
 #include "engine/ProcessBase.h"
@@ -168,11 +169,13 @@ void SIM_SocialiseInstance::AddInvitee(SIM_Person* person) {
 
 SIM_SocialiseInstance* SIM_SocialiseInstance::StartEvening(const std::vector<SIM_Person*>& persons,
                                                            SIM_SocialiseType* type,
-                                                           SIM_Person* organiser) {
+                                                           SIM_Person* organiser,
+                                                           std::vector<SIM_NPC*> subsidised) {
   SIM_SocialiseInstance* evening = CreateForType(type);
   if (!evening) return nullptr;
   for (SIM_Person* person : persons)
     if (person != SIM_Vesk::Instance()) evening->AddInvitee(person);
+  evening->subsidised_ = std::move(subsidised);
   evening->organiser_ = organiser;
   evening->cost_ = type->cost;
   evening->Run();
@@ -275,8 +278,7 @@ void SIM_SocialiseInstance::Pay() {
   SIM_Finances::Instance().Spend(static_cast<float>(amount));
   for (SIM_Person* person : invitees_)
     if (auto* npc = dynamic_cast<SIM_NPC*>(person)) npc->SpendCash(static_cast<float>(cost));
-  SIM_Subsidies::PayFor(cost);
-  SIM_Subsidies::Clear();
+  SIM_Subsidies::PayFor(subsidised_, cost);
 }
 
 void SIM_SocialiseInstance::BoostMeetings() {

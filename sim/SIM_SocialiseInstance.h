@@ -12,6 +12,7 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_TimeChunk.h"
 
+class SIM_NPC;
 class SIM_Person;
 class SIM_Rumour;
 class SIM_SocialInvitation;
@@ -57,9 +58,13 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   // The evening of the type's category (a venue's own kind, else a plain evening); plays the
   // type's start sound. Null for no type.
   static SIM_SocialiseInstance* CreateForType(SIM_SocialiseType* type);
-  // The chooser's start: the persons as invitees, the type's own cost, then the run.
+  // The chooser's start: the persons as invitees, the type's own cost, then the run. The
+  // subsidised are the invitees the player pays for; they are this evening's alone, paid for
+  // when it is paid for, and forgotten with it when it ends otherwise (a brawl, a venue
+  // window closed unfinished).
   static SIM_SocialiseInstance* StartEvening(const std::vector<SIM_Person*>& persons,
-                                             SIM_SocialiseType* type, SIM_Person* organiser);
+                                             SIM_SocialiseType* type, SIM_Person* organiser,
+                                             std::vector<SIM_NPC*> subsidised = {});
   // The player accepted an invitation: its guests, type and cost.
   static SIM_SocialiseInstance* StartFromInvitation(SIM_SocialInvitation* invitation,
                                                     SIM_Person* organiser);
@@ -106,6 +111,7 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
 
   std::vector<std::unique_ptr<SIM_SocialiseReport>> reports_;
   std::vector<SIM_Person*> invitees_;
+  std::vector<SIM_NPC*> subsidised_;
   SIM_Person* organiser_ = nullptr;
   SIM_Date date_;
   SIM_SocialiseType* type_ = nullptr;

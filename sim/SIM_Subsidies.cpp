@@ -24,14 +24,18 @@ void SIM_Subsidies::Add(SIM_NPC* npc) {
 
 void SIM_Subsidies::Clear() { List().clear(); }
 
+std::vector<SIM_NPC*> SIM_Subsidies::Take() {
+  std::vector<SIM_NPC*> taken;
+  taken.swap(List());
+  return taken;
+}
+
 const std::vector<SIM_NPC*>& SIM_Subsidies::All() { return List(); }
 
-void SIM_Subsidies::PayFor(int amount) {
+void SIM_Subsidies::PayFor(const std::vector<SIM_NPC*>& subsidised, int amount) {
   const float money = static_cast<float>(amount);
   const float boost = SIM_GlobalVariables::Instance().Get("GV_SUBSIDISED_REL_BOOST");
-  // A change of strength can drop a character, never delete one; walk a copy all the same.
-  const std::vector<SIM_NPC*> all = List();
-  for (SIM_NPC* npc : all) {
+  for (SIM_NPC* npc : subsidised) {
     SIM_Finances::Instance().Spend(money);
     npc->AddCash(money);
     if (SIM_Relationship* r = npc->FindRelationship(SIM_Vesk::Instance())) {

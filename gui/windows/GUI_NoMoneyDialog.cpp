@@ -97,8 +97,9 @@ void GUI_NoMoneyDialog::Subsidise() {
   if (!subsidise_->IsEnabled()) return;
   SIM_NPC* npc = npc_;
   delete this;  // freed after the click
-  SIM_Subsidies::Add(npc);
-  GUI_SocialActivityChooser::AddInvitee(npc);
+  // Paid for only as a guest of the evening being organised; with no chooser to take them
+  // there is no evening to pay for.
+  if (GUI_SocialActivityChooser::AddInvitee(npc)) SIM_Subsidies::Add(npc);
 }
 
 void GUI_NoMoneyDialog::Reject() { delete this; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
@@ -12,9 +13,11 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_NPC.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_InterestType.h"
@@ -92,12 +95,13 @@ void GUI_SocialActivityChooser::Open() {
 
 void GUI_SocialActivityChooser::Close() { delete instance; }
 
+// The wheel, like the keys, leaves the chooser alone while a modal window is open over it.
 void GUI_SocialActivityChooser::ScrollPrevious() {
-  if (instance) instance->Previous();
+  if (instance && GUI_WindowManager::Instance().ModalWindows().empty()) instance->Previous();
 }
 
 void GUI_SocialActivityChooser::ScrollNext() {
-  if (instance) instance->Next();
+  if (instance && GUI_WindowManager::Instance().ModalWindows().empty()) instance->Next();
 }
 
 void GUI_SocialActivityChooser::DropPerson(SIM_Person* person) {
@@ -108,10 +112,11 @@ void GUI_SocialActivityChooser::DropPerson(SIM_Person* person) {
   instance->AddIcon(new GUI_EventIcon(person, false));
 }
 
-void GUI_SocialActivityChooser::AddInvitee(SIM_Person* person) {
-  if (!instance || !person) return;
+bool GUI_SocialActivityChooser::AddInvitee(SIM_Person* person) {
+  if (!instance || !person) return false;
   instance->invitees.push_back(person);
   instance->AddIcon(new GUI_EventIcon(person, false));
+  return true;
 }
 
 SIM_SocialiseType* GUI_SocialActivityChooser::GetCurrentType() {
@@ -156,6 +161,10 @@ GUI_SocialActivityChooser::GUI_SocialActivityChooser() : GUI_Dialog(true) {
 GUI_SocialActivityChooser::~GUI_SocialActivityChooser() {
   if (instance == this) instance = nullptr;
   GUI_GUI::Instance().ReleaseKeyCapture(this);
+  // The evening organised here is given up (or was handed its guests by Start): nobody
+  // stays paid for, and a question about paying for someone has no evening left to ask for.
+  SIM_Subsidies::Clear();
+  GUI_NoMoneyDialog::Close();
 }
 
 void GUI_SocialActivityChooser::ResetIcons() {
@@ -208,6 +217,7 @@ void GUI_SocialActivityChooser::LayOutIcons() {
 void GUI_SocialActivityChooser::ChangeType() {
   // Whoever was asked for the previous kind of evening is no longer coming.
   SIM_Subsidies::Clear();
+  GUI_NoMoneyDialog::Close();
   current = position < types.size() ? types[position] : nullptr;
   invitees.clear();
   ResetIcons();
@@ -256,8 +266,9 @@ void GUI_SocialActivityChooser::Start() {
   if (!CanStart()) return;
   const std::vector<SIM_Person*> guests = invitees;
   SIM_SocialiseType* type = current;
+  std::vector<SIM_NPC*> subsidised = SIM_Subsidies::Take();
   delete this;
-  SIM_SocialiseInstance::StartEvening(guests, type, SIM_Vesk::Instance());
+  SIM_SocialiseInstance::StartEvening(guests, type, SIM_Vesk::Instance(), std::move(subsidised));
 }
 
 void GUI_SocialActivityChooser::OnKeyDown(int key) {

@@ -44,13 +44,15 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   static void Open();
   static void Close();
   static GUI_SocialActivityChooser* Instance() { return instance; }
+  // The wheel; nothing while a modal window is open.
   static void ScrollPrevious();
   static void ScrollNext();
   // A contact icon dragged onto the open chooser and released: the person joins when the
   // mouse is over the chooser and the invitation rule lets them.
   static void DropPerson(SIM_Person* person);
   // The no-money dialog: the player pays for the person, who joins without further tests.
-  static void AddInvitee(SIM_Person* person);
+  // False when no chooser is open to take them.
+  static bool AddInvitee(SIM_Person* person);
   // The kind of evening shown by the open chooser; null when none is open.
   static SIM_SocialiseType* GetCurrentType();
 

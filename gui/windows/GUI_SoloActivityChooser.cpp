@@ -14,6 +14,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
@@ -63,12 +64,13 @@ void GUI_SoloActivityChooser::SelectByName(const char* name) {
   }
 }
 
+// The wheel, like the keys, leaves the chooser alone while a modal window is open over it.
 void GUI_SoloActivityChooser::ScrollPrevious() {
-  if (instance) instance->Previous();
+  if (instance && GUI_WindowManager::Instance().ModalWindows().empty()) instance->Previous();
 }
 
 void GUI_SoloActivityChooser::ScrollNext() {
-  if (instance) instance->Next();
+  if (instance && GUI_WindowManager::Instance().ModalWindows().empty()) instance->Next();
 }
 
 GUI_SoloActivityChooser::GUI_SoloActivityChooser() : GUI_Dialog(true) {

@@ -233,7 +233,12 @@ TEST_F(ChooserTest, OpeningClosesTheOtherChoosersReplacesItselfAndShowsItsHint) 
   GUI_SoloActivityChooser::Open();
   EXPECT_EQ(GUI_WindowManager::Instance().Windows().size(), 2u);  // the new chooser and the hint
   EXPECT_EQ(GUI_HintHelp::OpenHints().size(), 1u);  // the hint shows once
-  // Escape through the screen's key capture closes it.
+  // While the hint (a modal window) is open, Escape is not the chooser's; answered, Escape
+  // reaches the chooser through the screen's key capture and closes it.
+  GUI_SoloActivityChooser* second = Chooser();
+  Key(kEscape);
+  EXPECT_EQ(Chooser(), second);
+  while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();
   Key(kEscape);
   EXPECT_EQ(Chooser(), nullptr);
   EXPECT_EQ(GUI_GUI::Instance().GetKeyCapture(), nullptr);

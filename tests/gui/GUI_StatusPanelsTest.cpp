@@ -15,6 +15,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Calendar.h"
 #include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Date.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_GUI.h"
@@ -137,6 +138,8 @@ TEST_F(StatusPanelsTest, TheMoneyTextChangesAfterAPaidActivity) {
   ClickOn(GUI_ControlPanel::Instance().SoloButton());
   GUI_SoloActivityChooser* chooser = GUI_SoloActivityChooser::Instance();
   ASSERT_NE(chooser, nullptr);
+  // The chooser's hint takes the keys while it is open.
+  while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();
   for (size_t i = 0; i < chooser->Available().size(); ++i) {
     if (chooser->Current()->GetCost() > 0 && chooser->StartButton()->IsEnabled()) break;
     Key(kRight);

@@ -23,6 +23,7 @@
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SpecialEvent.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
@@ -34,6 +35,8 @@
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_SocialInvitation.h"
 
 namespace guitest {
 
@@ -160,6 +163,18 @@ void MenuPlayTest::StartGame() {
   ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
   Frame();
   CloseHints();
+}
+
+GUI_SocialInvitation* MenuPlayTest::OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind) {
+  SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, kind, 0);
+  invitation->AddGuest(host);
+  invitation->BuildText();
+  Screens().AddInvitation(invitation);
+  for (int i = 0; i < 60; ++i) Frame();  // the item slides into place
+  ClickOn(GUI_Email::Items().back());
+  CloseHints();
+  Frame();
+  return GUI_SocialInvitation::Instance();
 }
 
 }  // namespace guitest

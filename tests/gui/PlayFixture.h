@@ -9,6 +9,10 @@
 #include "gui/GuiFixture.h"
 #include "support/TestSupport.h"
 
+class GUI_SocialInvitation;
+class SIM_NPC;
+class SIM_SocialiseType;
+
 namespace guitest {
 
 class PlayTest : public GuiTest {
@@ -45,6 +49,9 @@ class MenuPlayTest : public PlayTest {
   void CloseHints();
   // From the main menu to the first day of a new game.
   void StartGame();
+  // The character's invitation (with themselves as the guest) to an evening of the kind,
+  // mailed and opened from its item as the player opens it; the invitation window, or null.
+  GUI_SocialInvitation* OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind);
 
   ManualTimerClock clock;
 };

@@ -3,6 +3,7 @@
 // of the main scene, and continue back to the main scene.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "engine/GdiText.h"
 #include "engine/Random.h"
 #include "engine/Timer.h"
+#include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
@@ -29,6 +31,7 @@
 #include "gui/windows/GUI_PostMortem.h"
 #include "platform/Audio.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SocialInvitation.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_NPC.h"
@@ -164,6 +167,74 @@ TEST_F(SocialEveningTest, FromTheSocialButtonToTheReportAndBack) {
   EXPECT_FALSE(GUI_PostMortem::IsOpen());
   Frame();
   EXPECT_TRUE(GUI_GUI::Instance().ShowsMainScene());
+}
+
+// The foot of the report shows the standing the player's own evening earned, and the bonus
+// line only for a kind of evening the player never organised before; an evening a character
+// organised shows neither.
+TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganisedBefore) {
+  StartGame();
+  SIM_SIM::Instance().SetActs(6, 0);
+  SIM_Finances::Instance().SetCash(500.0f);
+  std::vector<SIM_NPC*> friends;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) friends.push_back(npc);
+  ASSERT_GE(friends.size(), 3u);
+  for (SIM_NPC* npc : friends) npc->SetCash(500.0f);
+
+  // A bowling night with the friend, from the social button to the start button.
+  auto bowlWith = [&](SIM_NPC* guest) {
+    ClickOn(GUI_ControlPanel::Instance().SocialButton());
+    GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+    ASSERT_NE(chooser, nullptr);
+    CloseHints();
+    while (chooser->Current()->GetName() != "bowling" && chooser->NextArrow()->IsVisible()) Key(kRight);
+    ASSERT_EQ(chooser->Current()->GetName(), "bowling");
+    const auto& r = chooser->GetRect();
+    Drop(guest, static_cast<float>(r.left + 50), static_cast<float>(r.top + 50));
+    Frame();
+    ClickOn(chooser->StartButton());
+  };
+  // The friend's invitation to the pub, accepted.
+  auto acceptInvitationFrom = [&](SIM_NPC* host) {
+    GUI_SocialInvitation* window = OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub"));
+    ASSERT_NE(window, nullptr);
+    ClickOn(window->AcceptButton());
+  };
+
+  const std::string total = Translate("TOTAL_TOVEL_EARNED") + std::string(" : ");
+  const std::string bonus = Translate("ACTIVITY_TOVEL_EARNED") + std::string(" : ");
+  const struct {
+    const char* what;
+    std::function<void()> evening;
+    bool totalLine;
+    const char* bonusLine;  // null for none
+  } cases[] = {
+      {"a kind never organised", [&] { bowlWith(friends[0]); }, true, "1.00"},
+      {"the same kind again", [&] { bowlWith(friends[1]); }, true, nullptr},
+      {"a character's evening", [&] { acceptInvitationFrom(friends[2]); }, false, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.evening();
+    ASSERT_TRUE(GUI_PostMortem::IsOpen());
+    CloseHints();
+    GUI_Services::SetRecording(true);
+    Frame();
+    std::vector<std::string> foot;
+    for (const auto& item : GUI_Services::RecordedTexts())
+      if (item.text.rfind(total, 0) == 0 || item.text.rfind(bonus, 0) == 0) foot.push_back(item.text);
+    GUI_Services::SetRecording(false);
+    ASSERT_EQ(foot.size(), (c.totalLine ? 1u : 0u) + (c.bonusLine ? 1u : 0u));
+    if (c.totalLine) {
+      EXPECT_EQ(foot.front().rfind(total, 0), 0u) << foot.front();
+    }
+    if (c.bonusLine) {
+      EXPECT_EQ(foot.back(), bonus + c.bonusLine);
+    }
+    ClickOn(GUI_PostMortem::Instance()->ContinueButton());
+    ASSERT_FALSE(GUI_PostMortem::IsOpen());
+  }
 }
 
 TEST_F(SocialEveningTest, NoStartOutsideTheActivitiesAndAnEmptyDayOffersNothing) {

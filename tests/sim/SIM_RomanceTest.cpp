@@ -373,14 +373,15 @@ TEST_F(InvitationTest, SubsidiesAreEachPaidByThePlayerAndStrengthenTheBond) {
   SIM_Subsidies::Add(host);
   SIM_Subsidies::Add(stranger);
   const float balance = r->GetBalance();
-  SIM_Subsidies::PayFor(25);
+  // The evening that starts takes the list; none is left for the next.
+  const std::vector<SIM_NPC*> subsidised = SIM_Subsidies::Take();
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+  SIM_Subsidies::PayFor(subsidised, 25);
   EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 450.0f);  // twice
   EXPECT_FLOAT_EQ(host->GetCash(), 25.0f);
   EXPECT_FLOAT_EQ(stranger->GetCash(), 25.0f);
   EXPECT_GT(r->GetStrength(), 0.5f);
   EXPECT_FLOAT_EQ(r->GetBalance(), balance + 25.0f);
-  SIM_Subsidies::Clear();
-  EXPECT_TRUE(SIM_Subsidies::All().empty());
 }
 
 // ---- Small talk and rumours ----

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Romance.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
@@ -206,7 +209,6 @@ TEST_F(SocialTest, AnEveningUsesTheSlotPaysMovesEveryoneAndIsReported) {
   EXPECT_LT(player->GetValue("loneliness"), loneliness);
   EXPECT_GT(guest->GetBoredom()->GetBoredom("pub"), 0.5f);
   EXPECT_EQ(guest->GetVeskDays(), 0);
-  EXPECT_TRUE(SIM_Subsidies::All().empty());  // paid for and emptied by the evening
   EXPECT_TRUE(std::count(TracedCalls().begin(), TracedCalls().end(), "GUI_PostMortem::Open") == 1);
   ASSERT_EQ(guest->GetMemory()->Items().size(), 1u);
   EXPECT_EQ(guest->GetMemory()->Items()[0]->type, pub);
@@ -345,6 +347,75 @@ TEST_F(SocialRatingTest, AnEveningRatedBelowHalfWeakensTheFriendshipAndCanEndIt)
   EXPECT_EQ(SIM_Relationship::GetFriendsLost(), lost + 1);
   EXPECT_TRUE(guest->IsRemoved());
   EXPECT_FALSE(guest->IsFriendOfPlayer());
+}
+
+}  // namespace
+
+namespace {
+
+// People skills grow from an evening with more than three guests who all rated it at least
+// one half.
+TEST_F(SocialTest, PeopleSkillsGrowFromMoreThanThreeGuestsWhoAllHadAGoodEnoughEvening) {
+  // Each content guest cares for one of the party's five draws and shares nothing with the
+  // others: a mood of 1, quality 0, activity 1 and chemistry 0 rate it exactly one half. A
+  // guest who cares for none of it rates it a quarter.
+  const char* draws[] = {"outdoors", "videogames", "films", "art", "books"};
+  SIM_SocialiseType* party = Plain("party", 0);
+  party->maxGuests = 99;
+  for (const char* draw : draws) party->interests.push_back({draw, 1.0f});
+  const float boost = SIM_GlobalVariables::Instance().Get("SOCIAL_PEOPLESKILLS_BOOST");
+  ASSERT_GT(boost, 0.0f);
+
+  const struct {
+    const char* what;
+    int content;
+    int indifferent;
+    bool grows;
+  } cases[] = {
+      {"three guests, all content", 3, 0, false},
+      {"four guests, all content", 4, 0, true},
+      {"five guests, all content", 5, 0, true},
+      {"four guests, one indifferent", 3, 1, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<SIM_Person*> guests;
+    for (int i = 0; i < c.content + c.indifferent; ++i) {
+      SIM_NPC* guest = SIM_NPC::Create(i % 2);
+      guest->ClearInterests();
+      if (i < c.content) guest->AddInterest(SIM_InterestType::Find(draws[i]));
+      guests.push_back(guest);
+    }
+    player->SetValue("happiness", 1.0f);
+    player->SetValue("peopleskills", 0.5f);
+    SIM_SIM::Instance().SetActs(2, 0);
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(guests, party, player);
+    ASSERT_NE(evening, nullptr);
+    for (size_t i = 0; i < guests.size(); ++i)
+      ASSERT_FLOAT_EQ(evening->Reports()[i]->overall, static_cast<int>(i) < c.content ? 0.5f : 0.25f);
+    EXPECT_FLOAT_EQ(player->GetValue("peopleskills"), c.grows ? 0.5f + boost : 0.5f);
+  }
+}
+
+// Who the player was paying for belongs to the game that is thrown away.
+using SubsidyWorldTest = SimWorldTest;
+
+TEST_F(SubsidyWorldTest, ANewGameOrALoadForgetsWhoThePlayerWasPayingFor) {
+  const std::string saved = SIM_SaveGame::BuildText();
+  const struct {
+    const char* what;
+    std::function<bool()> reset;
+  } resets[] = {
+      {"new game", [] { SIM_SIM::Instance().NewGame(); return true; }},
+      {"load", [&saved] { return SIM_LoadGame::LoadText(saved); }},
+  };
+  for (const auto& r : resets) {
+    SCOPED_TRACE(r.what);
+    ASSERT_FALSE(SIM_NPC::All().empty());
+    SIM_Subsidies::Add(SIM_NPC::All().front());
+    ASSERT_TRUE(r.reset());
+    EXPECT_TRUE(SIM_Subsidies::All().empty());
+  }
 }
 
 }  // namespace

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "engine/CallTrace.h"
+#include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "sim/SIM_BowlingTeam.h"
@@ -215,6 +217,51 @@ TEST_F(DrinksAndGamesTest, AMatchIsWonOnSkillAndAlonePlayerPlaysAnEvenMatch) {
   lost->ShowPostMortem();
   EXPECT_FLOAT_EQ(lost->GetWinChance(), 0.0f);
   EXPECT_TRUE(Called(std::string("GUI_PostMortem::AddLine ") + Translate("POSTMORTEM_GAME_LOST")));
+}
+
+// The report calls a match won only when the chance was above one half: a dead-even match
+// is reported lost and leaves the player's confidence where it was.
+TEST_F(DrinksAndGamesTest, AMatchIsWonOnlyAboveAnEvenChance) {
+  ASSERT_NE(guest, nullptr);
+  player->SetValue("alcohol", 0.0f);
+  const struct {
+    const char* what;
+    float edge;  // the win chance less one half
+    const char* line;
+    int confidence;  // the sign of the change
+  } cases[] = {
+      {"a little better", 0.05f, "POSTMORTEM_GAME_WON", 1},
+      {"dead even", 0.0f, "POSTMORTEM_GAME_LOST", 0},
+      {"a little worse", -0.05f, "POSTMORTEM_GAME_LOST", -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    // Skills that put the match at one half plus the edge with the draw the match will take
+    // (a draw that float rounding moves off the mark is skipped).
+    SIM_GameInstance* evening = nullptr;
+    float confidence = 0.0f;
+    for (int attempt = 0; attempt < 16 && !evening; ++attempt) {
+      const uint32_t state = GetRandomState();
+      const float draw = RandomFloat(-0.1f, 0.1f);
+      SetRandomState(state);
+      SetSkill(guest, "chess", 0.5f);
+      player->SetValue("chess", 0.5f + c.edge - draw);
+      confidence = player->GetValue("confidence");
+      auto* match = Evening<SIM_GameInstance>("chess");
+      ClearTracedCalls();
+      match->ShowPostMortem();
+      if (c.edge != 0.0f || match->GetWinChance() == 0.5f) {
+        evening = match;
+      } else {
+        RandomInt();
+      }
+    }
+    ASSERT_NE(evening, nullptr);
+    EXPECT_NEAR(evening->GetWinChance(), 0.5f + c.edge, 1e-5f);
+    EXPECT_TRUE(Called(std::string("GUI_PostMortem::AddLine ") + Translate(c.line)));
+    const float change = player->GetValue("confidence") - confidence;
+    EXPECT_EQ((change > 0.0f) - (change < 0.0f), c.confidence) << change;
+  }
 }
 
 TEST_F(DrinksAndGamesTest, RouletteWaitsForItsWindowCountsFiveSpinsAndRatesTheWinnings) {

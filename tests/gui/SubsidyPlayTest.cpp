@@ -1,0 +1,366 @@
+// Paying for a guest who cannot afford an evening, through play: the question about paying
+// left alone by keys and the wheel while it is open, the evening the guest was paid for given
+// up in each way the game allows (walking away, a venue window closed unfinished, a brawl),
+// and the sum the question asks the player to cover.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/Random.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CloseButton.h"
+#include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_GUI.h"
+#include "gui/PlayFixture.h"
+#include "gui/windows/GUI_BeerPostMortem.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
+#include "gui/windows/GUI_PostMortem.h"
+#include "gui/windows/GUI_RestaurantChooser.h"
+#include "gui/windows/GUI_RestaurantInstance.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SocialInvitation.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_Restaurant.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Subsidies.h"
+#include "sim/SIM_Venues.h"
+#include "sim/SIM_Vesk.h"
+
+namespace guitest {
+namespace {
+
+constexpr int kEscape = 1, kReturn = 28, kLeft = 203, kRight = 205;
+
+class SubsidyPlayTest : public MenuPlayTest {
+ protected:
+  void TearDown() override {
+    GUI_NoMoneyDialog::Close();
+    GUI_SocialActivityChooser::Close();
+    GUI_RestaurantChooser::Close();
+    GUI_RestaurantInstance::Close();
+    GUI_MovieChooser::Close();
+    GUI_BeerPostMortem::Close();
+    GUI_PostMortem::Close();
+    PlayTest::TearDown();
+  }
+
+  // A new game with slots and money for several evenings, and the player's friends.
+  void Begin() {
+    StartGame();
+    SIM_SIM::Instance().SetActs(6, 0);
+    SIM_Finances::Instance().SetCash(500.0f);
+    for (SIM_NPC* npc : SIM_NPC::All())
+      if (npc->IsFriendOfPlayer()) friends.push_back(npc);
+  }
+  // The control panel's social button, then the right arrow key up to the kind of evening.
+  GUI_SocialActivityChooser* ChooserAt(const std::string& kind) {
+    ClickOn(GUI_ControlPanel::Instance().SocialButton());
+    GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+    if (!chooser) return nullptr;
+    CloseHints();
+    for (size_t i = 0; i < chooser->Available().size() && chooser->Current()->GetName() != kind; ++i)
+      Key(kRight);
+    return chooser->Current() && chooser->Current()->GetName() == kind ? chooser : nullptr;
+  }
+  // A contact icon dragged onto the chooser and released there.
+  void Drop(SIM_NPC* person) {
+    const auto& r = GUI_SocialActivityChooser::Instance()->GetRect();
+    MoveMouse(r.left + 50, r.top + 50);
+    GUI_SocialActivityChooser::DropPerson(person);
+  }
+  // A friend without a penny is dropped on the chooser and paid for with the question's button.
+  void PayFor(SIM_NPC* guest) {
+    guest->SetCash(0.0f);
+    Drop(guest);
+    ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+    Frame();
+    ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
+    ASSERT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  }
+  // The chooser on the kind of evening with the friend paid for; null when a step failed.
+  GUI_SocialActivityChooser* PaidForAt(const std::string& kind, SIM_NPC* guest) {
+    GUI_SocialActivityChooser* chooser = ChooserAt(kind);
+    if (!chooser) return nullptr;
+    PayFor(guest);
+    const bool paid = chooser->Invitees() == std::vector<SIM_Person*>{guest} &&
+                      SIM_Subsidies::All() == std::vector<SIM_NPC*>{guest};
+    return paid ? chooser : nullptr;
+  }
+  // A friend's invitation to the pub, opened from its mail item and accepted, to its
+  // report's continue; what the evening cost the player.
+  float InvitedBy(SIM_NPC* host) {
+    const float before = SIM_Finances::Instance().GetCash();
+    host->SetCash(500.0f);
+    GUI_SocialInvitation* window = OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub"));
+    EXPECT_NE(window, nullptr);
+    if (!window) return -1.0f;
+    ClickOn(window->AcceptButton());
+    EXPECT_TRUE(GUI_PostMortem::IsOpen());
+    CloseHints();
+    if (GUI_PostMortem::IsOpen()) ClickOn(GUI_PostMortem::Instance()->ContinueButton());
+    Frame();
+    return before - SIM_Finances::Instance().GetCash();
+  }
+  static float PubPrice() { return static_cast<float>(SIM_SocialiseType::FindByName("pub")->GetCost()); }
+
+  // What the player's money did for a friend: their cash and their bond with the player.
+  struct Ledger {
+    float cash;
+    float strength;
+    float balance;
+    bool operator==(const Ledger&) const = default;
+  };
+  static Ledger LedgerOf(const SIM_NPC* npc) {
+    const SIM_Relationship* bond = npc->FindRelationship(SIM_Vesk::Instance());
+    return {npc->GetCash(), bond ? bond->GetStrength() : -1.0f, bond ? bond->GetBalance() : 0.0f};
+  }
+
+  std::vector<SIM_NPC*> friends;
+};
+
+TEST_F(SubsidyPlayTest, KeysAndTheWheelReachNothingBehindTheQuestionAboutPaying) {
+  Begin();
+  ASSERT_GE(friends.size(), 3u);
+  GUI_SocialActivityChooser* chooser = ChooserAt("pub");
+  ASSERT_NE(chooser, nullptr);
+  // One friend comes on their own money; the next cannot pay, and the question opens.
+  friends[0]->SetCash(500.0f);
+  Drop(friends[0]);
+  ASSERT_EQ(chooser->Invitees().size(), 1u);
+  friends[1]->SetCash(0.0f);
+  Drop(friends[1]);
+  GUI_NoMoneyDialog* question = GUI_NoMoneyDialog::Instance();
+  ASSERT_NE(question, nullptr);
+  SIM_SocialiseType* pub = chooser->Current();
+
+  const struct {
+    const char* name;
+    std::function<void()> press;
+  } presses[] = {
+      {"Escape", [this] { Key(kEscape); }},
+      {"Return", [this] { Key(kReturn); }},
+      {"left arrow", [this] { Key(kLeft); }},
+      {"right arrow", [this] { Key(kRight); }},
+      {"wheel up", [] { GUI_GUI::Instance().OnWheelUp(); }},
+      {"wheel down", [] { GUI_GUI::Instance().OnWheelDown(); }},
+  };
+  for (const auto& p : presses) {
+    SCOPED_TRACE(p.name);
+    p.press();
+    Frame();
+    // Nothing closed, started or stepped behind the question, which is still asked.
+    ASSERT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+    EXPECT_EQ(chooser->Current(), pub);
+    EXPECT_EQ(chooser->Invitees().size(), 1u);
+    EXPECT_EQ(GUI_NoMoneyDialog::Instance(), question);
+    EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+    EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f);
+    EXPECT_TRUE(SIM_Subsidies::All().empty());
+  }
+
+  // Answered, the friend is paid for on the evening the question was about.
+  ClickOn(question->SubsidiseButton());
+  ASSERT_EQ(chooser->Invitees().size(), 2u);
+  EXPECT_EQ(chooser->Current(), pub);
+  EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{friends[1]});
+
+  // Walking away with Escape gives the evening up, and the friend paid for with it: the
+  // next evening costs the player its own price and nobody else's.
+  Key(kEscape);
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+  const Ledger absent = LedgerOf(friends[1]);
+  EXPECT_FLOAT_EQ(InvitedBy(friends[2]), PubPrice());
+  EXPECT_EQ(LedgerOf(friends[1]), absent);
+}
+
+// A venue's window closed without finishing: the evening never happened, so neither it nor
+// any later evening pays for the friend who was to come.
+struct UnfinishedVenue {
+  const char* kind;
+  std::function<GUI_Dialog*()> window;
+};
+
+class UnfinishedVenueTest : public SubsidyPlayTest,
+                            public ::testing::WithParamInterface<UnfinishedVenue> {};
+
+TEST_P(UnfinishedVenueTest, ClosingTheVenueWindowPaysForNobodyThenOrLater) {
+  Begin();
+  ASSERT_GE(friends.size(), 2u);
+  SIM_NPC* absent = friends[0];
+  GUI_SocialActivityChooser* chooser = PaidForAt(GetParam().kind, absent);
+  ASSERT_NE(chooser, nullptr);
+  Frame();
+  ClickOn(chooser->StartButton());
+  GUI_Dialog* window = GetParam().window();
+  ASSERT_NE(window, nullptr);
+  ASSERT_NE(window->GetCloseButton(), nullptr);
+  const Ledger before = LedgerOf(absent);
+  CloseHints();
+  Frame();
+  ClickOn(window->GetCloseButton());
+  EXPECT_EQ(GetParam().window(), nullptr);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f);
+
+  EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
+  EXPECT_EQ(LedgerOf(absent), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Venues, UnfinishedVenueTest,
+    ::testing::Values(
+        UnfinishedVenue{"chineserestaurant", [] { return static_cast<GUI_Dialog*>(GUI_RestaurantChooser::Instance()); }},
+        UnfinishedVenue{"cinema", [] { return static_cast<GUI_Dialog*>(GUI_MovieChooser::Instance()); }}),
+    [](const auto& venue) { return std::string(venue.param.kind); });
+
+// A venue evening finished after its window waited pays for the friend then, once.
+TEST_F(SubsidyPlayTest, ARestaurantEveningPaysForTheFriendWhenTheMealIsOrdered) {
+  Begin();
+  ASSERT_GE(friends.size(), 2u);
+  SIM_NPC* guest = friends[0];
+  GUI_SocialActivityChooser* chooser = PaidForAt("chineserestaurant", guest);
+  ASSERT_NE(chooser, nullptr);
+  Frame();
+  ClickOn(chooser->StartButton());
+  auto* evening = dynamic_cast<SIM_RestaurantInstance*>(SIM_SocialiseInstance::All().back());
+  ASSERT_NE(evening, nullptr);
+  GUI_RestaurantChooser* restaurants = GUI_RestaurantChooser::Instance();
+  ASSERT_NE(restaurants, nullptr);
+  ASSERT_FALSE(evening->Candidates().empty());
+  evening->Candidates().front()->SetTableToday(true);
+  CloseHints();
+  Frame();
+  ClickOn(restaurants->BookButton());
+  ASSERT_NE(GUI_RestaurantInstance::Instance(), nullptr);
+  Frame();
+  ClickOn(GUI_RestaurantInstance::Instance()->OrderButton());
+  ASSERT_TRUE(GUI_PostMortem::IsOpen());
+  // The player's own meal and the friend's, which went into the friend's pocket.
+  const auto price = static_cast<float>(evening->GetCost());
+  ASSERT_GT(price, 0.0f);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - 2.0f * price);
+  EXPECT_FLOAT_EQ(guest->GetCash(), price);
+  CloseHints();
+  ClickOn(GUI_PostMortem::Instance()->ContinueButton());
+
+  // Paid for once: the next evening is the player's own price alone.
+  EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
+  EXPECT_FLOAT_EQ(guest->GetCash(), price);
+}
+
+TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
+  Begin();
+  ASSERT_GE(friends.size(), 2u);
+  SIM_NPC* absent = friends[0];
+  GUI_SocialActivityChooser* chooser = PaidForAt("pub", absent);
+  ASSERT_NE(chooser, nullptr);
+  // A known drinker, drunk, stressed and glum, whose next draw ends the evening in a brawl.
+  SetGlobalValue("alcoholic", 1.0f);
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  player->SetValue("alcohol", 1.0f);
+  player->SetValue("stress", 1.0f);
+  player->SetValue("happiness", 0.0f);
+  ASSERT_FLOAT_EQ(SIM_BeerInstance::BrawlChance(), 0.8f);
+  Frame();
+  for (;;) {
+    const uint32_t state = GetRandomState();
+    if (RandomUnit() < 0.8f) {
+      SetRandomState(state);
+      break;
+    }
+  }
+  const Ledger before = LedgerOf(absent);
+  ClickOn(chooser->StartButton());
+  ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
+  // The bill is the organiser's own price; the friend paid for gets nothing from it.
+  const SIM_SocialiseType* pub = SIM_SocialiseType::FindByName("pub");
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - static_cast<float>(pub->hostCost));
+  const Ledger afterBrawl = LedgerOf(absent);
+  EXPECT_FLOAT_EQ(afterBrawl.cash, before.cash);
+  EXPECT_FLOAT_EQ(afterBrawl.balance, before.balance);
+  Frame();
+  ClickOn(GUI_BeerPostMortem::Instance()->GetCloseButton());
+  ASSERT_EQ(GUI_BeerPostMortem::Instance(), nullptr);
+
+  SetGlobalValue("alcoholic", 0.0f);
+  EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
+  EXPECT_EQ(LedgerOf(absent), afterBrawl);
+}
+
+// The question offers to pay only when the player's cash covers the cost per head for
+// everyone already paid for and this friend, plus the player's own share (the organiser's
+// price when there is one).
+TEST_F(SubsidyPlayTest, TheQuestionOffersToPayOnlyWhenTheCashCoversEveryonePaidFor) {
+  Begin();
+  ASSERT_GE(friends.size(), 3u);
+  SIM_SocialiseType* pub = SIM_SocialiseType::FindByName("pub");
+  ASSERT_NE(pub, nullptr);
+  // A kind of evening priced for the table; the shipped prices come back afterwards.
+  struct Prices {
+    SIM_SocialiseType* type;
+    int cost, hostCost;
+    ~Prices() {
+      type->cost = cost;
+      type->hostCost = hostCost;
+    }
+  } kept{pub, pub->cost, pub->hostCost};
+  pub->cost = 30;
+
+  const struct {
+    const char* what;
+    int hostCost;
+    size_t alreadyPaidFor;
+    float total;
+  } cases[] = {
+      {"the first friend paid for", 0, 0, 60.0f},          // 30 x 1 + 30
+      {"two friends paid for already", 0, 2, 120.0f},      // 30 x 3 + 30
+      {"an organiser's price of 45", 45, 1, 105.0f},       // 30 x 2 + 45
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    pub->hostCost = c.hostCost;
+    SIM_Finances::Instance().SetCash(500.0f);
+    GUI_SocialActivityChooser* chooser = ChooserAt("pub");
+    ASSERT_NE(chooser, nullptr);
+    for (size_t i = 0; i < c.alreadyPaidFor; ++i) PayFor(friends[i]);
+    ASSERT_EQ(SIM_Subsidies::All().size(), c.alreadyPaidFor);
+    SIM_NPC* last = friends[c.alreadyPaidFor];
+    last->SetCash(0.0f);
+
+    // A penny short: the offer cannot be taken, and only Reject answers.
+    SIM_Finances::Instance().SetCash(c.total - 0.01f);
+    Drop(last);
+    ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+    Frame();
+    ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
+    ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+    EXPECT_EQ(chooser->Invitees().size(), c.alreadyPaidFor);
+    ClickOn(GUI_NoMoneyDialog::Instance()->RejectButton());
+    EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+    EXPECT_EQ(SIM_Subsidies::All().size(), c.alreadyPaidFor);
+
+    // Exactly enough: paid for and invited.
+    SIM_Finances::Instance().SetCash(c.total);
+    Drop(last);
+    ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+    Frame();
+    ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
+    EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+    EXPECT_EQ(chooser->Invitees().size(), c.alreadyPaidFor + 1);
+    EXPECT_EQ(SIM_Subsidies::All().size(), c.alreadyPaidFor + 1);
+    Key(kEscape);
+    ASSERT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace guitest
