@@ -62,6 +62,10 @@ void SIM_BeerInstance::Brawl() {
   SIM_Tovel::Instance().Add(GV("GV_BRAWL_TOVELLOSS"));
   for (SIM_Person* person : invitees_) {
     SIM_Relationship* r = player->FindRelationship(person);
+    // A guest who left the player's world during the fight (the friend who brought them was
+    // lost a blow ago) gets no new bond: nothing may hold on to someone who has gone.
+    const auto* npc = dynamic_cast<const SIM_NPC*>(person);
+    if (!r && npc && npc->IsRemoved()) continue;
     if (!r) r = SIM_Relationship::Create(player, person);
     r->ChangeStrength(GV("GV_BRAWL_RELATION_LOSS"));
   }

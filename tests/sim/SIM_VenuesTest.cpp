@@ -168,6 +168,15 @@ TEST_F(DrinksAndGamesTest, ABrawlUsesTheSlotChargesTheResolvedPriceAndReportsWit
   pub->hostCost = hostCost;
 }
 
+TEST_F(DrinksAndGamesTest, ABrawlMakesNoBondWithAGuestWhoHasLeftTheWorld) {
+  auto* evening = Evening<SIM_BeerInstance>("pub", false);
+  SIM_NPC* gone = SIM_NPC::Create(0);
+  evening->AddInvitee(gone);
+  gone->Remove();
+  evening->Brawl();
+  EXPECT_EQ(player->FindRelationship(gone), nullptr);
+}
+
 TEST_F(DrinksAndGamesTest, TheNightClubPlaysDanceMusicBeforeTheEvening) {
   auto* evening = Evening<SIM_NightclubInstance>("nightclub");
   EXPECT_EQ(evening->GetPicture(), "nightclub.jpg");
