@@ -6,8 +6,12 @@
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
-//   tovel-bench [--days N] [--seed S] [--save-every N]
-//     (defaults: 840 days, ten game years; seed 1; no saving)
+//   tovel-bench [--days N] [--seed S] [--save-every N] [--player default|drinker]
+//     (defaults: 840 days, ten game years; seed 1; no saving; the default player)
+//
+// The drinker is the default player who takes a drink whenever it can: the pub (or another
+// evening that serves drink) before any other evening, a drink at home on every free slot
+// it can afford (see SIM_HeadlessPlayer).
 //
 // The data is found the way the game finds it: the working folder when it holds data/, else
 // the executable's folder or the nearest parent holding data/config.muf. So any copy of the
@@ -106,6 +110,7 @@ int g_evenings = 0;
 // Evenings by category (lower case), counted when they used their slot.
 std::map<std::string, int> g_eveningsBy;
 int g_bowlingMatches = 0;
+headless::Habits g_habits = headless::Habits::kDefault;
 
 // Now and then applies for a job worth having, organises an evening on a free slot when a
 // friend will come and like it, then fills every free slot with an activity (see
@@ -115,7 +120,7 @@ void PlayTheDay() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (headless::MaybeApplyForAJob()) ++g_applications;
   const int actsLeft = sim.GetActsLeft();
-  if (SIM_SocialiseInstance* evening = headless::OrganiseEvening()) {
+  if (SIM_SocialiseInstance* evening = headless::OrganiseEvening(g_habits)) {
     if (sim.GetActsLeft() < actsLeft) {
       ++g_evenings;
       std::string category = evening->GetType()->GetCategory();
@@ -124,7 +129,7 @@ void PlayTheDay() {
     }
   }
   headless::Shop();
-  g_bowlingMatches += headless::FillTheDay();
+  g_bowlingMatches += headless::FillTheDay(g_habits);
 }
 
 // What a player clicking "continue" does with the screens a day opens, and with the day's
@@ -182,8 +187,15 @@ int main(int argc, char** argv) {
       seed = std::strtoul(argv[++i], nullptr, 10);
     } else if (std::strcmp(argv[i], "--save-every") == 0 && i + 1 < argc) {
       saveEvery = std::atoi(argv[++i]);
+    } else if (std::strcmp(argv[i], "--player") == 0 && i + 1 < argc &&
+               (std::strcmp(argv[i + 1], "default") == 0 ||
+                std::strcmp(argv[i + 1], "drinker") == 0)) {
+      g_habits = std::strcmp(argv[++i], "drinker") == 0 ? headless::Habits::kDrinker
+                                                         : headless::Habits::kDefault;
     } else {
-      std::fprintf(stderr, "usage: %s [--days N] [--seed S] [--save-every N]\n", argv[0]);
+      std::fprintf(stderr,
+                   "usage: %s [--days N] [--seed S] [--save-every N] [--player default|drinker]\n",
+                   argv[0]);
       return 2;
     }
   }

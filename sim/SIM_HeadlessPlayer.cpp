@@ -20,6 +20,7 @@
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
+#include "sim/SIM_ModifierContainer.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValue.h"
@@ -112,7 +113,15 @@ int EveningsOfKindThisYear(const SIM_SocialiseType& type) {
   return evenings;
 }
 
-SIM_SocialiseInstance* OrganiseEvening() {
+float AlcoholOf(const SIM_ModifierContainer& type) {
+  float poured = 0.0f;
+  for (const SIM_Modifier* m : type.GetModifiers())
+    if (m->name == "alcohol" && m->amount > 0.0f) poured += m->amount;
+  return poured;
+}
+
+SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
+  const bool drinker = habits == Habits::kDrinker;
   SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return nullptr;
   const float cash = SIM_Finances::Instance().GetCash();
@@ -138,7 +147,9 @@ SIM_SocialiseInstance* OrganiseEvening() {
       const float rating = ExpectedRating(*type, *npc);
       // A kind not had yet this year is worth a try with a friend who might like it.
       const bool untried = EveningsOfKindThisYear(*type) == 0;
-      if (rating >= kLiked - (untried ? kNovelty : 0.0f))
+      // A drinker asks along to a drink whether or not the friend will enjoy it.
+      const bool drink = drinker && AlcoholOf(*type) > 0.0f;
+      if (rating >= kLiked - (untried ? kNovelty : 0.0f) || drink)
         choices.push_back({type.get(), npc, rating + (untried ? kNovelty : 0.0f)});
     }
   }
@@ -163,6 +174,9 @@ SIM_SocialiseInstance* OrganiseEvening() {
       dayNumber % 3 == 0)
     std::stable_partition(choices.begin(), choices.end(),
                           [](const Choice& c) { return c.type->category == "BOWLING"; });
+  if (drinker)
+    std::stable_partition(choices.begin(), choices.end(),
+                          [](const Choice& c) { return AlcoholOf(*c.type) > 0.0f; });
   // A friend who says no (asked once today) is not asked again; the next best is.
   for (const Choice& choice : choices) {
     if (choice.guest->IsInvitedToday()) continue;
@@ -375,10 +389,31 @@ bool ReadABook() {
   return sim.GetActsUsed() > before;
 }
 
-int FillTheDay() {
+SIM_SoloActivityType* DrinkToTake() {
+  SIM_SoloActivityType* best = nullptr;
+  float most = 0.0f;
+  for (const auto& type : SIM_SoloActivityType::All()) {
+    if (!type->IsAvailableToday() || !type->IsAffordable()) continue;
+    const float poured = AlcoholOf(*type);
+    if (poured > most) {
+      most = poured;
+      best = type.get();
+    }
+  }
+  return best;
+}
+
+int FillTheDay(Habits habits) {
   SIM_SIM& sim = SIM_SIM::Instance();
   int matches = 0;
   while (sim.GetActsLeft() > 0) {
+    if (habits == Habits::kDrinker) {
+      if (SIM_SoloActivityType* drink = DrinkToTake()) {
+        const int left = sim.GetActsLeft();
+        drink->Start();
+        if (sim.GetActsLeft() < left) continue;
+      }
+    }
     if (PlayTeamMatch()) {
       ++matches;
       continue;

@@ -4,6 +4,7 @@
 
 class SIM_Book;
 class SIM_JobBase;
+class SIM_ModifierContainer;
 class SIM_NPC;
 class SIM_SocialiseType;
 class SIM_SoloActivityType;
@@ -11,14 +12,21 @@ class SIM_SocialiseInstance;
 
 namespace headless {
 
+// What the player is like beyond the default. A drinker takes a drink whenever it can: an
+// evening that serves drink is asked for before any other (the friend still has to come),
+// and every free slot goes on a drink at home while one is offered and affordable; the rest
+// of its play is the default player's.
+enum class Habits { kDefault, kDrinker };
+
 // On a free slot of the activities part of the day, an evening for two: of the kinds offered
 // today and affordable, with the friends not yet asked today, the pair the friend is expected
 // to rate highest (the first found of equals), when that rating is at least one half (an
 // evening liked, which strengthens the friendship) and the friend accepts. One day in three a
 // player who has taken up bowling, sober and rested, goes bowling first until the team has
 // asked. A venue's window is answered at once (headless screens). Returns the evening run, or
-// null when none was organised.
-SIM_SocialiseInstance* OrganiseEvening();
+// null when none was organised. A drinker asks first for the evenings that serve drink,
+// whether or not the friend is expected to like them.
+SIM_SocialiseInstance* OrganiseEvening(Habits habits = Habits::kDefault);
 // How the guest is expected to rate a one-guest evening of the type: the player's mood, the
 // type's quality (the middle of any chance in it), the guest's interest and a lone guest's
 // chemistry, as the evening weighs them.
@@ -59,8 +67,14 @@ SIM_Book* BookToRead();
 bool ReadABook();
 // Fills every free slot of the day: the team's match when it is offered, an enrolled class
 // on the day's last slot, now and then the book being read, the enrolment while no course is
-// enrolled (CourseToSignUpFor), else ChooseActivity's choice. Returns the team matches played.
-int FillTheDay();
+// enrolled (CourseToSignUpFor), else ChooseActivity's choice; a drinker's every free slot
+// goes on DrinkToTake first while there is one. Returns the team matches played.
+int FillTheDay(Habits habits = Habits::kDefault);
+// How much drink an activity or evening pours: the sum of its rises of "alcohol".
+float AlcoholOf(const SIM_ModifierContainer& type);
+// Of the activities offered today and affordable, the one that pours the most drink (the
+// first found of equals), or null when none pours any.
+SIM_SoloActivityType* DrinkToTake();
 
 // An enrolled class that meets today, when the day's last slot is free and the class is
 // affordable: attended (the attendance uses the slot). True when one was attended.

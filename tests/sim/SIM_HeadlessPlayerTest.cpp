@@ -9,7 +9,9 @@
 #include <memory>
 #include <string>
 
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Boredom.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
@@ -19,10 +21,13 @@
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_Statistics.h"
 #include "sim/SIM_Vesk.h"
 #include "SimTestWorld.h"
+#include "support/PlayDays.h"
 
 namespace {
 
@@ -277,4 +282,80 @@ TEST_F(SIM_HeadlessPlayerTest, WithoutWorkFreeSlotsLeanTowardsWhatLiftsTheMood) 
   const float chance = static_cast<float>(lifting) / static_cast<float>(offered);
   // Three quarters of the draws go to the best lifter, the rest at random.
   EXPECT_GT(static_cast<float>(lifted) / kDraws, 0.75f + 0.25f * chance - 0.1f);
+}
+
+// A drinker goes for a drink whenever it can. Of the evenings its friends would come to, the
+// one that serves drink comes first, even a kind had so often this year that the default
+// player asks for something else; every other free slot goes on a drink at home while the
+// cash covers one (never on the support group, which pours none); without the money the
+// slots are filled as the default player fills them.
+TEST_F(SIM_HeadlessPlayerTest, ADrinkerTakesADrinkWheneverItCan) {
+  ClearPlayerFriendCountForTesting();
+  SIM_Finances::Instance().SetCash(1000.0f);
+  SIM_Vesk::Instance()->SetValue("happiness", 1.0f);
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) npc->SetCash(1000.0f);
+  const SIM_SocialiseType* pub = nullptr;
+  for (const auto& type : SIM_SocialiseType::All()) {
+    if (type->GetCategory() == "BEER") pub = type.get();
+    // Only an evening at the pub serves drink.
+    EXPECT_EQ(headless::AlcoholOf(*type) > 0.0f, type->GetCategory() == "BEER") << type->GetName();
+  }
+  ASSERT_NE(pub, nullptr);
+  for (int i = 0; i < 60; ++i) SIM_Statistics::Instance().CountActivity(pub->GetGuiName());
+  SIM_SIM& sim = SIM_SIM::Instance();
+
+  sim.SetActs(2, 0);
+  const SIM_SocialiseInstance* evening = headless::OrganiseEvening();
+  ASSERT_NE(evening, nullptr);
+  EXPECT_NE(evening->GetType(), pub);
+  SIM_NPC::ClearInvitedToday();
+  sim.SetActs(2, 0);
+  evening = headless::OrganiseEvening(headless::Habits::kDrinker);
+  ASSERT_NE(evening, nullptr);
+  EXPECT_EQ(evening->GetType(), pub);
+  EXPECT_EQ(sim.GetActsUsed(), 1);
+
+  // The day's other slot: a drink at home.
+  const SIM_SoloActivityType* home = headless::DrinkToTake();
+  ASSERT_NE(home, nullptr);
+  EXPECT_GT(headless::AlcoholOf(*home), 0.0f);
+  const float cash = SIM_Finances::Instance().GetCash();
+  headless::FillTheDay(headless::Habits::kDrinker);
+  EXPECT_EQ(sim.GetActsUsed(), 2);
+  EXPECT_EQ(PlayerEffects("alcohol", home->GetTypeName()).size(), 1u);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), cash - home->GetCost());
+
+  // An alcoholic is offered the meeting too, and still reaches for the bottle; with no money
+  // for one there is no drink to take, and the day is filled all the same.
+  SIM_Alcohol::Restore(1.0f, true, 1.1f);
+  ASSERT_TRUE(SIM_SoloActivityType::FindByName("alcoholicsmeeting")->IsAvailableToday());
+  EXPECT_EQ(headless::DrinkToTake(), home);
+  SIM_Finances::Instance().SetCash(0.0f);
+  EXPECT_EQ(headless::DrinkToTake(), nullptr);
+  sim.SetActs(2, 0);
+  headless::FillTheDay(headless::Habits::kDrinker);
+  EXPECT_EQ(sim.GetActsLeft(), 0);
+  EXPECT_EQ(PlayerEffects("alcohol", home->GetTypeName()).size(), 1u);
+}
+
+// Played day by day, the drinker's habit takes hold within a few months; the default player,
+// who drinks only now and then, never becomes an alcoholic in a year.
+TEST_F(SIM_HeadlessPlayerTest, PlayedForAYearTheDrinkerBecomesAnAlcoholicAndTheDefaultDoesNot) {
+  ClearPlayerFriendCountForTesting();
+  // The days need no autosave (the fixture's next set-up clears the options).
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
+  auto play = [](headless::Habits habits) {
+    SIM_SIM::Instance().NewGame();
+    const int year = SIM_Date::kMonthsPerYear * SIM_Date::kDaysPerMonth;
+    for (int day = 1; day <= year; ++day) {
+      testsupport::PlayDays(1, habits);
+      if (SIM_Alcohol::IsAlcoholic()) return day;
+    }
+    return 0;
+  };
+  const int drinker = play(headless::Habits::kDrinker);
+  EXPECT_GT(drinker, 0);
+  EXPECT_LE(drinker, 6 * SIM_Date::kDaysPerMonth);
+  EXPECT_EQ(play(headless::Habits::kDefault), 0);
 }

@@ -12,6 +12,7 @@
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Book.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Gift.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -21,11 +22,13 @@
 #include "sim/SIM_LotteryTicket.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_Shop.h"
+#include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_Statistics.h"
@@ -195,6 +198,73 @@ TEST_F(HobbiesTest, TheMeetingActivityPaysOnceUsesOneSlotAndWeakensTheAddiction)
   EXPECT_NEAR(SIM_Alcohol::GetAddictionStrength(), 1.0f - 5.0f * GV("GV_ALCOHOLIC_RECOVERY"), 1e-6);
   for (const SIM_Modifier* m : meeting->GetModifiers())
     EXPECT_EQ(PlayerEffects(m->name.c_str(), "alcoholicsmeeting").size(), 1u) << m->name;
+}
+
+// The shipped drinks: a round at the pub and a bottle at home each pour enough that a player
+// who drinks most evenings is an alcoholic within a few months (of seven days), while one who
+// drinks two or three evenings a week never builds up any blood alcohol at all.
+TEST_F(HobbiesTest, DrinkingMostEveningsTakesHoldWithinMonthsAndNowAndThenNeverDoes) {
+  auto pub = [] {
+    for (const auto& type : SIM_SocialiseType::All())
+      if (type->GetCategory() == "BEER") return type.get();
+    return static_cast<SIM_SocialiseType*>(nullptr);
+  };
+  ASSERT_NE(pub(), nullptr);
+  ASSERT_NE(SIM_SoloActivityType::TryFind("drinkathome"), nullptr);
+  // A week's evenings: P the pub, H a drink at home, - none. Within: the days by which the
+  // habit has taken hold; 0 for a habit that never may.
+  const struct {
+    const char* week;
+    int within;
+  } kCases[] = {
+      {"PPPPPPP", 21}, {"HHHHHHH", 21}, {"HHHHHH-", 28}, {"PHP-HPH", 28}, {"HPHPH--", 42},
+      {"P-H-P--", 0},  {"P--H---", 0},  {"PH-----", 0},
+  };
+  constexpr int kYear = SIM_Date::kMonthsPerYear * SIM_Date::kDaysPerMonth;
+  // The days need no autosave (the fixture's next set-up clears the options).
+  SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.week);
+    SIM_SIM::Instance().NewGame();
+    ASSERT_FALSE(SIM_Alcohol::IsAlcoholic());
+    SIM_SocialiseType* atThePub = pub();
+    SIM_SoloActivityType* atHome = SIM_SoloActivityType::TryFind("drinkathome");
+    int tookHold = 0;
+    float mostBlood = 0.0f;
+    for (int day = 0; day < kYear && !tookHold; ++day) {
+      // An evening's drink is its row's modifiers, applied once as the evening applies them.
+      switch (c.week[day % 7]) {
+        case 'P': atThePub->ApplyModifiers(1.0f); break;
+        case 'H': atHome->ApplyModifiers(1.0f); break;
+        default: break;
+      }
+      SIM_SIM::Instance().NextDay();
+      mostBlood = std::max(mostBlood, SIM_Alcohol::GetBloodAlcohol());
+      if (SIM_Alcohol::IsAlcoholic()) tookHold = day + 1;
+    }
+    if (c.within > 0) {
+      EXPECT_GT(tookHold, 0);
+      EXPECT_LE(tookHold, c.within);
+    } else {
+      EXPECT_EQ(tookHold, 0);
+      EXPECT_EQ(mostBlood, 0.0f);
+    }
+  }
+}
+
+// The support group is for alcoholics, drunk or sober: a heavy drinker who is not one is not
+// offered it, and an alcoholic is offered it however sober, when the meetings do most good.
+TEST_F(HobbiesTest, TheMeetingIsOfferedToAnAlcoholicHoweverSoberAndToNoOneElse) {
+  const SIM_SoloActivityType* meeting = SIM_SoloActivityType::TryFind("alcoholicsmeeting");
+  ASSERT_NE(meeting, nullptr);
+  for (float alcohol : {0.0f, 0.5f, 0.9f}) {
+    Drink(alcohol);
+    SIM_Alcohol::Reset();
+    SetGlobalValue("alcoholic", 0.0f);
+    EXPECT_FALSE(meeting->ArePrerequisitesMet()) << alcohol;
+    SIM_Alcohol::Restore(1.0f, true, 1.1f);
+    EXPECT_TRUE(meeting->ArePrerequisitesMet()) << alcohol;
+  }
 }
 
 // ---- books ----

@@ -2,7 +2,8 @@
 // game some way in: now and then a job application, an evening with friends on a free slot
 // when they will come and like it, now and then a trip to the shops, every other free slot an offered and affordable activity, then
 // the next day; the answers worth taking are accepted and the screens the day opens are
-// answered with "continue". Stops early when the game ends.
+// answered with "continue". Stops early when the game ends. A drinker plays the same days
+// with a drink whenever it can (headless::Habits).
 #pragma once
 
 #include "sim/SIM_HeadlessPlayer.h"
@@ -13,7 +14,7 @@ namespace testsupport {
 
 // The days run on headless screens (the installed ones when they are headless, such as the
 // tests' recording screens; otherwise the plain headless ones, put back afterwards).
-inline void PlayDays(int days) {
+inline void PlayDays(int days, headless::Habits habits = headless::Habits::kDefault) {
   SIM_Screens* before = &Screens();
   auto* headless = dynamic_cast<SIM_HeadlessScreens*>(before);
   if (!headless) headless = &SIM_HeadlessScreens::Instance();
@@ -21,9 +22,9 @@ inline void PlayDays(int days) {
   SIM_SIM& sim = SIM_SIM::Instance();
   for (int d = 0; d < days; ++d) {
     headless::MaybeApplyForAJob();
-    headless::OrganiseEvening();
+    headless::OrganiseEvening(habits);
     headless::Shop();
-    headless::FillTheDay();
+    headless::FillTheDay(habits);
     sim.NextDay();
     headless::AnswerOffers();
     if (headless->AnswerScreens()) break;
