@@ -13,8 +13,8 @@ class GUI_ChangePopup {
   static constexpr double kLifeMs = 4500.0;
   static constexpr double kFadeMs = 500.0;
   static constexpr float kMaxAlpha = 0.85f;
-  // The box's opacity from which its number is drawn.
-  static constexpr float kTextAlpha = 0.5f;
+  // The number is drawn only while its box is at full strength.
+  static constexpr float kTextAlpha = kMaxAlpha;
 
   // amount is a change of the 0..1 value; the box's right edge is at x, centred on y. A rise
   // is good when rising is good for the value, a fall when it is not.

@@ -2,8 +2,8 @@
 // template "AVATAR_DESCRIPTION" with two adjectives and a noun. The adjectives are the two
 // strongest of candidates scored from the attributes, dirt, cash, skills, drinking, friends
 // and possessions; the noun is the job's description for the player's gender. An ill player
-// is described by "AVATAR_DESCRIPTION_ILL" alone. Not saved: rebuilt at a new game, each
-// day, at a change of job and after a load.
+// is described by "AVATAR_DESCRIPTION_ILL" alone. Rebuilt at a new game, each day and at a
+// change of job; a save keeps it as shown, since the day may have moved the values it reads.
 #pragma once
 
 #include <string>
@@ -20,6 +20,8 @@ class SIM_AvatarDescription {
   static void Rebuild();
   // The finished description.
   static const std::string& GetText();
+  // The description as a save kept it.
+  static void Restore(const std::string& text) { Instance().description_ = text; }
 
   void ClearAdjectives() { candidates_.clear(); }
   void AddAdjective(const std::string& text, float weight) { candidates_.emplace_back(text, weight); }

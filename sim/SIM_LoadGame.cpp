@@ -460,6 +460,7 @@ void ReadMail(Reader& r, SaveGameData& d) {
     d.mail.push_back(std::move(m));
   }
   r.Close(st::kMail);
+  if (r.version >= st::kVersionDescription) d.avatarDescription = r.String(st::kAvatarDescription);
 }
 
 // The acting and music pool and the answers to applications, when the file has them.
@@ -1614,6 +1615,9 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   Screens().LayOutNPCIcons();
   Screens().LayOutNPCIcons();
   SIM_AvatarDescription::Rebuild();
+  // The description as the player last saw it: rebuilt, it would follow values the day has
+  // moved since its morning.
+  if (!d.avatarDescription.empty()) SIM_AvatarDescription::Restore(d.avatarDescription);
   SetVideoGameHiscore(d.hiscore);
 
   // The day's mail as it was; the special-event check below adds the ticket it sends, as the

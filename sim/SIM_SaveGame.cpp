@@ -15,6 +15,7 @@
 #include "sim/HOOK_Achievements.h"
 #include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Alcohol.h"
+#include "sim/SIM_AvatarDescription.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Book.h"
@@ -761,6 +762,7 @@ void WriteMail(Writer& w, const SaveGameData& d) {
     w.Close(st::kItem);
   }
   w.Close(st::kMail);
+  w.String(st::kAvatarDescription, d.avatarDescription);
 }
 
 // The day's invitations, the small talk and the rumours.
@@ -908,6 +910,7 @@ SaveGameData SIM_SaveGame::Capture() {
   }
   CaptureVenues(d);
   CaptureMail(d, CaptureSocial(d));
+  d.avatarDescription = SIM_AvatarDescription::GetText();
   return d;
 }
 

@@ -418,6 +418,7 @@ struct SaveGameData {
   // the open invitations and the delivered offers again.
   bool hasMail = false;
   std::vector<SaveMail> mail;
+  std::string avatarDescription;  // as shown (1.26 on); empty: built anew
 
   bool operator==(const SaveGameData&) const = default;
 };

@@ -29,6 +29,8 @@ inline constexpr float kVersionLifetime = 1.25f;
 // From 1.26 on the day's mail and phone items follow the social news, in screen order.
 // Older files show only the open invitations and the delivered job offers again.
 inline constexpr float kVersionMail = 1.26f;
+// From 1.26 on the player's description as shown follows the mail; older files build it anew.
+inline constexpr float kVersionDescription = 1.26f;
 // The version number starts at this character of the header's version text.
 inline constexpr size_t kVersionOffset = 6;
 
@@ -393,5 +395,6 @@ inline constexpr const char* kTitle = "title";
 inline constexpr const char* kPicture = "picture";
 inline constexpr const char* kOpened = "opened";
 inline constexpr const char* kLaptop = "laptop";
+inline constexpr const char* kAvatarDescription = "avatardescription";
 
 }  // namespace savetag

@@ -298,6 +298,8 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
   // An evening's own window over the main scene, or its report; the brawl's report is the
   // pub's own.
   void DrawEveningWindow(const std::string& screen) {
+    // The value boxes the evening pops up are drawn at full strength, their numbers on them.
+    ManualTimerClock clock;
     GUI_GUI::Instance().StartGame();
     SIM_Finances::Instance().SetCash(500.0f);
     SIM_NPC* guest = SIM_NPC::All().front();
@@ -332,6 +334,7 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       if (!GUI_PostMortem::IsOpen()) GUI_PostMortem::Open(evening);
       ASSERT_TRUE(GUI_PostMortem::IsOpen());
     }
+    clock.Advance(1000);
     Frame(GUI_GUI::Instance());
     GUI_RestaurantChooser::Close();
     GUI_RestaurantInstance::Close();

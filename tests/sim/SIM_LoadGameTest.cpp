@@ -79,7 +79,7 @@ std::string AsVersion(const std::string& version) {
   if (v < 1.25f)
     for (const char* tag : {"pastsolo", "pastsocial", "reviewdue", "cooldown", "daychecked"})
       text = RemoveElement(text, tag);
-  if (v < 1.26f) text = RemoveElement(text, "mail");
+  if (v < 1.26f) text = RemoveElement(RemoveElement(text, "mail"), "avatardescription");
   return text;
 }
 
