@@ -216,7 +216,7 @@ void GUI_MenuInternet::RunPending() {
   if (download >= 0 && download < count) {
     Download(entries_[static_cast<size_t>(download)]);
   } else if (remove >= 0 && remove < count) {
-    // The path was checked when the list was read: it names a file below the user folder.
+    // The path was checked when the list was read: it names a file in the mods folders.
     plat::RemoveFile(UserPath(entries_[static_cast<size_t>(remove)].localPath));
     Reload();
   }

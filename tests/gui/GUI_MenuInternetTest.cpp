@@ -260,6 +260,45 @@ TEST_F(InternetMenuTest, EntriesThatCouldLeaveTheUserFolderAndBrokenLinesAreNotL
   EXPECT_TRUE(cut);
 }
 
+TEST_F(InternetMenuTest, AListNamingThePlayersOwnFilesCannotDeleteThem) {
+  const std::vector<std::string> own = {"player_options.txt", "hints.txt", "saves/game one.xml",
+                                        "files.txt"};
+  for (const std::string& name : own) {
+    fs::create_directories((user.Path() / name).parent_path());
+    testsupport::WriteFile(user.Path() / name, "keep me");
+  }
+  testsupport::WriteFile(user.Path() / "mods/avatars/a.dds", "old avatar");
+  std::string list;
+  for (const std::string& name : own) list += "files/x.dds," + name + ",Bait " + name + ",Eve\r\n";
+  list += "files/a.dds,mods/avatars/a.dds,Avatar,Ann\r\n";
+  ServeList(list);
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 1u);
+  EXPECT_EQ(menu.PageStrips()[0]->GetEntry()->name, "Avatar");
+  // The one row that is listed deletes its avatar; the player's files stay.
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(user.Path() / "mods/avatars/a.dds"));
+  for (const char* name : {"player_options.txt", "hints.txt", "saves/game one.xml"})
+    EXPECT_EQ(testsupport::ReadFile(user.Path() / name), "keep me") << name;
+}
+
+TEST_F(InternetMenuTest, DeleteWithoutAServerShowsTheFileGone) {
+  testsupport::WriteFile(user.Path() / "mods/avatars/m_mod1.dds", "avatar");
+  // The server's list may spell the folders otherwise than the disk does.
+  ServeList("files/m_mod1.dds,Mods/Avatars/M_Mod1.dds,Avatar 1,Ann\r\n" + AvatarList(2).substr(AvatarList(2).find('\n') + 1));
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  ASSERT_FALSE(menu.PageStrips()[0]->OffersDownload());
+  server.Stop();
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(user.Path() / "mods/avatars/m_mod1.dds"));
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DOWNLOAD"));
+}
+
 TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
   ServeList(AvatarList(3), "News\n");
   EnterFromTheMainMenu();
@@ -389,11 +428,30 @@ TEST(CommunityPageTest, FormValuesAreEncodedAndMoneyKeepsItsSign) {
   EXPECT_EQ(FormatPageMoney(1e30), "\xA3 2,147,483,647");  // held within range
 }
 
+TEST(InternetListTest, OnlyFilesInTheModsFoldersAreDownloadPaths) {
+  const struct {
+    const char* path;
+    bool allowed;
+  } cases[] = {
+      {"mods/avatars/m_x.dds", true},  {"MODS\\Avatars\\m_x.dds", true},
+      {"mods/song.ogg", true},         {"mods/jobs/cook.txt", true},
+      {"player_options.txt", false},   {"hints.txt", false},
+      {"saves/game.xml", false},       {"files.txt", false},
+      {"mods", false},                 {"mods/", false},
+      {"mods/avatars/", false},        {"mods/./x.dds", false},
+      {"modsx/a.dds", false},          {"data/mods/a.dds", false},
+      {"mods/../hints.txt", false},    {"/mods/a.dds", false},
+      {"C:mods/a.dds", false},         {"", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(InternetRequest::IsDownloadFolderPath(c.path), c.allowed) << c.path;
+}
+
 TEST(InternetListTest, FieldsAreTrimmedMissingOnesEmptyAndTheMessageIsTheFirstLine) {
-  const auto entries = ReadMenuResourceList("r1 ,l1.dds , Name one ,\nr2,l2.dds\n", "/nonexistent");
+  const auto entries = ReadMenuResourceList("r1 ,mods/l1.dds , Name one ,\nr2,mods/l2.dds\n", "/nonexistent");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].remotePath, "r1");
-  EXPECT_EQ(entries[0].localPath, "l1.dds");
+  EXPECT_EQ(entries[0].localPath, "mods/l1.dds");
   EXPECT_EQ(entries[0].name, " Name one");  // trailing blanks only
   EXPECT_EQ(entries[1].name, "");
   EXPECT_EQ(entries[1].author, "");
