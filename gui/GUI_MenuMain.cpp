@@ -24,8 +24,12 @@ struct EntryDef {
 void SetModeOf(int mode) { Shell().SetMode(mode); }
 
 const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
-    {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL", [](void*) { GUI_Tutorial::Load(); }},
-    {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME", [](void*) { SetModeOf(GAMEMODE_NEWGAME); }},
+    {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL",
+     [](void*) { GUI_MenuMain::LeaveTheGameThen([](void*) { GUI_Tutorial::Load(); }); }},
+    {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME",
+     [](void*) {
+       GUI_MenuMain::LeaveTheGameThen([](void*) { SetModeOf(GAMEMODE_NEWGAME); });
+     }},
     {"MENU_OPTIONS", "TOOLTIP_MENU_OPTIONS", [](void*) { SetModeOf(GAMEMODE_OPTIONS); }},
     {"MENU_SAVEGAME", "TOOLTIP_MENU_SAVEGAME", [](void*) { SetModeOf(GAMEMODE_SAVE); }},
     {"MENU_LOADGAME", "TOOLTIP_MENU_LOADGAME", [](void*) { SetModeOf(GAMEMODE_LOAD); }},
@@ -113,4 +117,13 @@ void GUI_MenuMain::OnKeyDown(int scanCode) {
 void GUI_MenuMain::AskQuit() {
   ShowConfirm(Translate("CONFIRM_APP_QUIT_TITLE"), Translate("CONFIRM_APP_QUIT_TEXT"),
               [](void*) { Shell().Quit(); });
+}
+
+void GUI_MenuMain::LeaveTheGameThen(GUI_ButtonCallback action) {
+  if (!Shell().IsInGame()) {
+    action(nullptr);
+    return;
+  }
+  ShowConfirm(Translate("CONFIRM_ATTEMPT_QUIT_TITLE"), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"),
+              action);
 }
