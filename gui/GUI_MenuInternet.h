@@ -53,7 +53,8 @@ class GUI_MenuInternet : public GUI_MenuBase {
   void Draw() override;
   void Update() override;
   void OnLeftButtonDown() override;
-  void OnKeyDown(int) override {}  // left only by its buttons
+  // Left only by its buttons; keys do nothing but Alt+Return's full screen.
+  void OnKeyDown(int scanCode) override { ToggleWindowedOnAltReturn(scanCode); }
   void OnWheelUp() override { ScrollUp(); }
   void OnWheelDown() override { ScrollDown(); }
 

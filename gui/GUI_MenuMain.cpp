@@ -6,7 +6,6 @@
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Cursor.h"
-#include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
@@ -38,10 +37,6 @@ const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
     {"MENU_INTERNET", "TOOLTIP_MENU_INTERNET", [](void*) { SetModeOf(GAMEMODE_INTERNET); }},
 };
 
-bool AltHeld() {
-  const GUI_Shell& input = Shell();
-  return input.IsKeyDown(56) || input.IsKeyDown(184);
-}
 
 }  // namespace
 
@@ -108,10 +103,8 @@ void GUI_MenuMain::OnLeftButtonDown() {
 }
 
 void GUI_MenuMain::OnKeyDown(int scanCode) {
-  if (scanCode == 1)
-    AskQuit();
-  else if (scanCode == 28 && AltHeld())
-    GUI_GUI::ToggleWindowed();
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
+  if (scanCode == 1) AskQuit();
 }
 
 void GUI_MenuMain::AskQuit() {

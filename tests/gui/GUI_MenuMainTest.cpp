@@ -20,6 +20,7 @@
 #include "gui/PlayFixture.h"
 #include "engine/Translate.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -187,6 +188,50 @@ TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
     delete GUI_TutorialWindow::Instance();
     GUI_Tutorial::SetActive(false);
   }
+}
+
+TEST_F(MenuMainPlayTest, AltReturnSwitchesFullScreenOnEveryFrontEndScreenAndStaysThere) {
+  int toggles = 0;
+  GUI_GUI::SetToggleWindowedHandler([&toggles] { ++toggles; });
+  auto keyUp = [](int scanCode) {
+    plat::Event e;
+    e.type = plat::EventType::KeyUp;
+    e.key = scanCode;
+    CInput::Instance().QueueEvent(e);
+    CInput::Instance().Update();
+  };
+  // The typed names are what a key could change on the screens that type.
+  auto typed = [] { return GUI_MenuNew::Instance().GetName() + "|" + GUI_MenuSave::Instance().GetName(); };
+  const struct {
+    int mode;
+    int alt;
+  } screens[] = {
+      {GAMEMODE_MAINMENU, 56}, {GAMEMODE_OPTIONS, 56}, {GAMEMODE_OPTIONS, 184},
+      {GAMEMODE_NEWGAME, 56},  {GAMEMODE_INTRO, 184},  {GAMEMODE_SAVE, 56},
+      {GAMEMODE_LOAD, 184},    {GAMEMODE_INTERNET, 56},
+  };
+  Game::Instance().SetInGame(true);
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.mode);
+    Game::Instance().SetMode(screen.mode);
+    GUI_GameModeBase* const shown = Game::Instance().GetCurrentMode();
+    const std::string before = typed();
+    const int toggled = toggles;
+    Key(screen.alt);
+    Key(28);
+    keyUp(28);
+    keyUp(screen.alt);
+    EXPECT_EQ(toggles, toggled + 1);
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), shown);
+    EXPECT_EQ(typed(), before);
+  }
+  // Return alone still leaves the options for the running game.
+  Game::Instance().SetMode(GAMEMODE_OPTIONS);
+  const int toggled = toggles;
+  Key(28);
+  EXPECT_EQ(toggles, toggled);
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  GUI_GUI::SetToggleWindowedHandler(nullptr);
 }
 
 TEST_F(MenuMainTest, AltReturnTogglesWindowedAndOtherKeysDoNothing) {
