@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "engine/DebugLog.h"
 #include "engine/StringTokenizer.h"
@@ -18,11 +19,17 @@ namespace {
 constexpr const char* kUpdaterAgent = "CorvantaGames - AutoUpdater";
 constexpr const char* kLibraryAgent = "CorvantaGames - Internet Library";
 
+InternetMessageFallback& Fallback() {
+  static InternetMessageFallback fallback;
+  return fallback;
+}
+
 // A failure the player should hear about: logged and shown once; the game goes on.
 void InternetError(const std::string& message, const std::string& detail = {}) {
   const std::string text = "IERROR:  " + message;
   DebugLog::Instance().Write(detail.empty() ? text : text + " (" + detail + ")");
-  plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
+  if (!plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error) && Fallback())
+    Fallback()("ERROR", text);
 }
 
 void InternetWarning(const std::string& message) {
@@ -60,6 +67,10 @@ std::string InternetRequest::UrlFor(const std::string& remotePath) const {
     }
   }
   return url;
+}
+
+InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback) {
+  return std::exchange(Fallback(), std::move(fallback));
 }
 
 bool InternetRequest::Connect() {

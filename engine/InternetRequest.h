@@ -39,6 +39,13 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
 // without a single byte, which leaves the message shown before.
 bool ReadMessageOfTheDay(const std::string& text, std::string& message);
 
+// Where a failure goes when the system's box could not show it (no box under a bare X
+// server, for one): the screen that asked installs the game's own message window. Returns
+// the one it replaces.
+using InternetMessageFallback =
+    std::function<void(const std::string& title, const std::string& text)>;
+InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback);
+
 using DownloadProgressFunction = std::function<void(const std::string& text, float fraction)>;
 
 class InternetRequest {

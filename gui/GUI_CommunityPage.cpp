@@ -55,7 +55,8 @@ std::string ServerAddress() {
   return address;
 }
 
-void PostForm(const std::string& body) {
+// What went wrong, "" when the server took the form.
+std::string PostForm(const std::string& body) {
   DebugLog& log = DebugLog::Instance();
   plat::HttpSession session;
   plat::HttpOptions options;
@@ -63,17 +64,22 @@ void PostForm(const std::string& body) {
   std::string error;
   if (!session.Open(options, error)) {
     log.Write("InternetOpen Failed");
-    return;
+    return "InternetOpen Failed";
   }
   std::string response;
   const plat::HttpResult result = session.Post(ServerAddress() + "/tovel/php/cwp.php", body,
                                                "application/x-www-form-urlencoded", response);
   if (!result.completed) {
-    log.Write(result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
-                                 : "HttpSendRequest Failed (" + result.error + ")");
-    return;
+    const std::string failure = result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
+                                                   : "HttpSendRequest Failed (" + result.error + ")";
+    log.Write(failure);
+    return failure;
   }
-  if (result.status != 200) log.Write("Error on QueryInfo from web page post");
+  if (result.status != 200) {
+    log.Write("Error on QueryInfo from web page post");
+    return "Error on QueryInfo from web page post";
+  }
+  return {};
 }
 
 }  // namespace
@@ -156,8 +162,9 @@ bool BuildCommunityPageBody(std::string& body) {
   return true;
 }
 
-void PostCommunityPage(std::string& body) {
-  if (!BuildCommunityPageBody(body)) return;
-  PostForm(body);
+std::string PostCommunityPage(std::string& body) {
+  if (!BuildCommunityPageBody(body)) return {};
+  std::string failure = PostForm(body);
   ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
+  return failure;
 }

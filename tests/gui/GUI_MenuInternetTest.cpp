@@ -20,6 +20,9 @@
 #include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuNew.h"
+#include "gui/GUI_CloseButton.h"
+#include "gui/windows/GUI_Message.h"
+#include "platform/MessageBox.h"
 #include "gui/PlayFixture.h"
 #include "platform/System.h"
 #include "sim/HOOK_Achievements.h"
@@ -311,11 +314,44 @@ TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
   EXPECT_EQ(menu.Entries().size(), 3u);
   EXPECT_EQ(menu.PageStrips().size(), 3u);
   EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
-  // The game goes on: the menu still answers and leads back.
+  // The game goes on: once the player has read the failure, the menu answers and leads back.
+  ASSERT_EQ(menu.Messages().size(), 1u);
   Frame();
+  ClickOn(menu.Messages().front()->GetCloseButton());
+  EXPECT_TRUE(menu.Messages().empty());
   ClickOn(menu.GetMainMenuButton());
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
   EXPECT_TRUE(Game::Instance().IsInGame());
+}
+
+TEST_F(InternetMenuTest, WithoutANetworkRefreshAndUploadSayItInTheGamesOwnBox) {
+  // No system box can be shown here (the video driver is a dummy): the game's box says it.
+  ASSERT_FALSE(plat::ShowMessageBox("ERROR", "probe", plat::BoxIcon::Error));
+  server.Stop();
+  const struct {
+    GUI_ButtonText* button;
+    const char* said;
+  } buttons[] = {{menu.GetRefreshButton(), "HttpSendRequest() Failed"},
+                 {menu.GetUploadButton(), "InternetConnect Failed"}};
+  for (const auto& b : buttons) {
+    SCOPED_TRACE(b.said);
+    EnterFromTheMainMenu();
+    ClickOn(b.button);
+    ASSERT_EQ(menu.Messages().size(), 1u);
+    GUI_Message* box = menu.Messages().front();
+    EXPECT_NE(box->GetText().find(b.said), std::string::npos) << box->GetText();
+    GUI_Services::RecordedTexts().clear();
+    Frame();
+    EXPECT_TRUE(Queued(box->GetText()));
+    // The box is in the way until it is closed: the menu's buttons wait.
+    ClickOn(menu.GetMainMenuButton());
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    ClickOn(box->GetCloseButton());
+    EXPECT_TRUE(menu.Messages().empty());
+    Frame();
+    ClickOn(menu.GetMainMenuButton());
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+  }
 }
 
 TEST_F(InternetMenuTest, AListTheServerNoLongerHasKeepsThePreviousCopy) {
@@ -392,7 +428,7 @@ TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage)
 TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {
   server.Stop();
   std::string body;
-  PostCommunityPage(body);
+  EXPECT_NE(PostCommunityPage(body).find("InternetConnect Failed"), std::string::npos);
   EXPECT_NE(Log().find("InternetConnect Failed"), std::string::npos);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_NE(opened[0].find("/tovel/community/user_"), std::string::npos);
