@@ -9,6 +9,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
+#include "gui/GUI_Career.h"
 #include "gui/GUI_Shell.h"
 #include "platform/Http.h"
 #include "sim/HOOK_Achievements.h"
@@ -126,8 +127,10 @@ bool BuildCommunityPageBody(std::string& body) {
   if (!Shell().IsInGame()) return false;
   SIM_Vesk* player = SIM_Vesk::Instance();
   const SIM_Statistics& stats = SIM_Statistics::Instance();
-  SIM_JobBase* job = player->GetJob();
-  SIM_JobInstance* instance = player->GetJobInstance();
+  // Between jobs the player still holds the no-job entry, which is no job to show.
+  const bool employed = GUI_Career::PlayerHasJob();
+  SIM_JobBase* job = employed ? player->GetJob() : nullptr;
+  SIM_JobInstance* instance = employed ? player->GetJobInstance() : nullptr;
   const bool female = player->GetGender() == kFemale;
 
   std::string avatar = GUI_Avatar::Instance().GetTextureName();

@@ -27,6 +27,8 @@
 #include "platform/System.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
@@ -423,6 +425,38 @@ TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage)
   EXPECT_EQ(opened[0], "http://127.0.0.1:" + std::to_string(server.Port()) +
                            "/tovel/community/user_" + id + ".html");
   ClearAchievements();
+}
+
+TEST_F(InternetMenuTest, ThePageShowsTheJobOnlyWhileThePlayerHasOne) {
+  SIM_JobBase* waiter = SIM_JobBase::FindDefaultJob();
+  SIM_JobBase* between = SIM_JobBase::FindByName("unemployed");
+  ASSERT_NE(waiter, nullptr);
+  ASSERT_NE(between, nullptr);
+  const bool female = SIM_Vesk::Instance()->GetGender() == kFemale;
+  const struct {
+    SIM_JobBase* job;
+    const char* what;
+  } cases[] = {{between, "between jobs"}, {nullptr, "never employed"}, {waiter, "a waiter"}};
+  EnterFromTheMainMenu();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SIM_Vesk::Instance()->SetJob(c.job);
+    const size_t posted = server.PostedForms().size();
+    ClickOn(menu.GetUploadButton());
+    ASSERT_EQ(server.PostedForms().size(), posted + 1);
+    const auto fields = DecodeForm(server.PostedForms().back());
+    if (c.job == waiter) {
+      EXPECT_EQ(Field(fields, "job"), waiter->GetDescription(female));
+      EXPECT_EQ(Field(fields, "emp"), waiter->GetEmployer());
+      EXPECT_EQ(Field(fields, "sal"),
+                FormatPageMoney(SIM_Vesk::Instance()->GetJobInstance()->GetSalary()));
+      EXPECT_NE(Field(fields, "sal"), "\xA3 0");
+    } else {
+      EXPECT_EQ(Field(fields, "job"), "none");
+      EXPECT_EQ(Field(fields, "emp"), "none");
+      EXPECT_EQ(Field(fields, "sal"), "\xA3 0");
+    }
+  }
 }
 
 TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {
