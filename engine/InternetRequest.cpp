@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "engine/DebugLog.h"
 #include "engine/StringTokenizer.h"
@@ -18,11 +19,17 @@ namespace {
 constexpr const char* kUpdaterAgent = "CorvantaGames - AutoUpdater";
 constexpr const char* kLibraryAgent = "CorvantaGames - Internet Library";
 
+InternetMessageFallback& Fallback() {
+  static InternetMessageFallback fallback;
+  return fallback;
+}
+
 // A failure the player should hear about: logged and shown once; the game goes on.
 void InternetError(const std::string& message, const std::string& detail = {}) {
   const std::string text = "IERROR:  " + message;
   DebugLog::Instance().Write(detail.empty() ? text : text + " (" + detail + ")");
-  plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
+  if (!plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error) && Fallback())
+    Fallback()("ERROR", text);
 }
 
 void InternetWarning(const std::string& message) {
@@ -30,6 +37,14 @@ void InternetWarning(const std::string& message) {
 }
 
 bool IsSuccess(long status) { return status >= 200 && status < 300; }
+
+// "mods" in any case: paths are matched ignoring case.
+bool IsModsFolderName(const std::string& name) {
+  if (name.size() != 4) return false;
+  for (size_t i = 0; i < 4; ++i)
+    if (std::tolower(static_cast<unsigned char>(name[i])) != "mods"[i]) return false;
+  return true;
+}
 
 }  // namespace
 
@@ -52,6 +67,10 @@ std::string InternetRequest::UrlFor(const std::string& remotePath) const {
     }
   }
   return url;
+}
+
+InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback) {
+  return std::exchange(Fallback(), std::move(fallback));
 }
 
 bool InternetRequest::Connect() {
@@ -190,6 +209,25 @@ bool InternetRequest::IsSafeLocalPath(const std::string& path) {
   return true;
 }
 
+bool InternetRequest::IsDownloadFolderPath(const std::string& path) {
+  if (!IsSafeLocalPath(path)) return false;
+  const size_t first = path.find_first_of("/\\");
+  if (first == std::string::npos || !IsModsFolderName(path.substr(0, first)))
+    return false;
+  // A file, not a folder: a name after the last separator, and no "." component.
+  size_t start = first + 1;
+  bool named = false;
+  while (start <= path.size()) {
+    size_t end = path.find_first_of("/\\", start);
+    if (end == std::string::npos) end = path.size();
+    const std::string part = path.substr(start, end - start);
+    if (part == ".") return false;
+    named = !part.empty();
+    start = end + 1;
+  }
+  return named;
+}
+
 bool InternetRequest::LoadResourceList() {
   // A second load replaces the list rather than adding to it.
   resources_.clear();
@@ -242,8 +280,9 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
     entry.localPath = TrimField(tokens.NextString());
     entry.name = TrimField(tokens.NextString());
     entry.author = TrimField(tokens.NextString());
-    // The local path comes from the server: it may only name a file below the user folder.
-    if (entry.remotePath.empty() || !InternetRequest::IsSafeLocalPath(entry.localPath)) {
+    // The local path comes from the server, and the menu deletes what it names: it may only
+    // name a file where downloads belong.
+    if (entry.remotePath.empty() || !InternetRequest::IsDownloadFolderPath(entry.localPath)) {
       InternetWarning("resource line skipped: " + line.substr(0, 200));
       continue;
     }

@@ -31,13 +31,20 @@ struct ResourceEntry {
 
 // The internet menu's list: one "remote,local,name,author" entry per line (missing fields
 // empty, trailing blanks trimmed). Lines are whole, whatever their length; a blank line, a
-// line without a remote path, and a local path that could leave the user folder (see
-// IsSafeLocalPath) give no entry. `exists` tells whether "<userFolder>/<local>" is a file.
+// line without a remote path, and a local path outside the folders downloads belong in (see
+// IsDownloadFolderPath) give no entry. `exists` tells whether "<userFolder>/<local>" is a file.
 std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
                                                 const std::string& userFolder);
 // The message of the day: the file's first line without its line end. False for a file
 // without a single byte, which leaves the message shown before.
 bool ReadMessageOfTheDay(const std::string& text, std::string& message);
+
+// Where a failure goes when the system's box could not show it (no box under a bare X
+// server, for one): the screen that asked installs the game's own message window. Returns
+// the one it replaces.
+using InternetMessageFallback =
+    std::function<void(const std::string& title, const std::string& text)>;
+InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback);
 
 using DownloadProgressFunction = std::function<void(const std::string& text, float fraction)>;
 
@@ -65,6 +72,10 @@ class InternetRequest {
   // A local path from the server may only name a place below the folder it is joined to:
   // no "..", no leading '/' or '\', no drive letter, not empty.
   static bool IsSafeLocalPath(const std::string& path);
+  // The internet menu downloads and deletes what its list names, without asking: a local path
+  // may only name a file in "mods" or a folder below it (avatars go to "mods/avatars"), never
+  // the player's saves, options or hints beside them.
+  static bool IsDownloadFolderPath(const std::string& path);
 
   void SetListPaths(const std::string& remote, const std::string& local) {
     remoteListPath_ = remote;

@@ -9,6 +9,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
+#include "gui/GUI_Career.h"
 #include "gui/GUI_Shell.h"
 #include "platform/Http.h"
 #include "sim/HOOK_Achievements.h"
@@ -55,7 +56,8 @@ std::string ServerAddress() {
   return address;
 }
 
-void PostForm(const std::string& body) {
+// What went wrong, "" when the server took the form.
+std::string PostForm(const std::string& body) {
   DebugLog& log = DebugLog::Instance();
   plat::HttpSession session;
   plat::HttpOptions options;
@@ -63,17 +65,22 @@ void PostForm(const std::string& body) {
   std::string error;
   if (!session.Open(options, error)) {
     log.Write("InternetOpen Failed");
-    return;
+    return "InternetOpen Failed";
   }
   std::string response;
   const plat::HttpResult result = session.Post(ServerAddress() + "/tovel/php/cwp.php", body,
                                                "application/x-www-form-urlencoded", response);
   if (!result.completed) {
-    log.Write(result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
-                                 : "HttpSendRequest Failed (" + result.error + ")");
-    return;
+    const std::string failure = result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
+                                                   : "HttpSendRequest Failed (" + result.error + ")";
+    log.Write(failure);
+    return failure;
   }
-  if (result.status != 200) log.Write("Error on QueryInfo from web page post");
+  if (result.status != 200) {
+    log.Write("Error on QueryInfo from web page post");
+    return "Error on QueryInfo from web page post";
+  }
+  return {};
 }
 
 }  // namespace
@@ -120,8 +127,10 @@ bool BuildCommunityPageBody(std::string& body) {
   if (!Shell().IsInGame()) return false;
   SIM_Vesk* player = SIM_Vesk::Instance();
   const SIM_Statistics& stats = SIM_Statistics::Instance();
-  SIM_JobBase* job = player->GetJob();
-  SIM_JobInstance* instance = player->GetJobInstance();
+  // Between jobs the player still holds the no-job entry, which is no job to show.
+  const bool employed = GUI_Career::PlayerHasJob();
+  SIM_JobBase* job = employed ? player->GetJob() : nullptr;
+  SIM_JobInstance* instance = employed ? player->GetJobInstance() : nullptr;
   const bool female = player->GetGender() == kFemale;
 
   std::string avatar = GUI_Avatar::Instance().GetTextureName();
@@ -156,8 +165,9 @@ bool BuildCommunityPageBody(std::string& body) {
   return true;
 }
 
-void PostCommunityPage(std::string& body) {
-  if (!BuildCommunityPageBody(body)) return;
-  PostForm(body);
+std::string PostCommunityPage(std::string& body) {
+  if (!BuildCommunityPageBody(body)) return {};
+  std::string failure = PostForm(body);
   ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
+  return failure;
 }

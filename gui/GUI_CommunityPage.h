@@ -22,6 +22,8 @@ std::string CommunityPageName();
 // encoded). False, with the body emptied, when no game runs.
 bool BuildCommunityPageBody(std::string& body);
 // Builds the body into `body`, posts it and opens the player's page in the browser. Nothing
-// happens unless a game runs. Failures of the post only reach the debug log; the page opens
-// whether or not the post went through. Blocks until the exchange ends.
-void PostCommunityPage(std::string& body);
+// happens unless a game runs. Failures of the post go to the debug log, and the page opens
+// whether or not the post went through. Blocks until the exchange ends. Returns what went
+// wrong with the post ("" when it went through or nothing was sent), for a caller that
+// tells the player.
+std::string PostCommunityPage(std::string& body);

@@ -9,4 +9,9 @@ class GUI_MenuBase : public GUI_GameModeBase, public GUIButtonList {
   void Draw() override { DrawButtons(); }
   void Update() override { GUIButtonList::Update(); }
   void OnLeftButtonDown() override { ClickButtons(); }
+
+ protected:
+  // Alt+Return switches between full screen and a window on every screen, whatever else the
+  // screen does with Return or with typed keys; true when the key was taken for it.
+  static bool ToggleWindowedOnAltReturn(int scanCode);
 };

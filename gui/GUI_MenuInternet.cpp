@@ -18,8 +18,11 @@
 #include "gui/GUI_Shell.h"
 #include "gui/GUI_TextFit.h"
 #include "gui/GUI_Tooltip.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/MessageBox.h"
 #include "sim/SIM_SIM.h"
 
 namespace {
@@ -43,6 +46,22 @@ void DownloadRow(void* strip) {
 void DeleteRow(void* strip) {
   GUI_MenuInternet::Instance().RequestDelete(static_cast<GUI_IResourceStrip*>(strip)->GetEntry());
 }
+
+// While the menu talks to the server, a failure the system cannot show in a box of its own
+// goes to the menu's message box instead.
+class MessagesToTheMenu {
+ public:
+  MessagesToTheMenu()
+      : old_(SetInternetMessageFallback([](const std::string& title, const std::string& text) {
+          GUI_MenuInternet::Instance().ShowProblem(text, title);
+        })) {}
+  ~MessagesToTheMenu() { SetInternetMessageFallback(std::move(old_)); }
+  MessagesToTheMenu(const MessagesToTheMenu&) = delete;
+  MessagesToTheMenu& operator=(const MessagesToTheMenu&) = delete;
+
+ private:
+  InternetMessageFallback old_;
+};
 
 // The last part of a path, after its last '/' or '\'.
 std::string FileNameOf(const std::string& path) {
@@ -158,6 +177,7 @@ void GUI_MenuInternet::RebuildStrips() {
 }
 
 void GUI_MenuInternet::Reload() {
+  const MessagesToTheMenu messages;
   // Nothing the player sees changes until the server has answered: a failure keeps the
   // list, its rows and the message (the library has said what went wrong).
   if (!request_.Connect()) return;
@@ -183,6 +203,7 @@ void GUI_MenuInternet::Reload() {
 }
 
 void GUI_MenuInternet::Download(const ResourceEntry& entry) {
+  const MessagesToTheMenu messages;
   const std::string remote = entry.remotePath, local = entry.localPath;
   if (request_.Connect()) {
     request_.SetProgressCallback([this](const std::string& file, float fraction) {
@@ -197,7 +218,13 @@ void GUI_MenuInternet::Download(const ResourceEntry& entry) {
   GUI_MenuNew::Instance().BuildAvatarList();
 }
 
-void GUI_MenuInternet::Upload() { PostCommunityPage(pageBody_); }
+void GUI_MenuInternet::Upload() {
+  // The player asked for the upload here, so a failed one is said, as a failed refresh is.
+  const std::string failure = PostCommunityPage(pageBody_);
+  if (failure.empty()) return;
+  const std::string text = "IERROR:  " + failure;
+  if (!plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error)) ShowProblem(text, "ERROR");
+}
 
 void GUI_MenuInternet::RequestDownload(const ResourceEntry* entry) {
   if (entry >= entries_.data() && entry < entries_.data() + entries_.size())
@@ -216,7 +243,7 @@ void GUI_MenuInternet::RunPending() {
   if (download >= 0 && download < count) {
     Download(entries_[static_cast<size_t>(download)]);
   } else if (remove >= 0 && remove < count) {
-    // The path was checked when the list was read: it names a file below the user folder.
+    // The path was checked when the list was read: it names a file in the mods folders.
     plat::RemoveFile(UserPath(entries_[static_cast<size_t>(remove)].localPath));
     Reload();
   }
@@ -251,12 +278,35 @@ void GUI_MenuInternet::ScrollDown() {
   PlacePage();
 }
 
+void GUI_MenuInternet::ShowProblem(const std::string& text, const std::string& title) {
+  auto* box = new GUI_Message(text);
+  box->SetTitle(title);
+  messages_.push_back(box);
+}
+
+const std::vector<GUI_Message*>& GUI_MenuInternet::Messages() {
+  // A box deletes itself by its close button: forget the ones the manager no longer holds.
+  const GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  std::erase_if(messages_, [&manager](GUI_Message* box) { return !manager.Contains(box); });
+  return messages_;
+}
+
 void GUI_MenuInternet::Update() {
+  GUI_WindowManager::DispatchGuard guard;
+  if (!Messages().empty()) {
+    Messages().back()->Update();
+    return;
+  }
   GUIButtonList::Update();
   for (GUI_IResourceStrip* strip : PageStrips()) strip->Update();
 }
 
 void GUI_MenuInternet::OnLeftButtonDown() {
+  GUI_WindowManager::DispatchGuard guard;
+  if (!Messages().empty()) {
+    Messages().back()->OnClick(GUI_Services::MouseX(), GUI_Services::MouseY());
+    return;
+  }
   if (!ClickButtons()) {
     for (GUI_IResourceStrip* strip : PageStrips())
       if (strip->ClickButtons()) break;
@@ -308,6 +358,10 @@ void GUI_MenuInternet::Draw() {
                           255);
   DrawButtons();
   GUI_Services::FlushText();
+  {
+    GUI_WindowManager::DispatchGuard guard;
+    for (GUI_Message* box : Messages()) box->Draw();
+  }
   DrawTooltips();
   GUI_Cursor::Instance().Draw();
 }

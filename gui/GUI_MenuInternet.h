@@ -16,6 +16,7 @@
 
 class GUI_ButtonText;
 class GUI_IconButton;
+class GUI_Message;
 
 // One row of the list: the entry's name and author and either a download or a delete button
 // (delete when the file is on disk).
@@ -53,7 +54,8 @@ class GUI_MenuInternet : public GUI_MenuBase {
   void Draw() override;
   void Update() override;
   void OnLeftButtonDown() override;
-  void OnKeyDown(int) override {}  // left only by its buttons
+  // Left only by its buttons; keys do nothing but Alt+Return's full screen.
+  void OnKeyDown(int scanCode) override { ToggleWindowedOnAltReturn(scanCode); }
   void OnWheelUp() override { ScrollUp(); }
   void OnWheelDown() override { ScrollDown(); }
 
@@ -87,6 +89,12 @@ class GUI_MenuInternet : public GUI_MenuBase {
   GUI_IconButton* GetUpButton() const { return up_; }
   GUI_IconButton* GetDownButton() const { return down_; }
 
+  // A failure the system's box could not show, in the game's own message box over the menu;
+  // while one is open it alone is updated and clicked.
+  void ShowProblem(const std::string& text, const std::string& title);
+  // The open message boxes, oldest first.
+  const std::vector<GUI_Message*>& Messages();
+
   // The download's own frame: the menu, a bar at H - 64 and the file's progress text.
   void DrawProgress(const std::string& localFile, float fraction);
   // The bar (400 px for the whole file) and the text under it, on the open scene.
@@ -118,4 +126,5 @@ class GUI_MenuInternet : public GUI_MenuBase {
   // A pending row action, by index into the entries.
   int pendingDownload_ = -1;
   int pendingDelete_ = -1;
+  std::vector<GUI_Message*> messages_;
 };

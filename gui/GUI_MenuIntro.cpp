@@ -48,6 +48,7 @@ void GUI_MenuIntro::OnEnter() {
 }
 
 void GUI_MenuIntro::OnKeyDown(int scanCode) {
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
   if (scanCode == kEscape) Shell().SetMode(GAMEMODE_MAINMENU);
 }
 

@@ -62,7 +62,8 @@ class GUI_MenuLoad : public GUI_MenuBase {
 
   void Draw() override;
   void OnLeftButtonDown() override;
-  void OnKeyDown(int) override {}  // left only by its buttons or by loading
+  // Left only by its buttons or by loading; keys do nothing but Alt+Return's full screen.
+  void OnKeyDown(int scanCode) override { ToggleWindowedOnAltReturn(scanCode); }
   // Lays the controls out for the screen, lists the save folder and rebuilds the rows. The
   // first row shown is kept between visits (moved back when the list has shrunk).
   void OnEnter() override;

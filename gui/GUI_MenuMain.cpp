@@ -6,7 +6,6 @@
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Cursor.h"
-#include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
@@ -24,8 +23,12 @@ struct EntryDef {
 void SetModeOf(int mode) { Shell().SetMode(mode); }
 
 const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
-    {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL", [](void*) { GUI_Tutorial::Load(); }},
-    {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME", [](void*) { SetModeOf(GAMEMODE_NEWGAME); }},
+    {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL",
+     [](void*) { GUI_MenuMain::LeaveTheGameThen([](void*) { GUI_Tutorial::Load(); }); }},
+    {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME",
+     [](void*) {
+       GUI_MenuMain::LeaveTheGameThen([](void*) { SetModeOf(GAMEMODE_NEWGAME); });
+     }},
     {"MENU_OPTIONS", "TOOLTIP_MENU_OPTIONS", [](void*) { SetModeOf(GAMEMODE_OPTIONS); }},
     {"MENU_SAVEGAME", "TOOLTIP_MENU_SAVEGAME", [](void*) { SetModeOf(GAMEMODE_SAVE); }},
     {"MENU_LOADGAME", "TOOLTIP_MENU_LOADGAME", [](void*) { SetModeOf(GAMEMODE_LOAD); }},
@@ -34,10 +37,6 @@ const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
     {"MENU_INTERNET", "TOOLTIP_MENU_INTERNET", [](void*) { SetModeOf(GAMEMODE_INTERNET); }},
 };
 
-bool AltHeld() {
-  const GUI_Shell& input = Shell();
-  return input.IsKeyDown(56) || input.IsKeyDown(184);
-}
 
 }  // namespace
 
@@ -104,13 +103,20 @@ void GUI_MenuMain::OnLeftButtonDown() {
 }
 
 void GUI_MenuMain::OnKeyDown(int scanCode) {
-  if (scanCode == 1)
-    AskQuit();
-  else if (scanCode == 28 && AltHeld())
-    GUI_GUI::ToggleWindowed();
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
+  if (scanCode == 1) AskQuit();
 }
 
 void GUI_MenuMain::AskQuit() {
   ShowConfirm(Translate("CONFIRM_APP_QUIT_TITLE"), Translate("CONFIRM_APP_QUIT_TEXT"),
               [](void*) { Shell().Quit(); });
+}
+
+void GUI_MenuMain::LeaveTheGameThen(GUI_ButtonCallback action) {
+  if (!Shell().IsInGame()) {
+    action(nullptr);
+    return;
+  }
+  ShowConfirm(Translate("CONFIRM_ATTEMPT_QUIT_TITLE"), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"),
+              action);
 }

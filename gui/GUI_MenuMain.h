@@ -3,6 +3,7 @@
 // background; save and resume show only while a game is running.
 #pragma once
 
+#include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_MenuBase.h"
 
 class GUI_ButtonText;
@@ -30,6 +31,9 @@ class GUI_MenuMain : public GUI_MenuBase {
   // Save and resume follow the in-game flag (done at the start of every draw).
   void RefreshButtons();
   static void AskQuit();
+  // Runs the action at once outside a game; over a running game, only once the player has
+  // agreed to leave it (the question the in-game quit asks), since the action throws it away.
+  static void LeaveTheGameThen(GUI_ButtonCallback action);
 
  private:
   GUI_MenuMain();

@@ -158,6 +158,7 @@ void GUI_MenuNew::Start() {
 }
 
 void GUI_MenuNew::OnKeyDown(int scanCode) {
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
   if (scanCode == kEscape) {
     Shell().SetMode(GAMEMODE_MAINMENU);
     return;

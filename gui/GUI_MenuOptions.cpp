@@ -161,6 +161,7 @@ void GUI_MenuOptions::Leave(int mode) {
 }
 
 void GUI_MenuOptions::OnKeyDown(int scanCode) {
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
   if (scanCode == kScanEscape) {
     Leave(GAMEMODE_MAINMENU);
   } else if (scanCode == kScanReturn) {

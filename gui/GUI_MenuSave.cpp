@@ -125,6 +125,7 @@ void GUI_MenuSave::SaveGame() {
 }
 
 void GUI_MenuSave::OnKeyDown(int scanCode) {
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
   if (scanCode == kScanEscape) {
     Shell().SetMode(GAMEMODE_MAINMENU);
   } else if (scanCode == kScanBackspace) {

@@ -44,11 +44,11 @@ bool CanShowMessageBoxes() { return g_boxesEnabled && !IsHeadless(); }
 
 void SetMessageBoxesEnabled(bool enabled) { g_boxesEnabled = enabled; }
 
-void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
+bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
   ToStderr(title, text);
-  if (!CanShowMessageBoxes()) return;
-  SDL_ShowSimpleMessageBox(SdlFlags(icon), Cp1252ToUtf8(title).c_str(),
-                           Cp1252ToUtf8(text).c_str(), nullptr);
+  if (!CanShowMessageBoxes()) return false;
+  return SDL_ShowSimpleMessageBox(SdlFlags(icon), Cp1252ToUtf8(title).c_str(),
+                                  Cp1252ToUtf8(text).c_str(), nullptr) == 0;
 }
 
 int ShowButtonsBox(const std::string& title, const std::string& text,

@@ -18,8 +18,9 @@ bool CanShowMessageBoxes();
 void SetMessageBoxesEnabled(bool enabled);
 
 // Shows a box with an OK button and waits for it. The text always goes to stderr too.
-// Text is the game's Windows-1252.
-void ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon);
+// Text is the game's Windows-1252. False when no box reached the screen (headless, boxes
+// turned off, or the system could not show one), so the caller can say it another way.
+bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon);
 
 // Shows a box with the given buttons (left to right) and waits; the index of the button
 // pressed, or -1 when the box was closed or could not be shown.

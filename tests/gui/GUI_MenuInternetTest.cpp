@@ -20,10 +20,15 @@
 #include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuNew.h"
+#include "gui/GUI_CloseButton.h"
+#include "gui/windows/GUI_Message.h"
+#include "platform/MessageBox.h"
 #include "gui/PlayFixture.h"
 #include "platform/System.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
@@ -260,6 +265,45 @@ TEST_F(InternetMenuTest, EntriesThatCouldLeaveTheUserFolderAndBrokenLinesAreNotL
   EXPECT_TRUE(cut);
 }
 
+TEST_F(InternetMenuTest, AListNamingThePlayersOwnFilesCannotDeleteThem) {
+  const std::vector<std::string> own = {"player_options.txt", "hints.txt", "saves/game one.xml",
+                                        "files.txt"};
+  for (const std::string& name : own) {
+    fs::create_directories((user.Path() / name).parent_path());
+    testsupport::WriteFile(user.Path() / name, "keep me");
+  }
+  testsupport::WriteFile(user.Path() / "mods/avatars/a.dds", "old avatar");
+  std::string list;
+  for (const std::string& name : own) list += "files/x.dds," + name + ",Bait " + name + ",Eve\r\n";
+  list += "files/a.dds,mods/avatars/a.dds,Avatar,Ann\r\n";
+  ServeList(list);
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 1u);
+  EXPECT_EQ(menu.PageStrips()[0]->GetEntry()->name, "Avatar");
+  // The one row that is listed deletes its avatar; the player's files stay.
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(user.Path() / "mods/avatars/a.dds"));
+  for (const char* name : {"player_options.txt", "hints.txt", "saves/game one.xml"})
+    EXPECT_EQ(testsupport::ReadFile(user.Path() / name), "keep me") << name;
+}
+
+TEST_F(InternetMenuTest, DeleteWithoutAServerShowsTheFileGone) {
+  testsupport::WriteFile(user.Path() / "mods/avatars/m_mod1.dds", "avatar");
+  // The server's list may spell the folders otherwise than the disk does.
+  ServeList("files/m_mod1.dds,Mods/Avatars/M_Mod1.dds,Avatar 1,Ann\r\n" + AvatarList(2).substr(AvatarList(2).find('\n') + 1));
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  ASSERT_FALSE(menu.PageStrips()[0]->OffersDownload());
+  server.Stop();
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(user.Path() / "mods/avatars/m_mod1.dds"));
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DOWNLOAD"));
+}
+
 TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
   ServeList(AvatarList(3), "News\n");
   EnterFromTheMainMenu();
@@ -272,11 +316,44 @@ TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
   EXPECT_EQ(menu.Entries().size(), 3u);
   EXPECT_EQ(menu.PageStrips().size(), 3u);
   EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
-  // The game goes on: the menu still answers and leads back.
+  // The game goes on: once the player has read the failure, the menu answers and leads back.
+  ASSERT_EQ(menu.Messages().size(), 1u);
   Frame();
+  ClickOn(menu.Messages().front()->GetCloseButton());
+  EXPECT_TRUE(menu.Messages().empty());
   ClickOn(menu.GetMainMenuButton());
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
   EXPECT_TRUE(Game::Instance().IsInGame());
+}
+
+TEST_F(InternetMenuTest, WithoutANetworkRefreshAndUploadSayItInTheGamesOwnBox) {
+  // No system box can be shown here (the video driver is a dummy): the game's box says it.
+  ASSERT_FALSE(plat::ShowMessageBox("ERROR", "probe", plat::BoxIcon::Error));
+  server.Stop();
+  const struct {
+    GUI_ButtonText* button;
+    const char* said;
+  } buttons[] = {{menu.GetRefreshButton(), "HttpSendRequest() Failed"},
+                 {menu.GetUploadButton(), "InternetConnect Failed"}};
+  for (const auto& b : buttons) {
+    SCOPED_TRACE(b.said);
+    EnterFromTheMainMenu();
+    ClickOn(b.button);
+    ASSERT_EQ(menu.Messages().size(), 1u);
+    GUI_Message* box = menu.Messages().front();
+    EXPECT_NE(box->GetText().find(b.said), std::string::npos) << box->GetText();
+    GUI_Services::RecordedTexts().clear();
+    Frame();
+    EXPECT_TRUE(Queued(box->GetText()));
+    // The box is in the way until it is closed: the menu's buttons wait.
+    ClickOn(menu.GetMainMenuButton());
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    ClickOn(box->GetCloseButton());
+    EXPECT_TRUE(menu.Messages().empty());
+    Frame();
+    ClickOn(menu.GetMainMenuButton());
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+  }
 }
 
 TEST_F(InternetMenuTest, AListTheServerNoLongerHasKeepsThePreviousCopy) {
@@ -350,10 +427,42 @@ TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage)
   ClearAchievements();
 }
 
+TEST_F(InternetMenuTest, ThePageShowsTheJobOnlyWhileThePlayerHasOne) {
+  SIM_JobBase* waiter = SIM_JobBase::FindDefaultJob();
+  SIM_JobBase* between = SIM_JobBase::FindByName("unemployed");
+  ASSERT_NE(waiter, nullptr);
+  ASSERT_NE(between, nullptr);
+  const bool female = SIM_Vesk::Instance()->GetGender() == kFemale;
+  const struct {
+    SIM_JobBase* job;
+    const char* what;
+  } cases[] = {{between, "between jobs"}, {nullptr, "never employed"}, {waiter, "a waiter"}};
+  EnterFromTheMainMenu();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SIM_Vesk::Instance()->SetJob(c.job);
+    const size_t posted = server.PostedForms().size();
+    ClickOn(menu.GetUploadButton());
+    ASSERT_EQ(server.PostedForms().size(), posted + 1);
+    const auto fields = DecodeForm(server.PostedForms().back());
+    if (c.job == waiter) {
+      EXPECT_EQ(Field(fields, "job"), waiter->GetDescription(female));
+      EXPECT_EQ(Field(fields, "emp"), waiter->GetEmployer());
+      EXPECT_EQ(Field(fields, "sal"),
+                FormatPageMoney(SIM_Vesk::Instance()->GetJobInstance()->GetSalary()));
+      EXPECT_NE(Field(fields, "sal"), "\xA3 0");
+    } else {
+      EXPECT_EQ(Field(fields, "job"), "none");
+      EXPECT_EQ(Field(fields, "emp"), "none");
+      EXPECT_EQ(Field(fields, "sal"), "\xA3 0");
+    }
+  }
+}
+
 TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {
   server.Stop();
   std::string body;
-  PostCommunityPage(body);
+  EXPECT_NE(PostCommunityPage(body).find("InternetConnect Failed"), std::string::npos);
   EXPECT_NE(Log().find("InternetConnect Failed"), std::string::npos);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_NE(opened[0].find("/tovel/community/user_"), std::string::npos);
@@ -389,11 +498,30 @@ TEST(CommunityPageTest, FormValuesAreEncodedAndMoneyKeepsItsSign) {
   EXPECT_EQ(FormatPageMoney(1e30), "\xA3 2,147,483,647");  // held within range
 }
 
+TEST(InternetListTest, OnlyFilesInTheModsFoldersAreDownloadPaths) {
+  const struct {
+    const char* path;
+    bool allowed;
+  } cases[] = {
+      {"mods/avatars/m_x.dds", true},  {"MODS\\Avatars\\m_x.dds", true},
+      {"mods/song.ogg", true},         {"mods/jobs/cook.txt", true},
+      {"player_options.txt", false},   {"hints.txt", false},
+      {"saves/game.xml", false},       {"files.txt", false},
+      {"mods", false},                 {"mods/", false},
+      {"mods/avatars/", false},        {"mods/./x.dds", false},
+      {"modsx/a.dds", false},          {"data/mods/a.dds", false},
+      {"mods/../hints.txt", false},    {"/mods/a.dds", false},
+      {"C:mods/a.dds", false},         {"", false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(InternetRequest::IsDownloadFolderPath(c.path), c.allowed) << c.path;
+}
+
 TEST(InternetListTest, FieldsAreTrimmedMissingOnesEmptyAndTheMessageIsTheFirstLine) {
-  const auto entries = ReadMenuResourceList("r1 ,l1.dds , Name one ,\nr2,l2.dds\n", "/nonexistent");
+  const auto entries = ReadMenuResourceList("r1 ,mods/l1.dds , Name one ,\nr2,mods/l2.dds\n", "/nonexistent");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].remotePath, "r1");
-  EXPECT_EQ(entries[0].localPath, "l1.dds");
+  EXPECT_EQ(entries[0].localPath, "mods/l1.dds");
   EXPECT_EQ(entries[0].name, " Name one");  // trailing blanks only
   EXPECT_EQ(entries[1].name, "");
   EXPECT_EQ(entries[1].author, "");

@@ -16,7 +16,11 @@
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
 #include "gui/GuiFixture.h"
+#include "gui/GUI_Tutorial.h"
+#include "gui/PlayFixture.h"
+#include "engine/Translate.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "platform/Window.h"
 
 namespace {
 
@@ -83,7 +87,6 @@ TEST_F(MenuMainTest, EachButtonSetsItsMode) {
   Game::Instance().SetInGame(true);
   menu.RefreshButtons();
   const std::pair<int, GUI_GameModeBase*> rows[] = {
-      {GUI_MenuMain::STARTGAME, &GUI_MenuNew::Instance()},
       {GUI_MenuMain::OPTIONS, &GUI_MenuOptions::Instance()},
       {GUI_MenuMain::SAVEGAME, &GUI_MenuSave::Instance()},
       {GUI_MenuMain::LOADGAME, &GUI_MenuLoad::Instance()},
@@ -95,7 +98,7 @@ TEST_F(MenuMainTest, EachButtonSetsItsMode) {
     ClickRow(row);
     EXPECT_EQ(Game::Instance().GetCurrentMode(), mode) << "row " << row;
   }
-  // The tutorial button starts a game of its own (the tutorial's tests follow it).
+  // The tutorial and new-game buttons ask first over a running game (below).
 }
 
 TEST_F(MenuMainTest, QuitAsksFirstAndTheDialogTakesTheClicks) {
@@ -123,6 +126,112 @@ TEST_F(MenuMainTest, QuitAsksFirstAndTheDialogTakesTheClicks) {
                                    static_cast<float>(ok->GetRect().top + 2), false);
   menu.OnLeftButtonDown();
   EXPECT_TRUE(g_quitRequested);
+}
+
+// A running game, left for the main menu by the player.
+class MenuMainPlayTest : public guitest::PlayTest {
+ protected:
+  void TearDown() override {
+    delete GUI_TutorialWindow::Instance();
+    GUI_TutHighlighter::Instance().Off();
+    GUI_Tutorial::SetActive(false);
+    GUI_ConfirmDialog::Close();
+    guitest::PlayTest::TearDown();
+  }
+};
+
+TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
+  const struct {
+    GUI_MenuMain::Entry row;
+    bool (*happened)();
+  } rows[] = {
+      {GUI_MenuMain::TUTORIAL, [] { return GUI_Tutorial::IsActive(); }},
+      {GUI_MenuMain::STARTGAME,
+       [] { return Game::Instance().GetCurrentMode() == &GUI_MenuNew::Instance(); }},
+  };
+  GUI_MenuMain& menu = GUI_MenuMain::Instance();
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.row);
+    Game::Instance().SetInGame(true);
+    Game::Instance().SetMode(GAMEMODE_INGAME);
+    Key(1);  // Escape: the in-game question to leave for the main menu
+    ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+    ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+    ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
+    ASSERT_TRUE(Game::Instance().IsInGame());
+
+    ClickOn(menu.GetButton(r.row));
+    GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
+    ASSERT_NE(confirm, nullptr);
+    EXPECT_EQ(confirm->GetTitle(), Translate("CONFIRM_ATTEMPT_QUIT_TITLE"));
+    EXPECT_EQ(confirm->GetText(), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"));
+    EXPECT_FALSE(r.happened());
+    ClickOn(confirm->GetCancelButton());
+    EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+    EXPECT_FALSE(r.happened());
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
+
+    ClickOn(menu.GetButton(r.row));
+    ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+    ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+    EXPECT_TRUE(r.happened());
+    EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+    delete GUI_TutorialWindow::Instance();
+    GUI_Tutorial::SetActive(false);
+
+    // With no game running there is nothing to lose: the button acts at once.
+    Game::Instance().SetInGame(false);
+    Game::Instance().SetMode(GAMEMODE_MAINMENU);
+    ClickOn(menu.GetButton(r.row));
+    EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+    EXPECT_TRUE(r.happened());
+    delete GUI_TutorialWindow::Instance();
+    GUI_Tutorial::SetActive(false);
+  }
+}
+
+TEST_F(MenuMainPlayTest, AltReturnSwitchesFullScreenOnEveryFrontEndScreenAndStaysThere) {
+  int toggles = 0;
+  GUI_GUI::SetToggleWindowedHandler([&toggles] { ++toggles; });
+  auto keyUp = [](int scanCode) {
+    plat::Event e;
+    e.type = plat::EventType::KeyUp;
+    e.key = scanCode;
+    CInput::Instance().QueueEvent(e);
+    CInput::Instance().Update();
+  };
+  // The typed names are what a key could change on the screens that type.
+  auto typed = [] { return GUI_MenuNew::Instance().GetName() + "|" + GUI_MenuSave::Instance().GetName(); };
+  const struct {
+    int mode;
+    int alt;
+  } screens[] = {
+      {GAMEMODE_MAINMENU, 56}, {GAMEMODE_OPTIONS, 56}, {GAMEMODE_OPTIONS, 184},
+      {GAMEMODE_NEWGAME, 56},  {GAMEMODE_INTRO, 184},  {GAMEMODE_SAVE, 56},
+      {GAMEMODE_LOAD, 184},    {GAMEMODE_INTERNET, 56},
+  };
+  Game::Instance().SetInGame(true);
+  for (const auto& screen : screens) {
+    SCOPED_TRACE(screen.mode);
+    Game::Instance().SetMode(screen.mode);
+    GUI_GameModeBase* const shown = Game::Instance().GetCurrentMode();
+    const std::string before = typed();
+    const int toggled = toggles;
+    Key(screen.alt);
+    Key(28);
+    keyUp(28);
+    keyUp(screen.alt);
+    EXPECT_EQ(toggles, toggled + 1);
+    EXPECT_EQ(Game::Instance().GetCurrentMode(), shown);
+    EXPECT_EQ(typed(), before);
+  }
+  // Return alone still leaves the options for the running game.
+  Game::Instance().SetMode(GAMEMODE_OPTIONS);
+  const int toggled = toggles;
+  Key(28);
+  EXPECT_EQ(toggles, toggled);
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+  GUI_GUI::SetToggleWindowedHandler(nullptr);
 }
 
 TEST_F(MenuMainTest, AltReturnTogglesWindowedAndOtherKeysDoNothing) {

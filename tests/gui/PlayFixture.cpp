@@ -20,6 +20,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_PostMortem.h"
@@ -153,6 +154,12 @@ void MenuPlayTest::StartGame() {
   Game::Instance().SetMode(GAMEMODE_MAINMENU);
   Frame();
   ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::STARTGAME));
+  // Over a running game the menu asks first whether to leave it.
+  if (Game::Instance().IsInGame()) {
+    ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+    Frame();
+    ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+  }
   ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
   Frame();
   ClickOn(menu.NextButton());
