@@ -17,7 +17,7 @@ void* GUI_ButtonBase::operator new(std::size_t size) { return ::operator new(siz
 void GUI_ButtonBase::operator delete(void* p) { GUI_WindowManager::FreeLater(p); }
 
 void GUI_ButtonBase::Draw() {
-  if (tooltip) tooltip->Draw();
+  if (tooltip && !tooltip->GetText().empty()) tooltip->Draw();
 }
 
 void GUI_ButtonBase::SetRect(float l, float t, float r, float b) {
@@ -30,8 +30,31 @@ void GUI_ButtonBase::SetRect(float l, float t, float r, float b) {
 }
 
 void GUI_ButtonBase::SetTooltip(const char* text, int delay) {
-  tooltip = std::make_unique<GUI_Tooltip>(text ? text : "", delay);
+  usualTooltip = text ? text : "";
+  tooltip = std::make_unique<GUI_Tooltip>(usualTooltip.c_str(), delay);
   tooltip->SetFollowMouse(false);
+  ShowTooltipForState();
+}
+
+void GUI_ButtonBase::SetEnabled(bool e) {
+  enabled = e;
+  ShowTooltipForState();
+}
+
+void GUI_ButtonBase::SetDisabledReason(const std::string& why) {
+  disabledReason = why;
+  // A button without a tooltip of its own still tells why it is disabled.
+  if (!tooltip && !why.empty()) {
+    tooltip = std::make_unique<GUI_Tooltip>("", 60);
+    tooltip->SetFollowMouse(false);
+  }
+  ShowTooltipForState();
+}
+
+void GUI_ButtonBase::ShowTooltipForState() {
+  if (!tooltip) return;
+  const std::string& text = !enabled && !disabledReason.empty() ? disabledReason : usualTooltip;
+  tooltip->SetText(text.c_str());  // measured only when it changes
 }
 
 void GUI_ButtonBase::SetTooltipKey(const char* key, int /*delay*/) { SetTooltip(Translate(key), 60); }

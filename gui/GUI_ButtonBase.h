@@ -39,7 +39,11 @@ class GUI_ButtonBase : public GUI_BaseElement {
   bool IsVisible() const { return visible; }
   void SetVisible(bool v) { visible = v; }
   bool IsEnabled() const { return enabled; }
-  void SetEnabled(bool e) { enabled = e; }
+  void SetEnabled(bool e);
+  // What the tooltip says while the button is disabled, so the player learns why it cannot
+  // be used; the usual tooltip comes back when the button is enabled. Empty: no reason given.
+  void SetDisabledReason(const std::string& why);
+  const std::string& GetDisabledReason() const { return disabledReason; }
   int GetHover() const { return hover; }
   void SetHover(int state) { hover = state; }
   GUI_WindowBase* GetOwner() const { return owner; }
@@ -53,7 +57,12 @@ class GUI_ButtonBase : public GUI_BaseElement {
   GUI_ButtonCallback callback = nullptr;
   void* callbackArg = nullptr;
   GUI_WindowBase* owner = nullptr;
+  // The tooltip's text for the present state.
+  void ShowTooltipForState();
+
   std::unique_ptr<GUI_Tooltip> tooltip;
+  std::string usualTooltip;
+  std::string disabledReason;
   bool enabled = true;
   bool visible = true;
 };

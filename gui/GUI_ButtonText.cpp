@@ -21,7 +21,7 @@ void GUI_ButtonText::Draw() {
   } else if (hover == 1) {
     DrawFrameByFile(l, t, r, b, highlightTexture.c_str(), 9, 1.0f);
   }
-  const int grey = enabled ? 255 : 70;
+  const int grey = enabled ? 255 : 200;
   GUI_Services::QueueText(l, t + static_cast<float>(height / 2) - 8.0f, label, "tahoma bold", 16,
                           width, 1, grey, grey, grey);
   GUI_ButtonBase::Draw();

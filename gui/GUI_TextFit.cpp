@@ -1,6 +1,8 @@
 // Fitting one-line texts to their boxes.
 #include "gui/GUI_TextFit.h"
 
+#include <algorithm>
+
 #include "engine/Utilities.h"
 #include "gui/GUI_Services.h"
 
@@ -28,6 +30,42 @@ std::string FitTextToWidth(const char* font, int size, const std::string& text, 
            width;
   });
   return TruncateWithEllipsis(text, static_cast<int>(keep));
+}
+
+std::string FitWordsToWidth(const char* font, int size, const std::string& text, int width) {
+  std::string fitted;
+  size_t at = 0;
+  while (at < text.size()) {
+    const size_t end = std::min(text.find(' ', at), text.size());
+    fitted += FitTextToWidth(font, size, text.substr(at, end - at), width);
+    if (end < text.size()) fitted += ' ';
+    at = end + 1;
+  }
+  return fitted;
+}
+
+std::vector<std::string> WrapToWidth(const char* font, int size, const std::string& text,
+                                     int width) {
+  std::vector<std::string> lines;
+  std::string line;
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    if (end > at) {
+      const std::string word = FitTextToWidth(font, size, text.substr(at, end - at), width);
+      const std::string longer = line.empty() ? word : line + " " + word;
+      if (!line.empty() && GUI_Services::MeasureWidth(font, size, longer) > width) {
+        lines.push_back(line);
+        line = word;
+      } else {
+        line = longer;
+      }
+    }
+    at = end + 1;
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
 }
 
 std::string FitTextEndToWidth(const char* font, int size, const std::string& text, int width) {

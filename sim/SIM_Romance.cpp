@@ -39,6 +39,8 @@ void SIM_Romance::Reset() {
   const bool had = romance.partner_ != nullptr;
   romance.partner_ = nullptr;
   romance.duration_ = 0;
+  // A new game's first gift is met as warmly as ever, whatever the last game's partner felt.
+  romance.cynicism_ = 0.0f;
   // Set, not left absent: a prerequisite on "_romance" reads 0 from the first day.
   SetGlobalValue("_romance", 0.0f);
   if (had) romance.Changed();

@@ -177,6 +177,74 @@ def draw_animal(rows, s, c):
     disc(rows, s(0.5), s(0.63), s(0.05), DARK)
 
 
+def triangle(rows, pts, colour):
+    """A filled triangle with a soft edge one pixel wide."""
+    (ax, ay), (bx, by), (cx, cy) = pts
+    area = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax)
+    if area == 0:
+        return
+    sign = 1 if area > 0 else -1
+    edges = [((ax, ay), (bx, by)), ((bx, by), (cx, cy)), ((cx, cy), (ax, ay))]
+    xs, ys = (ax, bx, cx), (ay, by, cy)
+    for y in range(max(0, int(min(ys)) - 1), min(len(rows), int(max(ys)) + 2)):
+        for x in range(max(0, int(min(xs)) - 1), min(len(rows[0]), int(max(xs)) + 2)):
+            px, py = x + 0.5, y + 0.5
+            inside = min(sign * ((ex - sx) * (py - sy) - (ey - sy) * (px - sx)) /
+                         math.hypot(ex - sx, ey - sy) for (sx, sy), (ex, ey) in edges)
+            a = clamp(inside + 0.5)
+            if a > 0:
+                rows[y][x] = over(rows[y][x], colour[:3] + (int(colour[3] * a),))
+
+
+def darker(c, t=0.35):
+    return mix(c[:3], (0, 0, 0), t) + (255,)
+
+
+def draw_dog(rows, s, c):
+    """A dog's face: a long head, ears hanging down its sides, a pale muzzle and a big nose."""
+    box(rows, s(0.3), s(0.24), s(0.7), s(0.8), c, s(0.16))
+    # Brown ears whatever the coat, so they stand out from the green shop tile.
+    for x0, x1 in ((0.17, 0.34), (0.66, 0.83)):
+        box(rows, s(x0), s(0.2), s(x1), s(0.62), (112, 76, 48, 255), s(0.08))
+    disc(rows, s(0.5), s(0.67), s(0.14), mix(c[:3], (255, 255, 255), 0.55) + (255,))
+    for x in (0.41, 0.59):
+        disc(rows, s(x), s(0.44), s(0.04), DARK)
+    disc(rows, s(0.5), s(0.6), s(0.06), DARK)
+    segment(rows, s(0.5), s(0.66), s(0.5), s(0.74), s(0.015), DARK)
+
+
+def draw_cat(rows, s, c):
+    """A cat's face: a wide round head, pointed ears standing up, green eyes and whiskers."""
+    for pts in (((0.2, 0.5), (0.24, 0.12), (0.46, 0.34)), ((0.8, 0.5), (0.76, 0.12), (0.54, 0.34))):
+        triangle(rows, [(s(x), s(y)) for x, y in pts], c)
+    disc(rows, s(0.5), s(0.55), s(0.27), c)
+    for x in (0.39, 0.61):
+        disc(rows, s(x), s(0.5), s(0.05), (150, 200, 90, 255))
+        segment(rows, s(x), s(0.46), s(x), s(0.54), s(0.012), DARK)
+    triangle(rows, [(s(0.46), s(0.6)), (s(0.54), s(0.6)), (s(0.5), s(0.65))], (220, 120, 140, 255))
+    for sx in (-1, 1):
+        for dy in (-0.03, 0.03):
+            segment(rows, s(0.5 + sx * 0.1), s(0.66 + dy / 2), s(0.5 + sx * 0.42), s(0.64 + dy * 2),
+                    s(0.008), WHITE)
+
+
+def draw_hamster(rows, s, c):
+    """A hamster sitting up: a pear-shaped body, small round ears, puffed cheeks and paws."""
+    disc(rows, s(0.5), s(0.66), s(0.26), c)
+    disc(rows, s(0.5), s(0.4), s(0.19), c)
+    for x in (0.35, 0.65):
+        disc(rows, s(x), s(0.24), s(0.06), darker(c))
+        disc(rows, s(x), s(0.24), s(0.03), (230, 160, 170, 255))
+    pale = mix(c[:3], (255, 255, 255), 0.6) + (255,)
+    disc(rows, s(0.5), s(0.7), s(0.15), pale)
+    for x in (0.36, 0.64):
+        disc(rows, s(x), s(0.48), s(0.08), pale)
+    for x in (0.44, 0.56):
+        disc(rows, s(x), s(0.38), s(0.03), DARK)
+        disc(rows, s(x - 0.02 if x < 0.5 else x + 0.02), s(0.6), s(0.035), darker(c, 0.5))
+    disc(rows, s(0.5), s(0.45), s(0.02), (220, 120, 140, 255))
+
+
 def draw_fish(rows, s, c):
     disc(rows, s(0.45), s(0.5), s(0.2), c)
     segment(rows, s(0.62), s(0.5), s(0.82), s(0.35), s(0.05), c)
@@ -230,7 +298,7 @@ DRAWINGS = {
     "newspaper": draw_service, "petinsurance": draw_service, "gymmembership": draw_service,
     "guitar": draw_strings, "violin": draw_strings, "ukulele": draw_strings,
     "laptop": draw_laptop, "cabletv": draw_screen, "television": draw_screen,
-    "gamesconsole": draw_screen, "dog": draw_animal, "cat": draw_animal, "hamster": draw_animal,
+    "gamesconsole": draw_screen, "dog": draw_dog, "cat": draw_cat, "hamster": draw_hamster,
     "fish": draw_fish, "aquarium": draw_fish, "parrot": draw_bird, "birdcage": draw_bird,
     "dogfood": draw_bowl, "catfood": draw_bowl, "fishfood": draw_bowl, "hamsterfood": draw_bowl,
     "parrotfood": draw_bowl, "piano": draw_keys, "keyboard": draw_keys, "drumkit": draw_drum,

@@ -91,6 +91,10 @@ void GUI_BookDetails::Draw() {
     return;
   }
   read_->SetEnabled(CanRead());
+  const char* why = !StillOwned(book_)    ? "WHY_BOOK_GONE"
+                    : book_->IsFinished() ? "WHY_BOOK_FINISHED"
+                                          : "WHY_NO_ACTIVITY_LEFT";
+  read_->SetDisabledReason(Translate(why));
   GUI_Dialog::Draw();
   const float cl = F(clientRect.left), ct = F(clientRect.top);
   const int wrap = clientRect.right - clientRect.left - 120;

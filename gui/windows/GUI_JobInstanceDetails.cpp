@@ -9,6 +9,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Money.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_ModifierContainer.h"
@@ -20,6 +21,8 @@ GUI_JobInstanceDetails* GUI_JobInstanceDetails::instance = nullptr;
 namespace {
 
 constexpr const char* kFont = "tahoma bold";
+// Room kept on each side of a centred line.
+constexpr int kSideMargin = 10;
 
 const SIM_JobInstance* PlayerJob() {
   const SIM_JobInstance* job = SIM_Vesk::Instance()->GetJobInstance();
@@ -100,15 +103,24 @@ void GUI_JobInstanceDetails::Draw() {
     const SIM_JobBase& type = *job->GetJob();
     const auto cl = static_cast<float>(clientRect.left);
     const auto cw = clientRect.right - clientRect.left;
-    auto centred = [&](float y, const std::string& text, int size) {
-      GUI_Services::QueueText(cl, y, text, kFont, size, cw, 1, 255, 255, 255);
+    // A centred line longer than the window goes on over as many lines as it needs, each
+    // centred by its own width (a wrapped text is centred by its unwrapped width, which
+    // would push it out past the left edge); the rows below move down to make room.
+    auto centred = [&](float& y, const std::string& text, int size) {
+      const float advance = static_cast<float>(GUI_Services::MeasureHeight(kFont, size, "W", 0));
+      const std::vector<std::string> lines = WrapToWidth(kFont, size, text, cw - 2 * kSideMargin);
+      for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) y += advance;
+        GUI_Services::QueueText(cl, y, lines[i], kFont, size, cw, 1, 255, 255, 255);
+      }
     };
     float y = static_cast<float>(clientRect.top) + 10;
+    float titleY = y;
     const std::string title = type.GetGuiName().empty()
                                   ? type.GetName()
                                   : std::string(Translate(type.GetGuiName().c_str()));
-    centred(y, title, 24);
-    y = static_cast<float>(clientRect.top) + 40;
+    centred(titleY, title, 24);
+    y = titleY + 30;
     GUI_Services::QueueText(cl + 20, y, salaryLabel_ + " " + FormatWholePounds(job->GetSalary(), true),
                             kFont, 20, 0, 0, 255, 255, 255);
     // A job with one fixed salary has no grades and never promotes.

@@ -11,11 +11,15 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Email.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Vesk.h"
 
 namespace {
+
+constexpr const char* kLetterFont = "tahoma bold";
+constexpr int kLetterSize = 18;
 
 const char* const kReasonKeys[] = {"JOB_REASON_ALCOHOL",  "JOB_REASON_CONFIDENCE",
                                    "JOB_REASON_TIREDNESS", "JOB_REASON_HAPPINESS",
@@ -46,12 +50,18 @@ void GUI_JobOffer::Open(SIM_JobOffer* offer, GUI_Email* item) {
   new GUI_JobOffer(offer, item);
 }
 
-std::string GUI_JobOffer::BuildLetter(const SIM_JobOffer& offer) {
+std::string GUI_JobOffer::BuildLetter(const SIM_JobOffer& offer, int lineWidth) {
   const SIM_JobBase* job = offer.GetJob();
   std::string letter = offer.IsSuccess() || !job ? Translate("JOBOFFER_OFFER_TEXT")
                                                  : job->GetRejectionText();
   // Each placeholder once, in this order; a value that itself holds a placeholder stays as is.
-  ReplaceFirst(letter, "<VESKSNAME>", SIM_Vesk::Instance()->GetForename());
+  // Wrapping breaks only at blanks: a name word wider than a line would run out of the
+  // letter. Room is left for the comma or stop that follows the name.
+  std::string name = SIM_Vesk::Instance()->GetForename();
+  if (lineWidth > 0)
+    name = FitWordsToWidth(kLetterFont, kLetterSize, name,
+                           lineWidth - GUI_Services::MeasureWidth(kLetterFont, kLetterSize, ","));
+  ReplaceFirst(letter, "<VESKSNAME>", name);
   ReplaceFirst(letter, "<SALARY>",
                std::string("\xA3") + FormatThousands(WholePounds(job ? job->GetMinSalary() : 0)));
   ReplaceFirst(letter, "<EMPLOYERNAME>", job ? job->GetEmployer() : std::string());
@@ -84,13 +94,20 @@ GUI_JobOffer::GUI_JobOffer(SIM_JobOffer* jobOffer, GUI_Email* mailItem)
     offer->ApplyRejection();
     AddHelpButton("HELP_JOBREJECTED");
   }
-  text = BuildLetter(*offer);
   picture.width = 165;
   picture.height = 300;
   picture.SetPosition(static_cast<float>(clientRect.left + 95),
                       static_cast<float>(clientRect.top + 160));
+  text = BuildLetter(*offer, LetterWidth());
   // The item's end closes the window before the item could be used again.
   item->SetHolder([] { GUI_JobOffer::Close(); });
+}
+
+int GUI_JobOffer::LetterWidth() const {
+  const auto& c = clientRect;
+  // An offer's letter stands right of the employer's picture; a rejection's across the window.
+  return offer->IsSuccess() ? static_cast<int>(static_cast<float>(c.right) - picture.right - 40.0f)
+                            : c.right - c.left - 40;
 }
 
 GUI_JobOffer::~GUI_JobOffer() {
@@ -128,19 +145,21 @@ void GUI_JobOffer::Draw() {
     delete this;
     return;
   }
-  GUI_Dialog::Draw();
   const auto& c = clientRect;
+  // Placed before the dialog draws them, so the first frame never shows them at the corner.
   if (offer->IsSuccess()) {
     acceptButton->SetRect(static_cast<float>(c.right - 130), static_cast<float>(c.bottom - 30),
                           static_cast<float>(c.right - 20), static_cast<float>(c.bottom - 10));
     rejectButton->SetRect(static_cast<float>(c.left + 20), static_cast<float>(c.bottom - 30),
                           static_cast<float>(c.left + 130), static_cast<float>(c.bottom - 10));
+  }
+  GUI_Dialog::Draw();
+  if (offer->IsSuccess()) {
     picture.SetPosition(static_cast<float>(c.left + 95), static_cast<float>(c.top + 160));
     D3DEngine::Instance().SetTextureByName(offer->GetPicture());
     picture.Draw();
     GUI_Services::QueueText(picture.right + 20.0f, static_cast<float>(c.top + 80), text,
-                            "tahoma bold", 18, static_cast<int>(c.right - picture.right - 40.0f),
-                            0, 255, 255, 255);
+                            kLetterFont, kLetterSize, LetterWidth(), 0, 255, 255, 255);
   } else {
     BaseSprite stamp;
     stamp.width = 256;
@@ -151,7 +170,7 @@ void GUI_JobOffer::Draw() {
     D3DEngine::Instance().SetTextureByName("rejected.dds");
     stamp.Draw();
     GUI_Services::QueueText(static_cast<float>(c.left + 20), static_cast<float>(c.top + 20), text,
-                            "tahoma bold", 18, c.right - c.left - 40, 0, 255, 255, 255);
+                            kLetterFont, kLetterSize, LetterWidth(), 0, 255, 255, 255);
   }
   GUI_Services::FlushText();
 }

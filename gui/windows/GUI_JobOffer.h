@@ -32,10 +32,13 @@ class GUI_JobOffer : public GUI_Dialog {
   // The item the open window holds, or null.
   static GUI_Email* HeldItem() { return instance ? instance->item : nullptr; }
 
-  // The letter with its placeholders filled, for an offer (or a rejection) as it stands.
-  static std::string BuildLetter(const SIM_JobOffer& offer);
+  // The letter with its placeholders filled, for an offer (or a rejection) as it stands. With
+  // a line width, each word of the player's name is cut to fit a line of the letter's text.
+  static std::string BuildLetter(const SIM_JobOffer& offer, int lineWidth = 0);
 
   ~GUI_JobOffer() override;
+  // The width the letter wraps at.
+  int LetterWidth() const;
   void Draw() override;
 
   const std::string& GetText() const { return text; }

@@ -337,8 +337,10 @@ void GUI_JobSearch::DrawJobPage() {
   y += 40;
   row(lx, Translate("REQUIREMENTS"));
   y += 20;
+  bool anyShown = false;
   for (const auto& prerequisite : job_->GetPrerequisites()) {
     if (!prerequisite || prerequisite->IsFirst()) continue;  // a hidden requirement
+    anyShown = true;
     row(lx + 10, prerequisite->GetDisplayText());
     const float percent = prerequisite->GetThreshold() * 100.0f;
     if (prerequisite->GetName() == "tovel") {
@@ -358,4 +360,6 @@ void GUI_JobSearch::DrawJobPage() {
     mark.Draw();
     y += 20;
   }
+  // Said outright, so an empty list is not taken for a page that failed to fill.
+  if (!anyShown) row(lx + 10, Translate("REQUIREMENTS_NONE"));
 }

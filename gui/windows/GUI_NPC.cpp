@@ -105,8 +105,9 @@ GUI_NPCCharacteristicTab::GUI_NPCCharacteristicTab(SIM_Person* person) : person_
   // A person without a character type shows an empty page.
   const auto* npc = dynamic_cast<const SIM_NPC*>(person);
   if (const SIM_CharacterType* type = npc ? npc->GetCharacterType() : nullptr) {
-    heading_ = type->GetText(2);
-    description_ = type->GetText(3);
+    // The table holds keys of the strings file; a text that is no key shows as it stands.
+    heading_ = Translate(type->GetText(2).c_str());
+    description_ = Translate(type->GetText(3).c_str());
   }
 }
 
@@ -133,7 +134,7 @@ void GUI_NPCInterestTab::Draw() {
     if (!type) continue;  // an interest of an unknown type has no name to show
     const float x = row < 5 ? l + 16 : l + 136;
     const float y = t + 24 + 13.0f * static_cast<float>(row < 5 ? row : row - 5);
-    Text(x, y, type->GetGuiName(), 14);
+    Text(x, y, Translate(type->GetGuiName().c_str()), 14);
     ++row;
   }
 }

@@ -259,9 +259,13 @@ void GUI_PostMortem::DrawSelected() {
 
   const float left = kLeft + 15;
   const int wideWrap = kRight - kLeft - 30;
-  QueueWrapped(left, portraitBottom + 10, Translate("POSTMORTEM_GOSSIP"), 16, wideWrap);
-  if (selected->rumour)
-    QueueWrapped(left, portraitBottom + 27, SIM_Rumour::TextOf(selected->rumour), 16, wideWrap);
+  // A heading with nothing under it reads as if something failed to show.
+  // A rumour that has gone since it was picked has no text either.
+  const std::string gossip = SIM_Rumour::TextOf(selected->rumour);
+  if (!gossip.empty()) {
+    QueueWrapped(left, portraitBottom + 10, Translate("POSTMORTEM_GOSSIP"), 16, wideWrap);
+    QueueWrapped(left, portraitBottom + 27, gossip, 16, wideWrap);
+  }
   if (!selected->characterText.empty()) {
     QueueWrapped(left, portraitBottom + 80, Translate("POSTMORTEM_EFFECT_TITLE"), 16, wideWrap);
     QueueWrapped(left, portraitBottom + 97, selected->characterText, 16, wideWrap);

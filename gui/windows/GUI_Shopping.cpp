@@ -31,6 +31,7 @@ GUI_AssetWindow::GUI_AssetWindow(SIM_Asset* asset) : asset_(asset) {
   ReportAssertion(asset != nullptr, "HOOK_shopping", 24);
   buy_ = new GUI_ButtonText(Translate("HOOK_PURCHASE"), OnBuy, asset);
   buy_->SetTooltipKey("HOOK_SHOPPING_TOOLTIP", 60);
+  buy_->SetDisabledReason(Translate("WHY_NOT_ENOUGH_MONEY"));
   AddButton(buy_);
   if (!asset) return;
   price_ = SIM_Shop::PriceText(*asset);
@@ -180,6 +181,15 @@ void GUI_Shopping::Draw() {
   GUI_Dialog::Draw();
   tabs_->Draw();
   GUI_Services::FlushText();
+}
+
+void GUI_Shopping::Update() {
+  if (!visible) return;
+  GUI_WindowManager::DispatchGuard guard;
+  // The pages belong to the tab container, not to this window: the shown page's rows are
+  // updated here, or their buttons would never hover nor show their tooltips.
+  if (GUI_WindowTab* page = tabs_->SelectedPage()) page->Update();
+  GUI_Dialog::Update();
 }
 
 bool GUI_Shopping::OnClick(float x, float y) {

@@ -83,6 +83,7 @@ class GUI_Shopping : public GUI_Dialog {
 
   ~GUI_Shopping() override;
   void Draw() override;
+  void Update() override;
   bool OnClick(float x, float y) override;
 
   // Buys the asset of a row and rebuilds every page (each keeps its page number).

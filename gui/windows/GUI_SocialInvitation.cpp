@@ -100,8 +100,16 @@ void GUI_SocialInvitation::RefreshAcceptButton() {
   const bool tired = invitation_->GetType()->IsTooTired();
   const char* label = !canPay ? "INSUFFICIENT_CASH" : tired ? "TOO_TIRED" : "ACCEPT_INVITE";
   if (accept_->GetText() != Translate(label)) accept_->SetText(Translate(label));
-  accept_->SetEnabled(canPay && !tired && SIM_SIM::Instance().GetPhase() != PHASE_DAYOVER &&
-                      invitation_->IsOpen() && !invitation_->GetInviter()->IsRemoved());
+  const bool dayOver = SIM_SIM::Instance().GetPhase() == PHASE_DAYOVER;
+  const bool stillOpen = invitation_->IsOpen() && !invitation_->GetInviter()->IsRemoved();
+  accept_->SetEnabled(canPay && !tired && !dayOver && stillOpen);
+  // The first thing that stands in the way is the one the player is told.
+  const char* why = !stillOpen ? "WHY_INVITATION_GONE"
+                    : dayOver  ? "WHY_NO_ACTIVITY_LEFT"
+                    : !canPay  ? "WHY_NOT_ENOUGH_MONEY"
+                    : tired    ? "WHY_TOO_TIRED"
+                               : nullptr;
+  accept_->SetDisabledReason(why ? Translate(why) : std::string());
 }
 
 void GUI_SocialInvitation::Draw() {

@@ -15,6 +15,7 @@
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Shell.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/GUI_WindowManager.h"
 #include "sim/SIM_Person.h"
 #include "sim/SIM_Relationship.h"
@@ -37,8 +38,13 @@ void DrawPortrait(const SIM_Person* person, float cx, float cy, bool highlighted
   portrait.SetColour(255, 255, 255, highlighted ? 255 : 128);
   portrait.SetPosition(cx, cy);
   portrait.Draw();
-  GUI_Services::QueueText(cx - 24 - 50, cy + 24, person->GetForename(), "tahoma bold", 14, 148, 1,
-                          255, 255, 255);
+  // One line centred under the portrait, cut to the room between this portrait and the
+  // nearest one of the card beside it, so neighbouring names never run into each other.
+  const float half = GUI_ST_Relate::kNameWidth / 2.0f;
+  GUI_Services::QueueText(cx - half, cy + 24,
+                          FitTextToWidth("tahoma bold", 14, person->GetForename(),
+                                         GUI_ST_Relate::kNameWidth),
+                          "tahoma bold", 14, GUI_ST_Relate::kNameWidth, 1, 255, 255, 255);
 }
 
 }  // namespace

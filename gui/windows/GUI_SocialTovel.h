@@ -19,6 +19,9 @@ class GUI_ST_Relate : public GUI_WindowBase {
  public:
   static constexpr int kWidth = 180;
   static constexpr int kHeight = 64;
+  // A name's box: cards stand side by side and each portrait's centre is 34 px in from its
+  // card's edge, so the portraits of two neighbouring cards are 68 px apart.
+  static constexpr int kNameWidth = 68;
 
   GUI_ST_Relate(SIM_Relationship* relationship, bool highlighted);
   void Draw() override;

@@ -57,6 +57,12 @@ void GUI_SpecialEvent::RefreshButtons() {
   const bool open = phase != PHASE_DAYOVER;
   attend_->SetEnabled(open && phase == PHASE_ACTIVITIES && !event_->IsAttended());
   reject_->SetEnabled(open);
+  const char* why = !open                       ? "WHY_NO_ACTIVITY_LEFT"
+                    : event_->IsAttended()      ? "WHY_EVENT_ATTENDED"
+                    : phase != PHASE_ACTIVITIES ? "WHY_NOT_YET"
+                                                : nullptr;
+  attend_->SetDisabledReason(why ? Translate(why) : std::string());
+  reject_->SetDisabledReason(Translate("WHY_NO_ACTIVITY_LEFT"));
 }
 
 void GUI_SpecialEvent::Attend() {

@@ -3,6 +3,8 @@
 // career button through an application and its offer to the new job, by input events only.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <climits>
 #include <cmath>
 #include <memory>
@@ -224,6 +226,46 @@ TEST_F(CareerTest, TheFilterBoxHiddenUnderApplyTakesNoClickAndALockedJobCannotBe
   EXPECT_FALSE(GUI_JobSearch::HidesUnsuitable());
   EXPECT_EQ(GUI_JobSearch::Instance(), search);
   EXPECT_EQ(locked->GetApplyCooldown(), 0);
+}
+
+TEST_F(CareerTest, AJobWithoutShownRequirementsSaysSoUnderTheHeading) {
+  REQUIRE_INDUSTRIES();
+  SIM_JobBase* open = AddJob("test_open");
+  SIM_JobBase* hidden = AddJob("test_hidden");  // its only requirement is never shown
+  hidden->AddPrerequisite("confidence,0.1", true, false);
+  SIM_JobBase* demanding = AddJob("test_demanding");
+  demanding->AddPrerequisite("confidence,0.3", false, false);
+  GUI_JobSearch::Open();
+  GUI_JobSearch* search = GUI_JobSearch::Instance();
+  Frame();
+  ClickOn(search->IndustryButtons().front());
+  Frame();
+  const struct {
+    SIM_JobBase* job;
+    bool none;
+  } cases[] = {{open, true}, {hidden, true}, {demanding, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.job->GetName());
+    while (search->GetSelectedJob() != c.job && search->NextButton()->IsEnabled()) {
+      ClickOn(search->NextButton());
+      Frame();
+    }
+    ASSERT_EQ(search->GetSelectedJob(), c.job);
+    Frame();
+    // The words under the heading: "none", or the requirement itself.
+    const auto& texts = GUI_Services::RecordedTexts();
+    auto heading = std::find_if(texts.begin(), texts.end(),
+                                [](const auto& t) { return t.text == Translate("REQUIREMENTS"); });
+    ASSERT_NE(heading, texts.end());
+    ASSERT_NE(heading + 1, texts.end());
+    EXPECT_NEAR((heading + 1)->y, heading->y + 20.0f, 0.5f);
+    EXPECT_EQ((heading + 1)->text == Translate("REQUIREMENTS_NONE"), c.none) << (heading + 1)->text;
+    // Back to the first job, so the next case pages forward to its own.
+    while (search->PreviousButton()->IsEnabled()) {
+      ClickOn(search->PreviousButton());
+      Frame();
+    }
+  }
 }
 
 TEST_F(CareerTest, DetailsFollowThePlayersJobAsItIsNow) {

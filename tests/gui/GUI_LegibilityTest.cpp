@@ -27,6 +27,7 @@
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_Snow.h"
+#include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
@@ -38,6 +39,7 @@
 #include "gui/windows/GUI_Roulette.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_Shopping.h"
+#include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SpecialEvent.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
@@ -56,6 +58,7 @@
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_Weather.h"
 #include "support/HttpTestServer.h"
 
@@ -222,20 +225,31 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
         ASSERT_NE(GUI_Postit::AddPostit(note, 0), nullptr);
       if (storm) GUI_Rain::Instance().ResetForTesting();  // the first rainy frame thunders
       Frame(GUI_GUI::Instance());
-    } else if (screen == "shop" || screen == "book" || screen == "reading") {
+    } else if (screen == "shop" || screen == "book" || screen == "reading" ||
+               screen == "shoppoor" || screen == "booklate") {
       GUI_GUI::Instance().StartGame();
       SIM_Book* book = SIM_Book::FindByName("lighthouse");
       ASSERT_NE(book, nullptr);
       SIM_Asset::RestoreOwned(book);
-      if (screen == "shop") {
+      const GUI_ButtonBase* greyed = nullptr;  // a disabled button the mouse rests on
+      if (screen == "shop" || screen == "shoppoor") {
+        if (screen == "shoppoor") SIM_Finances::Instance().SetCash(0.0f);
         GUI_Shopping::Open();
         GUI_Shopping::SelectTab(3);
-      } else if (screen == "book") {
+        if (screen == "shoppoor") greyed = GUI_Shopping::Instance()->SelectedPage()->Rows().front()->BuyButton();
+      } else if (screen == "book" || screen == "booklate") {
+        if (screen == "booklate") SIM_SIM::Instance().SetPhase(2);
         GUI_BookDetails::Open(book);
+        if (screen == "booklate") greyed = GUI_BookDetails::Instance()->ReadButton();
       } else {
         GUI_BookReading::Open(book, 12, 0.15f, true);
       }
+      if (greyed) {
+        Frame(GUI_GUI::Instance());  // the rows place their buttons as they are drawn
+        RestOn(greyed);
+      }
       Frame(GUI_GUI::Instance());
+      if (greyed) EXPECT_FALSE(greyed->IsEnabled());
       GUI_Shopping::Close();
       GUI_BookDetails::Close();
       GUI_BookReading::Close();
@@ -255,17 +269,38 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       Frame(GUI_GUI::Instance());
       GUI_YearlyReview::Instance()->Dismiss();
       GUI_EndGame::Instance()->Hide();
-    } else if (screen == "ticket" || screen == "eventresult") {
+    } else if (screen == "ticket" || screen == "eventresult" || screen == "ticketlate") {
       GUI_GUI::Instance().StartGame();
       SIM_SpecialEvent* event = SIM_SpecialEvent::All().front().get();
-      if (screen == "ticket") {
+      if (screen == "ticketlate") SIM_SIM::Instance().SetPhase(2);
+      if (screen != "eventresult") {
         GUI_SpecialEvent::Open(event);
       } else {
         GUI_SpecialEventPostMortem::Open(event);
       }
+      if (screen == "ticketlate") RestOn(GUI_SpecialEvent::Instance()->AttendButton());
       Frame(GUI_GUI::Instance());
+      if (screen == "ticketlate") {
+        EXPECT_FALSE(GUI_SpecialEvent::Instance()->AttendButton()->IsEnabled());
+        EXPECT_FALSE(GUI_SpecialEvent::Instance()->RejectButton()->IsEnabled());
+      }
       GUI_SpecialEvent::Close();
       GUI_SpecialEventPostMortem::Close();
+    } else if (screen == "invitation" || screen == "invitationlate") {
+      // An invitation, its Accept greyed when the day is over.
+      GUI_GUI::Instance().StartGame();
+      SIM_NPC* host = SIM_NPC::All().front();
+      SIM_SocialInvitation* invitation =
+          SIM_SocialInvitation::Create(host, SIM_SocialiseType::FindByName("pub"), 0);
+      invitation->AddGuest(host);
+      invitation->BuildText();
+      if (screen == "invitationlate") SIM_SIM::Instance().SetPhase(2);
+      GUI_SocialInvitation::Open(invitation);
+      const GUI_ButtonBase* accept = GUI_SocialInvitation::Instance()->AcceptButton();
+      if (screen == "invitationlate") RestOn(accept);
+      Frame(GUI_GUI::Instance());
+      EXPECT_EQ(accept->IsEnabled(), screen == "invitation");
+      GUI_SocialInvitation::CloseAll();
     } else if (screen == "report" || screen == "brawl" || screen == "meal" ||
                screen == "roulette" || screen == "movie") {
       DrawEveningWindow(screen);
@@ -293,6 +328,17 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       if (storm) GUI_Rain::Instance().ResetForTesting();
       Frame(GUI_GUI::Instance());
     }
+  }
+
+  // Rests the mouse on a button long enough for its tooltip to show on the next frame.
+  void RestOn(const GUI_ButtonBase* button) {
+    const GUI_Rect& r = button->GetRect();
+    GUI_Services::SetMouseForTesting(static_cast<float>(r.left + r.right) / 2.0f,
+                                     static_cast<float>(r.top + r.bottom) / 2.0f, false);
+    GUI_Services::SetRestFramesForTesting(1000);
+    GUI_Services::BeginInputFrame();
+    GUI_GUI::Instance().Update();
+    ASSERT_GT(button->GetTooltip()->GetFade(), 0.0f);  // its tooltip is drawn and measured too
   }
 
   // An evening's own window over the main scene, or its report; the brawl's report is the
@@ -371,7 +417,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                                                               "ingame", "weekday",
                                                               "weekend", "storm", "stormday",
                                                               "snow", "review", "endgame",
-                                                              "ticket", "eventresult"),
+                                                              "ticket", "ticketlate",
+                                                              "eventresult"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +
@@ -381,7 +428,8 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
 // An evening's windows and reports over the main scene.
 INSTANTIATE_TEST_SUITE_P(EveningWindows, LegibilityTest,
                          ::testing::Combine(::testing::Values("report", "brawl", "meal",
-                                                              "roulette", "movie"),
+                                                              "roulette", "movie", "invitation",
+                                                              "invitationlate"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +
@@ -390,7 +438,8 @@ INSTANTIATE_TEST_SUITE_P(EveningWindows, LegibilityTest,
 
 // The hobby windows over the main scene: the shop's books tab, a book's details, a report.
 INSTANTIATE_TEST_SUITE_P(HobbyWindows, LegibilityTest,
-                         ::testing::Combine(::testing::Values("shop", "book", "reading"),
+                         ::testing::Combine(::testing::Values("shop", "shoppoor", "book",
+                                                              "booklate", "reading"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +

@@ -31,6 +31,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_TabContainer.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/GUI_Tutorial.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_DebugWatchers.h"
@@ -111,6 +112,27 @@ class PeoplePlayTest : public MenuPlayTest {
   }
 
 };
+
+TEST_F(PeoplePlayTest, TheTutorialsContactsStepAsksForTheClickThatOpensAFace) {
+  GUI_Tutorial::Load();
+  std::string said;
+  for (const TutorialStep& step : GUI_Tutorial::Steps())
+    if (step.commands.find("HIGHLIGHT_NPCICONS") != std::string::npos) said = Translate(step.body.c_str());
+  GUI_Tutorial::End();
+  ASSERT_FALSE(said.empty());
+  StartGame();
+  Frame();
+  std::vector<GUI_NPCIcon*> icons = FriendIcons();
+  ASSERT_FALSE(icons.empty());
+  GUI_NPCIcon* face = icons.front();
+  // One click only selects: a step that said "click a face" would leave the player waiting.
+  SingleClick(X(face), Y(face));
+  Frame();
+  EXPECT_EQ(GUI_NPC::FindFor(face->GetNPC()), nullptr);
+  EXPECT_NE(said.find("Double-click a face"), std::string::npos) << said;
+  DoubleClick(X(face), Y(face));
+  EXPECT_NE(GUI_NPC::FindFor(face->GetNPC()), nullptr);
+}
 
 TEST_F(PeoplePlayTest, FriendsWindowsDragAndTheStandingScreenByInputAlone) {
   StartGame();

@@ -135,8 +135,12 @@ TEST_F(PeopleWindowsTest, OneWindowPerPersonOnTheScreenWithItsFourPages) {
   const std::vector<std::string> second = TextsAtX(pageLeft + 136);
   ASSERT_EQ(first.size(), 5u);
   ASSERT_EQ(second.size(), 2u);
-  EXPECT_EQ(first[0], types[0]->GetGuiName());
-  EXPECT_EQ(second[1], types[6]->GetGuiName());
+  // Each interest by its text, never by the key the table holds.
+  for (size_t i = 0; i < 7; ++i) {
+    const std::string& shown = i < 5 ? first[i] : second[i - 5];
+    EXPECT_EQ(shown, Translate(types[i]->GetGuiName().c_str()));
+    EXPECT_NE(shown, types[i]->GetGuiName());
+  }
 
   // Skills: one bar per skill while it fits, named as the player reads them: a game skill by
   // its kind of evening, another by its own name when it has no text.
@@ -179,16 +183,24 @@ TEST_F(PeopleWindowsTest, APersonWithoutTypeOrWithAnUnknownInterestShowsEmptyTex
   DrawWindow(window);
   EXPECT_EQ(TextsAtX(static_cast<float>(window->Tabs()->GetRect().left) + 16).size(), 1u);
 
-  // With a type, the page shows its heading and description as the table has them.
+  // With a type, the page shows the texts of the heading and description the table names,
+  // for every type there is.
   ASSERT_FALSE(SIM_CharacterType::All().empty());
-  SIM_CharacterType* type = SIM_CharacterType::All().front();
-  npc->SetCharacterType(type);
-  delete window;
-  GUI_NPC::Open(npc);
-  window = GUI_NPC::FindFor(npc);
-  personality = dynamic_cast<GUI_NPCCharacteristicTab*>(window->Tabs()->Pages()[1]);
-  EXPECT_EQ(personality->Heading(), type->GetText(2));
-  EXPECT_EQ(personality->Description(), type->GetText(3));
+  for (SIM_CharacterType* type : SIM_CharacterType::All()) {
+    SCOPED_TRACE(type->GetText(2));
+    npc->SetCharacterType(type);
+    delete window;
+    GUI_NPC::Open(npc);
+    window = GUI_NPC::FindFor(npc);
+    personality = dynamic_cast<GUI_NPCCharacteristicTab*>(window->Tabs()->Pages()[1]);
+    EXPECT_EQ(personality->Heading(), Translate(type->GetText(2).c_str()));
+    EXPECT_EQ(personality->Description(), Translate(type->GetText(3).c_str()));
+    EXPECT_NE(personality->Heading(), type->GetText(2));
+    EXPECT_NE(personality->Description(), type->GetText(3));
+    window->Tabs()->SelectTabByIndex(1);
+    DrawWindow(window);
+    EXPECT_TRUE(Queued(personality->Heading()));
+  }
 }
 
 TEST_F(PeopleWindowsTest, DragsEndOnReleaseAndNeverOutliveTheirCharacter) {

@@ -33,6 +33,7 @@
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SocialInvitation.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Rumour.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
@@ -380,6 +381,47 @@ TEST_F(SocialEveningTest, ANightClubsReportPulsesItsLightsWhileTheMusicPlaysAndN
   GUI_PostMortem::Close();
   plat::HaltChannel(plat::kNightclubChannel);
   sounds.UpdateSounds();
+}
+
+TEST_F(SocialEveningTest, TheReportHeadsTheGossipOnlyWhenThereIsSome) {
+  StartGame();
+  SIM_NPC* guest = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) guest = npc;
+  ASSERT_NE(guest, nullptr);
+  guest->SetCash(500.0f);
+  SIM_Finances::Instance().SetCash(500.0f);
+  SIM_SocialiseType* club = SIM_SocialiseType::FindByName("nightclub");
+  ASSERT_NE(club, nullptr);
+  SIM_SocialiseInstance* evening =
+      SIM_SocialiseInstance::StartEvening({guest}, club, SIM_Vesk::Instance());
+  ASSERT_NE(evening, nullptr);
+  if (!GUI_PostMortem::IsOpen()) GUI_PostMortem::Open(evening);
+  CloseHints();
+  SIM_SocialiseReport* report = nullptr;
+  for (const auto& r : evening->Reports())
+    if (r->person == guest) report = r.get();
+  ASSERT_NE(report, nullptr);
+  SIM_Rumour* told = SIM_Rumour::Create("The vicar has taken up the drums.", SIM_Rumour::kFilms);
+  SIM_Rumour* gone = SIM_Rumour::Create("The bakery is closing.", SIM_Rumour::kRestaurants);
+  SIM_Rumour::RemoveAllFor(SIM_Rumour::kRestaurants);
+  const struct {
+    const char* what;
+    SIM_Rumour* rumour;
+    bool heading;
+  } cases[] = {{"no gossip", nullptr, false}, {"gossip", told, true}, {"gossip since gone", gone, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    report->rumour = c.rumour;
+    GUI_Services::SetRecording(true);
+    Frame();
+    EXPECT_EQ(RecordedText(Translate("POSTMORTEM_GOSSIP")), c.heading);
+    if (c.heading) {
+      EXPECT_TRUE(RecordedText(c.rumour->GetText()));
+    }
+  }
+  report->rumour = nullptr;
+  SIM_Rumour::RemoveAllFor(SIM_Rumour::kFilms);
 }
 
 }  // namespace

@@ -76,8 +76,13 @@ TEST_F(PetsTest, TheShippedTableMakesOnePetAndOneFoodOfEachSpecies) {
   for (int species = 0; species < kPetSpeciesCount; ++species) {
     ASSERT_NE(Pets[species], nullptr) << species;
     EXPECT_EQ(Pets[species]->GetSpecies(), species);
-    EXPECT_NE(FoodOf(species), nullptr) << species;
+    ASSERT_NE(FoodOf(species), nullptr) << species;
     EXPECT_EQ(PetFoodStock[species], 0);
+    // The shop's text tells how long a pack lasts as the stock counts it.
+    const std::string text = FoodOf(species)->GetDescription();
+    static_assert(SIM_PetFood::kDaysPerPack == 10, "the texts say ten days");
+    EXPECT_NE(text.find("en days"), std::string::npos) << text;  // "Ten days" or "ten days"
+    EXPECT_EQ(text.find("week"), std::string::npos) << text;
   }
   EXPECT_EQ(Pets[PET_CAT]->GetPetName(), "Vesk");
   EXPECT_EQ(Pets[PET_FISH]->GetPetName(), "");

@@ -87,8 +87,10 @@ TEST_F(RomanceTest, APartnerChangeStartsAfreshWhileTheSamePartnerKeepsTheCynicis
   romance.SetPartner(b);
   EXPECT_EQ(romance.GetCynicism(), 0.0f);
   EXPECT_TRUE(romance.IsPartner(b));
-  SIM_Romance::Reset();
+  romance.Restore(b, 3, 0.75f);
+  SIM_Romance::Reset();  // as a new game does
   EXPECT_FALSE(romance.HasPartner());
+  EXPECT_EQ(romance.GetCynicism(), 0.0f);
   EXPECT_EQ(GlobalNamedValues().GetValue("_romance"), 0.0f);
 }
 
