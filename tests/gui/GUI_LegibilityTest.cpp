@@ -249,7 +249,9 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
         RestOn(greyed);
       }
       Frame(GUI_GUI::Instance());
-      if (greyed) EXPECT_FALSE(greyed->IsEnabled());
+      if (greyed) {
+        EXPECT_FALSE(greyed->IsEnabled());
+      }
       GUI_Shopping::Close();
       GUI_BookDetails::Close();
       GUI_BookReading::Close();
