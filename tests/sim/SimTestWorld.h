@@ -31,6 +31,13 @@ inline std::vector<const SIM_Effect*> PlayerEffects(const char* attribute, const
 class SimWorldTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A test that stopped half-way may have left the simulation started. Its start-up would
+    // then be skipped below, and with it the reading of this test's options (autosave,
+    // difficulty): stop it first, writing no options anywhere.
+    if (SIM_SIM::Instance().IsInitialised()) {
+      SIM_PlayerOptions::Instance().SetFolder("");
+      SIM_SIM::Instance().Shutdown();
+    }
     SIM_PlayerOptions::Instance().Clear();
     SIM_PlayerOptions::Instance().SetFolder(dir.Str());
     SetFixedRandomSeed(1234);
