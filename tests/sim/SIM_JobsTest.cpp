@@ -168,6 +168,42 @@ TEST_F(JobsTest, PromotionNeedsAFullGoodHistoryTheGapAndASalaryRange) {
   for (int i = 0; i < 500; ++i) EXPECT_FALSE(held->TryPromotion());
 }
 
+// With a full history, room to rise, the gap since the last rise and a salary range, the
+// chance of a rise is the average performance over twenty, for an average of a quarter or
+// more. A rise is felt in the pay: the waiter's 14,000..21,000 rises 1,400 a grade.
+TEST_F(JobsTest, APromotionComesFromAQuarterOnWithTheAverageOverTwentyAsItsChance) {
+  struct Case {
+    const char* what;
+    float average;
+    float draw;
+    bool promoted;
+  };
+  const Case cases[] = {
+      {"exactly a quarter, a lucky day", 0.25f, 0.0f, true},
+      {"exactly a quarter, a draw under 0.0125", 0.25f, 0.012f, true},
+      {"exactly a quarter, a draw over 0.0125", 0.25f, 0.0135f, false},
+      {"just under a quarter, however lucky", 0.24f, 0.0f, false},
+      {"a perfect record, a draw under 0.05", 1.0f, 0.049f, true},
+      {"a perfect record, a draw over 0.05", 1.0f, 0.051f, false},
+      {"a middling record, a draw under 0.025", 0.5f, 0.024f, true},
+      {"a middling record, a draw over 0.025", 0.5f, 0.026f, false},
+  };
+  SIM_JobBase* waiter = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(waiter, nullptr);
+  ASSERT_EQ(waiter->GetMinSalary(), 14000.0f);
+  ASSERT_EQ(waiter->GetMaxSalary(), 21000.0f);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SIM_JobInstance* held = Hold(waiter, c.average);
+    held->SetDaysSincePromotion(1000);
+    ASSERT_FLOAT_EQ(held->GetAveragePerformance(), c.average);
+    SetRandomState(StateDrawingUnit(c.draw));
+    EXPECT_EQ(held->TryPromotion(), c.promoted);
+    EXPECT_EQ(held->GetLevel(), c.promoted ? 1 : 0);
+    EXPECT_FLOAT_EQ(held->GetSalary(), c.promoted ? 15400.0f : 14000.0f);
+  }
+}
+
 // ---- The work day: pay, tips, performance, colleagues ----
 
 // The yearly salary is paid over the working days of a year, 365 * 5 / 7 of them, and only
