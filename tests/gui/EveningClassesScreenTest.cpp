@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine/D3DEngine.h"
 #include "engine/GdiText.h"
@@ -146,6 +147,46 @@ TEST_F(ClassesScreenTest, TheClassesButtonOpensTheSchoolsAndASchoolListsTenAPage
   OpenAdultSchool();
   ClickOn(Window()->BackButton());
   EXPECT_EQ(Window()->Buttons().size(), buttons);
+}
+
+// A school's classes come ten to a page: the right arrow is there only while classes lie
+// beyond the page, so a school of exactly ten (or twenty) never offers an empty page.
+TEST_F(ClassesScreenTest, TheRightArrowLeadsOnlyToAPageThatHoldsClasses) {
+  struct Case {
+    int classes;
+    std::vector<size_t> pages;  // strips on each page reached by the right arrow
+  };
+  const Case cases[] = {
+      {1, {1}}, {9, {9}}, {10, {10}}, {11, {10, 1}}, {20, {10, 10}}, {21, {10, 10, 1}},
+  };
+  SIM_SIM::Instance().SetActs(3, 0);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.classes << " classes");
+    const std::string path = user.Str() + "/classes.csv";
+    {
+      std::ofstream out(path);
+      for (int i = 1; i <= c.classes; ++i)
+        out << "#,ADULT,course" << i << ",CLASS_COOKERY_DESC,," << i
+            << ",-1,-1,1,1,1,1,1,1,0,0,#,0.5\n";
+    }
+    HOOK_EveningClassType::LoadAll(path);
+    GUI_EveningClasses::Open();
+    ASSERT_NE(Window(), nullptr);
+    OpenAdultSchool();
+    for (size_t page = 0; page < c.pages.size(); ++page) {
+      SCOPED_TRACE(::testing::Message() << "page " << page + 1);
+      ASSERT_EQ(Window()->Strips().size(), c.pages[page]);
+      const bool more = page + 1 < c.pages.size();
+      EXPECT_EQ(Window()->RightArrow()->IsVisible(), more);
+      EXPECT_EQ(Window()->RightArrow()->IsEnabled(), more);
+      EXPECT_EQ(Window()->LeftArrow()->IsVisible(), page > 0);
+      if (more) {
+        ClickOn(Window()->RightArrow());
+        Frame();
+      }
+    }
+    GUI_EveningClasses::Close();
+  }
 }
 
 TEST_F(ClassesScreenTest, FromThePanelEnrollingUsesOneSlotOnlyWhileTheActivitiesAreOn) {

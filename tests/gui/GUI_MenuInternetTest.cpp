@@ -26,9 +26,17 @@
 #include "gui/PlayFixture.h"
 #include "platform/System.h"
 #include "sim/HOOK_Achievements.h"
+#include "engine/Utilities.h"
+#include "sim/SIM_AvatarDescription.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
+#include "sim/SIM_NPC.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Romance.h"
+#include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
@@ -457,6 +465,65 @@ TEST_F(InternetMenuTest, ThePageShowsTheJobOnlyWhileThePlayerHasOne) {
       EXPECT_EQ(Field(fields, "sal"), "\xA3 0");
     }
   }
+}
+
+// Each field of the page carries its own figure: every statistic and value is made different
+// from the others first, so a field that read its neighbour's would show the wrong number.
+TEST_F(InternetMenuTest, EveryFieldOfThePageCarriesItsOwnFigure) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  SIM_JobBase* clerk = SIM_JobBase::FindByName("bank_clerk");
+  ASSERT_NE(clerk, nullptr);
+  ASSERT_EQ(clerk->GetMinSalary(), 15500.0f);
+  ASSERT_EQ(clerk->GetMaxSalary(), 22000.0f);
+  player->SetJob(clerk);
+  player->GetJobInstance()->SetLevel(2);  // 15,500 + 2 * 6,500 / 5
+  CurrentDate() = SIM_Date(3, 4, 2010);
+  SIM_Finances::Instance().SetCash(1234.9f);
+  SIM_NamedValueList& skills = player->Skills();
+  skills.Clear();
+  for (float value : {0.25f, 0.5f, 0.75f, 1.0f})
+    skills.Add(new SIM_NamedValue("skill" + std::to_string(value), "", value));
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  for (int i = 0; i < 13; ++i) stats.SetInt(i, 1000 + i);
+  const float floats[] = {1.5f, 11.25f, 0.5f, 0.75f, 123456.0f, 23456.7f};
+  for (int i = 0; i < 6; ++i) stats.SetFloat(i, floats[i]);
+  SIM_NPC* partner = SIM_NPC::All().front();
+  SIM_Romance::Instance().SetPartner(partner);
+  const int friends = player->CountFriends();
+  ASSERT_NE(friends, 4);  // not the number of skills
+
+  std::string body;
+  ASSERT_TRUE(BuildCommunityPageBody(body));
+  const auto fields = DecodeForm(body);
+  const std::pair<const char*, std::string> expected[] = {
+      {"age", "24"},  // 2010 - 1986
+      {"cas", "\xA3 1,234"},
+      {"tov", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2)},
+      {"job", clerk->GetDescription(true)},
+      {"emp", "Merrion Bank"},
+      {"sal", "\xA3 18,100"},
+      {"frd", std::to_string(friends)},
+      {"nsk", "4"},
+      {"skp", "250.00"},  // 25 + 50 + 75 + 100
+      {"hto", "11.25"},   // the highest standing
+      {"hiq", "0.50"},
+      {"hcu", "0.75"},
+      {"hca", "\xA3 123,456"},  // the highest cash
+      {"hsa", "\xA3 23,456"},   // the highest salary
+      {"bkr", "1004"},          // books read
+      {"mvs", "1007"},          // films seen
+      {"rou", "\xA3 1,008"},    // roulette
+      {"cro", "1005"},          // crosswords
+      {"partner", partner->GetFullName()},
+      {"dsc", SIM_AvatarDescription::GetText()},
+  };
+  for (const auto& [key, value] : expected) EXPECT_EQ(Field(fields, key), value) << key;
+
+  // Without a partner the page says so.
+  SIM_Romance::Instance().SetPartner(nullptr);
+  ASSERT_TRUE(BuildCommunityPageBody(body));
+  EXPECT_EQ(Field(DecodeForm(body), "partner"), "Nobody...");
+  skills.Clear();
 }
 
 TEST_F(InternetMenuTest, WithoutAServerTheFailureIsLoggedAndThePageStillOpens) {

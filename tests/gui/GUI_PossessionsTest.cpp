@@ -86,18 +86,34 @@ TEST_F(PossessionsScreenTest, TheIconsStandInColumnsAndShrinkForALargeHousehold)
     EXPECT_EQ(r.left, static_cast<int>(32 + static_cast<float>(i / 3) * 1.35f * 46));
     EXPECT_EQ(r.top, static_cast<int>(64 + static_cast<float>(i % 3) * 1.2f * 46));
   }
-  // Sixteen owned: six smaller icons to a column.
-  size_t owned = SIM_Asset::Owned().size();
-  for (SIM_Asset* asset : std::vector<SIM_Asset*>(SIM_Asset::Catalogue())) {
-    if (owned == 16) break;
-    asset->Buy();
-    ++owned;
+  // Up to fifteen the icons keep their size, three to a column; from sixteen they shrink to
+  // 24 px, six to a column. Where the last icon stands, worked out by hand from the steps of
+  // 1.35 x size across and 1.2 x size down from (32, 64).
+  struct Case {
+    size_t owned;
+    float size;
+    int lastLeft, lastTop;
+  };
+  const Case cases[] = {
+      {5, 46.0f, 94, 119},    // column 1, row 1: 32 + 62.1, 64 + 55.2
+      {15, 46.0f, 280, 174},  // column 4, row 2: 32 + 4 * 62.1, 64 + 2 * 55.2
+      {16, 24.0f, 96, 150},   // column 2, row 3: 32 + 2 * 32.4, 64 + 3 * 28.8
+      {18, 24.0f, 96, 208},   // column 2, row 5: 32 + 2 * 32.4, 64 + 5 * 28.8
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.owned << " owned");
+    for (SIM_Asset* asset : std::vector<SIM_Asset*>(SIM_Asset::Catalogue())) {
+      if (SIM_Asset::Owned().size() >= c.owned) break;
+      asset->Buy();
+    }
+    ASSERT_EQ(SIM_Asset::Owned().size(), c.owned);
+    ASSERT_EQ(Panel().IconCount(), c.owned);
+    for (const SIM_Asset* asset : SIM_Asset::Owned())
+      EXPECT_FLOAT_EQ(Panel().IconOf(asset)->GetSize(), c.size);
+    const GUI_AssetIcon* last = Panel().IconOf(SIM_Asset::Owned().back());
+    EXPECT_EQ(last->GetRect().left, c.lastLeft);
+    EXPECT_EQ(last->GetRect().top, c.lastTop);
   }
-  ASSERT_EQ(Panel().IconCount(), 16u);
-  const GUI_AssetIcon* seventh = Panel().IconOf(SIM_Asset::Owned()[6]);
-  EXPECT_FLOAT_EQ(seventh->GetSize(), 24.0f);
-  EXPECT_EQ(seventh->GetRect().top, 64);
-  EXPECT_EQ(seventh->GetRect().left, static_cast<int>(32 + 1.35f * 24));
   // A picture without a width is drawn square rather than divided by zero.
   EXPECT_FLOAT_EQ(GUI_AssetIcon::PictureHeight(46.0f, 0.0f, 64.0f), 46.0f);
   EXPECT_FLOAT_EQ(GUI_AssetIcon::PictureHeight(46.0f, 64.0f, 32.0f), 23.0f);

@@ -124,6 +124,44 @@ TEST_F(PostitTest, TheShoppingNoteOpensThePetsTabOrNothing) {
   EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
 }
 
+// The shopping note opens the shop whenever the town's shop or the online one can be used
+// today: the online shop stands in for the town's on a day the town's is shut or missing.
+TEST_F(PostitTest, TheShoppingNoteFallsBackToTheOnlineShopAndOpensNothingWithoutEither) {
+  // A solo activity open every day, or none.
+  auto row = [](const char* name, bool open) {
+    const char* days = open ? "1,1,1,1,1,1,1" : "0,0,0,0,0,0,0";
+    return std::string("#,") + name + ",T,T,,0,default,0,0,0,-1,-1," + days + ",0,#\n";
+  };
+  struct Case {
+    const char* what;
+    std::string table;
+    bool opens;
+  };
+  const Case cases[] = {
+      {"the town's shop", row("shopping", true) + row("jogging", true), true},
+      {"only the online shop", row("jogging", true) + row("shoponline", true), true},
+      {"the town's shut, online open", row("shopping", false) + row("shoponline", true), true},
+      {"both open", row("shopping", true) + row("shoponline", true), true},
+      {"the town's shut, none online", row("shopping", false) + row("jogging", true), false},
+      {"both shut", row("shopping", false) + row("shoponline", false), false},
+      {"online shut, none in town", row("shoponline", false), false},
+  };
+  GUI_Postit* note = GUI_Postit::AddPostit("Pet food", kPostitShopping);
+  ASSERT_NE(note, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteFile(user.Path() / "solo.csv", c.table);
+    SIM_SoloActivityType::Reload((user.Path() / "solo.csv").string());
+    ClickOn(note);
+    EXPECT_EQ(GUI_Shopping::Instance() != nullptr, c.opens);
+    if (c.opens && GUI_Shopping::Instance()) {
+      EXPECT_EQ(GUI_Shopping::Instance()->SelectedPage()->GetCategory(), "pets");
+    }
+    EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
+    GUI_Shopping::Close();
+  }
+}
+
 // A dialog lying where the first note goes.
 class Cover : public GUI_Dialog {
  public:

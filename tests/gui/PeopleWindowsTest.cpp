@@ -437,6 +437,43 @@ TEST_F(PeopleWindowsTest, SkillsPanelGrowsByColumnsAndExpandsPastThirty) {
   skills.Clear();
 }
 
+// The panel's size and its arrow follow the number of learnt skills: ten rows to a column of
+// 140 px, a new column from the eleventh, 21st and 31st, at most three columns until the arrow
+// (there only while more than thirty would be shown) expands it.
+TEST_F(PeopleWindowsTest, TheSkillsPanelsColumnsAndArrowFollowTheNumberOfSkills) {
+  struct Case {
+    int skills;
+    bool expanded;
+    size_t rows;
+    int width, height;
+    bool arrow;
+  };
+  const Case cases[] = {
+      {0, false, 0, 140, 48, false},    {1, false, 1, 140, 48, false},
+      {2, false, 2, 140, 68, false},    {10, false, 10, 140, 260, false},
+      {11, false, 11, 280, 260, false}, {20, false, 20, 280, 260, false},
+      {21, false, 21, 420, 260, false}, {30, false, 30, 420, 260, false},
+      {31, false, 30, 420, 260, true},  {31, true, 31, 560, 260, true},
+      {41, true, 41, 700, 260, true},   {50, true, 50, 700, 260, true},
+  };
+  SIM_NamedValueList& skills = SIM_Vesk::Instance()->Skills();
+  GUI_Skills* panel = GUI_Skills::SetUp();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.skills << " skills" << (c.expanded ? ", expanded" : ""));
+    skills.Clear();
+    for (int i = 0; i < c.skills; ++i)
+      skills.Add(new SIM_NamedValue("skill" + std::to_string(i), "", 0.5f));
+    panel->SetExpanded(c.expanded);
+    GUI_Skills::Refresh();
+    EXPECT_EQ(panel->Rows().size(), c.rows);
+    EXPECT_EQ(panel->GetWidth(), c.width);
+    EXPECT_EQ(panel->GetHeight(), c.height);
+    EXPECT_EQ(panel->Arrow()->IsVisible(), c.arrow);
+    EXPECT_EQ(panel->Arrow()->IsEnabled(), c.arrow);
+  }
+  skills.Clear();
+}
+
 TEST_F(PeopleWindowsTest, WatchersListTheirRowsAndOpenWhereTheLookChooses) {
   SIM_NPC* npc = AFriend();
   ASSERT_NE(npc, nullptr);

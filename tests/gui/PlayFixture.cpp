@@ -59,6 +59,12 @@ void PlayTest::SetUp() {
   GUI_YearlyReview::Instance()->Dismiss();
   // A panel an earlier test left behind (unregistered, laid out for another screen) goes.
   if (GUI_ControlPanel::Exists()) delete &GUI_ControlPanel::Instance();
+  // A simulation an earlier test left started would skip its start-up below, and with it the
+  // reading of this test's options: it is stopped first, writing no options anywhere.
+  if (SIM_SIM::Instance().IsInitialised()) {
+    SIM_PlayerOptions::Instance().SetFolder("");
+    SIM_SIM::Instance().Shutdown();
+  }
   SIM_PlayerOptions::Instance().Clear();
   SIM_PlayerOptions::Instance().SetFolder(user.Str());
   SetFixedRandomSeed(1234);

@@ -183,6 +183,92 @@ TEST_F(YearEndPlayTest, TheEndGivesItsVerdictAndPlayCanGoOn) {
   EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
 }
 
+// The end's table: every statistic under its own name. Each is made different from the
+// others first, so a row that read another's counter would show the wrong number.
+TEST_F(YearEndPlayTest, TheEndsTableShowsEachStatisticUnderItsOwnName) {
+  StartGame();
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  for (int i = 0; i < 13; ++i) stats.SetInt(i, 100 + i);
+  const std::pair<const char*, int> expected[] = {
+      {"STATISTIC_CROSSWORDS_FINISHED", 105}, {"STATISTIC_BOOKS_READ", 104},
+      {"STATISTIC_TV_WATCHED", 106},          {"STATISTIC_MOVIES_SEEN", 107},
+      {"STATISTIC_ROULETTE_WINNINGS", 108},   {"STATISTIC_INVITES_REJECTED", 109},
+      {"STATISTIC_INVITES_ACCEPTED", 110},    {"STATISTIC_SOLD_OBJECTS", 111},
+      {"STATISTIC_PURCHASED_OBJECTS", 112},   {"STATISTIC_MCLICKS", 100},
+  };
+  GUI_EndGame* end = GUI_EndGame::Instance();
+  end->Show();
+  ASSERT_EQ(end->Rows().size(), std::size(expected));
+  clock.Advance(GUI_EndGame::kFiguresMs);
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  for (size_t i = 0; i < std::size(expected); ++i) {
+    const auto& [key, value] = expected[i];
+    SCOPED_TRACE(key);
+    EXPECT_EQ(end->Rows()[i].label, Translate(key));
+    EXPECT_EQ(end->Rows()[i].value, value);
+    // On the screen: the name, and its figure 200 px to its right.
+    const GUI_Services::TextItem* label = FindText(Translate(key));
+    ASSERT_NE(label, nullptr);
+    const GUI_Services::TextItem* figure = FindText(":" + std::to_string(value));
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(figure->x, label->x + 200);
+    EXPECT_EQ(figure->y, label->y);
+  }
+  end->Hide();
+}
+
+// The review's three bars: socialising, alone and classes, each with its own share of the
+// year's counted activities (here 6 evenings out, 3 alone and 1 class: 60, 30 and 10 per cent).
+TEST_F(YearEndPlayTest, EachOfTheReviewsBarsShowsItsOwnShare) {
+  StartGame();
+  SIM_Statistics& stats = SIM_Statistics::Instance();
+  stats.ResetYear();
+  stats.AddInt(1, 1);  // classes
+  stats.AddInt(3, 2);  // alone
+  stats.AddInt(6, 3);  // socialising
+  GUI_YearlyReview* review = GUI_YearlyReview::Instance();
+  review->Show();
+  clock.Advance(GUI_YearlyReview::kFiguresMs);
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  const float s = static_cast<float>(engine.GetWidth()) / 1024.0f;
+  struct Row {
+    const char* label;
+    float y;
+    const char* percent;
+    float share;
+  };
+  const Row rows[] = {{"YEAR_REVIEW_SOCIALISING", 350 * s, "60%", 0.6f},
+                      {"YEAR_REVIEW_ALONE", 350 * s + 40, "30%", 0.3f},
+                      {"YEAR_REVIEW_CLASSES", 350 * s + 80, "10%", 0.1f}};
+  // The same page again, read back before it is presented (a present clears the buffer).
+  engine.BeginRender();
+  review->Draw();
+  engine.EndScene();
+  const std::vector<uint32_t> screen = Screen();
+  auto green = [&](float x, float y) {
+    const uint32_t p = screen[static_cast<size_t>(static_cast<int>(y) * engine.GetWidth() + static_cast<int>(x))];
+    const int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+    return g > r + 50 && g > b + 50;
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.label);
+    const GUI_Services::TextItem* label = FindText(Translate(row.label));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->y, row.y);
+    const GUI_Services::TextItem* percent = FindText(row.percent);
+    ASSERT_NE(percent, nullptr);
+    EXPECT_EQ(percent->y, row.y);
+    // The bar is filled from 600 px over its share of 300 px, and no further.
+    const float end = 600 * s + row.share * 300 * s;
+    EXPECT_TRUE(green(600 * s + 3, row.y + 8));
+    EXPECT_TRUE(green(end - 4, row.y + 8));
+    EXPECT_FALSE(green(end + 4, row.y + 8));
+  }
+  review->Dismiss();
+}
+
 TEST_F(YearEndPlayTest, MainMenuLeavesTheGameAndANewOneStartsAfresh) {
   StartGame();
   GameEndDate() = Tomorrow();

@@ -157,19 +157,41 @@ TEST_F(SIM_EntertainJobTest, ThePoolHoldsTwentyOfEachAfterNewGameAndEveryDay) {
 }
 
 TEST_F(SIM_EntertainJobTest, OldJobsGoUnlessAppliedForHeldOrAwaitingAnAnswer) {
+  // The jobs are known by names of their own: a job made to top the pool up may take the
+  // address of one that went, so a pointer could not tell them apart.
+  const char* const kApplied = "applied for";
+  const char* const kHeld = "held";
+  const char* const kAwaited = "awaiting an answer";
+  const char* const kUntouched = "untouched";
   SIM_EntertainJob* applied = SIM_EntertainJob::Acting()[0];
   SIM_EntertainJob* held = SIM_EntertainJob::Acting()[1];
   SIM_EntertainJob* untouched = SIM_EntertainJob::Acting()[2];
+  SIM_EntertainJob* awaited = SIM_EntertainJob::Music()[0];
+  applied->SetGuiName(kApplied);
+  held->SetGuiName(kHeld);
+  untouched->SetGuiName(kUntouched);
+  awaited->SetGuiName(kAwaited);
   applied->StartApplyCooldown();
   SIM_Vesk::Instance()->SetJob(held);
+  // An answer on its way, for a job whose cool-down has already run out.
+  SIM_JobOffer::Apply(awaited);
+  awaited->SetApplyCooldown(0);
   SIM_EntertainJob::UpdatePool();
   SIM_EntertainJob::UpdatePool();
-  const auto& all = SIM_EntertainJob::All();
-  EXPECT_NE(std::find(all.begin(), all.end(), applied), all.end());
-  EXPECT_NE(std::find(all.begin(), all.end(), held), all.end());
-  EXPECT_EQ(std::find(all.begin(), all.end(), untouched), all.end());
+  auto count = [](const char* name) {
+    const auto& all = SIM_EntertainJob::All();
+    return std::count_if(all.begin(), all.end(),
+                         [name](const SIM_EntertainJob* job) { return job->GetGuiName() == name; });
+  };
+  EXPECT_EQ(count(kApplied), 1);
+  EXPECT_EQ(count(kHeld), 1);
+  EXPECT_EQ(count(kAwaited), 1);
+  EXPECT_EQ(count(kUntouched), 0);
   EXPECT_EQ(SIM_EntertainJob::Acting().size(), 20u);
+  EXPECT_EQ(SIM_EntertainJob::Music().size(), 20u);
+  EXPECT_EQ(SIM_Vesk::Instance()->GetJob()->GetGuiName(), kHeld);
   EXPECT_EQ(held->GetAge(), 2);
+  SIM_JobOffer::DeleteAll();
 }
 
 TEST_F(SIM_EntertainJobTest, TheSalaryFollowsTheLevel) {

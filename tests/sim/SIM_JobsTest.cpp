@@ -6,11 +6,15 @@
 #include <filesystem>
 
 #include "platform/Files.h"
+#include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
+#include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Industry.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_LoadGame.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_Relationship.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Vesk.h"
@@ -162,6 +166,216 @@ TEST_F(JobsTest, PromotionNeedsAFullGoodHistoryTheGapAndASalaryRange) {
   held = Hold(SIM_JobBase::FindByName("temp_fruit_picker"), 1.0f);
   held->SetDaysSincePromotion(1000);
   for (int i = 0; i < 500; ++i) EXPECT_FALSE(held->TryPromotion());
+}
+
+// With a full history, room to rise, the gap since the last rise and a salary range, the
+// chance of a rise is the average performance over twenty, for an average of a quarter or
+// more. A rise is felt in the pay: the waiter's 14,000..21,000 rises 1,400 a grade.
+TEST_F(JobsTest, APromotionComesFromAQuarterOnWithTheAverageOverTwentyAsItsChance) {
+  struct Case {
+    const char* what;
+    float average;
+    float draw;
+    bool promoted;
+  };
+  const Case cases[] = {
+      {"exactly a quarter, a lucky day", 0.25f, 0.0f, true},
+      {"exactly a quarter, a draw under 0.0125", 0.25f, 0.012f, true},
+      {"exactly a quarter, a draw over 0.0125", 0.25f, 0.0135f, false},
+      {"just under a quarter, however lucky", 0.24f, 0.0f, false},
+      {"a perfect record, a draw under 0.05", 1.0f, 0.049f, true},
+      {"a perfect record, a draw over 0.05", 1.0f, 0.051f, false},
+      {"a middling record, a draw under 0.025", 0.5f, 0.024f, true},
+      {"a middling record, a draw over 0.025", 0.5f, 0.026f, false},
+  };
+  SIM_JobBase* waiter = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(waiter, nullptr);
+  ASSERT_EQ(waiter->GetMinSalary(), 14000.0f);
+  ASSERT_EQ(waiter->GetMaxSalary(), 21000.0f);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SIM_JobInstance* held = Hold(waiter, c.average);
+    held->SetDaysSincePromotion(1000);
+    ASSERT_FLOAT_EQ(held->GetAveragePerformance(), c.average);
+    SetRandomState(StateDrawingUnit(c.draw));
+    EXPECT_EQ(held->TryPromotion(), c.promoted);
+    EXPECT_EQ(held->GetLevel(), c.promoted ? 1 : 0);
+    EXPECT_FLOAT_EQ(held->GetSalary(), c.promoted ? 15400.0f : 14000.0f);
+  }
+}
+
+// ---- The work day: pay, tips, performance, colleagues ----
+
+// The yearly salary is paid over the working days of a year, 365 * 5 / 7 of them, and only
+// the disposable share of it reaches the player's cash; a job with tips adds a tip that follows
+// the player's mood and a draw of 0.9..1.1. The figures below are worked out by hand: a
+// salary of 36,500 a year is 140 a working day, 51,100 is 196 and 73,000 is 280.
+TEST_F(JobsTest, ADaysPayIsTheDisposableShareOfTheSalaryPerWorkingDayPlusAMoodyTip) {
+  struct Case {
+    const char* what;
+    int level;
+    float minTip, maxTip;
+    float happiness, tiredness, stress;
+    float draw;          // the unit draw behind the tip's 0.9..1.1
+    float salaryPerDay;  // before the disposable share
+    float tip;           // -1: the job has no tips
+  };
+  const Case cases[] = {
+      {"no tips, first grade", 0, 0, 0, 0.5f, 0.5f, 0.5f, 0.0f, 140.0f, -1.0f},
+      {"no tips, second of five steps", 2, 0, 0, 0.5f, 0.5f, 0.5f, 0.0f, 196.0f, -1.0f},
+      {"no tips, top grade", 5, 0, 0, 0.5f, 0.5f, 0.5f, 0.0f, 280.0f, -1.0f},
+      // mood 0.75 + 0.25 = 1, factor 0.9: 10 + 20 * 0.9
+      {"cheerful and rested, low draw", 0, 10, 30, 1.0f, 0.0f, 0.0f, 0.0f, 140.0f, 28.0f},
+      // factor 1.1: 10 + 20 * 1.1, above the maximum (a tip is not clamped)
+      {"cheerful and rested, high draw", 0, 10, 30, 1.0f, 0.0f, 0.0f, 1.0f, 140.0f, 32.0f},
+      // mood 0.75 + 0.125 - 0.35 = 0.525; 10 + 20 * 0.9 * 0.525
+      {"worn out", 0, 10, 30, 0.5f, 1.0f, 0.0f, 0.0f, 140.0f, 19.45f},
+      // mood 0.75 + 0.125 - 0.4 = 0.475; 10 + 20 * 0.9 * 0.475
+      {"stressed", 0, 10, 30, 0.5f, 0.0f, 1.0f, 0.0f, 140.0f, 18.55f},
+      // mood 0.75 + 0.15 - 0.175 - 0.1 = 0.625; 10 + 20 * 1.1 * 0.625
+      {"a bit of everything", 0, 10, 30, 0.6f, 0.5f, 0.25f, 1.0f, 140.0f, 23.75f},
+      // mood 0.75 - 0.35 - 0.4 = 0: the least tip there is
+      {"miserable", 0, 10, 30, 0.0f, 1.0f, 1.0f, 1.0f, 140.0f, 10.0f},
+      // a grade up and tips together: 196 a day and 4 + 8 * 0.9
+      {"tips at the third grade", 2, 4, 12, 1.0f, 0.0f, 0.0f, 0.0f, 196.0f, 11.2f},
+  };
+  const float disposable = SIM_GlobalVariables::Instance().Get("GV_FIN_DISPOSABLEPERC");
+  ASSERT_GT(disposable, 0.0f);
+  SIM_JobBase* job = SIM_JobBase::FindByName("bank_clerk");
+  ASSERT_NE(job, nullptr);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    job->SetSalaryRange(36500.0f, 73000.0f);
+    job->SetTips(c.minTip, c.maxTip);
+    SIM_JobInstance* held = Hold(job, 0.5f);
+    held->SetLevel(c.level);
+    SIM_Vesk* player = SIM_Vesk::Instance();
+    player->SetValue("happiness", c.happiness);
+    player->SetValue("tiredness", c.tiredness);
+    player->SetValue("stress", c.stress);
+    SetRandomState(StateDrawingUnit(c.draw));
+    const float expected = disposable * c.salaryPerDay + std::max(c.tip, 0.0f);
+    EXPECT_NEAR(job->ComputeDailyPay(), expected, 0.002f);
+    if (c.tip < 0.0f) {
+      EXPECT_EQ(job->GetTodaysTip(), -1.0f);
+    } else {
+      EXPECT_NEAR(job->GetTodaysTip(), c.tip, 0.002f);
+    }
+
+    // The work day pays exactly that into the player's cash, on a weekday only.
+    CurrentDate().SetDayOfWeek(2);
+    SetRandomState(StateDrawingUnit(c.draw));
+    float cash = SIM_Finances::Instance().GetCash();
+    job->WorkDay();
+    EXPECT_NEAR(job->GetLastPay(), expected, 0.002f);
+    EXPECT_NEAR(SIM_Finances::Instance().GetCash() - cash, expected, 0.01f);
+    for (int weekend : {5, 6}) {
+      CurrentDate().SetDayOfWeek(weekend);
+      cash = SIM_Finances::Instance().GetCash();
+      job->WorkDay();
+      EXPECT_EQ(SIM_Finances::Instance().GetCash(), cash) << "day " << weekend;
+    }
+    job->SetTips(0.0f, 0.0f);
+  }
+}
+
+// The day's performance is a draw moved by the difficulty, pushed 0.2 further from the middle
+// and held to 0..1; the player's happiness follows it by half its distance from 0.5.
+TEST_F(JobsTest, TheWorkDaysPerformanceAndItsHappinessFollowTheDrawAndTheDifficulty) {
+  struct Case {
+    float draw, difficulty;
+    float performance;  // worked out by hand
+  };
+  const Case cases[] = {
+      {1.0f, 0.0f, 1.0f},     // 1 - 0.2 = 0.8, + 0.2
+      {0.0f, 1.0f, 0.0f},     // 0.4 - 0.2 = 0.2, - 0.2
+      {0.6f, 0.5f, 0.8f},     // 0.6 + 0.2 - 0.2 = 0.6, + 0.2
+      {0.35f, 0.5f, 0.15f},   // 0.35, - 0.2
+      {0.45f, 0.75f, 0.75f},  // 0.45 + 0.3 - 0.2 = 0.55, + 0.2
+      {0.3f, 0.25f, 0.0f},    // 0.3 + 0.1 - 0.2 = 0.2, - 0.2
+      {0.2f, 1.0f, 0.2f},     // 0.2 + 0.4 - 0.2 = 0.4, - 0.2
+  };
+  SIM_JobBase* job = SIM_JobBase::FindByName("bank_clerk");  // no tips: the first draw is the day's
+  ASSERT_NE(job, nullptr);
+  ASSERT_EQ(job->GetMaxTip(), 0.0f);
+  Hold(job, 0.5f);
+  SetPlayerFriendCountForTesting(10);  // no colleague step draws after it
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "draw " << c.draw << ", difficulty " << c.difficulty);
+    SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kDifficulty, c.difficulty);
+    CurrentDate().SetDayOfWeek(1);
+    SetRandomState(StateDrawingUnit(c.draw));
+    job->WorkDay();
+    const float performance = SIM_Vesk::Instance()->GetWorkPerformance();
+    EXPECT_NEAR(performance, c.performance, 1e-4f);
+    const std::vector<const SIM_Effect*> effects = PlayerEffects("happiness", "work day");
+    ASSERT_FALSE(effects.empty());
+    EXPECT_NEAR(effects.back()->GetAmount(), (performance - 0.5f) * 0.5f, 1e-5f);
+  }
+}
+
+// A colleague becomes a friend on a work day only when the player has at most four friends,
+// is happier than 0.75, three days have passed since the last one and the job's chance comes
+// up; with ten friends or more nothing is even drawn, but the days still count.
+TEST_F(JobsTest, AColleagueBecomesAFriendOnlyForAHappyPlayerWithFewFriends) {
+  struct Case {
+    const char* what;
+    int friends;
+    float happiness;
+    int daysBefore;  // days since the last colleague before the step
+    float draw;
+    bool made;
+  };
+  SIM_JobBase* job = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(job, nullptr);
+  const float chance =
+      SIM_GlobalVariables::Instance().Get("GV_JOBFRIEND_FREQUENCY") * job->GetSociability();
+  ASSERT_GT(chance, 0.01f);
+  ASSERT_LT(chance, 0.99f);
+  const Case cases[] = {
+      {"alone and happy", 0, 0.9f, 2, 0.0f, true},
+      {"four friends", 4, 0.9f, 2, 0.0f, true},
+      {"five friends", 5, 0.9f, 2, 0.0f, false},
+      {"nine friends", 9, 0.9f, 2, 0.0f, false},
+      {"ten friends", 10, 0.9f, 2, 0.0f, false},
+      {"happiness just above", 2, 0.76f, 2, 0.0f, true},
+      {"happiness at 0.75", 2, 0.75f, 2, 0.0f, false},
+      {"only two days since the last", 2, 0.9f, 1, 0.0f, false},
+      {"long since the last", 2, 0.9f, 40, 0.0f, true},
+      {"the draw just under the chance", 2, 0.9f, 2, chance - 0.002f, true},
+      {"the draw just over the chance", 2, 0.9f, 2, chance + 0.002f, false},
+  };
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    SetPlayerFriendCountForTesting(c.friends);
+    player->SetValue("happiness", c.happiness);
+    job->SetDaysSinceLastColleague(c.daysBefore);
+    const size_t people = SIM_NPC::All().size();
+    const uint32_t state = StateDrawingUnit(c.draw);
+    SetRandomState(state);
+    SIM_NPC* colleague = job->ColleagueStep();
+    EXPECT_EQ(colleague != nullptr, c.made);
+    if (c.made) {
+      ASSERT_NE(colleague, nullptr);
+      EXPECT_GT(SIM_NPC::All().size(), people);
+      EXPECT_EQ(colleague->GetJob(), job);
+      EXPECT_EQ(job->GetColleague(), colleague);
+      const SIM_Relationship* bond = colleague->FindRelationship(player);
+      ASSERT_NE(bond, nullptr);
+      EXPECT_TRUE(bond->IsFriendship());
+      EXPECT_GE(bond->GetStrength(), 0.27f);
+      EXPECT_LE(bond->GetStrength(), 0.4f);
+      EXPECT_EQ(job->GetDaysSinceLastColleague(), 0);
+    } else {
+      EXPECT_EQ(SIM_NPC::All().size(), people);
+      EXPECT_EQ(job->GetDaysSinceLastColleague(), c.daysBefore + 1);
+    }
+    // Ten friends or a recent colleague: the step draws nothing at all.
+    if (c.friends >= 10 || c.daysBefore + 1 < 3) {
+      EXPECT_EQ(GetRandomState(), state);
+    }
+  }
 }
 
 TEST_F(JobsTest, AContractEndsOnItsLastDayAndTheInstanceIsReplacedAfterItsUpdate) {

@@ -204,6 +204,20 @@ TEST_F(PetsTest, AHamsterMayDieOfAgeOnlyFromItsTwentyNinthDay) {
     ASSERT_TRUE(hamster->IsOwned());
   }
   EXPECT_EQ(hamster->GetDaysOwned(), 28);
+  // Its 29th day is the first that may be its last: a draw under one in a hundred ends it.
+  SetRandomState(StateDrawingUnit(0.005f));
+  hamster->DailyUpdate();
+  EXPECT_EQ(hamster->GetDaysOwned(), 29);
+  EXPECT_TRUE(hamster->IsLapsed());
+  while (SIM_Asset::ReturnLapsed()) {
+  }
+  EXPECT_FALSE(hamster->IsOwned());
+  hamster->Buy();
+  // A draw just above it spares it.
+  SetRandomState(StateDrawingUnit(0.015f));
+  hamster->DailyUpdate();
+  EXPECT_FALSE(hamster->IsLapsed());
+  EXPECT_TRUE(hamster->IsOwned());
   // Old: about one day in a hundred; each death is bought back, keeping the animal's age.
   int deaths = 0;
   ClearTracedCalls();

@@ -112,6 +112,24 @@ TEST_F(SIM_SIMTest, NextDayRunsEveryStepInItsFixedOrder) {
   EXPECT_EQ(SIM_AvatarDescription::GetText().find('<'), std::string::npos);
 }
 
+// An earlier test that stopped half-way may leave the simulation started, with options that
+// are not this test's (none read: autosave off, the easiest game). The day's rules above must
+// not depend on that: the fixture starts the simulation afresh from this test's own folder.
+TEST_F(SIM_SIMTest, ADayIsTheSameAfterAnEarlierTestLeftTheSimulationStarted) {
+  SIM_SIM::Instance().Shutdown();
+  SIM_PlayerOptions::Instance().SetFolder("");
+  SIM_SIM::Instance().Init();
+  SIM_PlayerOptions::Instance().Clear();
+  ASSERT_FALSE(SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableAutosave));
+  SIM_SIMTest::SetUp();
+  SIM_SIM::Instance().NextDay();
+  EXPECT_TRUE(Autosaved());
+  for (const char* attribute : {"loneliness", "boredom"}) {
+    ASSERT_NE(Grind(attribute), nullptr) << attribute;
+    EXPECT_FLOAT_EQ(Grind(attribute)->GetAmount(), 0.1f) << attribute;
+  }
+}
+
 TEST_F(SIM_SIMTest, TheGrindFollowsTheDifficulty) {
   SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kDifficulty, 1.0f);
   SIM_SIM::Instance().NextDay();

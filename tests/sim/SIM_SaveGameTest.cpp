@@ -1031,7 +1031,9 @@ TEST_F(SaveWorldTest, AFileWithoutTheVenuesDrawsThemAnewAndKeepsTheTeam) {
 
 TEST_F(SIM_SaveGameTest, AGameSavedBeforeNumbersWereExactStillLoadsAndPlays) {
   // Written by an earlier build: three decimals, no random state, no day's state.
-  const std::string old = ReadFile("tests/sim/saves/written-before-exact-numbers.xml");
+  // Found beside this test's source, so the test can run from any game folder.
+  const std::string old = ReadFile(std::filesystem::path(TOVEL_SOURCE_DIR) /
+                                   "tests/sim/saves/written-before-exact-numbers.xml");
   ASSERT_NE(old.find("<version>Tovel 1.23</version>"), std::string::npos);
   ASSERT_TRUE(SIM_LoadGame::LoadText(old)) << SIM_LoadGame::LastError();
   EXPECT_EQ(SIM_Vesk::Instance()->GetForename(), "Sam Bench");

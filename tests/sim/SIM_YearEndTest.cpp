@@ -242,6 +242,40 @@ TEST_F(AvatarDescriptionTest, TheTwoStrongestCandidatesAndTheJobFillTheTemplate)
   EXPECT_TRUE(description.GetAdjective1().empty());
 }
 
+// How many friends the player has decides whether the description may call them reclusive
+// (three or fewer, the fewer the stronger) or popular (six or more); between, neither. The
+// weights are worked out by hand: 1 - f * 0.3 and (f - 5) * 0.2.
+TEST_F(AvatarDescriptionTest, FriendsMakeThePlayerReclusiveUpToThreeAndPopularFromSix) {
+  struct Case {
+    int friends;
+    float reclusive;  // the candidate's weight; -1 for no such candidate
+    float popular;
+  };
+  const Case cases[] = {
+      {0, 1.0f, -1.0f}, {1, 0.7f, -1.0f},  {3, 0.1f, -1.0f},  {4, -1.0f, -1.0f},
+      {5, -1.0f, -1.0f}, {6, -1.0f, 0.2f}, {8, -1.0f, 0.6f}, {10, -1.0f, 1.0f},
+  };
+  auto weightOf = [](const char* key) {
+    float weight = -1.0f;
+    for (const auto& [adjective, w] : SIM_AvatarDescription::Instance().Candidates())
+      if (adjective == Translate(key)) weight = w;
+    return weight;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.friends << " friends");
+    SetFriends(c.friends);
+    SIM_AvatarDescription::Instance().GatherAdjectives();
+    EXPECT_NEAR(weightOf("DESC_RECLUSIVE"), c.reclusive, 1e-5f);
+    EXPECT_NEAR(weightOf("DESC_POPULAR"), c.popular, 1e-5f);
+  }
+  // Where it is the strongest, the description says it.
+  SetFriends(0);
+  SIM_Finances::Instance().SetCash(500.0f);  // neither wealthy nor poor
+  SIM_AvatarDescription::Rebuild();
+  EXPECT_EQ(SIM_AvatarDescription::Instance().GetAdjective1(), Translate("DESC_RECLUSIVE"));
+  EXPECT_NE(SIM_AvatarDescription::GetText().find(Translate("DESC_RECLUSIVE")), std::string::npos);
+}
+
 TEST(AvatarDescriptionChoice, FirstOfEqualsAndTooFewCandidates) {
   SIM_AvatarDescription& description = SIM_AvatarDescription::Instance();
   description.ClearAdjectives();

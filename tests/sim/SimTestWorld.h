@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/CallTrace.h"
+#include "engine/Random.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
@@ -28,9 +29,35 @@ inline std::vector<const SIM_Effect*> PlayerEffects(const char* attribute, const
   return found;
 }
 
+// A state of the game's generator whose next unit draw (RandomUnit, and so RandomChance and
+// RandomFloat) is `unit`, to within one step of the 15-bit draw; found by trying states, so a
+// test can set up a lucky or an unlucky day without knowing the generator's arithmetic.
+inline uint32_t StateDrawingUnit(float unit) {
+  const uint32_t kept = GetRandomState();
+  uint32_t found = 0;
+  for (uint32_t state = 1; state < (1u << 24); ++state) {
+    SetRandomState(state);
+    const float drawn = RandomUnit();
+    if (drawn >= unit - 0.5f / kRandomMax && drawn <= unit + 0.5f / kRandomMax) {
+      found = state;
+      break;
+    }
+  }
+  SetRandomState(kept);
+  EXPECT_NE(found, 0u) << "no state draws " << unit;
+  return found;
+}
+
 class SimWorldTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A test that stopped half-way may have left the simulation started. Its start-up would
+    // then be skipped below, and with it the reading of this test's options (autosave,
+    // difficulty): stop it first, writing no options anywhere.
+    if (SIM_SIM::Instance().IsInitialised()) {
+      SIM_PlayerOptions::Instance().SetFolder("");
+      SIM_SIM::Instance().Shutdown();
+    }
     SIM_PlayerOptions::Instance().Clear();
     SIM_PlayerOptions::Instance().SetFolder(dir.Str());
     SetFixedRandomSeed(1234);
