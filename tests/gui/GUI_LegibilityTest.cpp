@@ -30,6 +30,13 @@
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_JobOffer.h"
+#include "gui/windows/GUI_JobInstanceDetails.h"
+#include "gui/windows/GUI_SocialTovel.h"
+#include "gui/GUI_Email.h"
+#include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobOffer.h"
+#include "sim/SIM_Relationship.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
 #include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_MovieChooser.h"
@@ -303,6 +310,8 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       Frame(GUI_GUI::Instance());
       EXPECT_EQ(accept->IsEnabled(), screen == "invitation");
       GUI_SocialInvitation::CloseAll();
+    } else if (screen == "joboffer" || screen == "jobdetails" || screen == "standing") {
+      DrawCareerWindow(screen);
     } else if (screen == "report" || screen == "brawl" || screen == "meal" ||
                screen == "roulette" || screen == "movie") {
       DrawEveningWindow(screen);
@@ -341,6 +350,41 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     GUI_Services::BeginInputFrame();
     GUI_GUI::Instance().Update();
     ASSERT_GT(button->GetTooltip()->GetFade(), 0.0f);  // its tooltip is drawn and measured too
+  }
+
+  // The windows that show the player's name, with the longest name the new-game menu takes:
+  // a job offer's letter, the job's details, and the standing screen with a row of friends.
+  void DrawCareerWindow(const std::string& screen) {
+    GUI_GUI::Instance().StartGame();
+    SIM_Vesk::Instance()->SetNames(std::string(GUI_MenuNew::kMaxName, 'W'), "");
+    SIM_JobBase* job = nullptr;
+    for (SIM_JobBase* j : SIM_JobBase::All())
+      if (!job && j->GetName() != "unemployed" && j->GetMinSalary() != j->GetMaxSalary()) job = j;
+    ASSERT_NE(job, nullptr);
+    if (screen == "joboffer") {
+      auto* offer = new SIM_JobOffer(job, true, SIM_JobOffer::kOther);
+      offer->Restore(false, 0, false);
+      GUI_JobOffer::Open(offer, GUI_Email::AddJobOffer(offer));
+      ASSERT_NE(GUI_JobOffer::Instance(), nullptr);
+    } else if (screen == "jobdetails") {
+      SIM_Vesk::Instance()->SetJob(job);
+      GUI_JobInstanceDetails::Open();
+      ASSERT_NE(GUI_JobInstanceDetails::Instance(), nullptr);
+    } else {
+      for (int i = 0; i < 4; ++i) {
+        SIM_NPC* npc = SIM_NPC::Create(i % 2);
+        SIM_Relationship* r = SIM_Relationship::Create(SIM_Vesk::Instance(), npc);
+        r->SetPlayerCreated(true);
+        r->SetStrength(0.5f);
+      }
+      GUI_SocialTovel::Show();
+    }
+    Frame(GUI_GUI::Instance());
+    GUI_JobOffer::Close();
+    GUI_Email::DeleteAll();
+    GUI_JobInstanceDetails::Close();
+    if (GUI_SocialTovel::IsShown()) GUI_SocialTovel::Close();
+    GUI_GUI::Instance().SetMode(GUI_GUI::kMainScreen);
   }
 
   // An evening's own window over the main scene, or its report; the brawl's report is the
@@ -421,6 +465,16 @@ INSTANTIATE_TEST_SUITE_P(Screens, LegibilityTest,
                                                               "snow", "review", "endgame",
                                                               "ticket", "ticketlate",
                                                               "eventresult"),
+                                            ::testing::Values(1024, 800)),
+                         [](const ::testing::TestParamInfo<Param>& p) {
+                           return std::string(std::get<0>(p.param)) + "_" +
+                                  std::to_string(std::get<1>(p.param));
+                         });
+
+// The windows that hold the player's name.
+INSTANTIATE_TEST_SUITE_P(CareerWindows, LegibilityTest,
+                         ::testing::Combine(::testing::Values("joboffer", "jobdetails",
+                                                              "standing"),
                                             ::testing::Values(1024, 800)),
                          [](const ::testing::TestParamInfo<Param>& p) {
                            return std::string(std::get<0>(p.param)) + "_" +
