@@ -2,12 +2,14 @@
 #include "engine/D3DEngine.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/GVertexBuffer.h"
 #include "engine/GdiText.h"
+#include "engine/QuadSheet.h"
 #include "engine/RenderStats.h"
 #include "engine/TextureImage.h"
 #include "engine/Utilities.h"
@@ -135,6 +137,7 @@ bool D3DEngine::Init(plat::WindowHandle window, int width, int height, int depth
     if (!FallbackInit(window, windowed, width, height, depth)) return false;
   } else {
     std::string error;
+    ++textureGeneration_;  // whatever the old device held goes with it
     if (window)
       device_ = plat::RenderDevice::CreateForWindow(window, width, height, !windowed, useRgb, error);
     else
@@ -173,6 +176,7 @@ bool D3DEngine::FallbackInit(plat::WindowHandle window, bool windowed, int width
     return false;
   }
   std::string error;
+  ++textureGeneration_;
   device_ = plat::RenderDevice::CreateForWindow(window, width, height, !windowed, true, error);
   if (!device_) {
     Log(error);
@@ -254,6 +258,9 @@ void D3DEngine::RestoreSurfaces() {
 }
 
 void D3DEngine::ReleaseTexturesAndSurfaces() {
+  ++textureGeneration_;
+  if (device_) device_->DestroyTargets();
+  ReleaseQuadSheets();
   for (auto& record : textures_) {
     if (device_) device_->DestroyTexture(record->texture);
     record->texture = nullptr;
@@ -277,7 +284,9 @@ void D3DEngine::ReleaseDevice() {
   currentTextureName_.clear();
   missingTextures_.clear();
   ReleaseGdiTextTextures();  // cached text textures belong to the device that goes now
+  ReleaseQuadSheets();
   device_.reset();
+  ++textureGeneration_;
   g_inScene = false;
 }
 
@@ -339,8 +348,40 @@ void D3DEngine::SetLinearFiltering() {
   if (device_) device_->SetFilter(plat::TextureFilter::Linear);
 }
 
+bool DrawRecord::operator==(const DrawRecord& o) const {
+  return calls == o.calls && vertices.size() == o.vertices.size() &&
+         std::memcmp(vertices.data(), o.vertices.data(), vertices.size() * sizeof(SpriteVertex)) ==
+             0;
+}
+
+bool D3DEngine::Record(plat::PrimitiveType type, const SpriteVertex* vertices, int count) {
+  if (!recording_ || !vertices || count <= 0) return false;
+  recording_->calls.push_back(DrawRecord::Call{device_->BoundTexture(), device_->Filter(), type,
+                                               static_cast<int>(recording_->vertices.size()),
+                                               count});
+  recording_->vertices.insert(recording_->vertices.end(), vertices, vertices + count);
+  return true;
+}
+
+void D3DEngine::Replay(const DrawRecord& record) {
+  if (!device_) return;
+  const TexturePtr bound = device_->BoundTexture();
+  const plat::TextureFilter filter = device_->Filter();
+  for (const DrawRecord::Call& call : record.calls) {
+    device_->BindTexture(call.texture);
+    device_->SetFilter(call.filter);
+    std::string error;
+    if (!device_->DrawPrimitive(call.type, &record.vertices[static_cast<size_t>(call.first)],
+                                call.count, error))
+      Log(error);
+  }
+  device_->BindTexture(bound);
+  device_->SetFilter(filter);
+}
+
 bool D3DEngine::DrawPrimitive(plat::PrimitiveType type, const SpriteVertex* vertices, int count) {
   if (!device_) return false;
+  if (recording_) return Record(type, vertices, count) || true;
   std::string error;
   if (device_->DrawPrimitive(type, vertices, count, error)) return true;
   Log(error);
@@ -351,6 +392,10 @@ void D3DEngine::DrawUntextured(plat::PrimitiveType type, const SpriteVertex* ver
                                const char* step) {
   if (!device_) return;
   SetTexture(0, nullptr);
+  if (recording_) {
+    Record(type, vertices, count);
+    return;
+  }
   std::string error;
   if (!device_->DrawPrimitive(type, vertices, count, error) && step) {
     Log(error);

@@ -18,6 +18,27 @@ using TexturePtr = plat::TextureHandle;
 
 class BaseSprite;
 
+// Primitives kept instead of drawn, to be drawn later exactly as they would have been.
+struct DrawRecord {
+  struct Call {
+    TexturePtr texture = nullptr;
+    plat::TextureFilter filter = plat::TextureFilter::Linear;
+    plat::PrimitiveType type = plat::PrimitiveType::TriangleStrip;
+    int first = 0, count = 0;
+    bool operator==(const Call& o) const {
+      return texture == o.texture && filter == o.filter && type == o.type && first == o.first &&
+             count == o.count;
+    }
+  };
+  std::vector<Call> calls;
+  std::vector<SpriteVertex> vertices;
+  bool operator==(const DrawRecord& o) const;
+  void Clear() {
+    calls.clear();
+    vertices.clear();
+  }
+};
+
 // Set when the renderer starts; read by sprites, text and layout code.
 extern float g_screenWidth;
 extern float g_screenHeight;
@@ -82,6 +103,11 @@ class D3DEngine {
   void DrawRoundedRectOutline(int left, int top, int right, int bottom, uint32_t argb);
   void DrawSpriteOutline(const BaseSprite& sprite, uint32_t argb);
   void DrawFullScreenImage(const char* fileName);
+  // While a record is set, primitives are added to it instead of drawn (textures still bind).
+  void SetRecording(DrawRecord* record) { recording_ = record; }
+  // Draws what a record holds, as it would have been drawn; the binding and filter are put
+  // back afterwards.
+  void Replay(const DrawRecord& record);
 
   // --- Textures ---
   void AddTextureFolder(const std::string& folder);
@@ -107,6 +133,9 @@ class D3DEngine {
   bool IsFallback() const { return fallback_; }
   long GetScenesBegun() const { return scenesBegun_; }
   long GetFramesPresented() const { return framesPresented_; }
+  // Counts the times every texture went (a release or a new device): a texture kept from an
+  // earlier count is gone.
+  long GetTextureGeneration() const { return textureGeneration_; }
   int GetBegunThisFrame() const { return begunThisFrame_; }
   float GetRedundantCalls() const { return redundantCalls_; }
   const std::string& GetCurrentTextureName() const { return currentTextureName_; }
@@ -159,6 +188,9 @@ class D3DEngine {
 
   long scenesBegun_ = 0;
   long framesPresented_ = 0;
+  long textureGeneration_ = 0;
+  DrawRecord* recording_ = nullptr;
+  bool Record(plat::PrimitiveType type, const SpriteVertex* vertices, int count);
   // Names that were searched for and not found since textures were last released: each is
   // searched and reported once, not at every bind.
   std::set<std::string> missingTextures_;

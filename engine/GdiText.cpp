@@ -76,8 +76,20 @@ FontEntry* CurrentFont() {
   return s.selected;
 }
 
+// Panels measure the same texts at every frame to lay out their veils and columns; shaping a
+// line costs far more than finding its width again.
 bool LineWidth(plat::FontHandle font, const std::string& cp1252, int& width) {
-  return plat::MeasureTextWidth(font, plat::Cp1252ToUtf8(cp1252), width);
+  static std::unordered_map<std::string, int> known;
+  std::string key(reinterpret_cast<const char*>(&font), sizeof font);
+  key += cp1252;
+  if (auto found = known.find(key); found != known.end()) {
+    width = found->second;
+    return true;
+  }
+  if (!plat::MeasureTextWidth(font, plat::Cp1252ToUtf8(cp1252), width)) return false;
+  if (known.size() >= 8192) known.clear();
+  known.emplace(std::move(key), width);
+  return true;
 }
 
 // Mnemonic processing of the word-breaking draw: "&&" is one "&", a lone "&" is hidden (it
@@ -164,8 +176,10 @@ const CachedText* FindRendered(const std::string& key) {
   return &*found->second;
 }
 
-// Renders lines of text (Windows-1252) into a white texture kept under `key`, line i at
-// i x lineAdvance, cut to clipWidth x clipHeight when those are positive.
+// Renders lines of text (Windows-1252) in the current colour into a texture kept under `key`,
+// line i at i x lineAdvance, cut to clipWidth x clipHeight when those are positive. The colour
+// is in the texels rather than tinted at every draw: SDL's software renderer copies a tinted
+// texture several times slower.
 const CachedText* RenderText(FontEntry& font, const std::string& key,
                              const std::vector<std::string>& lines, int lineAdvance,
                              int clipWidth, int clipHeight) {
@@ -210,8 +224,9 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
   entry.lines = static_cast<int>(lines.size());
   entry.lastFrame = now;
   if (width > 0 && height > 0) {
-    std::vector<uint32_t> argb(static_cast<size_t>(width) * static_cast<size_t>(height),
-                               0x00FFFFFFu);
+    const uint32_t rgb = static_cast<uint32_t>(s.r) << 16 | static_cast<uint32_t>(s.g) << 8 |
+                         static_cast<uint32_t>(s.b);
+    std::vector<uint32_t> argb(static_cast<size_t>(width) * static_cast<size_t>(height), rgb);
     for (const Mask& m : masks) {
       for (int y = 0; y < m.h; ++y) {
         const int row = m.top + y - first;
@@ -221,7 +236,7 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
         const int w = std::min(m.w, width);
         for (int x = 0; x < w; ++x) {
           const uint32_t a = std::max<uint32_t>(src[x], dst[x] >> 24);
-          dst[x] = (a << 24) | 0x00FFFFFFu;
+          dst[x] = (a << 24) | rgb;
         }
       }
     }
@@ -252,8 +267,7 @@ void DrawCached(const CachedText& text, const std::string& shown, float x, float
   plat::RenderDevice* device = engine.GetDevice();
   if (!device) return;
   TextState& s = State();
-  const uint32_t argb = 0xFF000000u | (static_cast<uint32_t>(s.r) << 16) |
-                        (static_cast<uint32_t>(s.g) << 8) | static_cast<uint32_t>(s.b);
+  const uint32_t argb = 0xFFFFFFFFu;  // the colour is in the texture
   // GDI placed text on whole pixels.
   const auto left = static_cast<float>(static_cast<int>(x));
   const auto top = static_cast<float>(static_cast<int>(y) + text.offsetY);
@@ -275,8 +289,12 @@ void DrawCached(const CachedText& text, const std::string& shown, float x, float
     DebugLog::Instance().Write("RenderText failed: " + error);
 }
 
+// A text is rendered once per font, box width and colour.
 std::string CacheKey(const FontEntry& font, int wrapWidth, const std::string& text) {
+  const TextState& s = State();
   std::string key = std::to_string(reinterpret_cast<uintptr_t>(font.font));
+  key += '|';
+  key += std::to_string(s.r << 16 | s.g << 8 | s.b);
   key += '|';
   key += std::to_string(wrapWidth);
   key += '|';

@@ -63,14 +63,29 @@ int GUI_Backdrop::BandShade() {
   return std::clamp(static_cast<int>(dirt * 255.0f), 0, 255);
 }
 
-void GUI_Backdrop::Draw() {
+void GUI_Backdrop::Draw(const std::function<void()>& stillAbove) {
+  // The people above the room join its picture when nothing moves between them and it.
+  const bool together = stillAbove && !GUI_FishTank::MovesUnderPeople();
+  picture_.Draw(static_cast<int>(g_screenWidth), static_cast<int>(g_screenHeight), true,
+                [&] {
+                  DrawStill();
+                  if (together) stillAbove();
+                });
+  if (together) return;
+  GUI_FishTank::DrawFlies();
+  if (stillAbove) {
+    GUI_FishTank::Draw();
+    stillAbove();
+  }
+}
+
+void GUI_Backdrop::DrawStill() {
   const float w = g_screenWidth, h = g_screenHeight;
   if (SIM_PlayerOptions::Instance().GetToggle(SIM_PlayerOptions::kEnableCompBackdrops))
     DrawWindowView();
   else
     DrawQuad(kPlainPicture, w, h, w / 2.0f, h / 2.0f, 255, 255);
   DrawBands();
-  GUI_FishTank::DrawFlies();
 }
 
 void GUI_Backdrop::DrawWindowView() {

@@ -3,7 +3,10 @@
 // overlay), then dirty bands along the top and bottom, then the flies.
 #pragma once
 
+#include <functional>
 #include <string>
+
+#include "engine/CachedPicture.h"
 
 class GUI_Backdrop {
  public:
@@ -22,7 +25,12 @@ class GUI_Backdrop {
   // display rebuilds load it again.
   void Load();
   bool IsLoaded() const { return loaded_; }
-  void Draw();
+  // Everything but the flies is still while the player looks: it is composed once into a
+  // picture of the screen's size and copied, composed again when what it shows changes.
+  // `stillAbove` draws what lies over the flies and the fish tank (the main scene's people);
+  // when neither shows, it joins the cached picture.
+  void Draw(const std::function<void()>& stillAbove = nullptr);
+  const CachedPicture& Picture() const { return picture_; }
 
   // The room picture of an avatar texture: the name less its extension (its last four
   // characters) followed by "_background.dds". A name too short to have an extension is used
@@ -36,7 +44,9 @@ class GUI_Backdrop {
 
  private:
   GUI_Backdrop() = default;
+  void DrawStill();
   void DrawWindowView();
   void DrawBands();
   bool loaded_ = false;
+  CachedPicture picture_;
 };

@@ -53,6 +53,7 @@ void GUI_DirtSprites::Read() {
   // Modifiers can push the named value past either end; the overlay never shows more blots
   // or prints than it made, nor a negative count.
   dirt_ = std::clamp(dirt, 0.0f, 1.0f);
+  ++version_;
   const int made = GetBlotCount();
   blotsShown_ = std::clamp(static_cast<int>(dirt_ * static_cast<float>(made)), 0, made);
   sprites_->stains[0].SetColour(255, 255, 255, static_cast<int>(dirt_ * 128.0f));
@@ -87,6 +88,7 @@ void GUI_DirtSprites::Release() {
   sprites_->blots.clear();
   sprites_->paws.clear();
   blotsShown_ = 0;
+  ++version_;
 }
 
 int GUI_DirtSprites::GetBlotCount() const { return static_cast<int>(sprites_->blots.size()); }

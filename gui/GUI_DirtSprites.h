@@ -26,6 +26,8 @@ class GUI_DirtSprites {
   void Release();
 
   float GetDirt() const { return dirt_; }
+  // Changes whenever what Draw shows may have changed (set-up, a refresh, a release).
+  long GetVersion() const { return version_; }
   int GetBlotCount() const;
   int GetBlotsShown() const { return blotsShown_; }
   // Paw prints drawn now (0 without a pet or below the stain level).
@@ -41,4 +43,5 @@ class GUI_DirtSprites {
   std::unique_ptr<Sprites> sprites_;
   float dirt_ = 0.0f;
   int blotsShown_ = 0;
+  long version_ = 0;
 };

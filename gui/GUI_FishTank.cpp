@@ -123,6 +123,10 @@ int GUI_FishTank::WantedFlies(float dirt) {
   return std::clamp(wanted, 0, kMostFlies);
 }
 
+bool GUI_FishTank::MovesUnderPeople() {
+  return WantedFlies(FrameDirtLevel()) > 0 || GlobalNamedValues().IsSet("fish");
+}
+
 void GUI_FishTank::DrawFlies() {
   const int wanted = WantedFlies(FrameDirtLevel());
   while (static_cast<int>(Flies().size()) < wanted) new GUI_Insect();

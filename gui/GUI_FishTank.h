@@ -31,6 +31,8 @@ class GUI_FishTank {
   static void Draw();
   // The flies over a dirty flat, drawn by the backdrop every frame.
   static void DrawFlies();
+  // Flies or fish are drawn between the room and the people over it.
+  static bool MovesUnderPeople();
   // The flies a dirt level brings: none up to just under 0.3125, one more for each 1/16,
   // twelve at 1; the level is taken as 0..1 whatever a save or a cheat put there.
   static int WantedFlies(float dirt);

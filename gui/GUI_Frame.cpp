@@ -6,6 +6,7 @@
 #include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
+#include "engine/QuadSheet.h"
 #include "engine/Random.h"
 #include "gui/GUI_TextureSet.h"
 #include "sim/SIM_NamedValueList.h"
@@ -25,9 +26,9 @@ uint32_t White(float alpha) {
   return static_cast<uint32_t>(a < 0 ? 0 : a > 255 ? 255 : a) << 24 | 0x00FFFFFFu;
 }
 
-// One cell of the 4 x 4 sheet, w x h, centred at (x, y). Empty or negative cells are skipped
-// (a frame smaller than its two borders).
-void Cell(int index, float x, float y, float w, float h, uint32_t colour) {
+// One cell of the 4 x 4 sheet, w x h, centred at (x, y), added to the frame's sheet. Empty
+// or negative cells are skipped (a frame smaller than its two borders).
+void Cell(QuadSheet& sheet, int index, float x, float y, float w, float h, uint32_t colour) {
   if (w <= 0.0f || h <= 0.0f) return;
   BaseSprite sprite;
   sprite.SetGridFrame(16, index);
@@ -35,7 +36,7 @@ void Cell(int index, float x, float y, float w, float h, uint32_t colour) {
   sprite.height = h;
   sprite.SetColourARGB(colour);
   sprite.SetPosition(x, y);
-  sprite.DrawQuad();
+  sheet.Add(sprite);
 }
 
 struct Box {
@@ -64,15 +65,17 @@ void DrawCells(float left, float top, float right, float bottom, float border, f
   const Box f{left, top, right, bottom, border};
   const float corner = border + overlap, half = border / 2.0f;
   const float innerW = f.Width() - 2.0f * border, innerH = f.Height() - 2.0f * border;
-  Cell(0, left + half, top + half, corner, corner, c);
-  Cell(3, right - half, top + half, corner, corner, c);
-  Cell(12, left + half, bottom - half, corner, corner, c);
-  Cell(15, right - half, bottom - half, corner, corner, c);
-  Cell(5, f.MidX(), f.MidY(), innerW, innerH, c);
-  Cell(1, f.MidX(), top + half, innerW, corner, c);
-  Cell(14, f.MidX(), bottom - half, innerW, corner, c);
-  Cell(4, left + half, f.MidY(), corner, innerH, c);
-  Cell(7, right - half, f.MidY(), corner, innerH, c);
+  QuadSheet sheet;
+  Cell(sheet, 0, left + half, top + half, corner, corner, c);
+  Cell(sheet, 3, right - half, top + half, corner, corner, c);
+  Cell(sheet, 12, left + half, bottom - half, corner, corner, c);
+  Cell(sheet, 15, right - half, bottom - half, corner, corner, c);
+  Cell(sheet, 5, f.MidX(), f.MidY(), innerW, innerH, c);
+  Cell(sheet, 1, f.MidX(), top + half, innerW, corner, c);
+  Cell(sheet, 14, f.MidX(), bottom - half, innerW, corner, c);
+  Cell(sheet, 4, left + half, f.MidY(), corner, innerH, c);
+  Cell(sheet, 7, right - half, f.MidY(), corner, innerH, c);
+  sheet.Draw();
 }
 
 }  // namespace
@@ -113,12 +116,14 @@ void DrawTabFrame(float left, float top, float right, float bottom, int id, floa
   const float rowY = upsideDown ? bottom - half : top + half;
   const float sideY = upsideDown ? top + sideH / 2.0f : top + border + sideH / 2.0f;
   const float midY = sideY;
-  Cell(0, left + half, rowY, corner, corner, c);
-  Cell(3, right - half, rowY, corner, corner, c);
-  Cell(5, f.MidX(), midY, innerW, sideH, c);
-  Cell(1, f.MidX(), rowY, innerW, corner, c);
-  Cell(4, left + half, sideY, corner, sideH, c);
-  Cell(7, right - half, sideY, corner, sideH, c);
+  QuadSheet sheet;
+  Cell(sheet, 0, left + half, rowY, corner, corner, c);
+  Cell(sheet, 3, right - half, rowY, corner, corner, c);
+  Cell(sheet, 5, f.MidX(), midY, innerW, sideH, c);
+  Cell(sheet, 1, f.MidX(), rowY, innerW, corner, c);
+  Cell(sheet, 4, left + half, sideY, corner, sideH, c);
+  Cell(sheet, 7, right - half, sideY, corner, sideH, c);
+  sheet.Draw();
 }
 
 void DrawDropShadow(float left, float top, float right, float bottom, float border, int offset) {
@@ -128,11 +133,13 @@ void DrawDropShadow(float left, float top, float right, float bottom, float bord
   const uint32_t c = 0xC0FFFFFFu;
   const float half = border / 2.0f;
   const float innerW = f.Width() - 2.0f * border, innerH = f.Height() - 2.0f * border;
-  Cell(3, f.r - half, f.t + half, border, border, c);
-  Cell(15, f.r - half, f.b - half, border, border, c);
-  Cell(12, f.l + half, f.b - half, border, border, c);
-  Cell(14, f.MidX(), f.b - half, innerW, border, c);
-  Cell(7, f.r - half, f.MidY(), border, innerH, c);
+  QuadSheet sheet;
+  Cell(sheet, 3, f.r - half, f.t + half, border, border, c);
+  Cell(sheet, 15, f.r - half, f.b - half, border, border, c);
+  Cell(sheet, 12, f.l + half, f.b - half, border, border, c);
+  Cell(sheet, 14, f.MidX(), f.b - half, innerW, border, c);
+  Cell(sheet, 7, f.r - half, f.MidY(), border, innerH, c);
+  sheet.Draw();
 }
 
 void DrawDirtCorners(float left, float top, float right, float bottom, float border) {

@@ -213,10 +213,10 @@ bool GUI_GUI::ShowsMainScene() const {
 }
 
 void GUI_GUI::DrawMainScene() {
-  GUI_Backdrop::Instance().Draw();
-  GUI_FishTank::Draw();
-  DrawRelationships();
-  GUI_Avatar::Instance().Draw();
+  GUI_Backdrop::Instance().Draw([] {
+    DrawRelationships();
+    GUI_Avatar::Instance().Draw();
+  });
   GUI_Snow::Draw();
   GUI_Snow::DrawSnowdrops();
   GUI_Rain::Draw();

@@ -10,10 +10,14 @@ namespace plat {
 
 struct DeviceTexture;
 
-// A texture's picture already stretched to a size it is drawn at (software renderer only).
+// A texture's picture as it is drawn at one place of the game (software renderer only):
+// stretched to the size it is drawn at and with the colour and alpha it is drawn with baked
+// into its texels, so drawing it is a plain copy or a per-pixel blend instead of SDL's far
+// slower modulating blitter.
 struct ScaledCopy {
-  SDL_Rect source{};  // the part of the texture stretched
+  SDL_Rect source{};  // the part of the texture copied
   int width = 0, height = 0;
+  uint32_t modulation = 0xFFFFFFFFu;  // baked in
   DeviceTexture* copy = nullptr;
   long lastUsed = 0;
 };
@@ -25,10 +29,10 @@ struct DeviceTexture {
   uint32_t modulation = 0xFFFFFFFFu;  // colour and alpha mod last set on the SDL texture
   SDL_BlendMode blend = SDL_BLENDMODE_BLEND;  // last set on the SDL texture
   bool opaque = false;  // every texel has alpha 255
+  bool target = false;  // drawn into; its texels cannot be read back for copies
   std::vector<ScaledCopy> scaled;
-  // The last stretch asked for that has no copy yet: a size asked for twice gets one.
-  SDL_Rect pendingSource{};
-  int pendingWidth = 0, pendingHeight = 0;
+  // The last copy asked for that has none yet: one asked for twice running gets made.
+  ScaledCopy pending;
 };
 
 struct RenderDevice::Impl {
@@ -39,12 +43,14 @@ struct RenderDevice::Impl {
   bool inScene = false;
   bool fullscreen = false;
   TextureHandle bound = nullptr;
+  TextureHandle drawTarget = nullptr;  // null: the back buffer
   BindCounts binds;
   TextureFilter filter = TextureFilter::Linear;
   std::vector<SDL_Vertex> triangles;  // reused so a draw allocates nothing
   std::vector<SDL_FPoint> points;
   std::vector<DeviceTexture*> textures;
   bool software = false;  // SDL's software renderer: stretched copies pay off
+  bool eagerCopies = false;  // copies made at the first ask
   size_t scaledBytes = 0;
   long draws = 0;  // a clock for the stretched copies' last use
 
@@ -81,7 +87,10 @@ struct RenderDevice::Impl {
   }
 
   DeviceTexture* MakeTexture(int width, int height, const uint32_t* argb, std::string& error);
-  DeviceTexture* ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source, int width, int height);
+  DeviceTexture* ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source, int width, int height,
+                              uint32_t modulation);
+  bool CopyPart(DeviceTexture& t, const SDL_Rect& source, int width, int height,
+                uint32_t modulation, std::vector<uint32_t>& out);
   void TrimScaledCopies(const DeviceTexture* keep);
 };
 
@@ -154,7 +163,7 @@ void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
 }
 
 // Stretched copies kept at most, per texture and in all.
-constexpr size_t kScaledPerTexture = 2;
+constexpr size_t kScaledPerTexture = 4;
 constexpr size_t kScaledBudgetBytes = size_t{48} << 20;
 
 }  // namespace
@@ -188,44 +197,35 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
 
 // SDL's software renderer stretches a linearly filtered texture into a fresh surface of the
 // destination's size at every draw and then blends that surface, unstretched, with the
-// texture's modulation. The stretch depends only on the texture, the part of it and the size,
-// so it is made once with the same stretch and kept; drawing the copy unstretched gives the
-// same pixels. Null when there is (or should be) no copy yet.
+// texture's modulation, on a blitter many times slower than a per-pixel blend. The stretch and
+// the modulation depend only on the texture, the part of it, the size and the colour, so the
+// copy is made once with the same stretch and the colour multiplied in as SDL multiplies it,
+// and kept; drawing the copy unmodulated gives the same pixels (up to SDL's rounding of one
+// blitter against the other). Null when there is (or should be) no copy yet.
 DeviceTexture* RenderDevice::Impl::ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source,
-                                                int width, int height) {
+                                                int width, int height, uint32_t modulation) {
   ++draws;
   for (ScaledCopy& c : t.scaled) {
-    if (c.width == width && c.height == height && SDL_RectEquals(&c.source, &source)) {
+    if (c.width == width && c.height == height && c.modulation == modulation &&
+        SDL_RectEquals(&c.source, &source)) {
       c.lastUsed = draws;
       return c.copy;
     }
   }
-  // A size seen once may never come back (a zoom in progress): only the second ask copies.
-  if (!(t.pendingWidth == width && t.pendingHeight == height &&
-        SDL_RectEquals(&t.pendingSource, &source))) {
-    t.pendingSource = source;
-    t.pendingWidth = width;
-    t.pendingHeight = height;
+  // A size or colour seen once may never come back (a zoom or a fade in progress): only the
+  // second ask running copies.
+  ScaledCopy& p = t.pending;
+  if (!eagerCopies && !(p.width == width && p.height == height && p.modulation == modulation &&
+        SDL_RectEquals(&p.source, &source))) {
+    p = ScaledCopy{source, width, height, modulation, nullptr, 0};
     return nullptr;
   }
   const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4u;
   if (bytes > kScaledBudgetBytes / 4) return nullptr;
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(t.texture, nullptr, &pixels, &pitch) != 0) return nullptr;
-  SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(pixels, t.width, t.height, 32, pitch,
-                                                         SDL_PIXELFORMAT_ARGB8888);
-  SDL_Surface* to = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-  SDL_Rect part = source;
-  const bool stretched = from && to && SDL_SoftStretchLinear(from, &part, to, nullptr) == 0;
-  SDL_UnlockTexture(t.texture);
-  DeviceTexture* copy = nullptr;
-  if (stretched && to->pitch == width * 4) {
-    std::string error;
-    copy = MakeTexture(width, height, static_cast<const uint32_t*>(to->pixels), error);
-  }
-  if (from) SDL_FreeSurface(from);
-  if (to) SDL_FreeSurface(to);
+  std::vector<uint32_t> pixels;
+  if (!CopyPart(t, source, width, height, modulation, pixels)) return nullptr;
+  std::string error;
+  DeviceTexture* copy = MakeTexture(width, height, pixels.data(), error);
   if (!copy) return nullptr;
   copy->scaleMode = t.scaleMode;
   SDL_SetTextureScaleMode(copy->texture, t.scaleMode);
@@ -239,10 +239,49 @@ DeviceTexture* RenderDevice::Impl::ScaledCopyOf(DeviceTexture& t, const SDL_Rect
     delete oldest->copy;
     t.scaled.erase(oldest);
   }
-  t.scaled.push_back(ScaledCopy{source, width, height, copy, draws});
+  t.scaled.push_back(ScaledCopy{source, width, height, modulation, copy, draws});
   scaledBytes += bytes;
   TrimScaledCopies(&t);
   return copy;
+}
+
+// The part `source` of a texture stretched to width x height as SDL's software renderer
+// stretches it, with `modulation` multiplied in as SDL multiplies it, into `out` (ARGB, rows
+// top-down). False when the texture's texels cannot be read (targets, non-software devices).
+bool RenderDevice::Impl::CopyPart(DeviceTexture& t, const SDL_Rect& source, int width,
+                                  int height, uint32_t modulation, std::vector<uint32_t>& out) {
+  if (t.target || !software) return false;
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(t.texture, nullptr, &pixels, &pitch) != 0) return false;
+  out.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+  bool made = false;
+  if (width != source.w || height != source.h) {
+    SDL_Surface* from = SDL_CreateRGBSurfaceWithFormatFrom(pixels, t.width, t.height, 32, pitch,
+                                                           SDL_PIXELFORMAT_ARGB8888);
+    SDL_Surface* to = SDL_CreateRGBSurfaceWithFormatFrom(out.data(), width, height, 32, width * 4,
+                                                         SDL_PIXELFORMAT_ARGB8888);
+    SDL_Rect part = source;
+    made = from && to && SDL_SoftStretchLinear(from, &part, to, nullptr) == 0;
+    if (from) SDL_FreeSurface(from);
+    if (to) SDL_FreeSurface(to);
+  } else {
+    for (int y = 0; y < height; ++y)
+      SDL_memcpy(out.data() + static_cast<size_t>(y) * static_cast<size_t>(width),
+                 static_cast<const Uint8*>(pixels) +
+                     static_cast<size_t>(source.y + y) * static_cast<size_t>(pitch) +
+                     static_cast<size_t>(source.x) * 4u,
+                 static_cast<size_t>(width) * 4u);
+    made = true;
+  }
+  SDL_UnlockTexture(t.texture);
+  if (made && modulation != 0xFFFFFFFFu) {
+    const SDL_Color m = ToColor(modulation);
+    for (uint32_t& c : out)
+      c = ((c >> 24) * m.a / 255u) << 24 | (((c >> 16) & 0xFFu) * m.r / 255u) << 16 |
+          (((c >> 8) & 0xFFu) * m.g / 255u) << 8 | (c & 0xFFu) * m.b / 255u;
+  }
+  return made;
 }
 
 // Over the budget, the copies unused longest go (never those of `keep`).
@@ -352,11 +391,69 @@ TextureHandle RenderDevice::CreateTexture(int width, int height, const uint32_t*
   return handle;
 }
 
+TextureHandle RenderDevice::CreateTarget(int width, int height, std::string& error) {
+  if (width <= 0 || height <= 0) {
+    error = "empty image";
+    return nullptr;
+  }
+  SDL_Texture* tex = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888,
+                                       SDL_TEXTUREACCESS_TARGET, width, height);
+  if (!tex) {
+    error = SDL_GetError();
+    return nullptr;
+  }
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
+  auto* handle = new DeviceTexture;
+  handle->texture = tex;
+  handle->width = width;
+  handle->height = height;
+  handle->target = true;
+  impl_->textures.push_back(handle);
+  return handle;
+}
+
+bool RenderDevice::SetTarget(TextureHandle target, std::string& error) {
+  if (target == impl_->drawTarget) return true;
+  if (target && !target->target) {
+    error = "not a target";
+    return false;
+  }
+  if (SDL_SetRenderTarget(impl_->renderer, target ? target->texture : nullptr) != 0) {
+    error = SDL_GetError();
+    return false;
+  }
+  impl_->drawTarget = target;
+  return true;
+}
+
+TextureHandle RenderDevice::Target() const { return impl_->drawTarget; }
+void RenderDevice::SetEagerCopies(bool eager) { impl_->eagerCopies = eager; }
+
+void RenderDevice::DestroyTargets() {
+  std::vector<DeviceTexture*> targets;
+  for (DeviceTexture* t : impl_->textures)
+    if (t->target) targets.push_back(t);
+  for (DeviceTexture* t : targets) DestroyTexture(t);
+}
+
+void RenderDevice::Clear(uint32_t argb) {
+  const SDL_Color c = ToColor(argb);
+  SDL_SetRenderDrawColor(impl_->renderer, c.r, c.g, c.b, c.a);
+  SDL_RenderClear(impl_->renderer);
+  // Everything drawn blends, and blending over an opaque picture leaves it opaque.
+  if (impl_->drawTarget) impl_->drawTarget->opaque = c.a == 0xFFu;
+}
+
 void RenderDevice::DestroyTexture(TextureHandle texture) {
   if (!texture) return;
   auto& list = impl_->textures;
   auto it = std::find(list.begin(), list.end(), texture);
   if (it == list.end()) return;  // not ours, or already gone
+  if (impl_->drawTarget == texture) {
+    std::string ignored;
+    SetTarget(nullptr, ignored);
+  }
   list.erase(it);
   if (impl_->bound == texture) impl_->bound = nullptr;
   impl_->DropScaledCopies(*texture);
@@ -450,10 +547,19 @@ void RenderDevice::SetModulation(DeviceTexture* t, uint32_t argb) {
   t->modulation = argb;
 }
 
-bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
-  Impl& d = *impl_;
+namespace {
+
+// Where a plain quad lands on screen and which part of a texture of texW x texH it shows.
+// False when it lands nowhere.
+struct Placement {
+  SDL_FRect dst{};
+  SDL_Rect src{};
+  int flip = 0;
+};
+
+bool PlaceQuad(const SpriteVertex* v, int texW, int texH, Placement& p) {
   // Mirrored or upside-down placements wind counter-clockwise and are culled.
-  if (Winding(v[0], v[1], v[2]) < 0.0f) return true;
+  if (Winding(v[0], v[1], v[2]) < 0.0f) return false;
   // The original device lit the pixels whose centres, at whole coordinates, lie inside the
   // quad, left and top edges included. SDL's software renderer instead truncates the corner
   // and the size each on its own, so two quads sharing a fractional edge (the half-pixel
@@ -461,46 +567,63 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
   // original's way first makes neighbours meet exactly on every backend.
   const float x0 = std::ceil(v[0].x), x1 = std::ceil(v[1].x);
   const float y0 = std::ceil(v[0].y), y1 = std::ceil(v[2].y);
-  const SDL_FRect dst{x0, y0, x1 - x0, y1 - y0};
-  if (dst.w <= 0.0f || dst.h <= 0.0f) return true;
+  p.dst = SDL_FRect{x0, y0, x1 - x0, y1 - y0};
+  if (p.dst.w <= 0.0f || p.dst.h <= 0.0f) return false;
+  const float u0 = Clamp01(v[0].tu), u1 = Clamp01(v[1].tu);
+  const float v0 = Clamp01(v[0].tv), v1 = Clamp01(v[2].tv);
+  p.flip = (u0 > u1 ? SDL_FLIP_HORIZONTAL : 0) | (v0 > v1 ? SDL_FLIP_VERTICAL : 0);
+  const auto w = static_cast<float>(texW), h = static_cast<float>(texH);
+  const int left = static_cast<int>(std::lround(std::min(u0, u1) * w));
+  const int right = static_cast<int>(std::lround(std::max(u0, u1) * w));
+  const int top = static_cast<int>(std::lround(std::min(v0, v1) * h));
+  const int bottom = static_cast<int>(std::lround(std::max(v0, v1) * h));
+  // A zero-width texture rectangle samples one edge texel, as a clamped device would.
+  p.src = SDL_Rect{std::min(left, texW - 1), std::min(top, texH - 1), std::max(1, right - left),
+                   std::max(1, bottom - top)};
+  return true;
+}
+
+}  // namespace
+
+bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
+  Impl& d = *impl_;
+  DeviceTexture* t = d.bound;
+  Placement place;
+  if (!PlaceQuad(v, t ? t->width : 1, t ? t->height : 1, place)) return true;
+  const SDL_FRect dst = place.dst;
+  const int flip = place.flip;
   const SDL_Color c = ToColor(v[0].diffuse);
   int rc = 0;
-  if (DeviceTexture* t = d.bound) {
+  if (t) {
     const SDL_ScaleMode mode =
         d.filter == TextureFilter::Point ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
     if (t->scaleMode != mode) {
       SDL_SetTextureScaleMode(t->texture, mode);
       t->scaleMode = mode;
     }
-    const float u0 = Clamp01(v[0].tu), u1 = Clamp01(v[1].tu);
-    const float v0 = Clamp01(v[0].tv), v1 = Clamp01(v[2].tv);
-    const int flip = (u0 > u1 ? SDL_FLIP_HORIZONTAL : 0) | (v0 > v1 ? SDL_FLIP_VERTICAL : 0);
-    const int left = static_cast<int>(std::lround(std::min(u0, u1) * static_cast<float>(t->width)));
-    const int right = static_cast<int>(std::lround(std::max(u0, u1) * static_cast<float>(t->width)));
-    const int top = static_cast<int>(std::lround(std::min(v0, v1) * static_cast<float>(t->height)));
-    const int bottom =
-        static_cast<int>(std::lround(std::max(v0, v1) * static_cast<float>(t->height)));
-    // A zero-width texture rectangle samples one edge texel, as a clamped device would.
-    SDL_Rect src{std::min(left, t->width - 1), std::min(top, t->height - 1),
-                 std::max(1, right - left), std::max(1, bottom - top)};
+    SDL_Rect src = place.src;
     DeviceTexture* drawn = t;
-    // Only whole-pixel destinations are stretched the same way by the copy (they are, after
-    // the snapping above, unless they are huge).
+    uint32_t modulation = v[0].diffuse;
+    // Copies are made of whole-pixel destinations only (all of them are, after the snapping
+    // above, unless they are huge): stretched ones when linearly filtered, unstretched ones
+    // when modulated.
     const int dw = static_cast<int>(dst.w), dh = static_cast<int>(dst.h);
     const bool stretch = dw != src.w || dh != src.h;
-    if (stretch && flip == 0 && d.software && mode == SDL_ScaleModeLinear &&
-        static_cast<float>(dw) == dst.w && static_cast<float>(dh) == dst.h) {
-      if (DeviceTexture* copy = d.ScaledCopyOf(*t, src, dw, dh)) {
+    if (flip == 0 && d.software && static_cast<float>(dw) == dst.w &&
+        static_cast<float>(dh) == dst.h &&
+        (stretch ? mode == SDL_ScaleModeLinear : modulation != 0xFFFFFFFFu)) {
+      if (DeviceTexture* copy = d.ScaledCopyOf(*t, src, dw, dh, modulation)) {
         drawn = copy;
         src = SDL_Rect{0, 0, dw, dh};
+        modulation = 0xFFFFFFFFu;
       }
     }
-    SetModulation(drawn, v[0].diffuse);
+    SetModulation(drawn, modulation);
     // An opaque picture at full alpha covers what is under it whatever the blending: copied
     // without it, the pixels are the same and cost far less. Stretched or mirrored copies keep
     // blending, as SDL samples those differently without it.
     const bool unstretched = src.w == dw && src.h == dh && flip == 0;
-    SetBlend(*drawn, unstretched && drawn->opaque && (v[0].diffuse >> 24) == 0xFFu
+    SetBlend(*drawn, unstretched && drawn->opaque && (modulation >> 24) == 0xFFu
                          ? SDL_BLENDMODE_NONE
                          : SDL_BLENDMODE_BLEND);
     rc = SDL_RenderCopyExF(d.renderer, drawn->texture, &src, &dst, 0.0, nullptr,
@@ -513,7 +636,62 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
   return rc == 0;
 }
 
+namespace {
+
+// `s` laid over `d`, both with straight (not premultiplied) alpha.
+uint32_t Over(uint32_t s, uint32_t d) {
+  const uint32_t sa = s >> 24, da = d >> 24;
+  if (sa == 255u || da == 0u) return s;
+  if (sa == 0u) return d;
+  const uint32_t under = da * (255u - sa);  // the weight of d, x 255
+  const uint32_t total = sa * 255u + under;  // the result's alpha, x 255
+  auto mix = [&](int shift) {
+    const uint32_t sc = (s >> shift) & 0xFFu, dc = (d >> shift) & 0xFFu;
+    return ((sc * sa * 255u + dc * under + total / 2u) / total) << shift;
+  };
+  return ((total + 127u) / 255u) << 24 | mix(16) | mix(8) | mix(0);
+}
+
+}  // namespace
+
+TextureHandle RenderDevice::ComposeQuads(TextureHandle texture, const SpriteVertex* quads,
+                                         int count, int width, int height, std::string& error) {
+  Impl& d = *impl_;
+  if (!texture || !quads || count <= 0 || width <= 0 || height <= 0 ||
+      d.filter != TextureFilter::Linear) {
+    error = "nothing to compose";
+    return nullptr;
+  }
+  std::vector<uint32_t> picture(static_cast<size_t>(width) * static_cast<size_t>(height), 0u);
+  std::vector<uint32_t> part;
+  for (int q = 0; q < count; ++q) {
+    const SpriteVertex* v = quads + 4 * q;
+    Placement place;
+    if (!IsPlainQuad(v)) {
+      error = "not a plain quad";
+      return nullptr;
+    }
+    if (!PlaceQuad(v, texture->width, texture->height, place)) continue;
+    const int dw = static_cast<int>(place.dst.w), dh = static_cast<int>(place.dst.h);
+    const int x0 = static_cast<int>(place.dst.x), y0 = static_cast<int>(place.dst.y);
+    if (place.flip != 0 || !d.CopyPart(*texture, place.src, dw, dh, v[0].diffuse, part)) {
+      error = "texels cannot be read";
+      return nullptr;
+    }
+    for (int y = std::max(0, -y0); y < dh && y0 + y < height; ++y)
+      for (int x = std::max(0, -x0); x < dw && x0 + x < width; ++x) {
+        uint32_t& out = picture[static_cast<size_t>(y0 + y) * static_cast<size_t>(width) +
+                                static_cast<size_t>(x0 + x)];
+        out = Over(part[static_cast<size_t>(y) * static_cast<size_t>(dw) + static_cast<size_t>(x)],
+                   out);
+      }
+  }
+  return CreateTexture(width, height, picture.data(), error);
+}
+
 bool RenderDevice::Present(std::string& error) {
+  // A picture left half-composed in a target must not take the frame with it.
+  if (impl_->drawTarget && !SetTarget(nullptr, error)) return false;
   SDL_RenderPresent(impl_->renderer);
   // The game never clears; what SDL leaves behind after a present is undefined.
   impl_->ClearBlack();

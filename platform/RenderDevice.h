@@ -63,6 +63,27 @@ class RenderDevice {
   // A static texture from ARGB pixels, rows top-down, `width` pixels each. Null on failure.
   TextureHandle CreateTexture(int width, int height, const uint32_t* argb, std::string& error);
   void DestroyTexture(TextureHandle texture);
+  // A texture that can be drawn into as well as drawn: after SetTarget(target) every draw goes
+  // into it until SetTarget(nullptr) puts drawing back on the back buffer (a present does too).
+  // Its content is undefined until cleared. Null where the renderer cannot draw into textures.
+  TextureHandle CreateTarget(int width, int height, std::string& error);
+  bool SetTarget(TextureHandle target, std::string& error);
+  TextureHandle Target() const;
+  // The software renderer keeps stretched and tinted copies of what is drawn the same way
+  // twice running; while eager, it makes them at the first ask, so a picture composed to be
+  // kept comes out the same whatever was drawn before it.
+  void SetEagerCopies(bool eager);
+  // Destroys every target texture (their pictures are made again from what they show).
+  void DestroyTargets();
+  // Lays `count` plain quads of `texture` (four vertices each, in strip order) one over
+  // another into a new texture of width x height whose top-left is the vertices' (0, 0), each
+  // placed, stretched and coloured as DrawPrimitive would draw it. Drawn blended, the result
+  // gives what drawing the quads in turn gives, up to rounding. Null where the texels cannot be
+  // read back (renderers other than the software one) or a quad is not plain.
+  TextureHandle ComposeQuads(TextureHandle texture, const SpriteVertex* quads, int count,
+                             int width, int height, std::string& error);
+  // Fills what is drawn into now (a target or the back buffer) with one colour, no blending.
+  void Clear(uint32_t argb);
   void BindTexture(TextureHandle texture);  // null: untextured
   TextureHandle BoundTexture() const;
   // Binds since the device was made: those that changed the texture bound, and the redundant

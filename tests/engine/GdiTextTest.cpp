@@ -339,7 +339,7 @@ TEST_F(GdiTextTest, Windows1252CharactersAreRealGlyphs) {
   EXPECT_NE(MeasureGdiTextWidth("\xA3\xA3\xA3\xA3"), MeasureGdiTextWidth("\x80\x80\x80\x80"));
 }
 
-TEST_F(GdiTextTest, RenderedTextIsCachedAndRecolouredAndTheCacheStaysBounded) {
+TEST_F(GdiTextTest, RenderedTextIsCachedPerColourAndTheCacheStaysBounded) {
   SelectGdiFont("tahoma", 16, false);
   const long before = GdiTextRenderCount();
   SetGdiTextColour(255, 0, 0);
@@ -347,7 +347,9 @@ TEST_F(GdiTextTest, RenderedTextIsCachedAndRecolouredAndTheCacheStaysBounded) {
   SetGdiTextColour(0, 255, 0);
   DrawGdiTextString(10, 40, "Cached", 0);
   DrawGdiTextString(10, 70, "Cached", 200);  // wrapped: another layout
-  EXPECT_EQ(GdiTextRenderCount(), before + 2);
+  SetGdiTextColour(255, 0, 0);
+  DrawGdiTextString(10, 100, "Cached", 0);  // red again: drawn from the cache
+  EXPECT_EQ(GdiTextRenderCount(), before + 3);
   const std::vector<uint32_t> px = Read();
   bool sawRed = false, sawGreen = false;
   for (int y = 10; y < 30; ++y)
