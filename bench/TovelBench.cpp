@@ -6,7 +6,8 @@
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
-//   tovel-bench [--days N] [--seed S] [--save-every N] [--player default|drinker]
+//   tovel-bench [--days N] [--seed S] [--save-every N] [--save-at DAY PATH.xml]
+//               [--player default|drinker]
 //     (defaults: 840 days, ten game years; seed 1; no saving; the default player)
 //
 // The drinker is the default player who takes a drink whenever it can: the pub (or another
@@ -26,8 +27,14 @@
 // after the load must be the one that was loaded (the play time aside); a difference is
 // printed and the run exits 1. A game that loses nothing in the trip ends with the same
 // figures as a run without --save-every.
+//
+// With --save-at DAY PATH.xml the game is saved once, after DAY days have been played, to
+// PATH.xml through the save menu's own call (the file's folder stands in for the save folder
+// for that one save; the load menu lists such a file when it lies in the save folder). The
+// save changes nothing: the figures are those of a run without it. When fewer than DAY days
+// are played (the game ended, or --days is smaller), nothing is written and the run ends
+// with exit code 1 after its figures.
 #include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +90,8 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_WebTV.h"
 
+#include "HeadlessDay.h"
+
 namespace {
 
 constexpr int kDaysPerYear = 84;
@@ -100,43 +109,6 @@ long PeakRssKb() {
   while (std::getline(status, line))
     if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
   return 0;
-}
-
-int g_applications = 0;
-int g_jobChanges = 0;
-
-int g_evenings = 0;
-
-// Evenings by category (lower case), counted when they used their slot.
-std::map<std::string, int> g_eveningsBy;
-int g_bowlingMatches = 0;
-headless::Habits g_habits = headless::Habits::kDefault;
-
-// Now and then applies for a job worth having, organises an evening on a free slot when a
-// friend will come and like it, then fills every free slot with an activity (see
-// SIM_HeadlessPlayer: a player who stays where promotion is in reach and works towards it,
-// and who keeps friendships going with evenings they enjoy).
-void PlayTheDay() {
-  SIM_SIM& sim = SIM_SIM::Instance();
-  if (headless::MaybeApplyForAJob()) ++g_applications;
-  const int actsLeft = sim.GetActsLeft();
-  if (SIM_SocialiseInstance* evening = headless::OrganiseEvening(g_habits)) {
-    if (sim.GetActsLeft() < actsLeft) {
-      ++g_evenings;
-      std::string category = evening->GetType()->GetCategory();
-      for (char& c : category) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-      ++g_eveningsBy[category];
-    }
-  }
-  headless::Shop();
-  g_bowlingMatches += headless::FillTheDay(g_habits);
-}
-
-// What a player clicking "continue" does with the screens a day opens, and with the day's
-// answers to applications. True when the game has ended.
-bool AnswerScreens() {
-  g_jobChanges += headless::AnswerOffers();
-  return SIM_HeadlessScreens::Instance().AnswerScreens();
 }
 
 // The play time runs on between two saves of one state.
@@ -170,6 +142,19 @@ bool SaveLoadTrip(int day) {
   return true;
 }
 
+// The game saved to `file` (which ends in ".xml", as every save does) with the save menu's
+// call; the bench's own save folder is put back afterwards.
+bool SaveTo(const std::filesystem::path& file) {
+  const std::string folder = SIM_SaveGame::GetFolder();
+  SIM_SaveGame::SetFolder(file.has_parent_path() ? file.parent_path().string() : ".");
+  const bool saved = SIM_SaveGame::Save(file.stem().string());
+  SIM_SaveGame::SetFolder(folder);
+  if (!saved)
+    std::fprintf(stderr, "the save to %s failed: %s\n", file.string().c_str(),
+                 SIM_SaveGame::LastError().c_str());
+  return saved;
+}
+
 std::string Average(double total, int count) {
   return count > 0 ? FormatFixed(total / count, 3) : "n/a";
 }
@@ -180,6 +165,9 @@ int main(int argc, char** argv) {
   int days = 840;
   unsigned long seed = 1;
   int saveEvery = 0;
+  int saveAt = 0;
+  headless::Habits habits = headless::Habits::kDefault;
+  std::filesystem::path saveAtFile;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--days") == 0 && i + 1 < argc) {
       days = std::atoi(argv[++i]);
@@ -187,14 +175,20 @@ int main(int argc, char** argv) {
       seed = std::strtoul(argv[++i], nullptr, 10);
     } else if (std::strcmp(argv[i], "--save-every") == 0 && i + 1 < argc) {
       saveEvery = std::atoi(argv[++i]);
+    } else if (std::strcmp(argv[i], "--save-at") == 0 && i + 2 < argc &&
+               std::atoi(argv[i + 1]) > 0 &&
+               std::filesystem::path(argv[i + 2]).extension() == ".xml") {
+      saveAt = std::atoi(argv[++i]);
+      saveAtFile = std::filesystem::absolute(argv[++i]);
     } else if (std::strcmp(argv[i], "--player") == 0 && i + 1 < argc &&
                (std::strcmp(argv[i + 1], "default") == 0 ||
                 std::strcmp(argv[i + 1], "drinker") == 0)) {
-      g_habits = std::strcmp(argv[++i], "drinker") == 0 ? headless::Habits::kDrinker
-                                                         : headless::Habits::kDefault;
+      habits = std::strcmp(argv[++i], "drinker") == 0 ? headless::Habits::kDrinker
+                                                       : headless::Habits::kDefault;
     } else {
       std::fprintf(stderr,
-                   "usage: %s [--days N] [--seed S] [--save-every N] [--player default|drinker]\n",
+                   "usage: %s [--days N] [--seed S] [--save-every N] [--save-at DAY PATH.xml] "
+                   "[--player default|drinker]\n",
                    argv[0]);
       return 2;
     }
@@ -218,20 +212,19 @@ int main(int argc, char** argv) {
   SetFixedRandomSeed(static_cast<uint32_t>(seed));
   SIM_SIM& sim = SIM_SIM::Instance();
   sim.Init();
-  // What the new-game screen would have chosen: a name and a male avatar.
-  SIM_GameConfig::Instance().SetName("Sam Bench");
-  SIM_GameConfig::Instance().SetAvatarName("m_avatar01.dds");
-  // A starting character leaning to intelligence and culture (three raises each, in turn),
-  // clever and cultured enough for the writing and research projects.
-  for (int i = 0; i < 3; ++i) {
-    SIM_GameConfig::Instance().Raise(0);
-    SIM_GameConfig::Instance().Raise(1);
-  }
-  sim.NewGame();
+  bench::StartTheGame();
   // The bench writes the daily autosave itself, so the days are timed without it.
   SIM_PlayerOptions& options = SIM_PlayerOptions::Instance();
   const bool autosave = options.GetToggle(SIM_PlayerOptions::kEnableAutosave);
   options.SetToggle(SIM_PlayerOptions::kEnableAutosave, false);
+  // Every way out puts the option back and leaves no folder behind.
+  auto finish = [&](int code) {
+    options.SetToggle(SIM_PlayerOptions::kEnableAutosave, autosave);
+    sim.Shutdown();
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
+    return code;
+  };
 
   const auto start = Clock::now();
   double firstYearUs = 0.0, lastYearUs = 0.0, simUs = 0.0, autosaveUs = 0.0;
@@ -262,9 +255,18 @@ int main(int argc, char** argv) {
   // statistics' own lifetime totals, which must agree.
   int soloCounted = 0, socialCounted = 0;
   int eventsAttended = 0;
+  int applications = 0, jobChanges = 0, evenings = 0, bowlingMatches = 0;
+  // Evenings by category (lower case), counted when they used their slot.
+  std::map<std::string, int> eveningsBy;
   while (played < days && !over) {
     const auto dayStart = Clock::now();
-    PlayTheDay();
+    const bench::DayChoices choices = bench::PlayTheDay(habits);
+    if (choices.applied) ++applications;
+    if (!choices.eveningCategory.empty()) {
+      ++evenings;
+      ++eveningsBy[choices.eveningCategory];
+    }
+    bowlingMatches += choices.bowlingMatches;
     sim.NextDay();
     double us = MicrosecondsSince(dayStart);
     // Where the game writes it: at the end of the next-day step, before the summary closes.
@@ -280,9 +282,10 @@ int main(int argc, char** argv) {
       socialCounted += SIM_Statistics::Instance().GetInt(3);
     }
     const auto answerStart = Clock::now();
-    over = AnswerScreens();
-    // A special event's ticket that came with the day's activities is taken up at once.
-    if (!over && headless::AttendSpecialEvent()) ++eventsAttended;
+    const bench::DayAnswers answers = bench::AnswerTheDay();
+    over = answers.over;
+    jobChanges += answers.jobChanges;
+    if (answers.eventAttended) ++eventsAttended;
     us += MicrosecondsSince(answerStart);
     simUs += us;
     dayUs.push_back(us);
@@ -299,17 +302,18 @@ int main(int argc, char** argv) {
       promotions += nowGrade.second - lastGrade.second;
     lastGrade = nowGrade;
     ++played;
+    if (played == saveAt && !SaveTo(saveAtFile)) return finish(1);
     if (saveEvery > 0 && played % saveEvery == 0) {
       const auto tripStart = Clock::now();
-      if (!SaveLoadTrip(played)) {
-        sim.Shutdown();
-        return 1;
-      }
+      if (!SaveLoadTrip(played)) return finish(1);
       saveUs += MicrosecondsSince(tripStart);
       ++saveTrips;
     }
   }
   const double totalUs = MicrosecondsSince(start);
+  const bool savedAsAsked = played >= saveAt;
+  if (!savedAsAsked)
+    std::fprintf(stderr, "only %d days were played: no save at day %d\n", played, saveAt);
 
   const int firstCount = std::min(played, kDaysPerYear);
   for (int i = 0; i < firstCount; ++i) firstYearUs += dayUs[i];
@@ -335,11 +339,11 @@ int main(int argc, char** argv) {
   std::printf("relationships %zu\n", SIM_Relationship::CountActive());
   std::printf("tovel %s\n", FormatFixed(SIM_Tovel::Instance().GetTotal(), 2).c_str());
   std::printf("happiness %s\n", FormatFixed(SIM_Vesk::Instance()->GetValue("happiness"), 3).c_str());
-  std::printf("evenings %d\n", g_evenings);
+  std::printf("evenings %d\n", evenings);
   for (const char* category :
        {"restaurant", "movie", "roulette", "beer", "nightclub", "bowling", "game"})
-    std::printf("evenings_%s %d\n", category, g_eveningsBy[category]);
-  std::printf("bowling_matches %d\n", g_bowlingMatches);
+    std::printf("evenings_%s %d\n", category, eveningsBy[category]);
+  std::printf("bowling_matches %d\n", bowlingMatches);
   std::printf("brawls %d\n", SIM_HeadlessScreens::Instance().BrawlReports());
   std::printf("roulette_net %d\n", SIM_Statistics::Instance().GetInt(8));
   std::printf("films_seen %d\n", SIM_Statistics::Instance().GetInt(7));
@@ -356,8 +360,8 @@ int main(int argc, char** argv) {
   std::printf("job %s\n", job ? job->GetName().c_str() : "none");
   std::printf("promotions %d\n", promotions);
   std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
-  std::printf("applications %d\n", g_applications);
-  std::printf("job_changes %d\n", g_jobChanges);
+  std::printf("applications %d\n", applications);
+  std::printf("job_changes %d\n", jobChanges);
   std::printf("tv_watched %d\n", SIM_Statistics::Instance().GetInt(kStatTVWatched));
   std::printf("projects_completed %d\n", ProjectsCompleted());
   std::printf("achievements %zu\n", AchievementList().size());
@@ -418,9 +422,5 @@ int main(int argc, char** argv) {
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());
   }
 
-  options.SetToggle(SIM_PlayerOptions::kEnableAutosave, autosave);
-  sim.Shutdown();
-  std::error_code ignored;
-  std::filesystem::remove_all(home, ignored);
-  return totalsAgree ? 0 : 1;
+  return finish(totalsAgree && savedAsAsked ? 0 : 1);
 }
