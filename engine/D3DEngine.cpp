@@ -7,6 +7,7 @@
 
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
+#include "engine/CachedPicture.h"
 #include "engine/GVertexBuffer.h"
 #include "engine/GdiText.h"
 #include "engine/QuadSheet.h"
@@ -261,6 +262,7 @@ void D3DEngine::ReleaseTexturesAndSurfaces() {
   ++textureGeneration_;
   if (device_) device_->DestroyTargets();
   ReleaseQuadSheets();
+  ReleaseCachedPictures();
   for (auto& record : textures_) {
     if (device_) device_->DestroyTexture(record->texture);
     record->texture = nullptr;
@@ -285,6 +287,7 @@ void D3DEngine::ReleaseDevice() {
   missingTextures_.clear();
   ReleaseGdiTextTextures();  // cached text textures belong to the device that goes now
   ReleaseQuadSheets();
+  ReleaseCachedPictures();
   device_.reset();
   ++textureGeneration_;
   g_inScene = false;
@@ -365,6 +368,17 @@ bool D3DEngine::Record(plat::PrimitiveType type, const SpriteVertex* vertices, i
 
 void D3DEngine::Replay(const DrawRecord& record) {
   if (!device_) return;
+  if (recording_) {
+    for (const DrawRecord::Call& call : record.calls) {
+      DrawRecord::Call kept = call;
+      kept.first = static_cast<int>(recording_->vertices.size());
+      recording_->calls.push_back(kept);
+      recording_->vertices.insert(recording_->vertices.end(),
+                                  record.vertices.begin() + call.first,
+                                  record.vertices.begin() + call.first + call.count);
+    }
+    return;
+  }
   const TexturePtr bound = device_->BoundTexture();
   const plat::TextureFilter filter = device_->Filter();
   for (const DrawRecord::Call& call : record.calls) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/RenderDevice.h"
@@ -104,9 +105,10 @@ class D3DEngine {
   void DrawSpriteOutline(const BaseSprite& sprite, uint32_t argb);
   void DrawFullScreenImage(const char* fileName);
   // While a record is set, primitives are added to it instead of drawn (textures still bind).
-  void SetRecording(DrawRecord* record) { recording_ = record; }
-  // Draws what a record holds, as it would have been drawn; the binding and filter are put
-  // back afterwards.
+  // Returns the record set before, to be put back (recordings nest).
+  DrawRecord* SetRecording(DrawRecord* record) { return std::exchange(recording_, record); }
+  // Draws what a record holds, as it would have been drawn (or adds it to the recording under
+  // way); the binding and filter are put back afterwards.
   void Replay(const DrawRecord& record);
 
   // --- Textures ---

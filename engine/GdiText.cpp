@@ -284,9 +284,9 @@ void DrawCached(const CachedText& text, const std::string& shown, float x, float
   for (SpriteVertex& vertex : v) vertex.diffuse = vertex.specular = argb;
   // Bound through the renderer, which then forgets the name it last bound.
   engine.SetTexture(0, text.texture);
-  std::string error;
-  if (!device->DrawPrimitive(plat::PrimitiveType::TriangleStrip, v, 4, error))
-    DebugLog::Instance().Write("RenderText failed: " + error);
+  // Through the renderer, so text drawn into a cached picture is kept with it.
+  if (!engine.DrawPrimitive(plat::PrimitiveType::TriangleStrip, v, 4))
+    DebugLog::Instance().Write("RenderText failed");
 }
 
 // A text is rendered once per font, box width and colour.

@@ -99,10 +99,7 @@ void QuadSheet::Draw() {
   if (!g_inScene) engine.BeginRender();
   const TexturePtr texture = device->BoundTexture();
   const int quads = static_cast<int>(vertices_.size() / 4);
-  auto drawEach = [&] {
-    for (int q = 0; q < quads; ++q)
-      engine.DrawPrimitive(plat::PrimitiveType::TriangleStrip, &vertices_[4 * q], 4);
-  };
+  auto drawEach = [this] { DrawEach(); };
   if (!texture) return drawEach();
 
   float minX = vertices_[0].x, minY = vertices_[0].y, maxX = minX, maxY = minY;
@@ -142,6 +139,13 @@ void QuadSheet::Draw() {
   device->BindTexture(shape->composed);
   engine.DrawPrimitive(plat::PrimitiveType::TriangleStrip, v, 4);
   device->BindTexture(texture);
+}
+
+void QuadSheet::DrawEach() {
+  D3DEngine& engine = D3DEngine::Instance();
+  if (!g_inScene) engine.BeginRender();
+  for (size_t q = 0; q + 4 <= vertices_.size(); q += 4)
+    engine.DrawPrimitive(plat::PrimitiveType::TriangleStrip, &vertices_[q], 4);
 }
 
 void ReleaseQuadSheets() {

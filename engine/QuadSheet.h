@@ -14,6 +14,8 @@ class QuadSheet {
   void Add(const BaseSprite& sprite);
   // Draws the quads, in the order added, with the texture bound now; it stays bound.
   void Draw();
+  // Draws the quads one by one.
+  void DrawEach();
 
  private:
   std::vector<SpriteVertex> vertices_;

@@ -66,8 +66,7 @@ int GUI_Backdrop::BandShade() {
 void GUI_Backdrop::Draw(const std::function<void()>& stillAbove) {
   // The people above the room join its picture when nothing moves between them and it.
   const bool together = stillAbove && !GUI_FishTank::MovesUnderPeople();
-  picture_.Draw(static_cast<int>(g_screenWidth), static_cast<int>(g_screenHeight), true,
-                [&] {
+  picture_.Draw([&] {
                   DrawStill();
                   if (together) stillAbove();
                 });

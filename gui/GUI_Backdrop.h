@@ -48,5 +48,5 @@ class GUI_Backdrop {
   void DrawWindowView();
   void DrawBands();
   bool loaded_ = false;
-  CachedPicture picture_;
+  CachedPicture picture_{CachedPicture::Kind::kScreen};
 };

@@ -139,7 +139,8 @@ void DrawDropShadow(float left, float top, float right, float bottom, float bord
   Cell(sheet, 12, f.l + half, f.b - half, border, border, c);
   Cell(sheet, 14, f.MidX(), f.b - half, innerW, border, c);
   Cell(sheet, 7, f.r - half, f.MidY(), border, innerH, c);
-  sheet.Draw();
+  // Not one picture: most of the shadow's box is empty, and a picture would blend all of it.
+  sheet.DrawEach();
 }
 
 void DrawDirtCorners(float left, float top, float right, float bottom, float border) {

@@ -1,6 +1,8 @@
 // Window manager.
 #include "gui/GUI_WindowManager.h"
 
+#include "engine/CachedPicture.h"
+
 #include <algorithm>
 #include <new>
 
@@ -105,19 +107,32 @@ void GUI_WindowManager::DrawPanelText() {
   panelTextDrawn_ = true;
 }
 
+GUI_WindowManager::GUI_WindowManager() = default;
+GUI_WindowManager::~GUI_WindowManager() = default;
+
+void GUI_WindowManager::DrawWindow(GUI_WindowBase* window) {
+  std::unique_ptr<CachedPicture>& picture = pictures_[window];
+  if (!picture) picture = std::make_unique<CachedPicture>(CachedPicture::Kind::kLayer);
+  // Recorded, the window draws nothing but its shapes: it may be gone after its own Draw.
+  picture->Draw([window] { window->Draw(); });
+}
+
 void GUI_WindowManager::DrawAll() {
   DispatchGuard guard;
   const std::vector<GUI_WindowBase*> order = windows_;
   for (GUI_WindowBase* window : order)
-    if (Contains(window) && window->IsVisible() && !window->IsDialog()) window->Draw();
+    if (Contains(window) && window->IsVisible() && !window->IsDialog()) DrawWindow(window);
   for (GUI_WindowBase* window : order) {
     if (Contains(window) && window->IsVisible() && window->IsDialog()) {
       DrawPanelText();
-      window->Draw();
+      DrawWindow(window);
     }
   }
   DrawPanelText();
   GUI_Services::FlushText();
+  // Pictures of windows that have gone go with them.
+  for (auto it = pictures_.begin(); it != pictures_.end();)
+    it = Contains(it->first) ? std::next(it) : pictures_.erase(it);
 }
 
 bool GUI_WindowManager::AnyDialogOpen() const {

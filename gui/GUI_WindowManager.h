@@ -9,8 +9,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <unordered_map>
 #include <vector>
 
+class CachedPicture;
 class GUI_WindowBase;
 
 class GUI_WindowManager {
@@ -66,12 +69,16 @@ class GUI_WindowManager {
   void ResetForTesting();
 
  private:
-  GUI_WindowManager() = default;
+  GUI_WindowManager();
+  ~GUI_WindowManager();
   void DrawPanelText();
+  // A window's shapes (its text is drawn apart) from its own cached picture.
+  void DrawWindow(GUI_WindowBase* window);
 
   std::vector<GUI_WindowBase*> windows_;
   std::vector<GUI_WindowBase*> modal_;
   std::function<void()> panelText_;
   bool panelTextDrawn_ = false;
   bool closingAll_ = false;
+  std::unordered_map<const GUI_WindowBase*, std::unique_ptr<CachedPicture>> pictures_;
 };

@@ -30,9 +30,10 @@ struct DeviceTexture {
   SDL_BlendMode blend = SDL_BLENDMODE_BLEND;  // last set on the SDL texture
   bool opaque = false;  // every texel has alpha 255
   bool target = false;  // drawn into; its texels cannot be read back for copies
+  SDL_Rect core{};  // a large rectangle of opaque texels in a texture that is not all opaque
   std::vector<ScaledCopy> scaled;
-  // The last copy asked for that has none yet: one asked for twice running gets made.
-  ScaledCopy pending;
+  // The latest copies asked for that have none yet: one asked for again gets made.
+  std::vector<ScaledCopy> pending;
 };
 
 struct RenderDevice::Impl {
@@ -130,6 +131,21 @@ bool IsPlainQuad(const SpriteVertex* v) {
          v[0].diffuse == v[3].diffuse;
 }
 
+// Triangles in sixes, each six a plain quad as (top-left, top-right, bottom-left) and
+// (bottom-left, top-right, bottom-right).
+bool IsQuadBatch(const SpriteVertex* v, int count) {
+  if (count <= 0 || count % 6 != 0) return false;
+  auto same = [](const SpriteVertex& a, const SpriteVertex& b) {
+    return a.x == b.x && a.y == b.y && a.tu == b.tu && a.tv == b.tv && a.diffuse == b.diffuse;
+  };
+  for (int i = 0; i < count; i += 6) {
+    const SpriteVertex quad[4] = {v[i], v[i + 1], v[i + 2], v[i + 5]};
+    if (!same(v[i + 3], v[i + 2]) || !same(v[i + 4], v[i + 1]) || !IsPlainQuad(quad))
+      return false;
+  }
+  return true;
+}
+
 // Desktop full screen. The window is first moved to the display's corner and given the
 // display's size: where no window manager carries out the full-screen request (a bare X
 // server), SDL still takes the window for display-sized and scales the picture for that, so
@@ -156,6 +172,48 @@ bool AllOpaque(const uint32_t* argb, size_t count) {
   return true;
 }
 
+bool OpaqueRect(const uint32_t* argb, int stride, const SDL_Rect& r) {
+  for (int y = r.y; y < r.y + r.h; ++y)
+    if (!AllOpaque(argb + static_cast<size_t>(y) * static_cast<size_t>(stride) +
+                       static_cast<size_t>(r.x),
+                   static_cast<size_t>(r.w)))
+      return false;
+  return true;
+}
+
+// Pictures with soft or rounded edges and a solid inside (a window, a panel) are mostly
+// opaque: that inside can be copied without blending. Found by peeling off the edge line with
+// the most see-through texels until every edge line is opaque, then shrinking evenly until
+// the inside is too; empty when that leaves too little to be worth it.
+constexpr int kMinCoreSide = 24;
+SDL_Rect OpaqueCore(const uint32_t* argb, int width, int height) {
+  SDL_Rect r{0, 0, width, height};
+  auto holes = [&](int x, int y, int w, int h) {
+    int n = 0;
+    for (int j = y; j < y + h; ++j)
+      for (int i = x; i < x + w; ++i)
+        n += (argb[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(i)] >>
+              24) != 0xFFu;
+    return n;
+  };
+  while (r.w >= kMinCoreSide && r.h >= kMinCoreSide) {
+    const int edges[4] = {holes(r.x, r.y, r.w, 1), holes(r.x, r.y + r.h - 1, r.w, 1),
+                          holes(r.x, r.y, 1, r.h), holes(r.x + r.w - 1, r.y, 1, r.h)};
+    const int worst = static_cast<int>(std::max_element(edges, edges + 4) - edges);
+    if (edges[worst] == 0) break;
+    if (worst == 0) ++r.y;
+    if (worst <= 1) --r.h;
+    if (worst == 2) ++r.x;
+    if (worst >= 2) --r.w;
+  }
+  const int step = std::max(1, std::min(width, height) / 32);
+  while (r.w >= kMinCoreSide && r.h >= kMinCoreSide) {
+    if (OpaqueRect(argb, width, r)) return r;
+    r = SDL_Rect{r.x + step, r.y + step, r.w - 2 * step, r.h - 2 * step};
+  }
+  return SDL_Rect{};
+}
+
 void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
   if (t.blend == mode) return;
   SDL_SetTextureBlendMode(t.texture, mode);
@@ -163,7 +221,8 @@ void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
 }
 
 // Stretched copies kept at most, per texture and in all.
-constexpr size_t kScaledPerTexture = 4;
+constexpr size_t kScaledPerTexture = 16;
+constexpr size_t kPendingPerTexture = 8;
 constexpr size_t kScaledBudgetBytes = size_t{48} << 20;
 
 }  // namespace
@@ -192,6 +251,7 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
   handle->width = width;
   handle->height = height;
   handle->opaque = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
+  if (!handle->opaque) handle->core = OpaqueCore(argb, width, height);
   return handle;
 }
 
@@ -213,11 +273,16 @@ DeviceTexture* RenderDevice::Impl::ScaledCopyOf(DeviceTexture& t, const SDL_Rect
     }
   }
   // A size or colour seen once may never come back (a zoom or a fade in progress): only the
-  // second ask running copies.
-  ScaledCopy& p = t.pending;
-  if (!eagerCopies && !(p.width == width && p.height == height && p.modulation == modulation &&
-        SDL_RectEquals(&p.source, &source))) {
-    p = ScaledCopy{source, width, height, modulation, nullptr, 0};
+  // second ask copies.
+  auto asked = std::find_if(t.pending.begin(), t.pending.end(), [&](const ScaledCopy& p) {
+    return p.width == width && p.height == height && p.modulation == modulation &&
+           SDL_RectEquals(&p.source, &source);
+  });
+  if (asked != t.pending.end()) {
+    t.pending.erase(asked);
+  } else if (!eagerCopies) {
+    if (t.pending.size() >= kPendingPerTexture) t.pending.erase(t.pending.begin());
+    t.pending.push_back(ScaledCopy{source, width, height, modulation, nullptr, 0});
     return nullptr;
   }
   const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * 4u;
@@ -497,6 +562,15 @@ bool RenderDevice::DrawPrimitive(PrimitiveType type, const SpriteVertex* v, int 
 
   if (type == PrimitiveType::TriangleStrip && count == 4 && IsPlainQuad(v))
     return DrawQuad(v, error);
+  // A batch of sprites (rain, snow, fish) comes as two triangles each; unturned ones are plain
+  // quads and go the sprites' way.
+  if (type == PrimitiveType::TriangleList && IsQuadBatch(v, count)) {
+    for (int i = 0; i < count; i += 6) {
+      const SpriteVertex quad[4] = {v[i], v[i + 1], v[i + 2], v[i + 5]};
+      if (!DrawQuad(quad, error)) return false;
+    }
+    return true;
+  }
 
   d.triangles.clear();
   auto add = [&d](const SpriteVertex& a, const SpriteVertex& b, const SpriteVertex& c) {
@@ -585,6 +659,35 @@ bool PlaceQuad(const SpriteVertex* v, int texW, int texH, Placement& p) {
 
 }  // namespace
 
+// An unstretched, unmodulated copy of `src` at `dst` in five pieces: the opaque `core` (a
+// part of `src`) copied without blending, and the bands around it blended.
+namespace {
+
+int DrawAroundCore(SDL_Renderer* renderer, DeviceTexture* t, const SDL_Rect& src,
+                   const SDL_FRect& dst, const SDL_Rect& core) {
+  const int coreRight = core.x + core.w, coreBottom = core.y + core.h;
+  const int srcRight = src.x + src.w, srcBottom = src.y + src.h;
+  const SDL_Rect bands[4] = {
+      {src.x, src.y, src.w, core.y - src.y},                  // above
+      {src.x, coreBottom, src.w, srcBottom - coreBottom},     // below
+      {src.x, core.y, core.x - src.x, core.h},                // left
+      {coreRight, core.y, srcRight - coreRight, core.h}};     // right
+  auto copy = [&](const SDL_Rect& part) {
+    if (part.w <= 0 || part.h <= 0) return 0;
+    const SDL_FRect to{dst.x + static_cast<float>(part.x - src.x),
+                       dst.y + static_cast<float>(part.y - src.y), static_cast<float>(part.w),
+                       static_cast<float>(part.h)};
+    return SDL_RenderCopyF(renderer, t->texture, &part, &to);
+  };
+  SetBlend(*t, SDL_BLENDMODE_NONE);
+  int rc = copy(core);
+  SetBlend(*t, SDL_BLENDMODE_BLEND);
+  for (const SDL_Rect& band : bands) rc |= copy(band);
+  return rc;
+}
+
+}  // namespace
+
 bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
   Impl& d = *impl_;
   DeviceTexture* t = d.bound;
@@ -623,11 +726,18 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
     // without it, the pixels are the same and cost far less. Stretched or mirrored copies keep
     // blending, as SDL samples those differently without it.
     const bool unstretched = src.w == dw && src.h == dh && flip == 0;
-    SetBlend(*drawn, unstretched && drawn->opaque && (modulation >> 24) == 0xFFu
-                         ? SDL_BLENDMODE_NONE
-                         : SDL_BLENDMODE_BLEND);
-    rc = SDL_RenderCopyExF(d.renderer, drawn->texture, &src, &dst, 0.0, nullptr,
-                           static_cast<SDL_RendererFlip>(flip));
+    SDL_Rect core{};
+    if (unstretched && modulation == 0xFFFFFFFFu && !drawn->opaque &&
+        SDL_IntersectRect(&src, &drawn->core, &core) && core.w >= kMinCoreSide &&
+        core.h >= kMinCoreSide) {
+      rc = DrawAroundCore(d.renderer, drawn, src, dst, core);
+    } else {
+      SetBlend(*drawn, unstretched && drawn->opaque && (modulation >> 24) == 0xFFu
+                           ? SDL_BLENDMODE_NONE
+                           : SDL_BLENDMODE_BLEND);
+      rc = SDL_RenderCopyExF(d.renderer, drawn->texture, &src, &dst, 0.0, nullptr,
+                             static_cast<SDL_RendererFlip>(flip));
+    }
   } else {
     SDL_SetRenderDrawColor(d.renderer, c.r, c.g, c.b, c.a);
     rc = SDL_RenderFillRectF(d.renderer, &dst);

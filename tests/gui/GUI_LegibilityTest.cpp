@@ -57,6 +57,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
+#include "engine/CachedPicture.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Restaurant.h"
 #include "sim/SIM_SocialiseType.h"
@@ -103,6 +104,9 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     for (const std::string& name : {std::string("autosave"), std::string("Bea in the spring"),
                                     std::string(63, 'W')})
       std::ofstream(user.Path() / (name + ".xml")) << "x";
+    // The observer reads the screen as each text is drawn; a window's cached picture would
+    // draw its texts later, all at once.
+    CachedPicture::SetCaching(false);
     SetGdiTextDrawObserver([this](const std::string& text, int left, int top, int width,
                                   int height, int r, int g, int b) {
       if (observing) Measure(text, left, top, width, height, r, g, b);
@@ -112,6 +116,7 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
     GUI_Rain::Instance().ResetForTesting();
     SIM_PlayerOptions::Instance().SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
     SetGdiTextDrawObserver(nullptr);
+    CachedPicture::SetCaching(true);
     SIM_SaveGame::SetFolder("");
     GUI_MenuIntro::SetSpeed(1.0f);
     GUI_WorkDay::SetFrameStep(-1.0f);
