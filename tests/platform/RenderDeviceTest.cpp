@@ -248,3 +248,40 @@ TEST_F(RenderDeviceTest, KeptStretchesAndOpaqueCopiesDrawTheSamePixelsFrameAfter
 }
 
 }  // namespace
+
+// Sprites batched as triangle pairs (rain, snow) land on the same pixels as the same sprites
+// drawn one strip at a time; a turned one stays a triangle batch.
+TEST_F(RenderDeviceTest, SpritesInATriangleListDrawAsTheirStrips) {
+  std::vector<uint32_t> texels(8 * 8);
+  for (uint32_t i = 0; i < texels.size(); ++i) texels[i] = (i * 4u) << 24 | (i * 29u % 256u) << 8 | 0xC0u;
+  std::string error;
+  plat::TextureHandle t = device->CreateTexture(8, 8, texels.data(), error);
+  ASSERT_NE(t, nullptr) << error;
+  device->SetFilter(plat::TextureFilter::Linear);
+  device->BindTexture(t);
+  const float quads[2][4] = {{3.5f, 4.25f, 19.5f, 20.25f}, {15, 10, 47, 18}};
+  auto read = [&] {
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    EXPECT_TRUE(device->ReadPixels(px, w, h, error));
+    EXPECT_TRUE(device->Present(error));
+    return px;
+  };
+  // Drawn twice first: from the second time on, the device draws kept copies of the
+  // stretched, tinted sprites.
+  std::vector<uint32_t> strips;
+  for (int i = 0; i < 2; ++i) {
+    for (const auto& q : quads) Quad(q[0], q[1], q[2], q[3], 0xA0FFFFFFu);
+    strips = read();
+  }
+  std::vector<SpriteVertex> list;
+  for (const auto& q : quads) {
+    const SpriteVertex c[4] = {V(q[0], q[1], 0xA0FFFFFFu, 0, 0), V(q[2], q[1], 0xA0FFFFFFu, 1, 0),
+                               V(q[0], q[3], 0xA0FFFFFFu, 0, 1), V(q[2], q[3], 0xA0FFFFFFu, 1, 1)};
+    for (int i : {0, 1, 2, 2, 1, 3}) list.push_back(c[i]);
+  }
+  ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleList, list.data(),
+                                    static_cast<int>(list.size()), error));
+  EXPECT_EQ(read(), strips);
+  device->DestroyTexture(t);
+}
