@@ -214,6 +214,17 @@ SDL_Rect OpaqueCore(const uint32_t* argb, int width, int height) {
   return SDL_Rect{};
 }
 
+// A new SDL texture in the device's starting state: blended, linearly filtered.
+DeviceTexture* Wrap(SDL_Texture* tex, int width, int height) {
+  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
+  auto* handle = new DeviceTexture;
+  handle->texture = tex;
+  handle->width = width;
+  handle->height = height;
+  return handle;
+}
+
 void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
   if (t.blend == mode) return;
   SDL_SetTextureBlendMode(t.texture, mode);
@@ -244,12 +255,7 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
     SDL_DestroyTexture(tex);
     return nullptr;
   }
-  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
-  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
-  auto* handle = new DeviceTexture;
-  handle->texture = tex;
-  handle->width = width;
-  handle->height = height;
+  DeviceTexture* handle = Wrap(tex, width, height);
   handle->opaque = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
   if (!handle->opaque) handle->core = OpaqueCore(argb, width, height);
   return handle;
@@ -467,12 +473,7 @@ TextureHandle RenderDevice::CreateTarget(int width, int height, std::string& err
     error = SDL_GetError();
     return nullptr;
   }
-  SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
-  SDL_SetTextureScaleMode(tex, SDL_ScaleModeLinear);
-  auto* handle = new DeviceTexture;
-  handle->texture = tex;
-  handle->width = width;
-  handle->height = height;
+  DeviceTexture* handle = Wrap(tex, width, height);
   handle->target = true;
   impl_->textures.push_back(handle);
   return handle;
