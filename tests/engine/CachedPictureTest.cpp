@@ -53,10 +53,7 @@ class CachedPictureTest : public RenderTest {
     engine.BeginRender();
     draw();
     engine.EndScene();
-    std::vector<uint32_t> px;
-    int w = 0, h = 0;
-    std::string error;
-    EXPECT_TRUE(engine.GetDevice()->ReadPixels(px, w, h, error)) << error;
+    std::vector<uint32_t> px = ReadScreen();
     engine.Flip();
     return px;
   }

@@ -111,6 +111,14 @@ void RenderTest::TearDown() {
   engine.OverrideDisplayInfo(0, "");
 }
 
+std::vector<uint32_t> RenderTest::ReadScreen() {
+  std::vector<uint32_t> px;
+  int w = 0, h = 0;
+  std::string error;
+  EXPECT_TRUE(engine.GetDevice() && engine.GetDevice()->ReadPixels(px, w, h, error)) << error;
+  return px;
+}
+
 uint32_t RenderTest::Pixel(int x, int y) {
   std::vector<uint32_t> px;
   int w = 0, h = 0;

@@ -28,6 +28,8 @@ class RenderTest : public ::testing::Test {
   void TearDown() override;
 
   uint32_t Pixel(int x, int y);
+  // The whole back buffer, rows from the top.
+  std::vector<uint32_t> ReadScreen();
   std::string LogText();
   int CountInLog(const std::string& text);
 

@@ -64,11 +64,7 @@ class WeatherEffectsTest : public rendertest::RenderTest {
     engine.BeginRender();
     draw();
     engine.EndScene();
-    std::vector<uint32_t> px;
-    int w = 0, h = 0;
-    std::string error;
-    EXPECT_TRUE(engine.GetDevice()->ReadPixels(px, w, h, error)) << error;
-    return px;
+    return ReadScreen();
   }
   static int Lit(const std::vector<uint32_t>& px) {
     int n = 0;
