@@ -1,16 +1,12 @@
-// The save reader: parse the whole file into a record, check it, and only then reset the game
-// and apply the record.
+// Loading: the file's record (read by the save format) checked against the tables, and only
+// then the running game reset and the record applied.
 #include "sim/SIM_LoadGame.h"
 
-#include <array>
-
 #include <algorithm>
-#include <charconv>
-#include <cmath>
+#include <array>
 #include <map>
 #include <memory>
 #include <set>
-#include <stdexcept>
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"

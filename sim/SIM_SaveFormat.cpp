@@ -944,12 +944,10 @@ std::string SIM_SaveGame::EncodeValue(const std::string& text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
-    if (c == '<') {
-      out += "&lt;";
-    } else if (c == '&') {
-      out += "&amp;";
-    } else {
-      out += c;
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '&': out += "&amp;"; break;
+      default: out += c;
     }
   }
   return out;

@@ -1,4 +1,5 @@
-// The save writer.
+// Saving: what a save keeps of the running game (Capture), written by the save format through
+// a temporary file, and the persons' SLIDs.
 #include "sim/SIM_SaveGame.h"
 
 #include <algorithm>
