@@ -10,7 +10,9 @@
 // A description is a function template over the stream S, calling in file order:
 //   s.Field(tag, field[, bound])        a value element (int, float, flag, text)
 //   s.Coded(tag, field, codec[, bound]) a value element with a text form of its own
+//   s.Maybe(tag, field, codec, absent)  a value element a file may leave out (`absent` then)
 //   s.Section(tag, body)                a container around what `body` describes
+//   s.Record(tag, record)               a container around the record's own description
 //   s.List(tag, entry, list)            a container of entries, each described by Describe
 //   s.Entries(entry, list[, body])      entries without a container
 //   s.Values(tag, list)                 value elements, one per item
@@ -21,7 +23,6 @@
 // A new saved field is one line in its record's description (and its member in the record).
 #include "sim/SIM_SaveFormat.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
