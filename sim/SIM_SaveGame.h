@@ -1,11 +1,11 @@
 // Saving the running game, and the identifiers (SLIDs) that persons carry in a save.
 //
 // A save is built in two steps: Capture copies what a save keeps of the running game into a
-// SaveGameData record, and Serialize turns the record into the file's text. The reader
-// (SIM_LoadGame) parses the text back into the same record before it touches the game, so
-// the record is the one description of a save's content. Parts of the game that are not built
-// yet keep their new-game defaults in the record (lists empty), so every element is always
-// written.
+// SaveGameData record, and Serialize turns the record into the file's text through the save
+// format (SIM_SaveFormat), whose one description per record the reader walks too: a loaded
+// file is read back into the same record before it touches the game. Parts of the game that
+// are not built yet keep their new-game defaults in the record (lists empty), so every
+// element is always written.
 #pragma once
 
 #include <array>
