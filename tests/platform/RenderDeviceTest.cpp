@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -284,4 +285,41 @@ TEST_F(RenderDeviceTest, SpritesInATriangleListDrawAsTheirStrips) {
                                     static_cast<int>(list.size()), error));
   EXPECT_EQ(read(), strips);
   device->DestroyTexture(t);
+}
+
+// A picture with a soft rim and a solid inside (opaque, or one see-through colour) is drawn in
+// pieces; every pixel still comes out as its texel blended over what was there.
+TEST_F(RenderDeviceTest, PicturesWithASolidInsideLookAsTheirTexelsBlendedOver) {
+  for (const uint32_t inside : {0xFF3080C0u, 0xB4204060u}) {
+    std::vector<uint32_t> texels(40 * 36);
+    for (int y = 0; y < 36; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const int edge = std::min(std::min(x, 39 - x), std::min(y, 35 - y));
+        texels[static_cast<size_t>(y * 40 + x)] =
+            edge < 3 ? static_cast<uint32_t>(60 * edge + 40) << 24 | 0x00E0A020u : inside;
+      }
+    std::string error;
+    plat::TextureHandle t = device->CreateTexture(40, 36, texels.data(), error);
+    ASSERT_NE(t, nullptr) << error;
+    device->BindTexture(nullptr);
+    Quad(0, 0, 64, 48, 0xFF40C060u);
+    device->BindTexture(t);
+    Quad(7, 5, 47, 41, 0xFFFFFFFFu);
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    ASSERT_TRUE(device->ReadPixels(px, w, h, error));
+    for (int y = 0; y < 36; ++y)
+      for (int x = 0; x < 40; ++x) {
+        const uint32_t s = texels[static_cast<size_t>(y * 40 + x)], a = s >> 24;
+        const uint32_t got = px[static_cast<size_t>((y + 5) * w + x + 7)];
+        for (int shift = 0; shift < 24; shift += 8) {
+          const int want = static_cast<int>(((s >> shift & 0xFFu) * a +
+                                             (0xFF40C060u >> shift & 0xFFu) * (255u - a)) / 255u);
+          ASSERT_NEAR(static_cast<int>(got >> shift & 0xFF), want, 2)
+              << std::hex << inside << std::dec << " at " << x << "," << y;
+        }
+      }
+    EXPECT_TRUE(device->Present(error));
+    device->DestroyTexture(t);
+  }
 }
