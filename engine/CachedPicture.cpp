@@ -36,18 +36,38 @@ void Unpremultiply(std::vector<uint32_t>& argb) {
   }
 }
 
-}  // namespace
+CachedPicture*& FirstPicture() {
+  static CachedPicture* first = nullptr;
+  return first;
+}
 
-void ReleaseCachedPictures() { TheScratch().target = nullptr; }
-
-namespace {
 bool g_caching = true;
+
 }  // namespace
+
+void ReleaseCachedPictures() {
+  for (CachedPicture* p = FirstPicture(); p; p = p->next_) p->Forget();
+  Scratch& scratch = TheScratch();
+  if (scratch.target && scratch.generation == D3DEngine::Instance().GetTextureGeneration() &&
+      D3DEngine::Instance().GetDevice())
+    D3DEngine::Instance().GetDevice()->DestroyTexture(scratch.target);
+  scratch.target = nullptr;
+}
 
 void CachedPicture::SetCaching(bool on) { g_caching = on; }
 bool CachedPicture::IsCaching() { return g_caching; }
 
-CachedPicture::~CachedPicture() { Forget(); }
+CachedPicture::CachedPicture(Kind kind) : kind_(kind), next_(FirstPicture()) {
+  if (next_) next_->prev_ = this;
+  FirstPicture() = this;
+}
+
+CachedPicture::~CachedPicture() {
+  Forget();
+  if (prev_) prev_->next_ = next_;
+  else FirstPicture() = next_;
+  if (next_) next_->prev_ = prev_;
+}
 
 void CachedPicture::Forget() {
   D3DEngine& engine = D3DEngine::Instance();

@@ -19,7 +19,7 @@ class CachedPicture {
     kScreen,  // covers the whole screen, over opaque black
     kLayer,   // see-through, as large as what it draws; laid over what is under it
   };
-  explicit CachedPicture(Kind kind) : kind_(kind) {}
+  explicit CachedPicture(Kind kind);
   ~CachedPicture();
   CachedPicture(const CachedPicture&) = delete;
   CachedPicture& operator=(const CachedPicture&) = delete;
@@ -36,6 +36,7 @@ class CachedPicture {
   bool ComposeRecord(const DrawRecord& record);
   bool ComposeLayer(plat::RenderDevice& device, const DrawRecord& record);
   void Forget();
+  friend void ReleaseCachedPictures();
   Kind kind_;
   plat::TextureHandle texture_ = nullptr;
   bool sparse_ = false;  // composed and found mostly holes: drawn piece by piece instead
@@ -45,8 +46,11 @@ class CachedPicture {
   DrawRecord previous_;  // what the last frame asked for
   DrawRecord fresh_;     // what this frame asks for
   long compositions_ = 0;
+  // Every picture, so the textures' release can take theirs.
+  CachedPicture* prev_ = nullptr;
+  CachedPicture* next_ = nullptr;
 };
 
-// Forgets the scratch picture layers are composed in; the renderer calls it when the textures
-// go.
+// Lets go of every picture's texture and of the scratch picture layers are composed in; the
+// renderer calls it before the textures go.
 void ReleaseCachedPictures();

@@ -259,10 +259,11 @@ void D3DEngine::RestoreSurfaces() {
 }
 
 void D3DEngine::ReleaseTexturesAndSurfaces() {
-  ++textureGeneration_;
-  if (device_) device_->DestroyTargets();
-  ReleaseQuadSheets();
+  // The kept pictures first, while their textures are still known to be theirs.
   ReleaseCachedPictures();
+  ReleaseQuadSheets();
+  if (device_) device_->DestroyTargets();
+  ++textureGeneration_;
   for (auto& record : textures_) {
     if (device_) device_->DestroyTexture(record->texture);
     record->texture = nullptr;
@@ -286,8 +287,8 @@ void D3DEngine::ReleaseDevice() {
   currentTextureName_.clear();
   missingTextures_.clear();
   ReleaseGdiTextTextures();  // cached text textures belong to the device that goes now
-  ReleaseQuadSheets();
   ReleaseCachedPictures();
+  ReleaseQuadSheets();
   device_.reset();
   ++textureGeneration_;
   g_inScene = false;
