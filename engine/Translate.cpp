@@ -28,6 +28,11 @@ std::vector<std::pair<std::string, std::string>>& Tokens() {
   return tokens;
 }
 
+unsigned& Generation() {
+  static unsigned generation = 0;
+  return generation;
+}
+
 // The shared result of GetNumberedString and GetRandomStringFromFile.
 std::string& SharedResult() {
   static std::string result;
@@ -134,6 +139,12 @@ ConfigFile* GetCachedConfig(const std::string& section, const std::string& file)
 void ReleaseStringCaches() {
   Tokens().clear();
   SectionCache().clear();
+  ++Generation();
 }
 
-void ResetStringTable() { StringTable().Clear(); }
+void ResetStringTable() {
+  StringTable().Clear();
+  ++Generation();
+}
+
+unsigned StringCachesGeneration() { return Generation(); }

@@ -43,3 +43,7 @@ void ReleaseStringCaches();
 // Forgets the loaded "strings" section so the next Translate reads the file again (tests that
 // switch data folders use this). Texts returned by earlier Translate calls become invalid.
 void ResetStringTable();
+
+// Moves on with every ResetStringTable and ReleaseStringCaches: whoever keeps copies of texts
+// or word lists read through here rebuilds them once the count has moved.
+unsigned StringCachesGeneration();

@@ -152,6 +152,21 @@ std::string FormatFixed(double value, int decimals) {
   return std::string(buf, result.ptr);
 }
 
+float ReadBackFixed(float value, int decimals) {
+  // A float times 10^6 or less is exact in a double, so unless it lies halfway between two
+  // whole numbers it rounds to the digits the text would carry, and those read back as the
+  // double nearest to n / 10^decimals. Halfway cases, negative values (a "-0.00" reads back
+  // as -0) and large ones go through the text.
+  static constexpr double kPowersOfTen[] = {1.0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+  if (decimals >= 0 && decimals <= 6 && !std::signbit(value)) {
+    const double scale = kPowersOfTen[decimals];
+    const double scaled = static_cast<double>(value) * scale;
+    if (scaled < 1e9 && scaled - std::floor(scaled) != 0.5)
+      return static_cast<float>(std::floor(scaled + 0.5) / scale);
+  }
+  return ParseFloatPrefix(FormatFixed(value, decimals).c_str());
+}
+
 // ---- Files and folders ----
 
 bool FileExists(const std::string& path) {

@@ -35,6 +35,9 @@ float ParseFloatPrefix(const char* text, bool* tooLarge = nullptr);
 
 // A number in fixed notation with `decimals` digits after a '.' ("%.*f" in the C locale).
 std::string FormatFixed(double value, int decimals);
+// The float ParseFloatPrefix reads from FormatFixed(value, decimals): what a number written
+// into a data row reads back as. Mostly worked out without the text (for 0..6 decimals).
+float ReadBackFixed(float value, int decimals);
 
 // ---- Files and folders ----
 

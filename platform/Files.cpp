@@ -177,6 +177,7 @@ bool ReadFileBytes(const std::string& path, std::string& out) {
 }
 
 void StripCarriageReturns(std::string& text) {
+  if (text.find('\r') == std::string::npos) return;  // the usual case: nothing to copy
   std::string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {

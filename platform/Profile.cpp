@@ -77,13 +77,29 @@ std::vector<std::string> ReadProfileSection(const std::string& section, const st
   std::string text;
   if (!ReadTextFile(file, text)) return out;
   bool inSection = false;
-  for (const Line& line : SplitLines(text)) {
-    if (IsHeader(line.text)) {
-      if (inSection) break;
-      inSection = EqualsIgnoreCase(HeaderName(line.text), Trim(section));
-      continue;
+  // The lines as SplitLines cuts them, but only headers and the section's own lines are
+  // copied: a file holds many sections, and one is wanted.
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t next = text.find('\n', start);
+    size_t end = next;
+    if (next == std::string::npos) {
+      end = next = text.size();
+    } else if (next > start && text[next - 1] == '\r') {
+      --end;
     }
-    if (inSection && !IsBlankOrComment(line.text)) out.push_back(line.text);
+    const size_t first = text.find_first_not_of(" \t", start);
+    const bool header = first < end && text[first] == '[';  // IsHeader without the copy
+    if (header || inSection) {
+      const std::string line = text.substr(start, end - start);
+      if (header) {
+        if (inSection) break;
+        inSection = EqualsIgnoreCase(HeaderName(line), Trim(section));
+      } else if (!IsBlankOrComment(line)) {
+        out.push_back(line);
+      }
+    }
+    start = next + 1;
   }
   return out;
 }

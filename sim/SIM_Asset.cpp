@@ -51,6 +51,12 @@ bool Contains(const std::vector<SIM_Asset*>& list, const SIM_Asset* asset) {
   return std::find(list.begin(), list.end(), asset) != list.end();
 }
 
+// Whether an asset copied from the list at `place` is in it still. Most days nothing leaves
+// the list while its assets have their day, so the asset is looked for at its old place first.
+bool StillListed(const std::vector<SIM_Asset*>& list, const SIM_Asset* asset, size_t place) {
+  return (place < list.size() && list[place] == asset) || Contains(list, asset);
+}
+
 // A picture size of the row: a missing or non-positive one keeps the default, so nothing
 // that scales by the picture's proportions divides by zero.
 float PictureSize(const std::string& field, float fallback) {
@@ -236,11 +242,11 @@ void SIM_Asset::DeleteAll() {
 void SIM_Asset::DailyUpdateAll() {
   // Copies: an asset's day may take another asset (or itself) out of its list.
   const std::vector<SIM_Asset*> catalogue = CatalogueList();
-  for (SIM_Asset* asset : catalogue)
-    if (Contains(CatalogueList(), asset)) asset->DailyUpdate();
+  for (size_t i = 0; i < catalogue.size(); ++i)
+    if (StillListed(CatalogueList(), catalogue[i], i)) catalogue[i]->DailyUpdate();
   const std::vector<SIM_Asset*> owned = OwnedList();
-  for (SIM_Asset* asset : owned)
-    if (Contains(OwnedList(), asset)) asset->DailyUpdate();
+  for (size_t i = 0; i < owned.size(); ++i)
+    if (StillListed(OwnedList(), owned[i], i)) owned[i]->DailyUpdate();
   while (ReturnLapsed()) {
   }
 }

@@ -1,14 +1,19 @@
 #include "sim/SIM_EntertainJob.h"
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
+#include <map>
 #include <memory>
 
+#include "engine/ConfigFile.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_SaveGame.h"
+#include "sim/SIM_TimeChunkType.h"
 #include "sim/SIM_Vesk.h"
 
 namespace {
@@ -37,11 +42,147 @@ std::string Pick(const std::string& section) {
   return GetRandomStringFromFile(section, SIM_EntertainJob::kWordFile);
 }
 
-std::string Fixed2(float v) { return FormatFixed(v, 2); }
-
 // The single-precision thresholds of the acting levels.
 constexpr float kInter = 0.33f;
 constexpr float kAdv = 0.66f;
+
+// ---- What the jobs of a family share ----
+// Texts, word lists, prerequisite names and parsed effects are the same for every job of a
+// family and specialty, and the pool makes about twenty jobs a day. They are gathered into a
+// kit per family, once per loaded string table, and copied into each job, which draws only
+// its own numbers, in the order they have always been drawn. A number is the one its text in
+// a data row would give, cut to the decimals the row would carry.
+
+using RequiredValue = SIM_EntertainJob::RequiredValue;
+
+// A numbered section of the word file.
+struct WordList {
+  std::string section;
+  std::vector<std::string> words;  // entry "i" at i
+};
+
+WordList ReadWords(const std::string& section) {
+  WordList list{section, {}};
+  const ConfigFile* config = GetCachedConfig(section, SIM_EntertainJob::kWordFile);
+  const size_t count = config->GetEntries().size();
+  for (size_t i = 0; i < count; ++i) list.words.emplace_back(config->GetValue(std::to_string(i)));
+  return list;
+}
+
+// A random word, drawn as Pick draws it.
+std::string PickFrom(const WordList& list) {
+  if (list.words.empty()) return Pick(list.section);  // draws nothing, warns, gives ""
+  return list.words[RandomBelow(static_cast<int>(list.words.size()))];
+}
+
+// The name as the prerequisite rules of a data row read it, with its shown text.
+RequiredValue ReadRequiredValue(const std::string& name) {
+  SIM_TimeChunkType row;
+  row.AddPrerequisite(name + ",0", false, false);
+  if (row.GetPrerequisites().empty()) return {};
+  const SIM_Prerequisite& read = *row.GetPrerequisites().front();
+  return {read.GetName(), read.GetDisplayText(), true};
+}
+
+// Effect rows parsed as any data row's are.
+std::vector<SIM_Modifier> ParseEffects(std::initializer_list<std::string> rows) {
+  SIM_ModifierContainer parsed;
+  for (const std::string& row : rows) parsed.AddModifier(row);
+  std::vector<SIM_Modifier> effects;
+  for (const SIM_Modifier* effect : parsed.GetModifiers()) effects.push_back(*effect);
+  return effects;
+}
+
+// The kit, rebuilt after the string table or the word lists were reloaded.
+template <typename Kit>
+Kit& Current(std::unique_ptr<Kit>& kit, unsigned& generation) {
+  if (!kit || generation != StringCachesGeneration()) {
+    kit = std::make_unique<Kit>();
+    generation = StringCachesGeneration();
+  }
+  return *kit;
+}
+
+struct ActingGenre {
+  std::string guiName;
+  WordList shows;
+  RequiredValue experience;
+  std::vector<SIM_Modifier> effects;
+};
+
+struct ActingKit {
+  std::string workplace = Translate("JOB_WORKPLACE_ACTING");
+  std::string rejection = Translate("JOBOFFER_REJECT_ACTOR");
+  std::string actor = Translate("ACTOR");
+  std::string actress = Translate("ACTRESS");
+  WordList genres = ReadWords("actor_genre");
+  RequiredValue weight = ReadRequiredValue("weight");
+  RequiredValue basic = ReadRequiredValue("acting_basic");
+  RequiredValue inter = ReadRequiredValue("acting_inter");
+  RequiredValue adv = ReadRequiredValue("acting_adv");
+  RequiredValue singing = ReadRequiredValue("acting_singing");
+  RequiredValue tovel = ReadRequiredValue("tovel");
+  RequiredValue muscles = ReadRequiredValue("muscles");
+  std::map<std::string, ActingGenre, std::less<>> genreParts;  // filled as genres come up
+
+  const ActingGenre& Genre(const std::string& genre) {
+    if (auto it = genreParts.find(genre); it != genreParts.end()) return it->second;
+    ActingGenre& made = genreParts[genre];
+    made.guiName = Translate(("job_acting_" + genre).c_str());
+    made.shows = ReadWords("tvshows_" + genre);
+    made.experience = ReadRequiredValue("xp_acting_" + genre);
+    made.effects = ParseEffects(
+        {"xp_acting_" + genre + ",0.005f,0.98f", "boredom,0.24,0.2", "xp_acting,0.005f,0.98f"});
+    return made;
+  }
+};
+
+// The effects of retired jobs, kept for the next jobs made: their strings keep their storage.
+std::vector<std::unique_ptr<SIM_Modifier>>& SpareEffects() {
+  static std::vector<std::unique_ptr<SIM_Modifier>> spares;
+  return spares;
+}
+
+ActingKit& SharedActing() {
+  static std::unique_ptr<ActingKit> kit;
+  static unsigned generation = 0;
+  return Current(kit, generation);
+}
+
+struct MusicSkill {
+  std::string guiName;
+  RequiredValue skill;
+  RequiredValue experience;
+  RequiredValue instrument;
+  std::vector<SIM_Modifier> effects;  // each job sets the tiredness's amount
+};
+constexpr size_t kTirednessEffect = 1;
+
+struct MusicKit {
+  std::string workplace = Translate("JOB_WORKPLACE_MUSICIAN");
+  std::string rejection = Translate("JOBOFFER_REJECT_MUSICIAN");
+  WordList skills = ReadWords("musician_skill");
+  WordList bands = ReadWords("bands");
+  std::map<std::string, MusicSkill, std::less<>> skillParts;  // filled as skills come up
+
+  const MusicSkill& Skill(const std::string& skill) {
+    if (auto it = skillParts.find(skill); it != skillParts.end()) return it->second;
+    MusicSkill& made = skillParts[skill];
+    made.guiName = Translate(("job_music_" + skill).c_str());
+    made.skill = ReadRequiredValue("music_" + skill);
+    made.experience = ReadRequiredValue("xp_music_" + skill);
+    made.instrument = ReadRequiredValue(skill);
+    made.effects = ParseEffects({"xp_music_" + skill + ",0.005f,0.98f", "tiredness,0,0.2",
+                                 "alcohol,0.22,0.3", "xp_music,0.005f,0.98f"});
+    return made;
+  }
+};
+
+MusicKit& SharedMusic() {
+  static std::unique_ptr<MusicKit> kit;
+  static unsigned generation = 0;
+  return Current(kit, generation);
+}
 
 }  // namespace
 
@@ -74,12 +215,30 @@ SIM_EntertainJob::SIM_EntertainJob(bool draw) : SIM_JobBase(kName) {
 
 SIM_EntertainJob::~SIM_EntertainJob() { EraseFrom(AllList(), this); }
 
-void SIM_EntertainJob::Generate() {
-  BuildRejectionText();
-  BuildName();
-  PickProduction();
-  BuildPrerequisites();
-  BuildModifiers();
+void SIM_EntertainJob::Require(const RequiredValue& value, float threshold, bool first,
+                               bool below) {
+  if (!value.kept) return;
+  prerequisites_.push_back(
+      std::make_unique<SIM_Prerequisite>(value.name, value.displayText, threshold, first, below));
+}
+
+void SIM_EntertainJob::AddEffect(const SIM_Modifier& effect) {
+  std::unique_ptr<SIM_Modifier> copy;
+  if (SpareEffects().empty()) {
+    copy = std::make_unique<SIM_Modifier>(effect);
+  } else {
+    copy = std::move(SpareEffects().back());
+    SpareEffects().pop_back();
+    *copy = effect;
+  }
+  copy->source = name_;
+  modifiers_.push_back(copy.release());
+}
+
+void SIM_EntertainJob::Retire(SIM_EntertainJob* job) {
+  for (SIM_Modifier* effect : job->modifiers_) SpareEffects().emplace_back(effect);
+  job->modifiers_.clear();
+  SIM_JobBase::Remove(job);
 }
 
 const std::vector<SIM_EntertainJob*>& SIM_EntertainJob::All() { return AllList(); }
@@ -190,118 +349,114 @@ SIM_EntertainJob* SIM_EntertainJob::RestorePool(const std::vector<SaveEntertainJ
 void SIM_EntertainJob::UpdatePool() {
   for (SIM_EntertainJob* job : AllList()) ++job->age_;
 
-  // The old jobs go, first in list order, while the player has not applied for or taken them
-  // (an answer still on its way keeps its job too).
+  // The old jobs go, in list order, while the player has not applied for or taken them (an
+  // answer still on its way keeps its job too). Nothing that goes changes whether another
+  // does, so they are known before any goes.
   const SIM_JobBase* held = SIM_Vesk::Instance()->GetJob();
-  for (;;) {
-    SIM_EntertainJob* old = nullptr;
-    for (SIM_EntertainJob* job : AllList()) {
-      if (job->age_ >= kLifeDays && job->GetApplyCooldown() <= 0 && job != held &&
-          !SIM_JobOffer::RefersTo(job)) {
-        old = job;
-        break;
-      }
+  std::vector<SIM_EntertainJob*> old;
+  size_t music = MusicList().size();
+  size_t acting = ActingList().size();
+  for (SIM_EntertainJob* job : AllList()) {
+    if (job->age_ >= kLifeDays && job->GetApplyCooldown() <= 0 && job != held &&
+        !SIM_JobOffer::RefersTo(job)) {
+      old.push_back(job);
+      --(dynamic_cast<SIM_MusicJob*>(job) ? music : acting);
     }
-    if (!old) break;
-    SIM_JobBase::Remove(old);
   }
 
-  while (MusicList().size() < static_cast<size_t>(kPoolSize)) MakeMusic();
-  while (ActingList().size() < static_cast<size_t>(kPoolSize)) MakeActing();
+  // The pool is topped up, music first. A new job is made as soon as an old one has gone: it
+  // takes over the memory just given up, rather than twenty jobs' worth going cold first.
+  auto next = old.begin();
+  auto retireOne = [&] {
+    if (next != old.end()) Retire(*next++);
+  };
+  for (; music < static_cast<size_t>(kPoolSize); ++music) {
+    retireOne();
+    MakeMusic();
+  }
+  for (; acting < static_cast<size_t>(kPoolSize); ++acting) {
+    retireOne();
+    MakeActing();
+  }
+  while (next != old.end()) retireOne();
 }
 
 // ---- Acting ----
 
 SIM_ActingJob::SIM_ActingJob(bool draw) : SIM_EntertainJob(draw) {
   industry_ = "acting";
-  workplace_ = Translate("JOB_WORKPLACE_ACTING");
+  workplace_ = SharedActing().workplace;
   if (draw) duration_ = static_cast<int>(RandomFloat(7.0f, 28.0f));
   ActingList().push_back(this);
 }
 
 SIM_ActingJob::~SIM_ActingJob() { EraseFrom(ActingList(), this); }
 
-void SIM_ActingJob::BuildRejectionText() {
-  specialty_ = Pick("actor_genre");
+void SIM_ActingJob::Generate() {
+  ActingKit& kit = SharedActing();
+  specialty_ = PickFrom(kit.genres);
   family_ = "acting";
-  rejectionText_ = Translate("JOBOFFER_REJECT_ACTOR");
-}
+  rejectionText_ = kit.rejection;
+  const ActingGenre& genre = kit.Genre(specialty_);
+  SetGuiName(genre.guiName);
+  maleDesc_ = kit.actor;
+  femaleDesc_ = kit.actress;
+  employer_ = PickFrom(genre.shows);
 
-void SIM_ActingJob::BuildName() {
-  const std::string key = "job_acting_" + specialty_;
-  SetGuiName(Translate(key.c_str()));
-  maleDesc_ = Translate("ACTOR");
-  femaleDesc_ = Translate("ACTRESS");
-}
-
-void SIM_ActingJob::PickProduction() { employer_ = Pick("tvshows_" + specialty_); }
-
-void SIM_ActingJob::BuildPrerequisites() {
+  prerequisites_.reserve(6);  // the most a part asks for
   // A slim figure, more so for the better parts.
-  AddPrerequisite("weight," + Fixed2(Clamp01(0.7f - RandomFloat(0.8f, 1.2f) * level_ * 0.4f)),
-                  false, true);
+  Require(kit.weight, ReadBackFixed(Clamp01(0.7f - RandomFloat(0.8f, 1.2f) * level_ * 0.4f), 2),
+          false, true);
   if (level_ >= kAdv) {
-    AddPrerequisite("acting_adv," + Fixed2(Clamp01((level_ - kAdv) / kInter)), false, false);
-    AddPrerequisite("xp_acting_" + specialty_ + "," + Fixed2(Clamp01(RandomFloat(0.25f, 0.75f))),
-                    false, false);
+    Require(kit.adv, ReadBackFixed(Clamp01((level_ - kAdv) / kInter), 2));
+    Require(genre.experience, ReadBackFixed(Clamp01(RandomFloat(0.25f, 0.75f)), 2));
   } else if (level_ >= kInter) {
-    AddPrerequisite("acting_inter," + Fixed2(Clamp01((level_ - kInter) * 3.0f)), false, false);
-    AddPrerequisite("xp_acting_" + specialty_ + "," + Fixed2(Clamp01(RandomFloat(0.02f, 0.35f))),
-                    false, false);
+    Require(kit.inter, ReadBackFixed(Clamp01((level_ - kInter) * 3.0f), 2));
+    Require(genre.experience, ReadBackFixed(Clamp01(RandomFloat(0.02f, 0.35f)), 2));
   } else {
-    AddPrerequisite("acting_basic," + Fixed2(Clamp01(level_ * 3.0f)), false, false);
+    Require(kit.basic, ReadBackFixed(Clamp01(level_ * 3.0f), 2));
   }
   if (level_ > kAdv && RandomChance(0.2f))
-    AddPrerequisite("acting_singing," + Fixed2(Clamp01(RandomFloat(0.1f, 1.0f))), false, false);
-  if (level_ > kInter) AddPrerequisite("tovel," + FormatFixed(level_ * 60.0f, 6), false, false);
-  if (specialty_ == "action")
-    AddPrerequisite("muscles," + Fixed2(Clamp01(level_ * 0.5f)), false, false);
-}
+    Require(kit.singing, ReadBackFixed(Clamp01(RandomFloat(0.1f, 1.0f)), 2));
+  if (level_ > kInter) Require(kit.tovel, ReadBackFixed(level_ * 60.0f, 6));
+  if (specialty_ == "action") Require(kit.muscles, ReadBackFixed(Clamp01(level_ * 0.5f), 2));
 
-void SIM_ActingJob::BuildModifiers() {
-  AddModifier("xp_acting_" + specialty_ + ",0.005f,0.98f");
-  AddModifier("boredom,0.24,0.2");
-  AddModifier("xp_acting,0.005f,0.98f");
+  modifiers_.reserve(modifiers_.size() + genre.effects.size());
+  for (const SIM_Modifier& effect : genre.effects) AddEffect(effect);
 }
 
 // ---- Music ----
 
 SIM_MusicJob::SIM_MusicJob(bool draw) : SIM_EntertainJob(draw) {
   industry_ = "music";
-  workplace_ = Translate("JOB_WORKPLACE_MUSICIAN");
+  workplace_ = SharedMusic().workplace;
   duration_ = -1;
   MusicList().push_back(this);
 }
 
 SIM_MusicJob::~SIM_MusicJob() { EraseFrom(MusicList(), this); }
 
-void SIM_MusicJob::BuildRejectionText() {
-  specialty_ = Pick("musician_skill");
+void SIM_MusicJob::Generate() {
+  MusicKit& kit = SharedMusic();
+  specialty_ = PickFrom(kit.skills);
   family_ = "music";
-  rejectionText_ = Translate("JOBOFFER_REJECT_MUSICIAN");
-}
-
-void SIM_MusicJob::BuildName() {
-  const std::string key = "job_music_" + specialty_;
-  SetGuiName(Translate(key.c_str()));
+  rejectionText_ = kit.rejection;
+  const MusicSkill& skill = kit.Skill(specialty_);
+  SetGuiName(skill.guiName);
   maleDesc_ = GetGuiName();
   femaleDesc_ = GetGuiName();
-}
+  employer_ = PickFrom(kit.bands);
 
-void SIM_MusicJob::PickProduction() { employer_ = Pick("bands"); }
-
-void SIM_MusicJob::BuildPrerequisites() {
-  AddPrerequisite(family_ + "_" + specialty_ + "," + Fixed2(Clamp01(2.0f * level_)), false, false);
-  if (level_ > 0.2f)
-    AddPrerequisite("xp_" + family_ + "_" + specialty_ + "," + Fixed2(Clamp01(level_ - 0.2f)),
-                    false, false);
+  prerequisites_.reserve(3);
+  Require(skill.skill, ReadBackFixed(Clamp01(2.0f * level_), 2));
+  if (level_ > 0.2f) Require(skill.experience, ReadBackFixed(Clamp01(level_ - 0.2f), 2));
   // Owning the instrument.
-  AddPrerequisite(specialty_ + ",1.0f", true, false);
-}
+  Require(skill.instrument, 1.0f, true, false);
 
-void SIM_MusicJob::BuildModifiers() {
-  AddModifier("xp_" + family_ + "_" + specialty_ + ",0.005f,0.98f");
-  AddModifier("tiredness," + Fixed2(0.6f - level_ * 0.55f) + ",0.2");
-  AddModifier("alcohol,0.22,0.3");
-  AddModifier("xp_music,0.005f,0.98f");
+  const size_t first = modifiers_.size();
+  modifiers_.reserve(first + skill.effects.size());
+  for (const SIM_Modifier& effect : skill.effects) AddEffect(effect);
+  // Lighter for the better gigs, and within -1..1 like any effect's amount.
+  modifiers_[first + kTirednessEffect]->amount =
+      std::clamp(ReadBackFixed(0.6f - level_ * 0.55f, 2), -1.0f, 1.0f);
 }

@@ -24,6 +24,14 @@ class SIM_EntertainJob : public SIM_JobBase {
   static constexpr const char* kName = "procedural_job";
   static constexpr const char* kWordFile = "data/simulation/entertainment.txt";
 
+  // A prerequisite's value name as the rules of a data row read it, with the text the player
+  // sees for it: looked up once and shared by every job that asks for it.
+  struct RequiredValue {
+    std::string name;
+    std::string displayText;
+    bool kept = false;  // false for a name the rules drop (under 2 characters)
+  };
+
   ~SIM_EntertainJob() override;
   // The pool saves its jobs whole (they share one name), apart from the catalogue's day.
   bool IsCatalogueJob() const override { return false; }
@@ -52,8 +60,9 @@ class SIM_EntertainJob : public SIM_JobBase {
   static const std::vector<SIM_EntertainJob*>& Acting();
   static const std::vector<SIM_EntertainJob*>& Music();
 
-  // Texts, employer, prerequisites and effects, from the level and the word lists.
-  void Generate();
+  // Draws the specialty and the employer from the word lists, then gives the job its texts,
+  // prerequisites (with figures drawn from the level) and effects.
+  virtual void Generate() = 0;
 
   int GetAge() const { return age_; }
   void SetAge(int age) { age_ = age; }
@@ -73,11 +82,13 @@ class SIM_EntertainJob : public SIM_JobBase {
   // record draws nothing).
   explicit SIM_EntertainJob(bool draw);
 
-  virtual void PickProduction() {}
-  virtual void BuildName() {}
-  virtual void BuildPrerequisites() {}
-  virtual void BuildModifiers() {}
-  virtual void BuildRejectionText() {}
+  // Appends a prerequisite on the value (nothing for a dropped name).
+  void Require(const RequiredValue& value, float threshold, bool first = false,
+               bool below = false);
+  // Appends a copy of an effect parsed once for every job, as this job's own.
+  void AddEffect(const SIM_Modifier& effect);
+  // Takes an old job out of the catalogue, keeping its effects for the next jobs made.
+  static void Retire(SIM_EntertainJob* job);
 
   int age_ = 0;
   float level_ = 0.0f;
@@ -90,12 +101,7 @@ class SIM_ActingJob : public SIM_EntertainJob {
   explicit SIM_ActingJob(bool draw = true);
   ~SIM_ActingJob() override;
 
- protected:
-  void PickProduction() override;
-  void BuildName() override;
-  void BuildPrerequisites() override;
-  void BuildModifiers() override;
-  void BuildRejectionText() override;
+  void Generate() override;
 };
 
 class SIM_MusicJob : public SIM_EntertainJob {
@@ -103,10 +109,5 @@ class SIM_MusicJob : public SIM_EntertainJob {
   explicit SIM_MusicJob(bool draw = true);
   ~SIM_MusicJob() override;
 
- protected:
-  void PickProduction() override;
-  void BuildName() override;
-  void BuildPrerequisites() override;
-  void BuildModifiers() override;
-  void BuildRejectionText() override;
+  void Generate() override;
 };

@@ -21,6 +21,7 @@ SIM_GlobalVariables& SIM_GlobalVariables::Instance() {
 
 void SIM_GlobalVariables::Load(const std::string& file) {
   entries_.clear();
+  firstValue_.clear();
   // The section's lines one by one: a line without '=' is a note for the reader of the file
   // and must never swallow the variable on the line after it.
   for (const std::string& line : plat::ReadProfileSection("config", file)) {
@@ -32,17 +33,13 @@ void SIM_GlobalVariables::Load(const std::string& file) {
     if (name.size() > kMaxName) name.resize(kMaxName);
     const std::string value = line.substr(eq + 1, kMaxValue);
     entries_.emplace_back(name, ParseFloatPrefix(value.c_str()));
+    firstValue_.emplace(entries_.back());  // a name met again keeps its first value
   }
 }
 
 float SIM_GlobalVariables::Get(const std::string& name) const {
-  for (const auto& [key, value] : entries_)
-    if (key == name) return value;
+  if (const auto it = firstValue_.find(name); it != firstValue_.end()) return it->second;
   FatalError("Missing Global variable", "SIM_GlobalVariables", 40);
 }
 
-bool SIM_GlobalVariables::Has(const std::string& name) const {
-  for (const auto& entry : entries_)
-    if (entry.first == name) return true;
-  return false;
-}
+bool SIM_GlobalVariables::Has(const std::string& name) const { return firstValue_.contains(name); }

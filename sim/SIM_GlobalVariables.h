@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -28,4 +29,6 @@ class SIM_GlobalVariables {
  private:
   SIM_GlobalVariables() = default;
   std::vector<std::pair<std::string, float>> entries_;
+  // Each name's first value: the day's rules read a hundred names or so, many times a day.
+  std::unordered_map<std::string, float> firstValue_;
 };

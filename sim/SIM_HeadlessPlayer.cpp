@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -88,11 +89,22 @@ float HeldSalary() {
 
 }  // namespace
 
-float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest) {
-  const float mood = std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
-  const float rating =
-      (mood + ExpectedQuality(type) + guest.GetInterestIn(&type) + kLoneChemistry) * 0.25f;
+namespace {
+
+float ExpectedMood() {
+  return std::clamp(SIM_Vesk::Instance()->GetValue("happiness") + 0.1f, 0.0f, 1.0f);
+}
+
+// ExpectedRating from the mood and the type's quality, which are the same for every guest.
+float RatingFor(float mood, float quality, const SIM_SocialiseType& type, SIM_NPC& guest) {
+  const float rating = (mood + quality + guest.GetInterestIn(&type) + kLoneChemistry) * 0.25f;
   return std::clamp(rating, 0.0f, 1.0f);
+}
+
+}  // namespace
+
+float ExpectedRating(const SIM_SocialiseType& type, SIM_NPC& guest) {
+  return RatingFor(ExpectedMood(), ExpectedQuality(type), type, guest);
 }
 
 bool AnyFilmToSee() {
@@ -131,6 +143,22 @@ SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
     float rating;
   };
   std::vector<Choice> choices;
+  // What does not depend on the friend asked is worked out once: the player's mood, and for
+  // each type (when a friend first comes into question) its quality and the evenings of its
+  // kind this year.
+  const float mood = ExpectedMood();
+  struct TypeFigures {
+    float quality;
+    int eveningsOfKind;
+  };
+  std::map<const SIM_SocialiseType*, TypeFigures> figures;
+  auto figuresOf = [&figures](const SIM_SocialiseType& type) {
+    auto it = figures.find(&type);
+    if (it == figures.end())
+      it = figures.emplace(&type, TypeFigures{ExpectedQuality(type), EveningsOfKindThisYear(type)})
+               .first;
+    return it->second;
+  };
   for (const auto& type : SIM_SocialiseType::All()) {
     if (!type->IsAvailableToday() || cash < static_cast<float>(type->GetHostCost())) continue;
     if (type->minGuests > 2) continue;
@@ -144,9 +172,10 @@ SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
       if (npc->IsBoredWith(type.get()) || npc->HasBadMemoryOf(type.get()) ||
           npc->CannotAfford(type.get()) || npc->IsTooGrubby(type.get()))
         continue;
-      const float rating = ExpectedRating(*type, *npc);
+      const TypeFigures typeFigures = figuresOf(*type);
+      const float rating = RatingFor(mood, typeFigures.quality, *type, *npc);
       // A kind not had yet this year is worth a try with a friend who might like it.
-      const bool untried = EveningsOfKindThisYear(*type) == 0;
+      const bool untried = typeFigures.eveningsOfKind == 0;
       // A drinker asks along to a drink whether or not the friend will enjoy it.
       const bool drink = drinker && AlcoholOf(*type) > 0.0f;
       if (rating >= kLiked - (untried ? kNovelty : 0.0f) || drink)
@@ -158,7 +187,7 @@ SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
   std::map<const SIM_SocialiseType*, float> appeal;
   for (const Choice& c : choices)
     if (!appeal.count(c.type))
-      appeal[c.type] = -kVarietyPull * static_cast<float>(EveningsOfKindThisYear(*c.type));
+      appeal[c.type] = -kVarietyPull * static_cast<float>(figuresOf(*c.type).eveningsOfKind);
   std::stable_sort(choices.begin(), choices.end(), [&appeal](const Choice& a, const Choice& b) {
     return a.rating + appeal[a.type] > b.rating + appeal[b.type];
   });
@@ -463,6 +492,11 @@ SIM_SoloActivityType* CourseToSignUpFor() {
 }
 
 int FeedThePets() {
+  // Most days no pet asks for food, and the catalogue is long to sort the food out of.
+  const bool hungry = std::any_of(std::begin(Pets), std::end(Pets), [](const SIM_PetBase* pet) {
+    return pet && pet->IsOwned() && pet->IsReminderUp();
+  });
+  if (!hungry) return 0;
   int packs = 0;
   for (SIM_Asset* asset : SIM_Asset::Catalogue()) {
     auto* food = dynamic_cast<SIM_PetFood*>(asset);

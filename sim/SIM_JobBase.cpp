@@ -295,7 +295,8 @@ void SIM_JobBase::CountDownCooldowns() {
 }
 
 bool SIM_JobBase::CanApply() const {
-  return !locked_ && ArePrerequisitesMet() && applyCooldown_ <= 0 && openToday_;
+  // The prerequisites last: most jobs have no opening on a given day.
+  return !locked_ && openToday_ && applyCooldown_ <= 0 && ArePrerequisitesMet();
 }
 
 // ---- The job search ----

@@ -2,6 +2,8 @@
 #include "sim/SIM_NamedValueList.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <functional>
 
 #include "engine/DebugLog.h"
 
@@ -25,12 +27,15 @@ SIM_NamedValueList::~SIM_NamedValueList() {
 }
 
 void SIM_NamedValueList::Add(SIM_NamedValue* value) {
-  if (value) values_.push_back(value);
+  if (!value) return;
+  values_.push_back(value);
+  nameHashes_.push_back(std::hash<std::string>{}(value->GetName()));
 }
 
 SIM_NamedValue* SIM_NamedValueList::Find(const std::string& name) const {
-  for (SIM_NamedValue* value : values_)
-    if (value->GetName() == name) return value;
+  const size_t hash = std::hash<std::string>{}(name);
+  for (size_t i = 0; i < nameHashes_.size(); ++i)
+    if (nameHashes_[i] == hash && values_[i]->GetName() == name) return values_[i];
   return nullptr;
 }
 
@@ -45,13 +50,19 @@ float SIM_NamedValueList::GetValue(const std::string& name) const {
 }
 
 void SIM_NamedValueList::Remove(SIM_NamedValue* value) {
-  values_.erase(std::remove(values_.begin(), values_.end(), value), values_.end());
+  // By the pointer alone: the value may be gone already.
+  for (size_t i = values_.size(); i-- > 0;) {
+    if (values_[i] != value) continue;
+    values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(i));
+    nameHashes_.erase(nameHashes_.begin() + static_cast<std::ptrdiff_t>(i));
+  }
 }
 
 void SIM_NamedValueList::Clear() {
   // Take the values out first: a value's destructor may look at the list.
   std::vector<SIM_NamedValue*> values;
   values.swap(values_);
+  nameHashes_.clear();
   for (SIM_NamedValue* value : values) delete value;
 }
 

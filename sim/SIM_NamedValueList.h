@@ -42,6 +42,10 @@ class SIM_NamedValueList {
  private:
   std::string name_;
   std::vector<SIM_NamedValue*> values_;
+  // The hash of each value's name, in step with values_. A search runs along this short
+  // array and reads a value's name only where the hashes agree: the values lie all over
+  // memory, and the player's are searched by name many times a day.
+  std::vector<size_t> nameHashes_;
 };
 
 // The world's values: "glob_dirt", "glob_germs", the weather, ownership and state flags.

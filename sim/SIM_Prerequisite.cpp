@@ -1,17 +1,15 @@
 // Prerequisites.
 #include "sim/SIM_Prerequisite.h"
 
+#include <utility>
+
 #include "engine/Translate.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 
 bool LookUpPlayerOrGlobalValue(const std::string& name, float& value) {
-  const SIM_Vesk* player = SIM_Vesk::Instance();
-  if (player->HasValue(name)) {
-    value = player->GetValue(name);
-    return true;
-  }
+  if (SIM_Vesk::Instance()->LookUpValue(name, value)) return true;
   if (const SIM_NamedValue* global = GlobalNamedValues().Find(name)) {
     value = global->GetValue();
     return true;
@@ -23,6 +21,14 @@ SIM_Prerequisite::SIM_Prerequisite(const std::string& name, float threshold, boo
                                    bool below)
     : displayText_(Translate(("nv_" + name).c_str())),
       name_(name),
+      threshold_(threshold),
+      first_(first),
+      below_(below) {}
+
+SIM_Prerequisite::SIM_Prerequisite(std::string name, std::string displayText, float threshold,
+                                   bool first, bool below)
+    : displayText_(std::move(displayText)),
+      name_(std::move(name)),
       threshold_(threshold),
       first_(first),
       below_(below) {}

@@ -8,6 +8,9 @@
 class SIM_Prerequisite {
  public:
   SIM_Prerequisite(const std::string& name, float threshold, bool first, bool below);
+  // With the shown text already looked up ("nv_" + name, translated).
+  SIM_Prerequisite(std::string name, std::string displayText, float threshold, bool first,
+                   bool below);
   SIM_Prerequisite(const SIM_Prerequisite&) = delete;
   SIM_Prerequisite& operator=(const SIM_Prerequisite&) = delete;
 

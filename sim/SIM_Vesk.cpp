@@ -76,6 +76,14 @@ bool SIM_Vesk::HasValue(const std::string& name) const {
   return attributes_.Has(name) || skills_.Has(name);
 }
 
+bool SIM_Vesk::LookUpValue(const std::string& name, float& value) const {
+  const SIM_NamedValue* own = attributes_.Find(name);
+  if (!own) own = skills_.Find(name);
+  if (!own) return false;
+  value = name == "tovel" || name == "income" ? GetValue(name) : own->GetValue();
+  return true;
+}
+
 void SIM_Vesk::SetValue(const std::string& name, float value) {
   if (auto* attribute = dynamic_cast<SIM_Attribute*>(attributes_.Find(name))) {
     attribute->SetBase(value);
@@ -119,37 +127,44 @@ void SIM_Vesk::Recalculate() {
 }
 
 void SIM_Vesk::RecalculateValues() {
+  // This runs after every change to the player: the names are made once.
+  static const std::string kHappiness = "happiness", kStress = "stress", kBoredom = "boredom",
+                           kLoneliness = "loneliness", kEnergy = "_energy",
+                           kTiredness = "tiredness", kSobriety = "_sobriety",
+                           kAlcohol = "alcohol", kIq = "iq", kCulture = "culture";
+  static const std::string kIqParts[] = {"iq_reasoning", "iq_logic", "iq_knowledge",
+                                         "iq_problemsolving"};
+  static const std::string kCultureParts[] = {"culture_arts", "culture_literature",
+                                              "culture_knowledge"};
   attributes_.RecalculateAll();
-  if (SIM_NamedValue* happiness = attributes_.Find("happiness")) {
+  if (SIM_NamedValue* happiness = attributes_.Find(kHappiness)) {
     happiness->Recalculate();
     float h = happiness->GetValue();
     const float salary = jobInstance_ ? jobInstance_->GetSalary() : 0.0f;
-    if (GetValue("stress") > 0.75f) h -= 0.15f;
+    if (GetValue(kStress) > 0.75f) h -= 0.15f;
     if (CountFriends() < 3) h -= 0.15f;
-    if (GetValue("boredom") > 0.75f) h -= 0.15f;
-    if (GetValue("loneliness") > 0.7f) h -= 0.15f;
+    if (GetValue(kBoredom) > 0.75f) h -= 0.15f;
+    if (GetValue(kLoneliness) > 0.7f) h -= 0.15f;
     if (salary < 5.0f) h -= 0.15f;
     h = Clamp01(h);
     happiness->SetValue(h);
     Screens().SetAvatarMood(h < 0.25f ? 2 : h >= 0.75f ? 1 : 0);
   }
-  if (SIM_NamedValue* v = attributes_.Find("_energy")) v->SetValue(1.0f - GetValue("tiredness"));
-  if (SIM_NamedValue* v = attributes_.Find("_sobriety")) v->SetValue(1.0f - GetValue("alcohol"));
-  if (SIM_NamedValue* v = attributes_.Find("iq")) {
+  if (SIM_NamedValue* v = attributes_.Find(kEnergy)) v->SetValue(1.0f - GetValue(kTiredness));
+  if (SIM_NamedValue* v = attributes_.Find(kSobriety)) v->SetValue(1.0f - GetValue(kAlcohol));
+  if (SIM_NamedValue* v = attributes_.Find(kIq)) {
     float sum = 0.0f;
-    for (const char* n : {"iq_reasoning", "iq_logic", "iq_knowledge", "iq_problemsolving"})
-      sum += Clamp01(GetValue(n));
+    for (const std::string& part : kIqParts) sum += Clamp01(GetValue(part));
     v->SetValue(Clamp01(sum * 0.25f));
   }
-  if (SIM_NamedValue* v = attributes_.Find("culture")) {
+  if (SIM_NamedValue* v = attributes_.Find(kCulture)) {
     float sum = 0.0f;
-    for (const char* n : {"culture_arts", "culture_literature", "culture_knowledge"})
-      sum += Clamp01(GetValue(n));
+    for (const std::string& part : kCultureParts) sum += Clamp01(GetValue(part));
     v->SetValue(Clamp01(sum / 3.0f));
   }
-  if (GetValue("culture") >= 0.5f) socialClass_ = kUpperClass;
-  SIM_Statistics::Instance().SetMaxFloat(GetValue("iq"), 2);
-  SIM_Statistics::Instance().SetMaxFloat(GetValue("culture"), 3);
+  if (GetValue(kCulture) >= 0.5f) socialClass_ = kUpperClass;
+  SIM_Statistics::Instance().SetMaxFloat(GetValue(kIq), 2);
+  SIM_Statistics::Instance().SetMaxFloat(GetValue(kCulture), 3);
 }
 
 float SIM_Vesk::GetAlertness() const {

@@ -26,6 +26,8 @@ class SIM_Vesk : public SIM_Person {
   SIM_NamedValue* GetNamedValue(const std::string& name, bool create);
   // Whether the player has an attribute or skill of that name.
   bool HasValue(const std::string& name) const;
+  // HasValue and then GetValue in one search: false when the player has no value of the name.
+  bool LookUpValue(const std::string& name, float& value) const;
   // Sets an attribute's base and value, or a skill's value (made when missing), without
   // history or recalculation: for set-up and tests.
   void SetValue(const std::string& name, float value);

@@ -1,8 +1,12 @@
 // Number parsing and formatting that must not depend on the locale, and trimming.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
+#include <cmath>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Utilities.h"
 
@@ -65,6 +69,30 @@ TEST(UtilitiesTest, FixedFormatting) {
   EXPECT_EQ(FormatFixed(0.256, 2), "0.26");
   EXPECT_EQ(FormatFixed(-3.0, 1), "-3.0");
   EXPECT_EQ(FormatFixed(1e300, 2).size(), 304u);
+}
+
+// Read back without the text, a written number must still be the very float its text gives:
+// halfway cases, near misses either side of them, signs and numbers past the quick way included.
+TEST(UtilitiesTest, AFixedNumberReadsBackAsItsText) {
+  std::vector<float> values = {-0.0f, -0.25f, -3.0f, 1e-30f, 1e10f, 59.999998f, NAN, INFINITY};
+  for (int k = 0; k <= 2048; ++k) values.push_back(k / 1024.0f);
+  for (int k = 0; k <= 200; ++k) {
+    const float half = (k + 0.5f) / 100.0f;
+    values.push_back(std::nextafter(half, 0.0f));
+    values.push_back(std::nextafter(half, 1.0f));
+  }
+  uint32_t state = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 1664525u + 1013904223u;
+    values.push_back(static_cast<float>(state >> 8) * (60.0f / 16777216.0f));
+  }
+  for (const float v : values) {
+    for (int decimals = 0; decimals <= 7; ++decimals) {
+      const float text = ParseFloatPrefix(FormatFixed(v, decimals).c_str());
+      ASSERT_EQ(std::bit_cast<uint32_t>(ReadBackFixed(v, decimals)), std::bit_cast<uint32_t>(text))
+          << FormatFixed(v, 9) << " with " << decimals << " decimals";
+    }
+  }
 }
 
 TEST(UtilitiesTest, TrimTrailingWhitespace) {

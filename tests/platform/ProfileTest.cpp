@@ -1,6 +1,9 @@
 // Ini reading and in-place writing.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/Profile.h"
 #include "support/TestSupport.h"
 
@@ -22,6 +25,19 @@ TEST_F(ProfileTest, SectionLinesComeBackRawWithoutLineEndings) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "key = 12");
   EXPECT_EQ(lines[1], "  spaced=x");
+}
+
+// A header counts wherever it stands on its line and ends the section before it; a lone
+// carriage return stays in its line; the last line needs no ending; a section's name met a
+// second time is never read.
+TEST_F(ProfileTest, HeadersAnywhereOnTheirLineAndALastLineWithoutAnEnding) {
+  WriteFile(File(),
+            "a=0\n  [ Pref ] note\n\t\nx=1\rstill x\n ;comment\ny=2\n\t[other]\nz=3\n[pref]\nw=4");
+  EXPECT_EQ(plat::ReadProfileSection("pref", File()),
+            (std::vector<std::string>{"x=1\rstill x", "y=2"}));
+  EXPECT_EQ(plat::ReadProfileSection("OTHER", File()), std::vector<std::string>{"z=3"});
+  WriteFile(File(), "[pref]\nx=1\nlast=9");
+  EXPECT_EQ(plat::ReadProfileSection("pref", File()), (std::vector<std::string>{"x=1", "last=9"}));
 }
 
 TEST_F(ProfileTest, MissingFileOrSectionGivesNothingAndDefaults) {

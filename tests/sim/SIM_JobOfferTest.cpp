@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string>
 
 #include "engine/CallTrace.h"
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
@@ -232,6 +235,71 @@ TEST_F(SIM_EntertainJobTest, GeneratedJobsCarryTheirFamilysTextsAndConditions) {
     EXPECT_TRUE(job->GetPrerequisites().back()->IsFirst());
     EXPECT_EQ(job->GetPrerequisites()[0]->GetName(), "music_" + job->GetSpecialty());
   }
+}
+
+// The figures of each job come from its own level, as they read once written into a row
+// with two decimals (the standing with six); the effects are the job's own copies.
+TEST_F(SIM_EntertainJobTest, EachJobsFiguresFollowItsLevelAsWrittenAndItsEffectsAreItsOwn) {
+  auto written = [](float value, int decimals) {
+    return ParseFloatPrefix(FormatFixed(value, decimals).c_str());
+  };
+  auto clamp01 = [](float value) { return std::clamp(value, 0.0f, 1.0f); };
+  auto threshold = [](const SIM_EntertainJob* job, const std::string& name) {
+    for (const auto& p : job->GetPrerequisites())
+      if (p->GetName() == name) return p->GetThreshold();
+    return -1.0f;
+  };
+  std::set<float> tiredness;
+  for (SIM_EntertainJob* job : SIM_EntertainJob::Music()) {
+    const float level = job->GetLevel();
+    const std::string& skill = job->GetSpecialty();
+    EXPECT_EQ(threshold(job, "music_" + skill), written(clamp01(2.0f * level), 2));
+    EXPECT_EQ(threshold(job, "xp_music_" + skill),
+              level > 0.2f ? written(clamp01(level - 0.2f), 2) : -1.0f);
+    ASSERT_EQ(job->GetModifiers().size(), 4u);
+    const SIM_Modifier* tired = job->GetModifiers()[1];
+    ASSERT_EQ(tired->name, "tiredness");
+    EXPECT_EQ(tired->amount, written(0.6f - level * 0.55f, 2));
+    tiredness.insert(tired->amount);
+  }
+  EXPECT_GT(tiredness.size(), 1u);
+  for (SIM_EntertainJob* job : SIM_EntertainJob::Acting()) {
+    const float level = job->GetLevel();
+    EXPECT_EQ(threshold(job, "tovel"), level > 0.33f ? written(level * 60.0f, 6) : -1.0f);
+    if (level >= 0.66f)
+      EXPECT_EQ(threshold(job, "acting_adv"), written(clamp01((level - 0.66f) / 0.33f), 2));
+    else if (level >= 0.33f)
+      EXPECT_EQ(threshold(job, "acting_inter"), written(clamp01((level - 0.33f) * 3.0f), 2));
+    else
+      EXPECT_EQ(threshold(job, "acting_basic"), written(clamp01(level * 3.0f), 2));
+  }
+  for (SIM_EntertainJob* job : SIM_EntertainJob::All()) {
+    for (const SIM_Modifier* m : job->GetModifiers()) {
+      EXPECT_EQ(m->source, SIM_EntertainJob::kName);
+      EXPECT_EQ(m->displayText, Translate(("nv_" + m->name).c_str()));
+    }
+  }
+
+  // What one job's effects go through (a loaded record is written into them) reaches no job
+  // made later.
+  for (SIM_EntertainJob* job : SIM_EntertainJob::All()) {
+    for (SIM_Modifier* m : job->GetModifiers()) {
+      m->name += "_changed";
+      m->amount = 0.77f;
+    }
+  }
+  SIM_EntertainJob::UpdatePool();
+  SIM_EntertainJob::UpdatePool();
+  int made = 0;
+  for (SIM_EntertainJob* job : SIM_EntertainJob::All()) {
+    if (job->GetAge() != 0) continue;
+    ++made;
+    for (const SIM_Modifier* m : job->GetModifiers()) {
+      EXPECT_EQ(m->name.find("_changed"), std::string::npos);
+      EXPECT_NE(m->amount, 0.77f);
+    }
+  }
+  EXPECT_GT(made, 0);
 }
 
 // ---- Saving: the pool whole, the offers, and an acting job from the pool in the player's hands ----
