@@ -36,6 +36,24 @@ void Unpremultiply(std::vector<uint32_t>& argb) {
   }
 }
 
+// Draws `record` into `target`, cleared to `clear` first, with the device's kept copies made at
+// the first ask so the picture comes out the same whatever was drawn before it; reads the
+// target back into `pixels` when asked. Drawing goes back where it was.
+bool DrawInto(plat::RenderDevice& device, plat::TextureHandle target, uint32_t clear,
+              const DrawRecord& record, std::vector<uint32_t>* pixels = nullptr) {
+  std::string error;
+  const plat::TextureHandle previous = device.Target();
+  if (!device.SetTarget(target, error)) return false;
+  device.Clear(clear);
+  device.SetEagerCopies(true);
+  D3DEngine::Instance().Replay(record);
+  device.SetEagerCopies(false);
+  int w = 0, h = 0;
+  const bool read = !pixels || device.ReadPixels(*pixels, w, h, error);
+  device.SetTarget(previous, error);
+  return read;
+}
+
 CachedPicture*& FirstPicture() {
   static CachedPicture* first = nullptr;
   return first;
@@ -55,7 +73,6 @@ void ReleaseCachedPictures() {
 }
 
 void CachedPicture::SetCaching(bool on) { g_caching = on; }
-bool CachedPicture::IsCaching() { return g_caching; }
 
 CachedPicture::CachedPicture(Kind kind) : kind_(kind), next_(FirstPicture()) {
   if (next_) next_->prev_ = this;
@@ -100,17 +117,11 @@ bool CachedPicture::ComposeLayer(plat::RenderDevice& device, const DrawRecord& r
     scratch.generation = engine.GetTextureGeneration();
     if (!scratch.target) return false;
   }
-  const plat::TextureHandle previous = device.Target();
-  if (!device.SetTarget(scratch.target, error)) return false;
-  device.Clear(0x00000000u);
-  device.SetEagerCopies(true);
-  engine.Replay(record);
-  device.SetEagerCopies(false);
   std::vector<uint32_t> all;
-  int w = 0, h = 0;
-  const bool read = device.ReadPixels(all, w, h, error);
-  device.SetTarget(previous, error);
-  if (!read || w != screenW || h != screenH) return false;
+  if (!DrawInto(device, scratch.target, 0x00000000u, record, &all) ||
+      all.size() != static_cast<size_t>(screenW) * static_cast<size_t>(screenH))
+    return false;
+  const int w = screenW;
 
   std::vector<uint32_t> part(static_cast<size_t>(right - left) * static_cast<size_t>(bottom - top));
   for (int y = top; y < bottom; ++y)
@@ -161,13 +172,7 @@ bool CachedPicture::ComposeRecord(const DrawRecord& record) {
       }
       left_ = top_ = 0, width_ = w, height_ = h;
     }
-    const plat::TextureHandle previous = device->Target();
-    if (!device->SetTarget(texture_, error)) return false;
-    device->Clear(0xFF000000u);
-    device->SetEagerCopies(true);
-    engine.Replay(record);
-    device->SetEagerCopies(false);
-    device->SetTarget(previous, error);
+    if (!DrawInto(*device, texture_, 0xFF000000u, record)) return false;
   }
   generation_ = engine.GetTextureGeneration();
   ++compositions_;

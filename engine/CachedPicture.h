@@ -29,7 +29,6 @@ class CachedPicture {
   // How many times the picture was composed: a still scene composes once.
   long Compositions() const { return compositions_; }
   static void SetCaching(bool on);
-  static bool IsCaching();
 
  private:
   bool Compose(const DrawRecord& record);

@@ -259,10 +259,10 @@ void D3DEngine::RestoreSurfaces() {
 }
 
 void D3DEngine::ReleaseTexturesAndSurfaces() {
-  // The kept pictures first, while their textures are still known to be theirs.
+  // The kept pictures (every target texture among them) first, while their textures are
+  // still known to be theirs.
   ReleaseCachedPictures();
   ReleaseQuadSheets();
-  if (device_) device_->DestroyTargets();
   ++textureGeneration_;
   for (auto& record : textures_) {
     if (device_) device_->DestroyTexture(record->texture);

@@ -30,7 +30,6 @@ class GUI_Backdrop {
   // `stillAbove` draws what lies over the flies and the fish tank (the main scene's people);
   // when neither shows, it joins the cached picture.
   void Draw(const std::function<void()>& stillAbove = nullptr);
-  const CachedPicture& Picture() const { return picture_; }
 
   // The room picture of an avatar texture: the name less its extension (its last four
   // characters) followed by "_background.dds". A name too short to have an extension is used

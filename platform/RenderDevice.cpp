@@ -528,13 +528,6 @@ bool RenderDevice::SetTarget(TextureHandle target, std::string& error) {
 TextureHandle RenderDevice::Target() const { return impl_->drawTarget; }
 void RenderDevice::SetEagerCopies(bool eager) { impl_->eagerCopies = eager; }
 
-void RenderDevice::DestroyTargets() {
-  std::vector<DeviceTexture*> targets;
-  for (DeviceTexture* t : impl_->textures)
-    if (t->target) targets.push_back(t);
-  for (DeviceTexture* t : targets) DestroyTexture(t);
-}
-
 void RenderDevice::Clear(uint32_t argb) {
   const SDL_Color c = ToColor(argb);
   SDL_SetRenderDrawColor(impl_->renderer, c.r, c.g, c.b, c.a);

@@ -73,8 +73,6 @@ class RenderDevice {
   // twice running; while eager, it makes them at the first ask, so a picture composed to be
   // kept comes out the same whatever was drawn before it.
   void SetEagerCopies(bool eager);
-  // Destroys every target texture (their pictures are made again from what they show).
-  void DestroyTargets();
   // Lays `count` plain quads of `texture` (four vertices each, in strip order) one over
   // another into a new texture of width x height whose top-left is the vertices' (0, 0), each
   // placed, stretched and coloured as DrawPrimitive would draw it. Drawn blended, the result
