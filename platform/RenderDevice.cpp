@@ -52,6 +52,9 @@ struct DeviceTexture {
   // Software renderer: the texture's runs, row y's being spans[rowSpans[y]..rowSpans[y + 1]).
   std::vector<Span> spans;
   std::vector<int> rowSpans;
+  // Software renderer: the texture's own texels, which stay put while it lives.
+  const uint32_t* texels = nullptr;
+  int pitch = 0;  // texels a row
   // The latest copies asked for that have none yet: one asked for again gets made.
   std::vector<ScaledCopy> pending;
 };
@@ -75,6 +78,9 @@ struct RenderDevice::Impl {
   std::vector<DeviceTexture*> textures;
   bool software = false;  // SDL's software renderer: stretched copies pay off
   bool eagerCopies = false;  // copies made at the first ask
+  // The frame's surface when it can be drawn into straight, found once a frame.
+  SDL_Surface* direct = nullptr;
+  bool directKnown = false;
   size_t scaledBytes = 0;
   long draws = 0;  // a clock for the stretched copies' last use
 
@@ -111,6 +117,7 @@ struct RenderDevice::Impl {
   DeviceTexture* MakeTexture(int width, int height, const uint32_t* argb, std::string& error);
   void FindCore(DeviceTexture& t, const uint32_t* argb);
   SDL_Surface* DirectSurface();
+  SDL_Surface* FindDirectSurface();
   DeviceTexture* ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source, int width, int height,
                               uint32_t modulation);
   bool CopyPart(DeviceTexture& t, const SDL_Rect& source, int width, int height,
@@ -295,7 +302,8 @@ constexpr float kFarAway = 1.0e6f;
 
 // Runs shorter than this are blended with their neighbours rather than copied or skipped
 // apart: a copy call costs more than blending a few texels.
-constexpr int kMinRun = 8;
+constexpr int kMinRun = 16;
+constexpr int kMinSkip = 32;
 
 void FindSpans(DeviceTexture& t, const uint32_t* argb) {
   t.spans.clear();
@@ -310,12 +318,11 @@ void FindSpans(DeviceTexture& t, const uint32_t* argb) {
       const int k = kind(x);
       int end = x + 1;
       while (end < t.width && kind(end) == k) ++end;
-      const bool longRun = end - x >= kMinRun;
-      if (k == 0 && longRun) {
+      if (k == 0 && end - x >= kMinSkip) {
         x = end;
         continue;
       }
-      const bool opaque = k == 2 && longRun;
+      const bool opaque = k == 2 && end - x >= kMinRun;
       const bool rowHasSpan =
           t.spans.size() > static_cast<size_t>(t.rowSpans[static_cast<size_t>(y)]);
       const Span* last = rowHasSpan ? &t.spans.back() : nullptr;
@@ -361,13 +368,20 @@ void BlendRun(const uint32_t* in, uint32_t* out, int n) {
   const __m128i opaque = _mm_set1_epi32(255);
   for (; x + 4 <= n; x += 4) {
     const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
+    const __m128i alpha = _mm_srli_epi32(s, 24);
+    const __m128i isOpaque = _mm_cmpeq_epi32(alpha, opaque);
+    const __m128i isClear = _mm_cmpeq_epi32(alpha, zero);
+    // Four clear texels leave the frame unread (text is mostly gaps); four opaque ones are
+    // written without reading it.
+    if (_mm_movemask_epi8(isClear) == 0xFFFF) continue;
+    if (_mm_movemask_epi8(isOpaque) == 0xFFFF) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), s);
+      continue;
+    }
     const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + x));
     const __m128i blended =
         _mm_packus_epi16(half(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero)),
                          half(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero)));
-    const __m128i alpha = _mm_srli_epi32(s, 24);
-    const __m128i isOpaque = _mm_cmpeq_epi32(alpha, opaque);
-    const __m128i isClear = _mm_cmpeq_epi32(alpha, zero);
     __m128i result = _mm_or_si128(_mm_and_si128(isOpaque, s), _mm_andnot_si128(isOpaque, blended));
     result = _mm_or_si128(_mm_and_si128(isClear, d), _mm_andnot_si128(isClear, result));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), result);
@@ -376,10 +390,9 @@ void BlendRun(const uint32_t* in, uint32_t* out, int n) {
   for (; x < n; ++x) out[x] = BlendTexel(in[x], out[x]);
 }
 
-// The part `src` of `t` (whose texels are `texels`, `pitch` texels a row) unstretched at
-// (dx, dy) of `surface`, clipped to it.
-void DrawSpans(const DeviceTexture& t, const uint32_t* texels, int pitch, const SDL_Rect& src,
-               SDL_Surface* surface, int dx, int dy) {
+// The part `src` of `t` unstretched at (dx, dy) of `surface`, clipped to it.
+void DrawSpans(const DeviceTexture& t, const SDL_Rect& src, SDL_Surface* surface, int dx,
+               int dy) {
   const int left = std::max(src.x, src.x - dx);
   const int right = std::min(src.x + src.w, src.x + surface->w - dx);
   const int top = std::max(src.y, src.y - dy);
@@ -388,7 +401,7 @@ void DrawSpans(const DeviceTexture& t, const uint32_t* texels, int pitch, const 
   for (int y = top; y < bottom; ++y) {
     auto* out = reinterpret_cast<uint32_t*>(
         pixels + static_cast<ptrdiff_t>(dy + y - src.y) * surface->pitch);
-    const uint32_t* in = texels + static_cast<ptrdiff_t>(y) * pitch;
+    const uint32_t* in = t.texels + static_cast<ptrdiff_t>(y) * t.pitch;
     const int shift = dx - src.x;  // texture x to surface x
     for (int i = t.rowSpans[static_cast<size_t>(y)]; i < t.rowSpans[static_cast<size_t>(y) + 1];
          ++i) {
@@ -411,6 +424,14 @@ void DrawSpans(const DeviceTexture& t, const uint32_t* texels, int pitch, const 
 // land where the renderer would put them (no target, scale, offset or clip); null otherwise.
 SDL_Surface* RenderDevice::Impl::DirectSurface() {
   if (!software || drawTarget) return nullptr;
+  if (!directKnown) {
+    direct = FindDirectSurface();
+    directKnown = true;
+  }
+  return direct;
+}
+
+SDL_Surface* RenderDevice::Impl::FindDirectSurface() {
   SDL_Surface* s = surface ? surface : (window ? SDL_GetWindowSurface(window) : nullptr);
   if (!s || SDL_MUSTLOCK(s) || s->format->BytesPerPixel != 4 || s->format->Rmask != 0xFF0000u ||
       s->format->Gmask != 0xFF00u || s->format->Bmask != 0xFFu)
@@ -445,7 +466,14 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
   DeviceTexture* handle = Wrap(tex, width, height);
   handle->opaque = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
   if (!handle->opaque) FindCore(*handle, argb);
-  if (software) FindSpans(*handle, argb);
+  void* texels = nullptr;
+  int pitch = 0;
+  if (software && SDL_LockTexture(tex, nullptr, &texels, &pitch) == 0) {
+    handle->texels = static_cast<const uint32_t*>(texels);
+    handle->pitch = pitch / 4;
+    SDL_UnlockTexture(tex);
+    FindSpans(*handle, argb);
+  }
   return handle;
 }
 
@@ -917,18 +945,12 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
     const bool unstretched = src.w == dw && src.h == dh && flip == 0;
     // On the software renderer's own frame, plain copies are drawn here: runs of opaque
     // texels copied, clear ones skipped, the rest blended as SDL blends them.
-    if (unstretched && modulation == 0xFFFFFFFFu && !drawn->rowSpans.empty() &&
+    if (unstretched && modulation == 0xFFFFFFFFu && drawn->texels &&
         std::fabs(dst.x) < kFarAway && std::fabs(dst.y) < kFarAway) {
-      if (SDL_Surface* frame = d.DirectSurface()) {
-        void* texels = nullptr;
-        int pitch = 0;
-        if (SDL_RenderFlush(d.renderer) == 0 &&
-            SDL_LockTexture(drawn->texture, nullptr, &texels, &pitch) == 0) {
-          DrawSpans(*drawn, static_cast<const uint32_t*>(texels), pitch / 4, src, frame,
-                    static_cast<int>(dst.x), static_cast<int>(dst.y));
-          SDL_UnlockTexture(drawn->texture);
-          return true;
-        }
+      SDL_Surface* frame = d.DirectSurface();
+      if (frame && SDL_RenderFlush(d.renderer) == 0) {
+        DrawSpans(*drawn, src, frame, static_cast<int>(dst.x), static_cast<int>(dst.y));
+        return true;
       }
     }
     SDL_Rect core{};
@@ -1008,6 +1030,7 @@ bool RenderDevice::Present(std::string& error) {
   // A picture left half-composed in a target must not take the frame with it.
   if (impl_->drawTarget && !SetTarget(nullptr, error)) return false;
   SDL_RenderPresent(impl_->renderer);
+  impl_->directKnown = false;  // a resize between frames may change the surface
   // The game never clears; what SDL leaves behind after a present is undefined.
   impl_->ClearBlack();
   return true;
@@ -1044,6 +1067,7 @@ void RenderDevice::SetFullscreen(bool fullscreen) {
     LeaveFullscreen(impl_->window, impl_->width, impl_->height);
   }
   impl_->fullscreen = fullscreen;
+  impl_->directKnown = false;
 }
 
 int DesktopBitsPerPixel() {
