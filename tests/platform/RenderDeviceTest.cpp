@@ -49,6 +49,74 @@ class RenderDeviceTest : public ::testing::Test {
   std::unique_ptr<RenderDevice> device;
 };
 
+// The back buffer is drawn straight, texel runs copied, skipped or blended; a target is drawn
+// by SDL's own blitter. Both must give the same pixels, partly off the screen and from a part
+// of a texture too.
+void ExpectTheFrameGetsWhatSDLsBlitterGivesATarget(RenderDevice& device) {
+  std::vector<uint32_t> back(64 * 48), sprite(37 * 23);
+  uint32_t seed = 12345u;
+  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 7; };
+  for (uint32_t& c : back) c = 0xFF000000u | (next() & 0xFFFFFFu);
+  // Runs of clear, opaque and see-through texels, long and short, as windows and text have.
+  for (size_t i = 0; i < sprite.size();) {
+    const uint32_t kind = next() % 3u, length = 1u + next() % 40u;
+    for (uint32_t k = 0; k < length && i < sprite.size(); ++k, ++i) {
+      const uint32_t alpha = kind == 0 ? 0u : (kind == 1 ? 255u : 1u + next() % 254u);
+      sprite[i] = alpha << 24 | (next() & 0xFFFFFFu);
+    }
+  }
+  device.SetFilter(plat::TextureFilter::Point);
+  std::string error;
+  plat::TextureHandle backdrop = device.CreateTexture(64, 48, back.data(), error);
+  plat::TextureHandle t = device.CreateTexture(37, 23, sprite.data(), error);
+  plat::TextureHandle target = device.CreateTarget(64, 48, error);
+  ASSERT_TRUE(backdrop && t && target) << error;
+  auto quad = [&](float l, float top, float r, float b, float u0 = 0, float v0 = 0, float u1 = 1,
+                  float v1 = 1) {
+    const SpriteVertex q[4] = {V(l, top, 0xFFFFFFFFu, u0, v0), V(r, top, 0xFFFFFFFFu, u1, v0),
+                               V(l, b, 0xFFFFFFFFu, u0, v1), V(r, b, 0xFFFFFFFFu, u1, v1)};
+    ASSERT_TRUE(device.DrawPrimitive(PrimitiveType::TriangleStrip, q, 4, error)) << error;
+  };
+  auto draw = [&] {
+    device.BindTexture(backdrop);
+    quad(0, 0, 64, 48);
+    device.BindTexture(t);
+    quad(-5, 30, 32, 53);
+    quad(20, 3, 50, 23);  // stretched: SDL's either way
+    quad(40, 11, 70, 29, 3.0f / 37, 2.0f / 23, 33.0f / 37, 20.0f / 23);
+  };
+  std::vector<uint32_t> straight, blitted;
+  int w = 0, h = 0;
+  draw();
+  ASSERT_TRUE(device.ReadPixels(straight, w, h, error)) << error;
+  ASSERT_TRUE(device.SetTarget(target, error)) << error;
+  draw();
+  ASSERT_TRUE(device.ReadPixels(blitted, w, h, error)) << error;
+  ASSERT_TRUE(device.SetTarget(nullptr, error)) << error;
+  EXPECT_NE(straight, back);
+  // What is seen: a window's surface may keep no alpha.
+  for (std::vector<uint32_t>* picture : {&straight, &blitted})
+    for (uint32_t& c : *picture) c &= 0xFFFFFFu;
+  EXPECT_EQ(straight, blitted);
+  for (plat::TextureHandle made : {backdrop, t, target}) device.DestroyTexture(made);
+}
+
+TEST_F(RenderDeviceTest, TheFrameGetsWhatSDLsBlitterGivesATarget) {
+  ExpectTheFrameGetsWhatSDLsBlitterGivesATarget(*device);
+}
+
+TEST(RenderDeviceWindowTest, TheWindowsFrameGetsWhatSDLsBlitterGivesATarget) {
+  std::string error;
+  plat::WindowHandle window = plat::CreatePlatformWindow("Tovel", 64, 48, "", error);
+  ASSERT_NE(window, nullptr) << error;
+  {
+    auto device = RenderDevice::CreateForWindow(window, 64, 48, false, true, error);
+    ASSERT_NE(device, nullptr) << error;
+    ExpectTheFrameGetsWhatSDLsBlitterGivesATarget(*device);
+  }
+  plat::DestroyPlatformWindow(window);
+}
+
 // Full screen covers the display and letterboxes the configured picture into it; leaving it
 // (as an error box does) gives the window back its configured size.
 TEST(RenderDeviceWindowTest, FullScreenCoversTheDisplayAndLeavingItRestoresTheSize) {
@@ -289,51 +357,6 @@ TEST_F(RenderDeviceTest, SpritesInATriangleListDrawAsTheirStrips) {
 
 // A picture with a soft rim and a solid inside (opaque, or one see-through colour) is drawn in
 // pieces; every pixel still comes out as its texel blended over what was there.
-// The back buffer is drawn straight, texel runs copied, skipped or blended; a target is drawn
-// by SDL's own blitter. Both must give the same pixels, partly off the screen and from a part
-// of a texture too.
-TEST_F(RenderDeviceTest, TheBackBufferGetsWhatSDLsBlitterGivesATarget) {
-  std::vector<uint32_t> back(64 * 48), sprite(37 * 23);
-  uint32_t seed = 12345u;
-  auto next = [&seed] { return seed = seed * 1103515245u + 12345u, seed >> 7; };
-  for (uint32_t& c : back) c = 0xFF000000u | (next() & 0xFFFFFFu);
-  // Runs of clear, opaque and see-through texels, long and short, as windows and text have.
-  for (size_t i = 0; i < sprite.size();) {
-    const uint32_t kind = next() % 3u, length = 1u + next() % 12u;
-    for (uint32_t k = 0; k < length && i < sprite.size(); ++k, ++i) {
-      const uint32_t alpha = kind == 0 ? 0u : (kind == 1 ? 255u : 1u + next() % 254u);
-      sprite[i] = alpha << 24 | (next() & 0xFFFFFFu);
-    }
-  }
-  std::string error;
-  plat::TextureHandle backdrop = device->CreateTexture(64, 48, back.data(), error);
-  plat::TextureHandle t = device->CreateTexture(37, 23, sprite.data(), error);
-  plat::TextureHandle target = device->CreateTarget(64, 48, error);
-  ASSERT_TRUE(backdrop && t && target) << error;
-  auto draw = [&] {
-    device->BindTexture(backdrop);
-    Quad(0, 0, 64, 48, 0xFFFFFFFFu);
-    device->BindTexture(t);
-    Quad(-5, 30, 32, 53, 0xFFFFFFFFu);
-    Quad(20, 3, 50, 23, 0xFFFFFFFFu);  // stretched: SDL's either way
-    const float u0 = 3.0f / 37.0f, u1 = 33.0f / 37.0f, v0 = 2.0f / 23.0f, v1 = 20.0f / 23.0f;
-    const SpriteVertex part[4] = {V(40, 11, 0xFFFFFFFFu, u0, v0), V(70, 11, 0xFFFFFFFFu, u1, v0),
-                                  V(40, 29, 0xFFFFFFFFu, u0, v1), V(70, 29, 0xFFFFFFFFu, u1, v1)};
-    ASSERT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleStrip, part, 4, error)) << error;
-  };
-  std::vector<uint32_t> straight, blitted;
-  int w = 0, h = 0;
-  draw();
-  ASSERT_TRUE(device->ReadPixels(straight, w, h, error)) << error;
-  ASSERT_TRUE(device->SetTarget(target, error)) << error;
-  draw();
-  ASSERT_TRUE(device->ReadPixels(blitted, w, h, error)) << error;
-  ASSERT_TRUE(device->SetTarget(nullptr, error)) << error;
-  EXPECT_NE(straight, std::vector<uint32_t>(back.begin(), back.end()));
-  EXPECT_EQ(straight, blitted);
-  for (plat::TextureHandle made : {backdrop, t, target}) device->DestroyTexture(made);
-}
-
 TEST_F(RenderDeviceTest, PicturesWithASolidInsideLookAsTheirTexelsBlendedOver) {
   for (const uint32_t inside : {0xFF3080C0u, 0xB4204060u}) {
     std::vector<uint32_t> texels(40 * 36);
