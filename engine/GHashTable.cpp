@@ -14,6 +14,7 @@ int GHashTable::BucketOf(const std::string& key) {
 void GHashTable::Fill(const std::string& section, const std::string& file) {
   loaded_ = true;
   for (auto& bucket : buckets_) bucket.clear();
+  first_.clear();
   sectionName_ = section;
   fileName_ = file;
 
@@ -27,18 +28,19 @@ void GHashTable::Fill(const std::string& section, const std::string& file) {
     ConfigEntry entry;
     entry.key = key.substr(0, ConfigEntry::kMaxKey);
     entry.value = UnescapeConfigValue(line.substr(pos)).substr(0, ConfigEntry::kMaxValue);
+    first_.emplace(entry.key, entry.value);  // a later duplicate does not replace it
     buckets_[BucketOf(entry.key)].push_back(std::move(entry));
   }
 }
 
 const char* GHashTable::Lookup(const std::string& key) const {
-  for (const ConfigEntry& e : buckets_[BucketOf(key)])
-    if (e.key == key) return e.value.c_str();
-  return "";
+  const auto found = first_.find(key);
+  return found == first_.end() ? "" : found->second.c_str();
 }
 
 void GHashTable::Clear() {
   for (auto& bucket : buckets_) bucket.clear();
+  first_.clear();
   sectionName_.clear();
   fileName_.clear();
   loaded_ = false;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/ConfigFile.h"
@@ -41,6 +42,8 @@ class GHashTable {
 
  private:
   std::vector<ConfigEntry> buckets_[kBuckets];
+  // Each key's first value: a lookup finds it without comparing the letter's other keys.
+  std::unordered_map<std::string, std::string> first_;
   std::string sectionName_;
   std::string fileName_;
   bool loaded_ = false;
