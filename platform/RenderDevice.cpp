@@ -300,11 +300,13 @@ namespace {
 // Farther off the screen than any drawing goes; whole pixels up to here fit an int.
 constexpr float kFarAway = 1.0e6f;
 
-// Runs shorter than this are blended with their neighbours rather than copied or skipped
-// apart: a copy call costs more than blending a few texels.
+// Opaque runs shorter than kMinRun, and clear ones shorter than kMinSkip, are blended with
+// their neighbours (four clear texels cost one test there): a run of its own costs a call and
+// a row's worth of bookkeeping, more than blending a few texels.
 constexpr int kMinRun = 16;
 constexpr int kMinSkip = 32;
 
+// Splits each row of `argb` into the runs DrawSpans draws.
 void FindSpans(DeviceTexture& t, const uint32_t* argb) {
   t.spans.clear();
   t.rowSpans.assign(static_cast<size_t>(t.height) + 1u, 0);
