@@ -29,14 +29,13 @@ SIM_NamedValueList::~SIM_NamedValueList() {
 void SIM_NamedValueList::Add(SIM_NamedValue* value) {
   if (!value) return;
   values_.push_back(value);
-  nameHashes_.push_back(std::hash<std::string>{}(value->GetName()));
+  names_.push_back(value->GetName());
+  first_.emplace(value->GetName(), value);  // a later one of the same name does not replace it
 }
 
 SIM_NamedValue* SIM_NamedValueList::Find(const std::string& name) const {
-  const size_t hash = std::hash<std::string>{}(name);
-  for (size_t i = 0; i < nameHashes_.size(); ++i)
-    if (nameHashes_[i] == hash && values_[i]->GetName() == name) return values_[i];
-  return nullptr;
+  const auto found = first_.find(name);
+  return found == first_.end() ? nullptr : found->second;
 }
 
 bool SIM_NamedValueList::IsSet(const std::string& name) const {
@@ -51,10 +50,21 @@ float SIM_NamedValueList::GetValue(const std::string& name) const {
 
 void SIM_NamedValueList::Remove(SIM_NamedValue* value) {
   // By the pointer alone: the value may be gone already.
+  std::vector<std::string> removed;
   for (size_t i = values_.size(); i-- > 0;) {
     if (values_[i] != value) continue;
+    removed.push_back(std::move(names_[i]));
     values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(i));
-    nameHashes_.erase(nameHashes_.begin() + static_cast<std::ptrdiff_t>(i));
+    names_.erase(names_.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+  // A name found at the removed value now finds the next value of that name, if any.
+  for (const std::string& name : removed) {
+    const auto found = first_.find(name);
+    if (found == first_.end() || found->second != value) continue;
+    first_.erase(found);
+    const auto next = std::find(names_.begin(), names_.end(), name);
+    if (next != names_.end())
+      first_.emplace(name, values_[static_cast<size_t>(next - names_.begin())]);
   }
 }
 
@@ -62,7 +72,8 @@ void SIM_NamedValueList::Clear() {
   // Take the values out first: a value's destructor may look at the list.
   std::vector<SIM_NamedValue*> values;
   values.swap(values_);
-  nameHashes_.clear();
+  names_.clear();
+  first_.clear();
   for (SIM_NamedValue* value : values) delete value;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sim/SIM_NamedValue.h"
@@ -42,10 +43,10 @@ class SIM_NamedValueList {
  private:
   std::string name_;
   std::vector<SIM_NamedValue*> values_;
-  // The hash of each value's name, in step with values_. A search runs along this short
-  // array and reads a value's name only where the hashes agree: the values lie all over
-  // memory, and the player's are searched by name many times a day.
-  std::vector<size_t> nameHashes_;
+  // Each value's name, in step with values_: Remove may be handed a value already gone.
+  std::vector<std::string> names_;
+  // The first value of each name: the player's values are searched by name many times a day.
+  std::unordered_map<std::string, SIM_NamedValue*> first_;
 };
 
 // The world's values: "glob_dirt", "glob_germs", the weather, ownership and state flags.
