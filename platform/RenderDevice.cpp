@@ -55,6 +55,9 @@ struct DeviceTexture {
   // Software renderer: the texture's own texels, which stay put while it lives.
   const uint32_t* texels = nullptr;
   int pitch = 0;  // texels a row
+  // Drawn straight onto the frame (below). A mostly clear picture (text) is not: SDL's
+  // blitter passes a clear texel by without touching the frame, which measures faster there.
+  bool straight = false;
   // The latest copies asked for that have none yet: one asked for again gets made.
   std::vector<ScaledCopy> pending;
 };
@@ -336,6 +339,10 @@ void FindSpans(DeviceTexture& t, const uint32_t* argb) {
     }
   }
   t.rowSpans[static_cast<size_t>(t.height)] = static_cast<int>(t.spans.size());
+  const size_t texels = static_cast<size_t>(t.width) * static_cast<size_t>(t.height);
+  const auto clear = static_cast<size_t>(
+      std::count_if(argb, argb + texels, [](uint32_t c) { return c >> 24 == 0u; }));
+  t.straight = clear * 2u <= texels;
 }
 
 // `s` blended over `d` exactly as SDL's software blitter blends a texture of per-texel alpha:
@@ -947,7 +954,7 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
     const bool unstretched = src.w == dw && src.h == dh && flip == 0;
     // On the software renderer's own frame, plain copies are drawn here: runs of opaque
     // texels copied, clear ones skipped, the rest blended as SDL blends them.
-    if (unstretched && modulation == 0xFFFFFFFFu && drawn->texels &&
+    if (unstretched && modulation == 0xFFFFFFFFu && drawn->straight && drawn->texels &&
         std::fabs(dst.x) < kFarAway && std::fabs(dst.y) < kFarAway) {
       SDL_Surface* frame = d.DirectSurface();
       if (frame && SDL_RenderFlush(d.renderer) == 0) {
