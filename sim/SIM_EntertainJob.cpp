@@ -143,6 +143,12 @@ std::vector<std::unique_ptr<SIM_Modifier>>& SpareEffects() {
   return spares;
 }
 
+// Likewise the prerequisites of retired jobs.
+std::vector<std::unique_ptr<SIM_Prerequisite>>& SparePrerequisites() {
+  static std::vector<std::unique_ptr<SIM_Prerequisite>> spares;
+  return spares;
+}
+
 ActingKit& SharedActing() {
   static std::unique_ptr<ActingKit> kit;
   static unsigned generation = 0;
@@ -218,8 +224,15 @@ SIM_EntertainJob::~SIM_EntertainJob() { EraseFrom(AllList(), this); }
 void SIM_EntertainJob::Require(const RequiredValue& value, float threshold, bool first,
                                bool below) {
   if (!value.kept) return;
-  prerequisites_.push_back(
-      std::make_unique<SIM_Prerequisite>(value.name, value.displayText, threshold, first, below));
+  std::vector<std::unique_ptr<SIM_Prerequisite>>& spares = SparePrerequisites();
+  if (spares.empty()) {
+    prerequisites_.push_back(std::make_unique<SIM_Prerequisite>(value.name, value.displayText,
+                                                                threshold, first, below));
+    return;
+  }
+  spares.back()->Reset(value.name, value.displayText, threshold, first, below);
+  prerequisites_.push_back(std::move(spares.back()));
+  spares.pop_back();
 }
 
 void SIM_EntertainJob::AddEffect(const SIM_Modifier& effect) {
@@ -238,6 +251,9 @@ void SIM_EntertainJob::AddEffect(const SIM_Modifier& effect) {
 void SIM_EntertainJob::Retire(SIM_EntertainJob* job) {
   for (SIM_Modifier* effect : job->modifiers_) SpareEffects().emplace_back(effect);
   job->modifiers_.clear();
+  for (std::unique_ptr<SIM_Prerequisite>& prerequisite : job->prerequisites_)
+    SparePrerequisites().push_back(std::move(prerequisite));
+  job->prerequisites_.clear();
   SIM_JobBase::Remove(job);
 }
 

@@ -33,6 +33,15 @@ SIM_Prerequisite::SIM_Prerequisite(std::string name, std::string displayText, fl
       first_(first),
       below_(below) {}
 
+void SIM_Prerequisite::Reset(const std::string& name, const std::string& displayText,
+                             float threshold, bool first, bool below) {
+  displayText_ = displayText;
+  name_ = name;
+  threshold_ = threshold;
+  first_ = first;
+  below_ = below;
+}
+
 bool SIM_Prerequisite::IsMet() const {
   if (name_ == "tovel") return SIM_Tovel::Instance().GetTotal() >= threshold_;
   float value = 0.0f;

@@ -13,6 +13,10 @@ class SIM_Prerequisite {
                    bool below);
   SIM_Prerequisite(const SIM_Prerequisite&) = delete;
   SIM_Prerequisite& operator=(const SIM_Prerequisite&) = delete;
+  // Becomes what the second constructor makes, keeping the texts' storage: pool jobs that
+  // come and go every day reuse their predecessors' prerequisites.
+  void Reset(const std::string& name, const std::string& displayText, float threshold,
+             bool first, bool below);
 
   // The value is the player's value of the name, else the global named value of the name; a
   // name found nowhere is never met. "tovel" compares the social standing score and always
