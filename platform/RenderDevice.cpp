@@ -42,12 +42,7 @@ struct DeviceTexture {
   SDL_BlendMode blend = SDL_BLENDMODE_BLEND;  // last set on the SDL texture
   bool opaque = false;  // every texel has alpha 255
   bool target = false;  // drawn into; its texels cannot be read back for copies
-  // In a texture that is not all opaque, a large rectangle of opaque texels, or of one
-  // see-through colour (coreFill): that colour as an opaque texture without an alpha channel,
-  // drawn at the colour's alpha, which SDL blends three times faster than texels of their own
-  // alpha.
-  SDL_Rect core{};
-  SDL_Texture* coreFill = nullptr;
+  SDL_Rect core{};  // a large rectangle of opaque texels in a texture that is not all opaque
   std::vector<ScaledCopy> scaled;
   // Software renderer: the texture's runs, row y's being spans[rowSpans[y]..rowSpans[y + 1]).
   std::vector<Span> spans;
@@ -118,7 +113,6 @@ struct RenderDevice::Impl {
   }
 
   DeviceTexture* MakeTexture(int width, int height, const uint32_t* argb, std::string& error);
-  void FindCore(DeviceTexture& t, const uint32_t* argb);
   SDL_Surface* DirectSurface();
   SDL_Surface* FindDirectSurface();
   DeviceTexture* ScaledCopyOf(DeviceTexture& t, const SDL_Rect& source, int width, int height,
@@ -205,26 +199,33 @@ bool AllOpaque(const uint32_t* argb, size_t count) {
   return true;
 }
 
-// Pictures with soft or rounded edges and a solid inside (a window, a panel, a veil) are
-// mostly that inside, which can be drawn far more cheaply than the texels round it. It is
-// found by peeling off the edge line with the most texels unlike it until every edge line is
-// alike, then shrinking evenly until all of it is; empty when that leaves too little to be
-// worth it.
+bool OpaqueRect(const uint32_t* argb, int stride, const SDL_Rect& r) {
+  for (int y = r.y; y < r.y + r.h; ++y)
+    if (!AllOpaque(argb + static_cast<size_t>(y) * static_cast<size_t>(stride) +
+                       static_cast<size_t>(r.x),
+                   static_cast<size_t>(r.w)))
+      return false;
+  return true;
+}
+
+// Pictures with soft or rounded edges and a solid inside (a window, a panel) are mostly
+// opaque: that inside can be copied without blending. Found by peeling off the edge line with
+// the most see-through texels until every edge line is opaque, then shrinking evenly until
+// the inside is too; empty when that leaves too little to be worth it.
 constexpr int kMinCoreSide = 24;
-template <class Alike>
-SDL_Rect CoreWhere(const uint32_t* argb, int width, int height, Alike alike) {
+SDL_Rect OpaqueCore(const uint32_t* argb, int width, int height) {
   SDL_Rect r{0, 0, width, height};
-  auto unlike = [&](int x, int y, int w, int h) {
+  auto holes = [&](int x, int y, int w, int h) {
     int n = 0;
     for (int j = y; j < y + h; ++j)
       for (int i = x; i < x + w; ++i)
-        n += !alike(argb[static_cast<size_t>(j) * static_cast<size_t>(width) +
-                         static_cast<size_t>(i)]);
+        n += (argb[static_cast<size_t>(j) * static_cast<size_t>(width) + static_cast<size_t>(i)] >>
+              24) != 0xFFu;
     return n;
   };
   while (r.w >= kMinCoreSide && r.h >= kMinCoreSide) {
-    const int edges[4] = {unlike(r.x, r.y, r.w, 1), unlike(r.x, r.y + r.h - 1, r.w, 1),
-                          unlike(r.x, r.y, 1, r.h), unlike(r.x + r.w - 1, r.y, 1, r.h)};
+    const int edges[4] = {holes(r.x, r.y, r.w, 1), holes(r.x, r.y + r.h - 1, r.w, 1),
+                          holes(r.x, r.y, 1, r.h), holes(r.x + r.w - 1, r.y, 1, r.h)};
     const int worst = static_cast<int>(std::max_element(edges, edges + 4) - edges);
     if (edges[worst] == 0) break;
     if (worst == 0) ++r.y;
@@ -234,7 +235,7 @@ SDL_Rect CoreWhere(const uint32_t* argb, int width, int height, Alike alike) {
   }
   const int step = std::max(1, std::min(width, height) / 32);
   while (r.w >= kMinCoreSide && r.h >= kMinCoreSide) {
-    if (unlike(r.x, r.y, r.w, r.h) == 0) return r;
+    if (OpaqueRect(argb, width, r)) return r;
     r = SDL_Rect{r.x + step, r.y + step, r.w - 2 * step, r.h - 2 * step};
   }
   return SDL_Rect{};
@@ -243,7 +244,6 @@ SDL_Rect CoreWhere(const uint32_t* argb, int width, int height, Alike alike) {
 }  // namespace
 
 void Free(DeviceTexture* t) {
-  if (t->coreFill) SDL_DestroyTexture(t->coreFill);
   SDL_DestroyTexture(t->texture);
   delete t;
 }
@@ -274,30 +274,6 @@ constexpr size_t kScaledBudgetBytes = size_t{48} << 20;
 
 }  // namespace
 
-void RenderDevice::Impl::FindCore(DeviceTexture& t, const uint32_t* argb) {
-  t.core = CoreWhere(argb, t.width, t.height, [](uint32_t c) { return c >> 24 == 0xFFu; });
-  if (t.core.w > 0 || !software) return;
-  const uint32_t centre = argb[static_cast<size_t>(t.height / 2) * static_cast<size_t>(t.width) +
-                               static_cast<size_t>(t.width / 2)];
-  if (centre >> 24 == 0u) return;
-  const SDL_Rect core =
-      CoreWhere(argb, t.width, t.height, [centre](uint32_t c) { return c == centre; });
-  if (core.w == 0) return;
-  SDL_Texture* fill = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888,
-                                        SDL_TEXTUREACCESS_STATIC, core.w, core.h);
-  if (!fill) return;
-  const std::vector<uint32_t> texels(static_cast<size_t>(core.w) * static_cast<size_t>(core.h),
-                                     centre | 0xFF000000u);
-  if (SDL_UpdateTexture(fill, nullptr, texels.data(), core.w * 4) != 0) {
-    SDL_DestroyTexture(fill);
-    return;
-  }
-  SDL_SetTextureBlendMode(fill, SDL_BLENDMODE_BLEND);
-  SDL_SetTextureAlphaMod(fill, static_cast<Uint8>(centre >> 24));
-  t.core = core;
-  t.coreFill = fill;
-}
-
 namespace {
 
 // Farther off the screen than any drawing goes; whole pixels up to here fit an int.
@@ -311,6 +287,7 @@ constexpr int kMinSkip = 32;
 
 // Splits each row of `argb` into the runs DrawSpans draws.
 void FindSpans(DeviceTexture& t, const uint32_t* argb) {
+  size_t clear = 0;
   t.spans.clear();
   t.rowSpans.assign(static_cast<size_t>(t.height) + 1u, 0);
   for (int y = 0; y < t.height; ++y) {
@@ -323,6 +300,7 @@ void FindSpans(DeviceTexture& t, const uint32_t* argb) {
       const int k = kind(x);
       int end = x + 1;
       while (end < t.width && kind(end) == k) ++end;
+      if (k == 0) clear += static_cast<size_t>(end - x);
       if (k == 0 && end - x >= kMinSkip) {
         x = end;
         continue;
@@ -339,10 +317,7 @@ void FindSpans(DeviceTexture& t, const uint32_t* argb) {
     }
   }
   t.rowSpans[static_cast<size_t>(t.height)] = static_cast<int>(t.spans.size());
-  const size_t texels = static_cast<size_t>(t.width) * static_cast<size_t>(t.height);
-  const auto clear = static_cast<size_t>(
-      std::count_if(argb, argb + texels, [](uint32_t c) { return c >> 24 == 0u; }));
-  t.straight = clear * 2u <= texels;
+  t.straight = clear * 2u <= static_cast<size_t>(t.width) * static_cast<size_t>(t.height);
 }
 
 // `s` blended over `d` exactly as SDL's software blitter blends a texture of per-texel alpha:
@@ -474,7 +449,7 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
   }
   DeviceTexture* handle = Wrap(tex, width, height);
   handle->opaque = AllOpaque(argb, static_cast<size_t>(width) * static_cast<size_t>(height));
-  if (!handle->opaque) FindCore(*handle, argb);
+  if (!handle->opaque) handle->core = OpaqueCore(argb, width, height);
   void* texels = nullptr;
   int pitch = 0;
   if (software && SDL_LockTexture(tex, nullptr, &texels, &pitch) == 0) {
@@ -875,9 +850,8 @@ bool PlaceQuad(const SpriteVertex* v, int texW, int texH, Placement& p) {
 
 }  // namespace
 
-// An unstretched, unmodulated copy of `src` at `dst` in five pieces: the `core` (a part of
-// `src`) copied without blending or drawn from its one-colour texture, and the bands around
-// it blended.
+// An unstretched, unmodulated copy of `src` at `dst` in five pieces: the opaque `core` (a
+// part of `src`) copied without blending, and the bands around it blended.
 namespace {
 
 int DrawAroundCore(SDL_Renderer* renderer, DeviceTexture* t, const SDL_Rect& src,
@@ -896,17 +870,8 @@ int DrawAroundCore(SDL_Renderer* renderer, DeviceTexture* t, const SDL_Rect& src
                        static_cast<float>(part.h)};
     return SDL_RenderCopyF(renderer, t->texture, &part, &to);
   };
-  int rc = 0;
-  if (t->coreFill) {
-    const SDL_Rect part{core.x - t->core.x, core.y - t->core.y, core.w, core.h};
-    const SDL_FRect to{dst.x + static_cast<float>(core.x - src.x),
-                       dst.y + static_cast<float>(core.y - src.y), static_cast<float>(core.w),
-                       static_cast<float>(core.h)};
-    rc = SDL_RenderCopyF(renderer, t->coreFill, &part, &to);
-  } else {
-    SetBlend(*t, SDL_BLENDMODE_NONE);
-    rc = copy(core);
-  }
+  SetBlend(*t, SDL_BLENDMODE_NONE);
+  int rc = copy(core);
   SetBlend(*t, SDL_BLENDMODE_BLEND);
   for (const SDL_Rect& band : bands) rc |= copy(band);
   return rc;

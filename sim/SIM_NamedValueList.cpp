@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <functional>
 
 #include "engine/DebugLog.h"
 
