@@ -47,6 +47,7 @@
 #include <vector>
 
 #include "engine/Random.h"
+#include "engine/Translate.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NPC.h"
@@ -417,6 +418,11 @@ int main(int argc, char** argv) {
   if (!totalsAgree)
     std::fprintf(stderr, "the lifetime totals (%d solo, %d social) are not the years' sums (%d, %d)\n",
                  stats.GetLifetimeSolo(), stats.GetLifetimeSocial(), soloCounted, socialCounted);
+  // Keys the game looked up without finding a text: each would reach a player as the key.
+  std::string missing;
+  for (const MissingText& miss : MissingTexts()) missing += (missing.empty() ? "" : ",") + miss.key;
+  std::printf("missing_texts %d\n", MissingTextCount());
+  std::printf("missing_text_keys %s\n", missing.empty() ? "-" : missing.c_str());
   if (saveEvery > 0) {
     std::printf("save_trips %d\n", saveTrips);
     std::printf("us_per_save_trip %s\n", Average(saveUs, saveTrips).c_str());

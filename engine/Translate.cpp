@@ -2,6 +2,8 @@
 #include "engine/Translate.h"
 
 #include <cmath>
+#include <filesystem>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -33,6 +35,28 @@ unsigned& Generation() {
   return generation;
 }
 
+// Keys asked for without a text, in the order first asked, with their counts.
+std::vector<MissingText>& Misses() {
+  static std::vector<MissingText> misses;
+  return misses;
+}
+
+// The working folder when the strings table was read: its paths are relative.
+std::string& StringsFolder() {
+  static std::string folder;
+  return folder;
+}
+
+void CountMiss(const char* key) {
+  if (IsMeantToBeAbsent(key)) return;
+  for (MissingText& miss : Misses())
+    if (miss.key == key && miss.folder == StringsFolder()) {
+      ++miss.count;
+      return;
+    }
+  Misses().push_back({key, 1, StringsFolder()});
+}
+
 // The shared result of GetNumberedString and GetRandomStringFromFile.
 std::string& SharedResult() {
   static std::string result;
@@ -44,10 +68,30 @@ std::string& SharedResult() {
 const char* Translate(const char* key) {
   if (!key) return "";
   GHashTable& table = StringTable();
-  if (!table.IsLoaded()) table.Fill("strings", kStringsFile);
+  if (!table.IsLoaded()) {
+    table.Fill("strings", kStringsFile);
+    std::error_code error;
+    StringsFolder() = std::filesystem::current_path(error).string();
+  }
   const char* value = table.Lookup(key);
-  return *value ? value : key;
+  if (*value) return value;
+  CountMiss(key);
+  return key;
 }
+
+bool IsMeantToBeAbsent(const char* key) {
+  static const char* const kAbsent[] = {
+      // The empty key: callers pass a text field a data row left blank, and show nothing.
+      "",
+  };
+  for (const char* absent : kAbsent)
+    if (std::strcmp(absent, key) == 0) return true;
+  return false;
+}
+
+std::vector<MissingText> MissingTexts() { return Misses(); }
+int MissingTextCount() { return static_cast<int>(Misses().size()); }
+void ResetMissingTexts() { Misses().clear(); }
 
 const char* GetNumberedString(float fraction, const std::string& section) {
   const ConfigFile* config = GetCachedConfig(section, kStringsFile);

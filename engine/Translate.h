@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class ConfigFile;
 
@@ -39,6 +40,21 @@ ConfigFile* GetCachedConfig(const std::string& section, const std::string& file)
 // Empties the token table and deletes every cached section (simulation shutdown). Pointers
 // from GetCachedConfig are invalid afterwards.
 void ReleaseStringCaches();
+
+// Every key Translate was asked for and could not give a text (missing, or an empty value),
+// with how often, since the last ResetMissingTexts. The game logs nothing per miss; the bench
+// and the tests read this to find words a player would see as keys. Keys meant to be absent
+// (IsMeantToBeAbsent) are not counted.
+struct MissingText {
+  std::string key;
+  int count = 0;
+  std::string folder;  // the folder the strings file was read from (tests use texts of their own)
+};
+std::vector<MissingText> MissingTexts();
+int MissingTextCount();  // distinct keys
+void ResetMissingTexts();
+// The short list of keys looked up on purpose without a text: each has its reason beside it.
+bool IsMeantToBeAbsent(const char* key);
 
 // Forgets the loaded "strings" section so the next Translate reads the file again (tests that
 // switch data folders use this). Texts returned by earlier Translate calls become invalid.

@@ -105,8 +105,7 @@ void GUI_Career::RebuildText() {
   }
   const SIM_JobInstance& instance = *SIM_Vesk::Instance()->GetJobInstance();
   const SIM_JobBase& job = *instance.GetJob();
-  const std::string jobName =
-      job.GetGuiName().empty() ? job.GetName() : std::string(Translate(job.GetGuiName().c_str()));
+  const std::string jobName = job.GetShownTitle();
   texts_->AddText(l + 12, t + 12, Shorten(jobName, kMaxJobName), kFont, kNameSize, 0, 0, 255, 255,
                   255);
   auto line = [&](float x, float y, const std::string& text) {
@@ -115,7 +114,7 @@ void GUI_Career::RebuildText() {
   line(l + 12, t + 42, Translate("CAREER_SALARY"));
   line(l + 100, t + 42, FormatWholePounds(instance.GetSalary(), true));
   line(l + 12, t + 72, Translate("CAREER_EMPLOYER"));
-  line(l + 32, t + 88, Shorten(Translate(job.GetEmployer().c_str()), kMaxEmployer));
+  line(l + 32, t + 88, Shorten(job.GetEmployer(), kMaxEmployer));
   line(l + 12, t + 102, Translate("COMMUTE_DISTANCE"));
   line(l + 50, t + 118,
        FormatFixed(instance.GetCommuteDistance(), 1) + " " + Translate("COMMUTE_MILES"));

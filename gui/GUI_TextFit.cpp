@@ -75,3 +75,12 @@ std::string FitTextEndToWidth(const char* font, int size, const std::string& tex
   });
   return "..." + text.substr(text.size() - keep);
 }
+
+int FitSizeToBox(const char* font, int largest, int smallest, const std::string& text, int width,
+                 int height) {
+  for (int size = largest; size > smallest; --size)
+    if (GUI_Services::MeasureHeight(font, size, FitWordsToWidth(font, size, text, width), width) <=
+        height)
+      return size;
+  return smallest;
+}

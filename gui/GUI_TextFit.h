@@ -20,3 +20,8 @@ std::vector<std::string> WrapToWidth(const char* font, int size, const std::stri
 // For a name being typed: the text when it fits, otherwise "..." and its longest ending that
 // fits, so the last typed characters stay in view next to the caret.
 std::string FitTextEndToWidth(const char* font, int size, const std::string& text, int width);
+// For a wrapped text in a box of its own: the largest font size from `largest` down to
+// `smallest` at which the text, its words first cut as FitWordsToWidth cuts them and then
+// wrapped at `width`, is no taller than `height`; `smallest` when none is.
+int FitSizeToBox(const char* font, int largest, int smallest, const std::string& text, int width,
+                 int height);

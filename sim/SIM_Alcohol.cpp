@@ -25,6 +25,14 @@ constexpr float kWithdrawal = 0.5f;
 constexpr float kMeetingDays = 5.0f;
 // The work-day summary's line for drink taking hold.
 constexpr int kAlcoholicLine = 9;
+// The alcoholic's sober days in a row, kept among the world's values so that a saved game
+// keeps the count; the interlude of recovery says how long the player has been dry.
+constexpr const char* kDaysDry = "alcoholic_drydays";
+
+int DaysDry() {
+  const SIM_NamedValue* days = GlobalNamedValues().Find(kDaysDry);
+  return days ? static_cast<int>(days->GetValue()) : 0;
+}
 
 struct State {
   float addictionStrength = 0.0f;
@@ -72,6 +80,7 @@ void SIM_Alcohol::DailyUpdate() {
     return;
   }
   ApplyWithdrawal();
+  SetGlobalValue(kDaysDry, alcohol < kSober ? static_cast<float>(DaysDry() + 1) : 0.0f);
   if (alcohol < kSober) s.addictionStrength -= Var("GV_ALCOHOLIC_RECOVERY");
   if (alcohol > kRelapse) s.addictionStrength = 1.0f;
   if (s.addictionStrength <= 0.0f) Recover();
@@ -82,6 +91,7 @@ void SIM_Alcohol::BecomeAlcoholic() {
   s.addictionStrength = 1.0f;
   s.alcoholic = true;
   SetGlobalValue("alcoholic", 1.0f);
+  SetGlobalValue(kDaysDry, 0.0f);
   SIM_Screens& screens = Screens();
   screens.ShowMessage(Translate("BECOME_ALCOHOLIC_MESSAGE"), Translate("BECOME_ALCOHOLIC_TITLE"));
   SIM_SmallTalk::AddNews("SMALLTALK_ALCOHOLICSTART", 3);
@@ -91,10 +101,21 @@ void SIM_Alcohol::BecomeAlcoholic() {
   UnlockAchievement("ACH_BECOME_ALCOHOLIC");
 }
 
+const char* SIM_Alcohol::RecoveryText(int daysDry) {
+  if (daysDry < 2) return "FMV_RECOVERALCOHOLIC_MEETINGS";
+  if (daysDry < 7) return "FMV_RECOVERALCOHOLIC_DAYS";
+  if (daysDry < 14) return "FMV_RECOVERALCOHOLIC_WEEK";
+  if (daysDry < 60) return "FMV_RECOVERALCOHOLIC_WEEKS";
+  if (daysDry < 365) return "FMV_RECOVERALCOHOLIC_MONTHS";
+  return "FMV_RECOVERALCOHOLIC";
+}
+
 void SIM_Alcohol::Recover() {
+  const int daysDry = DaysDry();
   TheState() = State();
   SetGlobalValue("alcoholic", 0.0f);
-  Screens().ShowFMV("FMV_RECOVERALCOHOLIC");
+  SetGlobalValue(kDaysDry, 0.0f);
+  Screens().ShowFMV(RecoveryText(daysDry));
   SIM_Sounds::PlaySound("data/sounds/applause.ogg");
   UnlockAchievement("ACH_BEATEN_ALCOHOLIC");
 }

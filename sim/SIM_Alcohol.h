@@ -25,8 +25,11 @@ class SIM_Alcohol {
 
   // The day the drink takes hold: the message, the news, the interlude and the achievement.
   static void BecomeAlcoholic();
-  // The addiction is beaten.
+  // The addiction is beaten; the interlude says how long the player has been dry.
   static void Recover();
+  // The interlude's text for recovering after that many sober days in a row: the support
+  // group's doing (under two), a few days, a week, weeks, months, a year.
+  static const char* RecoveryText(int daysDry);
   // A sober alcoholic's bad day (only while the player's alcohol is below one half).
   static void ApplyWithdrawal();
   // A support-group meeting weakens the addiction by five sober days' worth.

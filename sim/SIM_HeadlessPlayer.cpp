@@ -346,12 +346,13 @@ const ProjectActivity kProjectActivities[] = {
 };
 
 // A project is only finished by keeping at it: of the project activities offered, the one
-// whose project is furthest on (the first found of equals).
+// whose project is furthest on; of equals (every project just begun), the first of the list
+// above, so a fresh start goes on a work that can earn royalties.
 SIM_SoloActivityType* ProjectToWorkOn(const std::vector<SIM_SoloActivityType*>& choices) {
   SIM_SoloActivityType* best = nullptr;
   float furthest = -1.0f;
-  for (SIM_SoloActivityType* type : choices)
-    for (const ProjectActivity& p : kProjectActivities)
+  for (const ProjectActivity& p : kProjectActivities)
+    for (SIM_SoloActivityType* type : choices)
       if (type->GetTypeName() == p.activity && p.project().GetProgress() > furthest) {
         furthest = p.project().GetProgress();
         best = type;

@@ -426,6 +426,16 @@ std::string SIM_JobBase::GetRejectionText() const {
   return rejectionText_.empty() ? std::string(Translate("JOBOFFER_REJECT_TEXT")) : rejectionText_;
 }
 
+std::string SIM_JobBase::GetShownTitle() const {
+  if (GetGuiName().empty()) return GetName();
+  return IsCatalogueJob() ? std::string(Translate(GetGuiName().c_str())) : GetGuiName();
+}
+
+std::string SIM_JobBase::GetShownWorkplace() const {
+  if (workplace_.empty() || !IsCatalogueJob()) return workplace_;
+  return Translate(workplace_.c_str());
+}
+
 float SIM_JobBase::EnsureCommuteDistance() {
   if (commuteDistance_ < 0.0f) commuteDistance_ = RandomFloat(0.5f, 10.0f);
   return commuteDistance_;

@@ -123,6 +123,11 @@ class SIM_JobBase : public SIM_TimeChunkType {
   const std::string& GetFemaleDescription() const { return femaleDesc_; }
   // The job's own rejection text, else the translated general one.
   std::string GetRejectionText() const;
+  // The title and the workplace as the player reads them. A job of the tables or the mods
+  // holds text keys (a job without a title key shows its name); a pool job of acting or music
+  // holds the texts it was made with, as its save record keeps them, and shows them as they are.
+  std::string GetShownTitle() const;
+  std::string GetShownWorkplace() const;
   const std::string& GetPromoteAttribute(int i) const { return promote_[i]; }
   float GetMinSalary() const { return minSalary_; }
   float GetMaxSalary() const { return maxSalary_; }

@@ -71,6 +71,15 @@ bool SIM_JobInstance::IsPromotionTooSoon() const {
   return daysSincePromotion_ < gap;
 }
 
+SIM_JobInstance::PromotionHold SIM_JobInstance::GetPromotionHold() const {
+  if (IsTopLevel()) return PromotionHold::kTopLevel;
+  // Every grade above the first was a promotion in this job; at the first grade the gap runs
+  // from the day the job began, so it is the days in the job that are too few.
+  if (IsPromotionTooSoon()) return level_ == 0 ? PromotionHold::kTooNew : PromotionHold::kTooSoon;
+  if (historyCount_ < kHistory) return PromotionHold::kTooNew;
+  return PromotionHold::kNone;
+}
+
 void SIM_JobInstance::SetLevel(int level) { level_ = std::clamp(level, 0, kTopLevel); }
 
 void SIM_JobInstance::SetHistory(const std::array<Performance, kHistory>& history) {
@@ -154,17 +163,19 @@ bool SIM_JobInstance::EndContract() {
   return job_ && job_->GetDuration() != -1 && daysInJob_ == job_->GetDuration();
 }
 
-void SIM_JobInstance::DailyUpdatePlayer() {
+SIM_JobInstance::DayEnd SIM_JobInstance::DailyUpdatePlayer() {
   SIM_Vesk* player = SIM_Vesk::Instance();
   SIM_JobInstance* instance = player->GetJobInstance();
-  if (!instance) return;
+  if (!instance) return {};
   instance->DailyUpdate();
-  if (!instance->ContractEnded()) return;
+  const DayEnd day{true, instance->GetDaysInJob(), instance->GetSalary(), instance->ContractEnded()};
+  if (!day.contractEnded) return day;
   // The switch replaces the instance: nothing of it is touched after this point.
   SIM_JobBase* unemployed = SIM_JobBase::FindByName("unemployed", true);
   unemployed->SetWorksInTheDay(false);
   player->SetJob(unemployed);
   Screens().ShowMessage(Translate("CONTRACT_END_TEXT"), Translate("CONTRACT_END_TITLE"));
+  return day;
 }
 
 // ---- Court cases ----

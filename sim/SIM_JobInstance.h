@@ -31,6 +31,12 @@ class SIM_JobInstance {
   float GetSalary() const;
   bool IsTopLevel() const { return level_ >= kTopLevel; }
   bool IsPromotionTooSoon() const;
+  // What keeps the next promotion off for now: the top grade; too soon after the last
+  // promotion; too few days in this job (a player never promoted here still inside the gap,
+  // which counts from the job's first day, or a history not yet full). None when only the
+  // work itself (and luck) decides.
+  enum class PromotionHold { kNone, kTopLevel, kTooNew, kTooSoon };
+  PromotionHold GetPromotionHold() const;
 
   // The day's update: history, average, promotion, days counters, highest-salary statistic.
   // A contract that runs out is only recorded here (ContractEnded); the caller acts on it
@@ -41,9 +47,16 @@ class SIM_JobInstance {
   // Counts the day in the job; true when the contract runs out today.
   bool EndContract();
   bool ContractEnded() const { return contractEnded_; }
+  // The player's job as its day's update left it, taken before a contract end replaced it.
+  struct DayEnd {
+    bool updated = false;  // the player had a job instance to update
+    int daysInJob = 0;
+    float salary = 0.0f;
+    bool contractEnded = false;
+  };
   // Runs the player's instance's day and then, when its contract ran out, moves the player to
-  // "unemployed" with the contract-end message.
-  static void DailyUpdatePlayer();
+  // "unemployed" with the contract-end message. Returns the job's day as it ended.
+  static DayEnd DailyUpdatePlayer();
 
   SIM_JobBase* GetJob() const { return job_; }
   int GetLevel() const { return level_; }

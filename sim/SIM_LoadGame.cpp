@@ -182,6 +182,10 @@ void ApplyBoredom(SIM_Boredom* boredom, const std::vector<SaveBoredomItem>& item
   for (const SaveBoredomItem& item : items) boredom->AddBoredom(item.name, item.value);
 }
 
+// How much of a body value an older game kept as a skill is still there the next day: the
+// rate at which a meal's weight comes off again.
+constexpr float kFoldedSkillDegrade = 0.92f;
+
 void ApplyValues(SIM_NamedValueList& list, const std::vector<SaveNamedValue>& values) {
   list.Clear();
   for (const SaveNamedValue& v : values) list.Add(new SIM_NamedValue(v.name, v.guiName, v.value));
@@ -224,7 +228,27 @@ void ApplyPlayer(const SavePlayer& p, bool exact) {
     for (const SaveEffect& e : a.effects) attribute->RestoreEffect(e.amount, e.degrade, e.debugName);
     attribute->Recalculate();
   }
-  ApplyValues(vesk->Skills(), p.skills);
+  // A game saved while a body value (weight) was still kept as a skill holds it among the
+  // skills: it joins its attribute, reading as it was saved and fading back to the base as
+  // the meals' own changes do, and leaves the skills list.
+  std::vector<SaveNamedValue> skills;
+  skills.reserve(p.skills.size());
+  for (const SaveNamedValue& s : p.skills) {
+    auto* attribute = dynamic_cast<SIM_Attribute*>(vesk->Attributes().Find(s.name));
+    if (!attribute) {
+      skills.push_back(s);
+      continue;
+    }
+    // Saved as an attribute as well: that entry is the value, the skill a stale copy.
+    if (std::any_of(p.attributes.begin(), p.attributes.end(),
+                    [&s](const SaveAttribute& a) { return a.name == s.name; }))
+      continue;
+    attribute->Recalculate();
+    const float change = std::clamp(s.value, 0.0f, 1.0f) - attribute->GetValue();
+    if (change != 0.0f) attribute->RestoreEffect(change, kFoldedSkillDegrade, "saved as a skill");
+    attribute->Recalculate();
+  }
+  ApplyValues(vesk->Skills(), skills);
   Screens().RefreshSkills();
   ApplyBoredom(vesk->GetBoredom(), p.boredom);
 }

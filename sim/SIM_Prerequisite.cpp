@@ -45,6 +45,11 @@ void SIM_Prerequisite::Reset(const std::string& name, const std::string& display
 bool SIM_Prerequisite::IsMet() const {
   if (name_ == "tovel") return SIM_Tovel::Instance().GetTotal() >= threshold_;
   float value = 0.0f;
-  if (!LookUpPlayerOrGlobalValue(name_, value)) return false;
+  if (name_ == "income") {
+    // The salary is a player value that no list holds: it is always there, 0 without a job.
+    value = SIM_Vesk::Instance()->GetValue(name_);
+  } else if (!LookUpPlayerOrGlobalValue(name_, value)) {
+    return false;
+  }
   return below_ ? value <= threshold_ : value >= threshold_;
 }

@@ -20,7 +20,7 @@ class SIM_Prerequisite {
 
   // The value is the player's value of the name, else the global named value of the name; a
   // name found nowhere is never met. "tovel" compares the social standing score and always
-  // means "at least".
+  // means "at least"; "income" is the salary of the player's job.
   bool IsMet() const;
 
   const std::string& GetName() const { return name_; }

@@ -2,6 +2,7 @@
 #include "sim/SIM_Restaurant.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
@@ -237,10 +238,11 @@ void SIM_RestaurantInstance::Complete() {
 }
 
 std::string SIM_RestaurantInstance::TovelLine() const {
-  if (!chosen_ || chosen_->GetTovelValue() == 0.0f) return {};
-  std::string line =
-      Translate(chosen_->GetTovelValue() > 0.0f ? "RESTAURANT_TOVEL_BOOST" : "RESTAURANT_TOVEL_DROP");
-  ReplaceSubstring(line, "<AMOUNT>", FormatFixed(chosen_->GetTovelValue(), 2));
+  const float value = chosen_ ? chosen_->GetTovelValue() : 0.0f;
+  if (value == 0.0f) return {};
+  std::string line = Translate(value > 0.0f ? "RESTAURANT_TOVEL_BOOST" : "RESTAURANT_TOVEL_DROP");
+  // The words say which way it went; the number is only how far.
+  ReplaceSubstring(line, "<AMOUNT>", FormatFixed(std::fabs(value), 2));
   return line;
 }
 

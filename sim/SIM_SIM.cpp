@@ -117,6 +117,7 @@ void SIM_SIM::ResetWorld() {
   // a random number. Both a new game and a load start here; what each then builds on top
   // (new characters and a start date, or the saved ones) is theirs.
   gameOver_ = false;
+  dayAtWork_ = DayAtWork{};
   // The last game's mail goes before what it carries; a load then makes the saved day's again.
   Screens().DeleteAllEmail();
   // The characters go first: they point at job types, and the job table is rebuilt under them.
@@ -215,6 +216,7 @@ void SIM_SIM::Shutdown() {
   SIM_Movie::DeleteAll();
   SIM_Rumour::DeleteAll();
   SIM_JobOffer::DeleteAll();
+  dayAtWork_ = DayAtWork{};
   SIM_JobBase::DeleteAll();
   SIM_Vesk::Instance()->SetJob(nullptr);  // the job types are gone
   SIM_SmallTalk::Clear();
@@ -250,6 +252,8 @@ void SIM_SIM::NextDay() {
   screens.CloseSocialInvitations();
   screens.ClosePostMortem();
 
+  dayAtWork_ = DayAtWork{};
+
   // 2. The daily processes.
   SIM_Effect::DailyUpdateAll();
   screens.RefreshDirtSprites();
@@ -283,19 +287,30 @@ void SIM_SIM::NextDay() {
   phase_ = PHASE_DAYSTART;
   SIM_SpecialEvent::SetDayChecked(false);
 
-  // 8. Work, on a weekday for a well player with a job.
+  // 8. Work, on a weekday for a well player with a job. The day is recorded as it was worked:
+  // a contract that runs out today moves the player to "unemployed" right after the update,
+  // yet today was still a work day in the old job, with its pay and no benefit.
   const bool noJob = PlayerHasNoJob();
   SIM_JobBase* job = SIM_Vesk::Instance()->GetJob();
+  dayAtWork_.recorded = true;
+  dayAtWork_.job = job;
   if (SIM_Health::Instance().IsHealthy() && job && !noJob && CurrentDate().GetDayOfWeek() < 5) {
     SIM_Commute::DailyCommute();
     job->WorkDay();
-    // A contract that runs out moves the player to "unemployed" after the update.
-    SIM_JobInstance::DailyUpdatePlayer();
+    const SIM_JobInstance::DayEnd end = SIM_JobInstance::DailyUpdatePlayer();
+    dayAtWork_.worked = true;
+    dayAtWork_.daysInJob = end.daysInJob;
+    dayAtWork_.salary = end.salary;
+  } else if (const SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance()) {
+    dayAtWork_.daysInJob = instance->GetDaysInJob();
+    dayAtWork_.salary = instance->GetSalary();
   }
 
   // 9. A day without work.
   if (noJob) {
-    SIM_Finances::Instance().Earn(SIM_GlobalVariables::Instance().Get("GV_UNEMPLOYMENT_BENEFIT"));
+    const float benefit = SIM_GlobalVariables::Instance().Get("GV_UNEMPLOYMENT_BENEFIT");
+    SIM_Finances::Instance().Earn(benefit);
+    dayAtWork_.benefit = benefit;
     job->ApplyModifiers(1.0f);
   }
 

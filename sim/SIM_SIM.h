@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+class SIM_JobBase;
+
 // A hook for tracing game events; its body is empty by design (nothing is written).
 void TraceEvent(const std::string& text);
 
@@ -64,6 +66,21 @@ class SIM_SIM {
   // The loader restores both from the save file.
   void SetActs(int actsPerDay, int actsUsed);
 
+  // The player's work on the day NextDay last ran, as that day was: the job held when it
+  // began (a contract that ran out that day has already moved the player to "unemployed"),
+  // whether it was worked, and the benefit paid on a day without work. The work-day summary
+  // tells the day from it. Emptied when a day begins, and by a new game or a load (the job
+  // table is rebuilt under it).
+  struct DayAtWork {
+    bool recorded = false;             // a day has run since the game began
+    const SIM_JobBase* job = nullptr;  // the job held when the day began
+    bool worked = false;               // the player went to work
+    int daysInJob = 0;                 // the days counted in that job after the day
+    float salary = 0.0f;               // its salary after the day (a promotion's)
+    float benefit = 0.0f;              // the unemployment benefit paid; 0 when none
+  };
+  const DayAtWork& GetDayAtWork() const { return dayAtWork_; }
+
   bool IsInitialised() const { return initialised_; }
   // Set when the end-game screen opens; cleared at new game.
   bool IsGameOver() const { return gameOver_; }
@@ -76,4 +93,5 @@ class SIM_SIM {
   int phase_ = PHASE_ACTIVITIES;
   int actsPerDay_ = 1;
   int actsUsed_ = 0;
+  DayAtWork dayAtWork_;
 };

@@ -105,7 +105,8 @@ void SIM_SocialiseReport::BuildTexts() {
   const auto* npc = dynamic_cast<const SIM_NPC*>(person);
   if (enjoyed && npc && npc->GetCharacterType() &&
       npc->GetCharacterType()->GetEffectAmount() != 0.0f) {
-    characterText = npc->GetCharacterType()->GetText(4);
+    // The table names the text by its key.
+    characterText = Translate(npc->GetCharacterType()->GetText(4).c_str());
     ReplaceSubstring(characterText, "<NAME>", npc->GetFullName());
   }
 }

@@ -165,17 +165,25 @@ SIM_SocialiseType* SIM_SocialiseType::ChooseForNpc(SIM_NPC* npc) {
   return chosen;
 }
 
-bool SIM_SocialiseType::CanInvite(const std::vector<SIM_Person*>& invitees, SIM_Person* person) {
+bool SIM_SocialiseType::HasPlaceFor(const std::vector<SIM_Person*>& invitees,
+                                    SIM_Person* person) const {
   if (!person) return false;
   if (std::find(invitees.begin(), invitees.end(), person) != invitees.end()) return false;
   if (static_cast<int>(invitees.size()) + 1 >= maxGuests) return false;
   if (invitees.size() >= kMaxGuestsOfPlayer) return false;
   if (!person->IsIntroduced()) return false;
-  auto* npc = dynamic_cast<SIM_NPC*>(person);
+  const auto* npc = dynamic_cast<const SIM_NPC*>(person);
   if (!npc || npc->IsRemoved()) return false;
-  if (!npc->AcceptsInvitation(this, SIM_Vesk::Instance())) return false;
-  if (category == "ROMANTIC") return SIM_Romance::Instance().IsPartner(person);
+  if (category == "ROMANTIC" && !SIM_Romance::Instance().IsPartner(person)) return false;
   return true;
+}
+
+bool SIM_SocialiseType::CanInvite(const std::vector<SIM_Person*>& invitees, SIM_Person* person) {
+  if (!HasPlaceFor(invitees, person)) return false;
+  // Asked last: the answer may put a refusal or the question about paying on the screen,
+  // which must never come up for a place the evening could not give anyway.
+  auto* npc = dynamic_cast<SIM_NPC*>(person);
+  return npc && npc->AcceptsInvitation(this, SIM_Vesk::Instance());
 }
 
 bool SIM_SocialiseType::IsTooTired() const {

@@ -48,10 +48,14 @@ class SIM_SocialiseType : public SIM_TimeChunkType {
   static void ClearForTesting() { DeleteAll(); }
 
   // Whether a person may join invitees of an evening of this type organised by the player:
-  // not already there, a place left (the player counts; at most 10 guests), introduced,
-  // accepting (which may show a refusal or the no-money dialog), and for a romantic outing
-  // only the partner. The chooser and the headless player both ask this.
+  // HasPlaceFor, then accepting (which may show a refusal or the no-money dialog). The
+  // chooser and the headless player both ask this.
   bool CanInvite(const std::vector<SIM_Person*>& invitees, SIM_Person* person);
+  // The evening's own rules, without asking the person: not already there, a place left
+  // (the player counts; at most 10 guests), introduced, still in the world, and for a
+  // romantic outing only the partner. Tested before the person is asked, so nobody is
+  // offered (or paid for) a place the evening cannot give them.
+  bool HasPlaceFor(const std::vector<SIM_Person*>& invitees, SIM_Person* person) const;
 
   // True when an "_energy" prerequisite's threshold is at or above the player's energy.
   bool IsTooTired() const;

@@ -149,6 +149,40 @@ def draw_drum(rows, s, c):
     segment(rows, s(0.7), s(0.15), s(0.52), s(0.36), s(0.02), (200, 170, 120, 255))
 
 
+def draw_drum_pads(rows, s, c):
+    # An electronic kit: round pads on a rack, a cymbal above and the kick pedal's pad below.
+    metal = (150, 150, 156, 255)
+    segment(rows, s(0.18), s(0.56), s(0.82), s(0.56), s(0.025), metal)
+    segment(rows, s(0.5), s(0.56), s(0.5), s(0.86), s(0.025), metal)
+    segment(rows, s(0.32), s(0.86), s(0.68), s(0.86), s(0.025), metal)
+    segment(rows, s(0.78), s(0.56), s(0.78), s(0.22), s(0.02), metal)
+    box(rows, s(0.62), s(0.18), s(0.94), s(0.24), (220, 190, 90, 255), s(0.03))
+    for x, y in ((0.26, 0.5), (0.5, 0.44), (0.74, 0.5)):
+        disc(rows, s(x), s(y), s(0.11), DARK)
+        disc(rows, s(x), s(y), s(0.08), c)
+    box(rows, s(0.42), s(0.7), s(0.58), s(0.82), DARK, s(0.02))
+
+
+def draw_bass(rows, s, c):
+    # A solid body and a long neck: longer and narrower than the acoustic guitar.
+    disc(rows, s(0.36), s(0.7), s(0.16), c)
+    disc(rows, s(0.46), s(0.56), s(0.11), c)
+    box(rows, s(0.3), s(0.66), s(0.46), s(0.72), DARK, s(0.01))
+    segment(rows, s(0.48), s(0.56), s(0.86), s(0.12), s(0.035), (120, 80, 40, 255))
+    segment(rows, s(0.84), s(0.14), s(0.9), s(0.08), s(0.05), DARK)
+
+
+def draw_microphone(rows, s, c):
+    # A stage microphone on its stand beside a small speaker.
+    segment(rows, s(0.36), s(0.36), s(0.36), s(0.84), s(0.025), (150, 150, 156, 255))
+    segment(rows, s(0.24), s(0.86), s(0.48), s(0.86), s(0.03), (150, 150, 156, 255))
+    segment(rows, s(0.36), s(0.3), s(0.36), s(0.42), s(0.05), DARK)
+    disc(rows, s(0.36), s(0.24), s(0.09), (200, 200, 206, 255))
+    box(rows, s(0.56), s(0.5), s(0.86), s(0.86), DARK, s(0.03))
+    ring(rows, s(0.71), s(0.7), s(0.11), s(0.03), c, DARK)
+    disc(rows, s(0.71), s(0.57), s(0.03), c)
+
+
 def draw_screen(rows, s, c):
     box(rows, s(0.12), s(0.2), s(0.88), s(0.66), DARK, s(0.03))
     box(rows, s(0.16), s(0.24), s(0.84), s(0.62), c, s(0.02))
@@ -303,6 +337,7 @@ DRAWINGS = {
     "dogfood": draw_bowl, "catfood": draw_bowl, "fishfood": draw_bowl, "hamsterfood": draw_bowl,
     "parrotfood": draw_bowl, "piano": draw_keys, "keyboard": draw_keys, "drumkit": draw_drum,
     "watch": draw_round, "goldwatch": draw_round, "metronome": draw_round, "camera": draw_round,
+    "drums": draw_drum_pads, "bass": draw_bass, "vocals": draw_microphone,
     "sofa": draw_furniture, "armchair": draw_furniture, "bed": draw_furniture,
     "catbasket": draw_furniture, "dogkennel": draw_furniture, "bookshelf": draw_furniture,
 }

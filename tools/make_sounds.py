@@ -671,6 +671,47 @@ def make_club_door(rng):
     return envelope(out, 0.02, 0.25)
 
 
+def make_drumroll(rng):
+    # A bar of rock beat on a practice kit, then a fill down the toms and a crash.
+    beat = 60.0 / 110
+    out = []
+    for b in range(4):
+        place(out, kick() if b % 2 == 0 else snare(rng), b * beat, 0.7 if b % 2 == 0 else 0.5)
+        for half in range(2):
+            place(out, hat(rng), (b + 0.5 * half) * beat, 0.25)
+    for k, freq in enumerate((220, 200, 170, 140, 120, 100)):
+        tom = decay(tone(freq, 0.3, "sine", 0.8, glide_to=freq * 0.7), 0.09)
+        place(out, tom, 4 * beat + k * beat / 3, 0.6)
+    crash = decay(highpass(noise(1.2, rng), 3000), 0.35)
+    place(out, mix(crash, kick()), 6 * beat, 0.6)
+    return concat(out, silence(0.2))
+
+
+def make_bassline(rng):
+    # A walking bass line: round low plucks, one a beat.
+    beat = 60.0 / 100
+    out = []
+    for k, note in enumerate((28, 32, 35, 37, 40, 37, 35, 33, 28)):
+        f = midi(note + 12)
+        string = mix(tone(f, beat * 1.1, "saw", 0.5), tone(f, beat * 1.1, "sine", 0.6))
+        place(out, decay(envelope(lowpass(string, 700), 0.01, 0.08), beat * 0.6), k * beat)
+    return concat(out, silence(0.2))
+
+
+def make_singing(rng):
+    # A voice warming up: "ah" up and down a major arpeggio, with a gentle vibrato.
+    out = []
+    t = 0.0
+    for note, length in ((60, 0.35), (64, 0.35), (67, 0.35), (72, 0.7), (67, 0.35), (64, 0.35),
+                         (60, 0.9)):
+        f = midi(note)
+        voice = mix(tone(f, length, "saw", 0.5, vibrato=0.012, vib_rate=5.5),
+                    tone(f, length, "sine", 0.6, vibrato=0.012, vib_rate=5.5))
+        place(out, envelope(lowpass(voice, 1800), 0.05, 0.08), t)
+        t += length
+    return concat(out, silence(0.25))
+
+
 SOUNDS = {
     "click.ogg": make_click,
     "yawn.ogg": make_yawn,
@@ -725,6 +766,9 @@ SOUNDS = {
     "parrot.wav": make_parrot,
     "fanfare.ogg": make_fanfare,
     "clubdoor.ogg": make_club_door,
+    "drumroll.ogg": make_drumroll,
+    "bassline.ogg": make_bassline,
+    "singing.ogg": make_singing,
 }
 
 

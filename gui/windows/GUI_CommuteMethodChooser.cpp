@@ -1,6 +1,8 @@
 // The commute method chooser.
 #include "gui/windows/GUI_CommuteMethodChooser.h"
 
+#include <algorithm>
+
 #include "engine/CTexturedSprite.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
@@ -10,6 +12,7 @@
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Money.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "sim/SIM_CommuteMethod.h"
 
 GUI_CommuteMethodChooser* GUI_CommuteMethodChooser::instance = nullptr;
@@ -17,6 +20,11 @@ GUI_CommuteMethodChooser* GUI_CommuteMethodChooser::instance = nullptr;
 namespace {
 
 constexpr const char* kFont = "tahoma bold";
+constexpr const char* kTextFont = "tahoma";
+// Texts keep this far from the arrow beside them and the line below them.
+constexpr float kArrowGap = 6;
+// A long description is set smaller down to this size to keep to its box.
+constexpr int kSmallestText = 13;
 
 void OnNext(void*) {
   if (GUI_CommuteMethodChooser* chooser = GUI_CommuteMethodChooser::Instance()) chooser->Next();
@@ -138,11 +146,21 @@ void GUI_CommuteMethodChooser::Draw() {
     picture.Draw();
     picture.DrawOutline(0xFFFFFFFFu);
     const float textLeft = cl + 120 + kPictureSize / 2.0f + 10;
-    GUI_Services::QueueText(textLeft, ct + 20, Translate(method->GetName().c_str()), kFont, 24, 0,
-                            0, 255, 255, 255);
-    GUI_Services::QueueText(textLeft, ct + 80, Translate(method->GetDescription().c_str()),
-                            "tahoma", 18, static_cast<int>(cr - 10 - textLeft), 0, 255, 255, 255);
+    // The name and the description keep clear of the next arrow on the right, and the
+    // description ends above the range and cost line; a long one is set smaller.
+    const float textRight =
+        std::min(cr - 10, static_cast<float>(next_->GetRect().left) - kArrowGap);
+    const int textWidth = static_cast<int>(textRight - textLeft);
     const float y = cb - 60;
+    GUI_Services::QueueText(textLeft, ct + 20,
+                            FitTextToWidth(kFont, 24, Translate(method->GetName().c_str()), textWidth),
+                            kFont, 24, 0, 0, 255, 255, 255);
+    const std::string description = Translate(method->GetDescription().c_str());
+    const int size = FitSizeToBox(kTextFont, 18, kSmallestText, description, textWidth,
+                                  static_cast<int>(y - kArrowGap - (ct + 80)));
+    GUI_Services::QueueText(textLeft, ct + 80,
+                            FitWordsToWidth(kTextFont, size, description, textWidth), kTextFont,
+                            size, textWidth, 0, 255, 255, 255);
     GUI_Services::QueueText(cl + 30, y, rangeLabel_, kFont, 18, 0, 0, 255, 255, 255);
     GUI_Services::QueueText(cl + 130, y, RangeText(method->GetMaxDistance()), kFont, 18, 0, 0, 255,
                             255, 255);

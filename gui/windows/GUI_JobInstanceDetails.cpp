@@ -56,6 +56,7 @@ GUI_JobInstanceDetails::GUI_JobInstanceDetails()
       dependsOnLabel_(Translate("JOBINSTANCE_DEPENDSON")),
       prospectsLabel_(Translate("JOBINSTANCE_PROSPECTS")),
       tooSoonText_(Translate("JOBINSTANCE_PROSPECTS_TOOSOON")),
+      tooNewText_(Translate("JOBINSTANCE_PROSPECTS_TOONEW")),
       dailyEffectsLabel_(Translate("JOBINSTANCE_DAILYEFFECTS")),
       topGradeText_(Translate("JOBINSTANCE_TOPGRADE")) {
   instance = this;
@@ -76,8 +77,12 @@ bool GUI_JobInstanceDetails::ShowsModifier(const SIM_Modifier& modifier) {
 }
 
 std::string GUI_JobInstanceDetails::ProspectsText(const SIM_JobInstance& job) const {
-  if (job.IsTopLevel()) return topGradeText_;
-  if (job.IsPromotionTooSoon()) return prospectsLabel_ + " " + tooSoonText_;
+  switch (job.GetPromotionHold()) {
+    case SIM_JobInstance::PromotionHold::kTopLevel: return topGradeText_;
+    case SIM_JobInstance::PromotionHold::kTooNew: return prospectsLabel_ + " " + tooNewText_;
+    case SIM_JobInstance::PromotionHold::kTooSoon: return prospectsLabel_ + " " + tooSoonText_;
+    case SIM_JobInstance::PromotionHold::kNone: break;
+  }
   return prospectsLabel_ + " " +
          GetNumberedString(job.GetAveragePerformance(), "PROMOTION_PROSPECTS");
 }
@@ -116,9 +121,7 @@ void GUI_JobInstanceDetails::Draw() {
     };
     float y = static_cast<float>(clientRect.top) + 10;
     float titleY = y;
-    const std::string title = type.GetGuiName().empty()
-                                  ? type.GetName()
-                                  : std::string(Translate(type.GetGuiName().c_str()));
+    const std::string title = type.GetShownTitle();
     centred(titleY, title, 24);
     y = titleY + 30;
     GUI_Services::QueueText(cl + 20, y, salaryLabel_ + " " + FormatWholePounds(job->GetSalary(), true),

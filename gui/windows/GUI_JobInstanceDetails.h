@@ -38,5 +38,5 @@ class GUI_JobInstanceDetails : public GUI_Dialog {
 
   static GUI_JobInstanceDetails* instance;
   std::string performanceLabel_, salaryLabel_, gradeLabel_, dependsOnLabel_, prospectsLabel_,
-      tooSoonText_, dailyEffectsLabel_, topGradeText_;
+      tooSoonText_, tooNewText_, dailyEffectsLabel_, topGradeText_;
 };

@@ -2,6 +2,7 @@
 #include "gui/windows/GUI_JobSearch.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/DebugLog.h"
 #include "engine/D3DEngine.h"
@@ -256,6 +257,31 @@ bool GUI_JobSearch::CanApplyFor(const SIM_JobBase& job) {
   return job.ArePrerequisitesMet() && !job.IsLocked();
 }
 
+std::string GUI_JobSearch::WhyCannotApply(const SIM_JobBase& job) {
+  if (job.IsLocked()) return Translate("WHY_JOB_LOCKED");
+  if (!job.ArePrerequisitesMet()) return Translate("WHY_JOB_REQUIREMENTS_UNMET");
+  return {};
+}
+
+std::vector<GUI_JobSearch::RequirementRow> GUI_JobSearch::RequirementRows(const SIM_JobBase& job) {
+  std::vector<RequirementRow> rows;
+  for (const auto& prerequisite : job.GetPrerequisites()) {
+    if (!prerequisite || prerequisite->IsFirst()) continue;  // a hidden requirement
+    RequirementRow row;
+    row.label = prerequisite->GetDisplayText();
+    const float percent = prerequisite->GetThreshold() * 100.0f;
+    row.value = prerequisite->GetName() == "tovel" ? FormatFixed(prerequisite->GetThreshold(), 0)
+                                                   : FormatFixed(percent, 0) + "%";
+    row.below = prerequisite->GetName() != "tovel" && prerequisite->IsBelow();
+    row.met = prerequisite->IsMet();
+    rows.push_back(std::move(row));
+  }
+  // A locked job is only ever offered by a contact who works there: listed with every other
+  // requirement ticked it would look open to an application that can never be made.
+  if (job.IsLocked()) rows.push_back({Translate("JOB_LOCKED_REQUIREMENT"), "", false, false});
+  return rows;
+}
+
 void GUI_JobSearch::Apply() {
   if (!job_ || !apply_->IsVisible() || !CanApplyFor(*job_)) return;
   SIM_JobBase* job = job_;
@@ -303,7 +329,10 @@ void GUI_JobSearch::DrawJobPage() {
     previous_->SetEnabled(position_ > 0);
     next_->SetEnabled(position_ + 1 < result.size());
   }
-  if (job_) apply_->SetEnabled(CanApplyFor(*job_));
+  if (job_) {
+    apply_->SetDisabledReason(WhyCannotApply(*job_));
+    apply_->SetEnabled(CanApplyFor(*job_));
+  }
   GUI_Dialog::Draw();
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);
   const int cw = clientRect.right - clientRect.left;
@@ -314,10 +343,10 @@ void GUI_JobSearch::DrawJobPage() {
   }
   const auto l = static_cast<float>(rect.left);
   float y = ct + 12;
-  GUI_Services::QueueText(l, y, Shown(job_->GetGuiName(), job_->GetName()), kFont, 26, width, 1, 255,
+  GUI_Services::QueueText(l, y, job_->GetShownTitle(), kFont, 26, width, 1, 255,
                           255, 255);
   y += 30;
-  GUI_Services::QueueText(l, y, Translate(job_->GetEmployer().c_str()), kFont, 26, width, 1, 255, 255,
+  GUI_Services::QueueText(l, y, job_->GetEmployer(), kFont, 26, width, 1, 255, 255,
                           255);
   y += 50;
   const float lx = cl + 40, vx = lx + 150;
@@ -337,29 +366,20 @@ void GUI_JobSearch::DrawJobPage() {
   y += 40;
   row(lx, Translate("REQUIREMENTS"));
   y += 20;
-  bool anyShown = false;
-  for (const auto& prerequisite : job_->GetPrerequisites()) {
-    if (!prerequisite || prerequisite->IsFirst()) continue;  // a hidden requirement
-    anyShown = true;
-    row(lx + 10, prerequisite->GetDisplayText());
-    const float percent = prerequisite->GetThreshold() * 100.0f;
-    if (prerequisite->GetName() == "tovel") {
-      row(lx + 252, FormatFixed(prerequisite->GetThreshold(), 0));
-    } else if (prerequisite->IsBelow()) {
-      row(lx + 176, Translate("LESSTHAN"));
-      row(lx + 252, FormatFixed(percent, 0) + "%");
-    } else {
-      row(lx + 252, FormatFixed(percent, 0) + "%");
-    }
+  const std::vector<RequirementRow> requirements = RequirementRows(*job_);
+  for (const RequirementRow& requirement : requirements) {
+    row(lx + 10, requirement.label);
+    if (requirement.below) row(lx + 176, Translate("LESSTHAN"));
+    if (!requirement.value.empty()) row(lx + 252, requirement.value);
     CTexturedSprite mark;
     mark.width = 16;
     mark.height = 16;
     mark.SetColourARGB(0xFFFFFFFFu);
-    mark.SetTexture(prerequisite->IsMet() ? "smalltick.dds" : "smallcross.dds");
+    mark.SetTexture(requirement.met ? "smalltick.dds" : "smallcross.dds");
     mark.SetPosition(lx + 307, y + 8);
     mark.Draw();
     y += 20;
   }
   // Said outright, so an empty list is not taken for a page that failed to fill.
-  if (!anyShown) row(lx + 10, Translate("REQUIREMENTS_NONE"));
+  if (requirements.empty()) row(lx + 10, Translate("REQUIREMENTS_NONE"));
 }

@@ -73,6 +73,20 @@ class GUI_JobSearch : public GUI_Dialog {
   void GoBack();
   // Whether the shown job may be applied for: its requirements met and not locked.
   static bool CanApplyFor(const SIM_JobBase& job);
+  // What the apply button's tooltip says while it is disabled for the job: why the job
+  // cannot be applied for ("" when it can).
+  static std::string WhyCannotApply(const SIM_JobBase& job);
+  // One row of the job page's requirements: the label, the value column (a "less than"
+  // before it for a ceiling), and whether the player meets it (a tick or a cross).
+  struct RequirementRow {
+    std::string label;
+    std::string value;
+    bool below = false;
+    bool met = false;
+  };
+  // The rows shown for the job, in order: its shown prerequisites, then for a locked job the
+  // contact it needs, which the search can never satisfy.
+  static std::vector<RequirementRow> RequirementRows(const SIM_JobBase& job);
 
   int GetPage() const { return page_; }
   int GetScrollOffset() const { return scroll_; }

@@ -89,7 +89,7 @@ void GUI_JobUnlock::Finish(bool accept) {
   delete this;
 }
 
-std::string GUI_JobUnlock::GetJobRow() const { return Translate(job->GetGuiName().c_str()); }
+std::string GUI_JobUnlock::GetJobRow() const { return job->GetShownTitle(); }
 
 std::string GUI_JobUnlock::GetEmployerRow() const { return job->GetEmployer(); }
 

@@ -271,6 +271,7 @@ void GUI_Match3Game::SwapCells(int a, int b) {
 void GUI_Match3Game::ClearSelection() { firstRow_ = firstColumn_ = secondRow_ = secondColumn_ = -1; }
 
 void GUI_Match3Game::Start() {
+  bestBefore_ = GetVideoGameHiscore();
   round_.Start();
   cycle_.Start();
   state_ = kPlaying;
@@ -386,6 +387,14 @@ void GUI_Match3Game::PlayFrame() {
   D3DEngine::Instance().FillRect(barLeft, filledTop, barRight, barBottom, 0xBEFFFFFFu);
 }
 
+const char* GUI_Match3Game::ResultKey() const {
+  // The high score follows the round as it is played, so a new best is judged against the
+  // best that stood when the round began.
+  const bool best = score_ > bestBefore_;
+  if (score_ >= kTarget) return best ? "MATCH3GAME_SUCCESS_BEST" : "MATCH3GAME_SUCCESS";
+  return best ? "MATCH3GAME_FAILED_BEST" : "MATCH3GAME_FAILED";
+}
+
 void GUI_Match3Game::DrawPanel(const char* key, int textSize) {
   const auto l = static_cast<float>(rect.left) + 30, t = static_cast<float>(rect.top) + 90;
   const auto r = static_cast<float>(rect.right) - 30, b = static_cast<float>(rect.top) + 260;
@@ -402,8 +411,7 @@ void GUI_Match3Game::Draw() {
                 static_cast<float>(rect.right), static_cast<float>(rect.bottom), 0, 30, 1.0f);
   PlayFrame();
   if (state_ == kInstructions) DrawPanel("MATCH3GAME_INSTRUCTIONS", 16);
-  if (state_ == kFinished)
-    DrawPanel(score_ >= kTarget ? "MATCH3GAME_SUCCESS" : "MATCH3GAME_FAILED", 18);
+  if (state_ == kFinished) DrawPanel(ResultKey(), 18);
   DrawButtons();
   GUI_Services::FlushText();
 }

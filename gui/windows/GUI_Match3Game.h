@@ -79,6 +79,9 @@ class GUI_Match3Game : public GUI_Dialog {
 
   int GetState() const { return state_; }
   int GetScore() const { return score_; }
+  // The finished round's words: reached the target or not, and whether it beat the best
+  // score that stood at the start.
+  const char* ResultKey() const;
   bool IsAnimating() const { return animating_; }
   bool IsCheckPending() const { return checkPending_; }
   // Nothing moves, nothing is about to move and nothing waits to be examined.
@@ -123,6 +126,7 @@ class GUI_Match3Game : public GUI_Dialog {
   bool checkPending_ = false;
   Timer round_, cycle_;
   int score_ = 0;
+  int bestBefore_ = 0;
   CTexturedSprite cursor_, background_;
   GUI_ButtonText* finish_ = nullptr;
   GUI_ButtonText* start_ = nullptr;

@@ -1,6 +1,8 @@
 // The movie chooser.
 #include "gui/windows/GUI_MovieChooser.h"
 
+#include <algorithm>
+
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
@@ -8,6 +10,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "sim/SIM_Movie.h"
 
 GUI_MovieChooser* GUI_MovieChooser::instance = nullptr;
@@ -15,6 +18,12 @@ GUI_MovieChooser* GUI_MovieChooser::instance = nullptr;
 namespace {
 
 constexpr const char* kFont = "tahoma bold";
+// Texts stay this far from the arrow and the popcorn box beside them.
+constexpr float kArrowGap = 6;
+// The guide's line, below the client top; the review follows it.
+constexpr float kGuideTop = 100;
+// A long text is set smaller down to this size to keep to its box.
+constexpr int kSmallestText = 12;
 
 void OnNext(void*) {
   if (GUI_MovieChooser* w = GUI_MovieChooser::Instance()) w->Next();
@@ -130,20 +139,38 @@ void GUI_MovieChooser::Draw() {
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);
   const auto cb = static_cast<float>(clientRect.bottom);
   const int width = clientRect.right - clientRect.left;
+  // The film guide's words keep clear of the next arrow and end above the popcorn box.
+  const float right = static_cast<float>(next_->GetRect().left) - kArrowGap;
+  const float bottom = static_cast<float>(popcorn_->GetRect().top) - kArrowGap;
   if (const SIM_Movie* film = Current()) {
-    const int titleWidth = GUI_Services::MeasureWidth(kFont, 22, film->GetTitle());
-    GUI_Services::QueueText(cl + static_cast<float>(width - titleWidth) / 2, ct + 10,
-                            film->GetTitle(), kFont, 22, 0, 0, 255, 255, 255);
-    GUI_Services::QueueText(cl + 20, ct + 40, film->GetText(), kFont, 16, width - 40, 0, 255, 255,
-                            255);
+    const std::string title = FitTextToWidth(kFont, 22, film->GetTitle(), width - 20);
+    const int titleWidth = GUI_Services::MeasureWidth(kFont, 22, title);
+    GUI_Services::QueueText(cl + static_cast<float>(width - titleWidth) / 2, ct + 10, title, kFont,
+                            22, 0, 0, 255, 255, 255);
+    // The description ends above the guide's line; a long one is set smaller.
+    const int textWidth = width - 40;
+    const int size = FitSizeToBox(kFont, 16, kSmallestText, film->GetText(), textWidth,
+                                  static_cast<int>(kGuideTop - 40 - kArrowGap));
+    GUI_Services::QueueText(cl + 20, ct + 40, FitWordsToWidth(kFont, size, film->GetText(), textWidth),
+                            kFont, size, textWidth, 0, 255, 255, 255);
   }
   popcornPicture_.SetColourARGB(PopcornColour());
   popcornPicture_.SetPosition(static_cast<float>(rect.left + 90), cb - 125);
   popcornPicture_.Draw();
   if (const SIM_Movie* film = Current()) {
     const float p = static_cast<float>(rect.left + 90) + popcornPicture_.width / 2;
-    GUI_Services::QueueText(p + 20, ct + 100, guideText_, kFont, 16, 0, 0, 255, 255, 255);
-    GUI_Services::QueueText(p + 40, ct + 120, film->GetReview(), kFont, 16, 0, 0, 255, 255, 255);
+    const int guideWidth = static_cast<int>(right - (p + 20));
+    const std::string guide = FitWordsToWidth(kFont, 16, guideText_, guideWidth);
+    GUI_Services::QueueText(p + 20, ct + kGuideTop, guide, kFont, 16, guideWidth, 0, 255, 255, 255);
+    const float reviewTop = std::max(
+        ct + kGuideTop + 20,
+        ct + kGuideTop + static_cast<float>(GUI_Services::MeasureHeight(kFont, 16, guide, guideWidth)));
+    const int reviewWidth = static_cast<int>(right - (p + 40));
+    const std::string& review = film->GetReview();
+    const int size = FitSizeToBox(kFont, 16, kSmallestText, review, reviewWidth,
+                                  static_cast<int>(bottom - reviewTop));
+    GUI_Services::QueueText(p + 40, reviewTop, FitWordsToWidth(kFont, size, review, reviewWidth),
+                            kFont, size, reviewWidth, 0, 255, 255, 255);
   }
   GUI_Services::FlushText();
 }

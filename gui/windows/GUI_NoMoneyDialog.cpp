@@ -97,8 +97,12 @@ void GUI_NoMoneyDialog::Subsidise() {
   if (!subsidise_->IsEnabled()) return;
   SIM_NPC* npc = npc_;
   delete this;  // freed after the click
-  // Paid for only as a guest of the evening being organised; with no chooser to take them
-  // there is no evening to pay for.
+  // Paid for only as a guest of the evening being organised, and only when that evening
+  // still has a place for them (the guest limit, a romantic outing's partner): with no
+  // chooser to take them, or no place, there is nobody to pay for. Money alone is what the
+  // player's offer answers, so it is not asked again.
+  GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+  if (!chooser || !chooser->HasPlaceFor(npc)) return;
   if (GUI_SocialActivityChooser::AddInvitee(npc)) SIM_Subsidies::Add(npc);
 }
 

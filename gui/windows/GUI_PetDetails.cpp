@@ -12,6 +12,7 @@
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "sim/SIM_PetBase.h"
 
 GUI_PetDetails* GUI_PetDetails::instance = nullptr;
@@ -22,6 +23,10 @@ constexpr int kKeyEscape = 1, kKeyBackspace = 14, kKeyEnter = 28, kKeyLeftShift 
               kKeyRightShift = 54;
 constexpr const char* kFont = "tahoma bold";
 constexpr size_t kMaxName = 40;
+// The dialog's title size, and how far a centred title keeps from either side: the close
+// button's 34 pixels and room for the caret.
+constexpr int kTitleSize = 24;
+constexpr int kTitleInset = 44;
 
 // The pet is still there: a new game or a load rebuilds every asset.
 bool StillThere(const SIM_PetBase* pet) {
@@ -50,7 +55,7 @@ GUI_PetDetails::GUI_PetDetails(SIM_PetBase* pet) : GUI_Dialog(true), pet_(pet) {
   CentreOnScreen();
   UpdateClientRect();
   GUI_WindowBase::Open();
-  SetTitle(pet->GetPetName());
+  ShowName();
   // The parrot greets whoever looks at it.
   if (!pet->GetSoundFile().empty()) GUI_Services::PlaySound(pet->GetSoundFile().c_str());
   ShowHint("pet_name");
@@ -62,14 +67,25 @@ GUI_PetDetails::~GUI_PetDetails() {
 }
 
 float GUI_PetDetails::CaretX() const {
-  const int width = GUI_Services::MeasureWidth(kFont, 24, title);
+  const int width = GUI_Services::MeasureWidth(kFont, kTitleSize, title);
   return static_cast<float>(rect.left + rect.right) / 2.0f + static_cast<float>(width) / 2.0f + 3.0f;
+}
+
+void GUI_PetDetails::ShowName() {
+  // Centred over the window, the name stays clear of the close button on its right (and the
+  // caret after it): a long one is cut with "...", at its end while it is typed so that the
+  // last letters stay beside the caret.
+  const int room = static_cast<int>(width) - 2 * kTitleInset;
+  const std::string& name = pet_->GetPetName();
+  SetTitle(editing_ ? FitTextEndToWidth(kFont, kTitleSize, name, room)
+                    : FitTextToWidth(kFont, kTitleSize, name, room));
 }
 
 void GUI_PetDetails::EndEditing() {
   GUI_GUI::Instance().ReleaseKeyCapture(this);
   caretVisible_ = false;
   editing_ = false;
+  if (StillThere(pet_)) ShowName();
 }
 
 bool GUI_PetDetails::OnClick(float x, float y) {
@@ -79,6 +95,7 @@ bool GUI_PetDetails::OnClick(float x, float y) {
     caretVisible_ = true;
     caretTimer_.Start();
     editing_ = true;
+    ShowName();
     return true;
   }
   return GUI_WindowBase::OnClick(x, y);
@@ -108,7 +125,7 @@ void GUI_PetDetails::OnKeyDown(int key) {
     name += shift ? static_cast<char>(std::toupper(u)) : static_cast<char>(std::tolower(u));
   }
   pet_->SetPetName(name);
-  SetTitle(name);
+  ShowName();
 }
 
 void GUI_PetDetails::Draw() {

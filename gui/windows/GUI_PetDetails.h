@@ -37,6 +37,8 @@ class GUI_PetDetails : public GUI_Dialog {
  private:
   explicit GUI_PetDetails(SIM_PetBase* pet);
   void EndEditing();
+  // The pet's name as the title, fitted to the room the close button leaves.
+  void ShowName();
 
   static GUI_PetDetails* instance;
   SIM_PetBase* pet_;

@@ -240,6 +240,10 @@ bool GUI_SocialActivityChooser::CanInvite(SIM_Person* person) {
   return current && current->CanInvite(invitees, person);
 }
 
+bool GUI_SocialActivityChooser::HasPlaceFor(SIM_Person* person) const {
+  return current && current->HasPlaceFor(invitees, person);
+}
+
 bool GUI_SocialActivityChooser::CanStart() const {
   if (!current || invitees.empty()) return false;
   const SIM_SIM& sim = SIM_SIM::Instance();

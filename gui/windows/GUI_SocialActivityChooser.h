@@ -50,8 +50,8 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   // A contact icon dragged onto the open chooser and released: the person joins when the
   // mouse is over the chooser and the invitation rule lets them.
   static void DropPerson(SIM_Person* person);
-  // The no-money dialog: the player pays for the person, who joins without further tests.
-  // False when no chooser is open to take them.
+  // The no-money dialog: the player pays for the person, who joins without further tests
+  // (the dialog has asked HasPlaceFor). False when no chooser is open to take them.
   static bool AddInvitee(SIM_Person* person);
   // The kind of evening shown by the open chooser; null when none is open.
   static SIM_SocialiseType* GetCurrentType();
@@ -68,6 +68,9 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   void Start();
   // The invitation rule for the shown kind of evening.
   bool CanInvite(SIM_Person* person);
+  // The shown evening's own rules without asking the person (the guest limit, a romantic
+  // outing's partner): what a guest the player pays for must still meet.
+  bool HasPlaceFor(SIM_Person* person) const;
   // The start button's enabling as the draw sets it: a kind shown, enough guests, the cash
   // for it, in the part of the day when activities are open.
   bool CanStart() const;

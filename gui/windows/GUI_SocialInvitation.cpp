@@ -10,6 +10,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_TextFit.h"
 #include "gui/windows/GUI_NPC.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
@@ -26,6 +27,11 @@ std::vector<GUI_SocialInvitation*>& OpenList() {
   static std::vector<GUI_SocialInvitation*> list;
   return list;
 }
+
+constexpr const char* kFont = "tahoma bold";
+constexpr int kTextSize = 14, kSmallestText = 11;
+// Space kept between the letter and the cost line under it.
+constexpr float kLineGap = 2;
 
 void OnAccept(void* window) { static_cast<GUI_SocialInvitation*>(window)->Accept(); }
 void OnReject(void* window) { delete static_cast<GUI_SocialInvitation*>(window); }
@@ -124,8 +130,14 @@ void GUI_SocialInvitation::Draw() {
   portrait_.SetColour(255, 255, 255, 255);
   portrait_.Draw();
   const float r = cl + 116, b = ct + 116;
-  GUI_Services::QueueText(r + 10, ct + 20, invitation_->GetText(), "tahoma bold", 14,
-                          static_cast<int>(cr - r - 30), 0, 255, 255, 255);
+  // The letter keeps to its box above the cost: a name longer than a line (small talk greets
+  // the player by it) is cut with "...", and a long letter is set smaller.
+  const int textWidth = static_cast<int>(cr - r - 30);
+  const std::string& text = invitation_->GetText();
+  const int size = FitSizeToBox(kFont, kTextSize, kSmallestText, text, textWidth,
+                                static_cast<int>(b - 10 - kLineGap - (ct + 20)));
+  GUI_Services::QueueText(r + 10, ct + 20, FitWordsToWidth(kFont, size, text, textWidth), kFont,
+                          size, textWidth, 0, 255, 255, 255);
   GUI_Services::QueueText(r + 10, b - 10, Translate("SOCIALISE_COST"), "tahoma bold", 14, 0, 0,
                           255, 255, 255);
   GUI_Services::QueueText(r + 110, b - 10,

@@ -37,19 +37,35 @@ float g_frameStep = -1.0f;  // below 0: the in-game screen's frame step
 constexpr const char* kDayNames[7] = {"DAY_MONDAY", "DAY_TUESDAY",  "DAY_WEDNESDAY", "DAY_THURSDAY",
                                       "DAY_FRIDAY", "DAY_SATURDAY", "DAY_SUNDAY"};
 
+// The job the day just run was spent in, when that day was recorded and its job type is still
+// in the catalogue.
+const SIM_JobBase* RecordedJob(const SIM_SIM::DayAtWork& day) {
+  if (!day.recorded || !day.job) return nullptr;
+  const std::vector<SIM_JobBase*> all = SIM_JobBase::All();
+  return std::find(all.begin(), all.end(), day.job) != all.end() ? day.job : nullptr;
+}
+
 GUI_WorkDay::Facts FactsFromSimulation() {
   GUI_WorkDay::Facts facts;
   SIM_Vesk* player = SIM_Vesk::Instance();
-  const SIM_JobBase* job = player ? player->GetJob() : nullptr;
+  // The day as it was, not as it ended: a contract that ran out today has already moved the
+  // player to "unemployed", yet today was its last work day, with its pay and no benefit.
+  const SIM_SIM::DayAtWork& day = SIM_SIM::Instance().GetDayAtWork();
+  const SIM_JobBase* recorded = RecordedJob(day);
+  const SIM_JobBase* job = recorded ? recorded : player ? player->GetJob() : nullptr;
   facts.unemployed = job == nullptr || job->IsDayFree();
+  facts.benefitPaid = recorded && day.benefit > 0.0f;
   facts.illness = SIM_Health::Instance().GetState();
   facts.weather = SIM_Weather::Instance().GetType();
-  if (const SIM_JobInstance* instance = player ? player->GetJobInstance() : nullptr) {
+  if (recorded) {
+    facts.daysWorked = day.daysInJob;
+    facts.salary = day.salary;
+  } else if (const SIM_JobInstance* instance = player ? player->GetJobInstance() : nullptr) {
     facts.daysWorked = instance->GetDaysInJob();
     facts.salary = instance->GetSalary();
   }
   if (job && !facts.unemployed) {
-    facts.workplace = job->GetWorkplace().empty() ? "" : Translate(job->GetWorkplace().c_str());
+    facts.workplace = job->GetShownWorkplace();
     facts.performance = player->GetWorkPerformance();
     facts.pay = job->GetLastPay();
     facts.tips = job->GetTodaysTip();
@@ -62,8 +78,9 @@ GUI_WorkDay::Facts FactsFromSimulation() {
       facts.newFriend = colleague->GetFullName();
   }
   // The journey, on a day the player went to work.
-  const bool worked = job && !facts.unemployed && SIM_Health::Instance().IsHealthy() &&
-                      CurrentDate().GetDayOfWeek() < 5;
+  const bool worked = recorded ? day.worked
+                               : job && !facts.unemployed && SIM_Health::Instance().IsHealthy() &&
+                                     CurrentDate().GetDayOfWeek() < 5;
   if (worked) {
     const std::string verb = GetCurrentCommuteText();
     if (!verb.empty()) facts.methodVerb = Translate(verb.c_str());
@@ -214,7 +231,8 @@ void GUI_WorkDay::Draw() {
   cursorY += 60;
 
   if (facts.unemployed) {
-    QueueSection(Translate("WORKDAY_UNEMPLOYED"));
+    // The cheque is told of only on a day it came.
+    QueueSection(Translate(facts.benefitPaid ? "WORKDAY_UNEMPLOYED" : "WORKDAY_UNEMPLOYED_NOBENEFIT"));
     cursorY += 60;
   } else if (facts.illness != 0) {
     static const char* kSick[4] = {nullptr, "SICKDAY_MESSAGE_COLD", "SICKDAY_MESSAGE_ILL",

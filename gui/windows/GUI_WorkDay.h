@@ -30,6 +30,7 @@ class GUI_WorkDay : public GUI_WindowBase {
     std::string newFriend;    // full name of a colleague who became a friend today, or ""
     float commuteCost = 0.0f;
     float salary = 0.0f;      // the job's salary after a promotion
+    bool benefitPaid = false; // an unemployed day's benefit cheque came
   };
   using FactsSource = Facts (*)();
   // Replaces where the facts come from (null: the simulation).

@@ -137,17 +137,27 @@ TEST(ReferencedFilesTest, EverySoundPictureAndHookTheDataTablesNameExists) {
   EXPECT_TRUE(missing.empty()) << "not shipped: " << ::testing::PrintToString(missing);
 }
 
-TEST(ReferencedFilesTest, EveryTextKeyTheCodeTranslatesIsInTheStringsFile) {
-  const std::regex key(R"re(Translate(?:WithTokens)?\(\s*"([A-Za-z][A-Za-z0-9_]*)")re");
+// The keys the sources name in the pattern's first group, at least `least` of them (so the
+// scan itself works), with no text in the strings file.
+void ExpectTextsForKeysNamed(const std::regex& key, size_t least) {
   std::set<std::string> keys;
   for (const std::string& line : plat::ReadProfileSection("strings", (kRoot / "data/strings.ini").string()))
     keys.insert(line.substr(0, line.find('=')));
   std::vector<std::string> missing;
   const std::set<std::string> names = Literals(key);
-  EXPECT_GT(names.size(), 10u);
+  EXPECT_GT(names.size(), least);
   for (const std::string& name : names)
     if (!keys.count(name)) missing.push_back(name);
   EXPECT_TRUE(missing.empty()) << "no text for: " << ::testing::PrintToString(missing);
+}
+
+TEST(ReferencedFilesTest, EveryTextKeyTheCodeTranslatesIsInTheStringsFile) {
+  ExpectTextsForKeysNamed(std::regex(R"re(Translate(?:WithTokens)?\(\s*"([A-Za-z][A-Za-z0-9_]*)")re"), 10);
+}
+
+// Achievements are unlocked by key and their texts read later (the community page sends them).
+TEST(ReferencedFilesTest, EveryAchievementTheCodeUnlocksHasAText) {
+  ExpectTextsForKeysNamed(std::regex(R"re("(ACH_[A-Z0-9_]+)")re"), 15);
 }
 
 TEST(ReferencedFilesTest, EveryGameVariableTheCodeReadsIsInTheConfigFile) {

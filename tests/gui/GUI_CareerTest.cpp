@@ -23,6 +23,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Money.h"
+#include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_CommuteMethodChooser.h"
@@ -228,6 +229,56 @@ TEST_F(CareerTest, TheFilterBoxHiddenUnderApplyTakesNoClickAndALockedJobCannotBe
   EXPECT_EQ(locked->GetApplyCooldown(), 0);
 }
 
+// A job the search cannot give is never shown as one the player could apply for: a locked job
+// carries a crossed requirement of its own, and the dead apply button says why.
+TEST_F(CareerTest, AJobThatCannotBeAppliedForIsCrossedAndApplySaysWhy) {
+  REQUIRE_INDUSTRIES();
+  SIM_Vesk::Instance()->SetValue("confidence", 0.2f);
+  SIM_JobBase* locked = AddJob("test_locked");  // its one shown requirement is met
+  locked->SetLocked(true);
+  locked->AddPrerequisite("confidence,0.1", false, false);
+  SIM_JobBase* demanding = AddJob("test_demanding");
+  demanding->AddPrerequisite("confidence,0.5", false, false);
+  GUI_JobSearch::Open();
+  GUI_JobSearch* search = GUI_JobSearch::Instance();
+  Frame();
+  ClickOn(search->IndustryButtons().front());
+  Frame();
+  auto showJob = [&](SIM_JobBase* job) {
+    while (search->GetSelectedJob() != job && search->NextButton()->IsEnabled()) {
+      ClickOn(search->NextButton());
+      Frame();
+    }
+    Frame();
+    return search->GetSelectedJob() == job;
+  };
+  GUI_ButtonText* apply = search->ApplyButton();
+
+  ASSERT_TRUE(showJob(locked));
+  const auto rows = GUI_JobSearch::RequirementRows(*locked);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_TRUE(rows[0].met);
+  EXPECT_EQ(rows[1].label, Translate("JOB_LOCKED_REQUIREMENT"));
+  EXPECT_FALSE(rows[1].met);
+  EXPECT_TRUE(Queued(Translate("JOB_LOCKED_REQUIREMENT")));
+  EXPECT_FALSE(apply->IsEnabled());
+  ASSERT_NE(apply->GetTooltip(), nullptr);
+  EXPECT_EQ(apply->GetTooltip()->GetText(), Translate("WHY_JOB_LOCKED"));
+
+  // Unqualified: its own cross, and the reason; qualified, the usual tooltip comes back.
+  ASSERT_TRUE(showJob(demanding));
+  EXPECT_FALSE(Queued(Translate("JOB_LOCKED_REQUIREMENT")));
+  EXPECT_FALSE(apply->IsEnabled());
+  EXPECT_EQ(apply->GetTooltip()->GetText(), Translate("WHY_JOB_REQUIREMENTS_UNMET"));
+  SIM_Vesk::Instance()->SetValue("confidence", 0.6f);
+  Frame();
+  EXPECT_TRUE(apply->IsEnabled());
+  EXPECT_EQ(apply->GetTooltip()->GetText(), Translate("CHOOSE_JOB_TOOLTIP"));
+  // A locked job stays locked whatever the player's qualities.
+  EXPECT_EQ(GUI_JobSearch::WhyCannotApply(*locked), Translate("WHY_JOB_LOCKED"));
+  EXPECT_TRUE(GUI_JobSearch::WhyCannotApply(*demanding).empty());
+}
+
 TEST_F(CareerTest, AJobWithoutShownRequirementsSaysSoUnderTheHeading) {
   REQUIRE_INDUSTRIES();
   SIM_JobBase* open = AddJob("test_open");
@@ -291,6 +342,31 @@ TEST_F(CareerTest, DetailsFollowThePlayersJobAsItIsNow) {
             Translate("JOBINSTANCE_PROSPECTS") + std::string(" ") +
                 Translate("JOBINSTANCE_PROSPECTS_TOOSOON"));
 
+  // Never promoted in this job: the gap counts from the first day, so it is the days in the
+  // job that are too few, not a promotion that came too recently.
+  instance->SetLevel(0);
+  instance->SetDaysSincePromotion(30);
+  const std::string tooNew =
+      Translate("JOBINSTANCE_PROSPECTS") + std::string(" ") + Translate("JOBINSTANCE_PROSPECTS_TOONEW");
+  EXPECT_EQ(details->ProspectsText(*instance), tooNew);
+  // Drawn as the window draws it: a centred line wrapped to the window, so it begins the line.
+  Frame();
+  const auto& texts = GUI_Services::RecordedTexts();
+  EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const auto& t) {
+    return t.text.size() > std::string(Translate("JOBINSTANCE_PROSPECTS")).size() &&
+           tooNew.compare(0, t.text.size(), t.text) == 0;
+  }));
+  // Past the gap but without ten days of work on record: still too few days.
+  instance->SetDaysSincePromotion(60);
+  EXPECT_EQ(details->ProspectsText(*instance), tooNew);
+  // Ten days worked and past the gap: the work decides (poor work, so no promotion comes).
+  SIM_Vesk::Instance()->SetValue("confidence", 0.1f);
+  for (int day = 0; day < SIM_JobInstance::kHistory; ++day) instance->DailyUpdate();
+  ASSERT_EQ(instance->GetLevel(), 0);
+  EXPECT_EQ(details->ProspectsText(*instance),
+            Translate("JOBINSTANCE_PROSPECTS") + std::string(" ") +
+                GetNumberedString(instance->GetAveragePerformance(), "PROMOTION_PROSPECTS"));
+
   // A new job of one fixed salary while the window is open: its title, no grade.
   SIM_JobBase* fixed = AddJob("test_fixed");
   fixed->SetSalaryRange(9000, 9000);
@@ -319,6 +395,7 @@ TEST_F(CareerTest, TheCommuteChooserPagesFromTheChosenMethod) {
 
   SIM_CommuteMethod::Add(std::make_unique<SIM_CommuteMethod>("walk", "d", "p.dds", 100.0f, 0.0f));
   SIM_CommuteMethod::Add(std::make_unique<SIM_CommuteMethod>("taxi", "d", "p.dds", -1.0f, 0.1f));
+  checkShippedTexts = false;  // ways to work made here, without texts
   SIM_CommuteMethod::Add(std::make_unique<SIM_CommuteMethod>("bike", "d", "p.dds", 0.01f, 0.0f));
   SIM_CommuteMethod::SetChosenIndex(1);
   GUI_CommuteMethodChooser::Open();

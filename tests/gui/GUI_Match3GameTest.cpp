@@ -8,6 +8,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
+#include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_Match3Game.h"
@@ -264,6 +265,7 @@ TEST_F(Match3Test, EveryFiveSecondsEveryGemTakesTheNextKind) {
 }
 
 TEST_F(Match3Test, NineAtTheEndOfTheRoundFailsWithoutEffects) {
+  SetVideoGameHiscore(12);  // a better score stands
   OpenAndStart();
   for (int i = 0; i < 9; ++i) ScoreOnce();
   ASSERT_EQ(Game()->GetScore(), 9);
@@ -275,7 +277,8 @@ TEST_F(Match3Test, NineAtTheEndOfTheRoundFailsWithoutEffects) {
   EXPECT_FALSE(Queued(Translate("MATCH3GAME_SUCCESS")));
   EXPECT_EQ(Effects(), before);
   EXPECT_TRUE(PlayerEffects("fitness", "playvideogames").empty());
-  EXPECT_EQ(GetVideoGameHiscore(), 9);
+  EXPECT_FALSE(Queued(Translate("MATCH3GAME_FAILED_BEST")));
+  EXPECT_EQ(GetVideoGameHiscore(), 12);
   // Clicks on the finished board do nothing.
   const Board kinds = Kinds();
   ClickGem(4, 2);
@@ -297,6 +300,7 @@ TEST_F(Match3Test, TenAtTheEndOfTheRoundAppliesTheActivitysEffectsOnceAndFinishC
   EXPECT_NE(after, before);
   for (int i = 0; i < 10; ++i) Frame(1000);
   EXPECT_TRUE(Queued(Translate("MATCH3GAME_SUCCESS")));
+  EXPECT_FALSE(Queued(Translate("MATCH3GAME_SUCCESS_BEST")));
   EXPECT_EQ(Effects(), after);  // once only
   EXPECT_EQ(PlayerEffects("fitness", "playvideogames").size(), 1u);
   EXPECT_EQ(PlayerEffects("boredom", "playvideogames").size(), 1u);
@@ -305,6 +309,33 @@ TEST_F(Match3Test, TenAtTheEndOfTheRoundAppliesTheActivitysEffectsOnceAndFinishC
   EXPECT_EQ(Game(), nullptr);
   EXPECT_EQ(Effects(), after);
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+}
+
+// A round that beats the best score that stood when it began says so, whether or not it
+// reached the target; one that only equals the best does not.
+TEST_F(Match3Test, ARoundThatSetsTheBestScoreIsToldSo) {
+  const struct {
+    int best, score;
+    const char* key;
+    const char* notKey;
+  } rounds[] = {{5, 9, "MATCH3GAME_FAILED_BEST", "MATCH3GAME_FAILED"},
+                {9, 9, "MATCH3GAME_FAILED", "MATCH3GAME_FAILED_BEST"},
+                {9, 10, "MATCH3GAME_SUCCESS_BEST", "MATCH3GAME_SUCCESS"}};
+  for (const auto& round : rounds) {
+    SCOPED_TRACE(round.key);
+    SetVideoGameHiscore(round.best);
+    OpenAndStart();
+    for (int i = 0; i < round.score; ++i) ScoreOnce();
+    ASSERT_EQ(Game()->GetScore(), round.score);
+    for (int i = 0; i < 40 && Game()->GetState() == GUI_Match3Game::kPlaying; ++i) Frame(1000);
+    ASSERT_EQ(Game()->GetState(), GUI_Match3Game::kFinished);
+    GUI_Services::RecordedTexts().clear();
+    Frame();
+    EXPECT_TRUE(Queued(Translate(round.key)));
+    EXPECT_FALSE(Queued(Translate(round.notKey)));
+    EXPECT_EQ(GetVideoGameHiscore(), std::max(round.best, round.score));
+    GUI_Match3Game::Close();
+  }
 }
 
 }  // namespace

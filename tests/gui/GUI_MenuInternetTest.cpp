@@ -401,6 +401,9 @@ TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage)
   SIM_Vesk::Instance()->SetNames("Jo & Al = 1+1 100%", "Smith");
   SIM_Finances::Instance().SetCash(-1500.0f);
   UnlockAchievement("ACH_Fish & Chips = 2+2 at 50%");
+  checkShippedTexts = false;  // the made-up key above has no text, on purpose
+  // A shipped achievement goes out as its text, never its key.
+  UnlockAchievement("ACH_HAMSTER_OWNED");
   // The id names the page even on a first start (the fixture's folder had no options file).
   const std::string id = SIM_PlayerOptions::Instance().GetId();
   ASSERT_EQ(id.size(), 9u);
@@ -428,6 +431,8 @@ TEST_F(InternetMenuTest, UploadPostsTheFormWithThePlayersValuesThenOpensThePage)
   EXPECT_EQ(Field(fields, "partner"), "Nobody...");
   EXPECT_EQ(Field(fields, "frd"), std::to_string(SIM_Vesk::Instance()->CountFriends()));
   EXPECT_NE(Field(fields, "ach").find("ACH_Fish & Chips = 2+2 at 50%,"), std::string::npos);
+  EXPECT_NE(Field(fields, "ach").find("Kept a hamster,"), std::string::npos);
+  EXPECT_EQ(Field(fields, "ach").find("ACH_HAMSTER"), std::string::npos);
   EXPECT_NE(forms[0].find("cas=%A3+-1%2C500"), std::string::npos);
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0], "http://127.0.0.1:" + std::to_string(server.Port()) +

@@ -11,11 +11,15 @@
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_JobBase.h"
+#include "sim/SIM_JobInstance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Vesk.h"
 
 namespace guitest {
 namespace {
+
+constexpr const char* kChequeCame =
+    "You have no job to go to. The benefit cheque arrived; it does not go far.";
 
 GUI_WorkDay::Facts g_facts;
 GUI_WorkDay::Facts TestFacts() { return g_facts; }
@@ -115,9 +119,10 @@ TEST_F(WorkDayTest, TheSectionFollowsThePlayersSituation) {
   Summary().Close();
 
   g_facts.unemployed = true;  // even when sick
+  g_facts.benefitPaid = true;
   g_facts.illness = 1;
   ShowAndDraw();
-  EXPECT_TRUE(Queued("You have no job to go to. The benefit cheque arrived; it does not go far."));
+  EXPECT_TRUE(Queued(kChequeCame));
   EXPECT_FALSE(Queued("You stayed at home with a streaming cold."));
 }
 
@@ -161,8 +166,59 @@ TEST_F(WorkDayTest, TheSimulationTellsIllnessAndUnemployment) {
   SIM_JobBase* unemployed = SIM_JobBase::FindByName("unemployed");
   ASSERT_NE(unemployed, nullptr);
   SIM_Vesk::Instance()->SetJob(unemployed);
+  // No day has run: no cheque came, and none is told of.
   ShowAndDraw();
-  EXPECT_TRUE(Queued("You have no job to go to. The benefit cheque arrived; it does not go far."));
+  EXPECT_TRUE(Queued("You have no job to go to."));
+  EXPECT_FALSE(Queued(kChequeCame));
+  Summary().Close();
+  // A day without work brings the cheque.
+  SIM_SIM::Instance().SetPhase(2);
+  SIM_SIM::Instance().NextDay();
+  ASSERT_TRUE(Summary().IsOpen());
+  GUI_Services::RecordedTexts().clear();
+  Summary().Draw();
+  EXPECT_TRUE(Queued(kChequeCame));
+}
+
+// The day a contract runs out is its last work day: the player is moved to "unemployed" by the
+// day's own steps, but the summary tells the day worked, with its pay, and no benefit.
+TEST_F(WorkDayTest, AContractsLastDayIsToldAsTheWorkDayItWas) {
+  GUI_WorkDay::SetFactsSource(nullptr);
+  SIM_Health::Instance().SetState(SIM_Health::kWell);
+  SIM_JobBase* waiter = SIM_JobBase::FindByName("waiter_0");
+  ASSERT_NE(waiter, nullptr);
+  struct KeptDuration {
+    SIM_JobBase* job;
+    int days;
+    ~KeptDuration() { job->SetDuration(days); }
+  } kept{waiter, waiter->GetDuration()};
+  waiter->SetDuration(5);
+  SIM_Vesk::Instance()->SetJob(waiter);
+  SIM_Vesk::Instance()->GetJobInstance()->SetDaysInJob(4);
+  // Monday's end: Tuesday is the contract's fifth and last day.
+  CurrentDate().SetDayOfWeek(0);
+  SIM_SIM::Instance().SetPhase(2);
+  SIM_SIM::Instance().NextDay();
+  ASSERT_TRUE(Summary().IsOpen());
+  ASSERT_EQ(SIM_Vesk::Instance()->GetJob()->GetName(), "unemployed");
+  ASSERT_GT(waiter->GetLastPay(), 0.0f);
+  GUI_Services::RecordedTexts().clear();
+  Summary().Draw();
+  EXPECT_FALSE(Queued(kChequeCame));
+  EXPECT_FALSE(Queued("You have no job to go to."));
+  EXPECT_TRUE(Queued("You earned \xA3" + FormatFixed(waiter->GetLastPay(), 2)));
+  EXPECT_FALSE(Queued("Your first day in the new job. Everybody was friendly enough."));
+  EXPECT_TRUE(Queued("Work went well today.") || Queued("Work went badly today."));
+  Summary().Close();
+
+  // The next day is the first without the job: the cheque comes, and is told of.
+  SIM_SIM::Instance().SetPhase(2);
+  SIM_SIM::Instance().NextDay();
+  ASSERT_TRUE(Summary().IsOpen());
+  GUI_Services::RecordedTexts().clear();
+  Summary().Draw();
+  EXPECT_TRUE(Queued(kChequeCame));
+  EXPECT_FALSE(Queued("You earned \xA3" + FormatFixed(waiter->GetLastPay(), 2)));
 }
 
 TEST_F(WorkDayTest, AWorkedDayTellsWhatTheJobPaidAndTipped) {

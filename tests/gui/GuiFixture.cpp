@@ -9,6 +9,7 @@
 #include "app/Game.h"
 #include "engine/DebugLog.h"
 #include "engine/GdiText.h"
+#include "engine/Translate.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowBase.h"
@@ -43,11 +44,23 @@ void GuiTest::SetUp() {
   GUI_WindowManager::Instance().ResetForTesting();
   GUI_Cursor::Instance().SetDragged(nullptr);
   Game::Instance().SetInGame(false);
+  ResetMissingTexts();
   CInput::Instance().ClearBuffers();
   ReleaseLeft(0, 0);
 }
 
+void GuiTest::ExpectNoMissingTexts() {
+  // Only lookups in the shipped texts count: a test's own data folder has texts of its own.
+  std::string keys;
+  for (const MissingText& miss : MissingTexts()) {
+    std::error_code error;
+    if (std::filesystem::equivalent(miss.folder, TOVEL_SOURCE_DIR, error)) keys += " " + miss.key;
+  }
+  EXPECT_TRUE(keys.empty()) << "keys without a text in data/strings.ini:" << keys;
+}
+
 void GuiTest::TearDown() {
+  if (checkShippedTexts) ExpectNoMissingTexts();
   InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();

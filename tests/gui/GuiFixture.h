@@ -38,6 +38,12 @@ class GuiTest : public ::testing::Test {
   const GUI_Services::TextItem* FindText(const std::string& text) const;
   int CountSound(const std::string& file) const;
 
+  // Whether the test ran on the shipped texts (from the source folder) and looked up a key
+  // that has none: a player would read the key. Checked after every such test; a test that
+  // looks up made-up keys on purpose clears checkShippedTexts.
+  void ExpectNoMissingTexts();
+  bool checkShippedTexts = true;
+
   testsupport::TempDir dir;
   testsupport::ScopedChdir cd{dir.Path()};
   std::vector<std::string> assertions;

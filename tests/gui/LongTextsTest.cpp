@@ -127,12 +127,12 @@ TEST_F(LongTextsTest, TheJobDetailsKeepEveryLineInsideTheWindow) {
   ASSERT_NE(HoldAJob(), nullptr);
   SIM_JobInstance* instance = SIM_Vesk::Instance()->GetJobInstance();
   ASSERT_NE(instance, nullptr);
-  // Each prospects line in turn: too soon, each performance, the top grade.
+  // Each prospects line in turn: too soon, too new, each performance, the top grade.
   const struct {
     int level;
     int daysSincePromotion;
     float performance;
-  } cases[] = {{1, 0, 0.5f}, {1, 400, 0.0f}, {1, 400, 0.3f}, {1, 400, 0.5f},
+  } cases[] = {{1, 0, 0.5f}, {0, 0, 0.5f}, {1, 400, 0.0f}, {1, 400, 0.3f}, {1, 400, 0.5f},
                {1, 400, 0.7f}, {1, 400, 1.0f}, {5, 400, 0.5f}};
   GUI_JobInstanceDetails::Open();
   GUI_JobInstanceDetails* details = GUI_JobInstanceDetails::Instance();

@@ -150,16 +150,15 @@ TEST_F(RomanceWindowsTest, AFriendWhoCannotPayIsSubsidisedAndTheEveningPaysForTh
   GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
   ASSERT_NE(chooser, nullptr);
   CloseHints();
-  // A kind with a price, for two or more.
-  for (size_t i = 0; i < chooser->Available().size(); ++i) {
-    const SIM_SocialiseType* t = chooser->Current();
-    // A plain evening: a venue's kind waits for its own window before anyone pays.
-    const bool plain = t->category == "GAME" || t->category == "NIGHTCLUB";
-    if (plain && t->minGuests <= 2 && t->GetCost() > 0 && t->hostCost == 0) break;
-    Key(205);
-  }
+  // A kind with a price, for two or more: a plain evening (a venue's kind waits for its own
+  // window before anyone pays), never a romantic one, which takes only the partner.
+  auto wanted = [](const SIM_SocialiseType* t) {
+    const bool plain = t->category == "GAME" || t->category == "NIGHTCLUB" || t->category == "BEER";
+    return plain && t->minGuests <= 2 && t->GetCost() > 0 && t->hostCost == 0;
+  };
+  for (size_t i = 0; i < chooser->Available().size() && !wanted(chooser->Current()); ++i) Key(205);
   SIM_SocialiseType* type = chooser->Current();
-  ASSERT_GT(type->GetCost(), 0);
+  ASSERT_TRUE(wanted(type)) << type->GetName();
   SIM_NPC* guest = AFriend();
   ASSERT_NE(guest, nullptr);
   guest->SetCash(0.0f);

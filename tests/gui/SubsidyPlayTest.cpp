@@ -28,6 +28,7 @@
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Relationship.h"
 #include "sim/SIM_Restaurant.h"
+#include "sim/SIM_Romance.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
@@ -50,6 +51,7 @@ class SubsidyPlayTest : public MenuPlayTest {
     GUI_MovieChooser::Close();
     GUI_BeerPostMortem::Close();
     GUI_PostMortem::Close();
+    if (SIM_Romance::Instance().HasPartner()) SIM_Romance::Instance().SetPartner(nullptr);
     PlayTest::TearDown();
   }
 
@@ -181,6 +183,52 @@ TEST_F(SubsidyPlayTest, KeysAndTheWheelReachNothingBehindTheQuestionAboutPaying)
   const Ledger absent = LedgerOf(friends[1]);
   EXPECT_FLOAT_EQ(InvitedBy(friends[2]), PubPrice());
   EXPECT_EQ(LedgerOf(friends[1]), absent);
+}
+
+// A romantic evening is for the partner alone, and its one place is the partner's: a friend
+// who cannot pay is turned away before the question about paying comes up, and the question,
+// however it was opened, never seats a guest the evening has no place for.
+TEST_F(SubsidyPlayTest, ARomanticEveningTakesOnlyThePartnerEvenWhenThePlayerWouldPay) {
+  Begin();
+  ASSERT_GE(friends.size(), 3u);
+  GUI_SocialActivityChooser* chooser = ChooserAt("candlelitdinner");
+  ASSERT_NE(chooser, nullptr);
+  ASSERT_EQ(chooser->Current()->category, "ROMANTIC");
+  SIM_NPC* partner = friends[0];
+  SIM_NPC* other = friends[1];
+  SIM_NPC* third = friends[2];
+  SIM_Romance::Instance().SetPartner(partner);
+  for (SIM_NPC* npc : {partner, other, third}) npc->SetCash(0.0f);
+
+  // A friend who is not the partner: no question about paying, nobody invited or paid for.
+  Drop(other);
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  EXPECT_TRUE(chooser->Invitees().empty());
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+
+  // The question about that friend on the romantic evening: paying seats nobody.
+  GUI_NoMoneyDialog::Open(chooser->Current(), other);
+  ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+  Frame();
+  ASSERT_TRUE(GUI_NoMoneyDialog::Instance()->SubsidiseButton()->IsEnabled());
+  ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  EXPECT_TRUE(chooser->Invitees().empty());
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+
+  // The partner who cannot pay is asked about and paid for as usual.
+  PayFor(partner);
+  EXPECT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{partner});
+  EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{partner});
+
+  // The evening is full: the question about anyone more (even a new partner) seats nobody.
+  SIM_Romance::Instance().SetPartner(third);
+  GUI_NoMoneyDialog::Open(chooser->Current(), third);
+  Frame();
+  ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  EXPECT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{partner});
+  EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{partner});
 }
 
 // A venue's window closed without finishing: the evening never happened, so neither it nor

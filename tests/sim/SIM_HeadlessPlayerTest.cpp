@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_Date.h"
@@ -358,4 +359,36 @@ TEST_F(SIM_HeadlessPlayerTest, PlayedForAYearTheDrinkerBecomesAnAlcoholicAndTheD
   EXPECT_GT(drinker, 0);
   EXPECT_LE(drinker, 6 * SIM_Date::kDaysPerMonth);
   EXPECT_EQ(play(headless::Habits::kDefault), 0);
+}
+
+// The free slots that go on a project go on one that can earn royalties while every project
+// is just begun, and on the one furthest on once one is: a project is finished by keeping at
+// it, whatever it is.
+TEST_F(SIM_HeadlessPlayerTest, ProjectTimeGoesOnAWorkThatCanEarnRoyaltiesThenOnTheFurthestOn) {
+  SIM_Vesk::Instance()->SetJob(SIM_JobBase::FindByName("unemployed", true));
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  player->SetValue("culture", 0.5f);
+  player->SetValue("iq", 0.5f);
+  const SIM_SoloActivityType* screenplay = SIM_SoloActivityType::FindByName("writescreenplay");
+  const SIM_SoloActivityType* story = SIM_SoloActivityType::FindByName("investigatestory");
+  ASSERT_NE(screenplay, nullptr);
+  ASSERT_NE(story, nullptr);
+  ASSERT_TRUE(screenplay->IsAvailableToday() && screenplay->IsAffordable());
+  ASSERT_TRUE(story->IsAvailableToday() && story->IsAffordable());
+  for (SIM_AchievementBase* project : AllProjects()) ASSERT_EQ(project->GetProgress(), 0.0f);
+  auto picks = [](const SIM_SoloActivityType* type) {
+    int n = 0;
+    for (int i = 0; i < 400; ++i)
+      if (headless::ChooseActivity() == type) ++n;
+    return n;
+  };
+  // A tenth of the draws go on a project; a draw at random seldom lands on one activity.
+  const int screenplays = picks(screenplay);
+  const int stories = picks(story);
+  EXPECT_GT(screenplays, 25);
+  EXPECT_LT(stories, 15);
+
+  SIM_NewsStory::Instance().Restore(0.5f, 0.0f, "Half Told", {});
+  EXPECT_GT(picks(story), 25);
+  EXPECT_LT(picks(screenplay), 15);
 }

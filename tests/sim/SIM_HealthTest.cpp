@@ -7,9 +7,13 @@
 #include <utility>
 #include <vector>
 
+#include "SimTestWorld.h"
 #include "engine/CallTrace.h"
 #include "engine/Random.h"
 #include "sim/SIM_Health.h"
+#include "sim/SIM_NamedValue.h"
+#include "sim/SIM_NamedValueList.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_Sounds.h"
 #include "support/RecordingSounds.h"
 
@@ -85,6 +89,33 @@ TEST_F(SIM_HealthTest, TheIllnessSoundGoesToTheSoundManager) {
   SIM_Sounds::SetBackend(testsupport::RecordingSounds());
   ASSERT_EQ(played.size(), 1u);
   EXPECT_EQ(played[0].rfind("data/sounds/sneeze", 0), 0u);
+}
+
+// A player who never cleans, from a new game with the shipped tuning, the days passing
+// through the simulation's own day change: the flat is past the mess line in two weeks, the
+// germs past theirs in about four (not in three), and the cough comes a few weeks in, not
+// after a year of squalor.
+class NeglectedFlatTest : public SimWorldTest {};
+
+TEST_F(NeglectedFlatTest, ANeverCleanedFlatMakesThePlayerCoughWithinAFewWeeks) {
+  SIM_SIM& sim = SIM_SIM::Instance();
+  auto* screens = dynamic_cast<SIM_HeadlessScreens*>(&Screens());
+  ASSERT_NE(screens, nullptr);
+  ASSERT_FALSE(GlobalNamedValues().IsSet("cleaner"));
+  int messy = 0, germy = 0, coughing = 0;
+  for (int day = 1; day <= 8 * 7 && coughing == 0; ++day) {
+    sim.NextDay();
+    screens->AnswerScreens();
+    if (messy == 0 && GlobalNamedValues().Find("glob_dirt")->GetValue() > 0.5f) messy = day;
+    if (germy == 0 && GlobalNamedValues().Find("glob_germs")->GetValue() > 0.5f) germy = day;
+    if (SIM_Health::Instance().GetState() == SIM_Health::kCoughing) coughing = day;
+  }
+  EXPECT_EQ(messy, 13);
+  EXPECT_GT(germy, 3 * 7);
+  EXPECT_LE(germy, 5 * 7);
+  // Each day past the line the player's health wards the cough off only now and then.
+  EXPECT_GE(coughing, germy);
+  EXPECT_GT(coughing, 0) << "no cough in eight weeks of dirt";
 }
 
 }  // namespace

@@ -181,9 +181,69 @@ TEST_F(HobbiesTest, AnAlcoholicsWithdrawalRelapseAndRecovery) {
   EXPECT_FLOAT_EQ(SIM_Alcohol::GetAddictionStrength(), 0.0f);
   EXPECT_FLOAT_EQ(SIM_Alcohol::GetBloodAlcohol(), 0.0f);
   EXPECT_FLOAT_EQ(Global("alcoholic"), 0.0f);
-  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC"), 1);
+  // Five sober days in a row (one before the restored state, four after): a few days dry.
+  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC_DAYS"), 1);
   EXPECT_EQ(Count("GUI_Sounds::PlaySound data/sounds/applause.ogg"), 1);
   EXPECT_TRUE(HasAchievement("ACH_BEATEN_ALCOHOLIC"));
+}
+
+TEST_F(HobbiesTest, TheRecoveryInterludeSaysHowLongThePlayerHasBeenDry) {
+  // Sober days alone, at GV_ALCOHOLIC_RECOVERY 0.05: twenty of them, a few weeks.
+  ASSERT_FLOAT_EQ(GV("GV_ALCOHOLIC_RECOVERY"), 0.05f);
+  SIM_Alcohol::Restore(0.0f, false, 1.0f);
+  DayAt(0.9f);
+  ASSERT_TRUE(SIM_Alcohol::IsAlcoholic());
+  ClearTracedCalls();
+  int days = 0;
+  while (SIM_Alcohol::IsAlcoholic() && days < 100) {
+    DayAt(0.0f);
+    ++days;
+  }
+  EXPECT_NEAR(days, 20, 1);  // twenty steps of 0.05 may leave a rounding's worth
+  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC_WEEKS"), 1);
+  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC"), 0);
+
+  // Eight sober days and three meetings: a week dry.
+  SIM_Alcohol::Restore(0.0f, false, 1.0f);
+  DayAt(0.9f);
+  ClearTracedCalls();
+  for (int i = 0; i < 2; ++i) SIM_Alcohol::AttendMeeting();
+  for (int i = 0; i < 6; ++i) DayAt(0.0f);
+  ASSERT_TRUE(SIM_Alcohol::IsAlcoholic());
+  DayAt(0.0f);
+  SIM_Alcohol::AttendMeeting();
+  DayAt(0.0f);
+  ASSERT_FALSE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC_WEEK"), 1);
+
+  // A day with a drink (short of a relapse) starts the count again: ten sober days, a drink,
+  // then the meetings finish the addiction on the first sober day after it.
+  SIM_Alcohol::Restore(0.0f, false, 1.0f);
+  DayAt(0.9f);
+  for (int i = 0; i < 10; ++i) DayAt(0.0f);
+  DayAt(0.3f);
+  ASSERT_TRUE(SIM_Alcohol::IsAlcoholic());
+  ClearTracedCalls();
+  for (int i = 0; i < 2; ++i) SIM_Alcohol::AttendMeeting();
+  DayAt(0.0f);
+  ASSERT_FALSE(SIM_Alcohol::IsAlcoholic());
+  EXPECT_EQ(Count("GUI_FMVScreen::Show FMV_RECOVERALCOHOLIC_MEETINGS"), 1);
+
+  // Each spell's text, at the edges of its span; every one has its words.
+  const std::pair<int, const char*> spans[] = {
+      {0, "FMV_RECOVERALCOHOLIC_MEETINGS"}, {1, "FMV_RECOVERALCOHOLIC_MEETINGS"},
+      {2, "FMV_RECOVERALCOHOLIC_DAYS"},     {6, "FMV_RECOVERALCOHOLIC_DAYS"},
+      {7, "FMV_RECOVERALCOHOLIC_WEEK"},     {13, "FMV_RECOVERALCOHOLIC_WEEK"},
+      {14, "FMV_RECOVERALCOHOLIC_WEEKS"},   {59, "FMV_RECOVERALCOHOLIC_WEEKS"},
+      {60, "FMV_RECOVERALCOHOLIC_MONTHS"},  {364, "FMV_RECOVERALCOHOLIC_MONTHS"},
+      {365, "FMV_RECOVERALCOHOLIC"}};
+  ResetMissingTexts();
+  for (const auto& [daysDry, key] : spans) {
+    EXPECT_STREQ(SIM_Alcohol::RecoveryText(daysDry), key) << daysDry;
+    Translate(key);
+  }
+  EXPECT_EQ(MissingTextCount(), 0);
+  ResetMissingTexts();
 }
 
 TEST_F(HobbiesTest, TheMeetingActivityPaysOnceUsesOneSlotAndWeakensTheAddiction) {

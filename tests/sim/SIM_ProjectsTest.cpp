@@ -18,6 +18,7 @@
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_RoyaltyStream.h"
+#include "sim/SIM_Screens.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
@@ -397,6 +398,49 @@ TEST_F(ProjectsTest, RoyaltiesShrinkAfterEveryPaymentAndStopAtOne) {
   EXPECT_NEAR(spent->GetIncome(), std::pow(0.9f, 4.0f), 1e-5f);
   SIM_RoyaltyStream::DeleteAll();
   SIM_GlobalVariables::Instance().Load();
+}
+
+// A screenplay written from the first page by a player as a new game starts it (no writing
+// practice) is a fair gamble: its steps average at least two chances in five of success, so a
+// player who keeps writing sees one sold, and the sale's first cheque comes with the next
+// week's start.
+TEST_F(ProjectsTest, ABeginnersScreenplaySellsOftenEnoughAndPaysWithinTheWeek) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  ASSERT_LT(player->GetValue("xp_writing"), 0.05f);
+  SIM_ScreenplayWriting& screenplay = SIM_ScreenplayWriting::Instance();
+  SIM_RoyaltyStream::DeleteAll();
+  int written = 0;
+  while (SIM_RoyaltyStream::All().empty() && written < 8) {
+    ClearAchievements();
+    float quality = 0.0f;
+    for (int step = 0; step < 200 && AchievementList().empty(); ++step) {
+      quality = screenplay.GetAverageQuality();
+      HookWriteScreenplay();
+    }
+    ASSERT_FALSE(AchievementList().empty()) << "a screenplay never ends";
+    ++written;
+    EXPECT_GE(quality, 0.4f) << "screenplay " << written;
+  }
+  ASSERT_EQ(SIM_RoyaltyStream::All().size(), 1u) << written << " screenplays and no sale";
+  const SIM_RoyaltyStream* stream = SIM_RoyaltyStream::All().front().get();
+  const float income = stream->GetIncome();
+  EXPECT_GE(income, Gv("GV_SCREENPLAY_MINROYALTY"));
+
+  // The week's days through the simulation's own day change.
+  const int cheques = SIM_RoyaltyStream::ChequesPaid();
+  auto* screens = dynamic_cast<SIM_HeadlessScreens*>(&Screens());
+  ASSERT_NE(screens, nullptr);
+  int days = 0;
+  while (stream->GetTotal() == 0.0f && days < 7) {
+    SIM_SIM::Instance().NextDay();
+    screens->AnswerScreens();
+    ++days;
+  }
+  EXPECT_EQ(SIM_RoyaltyStream::ChequesPaid(), cheques + 1);
+  EXPECT_GT(stream->GetTotal(), 0.0f);
+  EXPECT_GE(stream->GetLastCheque(), 0.95f * income - 1e-3f);
+  EXPECT_LE(stream->GetLastCheque(), 1.1f * income + 1e-3f);
+  SIM_RoyaltyStream::DeleteAll();
 }
 
 }  // namespace

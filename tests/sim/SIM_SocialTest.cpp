@@ -11,6 +11,7 @@
 #include "engine/ConfigFile.h"
 #include "engine/Translate.h"
 #include "sim/SIM_Boredom.h"
+#include "sim/SIM_CharacterType.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_InterestType.h"
@@ -416,6 +417,52 @@ TEST_F(SubsidyWorldTest, ANewGameOrALoadForgetsWhoThePlayerWasPayingFor) {
     ASSERT_TRUE(r.reset());
     EXPECT_TRUE(SIM_Subsidies::All().empty());
   }
+}
+
+}  // namespace
+
+namespace {
+
+// The report's line on what a guest's character did for the player: the character type's
+// own text with the guest's name in it, for every type that has an effect, never a key.
+using CharacterLineTest = SimWorldTest;
+
+TEST_F(CharacterLineTest, AGuestWhoEnjoyedTheEveningIsDescribedInWordsForEveryCharacterType) {
+  SIM_NPC* guest = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) guest = npc;
+  ASSERT_NE(guest, nullptr);
+  SIM_CharacterType* kept = guest->GetCharacterType();
+  SIM_SocialiseType* picnic = SIM_SocialiseType::FindByName("picnic");
+  ASSERT_NE(picnic, nullptr);
+  ASSERT_FALSE(SIM_CharacterType::All().empty());
+  ResetMissingTexts();
+  int described = 0;
+  for (SIM_CharacterType* type : SIM_CharacterType::All()) {
+    SCOPED_TRACE(type->GetName());
+    guest->SetCharacterType(type);
+    guest->SetCash(100.0f);
+    SIM_Vesk::Instance()->SetValue("happiness", 1.0f);
+    SIM_SIM::Instance().SetActs(2, 0);
+    // The guest's own evening: quality and the guest's liking are at least one half.
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening({guest}, picnic, guest);
+    ASSERT_NE(evening, nullptr);
+    ASSERT_EQ(evening->Reports().size(), 1u);
+    const SIM_SocialiseReport& report = *evening->Reports()[0];
+    ASSERT_TRUE(report.enjoyed);
+    const std::string& line = report.characterText;
+    if (type->GetEffectAmount() == 0.0f) {
+      EXPECT_TRUE(line.empty()) << line;
+      continue;
+    }
+    ++described;
+    EXPECT_NE(line.find(guest->GetFullName()), std::string::npos) << line;
+    EXPECT_EQ(line.find("CHARTYPE_"), std::string::npos) << line;
+    EXPECT_EQ(line.find('<'), std::string::npos) << line;
+  }
+  EXPECT_GT(described, 0);
+  EXPECT_EQ(MissingTextCount(), 0) << MissingTexts().front().key;
+  guest->SetCharacterType(kept);
 }
 
 }  // namespace

@@ -690,6 +690,19 @@ TEST_F(RestaurantTest, TheMealWineAndStandingFollowTheChoicesAndTheReportSaysSo)
   EXPECT_FALSE(Called("GUI_Sounds::PlaySound data/sounds/wine.ogg"));
   EXPECT_EQ(CountStarting("GUI_PostMortem::AddLine"), 0);
   EXPECT_TRUE(plain->TovelLine().empty());
+
+  // A cheap place lowers the standing: the line says so and gives the size of the fall, not
+  // a "lowered by" a negative amount.
+  SIM_Restaurant* cheap = First(RESTAURANT_CHEAPO);
+  ASSERT_NE(cheap, nullptr);
+  ASSERT_LT(cheap->GetTovelValue(), 0.0f);
+  cheap->SetTableToday(true);
+  auto* cheapEvening = Evening<SIM_RestaurantInstance>(cheap->GetCuisine());
+  cheapEvening->SelectRestaurant(cheap);
+  std::string drop = Translate("RESTAURANT_TOVEL_DROP");
+  drop.replace(drop.find("<AMOUNT>"), 8, FormatFixed(-cheap->GetTovelValue(), 2));
+  EXPECT_EQ(cheapEvening->TovelLine(), drop);
+  EXPECT_EQ(cheapEvening->TovelLine().find('-'), std::string::npos);
 }
 
 TEST_F(RestaurantTest, AGuestGoesStraightToTheMealAndTheHeadlessPlayerOrdersHealthy) {
