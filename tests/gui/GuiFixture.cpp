@@ -59,6 +59,20 @@ void GuiTest::ExpectNoMissingTexts() {
   EXPECT_TRUE(keys.empty()) << "keys without a text in data/strings.ini:" << keys;
 }
 
+void GuiTest::ExpectNoWordWiderThanItsLine() {
+  for (const auto& item : GUI_Services::RecordedTexts()) {
+    if (item.wrapWidth <= 0) continue;
+    size_t at = 0;
+    while (at < item.text.size()) {
+      const size_t end = std::min(item.text.find(' ', at), item.text.size());
+      const std::string word = item.text.substr(at, end - at);
+      EXPECT_LE(GUI_Services::MeasureWidth(item.font.c_str(), item.size, word), item.wrapWidth)
+          << '"' << word << '"';
+      at = end + 1;
+    }
+  }
+}
+
 void GuiTest::TearDown() {
   if (checkShippedTexts) ExpectNoMissingTexts();
   InstallScreens(&testsupport::RecordingScreens::Instance());

@@ -34,6 +34,9 @@ class GuiTest : public ::testing::Test {
   // with the mouse at (x, y): the cursor's square differs from the same frame with the cursor
   // hidden. The shipped pictures are used, so the cursor has its real face.
   bool FrameShowsCursor(const std::function<void()>& frame, int x, int y);
+  // No word of a recorded wrapped text is wider than its lines: it would be clipped there,
+  // cut off mid-letter without a sign.
+  static void ExpectNoWordWiderThanItsLine();
   bool Queued(const std::string& text) const;
   const GUI_Services::TextItem* FindText(const std::string& text) const;
   int CountSound(const std::string& file) const;

@@ -65,17 +65,7 @@ class LongTextsTest : public PlayTest {
   // Every text drawn lies within the rectangle, and no word of a wrapped text is wider than
   // its lines (the text would be clipped there, the word cut off without a sign).
   void ExpectAllWithin(const GUI_Rect& r) const {
-    for (const auto& item : GUI_Services::RecordedTexts()) {
-      if (item.wrapWidth <= 0) continue;
-      size_t at = 0;
-      while (at < item.text.size()) {
-        const size_t end = std::min(item.text.find(' ', at), item.text.size());
-        const std::string word = item.text.substr(at, end - at);
-        EXPECT_LE(GUI_Services::MeasureWidth(item.font.c_str(), item.size, word), item.wrapWidth)
-            << '"' << word << '"';
-        at = end + 1;
-      }
-    }
+    ExpectNoWordWiderThanItsLine();
     EXPECT_FALSE(drawn.empty());
     for (const DrawnText& t : drawn) {
       EXPECT_GE(t.left, r.left) << '"' << t.text << '"';

@@ -79,17 +79,7 @@ class WindowTextsFitTest : public PlayTest {
   // Every text drawn lies inside the window, off each of the buttons and clear of every other
   // text; no word of a wrapped text is wider than its lines (it would be clipped mid-letter).
   void ExpectTextsFit(const GUI_Rect& window, const std::vector<const GUI_BaseElement*>& buttons) {
-    for (const auto& item : GUI_Services::RecordedTexts()) {
-      if (item.wrapWidth <= 0) continue;
-      size_t at = 0;
-      while (at < item.text.size()) {
-        const size_t end = std::min(item.text.find(' ', at), item.text.size());
-        const std::string word = item.text.substr(at, end - at);
-        EXPECT_LE(GUI_Services::MeasureWidth(item.font.c_str(), item.size, word), item.wrapWidth)
-            << '"' << word << '"';
-        at = end + 1;
-      }
-    }
+    ExpectNoWordWiderThanItsLine();
     ASSERT_FALSE(drawn.empty());
     for (size_t i = 0; i < drawn.size(); ++i) {
       const DrawnText& t = drawn[i];
