@@ -8,9 +8,9 @@
 #include "gui/GUI_GameModeBase.h"
 #include "app/GUI_Sounds.h"
 #include "app/MainWindow.h"
-#include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/DisplaySettings.h"
 #include "engine/GdiText.h"
 #include "engine/Utilities.h"
 #include "engine/Version.h"
@@ -30,6 +30,7 @@
 #include "hooks/HOOK_Hooks.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
+#include "platform/Http.h"
 #include "platform/Window.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Person.h"
@@ -79,6 +80,9 @@ void ConnectLayers() {
   InstallShell(&AppShell::Instance());
   InstallScreens(&GUI_SimScreens::Instance());
   RegisterHobbyHooks();
+  // A transfer holds the message loop still: it stops for a request to quit, which the loop
+  // then finds waiting and ends the game as it always does.
+  plat::SetHttpCancelCheck([] { return g_quitRequested || plat::QuitIsWaiting(); });
 }
 
 // The player's mouse-speed option scales the mouse; the options tell the input when they load.
@@ -108,6 +112,7 @@ bool Game::Init() {
   SIM_SaveGame::RemoveInterruptedSaves();
   SIM_PortraitDatabase::SetUserFolder(userFolder_);  // the player's own portrait mods
   SIM_JobBase::SetUserFolder(userFolder_);         // and their own job files
+  DisplaySettings::SetUserFolder(userFolder_);     // and their own display settings
   InitDisplay();
   // The renderer has already shown why it could not start; with nothing to draw on, the game
   // stops here rather than running blind.
@@ -152,11 +157,9 @@ void Game::InitUserFolders() {
 }
 
 void Game::InitDisplay() {
-  ConfigFile pref;
-  pref.LoadSection("pref", kDisplayConfigFile);
-  int height = pref.GetInt("SCREEN_HEIGHT");
-  int width = pref.GetInt("SCREEN_WIDTH");
-  int depth = pref.GetInt("ColorDepth");
+  int height = DisplaySettings::GetInt("pref", "SCREEN_HEIGHT", 0);
+  int width = DisplaySettings::GetInt("pref", "SCREEN_WIDTH", 0);
+  int depth = DisplaySettings::GetInt("pref", "ColorDepth", 0);
 
   int desktopW = 0, desktopH = 0;
   plat::GetDesktopSize(desktopW, desktopH);
@@ -164,11 +167,11 @@ void Game::InitDisplay() {
   if (height == 0 || width == 0) {
     width = desktopW;
     height = desktopH;
-    WriteProfileInt("config", "IsWindowed", 0, kDisplayConfigFile);
+    DisplaySettings::SetInt("config", "IsWindowed", 0);
   } else {
     height = std::min(height, desktopH);
     width = std::min(width, desktopW);
-    if (height == desktopH) WriteProfileInt("config", "IsWindowed", 0, kDisplayConfigFile);
+    if (height == desktopH) DisplaySettings::SetInt("config", "IsWindowed", 0);
   }
 
   // Only the width was range-checked originally; a negative height is just as unusable.
@@ -221,10 +224,10 @@ void Game::StartNewGame() {
 }
 
 void Game::ToggleWindowed() {
-  ConfigFile config;
-  config.LoadSection("config", kDisplayConfigFile);
-  const int windowed = config.GetInt("IsWindowed");
-  WriteProfileInt("config", "IsWindowed", windowed == 1 ? 0 : 1, kDisplayConfigFile);
+  // A setting that cannot be written is logged and still switches the display: the settings
+  // keep it for the rest of the run.
+  const int windowed = DisplaySettings::GetInt("config", "IsWindowed", 0);
+  DisplaySettings::SetInt("config", "IsWindowed", windowed == 1 ? 0 : 1);
   D3DEngine::Instance().Release();
   InitDisplay();
   CInput::Instance().Init(g_mainWindow);

@@ -52,8 +52,7 @@ class Game {
   void SetSleepMs(int ms) { sleepMs_ = ms < 0 ? 0 : ms; }  // headless runs skip the pacing
   bool IsShutDown() const { return shutDown_; }
 
-  // The display settings file and the start-up steps, public for the tests of each.
-  static constexpr const char* kDisplayConfigFile = ::kDisplayConfigFile;
+  // The start-up steps, public for the tests of each.
   void InitUserFolders();
   void InitDisplay();
 

@@ -8,7 +8,9 @@
 //            kind; both are the most the scene can draw) at the highest snowfall, the
 //            snowdrops, the flies of a filthy flat and the fish;
 //   late     the same game loaded again, on a rainy day, with the skills panel, a post-it, two
-//            mail items opened and the social chooser holding every contact.
+//            mail items opened and the social chooser holding every contact;
+//   snow     the same game loaded again on a snowy day as heavy as a day's roll makes it, at
+//            the highest snowfall: all 1,000 flakes fall and leave their snowdrops.
 //
 // The day-800 game is played first, in this process, by tovel-bench's headless player on the
 // headless screens (seed 1: the game `tovel-bench --seed 1 --save-at 800` saves), saved with
@@ -262,6 +264,15 @@ bool SetUpWeatherScene() {
   return true;
 }
 
+// The snowy day: the loaded game with today's weather the heaviest snow a day's roll gives and
+// the snowfall option at its highest, so every flake falls.
+bool SetUpSnowScene() {
+  if (!LoadAsTheLoadMenuDoes(kLateSlot)) return false;
+  SIM_PlayerOptions::Instance().SetConfig(SIM_PlayerOptions::kSnowfall, 1.0f);
+  SetWeather(WEATHER_SNOW, 1.0f);
+  return true;
+}
+
 struct Scene {
   const char* name;
   // Puts the scene on screen; false when it could not be.
@@ -346,6 +357,7 @@ int main(int argc, char** argv) {
       // Each late-game scene starts from the save, loaded afresh.
       {"weather", SetUpWeatherScene, {}},
       {"late", SetUpLateScene, {}},
+      {"snow", SetUpSnowScene, {}},
   };
   const int framesPerRound = (frames + kRounds - 1) / kRounds;
   for (int round = 0; round < kRounds; ++round)

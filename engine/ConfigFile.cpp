@@ -170,14 +170,14 @@ uint32_t ReadProfileColour(const std::string& section, const std::string& key,
   return byte(parts[3]) << 24 | byte(parts[0]) << 16 | byte(parts[1]) << 8 | byte(parts[2]);
 }
 
-void WriteProfileInt(const std::string& section, const std::string& key, int value,
+bool WriteProfileInt(const std::string& section, const std::string& key, int value,
                      const std::string& file) {
-  plat::WriteProfileString(section, key, std::to_string(value), file);
+  return plat::WriteProfileString(section, key, std::to_string(value), file);
 }
 
-void WriteProfileFloat(const std::string& section, const std::string& key, float value,
+bool WriteProfileFloat(const std::string& section, const std::string& key, float value,
                        const std::string& file) {
-  plat::WriteProfileString(section, key, FormatFixed(value, 6), file);
+  return plat::WriteProfileString(section, key, FormatFixed(value, 6), file);
 }
 
 bool StringVectorContains(const std::vector<std::string>& strings, const std::string& text) {

@@ -71,8 +71,9 @@ float ReadProfileFloat(const std::string& section, const std::string& key, float
 // "red,green,blue,alpha" packed as alpha << 24 | red << 16 | green << 8 | blue.
 uint32_t ReadProfileColour(const std::string& section, const std::string& key,
                            const std::string& file);
-void WriteProfileInt(const std::string& section, const std::string& key, int value,
-                     const std::string& file);
-void WriteProfileFloat(const std::string& section, const std::string& key, float value,
-                       const std::string& file);
+// Each is false when the file cannot be written: the value is not stored.
+[[nodiscard]] bool WriteProfileInt(const std::string& section, const std::string& key, int value,
+                                   const std::string& file);
+[[nodiscard]] bool WriteProfileFloat(const std::string& section, const std::string& key,
+                                     float value, const std::string& file);
 bool StringVectorContains(const std::vector<std::string>& strings, const std::string& text);

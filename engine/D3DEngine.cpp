@@ -8,6 +8,7 @@
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/CachedPicture.h"
+#include "engine/DisplaySettings.h"
 #include "engine/GVertexBuffer.h"
 #include "engine/GdiText.h"
 #include "engine/QuadSheet.h"
@@ -16,7 +17,6 @@
 #include "engine/Utilities.h"
 #include "platform/Files.h"
 #include "platform/MessageBox.h"
-#include "platform/Profile.h"
 #include "platform/System.h"
 
 float g_screenWidth = 0.0f;
@@ -53,8 +53,9 @@ D3DEngine::D3DEngine() {
 }
 
 int D3DEngine::ReadConfigInt(const char* key, int fallback) const {
-  const std::string value = plat::ReadProfileString("config", key, "", kConfigFile);
-  return value.empty() ? fallback : ParseIntPrefix(value.c_str());
+  // Through the settings, not the file: a full-screen switch that could not be written still
+  // holds there.
+  return DisplaySettings::GetInt("config", key, fallback);
 }
 
 void D3DEngine::Log(const std::string& text) {

@@ -62,7 +62,6 @@ class D3DEngine {
   // The code given to device failures (SDL reports text, not codes).
   static constexpr long kErrDevice = -1;
   static constexpr const char* kLogFile = ".\\debugdata\\drawdebug.txt";
-  static constexpr const char* kConfigFile = ".\\data\\config.muf";
 
   static D3DEngine& Instance();
   D3DEngine(const D3DEngine&) = delete;
@@ -146,6 +145,10 @@ class D3DEngine {
     return textures_;
   }
   plat::RenderDevice* GetDevice() { return device_.get(); }
+  // The renderer drawn through ("software", "opengl", ...; empty without a device). A window
+  // whose accelerated renderer cannot be made falls back to the software one, and only this
+  // (and the renderer log) tells.
+  std::string GetRendererName() const { return device_ ? device_->Name() : std::string(); }
   // The game cursor is not drawn while set; nothing sets it yet.
   bool cursorOff = false;
 

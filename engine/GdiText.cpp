@@ -166,6 +166,20 @@ void EvictIdle() {
   }
 }
 
+// Puts a rendered (or failed) text at the front of the cache.
+const CachedText* Keep(CachedText entry) {
+  TextState& s = State();
+  const std::string key = entry.key;
+  s.lru.push_front(std::move(entry));
+  s.index[key] = s.lru.begin();
+  const CachedText* result = &s.lru.front();
+  if (s.lru.size() > kMaxCachedTexts) {
+    // Never evict the entry just made: it is at the front, eviction takes from the back.
+    EvictIdle();
+  }
+  return result;
+}
+
 // The text rendered before under this key, marked as used now; null when there is none.
 const CachedText* FindRendered(const std::string& key) {
   TextState& s = State();
@@ -193,6 +207,17 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
     std::vector<uint8_t> px;
     int w = 0, h = 0, top = 0;
   };
+  CachedText entry;
+  entry.key = key;
+  entry.lines = static_cast<int>(lines.size());
+  entry.lastFrame = now;
+  // A text the font or the renderer cannot draw is kept as one that draws nothing, so it is
+  // neither tried nor logged again every frame; the cache empties with the renderer's
+  // textures, and the text is tried once more after that.
+  auto failed = [&entry](const std::string& error) {
+    DebugLog::Instance().Write("RenderText failed: " + error);
+    return Keep(std::move(entry));
+  };
   std::vector<Mask> masks(lines.size());
   int width = 0, first = 0, last = 0;  // rows first..last (exclusive) relative to y
   bool any = false;
@@ -200,10 +225,8 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
     std::string error;
     Mask& m = masks[i];
     if (!plat::RenderTextMask(font.font, plat::Cp1252ToUtf8(lines[i]), m.px, m.w, m.h, m.top,
-                              error)) {
-      DebugLog::Instance().Write("RenderText failed: " + error);
-      return nullptr;
-    }
+                              error))
+      return failed(error);
     m.top += static_cast<int>(i) * lineAdvance;
     if (m.w == 0) continue;
     width = std::max(width, m.w);
@@ -219,10 +242,6 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
   }
   const int height = any ? last - first : 0;
 
-  CachedText entry;
-  entry.key = key;
-  entry.lines = static_cast<int>(lines.size());
-  entry.lastFrame = now;
   if (width > 0 && height > 0) {
     const uint32_t rgb = static_cast<uint32_t>(s.r) << 16 | static_cast<uint32_t>(s.g) << 8 |
                          static_cast<uint32_t>(s.b);
@@ -242,23 +261,13 @@ const CachedText* RenderText(FontEntry& font, const std::string& key,
     }
     std::string error;
     entry.texture = device->CreateTexture(width, height, argb.data(), error);
-    if (!entry.texture) {
-      DebugLog::Instance().Write("RenderText failed: " + error);
-      return nullptr;
-    }
+    if (!entry.texture) return failed(error);
     entry.width = width;
     entry.height = height;
     entry.offsetY = first;
   }
   ++s.renders;
-  s.lru.push_front(std::move(entry));
-  s.index[key] = s.lru.begin();
-  const CachedText* result = &s.lru.front();
-  if (s.lru.size() > kMaxCachedTexts) {
-    // Never evict the entry just made: it is at the front, eviction takes from the back.
-    EvictIdle();
-  }
-  return result;
+  return Keep(std::move(entry));
 }
 
 void DrawCached(const CachedText& text, const std::string& shown, float x, float y) {

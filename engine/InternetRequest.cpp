@@ -1,6 +1,7 @@
 // Downloads from the game's web server.
 #include "engine/InternetRequest.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +10,7 @@
 
 #include "engine/DebugLog.h"
 #include "engine/StringTokenizer.h"
+#include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
@@ -38,6 +40,20 @@ void InternetWarning(const std::string& message) {
 
 bool IsSuccess(long status) { return status >= 200 && status < 300; }
 
+long long CountLines(const char* data, size_t size) {
+  long long lines = 0;
+  for (size_t i = 0; i < size; ++i) lines += data[i] == '\n' ? 1 : 0;
+  return lines;
+}
+
+bool Exceeds(long long amount, long long bound) { return bound >= 0 && amount > bound; }
+
+// A request to quit stopped the exchange: said only in the log, since the game is ending
+// and a box now would hold it.
+void InternetStopped(const std::string& what) {
+  DebugLog::Instance().Write("IWARNING:  stopped, the game is closing: " + what + "\n");
+}
+
 // "mods" in any case: paths are matched ignoring case.
 bool IsModsFolderName(const std::string& name) {
   if (name.size() != 4) return false;
@@ -51,6 +67,24 @@ bool IsModsFolderName(const std::string& name) {
 InternetServer& GetInternetServer() {
   static InternetServer server;
   return server;
+}
+
+InternetLimits& GetInternetLimits() {
+  static InternetLimits limits;
+  return limits;
+}
+
+bool ReadKeptCopy(const std::string& path, const DownloadBounds& bounds, std::string& text) {
+  text.clear();
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(plat::ResolvePath(path), ec);
+  if (ec || !Exceeds(static_cast<long long>(size), bounds.maxBytes)) {
+    if (!plat::ReadTextFile(path, text)) return false;
+    if (!Exceeds(CountLines(text.data(), text.size()), bounds.maxLines)) return true;
+    text.clear();
+  }
+  InternetWarning("kept copy too large, not read: " + path);
+  return false;
 }
 
 std::string InternetRequest::UrlFor(const std::string& remotePath) const {
@@ -76,6 +110,7 @@ InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallb
 bool InternetRequest::Connect() {
   plat::HttpOptions options;
   options.userAgent = kUpdaterAgent;
+  options.limits = GetInternetLimits().exchange;
   options.user = userName_;
   options.password = password_;
   std::string error;
@@ -92,12 +127,17 @@ bool InternetRequest::TestUrl(const std::string& url) {
   plat::HttpSession session;
   plat::HttpOptions options;
   options.userAgent = kLibraryAgent;
+  options.limits = GetInternetLimits().exchange;
   std::string error;
   if (!session.Open(options, error)) {
     InternetError("Internet: InternetOpen() Failed", error);
     return false;
   }
   const plat::HttpResult result = session.Head(url);
+  if (result.cancelled) {
+    InternetStopped(url);
+    return false;
+  }
   if (!result.completed || result.status <= 0 || result.status >= 400) {
     InternetError("InternetOpenUrl() Failed",
                   result.completed ? "HTTP status " + std::to_string(result.status) : result.error);
@@ -107,7 +147,7 @@ bool InternetRequest::TestUrl(const std::string& url) {
 }
 
 bool InternetRequest::DownloadFile(const std::string& remotePath, const std::string& localPath,
-                                   bool force) {
+                                   bool force, const DownloadBounds& bounds) {
   if (!force && FileExists(localPath)) {
     InternetWarning("local copy found: " + localPath);
     return false;
@@ -126,8 +166,10 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
   bool noLength = false;
   bool writeFailed = false;
   bool headersSeen = false;
+  bool tooLarge = false;
   long long length = 0;
   long long received = 0;
+  long long lines = 0;
 
   plat::HttpReceiver receiver;
   receiver.onHeaders = [&](long code, long long contentLength) {
@@ -139,6 +181,10 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
       return false;
     }
     length = contentLength;
+    if (Exceeds(length, bounds.maxBytes)) {
+      tooLarge = true;
+      return false;
+    }
     file = plat::OpenFile(partial, "wb");
     if (!file) {
       writeFailed = true;
@@ -148,6 +194,11 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
     return true;
   };
   receiver.onData = [&](const char* data, size_t size) {
+    lines += CountLines(data, size);
+    if (Exceeds(lines, bounds.maxLines)) {
+      tooLarge = true;
+      return false;
+    }
     if (std::fwrite(data, 1, size, file) != size) {
       writeFailed = true;
       return false;
@@ -161,12 +212,21 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
     return true;
   };
 
-  const plat::HttpResult result = session_.Get(UrlFor(remotePath), receiver);
+  // A file the player watches arrive may take longer the longer it is.
+  plat::HttpLimits limits = GetInternetLimits().exchange;
+  if (progress_) limits.bytesPerExtraSecond = GetInternetLimits().fileBytesPerExtraSecond;
+  const plat::HttpResult result = session_.Get(UrlFor(remotePath), receiver, limits);
   if (file && std::fclose(file) != 0) writeFailed = true;
   file = nullptr;
 
   bool ok = false;
-  if (writeFailed) {
+  if (result.cancelled) {
+    InternetStopped(remotePath);
+  } else if (tooLarge) {
+    InternetError(Translate("INTERNET_TOO_LARGE"),
+                  remotePath + ": over " + std::to_string(bounds.maxBytes) + " bytes or " +
+                      std::to_string(bounds.maxLines) + " lines");
+  } else if (writeFailed) {
     InternetError("Failed writing local web copy", localPath);
   } else if (headersSeen && !IsSuccess(status)) {
     InternetError("Internet: HttpSendRequest() Failed",
@@ -228,6 +288,17 @@ bool InternetRequest::IsDownloadFolderPath(const std::string& path) {
   return named;
 }
 
+bool InternetRequest::LiesInDownloadFolder(const std::string& userFolder,
+                                           const std::string& path) {
+  if (!IsDownloadFolderPath(path)) return false;
+  const std::string first = path.substr(0, path.find_first_of("/\\"));
+  // Where a name inside the folder lies: the folder itself followed, should it be a link.
+  std::string mods = plat::RealLocation(userFolder + "/" + first + "/-");
+  mods.pop_back();
+  const std::string real = plat::RealLocation(userFolder + "/" + path);
+  return real.size() > mods.size() && real.compare(0, mods.size(), mods) == 0;
+}
+
 bool InternetRequest::LoadResourceList() {
   // A second load replaces the list rather than adding to it.
   resources_.clear();
@@ -282,7 +353,8 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
     entry.author = TrimField(tokens.NextString());
     // The local path comes from the server, and the menu deletes what it names: it may only
     // name a file where downloads belong.
-    if (entry.remotePath.empty() || !InternetRequest::IsDownloadFolderPath(entry.localPath)) {
+    if (entry.remotePath.empty() ||
+        !InternetRequest::LiesInDownloadFolder(userFolder, entry.localPath)) {
       InternetWarning("resource line skipped: " + line.substr(0, 200));
       continue;
     }
@@ -295,7 +367,7 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
 bool ReadMessageOfTheDay(const std::string& text, std::string& message) {
   if (text.empty()) return false;
   const size_t end = text.find('\n');
-  message = text.substr(0, end);
+  message = text.substr(0, std::min(end, kMaxMessageLength));
   if (!message.empty() && message.back() == '\r') message.pop_back();
   return true;
 }

@@ -3,7 +3,8 @@
 // a function the caller sets (the internet menu draws a frame per piece received).
 //
 // A network failure never stops the game: it is logged, shown once, and the call returns
-// false so the caller keeps what it had.
+// false so the caller keeps what it had. No exchange holds the game for good: each has limits
+// on its time (GetInternetLimits), and a request to quit stops it (only logged, no box).
 #pragma once
 
 #include <functional>
@@ -18,6 +19,34 @@ struct InternetServer {
   int port = 80;
 };
 InternetServer& GetInternetServer();
+
+// How long an exchange with the server may take. The list, the message of the day, the upload
+// and the reachability test hold the frame loop still and get the whole-time limit alone; a
+// file download, which draws its progress, gets a second more for every fileBytesPerExtraSecond
+// bytes of its length, so a large mod arrives over any real link while a trickle still ends
+// (at the speed floor). Tests shorten them.
+struct InternetLimits {
+  plat::HttpLimits exchange;
+  long long fileBytesPerExtraSecond = 8192;
+};
+InternetLimits& GetInternetLimits();
+
+// The most a download may be: more bytes, or more lines, and it is refused (said as a failure)
+// and the local file stays as it was. -1: no bound.
+struct DownloadBounds {
+  long long maxBytes = -1;
+  long long maxLines = -1;
+};
+// The internet menu's list and message-of-the-day file, far above any real one: a list runs
+// to a few dozen lines.
+constexpr DownloadBounds kMenuListBounds{512 * 1024, 2000};
+constexpr DownloadBounds kMessageFileBounds{64 * 1024, -1};
+// The message of the day is its file's first line, cut to this many characters.
+constexpr size_t kMaxMessageLength = 1023;
+
+// A copy kept on disk, read only within the bounds a fresh download has (an over-large one
+// reads as none, and is logged). False when there is none to read.
+bool ReadKeptCopy(const std::string& path, const DownloadBounds& bounds, std::string& text);
 
 struct ResourceEntry {
   std::string remotePath;
@@ -35,8 +64,9 @@ struct ResourceEntry {
 // IsDownloadFolderPath) give no entry. `exists` tells whether "<userFolder>/<local>" is a file.
 std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
                                                 const std::string& userFolder);
-// The message of the day: the file's first line without its line end. False for a file
-// without a single byte, which leaves the message shown before.
+// The message of the day: the file's first line without its line end, cut to
+// kMaxMessageLength characters. False for a file without a single byte, which leaves the
+// message shown before.
 bool ReadMessageOfTheDay(const std::string& text, std::string& message);
 
 // Where a failure goes when the system's box could not show it (no box under a bare X
@@ -60,8 +90,11 @@ class InternetRequest {
   // Whether the address answers at all (any HTTP status below 400).
   bool TestUrl(const std::string& url);
   // Fetches the server's remote path into the local file. Without force, an existing local
-  // file is kept and false returned. Only a complete 2xx answer replaces the local file.
-  bool DownloadFile(const std::string& remotePath, const std::string& localPath, bool force);
+  // file is kept and false returned. Only a complete 2xx answer within the bounds replaces
+  // the local file. While a progress function is set, the download is a file the player
+  // watches arrive, and its time limit grows with its length.
+  bool DownloadFile(const std::string& remotePath, const std::string& localPath, bool force,
+                    const DownloadBounds& bounds = {});
   // Fetches the list afresh, then reads the local copy (the old one when the fetch failed)
   // into the resource entries, replacing those held. True when a list was read.
   bool LoadResourceList();
@@ -76,6 +109,10 @@ class InternetRequest {
   // may only name a file in "mods" or a folder below it (avatars go to "mods/avatars"), never
   // the player's saves, options or hints beside them.
   static bool IsDownloadFolderPath(const std::string& path);
+  // The same judged by where "<userFolder>/<path>" really lies, its folders' links followed:
+  // a link inside "mods" that leads to the saves takes a path out of the download folders.
+  // Asked before anything is written or deleted.
+  static bool LiesInDownloadFolder(const std::string& userFolder, const std::string& path);
 
   void SetListPaths(const std::string& remote, const std::string& local) {
     remoteListPath_ = remote;

@@ -12,6 +12,7 @@
 #include "engine/DebugLog.h"
 #include "engine/GHashTable.h"
 #include "engine/Random.h"
+#include "platform/MessageBox.h"
 
 namespace {
 
@@ -57,6 +58,18 @@ void CountMiss(const char* key) {
   Misses().push_back({key, 1, StringsFolder()});
 }
 
+// A strings table that came back empty: the file is missing, unreadable or has no texts.
+// Every text would show as its key, so the player is told once for each read; in English
+// written here, since the table that would hold the words is the one missing.
+void ReportMissingTable() {
+  const std::string text =
+      std::string("The game's texts could not be read from ") + kStringsFile +
+      ", so the names of the texts are shown in their place. Installing the game again "
+      "should bring them back.";
+  DebugLog::Instance().Write("WARNING - " + text);
+  plat::ShowMessageBox("Missing texts", text, plat::BoxIcon::Warning);
+}
+
 // The shared result of GetNumberedString and GetRandomStringFromFile.
 std::string& SharedResult() {
   static std::string result;
@@ -72,6 +85,7 @@ const char* Translate(const char* key) {
     table.Fill("strings", kStringsFile);
     std::error_code error;
     StringsFolder() = std::filesystem::current_path(error).string();
+    if (table.GetEntryCount() == 0) ReportMissingTable();
   }
   const char* value = table.Lookup(key);
   if (*value) return value;

@@ -13,7 +13,8 @@ inline constexpr const char* kStringsFile = "data/strings.ini";
 
 // The text of a key of section "strings" (loaded on first use). A missing key, or one with an
 // empty value, gives back the key itself (the same pointer). The returned text lives until
-// ResetStringTable.
+// ResetStringTable. A read that finds no texts at all (the file missing or unreadable) is
+// said once, in the debug log and in a box, in words of its own.
 const char* Translate(const char* key);
 
 // Entry trunc(count * fraction) of a numbered section of "data/strings.ini", kept within

@@ -81,6 +81,13 @@ int ParseIntPrefix(const char* text) {
   return static_cast<int>(value);
 }
 
+int ClampToInt(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
+  if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
+  return static_cast<int>(value);
+}
+
 namespace {
 
 // Whether a number the double parser found out of range (begin..end, sign excluded) is too

@@ -33,6 +33,12 @@ int ParseIntPrefix(const char* text);
 // sets it (never clears it, so one flag can gather a whole row) for readers that refuse it.
 float ParseFloatPrefix(const char* text, bool* tooLarge = nullptr);
 
+// A float made an int as a cast makes it (toward zero), for numbers that come from a table, a
+// save or a sum of them: a cast of one beyond the int range is undefined, so such a number
+// gives the nearest end of the range and NaN gives 0. Callers that go on adding to the result
+// bound it more tightly themselves.
+int ClampToInt(double value);
+
 // A number in fixed notation with `decimals` digits after a '.' ("%.*f" in the C locale).
 std::string FormatFixed(double value, int decimals);
 // The float ParseFloatPrefix reads from FormatFixed(value, decimals): what a number written

@@ -6,9 +6,15 @@
 #include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "platform/Files.h"
+#include "platform/MessageBox.h"
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_Vesk.h"
 
 namespace {
 
@@ -19,6 +25,28 @@ struct GlassPlace {
 constexpr GlassPlace kGlassPlaces[GUI_Avatar::kGlasses] = {
     {689, 580, 0}, {725, 580, 0}, {706, 600, 0}, {758, 590, 0}, {784, 638, 90}};
 
+// Whether the renderer would find the picture: a file of exactly that name in one of its
+// folders (it matches names case and all).
+bool RendererFinds(const std::string& name) {
+  for (const std::string& folder : D3DEngine::Instance().GetTextureFolders())
+    for (const plat::DirEntry& entry : plat::ListMatching(folder + "/" + name))
+      if (!entry.isDirectory && entry.name == name) return true;
+  return false;
+}
+
+// The first of the game's own avatars whose name starts with the letter ('m' or 'f', as the
+// gender is read from a picture's name); any of them when none does; "" when there are none.
+std::string BuiltInAvatar(char letter) {
+  std::string any;
+  for (const plat::DirEntry& entry : plat::ListMatching("data/bitmaps/avatars/*.dds")) {
+    if (entry.isDirectory || ToLowerString(entry.name).find("_background.") != std::string::npos)
+      continue;
+    if (entry.name[0] == letter) return entry.name;
+    if (any.empty()) any = entry.name;
+  }
+  return any;
+}
+
 }  // namespace
 
 void GUI_Avatar::SetTextureName(const std::string& name) {
@@ -26,8 +54,31 @@ void GUI_Avatar::SetTextureName(const std::string& name) {
 }
 
 std::string GUI_Avatar::GetTextureName() const {
-  const std::string name = SIM_GameConfig::Instance().GetAvatarName();
-  return name.empty() ? kDefaultTexture : name;
+  std::string name = SIM_GameConfig::Instance().GetAvatarName();
+  if (name.empty()) name = kDefaultTexture;
+  // Without folders (before the renderer starts) nothing can be judged missing. The search
+  // runs again only when the choice or the folders change, not every frame.
+  const size_t folders = D3DEngine::Instance().GetTextureFolders().size();
+  if (folders == 0) return name;
+  if (name == checkedName_ && folders == checkedFolders_) return shownName_;
+  checkedName_ = name;
+  checkedFolders_ = folders;
+  shownName_ = name;
+  if (RendererFinds(name)) return shownName_;
+  const char letter = name[0] == 'm' || name[0] == 'f'
+                          ? name[0]
+                          : (SIM_Vesk::Instance()->GetGender() == kFemale ? 'f' : 'm');
+  const std::string standIn = BuiltInAvatar(letter);
+  if (standIn.empty() || !RendererFinds(standIn)) return shownName_;
+  shownName_ = standIn;
+  if (reported_.insert(name).second) {
+    LogWarning(("Avatar picture missing: " + name + ", shown as " + standIn).c_str(), "GUI_Avatar",
+               __LINE__);
+    std::string text = Translate("AVATAR_MISSING");
+    ReplaceSubstring(text, "<AVATAR>", name);
+    plat::ShowMessageBox(Translate("AVATAR_MISSING_TITLE"), text, plat::BoxIcon::Warning);
+  }
+  return shownName_;
 }
 
 GUI_Avatar& GUI_Avatar::Instance() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <set>
 #include <string>
 
 class BaseSprite;
@@ -26,6 +27,10 @@ class GUI_Avatar {
   // The picture is the player's choice, which the simulation keeps (SIM_GameConfig, saved
   // with the game); before any choice, "notset.dds".
   void SetTextureName(const std::string& name);
+  // The picture shown: the choice, or, when none of the renderer's folders holds it (a
+  // downloaded avatar deleted since the game was saved), the first of the game's own
+  // avatars of the same gender. The player is told once per missing picture; the choice
+  // itself stays as it was, so a picture downloaded again comes back.
   std::string GetTextureName() const;
 
   // Places the portrait for the screen size and the UI scale (W - 226 s, H / 2).
@@ -46,6 +51,11 @@ class GUI_Avatar {
   void DrawBowlingBall();
 
   std::unique_ptr<BaseSprite> sprite_;
+  // The last choice looked for and the picture shown for it.
+  mutable std::string checkedName_;
+  mutable std::string shownName_;
+  mutable size_t checkedFolders_ = 0;
+  mutable std::set<std::string> reported_;
   int mood_ = 0;
   float scale_ = 1.0f;
 };

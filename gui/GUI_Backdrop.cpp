@@ -5,6 +5,7 @@
 
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_DirtSprites.h"
 #include "gui/GUI_FishTank.h"
@@ -54,13 +55,13 @@ const char* GUI_Backdrop::SkyPicture(float rain, float cloud) {
 }
 
 int GUI_Backdrop::SkyGrey(float rain) {
-  return rain > 0.0f ? 255 - static_cast<int>(rain * 128.0f) : 255;
+  return rain > 0.0f ? 255 - std::clamp(ClampToInt(rain * 128.0f), 0, 255) : 255;
 }
 
 int GUI_Backdrop::BandShade() {
   const SIM_NamedValueList& globals = GlobalNamedValues();
   const float dirt = globals.Has("glob_dirt") ? globals.GetValue("glob_dirt") : 0.0f;
-  return std::clamp(static_cast<int>(dirt * 255.0f), 0, 255);
+  return std::clamp(ClampToInt(dirt * 255.0f), 0, 255);
 }
 
 void GUI_Backdrop::Draw(const std::function<void()>& stillAbove) {

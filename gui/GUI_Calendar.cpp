@@ -80,7 +80,7 @@ void GUI_CalendarDay::Draw() {
 
 void GUI_CalendarDay::Update() {
   GUI_WindowBase::Update();
-  if (visible && hasEvents_ && IsMouseOver()) {
+  if (visible && hasEvents_ && HasTheMouse()) {
     tooltip_->Trigger();
     tooltip_->PlaceAtMouse();
   }

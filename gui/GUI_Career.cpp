@@ -146,7 +146,7 @@ void GUI_Career::Draw() {
 
 void GUI_Career::Update() {
   GUI_WindowBase::Update();
-  if (tooltip_ && visible && IsMouseOver()) {
+  if (tooltip_ && visible && HasTheMouse()) {
     tooltip_->Trigger();
     tooltip_->PlaceAtMouse();
   }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "engine/D3DEngine.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_Services.h"
 
@@ -17,7 +18,7 @@ constexpr float kBorder = 12.0f;
 std::string GUI_ChangePopup::TextFor(float amount) {
   const double hundredths = static_cast<double>(amount) * 100.0;
   // Whole hundredths, cut toward zero; the nudge keeps a float's 0.29 (28.99999...) a 29.
-  const int whole = static_cast<int>(hundredths + (hundredths < 0 ? -1e-3 : 1e-3));
+  const int whole = ClampToInt(hundredths + (hundredths < 0 ? -1e-3 : 1e-3));
   std::string text = hundredths > 0 ? "+" : "";
   text += std::to_string(whole);
   return text;

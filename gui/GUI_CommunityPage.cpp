@@ -56,12 +56,14 @@ std::string ServerAddress() {
   return address;
 }
 
-// What went wrong, "" when the server took the form.
-std::string PostForm(const std::string& body) {
+// What went wrong, "" when the server took the form. `cancelled` when a request to quit
+// stopped it.
+std::string PostForm(const std::string& body, bool& cancelled) {
   DebugLog& log = DebugLog::Instance();
   plat::HttpSession session;
   plat::HttpOptions options;
   options.userAgent = "MyHTTPClient/1.0";
+  options.limits = GetInternetLimits().exchange;
   std::string error;
   if (!session.Open(options, error)) {
     log.Write("InternetOpen Failed");
@@ -70,6 +72,11 @@ std::string PostForm(const std::string& body) {
   std::string response;
   const plat::HttpResult result = session.Post(ServerAddress() + "/tovel/php/cwp.php", body,
                                                "application/x-www-form-urlencoded", response);
+  cancelled = result.cancelled;
+  if (cancelled) {
+    log.Write("Page upload stopped: the game is closing");
+    return {};
+  }
   if (!result.completed) {
     const std::string failure = result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
                                                    : "HttpSendRequest Failed (" + result.error + ")";
@@ -167,7 +174,9 @@ bool BuildCommunityPageBody(std::string& body) {
 
 std::string PostCommunityPage(std::string& body) {
   if (!BuildCommunityPageBody(body)) return {};
-  std::string failure = PostForm(body);
+  bool cancelled = false;
+  std::string failure = PostForm(body, cancelled);
+  if (cancelled) return {};  // the game is ending: no box and no browser
   ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
   return failure;
 }

@@ -23,7 +23,8 @@ std::string CommunityPageName();
 bool BuildCommunityPageBody(std::string& body);
 // Builds the body into `body`, posts it and opens the player's page in the browser. Nothing
 // happens unless a game runs. Failures of the post go to the debug log, and the page opens
-// whether or not the post went through. Blocks until the exchange ends. Returns what went
-// wrong with the post ("" when it went through or nothing was sent), for a caller that
-// tells the player.
+// whether or not the post went through, unless a request to quit stopped it (the game is
+// ending). Blocks until the exchange ends or its time runs out. Returns what went wrong with
+// the post ("" when it went through, nothing was sent, or the game is ending), for a caller
+// that tells the player.
 std::string PostCommunityPage(std::string& body);

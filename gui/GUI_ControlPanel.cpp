@@ -9,6 +9,7 @@
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_EveningClassPostMortem.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
@@ -61,7 +62,11 @@ void GUI_ControlPanel::AskQuit() {
               OnQuitConfirmed);
 }
 
+// The report of tonight's class is the end of the evening: the night waits until it is read.
+bool GUI_ControlPanel::IsClassReportOpen() { return GUI_EveningClassPostMortem::Instance(); }
+
 void GUI_ControlPanel::NextDay() {
+  if (IsClassReportOpen()) return;
   GUI_BookDetails::Close();
   SIM_SIM::Instance().NextDay();
 }
@@ -88,6 +93,7 @@ GUI_ControlPanel::GUI_ControlPanel() {
   for (GUI_IconButton* button : {network, classes, solo, social, career, nextDay, quit})
     AddButton(button);
   hintText = Translate("ENDDAY_HINT");
+  classReportReason = Translate("WHY_CLOSE_CLASS_REPORT_FIRST");
   // It lives for the run: a new game's sweep of the windows leaves it alone.
   SetCloseOnNewGame(false);
   Open();
@@ -105,14 +111,20 @@ void GUI_ControlPanel::UpdateEnabling() {
   career->SetEnabled(open);
   solo->SetEnabled(open);
   classes->SetEnabled(open);
-  nextDay->SetEnabled(phase == 2);
+  // Only the wait for the class report has a reason to give: earlier in the day the button's
+  // own tooltip says what it will do.
+  const bool waiting = phase == 2 && IsClassReportOpen();
+  const std::string& reason = waiting ? classReportReason : std::string();
+  if (nextDay->GetDisabledReason() != reason) nextDay->SetDisabledReason(reason);
+  nextDay->SetEnabled(phase == 2 && !waiting);
 }
 
 void GUI_ControlPanel::Draw() {
   if (!visible) return;
   UpdateEnabling();
   DrawButtons();
-  if (SIM_SIM::Instance().GetPhase() == 2 && !hintSuppressed) DrawEndOfDayHint();
+  if (SIM_SIM::Instance().GetPhase() == 2 && !hintSuppressed && !IsClassReportOpen())
+    DrawEndOfDayHint();
 }
 
 void GUI_ControlPanel::DrawEndOfDayHint() {

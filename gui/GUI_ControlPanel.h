@@ -20,8 +20,10 @@ class GUI_ControlPanel : public GUI_WindowBase {
   static void OnActsUsedUp();
   // The quit question (the quit button and the screen's Escape key).
   static void AskQuit();
-  // The next-day button's step: closes the book window, then moves the world on one day.
+  // The next-day button's step: closes the book window, then moves the world on one day;
+  // nothing while the report of tonight's evening class is still open.
   static void NextDay();
+  static bool IsClassReportOpen();
   static bool Exists();
 
   ~GUI_ControlPanel() override;
@@ -54,4 +56,5 @@ class GUI_ControlPanel : public GUI_WindowBase {
   GUI_IconButton* quit = nullptr;
   bool hintSuppressed = false;
   std::string hintText;
+  std::string classReportReason;
 };

@@ -6,6 +6,7 @@
 
 #include "engine/BaseSprite.h"
 #include "engine/Random.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_TextureSet.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NamedValueList.h"
@@ -65,7 +66,10 @@ void GUI_DirtSprites::Read() {
 void GUI_DirtSprites::SetUp(int screenWidth, int screenHeight) {
   const float w = static_cast<float>(screenWidth);
   const float h = static_cast<float>(screenHeight);
-  const int count = std::max(0, static_cast<int>(SIM_GlobalVariables::Instance().Get("GV_MAXDIRTSPRITES")));
+  // The table says how many blots a filthy flat shows; far more would only cover the room.
+  constexpr int kMostBlots = 100;
+  const int count =
+      std::clamp(ClampToInt(SIM_GlobalVariables::Instance().Get("GV_MAXDIRTSPRITES")), 0, kMostBlots);
   sprites_->blots.clear();
   for (int i = 0; i < count; ++i) {
     const float rotation = static_cast<float>(LookRandomBelow(360));

@@ -194,6 +194,7 @@ bool GUI_HintHelp::ClickOpen(float x, float y) {
 
 void GUI_HintHelp::DrawOpen() {
   const std::vector<GUI_HintHelp*> open = OpenList();
+  if (!open.empty()) GUI_WindowManager::DimTheScreen();
   for (GUI_HintHelp* window : open) window->Draw();
 }
 

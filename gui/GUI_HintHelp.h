@@ -26,6 +26,8 @@ class GUI_HintHelp : public GUI_WindowBase {
 
   void Draw() override;
   bool IsDialog() const override { return true; }
+  // A hint holds the screen (it is modal) until its close button is pressed.
+  bool DimsWhatItHolds() const override { return true; }
 
   const HintRecord* GetHint() const { return hint; }
 

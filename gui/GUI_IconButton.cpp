@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gui/GUI_Services.h"
+#include "gui/GUI_WindowManager.h"
 
 GUI_IconButton::GUI_IconButton(const char* texture, GUI_ButtonCallback cb, void* arg)
     : GUI_ButtonBase(cb, arg) {
@@ -25,6 +26,8 @@ void GUI_IconButton::PlaceSprite(BaseSprite& sprite, float scale) const {
 }
 
 bool GUI_IconButton::MouseOver() const {
+  // A button under a window that holds the screen would not take the click: it stays dark.
+  if (GUI_WindowManager::Instance().IsHeld(owner)) return false;
   return HitTest(GUI_Services::MouseX(), GUI_Services::MouseY());
 }
 

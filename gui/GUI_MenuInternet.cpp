@@ -181,11 +181,13 @@ void GUI_MenuInternet::Reload() {
   // Nothing the player sees changes until the server has answered: a failure keeps the
   // list, its rows and the message (the library has said what went wrong).
   if (!request_.Connect()) return;
-  const bool listFetched = request_.DownloadFile(kRemoteList, UserPath(kLocalList), true);
+  // A list (or message) beyond its bounds is refused and never replaces the copy kept.
+  const bool listFetched =
+      request_.DownloadFile(kRemoteList, UserPath(kLocalList), true, kMenuListBounds);
   // A list that could not be fetched leaves the last copy on disk, which is read again (the
   // files on disk may have changed since).
   std::string text;
-  const bool haveList = plat::ReadTextFile(UserPath(kLocalList), text);
+  const bool haveList = ReadKeptCopy(UserPath(kLocalList), kMenuListBounds, text);
   ClearStrips();
   if (haveList) {
     entries_ = ReadMenuResourceList(text, Shell().GetUserFolder());
@@ -193,11 +195,13 @@ void GUI_MenuInternet::Reload() {
     entries_.clear();
   }
   RebuildStrips();
-  // After a failed list the server is not asked again, so the player hears of it once.
-  if (listFetched && request_.DownloadFile(kRemoteMotd, UserPath(kLocalMotd), true)) {
-    std::string motd;
-    if (plat::ReadTextFile(UserPath(kLocalMotd), motd)) ReadMessageOfTheDay(motd, motd_);
-  }
+  // After a failed list the server is not asked again, so the player hears of it once. The
+  // message then comes from its kept copy as the list does (the first refresh of a run has
+  // no message of its own yet).
+  if (listFetched)
+    request_.DownloadFile(kRemoteMotd, UserPath(kLocalMotd), true, kMessageFileBounds);
+  std::string motd;
+  if (ReadKeptCopy(UserPath(kLocalMotd), kMessageFileBounds, motd)) ReadMessageOfTheDay(motd, motd_);
   request_.Disconnect();
   firstRow_ = 0;
 }
@@ -205,7 +209,10 @@ void GUI_MenuInternet::Reload() {
 void GUI_MenuInternet::Download(const ResourceEntry& entry) {
   const MessagesToTheMenu messages;
   const std::string remote = entry.remotePath, local = entry.localPath;
-  if (request_.Connect()) {
+  // The folders may have changed since the list was read: judged again where the file lies.
+  if (!InternetRequest::LiesInDownloadFolder(Shell().GetUserFolder(), local)) {
+    DebugLog::Instance().Write("IWARNING:  download outside the mods folders refused: " + local + "\n");
+  } else if (request_.Connect()) {
     request_.SetProgressCallback([this](const std::string& file, float fraction) {
       DrawProgress(file, fraction);
     });
@@ -243,8 +250,11 @@ void GUI_MenuInternet::RunPending() {
   if (download >= 0 && download < count) {
     Download(entries_[static_cast<size_t>(download)]);
   } else if (remove >= 0 && remove < count) {
-    // The path was checked when the list was read: it names a file in the mods folders.
-    plat::RemoveFile(UserPath(entries_[static_cast<size_t>(remove)].localPath));
+    // Only a file that really lies in the mods folders (checked when the list was read, and
+    // again now, links followed).
+    const std::string& local = entries_[static_cast<size_t>(remove)].localPath;
+    if (InternetRequest::LiesInDownloadFolder(Shell().GetUserFolder(), local))
+      plat::RemoveFile(UserPath(local));
     Reload();
   }
 }

@@ -24,10 +24,16 @@ void SetModeOf(int mode) { Shell().SetMode(mode); }
 
 const EntryDef kEntryDefs[GUI_MenuMain::kEntries] = {
     {"MENU_TUTORIAL", "TOOLTIP_MENU_TUTORIAL",
-     [](void*) { GUI_MenuMain::LeaveTheGameThen([](void*) { GUI_Tutorial::Load(); }); }},
+     [](void*) {
+       GUI_MenuMain::LeaveTheGameThen("CONFIRM_LEAVE_FOR_TUTORIAL_TITLE",
+                                      "CONFIRM_LEAVE_FOR_TUTORIAL_TEXT",
+                                      [](void*) { GUI_Tutorial::Load(); });
+     }},
     {"MENU_STARTGAME", "TOOLTIP_MENU_STARTGAME",
      [](void*) {
-       GUI_MenuMain::LeaveTheGameThen([](void*) { SetModeOf(GAMEMODE_NEWGAME); });
+       GUI_MenuMain::LeaveTheGameThen("CONFIRM_LEAVE_FOR_NEWGAME_TITLE",
+                                      "CONFIRM_LEAVE_FOR_NEWGAME_TEXT",
+                                      [](void*) { SetModeOf(GAMEMODE_NEWGAME); });
      }},
     {"MENU_OPTIONS", "TOOLTIP_MENU_OPTIONS", [](void*) { SetModeOf(GAMEMODE_OPTIONS); }},
     {"MENU_SAVEGAME", "TOOLTIP_MENU_SAVEGAME", [](void*) { SetModeOf(GAMEMODE_SAVE); }},
@@ -112,11 +118,13 @@ void GUI_MenuMain::AskQuit() {
               [](void*) { Shell().Quit(); });
 }
 
-void GUI_MenuMain::LeaveTheGameThen(GUI_ButtonCallback action) {
+void GUI_MenuMain::LeaveTheGameThen(const char* titleKey, const char* textKey,
+                                    GUI_ButtonCallback action) {
   if (!Shell().IsInGame()) {
     action(nullptr);
     return;
   }
-  ShowConfirm(Translate("CONFIRM_ATTEMPT_QUIT_TITLE"), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"),
-              action);
+  // Not the in-game quit's question: the player is on the main menu already, and what the
+  // answer does is start something new over the game that is still running.
+  ShowConfirm(Translate(titleKey), Translate(textKey), action);
 }

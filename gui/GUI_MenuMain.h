@@ -32,8 +32,10 @@ class GUI_MenuMain : public GUI_MenuBase {
   void RefreshButtons();
   static void AskQuit();
   // Runs the action at once outside a game; over a running game, only once the player has
-  // agreed to leave it (the question the in-game quit asks), since the action throws it away.
-  static void LeaveTheGameThen(GUI_ButtonCallback action);
+  // agreed to leave it unsaved, since the action throws it away. The question names what is
+  // about to start (its title and text keys) and that the running game is lost.
+  static void LeaveTheGameThen(const char* titleKey, const char* textKey,
+                               GUI_ButtonCallback action);
 
  private:
   GUI_MenuMain();

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "gui/GUI_Shell.h"
-#include "engine/ConfigFile.h"
+#include "engine/DisplaySettings.h"
 #include "engine/D3DEngine.h"
 #include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
@@ -42,7 +42,10 @@ void FlipMusic(void*) {
   }
 }
 
-void FlipFullScreen(void*) { Shell().ToggleWindowed(); }
+void FlipFullScreen(void*) {
+  Shell().ToggleWindowed();
+  GUI_MenuOptions::Instance().ShowDisplayMode();
+}
 
 void Difficulty(void* arg) {
   GUI_MenuOptions::Instance().ChooseDifficulty(static_cast<int>(reinterpret_cast<intptr_t>(arg)));
@@ -133,9 +136,7 @@ void GUI_MenuOptions::Layout() {
 
 void GUI_MenuOptions::OnEnter() {
   Layout();
-  ConfigFile config;
-  config.LoadSection("config", kDisplayConfigFile);
-  checks_[kFullScreen]->SetChecked(config.GetInt("IsWindowed") == 0);
+  ShowDisplayMode();
   const SIM_PlayerOptions& o = Options();
   checks_[kNewMail]->SetChecked(o.GetToggle(SIM_PlayerOptions::kNewMailSound));
   checks_[kMusic]->SetChecked(o.GetToggle(SIM_PlayerOptions::kEnableMusic));
@@ -147,6 +148,10 @@ void GUI_MenuOptions::OnEnter() {
   checks_[kEasy]->SetChecked(d == 0.0f);
   checks_[kHard]->SetChecked(d == 1.0f);
   checks_[kNormal]->SetChecked(d != 0.0f && d != 1.0f);
+}
+
+void GUI_MenuOptions::ShowDisplayMode() {
+  checks_[kFullScreen]->SetChecked(DisplaySettings::GetInt("config", "IsWindowed", 0) == 0);
 }
 
 void GUI_MenuOptions::ChooseDifficulty(int choice) {
@@ -161,7 +166,10 @@ void GUI_MenuOptions::Leave(int mode) {
 }
 
 void GUI_MenuOptions::OnKeyDown(int scanCode) {
-  if (ToggleWindowedOnAltReturn(scanCode)) return;
+  if (ToggleWindowedOnAltReturn(scanCode)) {
+    ShowDisplayMode();  // the box shows what the key switched to
+    return;
+  }
   if (scanCode == kScanEscape) {
     Leave(GAMEMODE_MAINMENU);
   } else if (scanCode == kScanReturn) {

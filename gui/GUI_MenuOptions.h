@@ -42,6 +42,9 @@ class GUI_MenuOptions : public GUI_MenuBase {
   void Leave(int mode);
   // 0 easy, 1 normal, 2 hard; any other choice does nothing.
   void ChooseDifficulty(int choice);
+  // The full-screen box follows the display setting, however it was switched (the box, or
+  // Alt+Return on this screen).
+  void ShowDisplayMode();
 
   GUI_CheckButton* GetCheck(int i) const { return checks_[i]; }
   GUI_SliderControl* GetSlider(int i) const { return sliders_[i].get(); }

@@ -7,6 +7,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Particles.h"
 #include "gui/GUI_Services.h"
@@ -76,6 +77,7 @@ void GUI_Rain::ResetForTesting() {
   intensity_ = target_ = flash_ = 0.0f;
   lastLightningMs_ = lightningDelayMs_ = 0.0;
   thunders_ = 0;
+  strikeDue_ = false;
   lastSplashMs_ = -1e9;
   drops_ = {};
   splashes_ = {};
@@ -141,6 +143,11 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
     flash_ = 0.0f;
   } else if (intensity_ > 0.0f && !playing_) {
     StartLoop(target_);
+    // A storm's first thunder waits its delay like every later one. Struck on the rain's first
+    // frame it would whiten the whole screen the moment the room appears (a game loaded on a
+    // stormy day, the in-game screen entered from the menus), before the player has seen it.
+    lastLightningMs_ = now;
+    lightningDelayMs_ = LookRandomFloat(7000.0f, 20000.0f);
   }
 
   // Splashes live their time.
@@ -148,7 +155,9 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
     if (splash.active && now - splash.startMs > kSplashLifeMs) splash.active = false;
 
   // A storm thunders now and then, with a flash.
-  if (playing_ && target_ >= kStormTarget && now - lastLightningMs_ > lightningDelayMs_) {
+  if (playing_ && target_ >= kStormTarget &&
+      (strikeDue_ || now - lastLightningMs_ > lightningDelayMs_)) {
+    strikeDue_ = false;
     GUI_Services::PlaySoundPanned(kThunderFile, LookRandomFloat(0.6f, 1.0f),
                                   LookRandomFloat(-0.9f, 0.9f));
     ++thunders_;
@@ -165,7 +174,7 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
                     particles::WhiteAlpha(flash_ * 255.0f));
 
   // Drops: a share of the 512 by the intensity, each falling to its own ground line.
-  drawnDrops_ = std::clamp(static_cast<int>(intensity_ * kMaxDrops), 0, kMaxDrops);
+  drawnDrops_ = std::clamp(ClampToInt(intensity_ * kMaxDrops), 0, kMaxDrops);
   dropVertices_.clear();
   const uint32_t dropColour = particles::WhiteAlpha(128.0f);
   for (int i = 0; i < kMaxDrops; ++i) {

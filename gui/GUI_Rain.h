@@ -42,6 +42,9 @@ class GUI_Rain {
   void StopLoop();
   // For tests only: dry, silent and calm, its clock started afresh on the clock in use.
   void ResetForTesting();
+  // For tests only: the next frame of a storm thunders whatever the wait (a test that looks
+  // at the flash cannot wait the seconds a storm's first thunder waits).
+  void StrikeOnNextFrameForTesting() { strikeDue_ = true; }
 
   float GetIntensity() const { return intensity_; }
   float GetFlash() const { return flash_; }
@@ -74,6 +77,7 @@ class GUI_Rain {
   double lightningDelayMs_ = 0.0;
   float flash_ = 0.0f;
   int thunders_ = 0;
+  bool strikeDue_ = false;
   double lastSplashMs_ = -1e9;
   int drawnDrops_ = 0;
   std::array<Drop, kMaxDrops> drops_{};

@@ -19,9 +19,6 @@ enum GameMode {
   GAMEMODE_INGAME = 8,
 };
 
-// The display settings file.
-inline constexpr const char* kDisplayConfigFile = "data\\config.muf";
-
 class GUI_Shell {
  public:
   virtual ~GUI_Shell() = default;

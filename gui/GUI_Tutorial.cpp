@@ -381,6 +381,8 @@ void GUI_Tutorial::PerformCommand(const std::string& command) {
     AllowPanelButton(Classes);
   } else if (command == "CLOSE_EVENINGCLASSES") {
     GUI_EveningClasses::Close();
+  } else if (command == "HIGHLIGHT_EVENINGCLASSES") {
+    highlighter.HighlightElement(GUI_EveningClasses::Instance());
   } else if (command == "HIGHLIGHT_SKILLS") {
     highlighter.HighlightElement(GUI_Skills::Instance());
   } else if (command == "ALLOW_SOLOBUTTON") {

@@ -47,7 +47,8 @@ inline constexpr const char* kTutorialCommands[] = {
     "HIGHLIGHT_SOLOACTIVITY", "CLOSE_SOLOACTIVITY",      "HIGHLIGHT_SOCIALBUTTON",
     "ALLOW_SOCIALBUTTON",     "CLOSE_SOCIAL",            "HIGHLIGHT_WEATHER",
     "HIGHLIGHT_SOCIAL",       "HIGHLIGHT_JOBBUTTON",     "ALLOW_JOBBUTTON",
-    "HIGHLIGHT_JOBCHOOSER",   "HIGHLIGHT_ENDDAY",        "CLOSE_JOBSEARCH"};
+    "HIGHLIGHT_JOBCHOOSER",   "HIGHLIGHT_ENDDAY",        "CLOSE_JOBSEARCH",
+    "HIGHLIGHT_EVENINGCLASSES"};
 // A step's command list split at ',' with the blanks around each removed.
 std::vector<std::string> SplitTutorialCommands(const std::string& commands);
 

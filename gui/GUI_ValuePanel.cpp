@@ -85,7 +85,7 @@ void GUI_ValuePanel::Draw() {
 
 void GUI_ValuePanel::Update() {
   GUI_WindowBase::Update();
-  if (initialised_ && visible && IsMouseOver()) {
+  if (initialised_ && visible && HasTheMouse()) {
     tooltip_->Trigger();
     tooltip_->PlaceAtMouse();
   }
@@ -116,9 +116,7 @@ std::string GUI_Cash::FormatMoney(double amount) {
   if (magnitude < 100.0) {
     digits = FormatFixed(magnitude, 2);
   } else {
-    const double whole = std::min(std::floor(magnitude),
-                                  static_cast<double>(std::numeric_limits<int>::max()));
-    digits = FormatThousands(static_cast<int>(whole));
+    digits = FormatThousands(ClampToInt(std::floor(magnitude)));
   }
   std::string text = debt ? "-" : "";
   text += kPound;

@@ -73,7 +73,7 @@ void GUI_Weather::Draw() {
 
 void GUI_Weather::Update() {
   GUI_WindowBase::Update();
-  if (IsMouseOver()) {
+  if (HasTheMouse()) {
     tooltip_->Trigger();
     tooltip_->PlaceAtMouse();
   }

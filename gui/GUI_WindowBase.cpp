@@ -106,7 +106,10 @@ void GUI_WindowBase::DragStep() {
 }
 
 void GUI_WindowBase::Update() {
+  mouseFree = false;
   if (!visible) return;
+  // Windows are updated from the top down: a window above that holds the mouse has taken it.
+  mouseFree = !GUI_Services::IsMouseTaken();
   GUI_WindowManager::DispatchGuard guard;
   if (draggable) DragStep();
   const std::vector<GUI_WindowBase*> order = children;

@@ -24,6 +24,9 @@ class GUI_WindowBase : public GUIButtonList {
   virtual void OnKeyDown(int /*key*/) {}
   virtual bool OnClick(float x, float y);
   virtual bool IsDialog() const { return false; }
+  // A window that holds the screen until it is closed dims what lies under it, so the player
+  // sees why the rest does not answer.
+  virtual bool DimsWhatItHolds() const { return false; }
 
   // Puts the window on top of the manager's list (removing an earlier entry first).
   void Open();
@@ -34,6 +37,9 @@ class GUI_WindowBase : public GUIButtonList {
   void DeleteChildren();
   void DrawChildren();
   bool IsMouseOver() const;
+  // The mouse is over this window and no window above it took the mouse in this frame's
+  // update: only then does the window's own tooltip show. Read after the base Update.
+  bool HasTheMouse() const { return mouseFree && IsMouseOver(); }
   // Bitmap-font text: no screen loads a bitmap font, so this draws nothing.
   void DrawText(const char* text, float x, float y, unsigned argb);
 
@@ -65,4 +71,5 @@ class GUI_WindowBase : public GUIButtonList {
   float dragOffsetX = 0, dragOffsetY = 0;
   bool dragging = false;
   bool closeOnNewGame = true;
+  bool mouseFree = false;  // no window above had taken the mouse when this one was updated
 };

@@ -2,6 +2,7 @@
 #include "gui/GUI_WindowManager.h"
 
 #include "engine/CachedPicture.h"
+#include "engine/D3DEngine.h"
 
 #include <algorithm>
 #include <new>
@@ -75,15 +76,43 @@ bool GUI_WindowManager::IsModal(const GUI_WindowBase* window) const {
   return std::find(modal_.begin(), modal_.end(), window) != modal_.end();
 }
 
+bool GUI_WindowManager::IsHeld(const GUI_WindowBase* window) const {
+  if (modal_.empty() || !window) return false;
+  // Only a window of the manager's list (or a child of one) is known to be held: a page of a
+  // tab container or a full-screen page is drawn by its owner, which may be the modal one.
+  const GUI_WindowBase* top = window;
+  for (const GUI_WindowBase* w = window; w; w = w->GetParent()) {
+    if (IsModal(w)) return false;
+    top = w;
+  }
+  return Contains(top);
+}
+
+std::vector<GUI_WindowBase*> GUI_WindowManager::TopDown() const {
+  std::vector<GUI_WindowBase*> order;
+  order.reserve(windows_.size());
+  for (const bool dialogs : {true, false})
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+      if ((*it)->IsDialog() == dialogs) order.push_back(*it);
+  return order;
+}
+
+void GUI_WindowManager::DimTheScreen() {
+  GUI_Services::FlushText();
+  D3DEngine& engine = D3DEngine::Instance();
+  engine.FillRect(0, 0, engine.GetWidth(), engine.GetHeight(), kHeldShade);
+}
+
 void GUI_WindowManager::UpdateAll() {
   DispatchGuard guard;
   // Work on a copy: an update may open or delete windows. A window deleted meanwhile has
   // left the list it came from and is skipped.
   const bool modalOpen = !modal_.empty();
-  const std::vector<GUI_WindowBase*> order = modalOpen ? modal_ : windows_;
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    const bool alive = modalOpen ? IsModal(*it) : Contains(*it);
-    if (alive) (*it)->Update();
+  const std::vector<GUI_WindowBase*> order =
+      modalOpen ? std::vector<GUI_WindowBase*>(modal_.rbegin(), modal_.rend()) : TopDown();
+  for (GUI_WindowBase* window : order) {
+    const bool alive = modalOpen ? IsModal(window) : Contains(window);
+    if (alive) window->Update();
   }
 }
 
@@ -91,10 +120,11 @@ bool GUI_WindowManager::ClickAll() {
   DispatchGuard guard;
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
   const bool modalOpen = !modal_.empty();
-  const std::vector<GUI_WindowBase*> order = modalOpen ? modal_ : windows_;
-  for (auto it = order.rbegin(); it != order.rend(); ++it) {
-    const bool alive = modalOpen ? IsModal(*it) : Contains(*it);
-    if (alive && (*it)->OnClick(x, y)) return true;
+  const std::vector<GUI_WindowBase*> order =
+      modalOpen ? std::vector<GUI_WindowBase*>(modal_.rbegin(), modal_.rend()) : TopDown();
+  for (GUI_WindowBase* window : order) {
+    const bool alive = modalOpen ? IsModal(window) : Contains(window);
+    if (alive && window->OnClick(x, y)) return true;
   }
   if (!modalOpen) return false;
   GUI_Services::PlaySound("data/sounds/error.ogg");
@@ -122,9 +152,14 @@ void GUI_WindowManager::DrawAll() {
   const std::vector<GUI_WindowBase*> order = windows_;
   for (GUI_WindowBase* window : order)
     if (Contains(window) && window->IsVisible() && !window->IsDialog()) DrawWindow(window);
+  bool dimmed = false;
   for (GUI_WindowBase* window : order) {
     if (Contains(window) && window->IsVisible() && window->IsDialog()) {
       DrawPanelText();
+      if (!dimmed && window->DimsWhatItHolds()) {
+        DimTheScreen();
+        dimmed = true;
+      }
       DrawWindow(window);
     }
   }

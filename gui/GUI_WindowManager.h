@@ -8,6 +8,7 @@
 // never touches freed memory.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -44,6 +45,18 @@ class GUI_WindowManager {
 
   bool Contains(const GUI_WindowBase* window) const;
   bool IsModal(const GUI_WindowBase* window) const;
+  // Whether a modal window holds the screen and this window of the list (or child of one) is
+  // neither one of them nor inside one: it takes no click and no update, so its buttons must
+  // not look as if they would.
+  bool IsHeld(const GUI_WindowBase* window) const;
+  // The windows from the top down as the player sees them: dialogs (the last in the list
+  // first) over panels, whatever their places in the list. Updates and clicks go this way, so the
+  // window drawn on top is the one that takes the mouse, its hover and its tooltip.
+  std::vector<GUI_WindowBase*> TopDown() const;
+  // Dims everything drawn so far (its queued text too): what a window that dims what it holds
+  // lies over.
+  static void DimTheScreen();
+  static constexpr uint32_t kHeldShade = 0x90000000u;
   const std::vector<GUI_WindowBase*>& Windows() const { return windows_; }
   const std::vector<GUI_WindowBase*>& ModalWindows() const { return modal_; }
 

@@ -193,6 +193,16 @@ bool ReadTextFile(const std::string& path, std::string& out) {
   return true;
 }
 
+namespace {
+bool& Durable() {
+  static bool durable = true;
+  return durable;
+}
+}  // namespace
+
+void SetDurableWrites(bool durable) { Durable() = durable; }
+bool DurableWrites() { return Durable(); }
+
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string target = ResolvePath(path);
   const std::string temp = target + ".tmp" + std::to_string(::getpid());
@@ -200,7 +210,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   if (!f) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = (std::fflush(f) == 0) && ok;
-  ok = (::fsync(::fileno(f)) == 0) && ok;  // on disk before it replaces the old file
+  // On disk before it replaces the old file.
+  if (Durable()) ok = (::fsync(::fileno(f)) == 0) && ok;
   ok = (std::fclose(f) == 0) && ok;
   struct stat st{};
   if (ok && StatOk(target, st)) ::chmod(temp.c_str(), st.st_mode & 07777);
@@ -211,6 +222,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   }
   // The rename itself lives in the folder: sync the folder too, or a crash can bring back the
   // old file (or none) after the new one was reported written.
+  if (!Durable()) return true;
   const size_t slash = target.rfind('/');
   const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -336,6 +348,27 @@ void FindGameFolder() {
 std::string CurrentDirectory() {
   char buf[4096];
   return ::getcwd(buf, sizeof buf) ? std::string(buf) : std::string();
+}
+
+std::string RealLocation(const std::string& path) {
+  const std::string p = ResolvePath(path);
+  if (p.empty()) return p;
+  // The deepest folder that exists, from the parent up, through realpath; the part below it
+  // (the last name at least) is taken as written.
+  std::string head = p, tail;
+  for (;;) {
+    const size_t slash = head.rfind('/');
+    const std::string name = slash == std::string::npos ? head : head.substr(slash + 1);
+    tail = tail.empty() ? name : name + "/" + tail;
+    head = slash == std::string::npos ? "." : slash == 0 ? "/" : head.substr(0, slash);
+    if (char* real = ::realpath(head.c_str(), nullptr)) {
+      std::string out = real;
+      std::free(real);
+      if (out.back() != '/') out += '/';
+      return out + tail;
+    }
+    if (head == "." || head == "/") return p;
+  }
 }
 
 int LastErrorCode() { return errno; }

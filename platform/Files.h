@@ -40,6 +40,10 @@ void StripCarriageReturns(std::string& text);
 
 // Writes through a temporary file and a rename, so a failed write never leaves half a file.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// Whether WriteFileAtomically syncs the file and its folder to disk before it returns (the
+// default). Only a measurement turns it off, to time the work apart from the disk's wait.
+void SetDurableWrites(bool durable);
+bool DurableWrites();
 
 struct DirEntry {
   std::string name;  // the entry's name only, without the folder
@@ -66,6 +70,11 @@ std::string CurrentDirectory();
 // directory: stays when the working folder holds data/, else moves to the executable's folder
 // or the nearest parent (up to four levels) holding data/config.muf.
 void FindGameFolder();
+
+// Where a path really lies: its deepest existing folder (from the parent up) made absolute
+// with every link followed, the rest as written (case resolved as ResolvePath does). The last
+// name itself is not followed: removing or replacing it touches the entry, not a link's target.
+std::string RealLocation(const std::string& path);
 
 // The last system error code and the system's text for an error code.
 int LastErrorCode();

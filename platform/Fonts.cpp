@@ -22,6 +22,7 @@ namespace plat {
 struct FontFace {
   TTF_Font* font = nullptr;
   int cellHeight = 0;  // the height asked for: the line advance
+  int emPixels = 0;    // the size the face was opened at
   int cellAscent = 0;  // cell top to baseline, as GDI places it
 };
 
@@ -346,6 +347,7 @@ FontHandle OpenFontAtCellHeight(const ResolvedFont& face, int cellHeight, bool i
   auto handle = std::make_unique<FontFace>();
   handle->font = font;
   handle->cellHeight = cellHeight;
+  handle->emPixels = points;
   handle->cellAscent =
       metrics.unitsPerEm > 0
           ? static_cast<int>(std::lround(static_cast<double>(metrics.ascent) * points /
@@ -359,6 +361,10 @@ FontHandle OpenFontAtCellHeight(const ResolvedFont& face, int cellHeight, bool i
 int OpenedFontCount() { return static_cast<int>(Faces().size()); }
 
 int FontLineHeight(FontHandle font) { return font ? font->cellHeight : 0; }
+
+int FontEmPixels(FontHandle font) { return font ? font->emPixels : 0; }
+
+int FontCellAscent(FontHandle font) { return font ? font->cellAscent : 0; }
 
 bool MeasureTextWidth(FontHandle font, const std::string& utf8, int& width) {
   width = 0;

@@ -47,6 +47,11 @@ int OpenedFontCount();
 
 // The cell height the face was opened at (the line advance).
 int FontLineHeight(FontHandle font);
+// The whole-pixel em size the face's outlines are scaled and hinted at, and the distance from
+// the cell's top down to the baseline: what it takes to set the same type with the font
+// library directly (the text bench's baseline does). 0 for no font.
+int FontEmPixels(FontHandle font);
+int FontCellAscent(FontHandle font);
 // The one-line width of a string in pixels; false on failure.
 bool MeasureTextWidth(FontHandle font, const std::string& utf8, int& width);
 // A one-line string as coverage (0..255 per pixel, rows top-down, `width` pixels a row),

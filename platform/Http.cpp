@@ -3,6 +3,9 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
+#include <utility>
+
 namespace plat {
 namespace {
 
@@ -52,14 +55,99 @@ size_t WriteToReceiver(char* data, size_t size, size_t count, void* user) {
   return bytes;
 }
 
+// A reply to a post is a short page; one that goes on is not kept in memory without end.
+constexpr size_t kMaxPostResponse = 1 << 20;
+
 size_t WriteToString(char* data, size_t size, size_t count, void* user) {
-  static_cast<std::string*>(user)->append(data, size * count);
+  auto& text = *static_cast<std::string*>(user);
+  if (text.size() + size * count > kMaxPostResponse) return 0;  // stops the transfer
+  text.append(data, size * count);
   return size * count;
 }
 
 size_t Discard(char*, size_t size, size_t count, void*) { return size * count; }
 
+HttpCancelCheck& CancelCheck() {
+  static HttpCancelCheck check;
+  return check;
+}
+
+bool CancelRequested() {
+  const HttpCancelCheck& check = CancelCheck();
+  return check && check();
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The limits curl has no option for: the whole time (stretched by the announced length) and
+// the cancel check, asked from the progress function.
+struct Watch {
+  const HttpLimits* limits = nullptr;
+  Clock::time_point start;
+  Clock::time_point lastAsked;
+  bool asked = false;
+  bool cancelled = false;
+  bool timedOut = false;
+};
+
+int WatchProgress(void* user, curl_off_t downloadTotal, curl_off_t, curl_off_t, curl_off_t) {
+  auto& watch = *static_cast<Watch*>(user);
+  const Clock::time_point now = Clock::now();
+  // Pieces can come thousands of times a second; the check is asked at most fifty.
+  if (!watch.asked || now - watch.lastAsked >= std::chrono::milliseconds(20)) {
+    watch.asked = true;
+    watch.lastAsked = now;
+    if (CancelRequested()) {
+      watch.cancelled = true;
+      return 1;
+    }
+  }
+  const HttpLimits& limits = *watch.limits;
+  if (limits.wholeSeconds > 0) {
+    double allowed = static_cast<double>(limits.wholeSeconds);
+    if (limits.bytesPerExtraSecond > 0 && downloadTotal > 0)
+      allowed += static_cast<double>(downloadTotal) / static_cast<double>(limits.bytesPerExtraSecond);
+    if (std::chrono::duration<double>(now - watch.start).count() > allowed) {
+      watch.timedOut = true;
+      return 1;
+    }
+  }
+  return 0;
+}
+
+// Runs the prepared request under the watch, and says in the result why it was stopped.
+// Nothing is sent when the cancel check already says stop.
+CURLcode Perform(CURL* curl, const HttpLimits& limits, HttpResult& result) {
+  if (CancelRequested()) {
+    result.cancelled = true;
+    result.error = "stopped: the program is ending";
+    return CURLE_ABORTED_BY_CALLBACK;
+  }
+  Watch watch;
+  watch.limits = &limits;
+  watch.start = Clock::now();
+  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, WatchProgress);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
+  const CURLcode code = curl_easy_perform(curl);
+  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, nullptr);
+  if (watch.cancelled) {
+    result.cancelled = true;
+    result.error = "stopped: the program is ending";
+  } else if (watch.timedOut) {
+    result.timedOut = true;
+    result.error = "no complete answer within the time allowed";
+  } else if (code == CURLE_OPERATION_TIMEDOUT) {
+    result.timedOut = true;
+  }
+  return code;
+}
+
 }  // namespace
+
+HttpCancelCheck SetHttpCancelCheck(HttpCancelCheck check) {
+  return std::exchange(CancelCheck(), std::move(check));
+}
 
 bool HttpSession::Open(const HttpOptions& options, std::string& error) {
   Close();
@@ -80,15 +168,15 @@ void HttpSession::Close() {
 }
 
 // Settings shared by every request; the handle keeps its connection between requests.
-void HttpSession::Reset() {
+void HttpSession::Reset(const HttpLimits& limits) {
   CURL* curl = Curl(handle_);
   curl_easy_reset(curl);
   curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
   curl_easy_setopt(curl, CURLOPT_USERAGENT, options_.userAgent.c_str());
   curl_easy_setopt(curl, CURLOPT_PROXY, "");
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, options_.connectTimeoutSeconds);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, options_.lowSpeedBytesPerSecond);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, options_.lowSpeedSeconds);
+  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, limits.connectSeconds);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond);
+  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, limits.lowSpeedSeconds);
   curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
   if (!options_.user.empty()) {
     curl_easy_setopt(curl, CURLOPT_HTTPAUTH, static_cast<long>(CURLAUTH_BASIC));
@@ -98,12 +186,17 @@ void HttpSession::Reset() {
 }
 
 HttpResult HttpSession::Get(const std::string& url, const HttpReceiver& receiver) {
+  return Get(url, receiver, options_.limits);
+}
+
+HttpResult HttpSession::Get(const std::string& url, const HttpReceiver& receiver,
+                            const HttpLimits& limits) {
   HttpResult result;
   if (!handle_) {
     result.error = "no session";
     return result;
   }
-  Reset();
+  Reset(limits);
   CURL* curl = Curl(handle_);
   GetState state{curl, &receiver};
   curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
@@ -112,12 +205,12 @@ HttpResult HttpSession::Get(const std::string& url, const HttpReceiver& receiver
   curl_easy_setopt(curl, CURLOPT_BUFFERSIZE, kChunkSize);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteToReceiver);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &state);
-  const CURLcode code = curl_easy_perform(curl);
+  const CURLcode code = Perform(curl, limits, result);
   if (code == CURLE_OK) {
     result.completed = true;
     // An empty body never reached the write function: report the headers now.
     if (!ReportHeaders(state)) state.aborted = true;
-  } else if (!state.aborted) {
+  } else if (!state.aborted && result.error.empty()) {
     result.error = curl_easy_strerror(code);
   }
   result.aborted = state.aborted;
@@ -133,14 +226,14 @@ HttpResult HttpSession::Head(const std::string& url) {
     result.error = "no session";
     return result;
   }
-  Reset();
+  Reset(options_.limits);
   CURL* curl = Curl(handle_);
   curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
   curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, Discard);
-  const CURLcode code = curl_easy_perform(curl);
+  const CURLcode code = Perform(curl, options_.limits, result);
   result.completed = code == CURLE_OK;
-  if (!result.completed) result.error = curl_easy_strerror(code);
+  if (!result.completed && result.error.empty()) result.error = curl_easy_strerror(code);
   result.status = ResponseCode(curl);
   return result;
 }
@@ -153,7 +246,7 @@ HttpResult HttpSession::Post(const std::string& url, const std::string& body,
     result.error = "no session";
     return result;
   }
-  Reset();
+  Reset(options_.limits);
   CURL* curl = Curl(handle_);
   const std::string typeHeader = "Content-Type: " + contentType;
   curl_slist* headers = curl_slist_append(nullptr, typeHeader.c_str());
@@ -163,9 +256,9 @@ HttpResult HttpSession::Post(const std::string& url, const std::string& body,
   curl_easy_setopt(curl, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(body.size()));
   curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteToString);
   curl_easy_setopt(curl, CURLOPT_WRITEDATA, &response);
-  const CURLcode code = curl_easy_perform(curl);
+  const CURLcode code = Perform(curl, options_.limits, result);
   result.completed = code == CURLE_OK;
-  if (!result.completed) result.error = curl_easy_strerror(code);
+  if (!result.completed && result.error.empty()) result.error = curl_easy_strerror(code);
   result.status = ResponseCode(curl);
   curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
   curl_slist_free_all(headers);

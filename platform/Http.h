@@ -1,5 +1,6 @@
 // Blocking HTTP requests on libcurl: one session (one connection handle) for a run of
-// downloads, with connect and low-speed timeouts so a stalled server cannot hang the caller.
+// downloads. Every exchange has limits on its time (connect, speed, whole) and can be stopped
+// by a check the application installs, so no server, however slow, holds the caller for good.
 #pragma once
 
 #include <functional>
@@ -7,20 +8,39 @@
 
 namespace plat {
 
+// How long one exchange may take.
+struct HttpLimits {
+  long connectSeconds = 15;
+  // A transfer slower than lowSpeedBytesPerSecond for lowSpeedSeconds is abandoned: a server
+  // that went silent, or one that trickles its answer.
+  long lowSpeedBytesPerSecond = 512;
+  long lowSpeedSeconds = 30;
+  // The whole exchange, from the request to the last byte (0: no such limit)...
+  long wholeSeconds = 30;
+  // ...and one second more for every this many bytes the server announces (0: none), so a
+  // long file still arrives over a slow link.
+  long long bytesPerExtraSecond = 0;
+};
+
 struct HttpOptions {
   std::string userAgent;
   // Basic credentials, answered to the server's challenge; empty user sends none.
   std::string user;
   std::string password;
-  long connectTimeoutSeconds = 15;
-  // A transfer slower than lowSpeedBytesPerSecond for lowSpeedSeconds is abandoned.
-  long lowSpeedBytesPerSecond = 1;
-  long lowSpeedSeconds = 30;
+  HttpLimits limits;
 };
+
+// Asked now and then while any exchange runs, and before one starts: true stops it at once
+// (the result says cancelled). The application installs one that sees a request to quit, so
+// closing the window or a termination signal ends a transfer. Returns the check it replaces.
+using HttpCancelCheck = std::function<bool()>;
+HttpCancelCheck SetHttpCancelCheck(HttpCancelCheck check);
 
 struct HttpResult {
   bool completed = false;  // the exchange finished (whatever the status)
   bool aborted = false;    // a callback asked to stop
+  bool cancelled = false;  // the cancel check asked to stop (the program is ending)
+  bool timedOut = false;   // a limit on its time ran out
   long status = 0;         // the HTTP status, 0 when none arrived
   std::string error;       // the transport's reason when not completed
 };
@@ -45,7 +65,9 @@ class HttpSession {
   bool IsOpen() const { return handle_ != nullptr; }
 
   // GET without caching. onHeaders is called exactly once when the exchange completes.
+  // Within the session's limits, or the ones given.
   HttpResult Get(const std::string& url, const HttpReceiver& receiver);
+  HttpResult Get(const std::string& url, const HttpReceiver& receiver, const HttpLimits& limits);
   // HEAD: whether the address answers.
   HttpResult Head(const std::string& url);
   // POST of a ready-made body with its content type; the response body is returned.
@@ -53,7 +75,7 @@ class HttpSession {
                   std::string& response);
 
  private:
-  void Reset();
+  void Reset(const HttpLimits& limits);
   void* handle_ = nullptr;
   HttpOptions options_;
 };

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace plat {
 
@@ -24,6 +26,39 @@ struct ScaledCopy {
   int width = 0, height = 0;
   uint32_t modulation = 0xFFFFFFFFu;  // baked in
   DeviceTexture* copy = nullptr;
+  long lastUsed = 0;
+};
+
+// A small turned (rotated) quad of a texture, as its shape, the part of the texture it shows
+// and its colour: the corners' edges from the first corner in 1/16 pixel, the part in texels.
+struct TurnedKey {
+  int32_t e1x = 0, e1y = 0, e2x = 0, e2y = 0;
+  int32_t u0 = 0, v0 = 0, u1 = 0, v1 = 0;
+  uint32_t modulation = 0;
+  bool operator==(const TurnedKey& o) const {
+    return e1x == o.e1x && e1y == o.e1y && e2x == o.e2x && e2y == o.e2y && u0 == o.u0 &&
+           v0 == o.v0 && u1 == o.u1 && v1 == o.v1 && modulation == o.modulation;
+  }
+};
+
+struct TurnedKeyHash {
+  size_t operator()(const TurnedKey& k) const {
+    uint64_t h = 1469598103934665603ull;
+    for (uint32_t part : {static_cast<uint32_t>(k.e1x), static_cast<uint32_t>(k.e1y),
+                          static_cast<uint32_t>(k.e2x), static_cast<uint32_t>(k.e2y),
+                          static_cast<uint32_t>(k.u0), static_cast<uint32_t>(k.v0),
+                          static_cast<uint32_t>(k.u1), static_cast<uint32_t>(k.v1), k.modulation})
+      h = (h ^ part) * 1099511628211ull;
+    return static_cast<size_t>(h);
+  }
+};
+
+// The picture SDL's geometry draws for a turned quad, kept (software renderer only): the quad
+// drawn once into a small target with its colour and read back, then copied where the quad
+// goes. `left` and `top` place the picture's corner from the quad's first corner.
+struct TurnedCopy {
+  DeviceTexture* copy = nullptr;
+  float left = 0.0f, top = 0.0f;
   long lastUsed = 0;
 };
 
@@ -55,6 +90,9 @@ struct DeviceTexture {
   bool straight = false;
   // The latest copies asked for that have none yet: one asked for again gets made.
   std::vector<ScaledCopy> pending;
+  // Turned quads' pictures, and those asked for once.
+  std::unordered_map<TurnedKey, TurnedCopy, TurnedKeyHash> turned;
+  std::unordered_set<TurnedKey, TurnedKeyHash> turnedPending;
 };
 
 // An SDL texture and what hangs off it.
@@ -81,12 +119,15 @@ struct RenderDevice::Impl {
   bool directKnown = false;
   size_t scaledBytes = 0;
   long draws = 0;  // a clock for the stretched copies' last use
+  SDL_Texture* turnScratch = nullptr;  // where turned quads are drawn to be kept
+  int turnedMade = 0;  // this frame
 
   ~Impl() {
     for (DeviceTexture* t : textures) {
       DropScaledCopies(*t);
       Free(t);
     }
+    if (turnScratch) SDL_DestroyTexture(turnScratch);
     if (renderer) SDL_DestroyRenderer(renderer);
     if (surface) SDL_FreeSurface(surface);
   }
@@ -110,6 +151,9 @@ struct RenderDevice::Impl {
       Free(c.copy);
     }
     t.scaled.clear();
+    for (auto& [key, c] : t.turned) Free(c.copy);
+    t.turned.clear();
+    t.turnedPending.clear();
   }
 
   DeviceTexture* MakeTexture(int width, int height, const uint32_t* argb, std::string& error);
@@ -120,6 +164,10 @@ struct RenderDevice::Impl {
   bool CopyPart(DeviceTexture& t, const SDL_Rect& source, int width, int height,
                 uint32_t modulation, std::vector<uint32_t>& out);
   void TrimScaledCopies(const DeviceTexture* keep);
+  const TurnedCopy* TurnedCopyOf(DeviceTexture& t, const SpriteVertex* quad);
+  bool DrawStraight(DeviceTexture& t, const SDL_Rect& src, int x, int y);
+  bool DrawTriangles(std::string& error);
+  bool DrawTurned(const TurnedCopy& kept, const SpriteVertex& first, std::string& error);
 };
 
 namespace {
@@ -173,23 +221,72 @@ bool IsQuadBatch(const SpriteVertex* v, int count) {
   return true;
 }
 
-// Desktop full screen. The window is first moved to the display's corner and given the
-// display's size: where no window manager carries out the full-screen request (a bare X
-// server), SDL still takes the window for display-sized and scales the picture for that, so
-// a window left at its old size would show an enlarged corner of the picture.
+// Six list vertices making one quad as the particles lay them out, (first, second, third) and
+// (third, second, fourth) corner of a rectangle turned any way, with one colour and an upright
+// texture mapping.
+bool IsTurnedQuad(const SpriteVertex* v) {
+  auto same = [](const SpriteVertex& a, const SpriteVertex& b) {
+    return a.x == b.x && a.y == b.y && a.tu == b.tu && a.tv == b.tv && a.diffuse == b.diffuse;
+  };
+  const SpriteVertex& a = v[0];
+  const SpriteVertex& b = v[1];
+  const SpriteVertex& c = v[2];
+  const SpriteVertex& d = v[5];
+  constexpr float kSlack = 1.0f / 64.0f;  // float rounding of the turned corners
+  return same(v[3], c) && same(v[4], b) && a.diffuse == b.diffuse && a.diffuse == c.diffuse &&
+         a.diffuse == d.diffuse && a.tv == b.tv && c.tv == d.tv && a.tu == c.tu && b.tu == d.tu &&
+         std::fabs(a.x + d.x - b.x - c.x) < kSlack && std::fabs(a.y + d.y - b.y - c.y) < kSlack;
+}
+
+bool IsTurnedQuadBatch(const SpriteVertex* v, int count) {
+  if (count <= 0 || count % 6 != 0) return false;
+  for (int i = 0; i < count; i += 6)
+    if (!IsTurnedQuad(v + i)) return false;
+  return true;
+}
+
+// Where the window stood before the game itself moved it to the display's corner, to be put
+// back when it leaves full screen. One window, and it outlives every device made on it.
+struct WindowedPlace {
+  SDL_Window* window = nullptr;
+  int x = 0, y = 0;
+};
+WindowedPlace g_windowedPlace;
+
+bool IsFullscreen(SDL_Window* window) {
+  return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+// Desktop full screen. A window manager carries the request out and remembers where the
+// window stood, which it gives back when the window leaves. Where none runs (a bare X
+// server) the request is never carried out, yet SDL takes the window for display-sized and
+// scales the picture for that, so a window left at its old size would show an enlarged corner
+// of the picture: there the game moves the window to the display's corner and gives it the
+// display's size itself, remembering its place. Moving it under a manager would make the
+// corner the place the manager gives back: the frame above the screen, out of reach.
 void EnterDesktopFullscreen(SDL_Window* window) {
   SDL_Rect bounds{};
   const int display = SDL_GetWindowDisplayIndex(window);
-  if (display >= 0 && SDL_GetDisplayBounds(display, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) {
+  if (!IsFullscreen(window) && !WindowManagerRuns(reinterpret_cast<WindowHandle>(window)) &&
+      display >= 0 && SDL_GetDisplayBounds(display, &bounds) == 0 && bounds.w > 0 &&
+      bounds.h > 0) {
+    g_windowedPlace.window = window;
+    SDL_GetWindowPosition(window, &g_windowedPlace.x, &g_windowedPlace.y);
     SDL_SetWindowPosition(window, bounds.x, bounds.y);
     SDL_SetWindowSize(window, bounds.w, bounds.h);
   }
   SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
 }
 
+// Windowed at the configured size. A manager puts the window back by itself (SDL waits for
+// it before returning); where the game moved it, the game puts it back.
 void LeaveFullscreen(SDL_Window* window, int width, int height) {
+  const bool wasFullscreen = IsFullscreen(window);
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, width, height);
+  if (wasFullscreen && g_windowedPlace.window == window)
+    SDL_SetWindowPosition(window, g_windowedPlace.x, g_windowedPlace.y);
+  if (g_windowedPlace.window == window) g_windowedPlace = {};
 }
 
 
@@ -267,10 +364,29 @@ void SetBlend(DeviceTexture& t, SDL_BlendMode mode) {
   t.blend = mode;
 }
 
-// Stretched copies kept at most, per texture and in all.
-constexpr size_t kScaledPerTexture = 16;
-constexpr size_t kPendingPerTexture = 8;
+void Modulate(DeviceTexture& t, uint32_t argb) {
+  if (t.modulation == argb) return;
+  const SDL_Color c = ToColor(argb);
+  SDL_SetTextureColorMod(t.texture, c.r, c.g, c.b);
+  SDL_SetTextureAlphaMod(t.texture, c.a);
+  t.modulation = argb;
+}
+
+// Stretched copies kept at most, per texture and in all, and the asks remembered per texture.
+// A late game's frame tints one texture in up to 18 ways (the rain's splashes as they grow
+// and fade) and a snowy one stretches the snowdrop to some 40 sizes; a texture asked for in
+// more ways than it remembers between two asks of one never gets its copies.
+constexpr size_t kScaledPerTexture = 64;
+constexpr size_t kPendingPerTexture = 64;
 constexpr size_t kScaledBudgetBytes = size_t{48} << 20;
+
+// Turned quads kept: those that fit kTurnedSide square (snowflakes, flies), up to
+// kTurnedPerTexture of a texture (the snow's thousand flakes each keep one); at most
+// kTurnedMadePerFrame made a frame, so a snowfall's start spreads its copies over a few frames.
+constexpr int kTurnedSide = 32;
+constexpr size_t kTurnedPerTexture = 2048;
+constexpr size_t kTurnedPending = 4096;
+constexpr int kTurnedMadePerFrame = 250;
 
 }  // namespace
 
@@ -428,6 +544,100 @@ SDL_Surface* RenderDevice::Impl::FindDirectSurface() {
       SDL_RenderIsClipEnabled(renderer))
     return nullptr;
   return s;
+}
+
+// The part `src` of `t` unstretched and untinted with its top-left at (x, y) of the frame,
+// drawn straight; false (nothing drawn) when the frame cannot be drawn into so.
+bool RenderDevice::Impl::DrawStraight(DeviceTexture& t, const SDL_Rect& src, int x, int y) {
+  if (!t.texels) return false;
+  SDL_Surface* frame = DirectSurface();
+  if (!frame || SDL_RenderFlush(renderer) != 0) return false;
+  DrawSpans(t, src, frame, x, y);
+  return true;
+}
+
+// The kept picture of the turned quad `q` (four corners in strip order) of `t`, made the
+// second time the same shape, part and colour is asked for; null when there is none (yet).
+// The picture is SDL's own geometry of the quad, its bounding box's corner on a whole pixel.
+const TurnedCopy* RenderDevice::Impl::TurnedCopyOf(DeviceTexture& t, const SpriteVertex* q) {
+  ++draws;
+  auto sixteenths = [](float v) { return static_cast<int32_t>(std::lround(v * 16.0f)); };
+  auto texel = [](float v, int size) {
+    return static_cast<int32_t>(std::lround(Clamp01(v) * static_cast<float>(size)));
+  };
+  TurnedKey key;
+  key.e1x = sixteenths(q[1].x - q[0].x);
+  key.e1y = sixteenths(q[1].y - q[0].y);
+  key.e2x = sixteenths(q[2].x - q[0].x);
+  key.e2y = sixteenths(q[2].y - q[0].y);
+  key.u0 = texel(q[0].tu, t.width);
+  key.v0 = texel(q[0].tv, t.height);
+  key.u1 = texel(q[3].tu, t.width);
+  key.v1 = texel(q[3].tv, t.height);
+  key.modulation = q[0].diffuse;
+  if (auto found = t.turned.find(key); found != t.turned.end()) {
+    found->second.lastUsed = draws;
+    return &found->second;
+  }
+  // The corners as the key gives them, from the first: every quad of a key gets one picture.
+  auto pixels = [](int32_t sixteenthsOf) { return static_cast<float>(sixteenthsOf) / 16.0f; };
+  const float e1x = pixels(key.e1x), e1y = pixels(key.e1y);
+  const float e2x = pixels(key.e2x), e2y = pixels(key.e2y);
+  const float cx[4] = {0.0f, e1x, e2x, e1x + e2x}, cy[4] = {0.0f, e1y, e2y, e1y + e2y};
+  const float left = *std::min_element(cx, cx + 4), top = *std::min_element(cy, cy + 4);
+  const int width = static_cast<int>(*std::max_element(cx, cx + 4) - left) + 1;
+  const int height = static_cast<int>(*std::max_element(cy, cy + 4) - top) + 1;
+  if (width > kTurnedSide || height > kTurnedSide || t.target || !t.texels) return nullptr;
+  if (!eagerCopies && t.turnedPending.insert(key).second) {
+    if (t.turnedPending.size() > kTurnedPending) t.turnedPending.clear();
+    return nullptr;
+  }
+  if (turnedMade >= kTurnedMadePerFrame) return nullptr;  // asked again next frame
+  t.turnedPending.erase(key);
+  if (!turnScratch) {
+    turnScratch = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                    kTurnedSide, kTurnedSide);
+    if (!turnScratch) return nullptr;
+  }
+  // Drawn with its colour, unblended, into a clear target: the texels as SDL's geometry
+  // would blend them.
+  SDL_Vertex corners[6];
+  const int order[6] = {0, 1, 2, 2, 1, 3};
+  for (int i = 0; i < 6; ++i) {
+    const SpriteVertex& from = q[order[i]];
+    corners[i].position = SDL_FPoint{cx[order[i]] - left, cy[order[i]] - top};
+    corners[i].color = ToColor(key.modulation);
+    corners[i].tex_coord = SDL_FPoint{Clamp01(from.tu), Clamp01(from.tv)};
+  }
+  std::vector<uint32_t> texels(static_cast<size_t>(width) * static_cast<size_t>(height));
+  const SDL_Rect part{0, 0, width, height};
+  bool drawn = SDL_SetRenderTarget(renderer, turnScratch) == 0;
+  if (drawn) {
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 0);
+    Modulate(t, 0xFFFFFFFFu);
+    SetBlend(t, SDL_BLENDMODE_NONE);
+    drawn = SDL_RenderClear(renderer) == 0 &&
+            SDL_RenderGeometry(renderer, t.texture, corners, 6, nullptr, 0) == 0 &&
+            SDL_RenderReadPixels(renderer, &part, SDL_PIXELFORMAT_ARGB8888, texels.data(),
+                                 width * 4) == 0;
+    SetBlend(t, SDL_BLENDMODE_BLEND);
+  }
+  if (SDL_SetRenderTarget(renderer, drawTarget ? drawTarget->texture : nullptr) != 0 || !drawn)
+    return nullptr;
+  std::string error;
+  DeviceTexture* copy = MakeTexture(width, height, texels.data(), error);
+  if (!copy) return nullptr;
+  ++turnedMade;
+  if (t.turned.size() >= kTurnedPerTexture) {
+    auto oldest = std::min_element(
+        t.turned.begin(), t.turned.end(),
+        [](const auto& a, const auto& b) { return a.second.lastUsed < b.second.lastUsed; });
+    Free(oldest->second.copy);
+    t.turned.erase(oldest);
+  }
+  TurnedCopy& kept = t.turned[key];
+  kept = TurnedCopy{copy, left, top, draws};
+  return &kept;
 }
 
 DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint32_t* argb,
@@ -770,6 +980,24 @@ bool RenderDevice::DrawPrimitive(PrimitiveType type, const SpriteVertex* v, int 
     d.triangles.push_back(ToSdl(b));
     d.triangles.push_back(ToSdl(c));
   };
+  // Turned sprites (snowflakes) of a readable texture: each kept quad's picture copied, the
+  // rest drawn as geometry in their turn.
+  if (type == PrimitiveType::TriangleList && d.software && d.bound && d.bound->texels &&
+      IsTurnedQuadBatch(v, count)) {
+    for (int i = 0; i < count; i += 6) {
+      const SpriteVertex quad[4] = {v[i], v[i + 1], v[i + 2], v[i + 5]};
+      if (Winding(quad[0], quad[1], quad[2]) < 0.0f) continue;  // both halves wind alike
+      const TurnedCopy* kept = d.TurnedCopyOf(*d.bound, quad);
+      if (!kept) {
+        add(v[i], v[i + 1], v[i + 2]);
+        add(v[i + 3], v[i + 4], v[i + 5]);
+        continue;
+      }
+      if (!d.DrawTriangles(error)) return false;
+      if (!d.DrawTurned(*kept, quad[0], error)) return false;
+    }
+    return d.DrawTriangles(error);
+  }
   if (type == PrimitiveType::TriangleList) {
     for (int i = 0; i + 2 < count; i += 3) add(v[i], v[i + 1], v[i + 2]);
   } else {
@@ -782,35 +1010,54 @@ bool RenderDevice::DrawPrimitive(PrimitiveType type, const SpriteVertex* v, int 
         add(v[i + 1], v[i], v[i + 2]);
     }
   }
-  if (d.triangles.empty()) return true;
+  return d.DrawTriangles(error);
+}
 
+// The triangles gathered, with the bound texture; none left gathered.
+bool RenderDevice::Impl::DrawTriangles(std::string& error) {
+  if (triangles.empty()) return true;
   SDL_Texture* tex = nullptr;
-  if (DeviceTexture* t = d.bound) {
+  if (DeviceTexture* t = bound) {
     tex = t->texture;
     const SDL_ScaleMode mode =
-        d.filter == TextureFilter::Point ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
+        filter == TextureFilter::Point ? SDL_ScaleModeNearest : SDL_ScaleModeLinear;
     if (t->scaleMode != mode) {
       SDL_SetTextureScaleMode(tex, mode);
       t->scaleMode = mode;
     }
-    SetModulation(t, 0xFFFFFFFFu);  // geometry takes its colour from the vertices
+    Modulate(*t, 0xFFFFFFFFu);  // geometry takes its colour from the vertices
     SetBlend(*t, SDL_BLENDMODE_BLEND);
   }
-  if (SDL_RenderGeometry(d.renderer, tex, d.triangles.data(),
-                         static_cast<int>(d.triangles.size()), nullptr, 0) != 0) {
+  const int rc = SDL_RenderGeometry(renderer, tex, triangles.data(),
+                                    static_cast<int>(triangles.size()), nullptr, 0);
+  triangles.clear();
+  if (rc != 0) error = SDL_GetError();
+  return rc == 0;
+}
+
+// A turned quad's kept picture where the quad whose first corner is `first` goes: its corner
+// on the whole pixel nearest the quad's own (the picture is the quad's at a whole pixel; at
+// most half a pixel off, as SDL's geometry itself moves corners to whole pixels), drawn
+// straight: for pictures this small SDL's blitter costs more in its call than in its blending.
+bool RenderDevice::Impl::DrawTurned(const TurnedCopy& kept, const SpriteVertex& first,
+                                    std::string& error) {
+  DeviceTexture& copy = *kept.copy;
+  const float x = std::floor(first.x + kept.left + 0.5f);
+  const float y = std::floor(first.y + kept.top + 0.5f);
+  if (!(std::fabs(x) < kFarAway && std::fabs(y) < kFarAway)) return true;
+  const SDL_Rect src{0, 0, copy.width, copy.height};
+  if (DrawStraight(copy, src, static_cast<int>(x), static_cast<int>(y))) return true;
+  Modulate(copy, 0xFFFFFFFFu);
+  SetBlend(copy, SDL_BLENDMODE_BLEND);
+  const SDL_FRect dst{x, y, static_cast<float>(copy.width), static_cast<float>(copy.height)};
+  if (SDL_RenderCopyF(renderer, copy.texture, &src, &dst) != 0) {
     error = SDL_GetError();
     return false;
   }
   return true;
 }
 
-void RenderDevice::SetModulation(DeviceTexture* t, uint32_t argb) {
-  if (t->modulation == argb) return;
-  const SDL_Color c = ToColor(argb);
-  SDL_SetTextureColorMod(t->texture, c.r, c.g, c.b);
-  SDL_SetTextureAlphaMod(t->texture, c.a);
-  t->modulation = argb;
-}
+void RenderDevice::SetModulation(DeviceTexture* t, uint32_t argb) { Modulate(*t, argb); }
 
 namespace {
 
@@ -1004,6 +1251,7 @@ bool RenderDevice::Present(std::string& error) {
   // A picture left half-composed in a target must not take the frame with it.
   if (impl_->drawTarget && !SetTarget(nullptr, error)) return false;
   SDL_RenderPresent(impl_->renderer);
+  impl_->turnedMade = 0;
   impl_->directKnown = false;  // a resize between frames may change the surface
   // The game never clears; what SDL leaves behind after a present is undefined.
   impl_->ClearBlack();

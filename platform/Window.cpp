@@ -96,6 +96,15 @@ void SetWindowFullscreen(WindowHandle window, bool fullscreen) {
   if (window) SDL_SetWindowFullscreen(Sdl(window), fullscreen ? SDL_WINDOW_FULLSCREEN : 0);
 }
 
+void GetWindowPosition(WindowHandle window, int& x, int& y) {
+  x = y = 0;
+  if (window) SDL_GetWindowPosition(Sdl(window), &x, &y);
+}
+
+void SetWindowPosition(WindowHandle window, int x, int y) {
+  if (window) SDL_SetWindowPosition(Sdl(window), x, y);
+}
+
 std::string GetWindowTitle(WindowHandle window) {
   return window ? std::string(SDL_GetWindowTitle(Sdl(window))) : std::string();
 }
@@ -200,6 +209,18 @@ void PushQuitEvent() {
   SDL_Event e{};
   e.type = SDL_QUIT;
   SDL_PushEvent(&e);
+}
+
+bool QuitIsWaiting() {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+  SDL_PumpEvents();  // also turns a termination signal into its Quit event
+  SDL_FlushEvent(SDL_MOUSEMOTION);
+  if (SDL_HasEvent(SDL_QUIT)) return true;
+  SDL_Event events[64];
+  const int count = SDL_PeepEvents(events, 64, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_WINDOWEVENT);
+  for (int i = 0; i < count; ++i)
+    if (events[i].window.event == SDL_WINDOWEVENT_CLOSE) return true;
+  return false;
 }
 
 bool SetRelativeMouseMode(bool relative, std::string& error) {

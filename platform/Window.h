@@ -28,6 +28,14 @@ void SetWindowSize(WindowHandle window, int width, int height);
 // The window's size in pixels as the system reports it (0 x 0 without a window).
 void GetWindowSize(WindowHandle window, int& width, int& height);
 void SetWindowFullscreen(WindowHandle window, bool fullscreen);
+// Where the window's client area stands on the desktop, as SDL keeps it.
+void GetWindowPosition(WindowHandle window, int& x, int& y);
+void SetWindowPosition(WindowHandle window, int x, int y);
+// Whether something on the desktop carries out the window's requests to go full screen and
+// back, and remembers where the window stood meanwhile: a window manager under X (one that
+// announces itself), any Wayland compositor or other desktop. False on a bare X server and on
+// the headless drivers, where the game places the window itself.
+bool WindowManagerRuns(WindowHandle window);
 std::string GetWindowTitle(WindowHandle window);
 
 // The primary desktop size in pixels. Tests inject a size with OverrideDesktopSize
@@ -73,6 +81,10 @@ bool PollEvent(Event& out);
 void PumpEvents();
 // Puts a Quit event on the queue (as a termination signal would).
 void PushQuitEvent();
+// Whether a request to end the program (Quit, or the window's close) waits in the queue, for
+// work that holds the message loop still (a download). Gathers the system's events and takes
+// none of them, apart from pointer motion, which is dropped so a long wait cannot fill the queue.
+bool QuitIsWaiting();
 
 // Relative mouse: the system cursor is hidden and held, motion arrives as relative steps (full
 // screen, where the game draws its own cursor). False with the reason when refused.

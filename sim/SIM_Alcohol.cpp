@@ -2,6 +2,7 @@
 #include "sim/SIM_Alcohol.h"
 
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_NamedValueList.h"
@@ -31,7 +32,7 @@ constexpr const char* kDaysDry = "alcoholic_drydays";
 
 int DaysDry() {
   const SIM_NamedValue* days = GlobalNamedValues().Find(kDaysDry);
-  return days ? static_cast<int>(days->GetValue()) : 0;
+  return days ? ClampToInt(days->GetValue()) : 0;
 }
 
 struct State {

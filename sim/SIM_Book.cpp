@@ -5,6 +5,7 @@
 
 #include "engine/DebugLog.h"
 #include "engine/StringTokenizer.h"
+#include "engine/Utilities.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
@@ -84,7 +85,7 @@ void SIM_Book::Read() {
   float alertness = SIM_Vesk::Instance()->GetAlertness();
   const bool understood = AreRequiredSkillsMet();
   if (!understood) alertness = 0.0f;
-  int pages = static_cast<int>(SIM_GlobalVariables::Instance().Get("GV_BOOKPAGESPERDAY") * alertness);
+  int pages = ClampToInt(SIM_GlobalVariables::Instance().Get("GV_BOOKPAGESPERDAY") * alertness);
   pages = std::clamp(pages, 0, pageCount_ - pagesRead_);
   pagesRead_ += pages;
   if (pagesRead_ >= pageCount_) SIM_Statistics::Instance().AddInt(1, kStatBooksRead);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Random.h"
+#include "engine/Utilities.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_CommuteMethod.h"
@@ -38,9 +39,16 @@ constexpr int kNewsDays = 4;
 // Below this the thief finds nothing worth taking.
 constexpr float kPettyCash = 3.5f;
 
+// Days until the next attempt, drawn between two whole numbers of days. A table may give
+// bounds beyond any game; they are held within a lifetime of days, so the counter, which
+// counts down a day at a time, stays in the range of an int and of a save.
+constexpr int kLongestInterval = 1000000;
+
 int Draw(float low, float high) {
-  return static_cast<int>(RandomFloat(static_cast<float>(static_cast<int>(low)),
-                                      static_cast<float>(static_cast<int>(high))));
+  const auto days = [](float bound) {
+    return static_cast<float>(std::clamp(ClampToInt(bound), -kLongestInterval, kLongestInterval));
+  };
+  return static_cast<int>(RandomFloat(days(low), days(high)));
 }
 
 int DrawInterval(const char* minName, const char* maxName, float factor) {

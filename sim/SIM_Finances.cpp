@@ -1,6 +1,7 @@
 // Money and cheats.
 #include "sim/SIM_Finances.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/DebugLog.h"
@@ -20,6 +21,12 @@ constexpr float kMaxCheat = 1000.0f;  // what SIM_Vesk::ModifyValue accepts
 
 void RefreshBackgrounds() { Screens().RefreshWindowTextures(); }
 
+// A sum held within the cash's bounds; one that is not a number leaves the cash as it was.
+float Bounded(float cash, float before) {
+  if (std::isnan(cash)) return before;
+  return std::clamp(cash, -SIM_Finances::kMostCash, SIM_Finances::kMostCash);
+}
+
 }  // namespace
 
 SIM_Finances& SIM_Finances::Instance() {
@@ -28,24 +35,24 @@ SIM_Finances& SIM_Finances::Instance() {
 }
 
 void SIM_Finances::SetCash(float cash) {
-  cash_ = cash;
+  cash_ = Bounded(cash, cash_);
   RefreshBackgrounds();
 }
 
 void SIM_Finances::Spend(float amount) {
-  cash_ -= amount;
+  cash_ = Bounded(cash_ - amount, cash_);
   RefreshBackgrounds();
 }
 
 void SIM_Finances::Earn(float amount) {
-  cash_ += amount;
+  cash_ = Bounded(cash_ + amount, cash_);
   SIM_Statistics::Instance().SetMaxFloat(cash_, kHighestCash);
   RefreshBackgrounds();
 }
 
 void SIM_Finances::NewGameCash() {
   const float difficulty = SIM_PlayerOptions::Instance().GetConfig(SIM_PlayerOptions::kDifficulty);
-  cash_ = SIM_GlobalVariables::Instance().Get("GV_STARTINGCASH") * (1.0f - difficulty);
+  cash_ = Bounded(SIM_GlobalVariables::Instance().Get("GV_STARTINGCASH") * (1.0f - difficulty), 0.0f);
 }
 
 void LoadCheats(const char* file) {

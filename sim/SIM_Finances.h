@@ -3,6 +3,10 @@
 
 class SIM_Finances {
  public:
+  // The cash stays within this either way, whatever the tables pay or charge: far beyond what
+  // play earns, and within what a save keeps.
+  static constexpr float kMostCash = 1.0e9f;
+
   static SIM_Finances& Instance();
   virtual ~SIM_Finances() = default;
   SIM_Finances(const SIM_Finances&) = delete;

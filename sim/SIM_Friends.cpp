@@ -1,6 +1,7 @@
 // Friends.
 #include "sim/SIM_Friends.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "engine/Random.h"
@@ -91,7 +92,11 @@ SIM_NPC* MakeInitialFriend() {
 
 void MakeInitialFriends() {
   SIM_Vesk::Instance()->Recalculate();
-  const int n = static_cast<int>(SIM_GlobalVariables::Instance().Get("GV_INITIALFRIENDS"));
+  // Each friend brings friends of their own, so a table's huge number is held to a crowd the
+  // game still handles.
+  constexpr int kMostInitialFriends = 30;
+  const int n = std::min(ClampToInt(SIM_GlobalVariables::Instance().Get("GV_INITIALFRIENDS")),
+                         kMostInitialFriends);
   for (int i = 0; i < n; ++i) BringFriends(MakeInitialFriend());
 }
 

@@ -1,8 +1,11 @@
 // Interests.
 #include "sim/SIM_Interest.h"
 
+#include <algorithm>
+
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Utilities.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_NPC.h"
@@ -21,8 +24,11 @@ void SIM_Interest::GiveRandomInterests(SIM_NPC* person) {
   }
   person->ClearInterests();
   const SIM_GlobalVariables& gv = SIM_GlobalVariables::Instance();
-  // A whole number of draws: the top of the range only when the draw is the largest.
-  const int draws = static_cast<int>(RandomFloat(gv.Get("GV_INTERESTS_MIN"), gv.Get("GV_INTERESTS_MAX")));
+  // A whole number of draws: the top of the range only when the draw is the largest. Far more
+  // draws than there are interests add nothing, so a table's huge number is held to that.
+  constexpr int kMostDraws = 100;
+  const int draws = std::min(
+      ClampToInt(RandomFloat(gv.Get("GV_INTERESTS_MIN"), gv.Get("GV_INTERESTS_MAX"))), kMostDraws);
   for (int i = 0; i < draws; ++i) {
     SIM_InterestType* type = SIM_InterestType::ChooseRandom(weights);
     if (!type || person->HasInterest(type)) continue;

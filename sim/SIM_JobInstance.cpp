@@ -7,6 +7,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_NamedValue.h"
@@ -67,7 +68,7 @@ float SIM_JobInstance::GetSalary() const {
 }
 
 bool SIM_JobInstance::IsPromotionTooSoon() const {
-  const int gap = static_cast<int>(SIM_GlobalVariables::Instance().Get("GV_PROMOTION_MINGAP"));
+  const int gap = ClampToInt(SIM_GlobalVariables::Instance().Get("GV_PROMOTION_MINGAP"));
   return daysSincePromotion_ < gap;
 }
 

@@ -108,19 +108,13 @@ bool CheckCareerPool(const SaveGameData& d, std::string& error) {
 }
 
 // The statistics are counts, but the one summing the roulette's wins and losses may be below
-// 0; their sums of money are sums like any other.
+// 0 (their sums of money are bounded with the format's other sums).
 bool CheckStatistics(const SaveGameData& d, std::string& error) {
   constexpr int kSignedStatistic = 8;
   constexpr int kMaxCount = 1000000000;
   for (int i = 0; i < static_cast<int>(d.statInts.size()); ++i) {
     if (d.statInts[i] > kMaxCount || d.statInts[i] < (i == kSignedStatistic ? -kMaxCount : 0)) {
       error = "a count is out of range";
-      return false;
-    }
-  }
-  for (float f : d.statFloats) {
-    if (!(f >= -2.0e9f && f <= 2.0e9f)) {
-      error = "a sum of money is out of range";
       return false;
     }
   }

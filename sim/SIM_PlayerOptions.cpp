@@ -102,8 +102,21 @@ void SIM_PlayerOptions::Load() {
 
   ConfigFile config;
   config.LoadSection("config", path_);
-  // A value too large for the game reads as a missing one.
-  for (int i = 0; i < kConfigCount; ++i) config_[i] = config.GetFloat(kConfigKeys[i], kMissingConfig);
+  // Every number is a slider's setting from 0 to 1 (difficulty from easy to hard). One outside
+  // only an edited file holds, and it would carry the game's sums beyond reason (a difficulty
+  // of 1e30 makes every later save unloadable): it reads as a missing one.
+  for (int i = 0; i < kConfigCount; ++i) {
+    const float value = config.GetFloat(kConfigKeys[i], kMissingConfig);
+    if (value >= 0.0f && value <= 1.0f) {
+      config_[i] = value;
+      continue;
+    }
+    config_[i] = kMissingConfig;
+    LogWarning((std::string("Option out of range, read as 0.5: ") + kConfigKeys[i] + " =" +
+                std::string(config.GetValue(kConfigKeys[i])).substr(0, 40))
+                   .c_str(),
+               "SIM_PlayerOptions", __LINE__);
+  }
 
   ConfigFile toggles;
   toggles.LoadSection("toggles", path_);

@@ -56,7 +56,8 @@ class SIM_PlayerOptions {
   static const char* ToggleKey(int index);
 
   // Reads the file. On a first start (no file) the first-start values and a new id are set
-  // and written at once. A missing or empty config key reads 0.5, a missing toggle its own default. An id
+  // and written at once. A missing or empty config key reads 0.5, and so does a value outside
+  // 0..1 (logged); a missing toggle takes its own default. An id
   // shorter than 7 characters is replaced by 9 random digits (0..8 each), written with the
   // next save. The mouse speed is handed to the input (see SetMouseSpeedSink).
   void Load();

@@ -193,7 +193,7 @@ void SIM_RestaurantInstance::SelectRestaurant(SIM_Restaurant* restaurant) {
   }
   Screens().CloseRestaurantChooser();
   chosen_ = restaurant;
-  cost_ = static_cast<int>(restaurant->GetPrice());
+  cost_ = ClampToInt(restaurant->GetPrice());
   Screens().OpenRestaurantMeal(this);
 }
 

@@ -31,6 +31,9 @@
 #include <type_traits>
 
 #include "engine/DebugLog.h"
+#include "engine/Translate.h"
+#include "engine/Utilities.h"
+#include "engine/Version.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
@@ -68,7 +71,26 @@ constexpr double kMaxMoney = 2.0e9;
 constexpr double kMaxYear = 1000000;
 constexpr double kLowest = std::numeric_limits<double>::lowest();
 constexpr double kHighest = std::numeric_limits<double>::max();
+// Levels (attributes and their effects, skills, boredom, what characters ask of the player
+// and feel for them, relationships, memories, drinking, romance, projects, performance) are
+// kept within 0..1 by play, or -1..1 for a change; the characters' demands grow by at most a
+// fifth with each generation of friends brought along. The game takes a change to the player
+// past a thousand for a fault (SIM_Vesk::ModifyValue), and a saved level past it is damage,
+// refused as a count or a sum of money past its bound is: played on, it would leave an
+// attribute that no day moves or an addiction that never ends. (A game whose tables drive a
+// value past its bound still writes a save it can load: KeepWithinBounds.)
+constexpr double kMaxLevel = 1000;
+// The social standing score: four components of at most 250 each when summed; what the
+// characters ask of it follows the player's score.
+constexpr double kMaxScore = 1000000;
+// Play time in milliseconds: a thousand years of play.
+constexpr double kMaxPlayTime = 3.2e13;
 constexpr Bound kAny{0, 0, nullptr};
+constexpr Bound kLevel{-kMaxLevel, kMaxLevel, "a level is out of range"};
+constexpr Bound kScore{-kMaxScore, kMaxScore, "a standing score is out of range"};
+constexpr Bound kPlayTime{0, kMaxPlayTime, "the play time is out of range"};
+// Global values hold levels and a few counts of days (the days a drinker has been dry).
+constexpr Bound kGlobal{-kMaxCount, kMaxCount, "a global value is out of range"};
 constexpr Bound kMoney{-kMaxMoney, kMaxMoney, "a sum of money is out of range"};
 constexpr Bound kCount{0, kMaxCount, "a count is out of range"};
 constexpr Bound kDays{-kMaxCount, kMaxCount, "a counter is out of range"};
@@ -83,6 +105,14 @@ constexpr Bound kGrade{0, SIM_JobInstance::kTopLevel, "the job grade is out of r
 constexpr Bound kPoolCounter{0, kHighest, "an entertainment job's counter is out of range"};
 constexpr Bound kOfferDays{0, SIM_JobOffer::kDaysToAnswer, "an offer's days are out of range"};
 constexpr Bound kMailKind{0, SIM_MailItem::kKinds - 1, "a mail item of no known kind"};
+
+// A list of numbers held in one element (the statistics' floats, a project's chunks).
+template <class T>
+struct IsFloatList : std::false_type {};
+template <>
+struct IsFloatList<std::vector<float>> : std::true_type {};
+template <size_t N>
+struct IsFloatList<std::array<float, N>> : std::true_type {};
 
 // ---- Text forms of values ----
 
@@ -358,6 +388,16 @@ class Reader : public Stream<Reader> {
   void UseVersion(SaveGameData& d) {
     if (!SIM_LoadGame::ParseVersion(d.version, d.fileVersion))
       throw BadSave("the header holds no version");
+    // A newer game may have moved or added anything after the header: what this one would
+    // make of the rest is guesswork, so the file is refused before it is read, in words
+    // the player can act on.
+    float own = 0.0f;
+    if (SIM_LoadGame::ParseVersion(kGameVersion, own) && d.fileVersion > own) {
+      std::string text = Translate("LOADGAME_NEWER_VERSION");
+      ReplaceSubstring(text, "<FILE_VERSION>", SIM_SaveGame::FormatNumber(d.fileVersion));
+      ReplaceSubstring(text, "<GAME_VERSION>", SIM_SaveGame::FormatNumber(own));
+      throw BadSave(text);
+    }
     version_ = d.fileVersion;
   }
 
@@ -406,8 +446,14 @@ class Checker : public Stream<Checker> {
   }
   template <class T, class Codec>
   void Value(const char*, const T& field, Codec, const Bound& bound) {
-    if constexpr (std::is_arithmetic_v<T>)
+    if constexpr (std::is_arithmetic_v<T>) {
       if (!error && !bound.Holds(field)) error = bound.why;
+    } else if constexpr (IsFloatList<T>::value) {
+      for (float v : field)
+        if (!error && !bound.Holds(v)) error = bound.why;
+    } else if constexpr (std::is_same_v<T, SaveJobPerf>) {
+      if (!error && !bound.Holds(field.value)) error = bound.why;
+    }
   }
   template <class T, class Codec>
   void Maybe(const char*, T&, Codec, T) {}
@@ -419,13 +465,66 @@ class Checker : public Stream<Checker> {
   const char* error = nullptr;
 };
 
+// Walks a record as the writer does and brings every field outside its bounds to the bound.
+class Clamper : public Stream<Clamper> {
+ public:
+  void Open(const char*) {}
+  void Close(const char*) {}
+  template <class T>
+  bool More(const char*, const std::vector<T>& list, size_t i) {
+    return i < list.size();
+  }
+  template <class T, class Codec>
+  void Value(const char* tag, T& field, Codec, const Bound& bound) {
+    if constexpr (std::is_arithmetic_v<T>) {
+      Clamp(tag, field, bound);
+    } else if constexpr (IsFloatList<T>::value) {
+      for (float& v : field) Clamp(tag, v, bound);
+    } else if constexpr (std::is_same_v<T, SaveJobPerf>) {
+      Clamp(tag, field.value, bound);
+    }
+  }
+  template <class T, class Codec>
+  void Maybe(const char*, T&, Codec, T) {}
+  bool Since(float) { return true; }
+  bool Optional(const char*, const bool& has) { return has; }
+  bool Gated(const bool& has, double, bool = false) { return has; }
+  void UseVersion(SaveGameData&) {}
+
+ private:
+  // The edge as the field's type, moved inside the bound when a float nearest to the edge
+  // lies just past it.
+  template <class T>
+  static T Inside(double edge, const Bound& bound) {
+    T v = static_cast<T>(edge);
+    if constexpr (std::is_floating_point_v<T>) {
+      constexpr T kTop = std::numeric_limits<T>::max();
+      while (static_cast<double>(v) > bound.high) v = std::nextafter(v, -kTop);
+      while (static_cast<double>(v) < bound.low) v = std::nextafter(v, kTop);
+    }
+    return v;
+  }
+  template <class T>
+  void Clamp(const char* tag, T& v, const Bound& bound) {
+    if constexpr (std::is_floating_point_v<T>)
+      if (!std::isfinite(v)) return;  // the writer saves those as 0
+    if (bound.Holds(v)) return;
+    v = v < bound.low ? Inside<T>(bound.low, bound) : Inside<T>(bound.high, bound);
+    if (clamped++ == 0) first = tag;
+  }
+
+ public:
+  int clamped = 0;
+  const char* first = nullptr;
+};
+
 // ---- The records ----
 
 template <class S>
 void Describe(S& s, SaveEffect& e) {
   s.Field("debugname", e.debugName);
-  s.Field("degrade", e.degrade);
-  s.Field("effect", e.amount);
+  s.Field("degrade", e.degrade, kLevel);
+  s.Field("effect", e.amount, kLevel);
 }
 
 template <class S>
@@ -433,16 +532,16 @@ void Describe(S& s, SaveAttribute& a) {
   s.Field("name", a.name);
   s.Field("guiname", a.guiName);
   s.Field("description", a.description);
-  s.Field("basevalue", a.base);
+  s.Field("basevalue", a.base, kLevel);
   s.Field("alwaysshow", a.alwaysShow);
   s.Field("highisgood", a.highIsGood);
   s.Field("criteria", a.criteria);
-  s.Field("warnlimit", a.warnLimit);
+  s.Field("warnlimit", a.warnLimit, kLevel);
   s.Field("highdesc", a.highDesc);
   s.Field("lowdesc", a.lowDesc);
   s.Entries("sim_effect", a.effects);
   // As the game last worked it out, after its effects.
-  if (s.Since(st::kVersionExact)) s.Field("value", a.value);
+  if (s.Since(st::kVersionExact)) s.Field("value", a.value, kLevel);
 }
 
 // A skill or a global value.
@@ -450,13 +549,13 @@ template <class S>
 void Describe(S& s, SaveNamedValue& v) {
   s.Field("name", v.name);
   s.Field("guiname", v.guiName);
-  s.Field("value", v.value);
+  s.Field("value", v.value, kLevel);
 }
 
 template <class S>
 void Describe(S& s, SaveBoredomItem& b) {
   s.Field("name", b.name);
-  s.Field("value", b.value);
+  s.Field("value", b.value, kLevel);
 }
 
 template <class S>
@@ -480,8 +579,8 @@ void Describe(S& s, SaveInterest& i) {
 template <class S>
 void Describe(S& s, SaveMemory& m) {
   s.Field("type", m.type);
-  s.Field("happiness", m.happiness);
-  s.Field("strength", m.strength);
+  s.Field("happiness", m.happiness, kLevel);
+  s.Field("strength", m.strength, kLevel);
 }
 
 template <class S>
@@ -492,16 +591,16 @@ void Describe(S& s, SaveNPC& n) {
   s.Field("fullname", n.fullName);
   s.Field("portrait", n.portrait);
   s.Field("greyed", n.greyed);
-  s.Field("tovel", n.tovel);
-  s.Field("iq", n.iq);
-  s.Field("culture", n.culture);
+  s.Field("tovel", n.tovel, kScore);
+  s.Field("iq", n.iq, kLevel);
+  s.Field("culture", n.culture, kLevel);
   s.Field("bintroduced", n.introduced);
   s.Field("snubdelay", n.snubDelay, kDays);
   s.Field("snubcount", n.snubCount, kDays);
   s.Field("veskdays", n.veskDays, kDays);
   s.Field("invitedays", n.inviteDays, kDays);
   s.Field("unlockoffered", n.unlockOffered);
-  s.Field("romanticcompatibility", n.romanticCompatibility);
+  s.Field("romanticcompatibility", n.romanticCompatibility, kLevel);
   s.Field("cashperweek", n.cashPerWeek, kMoney);
   s.Field("cash", n.cash, kMoney);
   s.Coded("dob", n, BirthDate{});
@@ -529,7 +628,7 @@ template <class S>
 void Describe(S& s, SaveRelationship& r) {
   s.Field("pers1_id", r.person1);
   s.Field("pers2_id", r.person2);
-  s.Field("strength", r.strength);
+  s.Field("strength", r.strength, kLevel);
   s.Field("balance", r.balance, kMoney);
   s.Field("playercreated", r.playerCreated);
   s.Field("friendship", r.friendship);
@@ -542,7 +641,7 @@ void Describe(S& s, SaveJobInstance& j) {
   s.Field("grade", j.grade, kGrade);
   s.Field("daysinjob", j.daysInJob, kCount);
   s.Field("dayssincepromotion", j.daysSincePromotion, kCount);
-  for (SaveJobPerf& perf : j.perf) s.Section("jobperf", [&] { s.Coded("data", perf, Performance{}); });
+  for (SaveJobPerf& perf : j.perf) s.Section("jobperf", [&] { s.Coded("data", perf, Performance{}, kLevel); });
 }
 
 // Its source's name, its limit and its amount, for the value it changes.
@@ -657,10 +756,10 @@ void Describe(S& s, SaveJobOffer& o) {
 
 template <class S>
 void Describe(S& s, SaveProject& p) {
-  s.Field("progress", p.progress);
-  s.Field("quality", p.quality);
+  s.Field("progress", p.progress, kLevel);
+  s.Field("quality", p.quality, kLevel);
   s.Field("guiname", p.guiName);
-  s.Coded("chunks", p.chunks, NumberList{});
+  s.Coded("chunks", p.chunks, NumberList{}, kLevel);
 }
 
 template <class S>
@@ -787,8 +886,8 @@ void DescribeDate(S& s, SaveGameData& d) {
 template <class S>
 void DescribeStatistics(S& s, SaveGameData& d) {
   s.Coded("ints", d.statInts, NumberList{});
-  s.Coded("floats", d.statFloats, NumberList{});
-  s.Field("elapsed", d.elapsed);
+  s.Coded("floats", d.statFloats, NumberList{}, kMoney);
+  s.Field("elapsed", d.elapsed, kPlayTime);
   s.Section("activities", [&] { Pairs(s, "activity", "guiname", "count", d.statActivities, kCount); });
   if (s.Since(st::kVersionLifetime)) {
     s.Field("pastsolo", d.pastSolo, kCount);
@@ -889,7 +988,7 @@ void Describe(S& s, SaveGameData& d) {
   s.List("relationships", "relationship", d.relationships);
   DescribeCareer(s, d);
   s.Section("tovel", [&] {
-    s.Field("earned", d.tovelEarned);
+    s.Field("earned", d.tovelEarned, kScore);
     Names(s, "name", "activity", d.tovelActivities);
   });
   s.Section("commute", [&] { s.Field("name", d.commute); });
@@ -904,7 +1003,13 @@ void Describe(S& s, SaveGameData& d) {
     s.Field("daystonextburglary", d.daysToBurglary, kDays);
   });
   s.Section("date", [&] { DescribeDate(s, d); });
-  s.List("globals", "global", d.globals);
+  s.Section("globals", [&] {
+    s.Entries("global", d.globals, [&](SaveNamedValue& g) {
+      s.Field("name", g.name);
+      s.Field("guiname", g.guiName);
+      s.Field("value", g.value, kGlobal);
+    });
+  });
   s.Section("health", [&] {
     s.Field("state", d.healthState);
     s.Field("duration", d.healthDuration, kDays);
@@ -912,13 +1017,13 @@ void Describe(S& s, SaveGameData& d) {
   s.Section("romance", [&] {
     s.Field("partner", d.partner);
     s.Field("duration", d.romanceDuration, kDays);
-    if (s.Since(st::kVersionCynicism)) s.Field("cynicism", d.cynicism);
+    if (s.Since(st::kVersionCynicism)) s.Field("cynicism", d.cynicism, kLevel);
   });
   s.Section("statistics", [&] { DescribeStatistics(s, d); });
   s.Section("alcohol", [&] {
-    s.Field("addictionstrength", d.addictionStrength);
+    s.Field("addictionstrength", d.addictionStrength, kLevel);
     s.Field("alcoholic", d.alcoholic);
-    s.Field("bloodalcohol", d.bloodAlcohol);
+    s.Field("bloodalcohol", d.bloodAlcohol, kLevel);
   });
   s.Section("books", [&] { Pairs(s, "book", "name", "read", d.books, kCount); });
   // From 1.25 on the special events' cooldown and whether the saved day had its check.
@@ -1014,6 +1119,16 @@ bool Read(const std::string& text, SaveGameData& out, std::string& error) {
   if (!data.hasSimSim) data.maxActs = data.acts = 0;
   out = std::move(data);
   return true;
+}
+
+void KeepWithinBounds(SaveGameData& data) {
+  Clamper clamper;
+  clamper.Record("xml", data);
+  if (clamper.clamped == 0) return;
+  LogWarning(("Saved " + std::to_string(clamper.clamped) +
+              " numbers past what a save holds at their bounds, the first " + clamper.first)
+                 .c_str(),
+             "SIM_SaveFormat", __LINE__);
 }
 
 bool CheckBounds(const SaveGameData& data, std::string& error) {

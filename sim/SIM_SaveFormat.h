@@ -19,5 +19,8 @@ std::string Write(const SaveGameData& data);
 bool Read(const std::string& text, SaveGameData& out, std::string& error);
 // Every field within its bounds; false with the reason in `error`.
 bool CheckBounds(const SaveGameData& data, std::string& error);
+// Brings every field past its bounds to the bound (with a warning in the log), so that a game
+// whose data tables drove a value past what a save holds still writes a save it can load.
+void KeepWithinBounds(SaveGameData& data);
 
 }  // namespace savefile

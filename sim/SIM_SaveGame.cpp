@@ -505,6 +505,12 @@ SaveGameData SIM_SaveGame::Capture() {
 
 std::string SIM_SaveGame::Serialize(const SaveGameData& d) { return savefile::Write(d); }
 
+std::string SIM_SaveGame::BuildText() {
+  SaveGameData d = Capture();
+  savefile::KeepWithinBounds(d);
+  return Serialize(d);
+}
+
 int SIM_SaveGame::NewSLID() { return NextSLID()++; }
 
 void SIM_SaveGame::SetNextSLID(int next) {

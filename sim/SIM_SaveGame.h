@@ -453,7 +453,9 @@ class SIM_SaveGame {
   static SaveGameData Capture();
   // The file text of a record; numbers with '.' whatever the locale.
   static std::string Serialize(const SaveGameData& data);
-  static std::string BuildText() { return Serialize(Capture()); }
+  // The text of the running game. A value the game drove past what a save holds (a data
+  // table's extreme number) is written at its bound, so the game's own saves always load.
+  static std::string BuildText();
 
   // The shortest decimal text (with a '.', never an exponent) that reads back as the same
   // float, so a game saved and loaded plays on exactly as before.

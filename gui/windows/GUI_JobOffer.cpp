@@ -25,13 +25,6 @@ const char* const kReasonKeys[] = {"JOB_REASON_ALCOHOL",  "JOB_REASON_CONFIDENCE
                                    "JOB_REASON_TIREDNESS", "JOB_REASON_HAPPINESS",
                                    "JOB_REASON_ILL",       "JOB_REASON_OTHER"};
 
-// Whole pounds; a salary beyond an int's range shows as its limit.
-int WholePounds(float amount) {
-  if (std::isnan(amount)) return 0;
-  if (amount >= 2147483647.0f) return std::numeric_limits<int>::max();
-  if (amount <= -2147483648.0f) return std::numeric_limits<int>::min();
-  return static_cast<int>(amount);
-}
 
 void ReplaceFirst(std::string& text, const std::string& tag, const std::string& value) {
   const size_t at = text.find(tag);
@@ -63,7 +56,7 @@ std::string GUI_JobOffer::BuildLetter(const SIM_JobOffer& offer, int lineWidth) 
                            lineWidth - GUI_Services::MeasureWidth(kLetterFont, kLetterSize, ","));
   ReplaceFirst(letter, "<VESKSNAME>", name);
   ReplaceFirst(letter, "<SALARY>",
-               std::string("\xA3") + FormatThousands(WholePounds(job ? job->GetMinSalary() : 0)));
+               std::string("\xA3") + FormatThousands(ClampToInt(job ? job->GetMinSalary() : 0)));
   ReplaceFirst(letter, "<EMPLOYERNAME>", job ? job->GetEmployer() : std::string());
   if (!offer.IsSuccess()) {
     const int reason = offer.GetReason();

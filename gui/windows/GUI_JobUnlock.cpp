@@ -17,12 +17,6 @@
 
 namespace {
 
-int WholePounds(float amount) {
-  if (std::isnan(amount)) return 0;
-  if (amount >= 2147483647.0f) return std::numeric_limits<int>::max();
-  if (amount <= -2147483648.0f) return std::numeric_limits<int>::min();
-  return static_cast<int>(amount);
-}
 
 }  // namespace
 
@@ -94,7 +88,7 @@ std::string GUI_JobUnlock::GetJobRow() const { return job->GetShownTitle(); }
 std::string GUI_JobUnlock::GetEmployerRow() const { return job->GetEmployer(); }
 
 std::string GUI_JobUnlock::GetSalaryRow() const {
-  return "\xA3 " + FormatThousands(WholePounds(job->GetMinSalary()));
+  return "\xA3 " + FormatThousands(ClampToInt(job->GetMinSalary()));
 }
 
 void GUI_JobUnlock::Draw() {

@@ -8,6 +8,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Frame.h"
@@ -277,7 +278,7 @@ void GUI_PostMortem::DrawRelationshipBar(float change) {
   const int c = (kLeft + kRight) / 2;
   const int top = kBottom + 32, bottom = kBottom + 47;
   const int half = static_cast<int>(kBarHalf);
-  const int reach = static_cast<int>(std::clamp(change, -1.0f, 1.0f) * kBarHalf);
+  const int reach = ClampToInt(std::clamp(change, -1.0f, 1.0f) * kBarHalf);  // NaN: none
   D3DEngine& engine = D3DEngine::Instance();
   if (reach > 0)
     engine.FillRect(c, top, c + reach, bottom, 0xFF067606u);

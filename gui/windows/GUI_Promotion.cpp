@@ -20,7 +20,7 @@ std::string GUI_Promotion::Text() {
   std::string text = Translate("PROMOTION_TEXT");
   const SIM_JobInstance* held = SIM_Vesk::Instance()->GetJobInstance();
   const float salary = held ? held->GetSalary() : 0.0f;
-  ReplaceSubstring(text, "<SALARY>", FormatThousands(static_cast<int>(salary)));
+  ReplaceSubstring(text, "<SALARY>", FormatThousands(ClampToInt(salary)));
   return text;
 }
 

@@ -183,7 +183,7 @@ void GUI_WorkDay::Show() {
     if (event.kind < 1 || event.kind > 9) continue;
     std::string line = Translate(kKeys[event.kind]);
     if (event.kind == 7)
-      ReplaceSubstring(line, "<SALARY>", FormatThousands(static_cast<int>(facts.salary)));
+      ReplaceSubstring(line, "<SALARY>", FormatThousands(ClampToInt(facts.salary)));
     lines.push_back(line);
     if (event.kind <= 4) GUI_Services::PlaySound("data/sounds/police.wav");
     else if (event.kind == 7) GUI_Services::PlaySound("data/sounds/applause.ogg");

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "app/CInput.h"
 #include "gui/GUI_GameModeBase.h"
@@ -12,17 +14,24 @@
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/DisplaySettings.h"
 #include "engine/GdiText.h"
+#include "engine/InternetRequest.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Assets.h"
+#include "gui/GUI_CheckButton.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_WindowManager.h"
 #include "platform/Audio.h"
+#include "platform/Profile.h"
+#include "platform/Http.h"
 #include "platform/Window.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
@@ -34,6 +43,7 @@
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Sounds.h"
 #include "sim/SIM_Weather.h"
+#include "support/HttpTestServer.h"
 #include "support/RecordingSounds.h"
 #include "support/TestSupport.h"
 #include "sim/SIM_Screens.h"
@@ -101,6 +111,9 @@ class GameTest : public ::testing::Test {
     std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/bitmaps/gui/window_shadow.dds",
                                dir.Path() / "data/bitmaps/window_shadow.dds");
     std::filesystem::create_directory(dir.Path() / "home");
+    // The player's own display settings, where start-up keeps them.
+    std::filesystem::create_directories(UserFolder());
+    DisplaySettings::SetUserFolder(UserFolder().string());
     plat::OverrideDesktopSize(1280, 1024);
     OverrideDocumentsFolderSupport(-1);
     ResetAppFlags();
@@ -113,6 +126,7 @@ class GameTest : public ::testing::Test {
   }
   void TearDown() override {
     Game::Instance().Shutdown();
+    plat::SetHttpCancelCheck(nullptr);  // start-up installed the game's
     // What start-up and a new game left behind goes too, so later tests find the process as
     // it started: the simulation records its sounds again, no player's attributes can be
     // found, no mode (perhaps one on this test's stack) is current, no folder of this test's
@@ -126,6 +140,7 @@ class GameTest : public ::testing::Test {
     Game::Instance().SetInGame(false);
     SIM_PlayerOptions::Instance().SetFolder("");
     SIM_PortraitDatabase::SetUserFolder("");
+    DisplaySettings::SetUserFolder("");
     GUI_Sounds::DestroyInstanceForTesting();
     ResetGdiTextState();
     D3DEngine::Instance().Release();
@@ -138,10 +153,12 @@ class GameTest : public ::testing::Test {
     ResetAppFlags();
   }
 
-  int WindowedSetting() {
-    ConfigFile c;
-    c.LoadSection("config", Game::kDisplayConfigFile);
-    return c.GetInt("IsWindowed");
+  std::filesystem::path UserFolder() const { return dir.Path() / "home/Documents/tovel"; }
+  // The full-screen setting as the player's own copy holds it; -1 when it holds none.
+  int UserWindowedSetting() const {
+    const std::string value =
+        plat::ReadProfileString("config", "IsWindowed", "", (UserFolder() / "config.muf").string());
+    return value.empty() ? -1 : ParseIntPrefix(value.c_str());
   }
 
   void StartGame() {
@@ -173,7 +190,8 @@ TEST_F(GameTest, DisplayZeroWidthTakesTheDesktopAndGoesFullScreen) {
   Game::Instance().InitDisplay();
   EXPECT_EQ(D3DEngine::Instance().GetWidth(), 1280);
   EXPECT_EQ(D3DEngine::Instance().GetHeight(), 1024);
-  EXPECT_EQ(WindowedSetting(), 0);
+  EXPECT_EQ(UserWindowedSetting(), 0);
+  EXPECT_EQ(ReadFile("data/config.muf"), Muf(0, 768));  // the shipped defaults stay as shipped
 }
 
 TEST_F(GameTest, DisplayIsClampedToTheDesktop) {
@@ -181,14 +199,15 @@ TEST_F(GameTest, DisplayIsClampedToTheDesktop) {
   Game::Instance().InitDisplay();
   EXPECT_EQ(D3DEngine::Instance().GetWidth(), 1280);
   EXPECT_EQ(D3DEngine::Instance().GetHeight(), 700);
-  EXPECT_EQ(WindowedSetting(), 1);
+  EXPECT_EQ(UserWindowedSetting(), -1);
 }
 
 TEST_F(GameTest, DisplayHeightOfTheDesktopForcesFullScreen) {
   WriteFile("data/config.muf", Muf(800, 1024));
   Game::Instance().InitDisplay();
   EXPECT_EQ(D3DEngine::Instance().GetWidth(), 800);
-  EXPECT_EQ(WindowedSetting(), 0);
+  EXPECT_EQ(UserWindowedSetting(), 0);
+  EXPECT_EQ(ReadFile("data/config.muf"), Muf(800, 1024));
   EXPECT_FLOAT_EQ(Game::Instance().GetUIScale(), 0.78125f);
 }
 
@@ -206,21 +225,62 @@ TEST_F(GameTest, DisplayNegativeSizesFallBackTo800x600x32) {
   EXPECT_NE(log.find("invalid screen res config\ninvalid screen res config\n"), std::string::npos);
 }
 
-TEST_F(GameTest, TogglingWindowedFlipsTheSetting) {
+// The setting goes into the player's own copy, which the next start reads over the shipped
+// defaults; the game folder is never written.
+TEST_F(GameTest, TogglingWindowedFlipsThePlayersSettingAndTheNextStartKeepsIt) {
+  const std::string shipped = ReadFile("data/config.muf");
   StartGame();
   Game::Instance().ToggleWindowed();
-  EXPECT_EQ(WindowedSetting(), 0);
+  EXPECT_EQ(UserWindowedSetting(), 0);
   // The display is started again with the new setting and every surface rebuilt.
   EXPECT_FALSE(D3DEngine::Instance().IsWindowed());
   EXPECT_TRUE(HasTexture("window_shadow.dds"));
   Game::Instance().ToggleWindowed();
-  EXPECT_EQ(WindowedSetting(), 1);
+  EXPECT_EQ(UserWindowedSetting(), 1);
   EXPECT_TRUE(D3DEngine::Instance().IsWindowed());
-  WriteFile("data/config.muf", Muf(1024, 768, 5));
+  WriteFile(UserFolder() / "config.muf", "[config]\r\nIsWindowed=5\r\n");
   Game::Instance().ToggleWindowed();
-  EXPECT_EQ(WindowedSetting(), 1);
+  EXPECT_EQ(UserWindowedSetting(), 1);
   EXPECT_TRUE(D3DEngine::Instance().IsInitialised());
   EXPECT_TRUE(HasTexture("window_shadow.dds"));
+  Game::Instance().ToggleWindowed();
+  EXPECT_EQ(ReadFile("data/config.muf"), shipped);
+
+  // The next start comes up in full screen.
+  Game::Instance().Shutdown();
+  SIM_Attribute::ClearRegistry();
+  DisplaySettings::SetUserFolder("");
+  ResetAppFlags();
+  StartGame();
+  EXPECT_FALSE(D3DEngine::Instance().IsWindowed());
+  EXPECT_EQ(ReadFile("data/config.muf"), shipped);
+}
+
+// Where the player's copy cannot be written, Alt+Return on the options screen still switches
+// the display, the full-screen box follows it both ways, and the log says the setting was not
+// kept.
+TEST_F(GameTest, AltReturnSwitchesTheDisplayWhereTheSettingCannotBeWritten) {
+  const std::string shipped = ReadFile("data/config.muf");
+  std::filesystem::create_directories(UserFolder() / "config.muf");  // in the way of the file
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_OPTIONS);
+  const GUI_CheckButton* box = GUI_MenuOptions::Instance().GetCheck(GUI_MenuOptions::kFullScreen);
+  ASSERT_FALSE(box->IsChecked());
+  CInput::Instance().keys[56] = 0x80;  // Alt held
+  Game::Instance().OnKeyDown(28);
+  EXPECT_FALSE(D3DEngine::Instance().IsWindowed());
+  EXPECT_TRUE(box->IsChecked());
+  CInput::Instance().keys[56] = 0x80;  // the input started again with the display
+  Game::Instance().OnKeyDown(28);
+  EXPECT_TRUE(D3DEngine::Instance().IsWindowed());
+  EXPECT_FALSE(box->IsChecked());
+  CInput::Instance().keys[56] = 0;
+  EXPECT_EQ(ReadFile("data/config.muf"), shipped);
+  Game::Instance().Shutdown();
+  const std::string log = ReadFile("debugdata/debug.txt");
+  EXPECT_NE(log.find("Failed to write IsWindowed=0 to " + (UserFolder() / "config.muf").string()),
+            std::string::npos)
+      << log;
 }
 
 TEST_F(GameTest, UserFoldersAreMadeUnderTheDocumentsFolder) {
@@ -388,6 +448,44 @@ TEST_F(GameTest, QuitDuringTheInputStepDrawsAndPresentsNothing) {
   ExpectShutDownInOrder();
   const std::string log = ReadFile("debugdata/debug.txt");
   EXPECT_EQ(log.substr(log.size() - 13), "END DEBUG---\n");
+}
+
+TEST_F(GameTest, QuittingWhileARefreshTricklesEndsTheGameAsFromTheMenu) {
+  testsupport::HttpTestServer server;
+  ASSERT_TRUE(server.Started());
+  const InternetServer oldServer = GetInternetServer();
+  GetInternetServer() = InternetServer{"127.0.0.1", server.Port()};
+  // A list announced at 100,000 bytes that comes a byte every tenth of a second.
+  server.AddFile("tovel/autoupdate/files111.txt", std::string(100000, 'x'));
+  server.SetPace("tovel/autoupdate/files111.txt", 1);
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_INTERNET);
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  const auto& r = menu.GetRefreshButton()->GetRect();
+  plat::Event e;
+  e.type = plat::EventType::MouseMove;
+  e.x = (r.left + r.right) / 2;
+  e.y = (r.top + r.bottom) / 2;
+  MainWndProc(e);
+  Game::Instance().Frame();
+  e.type = plat::EventType::MouseButtonDown;
+  MainWndProc(e);
+  e.type = plat::EventType::MouseButtonUp;
+  MainWndProc(e);
+  // The window's close (or a termination signal) while the refresh waits on the server.
+  std::thread closer([] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    plat::PushQuitEvent();
+  });
+  Game::Instance().Frame();
+  closer.join();
+  EXPECT_NE(ReadFile("debugdata/debug.txt").find("stopped, the game is closing"), std::string::npos);
+  EXPECT_TRUE(menu.Messages().empty());  // no box holds the way out
+  for (int turn = 0; turn < 100 && RunMessageLoopTurn(); ++turn) {
+  }
+  EXPECT_TRUE(IsQuitPosted());
+  ExpectShutDownInOrder();
+  GetInternetServer() = oldServer;
 }
 
 TEST_F(GameTest, LosingFocusPausesWithoutQuitting) {

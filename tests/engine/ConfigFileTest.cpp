@@ -121,8 +121,12 @@ TEST_F(ConfigFileTest, ProfileHelpers) {
   EXPECT_EQ(ReadProfileColour("colours", "absent", file), 0u);
   EXPECT_FLOAT_EQ(ReadProfileFloat("nums", "f", 1.0f, file), 2.75f);
   EXPECT_FLOAT_EQ(ReadProfileFloat("nums", "empty", 1.0f, file), 1.0f);
-  WriteProfileInt("nums", "i", -7, file);
-  WriteProfileFloat("nums", "g", 0.5f, file);
+  EXPECT_TRUE(WriteProfileInt("nums", "i", -7, file));
+  EXPECT_TRUE(WriteProfileFloat("nums", "g", 0.5f, file));
+  // A write that cannot be made says so.
+  const std::string nowhere = (dir.Path() / "missing/settings.ini").string();
+  EXPECT_FALSE(WriteProfileInt("nums", "i", 1, nowhere));
+  EXPECT_FALSE(WriteProfileFloat("nums", "g", 1.0f, nowhere));
   ConfigFile c;
   c.LoadSection("nums", file);
   EXPECT_EQ(c.GetInt("i"), -7);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RenderFixture.h"
+#include "engine/DebugLog.h"
 #include "engine/GdiTextList.h"
 #include "engine/RenderStats.h"
 #include "platform/Fonts.h"
@@ -113,6 +114,23 @@ TEST_F(GdiTextTest, AHeightIsTheCellHeight) {
   EXPECT_GE(b.top, 10);
   EXPECT_LE(b.bottom, 10 + 24);
   EXPECT_GT(b.bottom - b.top, 14);
+}
+
+TEST_F(GdiTextTest, AFaceReportsTheEmAndBaselineItsTextIsSetAt) {
+  // Whoever sets the same type with the font library directly goes by these two figures: an
+  // "H" stands on the baseline and is Tahoma's cap height (1489 of 2048 units) of the em tall.
+  for (int h : {12, 16, 24, 30}) {
+    std::string error;
+    plat::FontHandle f = plat::OpenFontAtCellHeight(plat::ResolveFontFace("tahoma"), h, false, error);
+    ASSERT_NE(f, nullptr) << error;
+    Clear();
+    SelectGdiFont("tahoma", h, false);
+    DrawGdiTextString(10, 10, "H", 0);
+    const Box b = LitAll();
+    ASSERT_FALSE(b.Empty()) << h;
+    EXPECT_EQ(b.bottom + 1, 10 + plat::FontCellAscent(f)) << h;
+    EXPECT_NEAR(b.bottom - b.top + 1, plat::FontEmPixels(f) * 1489.0 / 2048.0, 1.0) << h;
+  }
 }
 
 TEST_F(GdiTextTest, TheBaselineDoesNotMoveWithTheGlyphsOfTheText) {
@@ -380,6 +398,22 @@ TEST_F(GdiTextTest, RenderedTextIsCachedPerColourAndTheCacheStaysBounded) {
   EXPECT_EQ(GdiTextCacheSize(), 1u);
   engine.Release();
   EXPECT_EQ(GdiTextCacheSize(), 0u);
+}
+
+TEST_F(GdiTextTest, ATextThatCannotBeDrawnIsTriedOnceNotEveryFrame) {
+  DebugLog& log = DebugLog::Instance();
+  const std::string oldPath = log.GetPath();
+  log.Close();
+  log.SetPath((dir.Path() / "debug.txt").string());
+  log.Open();
+  // One line far too large for one picture at this size: the font refuses it.
+  SelectGdiFont("tahoma", 400, false);
+  for (int frame = 0; frame < 3; ++frame) DrawGdiTextString(0, 0, std::string(8000, 'W'), 0);
+  log.Close();
+  log.SetPath(oldPath);
+  const std::string text = testsupport::ReadFile(dir.Path() / "debug.txt");
+  EXPECT_EQ(text.find("RenderText failed"), text.rfind("RenderText failed")) << text;
+  EXPECT_NE(text.find("RenderText failed"), std::string::npos);
 }
 
 TEST_F(GdiTextTest, ShadowedTextPutsABlackCopyUnderneath) {

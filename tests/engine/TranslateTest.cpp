@@ -1,6 +1,7 @@
 // Translations, numbered and random sections, tokens and the section cache.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <limits>
 #include <set>
 #include <string>
@@ -64,9 +65,45 @@ TEST_F(TranslateTest, KnownKeysGiveTheirTextsAndUnknownOnesThemselves) {
   EXPECT_STREQ(Translate("0"), "0");  // other sections are not mixed in
 }
 
-TEST_F(TranslateTest, MissingFileTranslatesEveryKeyToItself) {
+// Without the table every text shows as its key: said once for the read, in the log and in a
+// box (whose text always reaches stderr too), in words that need no table. A folder where
+// the file should be, or a file without the texts' section, is the same.
+TEST_F(TranslateTest, AMissingTableGivesEveryKeyItselfAndIsSaidOnce) {
+  auto countIn = [](const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  auto count = [&countIn](const std::string& text) {
+    return countIn(text, "could not be read from data/strings.ini");
+  };
+  DebugLog::Instance().Open();
+  testing::internal::CaptureStderr();
   EXPECT_STREQ(Translate("HELLO"), "HELLO");
+  EXPECT_STREQ(Translate("OTHER"), "OTHER");
   EXPECT_STREQ(GetNumberedString(0.5f, "MonthNames"), "");
+  const std::string boxes = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(countIn(boxes, "[Missing texts] The game's texts could not be read"), 1) << boxes;
+  EXPECT_EQ(count(Log()), 1);
+
+  std::filesystem::create_directory(dir.Path() / "data" / "strings.ini");
+  ResetStringTable();
+  DebugLog::Instance().Open();
+  EXPECT_STREQ(Translate("HELLO"), "HELLO");
+  EXPECT_EQ(count(Log()), 1);
+  std::filesystem::remove(dir.Path() / "data" / "strings.ini");
+
+  WriteStrings("[MonthNames]\n0=January\n");
+  ResetStringTable();
+  DebugLog::Instance().Open();
+  EXPECT_STREQ(Translate("HELLO"), "HELLO");
+  EXPECT_EQ(count(Log()), 1);
+
+  WriteStrings("[strings]\nHELLO=Hello\n");
+  ResetStringTable();
+  DebugLog::Instance().Open();
+  EXPECT_STREQ(Translate("HELLO"), "Hello");
+  EXPECT_EQ(count(Log()), 0);
 }
 
 TEST_F(TranslateTest, TheTableIsReadOnceUntilReset) {

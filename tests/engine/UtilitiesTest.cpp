@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -63,6 +65,15 @@ TEST(UtilitiesTest, FloatPrefixTellsANumberTooLargeForAFloat) {
   ParseFloatPrefix("1e39", &tooLarge);
   EXPECT_FLOAT_EQ(ParseFloatPrefix("2.5", &tooLarge), 2.5f);
   EXPECT_TRUE(tooLarge);
+}
+
+TEST(UtilitiesTest, AFloatBeyondAnIntBecomesTheNearestEndOfItsRange) {
+  EXPECT_EQ(ClampToInt(-2.7), -2);  // toward zero, as a cast
+  EXPECT_EQ(ClampToInt(2147483646.9), 2147483646);
+  EXPECT_EQ(ClampToInt(1e30), INT_MAX);
+  EXPECT_EQ(ClampToInt(-FLT_MAX), INT_MIN);
+  EXPECT_EQ(ClampToInt(std::numeric_limits<double>::infinity()), INT_MAX);
+  EXPECT_EQ(ClampToInt(std::nan("")), 0);
 }
 
 TEST(UtilitiesTest, FixedFormatting) {

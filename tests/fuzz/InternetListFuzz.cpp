@@ -1,6 +1,6 @@
 // The internet menu's list and message of the day of any bytes (what a server, or anyone
 // between it and the player, may send). No entry may name a file outside the user folder or
-// carry a line break, and the message is one line.
+// carry a line break, and the message is one line of bounded length.
 #include <string>
 
 #include "FuzzSupport.h"
@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string message = "before";
   if (ReadMessageOfTheDay(text, message)) {
     FUZZ_CHECK(message.find('\n') == std::string::npos);
-    FUZZ_CHECK(message.size() <= text.size());
+    FUZZ_CHECK(message.size() <= text.size() && message.size() <= kMaxMessageLength);
   } else {
     FUZZ_CHECK(text.empty() && message == "before");
   }

@@ -18,6 +18,7 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_Tooltip.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_EveningClassPostMortem.h"
 #include "gui/windows/GUI_EveningClasses.h"
@@ -305,6 +306,46 @@ TEST_F(ClassesScreenTest, TheLastSlotOffersTheClassAndItsResultEndsNoSlot) {
   EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), nullptr);
   EXPECT_EQ(sim.GetActsUsed(), 0);
   EXPECT_TRUE(EnrolledEveningClasses().empty());
+}
+
+// The class's report is the end of the evening: while it is open the next-day button waits,
+// says why, and points at nothing; once it is closed the night can come.
+TEST_F(ClassesScreenTest, TheNextDayWaitsUntilTheClassReportIsClosed) {
+  LoadElevenAdultClasses();
+  Class("course1")->Enrol();
+  SIM_SIM& sim = SIM_SIM::Instance();
+  CurrentDate().SetDayOfWeek(0);
+  const int today = CurrentDate().GetDay();
+  sim.SetPhase(PHASE_ACTIVITIES);
+  sim.SetActs(2, 1);
+  Frame();
+  ClickOn(GUI_ControlPanel::Instance().SoloButton());
+  GUI_SoloActivityChooser::SelectByName("course1");
+  Frame();
+  ClickOn(GUI_SoloActivityChooser::Instance()->StartButton());
+  ASSERT_EQ(sim.GetPhase(), PHASE_DAYOVER);
+  GUI_EveningClassPostMortem* report = GUI_EveningClassPostMortem::Instance();
+  ASSERT_NE(report, nullptr);
+
+  GUI_IconButton* nextDay = GUI_ControlPanel::Instance().NextDayButton();
+  Frame();
+  EXPECT_FALSE(nextDay->IsEnabled());
+  EXPECT_FALSE(Queued(Translate("ENDDAY_HINT")));
+  ASSERT_NE(nextDay->GetTooltip(), nullptr);
+  EXPECT_EQ(nextDay->GetTooltip()->GetText(), Translate("WHY_CLOSE_CLASS_REPORT_FIRST"));
+  ClickOn(nextDay);
+  GUI_ControlPanel::NextDay();  // nor does any other way to bed
+  EXPECT_EQ(CurrentDate().GetDay(), today);
+  EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), report);
+
+  ClickOn(report->OkButton());
+  EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), nullptr);
+  Frame();
+  EXPECT_TRUE(nextDay->IsEnabled());
+  EXPECT_TRUE(Queued(Translate("ENDDAY_HINT")));
+  EXPECT_EQ(nextDay->GetTooltip()->GetText(), Translate("TOOLTIP_NEXTDAY"));
+  ClickOn(nextDay);
+  EXPECT_NE(CurrentDate().GetDay(), today);
 }
 
 TEST_F(ClassesScreenTest, TheResultNamesTheConcentrationAndTheProgressAndHoverSoundsOnce) {

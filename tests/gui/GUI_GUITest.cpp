@@ -135,7 +135,8 @@ TEST_F(AmbientSceneTest, MainSceneRunsItsEffectsAndTheStormFlashesOverTheRoomUnd
   const float fish = FishX();
   EXPECT_EQ(GUI_Insect::All().size(), 12u);  // the backdrop's flies
   EXPECT_FLOAT_EQ(Rain(), 0.01f);
-  EXPECT_EQ(GUI_Rain::Instance().ThunderCount(), 0);
+  EXPECT_EQ(GUI_Rain::Instance().ThunderCount(), 0);  // the first thunder waits its delay
+  GUI_Rain::Instance().StrikeOnNextFrameForTesting();
   clock.Advance(1);  // a short frame: the flash has hardly faded when it is drawn
   Frame();
   EXPECT_NE(FishX(), fish);

@@ -3,11 +3,13 @@
 // asked over the work-day summary.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/Game.h"
 #include "engine/BaseSprite.h"
+#include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
@@ -19,8 +21,12 @@
 #include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_WorkDay.h"
+#include "sim/SIM_GameConfig.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_SaveGame.h"
+#include "sim/SIM_Vesk.h"
 
 namespace guitest {
 namespace {
@@ -176,6 +182,54 @@ TEST_F(InGameDrawTest, TheSceneShowsTheFriendsWithTheirNamesAndBands) {
       for (int x = r.left - 60; x < r.left - 10; ++x) name += differs(x, y) ? 1 : 0;
     EXPECT_GT(name, 20);
   }
+}
+
+// A picture downloaded into the mods folder, a game saved with it, the picture deleted: the
+// game loads with one of the game's own pictures of a man in the room, no renderer error, and
+// the player told once however often the game is loaded.
+TEST_F(InGameDrawTest, AGameWhoseDownloadedPictureIsGoneLoadsWithOneOfTheGamesOwn) {
+  namespace fs = std::filesystem;
+  const std::string downloaded = "m_" + user.Path().filename().string() + ".dds";
+  const fs::path mods = user.Path() / "mods" / "avatars";
+  fs::create_directories(mods);
+  fs::copy_file(fs::path(TOVEL_SOURCE_DIR) / "data/bitmaps/avatars/m_ravi.dds", mods / downloaded);
+  engine.AddTextureFolder(user.Str());
+  GUI_Avatar::Instance().SetTextureName(downloaded);  // as the new-game menu does
+  testsupport::TempDir saves;
+  SIM_SaveGame::SetFolder(saves.Str());
+  ASSERT_TRUE(SIM_SaveGame::Save("mine"));
+  fs::remove(mods / downloaded);
+
+  std::vector<std::string> engineErrors;
+  engine.SetErrorBoxHandler(
+      [&engineErrors](const std::string&, const std::string& text) { engineErrors.push_back(text); });
+  DebugLog::Instance().Close();
+  DebugLog::Instance().SetPath((user.Path() / "debug.txt").string());
+  DebugLog::Instance().Open();
+  testing::internal::CaptureStderr();
+  for (int load = 0; load < 2; ++load) {
+    ASSERT_TRUE(SIM_LoadGame::Load("mine")) << SIM_LoadGame::LastError();
+    screen.StartGame();
+    Frame();
+  }
+  const std::string boxes = testing::internal::GetCapturedStderr();
+  engine.SetErrorBoxHandler([](const std::string&, const std::string&) {});
+  DebugLog::Instance().Close();
+  DebugLog::Instance().SetPath("./debugdata/debug.txt");
+  SIM_SaveGame::SetFolder("");
+
+  EXPECT_TRUE(engineErrors.empty()) << engineErrors.front();
+  EXPECT_EQ(GUI_Avatar::Instance().GetTextureName(), "m_alex.dds");
+  EXPECT_EQ(SIM_Vesk::Instance()->GetGender(), kMale);
+  // The choice stays, so the picture downloaded again comes back.
+  EXPECT_EQ(SIM_GameConfig::Instance().GetAvatarName(), downloaded);
+  auto count = [](const std::string& text, const std::string& what) {
+    int n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(count(boxes, Translate("AVATAR_MISSING_TITLE")), 1) << boxes;
+  EXPECT_EQ(count(testsupport::ReadFile(user.Path() / "debug.txt"), downloaded), 1);
 }
 
 }  // namespace

@@ -235,7 +235,10 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       for (const char* note : {"Bowling match today!", "Evening class tonight", "Buy cat food",
                                "Feed the fish"})
         ASSERT_NE(GUI_Postit::AddPostit(note, 0), nullptr);
-      if (storm) GUI_Rain::Instance().ResetForTesting();  // the first rainy frame thunders
+      if (storm) {  // the measured frame thunders
+        GUI_Rain::Instance().ResetForTesting();
+        GUI_Rain::Instance().StrikeOnNextFrameForTesting();
+      }
       Frame(GUI_GUI::Instance());
     } else if (screen == "shop" || screen == "book" || screen == "reading" ||
                screen == "shoppoor" || screen == "booklate") {
@@ -341,7 +344,10 @@ class LegibilityTest : public PlayTest, public ::testing::WithParamInterface<Par
       while (GUI_WorkDay::Instance()->TypedCharacters() < static_cast<float>(characters))
         Frame(GUI_GUI::Instance());
       observing = true;
-      if (storm) GUI_Rain::Instance().ResetForTesting();
+      if (storm) {
+        GUI_Rain::Instance().ResetForTesting();
+        GUI_Rain::Instance().StrikeOnNextFrameForTesting();
+      }
       Frame(GUI_GUI::Instance());
     }
   }

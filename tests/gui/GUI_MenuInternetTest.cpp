@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <utility>
@@ -103,6 +104,16 @@ int Count(const std::string& text, const std::string& part) {
   return n;
 }
 
+// Time limits a test can wait out: two seconds for a whole exchange and at the speed floor.
+struct ShortLimits {
+  ShortLimits() {
+    plat::HttpLimits& limits = GetInternetLimits().exchange;
+    limits.wholeSeconds = limits.lowSpeedSeconds = 2;
+  }
+  ~ShortLimits() { GetInternetLimits() = old; }
+  InternetLimits old = GetInternetLimits();
+};
+
 class InternetMenuTest : public PlayTest {
  protected:
   void SetUp() override {
@@ -146,6 +157,15 @@ class InternetMenuTest : public PlayTest {
   void Frame() {
     menu.Update();
     menu.Draw();
+  }
+  // The one box the menu shows says `said`; closed by its button.
+  void ExpectOneBoxSaying(const std::string& said) {
+    ASSERT_EQ(menu.Messages().size(), 1u);
+    EXPECT_NE(menu.Messages().front()->GetText().find(said), std::string::npos)
+        << menu.Messages().front()->GetText();
+    Frame();
+    ClickOn(menu.Messages().front()->GetCloseButton());
+    EXPECT_TRUE(menu.Messages().empty());
   }
   std::vector<std::string> PageNames() const {
     std::vector<std::string> names;
@@ -373,6 +393,95 @@ TEST_F(InternetMenuTest, AListTheServerNoLongerHasKeepsThePreviousCopy) {
   ClickOn(menu.GetRefreshButton());
   EXPECT_EQ(menu.Entries().size(), 4u);
   EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(4));
+}
+
+TEST_F(InternetMenuTest, ATricklingServerEndsInBoundedTimeWhileALongFileStillArrives) {
+  const ShortLimits limits;
+  ServeList(AvatarList(2), "News\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.Entries().size(), 2u);
+  // 100,000 bytes announced, then one every tenth of a second: hours of a frozen frame.
+  const std::string list = "tovel/autoupdate/files111.txt";
+  server.AddFile(list, std::string(100000, 'x'));
+  server.SetPace(list, 1);
+  const auto start = std::chrono::steady_clock::now();
+  ClickOn(menu.GetRefreshButton());
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
+  ExpectOneBoxSaying("InternetReadFile() Failed");
+  EXPECT_EQ(menu.Entries().size(), 2u);
+  EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(2));
+  EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
+
+  // A file the player downloads gets time by its length: 120,000 bytes at 40,000 a second
+  // outlast the whole-time limit and still arrive.
+  server.AddFile(list, AvatarList(2));
+  server.SetPace(list, 0);
+  server.AddFile("m_mod1.dds", std::string(120000, 'a'));
+  server.SetPace("m_mod1.dds", 4000);
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_TRUE(menu.Messages().empty());
+  EXPECT_EQ(fs::file_size(user.Path() / "mods/avatars/m_mod1.dds"), 120000u);
+}
+
+TEST_F(InternetMenuTest, AnOverlargeListOrMessageIsRefusedAndTheKeptCopiesStay) {
+  ServeList(AvatarList(3), "News\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  const struct {
+    const char* what;
+    std::string list, motd;
+  } cases[] = {
+      {"bytes", AvatarList(3) + std::string(600 * 1024, 'x'), "Other news\n"},
+      {"lines", AvatarList(3) + std::string(2500, '\n'), "Other news\n"},
+      {"message", AvatarList(1), std::string(5 << 20, 'M')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ServeList(c.list, c.motd);
+    ClickOn(menu.GetRefreshButton());
+    ExpectOneBoxSaying(Translate("INTERNET_TOO_LARGE"));
+    EXPECT_EQ(testsupport::ReadFile(user.Path() / "motd.txt"), "News\n");
+    EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
+  }
+  EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(1));
+  // A long first line within the file's bound is cut to what the menu shows.
+  ServeList(AvatarList(1), std::string(50000, 'm') + "\nsecond\n");
+  ClickOn(menu.GetRefreshButton());
+  EXPECT_TRUE(menu.Messages().empty());
+  EXPECT_EQ(menu.GetMessageOfTheDay(), std::string(kMaxMessageLength, 'm'));
+}
+
+TEST_F(InternetMenuTest, AfterAFailedFirstRefreshTheListAndMessageComeFromTheKeptCopies) {
+  testsupport::WriteFile(user.Path() / "files.txt", AvatarList(2));  // as an earlier run left them
+  testsupport::WriteFile(user.Path() / "motd.txt", "Kept news\r\n");
+  server.Stop();
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ExpectOneBoxSaying("HttpSendRequest() Failed");
+  EXPECT_EQ(menu.Entries().size(), 2u);
+  EXPECT_EQ(menu.GetMessageOfTheDay(), "Kept news");
+}
+
+TEST_F(InternetMenuTest, ALinkInTheModsFolderCannotLeadTheListToTheSaves) {
+  const fs::path saves = user.Path() / "savegames";
+  testsupport::WriteFile(saves / "autosave.xml", "my save");
+  fs::create_directory_symlink("../savegames", user.Path() / "mods/linkdir");
+  testsupport::WriteFile(user.Path() / "mods/avatars/a.dds", "avatar");
+  server.AddFile("x.dds", "overwritten");
+  ServeList("files/x.dds,mods/linkdir/autosave.xml,Bait,Eve\r\n"
+            "files/a.dds,mods/avatars/a.dds,Avatar,Ann\r\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(PageNames(), std::vector<std::string>{"Avatar"});
+  // The folder becomes a link to the saves after the list was read: the delete judges again.
+  fs::rename(user.Path() / "mods/avatars", user.Path() / "mods/avatars_old");
+  testsupport::WriteFile(saves / "a.dds", "a save");
+  fs::create_directory_symlink("../savegames", user.Path() / "mods/avatars");
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_EQ(testsupport::ReadFile(saves / "a.dds"), "a save");
+  EXPECT_EQ(testsupport::ReadFile(saves / "autosave.xml"), "my save");
+  EXPECT_TRUE(menu.Strips().empty());
 }
 
 TEST_F(InternetMenuTest, UploadIsOnlyOfferedInARunningGameThatIsNotOver) {

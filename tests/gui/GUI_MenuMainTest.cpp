@@ -144,10 +144,14 @@ TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
   const struct {
     GUI_MenuMain::Entry row;
     bool (*happened)();
+    const char* title;
+    const char* text;
   } rows[] = {
-      {GUI_MenuMain::TUTORIAL, [] { return GUI_Tutorial::IsActive(); }},
+      {GUI_MenuMain::TUTORIAL, [] { return GUI_Tutorial::IsActive(); },
+       "CONFIRM_LEAVE_FOR_TUTORIAL_TITLE", "CONFIRM_LEAVE_FOR_TUTORIAL_TEXT"},
       {GUI_MenuMain::STARTGAME,
-       [] { return Game::Instance().GetCurrentMode() == &GUI_MenuNew::Instance(); }},
+       [] { return Game::Instance().GetCurrentMode() == &GUI_MenuNew::Instance(); },
+       "CONFIRM_LEAVE_FOR_NEWGAME_TITLE", "CONFIRM_LEAVE_FOR_NEWGAME_TEXT"},
   };
   GUI_MenuMain& menu = GUI_MenuMain::Instance();
   for (const auto& r : rows) {
@@ -163,8 +167,12 @@ TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
     ClickOn(menu.GetButton(r.row));
     GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
     ASSERT_NE(confirm, nullptr);
-    EXPECT_EQ(confirm->GetTitle(), Translate("CONFIRM_ATTEMPT_QUIT_TITLE"));
-    EXPECT_EQ(confirm->GetText(), Translate("CONFIRM_ATTEMPT_QUIT_TEXT"));
+    // The question says what the button starts and that the running game goes unsaved; the
+    // player is on the main menu already, so it is not the in-game "return to the menu?".
+    EXPECT_EQ(confirm->GetTitle(), Translate(r.title));
+    EXPECT_EQ(confirm->GetText(), Translate(r.text));
+    EXPECT_NE(confirm->GetText().find("without saving"), std::string::npos);
+    EXPECT_EQ(confirm->GetText().find("main menu"), std::string::npos);
     EXPECT_FALSE(r.happened());
     ClickOn(confirm->GetCancelButton());
     EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);

@@ -17,6 +17,7 @@
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
@@ -222,6 +223,35 @@ TEST_F(TutorialTest, TheShippedScriptPlaysToItsEnd) {
   EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
   EXPECT_EQ(GUI_SocialActivityChooser::Instance(), nullptr);
   EXPECT_EQ(GUI_JobSearch::Instance(), nullptr);
+}
+
+// A step that waits for a button shows what the button opens in the step after: the window
+// the player has just opened is still there to be read, not shut by the next step's commands.
+TEST_F(TutorialTest, AWindowOpenedByAnAllowedButtonStaysOpenForTheNextStep) {
+  StartFromTheMainMenu();
+  const auto steps = GUI_Tutorial::Steps();
+  auto dialogs = [] {
+    std::vector<const GUI_WindowBase*> open;
+    for (const GUI_WindowBase* w : GUI_WindowManager::Instance().Windows())
+      if (w->IsDialog()) open.push_back(w);
+    return open;
+  };
+  int opened = 0;
+  for (size_t i = 0; i + 1 < steps.size(); ++i) {
+    ASSERT_EQ(GUI_Tutorial::CurrentStep(), static_cast<int>(i));
+    const bool waitsForAButton = !steps[i].hasNext;
+    const auto before = dialogs();
+    InGameFrame();
+    PressWhatIsAllowed();
+    if (!waitsForAButton) continue;
+    ++opened;
+    const auto after = dialogs();
+    EXPECT_GT(after.size(), before.size()) << "step " << i + 1 << " closed what step " << i
+                                           << " opened";
+    // The next step names the window it lies over: it is framed, not the whole screen.
+    EXPECT_TRUE(GUI_TutHighlighter::Instance().IsActive()) << "step " << i + 1;
+  }
+  EXPECT_GE(opened, 4);  // solo, social, classes, job search
 }
 
 TEST_F(TutorialTest, TheWindowFitsItsTextAndSitsWhereTheStepSays) {

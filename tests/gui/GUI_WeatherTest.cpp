@@ -171,6 +171,8 @@ TEST_F(WeatherEffectsTest, NoThunderBelowAQuarterAndStormsThunderAtLeastSevenSec
 TEST_F(WeatherEffectsTest, TheFlashFadesByItsShareOfTheFrameStep) {
   GUI_Rain rain;
   clock.Advance(1);
+  rain.DrawFrame(1.0f, 1.0f);  // the storm begins
+  clock.Advance(20001);
   rain.DrawFrame(1.0f, 0.0f);  // thunder on a frame that takes no time
   ASSERT_EQ(rain.ThunderCount(), 1);
   EXPECT_FLOAT_EQ(rain.GetFlash(), 1.0f);
@@ -185,6 +187,30 @@ TEST_F(WeatherEffectsTest, TheFlashFadesByItsShareOfTheFrameStep) {
   EXPECT_NEAR(rain.GetFlash(), 1.0f - 0.15f - 0.225f, 1e-5f);
   for (int i = 0; i < 10; ++i) rain.DrawFrame(1.0f, 3.0f);
   EXPECT_EQ(rain.GetFlash(), 0.0f);  // never below 0
+}
+
+// A storm from its first frame (a game loaded on a stormy day, the screen entered from the
+// menus while it storms): the room is seen first; the first flash comes 7 to 20 s later.
+TEST_F(WeatherEffectsTest, AStormsFirstThunderWaitsItsDelayFromTheFirstFrame) {
+  GUI_Rain rain;
+  for (int resumed = 0; resumed < 2; ++resumed) {
+    double struck = -1.0;
+    const double began = rain.NowMs();
+    for (int i = 0; i < 60 && struck < 0; ++i) {
+      const int before = rain.ThunderCount();
+      rain.DrawFrame(1.0f, 1.0f);
+      if (i == 0) {
+        EXPECT_EQ(rain.GetFlash(), 0.0f) << "a flash on the storm's first frame";
+      }
+      if (rain.ThunderCount() > before) struck = rain.NowMs();
+      clock.Advance(500);
+    }
+    ASSERT_GE(struck, 0.0) << "no thunder in 30 s of storm";
+    EXPECT_GE(struck - began, 7000.0);
+    EXPECT_LE(struck - began, 20500.0);
+    for (int i = 0; i < 20; ++i) rain.DrawFrame(1.0f, 1.0f);  // the flash fades, no time passes
+    rain.StopLoop();  // the menus silence it; coming back starts the loop again
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -38,6 +38,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_Vesk.h"
 
 namespace guitest {
 
@@ -68,6 +69,7 @@ void PlayTest::SetUp() {
   SIM_PlayerOptions::Instance().Clear();
   SIM_PlayerOptions::Instance().SetFolder(user.Str());
   SetFixedRandomSeed(1234);
+  playerGender_ = SIM_Vesk::Instance()->GetGender();
   SIM_GameConfig::Instance().Reset();
   SIM_GameConfig::Instance().SetAvatarName("f_bea.dds");
   SIM_GameConfig::Instance().SetName("Bea");
@@ -96,6 +98,7 @@ void PlayTest::TearDown() {
   GUI_YearlyReview::Instance()->Dismiss();
   Game::Instance().SetInGame(false);
   SIM_GameConfig::Instance().SetAvatarName("");
+  SIM_Vesk::Instance()->RestoreGender(playerGender_);
   SIM_Health::Instance().SetHealthyForTesting(true);
   ClearFixedRandomSeed();
   SIM_GameConfig::Instance().Reset();

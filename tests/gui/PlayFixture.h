@@ -37,6 +37,11 @@ class PlayTest : public GuiTest {
 
   testsupport::TempDir user;
   testsupport::ScopedChdir source{TOVEL_SOURCE_DIR};
+
+ private:
+  // The player's gender as the test found it: a game loaded with a man's picture changes it,
+  // and a later test's new game without a picture would keep it.
+  int playerGender_ = 1;
 };
 
 // A play test that goes through the game's own modes: each frame is the whole frame of the

@@ -117,29 +117,41 @@ TEST(RenderDeviceWindowTest, TheWindowsFrameGetsWhatSDLsBlitterGivesATarget) {
   plat::DestroyPlatformWindow(window);
 }
 
-// Full screen covers the display and letterboxes the configured picture into it; leaving it
-// (as an error box does) gives the window back its configured size.
-TEST(RenderDeviceWindowTest, FullScreenCoversTheDisplayAndLeavingItRestoresTheSize) {
+// Full screen covers the display and letterboxes the configured picture into it; leaving it,
+// by the device (as an error box does) or by a new windowed device (as the display toggle
+// does), gives the window back its configured size and the place it had. The headless driver
+// has no window manager, so the game places the window itself there.
+TEST(RenderDeviceWindowTest, FullScreenCoversTheDisplayAndLeavingItRestoresThePlaceAndSize) {
   std::string error;
   plat::WindowHandle window = plat::CreatePlatformWindow("Tovel", 640, 480, "", error);
   ASSERT_NE(window, nullptr) << error;
+  ASSERT_FALSE(plat::WindowManagerRuns(window));
+  plat::SetWindowPosition(window, 100, 60);
   int displayW = 0, displayH = 0;
   ASSERT_TRUE(plat::GetDesktopSize(displayW, displayH));
+  auto expectWindow = [window](int x, int y, int w, int h) {
+    int gotX = -1, gotY = -1, gotW = 0, gotH = 0;
+    plat::GetWindowPosition(window, gotX, gotY);
+    plat::GetWindowSize(window, gotW, gotH);
+    EXPECT_EQ(gotX, x);
+    EXPECT_EQ(gotY, y);
+    EXPECT_EQ(gotW, w);
+    EXPECT_EQ(gotH, h);
+  };
   {
     auto device = RenderDevice::CreateForWindow(window, 640, 480, true, true, error);
     ASSERT_NE(device, nullptr) << error;
-    int w = 0, h = 0;
-    plat::GetWindowSize(window, w, h);
-    EXPECT_EQ(w, displayW);
-    EXPECT_EQ(h, displayH);
+    expectWindow(0, 0, displayW, displayH);
     device->SetFullscreen(false);
-    plat::GetWindowSize(window, w, h);
-    EXPECT_EQ(w, 640);
-    EXPECT_EQ(h, 480);
+    expectWindow(100, 60, 640, 480);
     device->SetFullscreen(true);
-    plat::GetWindowSize(window, w, h);
-    EXPECT_EQ(w, displayW);
-    EXPECT_EQ(h, displayH);
+    expectWindow(0, 0, displayW, displayH);
+    device->SetFullscreen(true);  // already there: the place kept is still the window's own
+  }
+  {
+    auto device = RenderDevice::CreateForWindow(window, 640, 480, false, true, error);
+    ASSERT_NE(device, nullptr) << error;
+    expectWindow(100, 60, 640, 480);
   }
   plat::DestroyPlatformWindow(window);
 }
@@ -390,4 +402,68 @@ TEST_F(RenderDeviceTest, PicturesWithASolidInsideLookAsTheirTexelsBlendedOver) {
     EXPECT_TRUE(device->Present(error));
     device->DestroyTexture(t);
   }
+}
+
+// Turned sprites in a batch (snowflakes) each keep their own angle, size and alpha: drawn again
+// from the pictures the device keeps of them, they land on the pixels SDL's geometry gave them
+// the first time, up to the blitters' rounding. Two share a shape and differ in alpha, two share
+// an alpha and differ in angle and size; each has its bounding box's corner on a whole pixel.
+TEST_F(RenderDeviceTest, TurnedSpritesKeepTheirOwnAngleSizeAndAlphaFrameAfterFrame) {
+  std::vector<uint32_t> texels(16 * 16);
+  for (uint32_t i = 0; i < texels.size(); ++i)
+    texels[i] = (i * 7u % 256u) << 24 | (i * 29u % 256u) << 16 | (i * 13u % 256u) << 8 | 0xE0u;
+  std::string error;
+  plat::TextureHandle t = device->CreateTexture(16, 16, texels.data(), error);
+  ASSERT_NE(t, nullptr) << error;
+  struct Flake {
+    float left, top, e1x, e1y, e2x, e2y;  // bounding box corner; the edges from the first corner
+    uint32_t colour;
+  };
+  const Flake flakes[] = {{3, 2, 12.5f, 5, -5, 12.5f, 0xC0FFFFFFu},
+                          {30, 20, 12.5f, 5, -5, 12.5f, 0x50FFFFFFu},
+                          {40, 2, 6, -6, 6, 6, 0xC0FFFFFFu},
+                          {10, 28, 9.25f, 3.5f, -3.5f, 9.25f, 0xFFFFFFFFu}};
+  std::vector<SpriteVertex> list;
+  for (const Flake& f : flakes) {
+    const float x0 = f.left - std::min({0.0f, f.e1x, f.e2x, f.e1x + f.e2x});
+    const float y0 = f.top - std::min({0.0f, f.e1y, f.e2y, f.e1y + f.e2y});
+    const SpriteVertex c[4] = {V(x0, y0, f.colour, 0, 0),
+                               V(x0 + f.e1x, y0 + f.e1y, f.colour, 1, 0),
+                               V(x0 + f.e2x, y0 + f.e2y, f.colour, 0, 1),
+                               V(x0 + f.e1x + f.e2x, y0 + f.e1y + f.e2y, f.colour, 1, 1)};
+    for (int i : {0, 1, 2, 2, 1, 3}) list.push_back(c[i]);
+  }
+  auto frame = [&](bool withFlakes) {
+    device->BindTexture(nullptr);
+    Quad(0, 0, 64, 48, 0xFF305080u);
+    device->BindTexture(t);
+    if (withFlakes) {
+      EXPECT_TRUE(device->DrawPrimitive(PrimitiveType::TriangleList, list.data(),
+                                        static_cast<int>(list.size()), error));
+    }
+    std::vector<uint32_t> px;
+    int w = 0, h = 0;
+    EXPECT_TRUE(device->ReadPixels(px, w, h, error));
+    EXPECT_TRUE(device->Present(error));
+    return px;
+  };
+  const std::vector<uint32_t> backdrop = frame(false), first = frame(true);
+  const std::vector<uint32_t> second = frame(true), third = frame(true);
+  for (const Flake& f : flakes) {
+    int drawn = 0;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x) {
+        const size_t at =
+            static_cast<size_t>(f.top + 4 + y) * 64 + static_cast<size_t>(f.left + 4 + x);
+        drawn += first[at] != backdrop[at];
+      }
+    EXPECT_GT(drawn, 32) << "the flake at " << f.left << "," << f.top;
+  }
+  for (size_t i = 0; i < first.size(); ++i)
+    for (int shift = 0; shift < 24; shift += 8)
+      ASSERT_NEAR(static_cast<int>(second[i] >> shift & 0xFF),
+                  static_cast<int>(first[i] >> shift & 0xFF), 2)
+          << "at " << i % 64 << "," << i / 64;
+  EXPECT_EQ(third, second);
+  device->DestroyTexture(t);  // its kept pictures go with it
 }

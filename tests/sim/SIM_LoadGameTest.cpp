@@ -2,12 +2,14 @@
 // running game left exactly as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "SaveGameTestSupport.h"
 #include "engine/CallTrace.h"
+#include "sim/SIM_Alcohol.h"
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Effect.h"
@@ -307,6 +309,27 @@ TEST_F(SIM_LoadGameTest, ASaveLoadsBeforeAnyGameHasStarted) {
   EXPECT_EQ(MaskPlayTime(SIM_SaveGame::BuildText()), MaskPlayTime(text));
 }
 
+// A newer game may have changed anything after the header: its file is refused before the
+// rest is read, and the player is told why rather than that the file is damaged.
+TEST_F(SIM_LoadGameTest, AGameSavedByANewerVersionIsRefusedAsSuch) {
+  const std::string newer = ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel 9.99");
+  const size_t header = newer.find("</header>\n") + std::string("</header>\n").size();
+  for (const std::string& file : {newer, newer.substr(0, header) + "<vesk2>\n</xml>\n"}) {
+    MarkGame();
+    ClearTracedCalls();
+    EXPECT_FALSE(SIM_LoadGame::LoadText(file));
+    ExpectGameUntouched();
+    const std::string& why = SIM_LoadGame::LastError();
+    EXPECT_NE(why.find("9.99"), std::string::npos) << why;
+    EXPECT_NE(why.find("1.26"), std::string::npos) << why;
+    EXPECT_EQ(why.find("LOADGAME_NEWER_VERSION"), std::string::npos) << why;  // a text, not its key
+    const std::vector<std::string> calls = TracedCalls();
+    EXPECT_NE(std::find_if(calls.begin(), calls.end(),
+                           [&why](const std::string& c) { return c.find(why) != std::string::npos; }),
+              calls.end());
+  }
+}
+
 TEST_F(SIM_LoadGameTest, AMissingOrUnreadableSaveFails) {
   MarkGame();
   EXPECT_FALSE(SIM_LoadGame::Load("nothing"));
@@ -472,6 +495,46 @@ TEST_F(LoadPeopleTest, CountersThatWouldOverflowFailTheCheck) {
     edit(d);
     EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
   }
+}
+
+// Levels that no play reaches (play keeps them within 0..1), a score past any standing and a
+// play time past any player's are damage, refused as counts and money past theirs are; the
+// edge of play loads.
+TEST_F(LoadPeopleTest, LevelsPastWhatPlayReachesFailTheCheck) {
+  PlayDays(5);
+  const SaveGameData good = Saved();
+  ASSERT_FALSE(good.player.attributes.empty());
+  ASSERT_FALSE(good.npcs.empty());
+  ASSERT_FALSE(good.relationships.empty());
+  const std::vector<std::function<void(SaveGameData&)>> edits = {
+      [](SaveGameData& d) { d.player.attributes[0].base = 1e20f; },
+      [](SaveGameData& d) { d.player.attributes[0].effects.push_back({"hand", 0.5f, -1e20f}); },
+      [](SaveGameData& d) { d.addictionStrength = 1e20f; },
+      [](SaveGameData& d) { d.npcs[0].iq = 2147483647.0f; },
+      [](SaveGameData& d) { d.npcs[0].tovel = 1e20f; },
+      [](SaveGameData& d) { d.relationships[0].strength = -1e20f; },
+      [](SaveGameData& d) { d.projects[0].chunks = {0.5f, 1e20f}; },
+      [](SaveGameData& d) { d.elapsed = -1.0f; },
+  };
+  for (const auto& edit : edits) {
+    SaveGameData d = good;
+    edit(d);
+    EXPECT_FALSE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(d)));
+    EXPECT_NE(SIM_LoadGame::LastError().find("out of range"), std::string::npos) << SIM_LoadGame::LastError();
+  }
+  SaveGameData edge = good;
+  edge.player.attributes[0].base = 1.0f;
+  edge.addictionStrength = 1.0f;
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::Serialize(edge))) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Alcohol::GetAddictionStrength(), 1.0f);
+
+  // A game whose data tables drove a value that far (a mod's extreme number) still saves a
+  // game it loads, with the value at the bound.
+  SIM_Alcohol::Restore(1e20f, true, 0.0f);
+  SetGlobalValue("glob_extreme", 3e38f);
+  ASSERT_TRUE(SIM_LoadGame::LoadText(SIM_SaveGame::BuildText())) << SIM_LoadGame::LastError();
+  EXPECT_EQ(SIM_Alcohol::GetAddictionStrength(), 1000.0f);
+  EXPECT_LE(GlobalNamedValues().GetValue("glob_extreme"), 1e9f);
 }
 
 TEST_F(LoadPeopleTest, APartnerWhoIsNotThereMeansNoPartner) {

@@ -95,6 +95,30 @@ TEST_F(SIM_PlayerOptionsTest, ValuesThatAreNoFiniteNumbersReadAsMissing) {
   EXPECT_EQ(text.find("inf"), std::string::npos) << text;
 }
 
+TEST_F(SIM_PlayerOptionsTest, ValuesOutsideTheSlidersRangeReadAsMissingAndAreLogged) {
+  // A difficulty of 1e30 drove the cash beyond what a save keeps, and the volume was written
+  // back as 1000000015047466219876688855040.00.
+  WriteFile(File(),
+            "[config]\nMASTERVOLUME = 1e30\nMUSICVOLUME = -1e30\nDIFFICULTY = 1.01\n"
+            "MOUSESPEED = -0.01\nSNOWFALL = 1\n[toggles]\n[ID]\nid = 1234567\n");
+  const std::string log = (dir.Path() / "debug.txt").string();
+  const std::string before = DebugLog::Instance().GetPath();
+  DebugLog::Instance().SetPath(log);
+  DebugLog::Instance().Open();
+  options.Load();
+  DebugLog::Instance().Close();
+  DebugLog::Instance().SetPath(before);
+  for (int i : {SIM_PlayerOptions::kMasterVolume, SIM_PlayerOptions::kMusicVolume,
+                SIM_PlayerOptions::kDifficulty, SIM_PlayerOptions::kMouseSpeed})
+    EXPECT_FLOAT_EQ(options.GetConfig(i), 0.5f) << SIM_PlayerOptions::ConfigKey(i);
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kSnowfall), 1.0f);  // the end is kept
+  EXPECT_NE(ReadFile(log).find("Option out of range, read as 0.5: DIFFICULTY = 1.01"),
+            std::string::npos);
+  ASSERT_TRUE(options.Save());
+  EXPECT_NE(ReadFile(File()).find("[config]\nMASTERVOLUME = 0.50\nMUSICVOLUME = 0.50\n"),
+            std::string::npos);
+}
+
 TEST_F(SIM_PlayerOptionsTest, AShortIdIsReplaced) {
   WriteFile(File(), "[config]\n[toggles]\n[ID]\nid = 123456\n");
   options.Load();

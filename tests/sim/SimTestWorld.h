@@ -15,6 +15,7 @@
 #include "sim/SIM_Health.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Vesk.h"
 #include "support/TestSupport.h"
 
 #include <string>
@@ -61,6 +62,10 @@ class SimWorldTest : public ::testing::Test {
     SIM_PlayerOptions::Instance().Clear();
     SIM_PlayerOptions::Instance().SetFolder(dir.Str());
     SetFixedRandomSeed(1234);
+    // No avatar is chosen here, and a new game without one keeps the gender the player has:
+    // whatever a test does to it (a picture, a loaded game) is put back afterwards, or every
+    // later test would play its days as the other gender.
+    gender_ = SIM_Vesk::Instance()->GetGender();
     SIM_SIM::Instance().Init();
     SIM_SIM::Instance().NewGame();
     SetPlayerFriendCountForTesting(0);  // activity rules are tested as for a player alone
@@ -76,7 +81,11 @@ class SimWorldTest : public ::testing::Test {
     ClearPlayerFriendCountForTesting();
     ClearFixedRandomSeed();
     SIM_PlayerOptions::Instance().SetFolder("");
+    SIM_Vesk::Instance()->RestoreGender(gender_);
   }
 
   testsupport::TempDir dir;
+
+ private:
+  int gender_ = kFemale;
 };

@@ -13,7 +13,7 @@ namespace testsupport {
 namespace {
 
 constexpr const char* kScript = R"PY(
-import base64, http.server, os, sys, threading, urllib.parse
+import base64, http.server, os, sys, threading, time, urllib.parse
 
 root, port_file = sys.argv[1], sys.argv[2]
 files = os.path.join(root, "files")
@@ -34,13 +34,30 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with log_lock, open(os.path.join(root, "requests.log"), "a") as f:
             f.write("|".join(fields) + "\n")
 
-    def send_body(self, code, body, length=True):
+    def send_body(self, code, body, length=True, pace=0):
         self.send_response(code)
         if length:
             self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        if self.command != "HEAD":
+        if self.command == "HEAD":
+            return
+        if not pace:
             self.wfile.write(body)
+            return
+        try:
+            for at in range(0, len(body), pace):
+                self.wfile.write(body[at:at + pace])
+                self.wfile.flush()
+                time.sleep(0.1)
+        except OSError:
+            pass  # the client gave up
+
+    def pace_of(self, name):
+        path = os.path.join(root, "pace", name.replace("/", "_"))
+        if not os.path.isfile(path):
+            return 0
+        with open(path) as f:
+            return int(f.read())
 
     def read_file(self, name):
         path = os.path.join(files, name)
@@ -78,7 +95,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if data is None:
             self.send_body(404, b"<html>not found</html>")
             return
-        self.send_body(200, data, length=not no_length)
+        self.send_body(200, data, length=not no_length, pace=self.pace_of(name))
 
     do_HEAD = do_GET
 
@@ -138,7 +155,7 @@ void HttpTestServer::Stop() {
     for (int i = 0; i < 100; ++i) {
       plat::HttpSession probe;
       plat::HttpOptions quick;
-      quick.connectTimeoutSeconds = 1;
+      quick.limits.connectSeconds = 1;
       if (!probe.Open(quick, error)) break;
       if (!probe.Head("http://127.0.0.1:" + std::to_string(port_) + "/status/200").completed)
         break;
@@ -150,6 +167,11 @@ void HttpTestServer::Stop() {
 
 void HttpTestServer::AddFile(const std::string& name, const std::string& bytes) {
   WriteFile(FileRoot() / name, bytes);
+}
+
+void HttpTestServer::SetPace(std::string name, int bytesPerTenth) {
+  for (char& c : name) c = c == '/' ? '_' : c;
+  WriteFile(root_ / "pace" / name, std::to_string(bytesPerTenth));
 }
 
 std::string HttpTestServer::RequestLog() const { return ReadFile(root_ / "requests.log"); }

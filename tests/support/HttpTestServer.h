@@ -10,6 +10,7 @@
 //   POST /tovel/php/cwp.php   the community page form: its body is kept (PostedForms)
 //   any other path     the file of that path under the served folder (AddFile with
 //                      "tovel/autoupdate/files111.txt" serves "/tovel/autoupdate/files111.txt")
+// A file given a pace (SetPace) is announced whole, then sent that many bytes every 0.1 s.
 #pragma once
 
 #include <filesystem>
@@ -30,6 +31,8 @@ class HttpTestServer {
   // Where served files go (under "files").
   std::filesystem::path FileRoot() const { return root_ / "files"; }
   void AddFile(const std::string& name, const std::string& bytes);
+  // The file of that name (as AddFile names it) trickles: bytesPerTenth bytes every 0.1 s.
+  void SetPace(std::string name, int bytesPerTenth);
   // One line per request: "METHOD path|authorization|cache-control|user-agent|content-type".
   std::string RequestLog() const;
   // The bodies posted to the community page's form, in order.
