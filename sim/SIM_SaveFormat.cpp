@@ -247,7 +247,10 @@ struct RandomState {
 struct Truncated {
   template <class T>
   static std::string Put(T v, const char*) {
-    return std::to_string(static_cast<int>(v));
+    if constexpr (std::is_floating_point_v<T>)
+      return std::to_string(ClampToInt(v));  // a float past an int's range writes its end
+    else
+      return std::to_string(static_cast<int>(v));
   }
   template <class T>
   static void Get(const std::string& text, T& v, const char* tag) {
