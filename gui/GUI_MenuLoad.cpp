@@ -224,7 +224,10 @@ void GUI_MenuLoad::RunPending() {
     GUI_GUI::Instance().StartGame();
     Shell().SetInGame(true);
     Shell().SetMode(GAMEMODE_INGAME);
-    SIM_Statistics::Instance().StartPlayTimer();
+    // The saved play time counts on; a year's review the save waited on keeps it paused until
+    // its continue.
+    SIM_Statistics& stats = SIM_Statistics::Instance();
+    if (!stats.IsYearReviewDue()) stats.StartPlayTimer();
   }
 }
 

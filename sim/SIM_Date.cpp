@@ -153,6 +153,12 @@ void CheckYearEnd() {
   SIM_SIM& sim = SIM_SIM::Instance();
   if (!sim.IsGameOver() && Reached(now, GameEndDate())) {
     sim.SetGameOver(true);
+    // The end-game screen takes the place of the year's review that falls due today (they
+    // share the date): the next review is a year on, on the same day, so a player who keeps
+    // on living has every later review on its day, not one day late.
+    const SIM_Date& review = NextReviewDate();
+    if (Reached(now, review))
+      NextReviewDate() = SIM_Date(review.GetDay(), review.GetMonth(), review.GetYear() + 1);
     Screens().ShowEndGame();
     return;
   }

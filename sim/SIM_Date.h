@@ -62,8 +62,9 @@ SIM_Date& GameEndDate();
 
 // New game: 3/3/2006, day of week 0, 15 days to full moon; review 3/3/2007; end 3/3/2016.
 void SetStartDate();
-// Opens the end-game screen once the end date is reached, or else the yearly review when a
-// review date is reached (and moves the review on a year).
+// Opens the end-game screen once the end date is reached (in place of that day's review,
+// which moves on a year), or else the yearly review when a review date is reached (and moves
+// the review on a year).
 void CheckYearEnd();
 // Sets the placeholder date and reads the 12 month names (section "MonthNames").
 void LoadMonthNames();

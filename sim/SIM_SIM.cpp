@@ -117,6 +117,7 @@ void SIM_SIM::ResetWorld() {
   // a random number. Both a new game and a load start here; what each then builds on top
   // (new characters and a start date, or the saved ones) is theirs.
   gameOver_ = false;
+  dayWaitsOnEnd_ = false;
   dayAtWork_ = DayAtWork{};
   // The last game's mail goes before what it carries; a load then makes the saved day's again.
   Screens().DeleteAllEmail();
@@ -261,10 +262,24 @@ void SIM_SIM::NextDay() {
   SIM_JobBase::RollOpenings();
   ProcessBase::ProcessAll();
 
-  // 3. The date; nothing more happens once the game has ended.
+  // 3. The date. The end-game screen holds the rest of the day until the player leaves the
+  // game or keeps on living, which finishes it.
   CurrentDate().AdvanceDay(1);
-  if (screens.IsEndGameOpen()) return;
+  if (screens.IsEndGameOpen()) {
+    dayWaitsOnEnd_ = true;
+    return;
+  }
+  FinishDay();
+}
 
+void SIM_SIM::KeepOnLiving() {
+  if (!dayWaitsOnEnd_) return;
+  dayWaitsOnEnd_ = false;
+  FinishDay();
+}
+
+void SIM_SIM::FinishDay() {
+  SIM_Screens& screens = Screens();
   // 4. The new day's slots.
   actsUsed_ = 0;
   ComputeActsPerDay();

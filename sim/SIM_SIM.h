@@ -42,8 +42,11 @@ class SIM_SIM {
   // Frees every table and instance and writes the player options; Init may run again after.
   void Shutdown();
   // Moves the world on one day. Stops after the date advance when that opened the end-game
-  // screen.
+  // screen: the rest of the day waits for the player's answer.
   void NextDay();
+  // The end-game screen's "Keep on living": the day it stopped is finished (its slots, the
+  // daily grind, work, the summary, the autosave), as any other day. Nothing when no day waits.
+  void KeepOnLiving();
   // An activity has used its slot. The last slot ends the day's activities (DayOver). A call
   // when every slot is already used is a fault of the caller: it is reported and changes
   // nothing, so an activity can never use two slots or end the day twice.
@@ -94,4 +97,8 @@ class SIM_SIM {
   int actsPerDay_ = 1;
   int actsUsed_ = 0;
   DayAtWork dayAtWork_;
+  // The end-game screen stopped NextDay after the date; KeepOnLiving finishes the day.
+  bool dayWaitsOnEnd_ = false;
+  // NextDay's steps after the date.
+  void FinishDay();
 };

@@ -102,7 +102,7 @@ bool SIM_HeadlessScreens::AnswerInvitations() {
   for (const SIM_SocialInvitation* invitation : all)
     if (invitation->IsAccepted()) return false;  // one evening out a day
   for (SIM_SocialInvitation* invitation : all) {
-    if (!invitation->IsOpen() || invitation->GetInviter()->IsRemoved()) continue;
+    if (invitation->WhyNotAcceptable()) continue;
     if (SIM_Finances::Instance().GetCash() < static_cast<float>(invitation->GetPlayerCost()))
       continue;
     if (invitation->GetType()->IsTooTired()) continue;

@@ -101,6 +101,16 @@ void SIM_SocialInvitation::BuildText() {
   text_ = text;
 }
 
+bool SIM_SocialInvitation::CanTakePlace() const {
+  return !inviter_->IsRemoved() && type_->IsFor(inviter_);
+}
+
+const char* SIM_SocialInvitation::WhyNotAcceptable() const {
+  if (!IsOpen() || inviter_->IsRemoved()) return "WHY_INVITATION_GONE";
+  if (!type_->IsFor(inviter_)) return "WHY_ROMANCE_OVER";
+  return nullptr;
+}
+
 void SIM_SocialInvitation::Accept() {
   accepted_ = true;
   SIM_Vesk* player = SIM_Vesk::Instance();

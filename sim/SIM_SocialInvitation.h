@@ -53,6 +53,13 @@ class SIM_SocialInvitation {
   bool IsAccepted() const { return accepted_; }
   bool IsLapsed() const { return lapsed_; }
   bool IsOpen() const { return !accepted_ && !lapsed_; }
+  // Whether its evening can still take place: the inviter is still in the player's world and
+  // may still share this kind of evening with the player (a romantic dinner from a partner
+  // who has since ended the romance cannot).
+  bool CanTakePlace() const;
+  // The text key saying why the player can no longer accept it, or null while it can be
+  // accepted (answered or lapsed, or its evening can no longer take place).
+  const char* WhyNotAcceptable() const;
   int GetPlayerCost() const { return playerCost_; }
   const std::string& GetText() const { return text_; }
   // The kind of evening as the letter names it ("a curry").

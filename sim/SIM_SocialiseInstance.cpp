@@ -6,11 +6,13 @@
 #include <set>
 #include <utility>
 
+#include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
 #include "engine/ProcessBase.h"
 #include "engine/Random.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "sim/SIM_Attribute.h"
 #include "sim/SIM_Boredom.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_CharacterType.h"
@@ -57,6 +59,22 @@ std::string GenderWord(const SIM_Person* person, bool lower) {
 
 constexpr float kMaxTovelValue = 16.0f;
 
+// Whether what the character does to the player is welcome: it moves the player's value the
+// way that value is good to move (a value the player does not have counts as welcome).
+bool IsWelcome(const SIM_CharacterType& character) {
+  const SIM_Attribute* attribute = SIM_Attribute::Find(character.GetEffectName());
+  return !attribute || (character.GetEffectAmount() > 0.0f) == attribute->IsRisingGood();
+}
+
+// A character's evening line may have a variant for an evening nobody paid for (its key with
+// "_NOBILL"), used when its own line speaks of the bill.
+std::string CharacterLineKey(const std::string& key, bool billed) {
+  if (billed) return key;
+  const std::string free = key + "_NOBILL";
+  const ConfigFile* strings = GetCachedConfig("strings", kStringsFile);
+  return strings && strings->HasKey(free) ? free : key;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -94,7 +112,10 @@ void SIM_SocialiseReport::BuildTexts() {
   if (std::fabs(mood - 0.5f) < std::fabs(chemistry - 0.5f)) {
     chemistryOrMoodText = GetChemistryText();
   } else {
-    chemistryOrMoodText = Numbered(mood, "post_mortem_mood");
+    // The line tells the player's mood through the guest's eyes: a guest who found the
+    // evening poor saw the player at best as usual, one who liked it at worst as usual.
+    const float seen = overall < 0.5f ? std::min(mood, 0.5f) : std::max(mood, 0.5f);
+    chemistryOrMoodText = Numbered(seen, "post_mortem_mood");
     ReplaceSubstring(chemistryOrMoodText, "<GENDER>", GenderWord(person, false));
   }
 
@@ -103,10 +124,10 @@ void SIM_SocialiseReport::BuildTexts() {
 
   characterText.clear();
   const auto* npc = dynamic_cast<const SIM_NPC*>(person);
-  if (enjoyed && npc && npc->GetCharacterType() &&
-      npc->GetCharacterType()->GetEffectAmount() != 0.0f) {
+  if (characterShowed && npc) {
     // The table names the text by its key.
-    characterText = Translate(npc->GetCharacterType()->GetText(4).c_str());
+    const std::string key = CharacterLineKey(npc->GetCharacterType()->GetText(4), billed);
+    characterText = Translate(key.c_str());
     ReplaceSubstring(characterText, "<NAME>", npc->GetFullName());
   }
 }
@@ -172,6 +193,10 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::StartEvening(const std::vector<SIM
                                                            SIM_SocialiseType* type,
                                                            SIM_Person* organiser,
                                                            std::vector<SIM_NPC*> subsidised) {
+  // A guest the kind of evening is not for (a romantic outing with someone whose romance
+  // with the player has ended since the booking) stops the whole evening.
+  for (SIM_Person* person : persons)
+    if (type && person != SIM_Vesk::Instance() && !type->IsFor(person)) return nullptr;
   SIM_SocialiseInstance* evening = CreateForType(type);
   if (!evening) return nullptr;
   for (SIM_Person* person : persons)
@@ -189,6 +214,9 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::StartFromInvitation(SIM_SocialInvi
     ReportAssertion(false, "SIM_SocialiseInstance", __LINE__);
     return nullptr;
   }
+  // The same test the invitation's window makes: an evening that can no longer take place
+  // (the inviter gone, or a romance ended since the letter came) is not run.
+  if (!invitation->CanTakePlace()) return nullptr;
   SIM_SocialiseInstance* evening = CreateForType(invitation->GetType());
   if (!evening) return nullptr;
   // Someone who has left the player's world since the invitation was made does not come.
@@ -263,12 +291,22 @@ void SIM_SocialiseInstance::Assess(SIM_Person* person) {
   if (r) r->ChangeStrength(boost);
   report->relationshipBoost = r ? boost : 0.0f;
 
-  if (report->overall >= 0.5f && person->IsFriendOfPlayer()) {
+  const bool friendOfPlayer = person->IsFriendOfPlayer();
+  if (report->overall >= 0.5f && friendOfPlayer) {
     report->enjoyed = true;
     if (RandomChance(0.5f)) report->rumour = SIM_Rumour::PickRandom();
   }
+  const SIM_CharacterType* character = npc ? npc->GetCharacterType() : nullptr;
+  if (character && character->GetEffectAmount() != 0.0f && friendOfPlayer)
+    report->characterShowed = (report->overall >= 0.5f) == IsWelcome(*character);
+  report->billed = HasBill();
   report->BuildTexts();
   reports_.push_back(std::move(report));
+}
+
+bool SIM_SocialiseInstance::HasBill() const {
+  const int cost = cost_ == SIM_SocialiseType::kVariableCost ? type_->GetCost() : cost_;
+  return cost > 0 || (OrganisedByPlayer() && type_->hostCost != 0 && type_->GetHostCost() > 0);
 }
 
 void SIM_SocialiseInstance::Pay() {
@@ -366,7 +404,7 @@ void SIM_SocialiseInstance::AfterEvening() {
   }
 
   for (const auto& report : reports_) {
-    if (!report->enjoyed) continue;
+    if (!report->characterShowed) continue;
     const auto* npc = dynamic_cast<const SIM_NPC*>(report->person);
     const SIM_CharacterType* character = npc ? npc->GetCharacterType() : nullptr;
     if (character && character->GetEffectAmount() != 0.0f)

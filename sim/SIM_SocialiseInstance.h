@@ -29,7 +29,8 @@ class SIM_SocialiseReport {
   // The evening's quality in words, with the type's noun.
   std::string GetQualityText() const;
   // The four report lines from the numbers (the organiser is not the player for the
-  // character text).
+  // character text). Each agrees with the guest's verdict: the mood line never has a guest
+  // who had a poor evening love it, nor one who had a good one keep out of the player's way.
   void BuildTexts();
 
   SIM_Person* person;
@@ -41,6 +42,12 @@ class SIM_SocialiseReport {
   const SIM_SocialiseType* type;
   SIM_Rumour* rumour = nullptr;
   bool enjoyed = false;
+  // The guest's character showed, its line is reported and its effect reaches the player: a
+  // friend's welcome ways (a joker's laughter) on an evening they enjoyed, their unwelcome
+  // ones (a grump's complaints, a worrier's fretting) on one they did not.
+  bool characterShowed = false;
+  // Somebody had something to pay for the evening (a character's line may speak of the bill).
+  bool billed = false;
   SIM_Person* bestMatch = nullptr;
   std::string overallText;
   std::string chemistryOrMoodText;
@@ -65,7 +72,8 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   static SIM_SocialiseInstance* StartEvening(const std::vector<SIM_Person*>& persons,
                                              SIM_SocialiseType* type, SIM_Person* organiser,
                                              std::vector<SIM_NPC*> subsidised = {});
-  // The player accepted an invitation: its guests, type and cost.
+  // The player accepted an invitation: its guests, type and cost. Null, with nothing run,
+  // when its evening can no longer take place (SIM_SocialInvitation::CanTakePlace).
   static SIM_SocialiseInstance* StartFromInvitation(SIM_SocialInvitation* invitation,
                                                     SIM_Person* organiser);
   static void DeleteAll();
@@ -103,10 +111,12 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
  protected:
   void Assess(SIM_Person* person);
   void Pay();
+  // Somebody pays for the evening: the guests' cost, or the host cost the player pays.
+  bool HasBill() const;
   void BoostMeetings();
   void CheckPartner();
   // The loneliness eased by the company, the guests' boredom with the kind of evening, the
-  // met flags, and the character effects of the guests who enjoyed it.
+  // met flags, and the character effects of the guests whose character showed.
   void AfterEvening();
 
   std::vector<std::unique_ptr<SIM_SocialiseReport>> reports_;

@@ -153,7 +153,7 @@ SIM_SocialiseType* SIM_SocialiseType::ChooseForNpc(SIM_NPC* npc) {
     if (!type->IsAvailableToday() || !type->IsCultureMetBy(npc->GetCultureDemand())) continue;
     if (npc->GetCash() < static_cast<float>(type->GetHostCost())) continue;
     if (npc->GetBoredom()->GetBoredom(type->GetName()) > 0.5f) continue;
-    if (type->category == "ROMANTIC" && !SIM_Romance::Instance().IsPartner(npc)) continue;
+    if (!type->IsFor(npc)) continue;
     float score = npc->GetInterestIn(type);
     for (const SIM_Relationship* r : npc->GetRelationships())
       if (const SIM_Person* other = r->GetOther(npc)) score += other->GetInterestIn(type);
@@ -174,8 +174,11 @@ bool SIM_SocialiseType::HasPlaceFor(const std::vector<SIM_Person*>& invitees,
   if (!person->IsIntroduced()) return false;
   const auto* npc = dynamic_cast<const SIM_NPC*>(person);
   if (!npc || npc->IsRemoved()) return false;
-  if (category == "ROMANTIC" && !SIM_Romance::Instance().IsPartner(person)) return false;
-  return true;
+  return IsFor(person);
+}
+
+bool SIM_SocialiseType::IsFor(const SIM_Person* person) const {
+  return category != "ROMANTIC" || SIM_Romance::Instance().IsPartner(person);
 }
 
 bool SIM_SocialiseType::CanInvite(const std::vector<SIM_Person*>& invitees, SIM_Person* person) {

@@ -99,6 +99,10 @@ void SIM_Statistics::Reset() {
   reviewDue_ = false;
   for (int& v : ints_) v = 0;
   for (float& v : floats_) v = 0.0f;
+  // A new game's play time starts from 0, even after a game whose timer was held paused (a
+  // loaded or reviewed one), which StartPlayTimer would otherwise count on from.
+  timer_.Update();
+  timer_.elapsed = 0.0;
 }
 
 void SIM_Statistics::StartPlayTimer() {
@@ -120,6 +124,6 @@ double SIM_Statistics::GetPlayTime() {
 }
 
 void SIM_Statistics::SetPlayTime(double ms) {
-  timer_.Update();
+  timer_.Pause();
   timer_.elapsed = ms;
 }

@@ -75,7 +75,8 @@ class SIM_Statistics {
     pastSolo_ = solo;
     pastSocial_ = social;
   }
-  // New game: every statistic 0 and every counter gone; the play timer is left alone.
+  // New game: every statistic 0, every counter gone and the play time 0 (the timer keeps its
+  // running or paused state).
   void Reset();
 
   // Restarts the play time from 0 when the timer is not paused, else resumes it.
@@ -85,7 +86,8 @@ class SIM_Statistics {
   bool IsPlayTimerRunning() const { return !timer_.paused; }
   // Play time in ms.
   double GetPlayTime();
-  // A loaded game's play time; the timer keeps its running or paused state.
+  // A loaded game's play time, held paused until the game is entered (StartPlayTimer then
+  // counts on from it rather than from 0).
   void SetPlayTime(double ms);
 
  private:

@@ -7,6 +7,7 @@
 #include "engine/Random.h"
 #include "engine/StringTokenizer.h"
 #include "engine/Utilities.h"
+#include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
@@ -58,7 +59,11 @@ bool SIM_TimeChunkType::IsAvailableToday() const {
   if (!IsDayEnabled(CurrentDate().GetDayOfWeek())) return false;
   if (!IsInSeason()) return false;
   if (!ArePrerequisitesMet()) return false;
-  if (typeName_ == "bowlingmatch" && !SIM_SIM::Instance().IsLastAct()) return false;
+  // The team's match: only for a player on the team (the match day stays set after leaving
+  // or in a game that never joined), and only as the day's last activity.
+  if (typeName_ == SIM_BowlingTeam::kMatchType &&
+      (!SIM_BowlingTeam::Instance().IsMember() || !SIM_SIM::Instance().IsLastAct()))
+    return false;
   return true;
 }
 

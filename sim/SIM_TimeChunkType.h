@@ -34,8 +34,8 @@ class SIM_TimeChunkType : public SIM_ModifierContainer {
   bool IsInSeason() const;
   // Every prerequisite met (true for none).
   bool ArePrerequisitesMet() const;
-  // Today's day flag, the season, the prerequisites, and for "bowlingmatch" the coming slot
-  // being the day's last.
+  // Today's day flag, the season, the prerequisites, and for "bowlingmatch" the player being
+  // on the bowling team and the coming slot being the day's last.
   bool IsAvailableToday() const;
   // False when a "culture" prerequisite asks for more than the given culture value.
   bool IsCultureMetBy(float culture) const;

@@ -12,6 +12,7 @@
 #include "gui/GUI_Shell.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_YearlyReview.h"
+#include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
 
 namespace {
@@ -135,6 +136,8 @@ void GUI_EndGame::Continue() {
   StopFanfare();
   SIM_Statistics::Instance().StartPlayTimer();
   Hide();
+  // The day the screen stopped goes on: its slots, work and summary.
+  SIM_SIM::Instance().KeepOnLiving();
 }
 
 bool GUI_EndGame::OnClick(float x, float y) {

@@ -107,10 +107,10 @@ void GUI_SocialInvitation::RefreshAcceptButton() {
   const char* label = !canPay ? "INSUFFICIENT_CASH" : tired ? "TOO_TIRED" : "ACCEPT_INVITE";
   if (accept_->GetText() != Translate(label)) accept_->SetText(Translate(label));
   const bool dayOver = SIM_SIM::Instance().GetPhase() == PHASE_DAYOVER;
-  const bool stillOpen = invitation_->IsOpen() && !invitation_->GetInviter()->IsRemoved();
-  accept_->SetEnabled(canPay && !tired && !dayOver && stillOpen);
+  const char* gone = invitation_->WhyNotAcceptable();
+  accept_->SetEnabled(canPay && !tired && !dayOver && !gone);
   // The first thing that stands in the way is the one the player is told.
-  const char* why = !stillOpen ? "WHY_INVITATION_GONE"
+  const char* why = gone       ? gone
                     : dayOver  ? "WHY_NO_ACTIVITY_LEFT"
                     : !canPay  ? "WHY_NOT_ENOUGH_MONEY"
                     : tired    ? "WHY_TOO_TIRED"

@@ -115,6 +115,32 @@ TEST_F(RomanceWindowsTest, AnInvitationArrivesByMailAndAcceptingItRunsTheEvening
   for (const GUI_Email* left : GUI_Email::Items()) EXPECT_NE(left->GetData(), invitation);
 }
 
+// A partner who ends the romance herself takes her dinner invitation of the day with it: the
+// window's Accept goes dead and says why, and a click runs no evening.
+TEST_F(RomanceWindowsTest, ADinnerInvitationFromAPartnerWhoEndedItCannotBeAccepted) {
+  StartGame();
+  SIM_NPC* partner = AFriend();
+  ASSERT_NE(partner, nullptr);
+  SIM_SocialiseType* dinner = SIM_SocialiseType::FindByName("candlelitdinner");
+  ASSERT_NE(dinner, nullptr);
+  SIM_Finances::Instance().SetCash(500.0f);
+  SIM_Romance::Instance().SetPartner(partner);
+  GUI_SocialInvitation* window = OpenInvitationFrom(partner, dinner);
+  ASSERT_NE(window, nullptr);
+  Frame();
+  ASSERT_TRUE(window->AcceptButton()->IsEnabled());
+  SIM_Romance::Instance().DumpedByPartner();
+  CloseHints();
+  Frame();
+  EXPECT_FALSE(window->AcceptButton()->IsEnabled());
+  EXPECT_EQ(window->AcceptButton()->GetDisabledReason(), Translate("WHY_ROMANCE_OVER"));
+  const int used = SIM_SIM::Instance().GetActsUsed();
+  ClickOn(window->AcceptButton());
+  EXPECT_TRUE(window->GetInvitation()->IsOpen());
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used);
+  EXPECT_FALSE(GUI_PostMortem::IsOpen());
+}
+
 // The window's title names the inviter, cut to 37 characters with "..." when longer.
 TEST_F(RomanceWindowsTest, TheInvitationsTitleIsCutAfterThirtySevenCharacters) {
   StartGame();

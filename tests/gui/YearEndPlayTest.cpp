@@ -175,6 +175,12 @@ TEST_F(YearEndPlayTest, TheEndGivesItsVerdictAndPlayCanGoOn) {
   EXPECT_FALSE(end->IsOpen());
   EXPECT_TRUE(stats.IsPlayTimerRunning());
   EXPECT_TRUE(Recorded(GUI_Services::RecordedMusic(), "refresh volume"));
+  // The day the end stopped is finished: its summary, then its activities.
+  ASSERT_TRUE(GUI_WorkDay::Instance() && GUI_WorkDay::Instance()->IsOpen());
+  Frame();
+  ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+  EXPECT_EQ(SIM_SIM::Instance().GetPhase(), PHASE_ACTIVITIES);
+  EXPECT_GT(SIM_SIM::Instance().GetActsLeft(), 0);
   // The next day plays, and the end does not come again.
   const SIM_Date tomorrow = Tomorrow();
   PressNextDay();

@@ -26,6 +26,7 @@
 #include "app/Game.h"
 #include "app/MainWindow.h"
 #include "engine/Random.h"
+#include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
@@ -86,6 +87,16 @@ std::string WithoutPlayTime(std::string text) {
   if (open != std::string::npos && close != std::string::npos) text.erase(open, close - open);
   return text;
 }
+
+// The play time a save holds, in ms; -1 when it holds none.
+double SavedPlayTime(const std::string& text) {
+  const size_t open = text.find("<elapsed>");
+  if (open == std::string::npos) return -1.0;
+  return ParseFloatPrefix(text.c_str() + open + std::string("<elapsed>").size());
+}
+
+// What the first run has played before its saves: an hour.
+constexpr double kPlayedMs = 3600000.0;
 
 // The day's mail as the screen shows it: one line per item, its kind and whether opened.
 std::string MailOnScreen() {
@@ -172,6 +183,9 @@ int Save(const fs::path& home, const std::string& scenario) {
     GUI_GUI::Instance().StartGame();
     Game::Instance().SetMode(GAMEMODE_INGAME);
   }
+  // An hour played already, so that a load counting the time from 0 again shows.
+  SIM_Statistics::Instance().SetPlayTime(kPlayedMs);
+  SIM_Statistics::Instance().StartPlayTimer();
   Game::Instance().Frame();
 
   // The last day ends; the autosave is written while its screens wait.
@@ -232,7 +246,10 @@ int Load(const fs::path& home, const std::string& slot) {
   const std::string wantMail = ReadText(home / (expected + "-mail.txt"));
   Check(!want.empty(), "the first run left its game");
 
-  // From the main menu to the load menu, and a click on the slot's row.
+  // A new game played a moment first (its play time running), then from the main menu to
+  // the load menu, and a click on the slot's row.
+  Game::Instance().StartNewGame();
+  Game::Instance().Frame();
   Game::Instance().SetMode(GAMEMODE_MAINMENU);
   Game::Instance().Frame();
   ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::LOADGAME));
@@ -248,6 +265,13 @@ int Load(const fs::path& home, const std::string& slot) {
   Check(SIM_LoadGame::LastError().empty(), "the load: " + SIM_LoadGame::LastError());
   Check(Game::Instance().GetCurrentMode() == &GUI_GUI::Instance(), "the game is entered");
   Game::Instance().Frame();
+
+  // The play time goes on from the saved one.
+  const double saved = SavedPlayTime(want);
+  Check(saved >= kPlayedMs, "the save holds the hour played");
+  Check(SIM_Statistics::Instance().GetPlayTime() >= saved,
+        "the play time goes on from the saved " + std::to_string(saved) + " ms, not from " +
+            std::to_string(SIM_Statistics::Instance().GetPlayTime()));
 
   // The game as it was, and the mail on screen as it was.
   const std::string now = SIM_SaveGame::BuildText();

@@ -162,6 +162,11 @@ TEST_F(DateTest, EndDayOpensTheEndGameAndNoReview) {
   EXPECT_EQ(CountCalls("GUI_EndGame::Show"), 1);
   EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
   EXPECT_TRUE(SIM_SIM::Instance().IsGameOver());
+  // The screen took that day's review: the next is a year on, on the same day, and none
+  // opens a day late for a player who keeps on living.
+  EXPECT_TRUE(NextReviewDate().Equals(3, 3, 2017));
+  CurrentDate().AdvanceDay(1);
+  EXPECT_EQ(CountCalls("GUI_YearlyReview::Show"), 0);
 }
 
 TEST_F(DateTest, YearsBeforeCountsWholeYears) {

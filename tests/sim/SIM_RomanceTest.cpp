@@ -19,6 +19,7 @@
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SmallTalk.h"
 #include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Statistics.h"
 #include "sim/SIM_Subsidies.h"
@@ -326,6 +327,35 @@ TEST_F(InvitationTest, TheHeadlessPlayerGoesToOneAffordableEveningADayAndTakesEv
   sim.EndAct();
   EXPECT_TRUE(second->IsLapsed());
   EXPECT_TRUE(tooDear->IsLapsed());
+}
+
+// One rule on every road onto an evening: once the partner has ended the romance herself,
+// her romantic invitation of the day is no longer acceptable (the headless player leaves it)
+// and will not start, and no romantic outing can be booked with her.
+TEST_F(InvitationTest, OnceThePartnerEndsItNoRoadLeadsToHerRomanticEvening) {
+  SIM_SocialiseType* dinner = SIM_SocialiseType::Add("dinner");
+  dinner->category = "ROMANTIC";
+  dinner->cost = 20;
+  dinner->maxGuests = 2;
+  SIM_Romance::Instance().SetPartner(host);
+  SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, dinner, 0);
+  invitation->AddGuest(host);
+  ASSERT_EQ(invitation->WhyNotAcceptable(), nullptr);
+  ASSERT_TRUE(dinner->HasPlaceFor({}, host));
+  SIM_Romance::Instance().DumpedByPartner();
+
+  SIM_SIM& sim = SIM_SIM::Instance();
+  sim.SetPhase(PHASE_ACTIVITIES);
+  sim.SetActs(2, 0);
+  const size_t evenings = SIM_SocialiseInstance::All().size();
+  EXPECT_FALSE(dinner->HasPlaceFor({}, host));  // the booking, and paying for her there
+  EXPECT_EQ(SIM_SocialiseInstance::StartEvening({host}, dinner, player), nullptr);
+  EXPECT_STREQ(invitation->WhyNotAcceptable(), "WHY_ROMANCE_OVER");
+  EXPECT_EQ(SIM_SocialiseInstance::StartFromInvitation(invitation, host), nullptr);
+  testsupport::RecordingScreens::Instance().AnswerScreens();
+  EXPECT_TRUE(invitation->IsOpen());
+  EXPECT_EQ(sim.GetActsUsed(), 0);
+  EXPECT_EQ(SIM_SocialiseInstance::All().size(), evenings);
 }
 
 TEST_F(InvitationTest, AnInviterWhoLeftThePlayersWorldIsNeitherSnubbedNorSaved) {

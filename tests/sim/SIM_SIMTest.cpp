@@ -139,7 +139,7 @@ TEST_F(SIM_SIMTest, TheGrindFollowsTheDifficulty) {
   }
 }
 
-TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
+TEST_F(SIM_SIMTest, TheEndGameDayWaitsAfterTheDateAdvanceUntilKeepOnLiving) {
   CurrentDate() = SIM_Date(2, 3, 2016);
   SIM_SIM::Instance().SetActs(2, 2);
   SIM_SIM::Instance().NextDay();
@@ -153,6 +153,14 @@ TEST_F(SIM_SIMTest, TheEndGameDayStopsAfterTheDateAdvance) {
   EXPECT_FALSE(Commuted());
   EXPECT_EQ(Grind("loneliness"), nullptr);
   EXPECT_FALSE(Autosaved());
+
+  // Keep on living: the day is finished as any other, with its slots, grind and summary.
+  SIM_SIM::Instance().KeepOnLiving();
+  EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 0);
+  EXPECT_EQ(CountCalls("GUI_WorkDay::Show"), 1);
+  EXPECT_NE(Grind("loneliness"), nullptr);
+  SIM_SIM::Instance().KeepOnLiving();  // once
+  EXPECT_EQ(CountCalls("GUI_WorkDay::Show"), 1);
 }
 
 TEST_F(SIM_SIMTest, AWeekdayWithAJobHasOneSlotAndTheWeekendTwo) {

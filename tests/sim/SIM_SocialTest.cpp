@@ -423,44 +423,67 @@ TEST_F(SubsidyWorldTest, ANewGameOrALoadForgetsWhoThePlayerWasPayingFor) {
 
 namespace {
 
-// The report's line on what a guest's character did for the player: the character type's
-// own text with the guest's name in it, for every type that has an effect, never a key.
-using CharacterLineTest = SimWorldTest;
-
-TEST_F(CharacterLineTest, AGuestWhoEnjoyedTheEveningIsDescribedInWordsForEveryCharacterType) {
-  SIM_NPC* guest = nullptr;
-  for (SIM_NPC* npc : SIM_NPC::All())
-    if (npc->IsFriendOfPlayer()) guest = npc;
+// The report agrees with the evening: over evenings good and poor, with a bill and without,
+// a character's line (and its effect on the player) shows for every character type, with the
+// guest's name and never a key, but a grump or a worrier only on an evening they did not
+// enjoy and the worrier's bill only with a bill; and the mood line never has a guest who
+// found the evening a let-down love every minute.
+TEST_F(SocialTest, TheReportLinesAgreeWithTheEveningForEveryCharacterType) {
+  SIM_NPC* guest = Friend();
   ASSERT_NE(guest, nullptr);
+  SIM_Relationship* bond = player->FindRelationship(guest);
+  ASSERT_NE(bond, nullptr);
   SIM_CharacterType* kept = guest->GetCharacterType();
-  SIM_SocialiseType* picnic = SIM_SocialiseType::FindByName("picnic");
-  ASSERT_NE(picnic, nullptr);
   ASSERT_FALSE(SIM_CharacterType::All().empty());
+  const std::string billLine = Translate("CHARTYPE_WORRIER_EVENING");
+  const std::vector<std::string> moods = SectionTexts("post_mortem_mood");
+  ASSERT_EQ(moods.size(), 5u);
   ResetMissingTexts();
-  int described = 0;
   for (SIM_CharacterType* type : SIM_CharacterType::All()) {
     SCOPED_TRACE(type->GetName());
     guest->SetCharacterType(type);
-    guest->SetCash(100.0f);
-    SIM_Vesk::Instance()->SetValue("happiness", 1.0f);
-    SIM_SIM::Instance().SetActs(2, 0);
-    // The guest's own evening: quality and the guest's liking are at least one half.
-    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening({guest}, picnic, guest);
-    ASSERT_NE(evening, nullptr);
-    ASSERT_EQ(evening->Reports().size(), 1u);
-    const SIM_SocialiseReport& report = *evening->Reports()[0];
-    ASSERT_TRUE(report.enjoyed);
-    const std::string& line = report.characterText;
-    if (type->GetEffectAmount() == 0.0f) {
-      EXPECT_TRUE(line.empty()) << line;
-      continue;
-    }
-    ++described;
-    EXPECT_NE(line.find(guest->GetFullName()), std::string::npos) << line;
-    EXPECT_EQ(line.find("CHARTYPE_"), std::string::npos) << line;
-    EXPECT_EQ(line.find('<'), std::string::npos) << line;
+    bool described = false;
+    for (const bool guestHosts : {true, false})
+      for (const float happiness : {0.0f, 1.0f})
+        for (const int cost : {0, 10}) {
+          guest->SetCash(100.0f);
+          bond->SetStrength(0.9f);
+          SIM_Finances::Instance().SetCash(100.0f);
+          player->SetValue("happiness", happiness);
+          SIM_SIM::Instance().SetActs(2, 0);
+          const char* effect = type->GetEffectName().c_str();
+          const size_t effects = PlayerEffects(effect, guest->GetFullName()).size();
+          SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(
+              {guest}, Plain("outing" + std::to_string(cost), cost), guestHosts ? static_cast<SIM_Person*>(guest) : player);
+          ASSERT_NE(evening, nullptr);
+          ASSERT_EQ(evening->Reports().size(), 1u);
+          const SIM_SocialiseReport& report = *evening->Reports()[0];
+          const std::string& line = report.characterText;
+          // The line is the report of the character's effect: both or neither.
+          EXPECT_EQ(!line.empty(),
+                    PlayerEffects(effect, guest->GetFullName()).size() > effects)
+              << line;
+          const std::string& mood = report.chemistryOrMoodText;
+          if (report.overall < 0.5f) {
+            EXPECT_EQ(mood.find(moods[4].substr(moods[4].find("<GENDER>") + 8)),
+                      std::string::npos)
+                << report.overallText << " / " << mood;
+            EXPECT_EQ(mood.find(moods[3].substr(moods[3].find("<GENDER>") + 8)),
+                      std::string::npos)
+                << report.overallText << " / " << mood;
+          }
+          if (line.empty()) continue;
+          described = true;
+          EXPECT_NE(line.find(guest->GetFullName()), std::string::npos) << line;
+          EXPECT_EQ(line.find("CHARTYPE_"), std::string::npos) << line;
+          EXPECT_EQ(line.find('<'), std::string::npos) << line;
+          if (type->GetName() == "grump" || type->GetName() == "worrier")
+            EXPECT_FALSE(report.enjoyed) << report.overallText << " / " << line;
+          if (line.find(billLine.substr(billLine.find('>') + 1)) != std::string::npos)
+            EXPECT_GT(cost, 0) << line;
+        }
+    EXPECT_EQ(described, type->GetEffectAmount() != 0.0f);
   }
-  EXPECT_GT(described, 0);
   EXPECT_EQ(MissingTextCount(), 0) << MissingTexts().front().key;
   guest->SetCharacterType(kept);
 }

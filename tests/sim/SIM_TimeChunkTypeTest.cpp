@@ -8,6 +8,7 @@
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Health.h"
@@ -104,16 +105,22 @@ TEST_F(SIM_TimeChunkTypeTest, AvailabilityNeedsTheDayTheSeasonAndThePrerequisite
   EXPECT_FALSE(type.IsAvailableToday());
 }
 
-TEST_F(SIM_TimeChunkTypeTest, TheBowlingMatchIsOfferedOnlyForTheLastSlot) {
+TEST_F(SIM_TimeChunkTypeTest, TheBowlingMatchIsOfferedOnlyToATeamMemberForTheLastSlot) {
   SIM_TimeChunkType bowling;
   bowling.SetTypeName("bowlingmatch");
   for (int day = 0; day < 7; ++day) bowling.EnableDay(day);
+  // A player on no team is never offered the match, whatever the day and the slot.
+  SIM_SIM::Instance().SetActs(1, 0);
+  EXPECT_FALSE(bowling.IsAvailableToday());
+  SIM_BowlingTeam::Instance().Join();
   SIM_SIM::Instance().SetActs(2, 0);
   EXPECT_FALSE(bowling.IsAvailableToday());
   SIM_SIM::Instance().SetActs(2, 1);
   EXPECT_TRUE(bowling.IsAvailableToday());
   SIM_SIM::Instance().SetActs(1, 0);
   EXPECT_TRUE(bowling.IsAvailableToday());
+  SIM_BowlingTeam::Instance().Leave();
+  EXPECT_FALSE(bowling.IsAvailableToday());
 }
 
 TEST_F(SIM_TimeChunkTypeTest, RainAboveAQuarterBringsAColdAndTheOutdoorsFlagIsCleared) {
