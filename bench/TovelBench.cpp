@@ -2,7 +2,10 @@
 // a new game and plays it day by day the way a player clicking through would: evenings with
 // friends, job applications, every other free slot an activity the player can do and afford
 // (leaning to what the job promotes on), then the next day, and every screen the day opens is
-// answered with "continue". Prints one "name value" line per figure; a figure
+// answered with "continue". Every morning it also reads the job search as the player would find
+// it: requirements_unshown counts what an application for a listed job tests that no row of the
+// job page stands for, showbiz_open_min is the fewest acting and music jobs listed on a morning.
+// Prints one "name value" line per figure; a figure
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
