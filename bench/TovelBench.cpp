@@ -2,7 +2,10 @@
 // a new game and plays it day by day the way a player clicking through would: evenings with
 // friends, job applications, every other free slot an activity the player can do and afford
 // (leaning to what the job promotes on), then the next day, and every screen the day opens is
-// answered with "continue". Prints one "name value" line per figure; a figure
+// answered with "continue". Every morning it also reads the job search as the player would find
+// it: requirements_unshown counts what an application for a listed job tests that no row of the
+// job page stands for, showbiz_open_min is the fewest acting and music jobs listed on a morning.
+// Prints one "name value" line per figure; a figure
 // whose rules are not in the game yet prints "n/a". It doubles as the soak test for crashes
 // and leaks over a whole game.
 //
@@ -40,6 +43,7 @@
 // with exit code 1 after its figures.
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -66,6 +70,7 @@
 #include "sim/SIM_Book.h"
 #include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Crime.h"
+#include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Health.h"
 #include "sim/SIM_NamedValueList.h"
@@ -80,6 +85,7 @@
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_HeadlessPlayer.h"
+#include "sim/SIM_Industry.h"
 #include "sim/SIM_Memory.h"
 #include "sim/SIM_Romance.h"
 #include "sim/SIM_SocialInvitation.h"
@@ -268,7 +274,31 @@ int main(int argc, char** argv) {
   int applications = 0, jobChanges = 0, evenings = 0, bowlingMatches = 0;
   // Evenings by category (lower case), counted when they used their slot.
   std::map<std::string, int> eveningsBy;
+  // The job search as the player finds it each morning: what an application for a listed job
+  // tests that no row of the job page stands for, and the fewest acting and music jobs listed.
+  long requirementsUnshown = 0;
+  int showbizOpenMin = INT_MAX;
+  auto lookAtTheJobSearch = [&] {
+    int showbiz = 0;
+    for (const SIM_Industry* industry : SIM_Industry::All()) {
+      SIM_JobBase::SearchJobs(industry->GetName(), false);
+      for (const SIM_JobBase* listed : SIM_JobBase::SearchResult()) {
+        if (SIM_EntertainJob::IsEntertainmentIndustry(listed->GetIndustryName())) ++showbiz;
+        const std::vector<SIM_JobBase::Requirement> rows = listed->Requirements();
+        auto shown = [&](const SIM_Prerequisite* prerequisite) {
+          return std::any_of(rows.begin(), rows.end(), [&](const SIM_JobBase::Requirement& row) {
+            return row.prerequisite == prerequisite;
+          });
+        };
+        for (const auto& prerequisite : listed->GetPrerequisites())
+          if (!shown(prerequisite.get())) ++requirementsUnshown;
+        if (listed->IsLocked() && !shown(nullptr)) ++requirementsUnshown;
+      }
+    }
+    showbizOpenMin = std::min(showbizOpenMin, showbiz);
+  };
   while (played < days && !over) {
+    lookAtTheJobSearch();
     const auto dayStart = Clock::now();
     const bench::DayChoices choices = bench::PlayTheDay(habits);
     if (choices.applied) ++applications;
@@ -383,6 +413,8 @@ int main(int argc, char** argv) {
   std::printf("promotions %d\n", promotions);
   std::printf("salary %s\n", FormatFixed(held ? held->GetSalary() : 0.0f, 2).c_str());
   std::printf("applications %d\n", applications);
+  std::printf("requirements_unshown %ld\n", requirementsUnshown);
+  std::printf("showbiz_open_min %d\n", showbizOpenMin == INT_MAX ? 0 : showbizOpenMin);
   std::printf("job_changes %d\n", jobChanges);
   std::printf("tv_watched %d\n", SIM_Statistics::Instance().GetInt(kStatTVWatched));
   std::printf("projects_completed %d\n", ProjectsCompleted());

@@ -382,17 +382,20 @@ void SIM_EntertainJob::UpdatePool() {
 
   // The pool is topped up, music first. A new job is made as soon as an old one has gone: it
   // takes over the memory just given up, rather than twenty jobs' worth going cold first.
+  // The day's openings were rolled before the pool changed, so a new job rolls its own as it
+  // is made: it is there to be applied for today.
   auto next = old.begin();
   auto retireOne = [&] {
     if (next != old.end()) Retire(*next++);
   };
+  auto rollOpening = [](SIM_EntertainJob* job) { job->openToday_ = RandomChance(job->rarity_); };
   for (; music < static_cast<size_t>(kPoolSize); ++music) {
     retireOne();
-    MakeMusic();
+    rollOpening(MakeMusic());
   }
   for (; acting < static_cast<size_t>(kPoolSize); ++acting) {
     retireOne();
-    MakeActing();
+    rollOpening(MakeActing());
   }
   while (next != old.end()) retireOne();
 }

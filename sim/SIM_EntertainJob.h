@@ -37,7 +37,8 @@ class SIM_EntertainJob : public SIM_JobBase {
   bool IsCatalogueJob() const override { return false; }
 
   // The day's step (also new game and load): every job ages a day; the old ones nobody
-  // applied for or holds go; the pool is topped up, music first.
+  // applied for or holds go; the pool is topped up, music first, each new job rolling its
+  // opening for the day it is made on.
   static void UpdatePool();
   // Makes one job of the family and puts it into the catalogue (returns it).
   static SIM_EntertainJob* MakeActing();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include "engine/ConfigFile.h"
 #include "engine/DebugLog.h"
@@ -11,7 +12,9 @@
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
 #include "engine/Translate.h"
+#include "engine/Utilities.h"
 #include "platform/Files.h"
+#include "sim/SIM_Asset.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Friends.h"
@@ -295,8 +298,8 @@ void SIM_JobBase::CountDownCooldowns() {
 }
 
 bool SIM_JobBase::CanApply() const {
-  // The prerequisites last: most jobs have no opening on a given day.
-  return !locked_ && openToday_ && applyCooldown_ <= 0 && ArePrerequisitesMet();
+  // The requirements last: most jobs have no opening on a given day.
+  return openToday_ && applyCooldown_ <= 0 && RequirementsMet();
 }
 
 // ---- The job search ----
@@ -309,12 +312,60 @@ void SIM_JobBase::SearchJobs(const std::string& industry, bool qualifiedOnly) {
     SIM_JobBase* job = owned.get();
     if (job->industry_ != industry || job == current || job->applyCooldown_ > 0) continue;
     if (!job->openToday_) continue;
-    if (qualifiedOnly && (job->locked_ || !job->ArePrerequisitesMet())) continue;
+    if (qualifiedOnly && !job->RequirementsMet()) continue;
     result.push_back(job);
   }
 }
 
 const std::vector<SIM_JobBase*>& SIM_JobBase::SearchResult() { return C().search; }
+
+namespace {
+
+// The possession whose owning meets the prerequisite: one whose name it asks for at least
+// once (owned, its value is 1) and that no quality of the player's shadows. Null otherwise.
+const SIM_Asset* OwnedAssetAskedFor(const SIM_Prerequisite& prerequisite) {
+  if (prerequisite.IsBelow() || prerequisite.GetThreshold() <= 0.0f ||
+      prerequisite.GetThreshold() > 1.0f)
+    return nullptr;
+  float shadow = 0.0f;
+  if (SIM_Vesk::Instance()->LookUpValue(prerequisite.GetName(), shadow)) return nullptr;
+  return SIM_Asset::FindByName(prerequisite.GetName());
+}
+
+}  // namespace
+
+std::vector<SIM_JobBase::Requirement> SIM_JobBase::Requirements() const {
+  std::vector<Requirement> rows;
+  rows.reserve(prerequisites_.size() + 1);
+  for (const auto& prerequisite : prerequisites_) {
+    Requirement row;
+    row.prerequisite = prerequisite.get();
+    row.met = prerequisite->IsMet();
+    // Owning a possession sets the value of its name: the row names that very possession,
+    // so a look-alike in the shop is not taken for it, and shows no figure.
+    if (const SIM_Asset* asset = OwnedAssetAskedFor(*prerequisite)) {
+      row.label = asset->GetGuiName();
+      rows.push_back(std::move(row));
+      continue;
+    }
+    row.label = prerequisite->GetDisplayText();
+    const float percent = prerequisite->GetThreshold() * 100.0f;
+    row.value = prerequisite->GetName() == "tovel" ? FormatFixed(prerequisite->GetThreshold(), 0)
+                                                   : FormatFixed(percent, 0) + "%";
+    row.below = prerequisite->GetName() != "tovel" && prerequisite->IsBelow();
+    rows.push_back(std::move(row));
+  }
+  // A locked job is only ever offered by a contact who works there: listed with every other
+  // requirement ticked it would look open to an application that can never be made.
+  if (locked_) rows.push_back({Translate("JOB_LOCKED_REQUIREMENT"), "", false, false, nullptr});
+  return rows;
+}
+
+bool SIM_JobBase::RequirementsMet() const {
+  for (const Requirement& requirement : Requirements())
+    if (!requirement.met) return false;
+  return true;
+}
 
 // ---- Locked jobs ----
 

@@ -79,7 +79,7 @@ class SIM_JobBase : public SIM_TimeChunkType {
   void SetApplyCooldown(int days) { applyCooldown_ = days; }
   bool IsOpenToday() const { return openToday_; }
   void SetOpenToday(bool open) { openToday_ = open; }
-  // Not locked, prerequisites met, no cool-down, open today.
+  // Every requirement met, no cool-down, open today.
   bool CanApply() const;
 
   // ---- The job search ----
@@ -88,6 +88,23 @@ class SIM_JobBase : public SIM_TimeChunkType {
   // locked and with the prerequisites met.
   static void SearchJobs(const std::string& industry, bool qualifiedOnly);
   static const std::vector<SIM_JobBase*>& SearchResult();
+  // One thing an application for the job tests, as the job search lists it: the text of its
+  // row, the figure beside it ("" for none; `below` puts "less than" before it), whether the
+  // player meets it, and the prerequisite it stands for (null for the contact a locked job
+  // needs).
+  struct Requirement {
+    std::string label;
+    std::string value;
+    bool below = false;
+    bool met = false;
+    const SIM_Prerequisite* prerequisite = nullptr;
+  };
+  // What the job asks of an applicant, in order: its prerequisites, then for a locked job the
+  // contact it needs, which the search can never satisfy. The job search draws these rows
+  // and its apply button follows them, so nothing an application tests goes unshown.
+  std::vector<Requirement> Requirements() const;
+  // Every requirement met.
+  bool RequirementsMet() const;
 
   // ---- Locked jobs ----
   static const std::vector<SIM_JobBase*>& LockedJobs();

@@ -2,7 +2,6 @@
 #include "gui/windows/GUI_JobSearch.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "engine/DebugLog.h"
 #include "engine/D3DEngine.h"
@@ -22,7 +21,6 @@
 #include "sim/SIM_Industry.h"
 #include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobOffer.h"
-#include "sim/SIM_Prerequisite.h"
 #include "sim/SIM_SIM.h"
 
 GUI_JobSearch* GUI_JobSearch::instance = nullptr;
@@ -252,34 +250,16 @@ void GUI_JobSearch::PreviousJob() {
   if (!SIM_JobBase::SearchResult().empty() && position_ > 0) SelectJobAt(position_ - 1);
 }
 
-bool GUI_JobSearch::CanApplyFor(const SIM_JobBase& job) {
-  // A contact's locked job cannot be had through the search, even when it is listed.
-  return job.ArePrerequisitesMet() && !job.IsLocked();
-}
+bool GUI_JobSearch::CanApplyFor(const SIM_JobBase& job) { return job.RequirementsMet(); }
 
 std::string GUI_JobSearch::WhyCannotApply(const SIM_JobBase& job) {
   if (job.IsLocked()) return Translate("WHY_JOB_LOCKED");
-  if (!job.ArePrerequisitesMet()) return Translate("WHY_JOB_REQUIREMENTS_UNMET");
+  if (!job.RequirementsMet()) return Translate("WHY_JOB_REQUIREMENTS_UNMET");
   return {};
 }
 
 std::vector<GUI_JobSearch::RequirementRow> GUI_JobSearch::RequirementRows(const SIM_JobBase& job) {
-  std::vector<RequirementRow> rows;
-  for (const auto& prerequisite : job.GetPrerequisites()) {
-    if (!prerequisite || prerequisite->IsFirst()) continue;  // a hidden requirement
-    RequirementRow row;
-    row.label = prerequisite->GetDisplayText();
-    const float percent = prerequisite->GetThreshold() * 100.0f;
-    row.value = prerequisite->GetName() == "tovel" ? FormatFixed(prerequisite->GetThreshold(), 0)
-                                                   : FormatFixed(percent, 0) + "%";
-    row.below = prerequisite->GetName() != "tovel" && prerequisite->IsBelow();
-    row.met = prerequisite->IsMet();
-    rows.push_back(std::move(row));
-  }
-  // A locked job is only ever offered by a contact who works there: listed with every other
-  // requirement ticked it would look open to an application that can never be made.
-  if (job.IsLocked()) rows.push_back({Translate("JOB_LOCKED_REQUIREMENT"), "", false, false});
-  return rows;
+  return job.Requirements();
 }
 
 void GUI_JobSearch::Apply() {

@@ -17,12 +17,12 @@
 #include "engine/CTexturedSprite.h"
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_Dialog.h"
+#include "sim/SIM_JobBase.h"
 
 class GUI_ButtonText;
 class GUI_CheckButton;
 class GUI_IconButton;
 class SIM_Industry;
-class SIM_JobBase;
 
 // One industry of the job search's first page: its picture and its name; a click turns the
 // job search to the industry's jobs.
@@ -78,14 +78,8 @@ class GUI_JobSearch : public GUI_Dialog {
   static std::string WhyCannotApply(const SIM_JobBase& job);
   // One row of the job page's requirements: the label, the value column (a "less than"
   // before it for a ceiling), and whether the player meets it (a tick or a cross).
-  struct RequirementRow {
-    std::string label;
-    std::string value;
-    bool below = false;
-    bool met = false;
-  };
-  // The rows shown for the job, in order: its shown prerequisites, then for a locked job the
-  // contact it needs, which the search can never satisfy.
+  using RequirementRow = SIM_JobBase::Requirement;
+  // The rows shown for the job: the job's own list of what an application tests, every one.
   static std::vector<RequirementRow> RequirementRows(const SIM_JobBase& job);
 
   int GetPage() const { return page_; }

@@ -279,11 +279,12 @@ TEST_F(CareerTest, AJobThatCannotBeAppliedForIsCrossedAndApplySaysWhy) {
   EXPECT_TRUE(GUI_JobSearch::WhyCannotApply(*demanding).empty());
 }
 
-TEST_F(CareerTest, AJobWithoutShownRequirementsSaysSoUnderTheHeading) {
+// Every requirement the apply button tests has its row: a job with none says so.
+TEST_F(CareerTest, AJobWithoutRequirementsSaysSoUnderTheHeadingAndEveryOtherListsThem) {
   REQUIRE_INDUSTRIES();
   SIM_JobBase* open = AddJob("test_open");
-  SIM_JobBase* hidden = AddJob("test_hidden");  // its only requirement is never shown
-  hidden->AddPrerequisite("confidence,0.1", true, false);
+  SIM_JobBase* flagged = AddJob("test_flagged");  // as a band's instrument is flagged
+  flagged->AddPrerequisite("confidence,0.1", true, false);
   SIM_JobBase* demanding = AddJob("test_demanding");
   demanding->AddPrerequisite("confidence,0.3", false, false);
   GUI_JobSearch::Open();
@@ -294,7 +295,7 @@ TEST_F(CareerTest, AJobWithoutShownRequirementsSaysSoUnderTheHeading) {
   const struct {
     SIM_JobBase* job;
     bool none;
-  } cases[] = {{open, true}, {hidden, true}, {demanding, false}};
+  } cases[] = {{open, true}, {flagged, false}, {demanding, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.job->GetName());
     while (search->GetSelectedJob() != c.job && search->NextButton()->IsEnabled()) {

@@ -133,9 +133,19 @@ TEST_F(EntertainCareerTest, AnInstrumentAndItsPracticeOrItsClassMakeAMusicianFor
     EXPECT_NE(std::find(shelf.begin(), shelf.end(), owned), shelf.end()) << instrument;
     SIM_SoloActivityType* practice = SIM_SoloActivityType::FindByName(owned->GetUseActivity());
     EXPECT_FALSE(practice->IsAvailableToday()) << instrument;
+    // The job search shows every requirement, the instrument by the name the shop sells it
+    // under, crossed until it is bought.
+    auto instrumentRow = [&] {
+      const std::vector<SIM_JobBase::Requirement> rows = gig->Requirements();
+      EXPECT_EQ(rows.size(), gig->GetPrerequisites().size()) << instrument;
+      return rows.empty() ? SIM_JobBase::Requirement{} : rows.back();
+    };
+    EXPECT_EQ(instrumentRow().label, owned->GetGuiName());
+    EXPECT_FALSE(instrumentRow().met) << instrument;
     SIM_Shop::Buy(owned);
-    EXPECT_FALSE(gig->ArePrerequisitesMet()) << instrument;  // owning is not playing
-    EXPECT_TRUE(DoUntil(practice->GetName(), 20, [&] { return gig->ArePrerequisitesMet(); }))
+    EXPECT_TRUE(instrumentRow().met) << instrument;
+    EXPECT_FALSE(gig->RequirementsMet()) << instrument;  // owning is not playing
+    EXPECT_TRUE(DoUntil(practice->GetName(), 20, [&] { return gig->RequirementsMet(); }))
         << instrument;
   }
   // The class teaches the whole skill that the better bands ask for.

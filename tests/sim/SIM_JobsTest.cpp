@@ -7,6 +7,7 @@
 
 #include "platform/Files.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_EntertainJob.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Industry.h"
@@ -132,6 +133,17 @@ TEST_F(JobsTest, SearchAndApplyFollowOpeningsCooldownsAndTheCurrentJob) {
     SIM_JobBase::CountDownCooldowns();
   }
   EXPECT_TRUE(barista->CanApply());
+}
+
+// The day's openings are rolled before the acting and music pool is topped up: a job the pool
+// makes rolls its own, so the search lists the stage and the bands every morning.
+TEST_F(JobsTest, EveryActingAndMusicJobIsOpenOnTheDayItIsMade) {
+  for (int day = 0; day < 3; ++day) {
+    int closed = 0;
+    for (const SIM_EntertainJob* job : SIM_EntertainJob::All()) closed += job->IsOpenToday() ? 0 : 1;
+    EXPECT_EQ(closed, 0) << "day " << day;
+    SIM_SIM::Instance().NextDay();
+  }
 }
 
 TEST_F(JobsTest, PromotionNeedsAFullGoodHistoryTheGapAndASalaryRange) {
