@@ -59,6 +59,8 @@ GUI_GameModeBase* ModeInstance(int mode) {
   }
 }
 
+constexpr int kEscapeKey = 1;
+
 // The simulation asks for sounds by name; the sound manager above it plays them.
 void ConnectSimulationSounds() {
   SIM_Sounds::Backend backend;
@@ -81,8 +83,13 @@ void ConnectLayers() {
   InstallScreens(&GUI_SimScreens::Instance());
   RegisterHobbyHooks();
   // A transfer holds the message loop still: it stops for a request to quit, which the loop
-  // then finds waiting and ends the game as it always does.
-  plat::SetHttpCancelCheck([] { return g_quitRequested || plat::QuitIsWaiting(); });
+  // then finds waiting and ends the game as it always does, and for the player's Escape,
+  // which is taken so it does nothing more.
+  plat::SetHttpCancelCheck([] {
+    if (g_quitRequested || plat::QuitIsWaiting()) return plat::HttpStop::Quit;
+    if (plat::TakeKeyPress(kEscapeKey)) return plat::HttpStop::Player;
+    return plat::HttpStop::None;
+  });
 }
 
 // The player's mouse-speed option scales the mouse; the options tell the input when they load.
@@ -154,6 +161,11 @@ void Game::InitUserFolders() {
   for (const char* sub : {"/tovel/mods", "/tovel/mods/avatars", "/tovel/mods/jobs",
                           "/tovel/mods/portraits_m", "/tovel/mods/portraits_f"})
     EnsureDirectoryExists(base + sub);
+  // A download that never finished (the game was killed during it) left its side file.
+  const int stale = plat::RemoveFilesEndingIn(userFolder_, ".part", false) +
+                    plat::RemoveFilesEndingIn(userFolder_ + "/mods", ".part", true);
+  if (stale > 0)
+    DebugLog::Instance().Write("Removed " + std::to_string(stale) + " unfinished download(s)");
 }
 
 void Game::InitDisplay() {

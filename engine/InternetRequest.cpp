@@ -21,17 +21,36 @@ namespace {
 constexpr const char* kUpdaterAgent = "CorvantaGames - AutoUpdater";
 constexpr const char* kLibraryAgent = "CorvantaGames - Internet Library";
 
+constexpr const char* kNoConnection = "INTERNET_NO_CONNECTION";
+constexpr const char* kStoppedAnswering = "INTERNET_STOPPED_ANSWERING";
+constexpr const char* kRefused = "INTERNET_REFUSED";
+constexpr const char* kWriteFailed = "INTERNET_WRITE_FAILED";
+
 InternetMessageFallback& Fallback() {
   static InternetMessageFallback fallback;
   return fallback;
 }
 
-// A failure the player should hear about: logged and shown once; the game goes on.
-void InternetError(const std::string& message, const std::string& detail = {}) {
-  const std::string text = "IERROR:  " + message;
-  DebugLog::Instance().Write(detail.empty() ? text : text + " (" + detail + ")");
-  if (!plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error) && Fallback())
+// A failure the player should hear about: logged and shown once; the game goes on. The box
+// says what went wrong in the library's terms, then in the player's (`said`, a text key);
+// the library's own reason (`detail`) goes to the log only. While the game's window is up
+// the game's own box says it, so the window and a termination signal still end the game.
+void InternetError(const std::string& message, const std::string& detail = {},
+                   const char* said = nullptr) {
+  const std::string first = "IERROR:  " + message;
+  DebugLog::Instance().Write(detail.empty() ? first : first + " (" + detail + ")");
+  const std::string text = said ? first + "\n" + Translate(said) : first;
+  if (Fallback()) {
     Fallback()("ERROR", text);
+  } else {
+    plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
+  }
+}
+
+// The player's words for an exchange that did not complete: a server never reached, or one
+// that was reached and then fell silent.
+const char* UnfinishedExchange(const plat::HttpResult& result) {
+  return result.connected ? kStoppedAnswering : kNoConnection;
 }
 
 void InternetWarning(const std::string& message) {
@@ -48,10 +67,12 @@ long long CountLines(const char* data, size_t size) {
 
 bool Exceeds(long long amount, long long bound) { return bound >= 0 && amount > bound; }
 
-// A request to quit stopped the exchange: said only in the log, since the game is ending
-// and a box now would hold it.
-void InternetStopped(const std::string& what) {
-  DebugLog::Instance().Write("IWARNING:  stopped, the game is closing: " + what + "\n");
+// A request to quit or the player's Escape stopped the exchange: said only in the log, since
+// the game is ending (a box now would hold it) or the player knows.
+void InternetStopped(const plat::HttpResult& result, const std::string& what) {
+  DebugLog::Instance().Write(std::string(result.byPlayer ? "IWARNING:  stopped by the player: "
+                                                         : "IWARNING:  stopped, the game is closing: ") +
+                             what + "\n");
 }
 
 // "mods" in any case: paths are matched ignoring case.
@@ -115,7 +136,7 @@ bool InternetRequest::Connect() {
   options.password = password_;
   std::string error;
   if (!session_.Open(options, error)) {
-    InternetError("Internet: InternetOpen() Failed", error);
+    InternetError("Internet: InternetOpen() Failed", error, kNoConnection);
     return false;
   }
   return true;
@@ -129,18 +150,21 @@ bool InternetRequest::TestUrl(const std::string& url) {
   options.userAgent = kLibraryAgent;
   options.limits = GetInternetLimits().exchange;
   std::string error;
+  stopped_ = false;
   if (!session.Open(options, error)) {
-    InternetError("Internet: InternetOpen() Failed", error);
+    InternetError("Internet: InternetOpen() Failed", error, kNoConnection);
     return false;
   }
   const plat::HttpResult result = session.Head(url);
   if (result.cancelled) {
-    InternetStopped(url);
+    stopped_ = true;
+    InternetStopped(result, url);
     return false;
   }
   if (!result.completed || result.status <= 0 || result.status >= 400) {
     InternetError("InternetOpenUrl() Failed",
-                  result.completed ? "HTTP status " + std::to_string(result.status) : result.error);
+                  result.completed ? "HTTP status " + std::to_string(result.status) : result.error,
+                  result.completed ? kRefused : UnfinishedExchange(result));
     return false;
   }
   return true;
@@ -148,12 +172,13 @@ bool InternetRequest::TestUrl(const std::string& url) {
 
 bool InternetRequest::DownloadFile(const std::string& remotePath, const std::string& localPath,
                                    bool force, const DownloadBounds& bounds) {
+  stopped_ = false;
   if (!force && FileExists(localPath)) {
     InternetWarning("local copy found: " + localPath);
     return false;
   }
   if (!session_.IsOpen()) {
-    InternetError("Internet: HttpOpenRequest() Failed", "not connected");
+    InternetError("Internet: HttpOpenRequest() Failed", "not connected", kNoConnection);
     return false;
   }
 
@@ -185,7 +210,9 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
       tooLarge = true;
       return false;
     }
-    file = plat::OpenFile(partial, "wb");
+    // Made afresh: a link of that name (a mod's archive can carry one) is removed, never
+    // written through.
+    file = plat::CreateFreshFile(partial);
     if (!file) {
       writeFailed = true;
       return false;
@@ -195,7 +222,9 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
   };
   receiver.onData = [&](const char* data, size_t size) {
     lines += CountLines(data, size);
-    if (Exceeds(lines, bounds.maxLines)) {
+    // A server that sends more than it announced is held to the bound all the same.
+    if (Exceeds(lines, bounds.maxLines) ||
+        Exceeds(received + static_cast<long long>(size), bounds.maxBytes)) {
       tooLarge = true;
       return false;
     }
@@ -214,42 +243,51 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
 
   // A file the player watches arrive may take longer the longer it is.
   plat::HttpLimits limits = GetInternetLimits().exchange;
-  if (progress_) limits.bytesPerExtraSecond = GetInternetLimits().fileBytesPerExtraSecond;
+  // The length the time may grow by is the bound's at most (a longer one is refused anyway).
+  if (progress_) {
+    limits.bytesPerExtraSecond = GetInternetLimits().fileBytesPerExtraSecond;
+    limits.mostStretchingBytes = std::max(bounds.maxBytes, 0LL);
+  }
   const plat::HttpResult result = session_.Get(UrlFor(remotePath), receiver, limits);
   if (file && std::fclose(file) != 0) writeFailed = true;
   file = nullptr;
 
-  bool ok = false;
+  bool renamed = false;
+  std::string renameError;
+  if (!result.cancelled && !tooLarge && !writeFailed && result.completed && IsSuccess(status) &&
+      !noLength) {
+    std::error_code ec;
+    std::filesystem::rename(partial, target, ec);
+    renamed = !ec;
+    renameError = ec.message();
+  }
+  // Gone before anything is said: a box may wait long, and the game may be killed meanwhile.
+  if (!renamed) plat::RemoveFile(partial);
+
   if (result.cancelled) {
-    InternetStopped(remotePath);
+    stopped_ = true;
+    InternetStopped(result, remotePath);
   } else if (tooLarge) {
     InternetError(Translate("INTERNET_TOO_LARGE"),
                   remotePath + ": over " + std::to_string(bounds.maxBytes) + " bytes or " +
                       std::to_string(bounds.maxLines) + " lines");
   } else if (writeFailed) {
-    InternetError("Failed writing local web copy", localPath);
+    InternetError("Failed writing local web copy", localPath, kWriteFailed);
   } else if (headersSeen && !IsSuccess(status)) {
     InternetError("Internet: HttpSendRequest() Failed",
-                  remotePath + ": HTTP status " + std::to_string(status));
+                  remotePath + ": HTTP status " + std::to_string(status), kRefused);
   } else if (noLength) {
     InternetWarning("no content length: " + remotePath);
   } else if (!result.completed) {
-    InternetError(headersSeen ? "Internet: InternetReadFile() Failed"
-                              : "Internet: HttpSendRequest() Failed",
-                  remotePath + ": " + result.error);
-  } else {
-    std::error_code ec;
-    std::filesystem::rename(partial, target, ec);
-    if (ec) {
-      InternetError("Failed writing local web copy", localPath + ": " + ec.message());
-    } else {
-      ok = true;
-    }
+    // A server never reached is told apart from one that took the request and fell silent.
+    const char* first = !result.connected ? "Internet: InternetConnect() Failed"
+                        : headersSeen     ? "Internet: InternetReadFile() Failed"
+                                          : "Internet: HttpSendRequest() Failed";
+    InternetError(first, remotePath + ": " + result.error, UnfinishedExchange(result));
+  } else if (!renamed) {
+    InternetError("Failed writing local web copy", localPath + ": " + renameError, kWriteFailed);
   }
-  if (!ok) {
-    plat::RemoveFile(partial);
-    return false;
-  }
+  if (!renamed) return false;
   if (!force) localResources_.push_back(localPath);
   return true;
 }

@@ -2,9 +2,10 @@
 // names, and a reachability test. Every call blocks; a download reports its progress through
 // a function the caller sets (the internet menu draws a frame per piece received).
 //
-// A network failure never stops the game: it is logged, shown once, and the call returns
-// false so the caller keeps what it had. No exchange holds the game for good: each has limits
-// on its time (GetInternetLimits), and a request to quit stops it (only logged, no box).
+// A network failure never stops the game: it is logged, shown once (what the library said,
+// then a sentence for the player), and the call returns false so the caller keeps what it had.
+// No exchange holds the game for good: each has limits on its time (GetInternetLimits), and a
+// request to quit or the player's Escape stops it (only logged, no box).
 #pragma once
 
 #include <functional>
@@ -41,6 +42,10 @@ struct DownloadBounds {
 // to a few dozen lines.
 constexpr DownloadBounds kMenuListBounds{512 * 1024, 2000};
 constexpr DownloadBounds kMessageFileBounds{64 * 1024, -1};
+// A file the player downloads from the menu: eight times the largest shipped avatar (1 MiB).
+// Checked at the headers, so an announced length beyond it is refused at once, and the time a
+// download may take grows by this much at most.
+constexpr DownloadBounds kFileDownloadBounds{8 * 1024 * 1024, -1};
 // The message of the day is its file's first line, cut to this many characters.
 constexpr size_t kMaxMessageLength = 1023;
 
@@ -69,9 +74,10 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
 // message shown before.
 bool ReadMessageOfTheDay(const std::string& text, std::string& message);
 
-// Where a failure goes when the system's box could not show it (no box under a bare X
-// server, for one): the screen that asked installs the game's own message window. Returns
-// the one it replaces.
+// Where a failure goes while the game's window is up: the screen that asked installs the
+// game's own message window, so no system box holds the game (a termination signal and the
+// window's close still end it). Without one the system's box says it. Returns the one it
+// replaces.
 using InternetMessageFallback =
     std::function<void(const std::string& title, const std::string& text)>;
 InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback);
@@ -101,6 +107,9 @@ class InternetRequest {
   // Fetches every entry that is not already present locally.
   void DownloadAll();
   void SetProgressCallback(DownloadProgressFunction progress) { progress_ = std::move(progress); }
+  // The last download or reachability test was stopped (a request to quit or the player's
+  // Escape) rather than failed: the caller's action ends with it.
+  bool WasStopped() const { return stopped_; }
 
   // A local path from the server may only name a place below the folder it is joined to:
   // no "..", no leading '/' or '\', no drive letter, not empty.
@@ -133,6 +142,7 @@ class InternetRequest {
   std::string remoteListPath_;
   std::vector<ResourceEntry> resources_;
   int downloadedCount_ = 0;
+  bool stopped_ = false;
   DownloadProgressFunction progress_;
 };
 

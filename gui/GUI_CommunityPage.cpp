@@ -56,8 +56,9 @@ std::string ServerAddress() {
   return address;
 }
 
-// What went wrong, "" when the server took the form. `cancelled` when a request to quit
-// stopped it.
+// What went wrong, for the player: the library's terms on the first line, then a sentence of
+// the player's; the library's own reason goes to the log only. "" when the server took the
+// form. `cancelled` when a request to quit or the player's Escape stopped it.
 std::string PostForm(const std::string& body, bool& cancelled) {
   DebugLog& log = DebugLog::Instance();
   plat::HttpSession session;
@@ -65,28 +66,29 @@ std::string PostForm(const std::string& body, bool& cancelled) {
   options.userAgent = "MyHTTPClient/1.0";
   options.limits = GetInternetLimits().exchange;
   std::string error;
-  if (!session.Open(options, error)) {
-    log.Write("InternetOpen Failed");
-    return "InternetOpen Failed";
-  }
+  auto failed = [&log](const std::string& what, const std::string& reason, const char* said) {
+    log.Write(reason.empty() ? what : what + " (" + reason + ")");
+    return what + "\n" + Translate(said);
+  };
+  if (!session.Open(options, error)) return failed("InternetOpen Failed", error, "INTERNET_NO_CONNECTION");
   std::string response;
   const plat::HttpResult result = session.Post(ServerAddress() + "/tovel/php/cwp.php", body,
                                                "application/x-www-form-urlencoded", response);
   cancelled = result.cancelled;
   if (cancelled) {
-    log.Write("Page upload stopped: the game is closing");
+    log.Write(result.byPlayer ? "Page upload stopped by the player"
+                              : "Page upload stopped: the game is closing");
     return {};
   }
+  // A server never reached is told apart from one that took the form and fell silent.
   if (!result.completed) {
-    const std::string failure = result.status == 0 ? "InternetConnect Failed (" + result.error + ")"
-                                                   : "HttpSendRequest Failed (" + result.error + ")";
-    log.Write(failure);
-    return failure;
+    return result.connected
+               ? failed("HttpSendRequest Failed", result.error, "INTERNET_STOPPED_ANSWERING")
+               : failed("InternetConnect Failed", result.error, "INTERNET_NO_CONNECTION");
   }
-  if (result.status != 200) {
-    log.Write("Error on QueryInfo from web page post");
-    return "Error on QueryInfo from web page post";
-  }
+  if (result.status != 200)
+    return failed("Error on QueryInfo from web page post", "HTTP status " + std::to_string(result.status),
+                  "INTERNET_REFUSED");
   return {};
 }
 
@@ -176,7 +178,7 @@ std::string PostCommunityPage(std::string& body) {
   if (!BuildCommunityPageBody(body)) return {};
   bool cancelled = false;
   std::string failure = PostForm(body, cancelled);
-  if (cancelled) return {};  // the game is ending: no box and no browser
+  if (cancelled) return {};  // the game is ending or the player stopped it: no box, no browser
   ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
   return failure;
 }

@@ -23,8 +23,9 @@ std::string CommunityPageName();
 bool BuildCommunityPageBody(std::string& body);
 // Builds the body into `body`, posts it and opens the player's page in the browser. Nothing
 // happens unless a game runs. Failures of the post go to the debug log, and the page opens
-// whether or not the post went through, unless a request to quit stopped it (the game is
-// ending). Blocks until the exchange ends or its time runs out. Returns what went wrong with
-// the post ("" when it went through, nothing was sent, or the game is ending), for a caller
-// that tells the player.
+// whether or not the post went through, unless a request to quit (the game is ending) or the
+// player's Escape stopped it. Blocks until the exchange ends or its time runs out. Returns
+// what went wrong with the post for a caller that tells the player: the library's terms, then
+// on a line of its own a sentence in the player's words ("" when it went through, nothing was
+// sent, or it was stopped).
 std::string PostCommunityPage(std::string& body);

@@ -9,6 +9,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CloseButton.h"
 #include "gui/GUI_CommunityPage.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_Frame.h"
@@ -29,6 +30,13 @@ namespace {
 
 constexpr uint32_t kOutline = 0x80FFFFFF;
 constexpr int kRowStep = 27;
+constexpr int kEscapeKey = 1;
+constexpr int kReturnKey = 28;
+constexpr const char* kMotdFont = "tahoma bold";
+constexpr int kMotdSize = 16;
+// The message of the day ends this far above the row of buttons at the bottom.
+constexpr int kMotdGap = 10;
+constexpr const char* kEllipsis = "\x85";
 
 float ScreenW() { return static_cast<float>(D3DEngine::Instance().GetWidth()); }
 float ScreenH() { return static_cast<float>(D3DEngine::Instance().GetHeight()); }
@@ -70,6 +78,24 @@ std::string FileNameOf(const std::string& path) {
 }
 
 }  // namespace
+
+// The message's lines as drawn: wrapped to the width, and no more of them than fit in the
+// height, the last one then cut to end in an ellipsis.
+std::vector<std::string> MotdLines(const std::string& text, int width, int height) {
+  std::vector<std::string> lines = WrapToWidth(kMotdFont, kMotdSize, text, width);
+  const int lineHeight = std::max(GUI_Services::MeasureHeight(kMotdFont, kMotdSize, "Ag", width), 1);
+  const size_t fit = static_cast<size_t>(std::max(height, 0) / lineHeight);
+  if (lines.size() <= fit) return lines;
+  lines.resize(fit);
+  if (fit == 0) return lines;
+  std::string& last = lines.back();
+  while (!last.empty() &&
+         GUI_Services::MeasureWidth(kMotdFont, kMotdSize, last + kEllipsis) > width)
+    last.pop_back();
+  while (!last.empty() && last.back() == ' ') last.pop_back();
+  last += kEllipsis;
+  return lines;
+}
 
 // ---- Rows ----
 
@@ -182,8 +208,15 @@ void GUI_MenuInternet::Reload() {
   // list, its rows and the message (the library has said what went wrong).
   if (!request_.Connect()) return;
   // A list (or message) beyond its bounds is refused and never replaces the copy kept.
+  DrawWorking(Translate("INTERNET_CONNECTING_LIST"));
   const bool listFetched =
       request_.DownloadFile(kRemoteList, UserPath(kLocalList), true, kMenuListBounds);
+  // Stopped (the player's Escape, or the game is closing): the whole refresh ends here and
+  // the menu stays as it was.
+  if (request_.WasStopped()) {
+    request_.Disconnect();
+    return;
+  }
   // A list that could not be fetched leaves the last copy on disk, which is read again (the
   // files on disk may have changed since).
   std::string text;
@@ -198,8 +231,10 @@ void GUI_MenuInternet::Reload() {
   // After a failed list the server is not asked again, so the player hears of it once. The
   // message then comes from its kept copy as the list does (the first refresh of a run has
   // no message of its own yet).
-  if (listFetched)
+  if (listFetched) {
+    DrawWorking(Translate("INTERNET_CONNECTING_MOTD"));
     request_.DownloadFile(kRemoteMotd, UserPath(kLocalMotd), true, kMessageFileBounds);
+  }
   std::string motd;
   if (ReadKeptCopy(UserPath(kLocalMotd), kMessageFileBounds, motd)) ReadMessageOfTheDay(motd, motd_);
   request_.Disconnect();
@@ -216,9 +251,12 @@ void GUI_MenuInternet::Download(const ResourceEntry& entry) {
     request_.SetProgressCallback([this](const std::string& file, float fraction) {
       DrawProgress(file, fraction);
     });
-    request_.DownloadFile(remote, UserPath(local), true);
+    DrawWorking(Translate("INTERNET_CONNECTING_FILE"));
+    request_.DownloadFile(remote, UserPath(local), true, kFileDownloadBounds);
     request_.Disconnect();
     request_.SetProgressCallback(nullptr);
+    // A stopped download ends the player's action: no refresh after it.
+    if (request_.WasStopped()) return;
   }
   Reload();
   // A downloaded avatar can be chosen at once.
@@ -226,11 +264,12 @@ void GUI_MenuInternet::Download(const ResourceEntry& entry) {
 }
 
 void GUI_MenuInternet::Upload() {
-  // The player asked for the upload here, so a failed one is said, as a failed refresh is.
+  // The player asked for the upload here, so a failed one is said, as a failed refresh is,
+  // in the game's own box.
+  DrawWorking(Translate("INTERNET_CONNECTING_PAGE"));
   const std::string failure = PostCommunityPage(pageBody_);
   if (failure.empty()) return;
-  const std::string text = "IERROR:  " + failure;
-  if (!plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error)) ShowProblem(text, "ERROR");
+  ShowProblem("IERROR:  " + failure, "ERROR");
 }
 
 void GUI_MenuInternet::RequestDownload(const ResourceEntry* entry) {
@@ -344,9 +383,12 @@ void GUI_MenuInternet::Draw() {
   DrawTextVeil(w / 2 - halfTitle, 16.0f - kTextVeilBorder, w / 2 + halfTitle,
                16.0f + 30.0f + kTextVeilBorder);
   const int motdWidth = panel_.right - panel_.left - 20;
-  const int motdHeight = motd_.empty() ? 0
-                                       : GUI_Services::MeasureHeight("tahoma bold", 16, motd_,
-                                                                     motdWidth);
+  const int motdTop = panel_.bottom + 40;
+  const int lineHeight =
+      std::max(GUI_Services::MeasureHeight(kMotdFont, kMotdSize, "Ag", motdWidth), 1);
+  const std::vector<std::string> motdLines =
+      MotdLines(motd_, motdWidth, mainMenu_->GetRect().top - kMotdGap - motdTop);
+  const int motdHeight = lineHeight * static_cast<int>(motdLines.size());
   DrawTextVeil(static_cast<float>(panel_.left) - kTextVeilBorder + 6.0f, 80.0f - kTextVeilBorder,
                static_cast<float>(panel_.right) + 24.0f + 16.0f,
                static_cast<float>(panel_.bottom + 40 + std::max(motdHeight, 20)) +
@@ -364,8 +406,9 @@ void GUI_MenuInternet::Draw() {
   for (GUI_IResourceStrip* strip : PageStrips()) strip->Draw();
   GUI_Services::QueueText(pl + 10, pb + 20, Translate("INTERNET_MOTD"), "tahoma bold", 18, 0, 0,
                           255, 255, 255);
-  GUI_Services::QueueText(pl + 10, pb + 40, motd_, "tahoma bold", 16, motdWidth, 0, 255, 255,
-                          255);
+  for (size_t i = 0; i < motdLines.size(); ++i)
+    GUI_Services::QueueText(pl + 10, static_cast<float>(motdTop + lineHeight * static_cast<int>(i)),
+                            motdLines[i], kMotdFont, kMotdSize, 0, 0, 255, 255, 255);
   DrawButtons();
   GUI_Services::FlushText();
   {
@@ -374,6 +417,28 @@ void GUI_MenuInternet::Draw() {
   }
   DrawTooltips();
   GUI_Cursor::Instance().Draw();
+}
+
+void GUI_MenuInternet::OnKeyDown(int scanCode) {
+  if (ToggleWindowedOnAltReturn(scanCode)) return;
+  // An open box answers Return and Escape as its close button; the menu waits under it.
+  if ((scanCode == kReturnKey || scanCode == kEscapeKey) && !Messages().empty()) {
+    GUI_WindowManager::DispatchGuard guard;
+    if (GUI_CloseButton* close = Messages().back()->GetCloseButton()) close->Activate();
+  }
+}
+
+void GUI_MenuInternet::DrawWorking(const std::string& text) {
+  D3DEngine& engine = D3DEngine::Instance();
+  if (!engine.IsInitialised()) return;
+  // The exchange that follows holds the frame loop still: this frame says what it waits for.
+  engine.BeginRender();
+  Draw();
+  GUI_Services::QueueText(0.0f, static_cast<float>(engine.GetHeight() - 64 + 32), text,
+                          "tahoma bold", 18, engine.GetWidth(), 1, 255, 255, 255);
+  GUI_Services::FlushText();
+  engine.EndScene();
+  engine.Flip();
 }
 
 void GUI_MenuInternet::DrawProgress(const std::string& localFile, float fraction) {

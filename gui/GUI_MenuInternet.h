@@ -4,6 +4,7 @@
 // on disk. Two more buttons upload the player's community page and open the community site.
 //
 // Without a network the library says so once; the menu keeps the list and message it had.
+// Before each exchange a frame says what is fetched; Escape stops it, and the action with it.
 #pragma once
 
 #include <memory>
@@ -54,8 +55,10 @@ class GUI_MenuInternet : public GUI_MenuBase {
   void Draw() override;
   void Update() override;
   void OnLeftButtonDown() override;
-  // Left only by its buttons; keys do nothing but Alt+Return's full screen.
-  void OnKeyDown(int scanCode) override { ToggleWindowedOnAltReturn(scanCode); }
+  // Left only by its buttons. Return and Escape close an open box; otherwise keys do nothing
+  // but Alt+Return's full screen. (Escape during an exchange stops it: the cancel check the
+  // application installs takes the key.)
+  void OnKeyDown(int scanCode) override;
   void OnWheelUp() override { ScrollUp(); }
   void OnWheelDown() override { ScrollDown(); }
 
@@ -95,6 +98,8 @@ class GUI_MenuInternet : public GUI_MenuBase {
   // The open message boxes, oldest first.
   const std::vector<GUI_Message*>& Messages();
 
+  // A frame of its own before an exchange: the menu and, where the bar goes, what is fetched.
+  void DrawWorking(const std::string& text);
   // The download's own frame: the menu, a bar at H - 64 and the file's progress text.
   void DrawProgress(const std::string& localFile, float fraction);
   // The bar (400 px for the whole file) and the text under it, on the open scene.

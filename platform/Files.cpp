@@ -164,6 +164,42 @@ FILE* OpenFile(const std::string& path, const char* mode) {
   return std::fopen(ResolvePath(path).c_str(), m.c_str());
 }
 
+FILE* CreateFreshFile(const std::string& path) {
+  const std::string resolved = ResolvePath(path);
+  struct stat st{};
+  if (::lstat(resolved.c_str(), &st) == 0 && ::unlink(resolved.c_str()) != 0) return nullptr;
+  const int fd = ::open(resolved.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+  if (fd < 0) return nullptr;
+  FILE* f = ::fdopen(fd, "wb");
+  if (!f) ::close(fd);
+  return f;
+}
+
+int RemoveFilesEndingIn(const std::string& folder, const std::string& suffix, bool below) {
+  const std::string resolved = ResolvePath(folder);
+  DIR* dir = ::opendir(resolved.c_str());
+  if (!dir) return 0;
+  std::vector<std::string> folders;
+  int removed = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    const std::string full = Join(resolved, name);
+    struct stat st{};
+    if (::lstat(full.c_str(), &st) != 0) continue;
+    if (S_ISDIR(st.st_mode)) {
+      if (below) folders.push_back(full);
+    } else if (name.size() > suffix.size() &&
+               name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+               ::unlink(full.c_str()) == 0) {
+      ++removed;
+    }
+  }
+  ::closedir(dir);
+  for (const std::string& sub : folders) removed += RemoveFilesEndingIn(sub, suffix, true);
+  return removed;
+}
+
 bool ReadFileBytes(const std::string& path, std::string& out) {
   out.clear();
   FILE* f = OpenFile(path, "rb");
@@ -206,7 +242,8 @@ bool DurableWrites() { return Durable(); }
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
   const std::string target = ResolvePath(path);
   const std::string temp = target + ".tmp" + std::to_string(::getpid());
-  FILE* f = std::fopen(temp.c_str(), "wb");
+  // The temporary name is a fixed one another program could have put a link on.
+  FILE* f = CreateFreshFile(temp);
   if (!f) return false;
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   ok = (std::fflush(f) == 0) && ok;

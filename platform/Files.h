@@ -30,6 +30,14 @@ bool RemoveFile(const std::string& path);
 
 // fopen on the resolved path. Mode as for fopen; "t" is ignored.
 FILE* OpenFile(const std::string& path, const char* mode);
+// A new file of that name for writing ("wb"): whatever had the name before is removed first
+// (a link is removed, never followed), then the file is made afresh and only if nothing took
+// the name meanwhile, so a link planted there cannot turn the write onto another file.
+// Null when either step fails.
+FILE* CreateFreshFile(const std::string& path);
+// Removes every file or link whose name ends in `suffix` in the folder, and with `below` in
+// the folders under it too (links to folders are not entered). Returns how many went.
+int RemoveFilesEndingIn(const std::string& folder, const std::string& suffix, bool below);
 
 // Whole file as bytes. False when it cannot be read.
 bool ReadFileBytes(const std::string& path, std::string& out);

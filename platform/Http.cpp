@@ -3,6 +3,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -72,9 +73,15 @@ HttpCancelCheck& CancelCheck() {
   return check;
 }
 
-bool CancelRequested() {
+HttpStop StopRequested() {
   const HttpCancelCheck& check = CancelCheck();
-  return check && check();
+  return check ? check() : HttpStop::None;
+}
+
+void SayCancelled(HttpStop stop, HttpResult& result) {
+  result.cancelled = true;
+  result.byPlayer = stop == HttpStop::Player;
+  result.error = result.byPlayer ? "stopped by the player" : "stopped: the program is ending";
 }
 
 using Clock = std::chrono::steady_clock;
@@ -86,7 +93,7 @@ struct Watch {
   Clock::time_point start;
   Clock::time_point lastAsked;
   bool asked = false;
-  bool cancelled = false;
+  HttpStop stop = HttpStop::None;
   bool timedOut = false;
 };
 
@@ -97,16 +104,18 @@ int WatchProgress(void* user, curl_off_t downloadTotal, curl_off_t, curl_off_t, 
   if (!watch.asked || now - watch.lastAsked >= std::chrono::milliseconds(20)) {
     watch.asked = true;
     watch.lastAsked = now;
-    if (CancelRequested()) {
-      watch.cancelled = true;
-      return 1;
-    }
+    watch.stop = StopRequested();
+    if (watch.stop != HttpStop::None) return 1;
   }
   const HttpLimits& limits = *watch.limits;
   if (limits.wholeSeconds > 0) {
     double allowed = static_cast<double>(limits.wholeSeconds);
-    if (limits.bytesPerExtraSecond > 0 && downloadTotal > 0)
-      allowed += static_cast<double>(downloadTotal) / static_cast<double>(limits.bytesPerExtraSecond);
+    if (limits.bytesPerExtraSecond > 0 && downloadTotal > 0) {
+      curl_off_t counted = downloadTotal;
+      if (limits.mostStretchingBytes > 0)
+        counted = std::min<curl_off_t>(counted, static_cast<curl_off_t>(limits.mostStretchingBytes));
+      allowed += static_cast<double>(counted) / static_cast<double>(limits.bytesPerExtraSecond);
+    }
     if (std::chrono::duration<double>(now - watch.start).count() > allowed) {
       watch.timedOut = true;
       return 1;
@@ -115,12 +124,23 @@ int WatchProgress(void* user, curl_off_t downloadTotal, curl_off_t, curl_off_t, 
   return 0;
 }
 
+// Whether the exchange reached the server: curl records the time the connection was made
+// (a reused one counts at once), and an answer's status proves it too.
+bool WasConnected(CURL* curl, CURLcode code) {
+  if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST ||
+      code == CURLE_COULDNT_RESOLVE_PROXY)
+    return false;
+  curl_off_t connectTime = 0;
+  if (curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connectTime) == CURLE_OK && connectTime > 0)
+    return true;
+  return ResponseCode(curl) > 0;
+}
+
 // Runs the prepared request under the watch, and says in the result why it was stopped.
 // Nothing is sent when the cancel check already says stop.
 CURLcode Perform(CURL* curl, const HttpLimits& limits, HttpResult& result) {
-  if (CancelRequested()) {
-    result.cancelled = true;
-    result.error = "stopped: the program is ending";
+  if (const HttpStop stop = StopRequested(); stop != HttpStop::None) {
+    SayCancelled(stop, result);
     return CURLE_ABORTED_BY_CALLBACK;
   }
   Watch watch;
@@ -131,9 +151,9 @@ CURLcode Perform(CURL* curl, const HttpLimits& limits, HttpResult& result) {
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
   const CURLcode code = curl_easy_perform(curl);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, nullptr);
-  if (watch.cancelled) {
-    result.cancelled = true;
-    result.error = "stopped: the program is ending";
+  result.connected = WasConnected(curl, code);
+  if (watch.stop != HttpStop::None) {
+    SayCancelled(watch.stop, result);
   } else if (watch.timedOut) {
     result.timedOut = true;
     result.error = "no complete answer within the time allowed";

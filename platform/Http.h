@@ -18,8 +18,11 @@ struct HttpLimits {
   // The whole exchange, from the request to the last byte (0: no such limit)...
   long wholeSeconds = 30;
   // ...and one second more for every this many bytes the server announces (0: none), so a
-  // long file still arrives over a slow link.
+  // long file still arrives over a slow link...
   long long bytesPerExtraSecond = 0;
+  // ...counting no more than this many of them (0: no cap), so an announced length that is
+  // refused anyway never lends a transfer more time than the largest file allowed.
+  long long mostStretchingBytes = 0;
 };
 
 struct HttpOptions {
@@ -30,17 +33,29 @@ struct HttpOptions {
   HttpLimits limits;
 };
 
-// Asked now and then while any exchange runs, and before one starts: true stops it at once
-// (the result says cancelled). The application installs one that sees a request to quit, so
-// closing the window or a termination signal ends a transfer. Returns the check it replaces.
-using HttpCancelCheck = std::function<bool()>;
+// Why an exchange is to stop at once.
+enum class HttpStop {
+  None,
+  Quit,    // the program is ending (the window closed, a termination signal)
+  Player,  // the player asked to stop it
+};
+
+// Asked now and then (at least every 20 ms) while any exchange runs, and before one starts:
+// anything but None stops it at once (the result says cancelled, and by whom). The application
+// installs one that sees a request to quit and the player's Escape. Returns the check it
+// replaces.
+using HttpCancelCheck = std::function<HttpStop()>;
 HttpCancelCheck SetHttpCancelCheck(HttpCancelCheck check);
 
 struct HttpResult {
   bool completed = false;  // the exchange finished (whatever the status)
   bool aborted = false;    // a callback asked to stop
-  bool cancelled = false;  // the cancel check asked to stop (the program is ending)
+  bool cancelled = false;  // the cancel check asked to stop...
+  bool byPlayer = false;   // ...and it was the player, not the program ending
   bool timedOut = false;   // a limit on its time ran out
+  // A connection to the server was made: a failure without one is a server that cannot be
+  // reached (refused, no such host, no network), one with it a server that stopped answering.
+  bool connected = false;
   long status = 0;         // the HTTP status, 0 when none arrived
   std::string error;       // the transport's reason when not completed
 };

@@ -223,6 +223,46 @@ bool QuitIsWaiting() {
   return false;
 }
 
+namespace {
+
+struct KeyTaking {
+  int scanCode = 0;
+  bool taken = false;
+};
+
+int TakeMatchingKeyDown(void* user, SDL_Event* e) {
+  auto& taking = *static_cast<KeyTaking*>(user);
+  if (e->type != SDL_KEYDOWN || e->key.repeat ||
+      DirectInputScanCode(e->key.keysym.scancode) != taking.scanCode)
+    return 1;  // stays in the queue
+  taking.taken = true;
+  return 0;
+}
+
+}  // namespace
+
+bool TakeKeyPress(int scanCode) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return false;
+  SDL_PumpEvents();
+  if (!SDL_HasEvent(SDL_KEYDOWN)) return false;
+  KeyTaking taking{scanCode};
+  SDL_FilterEvents(TakeMatchingKeyDown, &taking);
+  return taking.taken;
+}
+
+void PushKeyPress(int scanCode) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+  for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {
+    if (DirectInputScanCode(sc) != scanCode || scanCode == 0) continue;
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.scancode = static_cast<SDL_Scancode>(sc);
+    SDL_PushEvent(&e);
+    return;
+  }
+}
+
 bool SetRelativeMouseMode(bool relative, std::string& error) {
   if (!SDL_WasInit(SDL_INIT_VIDEO)) return true;
   if (SDL_SetRelativeMouseMode(relative ? SDL_TRUE : SDL_FALSE) != 0) {

@@ -85,6 +85,12 @@ void PushQuitEvent();
 // work that holds the message loop still (a download). Gathers the system's events and takes
 // none of them, apart from pointer motion, which is dropped so a long wait cannot fill the queue.
 bool QuitIsWaiting();
+// Whether the player pressed the key (DirectInput scan code) since the message loop last
+// took its events, for the same held-still work: such presses are taken from the queue, so
+// the key that stopped the work does nothing more once the loop runs again.
+bool TakeKeyPress(int scanCode);
+// Puts a press of the key (DirectInput scan code) on the queue, as the keyboard would.
+void PushKeyPress(int scanCode);
 
 // Relative mouse: the system cursor is hidden and held, motion arrives as relative steps (full
 // screen, where the game draws its own cursor). False with the reason when refused.

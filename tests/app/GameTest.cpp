@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "app/CInput.h"
@@ -293,6 +294,17 @@ TEST_F(GameTest, UserFoldersAreMadeUnderTheDocumentsFolder) {
     EXPECT_TRUE(std::filesystem::is_directory(base / sub)) << sub;
 }
 
+TEST_F(GameTest, StartUpRemovesDownloadsThatNeverFinished) {
+  const auto base = dir.Path() / "home/Documents/tovel";
+  for (const char* part : {"files.txt.part", "motd.txt.part", "mods/avatars/m_x.dds.part"})
+    WriteFile(base / part, "half a file");
+  WriteFile(base / "mods/avatars/m_x.dds", "whole");
+  Game::Instance().InitUserFolders();
+  for (const char* part : {"files.txt.part", "motd.txt.part", "mods/avatars/m_x.dds.part"})
+    EXPECT_FALSE(std::filesystem::exists(base / part)) << part;
+  EXPECT_EQ(ReadFile(base / "mods/avatars/m_x.dds"), "whole");
+}
+
 TEST_F(GameTest, UserFoldersFallBackToUserdir) {
   OverrideDocumentsFolderSupport(0);
   Game::Instance().InitUserFolders();
@@ -482,6 +494,106 @@ TEST_F(GameTest, QuittingWhileARefreshTricklesEndsTheGameAsFromTheMenu) {
   EXPECT_NE(ReadFile("debugdata/debug.txt").find("stopped, the game is closing"), std::string::npos);
   EXPECT_TRUE(menu.Messages().empty());  // no box holds the way out
   for (int turn = 0; turn < 100 && RunMessageLoopTurn(); ++turn) {
+  }
+  EXPECT_TRUE(IsQuitPosted());
+  ExpectShutDownInOrder();
+  GetInternetServer() = oldServer;
+}
+
+// The element's centre clicked through the message loop's events; the frame after carries the
+// click out, with any exchange it starts.
+void ClickThroughTheLoop(const GUI_Rect& r) {
+  plat::Event e;
+  e.type = plat::EventType::MouseMove;
+  e.x = (r.left + r.right) / 2;
+  e.y = (r.top + r.bottom) / 2;
+  MainWndProc(e);
+  Game::Instance().Frame();
+  e.type = plat::EventType::MouseButtonDown;
+  MainWndProc(e);
+  e.type = plat::EventType::MouseButtonUp;
+  MainWndProc(e);
+}
+
+TEST_F(GameTest, EscapeStopsADownloadOrARefreshAndTheActionWithIt) {
+  testsupport::HttpTestServer server;
+  ASSERT_TRUE(server.Started());
+  const InternetServer oldServer = GetInternetServer();
+  GetInternetServer() = InternetServer{"127.0.0.1", server.Port()};
+  const std::string list = "tovel/autoupdate/files111.txt", motd = "tovel/autoupdate/motd.txt";
+  const std::string entries = "files/m_a.dds,mods/avatars/m_a.dds,A,Ann\r\n";
+  server.AddFile(list, entries);
+  server.AddFile(motd, "News\n");
+  // 100,000 bytes at 1,000 a second: a hundred seconds unless stopped.
+  server.AddFile("m_a.dds", std::string(100000, 'a'));
+  server.SetPace("m_a.dds", 100);
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_INTERNET);
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  ClickThroughTheLoop(menu.GetRefreshButton()->GetRect());
+  Game::Instance().Frame();
+  ASSERT_EQ(menu.PageStrips().size(), 1u);
+  const std::filesystem::path avatar = UserFolder() / "mods/avatars/m_a.dds";
+
+  const struct {
+    const char* what;
+    GUI_Rect button;
+  } actions[] = {{"download", menu.PageStrips()[0]->GetButton()->GetRect()},
+                 {"refresh", menu.GetRefreshButton()->GetRect()}};
+  for (const auto& action : actions) {
+    SCOPED_TRACE(action.what);
+    if (action.what[0] == 'r') {
+      server.AddFile(list, std::string(100000, 'x'));
+      server.SetPace(list, 100);
+    }
+    const std::string asked = server.RequestLog();
+    ClickThroughTheLoop(action.button);
+    std::chrono::steady_clock::time_point pressed;
+    std::thread presser([&pressed] {
+      std::this_thread::sleep_for(std::chrono::milliseconds(500));
+      pressed = std::chrono::steady_clock::now();
+      plat::PushKeyPress(1);
+    });
+    Game::Instance().Frame();
+    const auto stopped = std::chrono::steady_clock::now();
+    presser.join();
+    RecordProperty(std::string(action.what) + "_stop_ms",
+                   static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                        stopped - pressed).count()));
+    EXPECT_LT(stopped - pressed, std::chrono::seconds(10));  // not the hundred seconds
+    // Said in the log only, nothing half-fetched left, the kept list as it was, and the
+    // action ends: no refresh after the download, no message after the list.
+    EXPECT_NE(ReadFile("debugdata/debug.txt").find("stopped by the player"), std::string::npos);
+    EXPECT_TRUE(menu.Messages().empty());
+    EXPECT_FALSE(std::filesystem::exists(avatar));
+    EXPECT_FALSE(std::filesystem::exists(avatar.string() + ".part"));
+    EXPECT_EQ(ReadFile(UserFolder() / "files.txt"), entries);
+    EXPECT_FALSE(std::filesystem::exists(UserFolder() / "files.txt.part"));
+    const std::string since = server.RequestLog().substr(asked.size());
+    EXPECT_EQ(since.find("motd"), std::string::npos) << since;
+    EXPECT_EQ(since.find(action.what[0] == 'd' ? "files111" : "m_a"), std::string::npos) << since;
+    EXPECT_EQ(menu.PageStrips().size(), 1u);
+  }
+  EXPECT_FALSE(Game::Instance().IsShutDown());
+  GetInternetServer() = oldServer;
+}
+
+TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {
+  // SDL turns the signal into a quit event where its handler is in place.
+  const auto previous = std::signal(SIGTERM, SIG_DFL);
+  std::signal(SIGTERM, previous);
+  if (previous == SIG_DFL || previous == SIG_IGN || previous == SIG_ERR)
+    GTEST_SKIP() << "no handler turns the signal into an event here";
+  const InternetServer oldServer = GetInternetServer();
+  GetInternetServer() = InternetServer{"127.0.0.1", 1};  // nobody listens
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_INTERNET);
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  ClickThroughTheLoop(menu.GetRefreshButton()->GetRect());
+  Game::Instance().Frame();
+  ASSERT_EQ(menu.Messages().size(), 1u);
+  std::raise(SIGTERM);
+  for (int turn = 0; turn < 1000 && RunMessageLoopTurn(); ++turn) {
   }
   EXPECT_TRUE(IsQuitPosted());
   ExpectShutDownInOrder();

@@ -188,9 +188,14 @@ TEST_F(InternetMenuTest, RefreshListsTwentyEntriesFifteenAtATimeWithTheMessageOf
   Frame();
   EXPECT_FALSE(Queued(Translate("INTERNET_MOD")));  // an empty panel until refresh
   EXPECT_TRUE(menu.Strips().empty());
+  const long presented = engine.GetFramesPresented();
   ClickOn(menu.GetRefreshButton());
   ASSERT_EQ(menu.Entries().size(), 20u);
   EXPECT_EQ(menu.GetMessageOfTheDay(), "Welcome back");
+  // A frame before each exchange says what the menu waits for.
+  EXPECT_TRUE(Queued(Translate("INTERNET_CONNECTING_LIST")));
+  EXPECT_TRUE(Queued(Translate("INTERNET_CONNECTING_MOTD")));
+  EXPECT_EQ(engine.GetFramesPresented(), presented + 2);
   GUI_Services::RecordedTexts().clear();
   Frame();
   EXPECT_TRUE(Queued(Translate("INTERNET_MOD")));
@@ -355,33 +360,101 @@ TEST_F(InternetMenuTest, AStoppedServerIsReportedOnceAndTheListAndMessageStay) {
 }
 
 TEST_F(InternetMenuTest, WithoutANetworkRefreshAndUploadSayItInTheGamesOwnBox) {
-  // No system box can be shown here (the video driver is a dummy): the game's box says it.
-  ASSERT_FALSE(plat::ShowMessageBox("ERROR", "probe", plat::BoxIcon::Error));
   server.Stop();
   const struct {
     GUI_ButtonText* button;
     const char* said;
-  } buttons[] = {{menu.GetRefreshButton(), "HttpSendRequest() Failed"},
-                 {menu.GetUploadButton(), "InternetConnect Failed"}};
+    int closeKey;  // the box answers Escape and Return
+  } buttons[] = {{menu.GetRefreshButton(), "IERROR:  Internet: InternetConnect() Failed\n", 1},
+                 {menu.GetUploadButton(), "IERROR:  InternetConnect Failed\n", 28}};
   for (const auto& b : buttons) {
     SCOPED_TRACE(b.said);
     EnterFromTheMainMenu();
+    // The game's own box says it, never the system's (which holds the game, and a
+    // termination signal with it, until it is answered; it also writes "[title] text" to the
+    // console).
+    ::testing::internal::CaptureStderr();
     ClickOn(b.button);
+    EXPECT_EQ(::testing::internal::GetCapturedStderr().find("[ERROR] IERROR"), std::string::npos);
     ASSERT_EQ(menu.Messages().size(), 1u);
     GUI_Message* box = menu.Messages().front();
-    EXPECT_NE(box->GetText().find(b.said), std::string::npos) << box->GetText();
+    // The library's words, then the player's; the library's reason stays in the log.
+    EXPECT_EQ(box->GetText(), b.said + std::string(Translate("INTERNET_NO_CONNECTION")));
     GUI_Services::RecordedTexts().clear();
     Frame();
     EXPECT_TRUE(Queued(box->GetText()));
     // The box is in the way until it is closed: the menu's buttons wait.
     ClickOn(menu.GetMainMenuButton());
     EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
-    ClickOn(box->GetCloseButton());
+    Key(b.closeKey);
     EXPECT_TRUE(menu.Messages().empty());
     Frame();
     ClickOn(menu.GetMainMenuButton());
     EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
   }
+}
+
+TEST_F(InternetMenuTest, AServerThatTookTheRequestAndFellSilentIsToldApartFromOneNeverReached) {
+  const ShortLimits limits;
+  ServeList(AvatarList(2), "News\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.Entries().size(), 2u);
+  server.SetStall("tovel/autoupdate/files111.txt", 10);
+  ClickOn(menu.GetRefreshButton());
+  ExpectOneBoxSaying("InternetReadFile() Failed\n" + std::string(Translate("INTERNET_STOPPED_ANSWERING")));
+  server.SetPostsStall();
+  ClickOn(menu.GetUploadButton());
+  ExpectOneBoxSaying("IERROR:  HttpSendRequest Failed\n" +
+                     std::string(Translate("INTERNET_STOPPED_ANSWERING")));
+  EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(2));
+}
+
+TEST_F(InternetMenuTest, ADownloadBeyondTheBoundIsRefusedAtOnceAndLeavesNothing) {
+  ServeList(AvatarList(2));
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  ASSERT_EQ(menu.PageStrips().size(), 2u);
+  // Ten gigabytes announced at 600 bytes a second: refused at the headers, not in days.
+  server.AddFile("m_mod1.dds", std::string(6000, 'a'));
+  server.SetAnnouncedLength("m_mod1.dds", 10'000'000'000LL);
+  server.SetPace("m_mod1.dds", 60);
+  // A file just over the bound at full speed.
+  server.AddFile("m_mod2.dds", std::string(kFileDownloadBounds.maxBytes + 1, 'b'));
+  for (int row = 0; row < 2; ++row) {
+    SCOPED_TRACE(row);
+    const auto start = std::chrono::steady_clock::now();
+    ClickOn(menu.PageStrips()[static_cast<size_t>(row)]->GetButton());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    ExpectOneBoxSaying(Translate("INTERNET_TOO_LARGE"));
+    const fs::path file = user.Path() / ("mods/avatars/m_mod" + std::to_string(row + 1) + ".dds");
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_FALSE(fs::exists(file.string() + ".part"));
+  }
+}
+
+TEST_F(InternetMenuTest, ALongMessageStopsAboveTheButtonsWithAnEllipsis) {
+  std::string wide;
+  while (wide.size() + 5 <= kMaxMessageLength) wide += "WWWW ";
+  ServeList(AvatarList(1), wide + "\n");
+  EnterFromTheMainMenu();
+  ClickOn(menu.GetRefreshButton());
+  GUI_Services::RecordedTexts().clear();
+  Frame();
+  const int top = menu.GetPanel().bottom + 40;
+  const int width = menu.GetPanel().right - menu.GetPanel().left - 20;
+  std::vector<GUI_Services::TextItem> lines;
+  for (const auto& item : GUI_Services::RecordedTexts())
+    if (item.y >= static_cast<float>(top) && item.text.rfind("WWWW", 0) == 0) lines.push_back(item);
+  ASSERT_FALSE(lines.empty());
+  for (const auto& line : lines) {
+    const int wrap = line.wrapWidth > 0 ? line.wrapWidth : width;
+    EXPECT_LE(line.y + static_cast<float>(GUI_Services::MeasureHeight(line.font.c_str(), line.size,
+                                                                      line.text, wrap)),
+              static_cast<float>(menu.GetMainMenuButton()->GetRect().top));
+    EXPECT_LE(GUI_Services::MeasureWidth(line.font.c_str(), line.size, line.text), width);
+  }
+  EXPECT_EQ(lines.back().text.back(), '\x85');
 }
 
 TEST_F(InternetMenuTest, AListTheServerNoLongerHasKeepsThePreviousCopy) {
@@ -401,17 +474,32 @@ TEST_F(InternetMenuTest, ATricklingServerEndsInBoundedTimeWhileALongFileStillArr
   EnterFromTheMainMenu();
   ClickOn(menu.GetRefreshButton());
   ASSERT_EQ(menu.Entries().size(), 2u);
-  // 100,000 bytes announced, then one every tenth of a second: hours of a frozen frame.
-  const std::string list = "tovel/autoupdate/files111.txt";
+  // 100,000 bytes announced, then a byte every tenth of a second (below the speed floor):
+  // hours of a frozen frame. Then the list, and after it the message, at 1,000 bytes a second,
+  // above the floor: only the whole-time limit ends those.
+  const std::string list = "tovel/autoupdate/files111.txt", motd = "tovel/autoupdate/motd.txt";
   server.AddFile(list, std::string(100000, 'x'));
-  server.SetPace(list, 1);
-  const auto start = std::chrono::steady_clock::now();
-  ClickOn(menu.GetRefreshButton());
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
-  ExpectOneBoxSaying("InternetReadFile() Failed");
-  EXPECT_EQ(menu.Entries().size(), 2u);
-  EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(2));
-  EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
+  const struct {
+    const char* file;
+    int pace;
+  } trickles[] = {{"list", 1}, {"list", 100}, {"message", 100}};
+  for (const auto& t : trickles) {
+    SCOPED_TRACE(std::string(t.file) + " at " + std::to_string(t.pace));
+    const bool message = t.file[0] == 'm';
+    if (message) {
+      ServeList(AvatarList(2), std::string(50000, 'n'));
+      server.SetPace(list, 0);
+    }
+    server.SetPace(message ? motd : list, t.pace);
+    const auto start = std::chrono::steady_clock::now();
+    ClickOn(menu.GetRefreshButton());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    ExpectOneBoxSaying("InternetReadFile() Failed");
+    EXPECT_EQ(menu.Entries().size(), 2u);
+    EXPECT_EQ(testsupport::ReadFile(user.Path() / "files.txt"), AvatarList(2));
+    EXPECT_EQ(menu.GetMessageOfTheDay(), "News");
+  }
+  server.SetPace(motd, 0);
 
   // A file the player downloads gets time by its length: 120,000 bytes at 40,000 a second
   // outlast the whole-time limit and still arrive.
@@ -458,7 +546,7 @@ TEST_F(InternetMenuTest, AfterAFailedFirstRefreshTheListAndMessageComeFromTheKep
   server.Stop();
   EnterFromTheMainMenu();
   ClickOn(menu.GetRefreshButton());
-  ExpectOneBoxSaying("HttpSendRequest() Failed");
+  ExpectOneBoxSaying("InternetConnect() Failed");
   EXPECT_EQ(menu.Entries().size(), 2u);
   EXPECT_EQ(menu.GetMessageOfTheDay(), "Kept news");
 }

@@ -99,4 +99,17 @@ TEST(FilesTest, AtomicWriteReplacesWholeFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
+TEST(FilesTest, AnAtomicWriteNeverWritesThroughALinkAtItsTemporaryName) {
+  TempDir dir;
+  WriteFile(dir.Path() / "victim.txt", "kept");
+  // The temporary name is the target's with ".tmp" and the process id.
+  const std::string pid = std::filesystem::read_symlink("/proc/self").string();
+  const std::filesystem::path target = dir.Path() / "options.txt";
+  std::filesystem::create_symlink(dir.Path() / "victim.txt", target.string() + ".tmp" + pid);
+  ASSERT_TRUE(plat::WriteFileAtomically(target.string(), "new options"));
+  EXPECT_EQ(ReadFile(dir.Path() / "victim.txt"), "kept");
+  EXPECT_EQ(ReadFile(target), "new options");
+  EXPECT_FALSE(std::filesystem::is_symlink(target));
+}
+
 }  // namespace

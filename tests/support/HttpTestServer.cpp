@@ -34,17 +34,23 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with log_lock, open(os.path.join(root, "requests.log"), "a") as f:
             f.write("|".join(fields) + "\n")
 
-    def send_body(self, code, body, length=True, pace=0):
+    def send_body(self, code, body, length=True, pace=0, announce=None, stall=None):
         self.send_response(code)
         if length:
-            self.send_header("Content-Length", str(len(body)))
+            self.send_header("Content-Length", str(len(body) if announce is None else announce))
         self.end_headers()
         if self.command == "HEAD":
             return
-        if not pace:
-            self.wfile.write(body)
-            return
         try:
+            if stall is not None:
+                # Part of the body, then silence with the connection held open.
+                self.wfile.write(body[:stall])
+                self.wfile.flush()
+                time.sleep(60)
+                return
+            if not pace:
+                self.wfile.write(body)
+                return
             for at in range(0, len(body), pace):
                 self.wfile.write(body[at:at + pace])
                 self.wfile.flush()
@@ -52,10 +58,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         except OSError:
             pass  # the client gave up
 
-    def pace_of(self, name):
-        path = os.path.join(root, "pace", name.replace("/", "_"))
+    def setting(self, kind, name):
+        path = os.path.join(root, kind, name.replace("/", "_"))
         if not os.path.isfile(path):
-            return 0
+            return None
         with open(path) as f:
             return int(f.read())
 
@@ -95,7 +101,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if data is None:
             self.send_body(404, b"<html>not found</html>")
             return
-        self.send_body(200, data, length=not no_length, pace=self.pace_of(name))
+        self.send_body(200, data, length=not no_length, pace=self.setting("pace", name) or 0,
+                       announce=self.setting("announce", name), stall=self.setting("stall", name))
 
     do_HEAD = do_GET
 
@@ -103,6 +110,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.record()
         size = int(self.headers.get("Content-Length", "0"))
         body = self.rfile.read(size)
+        if os.path.isfile(os.path.join(root, "stall_posts")):
+            time.sleep(60)  # took the form, never answers
+            return
         if self.path == "/tovel/php/cwp.php":
             # One body per line (form bodies hold no line breaks).
             with log_lock, open(os.path.join(root, "posts.log"), "ab") as f:
@@ -157,7 +167,9 @@ void HttpTestServer::Stop() {
       plat::HttpOptions quick;
       quick.limits.connectSeconds = 1;
       if (!probe.Open(quick, error)) break;
-      if (!probe.Head("http://127.0.0.1:" + std::to_string(port_) + "/status/200").completed)
+      // Refused, not merely unanswered: a socket still listening takes the connection and
+      // drops it, which a test of an unreachable server must not see.
+      if (!probe.Head("http://127.0.0.1:" + std::to_string(port_) + "/status/200").connected)
         break;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
@@ -169,10 +181,28 @@ void HttpTestServer::AddFile(const std::string& name, const std::string& bytes) 
   WriteFile(FileRoot() / name, bytes);
 }
 
-void HttpTestServer::SetPace(std::string name, int bytesPerTenth) {
+namespace {
+
+std::string SettingName(std::string name) {
   for (char& c : name) c = c == '/' ? '_' : c;
-  WriteFile(root_ / "pace" / name, std::to_string(bytesPerTenth));
+  return name;
 }
+
+}  // namespace
+
+void HttpTestServer::SetPace(std::string name, int bytesPerTenth) {
+  WriteFile(root_ / "pace" / SettingName(name), std::to_string(bytesPerTenth));
+}
+
+void HttpTestServer::SetAnnouncedLength(const std::string& name, long long length) {
+  WriteFile(root_ / "announce" / SettingName(name), std::to_string(length));
+}
+
+void HttpTestServer::SetStall(const std::string& name, int afterBytes) {
+  WriteFile(root_ / "stall" / SettingName(name), std::to_string(afterBytes));
+}
+
+void HttpTestServer::SetPostsStall() { WriteFile(root_ / "stall_posts", "1"); }
 
 std::string HttpTestServer::RequestLog() const { return ReadFile(root_ / "requests.log"); }
 
