@@ -154,7 +154,9 @@ void GUI_Rain::DrawFrame(float target, float frameStep) {
   for (Splash& splash : splashes_)
     if (splash.active && now - splash.startMs > kSplashLifeMs) splash.active = false;
 
-  // A storm thunders now and then, with a flash.
+  // A storm thunders now and then, with a flash. Rain too light to thunder holds the wait at
+  // its start, so a storm after a drizzly day waits its delay too instead of striking at once.
+  if (playing_ && target_ < kStormTarget) lastLightningMs_ = now;
   if (playing_ && target_ >= kStormTarget &&
       (strikeDue_ || now - lastLightningMs_ > lightningDelayMs_)) {
     strikeDue_ = false;

@@ -17,12 +17,14 @@
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
+#include "gui/GUI_Indicator.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_EveningClassPostMortem.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_PetDetails.h"
+#include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "app/CInput.h"
 #include "sim/HOOK_EveningClassType.h"
@@ -276,10 +278,19 @@ TEST_F(ClassesScreenTest, TheLastSlotOffersTheClassAndItsResultEndsNoSlot) {
   GUI_SoloActivityChooser::SelectByName("course1");
   ASSERT_EQ(GUI_SoloActivityChooser::Instance()->Current(), Class("course1"));
   const int attended = SIM_Statistics::Instance().GetInt(1);
+  // The skills panel shows what the class taught as soon as it is over.
+  auto onSkillsPanel = [](const std::string& skill) {
+    for (const auto& row : GUI_Skills::Instance()->Rows())
+      if (row->GetName() == skill) return true;
+    return false;
+  };
+  ASSERT_NE(GUI_Skills::Instance(), nullptr);
+  EXPECT_FALSE(onSkillsPanel("course1"));
   Frame();
   ClickOn(GUI_SoloActivityChooser::Instance()->StartButton());
   EXPECT_EQ(sim.GetActsUsed(), 2);
   EXPECT_EQ(SIM_Statistics::Instance().GetInt(1), attended + 1);
+  EXPECT_TRUE(onSkillsPanel("course1"));
   GUI_EveningClassPostMortem* result = GUI_EveningClassPostMortem::Instance();
   ASSERT_NE(result, nullptr);
   EXPECT_EQ(result->GetMode(), GUI_EveningClassPostMortem::kInProgress);

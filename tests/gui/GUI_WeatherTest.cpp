@@ -7,6 +7,8 @@
 #include <cmath>
 #include <filesystem>
 #include <limits>
+#include <set>
+#include <vector>
 
 #include "app/GUI_Sounds.h"
 #include "engine/RenderFixture.h"
@@ -190,26 +192,40 @@ TEST_F(WeatherEffectsTest, TheFlashFadesByItsShareOfTheFrameStep) {
 }
 
 // A storm from its first frame (a game loaded on a stormy day, the screen entered from the
-// menus while it storms): the room is seen first; the first flash comes 7 to 20 s later.
+// menus while it storms, a stormy day after a drizzly one): the room is seen first; the first
+// flash comes 7 to 20 s later and the next 7 to 20 s after it. So on a fresh rain clock, on
+// one that has run a dry day, and on one that has drizzled all day.
 TEST_F(WeatherEffectsTest, AStormsFirstThunderWaitsItsDelayFromTheFirstFrame) {
-  GUI_Rain rain;
-  for (int resumed = 0; resumed < 2; ++resumed) {
-    double struck = -1.0;
-    const double began = rain.NowMs();
-    for (int i = 0; i < 60 && struck < 0; ++i) {
-      const int before = rain.ThunderCount();
-      rain.DrawFrame(1.0f, 1.0f);
-      if (i == 0) {
-        EXPECT_EQ(rain.GetFlash(), 0.0f) << "a flash on the storm's first frame";
-      }
-      if (rain.ThunderCount() > before) struck = rain.NowMs();
-      clock.Advance(500);
+  constexpr double kDayMs = 24.0 * 60.0 * 60.0 * 1000.0;
+  for (const float dayBefore : {-1.0f, 0.0f, 0.2f}) {
+    SCOPED_TRACE(dayBefore);
+    GUI_Rain rain;
+    if (dayBefore >= 0.0f) {
+      rain.DrawFrame(dayBefore, 1.0f);
+      clock.Advance(kDayMs);
+      rain.DrawFrame(dayBefore, 1.0f);
+      ASSERT_EQ(rain.ThunderCount(), 0);
     }
-    ASSERT_GE(struck, 0.0) << "no thunder in 30 s of storm";
-    EXPECT_GE(struck - began, 7000.0);
-    EXPECT_LE(struck - began, 20500.0);
-    for (int i = 0; i < 20; ++i) rain.DrawFrame(1.0f, 1.0f);  // the flash fades, no time passes
-    rain.StopLoop();  // the menus silence it; coming back starts the loop again
+    for (int resumed = 0; resumed < 2; ++resumed) {
+      std::vector<double> struck;
+      const double began = rain.NowMs();
+      for (int i = 0; i < 100 && struck.size() < 2; ++i) {
+        const int before = rain.ThunderCount();
+        rain.DrawFrame(1.0f, 1.0f);
+        if (i == 0) {
+          EXPECT_EQ(rain.GetFlash(), 0.0f) << "a flash on the storm's first frame";
+        }
+        if (rain.ThunderCount() > before) struck.push_back(rain.NowMs());
+        clock.Advance(500);
+      }
+      ASSERT_EQ(struck.size(), 2u) << "fewer than two thunders in 50 s of storm";
+      EXPECT_GE(struck[0] - began, 7000.0);
+      EXPECT_LE(struck[0] - began, 20500.0);
+      EXPECT_GE(struck[1] - struck[0], 7000.0);
+      EXPECT_LE(struck[1] - struck[0], 20500.0);
+      for (int i = 0; i < 20; ++i) rain.DrawFrame(1.0f, 1.0f);  // the flash fades, no time passes
+      rain.StopLoop();  // the menus silence it; coming back starts the loop again
+    }
   }
 }
 
@@ -232,6 +248,45 @@ TEST_F(WeatherEffectsTest, TheSnowfallOptionScalesTheShareButNeverBelowATenth) {
   EXPECT_EQ(GUI_Snow::Instance().FallingFlakes(), GUI_Snow::kFlakes);
   GUI_Snow::Instance().DrawFrame(std::numeric_limits<float>::quiet_NaN(), 1.0f);
   EXPECT_EQ(GUI_Snow::Instance().FallingFlakes(), 0);
+}
+
+// Each flake's quad is turned by an angle of its own, anything from 0 to 359 degrees, and the
+// flake falls within ten degrees of straight down, some drifting left and some right.
+TEST_F(WeatherEffectsTest, FlakesTurnEachByItsOwnAngleAndFallWithinTenDegreesOfStraightDown) {
+  GUI_SnowdropEffect drops;
+  GUI_Snow snow(&drops);
+  DrawRecord frames[2];
+  for (int i = 0; i < 2; ++i) {
+    DrawRecord* before = engine.SetRecording(&frames[i]);
+    engine.BeginRender();
+    snow.DrawFrame(1.0f, static_cast<float>(i));  // the first frame takes no time
+    engine.EndScene();
+    engine.SetRecording(before);
+  }
+  const std::vector<SpriteVertex>& was = frames[0].vertices;
+  const std::vector<SpriteVertex>& now = frames[1].vertices;
+  ASSERT_EQ(was.size(), GUI_Snow::kFlakes * 6u);
+  ASSERT_EQ(now.size(), was.size());
+  const double tenDegrees = std::tan(10.0 * 3.14159265358979 / 180.0);
+  std::set<long> angles;
+  int left = 0, right = 0, tooSteep = 0;
+  for (size_t q = 0; q < was.size(); q += 6) {
+    const SpriteVertex* a = &was[q];
+    const SpriteVertex* b = &now[q];
+    // The quad's top edge runs along its turn.
+    double degrees = std::atan2(a[1].y - a[0].y, a[1].x - a[0].x) * 180.0 / 3.14159265358979;
+    if (degrees < 0.0) degrees += 360.0;
+    angles.insert(std::lround(degrees) % 360);
+    const double dx = b[0].x - a[0].x, dy = b[0].y - a[0].y;
+    EXPECT_GT(dy, 0.0) << "flake " << q / 6 << " does not fall";
+    tooSteep += std::fabs(dx) > dy * tenDegrees + 1e-3;
+    left += dx < -1e-3;
+    right += dx > 1e-3;
+  }
+  EXPECT_GT(angles.size(), 250u);  // about 337 different whole degrees in a thousand flakes
+  EXPECT_EQ(tooSteep, 0);
+  EXPECT_GT(left, 300);
+  EXPECT_GT(right, 300);
 }
 
 TEST_F(WeatherEffectsTest, LandingFlakesLeaveSnowdropsOnlyWhileABlotIsFree) {

@@ -14,6 +14,7 @@
 #include "sim/SIM_InterestType.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Relationship.h"
+#include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Vesk.h"
 
@@ -161,6 +162,42 @@ TEST_F(NPCIconLayoutTest, ASelectedFriendFansOutOnlyThoseThePlayerDoesNotCountAs
   LayOutNPCIcons();
   EXPECT_FALSE(iconX->IsShown());
   EXPECT_FLOAT_EQ(iconA->GetSize(), 48.0f);
+}
+
+// Each night lays the friends out afresh: a friend the day made without a layout takes a
+// place on the arc, and the acquaintances a selected friend fanned out are gone by morning.
+TEST_F(NPCIconLayoutTest, TheNightLaysTheFriendsOutOnTheArcAfresh) {
+  SIM_NPC* a = MakeFriends(2).front();
+  SIM_NPC* x = SIM_NPC::Create(0);
+  x->SetIntroduced(true);
+  SIM_Relationship::Create(a, x);
+  LayOutNPCIcons();
+  GUI_NPCIcon* iconA = FindNPCIcon(a);
+  GUI_Services::SetMouseForTesting(iconA->GetCentreX(), iconA->GetCentreY(), false);
+  ASSERT_TRUE(NPCIconsOnLeftClick());
+  ASSERT_TRUE(FindNPCIcon(x)->IsShown());
+  MakeFriends(3);  // a third friend, with no layout of its own
+
+  SIM_SIM::Instance().NextDay();
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  std::vector<const SIM_Person*> friends;
+  for (const SIM_Relationship* r : player->GetRelationships())
+    if (r->IsFriendship()) friends.push_back(r->GetOther(player));
+  ASSERT_FALSE(friends.empty());
+  EXPECT_EQ(ShownIcons(), static_cast<int>(friends.size()));
+  // 12 degrees apart, the arc centred on 276 degrees (centre (878, 362), radius 322).
+  double angle = static_cast<double>(friends.size()) * 6.0 + 270.0;
+  for (const SIM_Person* person : friends) {
+    const GUI_NPCIcon* icon = FindNPCIcon(person);
+    ASSERT_NE(icon, nullptr);
+    EXPECT_TRUE(icon->IsShown());
+    EXPECT_EQ(icon->GetState(), GUI_NPCIcon::kFriend);
+    EXPECT_FLOAT_EQ(icon->GetSize(), 48.0f);
+    const double radians = angle * 3.14159265358979 / 180.0;
+    EXPECT_NEAR(icon->GetCentreX(), std::sin(radians) * 322.0 + 878.0, 0.05);
+    EXPECT_NEAR(icon->GetCentreY(), 362.0 - std::cos(radians) * 322.0, 0.05);
+    angle -= 12.0;
+  }
 }
 
 TEST_F(NPCIconLayoutTest, AnIconShowsIntroductionHoverSulkingAndTheLikedEvening) {

@@ -158,18 +158,28 @@ TEST_F(PetsTest, AHungryCatEatsTheFishInsteadOfLeaving) {
 }
 
 TEST_F(PetsTest, AFishFlagWithoutAFishPetLosesTheCat) {
-  // A table whose "fish" is a plain possession: the flag is set but there is no fish to eat.
-  const std::string path = dir.Str() + "/assets.csv";
-  std::ofstream(path) << "#,sim_cat,cat,Cat,pets,A cat.,asset_cat.bmp,64,64,cat.ogg,60,0,,,0,#\n"
-                         "#,sim_bowl,fish,Bowl,pets,A bowl.,asset_fish.bmp,64,64,,15,0,,,0,#\n";
-  LoadAssets(path);
-  ASSERT_EQ(Pets[PET_FISH], nullptr);
-  SIM_PetBase* cat = Buy(PET_CAT);
-  SIM_Asset::FindByName("fish")->Buy();
-  ASSERT_TRUE(GlobalNamedValues().IsSet("fish"));
-  Days(5);
-  EXPECT_FALSE(cat->IsOwned());
-  EXPECT_TRUE(SIM_Asset::FindByName("fish")->IsOwned());
+  // A table whose "fish" is a plain possession, a tank: the flag is set but there is no fish
+  // to eat, whether the table has no goldfish or one the player has not bought.
+  for (const char* goldfish :
+       {"", "#,sim_fish,goldfish,Goldfish,pets,A fish.,asset_fish.bmp,64,64,,15,0,,,0,#\n"}) {
+    SCOPED_TRACE(goldfish);
+    const std::string path = dir.Str() + "/assets.csv";
+    std::ofstream(path) << "#,sim_cat,cat,Cat,pets,A cat.,asset_cat.bmp,64,64,cat.ogg,60,0,,,0,#\n"
+                           "#,sim_bowl,fish,Bowl,pets,A bowl.,asset_fish.bmp,64,64,,15,0,,,0,#\n"
+                        << goldfish;
+    LoadAssets(path);
+    ASSERT_EQ(Pets[PET_FISH] != nullptr, *goldfish != '\0');
+    SIM_PetBase* cat = Buy(PET_CAT);
+    SIM_Asset::FindByName("fish")->Buy();
+    ASSERT_TRUE(GlobalNamedValues().IsSet("fish"));
+    const float earned = Earned();
+    ClearTracedCalls();
+    Days(5);
+    EXPECT_FALSE(cat->IsOwned());
+    EXPECT_TRUE(SIM_Asset::FindByName("fish")->IsOwned());
+    EXPECT_FLOAT_EQ(Earned(), earned + Fine("GV_LOSTCAT_TOVELFINE"));  // no fish's fine
+    EXPECT_EQ(Count("ShowTextureMessage ass_cat.bmp|"), 0);  // no fish was eaten
+  }
   LoadAssets();
 }
 
