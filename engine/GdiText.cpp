@@ -92,23 +92,7 @@ bool LineWidth(plat::FontHandle font, const std::string& cp1252, int& width) {
   return true;
 }
 
-// Mnemonic processing of the word-breaking draw: "&&" is one "&", a lone "&" is hidden (it
-// would underline the next character).
-std::string StripPrefixes(const std::string& text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '&') {
-      out += text[i];
-    } else if (i + 1 < text.size() && text[i + 1] == '&') {
-      out += '&';
-      ++i;
-    }
-  }
-  return out;
-}
-
-// Breaks already prefix-processed text into lines no wider than `width` where blanks allow.
+// Breaks text (drawn as it stands, "&" and all) into lines no wider than `width` where blanks allow.
 std::vector<std::string> BreakLines(plat::FontHandle font, const std::string& text, int width) {
   std::vector<std::string> lines;
   if (text.empty()) return lines;
@@ -494,7 +478,7 @@ int DrawGdiTextString(float x, float y, const std::string& text, float width) {
       return t->lines * font->height;
     }
   }
-  const std::vector<std::string> lines = BreakLines(font->font, StripPrefixes(shown), boxWidth);
+  const std::vector<std::string> lines = BreakLines(font->font, shown, boxWidth);
   const int height = static_cast<int>(lines.size()) * font->height;
   if (height == 0) return 0;
   if (boxWidth > 0) {
@@ -533,7 +517,7 @@ int MeasureGdiTextHeight(const std::string& text, int width) {
 std::vector<std::string> WrapGdiText(const std::string& text, float width) {
   FontEntry* font = CurrentFont();
   if (!font || !font->font) return {};
-  return BreakLines(font->font, StripPrefixes(text), static_cast<int>(width));
+  return BreakLines(font->font, text, static_cast<int>(width));
 }
 
 // --- Resources ---

@@ -9,8 +9,8 @@
 // bold face. Strings are Windows-1252 bytes. One-line text (width 0) is drawn literally and
 // unclipped with its cell's top-left at (x, y). Wrapped text (width > 0) breaks at blanks, CR/LF
 // force a break, a word wider than the box overflows and is clipped at x + width, everything is
-// clipped 512 pixels below y, lines advance by the font height, "&&" draws "&" and a lone "&" is
-// hidden. Measuring gives exactly what drawing covers.
+// clipped 512 pixels below y, lines advance by the font height, and "&" is drawn as it stands.
+// Measuring gives exactly what drawing covers.
 //
 // Rendered texts are kept as white textures and coloured when drawn, so a screen of unchanged
 // text costs little. The cache is bounded and emptied when the renderer releases its textures.

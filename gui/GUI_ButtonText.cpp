@@ -1,6 +1,8 @@
 // Text button.
 #include "gui/GUI_ButtonText.h"
 
+#include <utility>
+
 #include "gui/GUI_Frame.h"
 #include "gui/GUI_Services.h"
 
@@ -8,6 +10,15 @@ GUI_ButtonText::GUI_ButtonText(const std::string& text, GUI_ButtonCallback cb, v
     : GUI_ButtonBase(cb, arg) {
   SetText(text);
 }
+
+namespace {
+GUI_ButtonText::DrawnObserver& Observer() {
+  static GUI_ButtonText::DrawnObserver observer;
+  return observer;
+}
+}  // namespace
+
+void GUI_ButtonText::SetDrawnObserver(DrawnObserver observer) { Observer() = std::move(observer); }
 
 void GUI_ButtonText::SetText(const std::string& text) { label = text.substr(0, kMaxLabel); }
 
@@ -24,5 +35,6 @@ void GUI_ButtonText::Draw() {
   const int grey = enabled ? 255 : 200;
   GUI_Services::QueueText(l, t + static_cast<float>(height / 2) - 8.0f, label, "tahoma bold", 16,
                           width, 1, grey, grey, grey);
+  if (Observer()) Observer()(*this);
   GUI_ButtonBase::Draw();
 }

@@ -2,6 +2,7 @@
 // when disabled; the label centred in "tahoma bold" 16.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "gui/GUI_ButtonBase.h"
@@ -16,6 +17,10 @@ class GUI_ButtonText : public GUI_ButtonBase {
   void SetHighlightTexture(const std::string& texture) { highlightTexture = texture; }
   void SetFrameTexture(const std::string& texture) { frameTexture = texture; }
   const std::string& GetText() const { return label; }
+  // Called with every text button as it is drawn, so a check can look at each one the player
+  // sees (what a disabled one says); none by default.
+  using DrawnObserver = std::function<void(const GUI_ButtonText&)>;
+  static void SetDrawnObserver(DrawnObserver observer);
 
  protected:
   std::string label;

@@ -15,16 +15,22 @@ constexpr int kBadFrame = 4;
 constexpr float kBorder = 12.0f;
 }  // namespace
 
-std::string GUI_ChangePopup::TextFor(float amount) {
+namespace {
+// Whole hundredths, cut toward zero; the nudge keeps a float's 0.29 (28.99999...) a 29.
+int WholeHundredths(float amount) {
   const double hundredths = static_cast<double>(amount) * 100.0;
-  // Whole hundredths, cut toward zero; the nudge keeps a float's 0.29 (28.99999...) a 29.
-  const int whole = ClampToInt(hundredths + (hundredths < 0 ? -1e-3 : 1e-3));
-  std::string text = hundredths > 0 ? "+" : "";
-  text += std::to_string(whole);
-  return text;
+  return ClampToInt(hundredths + (hundredths < 0 ? -1e-3 : 1e-3));
+}
+}  // namespace
+
+std::string GUI_ChangePopup::TextFor(float amount) {
+  const int whole = WholeHundredths(amount);
+  return (whole > 0 ? "+" : "") + std::to_string(whole);
 }
 
 void GUI_ChangePopup::Show(float amount, float x, float y, bool riseIsGood) {
+  // A change under a hundredth would read "+0": it is not shown.
+  if (WholeHundredths(amount) == 0) return;
   timer_.Start();
   value_ = amount * 100.0f;
   text_ = TextFor(amount);

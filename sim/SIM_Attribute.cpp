@@ -123,11 +123,16 @@ void SIM_Attribute::RestoreEffect(float amount, float degrade, const std::string
 }
 
 void SIM_Attribute::AddEffect(float amount, float degrade, const std::string& debugName) {
+  Recalculate();
+  const float before = value_;
   new SIM_Effect(amount, degrade, debugName, &effects_);  // owned through effects_
   Recalculate();
+  // What the bar moved, not what was asked: a bar held at a limit does not move at all, and
+  // a change that moved nothing is not shown.
+  float shown = value_ - before;
+  if (shown == 0.0f) return;
   // Show the change on each bar up the chain; the bound guards against a parent cycle made
   // outside ResolveParents.
-  float shown = amount;
   int steps = 0;
   for (SIM_Attribute* a = this; a && steps < 64; a = a->parent_, ++steps) {
     Screens().ShowAttributeChange(a, shown);

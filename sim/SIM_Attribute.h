@@ -42,8 +42,9 @@ class SIM_Attribute : public SIM_NamedValue {
   // The details window.
   void ShowDetails() override;
 
-  // Appends a change that decays by degrade each day, recalculates, and shows the change on
-  // this attribute's bar and on each parent's bar, scaled by each parent factor on the way up.
+  // Appends a change that decays by degrade each day, recalculates, and shows the change the
+  // value made (none when it did not move) on this attribute's bar and on each parent's bar,
+  // scaled by each parent factor on the way up.
   void AddEffect(float amount, float degrade, const std::string& debugName);
   // Strictly past the warn threshold in the direction of the criterion.
   bool IsPastWarnLimit() const;

@@ -84,13 +84,15 @@ bool SIM_CommuteMethod::HasTransport() const {
   return false;
 }
 
-bool SIM_CommuteMethod::IsAvailable() const {
-  if (!HasTransport()) return false;
+bool SIM_CommuteMethod::IsAvailable() const { return WhyUnavailable() == nullptr; }
+
+const char* SIM_CommuteMethod::WhyUnavailable() const {
+  if (!HasTransport()) return "WHY_COMMUTE_NO_TRANSPORT";
   if (requiredValue_.size() >= 2 && SIM_Vesk::Instance()->GetValue(requiredValue_) < 1.0f)
-    return false;
-  if (maxDistance_ == -1.0f || !SIM_Vesk::Instance()->GetJob()) return true;
+    return "WHY_COMMUTE_NOT_ALLOWED";
+  if (maxDistance_ == -1.0f || !SIM_Vesk::Instance()->GetJob()) return nullptr;
   // Any other negative range counts as unlimited too, as the chooser shows it.
-  return maxDistance_ < 0.0f || maxDistance_ >= JobDistance();
+  return maxDistance_ < 0.0f || maxDistance_ >= JobDistance() ? nullptr : "WHY_COMMUTE_TOO_FAR";
 }
 
 void SIM_CommuteMethod::ValidateChoice() {

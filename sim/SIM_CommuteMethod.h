@@ -63,6 +63,8 @@ class SIM_CommuteMethod {
   bool HasTransport() const;
   // Transport, the required player value, and the job's distance within range.
   bool IsAvailable() const;
+  // The text key of the first thing that keeps the player from using it; null when available.
+  const char* WhyUnavailable() const;
   // The asset names that count as the transport this method needs (empty: none needed).
   std::vector<std::string> TransportAssets() const;
 

@@ -411,8 +411,11 @@ float SIM_JobBase::ComputeDailyPay() {
 void SIM_JobBase::WorkDay() {
   if (CurrentDate().GetDayOfWeek() >= 5) return;
   const float pay = ComputeDailyPay();
-  lastPay_ = pay;
+  // The day's pay as it reached the purse (which has a limit), the tips part of it.
+  const float before = SIM_Finances::Instance().GetCash();
   SIM_Finances::Instance().Earn(pay);
+  lastPay_ = SIM_Finances::Instance().GetCash() - before;
+  if (maxTip_ > 0.0f) todaysTip_ = std::clamp(todaysTip_, 0.0f, std::max(lastPay_, 0.0f));
   ApplyModifiers(1.0f);
 
   const float difficulty =

@@ -214,7 +214,10 @@ void SIM_RestaurantInstance::Complete() {
   }
   complete_ = true;
   SIM_SocialiseInstance::Run();
-  if (chosen_) SIM_Tovel::Instance().Add(chosen_->GetTovelValue());
+  if (chosen_) tovelChange_ = SIM_Tovel::Instance().Add(chosen_->GetTovelValue());
+  // The evening's report is open by now; its standing line tells what the meal just did.
+  const std::string line = TovelLine();
+  if (!line.empty()) Screens().AddPostMortemLine(line);
   SIM_Vesk* player = SIM_Vesk::Instance();
   if (wine_) {
     player->ModifyValue("alcohol", 0.2f, 0.4f, "restaurant-alcohol");
@@ -238,16 +241,12 @@ void SIM_RestaurantInstance::Complete() {
 }
 
 std::string SIM_RestaurantInstance::TovelLine() const {
-  const float value = chosen_ ? chosen_->GetTovelValue() : 0.0f;
-  if (value == 0.0f) return {};
+  // The change the meal made to the standing, which the floor or the cap may have cut short.
+  const float value = tovelChange_;
+  if (std::fabs(value) < 0.005f) return {};  // "0.00": nothing to tell
   std::string line = Translate(value > 0.0f ? "RESTAURANT_TOVEL_BOOST" : "RESTAURANT_TOVEL_DROP");
   // The words say which way it went; the number is only how far.
   ReplaceSubstring(line, "<AMOUNT>", FormatFixed(std::fabs(value), 2));
   return line;
 }
 
-void SIM_RestaurantInstance::ShowPostMortem() {
-  SIM_SocialiseInstance::ShowPostMortem();
-  const std::string line = TovelLine();
-  if (!line.empty()) Screens().AddPostMortemLine(line);
-}

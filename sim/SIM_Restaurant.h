@@ -95,14 +95,14 @@ class SIM_RestaurantInstance : public SIM_SocialiseInstance {
   // The organiser picks a restaurant of the evening's cuisine; a guest goes straight to the
   // meal.
   void Run() override;
-  void ShowPostMortem() override;
   void RateEvening() override;
   // A booking: with a table the chooser closes and the meal window opens at the restaurant's
   // price (whole pounds); a full restaurant answers with its style's message.
   void SelectRestaurant(SIM_Restaurant* restaurant);
   // The meal is over: the evening, the restaurant's standing, the wine and the food.
   void Complete();
-  // The post-mortem's line about the restaurant's standing, or empty.
+  // The post-mortem's line about how far the meal moved the standing, or empty when it did
+  // not (no restaurant, not yet eaten, or the standing already at its floor or cap).
   std::string TovelLine() const;
 
   const std::vector<SIM_Restaurant*>& Candidates() const { return candidates_; }
@@ -119,4 +119,5 @@ class SIM_RestaurantInstance : public SIM_SocialiseInstance {
   int mealChoice_ = kIndulgent;
   bool wine_ = true;
   bool complete_ = false;
+  float tovelChange_ = 0.0f;  // what the meal did to the standing
 };

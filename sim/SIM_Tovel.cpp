@@ -19,10 +19,12 @@ float SIM_Tovel::GetTotal() const {
   return std::max(total, 0.0f);
 }
 
-void SIM_Tovel::Add(float amount) {
+float SIM_Tovel::Add(float amount) {
+  const float before = GetTotal();
   components_[1] += amount;
   if (amount > 0.0f) SIM_Statistics::Instance().AddFloat(amount, 0);
   if (components_[1] < 0.0f) components_[1] = 0.0f;
+  return GetTotal() - before;
 }
 
 bool SIM_Tovel::AddActivity(const std::string& name) {

@@ -22,7 +22,8 @@ class SIM_Tovel {
 
   float GetTotal() const;
   // Earned standing (either sign); floored at 0. Gains also count in the earned statistic.
-  void Add(float amount);
+  // Returns how far the total moved: less than asked, or nothing, at the floor or the cap.
+  float Add(float amount);
   // False (and nothing changes) for a name already tried; case matters.
   bool AddActivity(const std::string& name);
   Membership* AddMembership(float amount, const std::string& name);

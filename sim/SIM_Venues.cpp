@@ -59,7 +59,7 @@ void SIM_BeerInstance::Brawl() {
   date_.CopyDate(CurrentDate());
   SIM_Vesk* player = SIM_Vesk::Instance();
   player->ModifyValue("tiredness", 0.5f, 0.5f, "brawl");
-  SIM_Tovel::Instance().Add(GV("GV_BRAWL_TOVELLOSS"));
+  tovelChange_ = SIM_Tovel::Instance().Add(GV("GV_BRAWL_TOVELLOSS"));
   for (SIM_Person* person : invitees_) {
     SIM_Relationship* r = player->FindRelationship(person);
     // A guest who left the player's world during the fight (the friend who brought them was

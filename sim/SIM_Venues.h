@@ -18,6 +18,11 @@ class SIM_BeerInstance : public SIM_SocialiseInstance {
   // The brawl replaces the whole evening: tiredness, lost standing and friendships, the bill,
   // and the police report; no rating, memories or statistics.
   void Brawl();
+  // How far the brawl moved the standing (none when it was already at its floor).
+  float GetTovelChange() const { return tovelChange_; }
+
+ private:
+  float tovelChange_ = 0.0f;
 };
 
 class SIM_NightclubInstance : public SIM_SocialiseInstance {

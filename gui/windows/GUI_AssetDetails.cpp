@@ -113,7 +113,12 @@ void GUI_AssetDetails::Draw() {
     delete this;
     return;
   }
-  if (use_) use_->SetEnabled(InActivities());
+  if (use_) {
+    use_->SetEnabled(InActivities());
+    use_->SetDisabledReason(Translate(SIM_SIM::Instance().GetPhase() == PHASE_DAYOVER
+                                          ? "WHY_NO_ACTIVITY_LEFT"
+                                          : "WHY_NOT_YET"));
+  }
   GUI_Dialog::Draw();
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);
   const auto cr = static_cast<float>(clientRect.right);

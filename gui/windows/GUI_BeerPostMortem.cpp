@@ -1,10 +1,12 @@
 // The bar-brawl report.
 #include "gui/windows/GUI_BeerPostMortem.h"
 
+#include <cmath>
+
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Services.h"
-#include "sim/SIM_GlobalVariables.h"
+#include "sim/SIM_Venues.h"
 
 GUI_BeerPostMortem* GUI_BeerPostMortem::instance = nullptr;
 
@@ -15,13 +17,16 @@ void GUI_BeerPostMortem::Open(SIM_SocialiseInstance* evening) {
 
 void GUI_BeerPostMortem::Close() { delete instance; }
 
-std::string GUI_BeerPostMortem::LossText() {
-  return FormatFixed(SIM_GlobalVariables::Instance().Get("GV_BRAWL_TOVELLOSS"), 2);
+std::string GUI_BeerPostMortem::LossText() const {
+  if (std::fabs(loss_) < 0.005f) return {};
+  return FormatFixed(loss_, 2);
 }
 
 GUI_BeerPostMortem::GUI_BeerPostMortem(SIM_SocialiseInstance* evening)
     : GUI_Dialog(true), evening_(evening) {
   instance = this;
+  // The change the brawl made, read now: the evening's record may not outlive the report.
+  if (const auto* bar = dynamic_cast<const SIM_BeerInstance*>(evening)) loss_ = bar->GetTovelChange();
   SetSize(kWidth, kHeight);
   SetTitle(Translate("BAR_BRAWL_TITLE"));
   CentreOnScreen();
@@ -58,9 +63,12 @@ void GUI_BeerPostMortem::Draw() {
   brawl_.Draw();
   GUI_Services::QueueText(cl + 15, ct + 50, Translate("BAR_BRAWL_TEXT"), "tahoma bold", 18,
                           clientRect.right - clientRect.left - 20, 0, 255, 255, 255);
-  const float centre = static_cast<float>(rect.left + rect.right) / 2;
-  standing_.SetPosition(centre - 50, cb - 50);
-  standing_.Draw();
-  GUI_Services::QueueText(centre, cb - 50, LossText(), "tahoma bold", 24, 0, 0, 255, 255, 255);
+  const std::string loss = LossText();
+  if (!loss.empty()) {
+    const float centre = static_cast<float>(rect.left + rect.right) / 2;
+    standing_.SetPosition(centre - 50, cb - 50);
+    standing_.Draw();
+    GUI_Services::QueueText(centre, cb - 50, loss, "tahoma bold", 24, 0, 0, 255, 255, 255);
+  }
   GUI_Services::FlushText();
 }

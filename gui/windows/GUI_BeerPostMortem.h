@@ -19,8 +19,9 @@ class GUI_BeerPostMortem : public GUI_Dialog {
   static void Open(SIM_SocialiseInstance* evening);
   static void Close();
   static GUI_BeerPostMortem* Instance() { return instance; }
-  // The standing lost, as shown: the game variable with two decimals.
-  static std::string LossText();
+  // The standing the brawl took, with two decimals; empty when it took none (the standing
+  // was already at its floor), and then neither the number nor its icon is shown.
+  std::string LossText() const;
 
   ~GUI_BeerPostMortem() override;
   void Draw() override;
@@ -32,6 +33,7 @@ class GUI_BeerPostMortem : public GUI_Dialog {
 
   static GUI_BeerPostMortem* instance;
   SIM_SocialiseInstance* evening_;
+  float loss_ = 0.0f;
   CTexturedSprite brawl_;
   CTexturedSprite standing_;
 };

@@ -100,7 +100,9 @@ void GUI_CommuteMethodChooser::UpdateButtons() {
   previous_->SetEnabled(count > 0 && position_ > 0);
   next_->SetEnabled(count > 0 && position_ + 1 < count);
   const SIM_CommuteMethod* method = Current();
-  choose_->SetEnabled(method && method->IsAvailable());
+  const char* why = method ? method->WhyUnavailable() : nullptr;
+  choose_->SetEnabled(method && !why);
+  choose_->SetDisabledReason(why ? Translate(why) : std::string());
 }
 
 void GUI_CommuteMethodChooser::Next() {

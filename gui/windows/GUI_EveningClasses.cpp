@@ -176,6 +176,14 @@ void GUI_EveningClassDetails::UpdateEnrol() {
   const bool offered = type_ && available_ && !type_->IsCompleted();
   enrol_->SetVisible(offered);
   enrol_->SetEnabled(offered && !type_->IsEnrolled() && GUI_EveningClasses::CanEnrolNow());
+  const SIM_SIM& sim = SIM_SIM::Instance();
+  const bool dayOver = sim.GetPhase() == PHASE_DAYOVER ||
+                       (sim.GetPhase() == PHASE_ACTIVITIES && sim.GetActsLeft() <= 0);
+  const char* why = !offered              ? nullptr
+                    : type_->IsEnrolled() ? "WHY_ALREADY_ENROLLED"
+                    : dayOver             ? "WHY_NO_ACTIVITY_LEFT"
+                                          : "WHY_NOT_YET";
+  enrol_->SetDisabledReason(why ? Translate(why) : std::string());
 }
 
 void GUI_EveningClassDetails::Draw() {

@@ -104,6 +104,7 @@ void GUI_MovieChooser::UpdateButtons() {
   next_->SetEnabled(index_ < SIM_Movie::kShowing - 1);
   const SIM_Movie* film = Current();
   watch_->SetEnabled(film && !film->IsSeen());
+  watch_->SetDisabledReason(film && film->IsSeen() ? Translate("WHY_FILM_SEEN") : std::string());
   popcorn_->SetChecked(evening_->GetPopcorn());
 }
 

@@ -72,6 +72,7 @@ GUI_NoMoneyDialog::GUI_NoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc)
   const int total = TotalCost(type);
   ReportAssertion(total > 0, "GUI_NoMoneyDialog", 61);
   subsidise_->SetEnabled(static_cast<float>(total) <= SIM_Finances::Instance().GetCash());
+  subsidise_->SetDisabledReason(Translate("WHY_NOT_ENOUGH_MONEY"));
 }
 
 GUI_NoMoneyDialog::~GUI_NoMoneyDialog() {

@@ -110,8 +110,9 @@ void GUI_Roulette::Lower() {
 }
 
 void GUI_Roulette::UpdateButtons() {
-  spin_->SetEnabled(evening_->CanSpin() &&
-                    static_cast<float>(stake_) <= SIM_Finances::Instance().GetCash());
+  const bool canSpin = evening_->CanSpin();
+  spin_->SetEnabled(canSpin && static_cast<float>(stake_) <= SIM_Finances::Instance().GetCash());
+  spin_->SetDisabledReason(Translate(canSpin ? "WHY_STAKE_TOO_HIGH" : "WHY_NO_SPINS_LEFT"));
 }
 
 void GUI_Roulette::Spin() {

@@ -263,6 +263,20 @@ void GUI_SocialActivityChooser::UpdateButtons() {
       !current || SIM_Finances::Instance().GetCash() >= static_cast<float>(current->GetHostCost());
   startButton->SetText(Translate(cash ? "SOCIALISE" : "INSUFFICIENT_CASH"));
   startButton->SetEnabled(CanStart());
+  startButton->SetDisabledReason(WhyCannotStart());
+}
+
+std::string GUI_SocialActivityChooser::WhyCannotStart() const {
+  if (!current) return {};
+  const SIM_SIM& sim = SIM_SIM::Instance();
+  if (sim.GetPhase() == PHASE_DAYOVER || sim.GetActsLeft() <= 0)
+    return Translate("WHY_NO_ACTIVITY_LEFT");
+  if (sim.GetPhase() != PHASE_ACTIVITIES) return Translate("WHY_NOT_YET");
+  if (SIM_Finances::Instance().GetCash() < static_cast<float>(current->GetHostCost()))
+    return Translate("WHY_NOT_ENOUGH_MONEY");
+  if (invitees.empty() || static_cast<int>(invitees.size()) + 1 < current->minGuests)
+    return Translate("WHY_INVITE_MORE_GUESTS");
+  return {};
 }
 
 void GUI_SocialActivityChooser::Start() {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "engine/CTexturedSprite.h"
@@ -74,6 +75,8 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   // The start button's enabling as the draw sets it: a kind shown, enough guests, the cash
   // for it, in the part of the day when activities are open.
   bool CanStart() const;
+  // What keeps the start button disabled, as the player reads it; empty when it can start.
+  std::string WhyCannotStart() const;
 
   const std::vector<SIM_SocialiseType*>& Available() const { return types; }
   SIM_SocialiseType* Current() const { return current; }

@@ -169,6 +169,9 @@ void GUI_SoloActivityChooser::OnKeyDown(int key) {
 void GUI_SoloActivityChooser::Draw() {
   if (!visible) return;
   startButton->SetEnabled(CanStart());
+  // An activity the player cannot pay for says so on the button itself.
+  startButton->SetDisabledReason(
+      current && current->IsAffordable() ? Translate("WHY_NO_ACTIVITY_LEFT") : std::string());
   GUI_Dialog::Draw();
   if (!current) return;
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);

@@ -250,9 +250,12 @@ void GUI_WorkDay::Draw() {
                                                       : "WORKDAY_BAD";
     QueueSection(Translate(verdict));
     cursorY += 50;
-    QueueSection(std::string(Translate("WORKDAY_EARNINGS")) + " " + Pounds(facts.pay, false));
+    // The pay is what reached the purse; the tips are part of it, not more on top. An amount
+    // that would read 0.00 is not told.
+    if (facts.pay >= 0.005f)
+      QueueSection(std::string(Translate("WORKDAY_EARNINGS")) + " " + Pounds(facts.pay, false));
     cursorY += 20;
-    if (facts.tips != -1.0f) {
+    if (facts.tips >= 0.005f && facts.pay >= 0.005f) {
       std::string tips = Translate("WORKDAY_TIPSEARNED");
       ReplaceSubstring(tips, "<AMOUNT>", Pounds(facts.tips, true));
       QueueSection(tips);

@@ -14,19 +14,31 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_AssetDetails.h"
 #include "gui/windows/GUI_BookDetails.h"
+#include "gui/windows/GUI_CommuteMethodChooser.h"
+#include "gui/windows/GUI_EveningClasses.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
+#include "gui/windows/GUI_Roulette.h"
+#include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SpecialEvent.h"
 #include "sim/SIM_Asset.h"
 #include "sim/SIM_Book.h"
+#include "sim/SIM_CommuteMethod.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_PlayerOptions.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Vesk.h"
 
 namespace guitest {
 namespace {
@@ -157,6 +169,113 @@ TEST_F(DisabledButtonsTest, ADisabledButtonsTooltipSaysWhyAndTheUsualOneComesBac
     GUI_Services::SetRestFramesForTesting(0);
     Frame();
   }
+}
+
+// Each window's button, blocked in the way it is most often met, names what stands in the way
+// (the fixture checks every disabled button drawn in every test as well).
+TEST_F(DisabledButtonsTest, EveryBlockedChoiceOfAnEveningOrADayNamesWhatBlocksIt) {
+  SIM_NPC* host = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) host = npc;
+  ASSERT_NE(host, nullptr);
+  const auto evening = [&](const char* kind) {
+    SIM_SocialiseInstance::StartEvening({host}, SIM_SocialiseType::FindByName(kind),
+                                        SIM_Vesk::Instance());
+  };
+  SIM_Asset* usable = nullptr;
+  for (SIM_Asset* asset : SIM_Asset::All())
+    if (!usable && !asset->GetUseActivity().empty() && asset->GetName() != "cabletv") usable = asset;
+  ASSERT_NE(usable, nullptr);
+  const struct {
+    const char* what;
+    std::function<GUI_ButtonBase*()> open;
+    const char* why;
+  } cases[] = {
+      {"a film already seen",
+       [&]() -> GUI_ButtonBase* {
+         for (SIM_Movie* film : SIM_Movie::Showing()) film->SetSeen(true);
+         evening("cinema");
+         return GUI_MovieChooser::Instance() ? GUI_MovieChooser::Instance()->WatchButton() : nullptr;
+       },
+       "WHY_FILM_SEEN"},
+      {"a stake above the cash",
+       [&]() -> GUI_ButtonBase* {
+         evening("casino");
+         SIM_Finances::Instance().SetCash(0.0f);
+         return GUI_Roulette::Instance() ? GUI_Roulette::Instance()->SpinButton() : nullptr;
+       },
+       "WHY_STAKE_TOO_HIGH"},
+      {"paying for a guest without the money",
+       [&]() -> GUI_ButtonBase* {
+         SIM_Finances::Instance().SetCash(0.0f);
+         GUI_NoMoneyDialog::Open(SIM_SocialiseType::FindByName("pub"), host);
+         return GUI_NoMoneyDialog::Instance() ? GUI_NoMoneyDialog::Instance()->SubsidiseButton()
+                                              : nullptr;
+       },
+       "WHY_NOT_ENOUGH_MONEY"},
+      {"an evening with nobody invited",
+       []() -> GUI_ButtonBase* {
+         GUI_SocialActivityChooser::Open();
+         auto* chooser = GUI_SocialActivityChooser::Instance();
+         return chooser && chooser->Current() ? chooser->StartButton() : nullptr;
+       },
+       "WHY_INVITE_MORE_GUESTS"},
+      {"something on one's own once the day is over",
+       []() -> GUI_ButtonBase* {
+         GUI_SoloActivityChooser::Open();
+         SIM_SIM::Instance().SetPhase(PHASE_DAYOVER);
+         return GUI_SoloActivityChooser::Instance() ? GUI_SoloActivityChooser::Instance()->StartButton()
+                                                    : nullptr;
+       },
+       "WHY_NO_ACTIVITY_LEFT"},
+      {"a class once the day is over",
+       []() -> GUI_ButtonBase* {
+         GUI_EveningClasses::Open();
+         if (!GUI_EveningClasses::Instance()) return nullptr;
+         GUI_EveningClasses::Instance()->SelectSchool(0);
+         SIM_SIM::Instance().SetPhase(PHASE_DAYOVER);
+         auto* details = GUI_EveningClasses::Instance()->Details();
+         return details ? details->EnrolButton() : nullptr;
+       },
+       "WHY_NO_ACTIVITY_LEFT"},
+      {"a car the player does not own",
+       []() -> GUI_ButtonBase* {
+         GUI_CommuteMethodChooser::Open();
+         auto* chooser = GUI_CommuteMethodChooser::Instance();
+         for (int i = 0; chooser && i < 8 && chooser->Current() != SIM_CommuteMethod::FindByName("car"); ++i)
+           chooser->Next();
+         return chooser ? chooser->ChooseButton() : nullptr;
+       },
+       "WHY_COMMUTE_NO_TRANSPORT"},
+      {"a possession once the day is over",
+       [&]() -> GUI_ButtonBase* {
+         SIM_Asset::RestoreOwned(usable);
+         GUI_AssetDetails::Open(usable);
+         SIM_SIM::Instance().SetPhase(PHASE_DAYOVER);
+         return GUI_AssetDetails::Instance() ? GUI_AssetDetails::Instance()->UseButton() : nullptr;
+       },
+       "WHY_NO_ACTIVITY_LEFT"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
+    SIM_Finances::Instance().SetCash(1000.0f);
+    GUI_ButtonBase* button = c.open();
+    ASSERT_NE(button, nullptr);
+    Frame();
+    EXPECT_FALSE(button->IsEnabled());
+    EXPECT_EQ(TooltipShownOver(button), Translate(c.why));
+    GUI_Services::SetRestFramesForTesting(0);
+    GUI_MovieChooser::Close();
+    GUI_Roulette::Close();
+    GUI_NoMoneyDialog::Close();
+    GUI_SocialActivityChooser::Close();
+    GUI_SoloActivityChooser::Close();
+    GUI_EveningClasses::Close();
+    GUI_CommuteMethodChooser::Close();
+    GUI_AssetDetails::Close();
+  }
+  SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 #include "gui/windows/GUI_AttributeDetails.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_Attribute.h"
+#include "sim/SIM_Effect.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -231,6 +232,32 @@ TEST_F(IndicatorsTest, PaidActivityPopsEachChangeLeftOfItsBarGreenOrRedAndFadesI
   Frame();
   EXPECT_FALSE(Bar("stress").GetChangePopup().IsActive());
   EXPECT_EQ(FindText("+5"), nullptr);
+}
+
+TEST_F(IndicatorsTest, ABarTellsTheChangeItMadeAndNothingWhenItDidNotMove) {
+  SIM_Vesk* player = SIM_Vesk::Instance();
+  auto* stress = dynamic_cast<SIM_Attribute*>(player->Attributes().Find("stress"));
+  ASSERT_NE(stress, nullptr);
+  GUI_ChangePopup& popup = Bar("stress").GetChangePopup();
+  const struct {
+    float base, change;
+    const char* shown;  // null: no pop-up
+  } cases[] = {
+      {0.97f, 0.05f, "+3"},    // stopped at the top after 0.03
+      {1.0f, 0.05f, nullptr},  // at the top already: the bar did not move
+      {0.0f, -0.05f, nullptr}, // at the bottom already
+      {0.5f, 0.004f, nullptr}, // under a hundredth: it would read "+0"
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.base);
+    popup = GUI_ChangePopup();
+    float effects = 0.0f;
+    for (const SIM_Effect* e : stress->GetEffects()) effects += e->GetAmount();
+    stress->SetBase(c.base - effects);
+    player->ModifyValue("stress", c.change, 0.5f, "test");
+    EXPECT_EQ(popup.IsActive(), c.shown != nullptr);
+    if (c.shown) EXPECT_EQ(popup.GetText(), c.shown);
+  }
 }
 
 TEST(ChangePopupTest, TextColourAndFadeFollowTheChange) {

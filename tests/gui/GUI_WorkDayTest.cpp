@@ -76,13 +76,13 @@ TEST_F(WorkDayTest, AWorkedWeekdayShowsDateCommuteVerdictAndEarnings) {
 }
 
 TEST_F(WorkDayTest, TipsFriendAndCommuteCostFollowTheEarnings) {
-  g_facts.tips = 0.0f;  // no tips is -1; nothing earned is still shown
+  g_facts.tips = 1.5f;  // part of the pay, told under it
   g_facts.newFriend = "Sam Smith";
   g_facts.commuteCost = 3.2f;
   g_facts.performance = 0.2f;
   ShowAndDraw();
   EXPECT_TRUE(Queued("Work went badly today."));
-  EXPECT_FLOAT_EQ(Y("You also took home \xA3 0.00 in tips."), 310);
+  EXPECT_FLOAT_EQ(Y("\xA3 1.50 of that was tips."), 310);
   EXPECT_FLOAT_EQ(Y("You got on well with Sam Smith at work."), 330);
   EXPECT_FLOAT_EQ(Y("Getting to work cost you \xA3" "3.20"), 350);
   // Without a friend the gap stays.
@@ -236,10 +236,10 @@ TEST_F(WorkDayTest, AWorkedDayTellsWhatTheJobPaidAndTipped) {
   GUI_Services::RecordedTexts().clear();
   Summary().Draw();
   EXPECT_TRUE(Queued("You earned \xA3" + FormatFixed(waiter->GetLastPay(), 2)));
-  // The cafe's tips are never "none": an amount is always told, if only nothing.
-  ASSERT_GE(waiter->GetTodaysTip(), 0.0f);
-  std::string tips = "You also took home \xA3 " + FormatFixed(waiter->GetTodaysTip(), 2) + " in tips.";
-  EXPECT_TRUE(Queued(tips));
+  // The cafe's tips are part of that pay, told as such.
+  ASSERT_GE(waiter->GetTodaysTip(), 0.005f);
+  ASSERT_LE(waiter->GetTodaysTip(), waiter->GetLastPay());
+  EXPECT_TRUE(Queued("\xA3 " + FormatFixed(waiter->GetTodaysTip(), 2) + " of that was tips."));
   // The first day's verdict is the welcome.
   EXPECT_TRUE(Queued("Your first day in the new job. Everybody was friendly enough."));
 }

@@ -10,6 +10,7 @@
 #include "engine/DebugLog.h"
 #include "engine/GdiText.h"
 #include "engine/Translate.h"
+#include "gui/GUI_ButtonText.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowBase.h"
@@ -45,6 +46,7 @@ void GuiTest::SetUp() {
   GUI_Cursor::Instance().SetDragged(nullptr);
   Game::Instance().SetInGame(false);
   ResetMissingTexts();
+  WatchDisabledButtons();
   CInput::Instance().ClearBuffers();
   ReleaseLeft(0, 0);
 }
@@ -73,8 +75,30 @@ void GuiTest::ExpectNoWordWiderThanItsLine() {
   }
 }
 
+void GuiTest::WatchDisabledButtons() {
+  silentDisabledButtons.clear();
+  GUI_ButtonText::SetDrawnObserver([this](const GUI_ButtonText& button) {
+    if (button.IsEnabled() || !button.GetDisabledReason().empty()) return;
+    // Labels that are themselves the reason.
+    for (const char* key : {"INSUFFICIENT_CASH", "TOO_TIRED"})
+      if (button.GetText() == Translate(key)) return;
+    const std::string what = '"' + button.GetText() + '"';
+    if (std::find(silentDisabledButtons.begin(), silentDisabledButtons.end(), what) ==
+        silentDisabledButtons.end())
+      silentDisabledButtons.push_back(what);
+  });
+}
+
+void GuiTest::ExpectDisabledButtonsSayWhy() {
+  GUI_ButtonText::SetDrawnObserver(nullptr);
+  std::string buttons;
+  for (const std::string& what : silentDisabledButtons) buttons += " " + what;
+  EXPECT_TRUE(buttons.empty()) << "disabled buttons that do not say why:" << buttons;
+}
+
 void GuiTest::TearDown() {
   if (checkShippedTexts) ExpectNoMissingTexts();
+  ExpectDisabledButtonsSayWhy();
   InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();

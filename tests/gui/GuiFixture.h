@@ -47,6 +47,12 @@ class GuiTest : public ::testing::Test {
   void ExpectNoMissingTexts();
   bool checkShippedTexts = true;
 
+  // Every disabled text button drawn while the test ran said why it cannot be used: a reason
+  // in its tooltip, or a label that says it. Watched from SetUp, checked after every test.
+  void WatchDisabledButtons();
+  void ExpectDisabledButtonsSayWhy();
+  std::vector<std::string> silentDisabledButtons;
+
   testsupport::TempDir dir;
   testsupport::ScopedChdir cd{dir.Path()};
   std::vector<std::string> assertions;

@@ -3,6 +3,8 @@
 // note, each ending in what the evening does.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -36,6 +38,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SoloActivityType.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_Venues.h"
 #include "sim/SIM_Vesk.h"
 
@@ -160,6 +163,7 @@ TEST_F(VenueWindowsTest, ARestaurantEveningBooksChoosesTheMealAndOrders) {
   EXPECT_TRUE(evening->GetWine());
 
   const int used = SIM_SIM::Instance().GetActsUsed();
+  SIM_Tovel::Instance().SetEarned(50.0f);  // room for the standing to move either way
   ClickOn(meal->OrderButton());
   EXPECT_EQ(GUI_RestaurantInstance::Instance(), nullptr);
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), used + 1);
@@ -280,16 +284,28 @@ TEST_F(VenueWindowsTest, ABrawlShowsItsModalReportWithTheSiren) {
   evening->AddInvitee(guest);
   evening->SetOrganiser(SIM_Vesk::Instance());
   GUI_Services::SetRecording(true);
+  SIM_Tovel::Instance().SetEarned(30.0f);
   evening->Brawl();
   GUI_BeerPostMortem* report = GUI_BeerPostMortem::Instance();
   ASSERT_NE(report, nullptr);
   EXPECT_TRUE(Modal(report));
   const auto& sounds = GUI_Services::RecordedSounds();
   EXPECT_NE(std::find(sounds.begin(), sounds.end(), "data/sounds/police.wav"), sounds.end());
-  EXPECT_EQ(GUI_BeerPostMortem::LossText(), "-20.00");
+  EXPECT_EQ(report->LossText(), "-20.00");
   InGameFrame();
   const auto& texts = GUI_Services::RecordedTexts();
   EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& t) { return t.text == "-20.00"; }));
+  // Near the floor the report tells the fall there was; at the floor it tells none.
+  for (const auto& [earned, shown] : {std::pair{8.0f, "-8.00"}, std::pair{0.0f, ""}}) {
+    SIM_Tovel::Instance().SetEarned(earned);
+    evening->Brawl();
+    ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
+    EXPECT_EQ(GUI_BeerPostMortem::Instance()->LossText(), shown);
+    GUI_Services::RecordedTexts().clear();
+    InGameFrame();
+    for (const char* number : {"-20.00", "-8.00", "0.00", "-0.00"})
+      EXPECT_EQ(Queued(number), std::string(number) == shown) << number;
+  }
   GUI_BeerPostMortem::Open(nullptr);  // closes, opens nothing
   EXPECT_EQ(GUI_BeerPostMortem::Instance(), nullptr);
 }

@@ -289,6 +289,14 @@ TEST_F(JobsTest, ADaysPayIsTheDisposableShareOfTheSalaryPerWorkingDayPlusAMoodyT
     }
     job->SetTips(0.0f, 0.0f);
   }
+  // A purse at its limit takes nothing more: the day's pay and tips are what it took.
+  job->SetTips(10.0f, 30.0f);
+  CurrentDate().SetDayOfWeek(2);
+  SIM_Finances::Instance().SetCash(SIM_Finances::kMostCash);
+  job->WorkDay();
+  EXPECT_EQ(job->GetLastPay(), 0.0f);
+  EXPECT_EQ(job->GetTodaysTip(), 0.0f);
+  job->SetTips(0.0f, 0.0f);
 }
 
 // The day's performance is a draw moved by the difficulty, pushed 0.2 further from the middle

@@ -699,10 +699,27 @@ TEST_F(RestaurantTest, TheMealWineAndStandingFollowTheChoicesAndTheReportSaysSo)
   cheap->SetTableToday(true);
   auto* cheapEvening = Evening<SIM_RestaurantInstance>(cheap->GetCuisine());
   cheapEvening->SelectRestaurant(cheap);
+  SIM_Tovel::Instance().SetEarned(50.0f);
+  cheapEvening->Complete();
   std::string drop = Translate("RESTAURANT_TOVEL_DROP");
   drop.replace(drop.find("<AMOUNT>"), 8, FormatFixed(-cheap->GetTovelValue(), 2));
   EXPECT_EQ(cheapEvening->TovelLine(), drop);
   EXPECT_EQ(cheapEvening->TovelLine().find('-'), std::string::npos);
+
+  // Near the floor the line tells the fall there was, and at the floor nothing at all.
+  for (const float earned : {1.0f, 0.0f}) {
+    SCOPED_TRACE(earned);
+    SIM_Tovel::Instance().SetEarned(earned);
+    cheap->SetTableToday(true);
+    auto* low = Evening<SIM_RestaurantInstance>(cheap->GetCuisine(), false);
+    low->SelectRestaurant(cheap);
+    ClearTracedCalls();
+    low->Complete();
+    std::string fell = Translate("RESTAURANT_TOVEL_DROP");
+    fell.replace(fell.find("<AMOUNT>"), 8, FormatFixed(earned, 2));
+    EXPECT_EQ(low->TovelLine(), earned > 0.0f ? fell : std::string());
+    EXPECT_EQ(CountStarting("GUI_PostMortem::AddLine"), earned > 0.0f ? 1 : 0);
+  }
 }
 
 TEST_F(RestaurantTest, AGuestGoesStraightToTheMealAndTheHeadlessPlayerOrdersHealthy) {
