@@ -693,7 +693,9 @@ TEST_F(EveryWindowTextsTest, TheEveningWindowsForEveryActivityEveningFilmAndClas
   SIM_Romance::Instance().SetPartner(guest);
   ShowAndCloseMessages("purchases");
 
-  // The solo chooser through what each month and day of the week offers.
+  // The solo chooser through what each month and day of the week offers (to a member of
+  // the bowling team, who is offered its match).
+  SIM_BowlingTeam::Instance().Join();
   std::set<std::string> solo, social;
   for (int month : {0, 4, 6, 10}) {
     for (int day = 0; day < 7; ++day) {
