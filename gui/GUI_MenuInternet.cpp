@@ -81,7 +81,7 @@ std::string FileNameOf(const std::string& path) {
 
 // The message's lines as drawn: wrapped to the width, and no more of them than fit in the
 // height, the last one then cut to end in an ellipsis.
-std::vector<std::string> MotdLines(const std::string& text, int width, int height) {
+static std::vector<std::string> MotdLines(const std::string& text, int width, int height) {
   std::vector<std::string> lines = WrapToWidth(kMotdFont, kMotdSize, text, width);
   const int lineHeight = std::max(GUI_Services::MeasureHeight(kMotdFont, kMotdSize, "Ag", width), 1);
   const size_t fit = static_cast<size_t>(std::max(height, 0) / lineHeight);
