@@ -184,6 +184,7 @@ void GUI_MenuInternet::OnEnter() {
   Layout();
   ClearStrips();
   upload_->SetEnabled(Shell().IsInGame() && !SIM_SIM::Instance().IsGameOver());
+  upload_->SetDisabledReason(Translate("WHY_UPLOAD_NEEDS_GAME"));
 }
 
 void GUI_MenuInternet::ClearStrips() {

@@ -102,6 +102,7 @@ void GUI_CommuteMethodChooser::UpdateButtons() {
   const SIM_CommuteMethod* method = Current();
   const char* why = method ? method->WhyUnavailable() : nullptr;
   choose_->SetEnabled(method && !why);
+  choose_->SetVisible(method != nullptr);  // nothing to choose: no button
   choose_->SetDisabledReason(why ? Translate(why) : std::string());
 }
 

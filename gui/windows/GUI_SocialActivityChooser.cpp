@@ -263,6 +263,7 @@ void GUI_SocialActivityChooser::UpdateButtons() {
       !current || SIM_Finances::Instance().GetCash() >= static_cast<float>(current->GetHostCost());
   startButton->SetText(Translate(cash ? "SOCIALISE" : "INSUFFICIENT_CASH"));
   startButton->SetEnabled(CanStart());
+  startButton->SetVisible(current != nullptr);  // nothing offered today: nothing to start
   startButton->SetDisabledReason(WhyCannotStart());
 }
 

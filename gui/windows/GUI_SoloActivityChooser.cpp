@@ -169,6 +169,7 @@ void GUI_SoloActivityChooser::OnKeyDown(int key) {
 void GUI_SoloActivityChooser::Draw() {
   if (!visible) return;
   startButton->SetEnabled(CanStart());
+  startButton->SetVisible(current != nullptr);  // nothing offered: nothing to start
   // An activity the player cannot pay for says so on the button itself.
   startButton->SetDisabledReason(
       current && current->IsAffordable() ? Translate("WHY_NO_ACTIVITY_LEFT") : std::string());

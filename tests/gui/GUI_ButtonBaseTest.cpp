@@ -90,6 +90,7 @@ TEST_F(ButtonTest, DisabledTextButtonIsDimTakesNoHoverAndNoClick) {
   GUI_ButtonText button("Disabled", Count, reinterpret_cast<void*>(0));
   button.SetRect(0, 0, 100, 30);
   button.SetEnabled(false);
+  button.SetDisabledReason("Not now");
   MoveMouse(10, 10);
   NewFrame();
   button.UpdateHover();
