@@ -60,7 +60,9 @@ void SIM_Commute::DailyCommute() {
   const float d = std::clamp(Bounded(job ? job->GetCommuteDistance() : 0.0f, kMostMiles), 0.0f,
                              kMostMiles);
   SIM_Commute& c = Instance();
-  auto day = [d](float perMile) { return Bounded(Bounded(perMile, kMostPerMile) * d, kMostDayAmount); };
+  auto day = [d](float perMile) {
+    return Bounded(Bounded(perMile, kMostPerMile) * d, kMostDayAmount);
+  };
 
   c.cost_ = day(method->GetCostPerMile());
   if (c.cost_ > 0.0f) SIM_Finances::Instance().Spend(c.cost_);

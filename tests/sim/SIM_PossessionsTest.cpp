@@ -331,7 +331,8 @@ TEST_F(CommuteTest, AFarJobIsHeldWithinADaysReachAndItsTripWithinWhatThePlayerTa
   // A mod's commutedistance of 1e30 raised the problem box four times a working day.
   testsupport::TempDir dir;
   testsupport::WriteFile(dir.Path() / "far.txt", "[general]\nname=far\ncommutedistance=1e30\n");
-  const std::unique_ptr<SIM_JobBase> far = SIM_JobBase::ReadModFile((dir.Path() / "far.txt").string());
+  const std::unique_ptr<SIM_JobBase> far =
+      SIM_JobBase::ReadModFile((dir.Path() / "far.txt").string());
   ASSERT_NE(far, nullptr);
   EXPECT_LE(far->GetCommuteDistance(), SIM_Commute::kMostMiles);
   // A distance that came another way (a save) meets the table's rates only within bounds.
