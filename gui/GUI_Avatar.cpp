@@ -2,6 +2,7 @@
 #include "gui/GUI_Avatar.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "gui/GUI_Shell.h"
 #include "engine/BaseSprite.h"
@@ -9,8 +10,8 @@
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "gui/windows/GUI_Message.h"
 #include "platform/Files.h"
-#include "platform/MessageBox.h"
 #include "sim/SIM_Alcohol.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_GameConfig.h"
@@ -24,15 +25,6 @@ struct GlassPlace {
 // In the 1024-wide layout; the last glass lies on its side.
 constexpr GlassPlace kGlassPlaces[GUI_Avatar::kGlasses] = {
     {689, 580, 0}, {725, 580, 0}, {706, 600, 0}, {758, 590, 0}, {784, 638, 90}};
-
-// Whether the renderer would find the picture: a file of exactly that name in one of its
-// folders (it matches names case and all).
-bool RendererFinds(const std::string& name) {
-  for (const std::string& folder : D3DEngine::Instance().GetTextureFolders())
-    for (const plat::DirEntry& entry : plat::ListMatching(folder + "/" + name))
-      if (!entry.isDirectory && entry.name == name) return true;
-  return false;
-}
 
 // The first of the game's own avatars whose name starts with the letter ('m' or 'f', as the
 // gender is read from a picture's name); any of them when none does; "" when there are none.
@@ -48,6 +40,13 @@ std::string BuiltInAvatar(char letter) {
 }
 
 }  // namespace
+
+bool GUI_Avatar::RendererFinds(const std::string& name) {
+  for (const std::string& folder : D3DEngine::Instance().GetTextureFolders())
+    for (const plat::DirEntry& entry : plat::ListMatching(folder + "/" + name))
+      if (!entry.isDirectory && entry.name == name) return true;
+  return false;
+}
 
 void GUI_Avatar::SetTextureName(const std::string& name) {
   SIM_GameConfig::Instance().SetAvatarName(name);
@@ -74,11 +73,16 @@ std::string GUI_Avatar::GetTextureName() const {
   if (reported_.insert(name).second) {
     LogWarning(("Avatar picture missing: " + name + ", shown as " + standIn).c_str(), "GUI_Avatar",
                __LINE__);
-    std::string text = Translate("AVATAR_MISSING");
-    ReplaceSubstring(text, "<AVATAR>", name);
-    plat::ShowMessageBox(Translate("AVATAR_MISSING_TITLE"), text, plat::BoxIcon::Warning);
+    // Not the system's box: it would hold the game (and its window's close) until answered.
+    notice_ = Translate("AVATAR_MISSING");
+    ReplaceSubstring(notice_, "<AVATAR>", name);
   }
   return shownName_;
+}
+
+void GUI_Avatar::ShowNotice() {
+  if (notice_.empty()) return;
+  ShowMessage(std::exchange(notice_, std::string()), Translate("AVATAR_MISSING_TITLE"));
 }
 
 GUI_Avatar& GUI_Avatar::Instance() {

@@ -29,9 +29,16 @@ class GUI_Avatar {
   void SetTextureName(const std::string& name);
   // The picture shown: the choice, or, when none of the renderer's folders holds it (a
   // downloaded avatar deleted since the game was saved), the first of the game's own
-  // avatars of the same gender. The player is told once per missing picture; the choice
-  // itself stays as it was, so a picture downloaded again comes back.
+  // avatars of the same gender. The player is told once per missing picture (in the game's
+  // own box, at the next ShowNotice); the choice itself stays as it was, so a picture
+  // downloaded again comes back.
   std::string GetTextureName() const;
+  // Opens the game's box for a missing picture found since the last call; the in-game screen
+  // calls it where a box can take the player's click.
+  void ShowNotice();
+  // Whether the renderer would find a picture of that name: a file of exactly that name in
+  // one of its folders (it matches names case and all).
+  static bool RendererFinds(const std::string& name);
 
   // Places the portrait for the screen size and the UI scale (W - 226 s, H / 2).
   void Layout(float screenWidth, float screenHeight, float scale);
@@ -56,6 +63,7 @@ class GUI_Avatar {
   mutable std::string shownName_;
   mutable size_t checkedFolders_ = 0;
   mutable std::set<std::string> reported_;
+  mutable std::string notice_;  // the text of a box not yet opened
   int mood_ = 0;
   float scale_ = 1.0f;
 };

@@ -5,6 +5,7 @@
 
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_DirtSprites.h"
@@ -47,6 +48,27 @@ std::string GUI_Backdrop::RoomPictureName(const std::string& avatarTexture) {
   const std::string stem =
       avatarTexture.size() >= 4 ? avatarTexture.substr(0, avatarTexture.size() - 4) : avatarTexture;
   return stem + "_background.dds";
+}
+
+std::string GUI_Backdrop::ShownRoomPicture() {
+  const std::string room = RoomPictureName(GUI_Avatar::Instance().GetTextureName());
+  // Without folders nothing can be judged missing; the search runs again only when the
+  // avatar or the folders change, not every frame.
+  const size_t folders = D3DEngine::Instance().GetTextureFolders().size();
+  if (folders == 0) return room;
+  if (room == checkedRoom_ && folders == checkedFolders_) return shownRoom_;
+  checkedRoom_ = room;
+  checkedFolders_ = folders;
+  shownRoom_ = room;
+  // A missing picture would raise the renderer's error box, which shows only the first error
+  // of a run and so would hide a later real one.
+  const std::string builtIn = RoomPictureName(GUI_Avatar::kDefaultTexture);
+  if (GUI_Avatar::RendererFinds(room) || !GUI_Avatar::RendererFinds(builtIn)) return shownRoom_;
+  shownRoom_ = builtIn;
+  if (reported_.insert(room).second)
+    LogWarning(("Room picture missing: " + room + ", shown as " + builtIn).c_str(),
+               "GUI_Backdrop", __LINE__);
+  return shownRoom_;
 }
 
 const char* GUI_Backdrop::SkyPicture(float rain, float cloud) {
@@ -97,7 +119,7 @@ void GUI_Backdrop::DrawWindowView() {
   DrawQuad(SkyPicture(rain, cloud), w, viewHeight, w / 2.0f, h / 2.0f, SkyGrey(rain), 255);
 
   const float side = viewHeight * 1.28f;
-  const std::string room = RoomPictureName(GUI_Avatar::Instance().GetTextureName());
+  const std::string room = ShownRoomPicture();
   DrawQuad(room.c_str(), side, side, side / 2.0f, h - kBandHeight - side / 2.0f, 255, kRoomAlpha);
 
   DrawQuad(kVeilTexture, w, viewHeight, w / 2.0f, h / 2.0f, 255, 20);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 #include <string>
 
 #include "engine/CachedPicture.h"
@@ -35,6 +36,9 @@ class GUI_Backdrop {
   // characters) followed by "_background.dds". A name too short to have an extension is used
   // whole.
   static std::string RoomPictureName(const std::string& avatarTexture);
+  // The room drawn for the avatar shown: its room picture, or, when none of the renderer's
+  // folders holds it (a downloaded avatar without one), the game's own room, logged once.
+  std::string ShownRoomPicture();
   // The sky picture for today's rain and cloud intensities, and its grey level.
   static const char* SkyPicture(float rain, float cloud);
   static int SkyGrey(float rain);
@@ -47,5 +51,9 @@ class GUI_Backdrop {
   void DrawWindowView();
   void DrawBands();
   bool loaded_ = false;
+  // The last room looked for and the picture drawn for it.
+  std::string checkedRoom_, shownRoom_;
+  size_t checkedFolders_ = 0;
+  std::set<std::string> reported_;
   CachedPicture picture_{CachedPicture::Kind::kScreen};
 };

@@ -250,6 +250,8 @@ void GUI_GUI::Update() {
   } else if (GUI_PostMortem::IsOpen()) {
     GUI_PostMortem::UpdateOpen();
   } else if (mode_ == kMainScreen) {
+    // A picture found missing while drawing, told where the box shows and takes the click.
+    if (ShowsMainScene()) GUI_Avatar::Instance().ShowNotice();
     GUI_WindowManager::Instance().UpdateAll();
     NPCIconsUpdateHover();
   } else if (mode_ == kSocialStanding) {

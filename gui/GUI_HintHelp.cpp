@@ -51,9 +51,11 @@ std::string TrimEnd(std::string s) {
 
 // Whether the user file, written "key = 0|1" a line, reads the key back as itself: the ini
 // reader ends a key at '=', drops the blanks and tabs around it, and takes a line that starts
-// with '[' for a section and one that starts with ';' or '/' for a note. A hint whose key it
-// could not read back would be shown again on every start.
+// with '[' for a section and one that starts with ';' or '/' for a note, and it cuts a key to
+// the length every settings file keeps. A hint whose key it could not read back would be
+// shown again on every start.
 bool UserFileKeepsKey(const std::string& key) {
+  if (key.size() > ConfigEntry::kMaxKey) return false;
   const size_t first = key.find_first_not_of(" \t");
   if (first == std::string::npos || first != 0) return false;
   if (key[0] == '[' || key[0] == ';' || key[0] == '/') return false;

@@ -17,7 +17,15 @@ enum class BoxIcon { Error, Warning, Information };
 bool CanShowMessageBoxes();
 void SetMessageBoxesEnabled(bool enabled);
 
-// Shows a box with an OK button and waits for it. The text always goes to stderr too.
+// The system's boxes break lines only where the text does, so a long line makes a box wider
+// than the screen. The text with every line longer than `most` characters broken at the last
+// blank within it (a word longer than a line at that length); lines already broken stay.
+std::string BreakBoxLines(const std::string& text, size_t most);
+// The longest line a box shows: about half the desktop's width in the boxes' letters.
+size_t BoxLineLength();
+
+// Shows a box with an OK button and waits for it. The text always goes to stderr too, whole;
+// the box shows it broken into lines of BoxLineLength().
 // Text is the game's Windows-1252. False when no box reached the screen (headless, boxes
 // turned off, or the system could not show one), so the caller can say it another way.
 bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon);

@@ -9,6 +9,15 @@ class SIM_Commute {
   static constexpr int kBoredom = 1;
   static constexpr int kFitness = 2;
   static constexpr int kTiredness = 3;
+  // A commute table's rates (money and each effect per mile) are held within this either
+  // way, a job's distance within kMostMiles, and a day's cost and each amount, whatever the
+  // distance a save brings, within kMostDayAmount: an amount the player's values take stays
+  // below the 1000 they are made for.
+  static constexpr float kMostPerMile = 5.0f;
+  static constexpr float kMostMiles = 100.0f;
+  static constexpr float kMostDayAmount = 500.0f;
+  // A number read or worked out for the commute held to ±most (NaN to 0).
+  static float Bounded(float value, float most);
 
   static SIM_Commute& Instance();
   SIM_Commute(const SIM_Commute&) = delete;

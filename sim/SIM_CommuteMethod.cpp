@@ -4,6 +4,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Spreadsheet.h"
 #include "engine/StringTokenizer.h"
+#include "sim/SIM_Commute.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Vesk.h"
@@ -49,14 +50,17 @@ std::unique_ptr<SIM_CommuteMethod> SIM_CommuteMethod::FromLine(const std::string
   m->column6_ = TrimField(t.NextString());
   m->picture_ = TrimField(t.NextString());
   m->maxDistance_ = t.NextFloat();
-  m->costPerMile_ = t.NextFloat();
-  m->stressPerMile_[WEATHER_RAIN] = t.NextFloat();
-  m->stressPerMile_[WEATHER_CLOUD] = t.NextFloat();
-  m->stressPerMile_[WEATHER_SUN] = t.NextFloat();
-  m->stressPerMile_[WEATHER_SNOW] = t.NextFloat();
-  m->tirednessPerMile_ = t.NextFloat();
-  m->fitnessPerMile_ = t.NextFloat();
-  m->boredomPerMile_ = t.NextFloat();
+  // A rate far beyond any real one would hand the player's values a day's change they are
+  // not made for.
+  auto rate = [&t] { return SIM_Commute::Bounded(t.NextFloat(), SIM_Commute::kMostPerMile); };
+  m->costPerMile_ = rate();
+  m->stressPerMile_[WEATHER_RAIN] = rate();
+  m->stressPerMile_[WEATHER_CLOUD] = rate();
+  m->stressPerMile_[WEATHER_SUN] = rate();
+  m->stressPerMile_[WEATHER_SNOW] = rate();
+  m->tirednessPerMile_ = rate();
+  m->fitnessPerMile_ = rate();
+  m->boredomPerMile_ = rate();
   m->requiredValue_ = TrimField(t.NextString());
   return m;
 }

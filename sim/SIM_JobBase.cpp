@@ -15,6 +15,7 @@
 #include "engine/Utilities.h"
 #include "platform/Files.h"
 #include "sim/SIM_Asset.h"
+#include "sim/SIM_Commute.h"
 #include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_Friends.h"
@@ -184,8 +185,11 @@ std::unique_ptr<SIM_JobBase> SIM_JobBase::ReadModFile(const std::string& path) {
     const std::string promote = TrimField(general.GetValue("promote" + std::to_string(i)));
     if (!promote.empty()) job->promote_[i] = promote;
   }
+  // Miles within reach of a day's journey: a distance far beyond it would make each day's
+  // commute change the player's values more than they are made for.
   if (general.HasKey("commutedistance"))
-    job->commuteDistance_ = std::max(0.0f, general.GetFloat("commutedistance", 0.0f));
+    job->commuteDistance_ = std::clamp(general.GetFloat("commutedistance", 0.0f), 0.0f,
+                                       SIM_Commute::kMostMiles);
   job->duration_ = general.HasKey("duration") ? general.GetInt("duration") : -1;
   // A contract of no days or fewer never ends on a day count; it is open-ended.
   if (job->duration_ <= 0) job->duration_ = -1;

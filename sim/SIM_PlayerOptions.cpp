@@ -29,6 +29,32 @@ constexpr bool kMissingToggle[SIM_PlayerOptions::kToggleCount] = {false, false, 
 constexpr size_t kMinIdLength = 7;
 constexpr int kNewIdLength = 9;
 
+// Whether the text is one number written in digits ("0.5", "-1", ".25", "1e-3"), blanks
+// around it aside. "nan", "inf", a word or a number with more after it are none: the parser
+// reads those as 0, which a slider would take for the lowest setting.
+bool IsNumberText(const std::string& text) {
+  size_t i = text.find_first_not_of(" \t");
+  if (i == std::string::npos) return false;
+  auto digits = [&] {
+    const size_t start = i;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+    return i - start;
+  };
+  if (text[i] == '+' || text[i] == '-') ++i;
+  size_t mantissa = digits();
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    mantissa += digits();
+  }
+  if (mantissa == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    if (digits() == 0) return false;
+  }
+  return text.find_first_not_of(" \t\r\n", i) == std::string::npos;
+}
+
 std::string TrimBlanks(const std::string& text) {
   const size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return "";
@@ -104,16 +130,19 @@ void SIM_PlayerOptions::Load() {
   config.LoadSection("config", path_);
   // Every number is a slider's setting from 0 to 1 (difficulty from easy to hard). One outside
   // only an edited file holds, and it would carry the game's sums beyond reason (a difficulty
-  // of 1e30 makes every later save unloadable): it reads as a missing one.
+  // of 1e30 makes every later save unloadable): it reads as a missing one. So does one that
+  // is no number at all, which would otherwise read as 0 and be written back as the player's
+  // own setting at the next save.
   for (int i = 0; i < kConfigCount; ++i) {
+    const std::string text = config.GetValue(kConfigKeys[i]);
     const float value = config.GetFloat(kConfigKeys[i], kMissingConfig);
-    if (value >= 0.0f && value <= 1.0f) {
+    if (text.empty() || (IsNumberText(text) && value >= 0.0f && value <= 1.0f)) {
       config_[i] = value;
       continue;
     }
     config_[i] = kMissingConfig;
     LogWarning((std::string("Option out of range, read as 0.5: ") + kConfigKeys[i] + " =" +
-                std::string(config.GetValue(kConfigKeys[i])).substr(0, 40))
+                text.substr(0, 40))
                    .c_str(),
                "SIM_PlayerOptions", __LINE__);
   }

@@ -112,12 +112,12 @@ TEST_F(HintTest, AnyNonZeroValueInTheUserFileMarksAHintShown) {
 TEST_F(HintTest, OddRowsAreLeftOutOrPulledOntoTheScreen) {
   // Found by fuzzing: a key ending in a tab was written "key\t = 1" and read back as "key",
   // so its hint opened again on every start; a place of 99999999999 overflowed the window's
-  // edges.
+  // edges; a key longer than a settings file keeps was cut when read back.
   testsupport::TempDir data;
   WriteFile(data.Path() / "data" / "simulation" / "hints.csv",
             "#,kept,Text.,1,2\n#,tabbed\t,Text.,1,2\n#,a=b,Text.,1,2\n#,;semi,Text.,1,2\n"
             "#,[section,Text.,1,2\n#,/slash,Text.,1,2\n#, lead,Text.,1,2\n"
-            "#,far,Text.,99999999999,-99999999999\n");
+            "#,far,Text.,99999999999,-99999999999\n#," + std::string(256, 'k') + ",Text.,1,2\n");
   {
     testsupport::ScopedChdir chdir(data.Path());
     LoadHints();

@@ -1,7 +1,7 @@
 // Every number of the data tables at an extreme: far beyond any real value (±1e30) and the
 // largest floats there are. A mod or a slip of the keyboard can put such a number anywhere,
 // and the game must play on regardless (under the sanitizers: no overflow, no cast beyond its
-// type) and keep writing saves that it can load again.
+// type), raise no problem box and keep writing saves that it can load again.
 //
 // The suite plays a few hundred days per extreme with every table changed at once, and a few
 // days per table alone. TOVEL_EXTREME_DAYS sets the days of each game and
@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "engine/Utilities.h"
 #include "sim/SIM_GameConfig.h"
@@ -139,6 +140,10 @@ class ExtremeGame {
     SIM_PlayerOptions::Instance().SetFolder((dir_.Path() / "home").string());
     SIM_SaveGame::SetFolder((dir_.Path() / "home" / "savegames").string());
     SetFixedRandomSeed(11);
+    // Each failed check of the game's own would put the problem box before the player.
+    SetAssertionHandler([this](const std::string& report) {
+      if (problems_++ < 5) problemReports_ += report + "\n";
+    });
     // A table whose numbers break its own rules may be refused at start with a message (the
     // weather's shares must add up to one); that is a stop, not a fault.
     try {
@@ -152,6 +157,8 @@ class ExtremeGame {
   }
   ~ExtremeGame() {
     SIM_SIM::Instance().Shutdown();
+    SetAssertionHandler(nullptr);
+    EXPECT_EQ(problems_, 0) << "problem boxes, the first of them:\n" << problemReports_;
     SIM_PlayerOptions::Instance().SetFolder(oldOptionsFolder_);
     SIM_SaveGame::SetFolder(oldSaveFolder_);
     ClearFixedRandomSeed();
@@ -185,6 +192,8 @@ class ExtremeGame {
   testsupport::FatalCatcher fatal_;
   std::string oldOptionsFolder_, oldSaveFolder_;
   std::string refused_;
+  int problems_ = 0;
+  std::string problemReports_;
 };
 
 constexpr const char* kWeather = "data/simulation/weather.csv";

@@ -67,7 +67,7 @@ TEST_F(SIM_PlayerOptionsTest, MissingKeysTakeTheirOwnDefaults) {
   options.Load();
   EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 0.2f);
   EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMusicVolume), 0.5f);  // empty
-  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.0f);   // not a number
+  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.5f);   // not a number
   EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kSnowfall), 0.5f);     // missing
   EXPECT_TRUE(options.GetToggle(SIM_PlayerOptions::kNewMailSound));
   EXPECT_FALSE(options.GetToggle(SIM_PlayerOptions::kEnableMusic));
@@ -77,18 +77,26 @@ TEST_F(SIM_PlayerOptionsTest, MissingKeysTakeTheirOwnDefaults) {
   EXPECT_EQ(options.GetId(), "1234567");
 }
 
-TEST_F(SIM_PlayerOptionsTest, ValuesThatAreNoFiniteNumbersReadAsMissing) {
+TEST_F(SIM_PlayerOptionsTest, ValuesThatAreNoFiniteNumbersReadAsMissingAndAreLogged) {
   // Found by fuzzing: "1e39" read as an infinite volume, "nan" as NaN, and both went on to
-  // the mixer and the mouse and back into the file.
+  // the mixer and the mouse and back into the file. "nan", "-inf" and a word then read as 0,
+  // the sound muted and the easiest difficulty, and were written back as the player's own.
   WriteFile(File(),
             "[config]\nMASTERVOLUME = nan\nMUSICVOLUME = 1e39\nDIFFICULTY = -inf\n"
-            "MOUSESPEED = -1e39\nSNOWFALL = 0.25\n[toggles]\n[ID]\nid = 1234567\n");
+            "MOUSESPEED = loud\nSNOWFALL = 0.25\n[toggles]\n[ID]\nid = 1234567\n");
+  const std::string log = (dir.Path() / "debug.txt").string();
+  const std::string before = DebugLog::Instance().GetPath();
+  DebugLog::Instance().SetPath(log);
+  DebugLog::Instance().Open();
   options.Load();
-  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMasterVolume), 0.0f);  // no number
-  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMusicVolume), 0.5f);   // too large
-  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kDifficulty), 0.0f);
-  EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kMouseSpeed), 0.5f);
+  DebugLog::Instance().Close();
+  DebugLog::Instance().SetPath(before);
+  for (int i : {SIM_PlayerOptions::kMasterVolume, SIM_PlayerOptions::kMusicVolume,
+                SIM_PlayerOptions::kDifficulty, SIM_PlayerOptions::kMouseSpeed})
+    EXPECT_FLOAT_EQ(options.GetConfig(i), 0.5f) << SIM_PlayerOptions::ConfigKey(i);
   EXPECT_FLOAT_EQ(options.GetConfig(SIM_PlayerOptions::kSnowfall), 0.25f);
+  for (const char* line : {"MASTERVOLUME = nan", "DIFFICULTY = -inf", "MOUSESPEED = loud"})
+    EXPECT_NE(ReadFile(log).find(std::string("read as 0.5: ") + line), std::string::npos) << line;
   ASSERT_TRUE(options.Save());
   const std::string text = ReadFile(File());
   EXPECT_EQ(text.find("nan"), std::string::npos) << text;

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/CallTrace.h"
+#include "engine/DebugLog.h"
 #include "engine/Random.h"
 #include "sim/HOOK_Achievements.h"
 #include "sim/SIM_Asset.h"
@@ -19,6 +22,7 @@
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_Health.h"
+#include "sim/SIM_JobBase.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_NamedValueList.h"
 #include "sim/SIM_Statistics.h"
@@ -321,6 +325,25 @@ TEST_F(CommuteTest, AWeekendDayKeepsThePreviousTripAndTheLargestEffectsLead) {
   SIM_Commute::Instance().Reset();
   EXPECT_EQ(trip.GetPrimaryEffect(), 0);  // all equal: the first wins
   EXPECT_EQ(trip.GetSecondaryEffect(), 1);
+}
+
+TEST_F(CommuteTest, AFarJobIsHeldWithinADaysReachAndItsTripWithinWhatThePlayerTakes) {
+  // A mod's commutedistance of 1e30 raised the problem box four times a working day.
+  testsupport::TempDir dir;
+  testsupport::WriteFile(dir.Path() / "far.txt", "[general]\nname=far\ncommutedistance=1e30\n");
+  const std::unique_ptr<SIM_JobBase> far =
+      SIM_JobBase::ReadModFile((dir.Path() / "far.txt").string());
+  ASSERT_NE(far, nullptr);
+  EXPECT_LE(far->GetCommuteDistance(), SIM_Commute::kMostMiles);
+  // A distance that came another way (a save) meets the table's rates only within bounds.
+  int problems = 0;
+  SetAssertionHandler([&problems](const std::string&) { ++problems; });
+  Distance(1e30f);
+  SIM_Commute::DailyCommute();
+  SetAssertionHandler(nullptr);
+  EXPECT_EQ(problems, 0);
+  for (int effect = 0; effect < 4; ++effect)
+    EXPECT_LE(std::fabs(SIM_Commute::Instance().GetAmount(effect)), SIM_Commute::kMostDayAmount);
 }
 
 // ---- Crime ----
