@@ -118,6 +118,9 @@ void GUI_GUI::LoadResources() {
 }
 
 void GUI_GUI::ReleaseResources() {
+  // A box still up when the game is told to end (a termination signal over an Online failure)
+  // goes with the rest: nothing else would delete it.
+  GUI_WindowManager::Instance().CloseAllWindows();
   GUI_Postit::DeleteAll();
   GUI_DirtSprites::Instance().Release();
   // The hint list goes with the screen's resources: singletons do no teardown of their own.
