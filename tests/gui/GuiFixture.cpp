@@ -1,7 +1,10 @@
 // GUI test fixture.
 #include "gui/GuiFixture.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/CInput.h"
@@ -18,6 +21,16 @@
 #include "support/RecordingScreens.h"
 
 namespace guitest {
+
+namespace {
+std::string Demangled(const char* name) {
+  int status = 0;
+  char* plain = abi::__cxa_demangle(name, nullptr, nullptr, &status);
+  std::string result = status == 0 && plain ? plain : name;
+  std::free(plain);
+  return result;
+}
+}  // namespace
 
 void GuiTest::SetUp() {
   // Screen tests see the simulation talk to the real screens.
@@ -42,6 +55,9 @@ void GuiTest::SetUp() {
         return width > 0 ? 20 * ((w + width - 1) / width) : 20;
       });
   GUI_WindowManager::Instance().ResetForTesting();
+  GUI_WindowManager::SetWindowDrawnHookForTesting([this](const char* type) {
+    if (QueuedGdiTextCount() != 0) windowsLeavingText.insert(Demangled(type));
+  });
   GUI_Cursor::Instance().SetDragged(nullptr);
   Game::Instance().SetInGame(false);
   ResetMissingTexts();
@@ -75,6 +91,12 @@ void GuiTest::ExpectNoWordWiderThanItsLine() {
 
 void GuiTest::TearDown() {
   if (checkShippedTexts) ExpectNoMissingTexts();
+  GUI_WindowManager::SetWindowDrawnHookForTesting(nullptr);
+  std::string leaving;
+  for (const std::string& window : windowsLeavingText) leaving += " " + window;
+  EXPECT_TRUE(leaving.empty()) << "windows that left texts queued, to be drawn over the windows "
+                                  "drawn after them:"
+                               << leaving;
   InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();
