@@ -63,14 +63,12 @@ void GUI_WindowManager::Remove(GUI_WindowBase* window) { EraseAll(windows_, wind
 
 void GUI_WindowManager::AddModal(GUI_WindowBase* window) {
   if (!window || IsModal(window)) return;
-  if (window->AnswersFirst()) {
-    modal_.push_back(window);
-    return;
-  }
-  // A window made modal after a hint opened over it still waits under the hint.
-  const auto firstAnswerer = std::find_if(modal_.begin(), modal_.end(),
-                                          [](const GUI_WindowBase* w) { return w->AnswersFirst(); });
-  modal_.insert(firstAnswerer, window);
+  // A dialog made modal after a hint opened over it still waits under the hint. A full-screen
+  // page is no dialog: it covers the main scene, hints and all, and answers itself.
+  auto at = modal_.end();
+  if (window->IsDialog() && !window->AnswersFirst())
+    while (at != modal_.begin() && (*std::prev(at))->AnswersFirst()) --at;
+  modal_.insert(at, window);
 }
 
 GUI_WindowBase* GUI_WindowManager::TopModal() const {
@@ -179,20 +177,26 @@ void GUI_WindowManager::WindowDrawn(const char* type) {
   if (DrawnHook()) DrawnHook()(type);
 }
 
-void GUI_WindowManager::DrawWindow(GUI_WindowBase* window) {
+const char* GUI_WindowManager::DrawWindow(GUI_WindowBase* window) {
   std::unique_ptr<CachedPicture>& picture = pictures_[window];
   if (!picture) picture = std::make_unique<CachedPicture>(CachedPicture::Kind::kLayer);
   const char* type = typeid(*window).name();
   // Recorded, the window draws nothing but its shapes: it may be gone after its own Draw.
   picture->Draw([window] { window->Draw(); });
-  WindowDrawn(type);
+  return type;
 }
 
 void GUI_WindowManager::DrawAll(const std::function<void()>& underDialogs) {
   DispatchGuard guard;
   const std::vector<GUI_WindowBase*> order = windows_;
+  std::vector<const char*> panels;
   for (GUI_WindowBase* window : order)
-    if (Contains(window) && window->IsVisible() && !window->IsDialog()) DrawWindow(window);
+    if (Contains(window) && window->IsVisible() && !window->IsDialog())
+      panels.push_back(DrawWindow(window));
+  // What the panels queued (a bar's change pop-up) lies on the panels, under the notes and
+  // the dialogs; each dialog draws its own texts.
+  GUI_Services::FlushText();
+  for (const char* type : panels) WindowDrawn(type);
   // The panels' texts, then what lies on the panels and under every dialog.
   DrawPanelText();
   if (underDialogs) underDialogs();
@@ -207,7 +211,7 @@ void GUI_WindowManager::DrawAll(const std::function<void()>& underDialogs) {
         DimTheScreen();
         dimmed = true;
       }
-      DrawWindow(window);
+      WindowDrawn(DrawWindow(window));
     }
   }
   GUI_Services::FlushText();

@@ -25,9 +25,9 @@ class GUI_WindowManager {
 
   void Add(GUI_WindowBase* window);
   void Remove(GUI_WindowBase* window);
-  // Adding a window that is already modal does nothing. A window that answers first (a hint)
-  // goes on top of the modal list; any other goes under the ones that answer first, so the
-  // top of the list is the window that answers, whichever was made modal first.
+  // Adding a window that is already modal does nothing. A dialog goes under the windows that
+  // answer first (hints) at the top of the modal list, so the top of the list is the window
+  // that answers, whichever was made modal first; anything else goes on top.
   void AddModal(GUI_WindowBase* window);
   void RemoveModal(GUI_WindowBase* window);
   void BringToFront(GUI_WindowBase* window);
@@ -88,7 +88,8 @@ class GUI_WindowManager {
   // Empties both lists without deleting anything (tests).
   void ResetForTesting();
   // Called after each window is drawn with the name of its type (tests watch what a window
-  // leaves behind for the windows drawn after it). Empty: nothing is called.
+  // leaves behind for the windows drawn after it), after the panel layer for the panels, whose
+  // queued texts the manager draws under the dialogs. Empty: nothing is called.
   static void SetWindowDrawnHookForTesting(std::function<void(const char* type)> hook);
   // Windows drawn outside the manager (over a full-screen page, on a menu) report here too.
   static void WindowDrawn(const char* type);
@@ -101,8 +102,9 @@ class GUI_WindowManager {
   bool FirstAnswererHolds() const;
   // The modal windows that get the update and the click, top first.
   std::vector<GUI_WindowBase*> AnsweringModals() const;
-  // A window's shapes (its text is drawn apart) from its own cached picture.
-  void DrawWindow(GUI_WindowBase* window);
+  // A window's shapes (its text is drawn apart) from its own cached picture; the name of its
+  // type.
+  const char* DrawWindow(GUI_WindowBase* window);
 
   std::vector<GUI_WindowBase*> windows_;
   std::vector<GUI_WindowBase*> modal_;

@@ -55,8 +55,11 @@ void GuiTest::SetUp() {
         return width > 0 ? 20 * ((w + width - 1) / width) : 20;
       });
   GUI_WindowManager::Instance().ResetForTesting();
+  // A bare dialog frame stands for a window in some tests; the game's dialogs draw their
+  // texts on it and flush them, which the check holds them to.
   GUI_WindowManager::SetWindowDrawnHookForTesting([this](const char* type) {
-    if (QueuedGdiTextCount() != 0) windowsLeavingText.insert(Demangled(type));
+    const std::string name = Demangled(type);
+    if (QueuedGdiTextCount() != 0 && name != "GUI_Dialog") windowsLeavingText.insert(name);
   });
   GUI_Cursor::Instance().SetDragged(nullptr);
   Game::Instance().SetInGame(false);
