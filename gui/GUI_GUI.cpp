@@ -202,7 +202,10 @@ void GUI_GUI::Draw() {
     // summary) is drawn over that page, where it takes the clicks; the main scene draws it
     // with the other windows.
     if (mode_ == kMainScreen && !ShowsMainScene())
-      if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) confirm->Draw();
+      if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) {
+        confirm->Draw();
+        GUI_WindowManager::WindowDrawn("GUI_ConfirmDialog");
+      }
   }
   DrawTooltips();
   DrawDebugLine();
@@ -228,8 +231,9 @@ void GUI_GUI::DrawMainScene() {
   // The scene's texts lie under every window.
   GUI_Services::FlushText();
   GUI_Email::DrawAll();
-  GUI_WindowManager::Instance().DrawAll();
-  GUI_Postit::DrawAll();
+  // The notes lie on the panels and under every dialog: a note over a dialog would hide its
+  // text and buttons (a hint's close button among them).
+  GUI_WindowManager::Instance().DrawAll(GUI_Postit::DrawAll);
   GUI_Tutorial::Draw();
   GUI_DragIcon::DrawCurrent();
 }
@@ -316,19 +320,25 @@ void GUI_GUI::OnKeyDown(int scanCode) {
   // A modal window takes the keys while it is open: the key-capture holder gets them only
   // when no modal window is open over it, so nothing behind a modal window acts on a key (a
   // chooser behind a question would otherwise close, start or change its evening under it).
-  // Such a key goes on to the screen's own keys, where Escape closes nothing.
-  const std::vector<GUI_WindowBase*>& modal = GUI_WindowManager::Instance().ModalWindows();
-  if (keyCapture_ && (modal.empty() || modal.back() == keyCapture_)) {
+  // The top modal window answers what it answers (a box Return and Escape); any other key
+  // goes on to the screen's own keys, where Escape closes nothing while a modal one is open.
+  GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  GUI_WindowBase* top = manager.TopModal();
+  if (keyCapture_ && (!top || top == keyCapture_)) {
     keyCapture_->OnKeyDown(scanCode);
     return;
   }
+  const bool altReturn = scanCode == kKeyReturn && (KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt));
+  if (top && !altReturn) {
+    GUI_WindowManager::DispatchGuard guard;
+    if (top->AnswerKey(scanCode)) return;
+  }
   if (scanCode == kKeyEscape) {
-    GUI_WindowManager& manager = GUI_WindowManager::Instance();
     if (manager.AnyDialogOpen())
       manager.CloseTopDialog();
     else
       GUI_ControlPanel::AskQuit();
     return;
   }
-  if (scanCode == kKeyReturn && (KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt))) ToggleWindowed();
+  if (altReturn) ToggleWindowed();
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <typeinfo>
 
 #include "gui/GUI_Shell.h"
 #include "engine/ConfigFile.h"
@@ -21,6 +22,8 @@
 
 namespace {
 
+constexpr int kKeyEscape = 1;
+constexpr int kKeyReturn = 28;
 constexpr const char* kHintTable = "data/simulation/hints.csv";
 
 // Records are kept by pointer so an open hint window's record stays put while the list grows.
@@ -181,6 +184,14 @@ void GUI_HintHelp::Draw() {
   GUI_Services::FlushText();
 }
 
+bool GUI_HintHelp::AnswerKey(int key) {
+  if (key == kKeyEscape || key == kKeyReturn) {
+    GUI_Services::PlayClick();
+    delete this;  // the memory waits for the end of the key's dispatch
+  }
+  return true;
+}
+
 bool GUI_HintHelp::IsAnyOpen() { return !OpenList().empty(); }
 
 bool GUI_HintHelp::ClickOpen(float x, float y) {
@@ -197,7 +208,10 @@ bool GUI_HintHelp::ClickOpen(float x, float y) {
 void GUI_HintHelp::DrawOpen() {
   const std::vector<GUI_HintHelp*> open = OpenList();
   if (!open.empty()) GUI_WindowManager::DimTheScreen();
-  for (GUI_HintHelp* window : open) window->Draw();
+  for (GUI_HintHelp* window : open) {
+    window->Draw();
+    GUI_WindowManager::WindowDrawn(typeid(*window).name());
+  }
 }
 
 const std::vector<GUI_HintHelp*>& GUI_HintHelp::OpenHints() { return OpenList(); }

@@ -28,6 +28,11 @@ class GUI_HintHelp : public GUI_WindowBase {
   bool IsDialog() const override { return true; }
   // A hint holds the screen (it is modal) until its close button is pressed.
   bool DimsWhatItHolds() const override { return true; }
+  // It explains the window it came with: it lies over that window and answers before it,
+  // even when that window was made modal after it.
+  bool AnswersFirst() const override { return true; }
+  // Return and Escape close it, as its button does; every other key waits for it.
+  bool AnswerKey(int key) override;
 
   const HintRecord* GetHint() const { return hint; }
 

@@ -87,7 +87,10 @@ void GUI_MenuMain::Draw() {
   GUI_WindowManager::DispatchGuard guard;
   DrawButtons();
   GUI_Services::FlushText();
-  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) confirm->Draw();
+  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) {
+    confirm->Draw();
+    GUI_WindowManager::WindowDrawn("GUI_ConfirmDialog");
+  }
   DrawTooltips();
   GUI_Cursor::Instance().Draw();
 }
@@ -110,6 +113,13 @@ void GUI_MenuMain::OnLeftButtonDown() {
 
 void GUI_MenuMain::OnKeyDown(int scanCode) {
   if (ToggleWindowedOnAltReturn(scanCode)) return;
+  // An open question answers the key itself (Escape is its Cancel), as it takes the clicks:
+  // Escape must not turn the tutorial's or a new game's question into the quit question.
+  if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) {
+    GUI_WindowManager::DispatchGuard guard;
+    confirm->AnswerKey(scanCode);
+    return;
+  }
   if (scanCode == 1) AskQuit();
 }
 

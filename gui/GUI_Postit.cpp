@@ -9,6 +9,7 @@
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_TextureSet.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -97,8 +98,8 @@ GUI_Postit* GUI_Postit::InSlot(int slotIndex) {
 }
 
 void GUI_Postit::DrawAll() {
-  // The window manager has drawn the panels' texts before the notes, so a note's own flush
-  // never puts those texts over it. The walk is on a copy and skips a note that is gone.
+  // Drawn by the window manager after the panels' texts and before the dialogs, so a note's
+  // own flush never puts those texts over it and no note lies over a dialog. The walk is on a copy and skips a note that is gone.
   const std::list<GUI_Postit*> notes = N().all;
   for (GUI_Postit* note : notes)
     if (std::find(N().all.begin(), N().all.end(), note) != N().all.end() && note->IsVisible())
@@ -112,7 +113,9 @@ float GUI_Postit::TextY() const { return static_cast<float>(rect.top + 32); }
 void GUI_Postit::DrawNote() {
   const float cx = static_cast<float>(rect.left + rect.right) / 2.0f;
   const float cy = static_cast<float>(rect.top + rect.bottom) / 2.0f;
-  if (IsMouseOver()) {
+  // It glows only when a click would reach it: not under a modal window, nor under a dialog
+  // that took the mouse.
+  if (!GUI_WindowManager::Instance().IsHeld(this) && HasTheMouse()) {
     D3DEngine::Instance().SetTextureByName(kHighlightTexture);
     BaseSprite glow;
     glow.width = static_cast<float>(width + 8);

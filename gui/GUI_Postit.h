@@ -53,11 +53,12 @@ class GUI_Postit : public GUI_WindowBase {
   static const std::list<GUI_Postit*>& All();
   // The note in a slot (0..3), or null.
   static GUI_Postit* InSlot(int slot);
-  // Draws every note over the windows (the main scene, after the window manager).
+  // Draws every note on the panels and under the dialogs (the window manager calls it
+  // between the two).
   static void DrawAll();
 
   ~GUI_Postit() override;
-  // The window manager draws nothing of a note: DrawAll does, over every window.
+  // The window manager draws nothing of a note as a window: DrawAll does, under the dialogs.
   void Draw() override {}
   // Only while the main scene shows, where the notes are drawn.
   void Update() override;

@@ -22,11 +22,18 @@ class GUI_WindowBase : public GUIButtonList {
   void AddButton(GUI_ButtonBase* button) override;
   void Update() override;
   virtual void OnKeyDown(int /*key*/) {}
+  // A key pressed while this window is the top modal one and holds no key capture: true when
+  // the window took it (a box closes on Return or Escape, a question answers them).
+  virtual bool AnswerKey(int /*key*/) { return false; }
   virtual bool OnClick(float x, float y);
   virtual bool IsDialog() const { return false; }
   // A window that holds the screen until it is closed dims what lies under it, so the player
   // sees why the rest does not answer.
   virtual bool DimsWhatItHolds() const { return false; }
+  // A window that, while open, lies over every other window and answers clicks and keys
+  // before any other modal one, whatever order they were opened or made modal in: a one-time
+  // hint explains the window it came with, which waits under it until it is closed.
+  virtual bool AnswersFirst() const { return false; }
 
   // Puts the window on top of the manager's list (removing an earlier entry first).
   void Open();

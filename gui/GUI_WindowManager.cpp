@@ -6,12 +6,18 @@
 
 #include <algorithm>
 #include <new>
+#include <typeinfo>
 
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowBase.h"
 
 namespace {
 int g_dispatchDepth = 0;
+
+std::function<void(const char*)>& DrawnHook() {
+  static std::function<void(const char*)> hook;
+  return hook;
+}
 
 std::vector<void*>& Pending() {
   static std::vector<void*> pending;
@@ -56,7 +62,29 @@ void GUI_WindowManager::Add(GUI_WindowBase* window) {
 void GUI_WindowManager::Remove(GUI_WindowBase* window) { EraseAll(windows_, window); }
 
 void GUI_WindowManager::AddModal(GUI_WindowBase* window) {
-  if (window && !IsModal(window)) modal_.push_back(window);
+  if (!window || IsModal(window)) return;
+  // A dialog made modal after a hint opened over it still waits under the hint. A full-screen
+  // page is no dialog: it covers the main scene, hints and all, and answers itself.
+  auto at = modal_.end();
+  if (window->IsDialog() && !window->AnswersFirst())
+    while (at != modal_.begin() && (*std::prev(at))->AnswersFirst()) --at;
+  modal_.insert(at, window);
+}
+
+GUI_WindowBase* GUI_WindowManager::TopModal() const {
+  return modal_.empty() ? nullptr : modal_.back();
+}
+
+bool GUI_WindowManager::FirstAnswererHolds() const {
+  return !modal_.empty() && modal_.back()->AnswersFirst();
+}
+
+std::vector<GUI_WindowBase*> GUI_WindowManager::AnsweringModals() const {
+  const bool held = FirstAnswererHolds();
+  std::vector<GUI_WindowBase*> order;
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+    if (!held || (*it)->AnswersFirst()) order.push_back(*it);
+  return order;
 }
 
 void GUI_WindowManager::RemoveModal(GUI_WindowBase* window) { EraseAll(modal_, window); }
@@ -80,9 +108,10 @@ bool GUI_WindowManager::IsHeld(const GUI_WindowBase* window) const {
   if (modal_.empty() || !window) return false;
   // Only a window of the manager's list (or a child of one) is known to be held: a page of a
   // tab container or a full-screen page is drawn by its owner, which may be the modal one.
+  const bool held = FirstAnswererHolds();
   const GUI_WindowBase* top = window;
   for (const GUI_WindowBase* w = window; w; w = w->GetParent()) {
-    if (IsModal(w)) return false;
+    if (IsModal(w) && (!held || w->AnswersFirst())) return false;
     top = w;
   }
   return Contains(top);
@@ -108,8 +137,7 @@ void GUI_WindowManager::UpdateAll() {
   // Work on a copy: an update may open or delete windows. A window deleted meanwhile has
   // left the list it came from and is skipped.
   const bool modalOpen = !modal_.empty();
-  const std::vector<GUI_WindowBase*> order =
-      modalOpen ? std::vector<GUI_WindowBase*>(modal_.rbegin(), modal_.rend()) : TopDown();
+  const std::vector<GUI_WindowBase*> order = modalOpen ? AnsweringModals() : TopDown();
   for (GUI_WindowBase* window : order) {
     const bool alive = modalOpen ? IsModal(window) : Contains(window);
     if (alive) window->Update();
@@ -120,8 +148,9 @@ bool GUI_WindowManager::ClickAll() {
   DispatchGuard guard;
   const float x = GUI_Services::MouseX(), y = GUI_Services::MouseY();
   const bool modalOpen = !modal_.empty();
-  const std::vector<GUI_WindowBase*> order =
-      modalOpen ? std::vector<GUI_WindowBase*>(modal_.rbegin(), modal_.rend()) : TopDown();
+  // Under an open hint the other modal windows are held too: a click beside the hint, on
+  // the window it explains, is refused like any other.
+  const std::vector<GUI_WindowBase*> order = modalOpen ? AnsweringModals() : TopDown();
   for (GUI_WindowBase* window : order) {
     const bool alive = modalOpen ? IsModal(window) : Contains(window);
     if (alive && window->OnClick(x, y)) return true;
@@ -140,30 +169,51 @@ void GUI_WindowManager::DrawPanelText() {
 GUI_WindowManager::GUI_WindowManager() = default;
 GUI_WindowManager::~GUI_WindowManager() = default;
 
-void GUI_WindowManager::DrawWindow(GUI_WindowBase* window) {
-  std::unique_ptr<CachedPicture>& picture = pictures_[window];
-  if (!picture) picture = std::make_unique<CachedPicture>(CachedPicture::Kind::kLayer);
-  // Recorded, the window draws nothing but its shapes: it may be gone after its own Draw.
-  picture->Draw([window] { window->Draw(); });
+void GUI_WindowManager::SetWindowDrawnHookForTesting(std::function<void(const char*)> hook) {
+  DrawnHook() = std::move(hook);
 }
 
-void GUI_WindowManager::DrawAll() {
+void GUI_WindowManager::WindowDrawn(const char* type) {
+  if (DrawnHook()) DrawnHook()(type);
+}
+
+const char* GUI_WindowManager::DrawWindow(GUI_WindowBase* window) {
+  std::unique_ptr<CachedPicture>& picture = pictures_[window];
+  if (!picture) picture = std::make_unique<CachedPicture>(CachedPicture::Kind::kLayer);
+  const char* type = typeid(*window).name();
+  // Recorded, the window draws nothing but its shapes: it may be gone after its own Draw.
+  picture->Draw([window] { window->Draw(); });
+  return type;
+}
+
+void GUI_WindowManager::DrawAll(const std::function<void()>& underDialogs) {
   DispatchGuard guard;
   const std::vector<GUI_WindowBase*> order = windows_;
+  std::vector<const char*> panels;
   for (GUI_WindowBase* window : order)
-    if (Contains(window) && window->IsVisible() && !window->IsDialog()) DrawWindow(window);
+    if (Contains(window) && window->IsVisible() && !window->IsDialog())
+      panels.push_back(DrawWindow(window));
+  // What the panels queued (a bar's change pop-up) lies on the panels, under the notes and
+  // the dialogs; each dialog draws its own texts.
+  GUI_Services::FlushText();
+  for (const char* type : panels) WindowDrawn(type);
+  // The panels' texts, then what lies on the panels and under every dialog.
+  DrawPanelText();
+  if (underDialogs) underDialogs();
   bool dimmed = false;
-  for (GUI_WindowBase* window : order) {
-    if (Contains(window) && window->IsVisible() && window->IsDialog()) {
-      DrawPanelText();
+  // The windows that answer first lie over the others, wherever they stand in the list.
+  for (const bool answersFirst : {false, true}) {
+    for (GUI_WindowBase* window : order) {
+      if (!Contains(window) || !window->IsVisible() || !window->IsDialog() ||
+          window->AnswersFirst() != answersFirst)
+        continue;
       if (!dimmed && window->DimsWhatItHolds()) {
         DimTheScreen();
         dimmed = true;
       }
-      DrawWindow(window);
+      WindowDrawn(DrawWindow(window));
     }
   }
-  DrawPanelText();
   GUI_Services::FlushText();
   // Pictures of windows that have gone go with them.
   for (auto it = pictures_.begin(); it != pictures_.end();)

@@ -25,14 +25,18 @@ class GUI_WindowManager {
 
   void Add(GUI_WindowBase* window);
   void Remove(GUI_WindowBase* window);
-  // Adding a window that is already modal does nothing.
+  // Adding a window that is already modal does nothing. A dialog goes under the windows that
+  // answer first (hints) at the top of the modal list, so the top of the list is the window
+  // that answers, whichever was made modal first; anything else goes on top.
   void AddModal(GUI_WindowBase* window);
   void RemoveModal(GUI_WindowBase* window);
   void BringToFront(GUI_WindowBase* window);
 
   void UpdateAll();
   bool ClickAll();
-  void DrawAll();
+  // Panels, then what lies between the panels and the dialogs (the in-game screen's notes),
+  // then the dialogs, the ones that answer first last.
+  void DrawAll(const std::function<void()>& underDialogs = {});
 
   bool AnyDialogOpen() const;
   // Deletes the topmost dialog; nothing while a modal dialog is open.
@@ -45,6 +49,9 @@ class GUI_WindowManager {
 
   bool Contains(const GUI_WindowBase* window) const;
   bool IsModal(const GUI_WindowBase* window) const;
+  // The modal window that answers clicks and keys now (an open hint before any other), or
+  // null when none is open.
+  GUI_WindowBase* TopModal() const;
   // Whether a modal window holds the screen and this window of the list (or child of one) is
   // neither one of them nor inside one: it takes no click and no update, so its buttons must
   // not look as if they would.
@@ -80,13 +87,24 @@ class GUI_WindowManager {
 
   // Empties both lists without deleting anything (tests).
   void ResetForTesting();
+  // Called after each window is drawn with the name of its type (tests watch what a window
+  // leaves behind for the windows drawn after it), after the panel layer for the panels, whose
+  // queued texts the manager draws under the dialogs. Empty: nothing is called.
+  static void SetWindowDrawnHookForTesting(std::function<void(const char* type)> hook);
+  // Windows drawn outside the manager (over a full-screen page, on a menu) report here too.
+  static void WindowDrawn(const char* type);
 
  private:
   GUI_WindowManager();
   ~GUI_WindowManager();
   void DrawPanelText();
-  // A window's shapes (its text is drawn apart) from its own cached picture.
-  void DrawWindow(GUI_WindowBase* window);
+  // An open window that answers first holds every other window, modal ones included.
+  bool FirstAnswererHolds() const;
+  // The modal windows that get the update and the click, top first.
+  std::vector<GUI_WindowBase*> AnsweringModals() const;
+  // A window's shapes (its text is drawn apart) from its own cached picture; the name of its
+  // type.
+  const char* DrawWindow(GUI_WindowBase* window);
 
   std::vector<GUI_WindowBase*> windows_;
   std::vector<GUI_WindowBase*> modal_;

@@ -121,6 +121,8 @@ void GUI_AttributeDetails::Draw() {
     GUI_Services::QueueText(l + kRowNameLeft, y, label, kTextFont, kTextSize, 0, 0, 255, 255, 255);
     DrawValueBar(r - kRowBarRight, y + 5, part->GetValue(), 100, 1.0f, part->IsPastWarnLimit());
   }
+  // Its texts lie on its own picture, under any window opened over it.
+  GUI_Services::FlushText();
 }
 
 bool GUI_AttributeDetails::OnClick(float x, float y) {

@@ -15,6 +15,8 @@ class GUI_ConfirmDialog : public GUI_Dialog {
   ~GUI_ConfirmDialog() override;
 
   void Draw() override;
+  // Return answers OK, Escape Cancel.
+  bool AnswerKey(int key) override;
   // OK: runs the callback with a null argument, then closes the dialog unless the callback
   // already replaced it with another confirmation.
   static void OnOk(void* unused);

@@ -6,6 +6,9 @@
 #include "sim/SIM_Vesk.h"
 
 namespace {
+constexpr int kKeyEscape = 1;
+constexpr int kKeyReturn = 28;
+
 // The player's forename as messages address the player; "You" until the character has a
 // name.
 std::string PlayerForename() {
@@ -47,6 +50,13 @@ void GUI_Message::Draw() {
                           static_cast<float>(clientRect.top + 20), text, "tahoma bold", 16,
                           clientRect.right - clientRect.left - 20, 0, 255, 255, 255);
   GUI_Services::FlushText();
+}
+
+bool GUI_Message::AnswerKey(int key) {
+  if (key != kKeyEscape && key != kKeyReturn) return false;
+  GUI_Services::PlayClick();
+  delete this;  // the memory waits for the end of the key's dispatch
+  return true;
 }
 
 void ShowMessage(std::string text, std::string title) {

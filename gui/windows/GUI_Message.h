@@ -1,5 +1,5 @@
 // A modal message box: a title, a word-wrapped text and a close button. Any number may be
-// open; each lives until its close button is clicked.
+// open; each lives until its close button is clicked or, the top one, Return or Escape.
 #pragma once
 
 #include <string>
@@ -16,6 +16,8 @@ class GUI_Message : public GUI_Dialog {
   // centred, to be fitted to the text at the next draw.
   void SetText(const std::string& text);
   void Draw() override;
+  // Return (its one answer) and Escape close the box, as its close button does.
+  bool AnswerKey(int key) override;
   const std::string& GetText() const { return text; }
   bool IsLaidOut() const { return laidOut; }
 

@@ -15,6 +15,7 @@
 #include "gui/GUI_Shell.h"
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_Tutorial.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_DebugWatchers.h"
 #include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_NPC.h"
@@ -49,8 +50,11 @@ GdiTextList& NameTexts() {
 
 float Scale() { return Shell().GetUIScale(); }
 
+// The mouse is on the icon and could use it: under a modal window the icons take no click,
+// so they neither light up nor sound there.
 bool MouseOver(const GUI_NPCIcon& icon) {
-  return icon.HitTest(GUI_Services::MouseX(), GUI_Services::MouseY());
+  return GUI_WindowManager::Instance().TopModal() == nullptr &&
+         icon.HitTest(GUI_Services::MouseX(), GUI_Services::MouseY());
 }
 
 }  // namespace
@@ -106,7 +110,7 @@ bool GUI_NPCIcon::HitTest(float x, float y) const {
 }
 
 void GUI_NPCIcon::UpdateHover() {
-  if (!shown_) {
+  if (!shown_ || GUI_WindowManager::Instance().TopModal()) {
     hover = 0;
     return;
   }

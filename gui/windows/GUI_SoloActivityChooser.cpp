@@ -174,7 +174,10 @@ void GUI_SoloActivityChooser::Draw() {
   startButton->SetDisabledReason(
       current && current->IsAffordable() ? Translate("WHY_NO_ACTIVITY_LEFT") : std::string());
   GUI_Dialog::Draw();
-  if (!current) return;
+  if (!current) {
+    GUI_Services::FlushText();  // the title lies on this window, under any opened over it
+    return;
+  }
   const auto cl = static_cast<float>(clientRect.left), ct = static_cast<float>(clientRect.top);
   const auto cr = static_cast<float>(clientRect.right);
   const int clientWidth = clientRect.right - clientRect.left;

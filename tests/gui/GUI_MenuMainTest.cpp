@@ -110,10 +110,13 @@ TEST_F(MenuMainTest, QuitAsksFirstAndTheDialogTakesTheClicks) {
   Game::Instance().SetCurrentMode(&menu);
   ClickRow(GUI_MenuMain::OPTIONS);
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
-  // Escape asks again: the new question replaces the old one.
+  // Escape answers the open question: Cancel.
+  menu.OnKeyDown(1);
+  EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+  EXPECT_FALSE(g_quitRequested);
+  // Cancel closes a new one; OK of the next one quits.
   menu.OnKeyDown(1);
   ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
-  // Cancel closes it; OK of a new one quits.
   GUI_ButtonText* cancel = GUI_ConfirmDialog::Instance()->GetCancelButton();
   GUI_Services::SetMouseForTesting(static_cast<float>(cancel->GetRect().left + 2),
                                    static_cast<float>(cancel->GetRect().top + 2), false);
@@ -160,7 +163,7 @@ TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
     Game::Instance().SetMode(GAMEMODE_INGAME);
     Key(1);  // Escape: the in-game question to leave for the main menu
     ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
-    ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+    Key(28);  // Return: its OK
     ASSERT_EQ(Game::Instance().GetCurrentMode(), &menu);
     ASSERT_TRUE(Game::Instance().IsInGame());
 
@@ -174,14 +177,21 @@ TEST_F(MenuMainPlayTest, TutorialAndNewGameAskBeforeThrowingARunningGameAway) {
     EXPECT_NE(confirm->GetText().find("without saving"), std::string::npos);
     EXPECT_EQ(confirm->GetText().find("main menu"), std::string::npos);
     EXPECT_FALSE(r.happened());
-    ClickOn(confirm->GetCancelButton());
+    // Escape is the question's Cancel; it does not become the quit question.
+    Key(1);
     EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
     EXPECT_FALSE(r.happened());
     EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
-
     ClickOn(menu.GetButton(r.row));
     ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
-    ClickOn(GUI_ConfirmDialog::Instance()->GetOkButton());
+    ClickOn(GUI_ConfirmDialog::Instance()->GetCancelButton());
+    EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
+    EXPECT_FALSE(r.happened());
+
+    // Return is its OK.
+    ClickOn(menu.GetButton(r.row));
+    ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+    Key(28);
     EXPECT_TRUE(r.happened());
     EXPECT_EQ(GUI_ConfirmDialog::Instance(), nullptr);
     delete GUI_TutorialWindow::Instance();

@@ -162,13 +162,16 @@ TEST_F(PostitTest, TheShoppingNoteFallsBackToTheOnlineShopAndOpensNothingWithout
   }
 }
 
-// A dialog lying where the first note goes.
+// A dialog lying over the right part of the first note's place.
 class Cover : public GUI_Dialog {
  public:
-  Cover() : GUI_Dialog(false) { SetRect(250, 0, 500, 250); }
+  Cover() : GUI_Dialog(false) { SetRect(400, 0, 650, 250); }
 };
 
-TEST_F(PostitTest, NotesAreDrawnOverTheWindowsInHandwritingAndGlowUnderTheMouse) {
+// Notes lie on the panels and under the dialogs: the part of a note under a dialog is hidden,
+// the rest shows yellow with its handwriting. A note glows under the mouse, but not while a
+// modal window holds the screen, when a click would not reach it.
+TEST_F(PostitTest, NotesLieUnderDialogsInHandwritingAndGlowOnlyWhenTheyWouldTakeTheClick) {
   engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps");
   auto* cover = new Cover();
   const uint32_t gameRandom = GetRandomState();
@@ -177,9 +180,9 @@ TEST_F(PostitTest, NotesAreDrawnOverTheWindowsInHandwritingAndGlowUnderTheMouse)
   EXPECT_EQ(GetRandomState(), gameRandom);  // mirroring is a look, not a game draw
   GUI_Services::SetMouseForTesting(10, 700, false);
   InGameFrame();
-  const uint32_t middle = Pixel(292 + 77, 32 + 100);  // the note's yellow, not the dialog
-  EXPECT_GT((middle >> 8) & 0xFF, 180u);
-  EXPECT_LT(middle & 0xFF, 140u);
+  auto yellow = [](uint32_t p) { return ((p >> 8) & 0xFF) > 180u && (p & 0xFF) < 140u; };
+  EXPECT_TRUE(yellow(Pixel(292 + 50, 32 + 100)));  // the note's own yellow
+  EXPECT_FALSE(yellow(Pixel(292 + 140, 32 + 100))) << "the note lies over the dialog";
   const GUI_Services::TextItem* text = FindText("Bowling at eight");
   ASSERT_NE(text, nullptr);
   EXPECT_TRUE(text->italic);
@@ -188,9 +191,14 @@ TEST_F(PostitTest, NotesAreDrawnOverTheWindowsInHandwritingAndGlowUnderTheMouse)
   EXPECT_EQ(text->x, 292 + (note->IsFlipped() ? 34 : 25));
 
   const uint32_t before = Pixel(292 - 2, 32 + 77);
-  GUI_Services::SetMouseForTesting(292 + 77, 32 + 77, false);
+  GUI_Services::SetMouseForTesting(292 + 40, 32 + 77, false);
+  NewFrame();
   InGameFrame();
   EXPECT_NE(Pixel(292 - 2, 32 + 77), before);
+  cover->MakeModal();
+  NewFrame();
+  InGameFrame();
+  EXPECT_EQ(Pixel(292 - 2, 32 + 77), before) << "the note glows under a modal window";
   delete cover;
 }
 

@@ -1,7 +1,10 @@
 // GUI test fixture.
 #include "gui/GuiFixture.h"
 
+#include <cxxabi.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/CInput.h"
@@ -19,6 +22,16 @@
 #include "support/RecordingScreens.h"
 
 namespace guitest {
+
+namespace {
+std::string Demangled(const char* name) {
+  int status = 0;
+  char* plain = abi::__cxa_demangle(name, nullptr, nullptr, &status);
+  std::string result = status == 0 && plain ? plain : name;
+  std::free(plain);
+  return result;
+}
+}  // namespace
 
 void GuiTest::SetUp() {
   // Screen tests see the simulation talk to the real screens.
@@ -43,6 +56,12 @@ void GuiTest::SetUp() {
         return width > 0 ? 20 * ((w + width - 1) / width) : 20;
       });
   GUI_WindowManager::Instance().ResetForTesting();
+  // A bare dialog frame stands for a window in some tests; the game's dialogs draw their
+  // texts on it and flush them, which the check holds them to.
+  GUI_WindowManager::SetWindowDrawnHookForTesting([this](const char* type) {
+    const std::string name = Demangled(type);
+    if (QueuedGdiTextCount() != 0 && name != "GUI_Dialog") windowsLeavingText.insert(name);
+  });
   GUI_Cursor::Instance().SetDragged(nullptr);
   Game::Instance().SetInGame(false);
   ResetMissingTexts();
@@ -99,6 +118,12 @@ void GuiTest::ExpectDisabledButtonsSayWhy() {
 void GuiTest::TearDown() {
   if (checkShippedTexts) ExpectNoMissingTexts();
   ExpectDisabledButtonsSayWhy();
+  GUI_WindowManager::SetWindowDrawnHookForTesting(nullptr);
+  std::string leaving;
+  for (const std::string& window : windowsLeavingText) leaving += " " + window;
+  EXPECT_TRUE(leaving.empty()) << "windows that left texts queued, to be drawn over the windows "
+                                  "drawn after them:"
+                               << leaving;
   InstallScreens(&testsupport::RecordingScreens::Instance());
   // Whatever a test left open goes now, while the renderer still exists.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();

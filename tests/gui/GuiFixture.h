@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,10 @@ class GuiTest : public ::testing::Test {
   void WatchDisabledButtons();
   void ExpectDisabledButtonsSayWhy();
   std::vector<std::string> silentDisabledButtons;
+  // The windows after whose drawing texts were still queued: the next window's flush would
+  // draw them over that window. Every window the tests draw is watched; checked after each
+  // test.
+  std::set<std::string> windowsLeavingText;
 
   testsupport::TempDir dir;
   testsupport::ScopedChdir cd{dir.Path()};

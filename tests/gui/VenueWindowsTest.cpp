@@ -15,6 +15,7 @@
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Services.h"
@@ -182,6 +183,7 @@ TEST_F(VenueWindowsTest, TheMovieChooserPagesThreeFilmsAndWillNotShowOneTwice) {
   GUI_MovieChooser* chooser = GUI_MovieChooser::Instance();
   ASSERT_NE(chooser, nullptr);
   EXPECT_TRUE(Modal(chooser));
+  while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();  // it holds the chooser
   SIM_Movie* first = SIM_Movie::Showing()[0];
   ASSERT_NE(first, nullptr);
   first->SetSeen(true);

@@ -1,8 +1,11 @@
 // Windows that lie over other windows, seen and used as the player does: a one-time hint holds
-// the screen and shows it, and what the mouse rests on is the window drawn on top.
+// the screen and shows it, whichever window it came with, what the mouse rests on is the
+// window drawn on top, and nothing under a modal window answers the mouse.
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +19,18 @@
 #include "gui/GUI_Tooltip.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_Message.h"
+#include "gui/windows/GUI_MovieChooser.h"
+#include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
+#include "sim/SIM_Screens.h"
+#include "sim/SIM_SocialiseInstance.h"
+#include "sim/SIM_SocialiseType.h"
+#include "sim/SIM_Vesk.h"
 
 namespace guitest {
 namespace {
@@ -35,6 +47,8 @@ class WindowsOverWindowsTest : public PlayTest {
   }
   void TearDown() override {
     GUI_Cursor::Instance().SetHidden(false);
+    GUI_JobSearch::Close();
+    GUI_MovieChooser::Close();
     GUI_SocialActivityChooser::Close();
     PlayTest::TearDown();
   }
@@ -150,6 +164,100 @@ TEST_F(WindowsOverWindowsTest, ATooltipAndAClickComeFromTheWindowDrawnOnTopUnder
   RestMouseOn(x, y);
   Frame();
   EXPECT_TRUE(Queued(tip));
+}
+
+// The job search and the film chooser are made modal after their hint opened over them. The
+// hint holds them all the same: a click on the window beside the hint is refused, and Escape
+// closes the hint, not the window, which then answers again.
+TEST_F(WindowsOverWindowsTest, AHintHoldsTheWindowItCameWithWhicheverWasMadeModalFirst) {
+  SIM_NPC* guest = nullptr;
+  for (SIM_NPC* npc : SIM_NPC::All())
+    if (npc->IsFriendOfPlayer()) guest = npc;
+  ASSERT_NE(guest, nullptr);
+  SIM_SIM::Instance().SetActs(3, 0);
+  const struct {
+    const char* name;
+    std::function<GUI_WindowBase*()> open;
+  } windows[] = {
+      {"job search",
+       [] {
+         GUI_JobSearch::Open();
+         return static_cast<GUI_WindowBase*>(GUI_JobSearch::Instance());
+       }},
+      {"film chooser",
+       [guest] {
+         SIM_SocialiseInstance::StartEvening({guest}, SIM_SocialiseType::FindByName("cinema"),
+                                             SIM_Vesk::Instance());
+         return static_cast<GUI_WindowBase*>(GUI_MovieChooser::Instance());
+       }},
+  };
+  GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  for (const auto& w : windows) {
+    SCOPED_TRACE(w.name);
+    std::filesystem::remove(user.Path() / "hints.txt");
+    LoadHints();
+    GUI_WindowBase* window = w.open();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(GUI_HintHelp::OpenHints().size(), 1u);
+    const GUI_Rect hint = GUI_HintHelp::OpenHints().front()->GetRect();
+    Frame();
+    const GUI_ButtonBase* beside = nullptr;
+    for (const GUI_ButtonBase* button : window->Buttons()) {
+      const GUI_Rect& r = button->GetRect();
+      const bool clear = r.left >= hint.right || r.right <= hint.left || r.top >= hint.bottom ||
+                         r.bottom <= hint.top;
+      if (button->IsVisible() && button->IsEnabled() && clear && !beside) beside = button;
+    }
+    ASSERT_NE(beside, nullptr);
+    const int buzzes = CountSound("data/sounds/error.ogg");
+    ClickOn(beside);
+    EXPECT_EQ(CountSound("data/sounds/error.ogg"), buzzes + 1) << "the window under the hint took the click";
+    Key(1);  // Escape
+    EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
+    ASSERT_TRUE(manager.Contains(window)) << "Escape closed the window under the hint";
+    EXPECT_EQ(manager.TopModal(), window);
+    ClickOn(beside);
+    EXPECT_EQ(CountSound("data/sounds/error.ogg"), buzzes + 1);
+    GUI_JobSearch::Close();
+    GUI_MovieChooser::Close();
+  }
+}
+
+// A message box over play: the contact icons under it neither light up nor sound when the
+// mouse rests on one, and Return closes the box (Escape too), after which the icon answers.
+TEST_F(WindowsOverWindowsTest, UnderAMessageBoxTheContactIconsStayStillAndReturnClosesTheBox) {
+  GUI_NPCIcon* icon = nullptr;
+  // A friend's icon, grey until the mouse is on it.
+  for (GUI_NPCIcon* candidate : AllNPCIcons()) {
+    const GUI_Rect c = Centre(candidate->GetRect());
+    if (candidate->GetNPC() && candidate->GetNPC()->IsIntroduced() && !candidate->IsSelected() &&
+        candidate->GetState() == GUI_NPCIcon::kFriend &&
+        candidate->HitTest(static_cast<float>(c.left), static_cast<float>(c.top)))
+      icon = candidate;
+  }
+  ASSERT_NE(icon, nullptr);
+  const GUI_Rect at = Centre(icon->GetRect());
+  RestMouseOn(1000, 300);
+  Frame();
+  const std::string away = icon->DrawnPicture();
+  for (int key : {28, 1}) {
+    SCOPED_TRACE(key);
+    Screens().ShowMessage("A letter came.", "Post");
+    ASSERT_NE(GUI_WindowManager::Instance().TopModal(), nullptr);
+    RestMouseOn(at.left, at.top);
+    const int sounds = CountSound("data/sounds/mouseover.ogg");
+    Frame();
+    Frame();
+    EXPECT_EQ(CountSound("data/sounds/mouseover.ogg"), sounds);
+    EXPECT_EQ(icon->DrawnPicture(), away);
+    Key(key);
+    EXPECT_EQ(GUI_WindowManager::Instance().TopModal(), nullptr) << "the box took no key";
+    RestMouseOn(1000, 300);
+    Frame();
+  }
+  RestMouseOn(at.left, at.top);
+  Frame();
+  EXPECT_NE(icon->DrawnPicture(), away);
 }
 
 }  // namespace
