@@ -762,6 +762,8 @@ TEST_F(EveryWindowTextsTest, TheEveningWindowsForEveryActivityEveningFilmAndClas
     SIM_SIM::Instance().SetActs(3, 0);
     SIM_Finances::Instance().SetCash(100000.0f);
     guest->SetCash(5000.0f);
+    // An evening before may have ended the romance, and a romantic one is for the partner only.
+    if (!SIM_Romance::Instance().IsPartner(guest)) SIM_Romance::Instance().SetPartner(guest);
     SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening({guest}, type.get(), Me());
     ASSERT_NE(evening, nullptr) << name;
     if (GUI_RestaurantChooser* chooser = GUI_RestaurantChooser::Instance()) {

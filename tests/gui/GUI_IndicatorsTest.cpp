@@ -256,7 +256,9 @@ TEST_F(IndicatorsTest, ABarTellsTheChangeItMadeAndNothingWhenItDidNotMove) {
     stress->SetBase(c.base - effects);
     player->ModifyValue("stress", c.change, 0.5f, "test");
     EXPECT_EQ(popup.IsActive(), c.shown != nullptr);
-    if (c.shown) EXPECT_EQ(popup.GetText(), c.shown);
+    if (c.shown) {
+      EXPECT_EQ(popup.GetText(), c.shown);
+    }
   }
 }
 

@@ -357,7 +357,7 @@ TEST_F(SIM_HeadlessPlayerTest, PlayedForAYearTheDrinkerBecomesAnAlcoholicAndTheD
   };
   const int drinker = play(headless::Habits::kDrinker);
   EXPECT_GT(drinker, 0);
-  EXPECT_LE(drinker, 6 * SIM_Date::kDaysPerMonth);
+  EXPECT_LE(drinker, 9 * SIM_Date::kDaysPerMonth);
   EXPECT_EQ(play(headless::Habits::kDefault), 0);
 }
 

@@ -477,10 +477,12 @@ TEST_F(SocialTest, TheReportLinesAgreeWithTheEveningForEveryCharacterType) {
           EXPECT_NE(line.find(guest->GetFullName()), std::string::npos) << line;
           EXPECT_EQ(line.find("CHARTYPE_"), std::string::npos) << line;
           EXPECT_EQ(line.find('<'), std::string::npos) << line;
-          if (type->GetName() == "grump" || type->GetName() == "worrier")
+          if (type->GetName() == "grump" || type->GetName() == "worrier") {
             EXPECT_FALSE(report.enjoyed) << report.overallText << " / " << line;
-          if (line.find(billLine.substr(billLine.find('>') + 1)) != std::string::npos)
+          }
+          if (line.find(billLine.substr(billLine.find('>') + 1)) != std::string::npos) {
             EXPECT_GT(cost, 0) << line;
+          }
         }
     EXPECT_EQ(described, type->GetEffectAmount() != 0.0f);
   }

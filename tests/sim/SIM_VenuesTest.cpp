@@ -707,18 +707,18 @@ TEST_F(RestaurantTest, TheMealWineAndStandingFollowTheChoicesAndTheReportSaysSo)
   EXPECT_EQ(cheapEvening->TovelLine().find('-'), std::string::npos);
 
   // Near the floor the line tells the fall there was, and at the floor nothing at all.
-  for (const float earned : {1.0f, 0.0f}) {
-    SCOPED_TRACE(earned);
-    SIM_Tovel::Instance().SetEarned(earned);
+  for (const float before : {1.0f, 0.0f}) {
+    SCOPED_TRACE(before);
+    SIM_Tovel::Instance().SetEarned(before);
     cheap->SetTableToday(true);
     auto* low = Evening<SIM_RestaurantInstance>(cheap->GetCuisine(), false);
     low->SelectRestaurant(cheap);
     ClearTracedCalls();
     low->Complete();
     std::string fell = Translate("RESTAURANT_TOVEL_DROP");
-    fell.replace(fell.find("<AMOUNT>"), 8, FormatFixed(earned, 2));
-    EXPECT_EQ(low->TovelLine(), earned > 0.0f ? fell : std::string());
-    EXPECT_EQ(CountStarting("GUI_PostMortem::AddLine"), earned > 0.0f ? 1 : 0);
+    fell.replace(fell.find("<AMOUNT>"), 8, FormatFixed(before, 2));
+    EXPECT_EQ(low->TovelLine(), before > 0.0f ? fell : std::string());
+    EXPECT_EQ(CountStarting("GUI_PostMortem::AddLine"), before > 0.0f ? 1 : 0);
   }
 }
 
