@@ -409,6 +409,10 @@ TEST_F(GameTest, TheRainLoopStopsOutsideTheInGameScreenAndComesBackWithIt) {
   options.SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, true);
   SIM_Weather::Instance().SetWeather(WEATHER_RAIN, 0.5f);
   GUI_Rain::Instance().ResetForTesting();
+  // The room (and its rain) is drawn while the day's activities are open, whatever day an
+  // earlier test left the simulation on.
+  const int phase = SIM_SIM::Instance().GetPhase();
+  SIM_SIM::Instance().RestorePhase(PHASE_ACTIVITIES);
   Game::Instance().SetCurrentMode(&GUI_GUI::Instance());
   Game::Instance().Frame();
   EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
@@ -423,6 +427,7 @@ TEST_F(GameTest, TheRainLoopStopsOutsideTheInGameScreenAndComesBackWithIt) {
   EXPECT_TRUE(plat::IsChannelPlaying(plat::kRainChannel));
   GUI_Rain::Instance().ResetForTesting();
   SIM_Weather::Instance().Clear();
+  SIM_SIM::Instance().RestorePhase(phase);
   options.SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
 }
 
