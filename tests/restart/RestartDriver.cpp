@@ -266,8 +266,10 @@ int Load(const fs::path& home, const std::string& slot) {
   Check(Game::Instance().GetCurrentMode() == &GUI_GUI::Instance(), "the game is entered");
   Game::Instance().Frame();
 
-  // The play time goes on from the saved one.
-  const double saved = SavedPlayTime(want);
+  // The play time goes on from the one in the slot's file (the first run's record of the
+  // autosaved game was taken a moment after the save).
+  const double saved =
+      SavedPlayTime(ReadText(fs::path(Game::Instance().GetSaveFolder()) / (slot + ".xml")));
   Check(saved >= kPlayedMs, "the save holds the hour played");
   Check(SIM_Statistics::Instance().GetPlayTime() >= saved,
         "the play time goes on from the saved " + std::to_string(saved) + " ms, not from " +
