@@ -1,15 +1,12 @@
 // The drawing device on SDL2's renderer.
 #include "platform/RenderDevice.h"
 
-#include <SDL.h>
+#include "platform/TexelRuns.h"
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -62,13 +59,6 @@ struct TurnedCopy {
   long lastUsed = 0;
 };
 
-// A run of texels of one texture row that draws something: copied when all are opaque,
-// blended otherwise. Clear texels between runs are skipped.
-struct Span {
-  int x = 0, length = 0;
-  bool opaque = false;
-};
-
 struct DeviceTexture {
   SDL_Texture* texture = nullptr;
   int width = 0, height = 0;
@@ -79,15 +69,12 @@ struct DeviceTexture {
   bool target = false;  // drawn into; its texels cannot be read back for copies
   SDL_Rect core{};  // a large rectangle of opaque texels in a texture that is not all opaque
   std::vector<ScaledCopy> scaled;
-  // Software renderer: the texture's runs, row y's being spans[rowSpans[y]..rowSpans[y + 1]).
-  std::vector<Span> spans;
-  std::vector<int> rowSpans;
+  // Software renderer: the texture's runs, and whether it is drawn straight onto the frame
+  // with them (below).
+  TexelRuns runs;
   // Software renderer: the texture's own texels, which stay put while it lives.
   const uint32_t* texels = nullptr;
   int pitch = 0;  // texels a row
-  // Drawn straight onto the frame (below). A mostly clear picture (text) is not: SDL's
-  // blitter passes a clear texel by without touching the frame, which measures faster there.
-  bool straight = false;
   // The latest copies asked for that have none yet: one asked for again gets made.
   std::vector<ScaledCopy> pending;
   // Turned quads' pictures, and those asked for once.
@@ -395,127 +382,11 @@ namespace {
 // Farther off the screen than any drawing goes; whole pixels up to here fit an int.
 constexpr float kFarAway = 1.0e6f;
 
-// Opaque runs shorter than kMinRun, and clear ones shorter than kMinSkip, are blended with
-// their neighbours (four clear texels cost one test there): a run of its own costs a call and
-// a row's worth of bookkeeping, more than blending a few texels.
-constexpr int kMinRun = 16;
-constexpr int kMinSkip = 32;
-
-// Splits each row of `argb` into the runs DrawSpans draws.
-void FindSpans(DeviceTexture& t, const uint32_t* argb) {
-  size_t clear = 0;
-  t.spans.clear();
-  t.rowSpans.assign(static_cast<size_t>(t.height) + 1u, 0);
-  for (int y = 0; y < t.height; ++y) {
-    t.rowSpans[static_cast<size_t>(y)] = static_cast<int>(t.spans.size());
-    const uint32_t* row = argb + static_cast<size_t>(y) * static_cast<size_t>(t.width);
-    // Kind of texel: 0 clear, 1 see-through, 2 opaque.
-    auto kind = [row](int x) { return row[x] >> 24 == 0u ? 0 : (row[x] >> 24 == 255u ? 2 : 1); };
-    int x = 0;
-    while (x < t.width) {
-      const int k = kind(x);
-      int end = x + 1;
-      while (end < t.width && kind(end) == k) ++end;
-      if (k == 0) clear += static_cast<size_t>(end - x);
-      if (k == 0 && end - x >= kMinSkip) {
-        x = end;
-        continue;
-      }
-      const bool opaque = k == 2 && end - x >= kMinRun;
-      const bool rowHasSpan =
-          t.spans.size() > static_cast<size_t>(t.rowSpans[static_cast<size_t>(y)]);
-      const Span* last = rowHasSpan ? &t.spans.back() : nullptr;
-      if (!opaque && last && !last->opaque && last->x + last->length == x)
-        t.spans.back().length = end - last->x;  // short runs join the blended run before them
-      else
-        t.spans.push_back(Span{x, end - x, opaque});
-      x = end;
-    }
-  }
-  t.rowSpans[static_cast<size_t>(t.height)] = static_cast<int>(t.spans.size());
-  t.straight = clear * 2u <= static_cast<size_t>(t.width) * static_cast<size_t>(t.height);
-}
-
-// `s` blended over `d` exactly as SDL's software blitter blends a texture of per-texel alpha:
-// each channel of `s` weighted by its alpha and of `d` by the rest, each shifted down by 8 on
-// its own; the alpha channel weighs `s`'s alpha by 255. Opaque texels are copied, clear ones
-// leave `d`.
-inline uint32_t BlendTexel(uint32_t s, uint32_t d) {
-  const uint32_t a = s >> 24, rest = 255u - a;
-  auto mix = [&](int shift, uint32_t weight) {
-    return ((((s >> shift) & 0xFFu) * weight) >> 8) + ((((d >> shift) & 0xFFu) * rest) >> 8);
-  };
-  const uint32_t blended = mix(24, 255u) << 24 | mix(16, a) << 16 | mix(8, a) << 8 | mix(0, a);
-  return a == 255u ? s : (a == 0u ? d : blended);
-}
-
-// BlendTexel on `n` texels of `in` over as many of `out`.
-void BlendRun(const uint32_t* in, uint32_t* out, int n) {
-  int x = 0;
-#if defined(__SSE2__)
-  // Four texels at a time, in 16-bit lanes: the same sums, so the same pixels.
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i alphaLane = _mm_set_epi16(255, 0, 0, 0, 255, 0, 0, 0);
-  const __m128i colourLanes = _mm_set_epi16(0, -1, -1, -1, 0, -1, -1, -1);
-  const __m128i full = _mm_set1_epi16(255);
-  auto half = [&](__m128i s, __m128i d) {
-    const __m128i a = _mm_shufflehi_epi16(_mm_shufflelo_epi16(s, 0xFF), 0xFF);
-    const __m128i weight = _mm_or_si128(_mm_and_si128(a, colourLanes), alphaLane);
-    const __m128i rest = _mm_sub_epi16(full, a);
-    return _mm_add_epi16(_mm_srli_epi16(_mm_mullo_epi16(s, weight), 8),
-                         _mm_srli_epi16(_mm_mullo_epi16(d, rest), 8));
-  };
-  const __m128i opaque = _mm_set1_epi32(255);
-  for (; x + 4 <= n; x += 4) {
-    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + x));
-    const __m128i alpha = _mm_srli_epi32(s, 24);
-    const __m128i isOpaque = _mm_cmpeq_epi32(alpha, opaque);
-    const __m128i isClear = _mm_cmpeq_epi32(alpha, zero);
-    // Four clear texels leave the frame unread (text is mostly gaps); four opaque ones are
-    // written without reading it.
-    if (_mm_movemask_epi8(isClear) == 0xFFFF) continue;
-    if (_mm_movemask_epi8(isOpaque) == 0xFFFF) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), s);
-      continue;
-    }
-    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(out + x));
-    const __m128i blended =
-        _mm_packus_epi16(half(_mm_unpacklo_epi8(s, zero), _mm_unpacklo_epi8(d, zero)),
-                         half(_mm_unpackhi_epi8(s, zero), _mm_unpackhi_epi8(d, zero)));
-    __m128i result = _mm_or_si128(_mm_and_si128(isOpaque, s), _mm_andnot_si128(isOpaque, blended));
-    result = _mm_or_si128(_mm_and_si128(isClear, d), _mm_andnot_si128(isClear, result));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + x), result);
-  }
-#endif
-  for (; x < n; ++x) out[x] = BlendTexel(in[x], out[x]);
-}
-
 // The part `src` of `t` unstretched at (dx, dy) of `surface`, clipped to it.
 void DrawSpans(const DeviceTexture& t, const SDL_Rect& src, SDL_Surface* surface, int dx,
                int dy) {
-  const int left = std::max(src.x, src.x - dx);
-  const int right = std::min(src.x + src.w, src.x + surface->w - dx);
-  const int top = std::max(src.y, src.y - dy);
-  const int bottom = std::min(src.y + src.h, src.y + surface->h - dy);
-  auto* pixels = static_cast<uint8_t*>(surface->pixels);
-  for (int y = top; y < bottom; ++y) {
-    auto* out = reinterpret_cast<uint32_t*>(
-        pixels + static_cast<ptrdiff_t>(dy + y - src.y) * surface->pitch);
-    const uint32_t* in = t.texels + static_cast<ptrdiff_t>(y) * t.pitch;
-    const int shift = dx - src.x;  // texture x to surface x
-    for (int i = t.rowSpans[static_cast<size_t>(y)]; i < t.rowSpans[static_cast<size_t>(y) + 1];
-         ++i) {
-      const Span& span = t.spans[static_cast<size_t>(i)];
-      const int x0 = std::max(span.x, left), x1 = std::min(span.x + span.length, right);
-      if (x0 >= x1) continue;
-      uint32_t* to = out + (x0 + shift);
-      if (span.opaque) {
-        std::memcpy(to, in + x0, static_cast<size_t>(x1 - x0) * 4u);
-      } else {
-        BlendRun(in + x0, to, x1 - x0);
-      }
-    }
-  }
+  t.runs.Draw(t.texels, t.pitch, src.x, src.y, src.w, src.h, static_cast<uint32_t*>(surface->pixels),
+              surface->pitch, surface->w, surface->h, dx, dy);
 }
 
 }  // namespace
@@ -666,7 +537,7 @@ DeviceTexture* RenderDevice::Impl::MakeTexture(int width, int height, const uint
     handle->texels = static_cast<const uint32_t*>(texels);
     handle->pitch = pitch / 4;
     SDL_UnlockTexture(tex);
-    FindSpans(*handle, argb);
+    handle->runs.Find(argb, width, height);
   }
   return handle;
 }
@@ -1166,7 +1037,7 @@ bool RenderDevice::DrawQuad(const SpriteVertex* v, std::string& error) {
     const bool unstretched = src.w == dw && src.h == dh && flip == 0;
     // On the software renderer's own frame, plain copies are drawn here: runs of opaque
     // texels copied, clear ones skipped, the rest blended as SDL blends them.
-    if (unstretched && modulation == 0xFFFFFFFFu && drawn->straight && drawn->texels &&
+    if (unstretched && modulation == 0xFFFFFFFFu && drawn->runs.mostlyDrawn && drawn->texels &&
         std::fabs(dst.x) < kFarAway && std::fabs(dst.y) < kFarAway) {
       SDL_Surface* frame = d.DirectSurface();
       if (frame && SDL_RenderFlush(d.renderer) == 0) {
