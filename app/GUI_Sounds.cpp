@@ -316,10 +316,12 @@ void GUI_Sounds::PlayerSound(double now) {
   // as one of the cases applies.
 }
 
-void GUI_Sounds::UpdateSounds() {
-  const double now = Now();
+void GUI_Sounds::UpdateMusicIfBuilt() {
+  if (g_instance) g_instance->UpdateMusic();
+}
 
-  // Music continuation.
+void GUI_Sounds::UpdateMusic() {
+  const double now = Now();
   if (music_ && !plat::IsMusicPlaying()) {
     if (now - musicStartMs_ < kShortestTrackMs && !playList_.empty()) {
       Warn("Music track ended at once; skipping it from now on", __LINE__,
@@ -332,6 +334,11 @@ void GUI_Sounds::UpdateSounds() {
       PlayNextTrack();
     }
   }
+}
+
+void GUI_Sounds::UpdateSounds() {
+  const double now = Now();
+  UpdateMusic();
 
   // Night-club end.
   if (nightclubPlaying_ && !nightclub_.IsPlaying()) {

@@ -60,8 +60,14 @@ class GUI_Sounds {
   void ResetDogSoundTimer();
   void ResetCatSoundTimer();
 
-  // Once per frame from the in-game screen.
+  // Once per frame from the in-game screen: the music, the night club's end and the ambient
+  // sounds.
   void UpdateSounds();
+  // The music alone: the next track once one ends. The play list runs for the whole run, so
+  // the frame loop calls this in the modes that are not the in-game screen.
+  void UpdateMusic();
+  // UpdateMusic on the manager when one was built; nothing otherwise.
+  static void UpdateMusicIfBuilt();
 
   // ---- state for the options screen and tests ----
   bool IsMusicMuted() const { return musicMuted_; }

@@ -212,7 +212,10 @@ void Game::Frame() {
   currentMode_->Draw();
   // The rain's loop belongs to the in-game screen: in any other mode it stops this frame, and
   // the rain starts it again once the screen is drawn.
-  if (currentMode_ != &GUI_GUI::Instance()) GUI_Rain::SilenceIfBuilt();
+  if (currentMode_ != &GUI_GUI::Instance()) {
+    GUI_Rain::SilenceIfBuilt();
+    GUI_Sounds::UpdateMusicIfBuilt();  // the in-game screen moves the music on itself
+  }
   D3DEngine::Instance().EndScene();
   FlushGdiText(-1);
   SetGdiCharacterBudget(-1);

@@ -431,6 +431,23 @@ TEST_F(GameTest, TheRainLoopStopsOutsideTheInGameScreenAndComesBackWithIt) {
   options.SetToggle(SIM_PlayerOptions::kEnableWeatherEffects, effects);
 }
 
+// The play list runs for the whole run: at the menus a track that ends gives way to the next.
+TEST_F(GameTest, AtTheMenusTheMusicGoesOnToTheNextTrack) {
+  std::filesystem::create_directories(dir.Path() / "data/sounds/music");
+  for (const char* track : {"track01.ogg", "track02.ogg"})
+    std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/sounds/music" / track,
+                               dir.Path() / "data/sounds/music" / track);
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_MAINMENU);
+  GUI_Sounds& sounds = GUI_Sounds::Instance();
+  ASSERT_TRUE(sounds.IsMusicPlaying());
+  ASSERT_EQ(sounds.CurrentTrack(), 0);
+  plat::HaltMusic();  // the first track ends
+  Game::Instance().Frame();
+  EXPECT_EQ(sounds.CurrentTrack(), 1);
+  EXPECT_TRUE(sounds.IsMusicPlaying());
+}
+
 TEST_F(GameTest, AFrameUpdatesDrawsAndPresents) {
   StartGame();
   RecordingMode mode;
