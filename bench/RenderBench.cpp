@@ -176,16 +176,63 @@ class Ours {
   std::vector<std::string> names_;
 };
 
+// A frame of SDL's software renderer over a surface of its own: the fills are drawn on it, and
+// the sides below draw their sprites on top.
+class SoftwareFrame {
+ public:
+  SoftwareFrame() = default;
+  SoftwareFrame(const SoftwareFrame&) = delete;
+  SoftwareFrame& operator=(const SoftwareFrame&) = delete;
+  void Present() {
+    SDL_RenderPresent(r_);
+    Clear();
+  }
+  std::vector<uint32_t> Pixels() {
+    std::vector<uint32_t> px(static_cast<size_t>(kWidth) * kHeight);
+    SDL_RenderReadPixels(r_, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), kWidth * 4);
+    return px;
+  }
+  ~SoftwareFrame() {
+    if (r_) SDL_DestroyRenderer(r_);
+    if (surface_) SDL_FreeSurface(surface_);
+  }
+
+ protected:
+  bool Open() {
+    surface_ = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface_ || SDL_MUSTLOCK(surface_)) return false;
+    r_ = SDL_CreateSoftwareRenderer(surface_);
+    if (!r_) return false;
+    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_BLEND);
+    Clear();
+    return true;
+  }
+  void DrawFills(const std::vector<Placement>& fills) {
+    for (const Placement& f : fills) {
+      SDL_SetRenderDrawColor(r_, Byte(f.colour, 16), Byte(f.colour, 8), Byte(f.colour, 0),
+                             Byte(f.colour, 24));
+      const SDL_Rect dst{static_cast<int>(f.x), static_cast<int>(f.y), 64, 48};
+      SDL_RenderFillRect(r_, &dst);
+    }
+  }
+  SDL_Surface* surface_ = nullptr;
+  SDL_Renderer* r_ = nullptr;
+
+ private:
+  static Uint8 Byte(uint32_t c, int shift) { return static_cast<Uint8>(c >> shift); }
+  void Clear() {
+    SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
+    SDL_RenderClear(r_);
+  }
+};
+
 // SDL drawn directly through its fastest paths for axis-aligned quads of one colour: fill
 // rectangles, and copies of each texture tinted beforehand in each of its colours (multiplied
 // as SDL's modulation multiplies), blended without modulation.
-class Raw {
+class Raw : public SoftwareFrame {
  public:
   bool Init(const std::vector<Placement>& sprites) {
-    surface_ = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!surface_) return false;
-    r_ = SDL_CreateSoftwareRenderer(surface_);
-    if (!r_) return false;
+    if (!Open()) return false;
     for (const Placement& p : sprites) {
       const auto key = std::make_pair(p.texture, p.colour);
       if (tinted_.count(key)) continue;
@@ -198,57 +245,29 @@ class Raw {
       SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
       tinted_[key] = tex;
     }
-    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_BLEND);
-    Clear();
     return true;
   }
   void Draw(const std::vector<Placement>& sprites, const std::vector<Placement>& fills) {
-    for (const Placement& f : fills) {
-      SDL_SetRenderDrawColor(r_, Byte(f.colour, 16), Byte(f.colour, 8), Byte(f.colour, 0),
-                             Byte(f.colour, 24));
-      const SDL_Rect dst{static_cast<int>(f.x), static_cast<int>(f.y), 64, 48};
-      SDL_RenderFillRect(r_, &dst);
-    }
+    DrawFills(fills);
     const SDL_Rect whole{0, 0, 32, 32};
     for (const Placement& p : sprites) {
       const SDL_Rect dst{static_cast<int>(p.x), static_cast<int>(p.y), 32, 32};
       SDL_RenderCopy(r_, tinted_[std::make_pair(p.texture, p.colour)], &whole, &dst);
     }
   }
-  void Present() {
-    SDL_RenderPresent(r_);
-    Clear();
-  }
-  std::vector<uint32_t> Pixels() {
-    std::vector<uint32_t> px(static_cast<size_t>(kWidth) * kHeight);
-    SDL_RenderReadPixels(r_, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), kWidth * 4);
-    return px;
-  }
   ~Raw() {
     for (auto& [key, tex] : tinted_) SDL_DestroyTexture(tex);
-    if (r_) SDL_DestroyRenderer(r_);
-    if (surface_) SDL_FreeSurface(surface_);
   }
 
  private:
-  static Uint8 Byte(uint32_t c, int shift) { return static_cast<Uint8>(c >> shift); }
-  void Clear() {
-    SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
-    SDL_RenderClear(r_);
-  }
-  SDL_Surface* surface_ = nullptr;
-  SDL_Renderer* r_ = nullptr;
   std::map<std::pair<int, uint32_t>, SDL_Texture*> tinted_;
 };
 
 // The floor: sprites written straight into the frame from pictures and runs found beforehand.
-class Floor {
+class Floor : public SoftwareFrame {
  public:
   bool Init(const std::vector<Placement>& sprites) {
-    surface_ = SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!surface_ || SDL_MUSTLOCK(surface_)) return false;
-    r_ = SDL_CreateSoftwareRenderer(surface_);
-    if (!r_) return false;
+    if (!Open()) return false;
     std::map<std::pair<int, uint32_t>, size_t> index;
     for (const Placement& p : sprites) {
       const auto key = std::make_pair(p.texture, p.colour);
@@ -262,17 +281,10 @@ class Floor {
     }
     for (const Placement& p : sprites)
       resolved_.push_back(&pictures_[index[std::make_pair(p.texture, p.colour)]]);
-    SDL_SetRenderDrawBlendMode(r_, SDL_BLENDMODE_BLEND);
-    Clear();
     return true;
   }
   void Draw(const std::vector<Placement>& sprites, const std::vector<Placement>& fills) {
-    for (const Placement& f : fills) {
-      SDL_SetRenderDrawColor(r_, static_cast<Uint8>(f.colour >> 16), static_cast<Uint8>(f.colour >> 8),
-                             static_cast<Uint8>(f.colour), static_cast<Uint8>(f.colour >> 24));
-      const SDL_Rect dst{static_cast<int>(f.x), static_cast<int>(f.y), 64, 48};
-      SDL_RenderFillRect(r_, &dst);
-    }
+    DrawFills(fills);
     SDL_RenderFlush(r_);
     auto* frame = static_cast<uint32_t*>(surface_->pixels);
     for (size_t i = 0; i < sprites.size(); ++i) {
@@ -281,31 +293,12 @@ class Floor {
                   static_cast<int>(sprites[i].x), static_cast<int>(sprites[i].y));
     }
   }
-  void Present() {
-    SDL_RenderPresent(r_);
-    Clear();
-  }
-  std::vector<uint32_t> Pixels() {
-    std::vector<uint32_t> px(static_cast<size_t>(kWidth) * kHeight);
-    SDL_RenderReadPixels(r_, nullptr, SDL_PIXELFORMAT_ARGB8888, px.data(), kWidth * 4);
-    return px;
-  }
-  ~Floor() {
-    if (r_) SDL_DestroyRenderer(r_);
-    if (surface_) SDL_FreeSurface(surface_);
-  }
 
  private:
   struct Picture {
     std::vector<uint32_t> texels;
     plat::TexelRuns runs;
   };
-  void Clear() {
-    SDL_SetRenderDrawColor(r_, 0, 0, 0, 255);
-    SDL_RenderClear(r_);
-  }
-  SDL_Surface* surface_ = nullptr;
-  SDL_Renderer* r_ = nullptr;
   std::vector<Picture> pictures_;
   std::vector<const Picture*> resolved_;  // each sprite's, in scene order
 };
