@@ -289,12 +289,9 @@ TEST_F(SIM_HeadlessPlayerTest, AFriendThePlayerPaidForOffersToPayNextTime) {
   EXPECT_GT(owed, 0.0f);
 
   paidFor->SetCash(1000.0f);
-  const int offers = SIM_SocialInvitation::PayOfferCount();
   ASSERT_TRUE(paidFor->InvitePlayer());
   SIM_SocialInvitation* invitation = SIM_SocialInvitation::All().back();
   EXPECT_TRUE(invitation->HasPayOffer());
-  EXPECT_EQ(invitation->GetPlayerCost(), 0);
-  EXPECT_EQ(SIM_SocialInvitation::PayOfferCount(), offers + 1);
   invitation->Accept();
   EXPECT_FLOAT_EQ(bond->GetBalance(), owed - static_cast<float>(invitation->GetType()->GetCost()));
 }
