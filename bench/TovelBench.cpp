@@ -402,6 +402,7 @@ int main(int argc, char** argv) {
   std::printf("invitations %d\n", SIM_SocialInvitation::ReceivedCount());
   std::printf("invitations_accepted %d\n", SIM_SocialInvitation::AcceptedCount());
   std::printf("invitations_lapsed %d\n", SIM_SocialInvitation::LapsedCount());
+  std::printf("pay_offers %d\n", SIM_SocialInvitation::PayOfferCount());
   std::printf("romances %d\n", SIM_Romance::RomancesBegun());
   size_t memories = 0;
   for (const SIM_NPC* npc : SIM_NPC::All())

@@ -6,6 +6,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Random.h"
@@ -38,6 +39,7 @@
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_SpecialEvent.h"
+#include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Vesk.h"
 
 namespace headless {
@@ -169,8 +171,10 @@ SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
       if (!npc->IsFriendOfPlayer() || npc->IsInvitedToday()) continue;
       if (romantic && !SIM_Romance::Instance().IsPartner(npc)) continue;
       // What the friend would turn down at once is not asked: another kind of evening is.
+      // Short of the money, the friend is asked when the player could pay for them.
       if (npc->IsBoredWith(type.get()) || npc->HasBadMemoryOf(type.get()) ||
-          npc->CannotAfford(type.get()) || npc->IsTooGrubby(type.get()))
+          (npc->CannotAfford(type.get()) && !CanPayFor(*type)) ||
+          npc->IsTooGrubby(type.get()))
         continue;
       const TypeFigures typeFigures = figuresOf(*type);
       const float rating = RatingFor(mood, typeFigures.quality, *type, *npc);
@@ -207,17 +211,34 @@ SIM_SocialiseInstance* OrganiseEvening(Habits habits) {
     std::stable_partition(choices.begin(), choices.end(),
                           [](const Choice& c) { return AlcoholOf(*c.type) > 0.0f; });
   // A friend who says no (asked once today) is not asked again; the next best is.
+  auto* screens = dynamic_cast<SIM_HeadlessScreens*>(&Screens());
   for (const Choice& choice : choices) {
     if (choice.guest->IsInvitedToday()) continue;
-    if (!choice.type->CanInvite({}, choice.guest)) continue;
-    SIM_SocialiseInstance* evening =
-        SIM_SocialiseInstance::StartEvening({choice.guest}, choice.type, player);
+    std::vector<SIM_NPC*> paidFor;
+    if (!choice.type->CanInvite({}, choice.guest)) {
+      // A friend short of the money comes when the player answers the question by paying.
+      if (!screens || screens->AnswerNoMoneyDialog() != choice.guest) {
+        SIM_Subsidies::Clear();
+        continue;
+      }
+      paidFor = SIM_Subsidies::Take();
+    }
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(
+        {choice.guest}, choice.type, player, std::move(paidFor));
     // A venue's own window (a restaurant, a film, the roulette table) answers at once.
-    if (auto* headless = dynamic_cast<SIM_HeadlessScreens*>(&Screens()))
-      headless->AnswerVenueWindows();
+    if (screens) screens->AnswerVenueWindows();
     return evening;
   }
   return nullptr;
+}
+
+bool CanPayFor(const SIM_SocialiseType& type) {
+  if (type.cost == SIM_SocialiseType::kVariableCost ||
+      type.hostCost == SIM_SocialiseType::kVariableCost)
+    return false;
+  const int shares = static_cast<int>(SIM_Subsidies::All().size()) + 1;
+  const int bill = type.GetHostCost() + type.GetCost() * shares;
+  return static_cast<float>(bill) <= SIM_Finances::Instance().GetCash();
 }
 
 float ExpectedPerformance(const SIM_JobBase& job) {

@@ -26,7 +26,16 @@ enum class Habits { kDefault, kDrinker };
 // asked. A venue's window is answered at once (headless screens). Returns the evening run, or
 // null when none was organised. A drinker asks first for the evenings that serve drink,
 // whether or not the friend is expected to like them.
+//
+// A friend short of the money is still asked when the player could pay for them
+// (CanPayFor): the friend's answer puts the question about paying on the screens, and the
+// headless screens' answer (SIM_HeadlessScreens::AnswerNoMoneyDialog) pays for them on that
+// evening.
 SIM_SocialiseInstance* OrganiseEvening(Habits habits = Habits::kDefault);
+// Whether the player offers to pay for one more friend on an evening of the type: only at a
+// fixed price, where the bill is known before the venue, and only when the cash covers the
+// player's own share and one share for everyone paid for, that friend among them.
+bool CanPayFor(const SIM_SocialiseType& type);
 // How the guest is expected to rate a one-guest evening of the type: the player's mood, the
 // type's quality (the middle of any chance in it), the guest's interest and a lone guest's
 // chemistry, as the evening weighs them.

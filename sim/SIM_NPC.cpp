@@ -302,9 +302,11 @@ bool SIM_NPC::InvitePlayer() {
     other->invitedToday_ = true;
     ++count;
   }
+  // A friend the player has paid for returns the favour; the accepted offer brings the
+  // balance back down.
   const SIM_Relationship* withPlayer = FindRelationship(player);
   const float hostShare = type->GetHostCost() > 0.0f ? type->GetHostCost() : type->GetCost();
-  if (withPlayer && withPlayer->GetBalance() < 0.0f && cash_ >= type->GetCost() + hostShare)
+  if (withPlayer && withPlayer->GetBalance() > 0.0f && cash_ >= type->GetCost() + hostShare)
     invitation->SetPayOffer(true);
   invitation->BuildText();
   Screens().AddInvitation(invitation);

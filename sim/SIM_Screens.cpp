@@ -12,6 +12,7 @@
 #include "sim/SIM_Book.h"
 #include "sim/SIM_BowlingTeam.h"
 #include "sim/SIM_Finances.h"
+#include "sim/SIM_HeadlessPlayer.h"
 #include "sim/SIM_Movie.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_Restaurant.h"
@@ -23,6 +24,7 @@
 #include "sim/SIM_Shop.h"
 #include "sim/SIM_TimeChunk.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Subsidies.h"
 #include "sim/SIM_WebTV.h"
 #include "sim/SIM_Venues.h"
 
@@ -57,6 +59,7 @@ bool SIM_HeadlessScreens::AnswerScreens() {
   match3Open_ = crosswordOpen_ = false;
   postMortem_ = nullptr;
   specialEventResult_ = nullptr;
+  noMoneyFor_ = nullptr;
   if (workDayOpen_) {
     workDayOpen_ = false;
     SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
@@ -251,6 +254,17 @@ void SIM_HeadlessScreens::Reset() {
   specialEvent_ = nullptr;
   specialEventResult_ = nullptr;
   romanticOffer_ = nullptr;
+  noMoneyFor_ = nullptr;
+}
+
+SIM_NPC* SIM_HeadlessScreens::AnswerNoMoneyDialog() {
+  SIM_NPC* npc = noMoneyFor_;
+  const SIM_SocialiseType* type = noMoneyType_;
+  noMoneyFor_ = nullptr;
+  noMoneyType_ = nullptr;
+  if (!npc || !type || !headless::CanPayFor(*type)) return nullptr;
+  SIM_Subsidies::Add(npc);
+  return npc;
 }
 
 std::vector<SIM_MailItem> SIM_HeadlessScreens::ListMail() {

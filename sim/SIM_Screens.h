@@ -226,7 +226,16 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void ShowHint(const std::string&) override {}
   void ShowTextureMessage(const std::string&, const std::string&, const std::string&) override {}
   void ShowNPCMessage(SIM_NPC*, const std::string&) override {}
-  void OpenNoMoneyDialog(SIM_SocialiseType*, SIM_NPC*) override {}
+  // The question whether to pay for a friend short of the money waits for
+  // AnswerNoMoneyDialog (a later question replaces it; AnswerScreens says no to it).
+  void OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) override {
+    noMoneyType_ = type;
+    noMoneyFor_ = npc;
+  }
+  // Answers the waiting question as a careful player does: "I'll pay for you" when the
+  // player can (headless::CanPayFor), which puts the friend on the list of those paid for;
+  // otherwise no. Returns the friend paid for, or null.
+  SIM_NPC* AnswerNoMoneyDialog();
   void OpenAttributeDetails(SIM_Attribute*) override {}
   void ShowAttributeChange(SIM_Attribute*, float) override {}
   void AddNPCIcon(SIM_NPC*) override {}
@@ -253,6 +262,7 @@ class SIM_HeadlessScreens : public SIM_Screens {
   void ShowMessage(const std::string&, const std::string&) override {}
   void DeleteNPCViews(SIM_NPC* npc) override {
     if (romanticOffer_ == npc) romanticOffer_ = nullptr;
+    if (noMoneyFor_ == npc) noMoneyFor_ = nullptr;
   }
   // The web and TV windows wait for AnswerScreens (or AnswerHobbyWindows), which chooses the
   // first entry the player may choose, or leaves when there is none.
@@ -339,6 +349,8 @@ class SIM_HeadlessScreens : public SIM_Screens {
   SIM_SpecialEvent* specialEvent_ = nullptr;
   SIM_SpecialEvent* specialEventResult_ = nullptr;
   SIM_NPC* romanticOffer_ = nullptr;
+  SIM_SocialiseType* noMoneyType_ = nullptr;
+  SIM_NPC* noMoneyFor_ = nullptr;
   bool surfWebOpen_ = false;
   bool watchTVOpen_ = false;
   int miniGamesOpened_ = 0;

@@ -23,7 +23,7 @@ constexpr int kStatDeclined = 9;
 constexpr int kStatAccepted = 10;
 
 struct Counts {
-  int received = 0, accepted = 0, lapsed = 0;
+  int received = 0, accepted = 0, lapsed = 0, payOffers = 0;
 };
 
 Counts& RunCounts() {
@@ -64,6 +64,7 @@ SIM_SocialInvitation* SIM_SocialInvitation::CreateSaved(SIM_NPC* inviter, SIM_So
 int SIM_SocialInvitation::ReceivedCount() { return RunCounts().received; }
 int SIM_SocialInvitation::AcceptedCount() { return RunCounts().accepted; }
 int SIM_SocialInvitation::LapsedCount() { return RunCounts().lapsed; }
+int SIM_SocialInvitation::PayOfferCount() { return RunCounts().payOffers; }
 
 void SIM_SocialInvitation::DeleteAll() {
   while (!List().empty()) delete List().back();
@@ -80,6 +81,7 @@ void SIM_SocialInvitation::LapseAllOpen() {
 const std::vector<SIM_SocialInvitation*>& SIM_SocialInvitation::All() { return List(); }
 
 void SIM_SocialInvitation::SetPayOffer(bool offer) {
+  if (offer && !payOffer_) ++RunCounts().payOffers;
   payOffer_ = offer;
   if (offer) playerCost_ = 0;
 }

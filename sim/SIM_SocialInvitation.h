@@ -68,10 +68,11 @@ class SIM_SocialInvitation {
   const std::vector<SIM_NPC*>& GetGuests() const { return guests_; }
 
   // Counts for the run, through new games and loads: invitations received, accepted and
-  // lapsed.
+  // lapsed, and those that carried the inviter's offer to pay.
   static int ReceivedCount();
   static int AcceptedCount();
   static int LapsedCount();
+  static int PayOfferCount();
 
   // A load: the saved invitation at the end of the list (not counted as received), then what
   // the day had left of it.

@@ -23,6 +23,9 @@
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_JobOffer.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_Relationship.h"
+#include "sim/SIM_SIM.h"
+#include "sim/SIM_SocialInvitation.h"
 #include "sim/SIM_SaveGame.h"
 #include "sim/SIM_SoloActivityType.h"
 #include "sim/SIM_Statistics.h"
@@ -257,6 +260,40 @@ TEST_F(SIM_HeadlessPlayerTest, EveningsGoOnlyWhereTheFriendIsExpectedToLikeThem)
   for (SIM_NPC* npc : friends) npc->GetBoredom()->AddBoredom(left->GetName(), 0.9f);
   EXPECT_EQ(headless::OrganiseEvening(), nullptr);
   EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), 1);
+}
+
+// Paying for a friend is returned: the player pays for a friend short of the money, and that
+// friend's next invitation offers to pay, which, accepted, brings the balance back down.
+TEST_F(SIM_HeadlessPlayerTest, AFriendThePlayerPaidForOffersToPayNextTime) {
+  ClearPlayerFriendCountForTesting();
+  SIM_Finances::Instance().SetCash(1000.0f);
+  SIM_Vesk::Instance()->SetValue("happiness", 1.0f);
+  for (SIM_NPC* npc : SIM_NPC::All()) {
+    npc->SetCash(0.0f);
+    // Only evenings with a price to pay for are left.
+    for (const auto& type : SIM_SocialiseType::All())
+      if (type->GetCost() == 0) npc->GetBoredom()->AddBoredom(type->GetName(), 0.9f);
+  }
+  SIM_SIM::Instance().SetPhase(PHASE_ACTIVITIES);
+  SIM_SIM::Instance().SetActs(2, 0);
+  SIM_SocialiseInstance* evening = headless::OrganiseEvening();
+  ASSERT_NE(evening, nullptr);
+  auto* paidFor = dynamic_cast<SIM_NPC*>(evening->Invitees().front());
+  ASSERT_NE(paidFor, nullptr);
+  const SIM_SocialiseType* kind = evening->GetType();
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(),
+                  1000.0f - static_cast<float>(kind->GetHostCost() + kind->GetCost()));
+  SIM_Relationship* bond = paidFor->FindRelationship(SIM_Vesk::Instance());
+  ASSERT_NE(bond, nullptr);
+  const float owed = bond->GetBalance();
+  EXPECT_GT(owed, 0.0f);
+
+  paidFor->SetCash(1000.0f);
+  ASSERT_TRUE(paidFor->InvitePlayer());
+  SIM_SocialInvitation* invitation = SIM_SocialInvitation::All().back();
+  EXPECT_TRUE(invitation->HasPayOffer());
+  invitation->Accept();
+  EXPECT_FLOAT_EQ(bond->GetBalance(), owed - static_cast<float>(invitation->GetType()->GetCost()));
 }
 
 // Without work to climb in, the player still looks after its mood: the activity that lifts it

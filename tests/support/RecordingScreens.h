@@ -108,7 +108,10 @@ class RecordingScreens : public SIM_HeadlessScreens {
   void ShowNPCMessage(SIM_NPC*, const std::string& text) override {
     Record("ShowNPCMessage " + text);
   }
-  void OpenNoMoneyDialog(SIM_SocialiseType*, SIM_NPC*) override { Record("GUI_NoMoneyDialog::Open"); }
+  void OpenNoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc) override {
+    Record("GUI_NoMoneyDialog::Open");
+    SIM_HeadlessScreens::OpenNoMoneyDialog(type, npc);
+  }
   void OpenAttributeDetails(SIM_Attribute*) override { Record("GUI_AttributeDetails::Open"); }
   void ShowAttributeChange(SIM_Attribute*, float amount) override {
     char text[32];
