@@ -84,11 +84,14 @@ void ConnectLayers() {
   RegisterHobbyHooks();
   // A transfer holds the message loop still: it stops for a request to quit, which the loop
   // then finds waiting and ends the game as it always does, and for the player's Escape,
-  // which is taken so it does nothing more.
+  // which is taken so it does nothing more. Every other press made meanwhile is dropped (the
+  // check is asked once more as the exchange ends): it was aimed at a screen the exchange then
+  // changes, and a box it leaves waits for an answer given after it is seen.
   plat::SetHttpCancelCheck([] {
     if (g_quitRequested || plat::QuitIsWaiting()) return plat::HttpStop::Quit;
-    if (plat::TakeKeyPress(kEscapeKey)) return plat::HttpStop::Player;
-    return plat::HttpStop::None;
+    const bool escape = plat::TakeKeyPress(kEscapeKey);
+    plat::DropPlayerPresses();
+    return escape ? plat::HttpStop::Player : plat::HttpStop::None;
   });
 }
 

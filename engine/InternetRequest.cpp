@@ -25,6 +25,7 @@ constexpr const char* kNoConnection = "INTERNET_NO_CONNECTION";
 constexpr const char* kStoppedAnswering = "INTERNET_STOPPED_ANSWERING";
 constexpr const char* kRefused = "INTERNET_REFUSED";
 constexpr const char* kWriteFailed = "INTERNET_WRITE_FAILED";
+constexpr const char* kNoLength = "INTERNET_NO_LENGTH";
 
 InternetMessageFallback& Fallback() {
   static InternetMessageFallback fallback;
@@ -277,7 +278,9 @@ bool InternetRequest::DownloadFile(const std::string& remotePath, const std::str
     InternetError("Internet: HttpSendRequest() Failed",
                   remotePath + ": HTTP status " + std::to_string(status), kRefused);
   } else if (noLength) {
-    InternetWarning("no content length: " + remotePath);
+    // The player pressed a button and hears of it as of every other failure.
+    InternetError("Internet: HttpQueryInfo() Failed", remotePath + ": no content length",
+                  kNoLength);
   } else if (!result.completed) {
     // A server never reached is told apart from one that took the request and fell silent.
     const char* first = !result.connected ? "Internet: InternetConnect() Failed"

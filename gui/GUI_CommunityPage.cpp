@@ -4,12 +4,14 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/InternetRequest.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_Avatar.h"
 #include "gui/GUI_Career.h"
+#include "gui/GUI_Services.h"
 #include "gui/GUI_Shell.h"
 #include "platform/Http.h"
 #include "sim/HOOK_Achievements.h"
@@ -179,6 +181,18 @@ std::string PostCommunityPage(std::string& body) {
   bool cancelled = false;
   std::string failure = PostForm(body, cancelled);
   if (cancelled) return {};  // the game is ending or the player stopped it: no box, no browser
-  ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
+  if (failure.empty()) ShellOpen(CommunitySiteAddress("tovel/community/" + CommunityPageName()));
   return failure;
+}
+
+void DrawWorkingFrame(const std::function<void()>& drawScreen, const std::string& text) {
+  D3DEngine& engine = D3DEngine::Instance();
+  if (!engine.IsInitialised()) return;
+  engine.BeginRender();
+  drawScreen();
+  GUI_Services::QueueText(0.0f, static_cast<float>(engine.GetHeight() - 64 + 32), text,
+                          "tahoma bold", 18, engine.GetWidth(), 1, 255, 255, 255);
+  GUI_Services::FlushText();
+  engine.EndScene();
+  engine.Flip();
 }

@@ -183,8 +183,10 @@ std::string GUI_MenuInternet::UserPath(const std::string& relative) const {
 void GUI_MenuInternet::OnEnter() {
   Layout();
   ClearStrips();
-  upload_->SetEnabled(Shell().IsInGame() && !SIM_SIM::Instance().IsGameOver());
-  upload_->SetDisabledReason(Translate("WHY_UPLOAD_NEEDS_GAME"));
+  const bool inGame = Shell().IsInGame();
+  upload_->SetEnabled(inGame && !SIM_SIM::Instance().IsGameOver());
+  // A game kept on living past its end runs, but its page belongs to the end screen.
+  upload_->SetDisabledReason(Translate(inGame ? "WHY_UPLOAD_TEN_YEARS_OVER" : "WHY_UPLOAD_NEEDS_GAME"));
 }
 
 void GUI_MenuInternet::ClearStrips() {
@@ -430,16 +432,7 @@ void GUI_MenuInternet::OnKeyDown(int scanCode) {
 }
 
 void GUI_MenuInternet::DrawWorking(const std::string& text) {
-  D3DEngine& engine = D3DEngine::Instance();
-  if (!engine.IsInitialised()) return;
-  // The exchange that follows holds the frame loop still: this frame says what it waits for.
-  engine.BeginRender();
-  Draw();
-  GUI_Services::QueueText(0.0f, static_cast<float>(engine.GetHeight() - 64 + 32), text,
-                          "tahoma bold", 18, engine.GetWidth(), 1, 255, 255, 255);
-  GUI_Services::FlushText();
-  engine.EndScene();
-  engine.Flip();
+  DrawWorkingFrame([this] { Draw(); }, text);
 }
 
 void GUI_MenuInternet::DrawProgress(const std::string& localFile, float fraction) {

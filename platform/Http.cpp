@@ -151,6 +151,7 @@ CURLcode Perform(CURL* curl, const HttpLimits& limits, HttpResult& result) {
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &watch);
   const CURLcode code = curl_easy_perform(curl);
   curl_easy_setopt(curl, CURLOPT_XFERINFODATA, nullptr);
+  StopRequested();  // the exchange is over whatever it says
   result.connected = WasConnected(curl, code);
   if (watch.stop != HttpStop::None) {
     SayCancelled(watch.stop, result);

@@ -40,10 +40,11 @@ enum class HttpStop {
   Player,  // the player asked to stop it
 };
 
-// Asked now and then (at least every 20 ms) while any exchange runs, and before one starts:
-// anything but None stops it at once (the result says cancelled, and by whom). The application
-// installs one that sees a request to quit and the player's Escape. Returns the check it
-// replaces.
+// Asked now and then (at least every 20 ms) while any exchange runs, before one starts, and
+// once more when it has ended (that answer changes nothing, so the check also sees what came
+// in during the exchange's last moments): anything but None stops it at once (the result says
+// cancelled, and by whom). The application installs one that sees a request to quit and the
+// player's Escape. Returns the check it replaces.
 using HttpCancelCheck = std::function<HttpStop()>;
 HttpCancelCheck SetHttpCancelCheck(HttpCancelCheck check);
 

@@ -250,6 +250,29 @@ bool TakeKeyPress(int scanCode) {
   return taking.taken;
 }
 
+void DropPlayerPresses() {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+  SDL_PumpEvents();
+  SDL_FlushEvent(SDL_KEYDOWN);
+  SDL_FlushEvents(SDL_TEXTEDITING, SDL_TEXTINPUT);
+  SDL_FlushEvent(SDL_MOUSEBUTTONDOWN);
+  SDL_FlushEvent(SDL_MOUSEWHEEL);
+}
+
+void PushMouseClick(int button, int x, int y) {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+  SDL_Event e{};
+  e.button.button = button == 1 ? SDL_BUTTON_RIGHT : SDL_BUTTON_LEFT;
+  e.button.x = x;
+  e.button.y = y;
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.state = SDL_PRESSED;
+  SDL_PushEvent(&e);
+  e.type = SDL_MOUSEBUTTONUP;
+  e.button.state = SDL_RELEASED;
+  SDL_PushEvent(&e);
+}
+
 void PushKeyPress(int scanCode) {
   if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
   for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {

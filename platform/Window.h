@@ -89,8 +89,16 @@ bool QuitIsWaiting();
 // took its events, for the same held-still work: such presses are taken from the queue, so
 // the key that stopped the work does nothing more once the loop runs again.
 bool TakeKeyPress(int scanCode);
+// Drops the player's presses waiting in the queue (key presses, typed text, mouse button
+// presses, wheel turns), for the same held-still work: what the player did while it held the
+// screen must not act on the screen it leaves (a box shown after it, a button that appeared
+// meanwhile). Releases stay, so no key or button is left down; requests to quit stay too.
+void DropPlayerPresses();
 // Puts a press of the key (DirectInput scan code) on the queue, as the keyboard would.
 void PushKeyPress(int scanCode);
+// Puts a press and release of the mouse button (0 left, 1 right) at the window point (x, y)
+// on the queue, as the mouse would.
+void PushMouseClick(int button, int x, int y);
 
 // Relative mouse: the system cursor is hidden and held, motion arrives as relative steps (full
 // screen, where the game draws its own cursor). False with the reason when refused.

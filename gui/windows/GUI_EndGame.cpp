@@ -11,6 +11,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_Shell.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Statistics.h"
@@ -127,9 +128,24 @@ void GUI_EndGame::MainMenu() {
 }
 
 void GUI_EndGame::Upload() {
-  // The form body lives for the run, as the internet menu's does.
+  // The form body lives for the run, as the internet menu's does. The player pressed the
+  // button: the upload is seen under way, and a failure said in the game's own box, as the
+  // internet menu does it.
   static std::string body;
-  PostCommunityPage(body);
+  DrawWorkingFrame([this] { Draw(); }, Translate("INTERNET_CONNECTING_PAGE"));
+  const std::string failure = PostCommunityPage(body);
+  if (failure.empty()) return;
+  auto* box = new GUI_Message("IERROR:  " + failure);
+  box->SetTitle("ERROR");
+  messages_.push_back(box);
+}
+
+const std::vector<GUI_Message*>& GUI_EndGame::Messages() {
+  // A box deletes itself by its close button or key: forget the ones the manager no longer
+  // holds.
+  const GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  std::erase_if(messages_, [&manager](GUI_Message* box) { return !manager.Contains(box); });
+  return messages_;
 }
 
 void GUI_EndGame::Continue() {
@@ -141,7 +157,7 @@ void GUI_EndGame::Continue() {
 }
 
 bool GUI_EndGame::OnClick(float x, float y) {
-  if (!showing_) return false;
+  if (!showing_ || !Messages().empty()) return false;
   return GUI_WindowBase::OnClick(x, y);
 }
 
@@ -169,4 +185,9 @@ void GUI_EndGame::Draw() {
     }
   }
   GUI_Services::FlushText();
+  // The page is drawn instead of the room and its windows: its own boxes lie on it.
+  for (GUI_Message* box : Messages()) {
+    box->Draw();
+    GUI_WindowManager::WindowDrawn("GUI_Message");
+  }
 }

@@ -13,6 +13,7 @@
 #include "gui/GUI_WindowBase.h"
 
 class GUI_ButtonText;
+class GUI_Message;
 
 class GUI_EndGame : public GUI_WindowBase {
  public:
@@ -41,7 +42,10 @@ class GUI_EndGame : public GUI_WindowBase {
   void Continue();
 
   void Draw() override;
+  // Refused while a box of the screen's own is open over it.
   bool OnClick(float x, float y) override;
+  // The boxes the screen shows over itself (a failed upload), the top one last.
+  const std::vector<GUI_Message*>& Messages();
 
   const std::string& GetVerdict() const { return verdict_; }
   const std::vector<Row>& Rows() const { return rows_; }
@@ -62,4 +66,5 @@ class GUI_EndGame : public GUI_WindowBase {
   std::vector<Row> rows_;
   int fanfareSlot_ = -1;
   Timer timer_;
+  std::vector<GUI_Message*> messages_;
 };

@@ -30,6 +30,7 @@
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
 #include "platform/Audio.h"
 #include "platform/Profile.h"
 #include "platform/Http.h"
@@ -598,6 +599,41 @@ TEST_F(GameTest, EscapeStopsADownloadOrARefreshAndTheActionWithIt) {
   }
   EXPECT_FALSE(Game::Instance().IsShutDown());
   GetInternetServer() = oldServer;
+}
+
+TEST_F(GameTest, PressesMadeWhileARefreshWaitsDoNotAnswerTheBoxItLeaves) {
+  testsupport::HttpTestServer server;
+  ASSERT_TRUE(server.Started());
+  const InternetServer oldServer = GetInternetServer();
+  GetInternetServer() = InternetServer{"127.0.0.1", server.Port()};
+  const InternetLimits oldLimits = GetInternetLimits();
+  GetInternetLimits().exchange.wholeSeconds = GetInternetLimits().exchange.lowSpeedSeconds = 2;
+  // A byte every 0.4 s of a 100,000-byte list: the exchange fails at its time limit.
+  server.AddFile("tovel/autoupdate/files111.txt", std::string(100000, 'x'));
+  server.SetPace("tovel/autoupdate/files111.txt", 1, 4);
+  StartGame();
+  Game::Instance().SetMode(GAMEMODE_INTERNET);
+  GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
+  ClickThroughTheLoop(menu.GetRefreshButton()->GetRect());
+  // During the wait the player presses Return (a box's answer) and clicks "Main menu".
+  const GUI_Rect mainMenu = menu.GetMainMenuButton()->GetRect();
+  std::thread player([&mainMenu] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    plat::PushKeyPress(28);
+    plat::PushMouseClick(0, (mainMenu.left + mainMenu.right) / 2, (mainMenu.top + mainMenu.bottom) / 2);
+  });
+  Game::Instance().Frame();
+  player.join();
+  GetInternetLimits() = oldLimits;
+  GetInternetServer() = oldServer;
+  for (int turn = 0; turn < 20; ++turn) RunMessageLoopTurn();
+  // The failure is on screen over the menu, and waits for an answer given after it is seen.
+  ASSERT_EQ(menu.Messages().size(), 1u);
+  EXPECT_TRUE(menu.Messages().front()->IsLaidOut());
+  EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
+  plat::PushKeyPress(28);
+  for (int turn = 0; turn < 5; ++turn) RunMessageLoopTurn();
+  EXPECT_TRUE(menu.Messages().empty());
 }
 
 TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {

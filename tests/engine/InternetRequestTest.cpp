@@ -119,7 +119,7 @@ TEST_F(InternetTest, AnswersThatAreNotCompleteFilesWriteNothing) {
   EXPECT_FALSE(fs::exists(Local("error.png")));
   EXPECT_FALSE(fs::exists(Local("error.png.part")));
   EXPECT_NE(Log().find("IERROR:  Internet: HttpSendRequest() Failed"), std::string::npos);
-  EXPECT_NE(Log().find("IWARNING:  no content length"), std::string::npos);
+  EXPECT_NE(Log().find("IERROR:  Internet: HttpQueryInfo() Failed"), std::string::npos);
 }
 
 TEST_F(InternetTest, AnEmptyFileIsCompleteAtOnce) {

@@ -27,6 +27,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_Promotion.h"
 #include "gui/windows/GUI_SpecialEvent.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
@@ -283,18 +284,26 @@ TEST_F(YearEndPlayTest, MainMenuLeavesTheGameAndANewOneStartsAfresh) {
   ASSERT_TRUE(end->IsOpen());
   clock.Advance(6000);
   Frame();
-  // The upload posts the page (here to a closed port, so the post fails at once and only
-  // the log hears of it) and opens the player's page in the browser.
+  // The upload says it is under way and posts the page, here to a closed port: the failure is
+  // said in the game's own box over the page, which waits under it, and no browser opens.
   const InternetServer oldServer = GetInternetServer();
   GetInternetServer() = InternetServer{"127.0.0.1", 1};
   std::vector<std::string> opened;
   plat::SetShellOpenHandler([&opened](const std::string& target) { opened.push_back(target); });
+  GUI_Services::RecordedTexts().clear();
   ClickOn(end->UploadButton());
   plat::SetShellOpenHandler(nullptr);
   GetInternetServer() = oldServer;
-  ASSERT_EQ(opened.size(), 1u);
-  EXPECT_NE(opened[0].find("/community/user_"), std::string::npos);
+  EXPECT_NE(FindText(Translate("INTERNET_CONNECTING_PAGE")), nullptr);
+  EXPECT_TRUE(opened.empty());
+  ASSERT_EQ(end->Messages().size(), 1u);
+  EXPECT_NE(end->Messages()[0]->GetText().find("InternetConnect Failed"), std::string::npos);
+  Frame();
+  EXPECT_NE(FindText(end->Messages()[0]->GetText()), nullptr);
+  ClickOn(end->MainMenuButton());
   EXPECT_TRUE(end->IsOpen());
+  Key(28);
+  EXPECT_TRUE(end->Messages().empty());
   ClickOn(end->MainMenuButton());
   EXPECT_FALSE(end->IsOpen());
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());

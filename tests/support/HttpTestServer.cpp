@@ -34,7 +34,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
         with log_lock, open(os.path.join(root, "requests.log"), "a") as f:
             f.write("|".join(fields) + "\n")
 
-    def send_body(self, code, body, length=True, pace=0, announce=None, stall=None):
+    def send_body(self, code, body, length=True, pace=0, announce=None, stall=None, gap=1):
         self.send_response(code)
         if length:
             self.send_header("Content-Length", str(len(body) if announce is None else announce))
@@ -54,7 +54,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             for at in range(0, len(body), pace):
                 self.wfile.write(body[at:at + pace])
                 self.wfile.flush()
-                time.sleep(0.1)
+                time.sleep(0.1 * gap)
         except OSError:
             pass  # the client gave up
 
@@ -102,7 +102,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send_body(404, b"<html>not found</html>")
             return
         self.send_body(200, data, length=not no_length, pace=self.setting("pace", name) or 0,
-                       announce=self.setting("announce", name), stall=self.setting("stall", name))
+                       announce=self.setting("announce", name), stall=self.setting("stall", name),
+                       gap=self.setting("gap", name) or 1)
 
     do_HEAD = do_GET
 
@@ -112,6 +113,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         body = self.rfile.read(size)
         if os.path.isfile(os.path.join(root, "stall_posts")):
             time.sleep(60)  # took the form, never answers
+            return
+        if os.path.isfile(os.path.join(root, "refuse_posts")):
+            self.send_body(500, b"refused")
             return
         if self.path == "/tovel/php/cwp.php":
             # One body per line (form bodies hold no line breaks).
@@ -190,8 +194,9 @@ std::string SettingName(std::string name) {
 
 }  // namespace
 
-void HttpTestServer::SetPace(std::string name, int bytesPerTenth) {
+void HttpTestServer::SetPace(std::string name, int bytesPerTenth, int tenthsApart) {
   WriteFile(root_ / "pace" / SettingName(name), std::to_string(bytesPerTenth));
+  WriteFile(root_ / "gap" / SettingName(name), std::to_string(tenthsApart));
 }
 
 void HttpTestServer::SetAnnouncedLength(const std::string& name, long long length) {
@@ -203,6 +208,7 @@ void HttpTestServer::SetStall(const std::string& name, int afterBytes) {
 }
 
 void HttpTestServer::SetPostsStall() { WriteFile(root_ / "stall_posts", "1"); }
+void HttpTestServer::SetPostsRefused() { WriteFile(root_ / "refuse_posts", "1"); }
 
 std::string HttpTestServer::RequestLog() const { return ReadFile(root_ / "requests.log"); }
 

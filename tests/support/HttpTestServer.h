@@ -10,7 +10,7 @@
 //   POST /tovel/php/cwp.php   the community page form: its body is kept (PostedForms)
 //   any other path     the file of that path under the served folder (AddFile with
 //                      "tovel/autoupdate/files111.txt" serves "/tovel/autoupdate/files111.txt")
-// A file given a pace (SetPace) is announced whole, then sent that many bytes every 0.1 s; one
+// A file given a pace (SetPace) is announced whole, then sent that many bytes at a time; one
 // given an announced length says that length whatever it holds; a stalling one sends its
 // first bytes and then nothing, the connection held open. Posts can stall too.
 #pragma once
@@ -33,14 +33,17 @@ class HttpTestServer {
   // Where served files go (under "files").
   std::filesystem::path FileRoot() const { return root_ / "files"; }
   void AddFile(const std::string& name, const std::string& bytes);
-  // The file of that name (as AddFile names it) trickles: bytesPerTenth bytes every 0.1 s.
-  void SetPace(std::string name, int bytesPerTenth);
+  // The file of that name (as AddFile names it) trickles: bytesPerTenth bytes every
+  // tenthsApart tenths of a second.
+  void SetPace(std::string name, int bytesPerTenth, int tenthsApart = 1);
   // The file's Content-Length says `length`, whatever the file holds.
   void SetAnnouncedLength(const std::string& name, long long length);
   // The file's first `afterBytes` bytes, then silence for a minute.
   void SetStall(const std::string& name, int afterBytes);
   // Every later post is read and never answered.
   void SetPostsStall();
+  // Every later post is refused (status 500).
+  void SetPostsRefused();
   // One line per request: "METHOD path|authorization|cache-control|user-agent|content-type".
   std::string RequestLog() const;
   // The bodies posted to the community page's form, in order.
