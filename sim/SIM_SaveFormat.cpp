@@ -898,7 +898,8 @@ void DescribeStatistics(S& s, SaveGameData& d) {
     s.Field("pastsocial", d.pastSocial, kCount);
     s.Field("reviewdue", d.reviewDue);
   }
-  if (s.Gated(d.hasPastEarned, st::kVersionPastEarned)) s.Field("pastearned", d.pastEarned, kMoney);
+  if (s.Gated(d.hasPastEarned, st::kVersionPastEarned))
+    s.Field("pastearned", d.pastEarned, kMoney);
 }
 
 // The four projects, the royalties and the unlocked keys (from 1.14 on).
