@@ -2,5 +2,5 @@
 // number from the seventh character on, so the prefix length must not change.
 #pragma once
 
-inline constexpr const char* kGameVersion = "Tovel 1.26";
+inline constexpr const char* kGameVersion = "Tovel 1.27";
 inline constexpr int kGameVersionPrefixLength = 6;

@@ -639,6 +639,7 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   stats.SetPlayTime(d.elapsed);
   stats.SetActivities(d.statActivities);
   stats.SetPastTotals(d.pastSolo, d.pastSocial);
+  stats.SetPastEarned(d.pastEarned);
 
   // The events the game had triggered, by name (the world's reset has read the table again);
   // a name the table no longer has is skipped.

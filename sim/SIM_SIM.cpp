@@ -275,6 +275,10 @@ void SIM_SIM::NextDay() {
 void SIM_SIM::KeepOnLiving() {
   if (!dayWaitsOnEnd_) return;
   dayWaitsOnEnd_ = false;
+  // The end-game screen took the place of the tenth year's review, so leaving it closes that
+  // year as the review's continue would, and the next review covers one year, not two. Before
+  // the rest of the day, whose autosave must hold the closed year.
+  SIM_Statistics::Instance().ResetYear();
   FinishDay();
 }
 

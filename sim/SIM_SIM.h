@@ -44,8 +44,10 @@ class SIM_SIM {
   // Moves the world on one day. Stops after the date advance when that opened the end-game
   // screen: the rest of the day waits for the player's answer.
   void NextDay();
-  // The end-game screen's "Keep on living": the day it stopped is finished (its slots, the
-  // daily grind, work, the summary, the autosave), as any other day. Nothing when no day waits.
+  // The end-game screen's "Keep on living": the tenth year is closed as a review's continue
+  // closes one (SIM_Statistics::ResetYear), and the day the screen stopped is finished (its
+  // slots, the daily grind, work, the summary, the autosave), as any other day. Nothing when
+  // no day waits.
   void KeepOnLiving();
   // An activity has used its slot. The last slot ends the day's activities (DayOver). A call
   // when every slot is already used is a fault of the caller: it is reported and changes

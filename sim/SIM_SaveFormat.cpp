@@ -885,7 +885,8 @@ void DescribeDate(S& s, SaveGameData& d) {
   if (s.Since(st::kVersionTenYearsUp)) s.Field("tenyearsup", d.tenYearsUp);
 }
 
-// From 1.25 on the past years' solo and social totals and whether the year's review waits.
+// From 1.25 on the past years' solo and social totals and whether the year's review waits;
+// from 1.27 on the Tovel earned before the year.
 template <class S>
 void DescribeStatistics(S& s, SaveGameData& d) {
   s.Coded("ints", d.statInts, NumberList{});
@@ -897,6 +898,8 @@ void DescribeStatistics(S& s, SaveGameData& d) {
     s.Field("pastsocial", d.pastSocial, kCount);
     s.Field("reviewdue", d.reviewDue);
   }
+  if (s.Gated(d.hasPastEarned, st::kVersionPastEarned))
+    s.Field("pastearned", d.pastEarned, kMoney);
 }
 
 // The four projects, the royalties and the unlocked keys (from 1.14 on).

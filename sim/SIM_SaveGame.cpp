@@ -456,6 +456,8 @@ SaveGameData SIM_SaveGame::Capture() {
   d.pastSolo = stats.GetPastSolo();
   d.pastSocial = stats.GetPastSocial();
   d.reviewDue = stats.IsYearReviewDue();
+  d.hasPastEarned = true;
+  d.pastEarned = stats.GetPastEarned();
   for (const auto& event : SIM_SpecialEvent::All())
     d.events.emplace_back(event->GetTypeName(), event->IsTriggered());
   d.eventCooldown = SIM_SpecialEvent::GetCooldown();

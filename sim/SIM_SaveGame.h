@@ -367,6 +367,8 @@ struct SaveGameData {
   int pastSolo = 0;    // the past years' solo activities (1.25 on)
   int pastSocial = 0;  // and social evenings
   bool reviewDue = false;  // saved with the year's review open (1.25 on)
+  bool hasPastEarned = false;  // the file has the next (1.27 on; every save of the game has)
+  float pastEarned = 0.0f;     // Tovel earned before the year
 
   float addictionStrength = 0.0f;
   bool alcoholic = false;

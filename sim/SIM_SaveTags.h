@@ -26,6 +26,9 @@ inline constexpr float kVersionLifetime = 1.25f;
 inline constexpr float kVersionMail = 1.26f;
 // From 1.26 on the player's description as shown follows the mail; older files build it anew.
 inline constexpr float kVersionDescription = 1.26f;
+// From 1.27 on the statistics end with the Tovel earned before the year began, from which
+// the yearly review shows the year's own figure. Older files start it at 0.
+inline constexpr float kVersionPastEarned = 1.27f;
 // The version number starts at this character of the header's version text.
 inline constexpr size_t kVersionOffset = 6;
 

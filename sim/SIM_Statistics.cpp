@@ -83,6 +83,7 @@ const char* EndGameVerdictKey(int solo, int social) {
 void SIM_Statistics::ResetYear() {
   pastSolo_ += ints_[2];
   pastSocial_ += ints_[3];
+  pastEarned_ = floats_[0];
   activities_.clear();
   ints_[1] = ints_[2] = ints_[3] = 0;
 }
@@ -96,6 +97,7 @@ void SIM_Statistics::CloseYear() {
 void SIM_Statistics::Reset() {
   activities_.clear();
   pastSolo_ = pastSocial_ = 0;
+  pastEarned_ = 0.0f;
   reviewDue_ = false;
   for (int& v : ints_) v = 0;
   for (float& v : floats_) v = 0.0f;

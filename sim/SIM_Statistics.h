@@ -54,7 +54,8 @@ class SIM_Statistics {
   }
 
   // After the yearly review: the year's solo and social counts join the lifetime totals, the
-  // activity counters go and integers 1, 2 and 3 are back to 0.
+  // Tovel earned so far becomes the next year's starting figure, the activity counters go and
+  // integers 1, 2 and 3 are back to 0.
   void ResetYear();
   // The yearly review's continue, on screen or headless: ResetYear, and the play time runs
   // again.
@@ -68,6 +69,12 @@ class SIM_Statistics {
   // day's autosave is, opens on the review again when loaded).
   bool IsYearReviewDue() const { return reviewDue_; }
   void SetYearReviewDue(bool due) { reviewDue_ = due; }
+  // The Tovel earned this year: the lifetime figure (float 0, which the end-game screen
+  // shows) less the figure the year started from.
+  float GetYearEarned() const { return floats_[0] - pastEarned_; }
+  // The Tovel earned before this year, as a save holds it.
+  float GetPastEarned() const { return pastEarned_; }
+  void SetPastEarned(float earned) { pastEarned_ = earned; }
   // The past years' totals alone, as a save holds them.
   int GetPastSolo() const { return pastSolo_; }
   int GetPastSocial() const { return pastSocial_; }
@@ -95,6 +102,7 @@ class SIM_Statistics {
   std::vector<std::pair<std::string, int>> activities_;
   int pastSolo_ = 0;
   int pastSocial_ = 0;
+  float pastEarned_ = 0.0f;
   bool reviewDue_ = false;
   int ints_[kIntCount] = {};
   float floats_[kFloatCount] = {};

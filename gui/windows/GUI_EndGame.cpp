@@ -176,7 +176,9 @@ void GUI_EndGame::Draw() {
       if (button) button->SetVisible(true);
     DrawButtons();
   }
-  GUI_YearlyReview::QueueHeading("ENDGAME_TITLE", verdict_, timer_.elapsed);
+  // The whole game's Tovel earned.
+  GUI_YearlyReview::QueueHeading("ENDGAME_TITLE", verdict_,
+                                 SIM_Statistics::Instance().GetFloat(0), timer_.elapsed);
   if (timer_.elapsed >= kFiguresMs) {
     for (const Row& row : rows_) {
       GUI_Services::QueueText(row.x, row.y, row.label, "tahoma", 14, 0, 0, 255, 255, 255);

@@ -19,7 +19,7 @@ void OnContinue(void*) { GUI_YearlyReview::Instance()->Close(); }
 }  // namespace
 
 void GUI_YearlyReview::QueueHeading(const char* titleKey, const std::string& verdict,
-                                    double elapsed) {
+                                    float earned, double elapsed) {
   const auto w = static_cast<float>(D3DEngine::Instance().GetWidth());
   const float s = w / 1024.0f;
   GUI_Services::QueueText(0, 200 * s, Translate(titleKey), "tahoma bold", 26, static_cast<int>(w),
@@ -28,10 +28,10 @@ void GUI_YearlyReview::QueueHeading(const char* titleKey, const std::string& ver
     GUI_Services::QueueText(150, 240 * s, verdict, "tahoma bold", 16, static_cast<int>(w - 400), 0,
                             255, 255, 255);
   if (elapsed < kFiguresMs) return;
-  char earned[256];
-  std::snprintf(earned, sizeof earned, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
-                static_cast<double>(SIM_Statistics::Instance().GetFloat(0)));
-  GUI_Services::QueueText(0, 300 * s, earned, "tahoma bold", 20, static_cast<int>(w), 1, 255, 255,
+  char line[256];
+  std::snprintf(line, sizeof line, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
+                static_cast<double>(earned));
+  GUI_Services::QueueText(0, 300 * s, line, "tahoma bold", 20, static_cast<int>(w), 1, 255, 255,
                           255);
 }
 
@@ -130,7 +130,8 @@ void GUI_YearlyReview::Draw() {
     continue_->SetVisible(true);
     DrawButtons();
   }
-  QueueHeading("YEAR_REVIEW_TITLE", verdict_, timer_.elapsed);
+  QueueHeading("YEAR_REVIEW_TITLE", verdict_, SIM_Statistics::Instance().GetYearEarned(),
+               timer_.elapsed);
   if (timer_.elapsed >= kFiguresMs) {
     DrawShare(socialisingLabel_, 350 * s, shares_.socialising, s);
     DrawShare(aloneLabel_, 350 * s + 40, shares_.alone, s);

@@ -25,8 +25,10 @@ class GUI_YearlyReview : public GUI_WindowBase {
   // The one review, made on first use and kept for the program's life.
   static GUI_YearlyReview* Instance();
   // The heading the year's pages share, each part once its time has come: the title, the
-  // verdict after kVerdictMs and the Tovel earned after kFiguresMs.
-  static void QueueHeading(const char* titleKey, const std::string& verdict, double elapsed);
+  // verdict after kVerdictMs and the Tovel earned after kFiguresMs (the year's on the review,
+  // the whole game's on the end-game screen).
+  static void QueueHeading(const char* titleKey, const std::string& verdict, float earned,
+                           double elapsed);
 
   // Opens the review of the year now ending.
   void Show();

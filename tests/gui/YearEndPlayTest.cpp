@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SpecialEvent.h"
 #include "sim/SIM_Statistics.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 
 namespace guitest {
@@ -119,6 +121,43 @@ TEST_F(YearEndPlayTest, TheReviewShowsTheYearAndItsContinueStartsTheNextOne) {
   EXPECT_TRUE(NextReviewDate().Equals(next.GetDay(), next.GetMonth(), next.GetYear() + 1));
   Frame();
   EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+}
+
+// Each review's "Tovel earned" is its own year's, even the one after the end, whose "Keep on
+// living" closed the tenth year; the end shows the whole game's.
+TEST_F(YearEndPlayTest, EachReviewShowsTheTovelItsYearEarnedAndTheEndTheGames) {
+  StartGame();
+  const float start = SIM_Statistics::Instance().GetFloat(0);
+  auto shows = [&](float earned) {
+    clock.Advance(6000);
+    GUI_Services::RecordedTexts().clear();
+    Frame();
+    char line[128];
+    std::snprintf(line, sizeof line, "%s : %.2f", Translate("ENDGAME_TOVELEARNED"),
+                  static_cast<double>(earned));
+    EXPECT_TRUE(Queued(line)) << line;
+  };
+  auto yearOfReview = [&](float earned) {
+    SIM_Tovel::Instance().Add(earned);
+    NextReviewDate() = Tomorrow();
+    PressNextDay();
+    ASSERT_TRUE(GUI_YearlyReview::Instance()->IsOpen());
+    shows(earned);
+    ClickOn(GUI_YearlyReview::Instance()->ContinueButton());
+    Frame();
+    ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+  };
+  yearOfReview(72.0f);
+  yearOfReview(73.0f);
+  SIM_Tovel::Instance().Add(10.0f);
+  GameEndDate() = Tomorrow();
+  PressNextDay();
+  ASSERT_TRUE(GUI_EndGame::Instance()->IsOpen());
+  shows(start + 155.0f);
+  ClickOn(GUI_EndGame::Instance()->ContinueButton());
+  Frame();
+  ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+  yearOfReview(5.0f);
 }
 
 TEST_F(YearEndPlayTest, AGameSavedDuringTheReviewLoadsOntoItAndANewGameDoesNot) {

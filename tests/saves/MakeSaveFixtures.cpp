@@ -6,7 +6,8 @@
 //   tovel_save_fixtures <folder>     (run from the source folder, which holds data/)
 //
 // The fixtures pin the file the game writes: made once, they are not made again when the
-// writer changes; a change that alters them is a change of the format.
+// writer changes (a save the folder holds is kept); a change that alters the expected files
+// is a change of the format.
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -44,7 +45,13 @@ namespace {
 
 fs::path g_out;
 
+// A save already in the folder is kept as it was made (remove it to make it again); only
+// what the game now saves from it is written anew.
 void Keep(const std::string& name) {
+  if (fs::exists(g_out / (name + ".xml"))) {
+    std::printf("%s: kept\n", name.c_str());
+    return;
+  }
   const std::string text = SIM_SaveGame::BuildText();
   std::ofstream(g_out / (name + ".xml"), std::ios::binary) << text;
   std::printf("%s: %zu bytes\n", name.c_str(), text.size());

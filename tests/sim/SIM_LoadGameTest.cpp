@@ -37,7 +37,7 @@ namespace {
 // A saved game as text, with something in the elements the version gates leave out.
 std::string SampleText() {
   SaveGameData d;
-  d.version = "Tovel 1.26";
+  d.version = "Tovel 1.27";
   d.jobType.name = "waiter_0";
   d.jobType.locked = 1;
   d.tenYearsUp = true;
@@ -58,6 +58,8 @@ std::string SampleText() {
   d.portraitsUsed = {"m_01.dds"};
   d.pastSolo = 120;
   d.pastSocial = 45;
+  d.hasPastEarned = true;
+  d.pastEarned = 60.5f;
   d.eventCooldown = 4;
   d.eventDayChecked = true;
   d.statActivities = {{"Reading", 3}};
@@ -69,7 +71,7 @@ std::string SampleText() {
 // The sample as a file of an older version: the header says so and the elements that version
 // did not have are gone.
 std::string AsVersion(const std::string& version) {
-  std::string text = ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel " + version);
+  std::string text = ReplaceFirst(SampleText(), "Tovel 1.27", "Tovel " + version);
   const float v = std::stof(version);
   if (v < 1.09f) text = RemoveElement(text, "locked");
   if (v < 1.14f) text = RemoveElement(RemoveElement(text, "tenyearsup"), "strings");
@@ -82,6 +84,7 @@ std::string AsVersion(const std::string& version) {
     for (const char* tag : {"pastsolo", "pastsocial", "reviewdue", "cooldown", "daychecked"})
       text = RemoveElement(text, tag);
   if (v < 1.26f) text = RemoveElement(RemoveElement(text, "mail"), "avatardescription");
+  if (v < 1.27f) text = RemoveElement(text, "pastearned");
   return text;
 }
 
@@ -162,11 +165,14 @@ TEST(LoadVersionTest, OlderFilesLackTheGatedElementsAndReadWithoutThem) {
   EXPECT_EQ(v125.pastSocial, 45);
   EXPECT_EQ(v125.eventCooldown, 4);
   EXPECT_TRUE(v125.eventDayChecked);
+  // Before 1.27 the year starts from no Tovel earned.
+  EXPECT_EQ(MustParse(AsVersion("1.26")).pastEarned, 0.0f);
+  EXPECT_EQ(v125.pastEarned, 60.5f);
 
   // A gated element the version does not have is a wrong tag when present.
   EXPECT_NE(ParseError(ReplaceFirst(AsVersion("1.23"), "Tovel 1.23", "Tovel 1.10")).find("tenyearsup"),
             std::string::npos);
-  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel 1.23")).find("socialclass"),
+  EXPECT_NE(ParseError(ReplaceFirst(SampleText(), "Tovel 1.27", "Tovel 1.23")).find("socialclass"),
             std::string::npos);
 }
 
@@ -217,11 +223,11 @@ TEST(LoadTextTest, BrokenStructureFails) {
             std::string::npos);
   // A '<' that was never encoded ends the value early and leaves a stray tag.
   ParseError(ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tovel</version>"));
-  ParseError(ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tovel x</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.27</version>", "<version>Tovel</version>"));
+  ParseError(ReplaceFirst(text, "<version>Tovel 1.27</version>", "<version>Tovel x</version>"));
   ParseError("");
   ParseError("garbage without tags");
-  ParseError("<xml>\n<header>\n<version>Tovel 1.26</vers");
+  ParseError("<xml>\n<header>\n<version>Tovel 1.27</vers");
 }
 
 TEST(LoadTextTest, AFileCutAnywhereBeforeItsClosingTagFails) {
@@ -278,7 +284,7 @@ TEST_F(SIM_LoadGameTest, EveryKindOfBadFileLeavesTheGameAsItWas) {
       ReplaceFirst(text, "<date>", "<dat>"),
       ReplaceFirst(text, "<cash>321</cash>", "<cash>" + std::string(5000, '7') + "x</cash>"),
       ReplaceFirst(text, "<forename></forename>", "<forename>a<b</forename>"),
-      ReplaceFirst(text, "<version>Tovel 1.26</version>", "<version>Tov</version>"),
+      ReplaceFirst(text, "<version>Tovel 1.27</version>", "<version>Tov</version>"),
       ReplaceFirst(text, "<day>2</day>", "<day>9</day>"),            // out of the month
       ReplaceFirst(text, "<acts>1</acts>", "<acts>3</acts>"),        // more used than the day has
       ReplaceFirst(text, "<TopSLID>0</TopSLID>", "<TopSLID>-4</TopSLID>"),
@@ -312,7 +318,7 @@ TEST_F(SIM_LoadGameTest, ASaveLoadsBeforeAnyGameHasStarted) {
 // A newer game may have changed anything after the header: its file is refused before the
 // rest is read, and the player is told why rather than that the file is damaged.
 TEST_F(SIM_LoadGameTest, AGameSavedByANewerVersionIsRefusedAsSuch) {
-  const std::string newer = ReplaceFirst(SampleText(), "Tovel 1.26", "Tovel 9.99");
+  const std::string newer = ReplaceFirst(SampleText(), "Tovel 1.27", "Tovel 9.99");
   const size_t header = newer.find("</header>\n") + std::string("</header>\n").size();
   for (const std::string& file : {newer, newer.substr(0, header) + "<vesk2>\n</xml>\n"}) {
     MarkGame();
@@ -321,7 +327,7 @@ TEST_F(SIM_LoadGameTest, AGameSavedByANewerVersionIsRefusedAsSuch) {
     ExpectGameUntouched();
     const std::string& why = SIM_LoadGame::LastError();
     EXPECT_NE(why.find("9.99"), std::string::npos) << why;
-    EXPECT_NE(why.find("1.26"), std::string::npos) << why;
+    EXPECT_NE(why.find("1.27"), std::string::npos) << why;
     EXPECT_EQ(why.find("LOADGAME_NEWER_VERSION"), std::string::npos) << why;  // a text, not its key
     const std::vector<std::string> calls = TracedCalls();
     EXPECT_NE(std::find_if(calls.begin(), calls.end(),
@@ -601,11 +607,13 @@ TEST_F(SIM_LoadGameTest, EventsCooldownAndLifetimeTotalsAreApplied) {
   EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 4);
   EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 120);
   EXPECT_EQ(SIM_Statistics::Instance().GetPastSocial(), 45);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastEarned(), 60.5f);
 
   // A file from before the totals and the cooldown: both start at 0 and the day's check runs.
   ASSERT_TRUE(SIM_LoadGame::LoadText(AsVersion("1.24"))) << SIM_LoadGame::LastError();
   EXPECT_EQ(SIM_SpecialEvent::GetCooldown(), 0);
   EXPECT_TRUE(SIM_SpecialEvent::IsDayChecked());
   EXPECT_EQ(SIM_Statistics::Instance().GetPastSolo(), 0);
+  EXPECT_EQ(SIM_Statistics::Instance().GetPastEarned(), 0.0f);
   EXPECT_EQ(SIM_Statistics::Instance().GetLifetimeSolo(), SIM_Statistics::Instance().GetInt(2));
 }

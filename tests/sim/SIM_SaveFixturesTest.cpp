@@ -50,7 +50,7 @@ class SaveFixturesTest : public SaveWorldTest {
 }  // namespace
 
 TEST_F(SaveFixturesTest, EveryVersionSavesAgainAsItDidAndTheResultIsStable) {
-  // Files of 1.23 and 1.24, and of the current version: a new game, a game 400 days in with
+  // Files of 1.23 and 1.24, and of 1.26: a new game, a game 400 days in with
   // every part of the file filled, the year's review waiting, and a finished game.
   for (const char* name : {"written-1.23", "written-1.24", "new-game", "day-400", "year-end", "finished"}) {
     SCOPED_TRACE(name);

@@ -737,9 +737,11 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   const SIM_Statistics& stats = SIM_Statistics::Instance();
   const int soloBefore = stats.GetLifetimeSolo(), socialBefore = stats.GetLifetimeSocial();
   const int pastSoloBefore = stats.GetPastSolo();
+  const float pastEarnedBefore = stats.GetPastEarned();
   // Years gone by are in the totals.
   if (GetParam() >= 400) {
     EXPECT_GT(pastSoloBefore, 0);
+    EXPECT_GT(pastEarnedBefore, 0.0f);
   }
   ASSERT_TRUE(SIM_SaveGame::Save("A"));
   const std::string a = ReadFile(saves.Path() / "A.xml");
@@ -827,6 +829,7 @@ TEST_P(SaveRoundTripTest, ALoadedGameIsTheSavedOneAndPlaysOnAsIfNeverSaved) {
   EXPECT_EQ(stats.GetLifetimeSolo(), soloBefore);
   EXPECT_EQ(stats.GetLifetimeSocial(), socialBefore);
   EXPECT_EQ(stats.GetPastSolo(), pastSoloBefore);
+  EXPECT_EQ(stats.GetPastEarned(), pastEarnedBefore);
   // The romance, the small talk, the rumours and the day's invitations.
   ASSERT_NE(SIM_Romance::Instance().GetPartner(), nullptr);
   EXPECT_EQ(SIM_Romance::Instance().GetPartner()->GetSLID(), partnerSlid);
