@@ -198,7 +198,9 @@ void SIM_HeadlessScreens::CloseVenueWindows() {
 void SIM_HeadlessScreens::AnswerVenueWindows() {
   if (SIM_RestaurantInstance* evening = restaurant_) {
     for (SIM_Restaurant* r : evening->Candidates()) {
-      if (!r->HasTableToday() || SIM_Finances::Instance().GetCash() < r->GetPrice()) continue;
+      if (!r->HasTableToday() ||
+          SIM_Finances::Instance().GetCash() < static_cast<float>(evening->PlayerBill(r->GetCharge())))
+        continue;
       evening->SelectRestaurant(r);
       break;
     }
