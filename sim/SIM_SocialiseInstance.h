@@ -119,8 +119,6 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   // The part of that change the novelty bonus made: what came through beyond the evening's
   // own value, never more than the bonus.
   float GetBonusEarned() const;
-  // The guests the player pays for.
-  const std::vector<SIM_NPC*>& Subsidised() const { return subsidised_; }
   int GetCost() const { return cost_; }
 
  protected:

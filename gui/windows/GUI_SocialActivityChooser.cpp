@@ -331,7 +331,8 @@ void GUI_SocialActivityChooser::DrawCostBlock() {
   GUI_Services::QueueText(cl + 10, y0, Translate("SOCIALISE_COST"), "tahoma bold", 16, 0, 0, 255,
                           255, 255);
   // A price no venue names is shown as it is charged.
-  const int cost = current->VenueSetsPrice() ? SIM_SocialiseType::kVariableCost : current->GetCost();
+  const int cost =
+      current->VenueSetsPrice() ? SIM_SocialiseType::kVariableCost : current->GetCost();
   GUI_Services::QueueText(cl + 90, y0, Money(cost), "tahoma bold", 16, 0, 0, 255, 255, 255);
   if (current->hostCost > 0) {
     GUI_Services::QueueText(cl + 140, y0, Translate("SOCIALISE_HOSTCOST"), "tahoma bold", 16, 0, 0,
