@@ -184,6 +184,8 @@ void SIM_RestaurantInstance::Run() {
   Screens().OpenRestaurantChooser(this);
 }
 
+int SIM_Restaurant::GetCharge() const { return ClampToInt(price_); }
+
 void SIM_RestaurantInstance::SelectRestaurant(SIM_Restaurant* restaurant) {
   if (!restaurant || complete_) return;
   if (!restaurant->HasTableToday()) {
@@ -193,7 +195,7 @@ void SIM_RestaurantInstance::SelectRestaurant(SIM_Restaurant* restaurant) {
   }
   Screens().CloseRestaurantChooser();
   chosen_ = restaurant;
-  cost_ = ClampToInt(restaurant->GetPrice());
+  cost_ = restaurant->GetCharge();
   Screens().OpenRestaurantMeal(this);
 }
 

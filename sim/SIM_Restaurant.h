@@ -61,6 +61,8 @@ class SIM_Restaurant {
   const std::string& GetText() const { return text_; }
   const std::string& GetSecondText() const { return secondText_; }
   float GetPrice() const { return price_; }
+  // What a meal here costs each diner: the price in whole pounds, the pence dropped.
+  int GetCharge() const;
   const std::string& GetCuisine() const { return cuisine_; }
   SIM_RestaurantStyle GetStyle() const { return style_; }
   bool HasTableToday() const { return tableToday_; }

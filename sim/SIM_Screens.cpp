@@ -201,7 +201,8 @@ void SIM_HeadlessScreens::CloseVenueWindows() {
 void SIM_HeadlessScreens::AnswerVenueWindows() {
   if (SIM_RestaurantInstance* evening = restaurant_) {
     for (SIM_Restaurant* r : evening->Candidates()) {
-      if (!r->HasTableToday() || SIM_Finances::Instance().GetCash() < r->GetPrice()) continue;
+      const auto bill = static_cast<float>(evening->PlayerBill(r->GetCharge()));
+      if (!r->HasTableToday() || SIM_Finances::Instance().GetCash() < bill) continue;
       evening->SelectRestaurant(r);
       break;
     }

@@ -305,18 +305,46 @@ void SIM_SocialiseInstance::Assess(SIM_Person* person) {
 }
 
 bool SIM_SocialiseInstance::HasBill() const {
-  const int cost = cost_ == SIM_SocialiseType::kVariableCost ? type_->GetCost() : cost_;
-  return cost > 0 || (OrganisedByPlayer() && type_->hostCost != 0 && type_->GetHostCost() > 0);
+  return CostPerHead() > 0 ||
+         (OrganisedByPlayer() && type_->hostCost != 0 && type_->GetHostCost() > 0);
+}
+
+int SIM_SocialiseInstance::CostPerHead() const {
+  // A variable price that no venue set is paid at its usual value, never as the marker.
+  return cost_ == SIM_SocialiseType::kVariableCost ? type_->GetCost() : cost_;
+}
+
+int SIM_SocialiseInstance::OwnShare(int costPerHead) const {
+  return OrganisedByPlayer() && type_->hostCost != 0 ? type_->GetHostCost() : costPerHead;
+}
+
+int SIM_SocialiseInstance::PlayerBill(int costPerHead) const {
+  return OwnShare(costPerHead) + costPerHead * static_cast<int>(subsidised_.size());
+}
+
+int SIM_SocialiseInstance::LeastBill(const SIM_SocialiseType* type, size_t paidFor) {
+  if (!type) return 0;
+  int perHead = type->GetCost();
+  if (type->VenueSetsPrice()) {
+    bool found = false;
+    for (const auto& r : SIM_Restaurant::All()) {
+      if (r->GetCuisine() != type->GetName()) continue;
+      perHead = found ? std::min(perHead, r->GetCharge()) : r->GetCharge();
+      found = true;
+    }
+  }
+  const int own = type->hostCost != 0 ? type->GetHostCost() : perHead;
+  return own + perHead * static_cast<int>(paidFor);
 }
 
 void SIM_SocialiseInstance::Pay() {
-  // A variable price that no venue set is paid at its usual value, never as the marker.
-  const int cost = cost_ == SIM_SocialiseType::kVariableCost ? type_->GetCost() : cost_;
-  int amount = cost;
-  if (OrganisedByPlayer() && type_->hostCost != 0) amount = type_->GetHostCost();
-  SIM_Finances::Instance().Spend(static_cast<float>(amount));
+  const int cost = CostPerHead();
+  SIM_Finances::Instance().Spend(static_cast<float>(OwnShare(cost)));
+  // A guest the player pays for pays nothing of their own: the player's money is their share.
   for (SIM_Person* person : invitees_)
-    if (auto* npc = dynamic_cast<SIM_NPC*>(person)) npc->SpendCash(static_cast<float>(cost));
+    if (auto* npc = dynamic_cast<SIM_NPC*>(person))
+      if (std::find(subsidised_.begin(), subsidised_.end(), npc) == subsidised_.end())
+        npc->SpendCash(static_cast<float>(cost));
   SIM_Subsidies::PayFor(subsidised_, cost);
 }
 
@@ -366,6 +394,10 @@ bool SIM_SocialiseInstance::ComputeTovel() {
   if (!SIM_Tovel::Instance().AddActivity(type_->GetName())) return false;
   noveltyBonus_ = 1.0f;
   return true;
+}
+
+float SIM_SocialiseInstance::GetBonusEarned() const {
+  return std::clamp(standingEarned_ - tovelValue_, 0.0f, noveltyBonus_);
 }
 
 void SIM_SocialiseInstance::CheckPartner() {
@@ -440,7 +472,8 @@ void SIM_SocialiseInstance::Run() {
       std::all_of(reports_.begin(), reports_.end(), [](const auto& r) { return r->overall >= 0.5f; }))
     player->ModifyValue("peopleskills", GV("SOCIAL_PEOPLESKILLS_BOOST"),
                         GV("SOCIAL_PEOPLESKILLS_DEGRADE"), "Socialising");
-  if (OrganisedByPlayer()) SIM_Tovel::Instance().Add(GetTotalTovel());
+  // The report tells what reached the standing; the floor or the cap may have cut it short.
+  standingEarned_ = OrganisedByPlayer() ? SIM_Tovel::Instance().Add(GetTotalTovel()) : 0.0f;
   ShowPostMortem();
   SIM_Statistics::Instance().AddInt(1, 3);
   SIM_Statistics::Instance().CountActivity(type_->GetGuiName());

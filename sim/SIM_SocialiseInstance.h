@@ -78,6 +78,10 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
                                                     SIM_Person* organiser);
   static void DeleteAll();
   static const std::vector<SIM_SocialiseInstance*>& All();
+  // The least the player's own evening of the kind can cost with that many guests paid for,
+  // before a venue is chosen: exact for a fixed price, the cheapest table where the venue
+  // names it.
+  static int LeastBill(const SIM_SocialiseType* type, size_t paidFor);
 
   void Run() override;
   virtual void ShowPostMortem();
@@ -93,6 +97,9 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   void SetType(SIM_SocialiseType* type) { type_ = type; }
   void SetOrganiser(SIM_Person* organiser) { organiser_ = organiser; }
   void SetCost(int cost) { cost_ = cost; }
+  // What the player pays at a price per head: their own share (the organiser's price when the
+  // kind has one and the player organised) and one share for each guest paid for.
+  int PlayerBill(int costPerHead) const;
 
   const std::vector<std::unique_ptr<SIM_SocialiseReport>>& Reports() const { return reports_; }
   const std::vector<SIM_Person*>& Invitees() const { return invitees_; }
@@ -106,11 +113,21 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   float GetTovelValue() const { return tovelValue_; }
   float GetNoveltyBonus() const { return noveltyBonus_; }
   float GetTotalTovel() const { return tovelValue_ + noveltyBonus_; }
+  // The change the evening made to the player's standing: its own value and the bonus as far
+  // as the floor and the cap let them through (0 for an evening the player did not organise).
+  float GetStandingEarned() const { return standingEarned_; }
+  // The part of that change the novelty bonus made: what came through beyond the evening's
+  // own value, never more than the bonus.
+  float GetBonusEarned() const;
   int GetCost() const { return cost_; }
 
  protected:
   void Assess(SIM_Person* person);
   void Pay();
+  // The player's own share at a price per head.
+  int OwnShare(int costPerHead) const;
+  // The price per head, a variable one no venue set counted at its usual value.
+  int CostPerHead() const;
   // Somebody pays for the evening: the guests' cost, or the host cost the player pays.
   bool HasBill() const;
   void BoostMeetings();
@@ -130,5 +147,6 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   std::string picture_ = "loadscreen.jpg";
   float tovelValue_ = 0.0f;
   float noveltyBonus_ = 0.0f;
+  float standingEarned_ = 0.0f;
   int cost_ = 0;
 };

@@ -76,6 +76,9 @@ class SIM_SocialiseType : public SIM_TimeChunkType {
     if (hostCost == 0) return GetCost();
     return hostCost == kVariableCost ? kVariableCostValue : hostCost;
   }
+  // A venue names the price once it is chosen (a restaurant's menu); until then the price is
+  // not known. A variable price no venue sets is paid at its usual value.
+  bool VenueSetsPrice() const { return cost == kVariableCost && category == "RESTAURANT"; }
   // The interests the evening appeals to, with weights: what people's interest in it sums.
   const std::vector<std::pair<std::string, float>>& GetInterests() const { return interests; }
   const std::string& GetNoun() const { return noun; }

@@ -35,9 +35,10 @@ const std::vector<SIM_NPC*>& SIM_Subsidies::All() { return List(); }
 void SIM_Subsidies::PayFor(const std::vector<SIM_NPC*>& subsidised, int amount) {
   const float money = static_cast<float>(amount);
   const float boost = SIM_GlobalVariables::Instance().Get("GV_SUBSIDISED_REL_BOOST");
+  // The guest's share goes to the venue, not into the guest's pocket; what the player put
+  // down stands in the bond's balance.
   for (SIM_NPC* npc : subsidised) {
     SIM_Finances::Instance().Spend(money);
-    npc->AddCash(money);
     if (SIM_Relationship* r = npc->FindRelationship(SIM_Vesk::Instance())) {
       r->ChangeStrength(boost);
       r->AddBalance(money);

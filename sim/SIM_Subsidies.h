@@ -19,8 +19,8 @@ class SIM_Subsidies {
   // Hands the list to the evening that starts, leaving it empty.
   static std::vector<SIM_NPC*> Take();
   // For each subsidised character in order: the player pays the amount (the evening's cost
-  // per person) into the character's cash; a bond with the player grows, and its balance by
-  // the amount.
+  // per person) for the character, whose own cash is left alone; a bond with the player
+  // grows, and its balance by the amount.
   static void PayFor(const std::vector<SIM_NPC*>& subsidised, int amount);
   static const std::vector<SIM_NPC*>& All();
 };

@@ -71,14 +71,9 @@ void SIM_BeerInstance::Brawl() {
   }
   ProcessBase::DeleteInactive();
   SIM_TimeChunk::Run();
-  // The bill: the organiser's price even when it is nothing, else the guest's; a variable
-  // price is paid at its usual value, never as its marker.
-  int amount = type_->GetCost();
-  if (OrganisedByPlayer())
-    amount = type_->hostCost == SIM_SocialiseType::kVariableCost
-                 ? SIM_SocialiseType::kVariableCostValue
-                 : type_->hostCost;
-  SIM_Finances::Instance().Spend(static_cast<float>(amount));
+  // The player's bill is what the quiet evening would have asked of them (an inviter's offer
+  // to pay stands); the guests, the ones paid for among them, pay nothing.
+  SIM_Finances::Instance().Spend(static_cast<float>(OwnShare(CostPerHead())));
   AfterEvening();
   Screens().OpenBeerPostMortem(this);
   UnlockAchievement("ACH_PUB_DRUNKFIGHT");

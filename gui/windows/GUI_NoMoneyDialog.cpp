@@ -10,6 +10,7 @@
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Vesk.h"
@@ -42,10 +43,8 @@ void GUI_NoMoneyDialog::CloseFor(const SIM_NPC* npc) {
 }
 
 int GUI_NoMoneyDialog::TotalCost(const SIM_SocialiseType* type) {
-  const int c = type->GetCost();
-  const int n = static_cast<int>(SIM_Subsidies::All().size());
-  const int p = type->hostCost > 0 ? type->hostCost : c;
-  return c * (n + 1) + p;
+  // Everyone paid for already, this character, and the player's own share.
+  return SIM_SocialiseInstance::LeastBill(type, SIM_Subsidies::All().size() + 1);
 }
 
 GUI_NoMoneyDialog::GUI_NoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc)

@@ -24,7 +24,8 @@ class GUI_NoMoneyDialog : public GUI_Dialog {
   static void CloseFor(const SIM_NPC* npc);
   static GUI_NoMoneyDialog* Instance() { return instance; }
   // What the evening costs the player with one more person paid for: the cost per head for
-  // everyone already subsidised and this one, plus the player's own share.
+  // everyone already subsidised and this one, plus the player's own share (at the cheapest
+  // table where the venue names the price, which its booking then checks in full).
   static int TotalCost(const SIM_SocialiseType* type);
 
   ~GUI_NoMoneyDialog() override;

@@ -221,12 +221,14 @@ void GUI_PostMortem::Draw() {
   }
   if (selected) DrawSelected();
   if (evening && evening->OrganisedByPlayer()) {
+    // The change the standing took, which the floor or the cap may have cut short; the bonus
+    // line tells how much of it the new kind of evening brought.
     const int boxW = kRight - kLeft;
-    GUI_Services::QueueText(kLeft, h - 59, Labelled("TOTAL_TOVEL_EARNED", total), "tahoma bold", 22,
-                            boxW, 1, 255, 255, 255);
-    if (evening->GetNoveltyBonus() > 0.0f)
-      GUI_Services::QueueText(kLeft, h - 39,
-                              Labelled("ACTIVITY_TOVEL_EARNED", evening->GetNoveltyBonus()),
+    const std::string earned = Labelled("TOTAL_TOVEL_EARNED", evening->GetStandingEarned());
+    GUI_Services::QueueText(kLeft, h - 59, earned, "tahoma bold", 22, boxW, 1, 255, 255, 255);
+    const float bonus = evening->GetBonusEarned();
+    if (bonus >= 0.005f)
+      GUI_Services::QueueText(kLeft, h - 39, Labelled("ACTIVITY_TOVEL_EARNED", bonus),
                               "tahoma bold", 22, boxW, 1, 255, 255, 255);
   }
   GUI_Services::FlushText();

@@ -81,9 +81,14 @@ void GUI_RestaurantChooser::UpdateButtons() {
   next_->SetEnabled(count > 0 && position_ + 1 < count);
   const SIM_Restaurant* current = Current();
   if (!current) return;
-  if (SIM_Finances::Instance().GetCash() < current->GetPrice()) {
+  // The table's bill: the player's meal and one for each guest the player pays for.
+  const int bill = evening_->PlayerBill(current->GetCharge());
+  if (SIM_Finances::Instance().GetCash() < static_cast<float>(bill)) {
     book_->SetText(Translate("INSUFFICIENT_CASH"));
     book_->SetEnabled(false);
+    std::string why = Translate("RESTAURANT_WHY_TABLE_TOO_DEAR");
+    ReplaceSubstring(why, "<AMOUNT>", "\xA3 " + FormatThousands(bill));
+    book_->SetDisabledReason(why);
   } else {
     book_->SetText(Translate("RESTAURANT_BOOKTABLE"));
     book_->SetEnabled(true);
@@ -102,7 +107,8 @@ void GUI_RestaurantChooser::Previous() {
 
 void GUI_RestaurantChooser::Book() {
   SIM_Restaurant* current = Current();
-  if (!current) return;
+  UpdateButtons();
+  if (!current || !book_->IsEnabled()) return;  // nobody books a table they cannot pay for
   // A booking closes this chooser (deleted after the click) and opens the meal window.
   evening_->SelectRestaurant(current);
 }
@@ -125,7 +131,7 @@ void GUI_RestaurantChooser::Draw() {
                             kFont, 24, 0, 0, 255, 255, 255);
     GUI_Services::QueueText(cl + 40, ct + 70, current->GetText(), kFont, 18, width - 80, 0, 255,
                             255, 255);
-    const std::string price = PriceText(current->GetPrice());
+    const std::string price = PriceText(static_cast<float>(current->GetCharge()));
     const int priceWidth = GUI_Services::MeasureWidth(kFont, 18, price);
     GUI_Services::QueueText(mid - static_cast<float>(priceWidth) / 2, cb - 70, price, kFont, 18, 0,
                             0, 255, 255, 255);

@@ -244,11 +244,18 @@ bool GUI_SocialActivityChooser::HasPlaceFor(SIM_Person* person) const {
   return current && current->HasPlaceFor(invitees, person);
 }
 
+bool GUI_SocialActivityChooser::CashCoversTheBill() const {
+  // The player's own share and a share for each guest paid for.
+  return !current || SIM_Finances::Instance().GetCash() >=
+                         static_cast<float>(SIM_SocialiseInstance::LeastBill(
+                             current, SIM_Subsidies::All().size()));
+}
+
 bool GUI_SocialActivityChooser::CanStart() const {
   if (!current || invitees.empty()) return false;
   const SIM_SIM& sim = SIM_SIM::Instance();
   if (sim.GetPhase() != PHASE_ACTIVITIES || sim.GetActsLeft() <= 0) return false;
-  if (SIM_Finances::Instance().GetCash() < static_cast<float>(current->GetHostCost())) return false;
+  if (!CashCoversTheBill()) return false;
   return static_cast<int>(invitees.size()) + 1 >= current->minGuests;
 }
 
@@ -259,9 +266,7 @@ void GUI_SocialActivityChooser::UpdateButtons() {
   previousArrow->SetEnabled(notFirst);
   nextArrow->SetVisible(notLast);
   nextArrow->SetEnabled(notLast);
-  const bool cash =
-      !current || SIM_Finances::Instance().GetCash() >= static_cast<float>(current->GetHostCost());
-  startButton->SetText(Translate(cash ? "SOCIALISE" : "INSUFFICIENT_CASH"));
+  startButton->SetText(Translate(CashCoversTheBill() ? "SOCIALISE" : "INSUFFICIENT_CASH"));
   startButton->SetEnabled(CanStart());
   startButton->SetVisible(current != nullptr);  // nothing offered today: nothing to start
   startButton->SetDisabledReason(WhyCannotStart());
@@ -273,8 +278,7 @@ std::string GUI_SocialActivityChooser::WhyCannotStart() const {
   if (sim.GetPhase() == PHASE_DAYOVER || sim.GetActsLeft() <= 0)
     return Translate("WHY_NO_ACTIVITY_LEFT");
   if (sim.GetPhase() != PHASE_ACTIVITIES) return Translate("WHY_NOT_YET");
-  if (SIM_Finances::Instance().GetCash() < static_cast<float>(current->GetHostCost()))
-    return Translate("WHY_NOT_ENOUGH_MONEY");
+  if (!CashCoversTheBill()) return Translate("WHY_NOT_ENOUGH_MONEY");
   if (invitees.empty() || static_cast<int>(invitees.size()) + 1 < current->minGuests)
     return Translate("WHY_INVITE_MORE_GUESTS");
   return {};
@@ -326,8 +330,10 @@ void GUI_SocialActivityChooser::DrawCostBlock() {
   const float y0 = ct + 95;
   GUI_Services::QueueText(cl + 10, y0, Translate("SOCIALISE_COST"), "tahoma bold", 16, 0, 0, 255,
                           255, 255);
-  GUI_Services::QueueText(cl + 90, y0, Money(current->cost), "tahoma bold", 16, 0, 0, 255, 255,
-                          255);
+  // A price no venue names is shown as it is charged.
+  const int cost =
+      current->VenueSetsPrice() ? SIM_SocialiseType::kVariableCost : current->GetCost();
+  GUI_Services::QueueText(cl + 90, y0, Money(cost), "tahoma bold", 16, 0, 0, 255, 255, 255);
   if (current->hostCost > 0) {
     GUI_Services::QueueText(cl + 140, y0, Translate("SOCIALISE_HOSTCOST"), "tahoma bold", 16, 0, 0,
                             255, 255, 255);

@@ -77,6 +77,8 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   bool CanStart() const;
   // What keeps the start button disabled, as the player reads it; empty when it can start.
   std::string WhyCannotStart() const;
+  // The cash covers the player's share of the shown kind and the guests paid for.
+  bool CashCoversTheBill() const;
 
   const std::vector<SIM_SocialiseType*>& Available() const { return types; }
   SIM_SocialiseType* Current() const { return current; }

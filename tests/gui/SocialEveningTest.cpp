@@ -40,6 +40,7 @@
 #include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Subsidies.h"
+#include "sim/SIM_Tovel.h"
 #include "sim/SIM_Vesk.h"
 
 namespace guitest {
@@ -170,9 +171,9 @@ TEST_F(SocialEveningTest, FromTheSocialButtonToTheReportAndBack) {
   EXPECT_TRUE(GUI_GUI::Instance().ShowsMainScene());
 }
 
-// The foot of the report shows the standing the player's own evening earned, and the bonus
-// line only for a kind of evening the player never organised before; an evening a character
-// organised shows neither.
+// The foot of the report shows the change the player's own evening made to the standing (none
+// past the cap), and the bonus line, the part of it the bonus made, only for a kind of evening
+// the player never organised before; an evening a character organised shows neither.
 TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganisedBefore) {
   StartGame();
   SIM_SIM::Instance().SetActs(6, 0);
@@ -210,9 +211,17 @@ TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganised
     std::function<void()> evening;
     bool totalLine;
     const char* bonusLine;  // null for none
+    const char* totalFigure = nullptr;  // null for whatever the evening earned
   } cases[] = {
       {"a kind never organised", [&] { bowlWith(friends[0]); }, true, "1.00"},
       {"the same kind again", [&] { bowlWith(friends[1]); }, true, nullptr},
+      // The earned part far past its cap: whatever the evening was worth, nothing changed.
+      {"the same kind at the cap",
+       [&] {
+         SIM_Tovel::Instance().SetEarned(400.0f);
+         bowlWith(friends[2]);
+       },
+       true, nullptr, "0.00"},
       {"a character's evening", [&] { acceptInvitationFrom(friends[2]); }, false, nullptr},
   };
   for (const auto& c : cases) {
@@ -229,6 +238,9 @@ TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganised
     ASSERT_EQ(foot.size(), (c.totalLine ? 1u : 0u) + (c.bonusLine ? 1u : 0u));
     if (c.totalLine) {
       EXPECT_EQ(foot.front().rfind(total, 0), 0u) << foot.front();
+      if (c.totalFigure) {
+        EXPECT_EQ(foot.front(), total + c.totalFigure);
+      }
     }
     if (c.bonusLine) {
       EXPECT_EQ(foot.back(), bonus + c.bonusLine);

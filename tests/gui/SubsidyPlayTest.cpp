@@ -4,6 +4,7 @@
 // and the sum the question asks the player to cover.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -292,17 +293,61 @@ TEST_F(SubsidyPlayTest, ARestaurantEveningPaysForTheFriendWhenTheMealIsOrdered) 
   Frame();
   ClickOn(GUI_RestaurantInstance::Instance()->OrderButton());
   ASSERT_TRUE(GUI_PostMortem::IsOpen());
-  // The player's own meal and the friend's, which went into the friend's pocket.
+  // The player's own meal and the friend's; the friend neither pays nor pockets anything.
   const auto price = static_cast<float>(evening->GetCost());
   ASSERT_GT(price, 0.0f);
   EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - 2.0f * price);
-  EXPECT_FLOAT_EQ(guest->GetCash(), price);
+  EXPECT_FLOAT_EQ(guest->GetCash(), 0.0f);
   CloseHints();
   ClickOn(GUI_PostMortem::Instance()->ContinueButton());
 
   // Paid for once: the next evening is the player's own price alone.
   EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
-  EXPECT_FLOAT_EQ(guest->GetCash(), price);
+  EXPECT_FLOAT_EQ(guest->GetCash(), 0.0f);
+}
+
+// Enough for one dear dinner: paying for a friend is offered (a cheaper table would do), but the
+// dearest restaurant takes no booking the cash cannot cover twice over, and says why; the
+// table the player can pay for bills both meals and leaves the cash above nothing.
+TEST_F(SubsidyPlayTest, ATableIsBookedOnlyWhenTheCashCoversEveryMealPaidFor) {
+  Begin();
+  ASSERT_GE(friends.size(), 1u);
+  SIM_NPC* guest = friends[0];
+  SIM_Finances::Instance().SetCash(59.20f);
+  GUI_SocialActivityChooser* chooser = PaidForAt("frenchrestaurant", guest);
+  ASSERT_NE(chooser, nullptr);
+  Frame();
+  ClickOn(chooser->StartButton());
+  auto* evening = dynamic_cast<SIM_RestaurantInstance*>(SIM_SocialiseInstance::All().back());
+  GUI_RestaurantChooser* restaurants = GUI_RestaurantChooser::Instance();
+  ASSERT_TRUE(evening && restaurants);
+  int dearest = 0;
+  for (SIM_Restaurant* r : evening->Candidates()) {
+    r->SetTableToday(true);
+    dearest = std::max(dearest, r->GetCharge());
+  }
+  ASSERT_EQ(dearest, 58);
+  CloseHints();
+  while (restaurants->Current()->GetCharge() != dearest) ClickOn(restaurants->NextArrow());
+  Frame();
+  EXPECT_FALSE(restaurants->BookButton()->IsEnabled());
+  EXPECT_NE(restaurants->BookButton()->GetDisabledReason().find("\xA3 116"), std::string::npos);
+  ClickOn(restaurants->BookButton());
+  EXPECT_EQ(GUI_RestaurantInstance::Instance(), nullptr);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 59.20f);
+
+  while (!restaurants->BookButton()->IsEnabled()) {
+    ClickOn(restaurants->PreviousArrow());
+    Frame();
+  }
+  const int charge = restaurants->Current()->GetCharge();
+  ClickOn(restaurants->BookButton());
+  ASSERT_NE(GUI_RestaurantInstance::Instance(), nullptr);
+  Frame();
+  ClickOn(GUI_RestaurantInstance::Instance()->OrderButton());
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 59.20f - 2.0f * static_cast<float>(charge));
+  EXPECT_GE(SIM_Finances::Instance().GetCash(), 0.0f);
+  EXPECT_FLOAT_EQ(guest->GetCash(), 0.0f);
 }
 
 TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
@@ -329,9 +374,9 @@ TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
   const Ledger before = LedgerOf(absent);
   ClickOn(chooser->StartButton());
   ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
-  // The bill is the organiser's own price; the friend paid for gets nothing from it.
-  const SIM_SocialiseType* pub = SIM_SocialiseType::FindByName("pub");
-  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - static_cast<float>(pub->hostCost));
+  // The player pays what the quiet evening would have asked of them, and nothing for the
+  // friend paid for, who gets nothing from it.
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - PubPrice());
   const Ledger afterBrawl = LedgerOf(absent);
   EXPECT_FLOAT_EQ(afterBrawl.cash, before.cash);
   EXPECT_FLOAT_EQ(afterBrawl.balance, before.balance);

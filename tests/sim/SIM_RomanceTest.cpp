@@ -410,8 +410,9 @@ TEST_F(InvitationTest, SubsidiesAreEachPaidByThePlayerAndStrengthenTheBond) {
   EXPECT_TRUE(SIM_Subsidies::All().empty());
   SIM_Subsidies::PayFor(subsidised, 25);
   EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 450.0f);  // twice
-  EXPECT_FLOAT_EQ(host->GetCash(), 25.0f);
-  EXPECT_FLOAT_EQ(stranger->GetCash(), 25.0f);
+  // The shares go to the evening, not into the guests' pockets.
+  EXPECT_FLOAT_EQ(host->GetCash(), 0.0f);
+  EXPECT_FLOAT_EQ(stranger->GetCash(), 0.0f);
   EXPECT_GT(r->GetStrength(), 0.5f);
   EXPECT_FLOAT_EQ(r->GetBalance(), balance + 25.0f);
 }
