@@ -151,6 +151,21 @@ void SIM_SocialiseInstance::DeleteAll() {
   for (SIM_SocialiseInstance* evening : all) delete evening;
 }
 
+namespace {
+
+// The guests asked who still come when the evening starts (SIM_SocialiseType::StillComes):
+// one rule for the player's own evenings and for those the player was invited to. The player,
+// never a guest, is not among them.
+template <typename Guest>
+std::vector<SIM_Person*> WhoComes(const std::vector<Guest*>& asked, const SIM_SocialiseType* type) {
+  std::vector<SIM_Person*> coming;
+  for (Guest* guest : asked)
+    if (type->StillComes(guest)) coming.push_back(guest);
+  return coming;
+}
+
+}  // namespace
+
 SIM_SocialiseInstance* SIM_SocialiseInstance::CreateForType(SIM_SocialiseType* type) {
   if (!type) {
     ReportAssertion(false, "SIM_SocialiseInstance", __LINE__);
@@ -193,14 +208,17 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::StartEvening(const std::vector<SIM
                                                            SIM_SocialiseType* type,
                                                            SIM_Person* organiser,
                                                            std::vector<SIM_NPC*> subsidised) {
-  // A guest the kind of evening is not for (a romantic outing with someone whose romance
-  // with the player has ended since the booking) stops the whole evening.
-  for (SIM_Person* person : persons)
-    if (type && person != SIM_Vesk::Instance() && !type->IsFor(person)) return nullptr;
+  if (!type) return CreateForType(type);
+  const std::vector<SIM_Person*> guests = WhoComes(persons, type);
+  // Left below its fewest (the player counts), the evening is called off, never run alone.
+  if (guests.empty() || static_cast<int>(guests.size()) + 1 < type->minGuests) return nullptr;
+  // Nobody is paid for who does not come.
+  std::erase_if(subsidised, [&guests](SIM_NPC* npc) {
+    return std::find(guests.begin(), guests.end(), npc) == guests.end();
+  });
   SIM_SocialiseInstance* evening = CreateForType(type);
   if (!evening) return nullptr;
-  for (SIM_Person* person : persons)
-    if (person != SIM_Vesk::Instance()) evening->AddInvitee(person);
+  for (SIM_Person* person : guests) evening->AddInvitee(person);
   evening->subsidised_ = std::move(subsidised);
   evening->organiser_ = organiser;
   evening->cost_ = type->cost;
@@ -219,9 +237,8 @@ SIM_SocialiseInstance* SIM_SocialiseInstance::StartFromInvitation(SIM_SocialInvi
   if (!invitation->CanTakePlace()) return nullptr;
   SIM_SocialiseInstance* evening = CreateForType(invitation->GetType());
   if (!evening) return nullptr;
-  // Someone who has left the player's world since the invitation was made does not come.
-  for (SIM_NPC* guest : invitation->GetGuests())
-    if (!guest->IsRemoved()) evening->AddInvitee(guest);
+  for (SIM_Person* guest : WhoComes(invitation->GetGuests(), invitation->GetType()))
+    evening->AddInvitee(guest);
   evening->organiser_ = organiser;
   // An inviter who pays leaves the player nothing to pay; otherwise the kind's own cost (a
   // venue that sets its price sets it on the evening).

@@ -65,15 +65,16 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   // The evening of the type's category (a venue's own kind, else a plain evening); plays the
   // type's start sound. Null for no type.
   static SIM_SocialiseInstance* CreateForType(SIM_SocialiseType* type);
-  // The chooser's start: the persons as invitees, the type's own cost, then the run. The
-  // subsidised are the invitees the player pays for; they are this evening's alone, paid for
-  // when it is paid for, and forgotten with it when it ends otherwise (a brawl, a venue
-  // window closed unfinished).
+  // The chooser's start: the persons who still come as invitees, the type's own cost, then
+  // the run. The subsidised are the invitees the player pays for; they are this evening's
+  // alone, paid for when it is paid for, and forgotten with it when it ends otherwise (a
+  // brawl, a venue window closed unfinished). Null, with nothing run, when those who still
+  // come are fewer than the kind's fewest.
   static SIM_SocialiseInstance* StartEvening(const std::vector<SIM_Person*>& persons,
                                              SIM_SocialiseType* type, SIM_Person* organiser,
                                              std::vector<SIM_NPC*> subsidised = {});
-  // The player accepted an invitation: its guests, type and cost. Null, with nothing run,
-  // when its evening can no longer take place (SIM_SocialInvitation::CanTakePlace).
+  // The player accepted an invitation: its guests who still come, type and cost. Null, with
+  // nothing run, when its evening can no longer take place (SIM_SocialInvitation::CanTakePlace).
   static SIM_SocialiseInstance* StartFromInvitation(SIM_SocialInvitation* invitation,
                                                     SIM_Person* organiser);
   static void DeleteAll();

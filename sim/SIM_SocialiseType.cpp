@@ -167,18 +167,30 @@ SIM_SocialiseType* SIM_SocialiseType::ChooseForNpc(SIM_NPC* npc) {
 
 bool SIM_SocialiseType::HasPlaceFor(const std::vector<SIM_Person*>& invitees,
                                     SIM_Person* person) const {
-  if (!person) return false;
-  if (std::find(invitees.begin(), invitees.end(), person) != invitees.end()) return false;
-  if (static_cast<int>(invitees.size()) + 1 >= maxGuests) return false;
-  if (invitees.size() >= kMaxGuestsOfPlayer) return false;
-  if (!person->IsIntroduced()) return false;
+  return person && WhyNoPlaceFor(invitees, person) == nullptr;
+}
+
+const char* SIM_SocialiseType::WhyNoPlaceFor(const std::vector<SIM_Person*>& invitees,
+                                             SIM_Person* person) const {
+  if (!person) return "WHY_GUEST_GONE";
+  if (std::find(invitees.begin(), invitees.end(), person) != invitees.end())
+    return "WHY_GUEST_ALREADY_INVITED";
+  if (static_cast<int>(invitees.size()) + 1 >= maxGuests || invitees.size() >= kMaxGuestsOfPlayer)
+    return "WHY_EVENING_FULL";
+  if (!person->IsIntroduced()) return "WHY_GUEST_NOT_INTRODUCED";
   const auto* npc = dynamic_cast<const SIM_NPC*>(person);
-  if (!npc || npc->IsRemoved()) return false;
-  return IsFor(person);
+  if (!npc || npc->IsRemoved()) return "WHY_GUEST_GONE";
+  if (!IsFor(person)) return "WHY_PARTNER_ONLY";
+  return nullptr;
 }
 
 bool SIM_SocialiseType::IsFor(const SIM_Person* person) const {
   return category != "ROMANTIC" || SIM_Romance::Instance().IsPartner(person);
+}
+
+bool SIM_SocialiseType::StillComes(const SIM_Person* person) const {
+  const auto* npc = dynamic_cast<const SIM_NPC*>(person);
+  return npc && !npc->IsRemoved() && IsFor(person);
 }
 
 bool SIM_SocialiseType::CanInvite(const std::vector<SIM_Person*>& invitees, SIM_Person* person) {

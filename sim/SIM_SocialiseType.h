@@ -56,11 +56,19 @@ class SIM_SocialiseType : public SIM_TimeChunkType {
   // romantic outing only the partner. Tested before the person is asked, so nobody is
   // offered (or paid for) a place the evening cannot give them.
   bool HasPlaceFor(const std::vector<SIM_Person*>& invitees, SIM_Person* person) const;
+  // The key of the text saying which of those rules keeps the person out, so a refused drop
+  // can say why; null when there is a place for them.
+  const char* WhyNoPlaceFor(const std::vector<SIM_Person*>& invitees, SIM_Person* person) const;
   // Whether the person may share an evening of this kind with the player at all: a romantic
   // outing is for the player's partner alone, so it ends the moment the romance does. Every
   // road onto an evening asks it: the booking, paying for a guest, an invitation's window
   // and its start, and the characters choosing what to invite the player to.
   bool IsFor(const SIM_Person* person) const;
+  // Whether a guest asked to an evening of this kind still comes when it starts: a character
+  // still in the player's world whom the kind is still for. Someone dropped since the asking
+  // (a partner sent away, a friend lost) or an ex on a romantic outing stays at home; every
+  // start and the chooser's own list ask the same.
+  bool StillComes(const SIM_Person* person) const;
 
   // True when an "_energy" prerequisite's threshold is at or above the player's energy.
   bool IsTooTired() const;

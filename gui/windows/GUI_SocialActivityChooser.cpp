@@ -16,11 +16,13 @@
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NPC.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_InterestType.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_Person.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SocialiseInstance.h"
@@ -107,6 +109,12 @@ void GUI_SocialActivityChooser::ScrollNext() {
 void GUI_SocialActivityChooser::DropPerson(SIM_Person* person) {
   if (!instance || !person) return;
   if (!instance->HitTest(GUI_Services::MouseX(), GUI_Services::MouseY())) return;
+  if (!instance->current) return;
+  // The evening's own rules refuse with a word; the person's own refusal is theirs to say.
+  if (const char* why = instance->current->WhyNoPlaceFor(instance->invitees, person)) {
+    ShowMessage(Translate(why), Translate("SOCIALISE"));
+    return;
+  }
   if (!instance->CanInvite(person)) return;
   instance->invitees.push_back(person);
   instance->AddIcon(new GUI_EventIcon(person, false));
@@ -236,6 +244,21 @@ void GUI_SocialActivityChooser::Previous() {
   ChangeType();
 }
 
+bool GUI_SocialActivityChooser::DropWhoNoLongerCome() {
+  if (!current) return false;
+  const SIM_SocialiseType* type = current;
+  const auto gone = [type](const SIM_Person* person) { return !type->StillComes(person); };
+  if (std::none_of(invitees.begin(), invitees.end(), gone)) return false;
+  std::erase_if(invitees, gone);
+  // Their places empty again, and whoever was paid for among them is paid for no longer.
+  std::vector<SIM_NPC*> paidFor = SIM_Subsidies::Take();
+  for (SIM_NPC* npc : paidFor)
+    if (std::find(invitees.begin(), invitees.end(), npc) != invitees.end()) SIM_Subsidies::Add(npc);
+  ResetIcons();
+  for (SIM_Person* person : invitees) AddIcon(new GUI_EventIcon(person, false));
+  return true;
+}
+
 bool GUI_SocialActivityChooser::CanInvite(SIM_Person* person) {
   return current && current->CanInvite(invitees, person);
 }
@@ -260,6 +283,7 @@ bool GUI_SocialActivityChooser::CanStart() const {
 }
 
 void GUI_SocialActivityChooser::UpdateButtons() {
+  DropWhoNoLongerCome();
   const bool notFirst = position > 0;
   const bool notLast = !types.empty() && position + 1 < types.size();
   previousArrow->SetVisible(notFirst);
@@ -285,8 +309,19 @@ std::string GUI_SocialActivityChooser::WhyCannotStart() const {
 }
 
 void GUI_SocialActivityChooser::Start() {
+  // Someone gone since the last frame (Return needs none) leaves before the test. An evening
+  // that loses its guests that way is refused with a word, the chooser staying open, rather
+  // than closed and then called off without one.
+  const bool dropped = DropWhoNoLongerCome();
   // The button's own test, so Return never starts what the button would refuse.
-  if (!CanStart()) return;
+  if (!CanStart()) {
+    if (dropped) {
+      const bool romantic = current->category == "ROMANTIC";
+      ShowMessage(Translate(romantic ? "WHY_ROMANCE_OVER" : "WHY_GUESTS_GONE"),
+                  Translate("SOCIALISE"));
+    }
+    return;
+  }
   const std::vector<SIM_Person*> guests = invitees;
   SIM_SocialiseType* type = current;
   std::vector<SIM_NPC*> subsidised = SIM_Subsidies::Take();

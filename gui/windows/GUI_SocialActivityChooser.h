@@ -91,6 +91,9 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
  private:
   GUI_SocialActivityChooser();
   void ChangeType();
+  // Takes off the guests who no longer come (SIM_SocialiseType::StillComes), with their
+  // places and whoever was paid for among them; true when anyone went.
+  bool DropWhoNoLongerCome();
   void ResetIcons();
   void AddIcon(GUI_EventIcon* icon);
   void LayOutIcons();

@@ -762,9 +762,12 @@ TEST_F(EveryWindowTextsTest, TheEveningWindowsForEveryActivityEveningFilmAndClas
     SIM_SIM::Instance().SetActs(3, 0);
     SIM_Finances::Instance().SetCash(100000.0f);
     guest->SetCash(5000.0f);
+    guest->FindRelationship(Me())->SetStrength(0.9f);  // a disliked evening loses no friend
     // An evening before may have ended the romance, and a romantic one is for the partner only.
     if (!SIM_Romance::Instance().IsPartner(guest)) SIM_Romance::Instance().SetPartner(guest);
-    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening({guest}, type.get(), Me());
+    std::vector<SIM_Person*> guests{guest};
+    if (type->minGuests > 2) guests.push_back(SIM_NPC::All().back());  // a kind for more people
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(guests, type.get(), Me());
     ASSERT_NE(evening, nullptr) << name;
     if (GUI_RestaurantChooser* chooser = GUI_RestaurantChooser::Instance()) {
       auto* meal = dynamic_cast<SIM_RestaurantInstance*>(evening);

@@ -23,6 +23,7 @@
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Romance.h"
@@ -38,6 +39,7 @@
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialInvitation.h"
+#include "sim/SIM_SocialiseInstance.h"
 #include "sim/SIM_SocialiseType.h"
 #include "sim/SIM_Subsidies.h"
 #include "sim/SIM_Vesk.h"
@@ -260,6 +262,58 @@ TEST_F(RomanceWindowsTest, AnOfferAcceptedPutsAHeartByThePartnerWhoseSummaryEnds
   ClickOn(GUI_RomanticOffer::Instance()->RejectButton());
   EXPECT_EQ(other->GetAttraction(), 0.0f);
   EXPECT_FALSE(SIM_Romance::Instance().HasPartner());
+}
+
+TEST_F(RomanceWindowsTest, AGuestWhoLeftSinceTheDropDoesNotComeAndAnEveningLeftShortIsRefused) {
+  StartGame();
+  SIM_NPC* partner = AFriend();
+  SIM_NPC* mate = AFriend(1);
+  ASSERT_NE(mate, nullptr);
+  SIM_Romance::Instance().SetPartner(partner);
+  SIM_Finances::Instance().SetCash(500.0f);
+  SIM_SIM::Instance().SetActs(2, 0);
+  const auto chooserAt = [this](const char* kind) {
+    CloseHints();
+    ClickOn(GUI_ControlPanel::Instance().SocialButton());
+    GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
+    CloseHints();
+    while (chooser && chooser->Current()->GetName() != kind && chooser->NextArrow()->IsVisible())
+      Key(205);
+    if (chooser) MoveMouse(chooser->GetRect().left + 50, chooser->GetRect().top + 50);
+    return chooser && chooser->Current()->GetName() == kind ? chooser : nullptr;
+  };
+  const auto says = [](const char* key) {  // the message box on top says it
+    const auto& modal = GUI_WindowManager::Instance().ModalWindows();
+    auto* box = modal.empty() ? nullptr : dynamic_cast<GUI_Message*>(modal.back());
+    return box && box->GetText() == Translate(key);
+  };
+  // Both dropped on the pub, the partner sent away through the heart: only the friend comes.
+  GUI_SocialActivityChooser* chooser = chooserAt("pub");
+  ASSERT_NE(chooser, nullptr);
+  mate->SetCash(100.0f);
+  for (SIM_NPC* guest : {partner, mate}) GUI_SocialActivityChooser::DropPerson(guest);
+  ASSERT_EQ(chooser->Invitees().size(), 2u);
+  Frame();
+  const GUI_RomanceIcon& heart = GUI_RomanceIcon::Instance();
+  Click(static_cast<int>(heart.CentreX()), static_cast<int>(heart.CentreY()));
+  ASSERT_NE(GUI_RomanceSummary::Instance(), nullptr);
+  ClickOn(GUI_RomanceSummary::Instance()->DumpButton());
+  ClickOn(chooser->StartButton());
+  ASSERT_FALSE(SIM_SocialiseInstance::All().empty());
+  EXPECT_EQ(SIM_SocialiseInstance::All().back()->Invitees(), std::vector<SIM_Person*>{mate});
+  GUI_PostMortem::Close();
+  // A romantic outing whose partner ended it herself: a refused drop and a refused start both
+  // say why, and the chooser stays.
+  SIM_Romance::Instance().SetPartner(mate);
+  chooser = chooserAt("candlelitdinner");
+  ASSERT_NE(chooser, nullptr);
+  GUI_SocialActivityChooser::DropPerson(mate);
+  SIM_Romance::Instance().DumpedByPartner();
+  chooser->Start();  // as the start button and Return do
+  EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+  EXPECT_TRUE(says("WHY_ROMANCE_OVER"));
+  GUI_SocialActivityChooser::DropPerson(mate);
+  EXPECT_TRUE(says("WHY_PARTNER_ONLY"));
 }
 
 TEST_F(RomanceWindowsTest, ASummaryOpenWhenTheNextDayLosesThePartnerCloses) {

@@ -222,14 +222,14 @@ TEST_F(SubsidyPlayTest, ARomanticEveningTakesOnlyThePartnerEvenWhenThePlayerWoul
   EXPECT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{partner});
   EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{partner});
 
-  // The evening is full: the question about anyone more (even a new partner) seats nobody.
+  // A new partner: the old one, and her subsidy, leave the outing, and the new one is asked.
   SIM_Romance::Instance().SetPartner(third);
   GUI_NoMoneyDialog::Open(chooser->Current(), third);
   Frame();
   ClickOn(GUI_NoMoneyDialog::Instance()->SubsidiseButton());
   EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
-  EXPECT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{partner});
-  EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{partner});
+  EXPECT_EQ(chooser->Invitees(), std::vector<SIM_Person*>{third});
+  EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{third});
 }
 
 // A venue's window closed without finishing: the evening never happened, so neither it nor
