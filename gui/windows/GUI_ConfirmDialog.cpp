@@ -8,11 +8,6 @@
 
 GUI_ConfirmDialog* GUI_ConfirmDialog::instance = nullptr;
 
-namespace {
-constexpr int kKeyEscape = 1;
-constexpr int kKeyReturn = 28;
-}  // namespace
-
 GUI_ConfirmDialog::GUI_ConfirmDialog(const std::string& title, const std::string& message,
                                      GUI_ButtonCallback cb)
     : GUI_Dialog(true), text(message), callback(cb) {
@@ -32,6 +27,7 @@ GUI_ConfirmDialog::GUI_ConfirmDialog(const std::string& title, const std::string
   cancelButton->SetRect(static_cast<float>(c.left + 15), static_cast<float>(c.bottom - 30),
                         static_cast<float>(c.left + 160), static_cast<float>(c.bottom - 9));
   AddButton(cancelButton);
+  SetKeyAnswers(okButton, cancelButton);
 }
 
 GUI_ConfirmDialog::~GUI_ConfirmDialog() {
@@ -50,17 +46,6 @@ void GUI_ConfirmDialog::OnOk(void* /*unused*/) {
 
 void GUI_ConfirmDialog::Close(void* /*unused*/) {
   delete instance;  // the destructor clears the pointer
-}
-
-bool GUI_ConfirmDialog::AnswerKey(int key) {
-  if (key != kKeyEscape && key != kKeyReturn) return false;
-  GUI_Services::PlayClick();
-  // Both work on the open question, which is this one while it is the top modal window.
-  if (key == kKeyReturn)
-    OnOk(nullptr);
-  else
-    Close();
-  return true;
 }
 
 void GUI_ConfirmDialog::Draw() {
