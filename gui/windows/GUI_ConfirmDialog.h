@@ -1,5 +1,5 @@
-// A modal yes/no question with OK and Cancel. One at a time: a new one replaces an open one
-// without running its callback. Return answers OK, Escape Cancel.
+// A modal yes/no question with OK and Cancel, as tall as its text needs. One at a time: a new
+// one replaces an open one without running its callback. Return answers OK, Escape Cancel.
 #pragma once
 
 #include <string>
