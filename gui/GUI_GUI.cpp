@@ -320,8 +320,9 @@ void GUI_GUI::OnKeyDown(int scanCode) {
   // A modal window takes the keys while it is open: the key-capture holder gets them only
   // when no modal window is open over it, so nothing behind a modal window acts on a key (a
   // chooser behind a question would otherwise close, start or change its evening under it).
-  // The top modal window answers what it answers (a box Return and Escape); any other key
-  // goes on to the screen's own keys, where Escape closes nothing while a modal one is open.
+  // The top modal window, or with none the top dialog, answers what it answers (a box or
+  // question Return and Escape); any other key goes on to the screen's own keys, where Escape
+  // closes nothing while a modal one is open.
   GUI_WindowManager& manager = GUI_WindowManager::Instance();
   GUI_WindowBase* top = manager.TopModal();
   if (keyCapture_ && (!top || top == keyCapture_)) {
@@ -329,9 +330,12 @@ void GUI_GUI::OnKeyDown(int scanCode) {
     return;
   }
   const bool altReturn = scanCode == kKeyReturn && (KeyDown(kKeyLeftAlt) || KeyDown(kKeyRightAlt));
-  if (top && !altReturn) {
+  // A dialog that is not modal answers only while the scene it lies on is shown, not from
+  // under a full-screen page.
+  GUI_WindowBase* answering = top ? top : ShowsMainScene() ? manager.KeyAnswerer() : nullptr;
+  if (answering && !altReturn) {
     GUI_WindowManager::DispatchGuard guard;
-    if (top->AnswerKey(scanCode)) return;
+    if (answering->AnswerKey(scanCode)) return;
   }
   if (scanCode == kKeyEscape) {
     if (manager.AnyDialogOpen())

@@ -34,6 +34,7 @@ GUI_HelpWindow::GUI_HelpWindow(const char* key, float x, float y) : text(Transla
   closeButton->SetRect(static_cast<float>(rect.right - 30), static_cast<float>(rect.top + 10),
                        static_cast<float>(rect.right - 10), static_cast<float>(rect.top + 30));
   AddButton(closeButton);
+  SetKeyAnswers(closeButton, closeButton);
   Open();
   MakeModal();
   g_helpWindow = this;

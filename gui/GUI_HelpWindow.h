@@ -1,5 +1,6 @@
 // The help pop-up a dialog's "?" opens: the dialog's translated help text in a framed modal
-// window beside the icon. At most one is open; a new one replaces it.
+// window beside the icon. At most one is open; a new one replaces it. Return and Escape close
+// it, as its close button does.
 #pragma once
 
 #include <string>

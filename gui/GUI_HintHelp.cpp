@@ -22,8 +22,6 @@
 
 namespace {
 
-constexpr int kKeyEscape = 1;
-constexpr int kKeyReturn = 28;
 constexpr const char* kHintTable = "data/simulation/hints.csv";
 
 // Records are kept by pointer so an open hint window's record stays put while the list grows.
@@ -152,6 +150,7 @@ GUI_HintHelp::GUI_HintHelp(HintRecord* record) : hint(record) {
   if (hint) MoveOnScreen(hint->x, hint->y);
   closeButton = new GUI_CloseButton();
   AddButton(closeButton);
+  SetKeyAnswers(closeButton, closeButton);
   Open();
   MakeModal();
   OpenList().push_back(this);
@@ -185,10 +184,7 @@ void GUI_HintHelp::Draw() {
 }
 
 bool GUI_HintHelp::AnswerKey(int key) {
-  if (key == kKeyEscape || key == kKeyReturn) {
-    GUI_Services::PlayClick();
-    delete this;  // the memory waits for the end of the key's dispatch
-  }
+  GUI_WindowBase::AnswerKey(key);
   return true;
 }
 

@@ -29,6 +29,20 @@ void* GUI_WindowBase::operator new(std::size_t size) { return ::operator new(siz
 
 void GUI_WindowBase::operator delete(void* p) { GUI_WindowManager::FreeLater(p); }
 
+void GUI_WindowBase::SetKeyAnswers(GUI_ButtonBase* onReturn, GUI_ButtonBase* onEscape) {
+  returnAnswer = onReturn;
+  escapeAnswer = onEscape;
+}
+
+bool GUI_WindowBase::AnswerKey(int key) {
+  constexpr int kEscape = 1, kReturn = 28;
+  GUI_ButtonBase* answer = key == kReturn ? returnAnswer : key == kEscape ? escapeAnswer : nullptr;
+  if (!answer || !visible) return false;
+  // As a click on it would: the answer may delete this window.
+  if (answer->IsVisible() && answer->IsEnabled()) answer->Activate();
+  return true;
+}
+
 void GUI_WindowBase::Open() {
   GUI_WindowManager& manager = GUI_WindowManager::Instance();
   if (registered) manager.Remove(this);

@@ -22,9 +22,10 @@ class GUI_WindowBase : public GUIButtonList {
   void AddButton(GUI_ButtonBase* button) override;
   void Update() override;
   virtual void OnKeyDown(int /*key*/) {}
-  // A key pressed while this window is the top modal one and holds no key capture: true when
-  // the window took it (a box closes on Return or Escape, a question answers them).
-  virtual bool AnswerKey(int /*key*/) { return false; }
+  // A key pressed while this window answers the keys (the top modal window, or with none open
+  // the top dialog) and holds no key capture: true when the window took it. A box or question
+  // names its answers with SetKeyAnswers and so answers as every other one does.
+  virtual bool AnswerKey(int key);
   virtual bool OnClick(float x, float y);
   virtual bool IsDialog() const { return false; }
   // A window that holds the screen until it is closed dims what lies under it, so the player
@@ -67,6 +68,10 @@ class GUI_WindowBase : public GUIButtonList {
 
  protected:
   void DragStep();
+  // The keys of a box or question: Return presses its default answer (the plain yes or OK),
+  // Escape its cancel (or close). Both are buttons of this window; null leaves the key to the
+  // screen. A disabled answer takes its key and does nothing.
+  void SetKeyAnswers(GUI_ButtonBase* onReturn, GUI_ButtonBase* onEscape);
 
   std::vector<GUI_WindowBase*> children;
   bool visible = true;
@@ -79,4 +84,8 @@ class GUI_WindowBase : public GUIButtonList {
   bool dragging = false;
   bool closeOnNewGame = true;
   bool mouseFree = false;  // no window above had taken the mouse when this one was updated
+
+ private:
+  GUI_ButtonBase* returnAnswer = nullptr;
+  GUI_ButtonBase* escapeAnswer = nullptr;
 };

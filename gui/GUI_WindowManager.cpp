@@ -225,14 +225,20 @@ bool GUI_WindowManager::AnyDialogOpen() const {
                      [](const GUI_WindowBase* w) { return w->IsDialog(); });
 }
 
+GUI_WindowBase* GUI_WindowManager::TopDialog() const {
+  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it)
+    if ((*it)->IsDialog()) return *it;
+  return nullptr;
+}
+
 void GUI_WindowManager::CloseTopDialog() {
   if (!modal_.empty()) return;
-  for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
-    if ((*it)->IsDialog()) {
-      delete *it;
-      return;
-    }
-  }
+  delete TopDialog();
+}
+
+GUI_WindowBase* GUI_WindowManager::KeyAnswerer() const {
+  if (GUI_WindowBase* top = TopModal()) return top;
+  return TopDialog();
 }
 
 void GUI_WindowManager::CloseAllWindows() {

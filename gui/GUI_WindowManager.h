@@ -41,6 +41,9 @@ class GUI_WindowManager {
   bool AnyDialogOpen() const;
   // Deletes the topmost dialog; nothing while a modal dialog is open.
   void CloseTopDialog();
+  // The window that answers Return and Escape: the top modal window, or with none open the
+  // topmost dialog (the one Escape would close). Null when there is neither.
+  GUI_WindowBase* KeyAnswerer() const;
   // Deletes every window marked close-on-new-game, bottom first.
   void CloseAllWindows();
   // True while CloseAllWindows runs, so windows whose destruction ends the player's activity
@@ -105,6 +108,7 @@ class GUI_WindowManager {
   // A window's shapes (its text is drawn apart) from its own cached picture; the name of its
   // type.
   const char* DrawWindow(GUI_WindowBase* window);
+  GUI_WindowBase* TopDialog() const;
 
   std::vector<GUI_WindowBase*> windows_;
   std::vector<GUI_WindowBase*> modal_;

@@ -1,5 +1,5 @@
-// A modal yes/no question with OK and Cancel. One at a time: a new one replaces an open one
-// without running its callback.
+// A modal yes/no question with OK and Cancel, as tall as its text needs. One at a time: a new
+// one replaces an open one without running its callback. Return answers OK, Escape Cancel.
 #pragma once
 
 #include <string>
@@ -15,8 +15,6 @@ class GUI_ConfirmDialog : public GUI_Dialog {
   ~GUI_ConfirmDialog() override;
 
   void Draw() override;
-  // Return answers OK, Escape Cancel.
-  bool AnswerKey(int key) override;
   // OK: runs the callback with a null argument, then closes the dialog unless the callback
   // already replaced it with another confirmation.
   static void OnOk(void* unused);

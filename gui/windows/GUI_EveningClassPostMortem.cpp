@@ -5,6 +5,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CloseButton.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_ValueBar.h"
 #include "sim/HOOK_EveningClassType.h"
@@ -49,6 +50,7 @@ GUI_EveningClassPostMortem::GUI_EveningClassPostMortem(HOOK_EveningClassType* ty
   ok_->SetTooltipKey("COURSE_OK_TOOLTIP", 60);
   ok_->SetRect(cx - 80, cb - 30, cx + 80, cb - 10);
   AddButton(ok_);
+  SetKeyAnswers(ok_, closeButton);
   if (progress_ >= 1.0f) {
     mode_ = kCompleted;
     result_ = Translate("class_course_finished");

@@ -1,7 +1,8 @@
 // The result of an evening at a class: the diploma when the course is complete, otherwise the
 // course's progress and the evening's concentration. Not modal: the attendance has used its
 // slot, so closing it (or a new game closing it) ends nothing, but the night waits for it
-// (the control panel's next-day button stays off while it is open).
+// (the control panel's next-day button stays off while it is open). Return is its OK,
+// Escape closes it.
 #pragma once
 
 #include <string>

@@ -1,14 +1,12 @@
 // Message box.
 #include "gui/windows/GUI_Message.h"
 
+#include "gui/GUI_CloseButton.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_WindowManager.h"
 #include "sim/SIM_Vesk.h"
 
 namespace {
-constexpr int kKeyEscape = 1;
-constexpr int kKeyReturn = 28;
-
 // The player's forename as messages address the player; "You" until the character has a
 // name.
 std::string PlayerForename() {
@@ -20,6 +18,7 @@ std::string PlayerForename() {
 GUI_Message::GUI_Message(const std::string& message) : GUI_Dialog(true) {
   SetText(message);
   MakeModal();
+  SetKeyAnswers(closeButton, closeButton);
 }
 
 GUI_Message::~GUI_Message() = default;
@@ -50,13 +49,6 @@ void GUI_Message::Draw() {
                           static_cast<float>(clientRect.top + 20), text, "tahoma bold", 16,
                           clientRect.right - clientRect.left - 20, 0, 255, 255, 255);
   GUI_Services::FlushText();
-}
-
-bool GUI_Message::AnswerKey(int key) {
-  if (key != kKeyEscape && key != kKeyReturn) return false;
-  GUI_Services::PlayClick();
-  delete this;  // the memory waits for the end of the key's dispatch
-  return true;
 }
 
 void ShowMessage(std::string text, std::string title) {

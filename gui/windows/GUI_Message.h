@@ -16,8 +16,6 @@ class GUI_Message : public GUI_Dialog {
   // centred, to be fitted to the text at the next draw.
   void SetText(const std::string& text);
   void Draw() override;
-  // Return (its one answer) and Escape close the box, as its close button does.
-  bool AnswerKey(int key) override;
   const std::string& GetText() const { return text; }
   bool IsLaidOut() const { return laidOut; }
 

@@ -64,6 +64,8 @@ GUI_NoMoneyDialog::GUI_NoMoneyDialog(SIM_SocialiseType* type, SIM_NPC* npc)
   subsidise_ = new GUI_ButtonText(Translate("NPCNOMONEY_SUBSIDISE"), OnSubsidise, nullptr);
   subsidise_->SetRect(cr - 190, cb - 34, cr - 15, cb - 10);
   AddButton(subsidise_);
+  // Paying is the question's yes (when the cash covers it), leaving them out its cancel.
+  SetKeyAnswers(subsidise_, reject_);
   portrait_.width = 80;
   portrait_.height = 80;
   text_ = Translate("NPCNOMONEY_TEXT");

@@ -2,7 +2,7 @@
 // player may pay for them ("subsidise"), which puts them on the subsidised list and among the
 // evening's invitees, or leave them out. Subsidising is offered only when the player's cash
 // covers what the evening would then cost. Modal, without a close button: one of the two
-// buttons answers it.
+// buttons answers it, or Return (subsidise) and Escape (reject).
 #pragma once
 
 #include <string>

@@ -74,6 +74,7 @@ GUI_RomanticOffer::GUI_RomanticOffer(SIM_NPC* npc) : GUI_Dialog(false), npc_(npc
   reject_->SetTooltipKey("ROMANCE_REJECT_TOOLTIP", 0);
   reject_->SetRect(cl + 10, cb - 35, mid - 5, cb - 11);
   AddButton(reject_);
+  SetKeyAnswers(accept_, reject_);
 }
 
 GUI_RomanticOffer::~GUI_RomanticOffer() {

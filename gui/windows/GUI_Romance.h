@@ -1,6 +1,6 @@
-// The romance windows: the offer a character makes (modal, one at a time), the heart beside
-// the partner's contact icon, and the summary the heart opens (the partner, the romance's
-// length in days, a word of help and a button to end it).
+// The romance windows: the offer a character makes (modal, one at a time; Return accepts,
+// Escape rejects), the heart beside the partner's contact icon, and the summary the heart
+// opens (the partner, the romance's length in days, a word of help and a button to end it).
 #pragma once
 
 #include <string>

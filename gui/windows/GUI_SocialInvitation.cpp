@@ -74,6 +74,7 @@ GUI_SocialInvitation::GUI_SocialInvitation(SIM_SocialInvitation* invitation)
   reject_->SetTooltipKey("TOOLTIP_REJECT_INVITE", 0);
   reject_->SetRect(cl + 20, cb - 35, cl + 170, cb - 11);
   AddButton(reject_);
+  SetKeyAnswers(accept_, reject_);
   GUI_WindowBase::Open();
   float x = cl + 45;
   for (SIM_NPC* person : invitation->GetGuests()) {

@@ -3,7 +3,8 @@
 // accept button follows the day each frame: it reads "not enough money" and is disabled while
 // the cash is short, "too tired" while the player is, and is disabled once the day's
 // activities are over. Accepting starts the evening at once and closes every invitation
-// window. Not modal; the next day closes them all.
+// window. Return accepts (while it can), Escape rejects. Not modal; the next day closes them
+// all.
 #pragma once
 
 #include <vector>

@@ -56,6 +56,7 @@ GUI_TeamInvite::GUI_TeamInvite() : GUI_Dialog(true) {
   reject_->SetTooltipKey("GUI_REJECTTEAM_TOOLTIP", 60);
   reject_->SetRect(mid + 10, cb - 32, cr - 10, cb - 8);
   AddButton(reject_);
+  SetKeyAnswers(accept_, reject_);
   MakeModal();
 }
 

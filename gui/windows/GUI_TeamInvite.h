@@ -1,5 +1,5 @@
 // The bowling team's invitation: a picture of the team, the day they play, and a choice to
-// join or turn them down. Modal; ignores keys.
+// join or turn them down. Modal; Return joins, Escape turns them down.
 #pragma once
 
 #include <string>

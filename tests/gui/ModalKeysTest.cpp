@@ -21,14 +21,17 @@
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_EveningClassPostMortem.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_Romance.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
+#include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_TeamInvite.h"
+#include "sim/HOOK_EveningClassType.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
@@ -80,6 +83,8 @@ class ModalKeysTest : public MenuPlayTest {
     GUI_SpecialEventPostMortem::Close();
     GUI_SocialActivityChooser::Close();
     GUI_JobSearch::Close();
+    GUI_EveningClassPostMortem::Close();
+    GUI_SocialInvitation::CloseAll();
     PlayTest::TearDown();
   }
 
@@ -101,19 +106,20 @@ class ModalKeysTest : public MenuPlayTest {
          {kEscape}, true},
         {"help pop-up", [] { ShowHelpPopup("HELP_SOCIALACTIVITY", 300.0f, 300.0f); },
          [] { return GUI_HelpWindow::Current() != nullptr; },
-         [] { delete GUI_HelpWindow::Current(); }},
+         [] { delete GUI_HelpWindow::Current(); }, {kEscape, kReturn}},
         {"romance offer", [person] { Screens().OpenRomanticOffer(person); },
          [] { return GUI_RomanticOffer::Instance() != nullptr; },
-         [] { GUI_RomanticOffer::Close(); }},
+         [] { GUI_RomanticOffer::Close(); }, {kEscape, kReturn}},
         {"question about paying", [person, kind] { Screens().OpenNoMoneyDialog(kind, person); },
          [] { return GUI_NoMoneyDialog::Instance() != nullptr; },
-         [this] { ClickOn(GUI_NoMoneyDialog::Instance()->RejectButton()); }},
+         [this] { ClickOn(GUI_NoMoneyDialog::Instance()->RejectButton()); }, {kEscape, kReturn}},
         {"brawl report",
          [kind] { Screens().OpenBeerPostMortem(SIM_SocialiseInstance::CreateForType(kind)); },
          [] { return GUI_BeerPostMortem::Instance() != nullptr; },
          [this] { ClickOn(GUI_BeerPostMortem::Instance()->GetCloseButton()); }},
         {"team's invitation", [] { Screens().OpenTeamInvite(); },
-         [] { return GUI_TeamInvite::Instance() != nullptr; }, [] { GUI_TeamInvite::Close(); }},
+         [] { return GUI_TeamInvite::Instance() != nullptr; }, [] { GUI_TeamInvite::Close(); },
+         {kEscape, kReturn}},
         {"special event's result",
          [] { Screens().OpenSpecialEventPostMortem(SIM_SpecialEvent::All().front().get()); },
          [] { return GUI_SpecialEventPostMortem::IsOpen(); },
@@ -205,6 +211,26 @@ TEST_F(ModalKeysTest, NoKeyReachesAWindowBehindAModalOne) {
     Frame();
     Key(kEscape);
     EXPECT_NE(GUI_GUI::Instance().GetKeyCapture(), window);
+  }
+}
+
+// On top with no modal window open, a report or an invitation answers the same two keys: Return
+// is its OK or accept (the evening starts), Escape closes it.
+TEST_F(ModalKeysTest, TheTopReportOrInvitationAnswersReturnAndEscape) {
+  StartGame();
+  SIM_SIM::Instance().SetActs(6, 0);
+  SIM_Finances::Instance().SetCash(500.0f);
+  SIM_NPC* host = SIM_NPC::All().front();
+  host->SetCash(500.0f);
+  for (int key : {kEscape, kReturn}) {
+    Screens().OpenEveningClassResult(HOOK_EveningClassType::All().front().get(), 0.5f);
+    Frame();
+    Key(key);
+    EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), nullptr) << key;
+    ASSERT_NE(OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub")), nullptr);
+    Key(key);
+    EXPECT_EQ(GUI_SocialInvitation::Instance(), nullptr) << key;
+    EXPECT_EQ(SIM_SIM::Instance().GetActsUsed(), key == kReturn ? 1 : 0);
   }
 }
 

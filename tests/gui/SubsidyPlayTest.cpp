@@ -149,8 +149,6 @@ TEST_F(SubsidyPlayTest, KeysAndTheWheelReachNothingBehindTheQuestionAboutPaying)
     const char* name;
     std::function<void()> press;
   } presses[] = {
-      {"Escape", [this] { Key(kEscape); }},
-      {"Return", [this] { Key(kReturn); }},
       {"left arrow", [this] { Key(kLeft); }},
       {"right arrow", [this] { Key(kRight); }},
       {"wheel up", [] { GUI_GUI::Instance().OnWheelUp(); }},
@@ -170,8 +168,15 @@ TEST_F(SubsidyPlayTest, KeysAndTheWheelReachNothingBehindTheQuestionAboutPaying)
     EXPECT_TRUE(SIM_Subsidies::All().empty());
   }
 
-  // Answered, the friend is paid for on the evening the question was about.
-  ClickOn(question->SubsidiseButton());
+  // Escape is the question's no, and only the question hears it; Return is its yes, and the
+  // friend is paid for on the evening the question was about.
+  Key(kEscape);
+  EXPECT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
+  ASSERT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
+  EXPECT_TRUE(SIM_Subsidies::All().empty());
+  Drop(friends[1]);
+  ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
+  Key(kReturn);
   ASSERT_EQ(chooser->Invitees().size(), 2u);
   EXPECT_EQ(chooser->Current(), pub);
   EXPECT_EQ(SIM_Subsidies::All(), std::vector<SIM_NPC*>{friends[1]});
