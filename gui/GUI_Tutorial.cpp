@@ -127,11 +127,6 @@ bool IsNamedBy(const std::string& command, const void* element) {
   if (command == "USE_CONTACTS") {
     for (const GUI_NPCIcon* icon : AllNPCIcons())
       if (element == static_cast<const void*>(icon)) return true;
-    // A drop may be answered by a refusal or by the question of paying for a guest: those
-    // boxes can be answered too, or they would stay on the screen for the rest of the tour.
-    for (const GUI_WindowBase* window : GUI_WindowManager::Instance().Windows())
-      if (dynamic_cast<const GUI_Message*>(window) || window == GUI_NoMoneyDialog::Instance())
-        if (IsButtonOf(element, window)) return true;
     return false;
   }
   if (command == "USE_JOBBROWSING") {
@@ -151,6 +146,11 @@ bool IsNamedBy(const std::string& command, const void* element) {
 bool IsUsable(const void* element) {
   for (const std::string& command : State().usable)
     if (IsNamedBy(command, element)) return true;
+  // What a control tried may answer with a box (a contact's refusal, the question of paying
+  // for a guest): it can be answered at any step, or it would stay for the rest of the tour.
+  for (const GUI_WindowBase* window : GUI_WindowManager::Instance().Windows())
+    if (dynamic_cast<const GUI_Message*>(window) || window == GUI_NoMoneyDialog::Instance())
+      if (IsButtonOf(element, window)) return true;
   return false;
 }
 

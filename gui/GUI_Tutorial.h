@@ -113,7 +113,8 @@ class GUI_Tutorial {
   static constexpr const char* kRegionsFile = "data/tutorial.ini";
 
   // Whether a click on this element may go ahead: always while no tutorial runs, else only
-  // for the allowed buttons and the controls the step's "USE_" commands name.
+  // for the allowed buttons, the controls the step's "USE_" commands name, and the buttons of
+  // an open message box or of the question of paying for a guest.
   static bool IsAllowed(const void* element);
   // A button was used (its identity only: it may be gone already). An allowed button other
   // than the window's own next button moves the tutorial on.
