@@ -6,12 +6,15 @@
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Translate.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_TextureSet.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_Shopping.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
 
 namespace {
@@ -164,6 +167,16 @@ void GUI_Postit::RunAction() {
     case kPostitSoloActivity:
       GUI_SoloActivityChooser::Open();
       GUI_SoloActivityChooser::SelectByName(secondText.c_str());
+      return;
+    case kPostitEveningClass:
+      // Classes are offered for the day's last slot only; before it the chooser would turn to
+      // some other activity, so the note only says when the class is.
+      if (!SIM_SIM::Instance().IsLastAct()) {
+        ShowMessage(Translate("EVENINGCLASS_TONIGHT"), text);
+        return;
+      }
+      GUI_SoloActivityChooser::Open();
+      GUI_SoloActivityChooser::SelectEveningClass(secondText.c_str());
       return;
     case kPostitBowlingMatch:
       GUI_SoloActivityChooser::Open();

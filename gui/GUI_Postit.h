@@ -20,6 +20,7 @@ enum GUI_PostitAction : int {
   kPostitShopping = 0,      // the shop, on its pets tab
   kPostitSoloActivity = 1,  // the solo chooser, turned to the note's activity name
   kPostitBowlingMatch = 2,  // the solo chooser, turned to the bowling match
+  kPostitEveningClass = 3,  // the solo chooser, turned to the enrolled class of that name
 };
 
 class GUI_Postit : public GUI_WindowBase {
@@ -65,7 +66,8 @@ class GUI_Postit : public GUI_WindowBase {
   // Runs the note's action when the point is on it and the main scene shows; the note stays.
   bool OnClick(float x, float y) override;
 
-  // The solo activity a kPostitSoloActivity note turns the chooser to.
+  // The solo activity (or the class) a kPostitSoloActivity (kPostitEveningClass) note turns
+  // the chooser to.
   void SetSecondText(const std::string& activityName) { secondText = activityName; }
   const std::string& GetSecondText() const { return secondText; }
   const std::string& GetText() const { return text; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -24,6 +25,9 @@
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_EveningClasses.h"
 #include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_Message.h"
+#include "gui/windows/GUI_NPCIcon.h"
+#include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_Skills.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
@@ -39,7 +43,11 @@ constexpr uint32_t kFrame = 0xDCA0B0E6;
 constexpr int kGrow = 4;
 
 struct TutorialState {
+  // The buttons that end the step when used.
   std::vector<const void*> allowed;
+  // The step's "USE_" commands: the controls they name work without ending the step. Found
+  // again at each click, since a window may rebuild them (the job search's industries).
+  std::vector<std::string> usable;
   std::vector<TutorialStep> steps;
   size_t current = 0;
   bool active = false;
@@ -92,9 +100,64 @@ std::string FirstAvatar() {
   return {};
 }
 
+bool IsButton(const void* element, const GUI_ButtonBase* button) {
+  return button && element == static_cast<const void*>(button);
+}
+
+bool IsButtonOf(const void* element, const GUI_WindowBase* window) {
+  if (!window) return false;
+  for (const GUI_ButtonBase* button : window->Buttons())
+    if (IsButton(element, button)) return true;
+  return false;
+}
+
+// Whether the element is one of the controls a "USE_" command names. Never a chooser's start
+// or apply: the tour shows the choosers, it does not spend the player's evening.
+bool IsNamedBy(const std::string& command, const void* element) {
+  if (command == "USE_SOLOARROWS") {
+    const GUI_SoloActivityChooser* solo = GUI_SoloActivityChooser::Instance();
+    return solo &&
+           (IsButton(element, solo->NextArrow()) || IsButton(element, solo->PreviousArrow()));
+  }
+  if (command == "USE_SOCIALARROWS") {
+    const GUI_SocialActivityChooser* social = GUI_SocialActivityChooser::Instance();
+    return social &&
+           (IsButton(element, social->NextArrow()) || IsButton(element, social->PreviousArrow()));
+  }
+  if (command == "USE_CONTACTS") {
+    for (const GUI_NPCIcon* icon : AllNPCIcons())
+      if (element == static_cast<const void*>(icon)) return true;
+    return false;
+  }
+  if (command == "USE_JOBBROWSING") {
+    const GUI_JobSearch* jobs = GUI_JobSearch::Instance();
+    if (!jobs) return false;
+    for (const GUI_IndustryButton* industry : jobs->IndustryButtons())
+      if (IsButton(element, industry)) return true;
+    for (const GUI_ButtonBase* button : {jobs->ScrollUpButton(), jobs->ScrollDownButton(),
+                                         jobs->NextButton(), jobs->PreviousButton(),
+                                         jobs->BackButton()})
+      if (IsButton(element, button)) return true;
+    return false;
+  }
+  return false;
+}
+
+bool IsUsable(const void* element) {
+  for (const std::string& command : State().usable)
+    if (IsNamedBy(command, element)) return true;
+  // What a control tried may answer with a box (a contact's refusal, the question of paying
+  // for a guest): it can be answered at any step, or it would stay for the rest of the tour.
+  for (const GUI_WindowBase* window : GUI_WindowManager::Instance().Windows())
+    if (dynamic_cast<const GUI_Message*>(window) || window == GUI_NoMoneyDialog::Instance())
+      if (IsButtonOf(element, window)) return true;
+  return false;
+}
+
 void ShowStep() {
   TutorialState& state = State();
   state.allowed.clear();
+  state.usable.clear();
   GUI_TutHighlighter::Instance().Off();
   delete GUI_TutorialWindow::Instance();
   // An empty script has no step to show: no window, and only Escape does anything.
@@ -270,7 +333,8 @@ void GUI_TutorialWindow::Draw() {
 bool GUI_Tutorial::IsAllowed(const void* element) {
   const TutorialState& state = State();
   if (!state.active) return true;
-  return std::find(state.allowed.begin(), state.allowed.end(), element) != state.allowed.end();
+  return std::find(state.allowed.begin(), state.allowed.end(), element) != state.allowed.end() ||
+         IsUsable(element);
 }
 
 void GUI_Tutorial::ButtonUsed(const void* button) {
@@ -356,6 +420,7 @@ void GUI_Tutorial::End() {
   delete GUI_TutorialWindow::Instance();
   state.active = false;
   state.allowed.clear();
+  state.usable.clear();
   Shell().SetInGame(false);
   Shell().SetMode(GAMEMODE_MAINMENU);
   GUI_TutHighlighter::Instance().Off();
@@ -413,5 +478,7 @@ void GUI_Tutorial::PerformCommand(const std::string& command) {
     HighlightPanelButton(NextDay);
   } else if (command == "CLOSE_JOBSEARCH") {
     GUI_JobSearch::Close();
+  } else if (command.rfind("USE_", 0) == 0) {
+    State().usable.push_back(command);
   }
 }

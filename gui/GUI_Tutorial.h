@@ -1,8 +1,9 @@
 // The tutorial: a guided game whose steps come from "data/tutorial.csv". Each step shows a
 // small text window on the in-game screen and may dim the screen around one region or widget,
-// allow exactly some buttons and close windows. While it runs only the allowed buttons work;
-// using an allowed button, the window's next button or Return (on a step that offers next)
-// moves on; Escape ends it. Ending always leads back to the main menu with no game running.
+// allow exactly some buttons, let some controls be tried and close windows. While it runs only
+// the allowed buttons and the controls to try work; using an allowed button, the window's next
+// button or Return (on a step that offers next) moves on, trying a control does not; Escape
+// ends it. Ending always leads back to the main menu with no game running.
 #pragma once
 
 #include <array>
@@ -48,7 +49,11 @@ inline constexpr const char* kTutorialCommands[] = {
     "ALLOW_SOCIALBUTTON",     "CLOSE_SOCIAL",            "HIGHLIGHT_WEATHER",
     "HIGHLIGHT_SOCIAL",       "HIGHLIGHT_JOBBUTTON",     "ALLOW_JOBBUTTON",
     "HIGHLIGHT_JOBCHOOSER",   "HIGHLIGHT_ENDDAY",        "CLOSE_JOBSEARCH",
-    "HIGHLIGHT_EVENINGCLASSES"};
+    "HIGHLIGHT_EVENINGCLASSES",
+    // Controls that work without ending the step: the choosers' arrows, the contact icons
+    // (dragged onto the social chooser) and the job search's industries and job arrows.
+    "USE_SOLOARROWS",         "USE_SOCIALARROWS",        "USE_CONTACTS",
+    "USE_JOBBROWSING"};
 // A step's command list split at ',' with the blanks around each removed.
 std::vector<std::string> SplitTutorialCommands(const std::string& commands);
 
@@ -108,7 +113,8 @@ class GUI_Tutorial {
   static constexpr const char* kRegionsFile = "data/tutorial.ini";
 
   // Whether a click on this element may go ahead: always while no tutorial runs, else only
-  // for the allowed elements.
+  // for the allowed buttons, the controls the step's "USE_" commands name, and the buttons of
+  // an open message box or of the question of paying for a guest.
   static bool IsAllowed(const void* element);
   // A button was used (its identity only: it may be gone already). An allowed button other
   // than the window's own next button moves the tutorial on.

@@ -24,6 +24,9 @@
 namespace {
 
 constexpr int kStatClassAttendances = 1;
+// The note's action: the solo chooser on the enrolled class itself, not on a solo activity
+// that happens to share the class's name.
+constexpr int kClassNote = 3;
 constexpr size_t kMaxField = 63;
 // Every class also eases boredom and loneliness a little (an evening out among others).
 constexpr const char* kDefaultModifiers[] = {"boredom,-0.1f,0.25f", "loneliness,-0.1f,0.25f"};
@@ -211,7 +214,7 @@ void HOOK_EveningClassType::RefreshReminder(bool noteWanted) {
   if (!MeetsOn(today)) {
     note_.Drop();
   } else if (noteWanted) {
-    note_.Show(Translate("REMINDER_EVENING_CLASS"), 1, GetName());
+    note_.Show(Translate("REMINDER_EVENING_CLASS"), kClassNote, GetName());
   }
   for (int i = 0; i < 7; ++i) {
     if (MeetsOn((today + i) % 7))

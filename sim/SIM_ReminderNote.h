@@ -16,8 +16,8 @@ class SIM_ReminderNote {
   SIM_ReminderNote& operator=(const SIM_ReminderNote&) = delete;
 
   // Puts the note up unless it is up already. Action 0 opens the shop, 1 the solo chooser on
-  // `activity`, 2 the solo chooser on the bowling match. False when the screens had no place
-  // for it; a later Show tries again.
+  // `activity`, 2 the solo chooser on the bowling match, 3 the solo chooser on the enrolled
+  // class `activity`. False when the screens had no place for it; a later Show tries again.
   bool Show(const std::string& text, int action, const std::string& activity = "");
   // Takes the note down; nothing when none is up.
   void Drop();

@@ -109,7 +109,8 @@ class SIM_Screens {
   // Reminder notes on the main screen. A note is made for its owner, which keeps the id
   // (0: no note, when all four places are taken or nothing is shown) and removes the note by
   // it when the reminder ends or the owner resets. Action 0 opens the shop, 1 the solo
-  // chooser on `activity`, 2 the solo chooser on the bowling match.
+  // chooser on `activity`, 2 the solo chooser on the bowling match, 3 the solo chooser on the
+  // enrolled class `activity` (before the day's last slot, only a word that it is tonight).
   virtual int AddPostit(const std::string& text, int action, const std::string& activity) = 0;
   virtual void DeletePostit(int id) = 0;
   // Social evenings: the report of a finished evening (the evening stays with the

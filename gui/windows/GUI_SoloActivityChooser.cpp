@@ -1,6 +1,7 @@
 // The solo activity chooser.
 #include "gui/windows/GUI_SoloActivityChooser.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -57,6 +58,23 @@ void GUI_SoloActivityChooser::SelectByName(const char* name) {
   const std::string wanted(name);
   for (size_t i = 0; i < instance->available.size(); ++i) {
     if (instance->available[i]->GetName() == wanted) {
+      instance->position = i;
+      instance->Refresh();
+      return;
+    }
+  }
+}
+
+void GUI_SoloActivityChooser::SelectEveningClass(const char* name) {
+  if (!instance || !name) return;
+  const std::string wanted(name);
+  // A class may share its name with a solo activity (the gardening class and tending the
+  // window boxes): only the enrolled classes the chooser offers are looked at.
+  const auto& enrolled = EnrolledEveningClasses();
+  for (size_t i = 0; i < instance->available.size(); ++i) {
+    SIM_SoloActivityType* type = instance->available[i];
+    if (type->GetName() == wanted &&
+        std::find(enrolled.begin(), enrolled.end(), type) != enrolled.end()) {
       instance->position = i;
       instance->Refresh();
       return;

@@ -21,6 +21,9 @@ class GUI_SoloActivityChooser : public GUI_Dialog {
   static void Close();
   // Turns the open chooser to the first listed type of that exact name; nothing otherwise.
   static void SelectByName(const char* name);
+  // Turns the open chooser to the enrolled evening class of that name, never to a solo
+  // activity that shares it; nothing when the chooser does not offer the class.
+  static void SelectEveningClass(const char* name);
   static void ScrollPrevious();
   static void ScrollNext();
   static GUI_SoloActivityChooser* Instance() { return instance; }

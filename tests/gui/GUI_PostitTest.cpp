@@ -7,6 +7,7 @@
 #include "engine/CallTrace.h"
 #include "engine/DebugLog.h"
 #include "engine/Random.h"
+#include "engine/Translate.h"
 #include "gui/windows/GUI_Shopping.h"
 #include "gui/GUI_Dialog.h"
 #include "gui/GUI_GUI.h"
@@ -15,7 +16,10 @@
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
+#include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_ReminderNote.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_SoloActivityType.h"
@@ -66,6 +70,25 @@ TEST_F(PostitTest, AClassNoteTakesTheFirstFreeSlotAndItsClickOpensTheChooserOnIt
   EXPECT_EQ(jog->GetSlot(), 1);
   ClickOn(jog);
   EXPECT_EQ(Shown(), "jogging");
+}
+
+// A class's note opens its class, not the solo activity of its name; earlier, says it is tonight.
+TEST_F(PostitTest, AClassNoteOpensItsClassOnTheLastSlotAndOnlySaysSoBefore) {
+  CurrentDate().CopyDate(SIM_Date(0, 5, CurrentDate().GetYear()));
+  CurrentDate().SetDayOfWeek(5);  // a Saturday in June: the class and the window boxes both
+  SIM_SIM::Instance().SetActs(2, 1);
+  HOOK_EveningClassType* gardening = HOOK_EveningClassType::FindByName("gardening");
+  gardening->Enrol();
+  RefreshEveningClassReminders();
+  ClickOn(GUI_Postit::InSlot(0));
+  ASSERT_NE(GUI_SoloActivityChooser::Instance(), nullptr);
+  EXPECT_EQ(GUI_SoloActivityChooser::Instance()->Current(), gardening);
+  GUI_SoloActivityChooser::Close();
+  SIM_SIM::Instance().SetActs(2, 0);
+  ClickOn(GUI_Postit::InSlot(0));
+  EXPECT_EQ(GUI_SoloActivityChooser::Instance(), nullptr);
+  const auto* box = dynamic_cast<const GUI_Message*>(GUI_WindowManager::Instance().TopModal());
+  EXPECT_EQ(box ? box->GetText() : "", Translate("EVENINGCLASS_TONIGHT"));
 }
 
 TEST_F(PostitTest, AFifthNoteIsRefusedWithAWarningAndADeletedNoteFreesItsSlot) {

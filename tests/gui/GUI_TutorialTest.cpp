@@ -19,10 +19,13 @@
 #include "gui/GUI_Tutorial.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "sim/SIM_GameConfig.h"
+#include "sim/SIM_NPC.h"
 #include "sim/SIM_SIM.h"
 #include "support/TestSupport.h"
 
@@ -138,6 +141,39 @@ TEST_F(TutorialTest, AnAllowedSoloButtonOpensTheChooserAndMovesOn) {
   EXPECT_NE(GUI_SoloActivityChooser::Instance(), nullptr);
   EXPECT_EQ(GUI_Tutorial::CurrentStep(), solo + 1);
   EXPECT_FALSE(GUI_Tutorial::IsAllowed(button));  // each step allows only its own
+}
+
+// A step over a chooser lets the player try what its text names without moving on (the arrows,
+// the contacts dragged onto the evening, the industries), but never its start or apply.
+TEST_F(TutorialTest, AChoosersStepLetsItsNamedControlsActButNotItsStart) {
+  StartFromTheMainMenu();
+  int step = StepWith("USE_SOLOARROWS");
+  auto use = [&](const GUI_ButtonBase* control) {
+    InGameFrame();
+    ClickOn(control);
+    EXPECT_EQ(GUI_Tutorial::CurrentStep(), step);
+  };
+  PlayTo(step);
+  GUI_SoloActivityChooser* solo = GUI_SoloActivityChooser::Instance();
+  use(solo->NextArrow());
+  EXPECT_EQ(solo->Current(), solo->Available()[1]);
+  EXPECT_FALSE(GUI_Tutorial::IsAllowed(solo->StartButton()));
+  PlayTo(step = StepWith("USE_CONTACTS"));
+  GUI_SocialActivityChooser* social = GUI_SocialActivityChooser::Instance();
+  use(social->NextArrow());
+  EXPECT_EQ(social->Current(), social->Available()[1]);
+  for (const GUI_NPCIcon* icon : AllNPCIcons()) {
+    if (!icon->IsShown() || !icon->GetNPC()->IsIntroduced()) continue;
+    PressLeft(static_cast<int>(icon->GetCentreX()), static_cast<int>(icon->GetCentreY()));
+    EXPECT_NE(GUI_DragIcon::Current(), nullptr);  // not under the step's window
+    ReleaseLeft(150, 400);  // on the evening, at the screen's left edge
+  }
+  EXPECT_FALSE(social->Invitees().empty());
+  EXPECT_FALSE(GUI_Tutorial::IsAllowed(social->StartButton()));
+  PlayTo(step = StepWith("USE_JOBBROWSING"));
+  use(GUI_JobSearch::Instance()->IndustryButtons().front());
+  EXPECT_EQ(GUI_JobSearch::Instance()->GetPage(), 1);
+  EXPECT_FALSE(GUI_Tutorial::IsAllowed(GUI_JobSearch::Instance()->ApplyButton()));
 }
 
 TEST_F(TutorialTest, HighlightingAWindowThatIsNotOpenIsSkipped) {

@@ -182,7 +182,7 @@ TEST_F(EveningClassesTest, EnrollingOnAClassDayMakesAWeekOfEntriesAndTheNoteWait
   EXPECT_FALSE(twice->HasNote());
   sim.EndAct();  // the last slot comes: the note goes up
   EXPECT_TRUE(twice->HasNote());
-  EXPECT_EQ(Count("GUI_Postit::AddPostit Evening class tonight!|1|twice"), 1);
+  EXPECT_EQ(Count("GUI_Postit::AddPostit Evening class tonight!|3|twice"), 1);
   // A refresh before a slot that is not the last takes it down again and leaves it down.
   sim.SetActs(3, 0);
   RefreshEveningClassReminders();
