@@ -106,6 +106,10 @@ class GameTest : public ::testing::Test {
     // The simulation's start-up reads the shipped tables.
     std::filesystem::copy(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/simulation",
                           dir.Path() / "data/simulation", std::filesystem::copy_options::recursive);
+    // The texts too, and the pictures this folder lacks are not said in boxes over the menus.
+    std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/strings.ini",
+                               dir.Path() / "data/strings.ini");
+    D3DEngine::Instance().SetErrorBoxHandler([](const std::string&, const std::string&) {});
     std::filesystem::create_directory(dir.Path() / "debugdata");
     // One of the shared GUI textures, to see the surfaces rebuilt.
     std::filesystem::create_directories(dir.Path() / "data/bitmaps");
@@ -145,6 +149,7 @@ class GameTest : public ::testing::Test {
     GUI_Sounds::DestroyInstanceForTesting();
     ResetGdiTextState();
     D3DEngine::Instance().Release();
+    D3DEngine::Instance().SetErrorBoxHandler(nullptr);
     CInput::Instance().Init(nullptr);  // the window it reads goes next
     plat::DestroyPlatformWindow(g_mainWindow);
     g_mainWindow = nullptr;
