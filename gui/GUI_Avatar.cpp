@@ -71,9 +71,13 @@ std::string GUI_Avatar::GetTextureName() const {
   // runs again only when the choice or the folders change, not every frame.
   const size_t folders = D3DEngine::Instance().GetTextureFolders().size();
   if (folders == 0) return name;
-  if (name == checkedName_ && folders == checkedFolders_) return shownName_;
+  // Nor after the renderer let its textures go (the file may have been replaced meanwhile).
+  const long generation = D3DEngine::Instance().GetTextureGeneration();
+  if (name == checkedName_ && folders == checkedFolders_ && generation == checkedGeneration_)
+    return shownName_;
   checkedName_ = name;
   checkedFolders_ = folders;
+  checkedGeneration_ = generation;
   shownName_ = name;
   const std::string file = RendererFile(name);
   const bool missing = file.empty();

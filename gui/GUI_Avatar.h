@@ -63,6 +63,7 @@ class GUI_Avatar {
   mutable std::string checkedName_;
   mutable std::string shownName_;
   mutable size_t checkedFolders_ = 0;
+  mutable long checkedGeneration_ = -1;
   mutable std::set<std::string> reported_;
   mutable std::string notice_;  // the text of a box not yet opened
   int mood_ = 0;

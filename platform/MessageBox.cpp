@@ -96,7 +96,6 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
 
 bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
   if (!Handler()) return ShowSystemMessageBox(title, text, icon);
-  ToStderr(title, text);
   const MessageBoxHandler handler = Handler();  // a handler may replace itself
   handler(title, text, icon);
   return true;

@@ -25,14 +25,15 @@ std::string BreakBoxLines(const std::string& text, size_t most);
 // The longest line a box shows: about half the desktop's width in the boxes' letters.
 size_t BoxLineLength();
 
-// Shows a box with an OK button. The text always goes to stderr too, whole. While a handler
-// is installed (the game's own box, once its window and screens are up) the handler shows it
-// and the call returns at once: a system box would hold the game, its window's close and a
-// termination signal until answered. Otherwise the system's box, see ShowSystemMessageBox.
+// Shows a box with an OK button. While a handler is installed (the game's own box, once its
+// window and screens are up) the handler shows it and the call returns at once: a system box
+// would hold the game, its window's close and a termination signal until answered.
+// Otherwise the system's box, see ShowSystemMessageBox.
 bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon);
 // The system's own box whatever handler is installed, waiting for it: for what comes before
 // the window and for a stop that ends the game, where a box of the game's would never be seen.
-// The box shows the text broken into lines of BoxLineLength().
+// The text always goes to stderr too, whole; the box shows it broken into lines of
+// BoxLineLength().
 // Text is the game's Windows-1252. False when no box reached the screen (headless, boxes
 // turned off, or the system could not show one), so the caller can say it another way.
 bool ShowSystemMessageBox(const std::string& title, const std::string& text, BoxIcon icon);

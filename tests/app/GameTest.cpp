@@ -11,6 +11,7 @@
 #include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "app/MainWindow.h"
+#include "engine/CBaseInputManager.h"
 #include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -30,6 +31,8 @@
 #include "gui/GUI_Postit.h"
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_WindowManager.h"
+#include "gui/windows/GUI_Message.h"
+#include "platform/MessageBox.h"
 #include "platform/Audio.h"
 #include "platform/Profile.h"
 #include "platform/Http.h"
@@ -37,7 +40,9 @@
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Rumour.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_PetBase.h"
 #include "sim/SIM_SIM.h"
@@ -588,7 +593,10 @@ TEST_F(GameTest, EscapeStopsADownloadOrARefreshAndTheActionWithIt) {
   GetInternetServer() = oldServer;
 }
 
-TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {
+// Every box the game raises in play is its own, so none holds the game: an Online failure,
+// the texts missing at start-up, a refused load and save, the renderer's and the input's
+// failures, and an assertion.
+TEST_F(GameTest, ATerminationSignalEndsTheGameWhileItsOwnBoxesAreShown) {
   // SDL turns the signal into a quit event where its handler is in place.
   const auto previous = std::signal(SIGTERM, SIG_DFL);
   std::signal(SIGTERM, previous);
@@ -596,17 +604,34 @@ TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {
     GTEST_SKIP() << "no handler turns the signal into an event here";
   const InternetServer oldServer = GetInternetServer();
   GetInternetServer() = InternetServer{"127.0.0.1", 1};  // nobody listens
+  std::filesystem::remove("data/strings.ini");
   StartGame();
   Game::Instance().SetMode(GAMEMODE_INTERNET);
   GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
-  ClickThroughTheLoop(menu.GetRefreshButton()->GetRect());
-  Game::Instance().Frame();
+  menu.Reload();
   ASSERT_EQ(menu.Messages().size(), 1u);
+  struct FailingInput : CBaseInputManager {
+    using CBaseInputManager::InputError;
+  };
+  D3DEngine::Instance().SetErrorBoxHandler(nullptr);
+  EXPECT_FALSE(SIM_LoadGame::Load("no/such"));
+  EXPECT_FALSE(SIM_SaveGame::Save("no/such"));
+  D3DEngine::Instance().GetTexture("nowhere.dds");
+  FailingInput().InputError("Acquire(mouse)", "lost");
+  ReportAssertion(false, "GameTest", __LINE__);
+  std::vector<std::string> titles;
+  for (const GUI_Message* box : Game::Instance().OpenBoxes()) titles.push_back(box->GetTitle());
+  EXPECT_EQ(titles, (std::vector<std::string>{"Missing texts", "LOADGAME_TITLE", "SAVEGAME_TITLE",
+                                              "D3DEngine Error", "ERROR IN FUNCTION:",
+                                              "D3DENGINE ERROR", "PROBLEM_TITLE"}));
   std::raise(SIGTERM);
   for (int turn = 0; turn < 1000 && RunMessageLoopTurn(); ++turn) {
   }
   EXPECT_TRUE(IsQuitPosted());
   ExpectShutDownInOrder();
+  // and the boxes are the system's again.
+  EXPECT_FALSE(plat::SetMessageBoxHandler(nullptr));
+  EXPECT_FALSE(SetAssertionHandler(nullptr));
   GetInternetServer() = oldServer;
 }
 

@@ -251,6 +251,7 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   // The file served is no picture: a character given it is drawn as one of the game's own,
   // and the log says why.
   engine.AddTextureFolder(user.Str());
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps/avatars");
   GUI_Avatar::Instance().SetTextureName("m_mod1.dds");
   EXPECT_TRUE(GUI_Avatar::RendererFinds(GUI_Avatar::Instance().GetTextureName()));
   EXPECT_NE(GUI_Avatar::Instance().GetTextureName(), "m_mod1.dds");
