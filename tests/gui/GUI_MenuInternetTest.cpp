@@ -256,6 +256,7 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   EXPECT_TRUE(GUI_Avatar::RendererFinds(GUI_Avatar::Instance().GetTextureName()));
   EXPECT_NE(GUI_Avatar::Instance().GetTextureName(), "m_mod1.dds");
   EXPECT_NE(Log().find("Avatar picture unreadable: m_mod1.dds"), std::string::npos);
+  GUI_Avatar::Instance().ShowNotice();  // told now, not in a later test's game
 
   ClickOn(menu.PageStrips()[0]->GetButton());
   EXPECT_FALSE(fs::exists(file));
