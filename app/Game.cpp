@@ -25,8 +25,13 @@
 #include "gui/GUI_MenuOptions.h"
 #include "gui/GUI_MenuSave.h"
 #include "gui/GUI_Rain.h"
+#include "gui/GUI_Services.h"
 #include "gui/GUI_SimScreens.h"
 #include "gui/GUI_TextureSet.h"
+#include "gui/GUI_WindowManager.h"
+#include "gui/GUI_Cursor.h"
+#include "gui/windows/GUI_Message.h"
+#include "engine/Translate.h"
 #include "hooks/HOOK_Hooks.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
@@ -60,6 +65,7 @@ GUI_GameModeBase* ModeInstance(int mode) {
 }
 
 constexpr int kEscapeKey = 1;
+constexpr int kReturnKey = 28;
 
 // The simulation asks for sounds by name; the sound manager above it plays them.
 void ConnectSimulationSounds() {
@@ -131,6 +137,9 @@ bool Game::Init() {
     DebugLog::Instance().Close();
     return false;
   }
+  // From here on the game can draw a box of its own; one raised during the rest of start-up
+  // is seen with the first menu.
+  InstallBoxes();
   GUI_LoadScreen::Instance().Draw(0.0f);
   CInput::Instance().Init(g_mainWindow);
   currentMode_ = &GUI_MenuMain::Instance();  // entered the first time a mode is set
@@ -211,8 +220,14 @@ void Game::Frame() {
     Shutdown();
     return;
   }
-  currentMode_->Update();
+  if (GUI_Message* box = BoxOverMenu()) {
+    GUI_WindowManager::DispatchGuard guard;
+    box->Update();
+  } else {
+    currentMode_->Update();
+  }
   currentMode_->Draw();
+  DrawBoxesOverMenu();
   // The rain's loop belongs to the in-game screen: in any other mode it stops this frame, and
   // the rain starts it again once the screen is drawn.
   if (currentMode_ != &GUI_GUI::Instance()) {
@@ -268,6 +283,7 @@ void Game::Shutdown() {
   GUI_GUI::Instance().ReleaseResources();
   SIM_SIM::Instance().Shutdown();
   D3DEngine::Instance().Release();
+  UninstallBoxes();
   DebugLog::Instance().Close();
   g_appActive = false;
   PostQuitMessage(0);
@@ -275,19 +291,97 @@ void Game::Shutdown() {
 
 void Game::Quit() { g_quitRequested = true; }
 
+void Game::ShowBox(const std::string& title, const std::string& text) {
+  // A run of failures of one kind (a broken install misses many pictures) adds its lines to
+  // the box already open for that kind, as far as a box holds, instead of piling boxes up.
+  for (GUI_Message* open : OpenBoxes()) {
+    if (open->GetTitle() != title) continue;
+    const std::string more = open->GetText() + "\n" + text;
+    if (more.size() <= GUI_Message::kMaxText) open->SetText(more);
+    return;
+  }
+  auto* box = new GUI_Message(text);
+  box->SetTitle(title);
+  boxes_.push_back(box);
+}
+
+const std::vector<GUI_Message*>& Game::OpenBoxes() {
+  // A box deletes itself by its close button or its keys: forget the ones the window
+  // manager no longer holds.
+  const GUI_WindowManager& manager = GUI_WindowManager::Instance();
+  std::erase_if(boxes_, [&manager](GUI_Message* box) { return !manager.Contains(box); });
+  return boxes_;
+}
+
+GUI_Message* Game::BoxOverMenu() {
+  if (currentMode_ == &GUI_GUI::Instance() || OpenBoxes().empty()) return nullptr;
+  return boxes_.back();
+}
+
+void Game::DrawBoxesOverMenu() {
+  if (!BoxOverMenu()) return;
+  {
+    GUI_WindowManager::DispatchGuard guard;
+    for (GUI_Message* box : boxes_) box->Draw();
+  }
+  GUI_Cursor::Instance().Draw();  // the menu drew it under the boxes
+}
+
+void Game::InstallBoxes() {
+  if (boxesInstalled_) return;
+  boxesInstalled_ = true;
+  oldMessageBox_ = plat::SetMessageBoxHandler(
+      [](const std::string& title, const std::string& text, plat::BoxIcon) {
+        Game::Instance().ShowBox(title, text);
+      });
+  // An assertion's box says what the problem dialog says, but does not wait: the game goes
+  // on under it, as the dialog's "Attempt to continue" would.
+  oldAssertionBox_ = SetAssertionHandler([](const std::string& report) {
+    std::string text = Translate("PROBLEM_TEXT");
+    ReplaceSubstring(text, "<ADDRESS>", kSupportAddress);
+    ReplaceSubstring(text, "<REPORT>", report);
+    Game::Instance().ShowBox(Translate("PROBLEM_TITLE"), text);
+  });
+}
+
+void Game::UninstallBoxes() {
+  if (!boxesInstalled_) return;
+  boxesInstalled_ = false;
+  plat::SetMessageBoxHandler(std::move(oldMessageBox_));
+  SetAssertionHandler(std::move(oldAssertionBox_));
+  oldMessageBox_ = nullptr;
+  oldAssertionBox_ = nullptr;
+  // A box raised while the game was ending has no screen left to answer it.
+  for (GUI_Message* box : OpenBoxes()) delete box;
+  boxes_.clear();
+}
+
 void Game::OnKeyDown(int scanCode) {
+  if (GUI_Message* box = BoxOverMenu()) {
+    // Return and Escape answer the box; the menu under it waits.
+    GUI_WindowManager::DispatchGuard guard;
+    if (scanCode == kReturnKey || scanCode == kEscapeKey) box->AnswerKey(scanCode);
+    return;
+  }
   if (currentMode_) currentMode_->OnKeyDown(scanCode);
 }
 
 void Game::OnWheelUp() {
+  if (BoxOverMenu()) return;
   if (currentMode_) currentMode_->OnWheelUp();
 }
 
 void Game::OnWheelDown() {
+  if (BoxOverMenu()) return;
   if (currentMode_) currentMode_->OnWheelDown();
 }
 
 void Game::OnLeftButtonDown() {
+  if (GUI_Message* box = BoxOverMenu()) {
+    GUI_WindowManager::DispatchGuard guard;
+    box->OnClick(GUI_Services::MouseX(), GUI_Services::MouseY());
+    return;
+  }
   if (currentMode_) currentMode_->OnLeftButtonDown();
 }
 

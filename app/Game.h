@@ -3,10 +3,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "engine/DebugLog.h"
 #include "gui/GUI_Shell.h"
+#include "platform/MessageBox.h"
 
 class GUI_GameModeBase;
+class GUI_Message;
 
 class Game {
  public:
@@ -34,6 +38,14 @@ class Game {
   void OnLeftButtonDown();
   void OnRightButtonDown();  // reaches only the in-game screen
 
+  // The game's own box for what would otherwise hold the game in a system box (a refused
+  // load or save, a renderer or input failure, missing texts, an assertion): once the
+  // screens exist every such box comes here. Over the in-game screen it is one of its modal
+  // windows; over a menu the frame draws it above the menu and it alone answers the input.
+  void ShowBox(const std::string& title, const std::string& text);
+  // The boxes ShowBox opened that are still open, oldest first.
+  const std::vector<GUI_Message*>& OpenBoxes();
+
   std::string GetUserFolder() const { return userFolder_; }
   // Tests that reach the user folder (downloads, the player options) point it at a folder of
   // their own.
@@ -58,6 +70,12 @@ class Game {
 
  private:
   Game();
+  void InstallBoxes();
+  void UninstallBoxes();
+  // The newest box open over a menu, which takes the input; none in the in-game screen,
+  // whose windows answer for themselves.
+  GUI_Message* BoxOverMenu();
+  void DrawBoxesOverMenu();
 
   float uiScale_ = 1.0f;
   GUI_GameModeBase* currentMode_ = nullptr;
@@ -67,4 +85,9 @@ class Game {
   std::string version_;
   int sleepMs_ = 0;
   bool shutDown_ = false;
+  std::vector<GUI_Message*> boxes_;
+  bool boxesInstalled_ = false;
+  // What the boxes replaced, put back at the end.
+  AssertionHandler oldAssertionBox_;
+  plat::MessageBoxHandler oldMessageBox_;
 };

@@ -184,8 +184,7 @@ void CBaseInputManager::InputError(const std::string& step, const std::string& t
   const std::string shortText = text.substr(0, 128);
   DebugLog::Instance().Write(step);
   DebugLog::Instance().Write(shortText);
-  plat::RenderDevice* device = D3DEngine::Instance().GetDevice();
-  if (device && device->IsFullscreen()) device->SetFullscreen(false);
+  // The game's own boxes, drawn in its window: full screen stays.
   plat::ShowMessageBox("ERROR IN FUNCTION:", step, plat::BoxIcon::Warning);
   plat::ShowMessageBox("D3DENGINE ERROR", shortText, plat::BoxIcon::Warning);
 }

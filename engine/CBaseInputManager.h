@@ -85,7 +85,7 @@ class CBaseInputManager {
  protected:
   void GetMouseData();
   void GetKeyboardData();
-  // Reports a failed input step: the debug log, full screen left, two boxes; the game goes on.
+  // Reports a failed input step: the debug log and two boxes; the game goes on.
   void InputError(const std::string& step, const std::string& text);
 
  private:

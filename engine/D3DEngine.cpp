@@ -85,7 +85,7 @@ void D3DEngine::OverrideDisplayInfo(int desktopDepth, const std::string& adapter
 void D3DEngine::ResetForTesting() {
   ReleaseDevice();
   textureFolders_.clear();
-  errorShown_ = false;
+  shownErrors_.clear();
   redundantCalls_ = 0.0f;
   frames_ = 0.0f;
   begunThisFrame_ = 0;
@@ -311,19 +311,17 @@ void D3DEngine::Release() {
 void D3DEngine::ReportError(long code, const std::string& step) {
   Log(step);
   Log(code == 0 ? "no error" : "device error");
-  if (errorShown_ || code == kErrNoExclusiveMode || code == kErrSurfaceLost) return;
-  errorShown_ = true;
-  // The box cannot be seen over a full-screen window: leave full screen for it and come back
-  // afterwards, so one error does not spoil presentation for the rest of the run.
-  const bool wasFullscreen = device_ && device_->IsFullscreen();
-  if (wasFullscreen) device_->SetFullscreen(false);
+  if (code == kErrNoExclusiveMode || code == kErrSurfaceLost) return;
+  // Each error is shown once a run: one that repeats every frame raises one box, and a later,
+  // different error is still seen. Once the window is up the box is the game's own, drawn in
+  // the game's window, so full screen stays.
+  if (!shownErrors_.insert(step).second) return;
   const std::string text =
       "Please check publishers website for tech support Details: [" + step + "] ";
   if (errorBox_)
     errorBox_("D3DEngine Error", text);
   else
     plat::ShowMessageBox("D3DEngine Error", text, plat::BoxIcon::Warning);
-  if (wasFullscreen && device_) device_->SetFullscreen(true);
 }
 
 bool D3DEngine::CreateVertexBuffer(int count, std::vector<SpriteVertex>& out) {

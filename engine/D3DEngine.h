@@ -153,7 +153,7 @@ class D3DEngine {
   bool cursorOff = false;
 
   // --- Seams ---
-  // What the one-time error box does (default: the platform's box, which never blocks
+  // What an error's box does (default: the platform's box, which never blocks
   // headless). Empty restores the default.
   using ErrorBoxHandler = std::function<void(const std::string& title, const std::string& text)>;
   void SetErrorBoxHandler(ErrorBoxHandler handler);
@@ -189,7 +189,7 @@ class D3DEngine {
   bool fallback_ = false;
   float redundantCalls_ = 0.0f;
   float frames_ = 0.0f;
-  bool errorShown_ = false;
+  std::set<std::string> shownErrors_;  // the steps whose box has been shown this run
 
   long scenesBegun_ = 0;
   long framesPresented_ = 0;

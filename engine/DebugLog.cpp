@@ -2,6 +2,7 @@
 #include "engine/DebugLog.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "engine/Utilities.h"
 #include "engine/Version.h"
@@ -42,7 +43,8 @@ std::string FileName(const char* file) {
   if (FatalHandler()) {
     FatalHandler()(text, exitCode);
   } else {
-    plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
+    // The system's box: the game ends after it, so a box of the game's would never be seen.
+    plat::ShowSystemMessageBox("ERROR", text, plat::BoxIcon::Error);
   }
   DebugLog::Instance().Close();
   std::exit(exitCode);
@@ -128,6 +130,8 @@ void ExitOnWindowsError() {
 
 void SetFatalErrorHandler(FatalErrorHandler handler) { FatalHandler() = std::move(handler); }
 
-void SetAssertionHandler(AssertionHandler handler) { AssertHandler() = std::move(handler); }
+AssertionHandler SetAssertionHandler(AssertionHandler handler) {
+  return std::exchange(AssertHandler(), std::move(handler));
+}
 
 const std::string& LastAssertionReport() { return ReportBuffer(); }

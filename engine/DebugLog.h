@@ -50,10 +50,11 @@ void LogWarning(const char* message, const char* file, int line);
 using FatalErrorHandler = std::function<void(const std::string& text, int exitCode)>;
 void SetFatalErrorHandler(FatalErrorHandler handler);  // empty: the default
 
-// What a failed assertion shows: by default the problem dialog with its e-mail button.
-// Tests replace it to record reports instead of showing anything.
+// What a failed assertion shows: by default the problem dialog with its e-mail button, which
+// waits; once its screens are up the game shows a box of its own that does not. Tests replace
+// it to record reports instead of showing anything. Returns the handler replaced.
 using AssertionHandler = std::function<void(const std::string& report)>;
-void SetAssertionHandler(AssertionHandler handler);  // empty: the default
+AssertionHandler SetAssertionHandler(AssertionHandler handler);  // empty: the default
 
 // The last assertion report (the body the e-mail button sends).
 const std::string& LastAssertionReport();

@@ -27,11 +27,6 @@ constexpr const char* kRefused = "INTERNET_REFUSED";
 constexpr const char* kWriteFailed = "INTERNET_WRITE_FAILED";
 constexpr const char* kNoLength = "INTERNET_NO_LENGTH";
 
-InternetMessageFallback& Fallback() {
-  static InternetMessageFallback fallback;
-  return fallback;
-}
-
 // A failure the player should hear about: logged and shown once; the game goes on. The box
 // says what went wrong in the library's terms, then in the player's (`said`, a text key);
 // the library's own reason (`detail`) goes to the log only. While the game's window is up
@@ -41,11 +36,7 @@ void InternetError(const std::string& message, const std::string& detail = {},
   const std::string first = "IERROR:  " + message;
   DebugLog::Instance().Write(detail.empty() ? first : first + " (" + detail + ")");
   const std::string text = said ? first + "\n" + Translate(said) : first;
-  if (Fallback()) {
-    Fallback()("ERROR", text);
-  } else {
-    plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
-  }
+  plat::ShowMessageBox("ERROR", text, plat::BoxIcon::Error);
 }
 
 // The player's words for an exchange that did not complete: a server never reached, or one
@@ -123,10 +114,6 @@ std::string InternetRequest::UrlFor(const std::string& remotePath) const {
     }
   }
   return url;
-}
-
-InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback) {
-  return std::exchange(Fallback(), std::move(fallback));
 }
 
 bool InternetRequest::Connect() {

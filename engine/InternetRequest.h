@@ -74,14 +74,6 @@ std::vector<ResourceEntry> ReadMenuResourceList(const std::string& text,
 // message shown before.
 bool ReadMessageOfTheDay(const std::string& text, std::string& message);
 
-// Where a failure goes while the game's window is up: the screen that asked installs the
-// game's own message window, so no system box holds the game (a termination signal and the
-// window's close still end it). Without one the system's box says it. Returns the one it
-// replaces.
-using InternetMessageFallback =
-    std::function<void(const std::string& title, const std::string& text)>;
-InternetMessageFallback SetInternetMessageFallback(InternetMessageFallback fallback);
-
 using DownloadProgressFunction = std::function<void(const std::string& text, float fraction)>;
 
 class InternetRequest {

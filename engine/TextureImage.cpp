@@ -11,8 +11,10 @@
 bool TextureImage::Load(const std::string& file, bool opaque, TextureImage& out,
                         std::string& error) {
   const std::string path = plat::ResolvePath(file);
-  FREE_IMAGE_FORMAT fif = FreeImage_GetFileType(path.c_str(), 0);
-  if (fif == FIF_UNKNOWN) fif = FreeImage_GetFIFFromFilename(path.c_str());
+  // The contents say what a file is. One whose contents no decoder recognises is damaged (a
+  // download cut short, text saved under a picture's name): decoded by its name's format
+  // alone, its garbage header was trusted for the picture's size.
+  const FREE_IMAGE_FORMAT fif = FreeImage_GetFileType(path.c_str(), 0);
   if (fif == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(fif)) {
     error = "unknown image format";
     return false;

@@ -8,6 +8,7 @@
 #include "engine/BaseSprite.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/TextureImage.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/windows/GUI_Message.h"
@@ -39,14 +40,25 @@ std::string BuiltInAvatar(char letter) {
   return any;
 }
 
-}  // namespace
-
-bool GUI_Avatar::RendererFinds(const std::string& name) {
+// The file the renderer would take for the name: the first of exactly that name in its
+// folders, in their order; "" when there is none.
+std::string RendererFile(const std::string& name) {
   for (const std::string& folder : D3DEngine::Instance().GetTextureFolders())
     for (const plat::DirEntry& entry : plat::ListMatching(folder + "/" + name))
-      if (!entry.isDirectory && entry.name == name) return true;
-  return false;
+      if (!entry.isDirectory && entry.name == name) return folder + "/" + entry.name;
+  return {};
 }
+
+// Whether the picture decodes: a damaged one would draw as a white rectangle.
+bool Decodes(const std::string& path) {
+  TextureImage image;
+  std::string error;
+  return TextureImage::Load(path, path.find(".jpg") != std::string::npos, image, error);
+}
+
+}  // namespace
+
+bool GUI_Avatar::RendererFinds(const std::string& name) { return !RendererFile(name).empty(); }
 
 void GUI_Avatar::SetTextureName(const std::string& name) {
   SIM_GameConfig::Instance().SetAvatarName(name);
@@ -59,11 +71,17 @@ std::string GUI_Avatar::GetTextureName() const {
   // runs again only when the choice or the folders change, not every frame.
   const size_t folders = D3DEngine::Instance().GetTextureFolders().size();
   if (folders == 0) return name;
-  if (name == checkedName_ && folders == checkedFolders_) return shownName_;
+  // Nor after the renderer let its textures go (the file may have been replaced meanwhile).
+  const long generation = D3DEngine::Instance().GetTextureGeneration();
+  if (name == checkedName_ && folders == checkedFolders_ && generation == checkedGeneration_)
+    return shownName_;
   checkedName_ = name;
   checkedFolders_ = folders;
+  checkedGeneration_ = generation;
   shownName_ = name;
-  if (RendererFinds(name)) return shownName_;
+  const std::string file = RendererFile(name);
+  const bool missing = file.empty();
+  if (!missing && Decodes(file)) return shownName_;
   const char letter = name[0] == 'm' || name[0] == 'f'
                           ? name[0]
                           : (SIM_Vesk::Instance()->GetGender() == kFemale ? 'f' : 'm');
@@ -71,10 +89,10 @@ std::string GUI_Avatar::GetTextureName() const {
   if (standIn.empty() || !RendererFinds(standIn)) return shownName_;
   shownName_ = standIn;
   if (reported_.insert(name).second) {
-    LogWarning(("Avatar picture missing: " + name + ", shown as " + standIn).c_str(), "GUI_Avatar",
-               __LINE__);
-    // Not the system's box: it would hold the game (and its window's close) until answered.
-    notice_ = Translate("AVATAR_MISSING");
+    LogWarning(("Avatar picture " + std::string(missing ? "missing: " : "unreadable: ") + name +
+                ", shown as " + standIn).c_str(),
+               "GUI_Avatar", __LINE__);
+    notice_ = Translate(missing ? "AVATAR_MISSING" : "AVATAR_DAMAGED");
     ReplaceSubstring(notice_, "<AVATAR>", name);
   }
   return shownName_;

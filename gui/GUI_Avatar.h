@@ -28,8 +28,9 @@ class GUI_Avatar {
   // with the game); before any choice, "notset.dds".
   void SetTextureName(const std::string& name);
   // The picture shown: the choice, or, when none of the renderer's folders holds it (a
-  // downloaded avatar deleted since the game was saved), the first of the game's own
-  // avatars of the same gender. The player is told once per missing picture (in the game's
+  // downloaded avatar deleted since the game was saved) or its file cannot be read (damaged),
+  // the first of the game's own avatars of the same gender, with a line in the log. The
+  // player is told once per missing or damaged picture (in the game's
   // own box, at the next ShowNotice); the choice itself stays as it was, so a picture
   // downloaded again comes back.
   std::string GetTextureName() const;
@@ -62,6 +63,7 @@ class GUI_Avatar {
   mutable std::string checkedName_;
   mutable std::string shownName_;
   mutable size_t checkedFolders_ = 0;
+  mutable long checkedGeneration_ = -1;
   mutable std::set<std::string> reported_;
   mutable std::string notice_;  // the text of a box not yet opened
   int mood_ = 0;

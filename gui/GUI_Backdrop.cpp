@@ -60,8 +60,7 @@ std::string GUI_Backdrop::ShownRoomPicture() {
   checkedRoom_ = room;
   checkedFolders_ = folders;
   shownRoom_ = room;
-  // A missing picture would raise the renderer's error box, which shows only the first error
-  // of a run and so would hide a later real one.
+  // A missing picture would raise the renderer's error box over the game.
   const std::string builtIn = RoomPictureName(GUI_Avatar::kDefaultTexture);
   if (GUI_Avatar::RendererFinds(room) || !GUI_Avatar::RendererFinds(builtIn)) return shownRoom_;
   shownRoom_ = builtIn;

@@ -55,20 +55,21 @@ void DeleteRow(void* strip) {
   GUI_MenuInternet::Instance().RequestDelete(static_cast<GUI_IResourceStrip*>(strip)->GetEntry());
 }
 
-// While the menu talks to the server, a failure the system cannot show in a box of its own
-// goes to the menu's message box instead.
+// While the menu talks to the server, a failure goes to the menu's own message box, among
+// the menu's other boxes.
 class MessagesToTheMenu {
  public:
   MessagesToTheMenu()
-      : old_(SetInternetMessageFallback([](const std::string& title, const std::string& text) {
-          GUI_MenuInternet::Instance().ShowProblem(text, title);
-        })) {}
-  ~MessagesToTheMenu() { SetInternetMessageFallback(std::move(old_)); }
+      : old_(plat::SetMessageBoxHandler(
+            [](const std::string& title, const std::string& text, plat::BoxIcon) {
+              GUI_MenuInternet::Instance().ShowProblem(text, title);
+            })) {}
+  ~MessagesToTheMenu() { plat::SetMessageBoxHandler(std::move(old_)); }
   MessagesToTheMenu(const MessagesToTheMenu&) = delete;
   MessagesToTheMenu& operator=(const MessagesToTheMenu&) = delete;
 
  private:
-  InternetMessageFallback old_;
+  plat::MessageBoxHandler old_;
 };
 
 // The last part of a path, after its last '/' or '\'.
@@ -298,6 +299,8 @@ void GUI_MenuInternet::RunPending() {
     if (InternetRequest::LiesInDownloadFolder(Shell().GetUserFolder(), local))
       plat::RemoveFile(UserPath(local));
     Reload();
+    // A deleted avatar is no longer offered for a new game.
+    GUI_MenuNew::Instance().BuildAvatarList();
   }
 }
 

@@ -92,8 +92,8 @@ class GUI_MenuInternet : public GUI_MenuBase {
   GUI_IconButton* GetUpButton() const { return up_; }
   GUI_IconButton* GetDownButton() const { return down_; }
 
-  // A failure the system's box could not show, in the game's own message box over the menu;
-  // while one is open it alone is updated and clicked.
+  // A failure, in the game's own message box over the menu; while one is open it alone is
+  // updated and clicked.
   void ShowProblem(const std::string& text, const std::string& title);
   // The open message boxes, oldest first.
   const std::vector<GUI_Message*>& Messages();

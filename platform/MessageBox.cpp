@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/System.h"
 
@@ -13,6 +14,11 @@ namespace plat {
 namespace {
 
 bool g_boxesEnabled = true;
+
+MessageBoxHandler& Handler() {
+  static MessageBoxHandler handler;
+  return handler;
+}
 
 Uint32 SdlFlags(BoxIcon icon) {
   switch (icon) {
@@ -84,7 +90,18 @@ bool CanShowMessageBoxes() { return g_boxesEnabled && !IsHeadless(); }
 
 void SetMessageBoxesEnabled(bool enabled) { g_boxesEnabled = enabled; }
 
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {
+  return std::exchange(Handler(), std::move(handler));
+}
+
 bool ShowMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
+  if (!Handler()) return ShowSystemMessageBox(title, text, icon);
+  const MessageBoxHandler handler = Handler();  // a handler may replace itself
+  handler(title, text, icon);
+  return true;
+}
+
+bool ShowSystemMessageBox(const std::string& title, const std::string& text, BoxIcon icon) {
   ToStderr(title, text);
   if (!CanShowMessageBoxes()) return false;
   return SDL_ShowSimpleMessageBox(SdlFlags(icon), Cp1252ToUtf8(title).c_str(),

@@ -11,6 +11,7 @@
 #include "app/GUI_Sounds.h"
 #include "app/Game.h"
 #include "app/MainWindow.h"
+#include "engine/CBaseInputManager.h"
 #include "engine/CallTrace.h"
 #include "engine/ConfigFile.h"
 #include "engine/D3DEngine.h"
@@ -31,6 +32,7 @@
 #include "gui/GUI_Rain.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_Message.h"
+#include "platform/MessageBox.h"
 #include "platform/Audio.h"
 #include "platform/Profile.h"
 #include "platform/Http.h"
@@ -38,7 +40,9 @@
 #include "sim/SIM_Attribute.h"
 #include "sim/SIM_GlobalVariables.h"
 #include "sim/SIM_PlayerOptions.h"
+#include "sim/SIM_LoadGame.h"
 #include "sim/SIM_Rumour.h"
+#include "sim/SIM_SaveGame.h"
 #include "sim/SIM_PortraitDatabase.h"
 #include "sim/SIM_PetBase.h"
 #include "sim/SIM_SIM.h"
@@ -107,6 +111,10 @@ class GameTest : public ::testing::Test {
     // The simulation's start-up reads the shipped tables.
     std::filesystem::copy(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/simulation",
                           dir.Path() / "data/simulation", std::filesystem::copy_options::recursive);
+    // The texts too, and the pictures this folder lacks are not said in boxes over the menus.
+    std::filesystem::copy_file(std::filesystem::path(TOVEL_SOURCE_DIR) / "data/strings.ini",
+                               dir.Path() / "data/strings.ini");
+    D3DEngine::Instance().SetErrorBoxHandler([](const std::string&, const std::string&) {});
     std::filesystem::create_directory(dir.Path() / "debugdata");
     // One of the shared GUI textures, to see the surfaces rebuilt.
     std::filesystem::create_directories(dir.Path() / "data/bitmaps");
@@ -146,6 +154,7 @@ class GameTest : public ::testing::Test {
     GUI_Sounds::DestroyInstanceForTesting();
     ResetGdiTextState();
     D3DEngine::Instance().Release();
+    D3DEngine::Instance().SetErrorBoxHandler(nullptr);
     CInput::Instance().Init(nullptr);  // the window it reads goes next
     plat::DestroyPlatformWindow(g_mainWindow);
     g_mainWindow = nullptr;
@@ -636,7 +645,10 @@ TEST_F(GameTest, PressesMadeWhileARefreshWaitsDoNotAnswerTheBoxItLeaves) {
   EXPECT_TRUE(menu.Messages().empty());
 }
 
-TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {
+// Every box the game raises in play is its own, so none holds the game: an Online failure,
+// the texts missing at start-up, a refused load and save, the renderer's and the input's
+// failures, and an assertion.
+TEST_F(GameTest, ATerminationSignalEndsTheGameWhileItsOwnBoxesAreShown) {
   // SDL turns the signal into a quit event where its handler is in place.
   const auto previous = std::signal(SIGTERM, SIG_DFL);
   std::signal(SIGTERM, previous);
@@ -644,17 +656,34 @@ TEST_F(GameTest, ATerminationSignalEndsTheGameWhileAnOnlineFailureIsShown) {
     GTEST_SKIP() << "no handler turns the signal into an event here";
   const InternetServer oldServer = GetInternetServer();
   GetInternetServer() = InternetServer{"127.0.0.1", 1};  // nobody listens
+  std::filesystem::remove("data/strings.ini");
   StartGame();
   Game::Instance().SetMode(GAMEMODE_INTERNET);
   GUI_MenuInternet& menu = GUI_MenuInternet::Instance();
-  ClickThroughTheLoop(menu.GetRefreshButton()->GetRect());
-  Game::Instance().Frame();
+  menu.Reload();
   ASSERT_EQ(menu.Messages().size(), 1u);
+  struct FailingInput : CBaseInputManager {
+    using CBaseInputManager::InputError;
+  };
+  D3DEngine::Instance().SetErrorBoxHandler(nullptr);
+  EXPECT_FALSE(SIM_LoadGame::Load("no/such"));
+  EXPECT_FALSE(SIM_SaveGame::Save("no/such"));
+  D3DEngine::Instance().GetTexture("nowhere.dds");
+  FailingInput().InputError("Acquire(mouse)", "lost");
+  ReportAssertion(false, "GameTest", __LINE__);
+  std::vector<std::string> titles;
+  for (const GUI_Message* box : Game::Instance().OpenBoxes()) titles.push_back(box->GetTitle());
+  EXPECT_EQ(titles, (std::vector<std::string>{"Missing texts", "LOADGAME_TITLE", "SAVEGAME_TITLE",
+                                              "D3DEngine Error", "ERROR IN FUNCTION:",
+                                              "D3DENGINE ERROR", "PROBLEM_TITLE"}));
   std::raise(SIGTERM);
   for (int turn = 0; turn < 1000 && RunMessageLoopTurn(); ++turn) {
   }
   EXPECT_TRUE(IsQuitPosted());
   ExpectShutDownInOrder();
+  // and the boxes are the system's again.
+  EXPECT_FALSE(plat::SetMessageBoxHandler(nullptr));
+  EXPECT_FALSE(SetAssertionHandler(nullptr));
   GetInternetServer() = oldServer;
 }
 

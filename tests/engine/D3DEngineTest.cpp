@@ -1,5 +1,5 @@
 // The renderer: start-up rules, scenes, present, primitives read back from the software
-// back buffer, the one-time error box, and textures found by name.
+// back buffer, the error boxes, and textures found by name.
 #include "engine/D3DEngine.h"
 
 #include <gtest/gtest.h>
@@ -100,15 +100,18 @@ TEST_F(D3DEngineTest, ReleaseLogsOnceAndThenOnlySaysSo) {
   EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(D3DEngineTest, OnlyTheFirstErrorShowsABoxAndFocusCodesNever) {
+TEST_F(D3DEngineTest, EachErrorShowsOneBoxAndFocusCodesNever) {
   engine.ReportError(D3DEngine::kErrSurfaceLost, "Flip");
   engine.ReportError(D3DEngine::kErrNoExclusiveMode, "Flip");
   EXPECT_TRUE(boxes.empty());
   engine.ReportError(D3DEngine::kErrDevice, "Fill rect");
+  engine.ReportError(D3DEngine::kErrDevice, "Fill rect");
+  // A later, different error is not hidden by the first.
   engine.ReportError(D3DEngine::kErrDevice, "SetTexture");
-  ASSERT_EQ(boxes.size(), 1u);
+  ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0],
             "D3DEngine Error|Please check publishers website for tech support Details: [Fill rect] ");
+  EXPECT_NE(boxes[1].find("[SetTexture]"), std::string::npos);
   EXPECT_EQ(CountInLog("SetTexture\n"), 1);
 }
 

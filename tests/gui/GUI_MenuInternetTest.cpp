@@ -15,6 +15,7 @@
 #include "engine/DebugLog.h"
 #include "engine/InternetRequest.h"
 #include "engine/Translate.h"
+#include "gui/GUI_Avatar.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CommunityPage.h"
 #include "gui/GUI_IconButton.h"
@@ -247,11 +248,22 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DELETE"));
   const auto& avatars = GUI_MenuNew::Instance().Avatars();
   EXPECT_NE(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
+  // The file served is no picture: a character given it is drawn as one of the game's own,
+  // and the log says why.
+  engine.AddTextureFolder(user.Str());
+  engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps/avatars");
+  GUI_Avatar::Instance().SetTextureName("m_mod1.dds");
+  EXPECT_TRUE(GUI_Avatar::RendererFinds(GUI_Avatar::Instance().GetTextureName()));
+  EXPECT_NE(GUI_Avatar::Instance().GetTextureName(), "m_mod1.dds");
+  EXPECT_NE(Log().find("Avatar picture unreadable: m_mod1.dds"), std::string::npos);
+  GUI_Avatar::Instance().ShowNotice();  // told now, not in a later test's game
 
   ClickOn(menu.PageStrips()[0]->GetButton());
   EXPECT_FALSE(fs::exists(file));
   EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
   EXPECT_TRUE(fs::exists(user.Path() / "mods/avatars"));  // only the file goes
+  // and the new game no longer offers it.
+  EXPECT_EQ(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
 }
 
 TEST_F(InternetMenuTest, TheProgressBarGrowsWithTheFileAndNamesItWithoutItsFolder) {
