@@ -322,7 +322,9 @@ void Game::DrawBoxesOverMenu() {
   if (!BoxOverMenu()) return;
   {
     GUI_WindowManager::DispatchGuard guard;
-    for (GUI_Message* box : boxes_) box->Draw();
+    // Drawing may raise a box of its own (a missing picture), which ShowBox adds to the list.
+    const std::vector<GUI_Message*> open = boxes_;
+    for (GUI_Message* box : open) box->Draw();
   }
   GUI_Cursor::Instance().Draw();  // the menu drew it under the boxes
 }

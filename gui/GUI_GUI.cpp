@@ -33,6 +33,7 @@
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
+#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
@@ -199,13 +200,22 @@ void GUI_GUI::Draw() {
         DrawMainScene();
     }
     // A question asked over a full-screen page (Escape's quit question over the work-day
-    // summary) is drawn over that page, where it takes the clicks; the main scene draws it
-    // with the other windows.
-    if (mode_ == kMainScreen && !ShowsMainScene())
+    // summary) and a box that holds the screen (a failed autosave's, raised as the summary
+    // opens) are drawn over that page, where they take the clicks and keys; the main scene
+    // draws them with the other windows.
+    if (mode_ == kMainScreen && !ShowsMainScene()) {
       if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) {
         confirm->Draw();
         GUI_WindowManager::WindowDrawn("GUI_ConfirmDialog");
       }
+      GUI_WindowManager& windows = GUI_WindowManager::Instance();
+      const std::vector<GUI_WindowBase*> modal = windows.ModalWindows();
+      for (GUI_WindowBase* window : modal)
+        if (auto* box = dynamic_cast<GUI_Message*>(window); box && windows.Contains(box)) {
+          box->Draw();
+          GUI_WindowManager::WindowDrawn("GUI_Message");
+        }
+    }
   }
   DrawTooltips();
   DrawDebugLine();
@@ -272,8 +282,16 @@ void GUI_GUI::OnLeftButtonDown() {
   // The tutorial's window lies above everything: a click on it goes no further.
   if (GUI_Tutorial::IsActive() && GUI_Tutorial::OnClick(x, y)) return;
   GUI_WindowManager::DispatchGuard guard;
+  // The review and the report take their clicks themselves: a box or question over them
+  // takes them first.
+  const bool page = GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen();
+  if (auto* box = dynamic_cast<GUI_Message*>(GUI_WindowManager::Instance().TopModal());
+      box && page) {
+    box->OnClick(x, y);
+    return;
+  }
   GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
-  if (confirm && (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen())) {
+  if (confirm && page) {
     confirm->OnClick(x, y);
     return;
   }
