@@ -101,6 +101,8 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   // What the player pays at a price per head: their own share (the organiser's price when the
   // kind has one and the player organised) and one share for each guest paid for.
   int PlayerBill(int costPerHead) const;
+  // The player's bill at the evening's own price, paid when the evening ends.
+  int BillDue() const { return PlayerBill(CostPerHead()); }
 
   const std::vector<std::unique_ptr<SIM_SocialiseReport>>& Reports() const { return reports_; }
   const std::vector<SIM_Person*>& Invitees() const { return invitees_; }

@@ -111,7 +111,10 @@ void GUI_Roulette::Lower() {
 
 void GUI_Roulette::UpdateButtons() {
   const bool canSpin = evening_->CanSpin();
-  spin_->SetEnabled(canSpin && static_cast<float>(stake_) <= SIM_Finances::Instance().GetCash());
+  // The evening's bill is paid as it ends: a stake risks only what is left over it, so a lost
+  // spin never leaves the bill short.
+  const float spare = SIM_Finances::Instance().GetCash() - static_cast<float>(evening_->BillDue());
+  spin_->SetEnabled(canSpin && static_cast<float>(stake_) <= spare);
   spin_->SetDisabledReason(Translate(canSpin ? "WHY_STAKE_TOO_HIGH" : "WHY_NO_SPINS_LEFT"));
 }
 

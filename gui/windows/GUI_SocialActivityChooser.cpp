@@ -117,6 +117,7 @@ void GUI_SocialActivityChooser::DropPerson(SIM_Person* person) {
   }
   if (!instance->CanInvite(person)) return;
   instance->invitees.push_back(person);
+  instance->guestsLeft = false;
   instance->AddIcon(new GUI_EventIcon(person, false));
 }
 
@@ -228,6 +229,7 @@ void GUI_SocialActivityChooser::ChangeType() {
   GUI_NoMoneyDialog::Close();
   current = position < types.size() ? types[position] : nullptr;
   invitees.clear();
+  guestsLeft = false;
   ResetIcons();
   UpdateButtons();
 }
@@ -256,6 +258,7 @@ bool GUI_SocialActivityChooser::DropWhoNoLongerCome() {
     if (std::find(invitees.begin(), invitees.end(), npc) != invitees.end()) SIM_Subsidies::Add(npc);
   ResetIcons();
   for (SIM_Person* person : invitees) AddIcon(new GUI_EventIcon(person, false));
+  guestsLeft = true;
   return true;
 }
 
@@ -304,7 +307,9 @@ std::string GUI_SocialActivityChooser::WhyCannotStart() const {
   if (sim.GetPhase() != PHASE_ACTIVITIES) return Translate("WHY_NOT_YET");
   if (!CashCoversTheBill()) return Translate("WHY_NOT_ENOUGH_MONEY");
   if (invitees.empty() || static_cast<int>(invitees.size()) + 1 < current->minGuests)
-    return Translate("WHY_INVITE_MORE_GUESTS");
+    return Translate(!guestsLeft                        ? "WHY_INVITE_MORE_GUESTS"
+                     : current->category == "ROMANTIC" ? "WHY_ROMANCE_OVER"
+                                                       : "WHY_GUESTS_GONE");
   return {};
 }
 
@@ -312,14 +317,10 @@ void GUI_SocialActivityChooser::Start() {
   // Someone gone since the last frame (Return needs none) leaves before the test. An evening
   // that loses its guests that way is refused with a word, the chooser staying open, rather
   // than closed and then called off without one.
-  const bool dropped = DropWhoNoLongerCome();
+  DropWhoNoLongerCome();
   // The button's own test, so Return never starts what the button would refuse.
   if (!CanStart()) {
-    if (dropped) {
-      const bool romantic = current->category == "ROMANTIC";
-      ShowMessage(Translate(romantic ? "WHY_ROMANCE_OVER" : "WHY_GUESTS_GONE"),
-                  Translate("SOCIALISE"));
-    }
+    if (guestsLeft) ShowMessage(WhyCannotStart(), Translate("SOCIALISE"));
     return;
   }
   const std::vector<SIM_Person*> guests = invitees;

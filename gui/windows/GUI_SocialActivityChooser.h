@@ -105,6 +105,9 @@ class GUI_SocialActivityChooser : public GUI_Dialog {
   size_t position = 0;
   SIM_SocialiseType* current = nullptr;
   std::vector<SIM_Person*> invitees;
+  // Someone invited has left since (DropWhoNoLongerCome), and nobody has been invited in their
+  // place: the start is refused with that reason rather than a plain "invite more".
+  bool guestsLeft = false;
   std::vector<GUI_EventIcon*> icons;
   GUI_ButtonText* startButton = nullptr;
   GUI_IconButton* nextArrow = nullptr;

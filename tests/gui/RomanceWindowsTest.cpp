@@ -309,9 +309,11 @@ TEST_F(RomanceWindowsTest, AGuestWhoLeftSinceTheDropDoesNotComeAndAnEveningLeftS
   ASSERT_NE(chooser, nullptr);
   GUI_SocialActivityChooser::DropPerson(mate);
   SIM_Romance::Instance().DumpedByPartner();
-  chooser->Start();  // as the start button and Return do
+  Frame();  // her portrait leaves at once, and the greyed start says why
+  EXPECT_TRUE(chooser->Invitees().empty());
+  EXPECT_EQ(chooser->StartButton()->GetDisabledReason(), Translate("WHY_ROMANCE_OVER"));
+  ClickOn(chooser->StartButton());
   EXPECT_EQ(GUI_SocialActivityChooser::Instance(), chooser);
-  EXPECT_TRUE(says("WHY_ROMANCE_OVER"));
   GUI_SocialActivityChooser::DropPerson(mate);
   EXPECT_TRUE(says("WHY_PARTNER_ONLY"));
 }

@@ -240,8 +240,8 @@ TEST_F(VenueWindowsTest, RouletteSpinsAtAStakeOfFiveToFiftyAndStopFinishesTheEve
   for (int i = 0; i < 8; ++i) ClickOn(table->LowerButton());
   EXPECT_EQ(table->GetStake(), 10);
 
-  // A stake above the cash cannot be spun.
-  SIM_Finances::Instance().SetCash(5.0f);
+  // A stake above what the evening's £20 bill leaves of the cash cannot be spun.
+  SIM_Finances::Instance().SetCash(25.0f);
   InGameFrame();
   EXPECT_FALSE(table->SpinButton()->IsEnabled());
   ClickOn(table->SpinButton());
