@@ -49,14 +49,13 @@ std::string RendererFile(const std::string& name) {
   return {};
 }
 
-// Whether the picture decodes: a damaged one would draw as a white rectangle.
-bool Decodes(const std::string& path) {
+}  // namespace
+
+bool GUI_Avatar::Decodes(const std::string& path) {
   TextureImage image;
   std::string error;
   return TextureImage::Load(path, path.find(".jpg") != std::string::npos, image, error);
 }
-
-}  // namespace
 
 bool GUI_Avatar::RendererFinds(const std::string& name) { return !RendererFile(name).empty(); }
 

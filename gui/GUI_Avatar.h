@@ -40,6 +40,8 @@ class GUI_Avatar {
   // Whether the renderer would find a picture of that name: a file of exactly that name in
   // one of its folders (it matches names case and all).
   static bool RendererFinds(const std::string& name);
+  // Whether the picture file decodes: a damaged one would draw as a white rectangle.
+  static bool Decodes(const std::string& path);
 
   // Places the portrait for the screen size and the UI scale (W - 226 s, H / 2).
   void Layout(float screenWidth, float screenHeight, float scale);

@@ -112,8 +112,15 @@ void GUI_MenuNew::OnEnter() { Layout(); }
 
 void GUI_MenuNew::BuildAvatarList() {
   avatars = ListAvatars("data/bitmaps/avatars/*.dds");
-  for (const std::string& mod : ListAvatars(Shell().GetUserFolder() + "/mods/avatars/*.dds"))
-    avatars.push_back(mod);
+  const std::string mods = Shell().GetUserFolder() + "/mods/avatars";
+  for (const std::string& mod : ListAvatars(mods + "/*.dds")) {
+    // A picture that will not decode would be a blank here and in play: it is not offered.
+    if (GUI_Avatar::Decodes(mods + "/" + mod))
+      avatars.push_back(mod);
+    else
+      LogWarning(("Avatar picture unreadable, not offered: " + mod).c_str(), "GUI_MenuNew",
+                 __LINE__);
+  }
   // A room background is not a picture of the player.
   avatars.erase(std::remove_if(avatars.begin(), avatars.end(),
                                [](const std::string& n) {

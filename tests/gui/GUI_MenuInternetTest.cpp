@@ -231,7 +231,9 @@ TEST_F(InternetMenuTest, RefreshListsTwentyEntriesFifteenAtATimeWithTheMessageOf
 }
 
 TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
-  server.AddFile("m_mod1.dds", std::string(5000, 'a'));
+  const std::string picture =
+      testsupport::ReadFile(fs::path(TOVEL_SOURCE_DIR) / "data/bitmaps/avatars/m_alex.dds");
+  server.AddFile("m_mod1.dds", picture);
   ServeList(AvatarList(2));
   EnterFromTheMainMenu();
   ClickOn(menu.GetRefreshButton());
@@ -241,15 +243,25 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   const long presented = engine.GetFramesPresented();
   ClickOn(menu.PageStrips()[0]->GetButton());  // the rows are rebuilt after the click
   const fs::path file = user.Path() / "mods/avatars/m_mod1.dds";
-  EXPECT_EQ(testsupport::ReadFile(file), std::string(5000, 'a'));
+  EXPECT_EQ(testsupport::ReadFile(file), picture);
   EXPECT_GE(engine.GetFramesPresented(), presented + 3);  // a progress frame per piece
   ASSERT_EQ(menu.PageStrips().size(), 2u);
   EXPECT_FALSE(menu.PageStrips()[0]->OffersDownload());
   EXPECT_EQ(menu.PageStrips()[0]->GetButton()->GetText(), Translate("INTERNET_DELETE"));
   const auto& avatars = GUI_MenuNew::Instance().Avatars();
   EXPECT_NE(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
-  // The file served is no picture: a character given it is drawn as one of the game's own,
-  // and the log says why.
+  ClickOn(menu.PageStrips()[0]->GetButton());
+  EXPECT_FALSE(fs::exists(file));
+  EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
+  EXPECT_TRUE(fs::exists(user.Path() / "mods/avatars"));  // only the file goes
+  // and the new game no longer offers it.
+  EXPECT_EQ(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
+
+  // A damaged picture in its place is not offered either; a character given it is drawn as
+  // one of the game's own, and the log says why.
+  testsupport::WriteFile(file, std::string(5000, 'a'));
+  GUI_MenuNew::Instance().BuildAvatarList();
+  EXPECT_EQ(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
   engine.AddTextureFolder(user.Str());
   engine.AddTextureFolder(std::string(TOVEL_SOURCE_DIR) + "/data/bitmaps/avatars");
   GUI_Avatar::Instance().SetTextureName("m_mod1.dds");
@@ -257,13 +269,6 @@ TEST_F(InternetMenuTest, ADownloadedAvatarIsOfferedAtOnceAndDeleteRemovesIt) {
   EXPECT_NE(GUI_Avatar::Instance().GetTextureName(), "m_mod1.dds");
   EXPECT_NE(Log().find("Avatar picture unreadable: m_mod1.dds"), std::string::npos);
   GUI_Avatar::Instance().ShowNotice();  // told now, not in a later test's game
-
-  ClickOn(menu.PageStrips()[0]->GetButton());
-  EXPECT_FALSE(fs::exists(file));
-  EXPECT_TRUE(menu.PageStrips()[0]->OffersDownload());
-  EXPECT_TRUE(fs::exists(user.Path() / "mods/avatars"));  // only the file goes
-  // and the new game no longer offers it.
-  EXPECT_EQ(std::find(avatars.begin(), avatars.end(), "m_mod1.dds"), avatars.end());
 }
 
 TEST_F(InternetMenuTest, TheProgressBarGrowsWithTheFileAndNamesItWithoutItsFolder) {
