@@ -343,11 +343,16 @@ int SIM_SocialiseInstance::LeastBill(const SIM_SocialiseType* type, size_t paidF
   if (!type) return 0;
   int perHead = type->GetCost();
   if (type->VenueSetsPrice()) {
-    bool found = false;
-    for (const auto& r : SIM_Restaurant::All()) {
-      if (r->GetCuisine() != type->GetName()) continue;
-      perHead = found ? std::min(perHead, r->GetCharge()) : r->GetCharge();
-      found = true;
+    // The cheapest table to be had today; with none free today, the cheapest of the cuisine
+    // (the restaurant chooser then says they are full).
+    for (const bool todayOnly : {true, false}) {
+      bool found = false;
+      for (const auto& r : SIM_Restaurant::All()) {
+        if (r->GetCuisine() != type->GetName() || (todayOnly && !r->HasTableToday())) continue;
+        perHead = found ? std::min(perHead, r->GetCharge()) : r->GetCharge();
+        found = true;
+      }
+      if (found) break;
     }
   }
   const int own = type->hostCost != 0 ? type->GetHostCost() : perHead;
