@@ -284,16 +284,13 @@ void GUI_GUI::OnLeftButtonDown() {
   GUI_WindowManager::DispatchGuard guard;
   // The review and the report take their clicks themselves: a box or question over them
   // takes them first.
-  const bool page = GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen();
-  if (auto* box = dynamic_cast<GUI_Message*>(GUI_WindowManager::Instance().TopModal());
-      box && page) {
-    box->OnClick(x, y);
-    return;
-  }
-  GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
-  if (confirm && page) {
-    confirm->OnClick(x, y);
-    return;
+  if (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen()) {
+    GUI_WindowBase* over = GUI_WindowManager::Instance().TopModal();
+    if (!dynamic_cast<GUI_Message*>(over)) over = GUI_ConfirmDialog::Instance();
+    if (over) {
+      over->OnClick(x, y);
+      return;
+    }
   }
   if (GUI_YearlyReview::Instance()->IsOpen()) {
     GUI_YearlyReview::Instance()->OnClick(x, y);

@@ -236,8 +236,9 @@ bool CanPayFor(const SIM_SocialiseType& type) {
   if (type.cost == SIM_SocialiseType::kVariableCost ||
       type.hostCost == SIM_SocialiseType::kVariableCost)
     return false;
-  const int shares = static_cast<int>(SIM_Subsidies::All().size()) + 1;
-  const int bill = type.GetHostCost() + type.GetCost() * shares;
+  // The bill the no-money question asks about: the player's share and one for everyone paid
+  // for, this friend too.
+  const int bill = SIM_SocialiseInstance::LeastBill(&type, SIM_Subsidies::All().size() + 1);
   return static_cast<float>(bill) <= SIM_Finances::Instance().GetCash();
 }
 
