@@ -32,8 +32,6 @@
 #include "gui/GUI_Weather.h"
 #include "gui/GUI_WindowBase.h"
 #include "gui/GUI_WindowManager.h"
-#include "gui/windows/GUI_ConfirmDialog.h"
-#include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_EndGame.h"
 #include "gui/windows/GUI_FMVScreen.h"
@@ -163,8 +161,12 @@ void GUI_GUI::StartGame() {
   GUI_Avatar::Instance().Layout(g_screenWidth, g_screenHeight, Shell().GetUIScale());
   GUI_Backdrop::Instance().Load();
   GUI_Assets::RebuildIcons();
-  // An interlude of the last game does not hold the new one's clicks.
+  // Nothing of the last game's screen lies over the new one: an interlude, the day's summary
+  // (taken down without its continue, which would start the left game's next day and its
+  // special-event check) with its queued events, an evening's report.
   if (GUI_FMVScreen::IsActive()) GUI_FMVScreen::Close();
+  GUI_WorkDay::Instance()->Dismiss();
+  GUI_PostMortem::Close();
   // Nor does the last game's review or end: a game started from the end-game's main menu
   // opens on its own first day.
   // A game loaded from a save made while its review waited keeps the review it opened.
@@ -199,22 +201,12 @@ void GUI_GUI::Draw() {
       else
         DrawMainScene();
     }
-    // A question asked over a full-screen page (Escape's quit question over the work-day
-    // summary) and a box that holds the screen (a failed autosave's, raised as the summary
-    // opens) are drawn over that page, where they take the clicks and keys; the main scene
-    // draws them with the other windows.
-    if (mode_ == kMainScreen && !ShowsMainScene()) {
-      if (GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance()) {
-        confirm->Draw();
-        GUI_WindowManager::WindowDrawn("GUI_ConfirmDialog");
-      }
-      GUI_WindowManager& windows = GUI_WindowManager::Instance();
-      const std::vector<GUI_WindowBase*> modal = windows.ModalWindows();
-      for (GUI_WindowBase* window : modal)
-        if (auto* box = dynamic_cast<GUI_Message*>(window); box && windows.Contains(box)) {
-          box->Draw();
-          GUI_WindowManager::WindowDrawn("GUI_Message");
-        }
+    // Over a full-screen page lie only what the modal list ranks over pages (the boxes,
+    // questions and hints, where they take the clicks and keys) and the tutorial's window; the
+    // panels and dialogs belong to the main scene, which draws them with the other windows.
+    if (!ShowsMainScene()) {
+      manager.DrawOverPage();
+      GUI_Tutorial::Draw();
     }
   }
   DrawTooltips();
@@ -259,21 +251,12 @@ void GUI_GUI::DrawDebugLine() {
 
 void GUI_GUI::Update() {
   GUI_WindowManager::DispatchGuard guard;
-  GUI_ConfirmDialog* confirm = GUI_ConfirmDialog::Instance();
-  if (confirm && (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen())) {
-    confirm->Update();  // the question over the page answers before the page
-  } else if (GUI_YearlyReview::Instance()->IsOpen()) {
-    GUI_YearlyReview::Instance()->Update();
-  } else if (GUI_PostMortem::IsOpen()) {
-    GUI_PostMortem::UpdateOpen();
-  } else if (mode_ == kMainScreen) {
-    // A picture found missing while drawing, told where the box shows and takes the click.
-    if (ShowsMainScene()) GUI_Avatar::Instance().ShowNotice();
-    GUI_WindowManager::Instance().UpdateAll();
-    NPCIconsUpdateHover();
-  } else if (mode_ == kSocialStanding) {
-    GUI_SocialTovel::UpdateOpen();
-  }
+  // A full-screen page is modal: the manager gives the update to it, or to the box over it.
+  const bool scene = ShowsMainScene();
+  // A picture found missing while drawing, told where the box shows and takes the click.
+  if (scene) GUI_Avatar::Instance().ShowNotice();
+  GUI_WindowManager::Instance().UpdateAll();
+  if (scene) NPCIconsUpdateHover();
 }
 
 void GUI_GUI::OnLeftButtonDown() {
@@ -282,37 +265,19 @@ void GUI_GUI::OnLeftButtonDown() {
   // The tutorial's window lies above everything: a click on it goes no further.
   if (GUI_Tutorial::IsActive() && GUI_Tutorial::OnClick(x, y)) return;
   GUI_WindowManager::DispatchGuard guard;
-  // The review and the report take their clicks themselves: a box or question over them
-  // takes them first.
-  if (GUI_YearlyReview::Instance()->IsOpen() || GUI_PostMortem::IsOpen()) {
-    GUI_WindowBase* over = GUI_WindowManager::Instance().TopModal();
-    if (!dynamic_cast<GUI_Message*>(over)) over = GUI_ConfirmDialog::Instance();
-    if (over) {
-      over->OnClick(x, y);
-      return;
-    }
-  }
-  if (GUI_YearlyReview::Instance()->IsOpen()) {
-    GUI_YearlyReview::Instance()->OnClick(x, y);
-    return;
-  }
-  if (GUI_PostMortem::IsOpen()) {
-    GUI_PostMortem::ClickOpen(x, y);
-    return;
-  }
+  // A full-screen page is modal, so the manager gives it the click, or the box over it.
   if (GUI_WindowManager::Instance().ClickAll()) return;
   if (mode_ == kMainScreen) {
     NPCIconsOnLeftClick();
     // The e-mail items see the click whether or not an icon took it.
     GUI_Email::ClickAll();
-  } else if (mode_ == kSocialStanding) {
-    GUI_SocialTovel::ClickOpen(x, y);
   }
 }
 
 void GUI_GUI::OnRightButtonDown() {
   SIM_Statistics::Instance().AddInt(1, kClickStatistic);
-  if (mode_ == kMainScreen) NPCIconsOnRightClick();
+  // The icons lie in the main scene, not under a full-screen page.
+  if (ShowsMainScene()) NPCIconsOnRightClick();
 }
 
 void GUI_GUI::OnLeftButtonUp() { GUI_DragIcon::EndDrag(); }

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
-#include <typeinfo>
 
 #include "gui/GUI_Shell.h"
 #include "engine/ConfigFile.h"
@@ -189,25 +188,5 @@ bool GUI_HintHelp::AnswerKey(int key) {
 }
 
 bool GUI_HintHelp::IsAnyOpen() { return !OpenList().empty(); }
-
-bool GUI_HintHelp::ClickOpen(float x, float y) {
-  GUI_WindowManager::DispatchGuard guard;
-  const std::vector<GUI_HintHelp*> open = OpenList();
-  for (GUI_HintHelp* window : open) {
-    const auto& now = OpenList();
-    if (std::find(now.begin(), now.end(), window) == now.end()) continue;
-    if (window->OnClick(x, y)) return true;
-  }
-  return false;
-}
-
-void GUI_HintHelp::DrawOpen() {
-  const std::vector<GUI_HintHelp*> open = OpenList();
-  if (!open.empty()) GUI_WindowManager::DimTheScreen();
-  for (GUI_HintHelp* window : open) {
-    window->Draw();
-    GUI_WindowManager::WindowDrawn(typeid(*window).name());
-  }
-}
 
 const std::vector<GUI_HintHelp*>& GUI_HintHelp::OpenHints() { return OpenList(); }

@@ -30,16 +30,14 @@ class GUI_HintHelp : public GUI_WindowBase {
   bool DimsWhatItHolds() const override { return true; }
   // It explains the window it came with: it lies over that window and answers before it,
   // even when that window was made modal after it.
-  bool AnswersFirst() const override { return true; }
+  Rank GetRank() const override { return Rank::kHint; }
   // Return and Escape close it, as its button does; every other key waits for it.
   bool AnswerKey(int key) override;
 
   const HintRecord* GetHint() const { return hint; }
 
-  // The open hint windows, for screens drawn outside the window manager.
+  // The open hint windows.
   static bool IsAnyOpen();
-  static bool ClickOpen(float x, float y);
-  static void DrawOpen();
   static const std::vector<GUI_HintHelp*>& OpenHints();
 
  private:

@@ -31,10 +31,30 @@ class GUI_WindowBase : public GUIButtonList {
   // A window that holds the screen until it is closed dims what lies under it, so the player
   // sees why the rest does not answer.
   virtual bool DimsWhatItHolds() const { return false; }
-  // A window that, while open, lies over every other window and answers clicks and keys
-  // before any other modal one, whatever order they were opened or made modal in: a one-time
-  // hint explains the window it came with, which waits under it until it is closed.
-  virtual bool AnswersFirst() const { return false; }
+  // Where a window stands among the modal ones, whatever order they were made modal in: the
+  // modal list keeps them by rank, then by time, so the top of the list is the window drawn on
+  // top, and the one that takes the clicks and keys. The main scene's windows share the lowest
+  // rank. A full-screen page covers the scene; each kind has a rank of its own, in the order the
+  // in-game screen picks the one it shows. A box or question lies over any page, whenever it
+  // was raised; a one-time hint over everything, as it explains the window it came with.
+  enum class Rank {
+    kScene,
+    kEventReportPage,
+    kEveningReportPage,
+    kWorkDayPage,
+    kInterludePage,
+    kReviewPage,
+    kEndPage,
+    kStandingPage,
+    kBox,
+    kHint,
+  };
+  virtual Rank GetRank() const { return Rank::kScene; }
+  bool IsPage() const {
+    return GetRank() >= Rank::kEventReportPage && GetRank() <= Rank::kStandingPage;
+  }
+  // Drawn over a full-screen page, and the only windows that answer there.
+  bool LiesOverPages() const { return GetRank() > Rank::kStandingPage; }
 
   // Puts the window on top of the manager's list (removing an earlier entry first).
   void Open();

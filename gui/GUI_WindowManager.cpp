@@ -63,11 +63,12 @@ void GUI_WindowManager::Remove(GUI_WindowBase* window) { EraseAll(windows_, wind
 
 void GUI_WindowManager::AddModal(GUI_WindowBase* window) {
   if (!window || IsModal(window)) return;
-  // A dialog made modal after a hint opened over it still waits under the hint. A full-screen
-  // page is no dialog: it covers the main scene, hints and all, and answers itself.
+  // Over every window of its rank or below, under every window ranked above it: a dialog made
+  // modal after a hint opened over it still waits under the hint, and a page opened after a
+  // box (the day's "contract over" before its summary) lies under the box.
+  const GUI_WindowBase::Rank rank = window->GetRank();
   auto at = modal_.end();
-  if (window->IsDialog() && !window->AnswersFirst())
-    while (at != modal_.begin() && (*std::prev(at))->AnswersFirst()) --at;
+  while (at != modal_.begin() && (*std::prev(at))->GetRank() > rank) --at;
   modal_.insert(at, window);
 }
 
@@ -75,15 +76,28 @@ GUI_WindowBase* GUI_WindowManager::TopModal() const {
   return modal_.empty() ? nullptr : modal_.back();
 }
 
-bool GUI_WindowManager::FirstAnswererHolds() const {
-  return !modal_.empty() && modal_.back()->AnswersFirst();
+GUI_WindowBase* GUI_WindowManager::TopPage() const {
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+    if ((*it)->IsPage()) return *it;
+  return nullptr;
 }
 
 std::vector<GUI_WindowBase*> GUI_WindowManager::AnsweringModals() const {
-  const bool held = FirstAnswererHolds();
   std::vector<GUI_WindowBase*> order;
-  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
-    if (!held || (*it)->AnswersFirst()) order.push_back(*it);
+  if (modal_.empty()) return order;
+  GUI_WindowBase* top = modal_.back();
+  // Open hints hold every other window: a click beside one, on the window it explains, is
+  // refused. Each of them answers, as they lie apart.
+  if (top->GetRank() == GUI_WindowBase::Rank::kHint) {
+    for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+      if ((*it)->GetRank() == GUI_WindowBase::Rank::kHint) order.push_back(*it);
+    return order;
+  }
+  // Over a full-screen page only the window on top answers: the page itself, or the box over
+  // it, beside which a click is dropped rather than reaching the page under it.
+  if (TopPage()) return {top};
+  // In the main scene a click none takes goes on to the next modal window down.
+  order.assign(modal_.rbegin(), modal_.rend());
   return order;
 }
 
@@ -108,10 +122,10 @@ bool GUI_WindowManager::IsHeld(const GUI_WindowBase* window) const {
   if (modal_.empty() || !window) return false;
   // Only a window of the manager's list (or a child of one) is known to be held: a page of a
   // tab container or a full-screen page is drawn by its owner, which may be the modal one.
-  const bool held = FirstAnswererHolds();
+  const std::vector<GUI_WindowBase*> answering = AnsweringModals();
   const GUI_WindowBase* top = window;
   for (const GUI_WindowBase* w = window; w; w = w->GetParent()) {
-    if (IsModal(w) && (!held || w->AnswersFirst())) return false;
+    if (std::find(answering.begin(), answering.end(), w) != answering.end()) return false;
     top = w;
   }
   return Contains(top);
@@ -200,19 +214,36 @@ void GUI_WindowManager::DrawAll(const std::function<void()>& underDialogs) {
   // The panels' texts, then what lies on the panels and under every dialog.
   DrawPanelText();
   if (underDialogs) underDialogs();
+  // By rank, as the modal list holds them: a box or a hint lies over the dialogs of the scene
+  // wherever it stands in the list; within a rank the list's order (the last brought to front
+  // on top).
+  std::vector<GUI_WindowBase*> dialogs;
+  for (GUI_WindowBase* window : order)
+    if (Contains(window) && window->IsDialog()) dialogs.push_back(window);
+  std::stable_sort(dialogs.begin(), dialogs.end(),
+                   [](const GUI_WindowBase* a, const GUI_WindowBase* b) {
+                     return a->GetRank() < b->GetRank();
+                   });
+  DrawInTurn(dialogs);
+}
+
+void GUI_WindowManager::DrawOverPage() {
+  DispatchGuard guard;
+  std::vector<GUI_WindowBase*> over;
+  for (GUI_WindowBase* window : modal_)
+    if (window->LiesOverPages()) over.push_back(window);
+  DrawInTurn(over);
+}
+
+void GUI_WindowManager::DrawInTurn(const std::vector<GUI_WindowBase*>& order) {
   bool dimmed = false;
-  // The windows that answer first lie over the others, wherever they stand in the list.
-  for (const bool answersFirst : {false, true}) {
-    for (GUI_WindowBase* window : order) {
-      if (!Contains(window) || !window->IsVisible() || !window->IsDialog() ||
-          window->AnswersFirst() != answersFirst)
-        continue;
-      if (!dimmed && window->DimsWhatItHolds()) {
-        DimTheScreen();
-        dimmed = true;
-      }
-      WindowDrawn(DrawWindow(window));
+  for (GUI_WindowBase* window : order) {
+    if (!Contains(window) || !window->IsVisible()) continue;
+    if (!dimmed && window->DimsWhatItHolds()) {
+      DimTheScreen();
+      dimmed = true;
     }
+    WindowDrawn(DrawWindow(window));
   }
   GUI_Services::FlushText();
   // Pictures of windows that have gone go with them.

@@ -25,9 +25,8 @@ class GUI_WindowManager {
 
   void Add(GUI_WindowBase* window);
   void Remove(GUI_WindowBase* window);
-  // Adding a window that is already modal does nothing. A dialog goes under the windows that
-  // answer first (hints) at the top of the modal list, so the top of the list is the window
-  // that answers, whichever was made modal first; anything else goes on top.
+  // Adding a window that is already modal does nothing. The list is kept by the windows' ranks,
+  // then by the order they were made modal, so the top of the list is the window that answers.
   void AddModal(GUI_WindowBase* window);
   void RemoveModal(GUI_WindowBase* window);
   void BringToFront(GUI_WindowBase* window);
@@ -35,8 +34,11 @@ class GUI_WindowManager {
   void UpdateAll();
   bool ClickAll();
   // Panels, then what lies between the panels and the dialogs (the in-game screen's notes),
-  // then the dialogs, the ones that answer first last.
+  // then the dialogs by rank (boxes and hints last).
   void DrawAll(const std::function<void()>& underDialogs = {});
+  // What lies over a full-screen page, drawn instead of the main scene: the boxes, questions
+  // and hints, in the modal list's order.
+  void DrawOverPage();
 
   bool AnyDialogOpen() const;
   // Deletes the topmost dialog; nothing while a modal dialog is open.
@@ -55,6 +57,8 @@ class GUI_WindowManager {
   // The modal window that answers clicks and keys now (an open hint before any other), or
   // null when none is open.
   GUI_WindowBase* TopModal() const;
+  // The full-screen page in the modal list that the others lie under, or null.
+  GUI_WindowBase* TopPage() const;
   // Whether a modal window holds the screen and this window of the list (or child of one) is
   // neither one of them nor inside one: it takes no click and no update, so its buttons must
   // not look as if they would.
@@ -101,14 +105,15 @@ class GUI_WindowManager {
   GUI_WindowManager();
   ~GUI_WindowManager();
   void DrawPanelText();
-  // An open window that answers first holds every other window, modal ones included.
-  bool FirstAnswererHolds() const;
   // The modal windows that get the update and the click, top first.
   std::vector<GUI_WindowBase*> AnsweringModals() const;
   // A window's shapes (its text is drawn apart) from its own cached picture; the name of its
   // type.
   const char* DrawWindow(GUI_WindowBase* window);
   GUI_WindowBase* TopDialog() const;
+  // Draws the windows in that order, dimming the screen under the first that dims what it
+  // holds, then their texts.
+  void DrawInTurn(const std::vector<GUI_WindowBase*>& order);
 
   std::vector<GUI_WindowBase*> windows_;
   std::vector<GUI_WindowBase*> modal_;

@@ -15,6 +15,8 @@ class GUI_ConfirmDialog : public GUI_Dialog {
   ~GUI_ConfirmDialog() override;
 
   void Draw() override;
+  // Lies over a full-screen page, whenever it was raised.
+  Rank GetRank() const override { return Rank::kBox; }
   // OK: runs the callback with a null argument, then closes the dialog unless the callback
   // already replaced it with another confirmation.
   static void OnOk(void* unused);

@@ -186,10 +186,6 @@ void GUI_EndGame::Draw() {
                               0, 255, 255, 255);
     }
   }
+  // Its own boxes lie on it with every other box over a page: the in-game screen draws them.
   GUI_Services::FlushText();
-  // The page is drawn instead of the room and its windows: its own boxes lie on it.
-  for (GUI_Message* box : Messages()) {
-    box->Draw();
-    GUI_WindowManager::WindowDrawn("GUI_Message");
-  }
 }

@@ -17,6 +17,7 @@ class GUI_Message;
 
 class GUI_EndGame : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kEndPage; }
   static constexpr double kVerdictMs = 2000.0;
   static constexpr double kFiguresMs = 4000.0;
   static constexpr double kButtonMs = 6000.0;

@@ -12,6 +12,7 @@ class GUI_ButtonText;
 
 class GUI_FMVScreen : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kInterludePage; }
   static constexpr double kFadeMs = 2000.0;
   static constexpr double kButtonMs = 3000.0;
 

@@ -16,6 +16,8 @@ class GUI_Message : public GUI_Dialog {
   // centred, to be fitted to the text at the next draw.
   void SetText(const std::string& text);
   void Draw() override;
+  // Lies over a full-screen page, whenever it was raised.
+  Rank GetRank() const override { return Rank::kBox; }
   const std::string& GetText() const { return text; }
   bool IsLaidOut() const { return laidOut; }
 

@@ -98,18 +98,11 @@ void GUI_PostMortem::DrawOpen() {
   if (instance) instance->Draw();
 }
 
-void GUI_PostMortem::UpdateOpen() {
-  if (instance) instance->Update();
-}
-
-void GUI_PostMortem::ClickOpen(float x, float y) {
-  if (!instance) return;
-  if (GUI_HintHelp::IsAnyOpen()) {
-    if (!GUI_HintHelp::ClickOpen(x, y)) GUI_Services::PlaySound("data/sounds/error.ogg");
-    return;
-  }
-  // The icons and continue lie outside the report box, so the buttons take the click directly.
-  instance->ClickButtons();
+bool GUI_PostMortem::OnClick(float /*x*/, float /*y*/) {
+  // The icons and continue lie outside the report box, so the buttons take the click directly;
+  // the page covers the screen and takes every click.
+  ClickButtons();
+  return true;
 }
 
 GUI_PostMortem::GUI_PostMortem(SIM_SocialiseInstance* evening) : evening(evening) {
@@ -152,6 +145,9 @@ GUI_PostMortem::GUI_PostMortem(SIM_SocialiseInstance* evening) : evening(evening
   }
   if (dynamic_cast<SIM_NightclubInstance*>(evening))
     nightClubLights = std::make_unique<GUI_NightClubLights>();
+  // A full-screen page: it holds the screen's clicks and keys until it goes, under its hints
+  // and any box.
+  MakeModal();
   // A report without an evening (nothing to explain) shows no hints.
   if (!evening) return;
   ShowHint("postmortem_gen");
@@ -233,7 +229,6 @@ void GUI_PostMortem::Draw() {
   }
   GUI_Services::FlushText();
   if (nightClubLights) nightClubLights->Draw();
-  GUI_HintHelp::DrawOpen();
 }
 
 void GUI_PostMortem::DrawSelected() {

@@ -39,6 +39,7 @@ class GUI_PostMortemIcon : public GUI_IconButton {
 
 class GUI_PostMortem : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kEveningReportPage; }
   // The report box's place on the screen.
   static constexpr int kLeft = 200, kTop = 240, kRight = 710, kBottom = 550;
   static constexpr float kBarHalf = 160.0f;
@@ -49,10 +50,7 @@ class GUI_PostMortem : public GUI_WindowBase {
   static bool IsOpen() { return instance != nullptr; }
   static GUI_PostMortem* Instance() { return instance; }
   static void DrawOpen();
-  static void UpdateOpen();
-  // The in-game screen's left click: to the open hints when there are some (a click none of
-  // them takes is an error beep), else to the report's buttons.
-  static void ClickOpen(float x, float y);
+  bool OnClick(float x, float y) override;
 
   ~GUI_PostMortem() override;
   void Draw() override;

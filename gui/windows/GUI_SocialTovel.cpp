@@ -180,9 +180,6 @@ void GUI_SocialTovel::OnKeyDown(int key) {
 
 void GUI_SocialTovel::DrawOpen() { Instance().Draw(); }
 
-void GUI_SocialTovel::UpdateOpen() { Instance().Update(); }
-
-void GUI_SocialTovel::ClickOpen(float x, float y) { Instance().OnClick(x, y); }
 
 void GUI_SocialTovel::Draw() {
   const float w = ScreenW(), h = ScreenH();

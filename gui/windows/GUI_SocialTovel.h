@@ -38,6 +38,7 @@ class GUI_ST_Relate : public GUI_WindowBase {
 
 class GUI_SocialTovel : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kStandingPage; }
   static constexpr int kMaxCards = 28;
 
   static GUI_SocialTovel& Instance();
@@ -45,10 +46,9 @@ class GUI_SocialTovel : public GUI_WindowBase {
   static void Show();
   static void Close();
   static bool IsShown();
-  // The in-game screen's calls while it is in mode 1.
+  // The in-game screen's draw while it is in mode 1; the window manager gives it the update
+  // and the clicks, as it is modal.
   static void DrawOpen();
-  static void UpdateOpen();
-  static void ClickOpen(float x, float y);
 
   void Draw() override;
   // Escape and Enter close; other keys do nothing.

@@ -10,6 +10,7 @@ class SIM_SpecialEvent;
 
 class GUI_SpecialEventPostMortem : public GUI_Dialog {
  public:
+  Rank GetRank() const override { return Rank::kEventReportPage; }
   // Closes an open result; a null event opens nothing.
   static void Open(SIM_SpecialEvent* event);
   static void Close();

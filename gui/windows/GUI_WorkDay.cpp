@@ -193,10 +193,16 @@ void GUI_WorkDay::Show() {
 
 void GUI_WorkDay::Close() {
   if (!open_) return;
+  Dismiss();
+  SIM_SIM::Instance().SetPhase(1);
+}
+
+void GUI_WorkDay::Dismiss() {
   open_ = false;
   GUI_WindowManager::Instance().RemoveModal(this);
   modal = false;
-  SIM_SIM::Instance().SetPhase(1);
+  // An interlude of the day hid it; the next day's summary shows again.
+  visible = true;
   events.clear();
   lines.clear();
 }

@@ -13,6 +13,7 @@ class GUI_ButtonText;
 
 class GUI_WorkDay : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kWorkDayPage; }
   // What the summary reads of the day's work. Until the jobs and the commute are built, the
   // simulation fills what it has (job, health, weather) and leaves the rest at its defaults.
   struct Facts {
@@ -45,6 +46,9 @@ class GUI_WorkDay : public GUI_WindowBase {
   void Show();
   // The continue button: leaves the modal list, sets day phase 1, forgets the events.
   void Close();
+  // Takes the summary of a game that is left off the screen, with its queued events, and
+  // leaves the day phase as it is: a new or loaded game starts with nothing of the last above it.
+  void Dismiss();
   bool IsOpen() const { return open_; }
   // The summary screen, drawn by the in-game screen in place of the main scene in phase 0.
   void Draw() override;

@@ -16,6 +16,7 @@ class GUI_ButtonText;
 
 class GUI_YearlyReview : public GUI_WindowBase {
  public:
+  Rank GetRank() const override { return Rank::kReviewPage; }
   static constexpr double kVerdictMs = 2000.0;
   static constexpr double kFiguresMs = 4000.0;
   static constexpr double kButtonMs = 6000.0;

@@ -197,7 +197,12 @@ class ContactIconsPlayTest : public MenuPlayTest {
   void ContinueSummary() {
     for (int i = 0; i < 10 && SIM_SIM::Instance().GetPhase() == PHASE_DAYSTART; ++i) {
       Frame();
-      if (GUI_FMVScreen::IsActive()) {
+      // A box the day raised (a lapsed service, a contract's end) lies over the page: read
+      // and answered first.
+      GUI_WindowBase* top = GUI_WindowManager::Instance().TopModal();
+      if (top && top->LiesOverPages()) {
+        Key(28);
+      } else if (GUI_FMVScreen::IsActive()) {
         clock.Advance(4000);
         Frame();
         ClickOn(GUI_FMVScreen::Instance()->ContinueButton());

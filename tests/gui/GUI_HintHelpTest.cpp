@@ -149,17 +149,16 @@ TEST_F(HintTest, AnUnwritableUserFileStillShowsTheHint) {
   EXPECT_TRUE(GUI_HintHelp::IsAnyOpen());
 }
 
-TEST_F(HintTest, ClickOpenOffersTheClickToTheOpenHints) {
+TEST_F(HintTest, TheOpenHintTakesTheClicksAndItsButtonClosesIt) {
   ShowHint("ill");
   GUI_HintHelp* window = GUI_HintHelp::OpenHints().front();
   window->Draw();
-  EXPECT_TRUE(GUI_HintHelp::ClickOpen(static_cast<float>(window->GetRect().left + 50),
-                                      static_cast<float>(window->GetRect().top + 50)));
-  EXPECT_FALSE(GUI_HintHelp::ClickOpen(1000, 10));
+  MoveMouse(window->GetRect().left + 50, window->GetRect().top + 50);
+  EXPECT_TRUE(GUI_WindowManager::Instance().ClickAll());
+  EXPECT_TRUE(GUI_HintHelp::IsAnyOpen());
   const GUI_Rect close = window->Buttons().front()->GetRect();
   MoveMouse((close.left + close.right) / 2, (close.top + close.bottom) / 2);
-  EXPECT_TRUE(GUI_HintHelp::ClickOpen(static_cast<float>((close.left + close.right) / 2),
-                                      static_cast<float>((close.top + close.bottom) / 2)));
+  GUI_WindowManager::Instance().ClickAll();
   EXPECT_FALSE(GUI_HintHelp::IsAnyOpen());
 }
 

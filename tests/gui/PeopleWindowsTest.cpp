@@ -13,6 +13,7 @@
 #include "engine/Translate.h"
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_GUI.h"
+#include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_Indicator.h"
 #include "gui/GUI_Services.h"
@@ -357,6 +358,8 @@ TEST_F(PeopleWindowsTest, StandingScreenGivesTheKeysBackToTheWindowThatHeldThem)
   GUI_SocialActivityChooser::Open();
   GUI_SocialActivityChooser* chooser = GUI_SocialActivityChooser::Instance();
   ASSERT_EQ(GUI_GUI::Instance().GetKeyCapture(), chooser);
+  // The chooser's hint would lie over the page and answer the keys first.
+  while (GUI_HintHelp::IsAnyOpen()) delete GUI_HintHelp::OpenHints().front();
   GUI_GUI& screen = GUI_GUI::Instance();
   GUI_SocialTovel::Show();
   EXPECT_EQ(screen.GetMode(), GUI_GUI::kSocialStanding);

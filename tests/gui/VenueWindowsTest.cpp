@@ -122,7 +122,8 @@ TEST_F(VenueWindowsTest, ARestaurantEveningBooksChoosesTheMealAndOrders) {
   ClickOn(chooser->BookButton());
   EXPECT_EQ(GUI_RestaurantChooser::Instance(), chooser);
   EXPECT_EQ(evening->GetChosen(), nullptr);
-  // The message is a box of its own, closed by its own button.
+  // The message is a box of its own, closed by its own button, where its first frame put it.
+  InGameFrame();
   const std::vector<GUI_WindowBase*> modal = GUI_WindowManager::Instance().ModalWindows();
   int boxes = 0;
   for (GUI_WindowBase* window : modal)
@@ -132,6 +133,7 @@ TEST_F(VenueWindowsTest, ARestaurantEveningBooksChoosesTheMealAndOrders) {
       ClickOn(box->GetCloseButton());
     }
   EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(GUI_WindowManager::Instance().TopModal(), chooser);
   InGameFrame();
 
   place->SetTableToday(true);

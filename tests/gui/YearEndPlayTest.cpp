@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "app/CInput.h"
@@ -23,20 +25,29 @@
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MenuIntro.h"
+#include "gui/GUI_MenuLoad.h"
 #include "gui/GUI_MenuMain.h"
 #include "gui/GUI_MenuNew.h"
 #include "gui/GUI_Services.h"
+#include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
+#include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_EndGame.h"
+#include "gui/windows/GUI_FMVScreen.h"
 #include "gui/windows/GUI_Message.h"
+#include "gui/windows/GUI_PostMortem.h"
 #include "gui/windows/GUI_Promotion.h"
+#include "gui/windows/GUI_SocialTovel.h"
+#include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SpecialEvent.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_WorkDay.h"
 #include "gui/windows/GUI_YearlyReview.h"
 #include "platform/System.h"
 #include "support/TestSupport.h"
+#include "sim/SIM_Asset.h"
 #include "sim/SIM_Date.h"
+#include "sim/SIM_Finances.h"
 #include "sim/SIM_GameConfig.h"
 #include "sim/SIM_JobInstance.h"
 #include "sim/SIM_LoadGame.h"
@@ -79,6 +90,119 @@ class YearEndPlayTest : public MenuPlayTest {
     return std::find(list.begin(), list.end(), what) != list.end();
   }
 };
+
+// A game left through the quit question from any full-screen page leaves nothing of its screen
+// over the next one, started anew or loaded: the panel's buttons open their windows and the
+// next-day button ends the day.
+TEST_F(YearEndPlayTest, AGameLeftFromAnyPageLeavesTheNextOneAnswering) {
+  testsupport::TempDir saves;
+  SIM_SaveGame::SetFolder(saves.Str());
+  struct Page {
+    const char* name;
+    std::function<void()> open;
+  };
+  const Page pages[] = {
+      {"summary", [this] { PressNextDay(); }},
+      {"interlude", [this] { PressNextDay(); GUI_FMVScreen::Show("FMV_PROMOTED"); }},
+      {"review", [this] { NextReviewDate() = Tomorrow(); PressNextDay(); }},
+      {"end", [this] { GameEndDate() = Tomorrow(); PressNextDay(); }},
+      {"standing", [] { GUI_SocialTovel::Show(); }},
+      {"report", [] { GUI_PostMortem::Open(nullptr); }},
+  };
+  for (const Page& page : pages) {
+    for (const bool load : {false, true}) {
+      SCOPED_TRACE(std::string(page.name) + (load ? ", then a load" : ", then a new game"));
+      StartGame();
+      ASSERT_TRUE(SIM_SaveGame::Save("left"));
+      page.open();
+      Frame();
+      ASSERT_FALSE(GUI_GUI::Instance().ShowsMainScene());
+      // Escape asks, but on the standing screen, which it closes.
+      if (page.name == std::string("standing")) GUI_ControlPanel::AskQuit();
+      else Key(1);
+      ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
+      Key(28);
+      ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+      if (load) {
+        Frame();
+        ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::LOADGAME));
+        Frame();
+        for (const GUI_LoadGameSlot* row : GUI_MenuLoad::Instance().Rows())
+          if (row->GetName() == "left") ClickOn(row);
+        ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
+        Frame();
+        CloseHints();
+      } else {
+        StartGame();
+      }
+      ASSERT_TRUE(GUI_GUI::Instance().ShowsMainScene());
+      ClickOn(GUI_ControlPanel::Instance().SoloButton());
+      ASSERT_NE(GUI_SoloActivityChooser::Instance(), nullptr);
+      GUI_SoloActivityChooser::Close();
+      PressNextDay();
+      EXPECT_TRUE(GUI_WorkDay::Instance()->IsOpen());
+      EXPECT_EQ(SIM_SIM::Instance().GetPhase(), 0);
+    }
+  }
+  SIM_SaveGame::SetFolder("");
+}
+
+// A box the day raised lies over the page that ends the day, whether it came before the page or
+// after: it is drawn over it and alone answers, Return closing it and leaving the page, while a
+// click beside it on the page's own button does nothing.
+TEST_F(YearEndPlayTest, ABoxTheDayRaisedLiesOverItsPageAndAloneAnswers) {
+  StartGame();
+  GUI_WindowBase* const summary = GUI_WorkDay::Instance();
+  const std::function<GUI_WindowBase*()> pages[] = {
+      [this, summary] { PressNextDay(); return summary; },
+      [this] {
+        PressNextDay();  // the alcohol step raises its interlude after the day's upkeep
+        GUI_FMVScreen::Show("FMV_BECOMEALCOHOLIC");
+        return GUI_FMVScreen::Instance();
+      },
+      [this] {
+        NextReviewDate() = Tomorrow();
+        PressNextDay();
+        return GUI_YearlyReview::Instance();
+      },
+  };
+  for (const auto& open : pages) {
+    // The cleaner comes in, but the day's upkeep cannot be paid, the day's benefit cheque
+    // included.
+    SIM_Asset::FindByName("cleaner")->Buy();
+    SIM_Finances::Instance().SetCash(-20);
+    GUI_WindowBase* page = open();
+    SCOPED_TRACE(typeid(*page).name());
+    clock.Advance(6000);
+    std::vector<std::string> drawn;
+    GUI_WindowManager::SetWindowDrawnHookForTesting(
+        [&drawn](const char* type) { drawn.emplace_back(type); });
+    Frame();
+    GUI_WindowManager::SetWindowDrawnHookForTesting(nullptr);
+    GUI_WindowManager& manager = GUI_WindowManager::Instance();
+    auto* box = dynamic_cast<GUI_Message*>(manager.TopModal());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->GetTitle(), Translate("ASSET_INSUFFICIENTUPKEEP_TITLE"));
+    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& type) {
+      return type.find("Message") != std::string::npos;
+    }));
+    const GUI_ButtonBase* button = page->Buttons().back();
+    ClickOn(button);
+    EXPECT_TRUE(manager.IsModal(page));
+    EXPECT_TRUE(manager.IsModal(box));
+    Key(28);
+    EXPECT_FALSE(manager.IsModal(box));
+    EXPECT_TRUE(manager.IsModal(page));
+    Frame();
+    ClickOn(button);
+    EXPECT_FALSE(manager.IsModal(page));
+    // What the day left to continue: the summary under the interlude or the review.
+    for (int i = 0; i < 3 && SIM_SIM::Instance().GetPhase() == 0; ++i) {
+      Frame();
+      ClickOn(GUI_WorkDay::Instance()->ContinueButton());
+    }
+  }
+}
 
 TEST_F(YearEndPlayTest, TheReviewShowsTheYearAndItsContinueStartsTheNextOne) {
   StartGame();
