@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/CInput.h"
 #include "app/Game.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
@@ -189,13 +188,7 @@ TEST_F(TutorialTest, AContactsStepOpensNoPersonsWindow) {
     InGameFrame();
     Click(x, y);
     Click(x, y);
-    plat::Event right;
-    right.type = plat::EventType::MouseButtonDown;
-    right.button = 1;
-    right.x = x;
-    right.y = y;
-    CInput::Instance().QueueEvent(right);
-    CInput::Instance().Update();
+    GUI_GUI::Instance().OnRightButtonDown();  // the mouse is still on the face
     EXPECT_EQ(GUI_NPC::FindFor(icon->GetNPC()), nullptr);
   }
 }
