@@ -19,6 +19,7 @@
 #include "gui/GUI_Cursor.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_LoadScreen.h"
+#include "gui/GUI_MenuBase.h"
 #include "gui/GUI_MenuIntro.h"
 #include "gui/GUI_MenuInternet.h"
 #include "gui/GUI_MenuLoad.h"
@@ -360,7 +361,9 @@ void Game::UninstallBoxes() {
 
 void Game::OnKeyDown(int scanCode) {
   if (GUI_Message* box = BoxOverMenu()) {
-    // Return and Escape answer the box; the menu under it waits.
+    // Return and Escape answer the box; the menu under it waits. Alt+Return is not an answer:
+    // it switches the display, as it does on every screen.
+    if (GUI_MenuBase::ToggleWindowedOnAltReturn(scanCode)) return;
     GUI_WindowManager::DispatchGuard guard;
     if (scanCode == kReturnKey || scanCode == kEscapeKey) box->AnswerKey(scanCode);
     return;

@@ -10,8 +10,8 @@ class GUI_MenuBase : public GUI_GameModeBase, public GUIButtonList {
   void Update() override { GUIButtonList::Update(); }
   void OnLeftButtonDown() override { ClickButtons(); }
 
- protected:
   // Alt+Return switches between full screen and a window on every screen, whatever else the
-  // screen does with Return or with typed keys; true when the key was taken for it.
+  // screen (or a box over it) does with Return or with typed keys; true when the key was
+  // taken for it.
   static bool ToggleWindowedOnAltReturn(int scanCode);
 };

@@ -252,7 +252,10 @@ void HOOK_EveningClassType::Start() {
 void LoadEveningClassTypes() { HOOK_EveningClassType::LoadAll(); }
 
 void RefreshEveningClassReminders() {
-  const bool lastSlotComing = SIM_SIM::Instance().IsLastAct();
+  // A one-slot day is on its last act even once the slot is used: with none left, the class
+  // was missed and its note goes.
+  const SIM_SIM& sim = SIM_SIM::Instance();
+  const bool lastSlotComing = sim.GetActsLeft() > 0 && sim.IsLastAct();
   // A copy: nothing here should change the list, but a note's screens call must not walk it.
   const std::vector<HOOK_EveningClassType*> enrolled = EnrolledEveningClasses();
   for (HOOK_EveningClassType* type : enrolled) {

@@ -81,9 +81,9 @@ class HOOK_EveningClassType : public SIM_SoloActivityType {
 
 // Empties the class types and reads the table again (new game, load).
 void LoadEveningClassTypes();
-// After each slot that is not the day's last the notes go (classes are attended on the last);
-// before the last slot and at day end each enrolled class puts its note up on its days. The
-// calendar entries are refreshed either way.
+// Classes are attended in the day's last slot: while it is the one coming, each enrolled class
+// puts its note up on its days; otherwise (an earlier slot, or none left) the notes go. Run
+// after each slot and at day end. The calendar entries are refreshed either way.
 void RefreshEveningClassReminders();
 // The classes the player is enrolled in, in enrolment order.
 const std::vector<HOOK_EveningClassType*>& EnrolledEveningClasses();

@@ -375,6 +375,8 @@ void SIM_SIM::DayOver() {
   phase_ = PHASE_DAYOVER;
   SIM_NPC::ClearInvitedToday();
   SIM_SocialInvitation::LapseAllOpen();
+  // The last slot went to something else: a class's note would still call the player to it.
+  RefreshEveningClassReminders();
   Screens().OnActsUsedUp();
 }
 

@@ -8,6 +8,7 @@
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/GUI_CloseButton.h"
 #include "gui/GUI_Services.h"
 #include "gui/GUI_ValueBar.h"
 #include "sim/SIM_Book.h"
@@ -151,6 +152,8 @@ GUI_BookReading::GUI_BookReading(SIM_Book* book, int pages, float alertness, boo
   picture_.SetTextureString(book->GetPicture());
   picture_.width = pictureWidth_;
   picture_.height = pictureHeight_;
+  // A report only informs: Return and Escape both close it, as its close button does.
+  SetKeyAnswers(closeButton, closeButton);
   GUI_WindowBase::Open();
   MakeModal();
 }

@@ -208,11 +208,14 @@ bool GUI_NPCIcon::OnLeftClick() {
   if (!MouseOver(*this)) return false;
   if (npc_->IsFriendOfPlayer()) Select();
   GUI_Services::PlayClick();
-  if (Shell().IsKeyDown(kKeyB)) {
+  // In the tutorial a contact is there to be dragged onto the evening: a window it opened
+  // would refuse its close button and tabs there, and stay until the tour ends.
+  const bool opensWindows = !GUI_Tutorial::IsActive();
+  if (opensWindows && Shell().IsKeyDown(kKeyB)) {
     GUI_BoredomWatcher::Open(npc_);
-  } else if (Shell().IsKeyDown(kKeyM)) {
+  } else if (opensWindows && Shell().IsKeyDown(kKeyM)) {
     GUI_MemoryWatcher::Open(npc_);
-  } else if (Shell().IsDoubleClick()) {
+  } else if (opensWindows && Shell().IsDoubleClick()) {
     GUI_NPC::Open(npc_);
   } else if (GUI_Cursor::Instance().GetDragged() == nullptr) {
     GUI_DragIcon::BeginDrag(this);
@@ -221,7 +224,8 @@ bool GUI_NPCIcon::OnLeftClick() {
 }
 
 bool GUI_NPCIcon::OnRightClick() {
-  if (!shown_ || !npc_ || GUI_Services::IsMouseTaken() || !GUI_Tutorial::IsAllowed(this) ||
+  // A right click only opens the person's window, which the tutorial would not let close.
+  if (!shown_ || !npc_ || GUI_Services::IsMouseTaken() || GUI_Tutorial::IsActive() ||
       !npc_->IsIntroduced())
     return false;
   if (!MouseOver(*this)) return false;

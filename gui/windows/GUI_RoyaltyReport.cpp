@@ -4,6 +4,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Translate.h"
 #include "engine/Utilities.h"
+#include "gui/GUI_CloseButton.h"
 #include "gui/GUI_Services.h"
 #include "sim/SIM_RoyaltyStream.h"
 
@@ -37,6 +38,8 @@ GUI_RoyaltyReport::GUI_RoyaltyReport(SIM_RoyaltyStream* stream) : GUI_Dialog(tru
   CentreOnScreen();
   UpdateClientRect();
   SetTitle(Translate("ROYALTY_REPORT_TITLE"));
+  // A statement only informs: Return and Escape both close it, as its close button does.
+  SetKeyAnswers(closeButton, closeButton);
   GUI_Services::PlaySound("data/sounds/cash.ogg");
 }
 

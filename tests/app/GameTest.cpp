@@ -294,6 +294,21 @@ TEST_F(GameTest, AltReturnSwitchesTheDisplayWhereTheSettingCannotBeWritten) {
       << log;
 }
 
+// A box over a menu takes a bare Return as its answer, but Alt+Return still switches the display.
+TEST_F(GameTest, AltReturnOverABoxOnAMenuSwitchesTheDisplayAndLeavesTheBox) {
+  StartGame();
+  Game::Instance().ShowBox("Save game", "The autosave failed.");
+  ASSERT_EQ(Game::Instance().OpenBoxes().size(), 1u);
+  const bool windowed = D3DEngine::Instance().IsWindowed();
+  CInput::Instance().keys[56] = 0x80;  // Alt held
+  Game::Instance().OnKeyDown(28);
+  EXPECT_NE(D3DEngine::Instance().IsWindowed(), windowed);
+  EXPECT_EQ(Game::Instance().OpenBoxes().size(), 1u);
+  CInput::Instance().keys[56] = 0;
+  Game::Instance().OnKeyDown(28);
+  EXPECT_TRUE(Game::Instance().OpenBoxes().empty());
+}
+
 TEST_F(GameTest, UserFoldersAreMadeUnderTheDocumentsFolder) {
   Game::Instance().InitUserFolders();
   const auto base = dir.Path() / "home/Documents/tovel";

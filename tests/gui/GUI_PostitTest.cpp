@@ -91,6 +91,22 @@ TEST_F(PostitTest, AClassNoteOpensItsClassOnTheLastSlotAndOnlySaysSoBefore) {
   EXPECT_EQ(box ? box->GetText() : "", Translate("EVENINGCLASS_TONIGHT"));
 }
 
+// The class is missed once the day's last slot has gone to something else: on a day of two
+// slots or of one, its note goes, and no click on it says "tonight" or opens a greyed start.
+TEST_F(PostitTest, AClassNoteGoesWhenTheLastSlotGoesToSomethingElse) {
+  CurrentDate().CopyDate(SIM_Date(0, 5, CurrentDate().GetYear()));
+  CurrentDate().SetDayOfWeek(5);  // a Saturday in June, a gardening day
+  HOOK_EveningClassType::FindByName("gardening")->Enrol();
+  for (int slots : {2, 1}) {
+    SIM_SIM::Instance().RestorePhase(PHASE_ACTIVITIES);
+    SIM_SIM::Instance().SetActs(slots, slots - 1);
+    RefreshEveningClassReminders();
+    ASSERT_EQ(GUI_Postit::All().size(), 1u) << slots;
+    SIM_SIM::Instance().EndAct();
+    EXPECT_TRUE(GUI_Postit::All().empty()) << slots;
+  }
+}
+
 TEST_F(PostitTest, AFifthNoteIsRefusedWithAWarningAndADeletedNoteFreesItsSlot) {
   for (int i = 0; i < 4; ++i) ASSERT_NE(GUI_Postit::AddPostit("n", kPostitBowlingMatch), nullptr);
   EXPECT_EQ(GUI_Postit::InSlot(3)->GetRect().top, 618);

@@ -21,6 +21,7 @@
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_DragIcon.h"
 #include "gui/windows/GUI_JobSearch.h"
+#include "gui/windows/GUI_NPC.h"
 #include "gui/windows/GUI_NPCIcon.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
@@ -174,6 +175,22 @@ TEST_F(TutorialTest, AChoosersStepLetsItsNamedControlsActButNotItsStart) {
   use(GUI_JobSearch::Instance()->IndustryButtons().front());
   EXPECT_EQ(GUI_JobSearch::Instance()->GetPage(), 1);
   EXPECT_FALSE(GUI_Tutorial::IsAllowed(GUI_JobSearch::Instance()->ApplyButton()));
+}
+
+// The person's window would refuse its close button and tabs for the rest of the tour, so a
+// contact the step lets the player try opens none, by a double click or a right click.
+TEST_F(TutorialTest, AContactsStepOpensNoPersonsWindow) {
+  StartFromTheMainMenu();
+  PlayTo(StepWith("USE_CONTACTS"));
+  for (const GUI_NPCIcon* icon : AllNPCIcons()) {
+    if (!icon->IsShown() || !icon->GetNPC()->IsIntroduced()) continue;
+    const int x = static_cast<int>(icon->GetCentreX()), y = static_cast<int>(icon->GetCentreY());
+    InGameFrame();
+    Click(x, y);
+    Click(x, y);
+    GUI_GUI::Instance().OnRightButtonDown();  // the mouse is still on the face
+    EXPECT_EQ(GUI_NPC::FindFor(icon->GetNPC()), nullptr);
+  }
 }
 
 TEST_F(TutorialTest, HighlightingAWindowThatIsNotOpenIsSkipped) {

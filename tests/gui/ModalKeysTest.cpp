@@ -14,26 +14,31 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_ControlPanel.h"
+#include "gui/GUI_Email.h"
 #include "gui/GUI_GUI.h"
 #include "gui/GUI_HelpWindow.h"
 #include "gui/GUI_HintHelp.h"
 #include "gui/GUI_WindowManager.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
+#include "gui/windows/GUI_BookDetails.h"
 #include "gui/windows/GUI_ConfirmDialog.h"
 #include "gui/windows/GUI_EveningClassPostMortem.h"
 #include "gui/windows/GUI_JobSearch.h"
 #include "gui/windows/GUI_Message.h"
 #include "gui/windows/GUI_NoMoneyDialog.h"
 #include "gui/windows/GUI_Romance.h"
+#include "gui/windows/GUI_RoyaltyReport.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SocialInvitation.h"
 #include "gui/windows/GUI_SoloActivityChooser.h"
 #include "gui/windows/GUI_SpecialEventPostMortem.h"
 #include "gui/windows/GUI_TeamInvite.h"
 #include "sim/HOOK_EveningClassType.h"
+#include "sim/SIM_Book.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
+#include "sim/SIM_RoyaltyStream.h"
 #include "sim/SIM_SIM.h"
 #include "sim/SIM_Screens.h"
 #include "sim/SIM_SocialiseInstance.h"
@@ -84,6 +89,9 @@ class ModalKeysTest : public MenuPlayTest {
     GUI_SocialActivityChooser::Close();
     GUI_JobSearch::Close();
     GUI_EveningClassPostMortem::Close();
+    GUI_BookReading::Close();
+    GUI_RoyaltyReport::Close();
+    SIM_RoyaltyStream::DeleteAll();
     GUI_SocialInvitation::CloseAll();
     PlayTest::TearDown();
   }
@@ -215,7 +223,8 @@ TEST_F(ModalKeysTest, NoKeyReachesAWindowBehindAModalOne) {
 }
 
 // On top with no modal window open, a report or an invitation answers the same two keys: Return
-// is its OK or accept (the evening starts), Escape closes it.
+// is its OK or accept (the evening starts), Escape closes it. The book's reading report and the
+// royalty statement have only their close button for both.
 TEST_F(ModalKeysTest, TheTopReportOrInvitationAnswersReturnAndEscape) {
   StartGame();
   SIM_SIM::Instance().SetActs(6, 0);
@@ -227,6 +236,15 @@ TEST_F(ModalKeysTest, TheTopReportOrInvitationAnswersReturnAndEscape) {
     Frame();
     Key(key);
     EXPECT_EQ(GUI_EveningClassPostMortem::Instance(), nullptr) << key;
+    Screens().OpenBookReading(SIM_Book::All().front(), 3, 0.5f, true);
+    Key(key);
+    EXPECT_EQ(GUI_BookReading::Instance(), nullptr) << key;
+    Screens().AddRoyaltyReport(CreateRoyaltyStream("Kettle Blues", 10.0f, SIM_RoyaltyStream::kSong));
+    for (int i = 0; i < 60; ++i) Frame();  // the item slides into place
+    ClickOn(GUI_Email::Items().back());
+    ASSERT_NE(GUI_RoyaltyReport::Instance(), nullptr);
+    Key(key);
+    EXPECT_EQ(GUI_RoyaltyReport::Instance(), nullptr) << key;
     ASSERT_NE(OpenInvitationFrom(host, SIM_SocialiseType::FindByName("pub")), nullptr);
     Key(key);
     EXPECT_EQ(GUI_SocialInvitation::Instance(), nullptr) << key;
