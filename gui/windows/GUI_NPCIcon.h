@@ -1,9 +1,10 @@
 // The contact icons of the main screen: the player's friends as portraits on an arc with their
 // names beside them; selecting a friend fans out that friend's other contacts (acquaintances)
 // in a column joined by grey lines. A double or right click opens the person's window, a press
-// starts dragging the person (onto the social chooser; in the tutorial, all a contact does), and while the social chooser shows a
-// kind of evening, the people who like it glow. Every character has exactly one icon, which
-// the screens keep (GUI_SimScreens) and delete when the character goes.
+// starts dragging the person (onto the social chooser; in the tutorial, all a contact does),
+// and while the social chooser shows a kind of evening, the people who like it glow. Every
+// character has exactly one icon, which the screens keep (GUI_SimScreens) and delete when the
+// character goes.
 #pragma once
 
 #include <string>
