@@ -42,23 +42,21 @@ constexpr uint32_t kDdsPitchGiven = 0x8;  // surface flags
 constexpr uint32_t kDdsFourCC = 0x4;      // pixel format flags
 constexpr uint32_t kDdsRgb = 0x40;
 
-// As FreeImage reads a DDS: the top level only, its sides cut down to whole 4 x 4 blocks,
-// uncompressed rows `pitch` apart or DXT1/3/5 blocks straight after the 128-byte header.
+// As FreeImage reads a DDS: the top level only, straight after the 128-byte header, as rows
+// `pitch` apart or as DXT1/3/5 blocks, of which it takes whole ones only.
 Header Dds(const uint8_t* b, size_t count, uint64_t length) {
   Header h{Format::kDds, 0, 0, "damaged DDS header"};
   if (count < 128 || U32(b + 4) != 124 || U32(b + 76) != 32) return h;
   h.height = U32(b + 12);
   h.width = U32(b + 16);
   if (!Usable(h.width) || !Usable(h.height)) return Refuse(h, "image size out of range");
-  const uint64_t width = static_cast<uint64_t>(h.width) & ~3u;
-  const uint64_t height = static_cast<uint64_t>(h.height) & ~3u;
-  if (width == 0 || height == 0) return Refuse(h, "image smaller than a block");
+  const uint64_t width = static_cast<uint64_t>(h.width), height = static_cast<uint64_t>(h.height);
   const uint32_t flags = U32(b + 80);
   uint64_t needed = 128;
   if (flags & kDdsRgb) {
     const uint32_t bits = U32(b + 88);
-    if (bits != 16 && bits != 24 && bits != 32) return Refuse(h, "unsupported DDS format");
-    const uint64_t line = (width * bits + 7) / 8;
+    if (bits != 24 && bits != 32) return Refuse(h, "unsupported DDS format");
+    const uint64_t line = width * bits / 8;
     const uint64_t pitch = (U32(b + 8) & kDdsPitchGiven) ? U32(b + 20) : line;
     if (pitch < line || pitch > TextureImage::kLargestSide * 4u) return h;
     needed += pitch * (height - 1) + line;
@@ -68,6 +66,7 @@ Header Dds(const uint8_t* b, size_t count, uint64_t length) {
                            : code == FourCC("DXT3") || code == FourCC("DXT5") ? 16
                                                                               : 0;
     if (block == 0) return Refuse(h, "unsupported DDS format");
+    if (width < 4 || height < 4) return Refuse(h, "image smaller than a block");
     needed += width / 4 * (height / 4) * block;
   } else {
     return Refuse(h, "unsupported DDS format");
@@ -76,8 +75,8 @@ Header Dds(const uint8_t* b, size_t count, uint64_t length) {
   return h;
 }
 
-// A Windows or OS/2 bitmap: rows padded to 4 bytes from the data offset, except run-length
-// coded ones, whose decoder stops at the end of the file by itself.
+// A Windows or OS/2 bitmap of rows padded to 4 bytes from the data offset. Run-length coded
+// ones are refused: the game's bitmaps are plain rows, and coded data has no length to check.
 Header Bmp(const uint8_t* b, size_t count, uint64_t length) {
   Header h{Format::kBmp, 0, 0, "damaged BMP header"};
   if (count < 18) return h;
@@ -97,15 +96,13 @@ Header Bmp(const uint8_t* b, size_t count, uint64_t length) {
     return h;
   }
   if (!Usable(h.width) || !Usable(h.height)) return Refuse(h, "image size out of range");
-  constexpr uint32_t kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+  constexpr uint32_t kBitFields = 3, kAlphaBitFields = 6;
   const bool rows = compression == 0 ||
                     (bits >= 16 && (compression == kBitFields || compression == kAlphaBitFields));
-  const bool runs = (bits == 8 && compression == kRle8) || (bits == 4 && compression == kRle4);
-  if ((bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) ||
-      (!rows && !runs))
+  if ((bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) || !rows)
     return Refuse(h, "unsupported BMP format");
   const uint64_t pitch = (static_cast<uint64_t>(h.width) * bits + 31) / 32 * 4;
-  const uint64_t needed = U32(b + 10) + (rows ? pitch * static_cast<uint64_t>(h.height) : 0);
+  const uint64_t needed = U32(b + 10) + pitch * static_cast<uint64_t>(h.height);
   h.refusal = needed > length ? "image cut short" : nullptr;
   return h;
 }
