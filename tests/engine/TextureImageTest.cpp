@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 #include "engine/TextureImage.h"
 #include "support/TestSupport.h"
@@ -31,18 +32,11 @@ std::string Head(const fs::path& file) {
 
 // The first 128 bytes of a DXT-compressed DDS of that size.
 std::string DxtHeader(uint32_t width, uint32_t height, const char* fourCC) {
-  std::string head(TextureImage::kHeaderBytes, '\0');
-  const auto put = [&head](size_t at, uint32_t value) {
+  std::string head = "DDS " + std::string(TextureImage::kHeaderBytes - 4, '\0');
+  for (const auto& [at, value] : {std::pair<size_t, uint32_t>{4, 124}, {12, height}, {16, width},
+                                  {76, 32}, {80, 0x4}})  // 0x4: a four-character code follows
     for (size_t i = 0; i < 4; ++i) head[at + i] = static_cast<char>(value >> (8 * i));
-  };
-  head.replace(0, 4, "DDS ");
-  put(4, 124);
-  put(12, height);
-  put(16, width);
-  put(76, 32);
-  put(80, 0x4);  // the pixel format is a four-character code
-  head.replace(84, 4, fourCC);
-  return head;
+  return head.replace(84, 4, fourCC);
 }
 
 TEST(TextureImageTest, AHeaderIsTakenOnlyForAUsableSizeAndEveryByteItPromises) {
@@ -56,26 +50,18 @@ TEST(TextureImageTest, AHeaderIsTakenOnlyForAUsableSizeAndEveryByteItPromises) {
   }
   EXPECT_GT(shipped, 400);
 
-  // A header that claims more than the game could use, whatever the file's length.
+  // A header that claims more than the game could use, whatever the file's length: 60000 x
+  // 60000 in 1,128 bytes. And a file in a format the game does not ship, whatever its name.
   EXPECT_STREQ(Verdict(DxtHeader(60000, 60000, "DXT5"), 1128).refusal, "image size out of range");
-  EXPECT_STREQ(Verdict(DxtHeader(4100, 4, "DXT1"), 1u << 20).refusal, "image size out of range");
-  std::string bmp = Head(kBitmaps / "room/progbar.bmp");
-  bmp.replace(18, 4, std::string("\x60\xEA\x00\x00", 4));  // 60000 wide
-  EXPECT_STREQ(Verdict(bmp, 1u << 30).refusal, "image size out of range");
+  EXPECT_STREQ(Verdict("\x89PNG\r\n\x1a\n", 5000).refusal, "unknown image format");
 
   // Fewer bytes than the header promises: a DXT1 1024 x 1024 with 100 bytes of data, a
-  // shipped avatar cut to its first 60,000 bytes, a bitmap without its last row.
+  // shipped avatar cut to its first 60,000 bytes, a bitmap without its last rows.
   EXPECT_STREQ(Verdict(DxtHeader(1024, 1024, "DXT1"), 228).refusal, "image cut short");
-  EXPECT_EQ(Verdict(DxtHeader(1024, 1024, "DXT1"), 128 + 512 * 1024).refusal, nullptr);
   EXPECT_STREQ(Verdict(Head(kBitmaps / "avatars/m_alex.dds"), 60000).refusal, "image cut short");
   const uint64_t progbar = fs::file_size(kBitmaps / "room/progbar.bmp");
   EXPECT_STREQ(Verdict(Head(kBitmaps / "room/progbar.bmp"), progbar / 2).refusal,
                "image cut short");
-
-  // Only the three formats the game ships are read, whatever a file is called.
-  const TextureImage::Header png = Verdict("\x89PNG\r\n\x1a\n", 5000);
-  EXPECT_EQ(png.format, TextureImage::Format::kNone);
-  EXPECT_NE(png.refusal, nullptr);
 }
 
 // A JPEG's data length is not in its header: one cut short is known by its decoder's warning.
