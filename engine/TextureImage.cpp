@@ -162,11 +162,12 @@ bool TextureImage::Load(const std::string& file, bool opaque, TextureImage& out,
                                                                 : FIF_JPEG;
   if (fif == FIF_JPEG) {  // its size lies past markers of any length: its decoder finds it
     FIBITMAP* claimed = FreeImage_LoadFromHandle(FIF_JPEG, &io, f, FIF_LOAD_NOPIXELS);
-    const bool usable = claimed && Usable(FreeImage_GetWidth(claimed)) &&
-                        Usable(FreeImage_GetHeight(claimed));
-    if (claimed) FreeImage_Unload(claimed);
+    const bool read = claimed != nullptr;
+    const bool usable =
+        read && Usable(FreeImage_GetWidth(claimed)) && Usable(FreeImage_GetHeight(claimed));
+    if (read) FreeImage_Unload(claimed);
     if (!usable || std::fseek(f, 0, SEEK_SET) != 0) {
-      error = claimed ? "image size out of range" : "cannot decode image";
+      error = read ? "image size out of range" : "cannot decode image";
       return false;
     }
   }
