@@ -40,16 +40,14 @@ std::string BuiltInAvatar(char letter) {
   return any;
 }
 
-// The file the renderer would take for the name: the first of exactly that name in its
-// folders, in their order; "" when there is none.
-std::string RendererFile(const std::string& name) {
+}  // namespace
+
+std::string GUI_Avatar::RendererFile(const std::string& name) {
   for (const std::string& folder : D3DEngine::Instance().GetTextureFolders())
     for (const plat::DirEntry& entry : plat::ListMatching(folder + "/" + name))
       if (!entry.isDirectory && entry.name == name) return folder + "/" + entry.name;
   return {};
 }
-
-}  // namespace
 
 bool GUI_Avatar::Decodes(const std::string& path) {
   TextureImage image;

@@ -40,6 +40,9 @@ class GUI_Avatar {
   // Whether the renderer would find a picture of that name: a file of exactly that name in
   // one of its folders (it matches names case and all).
   static bool RendererFinds(const std::string& name);
+  // The file the renderer would take for the name: the first of exactly that name in its
+  // folders, in their order; "" when there is none.
+  static std::string RendererFile(const std::string& name);
   // Whether the picture file decodes: a damaged one would draw as a white rectangle.
   static bool Decodes(const std::string& path);
 

@@ -53,19 +53,28 @@ std::string GUI_Backdrop::RoomPictureName(const std::string& avatarTexture) {
 std::string GUI_Backdrop::ShownRoomPicture() {
   const std::string room = RoomPictureName(GUI_Avatar::Instance().GetTextureName());
   // Without folders nothing can be judged missing; the search runs again only when the
-  // avatar or the folders change, not every frame.
+  // avatar or the folders change, or the renderer let its textures go (the file may have
+  // been replaced meanwhile), not every frame.
   const size_t folders = D3DEngine::Instance().GetTextureFolders().size();
   if (folders == 0) return room;
-  if (room == checkedRoom_ && folders == checkedFolders_) return shownRoom_;
+  const long generation = D3DEngine::Instance().GetTextureGeneration();
+  if (room == checkedRoom_ && folders == checkedFolders_ && generation == checkedGeneration_)
+    return shownRoom_;
   checkedRoom_ = room;
   checkedFolders_ = folders;
+  checkedGeneration_ = generation;
   shownRoom_ = room;
-  // A missing picture would raise the renderer's error box over the game.
+  // A missing picture would raise the renderer's error box over the game, and a damaged one
+  // that box and a white room for the whole game.
   const std::string builtIn = RoomPictureName(GUI_Avatar::kDefaultTexture);
-  if (GUI_Avatar::RendererFinds(room) || !GUI_Avatar::RendererFinds(builtIn)) return shownRoom_;
+  const std::string file = GUI_Avatar::RendererFile(room);
+  const bool missing = file.empty();
+  if ((!missing && GUI_Avatar::Decodes(file)) || !GUI_Avatar::RendererFinds(builtIn))
+    return shownRoom_;
   shownRoom_ = builtIn;
   if (reported_.insert(room).second)
-    LogWarning(("Room picture missing: " + room + ", shown as " + builtIn).c_str(),
+    LogWarning(("Room picture " + std::string(missing ? "missing: " : "unreadable: ") + room +
+                ", shown as " + builtIn).c_str(),
                "GUI_Backdrop", __LINE__);
   return shownRoom_;
 }

@@ -37,7 +37,8 @@ class GUI_Backdrop {
   // whole.
   static std::string RoomPictureName(const std::string& avatarTexture);
   // The room drawn for the avatar shown: its room picture, or, when none of the renderer's
-  // folders holds it (a downloaded avatar without one), the game's own room, logged once.
+  // folders holds it (a downloaded avatar without one) or it does not decode (damaged), the
+  // game's own room, logged once.
   std::string ShownRoomPicture();
   // The sky picture for today's rain and cloud intensities, and its grey level.
   static const char* SkyPicture(float rain, float cloud);
@@ -54,6 +55,7 @@ class GUI_Backdrop {
   // The last room looked for and the picture drawn for it.
   std::string checkedRoom_, shownRoom_;
   size_t checkedFolders_ = 0;
+  long checkedGeneration_ = -1;
   std::set<std::string> reported_;
   CachedPicture picture_{CachedPicture::Kind::kScreen};
 };
