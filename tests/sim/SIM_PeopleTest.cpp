@@ -468,7 +468,7 @@ TEST_F(PeopleTest, AFriendOffersATreatOnlyForAnEveningThatCosts) {
   SIM_SocialiseType* type = SIM_SocialiseType::Add("chess");
   type->interests = {{"drinking", 1.0f}};
   if (!host->HasInterestNamed("drinking")) host->AddInterest(SIM_InterestType::Find("drinking"));
-  host->FindRelationship(SIM_Vesk::Instance())->AddBalance(10.0f);
+  host->FindRelationship(player)->AddBalance(10.0f);  // the player paid for them once
   host->SetCash(100.0f);
   for (const int cost : {0, 10}) {
     type->cost = cost;
