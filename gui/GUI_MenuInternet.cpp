@@ -186,8 +186,10 @@ void GUI_MenuInternet::OnEnter() {
   ClearStrips();
   const bool inGame = Shell().IsInGame();
   upload_->SetEnabled(inGame && !SIM_SIM::Instance().IsGameOver());
-  // A game kept on living past its end runs, but its page belongs to the end screen.
-  upload_->SetDisabledReason(Translate(inGame ? "WHY_UPLOAD_TEN_YEARS_OVER" : "WHY_UPLOAD_NEEDS_GAME"));
+  // A game kept on living past its end runs, but its page belonged to the end screen, which
+  // does not come back.
+  upload_->SetDisabledReason(inGame ? Translate("WHY_UPLOAD_AFTER_THE_END")
+                                    : Translate("WHY_UPLOAD_NEEDS_GAME"));
 }
 
 void GUI_MenuInternet::ClearStrips() {

@@ -219,8 +219,8 @@ void GUI_MenuLoad::RunPending() {
     const std::string name = pendingLoad_;
     pendingLoad_.clear();
     // A bad file leaves the running game as it was and keeps the player here; the loader has
-    // said why.
-    if (!SIM_LoadGame::Load(name)) return;
+    // said why, and what became of the game the player was in, if any.
+    if (!SIM_LoadGame::Load(name, Shell().IsInGame())) return;
     GUI_GUI::Instance().StartGame();
     Shell().SetInGame(true);
     Shell().SetMode(GAMEMODE_INGAME);

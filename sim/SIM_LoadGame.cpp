@@ -121,11 +121,14 @@ bool CheckStatistics(const SaveGameData& d, std::string& error) {
   return true;
 }
 
-void Fail(const std::string& reason) {
+// The box says what became of the game the player was in, or, with none running, where to
+// go from here.
+void Fail(const std::string& reason, bool aGameRuns) {
   LastErrorText() = reason;
   LogWarning(("Load failed: " + reason).c_str(), "SIM_LoadGame", __LINE__);
-  Screens().ShowErrorBox(Translate("LOADGAME_TITLE"),
-                         std::string(Translate("LOADGAME_FAILED")) + "\n" + reason);
+  const std::string said =
+      aGameRuns ? Translate("LOADGAME_FAILED") : Translate("LOADGAME_FAILED_NO_GAME");
+  Screens().ShowErrorBox(Translate("LOADGAME_TITLE"), said + "\n" + reason);
 }
 
 void Progress(float progress) { Screens().DrawLoadScreen(progress); }
@@ -748,33 +751,33 @@ void SIM_LoadGame::Apply(const SaveGameData& d) {
   Progress(1.0f);
 }
 
-bool SIM_LoadGame::LoadText(const std::string& text) {
+bool SIM_LoadGame::LoadText(const std::string& text, bool aGameRuns) {
   LastErrorText().clear();
   SaveGameData data;
   std::string error;
   if (!Parse(text, data, error) || !Check(data, error)) {
-    Fail(error);
+    Fail(error, aGameRuns);
     return false;
   }
   Apply(data);
   return true;
 }
 
-bool SIM_LoadGame::Load(const std::string& slot) {
+bool SIM_LoadGame::Load(const std::string& slot, bool aGameRuns) {
   LastErrorText().clear();
   // Any listed file may be loaded (one named by hand may start with '.'), but never a path
   // out of the save folder.
   if (slot.empty() || slot.find_first_of("/\\") != std::string::npos ||
       SIM_SaveGame::GetFolder().empty()) {
-    Fail("no such save");
+    Fail("no such save", aGameRuns);
     return false;
   }
   std::string text;
   if (!plat::ReadFileBytes(SIM_SaveGame::PathFor(slot), text)) {
-    Fail("the file cannot be read");
+    Fail("the file cannot be read", aGameRuns);
     return false;
   }
-  return LoadText(text);
+  return LoadText(text, aGameRuns);
 }
 
 const std::string& SIM_LoadGame::LastError() { return LastErrorText(); }

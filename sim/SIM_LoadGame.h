@@ -10,11 +10,12 @@
 class SIM_LoadGame {
  public:
   // Loads "<save folder>/<slot>.xml". False (with one message to the player) when the file
-  // cannot be read or is damaged; the running game is then untouched. On success the game is
-  // ready for the in-game screen, which the caller enters.
-  static bool Load(const std::string& slot);
+  // cannot be read or is damaged; the running game is then untouched, and the message says so
+  // when one runs (aGameRuns). On success the game is ready for the in-game screen, which the
+  // caller enters.
+  static bool Load(const std::string& slot, bool aGameRuns = true);
   // The same from the file's text.
-  static bool LoadText(const std::string& text);
+  static bool LoadText(const std::string& text, bool aGameRuns = true);
   // Why the last load failed ("" after a success).
   static const std::string& LastError();
 

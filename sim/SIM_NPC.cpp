@@ -303,10 +303,12 @@ bool SIM_NPC::InvitePlayer() {
     ++count;
   }
   // A friend the player has paid for returns the favour; the accepted offer brings the
-  // balance back down.
+  // balance back down. An evening that costs nothing is no treat: paying for it would take
+  // nothing off the balance, and the friend would offer again and again.
   const SIM_Relationship* withPlayer = FindRelationship(player);
   const float hostShare = type->GetHostCost() > 0.0f ? type->GetHostCost() : type->GetCost();
-  if (withPlayer && withPlayer->GetBalance() > 0.0f && cash_ >= type->GetCost() + hostShare)
+  if (withPlayer && withPlayer->GetBalance() > 0.0f && type->GetCost() > 0 &&
+      cash_ >= type->GetCost() + hostShare)
     invitation->SetPayOffer(true);
   invitation->BuildText();
   Screens().AddInvitation(invitation);

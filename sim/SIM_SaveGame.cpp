@@ -178,9 +178,7 @@ bool& AutosaveFailureTold() {
 }
 
 // The one place a failed save reaches the player.
-void TellPlayer(const std::string& key) {
-  Screens().ShowErrorBox(Translate("SAVEGAME_TITLE"), Translate(key.c_str()));
-}
+void TellPlayer(const std::string& text) { Screens().ShowErrorBox(Translate("SAVEGAME_TITLE"), text); }
 
 // The log keeps every failure. The player hears of every save they asked for that failed,
 // but of a failing autosave only once until a save works again: a full disk or a read-only
@@ -192,7 +190,8 @@ void ReportFailure(const std::string& key, const std::string& slot, bool autosav
     if (AutosaveFailureTold()) return;
     AutosaveFailureTold() = true;
   }
-  TellPlayer(key);
+  // The player did not ask for the autosave: its box says which save failed.
+  TellPlayer(autosave ? Translate("SAVEGAME_AUTOSAVE_FAILED") : Translate(key.c_str()));
 }
 
 // The temporary file a save writes before its rename: "<slot>.xml.tmp<process id>".

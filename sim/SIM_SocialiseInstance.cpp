@@ -419,7 +419,7 @@ bool SIM_SocialiseInstance::ComputeTovel() {
 }
 
 float SIM_SocialiseInstance::GetBonusEarned() const {
-  return std::clamp(standingEarned_ - tovelValue_, 0.0f, noveltyBonus_);
+  return std::clamp(bonusEarned_, 0.0f, noveltyBonus_);
 }
 
 void SIM_SocialiseInstance::CheckPartner() {
@@ -495,7 +495,14 @@ void SIM_SocialiseInstance::Run() {
     player->ModifyValue("peopleskills", GV("SOCIAL_PEOPLESKILLS_BOOST"),
                         GV("SOCIAL_PEOPLESKILLS_DEGRADE"), "Socialising");
   // The report tells what reached the standing; the floor or the cap may have cut it short.
-  standingEarned_ = OrganisedByPlayer() ? SIM_Tovel::Instance().Add(GetTotalTovel()) : 0.0f;
+  // The bonus is credited only with what it changed: at the floor, a disliked evening's loss
+  // would have been cut anyway, and the bonus that makes it up changes nothing.
+  if (OrganisedByPlayer()) {
+    SIM_Tovel& standing = SIM_Tovel::Instance();
+    const float withoutBonus = standing.ChangeFor(tovelValue_);
+    standingEarned_ = standing.Add(GetTotalTovel());
+    bonusEarned_ = standingEarned_ - withoutBonus;
+  }
   ShowPostMortem();
   SIM_Statistics::Instance().AddInt(1, 3);
   SIM_Statistics::Instance().CountActivity(type_->GetGuiName());

@@ -119,8 +119,8 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   // The change the evening made to the player's standing: its own value and the bonus as far
   // as the floor and the cap let them through (0 for an evening the player did not organise).
   float GetStandingEarned() const { return standingEarned_; }
-  // The part of that change the novelty bonus made: what came through beyond the evening's
-  // own value, never more than the bonus.
+  // The part of that change the novelty bonus made: the change less the one the evening's own
+  // value would have made alone (nothing where the floor or the cap took the bonus).
   float GetBonusEarned() const;
   int GetCost() const { return cost_; }
 
@@ -151,5 +151,6 @@ class SIM_SocialiseInstance : public SIM_TimeChunk {
   float tovelValue_ = 0.0f;
   float noveltyBonus_ = 0.0f;
   float standingEarned_ = 0.0f;
+  float bonusEarned_ = 0.0f;
   int cost_ = 0;
 };

@@ -13,10 +13,18 @@ SIM_Tovel& SIM_Tovel::Instance() {
   return tovel;
 }
 
-float SIM_Tovel::GetTotal() const {
+float SIM_Tovel::Total(const float (&components)[4]) {
   float total = 0.0f;
-  for (float c : components_) total += std::min(c, kComponentCap);
+  for (float c : components) total += std::min(c, kComponentCap);
   return std::max(total, 0.0f);
+}
+
+float SIM_Tovel::GetTotal() const { return Total(components_); }
+
+float SIM_Tovel::ChangeFor(float amount) const {
+  const float after[4] = {components_[0], std::max(components_[1] + amount, 0.0f),
+                          components_[2], components_[3]};
+  return Total(after) - GetTotal();
 }
 
 float SIM_Tovel::Add(float amount) {

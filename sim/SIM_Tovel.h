@@ -24,6 +24,8 @@ class SIM_Tovel {
   // Earned standing (either sign); floored at 0. Gains also count in the earned statistic.
   // Returns how far the total moved: less than asked, or nothing, at the floor or the cap.
   float Add(float amount);
+  // How far Add(amount) would move the total, changing nothing.
+  float ChangeFor(float amount) const;
   // False (and nothing changes) for a name already tried; case matters.
   bool AddActivity(const std::string& name);
   Membership* AddMembership(float amount, const std::string& name);
@@ -42,6 +44,7 @@ class SIM_Tovel {
 
  private:
   SIM_Tovel() = default;
+  static float Total(const float (&components)[4]);
   float components_[4] = {};
   std::list<std::unique_ptr<Membership>> memberships_;
   std::vector<std::string> activities_;

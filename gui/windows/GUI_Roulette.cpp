@@ -115,7 +115,13 @@ void GUI_Roulette::UpdateButtons() {
   // spin never leaves the bill short.
   const float spare = SIM_Finances::Instance().GetCash() - static_cast<float>(evening_->BillDue());
   spin_->SetEnabled(canSpin && static_cast<float>(stake_) <= spare);
-  spin_->SetDisabledReason(Translate(canSpin ? "WHY_STAKE_TOO_HIGH" : "WHY_NO_SPINS_LEFT"));
+  // At the least stake there is nothing to lower: the bill leaves too little to play.
+  if (!canSpin)
+    spin_->SetDisabledReason(Translate("WHY_NO_SPINS_LEFT"));
+  else if (stake_ <= kMinStake)
+    spin_->SetDisabledReason(Translate("WHY_NO_CASH_FOR_A_STAKE"));
+  else
+    spin_->SetDisabledReason(Translate("WHY_STAKE_TOO_HIGH"));
 }
 
 void GUI_Roulette::Spin() {

@@ -198,13 +198,13 @@ TEST_F(DisabledButtonsTest, EveryBlockedChoiceOfAnEveningOrADayNamesWhatBlocksIt
          return GUI_MovieChooser::Instance() ? GUI_MovieChooser::Instance()->WatchButton() : nullptr;
        },
        "WHY_FILM_SEEN"},
-      {"a stake above the cash",
+      {"no cash for the least stake",
        [&]() -> GUI_ButtonBase* {
          evening("casino");
          SIM_Finances::Instance().SetCash(0.0f);
          return GUI_Roulette::Instance() ? GUI_Roulette::Instance()->SpinButton() : nullptr;
        },
-       "WHY_STAKE_TOO_HIGH"},
+       "WHY_NO_CASH_FOR_A_STAKE"},
       {"paying for a guest without the money",
        [&]() -> GUI_ButtonBase* {
          SIM_Finances::Instance().SetCash(0.0f);

@@ -602,11 +602,12 @@ TEST_F(InternetMenuTest, UploadIsOnlyOfferedInARunningGameThatIsNotOver) {
   Game::Instance().SetInGame(true);
   EnterFromTheMainMenu();
   EXPECT_TRUE(menu.GetUploadButton()->IsEnabled());
-  // Kept on living past the end: a game runs, and the button says why it is greyed all the same.
+  // Kept on living past the end: a game runs, and the button says why it is greyed all the same,
+  // as what was: the end screen that could send the page does not come back.
   SIM_SIM::Instance().SetGameOver(true);
   EnterFromTheMainMenu();
   EXPECT_FALSE(menu.GetUploadButton()->IsEnabled());
-  EXPECT_EQ(menu.GetUploadButton()->GetDisabledReason(), Translate("WHY_UPLOAD_TEN_YEARS_OVER"));
+  EXPECT_EQ(menu.GetUploadButton()->GetDisabledReason(), Translate("WHY_UPLOAD_AFTER_THE_END"));
   SIM_SIM::Instance().SetGameOver(false);
 }
 

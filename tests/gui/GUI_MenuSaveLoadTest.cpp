@@ -2,11 +2,13 @@
 // the mode, clicks at the controls' places.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "app/GUI_Sounds.h"
 #include "app/Game.h"
+#include "engine/CallTrace.h"
 #include "engine/D3DEngine.h"
 #include "engine/Timer.h"
 #include "engine/Translate.h"
@@ -223,7 +225,18 @@ TEST_F(MenuTest, ABadSaveKeepsThePlayerInTheLoadMenuWithTheGameIntact) {
 
   GUI_MenuLoad& menu = GUI_MenuLoad::Instance();
   Enter(GAMEMODE_LOAD);
+  // The box speaks of the game the player was in only when there is one.
+  const auto told = [](const char* key) {
+    const std::string box = std::string("ShowErrorBox ") + Translate("LOADGAME_TITLE") + "|" +
+                            Translate(key) + "\n" + SIM_LoadGame::LastError();
+    return std::count(TracedCalls().begin(), TracedCalls().end(), box) == 1;
+  };
+  ClearTracedCalls();
   Click(menu.Rows()[0], menu);
+  EXPECT_TRUE(told("LOADGAME_FAILED_NO_GAME"));
+  Game::Instance().SetInGame(true);
+  Click(menu.Rows()[0], menu);
+  EXPECT_TRUE(told("LOADGAME_FAILED"));
   EXPECT_EQ(Game::Instance().GetCurrentMode(), &menu);
   EXPECT_EQ(SIM_Finances::Instance().GetCash(), 77.0f);
   EXPECT_FALSE(SIM_LoadGame::LastError().empty());

@@ -181,9 +181,11 @@ void MenuPlayTest::StartGame() {
   CloseHints();
 }
 
-GUI_SocialInvitation* MenuPlayTest::OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind) {
+GUI_SocialInvitation* MenuPlayTest::OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind,
+                                                      bool payOffer) {
   SIM_SocialInvitation* invitation = SIM_SocialInvitation::Create(host, kind, 0);
   invitation->AddGuest(host);
+  invitation->SetPayOffer(payOffer);
   invitation->BuildText();
   Screens().AddInvitation(invitation);
   for (int i = 0; i < 60; ++i) Frame();  // the item slides into place

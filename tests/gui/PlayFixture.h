@@ -54,9 +54,11 @@ class MenuPlayTest : public PlayTest {
   void CloseHints();
   // From the main menu to the first day of a new game.
   void StartGame();
-  // The character's invitation (with themselves as the guest) to an evening of the kind,
-  // mailed and opened from its item as the player opens it; the invitation window, or null.
-  GUI_SocialInvitation* OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind);
+  // The character's invitation (with themselves as the guest) to an evening of the kind, the
+  // character paying when payOffer is set, mailed and opened from its item as the player opens
+  // it; the invitation window, or null.
+  GUI_SocialInvitation* OpenInvitationFrom(SIM_NPC* host, SIM_SocialiseType* kind,
+                                           bool payOffer = false);
 
   ManualTimerClock clock;
 };

@@ -215,7 +215,13 @@ TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganised
     const char* bonusLine;  // null for none
     const char* totalFigure = nullptr;  // null for whatever the evening earned
   } cases[] = {
-      {"a kind never organised", [&] { bowlWith(friends[0]); }, true, "1.00"},
+      // Above the floor, where the bonus counts in full whatever the guest thought of it.
+      {"a kind never organised",
+       [&] {
+         SIM_Tovel::Instance().SetEarned(10.0f);
+         bowlWith(friends[0]);
+       },
+       true, "1.00"},
       {"the same kind again", [&] { bowlWith(friends[1]); }, true, nullptr},
       // The earned part far past its cap: whatever the evening was worth, nothing changed.
       {"the same kind at the cap",

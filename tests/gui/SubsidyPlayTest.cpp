@@ -7,14 +7,17 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "engine/Random.h"
+#include "engine/Translate.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_ControlPanel.h"
 #include "gui/GUI_GUI.h"
+#include "gui/GUI_Services.h"
 #include "gui/PlayFixture.h"
 #include "gui/windows/GUI_BeerPostMortem.h"
 #include "gui/windows/GUI_MovieChooser.h"
@@ -24,6 +27,7 @@
 #include "gui/windows/GUI_RestaurantInstance.h"
 #include "gui/windows/GUI_SocialActivityChooser.h"
 #include "gui/windows/GUI_SocialInvitation.h"
+#include "sim/SIM_Date.h"
 #include "sim/SIM_Finances.h"
 #include "sim/SIM_NPC.h"
 #include "sim/SIM_NamedValueList.h"
@@ -53,6 +57,7 @@ class SubsidyPlayTest : public MenuPlayTest {
     GUI_BeerPostMortem::Close();
     GUI_PostMortem::Close();
     if (SIM_Romance::Instance().HasPartner()) SIM_Romance::Instance().SetPartner(nullptr);
+    SetGlobalValue("alcoholic", 0.0f);
     PlayTest::TearDown();
   }
 
@@ -80,9 +85,10 @@ class SubsidyPlayTest : public MenuPlayTest {
     MoveMouse(r.left + 50, r.top + 50);
     GUI_SocialActivityChooser::DropPerson(person);
   }
-  // A friend without a penny is dropped on the chooser and paid for with the question's button.
-  void PayFor(SIM_NPC* guest) {
-    guest->SetCash(0.0f);
+  // A friend short of the money (without a penny unless told) is dropped on the chooser and
+  // paid for with the question's button.
+  void PayFor(SIM_NPC* guest, float cash = 0.0f) {
+    guest->SetCash(cash);
     Drop(guest);
     ASSERT_NE(GUI_NoMoneyDialog::Instance(), nullptr);
     Frame();
@@ -90,10 +96,10 @@ class SubsidyPlayTest : public MenuPlayTest {
     ASSERT_EQ(GUI_NoMoneyDialog::Instance(), nullptr);
   }
   // The chooser on the kind of evening with the friend paid for; null when a step failed.
-  GUI_SocialActivityChooser* PaidForAt(const std::string& kind, SIM_NPC* guest) {
+  GUI_SocialActivityChooser* PaidForAt(const std::string& kind, SIM_NPC* guest, float cash = 0.0f) {
     GUI_SocialActivityChooser* chooser = ChooserAt(kind);
     if (!chooser) return nullptr;
-    PayFor(guest);
+    PayFor(guest, cash);
     const bool paid = chooser->Invitees() == std::vector<SIM_Person*>{guest} &&
                       SIM_Subsidies::All() == std::vector<SIM_NPC*>{guest};
     return paid ? chooser : nullptr;
@@ -114,6 +120,18 @@ class SubsidyPlayTest : public MenuPlayTest {
     return before - SIM_Finances::Instance().GetCash();
   }
   static float PubPrice() { return static_cast<float>(SIM_SocialiseType::FindByName("pub")->GetCost()); }
+  // A known drinker, drunk, stressed and glum, whose next draw ends a pub evening in a brawl.
+  static void SetUpABrawl() {
+    SetGlobalValue("alcoholic", 1.0f);
+    SIM_Vesk* player = SIM_Vesk::Instance();
+    player->SetValue("alcohol", 1.0f);
+    player->SetValue("stress", 1.0f);
+    player->SetValue("happiness", 0.0f);
+    ASSERT_FLOAT_EQ(SIM_BeerInstance::BrawlChance(), 0.8f);
+    uint32_t state = GetRandomState();
+    while (RandomUnit() >= 0.8f) state = GetRandomState();
+    SetRandomState(state);
+  }
 
   // What the player's money did for a friend: their cash and their bond with the player.
   struct Ledger {
@@ -281,7 +299,8 @@ TEST_F(SubsidyPlayTest, ARestaurantEveningPaysForTheFriendWhenTheMealIsOrdered) 
   Begin();
   ASSERT_GE(friends.size(), 2u);
   SIM_NPC* guest = friends[0];
-  GUI_SocialActivityChooser* chooser = PaidForAt("chineserestaurant", guest);
+  // A few pounds in the friend's pocket, short of a meal.
+  GUI_SocialActivityChooser* chooser = PaidForAt("chineserestaurant", guest, 5.0f);
   ASSERT_NE(chooser, nullptr);
   Frame();
   ClickOn(chooser->StartButton());
@@ -300,15 +319,15 @@ TEST_F(SubsidyPlayTest, ARestaurantEveningPaysForTheFriendWhenTheMealIsOrdered) 
   ASSERT_TRUE(GUI_PostMortem::IsOpen());
   // The player's own meal and the friend's; the friend neither pays nor pockets anything.
   const auto price = static_cast<float>(evening->GetCost());
-  ASSERT_GT(price, 0.0f);
+  ASSERT_GT(price, 5.0f);
   EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f - 2.0f * price);
-  EXPECT_FLOAT_EQ(guest->GetCash(), 0.0f);
+  EXPECT_FLOAT_EQ(guest->GetCash(), 5.0f);
   CloseHints();
   ClickOn(GUI_PostMortem::Instance()->ContinueButton());
 
   // Paid for once: the next evening is the player's own price alone.
   EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
-  EXPECT_FLOAT_EQ(guest->GetCash(), 0.0f);
+  EXPECT_FLOAT_EQ(guest->GetCash(), 5.0f);
 }
 
 // Enough for one dear dinner: paying for a friend is offered (a cheaper table would do), but the
@@ -361,21 +380,8 @@ TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
   SIM_NPC* absent = friends[0];
   GUI_SocialActivityChooser* chooser = PaidForAt("pub", absent);
   ASSERT_NE(chooser, nullptr);
-  // A known drinker, drunk, stressed and glum, whose next draw ends the evening in a brawl.
-  SetGlobalValue("alcoholic", 1.0f);
-  SIM_Vesk* player = SIM_Vesk::Instance();
-  player->SetValue("alcohol", 1.0f);
-  player->SetValue("stress", 1.0f);
-  player->SetValue("happiness", 0.0f);
-  ASSERT_FLOAT_EQ(SIM_BeerInstance::BrawlChance(), 0.8f);
   Frame();
-  for (;;) {
-    const uint32_t state = GetRandomState();
-    if (RandomUnit() < 0.8f) {
-      SetRandomState(state);
-      break;
-    }
-  }
+  SetUpABrawl();
   const Ledger before = LedgerOf(absent);
   ClickOn(chooser->StartButton());
   ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
@@ -392,6 +398,58 @@ TEST_F(SubsidyPlayTest, APubEveningEndingInABrawlPaysForNobodyThenOrLater) {
   SetGlobalValue("alcoholic", 0.0f);
   EXPECT_FLOAT_EQ(InvitedBy(friends[1]), PubPrice());
   EXPECT_EQ(LedgerOf(absent), afterBrawl);
+}
+
+// A friend who offers to pay for the pub pays for a brawl there too: the player pays nothing.
+TEST_F(SubsidyPlayTest, ABrawlAtAFriendsTreatCostsThePlayerNothing) {
+  Begin();
+  ASSERT_GE(friends.size(), 1u);
+  friends[0]->SetCash(500.0f);
+  GUI_SocialInvitation* window =
+      OpenInvitationFrom(friends[0], SIM_SocialiseType::FindByName("pub"), true);
+  ASSERT_NE(window, nullptr);
+  SetUpABrawl();
+  ClickOn(window->AcceptButton());
+  ASSERT_NE(GUI_BeerPostMortem::Instance(), nullptr);
+  EXPECT_FLOAT_EQ(SIM_Finances::Instance().GetCash(), 500.0f);
+}
+
+// The chooser shows and asks for a price as it will be charged: the casino's at its usual
+// £ 20, never as one that varies, and an evening out to eat at the cheapest table to be had
+// today, not at one that is full.
+TEST_F(SubsidyPlayTest, TheChooserPricesEachKindAsItIsCharged) {
+  Begin();
+  ASSERT_GE(friends.size(), 1u);
+  const SIM_SocialiseType* casino = SIM_SocialiseType::FindByName("casino");
+  SIM_Vesk::Instance()->SetValue("confidence", 1.0f);  // what a night at the tables asks
+  for (int day = 0; day < 7 && !casino->IsAvailableToday(); ++day) CurrentDate().SetDayOfWeek(day);
+  ASSERT_NE(ChooserAt("casino"), nullptr);
+  GUI_Services::SetRecording(true);
+  Frame();
+  std::set<std::string> shown;
+  for (const auto& item : GUI_Services::RecordedTexts()) shown.insert(item.text);
+  EXPECT_EQ(shown.count("\xA3 20"), 1u);
+  EXPECT_EQ(shown.count(Translate("VARIABLE")), 0u);
+  GUI_Services::SetRecording(false);
+  Key(kEscape);
+
+  std::vector<SIM_Restaurant*> french;
+  for (const auto& r : SIM_Restaurant::All())
+    if (r->GetCuisine() == "frenchrestaurant") french.push_back(r.get());
+  std::sort(french.begin(), french.end(),
+            [](const auto* a, const auto* b) { return a->GetCharge() < b->GetCharge(); });
+  ASSERT_GE(french.size(), 2u);
+  ASSERT_LT(french[0]->GetCharge(), french[1]->GetCharge());
+  for (SIM_Restaurant* r : french) r->SetTableToday(r != french[0]);
+  GUI_SocialActivityChooser* chooser = ChooserAt("frenchrestaurant");
+  ASSERT_NE(chooser, nullptr);
+  friends[0]->SetCash(500.0f);
+  Drop(friends[0]);
+  for (const int cash : {french[1]->GetCharge() - 1, french[1]->GetCharge()}) {
+    SIM_Finances::Instance().SetCash(static_cast<float>(cash));
+    Frame();
+    EXPECT_EQ(chooser->StartButton()->IsEnabled(), cash == french[1]->GetCharge()) << cash;
+  }
 }
 
 // The question offers to pay only when the player's cash covers the cost per head for

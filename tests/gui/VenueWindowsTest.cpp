@@ -242,12 +242,20 @@ TEST_F(VenueWindowsTest, RouletteSpinsAtAStakeOfFiveToFiftyAndStopFinishesTheEve
   for (int i = 0; i < 8; ++i) ClickOn(table->LowerButton());
   EXPECT_EQ(table->GetStake(), 10);
 
-  // A stake above what the evening's £20 bill leaves of the cash cannot be spun.
+  // A stake above what the evening's £20 bill leaves of the cash cannot be spun: lowered, it
+  // can; at the least stake, there is nothing left to lower.
   SIM_Finances::Instance().SetCash(25.0f);
   InGameFrame();
   EXPECT_FALSE(table->SpinButton()->IsEnabled());
+  EXPECT_EQ(table->SpinButton()->GetDisabledReason(), Translate("WHY_STAKE_TOO_HIGH"));
   ClickOn(table->SpinButton());
   EXPECT_EQ(evening->GetSpinsMade(), 0);
+  ClickOn(table->LowerButton());
+  EXPECT_TRUE(table->SpinButton()->IsEnabled());
+  SIM_Finances::Instance().SetCash(24.0f);
+  InGameFrame();
+  EXPECT_EQ(table->SpinButton()->GetDisabledReason(), Translate("WHY_NO_CASH_FOR_A_STAKE"));
+  ClickOn(table->RaiseButton());
   SIM_Finances::Instance().SetCash(500.0f);
   InGameFrame();
 

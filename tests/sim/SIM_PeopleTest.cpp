@@ -458,6 +458,25 @@ TEST_F(PeopleTest, CharactersInviteOnlyWhenATypeExistsAndCashIsFloored) {
   EXPECT_GE(host->GetCashPerWeek(), 20.0f * 0.6f);  // the 20 floor times the lowest share
 }
 
+// A friend the player has paid for offers to pay in return, but only for an evening that
+// costs something: paying for a free one would take nothing off what is owed.
+TEST_F(PeopleTest, AFriendOffersATreatOnlyForAnEveningThatCosts) {
+  SIM_NPC* host = nullptr;
+  for (SIM_NPC* n : SIM_NPC::All())
+    if (n->IsFriendOfPlayer()) host = n;
+  ASSERT_NE(host, nullptr);
+  SIM_SocialiseType* type = SIM_SocialiseType::Add("chess");
+  type->interests = {{"drinking", 1.0f}};
+  if (!host->HasInterestNamed("drinking")) host->AddInterest(SIM_InterestType::Find("drinking"));
+  host->FindRelationship(player)->AddBalance(10.0f);  // the player paid for them once
+  host->SetCash(100.0f);
+  for (const int cost : {0, 10}) {
+    type->cost = cost;
+    ASSERT_TRUE(host->InvitePlayer());
+    EXPECT_EQ(SIM_SocialInvitation::All().back()->HasPayOffer(), cost > 0) << cost;
+  }
+}
+
 // The next n draws of RandomFloat(lo, hi) from the generator's present state, which is left
 // as it was.
 std::vector<float> NextFloats(float lo, float hi, int n) {

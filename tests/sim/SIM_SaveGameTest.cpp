@@ -534,10 +534,19 @@ TEST_F(SIM_SaveGameTest, AFailingAutosaveTellsThePlayerOnceAndLogsEveryDay) {
   auto boxes = [] { return testsupport::RecordingScreens::Instance().ErrorBoxes(); };
   int before = boxes();
 
+  // The box names the save that failed: the player did not ask for the autosave.
+  const auto told = [](const char* key) {
+    const std::string box =
+        std::string("ShowErrorBox ") + Translate("SAVEGAME_TITLE") + "|" + Translate(key);
+    return std::count(TracedCalls().begin(), TracedCalls().end(), box);
+  };
+  ClearTracedCalls();
+
   testing::internal::CaptureStderr();
   PlayDays(5);
   const std::string days = testing::internal::GetCapturedStderr();
   EXPECT_EQ(boxes() - before, 1);
+  EXPECT_EQ(told("SAVEGAME_AUTOSAVE_FAILED"), 1);
   EXPECT_EQ(Occurrences(days, "Save failed (SAVEGAME_WRITE_FAILED): autosave"), 5u);
 
   // A save the player asks for says so every time.
@@ -546,6 +555,7 @@ TEST_F(SIM_SaveGameTest, AFailingAutosaveTellsThePlayerOnceAndLogsEveryDay) {
   EXPECT_FALSE(SIM_SaveGame::Save("mine"));
   EXPECT_FALSE(SIM_SaveGame::Save("mine"));
   EXPECT_EQ(boxes() - before, 2);
+  EXPECT_EQ(told("SAVEGAME_WRITE_FAILED"), 2);
 
   fs::permissions(saves.Path(), fs::perms::owner_all);
   EXPECT_EQ(ReadFile(saves.Path() / "autosave.xml"), autosave);

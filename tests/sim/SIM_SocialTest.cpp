@@ -350,6 +350,28 @@ TEST_F(SocialRatingTest, AnEveningRatedBelowHalfWeakensTheFriendshipAndCanEndIt)
   EXPECT_FALSE(guest->IsFriendOfPlayer());
 }
 
+// A new kind of evening the guest disliked is worth -1 and its bonus +1. At the floor the
+// loss would have been cut anyway: the bonus changed nothing, and the report credits it with
+// nothing. Above the floor it made up the loss, and is credited with it.
+TEST_F(SocialRatingTest, TheBonusIsCreditedOnlyWithTheChangeItMade) {
+  SIM_NPC* guest = Friend();
+  ASSERT_NE(guest, nullptr);
+  player->FindRelationship(guest)->SetStrength(0.9f);
+  player->SetValue("happiness", 0.0f);
+  for (const auto& [earned, bonus] : {std::pair{0.0f, 0.0f}, std::pair{10.0f, 1.0f}}) {
+    SCOPED_TRACE(earned);
+    SIM_Tovel::Instance().SetEarned(earned);
+    SIM_SIM::Instance().SetActs(2, 0);
+    SIM_SocialiseInstance* evening = SIM_SocialiseInstance::StartEvening(
+        {guest}, Plain(earned > 0.0f ? "duller" : "dull", 0), player);
+    ASSERT_NE(evening, nullptr);
+    ASSERT_FLOAT_EQ(evening->GetTovelValue(), -1.0f);
+    ASSERT_FLOAT_EQ(evening->GetNoveltyBonus(), 1.0f);
+    EXPECT_FLOAT_EQ(evening->GetStandingEarned(), 0.0f);
+    EXPECT_FLOAT_EQ(evening->GetBonusEarned(), bonus);
+  }
+}
+
 }  // namespace
 
 namespace {
