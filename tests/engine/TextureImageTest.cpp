@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 
@@ -23,11 +22,7 @@ TextureImage::Header Verdict(const std::string& head, uint64_t fileLength) {
 }
 
 std::string Head(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::string head(TextureImage::kHeaderBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<size_t>(in.gcount()));
-  return head;
+  return testsupport::ReadFile(file).substr(0, TextureImage::kHeaderBytes);
 }
 
 // The first 128 bytes of a DXT-compressed DDS of that size.
