@@ -217,11 +217,7 @@ TEST_F(SocialEveningTest, TheNewActivityBonusLineShowsOnlyForAKindNeverOrganised
   } cases[] = {
       // Above the floor, where the bonus counts in full whatever the guest thought of it.
       {"a kind never organised",
-       [&] {
-         SIM_Tovel::Instance().SetEarned(10.0f);
-         bowlWith(friends[0]);
-       },
-       true, "1.00"},
+       [&] { SIM_Tovel::Instance().SetEarned(10.0f); bowlWith(friends[0]); }, true, "1.00"},
       {"the same kind again", [&] { bowlWith(friends[1]); }, true, nullptr},
       // The earned part far past its cap: whatever the evening was worth, nothing changed.
       {"the same kind at the cap",
