@@ -82,22 +82,23 @@ GUI_WindowBase* GUI_WindowManager::TopPage() const {
   return nullptr;
 }
 
-std::vector<GUI_WindowBase*> GUI_WindowManager::AnsweringModals() const {
-  std::vector<GUI_WindowBase*> order;
-  if (modal_.empty()) return order;
-  GUI_WindowBase* top = modal_.back();
+bool GUI_WindowManager::Answers(const GUI_WindowBase* window) const {
+  if (!IsModal(window)) return false;
+  const GUI_WindowBase* top = modal_.back();
   // Open hints hold every other window: a click beside one, on the window it explains, is
   // refused. Each of them answers, as they lie apart.
-  if (top->GetRank() == GUI_WindowBase::Rank::kHint) {
-    for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
-      if ((*it)->GetRank() == GUI_WindowBase::Rank::kHint) order.push_back(*it);
-    return order;
-  }
+  if (top->GetRank() == GUI_WindowBase::Rank::kHint)
+    return window->GetRank() == GUI_WindowBase::Rank::kHint;
   // Over a full-screen page only the window on top answers: the page itself, or the box over
-  // it, beside which a click is dropped rather than reaching the page under it.
-  if (TopPage()) return {top};
-  // In the main scene a click none takes goes on to the next modal window down.
-  order.assign(modal_.rbegin(), modal_.rend());
+  // it, beside which a click is dropped rather than reaching the page under it. In the main
+  // scene a click none takes goes on to the next modal window down.
+  return window == top || !TopPage();
+}
+
+std::vector<GUI_WindowBase*> GUI_WindowManager::AnsweringModals() const {
+  std::vector<GUI_WindowBase*> order;
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+    if (Answers(*it)) order.push_back(*it);
   return order;
 }
 
@@ -122,10 +123,9 @@ bool GUI_WindowManager::IsHeld(const GUI_WindowBase* window) const {
   if (modal_.empty() || !window) return false;
   // Only a window of the manager's list (or a child of one) is known to be held: a page of a
   // tab container or a full-screen page is drawn by its owner, which may be the modal one.
-  const std::vector<GUI_WindowBase*> answering = AnsweringModals();
   const GUI_WindowBase* top = window;
   for (const GUI_WindowBase* w = window; w; w = w->GetParent()) {
-    if (std::find(answering.begin(), answering.end(), w) != answering.end()) return false;
+    if (Answers(w)) return false;
     top = w;
   }
   return Contains(top);

@@ -105,6 +105,9 @@ class GUI_WindowManager {
   GUI_WindowManager();
   ~GUI_WindowManager();
   void DrawPanelText();
+  // Whether this modal window gets the update and the click now; asked per button each frame,
+  // so it builds no list.
+  bool Answers(const GUI_WindowBase* window) const;
   // The modal windows that get the update and the click, top first.
   std::vector<GUI_WindowBase*> AnsweringModals() const;
   // A window's shapes (its text is drawn apart) from its own cached picture; the name of its

@@ -157,7 +157,7 @@ void GUI_EndGame::Continue() {
 }
 
 bool GUI_EndGame::OnClick(float x, float y) {
-  if (!showing_ || !Messages().empty()) return false;
+  if (!showing_) return false;
   return GUI_WindowBase::OnClick(x, y);
 }
 

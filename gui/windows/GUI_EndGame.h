@@ -43,7 +43,7 @@ class GUI_EndGame : public GUI_WindowBase {
   void Continue();
 
   void Draw() override;
-  // Refused while a box of the screen's own is open over it.
+  // Only while the screen shows (a box over it answers first, ranked above every page).
   bool OnClick(float x, float y) override;
   // The boxes the screen shows over itself (a failed upload), the top one last.
   const std::vector<GUI_Message*>& Messages();
